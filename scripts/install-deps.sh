@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that the build and the tests need, when they are missing.
+set -euo pipefail
+
+packages=(cmake g++ make pkg-config qtbase5-dev libqt5serialport5-dev libhidapi-dev)
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+if [ "$(id -u)" -ne 0 ]; then
+    SUDO=sudo
+else
+    SUDO=
+fi
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update -qq
+$SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,6 @@
+#include "app/mainwindow.h"
+
+void MainWindow::tabChange(int) {}
+void MainWindow::TestButClick() {}
+void MainWindow::threadStart() {}
+void MainWindow::threadPause() {}

@@ -1,0 +1,5 @@
+#include "app/mainwindow.h"
+
+void MainWindow::ConnectClick() {}
+void MainWindow::EnableControls(bool) {}
+void MainWindow::disconnectLink() {}

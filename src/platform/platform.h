@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+// Stand-ins for the calls that only Windows has, each behind one function so that tests can
+// replace it. Production code calls the functions; tests call the setters.
+namespace Platform {
+
+// Windows code pages: the real GetACP/GetOEMCP on Windows; elsewhere the code page that matches
+// the locale's character set (see codePageOfCharset).
+unsigned getACP();
+unsigned getOEMCP();
+// The Windows code page for a character-set name such as "UTF-8" or "ISO-8859-15"; 65001 when
+// the name is not known.
+unsigned codePageOfCharset(const QByteArray &charset);
+void setCodePages(std::function<unsigned()> acp, std::function<unsigned()> oemcp);
+
+// A blocking pause of the calling (GUI) thread.
+void sleepMs(unsigned ms);
+void setSleepFunction(std::function<void(unsigned)> sleep);
+
+// One serial port as the enumeration reports it.
+struct PortRecord
+{
+    QString portName;
+    QString friendName;      // the description, e.g. the driver's name for a virtual COM port
+    QString physName;        // where the system keeps the device (system location)
+    QString enumName;        // the enumerator (manufacturer)
+};
+QList<PortRecord> enumeratePorts();
+void setPortEnumerator(std::function<QList<PortRecord>()> enumerator);
+
+// The firmware writer's command line, started in the working directory.
+QString firmwareWriterProgram();
+QStringList firmwareWriterArguments();
+
+// Puts every seam back to the real call.
+void resetSeams();
+
+}  // namespace Platform

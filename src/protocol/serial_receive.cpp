@@ -1,0 +1,5 @@
+#include "app/mainwindow.h"
+
+void MainWindow::onReadyRead() {}
+int MainWindow::DisplayKLNValue(QByteArray) { return -1; }
+void MainWindow::ReadStatus() {}

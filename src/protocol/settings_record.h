@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QByteArray>
+#include <QtGlobal>
+
+// The reader's settings as the read paths take them from its answers and the write path
+// sends them.
+struct SettingsRecord
+{
+    QByteArray version;        // the firmware version bytes as answered
+    quint8 options = 0;        // bit 0 remove data, 1 postamble, 2 preamble, 3 auto report,
+                               // 4 buzzer, 5 remove ID code
+    quint8 outputStart = 0;
+    quint8 outputLength = 0;
+    int kbCountry = 0;
+    QByteArray pre, post, remove;  // device codes
+};
+
+namespace OptionBits {
+constexpr quint8 RemoveEnable = 0x01;
+constexpr quint8 PostEnable = 0x02;
+constexpr quint8 PreEnable = 0x04;
+constexpr quint8 AutoReport = 0x08;
+constexpr quint8 Buzzer = 0x10;
+constexpr quint8 RemoveIDCode = 0x20;
+}  // namespace OptionBits

@@ -1,0 +1,3 @@
+#include "app/mainwindow.h"
+
+void MainWindow::SetKLNValueClick() {}

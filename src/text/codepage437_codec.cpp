@@ -1,0 +1,1 @@
+#include "text/codepage437_codec.h"

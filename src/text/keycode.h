@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// The index of name in ControlNames (exact case, indices 1 to 31); 0 when none matches.
+int ControlCodeOfName(const QString &name);
+
+// Affix text in the bracket notation to the reader's device codes. Each literal byte is
+// written to the debug channel with debugFormat (e.g. "PreVal=%x") when one is given.
+QByteArray TextToDeviceCodes(const QString &text, const char *debugFormat = nullptr);
+
+// Device codes to affix text in the bracket notation.
+QString DeviceCodesToText(const QByteArray &codes);
+
+// The reduced form the serial status parser shows: control names, ASCII, and "[0xhh]" in
+// lower case for 0x7F to 0xFF.
+QString SerialDisplayText(const QByteArray &codes);

@@ -1,0 +1,1 @@
+#include "text/locale_codec.h"

@@ -1,0 +1,4 @@
+#include "text/name_tables.h"
+
+const QStringList ControlNames;
+const QStringList CountryNames;

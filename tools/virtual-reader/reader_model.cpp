@@ -1,0 +1,2 @@
+#include "reader_model.h"
+// Placeholder until the model is built.

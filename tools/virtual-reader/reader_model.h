@@ -1,0 +1,93 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QMutex>
+#include <QtGlobal>
+
+// The virtual reader: one model of the Keylon2 reader that both virtual transports share
+// (the hidapi stand-in library and the pseudo-terminal endpoint). Thread-safe: the serial
+// endpoint answers from a thread of its own.
+namespace VirtualReader {
+
+constexpr quint16 VendorId = 0x0416;
+
+enum class Interface { UsbKeyboard = 0, Serial = 1 };
+
+// What the reader keeps.
+struct Settings
+{
+    quint8 options = 0x1C;        // preamble, auto report and buzzer on
+    quint8 outputStart = 0;
+    quint8 outputLength = 8;
+    quint8 kbCountry = 0;
+    QByteArray pre, post, remove;  // device codes, at most 31 each
+};
+
+// Faults the tests switch on. All are off after reset().
+struct Faults
+{
+    int failWriteNumber = 0;      // the Nth write from now fails (1 = the next one); 0 none
+    bool failAllWrites = false;   // every write fails
+    bool failReads = false;       // every HID read fails (-1)
+    bool noAnswer = false;        // writes are taken, nothing is answered
+    int lateReads = 0;            // each HID answer shows only after this many empty reads
+    bool staleFirst = false;      // an answer to an older request comes before each answer
+    bool badChecksum = false;     // HID affix answers carry a wrong checksum
+    bool countAbove31 = false;    // HID affix answers say 32 codes (with a right checksum)
+    int vanishAfterWrites = -1;   // after this many more writes the reader is pulled out; -1 never
+    bool splitSerialAnswers = false;  // serial answers reach the line in two parts, apart in time
+    bool serialGarbage = false;   // serial answers are replaced by bytes without the header
+};
+
+class Model
+{
+public:
+    static Model &instance();
+
+    // Factory state: settings above, version "1.20", on the USB keyboard interface as
+    // product 0xF100, nothing received, no faults, not saved, not in ISP mode.
+    void reset();
+
+    // USB HID identity; 0 means no reader answers on USB HID.
+    void setHidProductId(quint16 productId);
+    quint16 hidProductId() const;
+
+    Settings settings() const;         // the working settings (what writes changed)
+    void setSettings(const Settings &settings);
+    Settings savedSettings() const;     // what the last save kept
+    Settings otherInterfaceSettings() const;  // affixes stored for the other interface
+    QByteArray version() const;         // 8 bytes as the HID status answer carries them
+    void setVersion(const QByteArray &version);
+
+    Interface currentInterface() const;
+    void setInterface(Interface interface);
+    bool inIspMode() const;
+    bool pulledOut() const;
+    void plugIn();                      // undoes a vanish
+
+    Faults faults() const;
+    void setFaults(const Faults &faults);
+
+    // Every frame received, byte for byte, in order: HID reports as written (65 bytes with
+    // the report ID), serial frames as cut from the line.
+    QList<QByteArray> receivedFrames() const;
+    QByteArray serialBytesReceived() const;  // the raw serial stream
+    void clearReceived();
+
+    // ---- used by the transports ----
+    // An HID output report arrives. Returns false when the write fails (fault or pulled out).
+    bool hidWrite(const QByteArray &report);
+    // The next input report (64 bytes, no report ID); 0 bytes when nothing is due, -1 error.
+    int hidRead(QByteArray &answer);
+    // Bytes arrive on the serial line; returns what the reader sends back (possibly nothing).
+    QList<QByteArray> serialReceive(const QByteArray &bytes);
+
+private:
+    Model();
+    mutable QMutex mutex_;
+    struct Private;
+    Private *d;
+};
+
+}  // namespace VirtualReader

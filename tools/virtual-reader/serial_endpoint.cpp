@@ -1,0 +1,2 @@
+#include "serial_endpoint.h"
+// Placeholder until the endpoint is built.
