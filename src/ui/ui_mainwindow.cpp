@@ -1,17 +1,217 @@
 #include "ui/ui_mainwindow.h"
 
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QFont>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMainWindow>
+#include <QMetaObject>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTextEdit>
 #include <QWidget>
 
 namespace Ui {
 
-void MainWindow::setupUi(QMainWindow *window)
+namespace {
+
+// Creates a widget with its object name, absolute geometry and initial enabled state.
+template<typename W>
+W *place(QWidget *parent, const char *name, int x, int y, int width, int height, bool enabled = true)
 {
-    centralWidget = new QWidget(window);
-    window->setCentralWidget(centralWidget);
-    retranslateUi(window);
+    W *widget = new W(parent);
+    widget->setObjectName(QString::fromLatin1(name));
+    widget->setGeometry(QRect(x, y, width, height));
+    if (!enabled)
+        widget->setEnabled(false);
+    return widget;
 }
 
-void MainWindow::retranslateUi(QMainWindow *) {}
+// A widget that a layout places: object name and enabled state only.
+template<typename W>
+W *inLayout(QWidget *parent, QHBoxLayout *layout, const char *name, bool enabled = true)
+{
+    W *widget = new W(parent);
+    widget->setObjectName(QString::fromLatin1(name));
+    if (!enabled)
+        widget->setEnabled(false);
+    layout->addWidget(widget);
+    return widget;
+}
+
+QHBoxLayout *rowLayout(QWidget *holder, const char *name)
+{
+    auto *layout = new QHBoxLayout(holder);
+    layout->setSpacing(6);
+    layout->setObjectName(QString::fromLatin1(name));
+    layout->setContentsMargins(0, 0, 0, 0);
+    return layout;
+}
+
+}  // namespace
+
+void MainWindow::setupUi(QMainWindow *window)
+{
+    if (window->objectName().isEmpty())
+        window->setObjectName(QStringLiteral("MainWindow"));
+    window->resize(591, 451);
+    QSizePolicy fixedPolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    fixedPolicy.setHorizontalStretch(0);
+    fixedPolicy.setVerticalStretch(0);
+    fixedPolicy.setHeightForWidth(window->sizePolicy().hasHeightForWidth());
+    window->setSizePolicy(fixedPolicy);
+    window->setMinimumSize(QSize(591, 451));
+    window->setMaximumSize(QSize(591, 451));
+    window->setContextMenuPolicy(Qt::DefaultContextMenu);
+
+    centralWidget = new QWidget(window);
+    centralWidget->setObjectName(QStringLiteral("centralWidget"));
+
+    FWLbl = place<QLabel>(centralWidget, "FWLbl", 10, 40, 311, 21);
+    QFont versionFont;
+    versionFont.setPointSize(14);
+    FWLbl->setFont(versionFont);
+
+    tabWidget = place<QTabWidget>(centralWidget, "tabWidget", 10, 110, 571, 331, false);
+
+    // Status page. The scan button is made first, so the text area lies over it.
+    Membrane_tab = new QWidget();
+    Membrane_tab->setObjectName(QStringLiteral("Membrane_tab"));
+    groupBox_4 = place<QGroupBox>(Membrane_tab, "groupBox_4", 10, 10, 541, 271);
+    TrigBut = place<QPushButton>(groupBox_4, "TrigBut", 450, 50, 75, 71);
+    ScannerEdit = place<QTextEdit>(groupBox_4, "ScannerEdit", 10, 20, 521, 211);
+    ClearBut = place<QPushButton>(groupBox_4, "ClearBut", 440, 240, 75, 23);
+    tabWidget->addTab(Membrane_tab, QString());
+
+    // Settings page.
+    Keylon_tab = new QWidget();
+    Keylon_tab->setObjectName(QStringLiteral("Keylon_tab"));
+    groupBox_2 = place<QGroupBox>(Keylon_tab, "groupBox_2", 10, 0, 551, 221);
+    KLNOutLengthEdit = place<QLineEdit>(groupBox_2, "KLNOutLengthEdit", 250, 190, 61, 20, false);
+    PreAmbleChk = place<QCheckBox>(groupBox_2, "PreAmbleChk", 9, 19, 131, 16, false);
+    Label1 = place<QLabel>(groupBox_2, "Label1", 250, 170, 81, 16);
+    KLNOutStartEdit = place<QLineEdit>(groupBox_2, "KLNOutStartEdit", 171, 190, 61, 20, false);
+    PostAmbleEdit = place<QLineEdit>(groupBox_2, "PostAmbleEdit", 9, 89, 471, 20, false);
+    RemoveDataEdit = place<QLineEdit>(groupBox_2, "RemoveDataEdit", 9, 137, 471, 20, false);
+    label = place<QLabel>(groupBox_2, "label", 170, 170, 71, 16);
+    BuzzerEnableChk = place<QCheckBox>(groupBox_2, "BuzzerEnableChk", 9, 195, 91, 16, false);
+    PreAmbleEdit = place<QLineEdit>(groupBox_2, "PreAmbleEdit", 9, 41, 471, 20, false);
+    AutoReportChk = place<QCheckBox>(groupBox_2, "AutoReportChk", 9, 173, 124, 16, false);
+    PostAmbleChk = place<QCheckBox>(groupBox_2, "PostAmbleChk", 9, 67, 141, 16, false);
+    CodeType_lbl = place<QLabel>(groupBox_2, "CodeType_lbl", 426, 20, 91, 20);
+    Pre_cmb = place<QComboBox>(groupBox_2, "Pre_cmb", 480, 40, 71, 22);
+    Post_cmb = place<QComboBox>(groupBox_2, "Post_cmb", 480, 90, 71, 22);
+    Remove_cmb = place<QComboBox>(groupBox_2, "Remove_cmb", 480, 137, 71, 22);
+    Label1_2 = place<QLabel>(groupBox_2, "Label1_2", 340, 170, 81, 16);
+    KB_cmb = place<QComboBox>(groupBox_2, "KB_cmb", 340, 190, 91, 22);
+    FWUpdateBut = place<QPushButton>(groupBox_2, "FWUpdateBut", 460, 180, 81, 31);
+    layoutWidget = place<QWidget>(groupBox_2, "layoutWidget", 9, 115, 273, 20);
+    horizontalLayout_2 = rowLayout(layoutWidget, "horizontalLayout_2");
+    RemoveDataChk = inLayout<QCheckBox>(layoutWidget, horizontalLayout_2, "RemoveDataChk", false);
+    RemoveIDCodeChk = inLayout<QCheckBox>(layoutWidget, horizontalLayout_2, "RemoveIDCodeChk", false);
+
+    label_3 = place<QLabel>(Keylon_tab, "label_3", 10, 230, 101, 16);
+    layoutWidget1 = place<QWidget>(Keylon_tab, "layoutWidget1", 0, 250, 561, 51);
+    horizontalLayout = rowLayout(layoutWidget1, "horizontalLayout");
+    ChangeModeBut = inLayout<QPushButton>(layoutWidget1, horizontalLayout, "ChangeModeBut");
+    ImportBut = inLayout<QPushButton>(layoutWidget1, horizontalLayout, "ImportBut");
+    ExportBut = inLayout<QPushButton>(layoutWidget1, horizontalLayout, "ExportBut");
+    DefaultBut = inLayout<QPushButton>(layoutWidget1, horizontalLayout, "DefaultBut");
+    GetKLNStatusBut = inLayout<QPushButton>(layoutWidget1, horizontalLayout, "GetKLNStatusBut", false);
+    SetKLNStatusBut = inLayout<QPushButton>(layoutWidget1, horizontalLayout, "SetKLNStatusBut", false);
+    tabWidget->addTab(Keylon_tab, QString());
+
+    // The connection state is shown by the icon alone.
+    ConnectBut = place<QPushButton>(centralWidget, "ConnectBut", 440, 30, 141, 71);
+    QIcon notConnected;
+    notConnected.addFile(QStringLiteral(":/image/connect_creating.png"), QSize(), QIcon::Normal, QIcon::Off);
+    ConnectBut->setIcon(notConnected);
+    ConnectBut->setIconSize(QSize(64, 64));
+    Debuglabel = place<QLabel>(centralWidget, "Debuglabel", 450, 50, 47, 16);
+    TestBut = place<QPushButton>(centralWidget, "TestBut", 450, 60, 41, 31);
+    label_2 = place<QLabel>(centralWidget, "label_2", 440, 10, 121, 16);
+
+    groupBox_3 = place<QGroupBox>(centralWidget, "groupBox_3", 320, 10, 111, 91);
+    USBKB_radcmd = place<QRadioButton>(groupBox_3, "USBKB_radcmd", 10, 20, 83, 16);
+    USBKB_radcmd->setChecked(true);
+    Searal_radcmd = place<QRadioButton>(groupBox_3, "Searal_radcmd", 10, 40, 83, 16);
+    SerialNameEdit = place<QLineEdit>(groupBox_3, "SerialNameEdit", 10, 60, 91, 20, false);
+
+    window->setCentralWidget(centralWidget);
+
+    // The connect button lies over the test button and the debug label.
+    FWLbl->raise();
+    tabWidget->raise();
+    Debuglabel->raise();
+    TestBut->raise();
+    label_2->raise();
+    groupBox_3->raise();
+    ConnectBut->raise();
+
+    retranslateUi(window);
+
+    QObject::connect(ConnectBut, SIGNAL(clicked()), window, SLOT(ConnectClick()));
+    QObject::connect(PreAmbleChk, SIGNAL(clicked()), window, SLOT(PreAmbleEnableClick()));
+    QObject::connect(PostAmbleChk, SIGNAL(clicked()), window, SLOT(PostAmbleEnableClick()));
+    QObject::connect(RemoveDataChk, SIGNAL(clicked()), window, SLOT(RemoveDataEnableClick()));
+    QObject::connect(GetKLNStatusBut, SIGNAL(clicked()), window, SLOT(GetKLNValueClick()));
+    QObject::connect(SetKLNStatusBut, SIGNAL(clicked()), window, SLOT(SetKLNValueClick()));
+    QObject::connect(TestBut, SIGNAL(clicked()), window, SLOT(TestButClick()));
+    QObject::connect(tabWidget, SIGNAL(currentChanged(int)), window, SLOT(tabChange(int)));
+    QObject::connect(TrigBut, SIGNAL(clicked()), window, SLOT(TriggerClick()));
+    QObject::connect(ChangeModeBut, SIGNAL(clicked()), window, SLOT(ChangeModeClick()));
+    QObject::connect(ClearBut, SIGNAL(clicked()), ScannerEdit, SLOT(clear()));
+    QObject::connect(FWUpdateBut, SIGNAL(clicked()), window, SLOT(FWUpdateClick()));
+
+    // Already connected above, so showing the settings page runs tabChange(1).
+    tabWidget->setCurrentIndex(1);
+
+    QMetaObject::connectSlotsByName(window);
+}
+
+void MainWindow::retranslateUi(QMainWindow *window)
+{
+    const auto tr = [](const char *text) { return QCoreApplication::translate("MainWindow", text, nullptr); };
+
+    window->setWindowTitle(tr("Keylon2 Utility V1.0.0"));
+    FWLbl->setText(tr("F/W Version:"));
+    groupBox_4->setTitle(tr("Output"));
+    TrigBut->setText(tr("&Scan"));
+    ClearBut->setText(tr("Clear"));
+    tabWidget->setTabText(tabWidget->indexOf(Membrane_tab), tr("Status"));
+    groupBox_2->setTitle(tr("Keylon"));
+    PreAmbleChk->setText(tr("PreAmble Enable"));
+    Label1->setText(tr("Output length"));
+    label->setText(tr("Output start"));
+    BuzzerEnableChk->setText(tr("Buzzer Enable"));
+    AutoReportChk->setText(tr("ID Code Auto Report"));
+    PostAmbleChk->setText(tr("PostAmble Enable"));
+    CodeType_lbl->setText(tr("Code"));
+    Label1_2->setText(tr("KB Country"));
+    FWUpdateBut->setText(tr("FW &Update"));
+    RemoveDataChk->setText(tr("Remove Data Enable"));
+    RemoveIDCodeChk->setText(tr("Remove ID Code Enable"));
+    label_3->setText(tr("Change Interface"));
+    ChangeModeBut->setText(tr("Change Mode"));
+    ImportBut->setText(tr("Import"));
+    ExportBut->setText(tr("Export"));
+    DefaultBut->setText(tr("Default"));
+    GetKLNStatusBut->setText(tr("&Get Status"));
+    SetKLNStatusBut->setText(tr("&Set Status"));
+    tabWidget->setTabText(tabWidget->indexOf(Keylon_tab), tr("Setting"));
+    ConnectBut->setText(QString());
+    Debuglabel->setText(tr("TextLabel"));
+    TestBut->setText(tr("PushButton"));
+    label_2->setText(tr("Connect Device"));
+    groupBox_3->setTitle(tr("Interface"));
+    USBKB_radcmd->setText(tr("USB KB"));
+    Searal_radcmd->setText(tr("Serial Port"));
+}
 
 }  // namespace Ui
