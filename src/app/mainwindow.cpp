@@ -1,22 +1,110 @@
 #include "app/mainwindow.h"
 
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QRadioButton>
+
+#include <hidapi.h>
+
+#include "platform/platform.h"
+#include "text/locale_codec.h"
+#include "text/name_tables.h"
 #include "ui/ui_mainwindow.h"
+
+namespace {
+
+constexpr unsigned short ReaderVendorId = 0x0416;
+// The reader answers under one of two product IDs, depending on its firmware.
+constexpr unsigned short ReaderProductIds[] = {0xF100, 0xF108};
+
+// The driver of the reader's virtual COM port describes the port with this text.
+const QString ReaderPortDescription = QStringLiteral("Nuvoton Virtual Com Port");
+const QString DefaultPortName = QStringLiteral("COM6");
+
+}  // namespace
 
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent)
     , ui(new Ui::MainWindow)
 {
     ui->setupUi(this);
+
+    setUpLocaleCodec(Platform::getACP(), Platform::getOEMCP());
+
+    // Only learn which product ID the reader answers to and pre-select the transport; the
+    // connect opens the reader again.
+    bool readerFound = false;
+    for (unsigned short productId : ReaderProductIds) {
+        if (hid_device *probe = hid_open(ReaderVendorId, productId, nullptr)) {
+            link.hidVendorId = ReaderVendorId;
+            link.hidProductId = productId;
+            ui->USBKB_radcmd->setChecked(true);
+            hid_close(probe);
+            hid_exit();
+            readerFound = true;
+            break;
+        }
+    }
+    if (!readerFound) {
+        ui->Searal_radcmd->setChecked(true);
+        ui->SerialNameEdit->setEnabled(true);
+    }
+
+    ui->SerialNameEdit->setText(DefaultPortName);
+    const QList<Platform::PortRecord> ports = Platform::enumeratePorts();
+    for (const Platform::PortRecord &port : ports) {
+        if (port.friendName.startsWith(ReaderPortDescription, Qt::CaseSensitive)) {
+            ui->SerialNameEdit->setText(QString::fromUtf8(port.portName.toLocal8Bit()));
+            break;
+        }
+    }
+
+    link.frameSequence = 1;
+    // Showing the settings page above ran tabChange(1); the page index starts from 0 anyway.
+    link.currentTab = 0;
+
+    ui->Pre_cmb->addItems(ControlNames);
+    ui->Post_cmb->addItems(ControlNames);
+    ui->Remove_cmb->addItems(ControlNames);
+    ui->KB_cmb->addItems(CountryNames);
+
+    // Connected only now, so that filling the pickers inserts nothing into the affixes.
+    connect(ui->Pre_cmb, SIGNAL(currentIndexChanged(int)), this, SLOT(Pre_selectChanged(int)));
+    connect(ui->Post_cmb, SIGNAL(currentIndexChanged(int)), this, SLOT(Post_selectChanged(int)));
+    connect(ui->Remove_cmb, SIGNAL(currentIndexChanged(int)), this, SLOT(Remove_selectChanged(int)));
 }
 
 MainWindow::~MainWindow()
 {
+    if (link.hidDevice) {
+        hid_close(link.hidDevice);
+        hid_exit();
+    }
     delete ui;
+    // serialPort has no parent and stays open until the process ends.
 }
 
 void MainWindow::threadStop() {}
 void MainWindow::PowerPassClick() {}
 void MainWindow::TriggerClick() {}
-void MainWindow::on_Searal_radcmd_clicked() {}
-void MainWindow::on_USBKB_radcmd_clicked() {}
-void MainWindow::on_RemoveIDCodeChk_clicked() {}
+
+void MainWindow::on_Searal_radcmd_clicked()
+{
+    ui->SerialNameEdit->setEnabled(true);
+}
+
+void MainWindow::on_USBKB_radcmd_clicked()
+{
+    ui->SerialNameEdit->setEnabled(false);
+}
+
+void MainWindow::on_RemoveIDCodeChk_clicked()
+{
+    // The two removal options exclude each other: asking for the ID code turns the remove
+    // data off. Unticking it leaves the remove data as it is.
+    if (ui->RemoveIDCodeChk->isChecked()) {
+        ui->RemoveDataEdit->setEnabled(false);
+        ui->RemoveDataChk->setChecked(false);
+    }
+}
