@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QtGlobal>
+
+#include "protocol/settings_record.h"
+
+// The frames that write a settings record to the reader, in the order the reader expects
+// them. Plain functions: the slot reads the page into a SettingsRecord and sends what these
+// build.
+namespace SettingsWrite {
+
+struct Frame
+{
+    quint8 command;   // what the frame does (CmdSetRemove even in the other-interface form)
+    QByteArray bytes;  // the frame as it goes out on the serial line
+};
+
+// Options, output window, keyboard country (USB HID only; the serial firmware has no such
+// command), the three affixes and the save. When interfaceSetting differs from serialActive
+// the affixes are addressed to the other interface, which the reader stores for after the
+// change that follows the save.
+QList<Frame> settingsFrames(const SettingsRecord &page, quint8 serialActive, quint8 interfaceSetting);
+
+// True when the write ends with the reader changing interface.
+inline bool changesInterface(quint8 serialActive, quint8 interfaceSetting)
+{
+    return serialActive != interfaceSetting;
+}
+
+// An affix that the reader could not give back: reads accept at most 31 codes, and a USB HID
+// report cuts an affix after 60 while its count still says more. Empty when all three fit;
+// otherwise the operator's warning naming each affix that is too long and the limit.
+QString overlongAffixWarning(const SettingsRecord &page);
+
+}  // namespace SettingsWrite
