@@ -1,6 +1,133 @@
 #include "app/mainwindow.h"
 
-void MainWindow::tabChange(int) {}
-void MainWindow::TestButClick() {}
-void MainWindow::threadStart() {}
-void MainWindow::threadPause() {}
+#include <QByteArray>
+#include <QDebug>
+
+#include <cstdio>
+
+#include <hidapi.h>
+
+#include "app/char_thread.h"
+#include "platform/platform.h"
+#include "protocol/hid_io.h"
+
+namespace {
+
+constexpr unsigned short DiagVendorId = 0x0416;
+constexpr unsigned short DiagProductId = 0xC141;
+constexpr int ReportSize = 65;
+constexpr int DumpReadTries = 10;  // a reader that never answers must not freeze the window
+constexpr unsigned DumpReadPauseMs = 500;
+constexpr size_t StringLength = 255;
+
+QString wideText(const wchar_t *text)
+{
+    return QString::fromWCharArray(text);
+}
+
+void logStrings(hid_device *device)
+{
+    wchar_t text[StringLength];
+
+    text[0] = 0;
+    if (hid_get_manufacturer_string(device, text, StringLength) < 0)
+        qDebug("Unable to read manufacturer string\n");
+    text[StringLength - 1] = 0;
+    qDebug("Manufacturer String: %ls\n", qUtf16Printable(wideText(text)));
+
+    text[0] = 0;
+    if (hid_get_product_string(device, text, StringLength) < 0)
+        qDebug("Unable to read product string\n");
+    text[StringLength - 1] = 0;
+    qDebug("Product String: %ls\n", qUtf16Printable(wideText(text)));
+
+    text[0] = 0;
+    if (hid_get_serial_number_string(device, text, StringLength) < 0)
+        qDebug("Unable to read serial number string\n");
+    text[StringLength - 1] = 0;
+    qDebug("Serial Number String: (%d) %ls", int(text[0]), qUtf16Printable(wideText(text)));
+    std::fputs("\n", stdout);
+
+    text[0] = 0;
+    if (hid_get_indexed_string(device, 1, text, StringLength) < 0)
+        qDebug("Unable to read indexed string 1\n");
+    text[StringLength - 1] = 0;
+    qDebug("Indexed String 1: %ls\n", qUtf16Printable(wideText(text)));
+}
+
+void logAnswer(hid_device *device)
+{
+    unsigned char answer[ReportSize] = {};
+    for (int tries = 0; tries < DumpReadTries; ++tries) {
+        const int n = hid_read_timeout(device, answer, ReportSize, 0);
+        if (n > 0) {
+            qDebug("Data read:\n   ");
+            for (int i = 0; i < n; ++i)
+                qDebug("%02hx ", static_cast<unsigned short>(answer[i]));
+            std::fputs("\n", stdout);
+            return;
+        }
+        if (n < 0)
+            break;
+        qDebug("waiting...\n");
+        Platform::sleepMs(DumpReadPauseMs);
+    }
+    // A failed read, or no answer within the bound.
+    qDebug("Unable to read()\n");
+    qDebug("Data read:\n   ");
+    std::fputs("\n", stdout);
+}
+
+}  // namespace
+
+void MainWindow::tabChange(int index)
+{
+    link.currentTab = quint8(index);
+}
+
+void MainWindow::TestButClick()
+{
+    const QList<Platform::PortRecord> ports = Platform::enumeratePorts();
+    qDebug("List of ports:\n");
+    qDebug("%d", ports.size());
+    for (const Platform::PortRecord &port : ports) {
+        qDebug("%s", port.portName.toLocal8Bit().constData());
+        qDebug("%s", port.friendName.toLocal8Bit().constData());
+        qDebug("%s", port.physName.toLocal8Bit().constData());
+        qDebug("%s", port.enumName.toLocal8Bit().constData());
+        qDebug("===================================\n\n");
+    }
+}
+
+// A dump of the reader's USB HID identity and of one status answer, for the developer.
+void MainWindow::threadStart()
+{
+    hid_init();
+    hid_device *device = hid_open(DiagVendorId, DiagProductId, nullptr);
+    if (!device) {
+        // The link that is open, if any, stays as it is.
+        qDebug("unable to open device\n");
+        return;
+    }
+    if (link.hidDevice && link.hidDevice != device)
+        hid_close(link.hidDevice);  // the dump takes the link's place; do not leak the old handle
+    link.hidDevice = device;
+
+    logStrings(device);
+    hid_set_nonblocking(device, 1);
+
+    QByteArray report(ReportSize, '\0');
+    report[1] = 0x1B;
+    report[2] = 0x42;
+    report[8] = 0x0D;
+    if (writeHidReport(device, report) < 0)
+        logHidWriteFailure(device);
+
+    logAnswer(device);
+}
+
+void MainWindow::threadPause()
+{
+    if (tickerThread)
+        tickerThread->togglePause();
+}
