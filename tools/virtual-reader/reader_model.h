@@ -24,13 +24,14 @@ struct Settings
     QByteArray pre, post, remove;  // device codes, at most 31 each
 };
 
-// Faults the tests switch on. All are off after reset().
+// Faults the tests switch on. All are off after reset(). failWriteNumber and
+// vanishAfterWrites count HID writes (hid_write calls) from the setFaults() call on.
 struct Faults
 {
     int failWriteNumber = 0;      // the Nth write from now fails (1 = the next one); 0 none
-    bool failAllWrites = false;   // every write fails
+    bool failAllWrites = false;   // every write fails (on the serial line: the bytes are lost)
     bool failReads = false;       // every HID read fails (-1)
-    bool noAnswer = false;        // writes are taken, nothing is answered
+    bool noAnswer = false;        // writes are taken, nothing is answered (both transports)
     int lateReads = 0;            // each HID answer shows only after this many empty reads
     bool staleFirst = false;      // an answer to an older request comes before each answer
     bool badChecksum = false;     // HID affix answers carry a wrong checksum
@@ -44,6 +45,9 @@ class Model
 {
 public:
     static Model &instance();
+    ~Model();
+    Model(const Model &) = delete;
+    Model &operator=(const Model &) = delete;
 
     // Factory state: settings above, version "1.20", on the USB keyboard interface as
     // product 0xF100, nothing received, no faults, not saved, not in ISP mode.
@@ -57,6 +61,10 @@ public:
     void setSettings(const Settings &settings);
     Settings savedSettings() const;     // what the last save kept
     Settings otherInterfaceSettings() const;  // affixes stored for the other interface
+    // The reader keeps one set of affixes per interface (options, output window and country
+    // are shared). settings() shows the set of the current interface, otherInterfaceSettings()
+    // the other set; an interface change makes them trade places. This view does not move.
+    Settings interfaceSettings(Interface interface) const;
     QByteArray version() const;         // 8 bytes as the HID status answer carries them
     void setVersion(const QByteArray &version);
 
@@ -64,7 +72,13 @@ public:
     void setInterface(Interface interface);
     bool inIspMode() const;
     bool pulledOut() const;
+    void pullOut();                     // the reader is unplugged now
     void plugIn();                      // undoes a vanish
+
+    // The reader also answers hid_open with product 0xC141 (the diagnostic dump's product) as
+    // another name for itself. Off after reset().
+    void setDiagnosticProductPresent(bool present);
+    bool diagnosticProductPresent() const;
 
     Faults faults() const;
     void setFaults(const Faults &faults);
@@ -73,7 +87,8 @@ public:
     // the report ID), serial frames as cut from the line.
     QList<QByteArray> receivedFrames() const;
     QByteArray serialBytesReceived() const;  // the raw serial stream
-    void clearReceived();
+    int hidWriteAttempts() const;       // hid_write calls, failed ones included
+    void clearReceived();               // also zeroes hidWriteAttempts()
 
     // ---- used by the transports ----
     // An HID output report arrives. Returns false when the write fails (fault or pulled out).
@@ -81,7 +96,21 @@ public:
     // The next input report (64 bytes, no report ID); 0 bytes when nothing is due, -1 error.
     int hidRead(QByteArray &answer);
     // Bytes arrive on the serial line; returns what the reader sends back (possibly nothing).
+    // The line keeps every byte and frame it carries (unless failAllWrites loses them), but
+    // the reader applies and answers frames only while it is on the serial interface.
     QList<QByteArray> serialReceive(const QByteArray &bytes);
+    // What the reader sends on the serial line when it reads a key: the preamble codes when
+    // enabled, the ID code, the postamble codes when enabled. Empty when it is not on the
+    // serial interface.
+    QByteArray serialIdCodeOutput(const QByteArray &idCode) const;
+
+    // A handle belongs to one session of the reader on USB HID; the session ends when the
+    // reader leaves (pulled out, interface change, ISP mode, reset), and its handles fail for
+    // good. 0 means the reader cannot be opened now.
+    quint64 hidOpen(quint16 vendorId, quint16 productId);
+    enum class ReadMode { Poll, Wait, Block };  // Poll counts as one empty read for lateReads
+    bool hidWrite(quint64 session, const QByteArray &report, QString *error);
+    int hidRead(quint64 session, QByteArray &answer, ReadMode mode, QString *error);
 
 private:
     Model();
