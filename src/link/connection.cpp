@@ -1,5 +1,141 @@
 #include "app/mainwindow.h"
 
-void MainWindow::ConnectClick() {}
-void MainWindow::EnableControls(bool) {}
-void MainWindow::disconnectLink() {}
+#include <QCheckBox>
+#include <QDebug>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSerialPort>
+#include <QTabWidget>
+#include <QTextEdit>
+#include <QTimer>
+
+#include "link/usb_probe.h"
+#include "ui/ui_mainwindow.h"
+
+namespace {
+
+const QString IconNotConnected = QStringLiteral(":/image/connect_creating.png");
+const QString IconConnected = QStringLiteral(":/image/connect_established.png");
+const QString IconFailed = QStringLiteral(":/image/connect_no.png");
+
+}  // namespace
+
+void MainWindow::EnableControls(bool on)
+{
+    QWidget *const controls[] = {
+        ui->PreAmbleChk,     ui->PreAmbleEdit,    ui->PostAmbleChk,     ui->PostAmbleEdit,
+        ui->RemoveDataChk,   ui->RemoveDataEdit,  ui->RemoveIDCodeChk,  ui->AutoReportChk,
+        ui->BuzzerEnableChk, ui->KLNOutStartEdit, ui->KLNOutLengthEdit, ui->GetKLNStatusBut,
+        ui->SetKLNStatusBut, ui->tabWidget,       ui->ScannerEdit,      ui->TrigBut,
+        ui->ChangeModeBut,
+    };
+    for (QWidget *control : controls)
+        control->setEnabled(on);
+}
+
+// Takes the link down. The transport flags stay as they are: they say which link the window
+// last had.
+void MainWindow::disconnectLink()
+{
+    if (link.hidActive) {
+        qDebug("Z400_Device disconnect");
+        if (link.hidDevice)
+            hid_close(link.hidDevice);
+        hid_exit();
+        link.hidDevice = nullptr;
+    }
+    if (link.serialActive) {
+        qDebug("KLN2_Device disconnect");
+        if (link.pollTimer) {
+            delete link.pollTimer;
+            link.pollTimer = nullptr;
+        }
+        // The port object stays; the next serial connect replaces it.
+        if (serialPort && serialPort->isOpen())
+            serialPort->close();
+    }
+    ui->ConnectBut->setIcon(QIcon(IconNotConnected));
+    link.connected = 0;
+    EnableControls(false);
+}
+
+void MainWindow::ConnectClick()
+{
+    if (link.connected) {
+        disconnectLink();
+        return;
+    }
+
+    auto fail = [this](const char *line) {
+        qDebug("%s", line);
+        ui->ConnectBut->setIcon(QIcon(IconFailed));
+        EnableControls(false);
+        link.connected = 0;
+    };
+
+    if (ui->USBKB_radcmd->isChecked()) {
+        if (link.hidVendorId == 0) {
+            // No reader answered at start-up: look again, it may have been plugged in since.
+            // The probe's open is the link.
+            const UsbProbe::Found found = UsbProbe::openReader();
+            link.hidDevice = found.device;
+            if (found.device) {
+                link.hidVendorId = found.vendorId;
+                link.hidProductId = found.productId;
+            }
+        } else {
+            link.hidDevice = hid_open(link.hidVendorId, link.hidProductId, nullptr);
+        }
+        if (!link.hidDevice) {
+            fail("unable to open USB HID device\n");
+            return;
+        }
+        // The flags describe this link alone, so that the slots that pick a transport by them
+        // never write to a serial port that a former link left closed.
+        link.hidActive = 1;
+        link.serialActive = 0;
+        link.interfaceSetting = 0;
+        ui->ChangeModeBut->setText(QStringLiteral("to Serial"));
+        ui->CodeType_lbl->setText(QStringLiteral("ASCII Code"));
+        GetKLNValueClick();
+    }
+
+    if (ui->Searal_radcmd->isChecked()) {
+        // Only the latest port object is kept. The one it replaces is closed by now (a
+        // disconnect or a failed open); deleting it also frees the port should a path that
+        // dropped the link have left it open.
+        delete serialPort;
+        serialPort = new QSerialPort(ui->SerialNameEdit->text());
+        serialPort->setBaudRate(QSerialPort::Baud9600);
+        serialPort->setFlowControl(QSerialPort::NoFlowControl);
+        serialPort->setParity(QSerialPort::NoParity);
+        serialPort->setDataBits(QSerialPort::Data8);
+        serialPort->setStopBits(QSerialPort::OneStop);
+        serialPort->open(QIODevice::ReadWrite);
+        // QSerialPort has no read time-out setting: its reads never block, and the waits that
+        // need a bound (writes reaching the line, the settings read) carry their own.
+        if (!serialPort->isOpen()) {
+            fail("unable to open com device\n");
+            return;
+        }
+        delete link.pollTimer;  // one poll timer at any time
+        link.pollTimer = new QTimer(this);
+        connect(link.pollTimer, SIGNAL(timeout()), this, SLOT(onReadyRead()));
+        link.pollTimer->start(100);
+        link.serialActive = 1;
+        link.hidActive = 0;
+        link.interfaceSetting = 1;
+        ui->ChangeModeBut->setText(QStringLiteral("to USB KB"));
+        ui->CodeType_lbl->setText(QStringLiteral("ASCII Code"));
+        GetKLNValueClick();
+    }
+
+    link.connected = 1;
+    link.statusPreRead = 0;
+    link.statusShown = 0;
+    ui->ConnectBut->setIcon(QIcon(IconConnected));
+    EnableControls(true);
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QtGlobal>
+
+#include <hidapi.h>
+
+namespace UsbProbe {
+
+constexpr quint16 VendorId = 0x0416;
+constexpr quint16 ProductIds[] = {0xF100, 0xF108};  // in the order they are tried
+
+struct Found
+{
+    hid_device *device = nullptr;  // open, or null when no reader answered
+    quint16 vendorId = 0;
+    quint16 productId = 0;
+};
+
+// Opens the reader by the IDs it may have, 0xF100 first; the first that opens wins.
+Found openReader();
+
+}  // namespace UsbProbe

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QByteArray>
+#include <QtGlobal>
+
+// The answers to the six read frames as they come back on the serial line, back to back:
+// version (8 bytes, "QKR..."), option byte (8), output window (8), then preamble, postamble
+// and remove data (L + 5 bytes each: three header bytes, L, the codes, 0x0D).
+namespace SerialAnswers {
+
+constexpr int FixedAnswerSize = 8;
+constexpr int AnswerCount = 6;
+
+struct Affix
+{
+    bool accepted = false;  // L <= 31; a longer affix is skipped and leaves its edit alone
+    QByteArray codes;
+};
+
+struct Parsed
+{
+    bool recognised = false;  // starts with "QKR" and the chunk's last byte is 0x0D
+    int complete = 0;         // how many answers, in order, lie whole inside the chunk
+    QByteArray versionBytes;  // the 8 bytes of the version answer
+    quint8 options = 0;
+    quint8 outputStart = 0;
+    quint8 outputLength = 0;
+    Affix affixes[3];         // preamble, postamble, remove data
+
+    bool allComplete() const { return recognised && complete == AnswerCount; }
+};
+
+// Takes a chunk apart by fixed positions. Stops at the first answer that is not whole in the
+// chunk and never reads past it. Neither checksums nor the 0x0D of each answer are looked at:
+// only the header at the start and the 0x0D at the very end.
+Parsed parse(const QByteArray &chunk);
+
+// The version text: the 8 bytes as UTF-8 up to the first 0x00 among them.
+QString versionText(const QByteArray &versionBytes);
+
+}  // namespace SerialAnswers

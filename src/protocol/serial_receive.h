@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QByteArray>
+
+class MainWindow;
+class QSerialPort;
+class QTextEdit;
+
+namespace SerialReceive {
+
+// One chunk from the serial line: echoed on the Status page, logged, then handed to the
+// status parser. Returns what the parser returned (0 shown, -1 dropped or incomplete).
+int receiveChunk(MainWindow &window, const QByteArray &chunk);
+
+// Appends the chunk, as UTF-8 up to its first 0x00, at the end of the text. The cost does
+// not grow with what the edit already holds.
+void echoChunk(QTextEdit *edit, const QByteArray &chunk);
+
+// After the read frames: gathers what the reader sends until its answers are whole, the line
+// has been quiet for QuietMs after the last byte, or DeadlineMs have passed since the call.
+constexpr int QuietMs = 150;
+constexpr int DeadlineMs = 1000;
+QByteArray collectAnswers(QSerialPort *port);
+
+}  // namespace SerialReceive
