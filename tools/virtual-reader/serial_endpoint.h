@@ -18,13 +18,18 @@ public:
     SerialEndpoint(const SerialEndpoint &) = delete;
     SerialEndpoint &operator=(const SerialEndpoint &) = delete;
 
-    bool start();            // opens the pseudo-terminal and starts answering
-    void stop();
-    QString portPath() const;  // the slave side, e.g. /dev/pts/4
+    // Opens the pseudo-terminal (raw, so that no byte is translated) and starts answering.
+    // False when no pseudo-terminal could be had. Starting a running endpoint does nothing.
+    bool start();
+    void stop();               // stops the thread and closes both sides; also done on destruction
+    bool isRunning() const;
+    QString portPath() const;  // the slave side, e.g. /dev/pts/4; empty when not running
 
-    // The reader read a key: sends the ID code as it goes out on the serial line.
-    void sendIdCode(const QByteArray &idCode);
-    // Sends bytes as they are.
+    // The reader read a key: sends the ID code as it goes out on the serial line (see
+    // Model::serialIdCodeOutput). False, and nothing sent, when the reader is not on the
+    // serial interface or the endpoint is not running.
+    bool sendIdCode(const QByteArray &idCode);
+    // Sends bytes as they are, whatever the reader's state.
     void sendRaw(const QByteArray &bytes);
 
 private:
