@@ -1,1 +1,214 @@
 #include "text/keycode.h"
+
+#include <QTextCodec>
+#include <QtDebug>
+
+#include "text/name_tables.h"
+
+namespace {
+
+// The seven characters outside ASCII that the reader has codes of its own for, in the order of
+// their device codes 0xB0 to 0xB6, with their bytes in Windows-1252. Text to codes matches the
+// byte (whatever character the locale codec put there); codes to text gives the character.
+constexpr ushort specialCharacters[7] = {0x20AC, 0x00A4, 0x00A6, 0x00A7, 0x00A8, 0x00B3, 0x00B4};
+constexpr uchar specialBytes[7] = {0x80, 0xA4, 0xA6, 0xA7, 0xA8, 0xB3, 0xB4};
+constexpr uchar firstSpecialCode = 0xB0;
+
+uchar deviceCodeOfByte(uchar byte)
+{
+    for (int k = 0; k < 7; ++k) {
+        if (byte == specialBytes[k])
+            return uchar(firstSpecialCode + k);
+    }
+    return byte;
+}
+
+// Windows-1252 from 0x80 to 0x9F; the rest of the code page is Latin-1. The five bytes the code
+// page leaves undefined stand for the C1 control of the same value, as Windows converts them.
+constexpr ushort windows1252High[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+
+bool windows1252ByteOf(QChar character, uchar *byte)
+{
+    const ushort unit = character.unicode();
+    if (unit < 0x80 || (unit >= 0xA0 && unit <= 0xFF)) {
+        *byte = uchar(unit);
+        return true;
+    }
+    for (int k = 0; k < 32; ++k) {
+        if (windows1252High[k] == unit) {
+            *byte = uchar(0x80 + k);
+            return true;
+        }
+    }
+    return false;
+}
+
+bool hasSurrogate(const QString &text)
+{
+    for (const QChar c : text) {
+        if (c.isSurrogate())
+            return true;
+    }
+    return false;
+}
+
+// One locale byte per UTF-16 code unit of text, so that position i of the text is byte i.
+// A codec that turns every unit into one byte gives the whole conversion as it is. Otherwise
+// (UTF-8 and the other multi-byte code pages, or a surrogate pair that a single-byte codec
+// folds into one byte) each unit is converted on its own: exactly one byte is taken as it
+// is, anything else falls back to the unit's Windows-1252 byte so the seven special
+// characters and the Latin-1 letters still reach the reader, and to 0x3F when it has none.
+// Each half of a surrogate pair gives 0x3F, so a character beyond the BMP still takes two
+// positions and two codes, as it takes two units in the text.
+QByteArray literalBytes(const QString &text)
+{
+    QTextCodec *codec = QTextCodec::codecForLocale();
+    const QByteArray whole = codec->fromUnicode(text);
+    if (whole.size() == text.size() && !hasSurrogate(text))
+        return whole;
+
+    QByteArray bytes(text.size(), '\x3F');
+    for (int i = 0; i < text.size(); ++i) {
+        const QChar unit = text.at(i);
+        if (unit.isSurrogate())
+            continue;
+        const QByteArray one = codec->fromUnicode(&unit, 1);
+        uchar byte = 0x3F;
+        if (one.size() == 1)
+            bytes[i] = one.at(0);
+        else if (windows1252ByteOf(unit, &byte))
+            bytes[i] = char(byte);
+    }
+    return bytes;
+}
+
+int hexDigitValue(QChar c)
+{
+    const ushort u = c.unicode();
+    if (u >= '0' && u <= '9')
+        return u - '0';
+    if (u >= 'A' && u <= 'F')
+        return u - 'A' + 10;
+    if (u >= 'a' && u <= 'f')
+        return u - 'a' + 10;
+    return -1;
+}
+
+// Whether a bracket token starts at the "[" at position i; if so its closing bracket and its
+// code. Positions past the end match nothing. The tests run in this order on purpose: "[[CR]"
+// is a literal "[" followed by the token "[CR]", and "[A[CR]" a literal "[", "A", then "[CR]".
+bool bracketTokenAt(const QString &text, int i, int *end, uchar *code)
+{
+    const int n = text.size();
+    auto is = [&](int pos, char c) { return pos < n && text.at(pos) == QLatin1Char(c); };
+
+    if (is(i + 1, '[') || is(i + 2, '['))
+        return false;
+    if (is(i + 1, ']') || is(i + 2, ']'))
+        return false;
+    int close = -1;
+    for (int pos = i + 3; pos <= i + 5; ++pos) {
+        if (is(pos, ']')) {
+            close = pos;
+            break;
+        }
+    }
+    if (close < 0)
+        return false;
+
+    *end = close;
+    if (is(i + 1, '0') && is(i + 2, 'x')) {
+        // Exactly two hex digits; "[0x]" and "[0x4]" give 0 (a "]" is never a digit).
+        const int high = i + 3 < n ? hexDigitValue(text.at(i + 3)) : -1;
+        const int low = i + 4 < n ? hexDigitValue(text.at(i + 4)) : -1;
+        *code = (high < 0 || low < 0) ? 0 : uchar(high * 16 + low);
+    } else {
+        *code = uchar(ControlCodeOfName(text.mid(i + 1, close - i - 1)));
+    }
+    return true;
+}
+
+QString hexToken(uchar code, bool upperCase)
+{
+    QString digits = QString::number(code, 16).rightJustified(2, QLatin1Char('0'));
+    if (upperCase)
+        digits = digits.toUpper();
+    return QStringLiteral("[0x") + digits + QLatin1Char(']');
+}
+
+QString nameToken(uchar code)
+{
+    return QLatin1Char('[') + ControlNames.value(code) + QLatin1Char(']');
+}
+
+}  // namespace
+
+int ControlCodeOfName(const QString &name)
+{
+    // From 1 on: "NULL" is not found and yields 0, which is its code anyway.
+    for (int code = 1; code < ControlNames.size() && code < 32; ++code) {
+        if (ControlNames.at(code) == name)
+            return code;
+    }
+    return 0;
+}
+
+QByteArray TextToDeviceCodes(const QString &text, const char *debugFormat)
+{
+    const QByteArray literals = literalBytes(text);
+    QByteArray codes;
+    codes.reserve(text.size());
+    int i = 0;
+    while (i < text.size()) {
+        int end = 0;
+        uchar code = 0;
+        if (text.at(i) == QLatin1Char('[') && bracketTokenAt(text, i, &end, &code)) {
+            codes.append(char(code));
+            i = end + 1;
+            continue;
+        }
+        const uchar byte = uchar(literals.at(i));
+        if (debugFormat)
+            qDebug(debugFormat, uint(byte));
+        codes.append(char(deviceCodeOfByte(byte)));
+        ++i;
+    }
+    return codes;
+}
+
+QString DeviceCodesToText(const QByteArray &codes)
+{
+    QString text;
+    for (const char c : codes) {
+        const uchar code = uchar(c);
+        if (code >= firstSpecialCode && code < firstSpecialCode + 7)
+            text.append(QChar(specialCharacters[code - firstSpecialCode]));
+        else if (code < 0x20)
+            text.append(nameToken(code));
+        else if (code < 0x7F)
+            text.append(QLatin1Char(char(code)));
+        else
+            text.append(hexToken(code, true));
+    }
+    return text;
+}
+
+QString SerialDisplayText(const QByteArray &codes)
+{
+    QString text;
+    for (const char c : codes) {
+        const uchar code = uchar(c);
+        if (code < 0x20)
+            text.append(nameToken(code));
+        else if (code < 0x7F)
+            text.append(QLatin1Char(char(code)));
+        else
+            text.append(hexToken(code, false));
+    }
+    return text;
+}

@@ -1,4 +1,21 @@
 #include "text/name_tables.h"
 
-const QStringList ControlNames;
-const QStringList CountryNames;
+// Built by static initialisation, before main: the pickers and the affix notation read them
+// from the first window on. Code 0x00 is "NULL", four letters, not the
+// usual three-letter abbreviation.
+const QStringList ControlNames = {
+    QStringLiteral("NULL"), QStringLiteral("SOH"), QStringLiteral("STX"), QStringLiteral("ETX"),
+    QStringLiteral("EOT"),  QStringLiteral("ENQ"), QStringLiteral("ACK"), QStringLiteral("BEL"),
+    QStringLiteral("BS"),   QStringLiteral("HT"),  QStringLiteral("LF"),  QStringLiteral("VT"),
+    QStringLiteral("FF"),   QStringLiteral("CR"),  QStringLiteral("SO"),  QStringLiteral("SI"),
+    QStringLiteral("DLE"),  QStringLiteral("DC1"), QStringLiteral("DC2"), QStringLiteral("DC3"),
+    QStringLiteral("DC4"),  QStringLiteral("NAK"), QStringLiteral("SYN"), QStringLiteral("ETB"),
+    QStringLiteral("CAN"),  QStringLiteral("EM"),  QStringLiteral("SUB"), QStringLiteral("ESC"),
+    QStringLiteral("FS"),   QStringLiteral("GS"),  QStringLiteral("RS"),  QStringLiteral("US"),
+};
+
+// Index = the keyboard-country value the reader keeps. "U.K" has no full stop after the K.
+const QStringList CountryNames = {
+    QStringLiteral("USA"), QStringLiteral("U.K"), QStringLiteral("French"),
+    QStringLiteral("German"), QStringLiteral("Italy"),
+};
