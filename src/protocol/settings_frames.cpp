@@ -1,7 +1,5 @@
 #include "protocol/settings_frames.h"
 
-#include <QStringList>
-
 #include "protocol/frames.h"
 
 namespace SettingsWrite {
@@ -27,22 +25,19 @@ QList<Frame> settingsFrames(const SettingsRecord &page, quint8 serialActive, qui
     return frames;
 }
 
-QString overlongAffixWarning(const SettingsRecord &page)
+QList<OverlongAffix> overlongAffixes(const SettingsRecord &page)
 {
-    const struct {
-        const char *name;
-        const QByteArray &codes;
-    } affixes[] = {{"PreAmble", page.pre}, {"PostAmble", page.post}, {"Remove Data", page.remove}};
-
-    QStringList parts;
-    for (const auto &affix : affixes) {
-        if (affix.codes.size() > Frames::MaxAffixCodes)
-            parts << QStringLiteral("The %1 has %2 codes").arg(QLatin1String(affix.name)).arg(affix.codes.size());
+    const OverlongAffix affixes[] = {
+        {"PreAmble", int(page.pre.size())},
+        {"PostAmble", int(page.post.size())},
+        {"Remove Data", int(page.remove.size())},
+    };
+    QList<OverlongAffix> overlong;
+    for (const OverlongAffix &affix : affixes) {
+        if (affix.codes > Frames::MaxAffixCodes)
+            overlong.append(affix);
     }
-    if (parts.isEmpty())
-        return {};
-    return parts.join(QStringLiteral("; ")) +
-           QStringLiteral("; the reader keeps at most %1. Nothing was sent.").arg(Frames::MaxAffixCodes);
+    return overlong;
 }
 
 }  // namespace SettingsWrite

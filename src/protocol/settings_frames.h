@@ -30,9 +30,14 @@ inline bool changesInterface(quint8 serialActive, quint8 interfaceSetting)
     return serialActive != interfaceSetting;
 }
 
-// An affix that the reader could not give back: reads accept at most 31 codes, and a USB HID
-// report cuts an affix after 60 while its count still says more. Empty when all three fit;
-// otherwise the operator's warning naming each affix that is too long and the limit.
-QString overlongAffixWarning(const SettingsRecord &page);
+struct OverlongAffix
+{
+    const char *name;  // as the page labels it: "PreAmble", "PostAmble", "Remove Data"
+    int codes;
+};
+
+// The affixes the reader could not give back: reads accept at most 31 codes, and a USB HID
+// report cuts an affix after 60 while its count still says more. Empty when all three fit.
+QList<OverlongAffix> overlongAffixes(const SettingsRecord &page);
 
 }  // namespace SettingsWrite

@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSerialPort>
+#include <QStringList>
 #include <QTimer>
 
 #include "link/serial_io.h"
@@ -48,9 +49,15 @@ void MainWindow::SetKLNValueClick()
     page.post = TextToDeviceCodes(ui->PostAmbleEdit->text(), "PosVal=%x");
     page.remove = TextToDeviceCodes(ui->RemoveDataEdit->text(), "RemoveVal=%x");
 
-    const QString overlong = SettingsWrite::overlongAffixWarning(page);
+    const auto overlong = SettingsWrite::overlongAffixes(page);
     if (!overlong.isEmpty()) {
-        QMessageBox::warning(nullptr, tr("Setting Keylon"), overlong);
+        QStringList parts;
+        for (const auto &affix : overlong)
+            parts << tr("The %1 has %2 codes").arg(tr(affix.name)).arg(affix.codes);
+        QMessageBox::warning(nullptr, tr("Setting Keylon"),
+                             tr("%1; the reader keeps at most %2. Nothing was sent.")
+                                 .arg(parts.join(QStringLiteral("; ")))
+                                 .arg(Frames::MaxAffixCodes));
         return;
     }
 
