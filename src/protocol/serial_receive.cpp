@@ -43,22 +43,17 @@ QByteArray collectAnswers(QSerialPort *port)
         return collected;
     QElapsedTimer sinceStart;
     sinceStart.start();
-    QElapsedTimer sinceLastByte;
-    sinceLastByte.start();
     collected = port->readAll();  // writing the frames may have taken in answers already
-    for (;;) {
-        if (SerialAnswers::parse(collected).allComplete())
-            break;
+    // The reader may hold its answers back and send them in parts, some way apart in time:
+    // a pause in the line says nothing, only a whole set of answers ends the wait early.
+    while (!SerialAnswers::parse(collected).allComplete()) {
         const qint64 left = DeadlineMs - sinceStart.elapsed();
         if (left <= 0)
             break;
-        if (!collected.isEmpty() && sinceLastByte.elapsed() >= QuietMs)
-            break;
-        const int wait = int(collected.isEmpty() ? left : qMin<qint64>(left, QuietMs - sinceLastByte.elapsed()));
-        if (port->waitForReadyRead(qMax(wait, 1))) {
+        if (port->waitForReadyRead(int(left)))
             collected += port->readAll();
-            sinceLastByte.restart();
-        }
+        else if (port->error() != QSerialPort::NoError && port->error() != QSerialPort::TimeoutError)
+            break;  // the line is gone
     }
     return collected;
 }

@@ -16,9 +16,8 @@ int receiveChunk(MainWindow &window, const QByteArray &chunk);
 // not grow with what the edit already holds.
 void echoChunk(QTextEdit *edit, const QByteArray &chunk);
 
-// After the read frames: gathers what the reader sends until its answers are whole, the line
-// has been quiet for QuietMs after the last byte, or DeadlineMs have passed since the call.
-constexpr int QuietMs = 150;
+// After the read frames: gathers what the reader sends until the six answers are whole in it
+// or DeadlineMs have passed since the call.
 constexpr int DeadlineMs = 1000;
 QByteArray collectAnswers(QSerialPort *port);
 

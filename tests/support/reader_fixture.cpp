@@ -1,0 +1,97 @@
+#include "reader_fixture.h"
+
+#include <QAbstractButton>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QThread>
+
+#include "app/mainwindow.h"
+#include "reader_model.h"
+#include "serial_endpoint.h"
+#include "ui/ui_mainwindow.h"
+
+namespace ReaderFixture {
+
+namespace {
+
+ConnectOutcome clickConnect(MainWindow &window)
+{
+    ModalCloser closer(QMessageBox::Yes);
+    window.ui->ConnectBut->click();
+    ConnectOutcome outcome;
+    outcome.connected = window.link.connected != 0;
+    outcome.boxes = closer.boxes();
+    return outcome;
+}
+
+}  // namespace
+
+void resetReader()
+{
+    VirtualReader::Model::instance().reset();
+}
+
+bool startSerialReader(VirtualReader::SerialEndpoint &endpoint)
+{
+    VirtualReader::Model::instance().setInterface(VirtualReader::Interface::Serial);
+    return endpoint.isRunning() || endpoint.start();
+}
+
+ConnectOutcome connectOverHid(MainWindow &window)
+{
+    auto &model = VirtualReader::Model::instance();
+    window.link.hidVendorId = VirtualReader::VendorId;
+    window.link.hidProductId = model.hidProductId();
+    window.ui->USBKB_radcmd->setChecked(true);
+    return clickConnect(window);
+}
+
+ConnectOutcome connectOverSerial(MainWindow &window, VirtualReader::SerialEndpoint &endpoint)
+{
+    window.ui->Searal_radcmd->setChecked(true);
+    window.ui->SerialNameEdit->setEnabled(true);
+    window.ui->SerialNameEdit->setText(endpoint.portPath());
+    return clickConnect(window);
+}
+
+QList<ModalCloser::Box> clickAnswering(MainWindow &window, const char *buttonName)
+{
+    auto *button = window.findChild<QAbstractButton *>(QString::fromLatin1(buttonName));
+    if (!button)
+        return {};
+    ModalCloser closer(QMessageBox::Yes);
+    button->click();
+    return closer.boxes();
+}
+
+bool waitUntil(const std::function<bool()> &condition, int timeoutMs)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (!condition()) {
+        if (timer.elapsed() > timeoutMs)
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        QThread::msleep(5);
+    }
+    return true;
+}
+
+bool waitForSerialBytes(int count, int timeoutMs)
+{
+    return waitUntil(
+        [count] { return VirtualReader::Model::instance().serialBytesReceived().size() >= count; },
+        timeoutMs);
+}
+
+bool waitForFrames(int count, int timeoutMs)
+{
+    return waitUntil(
+        [count] { return VirtualReader::Model::instance().receivedFrames().size() >= count; },
+        timeoutMs);
+}
+
+}  // namespace ReaderFixture
