@@ -403,9 +403,11 @@ bool Model::hidWrite(const QByteArray &report)
     return hidWrite(session, report, &error);
 }
 
-int Model::hidRead(quint64 session, QByteArray &answer, ReadMode mode, QString *error)
+int Model::hidRead(quint64 session, QByteArray &answer, bool blocking, QString *error, bool *late)
 {
     QMutexLocker lock(&mutex_);
+    if (late)
+        *late = false;
     if (session != d->session || !d->onHid()) {
         *error = QString::fromLatin1(DisconnectedText);
         return -1;
@@ -417,9 +419,10 @@ int Model::hidRead(quint64 session, QByteArray &answer, ReadMode mode, QString *
     if (d->hidAnswers.empty())
         return 0;
     PendingAnswer &next = d->hidAnswers.front();
-    if (next.lateLeft > 0 && mode != ReadMode::Block) {
-        if (mode == ReadMode::Poll)
-            --next.lateLeft;
+    if (next.lateLeft > 0 && !blocking) {
+        --next.lateLeft;
+        if (late)
+            *late = true;
         return 0;
     }
     answer = next.bytes;
@@ -435,7 +438,7 @@ int Model::hidRead(QByteArray &answer)
         session = d->session;
     }
     QString error;
-    return hidRead(session, answer, ReadMode::Poll, &error);
+    return hidRead(session, answer, false, &error);
 }
 
 QList<QByteArray> Model::serialReceive(const QByteArray &bytes)

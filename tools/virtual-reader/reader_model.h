@@ -108,9 +108,11 @@ public:
     // reader leaves (pulled out, interface change, ISP mode, reset), and its handles fail for
     // good. 0 means the reader cannot be opened now.
     quint64 hidOpen(quint16 vendorId, quint16 productId);
-    enum class ReadMode { Poll, Wait, Block };  // Poll counts as one empty read for lateReads
     bool hidWrite(quint64 session, const QByteArray &report, QString *error);
-    int hidRead(quint64 session, QByteArray &answer, ReadMode mode, QString *error);
+    // One look for an answer. A non-blocking look counts as one of the empty reads that a late
+    // answer lets pass (*late tells when one is held back); a blocking one takes it at once.
+    int hidRead(quint64 session, QByteArray &answer, bool blocking, QString *error,
+                bool *late = nullptr);
 
 private:
     Model();

@@ -50,15 +50,16 @@ int readInto(hid_device *dev, unsigned char *data, size_t length, int millisecon
     QByteArray answer;
     QString error;
 
-    // A blocking read waits for an answer that is late; a timed read counts as one of the
-    // empty reads that a late answer lets pass, then waits out its time for anything new.
+    // A blocking read waits for an answer that is late; a timed read is one of the empty reads
+    // that a late answer lets pass. With nothing queued, a timed read waits out its time in
+    // case another thread writes a request meanwhile.
     const bool block = milliseconds < 0;
     const int limit = block ? BlockingReadLimitMs : qMin(milliseconds, BlockingReadLimitMs);
     QElapsedTimer clock;
     clock.start();
-    Model::ReadMode mode = block ? Model::ReadMode::Block : Model::ReadMode::Poll;
     for (;;) {
-        const int n = model.hidRead(dev->session, answer, mode, &error);
+        bool late = false;
+        const int n = model.hidRead(dev->session, answer, block, &error, &late);
         if (n < 0) {
             dev->error = toWide(error);
             return -1;
@@ -68,10 +69,8 @@ int readInto(hid_device *dev, unsigned char *data, size_t length, int millisecon
             std::memcpy(data, answer.constData(), count);
             return int(count);
         }
-        if (clock.elapsed() >= limit)
+        if (late || clock.elapsed() >= limit)
             return 0;
-        if (!block)
-            mode = Model::ReadMode::Wait;
         QThread::msleep(5);
     }
 }
