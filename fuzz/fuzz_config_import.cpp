@@ -1,0 +1,84 @@
+// Arbitrary bytes as a configuration file, through the import mapping.
+//
+// Checked on every input: reading never fails, no text is longer than the file, and what was
+// read survives being exported and read again (the library's escapes and the UTF-8 text both
+// ways), with the output fields as the numbers export makes of them.
+
+#include <QByteArray>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QString>
+
+#include <cstdint>
+#include <cstdlib>
+
+#include "config/config_mapping.h"
+
+namespace {
+
+void check(bool condition)
+{
+    if (!condition)
+        std::abort();
+}
+
+QString scratchDir()
+{
+    static const QString dir = [] {
+        const QString path = QDir::tempPath() + QString("/keylon2-fuzz-config-%1").arg(QCoreApplication::applicationPid());
+        QDir().mkpath(path);
+        return path;
+    }();
+    return dir;
+}
+
+// The settings library keeps what it read by path: every file gets a name of its own.
+QString freshPath()
+{
+    static quint64 number = 0;
+    return scratchDir() + QString("/%1.cfg").arg(++number);
+}
+
+QString writeBytes(const QByteArray &bytes)
+{
+    const QString path = freshPath();
+    QFile file(path);
+    check(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    return path;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    const QByteArray bytes(reinterpret_cast<const char *>(data), int(size));
+    const QString input = writeBytes(bytes);
+    const ConfigPage page = ConfigFile::read(input);
+    for (const QString *text : {&page.pre, &page.post, &page.remove, &page.outputStart, &page.outputLength})
+        check(text->size() <= int(size));
+
+    const QString exported = freshPath();
+    ConfigFile::write(exported, page);
+    QFile file(exported);
+    check(file.open(QIODevice::ReadOnly));
+    const QString copy = writeBytes(file.readAll());
+    const ConfigPage back = ConfigFile::read(copy);
+
+    check(back.pre == page.pre);
+    check(back.post == page.post);
+    check(back.remove == page.remove);
+    check(back.preEnable == page.preEnable && back.postEnable == page.postEnable);
+    check(back.removeEnable == page.removeEnable && back.removeIdCode == page.removeIdCode);
+    check(back.autoReport == page.autoReport && back.buzzer == page.buzzer);
+    check(back.interfaceSerial == page.interfaceSerial);
+    check(back.kbCountry == page.kbCountry);
+    check(back.outputStart == QString::number(ConfigFile::outputNumber(page.outputStart)));
+    check(back.outputLength == QString::number(ConfigFile::outputNumber(page.outputLength)));
+
+    QFile::remove(input);
+    QFile::remove(exported);
+    QFile::remove(copy);
+    return 0;
+}
