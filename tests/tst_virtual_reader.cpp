@@ -423,9 +423,6 @@ private slots:
             codes.append(char('0' + i));
         QCOMPARE(write(dev, report(bytes({0x1B, 0x42, 0x21, 70}) + codes)), 65);
         QCOMPARE(model.settings().pre, codes.left(31));
-
-        QCOMPARE(write(dev, report(bytes({0x1B, 0x42, 0x25, 3}) + "xyz")), 65);
-        QCOMPARE(model.settings().post, QByteArray("xyz"));
     }
 
     void otherInterfaceAffixesAndInterfaceChange()
