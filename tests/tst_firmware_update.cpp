@@ -1,0 +1,272 @@
+#include <QFile>
+#include <QPushButton>
+#include <QSerialPort>
+#include <QTimer>
+#include <QtTest>
+
+#include "app/mainwindow.h"
+#include "platform/platform.h"
+#include "reader_fixture.h"
+#include "reader_model.h"
+#include "serial_endpoint.h"
+#include "test_support.h"
+#include "ui/ui_mainwindow.h"
+
+using VirtualReader::Model;
+
+namespace {
+
+// The window on the virtual reader over either transport; the endpoint outlives the window
+// when the Reader is declared first.
+struct Reader
+{
+    VirtualReader::SerialEndpoint endpoint{Model::instance()};
+    bool connect(MainWindow &window, bool serial)
+    {
+        if (!serial)
+            return ReaderFixture::connectOverHid(window).connected;
+        return ReaderFixture::startSerialReader(endpoint) &&
+               ReaderFixture::connectOverSerial(window, endpoint).connected;
+    }
+};
+
+const QByteArray IspFrame = QByteArray::fromHex("1b42ff55aa55aa0d");
+const QString Marker = QStringLiteral("flashmate.ran");
+
+// A stand-in firmware writer in the working directory: it notes its arguments in the marker
+// file and exits with the given code.
+void installWriter(int exitCode, bool executable = true)
+{
+    QFile::remove(Marker);
+    QFile writer(Platform::firmwareWriterProgram());
+    QVERIFY(writer.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    writer.write(QString("#!/bin/sh\nprintf '%s\\n' \"$@\" > %1\nexit %2\n").arg(Marker).arg(exitCode).toUtf8());
+    writer.close();
+    QFile::Permissions permissions = QFile::ReadOwner | QFile::WriteOwner;
+    if (executable)
+        permissions |= QFile::ExeOwner;
+    QVERIFY(writer.setPermissions(permissions));
+}
+
+void removeWriter()
+{
+    QFile::remove(Platform::firmwareWriterProgram());
+    QFile::remove(Marker);
+}
+
+QByteArray writerArguments()
+{
+    QFile marker(Marker);
+    return marker.open(QIODevice::ReadOnly) ? marker.readAll() : QByteArray();
+}
+
+// What the program logged, without the offscreen platform's own complaints.
+QStringList programLines(const DebugCapture &debug)
+{
+    QStringList lines = debug.lines();
+    lines.erase(std::remove_if(lines.begin(), lines.end(),
+                               [](const QString &line) { return line.contains("propagateSizeHints"); }),
+                lines.end());
+    return lines;
+}
+
+// What the window looked like at each pause it asked for.
+struct PauseRecord
+{
+    unsigned ms;
+    bool connected;
+    bool linkOpen;
+    bool writerRan;
+};
+
+}  // namespace
+
+class FirmwareUpdateTest : public QObject
+{
+    Q_OBJECT
+
+    QList<PauseRecord> pauses;
+    std::unique_ptr<FastPauses> fast;  // the connects' pauses
+
+    void recordPauses(MainWindow &window)
+    {
+        pauses.clear();
+        Platform::setSleepFunction([this, &window](unsigned ms) {
+            const bool linkOpen = window.link.hidDevice || (window.serialPort && window.serialPort->isOpen());
+            pauses.append({ms, bool(window.link.connected), linkOpen, QFile::exists(Marker)});
+        });
+    }
+
+private slots:
+    void init()
+    {
+        Model::instance().reset();
+        Platform::resetSeams();
+        removeWriter();
+        fast.reset(new FastPauses);
+    }
+    void cleanup()
+    {
+        fast.reset();
+        Platform::resetSeams();
+        removeWriter();
+    }
+
+    void shouldSendIspModeOverUsbHidThenRunTheWriter()
+    {
+        installWriter(0);
+        Reader reader;
+        MainWindow window;
+        window.show();
+        QVERIFY(reader.connect(window, false));
+        Model::instance().clearReceived();
+        recordPauses(window);
+        DebugCapture debug;
+        ModalCloser closer;
+        window.FWUpdateClick();
+
+        QByteArray report(65, '\0');
+        report.replace(1, 8, IspFrame);
+        QCOMPARE(Model::instance().receivedFrames(), QList<QByteArray>{report});
+        QVERIFY(Model::instance().inIspMode());
+        QCOMPARE(closer.count(), 0);
+
+        // Link dropped, then the one-second pause, then the writer.
+        QCOMPARE(pauses.size(), 1);
+        QCOMPARE(pauses[0].ms, 1000u);
+        QVERIFY(!pauses[0].connected);
+        QVERIFY(!pauses[0].linkOpen);
+        QVERIFY(!pauses[0].writerRan);
+        QCOMPARE(writerArguments(), QByteArray("RECONNKLN\n"));
+
+        QVERIFY(debug.contains("Z400_Device disconnect"));
+        QVERIFY(debug.contains("FWUpdate success"));
+        QVERIFY(!debug.contains("FWUpdate fail"));
+        QVERIFY(!window.link.connected);
+        QVERIFY(!window.link.hidDevice);
+        QVERIFY(!window.ui->SetKLNStatusBut->isEnabled());
+        QVERIFY(window.isVisible());
+    }
+
+    void shouldSendIspModeOverSerialThenRunTheWriter()
+    {
+        installWriter(0);
+        Reader reader;
+        MainWindow window;
+        window.show();
+        QVERIFY(reader.connect(window, true));
+        QTest::qWait(200);
+        Model::instance().clearReceived();
+        recordPauses(window);
+        DebugCapture debug;
+        window.FWUpdateClick();
+
+        QTRY_COMPARE(Model::instance().serialBytesReceived().toHex(' '), IspFrame.toHex(' '));
+        QVERIFY(debug.contains("serial_buf: aa 55"));
+        QVERIFY(debug.contains("KLN2_Device disconnect"));
+        QVERIFY(debug.contains("FWUpdate success"));
+        QVERIFY(!window.link.pollTimer);
+        QVERIFY(!window.serialPort->isOpen());
+        QVERIFY(!window.link.connected);
+        QCOMPARE(pauses.size(), 1);
+        QCOMPARE(pauses[0].ms, 1000u);
+        QVERIFY(!pauses[0].linkOpen);
+        QVERIFY(!pauses[0].writerRan);
+        QCOMPARE(writerArguments(), QByteArray("RECONNKLN\n"));
+    }
+
+    void shouldGiveUpAfterThreeRefusedWrites()
+    {
+        installWriter(0);
+        Reader reader;
+        MainWindow window;
+        window.show();
+        QVERIFY(reader.connect(window, false));
+        Model::instance().clearReceived();
+        VirtualReader::Faults faults;
+        faults.failAllWrites = true;
+        Model::instance().setFaults(faults);
+        recordPauses(window);
+        DebugCapture debug;
+        ModalCloser closer;
+        bool hadDefaultButton = true;
+        closer.setInspector([&](QMessageBox *box) { hadDefaultButton = box->defaultButton() != nullptr; });
+        window.FWUpdateClick();
+
+        QCOMPARE(Model::instance().hidWriteAttempts(), 3);
+        const QStringList lines = programLines(debug);
+        QCOMPARE(lines.size(), 6);
+        for (int i = 0; i < 6; i += 2) {
+            QCOMPARE(lines[i], QString("Unable to write()\n"));
+            QVERIFY(lines[i + 1].startsWith("Error: "));
+        }
+        QCOMPARE(closer.count(), 1);
+        QCOMPARE(closer.last().title, QString("ISP Mode"));
+        QCOMPARE(closer.last().text, QString("Can't send ISP mode command to device, please check your Keylon device!!"));
+        QCOMPARE(closer.last().buttons, QMessageBox::StandardButtons(QMessageBox::Yes));
+        QVERIFY(!hadDefaultButton);
+        QVERIFY(!closer.last().hadParent);
+        QVERIFY(pauses.isEmpty());
+        QVERIFY(!QFile::exists(Marker));
+        QVERIFY(window.link.connected);
+        QVERIFY(window.link.hidDevice);
+    }
+
+    void shouldGoOnWhenALaterAttemptGetsThrough()
+    {
+        installWriter(0);
+        Reader reader;
+        MainWindow window;
+        QVERIFY(reader.connect(window, false));
+        Model::instance().clearReceived();
+        VirtualReader::Faults faults;
+        faults.failWriteNumber = 1;
+        Model::instance().setFaults(faults);
+        recordPauses(window);
+        DebugCapture debug;
+        ModalCloser closer;
+        window.FWUpdateClick();
+
+        QCOMPARE(Model::instance().hidWriteAttempts(), 2);
+        QCOMPARE(debug.count("Unable to write()\n"), 1);
+        QCOMPARE(closer.count(), 0);
+        QVERIFY(Model::instance().inIspMode());
+        QVERIFY(debug.contains("FWUpdate success"));
+    }
+
+    // Only whether the writer ran to its end counts, not what it said.
+    void shouldJudgeTheWriterByItsEndAlone_data()
+    {
+        QTest::addColumn<int>("writer");  // exit code, -1 missing, -2 not executable
+        QTest::addColumn<QString>("verdict");
+        QTest::newRow("exit 0") << 0 << "FWUpdate success";
+        QTest::newRow("exit 3") << 3 << "FWUpdate success";
+        QTest::newRow("missing") << -1 << "FWUpdate fail";
+        QTest::newRow("not executable") << -2 << "FWUpdate fail";
+    }
+    void shouldJudgeTheWriterByItsEndAlone()
+    {
+        QFETCH(int, writer);
+        QFETCH(QString, verdict);
+        if (writer >= 0)
+            installWriter(writer);
+        else if (writer == -2)
+            installWriter(0, false);
+        Reader reader;
+        MainWindow window;
+        QVERIFY(reader.connect(window, false));
+        recordPauses(window);
+        DebugCapture debug;
+        ModalCloser closer;
+        window.FWUpdateClick();
+
+        QCOMPARE(programLines(debug).last(), verdict);
+        QCOMPARE(QFile::exists(Marker), writer >= 0);
+        QCOMPARE(closer.count(), 0);
+        QVERIFY(!window.link.connected);
+        QVERIFY(!window.link.hidDevice);
+    }
+};
+
+QTEST_MAIN(FirmwareUpdateTest)
+#include "tst_firmware_update.moc"
