@@ -59,8 +59,7 @@ void MainWindow::SetKLNValueClick()
         }
         QMessageBox::warning(nullptr, tr("Setting Keylon"),
                              tr("%1; the reader keeps at most %2. Nothing was sent.")
-                                 .arg(parts.join(QStringLiteral("; ")))
-                                 .arg(Frames::MaxAffixCodes));
+                                 .arg(parts.join(QStringLiteral("; ")), QString::number(Frames::MaxAffixCodes)));
         return;
     }
 
