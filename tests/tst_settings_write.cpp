@@ -206,6 +206,8 @@ private slots:
         });
         QPointer<QTimer> pollTimer = window.link.pollTimer;
         ModalCloser closer;
+        bool windowShownUnderBox = true;
+        closer.setInspector([&](QMessageBox *) { windowShownUnderBox = window.isVisible(); });
         window.SetKLNValueClick();
 
         QCOMPARE(pausesAsked, QList<unsigned>{300});
@@ -221,6 +223,7 @@ private slots:
         QVERIFY(!window.isVisible());
         QCOMPARE(closer.count(), 1);
         QCOMPARE(closer.last().text, QString("Successfully set Keylon set value"));
+        QVERIFY(!windowShownUnderBox);  // the window goes first, the box follows
 
         // The reader took the affixes for the keyboard interface it is switching to.
         QTRY_COMPARE(Model::instance().currentInterface(), VirtualReader::Interface::UsbKeyboard);
