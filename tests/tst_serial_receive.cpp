@@ -85,13 +85,10 @@ private slots:
     void init() { ReaderFixture::resetReader(); }
 
     void sixAnswersFillThePage();
-    void affixesWithoutCodesEmptyTheEdits();
     void chunkWithoutHeaderOrFinalCarriageReturnIsDropped_data();
     void chunkWithoutHeaderOrFinalCarriageReturnIsDropped();
     void affixAbove31IsSkippedAndTheNextIsStillRead();
     void bitFiveIsNotAppliedOverTheSerialLine();
-    void codesShowInTheSerialForm_data();
-    void codesShowInTheSerialForm();
     void chunkCutShortIsNeverReadPast();
     void echoStopsAtTheFirstNulAndAppends();
     void serialReadFillsThePageAndDisablesTheCountry();
@@ -106,7 +103,7 @@ void TestSerialReceive::sixAnswersFillThePage()
     MainWindow w;
     fillPage(w);
     DebugCapture debug;
-    const QByteArray chunk = answers(0x1B, 0x05, 0xFE, "AB", "\r", QByteArray("x\x7F", 2));
+    const QByteArray chunk = answers(0x1B, 0x05, 0xFE, QByteArray("A\0B", 3), "\r", "x\x7F\xb0\xff");
     QCOMPARE(w.DisplayKLNValue(chunk), 0);
 
     QCOMPARE(w.link.firmwareVersion, QString("QKR1.2"));
@@ -122,22 +119,11 @@ void TestSerialReceive::sixAnswersFillThePage()
     QVERIFY(w.ui->RemoveDataEdit->isEnabled());
     QCOMPARE(w.ui->KLNOutStartEdit->text(), QString("5"));
     QCOMPARE(w.ui->KLNOutLengthEdit->text(), QString("-2"));
-    QCOMPARE(w.ui->PreAmbleEdit->text(), QString("AB"));
+    QCOMPARE(w.ui->PreAmbleEdit->text(), "A[" + ControlNames.at(0) + "]B");
     QCOMPARE(w.ui->PostAmbleEdit->text(), QString("[CR]"));
-    QCOMPARE(w.ui->RemoveDataEdit->text(), QString("x[0x7f]"));
+    QCOMPARE(w.ui->RemoveDataEdit->text(), QString("x[0x7f][0xb0][0xff]"));
     QVERIFY(debug.contains("Get DisplayKLNValue=" + QString::fromLatin1(chunk.toHex())));
     QVERIFY(debug.contains("KLN Status Setting:1B"));
-}
-
-void TestSerialReceive::affixesWithoutCodesEmptyTheEdits()
-{
-    MainWindow w;
-    fillPage(w);
-    QCOMPARE(w.DisplayKLNValue(answers(0x00, 0, 8, {}, {}, {})), 0);
-    QCOMPARE(w.ui->PreAmbleEdit->text(), QString());
-    QCOMPARE(w.ui->PostAmbleEdit->text(), QString());
-    QCOMPARE(w.ui->RemoveDataEdit->text(), QString());
-    QCOMPARE(w.ui->KLNOutLengthEdit->text(), QString("8"));
 }
 
 void TestSerialReceive::chunkWithoutHeaderOrFinalCarriageReturnIsDropped_data()
@@ -175,6 +161,7 @@ void TestSerialReceive::affixAbove31IsSkippedAndTheNextIsStillRead()
     QCOMPARE(w.ui->RemoveDataEdit->text(), QString("rm"));
 }
 
+// Also: affixes without codes empty their edits.
 void TestSerialReceive::bitFiveIsNotAppliedOverTheSerialLine()
 {
     for (bool before : {true, false}) {
@@ -189,28 +176,8 @@ void TestSerialReceive::bitFiveIsNotAppliedOverTheSerialLine()
         QVERIFY(!w.ui->PreAmbleEdit->isEnabled());
         QVERIFY(!w.ui->PostAmbleEdit->isEnabled());
         QVERIFY(!w.ui->RemoveDataEdit->isEnabled());
+        QCOMPARE(w.ui->PreAmbleEdit->text() + w.ui->PostAmbleEdit->text() + w.ui->RemoveDataEdit->text(), QString());
     }
-}
-
-void TestSerialReceive::codesShowInTheSerialForm_data()
-{
-    QTest::addColumn<QByteArray>("codes");
-    QTest::addColumn<QString>("shown");
-    QTest::newRow("CR") << QByteArray("\r") << "[CR]";
-    QTest::newRow("0x00") << QByteArray(1, '\0') << "[" + ControlNames.at(0) + "]";
-    QTest::newRow("0xb0") << QByteArray("\xb0") << "[0xb0]";
-    QTest::newRow("0xff") << QByteArray("\xff") << "[0xff]";
-    QTest::newRow("0x7f") << QByteArray("\x7f") << "[0x7f]";
-    QTest::newRow("mixed") << QByteArray("a\tb\xe9") << "a[HT]b[0xe9]";
-}
-
-void TestSerialReceive::codesShowInTheSerialForm()
-{
-    QFETCH(QByteArray, codes);
-    QFETCH(QString, shown);
-    MainWindow w;
-    QCOMPARE(w.DisplayKLNValue(answers(0x07, 0, 0, codes, {}, {})), 0);
-    QCOMPARE(w.ui->PreAmbleEdit->text(), shown);
 }
 
 void TestSerialReceive::chunkCutShortIsNeverReadPast()
