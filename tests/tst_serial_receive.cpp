@@ -11,6 +11,7 @@
 #include "app/mainwindow.h"
 #include "protocol/frames.h"
 #include "protocol/serial_answers.h"
+#include "protocol/serial_receive.h"
 #include "reader_fixture.h"
 #include "reader_model.h"
 #include "serial_endpoint.h"
@@ -224,6 +225,17 @@ void TestSerialReceive::echoStopsAtTheFirstNulAndAppends()
     QCOMPARE(w.ui->ScannerEdit->toPlainText(), QString("line one\nQKR1.2"));
     // The 0x00 in the version ends the version text too.
     QCOMPARE(w.link.firmwareVersion, QString("QKR1.2"));
+
+    // Chunk after chunk, the page reads as if each had been added to the whole plain text.
+    QTextEdit wholeText;
+    w.ui->ScannerEdit->clear();
+    const QList<QByteArray> chunks = {"0012\r", "\n34\r\n", "\xc3\xa9\xe2\x82\xac",
+                                      "<b>x</b>", QByteArray("a\0b", 3), "", "tail"};
+    for (const QByteArray &chunk : chunks) {
+        SerialReceive::echoChunk(w.ui->ScannerEdit, chunk);
+        wholeText.setText(wholeText.toPlainText() + QString::fromUtf8(chunk.left(chunk.indexOf('\0') < 0 ? chunk.size() : chunk.indexOf('\0'))));
+        QCOMPARE(w.ui->ScannerEdit->toPlainText(), wholeText.toPlainText());
+    }
 }
 
 void TestSerialReceive::serialReadFillsThePageAndDisablesTheCountry()
