@@ -241,6 +241,16 @@ private slots:
         QCOMPARE(w.ui->KB_cmb->currentIndex(), -1);  // a country past the end of the list
     }
 
+    // A comma in an unquoted value makes the INI reader see a list; the affix must survive.
+    void shouldKeepCommasOfHandWrittenTexts()
+    {
+        Window w;
+        w.importFrom(Data + "hand_written.cfg");
+        QCOMPARE(w.ui->PreAmbleEdit->text(), QString("AB,[CR]"));
+        QCOMPARE(w.ui->PostAmbleEdit->text(), QString("X,Y"));
+        QCOMPARE(w.ui->RemoveDataEdit->text(), QString("plain"));
+    }
+
     void shouldShowAMessageAndChangeNothingWhenCancelled_data()
     {
         QTest::addColumn<QString>("button");

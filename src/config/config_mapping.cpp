@@ -4,6 +4,19 @@
 
 namespace ConfigFile {
 
+namespace {
+
+// The INI reader takes an unquoted value with commas in it for a list. Export quotes such
+// texts, but a file written by hand ("Pre=AB,[CR]") would otherwise lose the whole affix.
+QString textOf(const QVariant &value)
+{
+    if (value.type() == QVariant::StringList)
+        return value.toStringList().join(QLatin1Char(','));
+    return value.toString();
+}
+
+}  // namespace
+
 int outputNumber(const QString &text)
 {
     bool ok = false;
@@ -48,11 +61,11 @@ ConfigPage read(const QString &path)
     page.removeIdCode = file.value("KEYLON/RemoveIDCode").toBool();
     page.autoReport = file.value("KEYLON/AutoReport").toBool();
     page.buzzer = file.value("KEYLON/Buzzer").toBool();
-    page.pre = file.value("KEYLON/Pre").toString();
-    page.post = file.value("KEYLON/Post").toString();
-    page.remove = file.value("KEYLON/Remove").toString();
-    page.outputStart = file.value("KEYLON/OutputStart").toString();
-    page.outputLength = file.value("KEYLON/OutputLength").toString();
+    page.pre = textOf(file.value("KEYLON/Pre"));
+    page.post = textOf(file.value("KEYLON/Post"));
+    page.remove = textOf(file.value("KEYLON/Remove"));
+    page.outputStart = textOf(file.value("KEYLON/OutputStart"));
+    page.outputLength = textOf(file.value("KEYLON/OutputLength"));
     page.kbCountry = file.value("KEYLON/KBCountry").toInt();
     return page;
 }
