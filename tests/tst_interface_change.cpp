@@ -11,23 +11,10 @@
 #include "test_support.h"
 #include "ui/ui_mainwindow.h"
 
+using ReaderFixture::Reader;
 using VirtualReader::Model;
 
 namespace {
-
-// The window on the virtual reader over either transport; the endpoint outlives the window
-// when the Reader is declared first.
-struct Reader
-{
-    VirtualReader::SerialEndpoint endpoint{Model::instance()};
-    bool connect(MainWindow &window, bool serial)
-    {
-        if (!serial)
-            return ReaderFixture::connectOverHid(window).connected;
-        return ReaderFixture::startSerialReader(endpoint) &&
-               ReaderFixture::connectOverSerial(window, endpoint).connected;
-    }
-};
 
 const QByteArray ChangeFrame = QByteArray::fromHex("1b42fd55aa55aa0d");
 

@@ -15,24 +15,10 @@
 #include "test_support.h"
 #include "ui/ui_mainwindow.h"
 
+using ReaderFixture::Reader;
 using VirtualReader::Model;
 
 namespace {
-
-// The window on the virtual reader over either transport; the endpoint outlives the window
-// when the Reader is declared first.
-struct Reader
-{
-    VirtualReader::SerialEndpoint endpoint{Model::instance()};
-    ReaderFixture::ConnectOutcome outcome;
-    bool connect(MainWindow &window, bool serial)
-    {
-        if (serial && !ReaderFixture::startSerialReader(endpoint))
-            return false;
-        outcome = serial ? ReaderFixture::connectOverSerial(window, endpoint) : ReaderFixture::connectOverHid(window);
-        return outcome.connected;
-    }
-};
 
 QList<QByteArray> hexList(const QStringList &hex)
 {

@@ -29,6 +29,19 @@ ConnectOutcome clickConnect(MainWindow &window)
 
 }  // namespace
 
+Reader::Reader()
+    : endpoint(VirtualReader::Model::instance())
+{
+}
+
+bool Reader::connect(MainWindow &window, bool serial)
+{
+    if (serial && !startSerialReader(endpoint))
+        return false;
+    outcome = serial ? connectOverSerial(window, endpoint) : connectOverHid(window);
+    return outcome.connected;
+}
+
 void resetReader()
 {
     VirtualReader::Model::instance().reset();

@@ -5,13 +5,10 @@
 
 #include <functional>
 
+#include "serial_endpoint.h"
 #include "test_support.h"
 
 class MainWindow;
-
-namespace VirtualReader {
-class SerialEndpoint;
-}
 
 // Ways to put a window on the virtual reader, shared by the tests that talk to it.
 namespace ReaderFixture {
@@ -37,6 +34,16 @@ ConnectOutcome connectOverHid(MainWindow &window);
 // Clicks ConnectBut with Searal_radcmd checked and the endpoint's port in SerialNameEdit.
 // The read's box is answered; the read itself waits for the reader's answers.
 ConnectOutcome connectOverSerial(MainWindow &window, VirtualReader::SerialEndpoint &endpoint);
+
+// The virtual reader with its serial endpoint, connected to a window over either transport.
+// Declare it before the window, so that the endpoint outlives the window's port.
+struct Reader
+{
+    VirtualReader::SerialEndpoint endpoint;
+    ConnectOutcome outcome;
+    Reader();
+    bool connect(MainWindow &window, bool serial);
+};
 
 // Clicks a button (e.g. GetKLNStatusBut) and answers the boxes it opens.
 QList<ModalCloser::Box> clickAnswering(MainWindow &window, const char *buttonName);
