@@ -66,6 +66,8 @@ private:
     // Helpers of the rooms that define the slots above; each is defined beside its slot.
     // (link/connection.cpp)
     void disconnectLink();
+    // (maintenance/interface_change.cpp) drops the link after an interface change, closes the window.
+    void leaveForOtherInterface();
     // (protocol/hid_exchange.cpp)
     bool hidExchange(const QByteArray &request, QByteArray &answer, quint8 expected);
 };

@@ -25,30 +25,34 @@ void MainWindow::ChangeModeClick()
 
     // The frame names no target: the reader always switches to the interface it is not on.
     const QByteArray frame = Frames::keyedFrame(CmdChangeInterface);
-    const QIcon notConnected(QStringLiteral(":/image/connect_creating.png"));
 
     if (link.serialActive) {
         writeSerialNow(serialPort, frame);
-        ui->ConnectBut->setIcon(notConnected);
+    } else if (writeHidReport(link.hidDevice, Frames::hidReport(frame)) < 0) {
+        logHidWriteFailure(link.hidDevice);
+        return;
+    }
+    leaveForOtherInterface();
+}
+
+// The reader is leaving the interface of this link: the link goes down with it and the
+// utility closes (the operator connects again over the other transport).
+void MainWindow::leaveForOtherInterface()
+{
+    ui->ConnectBut->setIcon(QIcon(QStringLiteral(":/image/connect_creating.png")));
+    if (link.serialActive) {
         delete link.pollTimer;
         link.pollTimer = nullptr;
         link.connected = 0;
         EnableControls(false);
         if (serialPort && serialPort->isOpen())
             serialPort->close();
-        close();
-        return;
+    } else {
+        link.connected = 0;
+        EnableControls(false);
+        hid_close(link.hidDevice);
+        hid_exit();
+        link.hidDevice = nullptr;
     }
-
-    if (writeHidReport(link.hidDevice, Frames::hidReport(frame)) < 0) {
-        logHidWriteFailure(link.hidDevice);
-        return;
-    }
-    ui->ConnectBut->setIcon(notConnected);
-    link.connected = 0;
-    EnableControls(false);
-    hid_close(link.hidDevice);
-    hid_exit();
-    link.hidDevice = nullptr;
     close();
 }

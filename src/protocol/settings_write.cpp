@@ -2,13 +2,11 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QIcon>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSerialPort>
 #include <QStringList>
-#include <QTimer>
 
 #include "link/serial_io.h"
 #include "platform/platform.h"
@@ -92,23 +90,7 @@ void MainWindow::SetKLNValueClick()
     if (SettingsWrite::changesInterface(link.serialActive, link.interfaceSetting)) {
         if (!send(Frames::keyedFrame(CmdChangeInterface)))
             return;
-        // The reader is leaving this interface: the link goes down with it.
-        ui->ConnectBut->setIcon(QIcon(QStringLiteral(":/image/connect_creating.png")));
-        if (serial) {
-            delete link.pollTimer;
-            link.pollTimer = nullptr;
-            link.connected = 0;
-            EnableControls(false);
-            if (serialPort && serialPort->isOpen())
-                serialPort->close();
-        } else {
-            link.connected = 0;
-            EnableControls(false);
-            hid_close(link.hidDevice);
-            hid_exit();
-            link.hidDevice = nullptr;
-        }
-        close();
+        leaveForOtherInterface();
     }
 
     QMessageBox::information(nullptr, tr("Setting Keylon"), tr("Successfully set Keylon set value"),
