@@ -1,0 +1,39 @@
+// Arbitrary bytes as what the reader sent: a serial chunk through the status parser, and an
+// USB HID answer through the affix answer check. Checked on every input: nothing is taken
+// from beyond the bytes given, and what is accepted fits the reader's limits.
+
+#include <QByteArray>
+
+#include <cstdint>
+#include <cstdlib>
+
+#include "protocol/frames.h"
+#include "protocol/serial_answers.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    // A copy of exactly the input's size, so that a read past it is a heap overflow.
+    const QByteArray chunk(reinterpret_cast<const char *>(data), int(size));
+
+    const SerialAnswers::Parsed parsed = SerialAnswers::parse(chunk);
+    if (parsed.complete < 0 || parsed.complete > SerialAnswers::AnswerCount)
+        std::abort();
+    if (!parsed.recognised && parsed.complete != 0)
+        std::abort();
+    int used = parsed.complete >= 3 ? 3 * SerialAnswers::FixedAnswerSize : parsed.complete * 8;
+    for (int i = 0; i < 3 && parsed.complete > 3 + i; ++i) {
+        const SerialAnswers::Affix &affix = parsed.affixes[i];
+        if (affix.accepted && affix.codes.size() > Frames::MaxAffixCodes)
+            std::abort();
+        used += quint8(chunk[used + 3]) + 5;
+    }
+    if (used > chunk.size())
+        std::abort();
+    SerialAnswers::versionText(parsed.versionBytes);
+
+    if (const auto length = Frames::affixAnswerLength(chunk)) {
+        if (*length > Frames::MaxAffixCodes || *length + 2 > chunk.size())
+            std::abort();
+    }
+    return 0;
+}
