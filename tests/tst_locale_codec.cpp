@@ -29,33 +29,19 @@ private slots:
     {
         QTest::addColumn<unsigned>("codePage");
         QTest::addColumn<QByteArray>("name");
-        QTest::newRow("850") << 850u << QByteArray("IBM 850");
-        QTest::newRow("932") << 932u << QByteArray("Shift-JIS");
-        QTest::newRow("936 has none") << 936u << QByteArray("System");
-        QTest::newRow("950") << 950u << QByteArray("Big5-HKSCS");
-        QTest::newRow("1200") << 1200u << QByteArray("UTF-16LE");
-        QTest::newRow("1249") << 1249u << QByteArray("System");
-        QTest::newRow("1250") << 1250u << QByteArray("Windows-1250");
-        QTest::newRow("1252") << 1252u << QByteArray("Windows-1252");
-        QTest::newRow("1258") << 1258u << QByteArray("Windows-1258");
-        QTest::newRow("1259") << 1259u << QByteArray("System");
-        QTest::newRow("12000") << 12000u << QByteArray("UTF-32LE");
-        QTest::newRow("20866") << 20866u << QByteArray("KOI8-R");
-        QTest::newRow("20932") << 20932u << QByteArray("EUC-JP");
-        QTest::newRow("28590") << 28590u << QByteArray("System");
-        QTest::newRow("28591") << 28591u << QByteArray("ISO 8859-1");
-        QTest::newRow("28599") << 28599u << QByteArray("ISO 8859-9");
-        QTest::newRow("28600") << 28600u << QByteArray("System");
-        QTest::newRow("28603") << 28603u << QByteArray("ISO 8859-13");
-        QTest::newRow("28604") << 28604u << QByteArray("System");
-        QTest::newRow("28605") << 28605u << QByteArray("ISO 8859-15");
-        QTest::newRow("50220") << 50220u << QByteArray("ISO 2022-JP");
-        QTest::newRow("50222") << 50222u << QByteArray("ISO 2022-JP");
-        QTest::newRow("50223") << 50223u << QByteArray("System");
-        QTest::newRow("51949") << 51949u << QByteArray("EUC-KR");
-        QTest::newRow("54936") << 54936u << QByteArray("GB18030-0");
-        QTest::newRow("65001") << 65001u << QByteArray("UTF-8");
-        QTest::newRow("0") << 0u << QByteArray("System");
+        auto row = [](unsigned page, const char *name) {
+            QTest::addRow("%u", page) << page << QByteArray(name);
+        };
+        // "System" is no codec of the library: the default locale codec stays. 936 has none.
+        row(850, "IBM 850"); row(932, "Shift-JIS"); row(936, "System"); row(950, "Big5-HKSCS");
+        row(1200, "UTF-16LE"); row(12000, "UTF-32LE"); row(65001, "UTF-8"); row(0, "System");
+        row(1249, "System"); row(1250, "Windows-1250"); row(1252, "Windows-1252");
+        row(1258, "Windows-1258"); row(1259, "System");
+        row(28590, "System"); row(28591, "ISO 8859-1"); row(28599, "ISO 8859-9");
+        row(28600, "System"); row(28603, "ISO 8859-13"); row(28604, "System");
+        row(28605, "ISO 8859-15"); row(20866, "KOI8-R"); row(20932, "EUC-JP");
+        row(50220, "ISO 2022-JP"); row(50222, "ISO 2022-JP"); row(50223, "System");
+        row(51949, "EUC-KR"); row(54936, "GB18030-0");
     }
     void shouldNameTheCodecOfEachCodePage()
     {
@@ -71,8 +57,6 @@ private slots:
         QCOMPARE(debug.lines(), QStringList{"GetACP=1252 GetOEMCP=437"});
         QTextCodec *codec = QTextCodec::codecForLocale();
         QVERIFY(dynamic_cast<QCodePage437Codec *>(codec));
-        QCOMPARE(codec->name(), QByteArray("IBM437"));
-        QCOMPARE(codec->mibEnum(), 2011);
         // The library's local 8-bit conversions now go through it.
         QCOMPARE(QString::fromUtf8("é§¶").toLocal8Bit(), QByteArray("\x82\x15\x14"));
         QCOMPARE(QString::fromLocal8Bit("\x80\xe6"), QString::fromUtf8("Çμ"));
@@ -91,6 +75,9 @@ private slots:
         QTest::newRow("65001") << 65001u << QByteArray("UTF-8");
         QTest::newRow("936 is the platform's own") << 936u << QByteArray();
         QTest::newRow("unknown page") << 4711u << QByteArray();
+        // A name this build of the library lacks falls back to the default codec as well.
+        QTest::newRow("54936") << 54936u
+                               << (QTextCodec::codecForName("GB18030-0") ? "GB18030-0" : QByteArray());
     }
     void shouldInstallTheCodecTheTableNames()
     {
@@ -105,16 +92,6 @@ private slots:
         QVERIFY(expected);
         QCOMPARE(QTextCodec::codecForLocale()->name(), expected->name());
         QCOMPARE(QTextCodec::codecForLocale(), expected);
-    }
-
-    void shouldFallBackToTheDefaultForANameTheLibraryLacks()
-    {
-        const QByteArray name = codecNameForCodePage(54936);
-        if (QTextCodec::codecForName(name))
-            QSKIP("this Qt knows the codec; nothing to fall back from");
-        setUpLocaleCodec(437, 437);
-        setUpLocaleCodec(936, 54936);
-        QCOMPARE(QTextCodec::codecForLocale(), defaultCodec_);
     }
 
     void shouldKeepSingleByteWindowsCodecsOffOtherSystems()
