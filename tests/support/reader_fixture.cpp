@@ -9,6 +9,7 @@
 #include <QThread>
 
 #include "app/mainwindow.h"
+#include "platform/platform.h"
 #include "reader_model.h"
 #include "serial_endpoint.h"
 #include "ui/ui_mainwindow.h"
@@ -45,6 +46,19 @@ bool Reader::connect(MainWindow &window, bool serial)
 void resetReader()
 {
     VirtualReader::Model::instance().reset();
+}
+
+void Bench::start()
+{
+    resetReader();
+    Platform::resetSeams();
+    fast_.reset(new FastPauses);
+}
+
+void Bench::stop()
+{
+    fast_.reset();
+    Platform::resetSeams();
 }
 
 bool startSerialReader(VirtualReader::SerialEndpoint &endpoint)

@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
 
 #include "serial_endpoint.h"
 #include "test_support.h"
@@ -15,6 +16,20 @@ namespace ReaderFixture {
 
 // The virtual reader in its factory state: on USB HID as product 0xF100, nothing received.
 void resetReader();
+
+// Where each test that talks to the reader starts: call start() from init(), stop() from
+// cleanup(). start() resets the reader and the platform's seams and shortens the pauses to a
+// tenth (recorded, see FastPauses); stop() restores the seams.
+class Bench
+{
+public:
+    void start();
+    void stop();
+    FastPauses &pauses() { return *fast_; }
+
+private:
+    std::unique_ptr<FastPauses> fast_;
+};
 
 // The reader switched to its serial interface and answering behind the endpoint, which is
 // started when it is not running yet. False when no pseudo-terminal could be had.
