@@ -21,28 +21,30 @@
 
 namespace {
 
+const QString Success = QStringLiteral("Successfully obtained Keylon the set value");
+const QString Failure = QStringLiteral("Get F/W version fail, please retry.");
+
+VirtualReader::Model &model() { return VirtualReader::Model::instance(); }
+
 QByteArray fixedAnswer(quint8 b4, quint8 b5 = 0)
 {
-    QByteArray answer("QKR");
-    answer.append(char(0)).append(char(b4)).append(char(b5)).append(char(0)).append('\r');
-    return answer;
+    return QByteArray("QKR\0", 4) + char(b4) + char(b5) + QByteArray("\0\r", 2);
 }
 
-QByteArray affixAnswer(const QByteArray &codes, int count = -1)
+QByteArray affixAnswer(const QByteArray &codes)
 {
-    return QByteArray("QKR") + char(count < 0 ? codes.size() : count) + codes + '\r';
+    return QByteArray("QKR") + char(codes.size()) + codes + '\r';
 }
 
-QByteArray versionAnswer(const QByteArray &eightBytes)
+QByteArray versionAnswer(const QByteArray &version)
 {
-    return eightBytes.left(7).leftJustified(7, '\0') + '\r';
+    return version.left(7).leftJustified(7, '\0') + '\r';
 }
 
 QByteArray answers(quint8 options, quint8 start, quint8 length, const QByteArray &pre,
-                   const QByteArray &post, const QByteArray &remove,
-                   const QByteArray &version = QByteArray("QKR1.2\0", 7))
+                   const QByteArray &post, const QByteArray &remove)
 {
-    return versionAnswer(version) + fixedAnswer(options) + fixedAnswer(start, length)
+    return versionAnswer(QByteArray("QKR1.2\0", 7)) + fixedAnswer(options) + fixedAnswer(start, length)
         + affixAnswer(pre) + affixAnswer(post) + affixAnswer(remove);
 }
 
@@ -82,317 +84,279 @@ class TestSerialReceive : public QObject
 {
     Q_OBJECT
 
+    ReaderFixture::Bench bench;
+
 private slots:
-    void init() { ReaderFixture::resetReader(); }
+    void init() { bench.start(); }
+    void cleanup() { bench.stop(); }
 
-    void sixAnswersFillThePage();
-    void chunkWithoutHeaderOrFinalCarriageReturnIsDropped_data();
-    void chunkWithoutHeaderOrFinalCarriageReturnIsDropped();
-    void affixAbove31IsSkippedAndTheNextIsStillRead();
-    void bitFiveIsNotAppliedOverTheSerialLine();
-    void chunkCutShortIsNeverReadPast();
-    void echoStopsAtTheFirstNulAndAppends();
-    void serialReadFillsThePageAndDisablesTheCountry();
-    void nothingAnsweringGivesTheFailureMessage();
-    void answersInTwoPartsAreStillTakenTogether();
-    void idCodesAppearOnTheStatusPage();
-    void readStatusUsesItsOwnLayout();
-};
-
-void TestSerialReceive::sixAnswersFillThePage()
-{
-    MainWindow w;
-    fillPage(w);
-    DebugCapture debug;
-    const QByteArray chunk = answers(0x1B, 0x05, 0xFE, QByteArray("A\0B", 3), "\r", "x\x7F\xb0\xff");
-    QCOMPARE(w.DisplayKLNValue(chunk), 0);
-
-    QCOMPARE(w.link.firmwareVersion, QString("QKR1.2"));
-    QCOMPARE(w.ui->FWLbl->text(), QString("F/W Version: QKR1.2"));
-    // 0x1B: remove data, postamble, auto report, buzzer; no preamble.
-    QVERIFY(w.ui->RemoveDataChk->isChecked());
-    QVERIFY(w.ui->PostAmbleChk->isChecked());
-    QVERIFY(!w.ui->PreAmbleChk->isChecked());
-    QVERIFY(w.ui->AutoReportChk->isChecked());
-    QVERIFY(w.ui->BuzzerEnableChk->isChecked());
-    QVERIFY(!w.ui->PreAmbleEdit->isEnabled());
-    QVERIFY(w.ui->PostAmbleEdit->isEnabled());
-    QVERIFY(w.ui->RemoveDataEdit->isEnabled());
-    QCOMPARE(w.ui->KLNOutStartEdit->text(), QString("5"));
-    QCOMPARE(w.ui->KLNOutLengthEdit->text(), QString("-2"));
-    QCOMPARE(w.ui->PreAmbleEdit->text(), "A[" + ControlNames.at(0) + "]B");
-    QCOMPARE(w.ui->PostAmbleEdit->text(), QString("[CR]"));
-    QCOMPARE(w.ui->RemoveDataEdit->text(), QString("x[0x7f][0xb0][0xff]"));
-    QVERIFY(debug.contains("Get DisplayKLNValue=" + QString::fromLatin1(chunk.toHex())));
-    QVERIFY(debug.contains("KLN Status Setting:1B"));
-}
-
-void TestSerialReceive::chunkWithoutHeaderOrFinalCarriageReturnIsDropped_data()
-{
-    QTest::addColumn<QByteArray>("chunk");
-    const QByteArray good = answers(0x04, 1, 2, "A", "B", "C");
-    QTest::newRow("ends with 0x0A") << QByteArray(good).replace(good.size() - 1, 1, "\n");
-    QTest::newRow("no header") << QByteArray(good).replace(0, 3, "QKX");
-    QTest::newRow("key ID code") << QByteArray("0123456789\r");
-    QTest::newRow("empty") << QByteArray();
-}
-
-void TestSerialReceive::chunkWithoutHeaderOrFinalCarriageReturnIsDropped()
-{
-    QFETCH(QByteArray, chunk);
-    MainWindow w;
-    fillPage(w);
-    QCOMPARE(w.DisplayKLNValue(chunk), -1);
-    QCOMPARE(w.ui->FWLbl->text(), QString("before"));
-    QCOMPARE(w.ui->PreAmbleEdit->text(), QString("pre before"));
-    QCOMPARE(w.ui->KLNOutStartEdit->text(), QString("s"));
-    QVERIFY(w.ui->BuzzerEnableChk->isChecked());
-}
-
-void TestSerialReceive::affixAbove31IsSkippedAndTheNextIsStillRead()
-{
-    MainWindow w;
-    fillPage(w);
-    const QByteArray forty(40, 'z');
-    const QByteArray chunk = versionAnswer("QKR9") + fixedAnswer(0x06) + fixedAnswer(0, 4)
-        + affixAnswer(forty) + affixAnswer("post") + affixAnswer("rm");
-    QCOMPARE(w.DisplayKLNValue(chunk), 0);
-    QCOMPARE(w.ui->PreAmbleEdit->text(), QString("pre before"));
-    QCOMPARE(w.ui->PostAmbleEdit->text(), QString("post"));
-    QCOMPARE(w.ui->RemoveDataEdit->text(), QString("rm"));
-}
-
-// Also: affixes without codes empty their edits.
-void TestSerialReceive::bitFiveIsNotAppliedOverTheSerialLine()
-{
-    for (bool before : {true, false}) {
+    void sixAnswersFillThePage()
+    {
         MainWindow w;
         fillPage(w);
-        w.ui->RemoveIDCodeChk->setChecked(before);
-        QCOMPARE(w.DisplayKLNValue(answers(0x20, 0, 0, {}, {}, {})), 0);
-        QCOMPARE(w.ui->RemoveIDCodeChk->isChecked(), before);
-        for (QCheckBox *box : {w.ui->PreAmbleChk, w.ui->PostAmbleChk, w.ui->RemoveDataChk,
-                               w.ui->AutoReportChk, w.ui->BuzzerEnableChk})
-            QVERIFY2(!box->isChecked(), qPrintable(box->objectName()));
+        DebugCapture debug;
+        const QByteArray chunk = answers(0x1B, 0x05, 0xFE, QByteArray("A\0B", 3), "\r", "x\x7F\xb0\xff");
+        QCOMPARE(w.DisplayKLNValue(chunk), 0);
+
+        QCOMPARE(w.link.firmwareVersion, QString("QKR1.2"));
+        QCOMPARE(w.ui->FWLbl->text(), QString("F/W Version: QKR1.2"));
+        // 0x1B: remove data, postamble, auto report, buzzer; no preamble.
+        QVERIFY(w.ui->RemoveDataChk->isChecked());
+        QVERIFY(w.ui->PostAmbleChk->isChecked());
+        QVERIFY(!w.ui->PreAmbleChk->isChecked());
+        QVERIFY(w.ui->AutoReportChk->isChecked());
+        QVERIFY(w.ui->BuzzerEnableChk->isChecked());
         QVERIFY(!w.ui->PreAmbleEdit->isEnabled());
-        QVERIFY(!w.ui->PostAmbleEdit->isEnabled());
-        QVERIFY(!w.ui->RemoveDataEdit->isEnabled());
-        QCOMPARE(w.ui->PreAmbleEdit->text() + w.ui->PostAmbleEdit->text() + w.ui->RemoveDataEdit->text(), QString());
+        QVERIFY(w.ui->PostAmbleEdit->isEnabled());
+        QVERIFY(w.ui->RemoveDataEdit->isEnabled());
+        QCOMPARE(w.ui->KLNOutStartEdit->text(), QString("5"));
+        QCOMPARE(w.ui->KLNOutLengthEdit->text(), QString("-2"));
+        QCOMPARE(w.ui->PreAmbleEdit->text(), "A[" + ControlNames.at(0) + "]B");
+        QCOMPARE(w.ui->PostAmbleEdit->text(), QString("[CR]"));
+        QCOMPARE(w.ui->RemoveDataEdit->text(), QString("x[0x7f][0xb0][0xff]"));
+        QVERIFY(debug.contains("Get DisplayKLNValue=" + QString::fromLatin1(chunk.toHex())));
+        QVERIFY(debug.contains("KLN Status Setting:1B"));
     }
-}
 
-void TestSerialReceive::chunkCutShortIsNeverReadPast()
-{
-    const QByteArray full = answers(0x1F, 3, 9, "PRE", "POST", "REMOVE");
-    // Every cut of the full chunk, its last byte made 0x0D so that the parser takes it up.
-    for (int size = 4; size < full.size(); ++size) {
-        QByteArray cut = full.left(size);
-        cut[size - 1] = '\r';
-        ExactChunk exact(cut);
+    void chunkWithoutHeaderOrFinalCarriageReturnIsDropped_data()
+    {
+        QTest::addColumn<QByteArray>("chunk");
+        const QByteArray good = answers(0x04, 1, 2, "A", "B", "C");
+        QTest::newRow("ends with 0x0A") << QByteArray(good).replace(good.size() - 1, 1, "\n");
+        QTest::newRow("no header") << QByteArray(good).replace(0, 3, "QKX");
+        QTest::newRow("key ID code") << QByteArray("0123456789\r");
+        QTest::newRow("empty") << QByteArray();
+    }
+    void chunkWithoutHeaderOrFinalCarriageReturnIsDropped()
+    {
+        QFETCH(QByteArray, chunk);
         MainWindow w;
         fillPage(w);
-        QCOMPARE(w.DisplayKLNValue(exact.chunk), -1);
-        const SerialAnswers::Parsed parsed = SerialAnswers::parse(exact.chunk);
-        QVERIFY(!parsed.allComplete());
-        // What lay whole in the chunk is shown, nothing after it.
-        QCOMPARE(w.ui->FWLbl->text() != "before", size >= 8);
-        QCOMPARE(w.ui->KLNOutLengthEdit->text() == "9", size >= 24);
-        QCOMPARE(w.ui->PreAmbleEdit->text() == "PRE", size >= 32);
-        QCOMPARE(w.ui->PostAmbleEdit->text() == "POST", size >= 41);
-        QCOMPARE(w.ui->RemoveDataEdit->text(), QString("remove before"));
+        QCOMPARE(w.DisplayKLNValue(chunk), -1);
+        QCOMPARE(w.ui->FWLbl->text(), QString("before"));
+        QCOMPARE(w.ui->PreAmbleEdit->text(), QString("pre before"));
+        QCOMPARE(w.ui->KLNOutStartEdit->text(), QString("s"));
+        QVERIFY(w.ui->BuzzerEnableChk->isChecked());
     }
-    // A count that points far beyond the chunk.
-    ExactChunk huge(versionAnswer("QKR1") + fixedAnswer(0) + fixedAnswer(0) + QByteArray("QKR\xff\r"));
-    MainWindow w;
-    fillPage(w);
-    QCOMPARE(w.DisplayKLNValue(huge.chunk), -1);
-    QCOMPARE(w.ui->PreAmbleEdit->text(), QString("pre before"));
-}
 
-void TestSerialReceive::echoStopsAtTheFirstNulAndAppends()
-{
-    auto &model = VirtualReader::Model::instance();
-    model.setInterface(VirtualReader::Interface::Serial);
-    model.setFaults([] { VirtualReader::Faults f; f.noAnswer = true; return f; }());
-    VirtualReader::SerialEndpoint endpoint(model);
-    QVERIFY(ReaderFixture::startSerialReader(endpoint));
-    MainWindow w;
-    FastPauses fast;
-    ReaderFixture::connectOverSerial(w, endpoint);
-    w.ui->ScannerEdit->setPlainText("line one\n");
-    endpoint.sendRaw(QByteArray("QKR1.2\0\0zzz\r", 12));
-    QVERIFY(ReaderFixture::waitUntil([&] { return w.ui->ScannerEdit->toPlainText() != "line one\n"; }));
-    QCOMPARE(w.ui->ScannerEdit->toPlainText(), QString("line one\nQKR1.2"));
-    // The 0x00 in the version ends the version text too.
-    QCOMPARE(w.link.firmwareVersion, QString("QKR1.2"));
-
-    // Chunk after chunk, the page reads as if each had been added to the whole plain text.
-    QTextEdit wholeText;
-    w.ui->ScannerEdit->clear();
-    const QList<QByteArray> chunks = {"0012\r", "\n34\r\n", "\xc3\xa9\xe2\x82\xac",
-                                      "<b>x</b>", QByteArray("a\0b", 3), "", "tail"};
-    for (const QByteArray &chunk : chunks) {
-        SerialReceive::echoChunk(w.ui->ScannerEdit, chunk);
-        wholeText.setText(wholeText.toPlainText() + QString::fromUtf8(chunk.left(chunk.indexOf('\0') < 0 ? chunk.size() : chunk.indexOf('\0'))));
-        QCOMPARE(w.ui->ScannerEdit->toPlainText(), wholeText.toPlainText());
+    // A preamble of 40 codes is skipped; the postamble is still found 45 bytes on.
+    void affixAbove31IsSkippedAndTheNextIsStillRead()
+    {
+        MainWindow w;
+        fillPage(w);
+        const QByteArray chunk = versionAnswer("QKR9") + fixedAnswer(0x06) + fixedAnswer(0, 4)
+            + affixAnswer(QByteArray(40, 'z')) + affixAnswer("post") + affixAnswer("rm");
+        QCOMPARE(w.DisplayKLNValue(chunk), 0);
+        QCOMPARE(w.ui->PreAmbleEdit->text(), QString("pre before"));
+        QCOMPARE(w.ui->PostAmbleEdit->text(), QString("post"));
+        QCOMPARE(w.ui->RemoveDataEdit->text(), QString("rm"));
     }
-}
 
-void TestSerialReceive::serialReadFillsThePageAndDisablesTheCountry()
-{
-    auto &model = VirtualReader::Model::instance();
-    VirtualReader::Settings settings;
-    settings.options = 0x13;
-    settings.outputStart = 0x81;
-    settings.outputLength = 12;
-    settings.pre = "P";
-    settings.post = QByteArray("\r\n", 2);
-    settings.remove = "\xb3";
-    model.setSettings(settings);
-    VirtualReader::SerialEndpoint endpoint(model);
-    QVERIFY(ReaderFixture::startSerialReader(endpoint));
-
-    MainWindow w;
-    w.ui->KB_cmb->setEnabled(true);
-    FastPauses fast;
-    const auto outcome = ReaderFixture::connectOverSerial(w, endpoint);
-    QVERIFY(outcome.connected);
-    QCOMPARE(outcome.boxes.size(), 1);
-    QCOMPARE(outcome.lastText(), QString("Successfully obtained Keylon the set value"));
-    QCOMPARE(w.ui->PreAmbleEdit->text(), QString("P"));
-    QCOMPARE(w.ui->PostAmbleEdit->text(), QString("[CR][LF]"));
-    QCOMPARE(w.ui->RemoveDataEdit->text(), QString("[0xb3]"));
-    QCOMPARE(w.ui->KLNOutStartEdit->text(), QString("-127"));
-    QCOMPARE(w.ui->KLNOutLengthEdit->text(), QString("12"));
-    QVERIFY(w.ui->BuzzerEnableChk->isChecked());
-    QVERIFY(!w.ui->PreAmbleChk->isChecked());
-    QVERIFY(w.ui->FWLbl->text().startsWith("F/W Version: QKR"));
-    QVERIFY(!w.ui->KB_cmb->isEnabled());
-    // The answers were echoed on the Status page as they came.
-    QVERIFY(w.ui->ScannerEdit->toPlainText().startsWith("QKR"));
-
-    // A later read from the button does the same and leaves the country disabled again.
-    w.ui->KB_cmb->setEnabled(true);
-    settings.pre = "Q2";
-    model.setSettings(settings);
-    const auto boxes = ReaderFixture::clickAnswering(w, "GetKLNStatusBut");
-    QCOMPARE(boxes.size(), 1);
-    QCOMPARE(boxes.first().text, QString("Successfully obtained Keylon the set value"));
-    QCOMPARE(w.ui->PreAmbleEdit->text(), QString("Q2"));
-    QVERIFY(!w.ui->KB_cmb->isEnabled());
-}
-
-void TestSerialReceive::nothingAnsweringGivesTheFailureMessage()
-{
-    auto &model = VirtualReader::Model::instance();
-    VirtualReader::SerialEndpoint endpoint(model);
-    QVERIFY(endpoint.start());  // the line is there, the reader is not on it
-    MainWindow w;
-    fillPage(w);
-    FastPauses fast;
-    QElapsedTimer timer;
-    timer.start();
-    const auto outcome = ReaderFixture::connectOverSerial(w, endpoint);
-    QVERIFY(outcome.connected);  // a failed read does not undo the connect
-    QCOMPARE(outcome.boxes.size(), 1);
-    QCOMPARE(outcome.boxes.first().title, QString("Read Status"));
-    QCOMPARE(outcome.lastText(), QString("Get F/W version fail, please retry."));
-    QVERIFY(timer.elapsed() < 5000);
-    QCOMPARE(w.ui->PreAmbleEdit->text(), QString("pre before"));
-
-    // Answers without the header are echoed but give the same message.
-    model.setInterface(VirtualReader::Interface::Serial);
-    model.setFaults([] { VirtualReader::Faults f; f.serialGarbage = true; return f; }());
-    const auto boxes = ReaderFixture::clickAnswering(w, "GetKLNStatusBut");
-    QCOMPARE(boxes.size(), 1);
-    QCOMPARE(boxes.first().text, QString("Get F/W version fail, please retry."));
-    QVERIFY(!w.ui->ScannerEdit->toPlainText().isEmpty());
-}
-
-void TestSerialReceive::answersInTwoPartsAreStillTakenTogether()
-{
-    auto &model = VirtualReader::Model::instance();
-    VirtualReader::Settings settings;
-    settings.pre = "split";
-    model.setSettings(settings);
-    model.setFaults([] { VirtualReader::Faults f; f.splitSerialAnswers = true; return f; }());
-    VirtualReader::SerialEndpoint endpoint(model);
-    QVERIFY(ReaderFixture::startSerialReader(endpoint));
-    MainWindow w;
-    FastPauses fast;
-    const auto outcome = ReaderFixture::connectOverSerial(w, endpoint);
-    QCOMPARE(outcome.lastText(), QString("Successfully obtained Keylon the set value"));
-    QCOMPARE(w.ui->PreAmbleEdit->text(), QString("split"));
-}
-
-void TestSerialReceive::idCodesAppearOnTheStatusPage()
-{
-    auto &model = VirtualReader::Model::instance();
-    VirtualReader::Settings settings;
-    settings.options = 0x00;  // ID codes alone, no affixes around them
-    model.setSettings(settings);
-    VirtualReader::SerialEndpoint endpoint(model);
-    QVERIFY(ReaderFixture::startSerialReader(endpoint));
-    MainWindow w;
-    FastPauses fast;
-    QVERIFY(ReaderFixture::connectOverSerial(w, endpoint).connected);
-    const QString before = w.ui->ScannerEdit->toPlainText();
-    DebugCapture debug;
-    QVERIFY(endpoint.sendIdCode("0012345678"));
-    QVERIFY(ReaderFixture::waitUntil([&] { return w.ui->ScannerEdit->toPlainText().endsWith("0012345678"); }));
-    QVERIFY(w.ui->ScannerEdit->toPlainText().startsWith(before));
-    QVERIFY(debug.contains("bytes:" + QString::fromLatin1(QByteArray("0012345678").toHex())));
-    QVERIFY(endpoint.sendIdCode("77"));
-    QVERIFY(ReaderFixture::waitUntil([&] { return w.ui->ScannerEdit->toPlainText().endsWith("001234567877"); }));
-}
-
-void TestSerialReceive::readStatusUsesItsOwnLayout()
-{
-    auto &model = VirtualReader::Model::instance();
-    VirtualReader::Settings settings;
-    settings.options = 0x01;
-    settings.outputStart = 0x24;   // read as the option byte by this slot
-    settings.outputLength = 200;   // read as the output start, unsigned
-    model.setSettings(settings);
-    model.setVersion("ABCDEFGH");
-    MainWindow w;
-    FastPauses fast;
-    QVERIFY(ReaderFixture::connectOverHid(w).connected);
-    w.ui->PreAmbleEdit->setText("pre before");
-    model.clearReceived();
-    w.link.frameSequence = 0x40;
-    w.link.currentTab = 1;
-
-    DebugCapture debug;
-    QVERIFY(QMetaObject::invokeMethod(&w, "ReadStatus"));
-    const QList<QByteArray> frames = model.receivedFrames();
-    QCOMPARE(frames.size(), 4);
-    const quint8 codes[] = {CmdStatus, CmdGetPre, CmdGetPost, CmdGetRemove};
-    for (int i = 0; i < 4; ++i) {
-        QByteArray expected = Frames::hidReport(Frames::readFrame(codes[i]));
-        expected[4] = char(0x41 + i);  // the sequence number in the first parameter byte
-        QCOMPARE(frames[i].toHex(), expected.toHex());
+    // Also: affixes without codes empty their edits.
+    void bitFiveIsNotAppliedOverTheSerialLine()
+    {
+        for (bool before : {true, false}) {
+            MainWindow w;
+            fillPage(w);
+            w.ui->RemoveIDCodeChk->setChecked(before);
+            QCOMPARE(w.DisplayKLNValue(answers(0x20, 0, 0, {}, {}, {})), 0);
+            QCOMPARE(w.ui->RemoveIDCodeChk->isChecked(), before);
+            for (QCheckBox *box : {w.ui->PreAmbleChk, w.ui->PostAmbleChk, w.ui->RemoveDataChk,
+                                   w.ui->AutoReportChk, w.ui->BuzzerEnableChk})
+                QVERIFY2(!box->isChecked(), qPrintable(box->objectName()));
+            QVERIFY(!w.ui->PreAmbleEdit->isEnabled());
+            QVERIFY(!w.ui->PostAmbleEdit->isEnabled());
+            QVERIFY(!w.ui->RemoveDataEdit->isEnabled());
+            QCOMPARE(w.ui->PreAmbleEdit->text() + w.ui->PostAmbleEdit->text() + w.ui->RemoveDataEdit->text(), QString());
+        }
     }
-    QCOMPARE(w.link.frameSequence, quint8(0x44));
-    // The reader pairs answers by byte 49, which is 0 here, so no answer matches and the
-    // slot shows what the last read left in the buffer, one place off the usual layout.
-    QCOMPARE(w.link.firmwareVersion, QString::fromLatin1("\0ABCDEFG", 8));
-    QVERIFY(w.ui->PreAmbleChk->isChecked());
-    QVERIFY(w.ui->RemoveIDCodeChk->isChecked());
-    QVERIFY(!w.ui->RemoveDataChk->isChecked());
-    QCOMPARE(w.ui->KLNOutStartEdit->text(), QString("200"));
-    QCOMPARE(w.ui->KLNOutLengthEdit->text(), QString("0"));
-    QVERIFY(debug.contains("Checksum = 0"));
-    QVERIFY(w.link.statusShown);
-    QVERIFY(!w.link.statusPreRead);
 
-    // Once per connection; on the Status page a preliminary status read still goes out.
-    model.clearReceived();
-    w.link.currentTab = 0;
-    QVERIFY(QMetaObject::invokeMethod(&w, "ReadStatus"));
-    QCOMPARE(model.receivedFrames().size(), 1);
-    QVERIFY(w.link.statusPreRead);
-}
+    void chunkCutShortIsNeverReadPast()
+    {
+        const QByteArray full = answers(0x1F, 3, 9, "PRE", "POST", "REMOVE");
+        // Every cut of the full chunk, its last byte made 0x0D so that the parser takes it up;
+        // then a count that points far beyond the chunk.
+        QList<QByteArray> cuts;
+        for (int size = 4; size < full.size(); ++size)
+            cuts << full.left(size - 1) + '\r';
+        cuts << versionAnswer("QKR1") + fixedAnswer(0) + fixedAnswer(0) + QByteArray("QKR\xff\r");
+        for (const QByteArray &cut : cuts) {
+            ExactChunk exact(cut);
+            MainWindow w;
+            fillPage(w);
+            QCOMPARE(w.DisplayKLNValue(exact.chunk), -1);
+            QVERIFY(!SerialAnswers::parse(exact.chunk).allComplete());
+            // What lay whole in the chunk is shown, nothing after it.
+            const bool ofFull = cut.startsWith(full.left(cut.size() - 1));
+            QCOMPARE(w.ui->FWLbl->text() != "before", cut.size() >= 8);
+            QCOMPARE(w.ui->KLNOutLengthEdit->text() == "9", ofFull && cut.size() >= 24);
+            QCOMPARE(w.ui->PreAmbleEdit->text() == "PRE", ofFull && cut.size() >= 32);
+            QCOMPARE(w.ui->PreAmbleEdit->text() == "pre before", !ofFull || cut.size() < 32);
+            QCOMPARE(w.ui->PostAmbleEdit->text() == "POST", ofFull && cut.size() >= 41);
+            QCOMPARE(w.ui->RemoveDataEdit->text(), QString("remove before"));
+        }
+    }
+
+    void echoStopsAtTheFirstNulAndAppends()
+    {
+        model().setFaults([] { VirtualReader::Faults f; f.noAnswer = true; return f; }());
+        ReaderFixture::Reader reader;
+        MainWindow w;
+        reader.connect(w, true);
+        w.ui->ScannerEdit->setPlainText("line one\n");
+        reader.endpoint.sendRaw(QByteArray("QKR1.2\0\0zzz\r", 12));
+        QVERIFY(ReaderFixture::waitUntil([&] { return w.ui->ScannerEdit->toPlainText() != "line one\n"; }));
+        QCOMPARE(w.ui->ScannerEdit->toPlainText(), QString("line one\nQKR1.2"));
+        // The 0x00 in the version ends the version text too.
+        QCOMPARE(w.link.firmwareVersion, QString("QKR1.2"));
+
+        // Chunk after chunk, the page reads as if each had been added to the whole plain text.
+        QTextEdit wholeText;
+        w.ui->ScannerEdit->clear();
+        const QList<QByteArray> chunks = {"0012\r", "\n34\r\n", "\xc3\xa9\xe2\x82\xac",
+                                          "<b>x</b>", QByteArray("a\0b", 3), "", "tail"};
+        for (const QByteArray &chunk : chunks) {
+            SerialReceive::echoChunk(w.ui->ScannerEdit, chunk);
+            const int nul = chunk.indexOf('\0');
+            wholeText.setText(wholeText.toPlainText() + QString::fromUtf8(nul < 0 ? chunk : chunk.left(nul)));
+            QCOMPARE(w.ui->ScannerEdit->toPlainText(), wholeText.toPlainText());
+        }
+    }
+
+    void serialReadFillsThePageAndDisablesTheCountry_data()
+    {
+        QTest::addColumn<bool>("split");
+        QTest::newRow("answers whole") << false;
+        QTest::newRow("answers in two parts, apart in time") << true;
+    }
+    void serialReadFillsThePageAndDisablesTheCountry()
+    {
+        QFETCH(bool, split);
+        VirtualReader::Settings settings;
+        settings.options = 0x13;
+        settings.outputStart = 0x81;
+        settings.outputLength = 12;
+        settings.pre = "P";
+        settings.post = QByteArray("\r\n", 2);
+        settings.remove = "\xb3";
+        model().setSettings(settings);
+        model().setFaults([&] { VirtualReader::Faults f; f.splitSerialAnswers = split; return f; }());
+        ReaderFixture::Reader reader;
+        MainWindow w;
+        w.ui->KB_cmb->setEnabled(true);
+        QVERIFY(reader.connect(w, true));
+        QCOMPARE(reader.outcome.boxes.size(), 1);
+        QCOMPARE(reader.outcome.lastText(), Success);
+        QCOMPARE(w.ui->PreAmbleEdit->text(), QString("P"));
+        QCOMPARE(w.ui->PostAmbleEdit->text(), QString("[CR][LF]"));
+        QCOMPARE(w.ui->RemoveDataEdit->text(), QString("[0xb3]"));
+        QCOMPARE(w.ui->KLNOutStartEdit->text(), QString("-127"));
+        QCOMPARE(w.ui->KLNOutLengthEdit->text(), QString("12"));
+        QVERIFY(w.ui->BuzzerEnableChk->isChecked());
+        QVERIFY(!w.ui->PreAmbleChk->isChecked());
+        QVERIFY(w.ui->FWLbl->text().startsWith("F/W Version: QKR"));
+        QVERIFY(!w.ui->KB_cmb->isEnabled());
+        // The answers were echoed on the Status page as they came.
+        QVERIFY(w.ui->ScannerEdit->toPlainText().startsWith("QKR"));
+
+        // A later read from the button does the same and leaves the country disabled again.
+        w.ui->KB_cmb->setEnabled(true);
+        settings.pre = "Q2";
+        model().setSettings(settings);
+        const auto boxes = ReaderFixture::clickAnswering(w, "GetKLNStatusBut");
+        QCOMPARE(boxes.size(), 1);
+        QCOMPARE(boxes.first().text, Success);
+        QCOMPARE(w.ui->PreAmbleEdit->text(), QString("Q2"));
+        QVERIFY(!w.ui->KB_cmb->isEnabled());
+    }
+
+    void nothingAnsweringGivesTheFailureMessage()
+    {
+        VirtualReader::SerialEndpoint endpoint(model());
+        QVERIFY(endpoint.start());  // the line is there, the reader is not on it
+        MainWindow w;
+        fillPage(w);
+        QElapsedTimer timer;
+        timer.start();
+        const auto outcome = ReaderFixture::connectOverSerial(w, endpoint);
+        QVERIFY(outcome.connected);  // a failed read does not undo the connect
+        QCOMPARE(outcome.boxes.size(), 1);
+        QCOMPARE(outcome.boxes.first().title, QString("Read Status"));
+        QCOMPARE(outcome.lastText(), Failure);
+        QVERIFY(timer.elapsed() < 5000);
+        QCOMPARE(w.ui->PreAmbleEdit->text(), QString("pre before"));
+
+        // Answers without the header are echoed but give the same message.
+        model().setInterface(VirtualReader::Interface::Serial);
+        model().setFaults([] { VirtualReader::Faults f; f.serialGarbage = true; return f; }());
+        const auto boxes = ReaderFixture::clickAnswering(w, "GetKLNStatusBut");
+        QCOMPARE(boxes.size(), 1);
+        QCOMPARE(boxes.first().text, Failure);
+        QVERIFY(!w.ui->ScannerEdit->toPlainText().isEmpty());
+    }
+
+    void idCodesAppearOnTheStatusPage()
+    {
+        model().setSettings([] { VirtualReader::Settings s; s.options = 0x00; return s; }());  // no affixes around them
+        ReaderFixture::Reader reader;
+        MainWindow w;
+        QVERIFY(reader.connect(w, true));
+        const QString before = w.ui->ScannerEdit->toPlainText();
+        DebugCapture debug;
+        QVERIFY(reader.endpoint.sendIdCode("0012345678"));
+        QVERIFY(ReaderFixture::waitUntil([&] { return w.ui->ScannerEdit->toPlainText().endsWith("0012345678"); }));
+        QVERIFY(w.ui->ScannerEdit->toPlainText().startsWith(before));
+        QVERIFY(debug.contains("bytes:" + QString::fromLatin1(QByteArray("0012345678").toHex())));
+        QVERIFY(reader.endpoint.sendIdCode("77"));
+        QVERIFY(ReaderFixture::waitUntil([&] { return w.ui->ScannerEdit->toPlainText().endsWith("001234567877"); }));
+    }
+
+    void readStatusUsesItsOwnLayout()
+    {
+        VirtualReader::Settings settings;
+        settings.options = 0x01;
+        settings.outputStart = 0x24;   // read as the option byte by this slot
+        settings.outputLength = 200;   // read as the output start, unsigned
+        model().setSettings(settings);
+        model().setVersion("ABCDEFGH");
+        MainWindow w;
+        QVERIFY(ReaderFixture::connectOverHid(w).connected);
+        w.ui->PreAmbleEdit->setText("pre before");
+        model().clearReceived();
+        w.link.frameSequence = 0x40;
+        w.link.currentTab = 1;
+
+        DebugCapture debug;
+        QVERIFY(QMetaObject::invokeMethod(&w, "ReadStatus"));
+        const QList<QByteArray> frames = model().receivedFrames();
+        QCOMPARE(frames.size(), 4);
+        const quint8 codes[] = {CmdStatus, CmdGetPre, CmdGetPost, CmdGetRemove};
+        for (int i = 0; i < 4; ++i) {
+            QByteArray expected = Frames::hidReport(Frames::readFrame(codes[i]));
+            expected[4] = char(0x41 + i);  // the sequence number in the first parameter byte
+            QCOMPARE(frames[i].toHex(), expected.toHex());
+        }
+        QCOMPARE(w.link.frameSequence, quint8(0x44));
+        // The reader pairs answers by byte 49, which is 0 here, so no answer matches and the
+        // slot shows what the last read left in the buffer, one place off the usual layout.
+        QCOMPARE(w.link.firmwareVersion, QString::fromLatin1("\0ABCDEFG", 8));
+        QVERIFY(w.ui->PreAmbleChk->isChecked());
+        QVERIFY(w.ui->RemoveIDCodeChk->isChecked());
+        QVERIFY(!w.ui->RemoveDataChk->isChecked());
+        QCOMPARE(w.ui->KLNOutStartEdit->text(), QString("200"));
+        QCOMPARE(w.ui->KLNOutLengthEdit->text(), QString("0"));
+        QVERIFY(debug.contains("Checksum = 0"));
+        QVERIFY(w.link.statusShown);
+        QVERIFY(!w.link.statusPreRead);
+
+        // Once per connection; on the Status page a preliminary status read still goes out.
+        model().clearReceived();
+        w.link.currentTab = 0;
+        QVERIFY(QMetaObject::invokeMethod(&w, "ReadStatus"));
+        QCOMPARE(model().receivedFrames().size(), 1);
+        QVERIFY(w.link.statusPreRead);
+    }
+};
 
 QTEST_MAIN(TestSerialReceive)
 #include "tst_serial_receive.moc"
