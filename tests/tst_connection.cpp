@@ -30,19 +30,16 @@ const QStringList ReaderControls = {
     "ChangeModeBut",
 };
 
-bool showsIcon(MainWindow &w, const char *name)
+// The connect button shows the icon and the 17 controls are all enabled or all disabled.
+bool shows(MainWindow &w, const char *icon, bool controlsEnabled)
 {
     const QSize size(32, 32);
-    const QImage expected = QIcon(QStringLiteral(":/image/") + name).pixmap(size).toImage();
-    return !expected.isNull() && w.ui->ConnectBut->icon().pixmap(size).toImage() == expected;
-}
-
-// The 17 controls all enabled or all disabled.
-bool controlsEnabled(MainWindow &w, bool on)
-{
+    const QImage expected = QIcon(QStringLiteral(":/image/") + icon).pixmap(size).toImage();
+    if (expected.isNull() || w.ui->ConnectBut->icon().pixmap(size).toImage() != expected)
+        return false;
     for (const QString &name : ReaderControls) {
         auto *widget = w.findChild<QWidget *>(name);
-        if (!widget || widget->isEnabled() != on)
+        if (!widget || widget->isEnabled() != controlsEnabled)
             return false;
     }
     return true;
@@ -59,235 +56,203 @@ class TestConnection : public QObject
 {
     Q_OBJECT
 
+    ReaderFixture::Bench bench;
+
 private slots:
-    void init() { ReaderFixture::resetReader(); }
+    void init() { bench.start(); }
+    void cleanup() { bench.stop(); }
 
-    void enableControlsSwitchesTheSeventeenOnly();
-    void hidConnectAndDisconnect();
-    void hidConnectWithoutReaderFailsAndCanBeTriedAgain();
-    void serialConnectDisconnectConnect();
-    void serialConnectToMissingPortFails();
-    void eachConnectDescribesItsOwnLink();
-    void readerPluggedInAfterStartUpIsFound();
-    void readerFoundAtStartUpIsOpenedByItsIds();
-};
-
-void TestConnection::enableControlsSwitchesTheSeventeenOnly()
-{
-    MainWindow w;
-    const QList<QWidget *> all = w.findChildren<QWidget *>();
-    for (QWidget *widget : all)
-        widget->setEnabled(true);
-    w.EnableControls(false);
-    QStringList disabled;
-    for (QWidget *widget : all)
-        if (widget->testAttribute(Qt::WA_ForceDisabled))
-            disabled << widget->objectName();
-    disabled.sort();
-    QStringList expected = ReaderControls;
-    expected.sort();
-    QCOMPARE(disabled, expected);
-    w.EnableControls(true);
-    QVERIFY(controlsEnabled(w, true));
-}
-
-void TestConnection::hidConnectAndDisconnect()
-{
-    FastPauses fast;
-    MainWindow w;
-    QVERIFY(showsIcon(w, "connect_creating.png"));
-    QVERIFY(controlsEnabled(w, false));
-    w.ui->KB_cmb->setEnabled(false);
-
-    const auto outcome = ReaderFixture::connectOverHid(w);
-    QVERIFY(outcome.connected);
-    QCOMPARE(outcome.boxes.size(), 1);
-    QVERIFY(w.link.hidDevice);
-    QVERIFY(w.link.hidActive);
-    QVERIFY(showsIcon(w, "connect_established.png"));
-    QVERIFY(controlsEnabled(w, true));
-    QCOMPARE(w.ui->ChangeModeBut->text(), QString("to Serial"));
-    QCOMPARE(w.ui->CodeType_lbl->text(), QString("ASCII Code"));
-    QCOMPARE(model().receivedFrames().size(), 4);  // the settings were read at once
-
-    DebugCapture debug;
-    ModalCloser closer;
-    w.ui->ConnectBut->click();
-    QCOMPARE(closer.count(), 0);
-    QVERIFY(!w.link.connected);
-    QVERIFY(!w.link.hidDevice);
-    QVERIFY(debug.contains("Z400_Device disconnect"));
-    QVERIFY(showsIcon(w, "connect_creating.png"));
-    QVERIFY(controlsEnabled(w, false));
-    // The texts the connect gave stay; the flag says which link the window last had.
-    QCOMPARE(w.ui->ChangeModeBut->text(), QString("to Serial"));
-    QCOMPARE(w.ui->CodeType_lbl->text(), QString("ASCII Code"));
-    QVERIFY(w.link.hidActive);
-
-    // And connects again on the next click.
-    QVERIFY(ReaderFixture::connectOverHid(w).connected);
-    QVERIFY(showsIcon(w, "connect_established.png"));
-}
-
-void TestConnection::hidConnectWithoutReaderFailsAndCanBeTriedAgain()
-{
-    model().setHidProductId(0);
-    FastPauses fast;
-    MainWindow w;
-    for (int attempt = 0; attempt < 2; ++attempt) {
-        DebugCapture debug;
-        const auto outcome = ReaderFixture::connectOverHid(w);
-        QVERIFY(!outcome.connected);
-        QVERIFY(outcome.boxes.isEmpty());
-        QVERIFY(debug.contains("unable to open USB HID device\n"));
-        QVERIFY(showsIcon(w, "connect_no.png"));
-        QVERIFY(controlsEnabled(w, false));
-        QVERIFY(!w.link.hidDevice);
-        QVERIFY(!w.link.hidActive);
+    void enableControlsSwitchesTheSeventeenOnly()
+    {
+        MainWindow w;
+        const QList<QWidget *> all = w.findChildren<QWidget *>();
+        for (QWidget *widget : all)
+            widget->setEnabled(true);
+        w.EnableControls(false);
+        QStringList disabled;
+        for (QWidget *widget : all)
+            if (widget->testAttribute(Qt::WA_ForceDisabled))
+                disabled << widget->objectName();
+        disabled.sort();
+        QStringList expected = ReaderControls;
+        expected.sort();
+        QCOMPARE(disabled, expected);
+        w.EnableControls(true);
+        for (const QString &name : ReaderControls)
+            QVERIFY2(w.findChild<QWidget *>(name)->isEnabled(), qPrintable(name));
     }
-    model().setHidProductId(0xF100);
-    const auto outcome = ReaderFixture::connectOverHid(w);
-    QVERIFY(outcome.connected);
-    QVERIFY(showsIcon(w, "connect_established.png"));
-    QVERIFY(controlsEnabled(w, true));
-}
 
-void TestConnection::serialConnectDisconnectConnect()
-{
-    VirtualReader::SerialEndpoint endpoint(model());
-    QVERIFY(ReaderFixture::startSerialReader(endpoint));
-    FastPauses fast;
-    MainWindow w;
+    void hidConnectAndDisconnect()
+    {
+        MainWindow w;
+        QVERIFY(shows(w, "connect_creating.png", false));
+        const auto outcome = ReaderFixture::connectOverHid(w);
+        QVERIFY(outcome.connected);
+        QCOMPARE(outcome.boxes.size(), 1);
+        QVERIFY(w.link.hidDevice);
+        QVERIFY(w.link.hidActive);
+        QVERIFY(shows(w, "connect_established.png", true));
+        QCOMPARE(w.ui->ChangeModeBut->text(), QString("to Serial"));
+        QCOMPARE(w.ui->CodeType_lbl->text(), QString("ASCII Code"));
+        QCOMPARE(model().receivedFrames().size(), 4);  // the settings were read at once
 
-    QVERIFY(ReaderFixture::connectOverSerial(w, endpoint).connected);
-    QPointer<QSerialPort> firstPort = w.serialPort;
-    QPointer<QTimer> firstTimer = w.link.pollTimer;
-    QVERIFY(firstPort && firstPort->isOpen());
-    QCOMPARE(firstPort->baudRate(), 9600);
-    QCOMPARE(firstPort->dataBits(), QSerialPort::Data8);
-    QCOMPARE(firstPort->parity(), QSerialPort::NoParity);
-    QCOMPARE(firstPort->stopBits(), QSerialPort::OneStop);
-    QCOMPARE(firstPort->flowControl(), QSerialPort::NoFlowControl);
-    QVERIFY(!firstPort->parent());
-    QVERIFY(firstTimer && firstTimer->isActive());
-    QCOMPARE(firstTimer->interval(), 100);
-    QCOMPARE(pollTimers(w), QList<QTimer *>({firstTimer.data()}));
-    QVERIFY(w.link.serialActive);
-    QCOMPARE(w.link.interfaceSetting, quint8(1));
-    QVERIFY(showsIcon(w, "connect_established.png"));
-    QVERIFY(controlsEnabled(w, true));
-    QCOMPARE(w.ui->ChangeModeBut->text(), QString("to USB KB"));
-
-    DebugCapture debug;
-    w.ui->ConnectBut->click();
-    QVERIFY(debug.contains("KLN2_Device disconnect"));
-    QVERIFY(!firstTimer);  // deleted
-    QVERIFY(!w.link.pollTimer);
-    QVERIFY(pollTimers(w).isEmpty());
-    QVERIFY(firstPort && !firstPort->isOpen());  // closed, the object stays
-    QVERIFY(showsIcon(w, "connect_creating.png"));
-    QVERIFY(controlsEnabled(w, false));
-    QCOMPARE(w.ui->ChangeModeBut->text(), QString("to USB KB"));
-
-    QVERIFY(ReaderFixture::connectOverSerial(w, endpoint).connected);
-    QVERIFY(!firstPort);  // replaced, and the old one gone
-    QVERIFY(w.serialPort && w.serialPort->isOpen());
-    QCOMPARE(pollTimers(w).size(), 1);
-    QVERIFY(w.link.pollTimer && w.link.pollTimer->isActive());
-    // The second connect read the settings again over the new port.
-    QCOMPARE(model().receivedFrames().size(), 12);
-}
-
-void TestConnection::serialConnectToMissingPortFails()
-{
-    FastPauses fast;
-    MainWindow w;
-    w.ui->Searal_radcmd->setChecked(true);
-    w.ui->SerialNameEdit->setText("/dev/keylon2-no-such-port");
-    for (int attempt = 0; attempt < 2; ++attempt) {
         DebugCapture debug;
         ModalCloser closer;
         w.ui->ConnectBut->click();
         QCOMPARE(closer.count(), 0);
-        QVERIFY(debug.contains("unable to open com device\n"));
         QVERIFY(!w.link.connected);
+        QVERIFY(!w.link.hidDevice);
+        QVERIFY(debug.contains("Z400_Device disconnect"));
+        QVERIFY(shows(w, "connect_creating.png", false));
+        // The texts the connect gave stay; the flag says which link the window last had.
+        QCOMPARE(w.ui->ChangeModeBut->text(), QString("to Serial"));
+        QCOMPARE(w.ui->CodeType_lbl->text(), QString("ASCII Code"));
+        QVERIFY(w.link.hidActive);
+
+        QVERIFY(ReaderFixture::connectOverHid(w).connected);  // and again on the next click
+        QVERIFY(shows(w, "connect_established.png", true));
+    }
+
+    void serialConnectDisconnectConnect()
+    {
+        ReaderFixture::Reader reader;
+        MainWindow w;
+        QVERIFY(reader.connect(w, true));
+        QPointer<QSerialPort> firstPort = w.serialPort;
+        QPointer<QTimer> firstTimer = w.link.pollTimer;
+        QVERIFY(firstPort && firstPort->isOpen());
+        QCOMPARE(firstPort->baudRate(), 9600);
+        QCOMPARE(firstPort->dataBits(), QSerialPort::Data8);
+        QCOMPARE(firstPort->parity(), QSerialPort::NoParity);
+        QCOMPARE(firstPort->stopBits(), QSerialPort::OneStop);
+        QCOMPARE(firstPort->flowControl(), QSerialPort::NoFlowControl);
+        QVERIFY(!firstPort->parent());
+        QVERIFY(firstTimer && firstTimer->isActive());
+        QCOMPARE(firstTimer->interval(), 100);
+        QCOMPARE(pollTimers(w), QList<QTimer *>({firstTimer.data()}));
+        QVERIFY(w.link.serialActive);
+        QCOMPARE(w.link.interfaceSetting, quint8(1));
+        QVERIFY(shows(w, "connect_established.png", true));
+        QCOMPARE(w.ui->ChangeModeBut->text(), QString("to USB KB"));
+
+        DebugCapture debug;
+        w.ui->ConnectBut->click();
+        QVERIFY(debug.contains("KLN2_Device disconnect"));
+        QVERIFY(!firstTimer);  // deleted
         QVERIFY(!w.link.pollTimer);
         QVERIFY(pollTimers(w).isEmpty());
-        QVERIFY(!w.link.serialActive);
-        QVERIFY(w.serialPort && !w.serialPort->isOpen());  // kept until the next attempt
-        QVERIFY(showsIcon(w, "connect_no.png"));
-        QVERIFY(controlsEnabled(w, false));
+        QVERIFY(firstPort && !firstPort->isOpen());  // closed, the object stays
+        QVERIFY(shows(w, "connect_creating.png", false));
+        QCOMPARE(w.ui->ChangeModeBut->text(), QString("to USB KB"));
+
+        QVERIFY(reader.connect(w, true));
+        QVERIFY(!firstPort);  // replaced, and the old one gone
+        QVERIFY(w.serialPort && w.serialPort->isOpen());
+        QCOMPARE(pollTimers(w).size(), 1);
+        QVERIFY(w.link.pollTimer && w.link.pollTimer->isActive());
+        QCOMPARE(model().receivedFrames().size(), 12);  // the settings read again over the new port
     }
-}
 
-void TestConnection::eachConnectDescribesItsOwnLink()
-{
-    VirtualReader::SerialEndpoint endpoint(model());
-    QVERIFY(endpoint.start());
-    FastPauses fast;
-    MainWindow w;
+    void failedConnectLeavesNoLinkAndCanBeTriedAgain_data()
+    {
+        QTest::addColumn<bool>("serial");
+        QTest::newRow("USB HID, no reader") << false;
+        QTest::newRow("serial, no such port") << true;
+    }
+    void failedConnectLeavesNoLinkAndCanBeTriedAgain()
+    {
+        QFETCH(bool, serial);
+        model().setHidProductId(0);
+        ReaderFixture::Reader reader;
+        MainWindow w;
+        for (int attempt = 0; attempt < 2; ++attempt) {
+            DebugCapture debug;
+            ModalCloser closer;
+            if (serial) {
+                w.ui->Searal_radcmd->setChecked(true);
+                w.ui->SerialNameEdit->setText("/dev/keylon2-no-such-port");
+                w.ui->ConnectBut->click();
+            } else {
+                QVERIFY(ReaderFixture::connectOverHid(w).boxes.isEmpty());
+            }
+            QCOMPARE(closer.count(), 0);
+            QVERIFY(debug.contains(serial ? "unable to open com device\n" : "unable to open USB HID device\n"));
+            QVERIFY(!w.link.connected);
+            QVERIFY(!w.link.hidDevice);
+            QVERIFY(!w.link.hidActive);
+            QVERIFY(!w.link.serialActive);
+            QVERIFY(!w.link.pollTimer);
+            QVERIFY(pollTimers(w).isEmpty());
+            if (serial)
+                QVERIFY(w.serialPort && !w.serialPort->isOpen());  // kept until the next attempt
+            QVERIFY(shows(w, "connect_no.png", false));
+        }
+        model().setHidProductId(0xF100);
+        QVERIFY(reader.connect(w, serial));
+        QVERIFY(shows(w, "connect_established.png", true));
+    }
 
-    model().setInterface(VirtualReader::Interface::Serial);
-    QVERIFY(ReaderFixture::connectOverSerial(w, endpoint).connected);
-    w.ui->ConnectBut->click();
+    // After a serial session a USB HID connect reads over USB HID, and the other way round.
+    void eachConnectDescribesItsOwnLink()
+    {
+        ReaderFixture::Reader reader;
+        MainWindow w;
+        QVERIFY(reader.connect(w, true));
+        w.ui->ConnectBut->click();
 
-    // The reader back on USB HID: the read must go over USB HID, not the closed port.
-    model().setInterface(VirtualReader::Interface::UsbKeyboard);
-    model().clearReceived();
-    const auto hid = ReaderFixture::connectOverHid(w);
-    QVERIFY(hid.connected);
-    QCOMPARE(hid.lastText(), QString("Successfully obtained Keylon the set value"));
-    QVERIFY(w.link.hidActive);
-    QVERIFY(!w.link.serialActive);
-    QCOMPARE(w.link.interfaceSetting, quint8(0));
-    QCOMPARE(model().receivedFrames().size(), 4);
-    QVERIFY(model().serialBytesReceived().isEmpty());
-    w.ui->ConnectBut->click();
-    QVERIFY(!w.link.hidDevice);
+        model().setInterface(VirtualReader::Interface::UsbKeyboard);
+        model().clearReceived();
+        QVERIFY(reader.connect(w, false));
+        QCOMPARE(reader.outcome.lastText(), QString("Successfully obtained Keylon the set value"));
+        QVERIFY(w.link.hidActive);
+        QVERIFY(!w.link.serialActive);
+        QCOMPARE(w.link.interfaceSetting, quint8(0));
+        QCOMPARE(model().receivedFrames().size(), 4);
+        QVERIFY(model().serialBytesReceived().isEmpty());
+        w.ui->ConnectBut->click();
+        QVERIFY(!w.link.hidDevice);
 
-    model().setInterface(VirtualReader::Interface::Serial);
-    model().clearReceived();
-    QVERIFY(ReaderFixture::connectOverSerial(w, endpoint).connected);
-    QVERIFY(w.link.serialActive);
-    QVERIFY(!w.link.hidActive);
-    QCOMPARE(w.link.interfaceSetting, quint8(1));
-    QCOMPARE(model().hidWriteAttempts(), 0);
-    QCOMPARE(model().receivedFrames().size(), 6);
-}
+        model().clearReceived();
+        QVERIFY(reader.connect(w, true));
+        QVERIFY(w.link.serialActive);
+        QVERIFY(!w.link.hidActive);
+        QCOMPARE(w.link.interfaceSetting, quint8(1));
+        QCOMPARE(model().hidWriteAttempts(), 0);
+        QCOMPARE(model().receivedFrames().size(), 6);
+    }
 
-void TestConnection::readerPluggedInAfterStartUpIsFound()
-{
-    model().setHidProductId(0);
-    FastPauses fast;
-    MainWindow w;
-    QCOMPARE(w.link.hidVendorId, quint16(0));
-    model().setHidProductId(0xF108);
-    w.ui->USBKB_radcmd->setChecked(true);
-    ModalCloser closer;
-    w.ui->ConnectBut->click();
-    QVERIFY(w.link.connected);
-    QCOMPARE(closer.count(), 1);
-    QCOMPARE(closer.last().text, QString("Successfully obtained Keylon the set value"));
-    QCOMPARE(w.link.hidVendorId, quint16(0x0416));
-    QCOMPARE(w.link.hidProductId, quint16(0xF108));
-    QVERIFY(showsIcon(w, "connect_established.png"));
-}
-
-void TestConnection::readerFoundAtStartUpIsOpenedByItsIds()
-{
-    FastPauses fast;
-    MainWindow w;
-    QCOMPARE(w.link.hidProductId, quint16(0xF100));
-    // The reader comes back under the other ID: the IDs found at start-up are used as they
-    // are, with no new probe.
-    model().setHidProductId(0xF108);
-    w.ui->USBKB_radcmd->setChecked(true);
-    ModalCloser closer;
-    w.ui->ConnectBut->click();
-    QVERIFY(!w.link.connected);
-    QCOMPARE(w.link.hidProductId, quint16(0xF100));
-    QVERIFY(showsIcon(w, "connect_no.png"));
-}
+    // A reader missing at start-up is looked for again; one found then is opened by its IDs.
+    void usbConnectProbesOnlyWhenStartUpFoundNoReader_data()
+    {
+        QTest::addColumn<int>("atStartUp");
+        QTest::addColumn<bool>("connects");
+        QTest::addColumn<int>("productId");
+        QTest::newRow("plugged in after start-up") << 0 << true << 0xF108;
+        QTest::newRow("found at start-up, back under the other ID") << 0xF100 << false << 0xF100;
+    }
+    void usbConnectProbesOnlyWhenStartUpFoundNoReader()
+    {
+        QFETCH(int, atStartUp);
+        QFETCH(bool, connects);
+        QFETCH(int, productId);
+        model().setHidProductId(quint16(atStartUp));
+        MainWindow w;
+        QCOMPARE(w.link.hidVendorId, quint16(atStartUp ? 0x0416 : 0));
+        QCOMPARE(w.link.hidProductId, quint16(atStartUp));
+        model().setHidProductId(0xF108);
+        w.ui->USBKB_radcmd->setChecked(true);
+        ModalCloser closer;
+        w.ui->ConnectBut->click();
+        QCOMPARE(bool(w.link.connected), connects);
+        QCOMPARE(closer.count(), connects ? 1 : 0);
+        if (connects) {
+            QCOMPARE(closer.last().text, QString("Successfully obtained Keylon the set value"));
+            QCOMPARE(w.link.hidVendorId, quint16(0x0416));
+        }
+        QCOMPARE(w.link.hidProductId, quint16(productId));
+        QVERIFY(shows(w, connects ? "connect_established.png" : "connect_no.png", connects));
+    }
+};
 
 QTEST_MAIN(TestConnection)
 #include "tst_connection.moc"
