@@ -1,12 +1,7 @@
 #include <QtTest>
 
-#include <QCheckBox>
-#include <QComboBox>
-#include <QDir>
-#include <QFile>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QTemporaryDir>
+#include <QtWidgets>
 
 #include "app/mainwindow.h"
 #include "config/config_mapping.h"
@@ -44,42 +39,29 @@ void setPage(MainWindow &w, const ConfigPage &p)
     w.ui->KB_cmb->setCurrentIndex(p.kbCountry);
 }
 
-QString pageState(const QList<bool> &flags, const QStringList &texts, int country)
-{
-    QString state;
-    for (bool flag : flags)
-        state += flag ? '1' : '0';
-    return state + '|' + texts.join('|') + '|' + QString::number(country);
-}
-
-QString pageState(MainWindow &w)
+ConfigPage pageOf(const MainWindow &w)
 {
     const Ui::MainWindow *u = w.ui;
-    return pageState({u->PreAmbleChk->isChecked(), u->PostAmbleChk->isChecked(), u->RemoveDataChk->isChecked(),
-                      u->RemoveIDCodeChk->isChecked(), u->AutoReportChk->isChecked(), u->BuzzerEnableChk->isChecked()},
-                     {u->PreAmbleEdit->text(), u->PostAmbleEdit->text(), u->RemoveDataEdit->text(),
-                      u->KLNOutStartEdit->text(), u->KLNOutLengthEdit->text()},
-                     u->KB_cmb->currentIndex());
+    return {{}, false, u->PreAmbleChk->isChecked(), u->PostAmbleChk->isChecked(),
+            u->RemoveDataChk->isChecked(), u->RemoveIDCodeChk->isChecked(),
+            u->AutoReportChk->isChecked(), u->BuzzerEnableChk->isChecked(),
+            u->PreAmbleEdit->text(), u->PostAmbleEdit->text(), u->RemoveDataEdit->text(),
+            u->KLNOutStartEdit->text(), u->KLNOutLengthEdit->text(), u->KB_cmb->currentIndex()};
 }
 
+// The six boxes as 0/1, the five texts and the country index, for readable comparisons.
 QString pageState(const ConfigPage &p)
 {
-    return pageState({p.preEnable, p.postEnable, p.removeEnable, p.removeIdCode, p.autoReport, p.buzzer},
-                     {p.pre, p.post, p.remove, p.outputStart, p.outputLength}, p.kbCountry);
+    QString flags;
+    for (bool flag : {p.preEnable, p.postEnable, p.removeEnable, p.removeIdCode, p.autoReport, p.buzzer})
+        flags += flag ? '1' : '0';
+    return QStringList{flags, p.pre, p.post, p.remove, p.outputStart, p.outputLength,
+                       QString::number(p.kbCountry)}.join('|');
 }
 
-ConfigPage fullPage()
-{
-    ConfigPage p;
-    p.preEnable = p.postEnable = p.removeEnable = p.removeIdCode = p.autoReport = p.buzzer = true;
-    p.pre = "AB[CR][LF]";
-    p.post = "[0x7F]x";
-    p.remove = " a,b;c\\d %1 = \"q\"";  // the library's escapes and quoting
-    p.outputStart = "3";
-    p.outputLength = "12";
-    p.kbCountry = 4;
-    return p;
-}
+// Every box ticked; the remove text carries the library's escapes and quoting.
+const ConfigPage fullPage{{}, false, true, true, true, true, true, true, "AB[CR][LF]", "[0x7F]x",
+                          " a,b;c\\d %1 = \"q\"", "3", "12", 4};
 
 const QString Data = QStringLiteral(KEYLON2_TEST_DATA "/config/");
 
@@ -100,12 +82,6 @@ class ConfigFilesTest : public QObject
         const QString copy = freshPath();
         return QFile::copy(path, copy) ? copy : QString();
     }
-    static QByteArray bytesOf(const QString &path)
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-
     // A window whose settings page can be clicked, as after a connect.
     struct Window : MainWindow
     {
@@ -129,149 +105,154 @@ private slots:
     }
     void init() { dialogCalls.clear(); }
 
+    // The version and the interface come from the link, the output window is written as
+    // numbers, text is UTF-8 both ways. The page read back is a fresh copy of the file.
     void shouldRestoreEveryFieldAfterExportAndImport_data()
     {
         QTest::addColumn<ConfigPage>("page");
-        QTest::newRow("all on") << fullPage();
+        QTest::addColumn<bool>("serial");
+        QTest::addColumn<QString>("version");
+        QTest::addColumn<QByteArrayList>("fileHas");
+        QTest::addColumn<ConfigPage>("readBack");
+        QTest::newRow("all on over USB") << fullPage << false << QString()
+                                         << QByteArrayList{"[FW]\nVer=\n", "Interface=0\n"} << fullPage;
         ConfigPage off;
         off.outputStart = off.outputLength = "0";
-        QTest::newRow("all off") << off;
+        QTest::newRow("all off over serial") << off << true << "QKR1.20"
+                                             << QByteArrayList{"[FW]\nVer=QKR1.20\n", "Interface=1\n"}
+                                             << off;
+        ConfigPage text = off;
+        text.outputStart = "abc";
+        text.pre = QString::fromUtf8("é");
+        text.post = QString::fromUtf8("Grüße [CR]€");
+        ConfigPage textBack = text;
+        textBack.outputStart = "0";
+        QTest::newRow("no number, outside ASCII") << text << false << QString()
+                                                  << QByteArrayList{"OutputStart=0\n", "Pre=\xc3\xa9\n"}
+                                                  << textBack;
     }
     void shouldRestoreEveryFieldAfterExportAndImport()
     {
         QFETCH(ConfigPage, page);
+        QFETCH(bool, serial);
+        QFETCH(QString, version);
+        QFETCH(QByteArrayList, fileHas);
+        QFETCH(ConfigPage, readBack);
         Window source;
         setPage(source, page);
+        source.link.serialActive = serial;  // as after a connect that read the version
+        source.link.firmwareVersion = version;
         const QString path = freshPath();
         source.exportTo(path);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        for (const QByteArray &line : fileHas)
+            QVERIFY2(bytes.contains(line), line.constData());
 
         Window target;  // starts from the opposite state, so every field has to move
-        ConfigPage other = page.preEnable ? ConfigPage() : fullPage();
+        ConfigPage other = page.preEnable ? ConfigPage() : fullPage;
         other.kbCountry = 2;
         setPage(target, other);
+        target.link.interfaceSetting = !serial;
         target.importFrom(copyOf(path));
-        QCOMPARE(pageState(target), pageState(page));
+        QCOMPARE(pageState(pageOf(target)), pageState(readBack));
+        QCOMPARE(target.link.interfaceSetting, quint8(serial));
         QCOMPARE(dialogCalls, (QStringList{"window|Save Config|.|Config Files(*.cfg)",
                                            "window|Open Config|.|Config Files(*.cfg)"}));
     }
 
-    // The version and the interface come from the link, the output window as numbers.
-    void shouldWriteTheLinkAndTheOutputNumbers()
+    // Every key that a file lacks takes its absent value, the interface included; nothing is
+    // reported. Check states are set, not clicked: the enable actions do not run.
+    void shouldFillThePageFromWhatTheFileHolds_data()
     {
-        Window w;
-        w.ui->KLNOutStartEdit->setText("abc");
-        const QString first = freshPath();
-        w.exportTo(first);
-        QVERIFY(bytesOf(first).contains("[FW]\nVer=\n"));
-        QVERIFY(bytesOf(first).contains("Interface=0\n"));
-        QVERIFY(bytesOf(first).contains("OutputStart=0\n"));
-
-        w.link.serialActive = 1;  // as after a serial connect that read the version
-        w.link.firmwareVersion = "QKR1.20";
-        const QString second = freshPath();
-        w.exportTo(second);
-        QVERIFY(bytesOf(second).contains("[FW]\nVer=QKR1.20\n"));
-        QVERIFY(bytesOf(second).contains("Interface=1\n"));
-
-        Window other;
-        other.importFrom(copyOf(second));
-        QCOMPARE(other.link.interfaceSetting, quint8(1));
-        QCOMPARE(other.ui->KLNOutStartEdit->text(), QString("0"));
-    }
-
-    // UTF-8 both ways: what export writes comes back unchanged; ASCII escapes read as before.
-    void shouldKeepTextOutsideAsciiOnTheWayBack()
-    {
-        Window w;
-        w.ui->PreAmbleEdit->setText(QString::fromUtf8("é"));
-        w.ui->PostAmbleEdit->setText(QString::fromUtf8("Grüße [CR]€"));
-        const QString path = freshPath();
-        w.exportTo(path);
-        QVERIFY(bytesOf(path).contains("Pre=\xc3\xa9\n"));
-
-        Window back;
-        back.importFrom(copyOf(path));
-        QCOMPARE(back.ui->PreAmbleEdit->text(), QString(QChar(0xE9)));
-        QCOMPARE(back.ui->PostAmbleEdit->text(), QString::fromUtf8("Grüße [CR]€"));
-
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<ConfigPage>("expected");
+        QTest::newRow("only the version") << Data + "fw_only.cfg" << ConfigPage();
+        QTest::newRow("binary garbage") << Data + "garbage.cfg" << ConfigPage();
+        QTest::newRow("another program's INI") << Data + "foreign.ini" << ConfigPage();
+        QTest::newRow("a directory") << Data << ConfigPage();
+        QTest::newRow("no such file") << Data + "missing.cfg" << ConfigPage();
+        // Both remove boxes; "false", "TRUE", an empty value and 0; a country past the list.
+        ConfigPage both;
+        both.removeEnable = both.removeIdCode = both.postEnable = true;
+        both.kbCountry = -1;
+        QTest::newRow("both remove boxes") << Data + "both_remove.cfg" << both;
+        // A comma in an unquoted value makes the INI reader see a list; the affix survives.
+        ConfigPage commas;
+        commas.pre = "AB,[CR]";
+        commas.post = "X,Y";
+        commas.remove = "plain";
+        QTest::newRow("commas of hand-written texts") << Data + "hand_written.cfg" << commas;
+        // ASCII escapes and quotes of the INI format still read as before.
         QFile escaped(freshPath());
         QVERIFY(escaped.open(QIODevice::WriteOnly));
         escaped.write("[KEYLON]\nPre=\\xe9\nPost=\"a,b\"\n");
-        escaped.close();
-        back.importFrom(escaped.fileName());
-        QCOMPARE(back.ui->PreAmbleEdit->text(), QString(QChar(0xE9)));
-        QCOMPARE(back.ui->PostAmbleEdit->text(), QString("a,b"));
+        ConfigPage unescaped;
+        unescaped.pre = QString(QChar(0xE9));
+        unescaped.post = "a,b";
+        QTest::newRow("escapes and quotes") << escaped.fileName() << unescaped;
     }
-
-    // Every key that a file lacks takes its absent value; nothing is reported.
-    void shouldClearThePageForFilesWithoutOurKeys_data()
-    {
-        QTest::addColumn<QString>("path");
-        QTest::newRow("only the version") << Data + "fw_only.cfg";
-        QTest::newRow("binary garbage") << Data + "garbage.cfg";
-        QTest::newRow("another program's INI") << Data + "foreign.ini";
-        QTest::newRow("a directory") << Data;
-        QTest::newRow("no such file") << Data + "missing.cfg";
-    }
-    void shouldClearThePageForFilesWithoutOurKeys()
+    void shouldFillThePageFromWhatTheFileHolds()
     {
         QFETCH(QString, path);
+        QFETCH(ConfigPage, expected);
         Window w;
-        setPage(w, fullPage());
+        w.ui->RemoveDataEdit->setEnabled(false);
+        setPage(w, fullPage);
         w.link.interfaceSetting = 1;
         ModalCloser closer(QMessageBox::Ok);
         w.importFrom(path);
-        QCOMPARE(pageState(w), pageState(ConfigPage()));
+        QCOMPARE(pageState(pageOf(w)), pageState(expected));
         QCOMPARE(w.link.interfaceSetting, quint8(0));
         QCOMPARE(closer.count(), 0);
-    }
-
-    // Check states are set, not clicked: the enable actions do not run.
-    void shouldLeaveBothRemoveBoxesTickedFromAFile()
-    {
-        Window w;
-        w.ui->RemoveDataEdit->setEnabled(false);
-        setPage(w, fullPage());
-        w.importFrom(Data + "both_remove.cfg");
-        QVERIFY(w.ui->RemoveDataChk->isChecked() && w.ui->RemoveIDCodeChk->isChecked());
         QVERIFY(!w.ui->RemoveDataEdit->isEnabled());
-        // "false", "TRUE", an empty value and 0
-        QVERIFY(!w.ui->PreAmbleChk->isChecked() && w.ui->PostAmbleChk->isChecked());
-        QVERIFY(!w.ui->AutoReportChk->isChecked() && !w.ui->BuzzerEnableChk->isChecked());
-        QCOMPARE(w.ui->KB_cmb->currentIndex(), -1);  // a country past the end of the list
     }
 
-    // A comma in an unquoted value makes the INI reader see a list; the affix must survive.
-    void shouldKeepCommasOfHandWrittenTexts()
-    {
-        Window w;
-        w.importFrom(Data + "hand_written.cfg");
-        QCOMPARE(w.ui->PreAmbleEdit->text(), QString("AB,[CR]"));
-        QCOMPARE(w.ui->PostAmbleEdit->text(), QString("X,Y"));
-        QCOMPARE(w.ui->RemoveDataEdit->text(), QString("plain"));
-    }
-
-    void shouldShowAMessageAndChangeNothingWhenCancelled_data()
+    // A cancelled dialog or a missing default file changes nothing. The default file fills
+    // the page but never the interface, and sets check states without clicking them.
+    void shouldShowTheMessageOfEachConfigButton_data()
     {
         QTest::addColumn<QString>("button");
+        QTest::addColumn<QByteArray>("defaultFile");   // empty: none in the working directory
+        QTest::addColumn<ConfigPage>("expected");
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("icon");
-        QTest::newRow("export") << "ExportBut" << "Config File" << "You didn't input config file."
-                                << int(QMessageBox::Warning);
-        QTest::newRow("import") << "ImportBut" << "Open Config" << "You didn't select any files."
-                                << int(QMessageBox::Information);
-        QTest::newRow("default") << "DefaultBut" << "Default File" << "Can not found default.cfg file."
-                                 << int(QMessageBox::Warning);
+        QTest::newRow("export cancelled") << "ExportBut" << QByteArray() << fullPage << "Config File"
+                                          << "You didn't input config file." << int(QMessageBox::Warning);
+        QTest::newRow("import cancelled") << "ImportBut" << QByteArray() << fullPage << "Open Config"
+                                          << "You didn't select any files." << int(QMessageBox::Information);
+        QTest::newRow("no default file") << "DefaultBut" << QByteArray() << fullPage << "Default File"
+                                         << "Can not found default.cfg file." << int(QMessageBox::Warning);
+        ConfigPage loaded;
+        loaded.preEnable = true;
+        loaded.pre = QString::fromUtf8("é[CR]");
+        loaded.kbCountry = 3;
+        QTest::newRow("default file")
+            << "DefaultBut"
+            << QByteArray("[FW]\nVer=9.99\n[KEYLON]\nInterface=0\nPreEnable=1\nPre=\xc3\xa9[CR]\nKBCountry=3\n")
+            << loaded << "Load Default"
+            << "The default file is successfully loaded, click the Set Status write to Keylon device."
+            << int(QMessageBox::Warning);
     }
-    void shouldShowAMessageAndChangeNothingWhenCancelled()
+    void shouldShowTheMessageOfEachConfigButton()
     {
         QFETCH(QString, button);
+        QFETCH(QByteArray, defaultFile);
+        QFETCH(ConfigPage, expected);
         QFETCH(QString, title);
         QFETCH(QString, text);
         QFETCH(int, icon);
+        QFile::remove("Default.cfg");
+        if (!defaultFile.isEmpty()) {
+            QFile file("Default.cfg");
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(defaultFile);
+        }
         Window w;
-        setPage(w, fullPage());
+        setPage(w, fullPage);
+        w.ui->PreAmbleEdit->setEnabled(false);
         w.link.interfaceSetting = 1;
         const QStringList files = QDir::current().entryList(QDir::Files);
         dialogAnswer.clear();
@@ -283,36 +264,11 @@ private slots:
         QCOMPARE(int(closer.last().icon), icon);
         QCOMPARE(closer.last().buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
         QVERIFY(!closer.last().hadParent);
-        QCOMPARE(pageState(w), pageState(fullPage()));
+        QCOMPARE(pageState(pageOf(w)), pageState(expected));
         QCOMPARE(w.link.interfaceSetting, quint8(1));
-        QCOMPARE(QDir::current().entryList(QDir::Files), files);
-    }
-
-    void shouldLoadTheDefaultFileButNotItsInterface()
-    {
-        Window w;
-        w.ui->PreAmbleEdit->setEnabled(false);
-        QFile file("Default.cfg");
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("[FW]\nVer=9.99\n[KEYLON]\nInterface=1\nPreEnable=1\nPre=\xc3\xa9[CR]\nKBCountry=3\n");
-        file.close();
-        ModalCloser closer(QMessageBox::Ok);
-        w.ui->DefaultBut->click();
-        QCOMPARE(closer.count(), 1);
-        QCOMPARE(closer.last().title, QString("Load Default"));
-        QCOMPARE(closer.last().text,
-                 QString("The default file is successfully loaded, click the Set Status write to Keylon device."));
-        QCOMPARE(closer.last().icon, QMessageBox::Warning);
-        QCOMPARE(closer.last().buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
-        QVERIFY(!closer.last().hadParent);
-        ConfigPage expected;
-        expected.preEnable = true;
-        expected.pre = QString::fromUtf8("é[CR]");
-        expected.kbCountry = 3;
-        QCOMPARE(pageState(w), pageState(expected));
-        QCOMPARE(w.link.interfaceSetting, quint8(0));
         QVERIFY(!w.ui->PreAmbleEdit->isEnabled());
-        QVERIFY(dialogCalls.isEmpty());
+        QCOMPARE(dialogCalls.size(), button == "DefaultBut" ? 0 : 1);
+        QCOMPARE(QDir::current().entryList(QDir::Files), files);
     }
 };
 
