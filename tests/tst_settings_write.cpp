@@ -20,32 +20,27 @@ using VirtualReader::Model;
 
 namespace {
 
-QList<QByteArray> hexList(const QStringList &hex)
+const QString Done = QStringLiteral("Successfully set Keylon set value");
+
+// The frames as the reader took them, one line of hex each; with `asReports` the frames are
+// USB HID reports: behind the report ID, zeros up to 65 bytes.
+QString hexLines(const QList<QByteArray> &frames, bool asReports = false)
+{
+    QStringList lines;
+    for (QByteArray frame : frames) {
+        if (asReports)
+            frame = QByteArray(1, '\0') + frame + QByteArray(64 - frame.size(), '\0');
+        lines << QString::fromLatin1(frame.toHex(' '));
+    }
+    return lines.join('\n');
+}
+
+QList<QByteArray> fromHex(const QStringList &hex)
 {
     QList<QByteArray> frames;
     for (const QString &h : hex)
         frames << QByteArray::fromHex(h.toLatin1());
     return frames;
-}
-
-// The frames as USB HID reports: the frame behind the report ID, zeros up to 65 bytes.
-QList<QByteArray> asReports(const QList<QByteArray> &frames)
-{
-    QList<QByteArray> reports;
-    for (const QByteArray &frame : frames) {
-        QByteArray report(65, '\0');
-        report.replace(1, frame.size(), frame);
-        reports << report;
-    }
-    return reports;
-}
-
-QString hexLines(const QList<QByteArray> &frames)
-{
-    QStringList lines;
-    for (const QByteArray &frame : frames)
-        lines << QString::fromLatin1(frame.toHex(' '));
-    return lines.join('\n');
 }
 
 void fillPage(Ui::MainWindow *ui, bool allTicked, const QString &start, const QString &length, int country,
@@ -68,28 +63,37 @@ class SettingsWriteTest : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<FastPauses> pauses;  // every test: the connects pause too
+    ReaderFixture::Bench bench;
+
+    // Connected over the transport, the page filled, nothing received and no pause asked yet.
+    void connectAndFill(Reader &reader, MainWindow &window, bool serial, bool allTicked, const QString &start,
+                        int country = 0, const QString &pre = {}, const QString &post = {},
+                        const QString &remove = {})
+    {
+        window.show();
+        QVERIFY(reader.connect(window, serial));
+        fillPage(window.ui, allTicked, start, "8", country, pre, post, remove);
+        Model::instance().clearReceived();
+        bench.pauses().clear();
+    }
 
 private slots:
-    void init()
+    void init() { bench.start(); }
+    void cleanup() { bench.stop(); }
+
+    void shouldWriteTheWholePage_data()
     {
-        Model::instance().reset();
-        Platform::resetSeams();
-        pauses.reset(new FastPauses);
+        QTest::addColumn<bool>("serial");
+        QTest::newRow("USB HID, with the country") << false;
+        QTest::newRow("serial, without the country") << true;
     }
-    void cleanup() { pauses.reset(); }
-
-    // ---- what the reader receives ----
-
-    void shouldWriteTheWholePageOverUsbHid()
+    void shouldWriteTheWholePage()
     {
+        QFETCH(bool, serial);
         Reader reader;
         MainWindow window;
-        window.show();
-        QVERIFY(reader.connect(window, false));
-        fillPage(window.ui, true, "0", "8", 3);
-        Model::instance().clearReceived();
-        pauses->clear();
+        connectAndFill(reader, window, serial, true, "0", 3);  // German
+        DebugCapture debug;
         ModalCloser closer;
         bool hadDefaultButton = true;
         closer.setInspector([&](QMessageBox *box) { hadDefaultButton = box->defaultButton() != nullptr; });
@@ -98,84 +102,58 @@ private slots:
         QCOMPARE(closer.count(), 1);
         QVERIFY(!hadDefaultButton);
         QCOMPARE(closer.last().title, QString("Setting Keylon"));
-        QCOMPARE(closer.last().text, QString("Successfully set Keylon set value"));
+        QCOMPARE(closer.last().text, Done);
         QCOMPARE(closer.last().icon, QMessageBox::Information);
         QCOMPARE(closer.last().buttons, QMessageBox::StandardButtons(QMessageBox::Yes));
         QVERIFY(!closer.last().hadParent);
 
-        const QList<QByteArray> expected = asReports(hexList({"1b4202013f00000d", "1b4210010008000d",
-                                                              "1b4203010300000d", "1b422100", "1b422500",
-                                                              "1b422900", "1b428055aa55aa0d"}));
-        QCOMPARE(hexLines(Model::instance().receivedFrames()), hexLines(expected));
-        QCOMPARE(pauses->requested(), QList<unsigned>{300});
+        QStringList hex = {"1b4202013f00000d", "1b4210010008000d", "1b422100", "1b422500", "1b422900",
+                           "1b428055aa55aa0d"};
+        if (!serial)
+            hex.insert(2, "1b4203010300000d");
+        const QList<QByteArray> expected = fromHex(hex);
+        if (serial) {
+            QVERIFY(ReaderFixture::waitForSerialBytes(36));
+            QCOMPARE(Model::instance().serialBytesReceived().toHex(' '), expected.join().toHex(' '));
+            QVERIFY(debug.contains("RS232 RemoveDataEdit Start"));
+            QVERIFY(window.serialPort->isOpen());
+        }
+        QCOMPARE(hexLines(Model::instance().receivedFrames()), hexLines(expected, !serial));
+        QCOMPARE(bench.pauses().requested(), QList<unsigned>{300});
         QVERIFY(window.link.connected);
         QVERIFY(window.isVisible());
         QVERIFY(window.ui->SetKLNStatusBut->isEnabled());
-
         const auto saved = Model::instance().savedSettings();
         QCOMPARE(saved.options, quint8(0x3F));
         QCOMPARE(saved.outputLength, quint8(8));
-        QCOMPARE(saved.kbCountry, quint8(3));
-    }
-
-    void shouldWriteTheSamePageOverSerialWithoutCountry()
-    {
-        Reader reader;
-        MainWindow window;
-        window.show();
-        QVERIFY(reader.connect(window, true));
-        fillPage(window.ui, true, "0", "8", 3);
-        Model::instance().clearReceived();
-        pauses->clear();
-        DebugCapture debug;
-        ModalCloser closer;
-        window.SetKLNValueClick();
-
-        QCOMPARE(closer.count(), 1);
-        QCOMPARE(closer.last().text, QString("Successfully set Keylon set value"));
-        const QList<QByteArray> expected = hexList({"1b4202013f00000d", "1b4210010008000d", "1b422100",
-                                                    "1b422500", "1b422900", "1b428055aa55aa0d"});
-        QVERIFY(ReaderFixture::waitForSerialBytes(36));
-        QCOMPARE(Model::instance().serialBytesReceived().toHex(' '), expected.join().toHex(' '));
-        QCOMPARE(hexLines(Model::instance().receivedFrames()), hexLines(expected));
-        QCOMPARE(pauses->requested(), QList<unsigned>{300});
-        QVERIFY(debug.contains("RS232 RemoveDataEdit Start"));
-        QVERIFY(window.link.connected);
-        QVERIFY(window.serialPort->isOpen());
-        QVERIFY(window.isVisible());
+        QCOMPARE(saved.kbCountry, quint8(serial ? 0 : 3));
     }
 
     void shouldSendControlNamesAsTheirCodes()
     {
         Reader reader;
         MainWindow window;
-        QVERIFY(reader.connect(window, false));
-        fillPage(window.ui, false, "0", "8", 0, "[STX]A", "[CR]");
-        Model::instance().clearReceived();
+        connectAndFill(reader, window, false, false, "0", 0, "[STX]A", "[CR]");
         DebugCapture debug;
         ModalCloser closer;
         window.SetKLNValueClick();
 
         const QList<QByteArray> frames = Model::instance().receivedFrames();
         QCOMPARE(frames.size(), 7);
-        QCOMPARE(frames[3].toHex(' '), asReports({QByteArray::fromHex("1b4221020241")})[0].toHex(' '));
-        QCOMPARE(frames[4].toHex(' '), asReports({QByteArray::fromHex("1b4225010d")})[0].toHex(' '));
+        QCOMPARE(hexLines(frames.mid(3, 2)), hexLines(fromHex({"1b4221020241", "1b4225010d"}), true));
         // Only the literal character is logged, never the token.
         QCOMPARE(debug.count("PreVal=41"), 1);
-        QVERIFY(!debug.lines().filter("PosVal=").size());
+        QVERIFY(debug.lines().filter("PosVal=").isEmpty());
     }
 
     void shouldSendPageForTheOtherInterfaceThenSwitchAndClose()
     {
         Reader reader;
         MainWindow window;
-        window.show();
-        QVERIFY(reader.connect(window, true));
-        fillPage(window.ui, false, "0", "8", 0, "AB");
+        connectAndFill(reader, window, true, false, "0", 0, "AB");
         window.link.interfaceSetting = 0;  // as an imported file for the USB keyboard leaves it
-        Model::instance().clearReceived();
 
-        const QByteArray beforeChange = hexList({"1b4202010000000d", "1b4210010008000d", "1b42300021024142",
+        const QByteArray beforeChange = fromHex({"1b4202010000000d", "1b4210010008000d", "1b42300021024142",
                                                  "1b4230002500", "1b4230002900", "1b428055aa55aa0d"})
                                             .join();
         const QByteArray change = QByteArray::fromHex("1b42fd55aa55aa0d");
@@ -200,7 +178,6 @@ private slots:
         QCOMPARE(lineAtPause.toHex(' '), beforeChange.toHex(' '));
         QVERIFY(ReaderFixture::waitForSerialBytes(beforeChange.size() + change.size()));
         QCOMPARE(Model::instance().serialBytesReceived().toHex(' '), (beforeChange + change).toHex(' '));
-
         QVERIFY(pollTimer.isNull());
         QVERIFY(!window.link.pollTimer);
         QVERIFY(!window.serialPort->isOpen());
@@ -208,7 +185,7 @@ private slots:
         QVERIFY(!window.ui->SetKLNStatusBut->isEnabled());
         QVERIFY(!window.isVisible());
         QCOMPARE(closer.count(), 1);
-        QCOMPARE(closer.last().text, QString("Successfully set Keylon set value"));
+        QCOMPARE(closer.last().text, Done);
         QVERIFY(!windowShownUnderBox);  // the window goes first, the box follows
 
         // The reader took the affixes for the keyboard interface it is switching to.
@@ -220,18 +197,15 @@ private slots:
     {
         Reader reader;
         MainWindow window;
-        window.show();
-        QVERIFY(reader.connect(window, false));
-        fillPage(window.ui, false, "0", "8", 0, "Z");
+        connectAndFill(reader, window, false, false, "0", 0, "Z");
         window.link.interfaceSetting = 1;
-        Model::instance().clearReceived();
         ModalCloser closer;
         window.SetKLNValueClick();
 
         const QList<QByteArray> frames = Model::instance().receivedFrames();
         QCOMPARE(frames.size(), 8);
         QCOMPARE(frames[3].left(8).toHex(' '), QByteArray::fromHex("001b42300121015a").toHex(' '));
-        QCOMPARE(frames[7].toHex(' '), asReports({Frames::keyedFrame(CmdChangeInterface)})[0].toHex(' '));
+        QCOMPARE(hexLines(frames.mid(7)), hexLines({Frames::keyedFrame(CmdChangeInterface)}, true));
         QVERIFY(!window.link.hidDevice);
         QVERIFY(!window.link.connected);
         QVERIFY(!window.isVisible());
@@ -255,9 +229,8 @@ private slots:
         QFETCH(int, sent);
         Reader reader;
         MainWindow window;
-        QVERIFY(reader.connect(window, false));
-        fillPage(window.ui, false, text, "255", 0);
-        Model::instance().clearReceived();
+        connectAndFill(reader, window, false, false, text);
+        window.ui->KLNOutLengthEdit->setText("255");
         DebugCapture debug;
         ModalCloser closer;
         window.SetKLNValueClick();
@@ -273,14 +246,8 @@ private slots:
     {
         Reader reader;
         MainWindow window;
-        window.show();
-        QVERIFY(reader.connect(window, false));
-        fillPage(window.ui, true, "1", "8", 1, "P", "Q", "");
-        Model::instance().clearReceived();
-        VirtualReader::Faults faults;
-        faults.failWriteNumber = 5;  // the postamble
-        Model::instance().setFaults(faults);
-        pauses->clear();
+        connectAndFill(reader, window, false, true, "1", 1, "P", "Q");
+        Model::instance().setFaults([] { VirtualReader::Faults f; f.failWriteNumber = 5; return f; }());  // the postamble
         DebugCapture debug;
         ModalCloser closer;
         window.SetKLNValueClick();
@@ -291,7 +258,7 @@ private slots:
         QCOMPARE(frames[0].mid(1, 3), QByteArray::fromHex("1b4202"));
         QCOMPARE(frames[3].mid(1, 5), QByteArray::fromHex("1b42210150"));
         QCOMPARE(closer.count(), 0);
-        QVERIFY(pauses->requested().isEmpty());
+        QVERIFY(bench.pauses().requested().isEmpty());
         QCOMPARE(debug.count("Unable to write()\n"), 1);
         QCOMPARE(debug.lines().filter(QRegularExpression("^Error: .*\n$")).size(), 1);
         QVERIFY(window.link.connected);
@@ -319,16 +286,14 @@ private slots:
         QFETCH(QString, named);
         Reader reader;
         MainWindow window;
-        QVERIFY(reader.connect(window, serial));
         // Control names count as one code each.
-        fillPage(window.ui, true, "0", "8", 0, QString("[CR]").repeated(preCodes), "",
-                 QString("x").repeated(removeCodes));
-        QTest::qWait(200);
+        connectAndFill(reader, window, serial, true, "0", 0, QString("[CR]").repeated(preCodes), "",
+                       QString("x").repeated(removeCodes));
+        QTest::qWait(200);  // nothing of the connect's read still on its way
         Model::instance().clearReceived();
-        pauses->clear();
         ModalCloser closer;
         window.SetKLNValueClick();
-        QTest::qWait(200);
+        QTest::qWait(200);  // time for anything sent to arrive
 
         QCOMPARE(closer.count(), 1);
         QCOMPARE(closer.last().title, QString("Setting Keylon"));
@@ -337,12 +302,11 @@ private slots:
         QVERIFY(closer.last().text.contains("at most 31"));
         QVERIFY(Model::instance().receivedFrames().isEmpty());
         QVERIFY(Model::instance().serialBytesReceived().isEmpty());
-        QVERIFY(pauses->requested().isEmpty());
+        QVERIFY(bench.pauses().requested().isEmpty());
         QVERIFY(window.link.connected);
     }
 
-    // ---- round trip: what was written is what the next connect shows ----
-
+    // What was written is what the next connect shows.
     void shouldReadBackWhatWasWritten_data()
     {
         QTest::addColumn<bool>("serial");
@@ -354,24 +318,15 @@ private slots:
         QFETCH(bool, serial);
         Reader reader;
         MainWindow window;
-        window.show();
-        const auto connect = [&] { return reader.connect(window, serial); };
-        QVERIFY(connect());
-
-        Ui::MainWindow *ui = window.ui;
-        ui->PreAmbleChk->setChecked(true);
-        ui->PostAmbleChk->setChecked(false);
-        ui->RemoveDataChk->setChecked(true);
-        ui->RemoveIDCodeChk->setChecked(false);
-        ui->AutoReportChk->setChecked(false);
-        ui->BuzzerEnableChk->setChecked(true);
-        ui->KLNOutStartEdit->setText("3");
-        ui->KLNOutLengthEdit->setText("12");
-        ui->KB_cmb->setCurrentIndex(2);
         const QString pre = "[STX]" + QString("x").repeated(30);  // 31 codes, the most a read takes
-        ui->PreAmbleEdit->setText(pre);
-        ui->PostAmbleEdit->setText("[CR][LF]");
-        ui->RemoveDataEdit->setText("OUT[ETX]");
+        connectAndFill(reader, window, serial, true, "3", 2, pre, "[CR][LF]", "OUT[ETX]");
+        Ui::MainWindow *ui = window.ui;
+        ui->KLNOutLengthEdit->setText("12");
+        const QList<QCheckBox *> boxes = {ui->PreAmbleChk, ui->PostAmbleChk, ui->RemoveDataChk,
+                                          ui->RemoveIDCodeChk, ui->AutoReportChk, ui->BuzzerEnableChk};
+        const QList<bool> ticked = {true, false, true, false, false, true};
+        for (int i = 0; i < boxes.size(); ++i)
+            boxes[i]->setChecked(ticked[i]);
         {
             ModalCloser closer;
             window.SetKLNValueClick();
@@ -381,15 +336,10 @@ private slots:
         ui->ConnectBut->click();  // disconnect
         QVERIFY(!window.link.connected);
         fillPage(ui, false, "", "", 0);
-        QVERIFY(connect());
+        QVERIFY(reader.connect(window, serial));
         QCOMPARE(reader.outcome.lastText(), QString("Successfully obtained Keylon the set value"));
-
-        QVERIFY(ui->PreAmbleChk->isChecked());
-        QVERIFY(!ui->PostAmbleChk->isChecked());
-        QVERIFY(ui->RemoveDataChk->isChecked());
-        QVERIFY(!ui->RemoveIDCodeChk->isChecked());
-        QVERIFY(!ui->AutoReportChk->isChecked());
-        QVERIFY(ui->BuzzerEnableChk->isChecked());
+        for (int i = 0; i < boxes.size(); ++i)
+            QVERIFY2(boxes[i]->isChecked() == ticked[i], qPrintable(boxes[i]->objectName()));
         QCOMPARE(ui->KLNOutStartEdit->text(), QString("3"));
         QCOMPARE(ui->KLNOutLengthEdit->text(), QString("12"));
         if (!serial)  // the serial reader has no way to tell its keyboard country
