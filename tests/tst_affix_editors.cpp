@@ -37,13 +37,15 @@ class AffixEditorsTest : public QObject
 private slots:
     void initTestCase() { VirtualReader::Model::instance().reset(); }
 
-    void shouldInsertOneTokenPerChangeOfItem_data() { addRows(); }
-    void shouldInsertOneTokenPerChangeOfItem()
+    void shouldInsertOneTokenPerChangeOfItemAndKeepTheTextWhenUnticked_data() { addRows(); }
+    // Also into an edit that its box left disabled, which stays so.
+    void shouldInsertOneTokenPerChangeOfItemAndKeepTheTextWhenUnticked()
     {
         QFETCH(int, which);
         MainWindow w;
         w.EnableControls(true);
         const Row r = row(w, which);
+        r.edit->setEnabled(false);
         r.edit->setText("AB");
         r.picker->setCurrentIndex(0);  // already current after start-up: nothing
         r.picker->setCurrentIndex(13);
@@ -61,9 +63,20 @@ private slots:
         QCOMPARE(r.edit->text(), QString("A[NULL][CR][LF]"));
         QCOMPARE(r.edit->cursorPosition(), 7);
 
-        // A picker left without an item inserts nothing.
+        // A picker left without an item inserts nothing; the last item is the last name.
         r.picker->setCurrentIndex(-1);
         QCOMPARE(r.edit->text(), QString("A[NULL][CR][LF]"));
+        r.edit->end(false);
+        r.picker->setCurrentIndex(31);
+        QCOMPARE(r.edit->text(), QString("A[NULL][CR][LF][US]"));
+        QVERIFY(!r.edit->isEnabled());
+
+        // The box governs the edit; going off keeps the text.
+        r.box->click();
+        QVERIFY(r.box->isChecked() && r.edit->isEnabled());
+        r.box->click();
+        QVERIFY(!r.box->isChecked() && !r.edit->isEnabled());
+        QCOMPARE(r.edit->text(), QString("A[NULL][CR][LF][US]"));
     }
 
     // The arrow keys over the picker change the item step by step; the focus stays put.
@@ -82,33 +95,6 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(w.ui->Post_cmb));
     }
 
-    void shouldInsertIntoADisabledEdit()
-    {
-        MainWindow w;
-        w.EnableControls(true);
-        w.ui->PreAmbleEdit->setEnabled(false);
-        w.ui->PreAmbleEdit->setText("x");
-        w.ui->Pre_cmb->setCurrentIndex(31);
-        QCOMPARE(w.ui->PreAmbleEdit->text(), QString("x[US]"));
-        QVERIFY(!w.ui->PreAmbleEdit->isEnabled());
-    }
-
-    void shouldKeepTextWhenUnticked_data() { addRows(); }
-    void shouldKeepTextWhenUnticked()
-    {
-        QFETCH(int, which);
-        MainWindow w;
-        w.EnableControls(true);
-        const Row r = row(w, which);
-        r.edit->setEnabled(false);
-        r.edit->setText("[STX]abc");
-        r.box->click();
-        QVERIFY(r.box->isChecked() && r.edit->isEnabled());
-        r.box->click();
-        QVERIFY(!r.box->isChecked() && !r.edit->isEnabled());
-        QCOMPARE(r.edit->text(), QString("[STX]abc"));
-    }
-
     // As far as clicks go, remove data and remove ID code exclude each other.
     void shouldExcludeRemoveDataAndRemoveIdCode()
     {
@@ -119,7 +105,6 @@ private slots:
         QLineEdit *edit = w.ui->RemoveDataEdit;
         idCode->setChecked(true);
         edit->setEnabled(false);
-
         data->click();
         QVERIFY(data->isChecked() && !idCode->isChecked() && edit->isEnabled());
         idCode->click();
