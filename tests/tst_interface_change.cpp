@@ -4,7 +4,6 @@
 #include <QtTest>
 
 #include "app/mainwindow.h"
-#include "platform/platform.h"
 #include "reader_fixture.h"
 #include "reader_model.h"
 #include "serial_endpoint.h"
@@ -24,25 +23,19 @@ class InterfaceChangeTest : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<FastPauses> pauses;  // every test: the connects pause too
+    ReaderFixture::Bench bench;
 
 private slots:
-    void init()
-    {
-        Model::instance().reset();
-        Platform::resetSeams();
-        pauses.reset(new FastPauses);
-    }
-    void cleanup() { pauses.reset(); }
+    void init() { bench.start(); }
+    void cleanup() { bench.stop(); }
 
     void shouldDoNothingWhenNotConnected()
     {
         MainWindow window;
         window.show();
-        Model::instance().clearReceived();
         ModalCloser closer;
         window.ChangeModeClick();
-        QTest::qWait(100);
+        QTest::qWait(100);  // time for a box to show
         QCOMPARE(closer.count(), 0);
         QVERIFY(window.isVisible());
         QVERIFY(Model::instance().receivedFrames().isEmpty());
@@ -63,14 +56,14 @@ private slots:
         MainWindow window;
         window.show();
         QVERIFY(reader.connect(window, serial));
-        QTest::qWait(200);
+        QTest::qWait(200);  // nothing of the connect's read still on its way
         Model::instance().clearReceived();
         const qint64 icon = window.ui->ConnectBut->icon().cacheKey();
         QTimer *pollTimer = window.link.pollTimer;
 
         ModalCloser closer(QMessageBox::No);
         window.ChangeModeClick();
-        QTest::qWait(200);
+        QTest::qWait(200);  // time for anything sent to arrive
 
         QCOMPARE(closer.count(), 1);
         QCOMPARE(closer.last().title, QString("Change Mode"));
@@ -78,7 +71,6 @@ private slots:
         QCOMPARE(closer.last().icon, QMessageBox::Warning);
         QCOMPARE(closer.last().buttons, QMessageBox::Yes | QMessageBox::No);
         QVERIFY(!closer.last().hadParent);
-
         QVERIFY(Model::instance().receivedFrames().isEmpty());
         QVERIFY(Model::instance().serialBytesReceived().isEmpty());
         QVERIFY(window.link.connected);
@@ -86,42 +78,24 @@ private slots:
         QVERIFY(window.ui->ChangeModeBut->isEnabled());
         QVERIFY(window.ui->SetKLNStatusBut->isEnabled());
         QVERIFY(window.isVisible());
-        if (serial) {
-            QCOMPARE(window.link.pollTimer, pollTimer);
-            QVERIFY(window.serialPort->isOpen());
-        } else {
-            QVERIFY(window.link.hidDevice);
-        }
+        QCOMPARE(window.link.pollTimer, pollTimer);
+        QVERIFY(serial ? window.serialPort->isOpen() : window.link.hidDevice != nullptr);
     }
 
-    void shouldSwitchOverUsbHidAndClose()
+    void shouldSwitchAndClose_data()
     {
+        QTest::addColumn<bool>("serial");
+        QTest::newRow("USB HID") << false;
+        QTest::newRow("serial") << true;
+    }
+    void shouldSwitchAndClose()
+    {
+        QFETCH(bool, serial);
         Reader reader;
         MainWindow window;
         window.show();
-        QVERIFY(reader.connect(window, false));
-        Model::instance().clearReceived();
-        ModalCloser closer(QMessageBox::Yes);
-        window.ChangeModeClick();
-
-        QCOMPARE(closer.count(), 1);
-        QByteArray report(65, '\0');
-        report.replace(1, 8, ChangeFrame);
-        QCOMPARE(Model::instance().receivedFrames(), QList<QByteArray>{report});
-        QVERIFY(!window.link.connected);
-        QVERIFY(!window.link.hidDevice);
-        QVERIFY(!window.ui->ChangeModeBut->isEnabled());
-        QVERIFY(!window.isVisible());
-        QCOMPARE(Model::instance().currentInterface(), VirtualReader::Interface::Serial);
-    }
-
-    void shouldSwitchOverSerialAndClose()
-    {
-        Reader reader;
-        MainWindow window;
-        window.show();
-        QVERIFY(reader.connect(window, true));
-        QTest::qWait(200);
+        QVERIFY(reader.connect(window, serial));
+        QTest::qWait(200);  // nothing of the connect's read still on its way
         Model::instance().clearReceived();
         QPointer<QTimer> pollTimer = window.link.pollTimer;
         ModalCloser closer(QMessageBox::Yes);
@@ -130,15 +104,23 @@ private slots:
         QCOMPARE(closer.count(), 1);
         QVERIFY(pollTimer.isNull());
         QVERIFY(!window.link.pollTimer);
-        QVERIFY(!window.serialPort->isOpen());
         QVERIFY(!window.link.connected);
+        QVERIFY(!window.link.hidDevice);
         QVERIFY(!window.ui->ChangeModeBut->isEnabled());
         QVERIFY(!window.isVisible());
-        // Exactly the frame, nothing before or after it.
-        QTRY_COMPARE(Model::instance().serialBytesReceived().toHex(' '), ChangeFrame.toHex(' '));
-        QTest::qWait(100);
-        QCOMPARE(Model::instance().serialBytesReceived().toHex(' '), ChangeFrame.toHex(' '));
-        QTRY_COMPARE(Model::instance().currentInterface(), VirtualReader::Interface::UsbKeyboard);
+        if (serial) {
+            QVERIFY(!window.serialPort->isOpen());
+            // Exactly the frame, nothing before or after it.
+            QTRY_COMPARE(Model::instance().serialBytesReceived().toHex(' '), ChangeFrame.toHex(' '));
+            QTest::qWait(100);
+            QCOMPARE(Model::instance().serialBytesReceived().toHex(' '), ChangeFrame.toHex(' '));
+        } else {
+            QByteArray report(65, '\0');
+            report.replace(1, 8, ChangeFrame);
+            QCOMPARE(Model::instance().receivedFrames(), QList<QByteArray>{report});
+        }
+        QTRY_COMPARE(Model::instance().currentInterface(),
+                     serial ? VirtualReader::Interface::UsbKeyboard : VirtualReader::Interface::Serial);
     }
 
     void shouldStayWhenTheUsbWriteFails()
@@ -147,14 +129,12 @@ private slots:
         MainWindow window;
         window.show();
         QVERIFY(reader.connect(window, false));
-        VirtualReader::Faults faults;
-        faults.failAllWrites = true;
-        Model::instance().setFaults(faults);
+        Model::instance().setFaults([] { VirtualReader::Faults f; f.failAllWrites = true; return f; }());
         Model::instance().clearReceived();
         DebugCapture debug;
         ModalCloser closer(QMessageBox::Yes);
         window.ChangeModeClick();
-        QTest::qWait(100);
+        QTest::qWait(100);  // time for a late close to show
 
         QCOMPARE(closer.count(), 1);  // the question only
         QCOMPARE(Model::instance().hidWriteAttempts(), 1);
