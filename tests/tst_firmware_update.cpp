@@ -72,8 +72,8 @@ class FirmwareUpdateTest : public QObject
 {
     Q_OBJECT
 
+    ReaderFixture::Bench bench;
     QList<PauseRecord> pauses;
-    std::unique_ptr<FastPauses> fast;  // the connects' pauses
 
     void recordPauses(MainWindow &window)
     {
@@ -87,37 +87,55 @@ class FirmwareUpdateTest : public QObject
 private slots:
     void init()
     {
-        Model::instance().reset();
-        Platform::resetSeams();
+        bench.start();
         removeWriter();
-        fast.reset(new FastPauses);
     }
     void cleanup()
     {
-        fast.reset();
-        Platform::resetSeams();
+        bench.stop();
         removeWriter();
     }
 
-    void shouldSendIspModeOverUsbHidThenRunTheWriter()
+    void shouldSendIspModeThenRunTheWriter_data()
     {
+        QTest::addColumn<bool>("serial");
+        QTest::addColumn<int>("refused");  // USB HID writes the reader refuses first
+        QTest::newRow("USB HID") << false << 0;
+        QTest::newRow("USB HID, the second attempt gets through") << false << 1;
+        QTest::newRow("serial") << true << 0;
+    }
+    void shouldSendIspModeThenRunTheWriter()
+    {
+        QFETCH(bool, serial);
+        QFETCH(int, refused);
         installWriter(0);
         Reader reader;
         MainWindow window;
         window.show();
-        QVERIFY(reader.connect(window, false));
+        QVERIFY(reader.connect(window, serial));
+        QTest::qWait(200);  // nothing of the connect's read still on its way
         Model::instance().clearReceived();
+        Model::instance().setFaults([&] { VirtualReader::Faults f; f.failWriteNumber = refused; return f; }());
         recordPauses(window);
         DebugCapture debug;
         ModalCloser closer;
         window.FWUpdateClick();
 
-        QByteArray report(65, '\0');
-        report.replace(1, 8, IspFrame);
-        QCOMPARE(Model::instance().receivedFrames(), QList<QByteArray>{report});
-        QVERIFY(Model::instance().inIspMode());
+        if (serial) {
+            QTRY_COMPARE(Model::instance().serialBytesReceived().toHex(' '), IspFrame.toHex(' '));
+            QVERIFY(debug.contains("serial_buf: aa 55"));
+            QVERIFY(debug.contains("KLN2_Device disconnect"));
+            QVERIFY(!window.serialPort->isOpen());
+        } else {
+            QByteArray report(65, '\0');
+            report.replace(1, 8, IspFrame);
+            QCOMPARE(Model::instance().receivedFrames(), QList<QByteArray>{report});
+            QCOMPARE(Model::instance().hidWriteAttempts(), 1 + refused);
+            QCOMPARE(debug.count("Unable to write()\n"), refused);
+            QVERIFY(debug.contains("Z400_Device disconnect"));
+        }
+        QTRY_VERIFY(Model::instance().inIspMode());
         QCOMPARE(closer.count(), 0);
-
         // Link dropped, then the one-second pause, then the writer.
         QCOMPARE(pauses.size(), 1);
         QCOMPARE(pauses[0].ms, 1000u);
@@ -125,41 +143,13 @@ private slots:
         QVERIFY(!pauses[0].linkOpen);
         QVERIFY(!pauses[0].writerRan);
         QCOMPARE(writerArguments(), QByteArray("RECONNKLN\n"));
-
-        QVERIFY(debug.contains("Z400_Device disconnect"));
         QVERIFY(debug.contains("FWUpdate success"));
         QVERIFY(!debug.contains("FWUpdate fail"));
         QVERIFY(!window.link.connected);
         QVERIFY(!window.link.hidDevice);
+        QVERIFY(!window.link.pollTimer);
         QVERIFY(!window.ui->SetKLNStatusBut->isEnabled());
         QVERIFY(window.isVisible());
-    }
-
-    void shouldSendIspModeOverSerialThenRunTheWriter()
-    {
-        installWriter(0);
-        Reader reader;
-        MainWindow window;
-        window.show();
-        QVERIFY(reader.connect(window, true));
-        QTest::qWait(200);
-        Model::instance().clearReceived();
-        recordPauses(window);
-        DebugCapture debug;
-        window.FWUpdateClick();
-
-        QTRY_COMPARE(Model::instance().serialBytesReceived().toHex(' '), IspFrame.toHex(' '));
-        QVERIFY(debug.contains("serial_buf: aa 55"));
-        QVERIFY(debug.contains("KLN2_Device disconnect"));
-        QVERIFY(debug.contains("FWUpdate success"));
-        QVERIFY(!window.link.pollTimer);
-        QVERIFY(!window.serialPort->isOpen());
-        QVERIFY(!window.link.connected);
-        QCOMPARE(pauses.size(), 1);
-        QCOMPARE(pauses[0].ms, 1000u);
-        QVERIFY(!pauses[0].linkOpen);
-        QVERIFY(!pauses[0].writerRan);
-        QCOMPARE(writerArguments(), QByteArray("RECONNKLN\n"));
     }
 
     void shouldGiveUpAfterThreeRefusedWrites()
@@ -170,9 +160,7 @@ private slots:
         window.show();
         QVERIFY(reader.connect(window, false));
         Model::instance().clearReceived();
-        VirtualReader::Faults faults;
-        faults.failAllWrites = true;
-        Model::instance().setFaults(faults);
+        Model::instance().setFaults([] { VirtualReader::Faults f; f.failAllWrites = true; return f; }());
         recordPauses(window);
         DebugCapture debug;
         ModalCloser closer;
@@ -199,28 +187,6 @@ private slots:
         QVERIFY(window.link.hidDevice);
     }
 
-    void shouldGoOnWhenALaterAttemptGetsThrough()
-    {
-        installWriter(0);
-        Reader reader;
-        MainWindow window;
-        QVERIFY(reader.connect(window, false));
-        Model::instance().clearReceived();
-        VirtualReader::Faults faults;
-        faults.failWriteNumber = 1;
-        Model::instance().setFaults(faults);
-        recordPauses(window);
-        DebugCapture debug;
-        ModalCloser closer;
-        window.FWUpdateClick();
-
-        QCOMPARE(Model::instance().hidWriteAttempts(), 2);
-        QCOMPARE(debug.count("Unable to write()\n"), 1);
-        QCOMPARE(closer.count(), 0);
-        QVERIFY(Model::instance().inIspMode());
-        QVERIFY(debug.contains("FWUpdate success"));
-    }
-
     // Only whether the writer ran to its end counts, not what it said.
     void shouldJudgeTheWriterByItsEndAlone_data()
     {
@@ -235,10 +201,8 @@ private slots:
     {
         QFETCH(int, writer);
         QFETCH(QString, verdict);
-        if (writer >= 0)
-            installWriter(writer);
-        else if (writer == -2)
-            installWriter(0, false);
+        if (writer != -1)
+            installWriter(qMax(writer, 0), writer != -2);
         Reader reader;
         MainWindow window;
         QVERIFY(reader.connect(window, false));
