@@ -90,32 +90,56 @@ private slots:
     void init() { bench.start(); }
     void cleanup() { bench.stop(); }
 
-    void sixAnswersFillThePage()
+    void answersFillThePage_data()
     {
+        QTest::addColumn<QByteArray>("chunk");
+        QTest::addColumn<bool>("idBefore");   // RemoveIDCodeChk before the parse
+        QTest::addColumn<QString>("ticked");  // R(emove) P(ost) A(pre) U(auto) B(uzzer) I(D)
+        QTest::addColumn<QString>("enabled"); // edits: A pre, P post, R remove
+        QTest::addColumn<QStringList>("texts");  // version, start, length, pre, post, remove
+        QTest::newRow("0x1B, control names and high bytes")
+            << answers(0x1B, 0x05, 0xFE, QByteArray("A\0B", 3), "\r", "x\x7F\xb0\xff") << true << "RPUBI" << "PR"
+            << QStringList{"QKR1.2", "5", "-2", "A[" + ControlNames.at(0) + "]B", "[CR]", "x[0x7f][0xb0][0xff]"};
+        // Bit 5 is not applied over the serial line; affixes without codes empty their edits.
+        QTest::newRow("0x20, ID box ticked") << answers(0x20, 0, 0, {}, {}, {}) << true << "I" << ""
+                                             << QStringList{"QKR1.2", "0", "0", "", "", ""};
+        QTest::newRow("0x20, ID box unticked") << answers(0x20, 0, 0, {}, {}, {}) << false << "" << ""
+                                               << QStringList{"QKR1.2", "0", "0", "", "", ""};
+        // A preamble of 40 codes is skipped; the postamble is still found 45 bytes on.
+        QTest::newRow("preamble of 40 codes")
+            << versionAnswer("QKR9") + fixedAnswer(0x06) + fixedAnswer(0, 4) + affixAnswer(QByteArray(40, 'z'))
+                   + affixAnswer("post") + affixAnswer("rm")
+            << true << "PAI" << "AP" << QStringList{"QKR9", "0", "4", "pre before", "post", "rm"};
+    }
+    void answersFillThePage()
+    {
+        QFETCH(QByteArray, chunk);
+        QFETCH(bool, idBefore);
+        QFETCH(QString, ticked);
+        QFETCH(QString, enabled);
+        QFETCH(QStringList, texts);
         MainWindow w;
         fillPage(w);
+        w.ui->RemoveIDCodeChk->setChecked(idBefore);
         DebugCapture debug;
-        const QByteArray chunk = answers(0x1B, 0x05, 0xFE, QByteArray("A\0B", 3), "\r", "x\x7F\xb0\xff");
         QCOMPARE(w.DisplayKLNValue(chunk), 0);
-
-        QCOMPARE(w.link.firmwareVersion, QString("QKR1.2"));
-        QCOMPARE(w.ui->FWLbl->text(), QString("F/W Version: QKR1.2"));
-        // 0x1B: remove data, postamble, auto report, buzzer; no preamble.
-        QVERIFY(w.ui->RemoveDataChk->isChecked());
-        QVERIFY(w.ui->PostAmbleChk->isChecked());
-        QVERIFY(!w.ui->PreAmbleChk->isChecked());
-        QVERIFY(w.ui->AutoReportChk->isChecked());
-        QVERIFY(w.ui->BuzzerEnableChk->isChecked());
-        QVERIFY(!w.ui->PreAmbleEdit->isEnabled());
-        QVERIFY(w.ui->PostAmbleEdit->isEnabled());
-        QVERIFY(w.ui->RemoveDataEdit->isEnabled());
-        QCOMPARE(w.ui->KLNOutStartEdit->text(), QString("5"));
-        QCOMPARE(w.ui->KLNOutLengthEdit->text(), QString("-2"));
-        QCOMPARE(w.ui->PreAmbleEdit->text(), "A[" + ControlNames.at(0) + "]B");
-        QCOMPARE(w.ui->PostAmbleEdit->text(), QString("[CR]"));
-        QCOMPARE(w.ui->RemoveDataEdit->text(), QString("x[0x7f][0xb0][0xff]"));
+        QString tickedNow, enabledNow;
+        for (auto box : {std::make_pair(w.ui->RemoveDataChk, 'R'), {w.ui->PostAmbleChk, 'P'}, {w.ui->PreAmbleChk, 'A'},
+                         {w.ui->AutoReportChk, 'U'}, {w.ui->BuzzerEnableChk, 'B'}, {w.ui->RemoveIDCodeChk, 'I'}})
+            if (box.first->isChecked())
+                tickedNow += QChar(box.second);
+        for (auto edit : {std::make_pair(w.ui->PreAmbleEdit, 'A'), {w.ui->PostAmbleEdit, 'P'}, {w.ui->RemoveDataEdit, 'R'}})
+            if (edit.first->isEnabled())
+                enabledNow += QChar(edit.second);
+        QCOMPARE(tickedNow, ticked);
+        QCOMPARE(enabledNow, enabled);
+        QCOMPARE(w.link.firmwareVersion, texts[0]);
+        QCOMPARE(w.ui->FWLbl->text(), "F/W Version: " + texts[0]);
+        QCOMPARE(QStringList({w.ui->KLNOutStartEdit->text(), w.ui->KLNOutLengthEdit->text(), w.ui->PreAmbleEdit->text(),
+                              w.ui->PostAmbleEdit->text(), w.ui->RemoveDataEdit->text()}),
+                 texts.mid(1));
         QVERIFY(debug.contains("Get DisplayKLNValue=" + QString::fromLatin1(chunk.toHex())));
-        QVERIFY(debug.contains("KLN Status Setting:1B"));
+        QVERIFY(debug.contains("KLN Status Setting:" + QString::fromLatin1(chunk.mid(12, 1).toHex().toUpper())));
     }
 
     void chunkWithoutHeaderOrFinalCarriageReturnIsDropped_data()
@@ -137,38 +161,6 @@ private slots:
         QCOMPARE(w.ui->PreAmbleEdit->text(), QString("pre before"));
         QCOMPARE(w.ui->KLNOutStartEdit->text(), QString("s"));
         QVERIFY(w.ui->BuzzerEnableChk->isChecked());
-    }
-
-    // A preamble of 40 codes is skipped; the postamble is still found 45 bytes on.
-    void affixAbove31IsSkippedAndTheNextIsStillRead()
-    {
-        MainWindow w;
-        fillPage(w);
-        const QByteArray chunk = versionAnswer("QKR9") + fixedAnswer(0x06) + fixedAnswer(0, 4)
-            + affixAnswer(QByteArray(40, 'z')) + affixAnswer("post") + affixAnswer("rm");
-        QCOMPARE(w.DisplayKLNValue(chunk), 0);
-        QCOMPARE(w.ui->PreAmbleEdit->text(), QString("pre before"));
-        QCOMPARE(w.ui->PostAmbleEdit->text(), QString("post"));
-        QCOMPARE(w.ui->RemoveDataEdit->text(), QString("rm"));
-    }
-
-    // Also: affixes without codes empty their edits.
-    void bitFiveIsNotAppliedOverTheSerialLine()
-    {
-        for (bool before : {true, false}) {
-            MainWindow w;
-            fillPage(w);
-            w.ui->RemoveIDCodeChk->setChecked(before);
-            QCOMPARE(w.DisplayKLNValue(answers(0x20, 0, 0, {}, {}, {})), 0);
-            QCOMPARE(w.ui->RemoveIDCodeChk->isChecked(), before);
-            for (QCheckBox *box : {w.ui->PreAmbleChk, w.ui->PostAmbleChk, w.ui->RemoveDataChk,
-                                   w.ui->AutoReportChk, w.ui->BuzzerEnableChk})
-                QVERIFY2(!box->isChecked(), qPrintable(box->objectName()));
-            QVERIFY(!w.ui->PreAmbleEdit->isEnabled());
-            QVERIFY(!w.ui->PostAmbleEdit->isEnabled());
-            QVERIFY(!w.ui->RemoveDataEdit->isEnabled());
-            QCOMPARE(w.ui->PreAmbleEdit->text() + w.ui->PostAmbleEdit->text() + w.ui->RemoveDataEdit->text(), QString());
-        }
     }
 
     void chunkCutShortIsNeverReadPast()
