@@ -84,15 +84,30 @@ private slots:
     void shouldWriteTheWholePage_data()
     {
         QTest::addColumn<bool>("serial");
-        QTest::newRow("USB HID, with the country") << false;
-        QTest::newRow("serial, without the country") << true;
+        QTest::addColumn<bool>("ticked");
+        QTest::addColumn<int>("country");
+        QTest::addColumn<QString>("pre");
+        QTest::addColumn<QString>("post");
+        QTest::addColumn<QStringList>("frames");
+        const QStringList end = {"1b422900", "1b428055aa55aa0d"};
+        QTest::newRow("USB HID, all ticked, German") << false << true << 3 << "" << ""
+            << QStringList{"1b4202013f00000d", "1b4210010008000d", "1b4203010300000d", "1b422100", "1b422500"} + end;
+        QTest::newRow("serial, the same page without the country") << true << true << 3 << "" << ""
+            << QStringList{"1b4202013f00000d", "1b4210010008000d", "1b422100", "1b422500"} + end;
+        QTest::newRow("USB HID, control names") << false << false << 0 << "[STX]A" << "[CR]"
+            << QStringList{"1b4202010000000d", "1b4210010008000d", "1b4203010000000d", "1b4221020241", "1b4225010d"} + end;
     }
     void shouldWriteTheWholePage()
     {
         QFETCH(bool, serial);
+        QFETCH(bool, ticked);
+        QFETCH(int, country);
+        QFETCH(QString, pre);
+        QFETCH(QString, post);
+        QFETCH(QStringList, frames);
         Reader reader;
         MainWindow window;
-        connectAndFill(reader, window, serial, true, "0", 3);  // German
+        connectAndFill(reader, window, serial, ticked, "0", country, pre, post);
         DebugCapture debug;
         ModalCloser closer;
         bool hadDefaultButton = true;
@@ -107,43 +122,25 @@ private slots:
         QCOMPARE(closer.last().buttons, QMessageBox::StandardButtons(QMessageBox::Yes));
         QVERIFY(!closer.last().hadParent);
 
-        QStringList hex = {"1b4202013f00000d", "1b4210010008000d", "1b422100", "1b422500", "1b422900",
-                           "1b428055aa55aa0d"};
-        if (!serial)
-            hex.insert(2, "1b4203010300000d");
-        const QList<QByteArray> expected = fromHex(hex);
+        const QList<QByteArray> expected = fromHex(frames);
         if (serial) {
-            QVERIFY(ReaderFixture::waitForSerialBytes(36));
+            QVERIFY(ReaderFixture::waitForSerialBytes(expected.join().size()));
             QCOMPARE(Model::instance().serialBytesReceived().toHex(' '), expected.join().toHex(' '));
             QVERIFY(debug.contains("RS232 RemoveDataEdit Start"));
             QVERIFY(window.serialPort->isOpen());
         }
         QCOMPARE(hexLines(Model::instance().receivedFrames()), hexLines(expected, !serial));
         QCOMPARE(bench.pauses().requested(), QList<unsigned>{300});
+        // Only the literal characters of an affix are logged, never a control name.
+        QCOMPARE(debug.count("PreVal=41"), pre.isEmpty() ? 0 : 1);
+        QVERIFY(debug.lines().filter("PosVal=").isEmpty());
         QVERIFY(window.link.connected);
         QVERIFY(window.isVisible());
         QVERIFY(window.ui->SetKLNStatusBut->isEnabled());
         const auto saved = Model::instance().savedSettings();
-        QCOMPARE(saved.options, quint8(0x3F));
+        QCOMPARE(saved.options, quint8(ticked ? 0x3F : 0));
         QCOMPARE(saved.outputLength, quint8(8));
-        QCOMPARE(saved.kbCountry, quint8(serial ? 0 : 3));
-    }
-
-    void shouldSendControlNamesAsTheirCodes()
-    {
-        Reader reader;
-        MainWindow window;
-        connectAndFill(reader, window, false, false, "0", 0, "[STX]A", "[CR]");
-        DebugCapture debug;
-        ModalCloser closer;
-        window.SetKLNValueClick();
-
-        const QList<QByteArray> frames = Model::instance().receivedFrames();
-        QCOMPARE(frames.size(), 7);
-        QCOMPARE(hexLines(frames.mid(3, 2)), hexLines(fromHex({"1b4221020241", "1b4225010d"}), true));
-        // Only the literal character is logged, never the token.
-        QCOMPARE(debug.count("PreVal=41"), 1);
-        QVERIFY(debug.lines().filter("PosVal=").isEmpty());
+        QCOMPARE(saved.kbCountry, quint8(serial ? 0 : country));
     }
 
     void shouldSendPageForTheOtherInterfaceThenSwitchAndClose()
