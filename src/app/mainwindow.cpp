@@ -7,16 +7,13 @@
 
 #include <hidapi.h>
 
+#include "link/usb_probe.h"
 #include "platform/platform.h"
 #include "text/locale_codec.h"
 #include "text/name_tables.h"
 #include "ui/ui_mainwindow.h"
 
 namespace {
-
-constexpr unsigned short ReaderVendorId = 0x0416;
-// The reader answers under one of two product IDs, depending on its firmware.
-constexpr unsigned short ReaderProductIds[] = {0xF100, 0xF108};
 
 // The driver of the reader's virtual COM port describes the port with this text.
 const QString ReaderPortDescription = QStringLiteral("Nuvoton Virtual Com Port");
@@ -34,19 +31,14 @@ MainWindow::MainWindow(QWidget *parent)
 
     // Only learn which product ID the reader answers to and pre-select the transport; the
     // connect opens the reader again.
-    bool readerFound = false;
-    for (unsigned short productId : ReaderProductIds) {
-        if (hid_device *probe = hid_open(ReaderVendorId, productId, nullptr)) {
-            link.hidVendorId = ReaderVendorId;
-            link.hidProductId = productId;
-            ui->USBKB_radcmd->setChecked(true);
-            hid_close(probe);
-            hid_exit();
-            readerFound = true;
-            break;
-        }
-    }
-    if (!readerFound) {
+    const UsbProbe::Found probe = UsbProbe::openReader();
+    if (probe.device) {
+        link.hidVendorId = probe.vendorId;
+        link.hidProductId = probe.productId;
+        ui->USBKB_radcmd->setChecked(true);
+        hid_close(probe.device);
+        hid_exit();
+    } else {
         ui->Searal_radcmd->setChecked(true);
         ui->SerialNameEdit->setEnabled(true);
     }
