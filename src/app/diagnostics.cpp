@@ -9,13 +9,13 @@
 
 #include "app/char_thread.h"
 #include "platform/platform.h"
+#include "protocol/frames.h"
 #include "protocol/hid_io.h"
 
 namespace {
 
 constexpr unsigned short DiagVendorId = 0x0416;
 constexpr unsigned short DiagProductId = 0xC141;
-constexpr int ReportSize = 65;
 constexpr int DumpReadTries = 10;  // a reader that never answers must not freeze the window
 constexpr unsigned DumpReadPauseMs = 500;
 constexpr size_t StringLength = 255;
@@ -57,9 +57,9 @@ void logStrings(hid_device *device)
 
 void logAnswer(hid_device *device)
 {
-    unsigned char answer[ReportSize] = {};
+    unsigned char answer[Frames::ReportSize] = {};
     for (int tries = 0; tries < DumpReadTries; ++tries) {
-        const int n = hid_read_timeout(device, answer, ReportSize, 0);
+        const int n = hid_read_timeout(device, answer, Frames::ReportSize, 0);
         if (n > 0) {
             qDebug("Data read:\n   ");
             for (int i = 0; i < n; ++i)
@@ -116,11 +116,8 @@ void MainWindow::threadStart()
     logStrings(device);
     hid_set_nonblocking(device, 1);
 
-    QByteArray report(ReportSize, '\0');
-    report[1] = 0x1B;
-    report[2] = 0x42;
-    report[8] = 0x0D;
-    if (writeHidReport(device, report) < 0)
+    // The status read, with no sequence number.
+    if (writeHidReport(device, Frames::hidReport(Frames::readFrame(CmdStatus))) < 0)
         logHidWriteFailure(device);
 
     logAnswer(device);
