@@ -112,9 +112,7 @@ private slots:
         Reader reader;
         MainWindow window;
         window.show();
-        QVERIFY(reader.connect(window, serial));
-        QTest::qWait(200);  // nothing of the connect's read still on its way
-        Model::instance().clearReceived();
+        QVERIFY(reader.connectQuietly(window, serial));
         Model::instance().setFaults([&] { VirtualReader::Faults f; f.failWriteNumber = refused; return f; }());
         recordPauses(window);
         DebugCapture debug;

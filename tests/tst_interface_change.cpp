@@ -55,9 +55,7 @@ private slots:
         Reader reader;
         MainWindow window;
         window.show();
-        QVERIFY(reader.connect(window, serial));
-        QTest::qWait(200);  // nothing of the connect's read still on its way
-        Model::instance().clearReceived();
+        QVERIFY(reader.connectQuietly(window, serial));
         const qint64 icon = window.ui->ConnectBut->icon().cacheKey();
         QTimer *pollTimer = window.link.pollTimer;
 
@@ -94,9 +92,7 @@ private slots:
         Reader reader;
         MainWindow window;
         window.show();
-        QVERIFY(reader.connect(window, serial));
-        QTest::qWait(200);  // nothing of the connect's read still on its way
-        Model::instance().clearReceived();
+        QVERIFY(reader.connectQuietly(window, serial));
         QPointer<QTimer> pollTimer = window.link.pollTimer;
         ModalCloser closer(QMessageBox::Yes);
         window.ChangeModeClick();

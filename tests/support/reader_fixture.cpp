@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
 #include <QThread>
 
 #include "app/mainwindow.h"
@@ -41,6 +42,15 @@ bool Reader::connect(MainWindow &window, bool serial)
         return false;
     outcome = serial ? connectOverSerial(window, endpoint) : connectOverHid(window);
     return outcome.connected;
+}
+
+bool Reader::connectQuietly(MainWindow &window, bool serial)
+{
+    if (!connect(window, serial))
+        return false;
+    QTest::qWait(200);
+    VirtualReader::Model::instance().clearReceived();
+    return true;
 }
 
 void resetReader()

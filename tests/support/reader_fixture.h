@@ -58,6 +58,9 @@ struct Reader
     ConnectOutcome outcome;
     Reader();
     bool connect(MainWindow &window, bool serial);
+    // Connects, lets what the connect's read sent settle, and forgets what the reader received,
+    // so that a test sees only the frames of the action it tries.
+    bool connectQuietly(MainWindow &window, bool serial);
 };
 
 // Clicks a button (e.g. GetKLNStatusBut) and answers the boxes it opens.
