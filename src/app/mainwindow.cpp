@@ -7,6 +7,7 @@
 
 #include <hidapi.h>
 
+#include "link/hid_transport.h"
 #include "link/usb_probe.h"
 #include "platform/platform.h"
 #include "text/locale_codec.h"
@@ -36,8 +37,8 @@ MainWindow::MainWindow(QWidget *parent)
         link.hidVendorId = probe.vendorId;
         link.hidProductId = probe.productId;
         ui->USBKB_radcmd->setChecked(true);
-        hid_close(probe.device);
-        hid_exit();
+        hid_device *probed = probe.device;
+        closeHidLink(probed);
     } else {
         ui->Searal_radcmd->setChecked(true);
         ui->SerialNameEdit->setEnabled(true);

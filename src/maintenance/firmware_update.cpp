@@ -4,32 +4,20 @@
 #include <QProcess>
 #include <QSerialPort>
 
-#include "link/serial_io.h"
+#include "link/transport.h"
 #include "platform/platform.h"
-#include "protocol/frames.h"
-#include "protocol/hid_io.h"
+#include "session/reader_session.h"
 
 void MainWindow::FWUpdateClick()
 {
-    const QByteArray frame = Frames::keyedFrame(CmdIspMode);
-
-    if (!link.serialActive) {
-        const QByteArray report = Frames::hidReport(frame);
-        bool sent = false;
-        for (int attempt = 0; attempt < 3 && !sent; ++attempt) {
-            sent = writeHidReport(link.hidDevice, report) >= 0;
-            if (!sent)
-                logHidWriteFailure(link.hidDevice);
-        }
-        if (!sent) {
-            QMessageBox::information(nullptr, tr("ISP Mode"),
-                                     tr("Can't send ISP mode command to device, please check your Keylon device!!"),
-                                     QMessageBox::Yes);
-            return;
-        }
-    } else {
-        qDebug("serial_buf: %x %x", unsigned(quint8(frame[4])), unsigned(quint8(frame[5])));
-        writeSerialNow(serialPort, frame);
+    std::unique_ptr<Transport> transport = linkTransport();
+    const SessionResult isp = ReaderSession(*transport, link.frameSequence).enterIspMode();
+    // Over the serial line the write goes unchecked.
+    if (isp.outcome == SessionResult::Outcome::FrameFailed) {
+        QMessageBox::information(nullptr, tr("ISP Mode"),
+                                 tr("Can't send ISP mode command to device, please check your Keylon device!!"),
+                                 QMessageBox::Yes);
+        return;
     }
 
     // The reader leaves for its loader: let go of it the way a disconnect does, so that the
