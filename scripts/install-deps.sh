@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that the build and the tests need, when they are missing.
+#   scripts/install-deps.sh --bench   also what scripts/bench.sh needs (Xvfb for the start-up)
 set -euo pipefail
 
 packages=(cmake g++ make pkg-config qtbase5-dev libqt5serialport5-dev libhidapi-dev)
+[ "${1:-}" = "--bench" ] && packages+=(xvfb xauth)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -1,0 +1,237 @@
+#!/usr/bin/env bash
+# Builds and runs every benchmark in one run, prints each figure against its floor, and writes
+# the figures with the machine and this command into docs/PERFORMANCE.md (between the markers;
+# the text around them is kept).
+#
+#   scripts/bench.sh              build into ${BUILD_DIR:-build}, run, update docs/PERFORMANCE.md
+#   RUNS=5 scripts/bench.sh       runs per figure (default 5; the start-up takes 2*RUNS+1 each)
+#   NO_DOC=1 scripts/bench.sh     print only
+#
+# Figures:
+#   window   a full settings read and a full write over USB HID (the virtual hidapi) and over
+#            the serial line (the virtual reader behind a pseudo-terminal), each against the
+#            pauses the code asks for during it (counted through the platform's pause seam)
+#   start-up the window against an empty QMainWindow under Xvfb: time from process start to
+#            the end of the first painted frame, and peak memory (max RSS)
+#   keylon2ctl (when built as keylon2ctl-demo on the virtual hidapi): read and write over each
+#            transport against the same pauses, and `write FILE --all` with verify on 1, 4
+#            and 16 virtual readers against one reader
+#   echo     the Status page's echo cost per chunk (no floor; shown for reference)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$(pwd)
+command_line="scripts/bench.sh${*:+ $*}"
+[ -n "${RUNS:-}" ] && command_line="RUNS=$RUNS $command_line"
+[ -n "${BUILD_DIR:-}" ] && command_line="BUILD_DIR=$BUILD_DIR $command_line"
+runs=${RUNS:-5}
+build_dir=${BUILD_DIR:-build}
+case $build_dir in /*) ;; *) build_dir=$root/$build_dir ;; esac
+load_at_start=$(cut -d' ' -f1-3 /proc/loadavg)
+
+work=$(mktemp -d)
+serial_pids=()
+cleanup() {
+    for pid in "${serial_pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+bash scripts/install-deps.sh --bench
+if ! BUILD_DIR=$build_dir bash scripts/build.sh >"$work/build.log" 2>&1; then
+    tail -30 "$work/build.log"
+    exit 1
+fi
+figures=$work/figures
+: >"$figures"
+bench=$build_dir/bench
+
+now_ns() { date +%s%N; }
+median() { sort -n | awk '{ v[NR] = $1 } END { if (NR) print v[int((NR + 1) / 2)] }'; }
+# figure KEY UNIT MEDIAN FLOOR RUNS MIN MAX WHAT...
+floor_of() { awk -v k="$1" '$2 == k { print $5 }' "$figures"; }
+median_of() { awk -v k="$1" '$2 == k { print $4 }' "$figures"; }
+
+echo "== window: settings read and write (offscreen) =="
+mkdir -p "$work/window"
+(cd "$work/window" && QT_QPA_PLATFORM=offscreen "$bench/bench_settings" "$runs" 2>"$work/settings.err") \
+    | tee -a "$figures" || { echo "bench_settings failed:"; grep -v propagateSizeHints "$work/settings.err"; }
+
+echo "== start-up: window against an empty QMainWindow (Xvfb) =="
+mkdir -p "$work/startup"
+(cd "$work/startup" && XDG_RUNTIME_DIR=$work QT_QPA_PLATFORM=xcb \
+    xvfb-run -a -s "-screen 0 1280x1024x24" "$bench/bench_startup" "$((2 * runs + 1))" 2>"$work/startup.err") \
+    | tee -a "$figures" || { echo "bench_startup failed:"; tail -5 "$work/startup.err"; }
+
+echo "== keylon2ctl =="
+ctl=${KEYLON2CTL:-$build_dir/keylon2ctl-demo}
+ctl_note=""
+if [ ! -x "$ctl" ]; then
+    ctl_note="skipped: keylon2ctl not built"
+    echo "$ctl_note"
+else
+    hid_cfg=$work/hid.cfg
+    serial_cfg=$work/serial.cfg
+    for cfg in "$hid_cfg" "$serial_cfg"; do
+        iface=0; [ "$cfg" = "$serial_cfg" ] && iface=1
+        cat >"$cfg" <<EOF
+[FW]
+Ver=1.20
+[KEYLON]
+Interface=$iface
+PreEnable=1
+Pre=PRE
+PostEnable=1
+Post=[CR]
+RemoveEnable=0
+Remove=R
+RemoveIDCode=0
+AutoReport=1
+Buzzer=1
+OutputStart=0
+OutputLength=8
+KBCountry=0
+EOF
+    done
+    # time_ctl KEY FLOOR_MS WHAT -- COMMAND...: median wall time of RUNS runs of the command.
+    time_ctl() {
+        local key=$1 floor=$2 what=$3
+        shift 4
+        local times=() status=0 start end
+        for _ in $(seq "$runs"); do
+            start=$(now_ns)
+            "$@" >"$work/ctl.out" 2>"$work/ctl.err" || status=$?
+            end=$(now_ns)
+            if [ "$status" -ne 0 ]; then
+                echo "$key: exit $status: $(head -3 "$work/ctl.err")"
+                return 0
+            fi
+            times+=("$(awk -v a="$start" -v b="$end" 'BEGIN { printf "%.1f", (b - a) / 1e6 }')")
+        done
+        local med min max
+        med=$(printf '%s\n' "${times[@]}" | median)
+        min=$(printf '%s\n' "${times[@]}" | sort -n | head -1)
+        max=$(printf '%s\n' "${times[@]}" | sort -n | tail -1)
+        echo "figure $key ms $med $floor ${#times[@]} $min $max $what" | tee -a "$figures"
+    }
+    hid_read_floor=$(floor_of window.hid.read)
+    hid_write_floor=$(floor_of window.hid.write)
+    serial_read_floor=$(floor_of window.serial.read)
+    serial_write_floor=$(floor_of window.serial.write)
+    export KEYLON2_VIRTUAL_HID_READERS=1
+    time_ctl ctl.hid.read "$hid_read_floor" "keylon2ctl: full USB HID read" -- \
+        "$ctl" read --device hid:/dev/virtual-hidraw1
+    time_ctl ctl.hid.write "$hid_write_floor" "keylon2ctl: full USB HID write (no verify)" -- \
+        "$ctl" write "$hid_cfg" --device hid:/dev/virtual-hidraw1 --no-verify
+
+    "$build_dir/tools/virtual-reader/keylon2-virtual-reader" >"$work/serial.out" 2>&1 &
+    serial_pids+=($!)
+    for _ in $(seq 50); do [ -s "$work/serial.out" ] && break; sleep 0.1; done
+    port=$(head -1 "$work/serial.out")
+    if [ -z "$port" ]; then
+        echo "ctl.serial: the virtual reader gave no port"
+    else
+        time_ctl ctl.serial.read "$serial_read_floor" "keylon2ctl: full serial read" -- \
+            "$ctl" read --device "serial:$port"
+        time_ctl ctl.serial.write "$serial_write_floor" "keylon2ctl: full serial write (no verify)" -- \
+            "$ctl" write "$serial_cfg" --device "serial:$port" --no-verify
+    fi
+
+    verify_floor=$(( ${hid_write_floor:-0} + ${hid_read_floor:-0} ))
+    for n in 1 4 16; do
+        floor=$verify_floor
+        [ "$n" -ne 1 ] && floor=$(median_of ctl.all.1)
+        KEYLON2_VIRTUAL_HID_READERS=$n time_ctl "ctl.all.$n" "${floor:-0}" \
+            "keylon2ctl: write --all with verify, $n readers" -- "$ctl" write "$hid_cfg" --all
+    done
+    unset KEYLON2_VIRTUAL_HID_READERS
+fi
+
+echo "== Status page echo (offscreen) =="
+mkdir -p "$work/echo"
+(cd "$work/echo" && QT_QPA_PLATFORM=offscreen "$bench/bench_echo" 2>/dev/null) | tee "$work/echo.out"
+
+# The goal of each figure, as a ratio to its floor; empty: no goal.
+goal_of() {
+    case $1 in
+        window.*|ctl.hid.*|ctl.serial.*) echo 1.05 ;;
+        startup.paint) echo 1.15 ;;
+        startup.rss) echo 1.10 ;;
+        ctl.all.4|ctl.all.16) echo 1.30 ;;
+        *) echo "" ;;
+    esac
+}
+floor_name() {
+    case $1 in
+        window.*|ctl.hid.*|ctl.serial.*) echo "pauses asked for" ;;
+        startup.*) echo "empty QMainWindow" ;;
+        ctl.all.1) echo "write + read pauses" ;;
+        ctl.all.*) echo "one reader (ctl.all.1)" ;;
+    esac
+}
+
+table=$work/table
+{
+    echo "| Figure | What | Median | Runs (min–max) | Floor | Ratio | Goal | Met |"
+    echo "|---|---|---|---|---|---|---|---|"
+    while read -r _ key unit med floor n min max what; do
+        goal=$(goal_of "$key")
+        ratio=$(awk -v m="$med" -v f="$floor" 'BEGIN { if (f > 0) printf "%.3f", m / f; else print "—" }')
+        met="—"
+        if [ -n "$goal" ] && [ "$ratio" != "—" ]; then
+            # Under a floor of pauses means pauses were skipped: not a success to claim.
+            met=$(awk -v r="$ratio" -v g="$goal" -v k="$key" 'BEGIN {
+                if (r < 1 && k !~ /^(startup|ctl\.all\.(4|16))/) print "**below its floor: check**";
+                else print (r <= g) ? "yes" : "**no**" }')
+        fi
+        echo "| \`$key\` | $what | $med $unit | $n ($min–$max) | $floor $unit ($(floor_name "$key")) | $ratio | ${goal:-—} | $met |"
+    done <"$figures"
+} >"$table"
+
+echo
+echo "== figures against their floors =="
+cat "$table"
+[ -n "$ctl_note" ] && echo "keylon2ctl: $ctl_note"
+
+[ -n "${NO_DOC:-}" ] && exit 0
+
+cxx=$(awk -F= '/^CMAKE_CXX_COMPILER:/ { print $2 }' "$build_dir/CMakeCache.txt")
+build_type=$(awk -F= '/^CMAKE_BUILD_TYPE:/ { print $2 }' "$build_dir/CMakeCache.txt")
+machine=$work/machine
+{
+    echo "- Date: $(date -u '+%Y-%m-%d %H:%M UTC')"
+    echo "- Command: \`$command_line\`"
+    echo "- CPU: $(awk -F': ' '/^model name/ { print $2; exit }' /proc/cpuinfo), $(nproc) cores available"
+    echo "- Memory: $(awk '/^MemTotal/ { printf "%.1f GiB", $2 / 1048576 }' /proc/meminfo)"
+    echo "- OS: $(. /etc/os-release && echo "$PRETTY_NAME"), kernel $(uname -r)"
+    echo "- Compiler: $("${cxx:-c++}" --version | head -1), build type ${build_type:-default}"
+    echo "- Qt: $(pkg-config --modversion Qt5Core 2>/dev/null || echo unknown); Xvfb $(dpkg-query -W -f='${Version}' xvfb 2>/dev/null || echo unknown)"
+    echo "- Load average when started (1, 5, 15 min): $load_at_start"
+} >"$machine"
+
+doc=docs/PERFORMANCE.md
+begin='<!-- bench.sh: begin -->'
+end='<!-- bench.sh: end -->'
+[ -f "$doc" ] || printf '# Performance\n' >"$doc"
+grep -qxF "$begin" "$doc" || printf '\n%s\n%s\n' "$begin" "$end" >>"$doc"
+{
+    echo "$begin"
+    echo
+    cat "$machine"
+    echo
+    cat "$table"
+    [ -n "$ctl_note" ] && { echo; echo "keylon2ctl: $ctl_note."; }
+    echo
+    echo "Status page echo, for reference (no floor):"
+    echo
+    echo '```'
+    cat "$work/echo.out"
+    echo '```'
+    echo
+    echo "$end"
+} >"$work/section"
+awk -v begin="$begin" -v end="$end" -v section="$work/section" '
+    $0 == begin { while ((getline line < section) > 0) print line; skip = 1; next }
+    $0 == end { skip = 0; next }
+    !skip { print }
+' "$doc" >"$work/doc" && cp "$work/doc" "$doc"
+echo "updated $doc"
