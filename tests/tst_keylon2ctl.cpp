@@ -200,6 +200,24 @@ private slots:
         QCOMPARE(Ctl::differences(wrote, read).size(), 2);
     }
 
+    void monitorPrintsOneCodePerLine()
+    {
+        VirtualReader::SerialEndpoint endpoint(model());
+        QVERIFY(ReaderFixture::startSerialReader(endpoint));
+        QProcess process;
+        process.start(QStringLiteral(KEYLON2CTL_DEMO), {"monitor", "--device", "serial:" + endpoint.portPath()});
+        QVERIFY(process.waitForStarted());
+        QTest::qWait(500);  // the port is open by then
+        QVERIFY(endpoint.sendIdCode("0A1B2C3D"));
+        QTest::qWait(300);
+        QVERIFY(endpoint.sendIdCode("99887766"));
+        QTest::qWait(300);
+        process.terminate();  // as an interrupt: the tool ends its line and stops
+        QVERIFY(process.waitForFinished(5000));
+        QCOMPARE(process.exitCode(), 0);
+        QCOMPARE(QString::fromUtf8(process.readAllStandardOutput()), QStringLiteral("0A1B2C3D\n99887766\n"));
+    }
+
     void helpDescribesEveryCommandAndExitCode()
     {
         const Run run = ctl({"--help"});
