@@ -2,7 +2,8 @@
 # Installs the Debian packages that the build and the tests need, when they are missing.
 set -euo pipefail
 
-packages=(cmake g++ make pkg-config qtbase5-dev libqt5serialport5-dev libhidapi-dev)
+packages=(cmake g++ make pkg-config qtbase5-dev libqt5serialport5-dev libhidapi-dev
+          fonts-liberation2 xvfb xauth)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

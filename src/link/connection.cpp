@@ -12,7 +12,9 @@
 #include <QTextEdit>
 #include <QTimer>
 
+#include "link/port_choice.h"
 #include "link/usb_probe.h"
+#include "platform/platform.h"
 #include "ui/ui_mainwindow.h"
 
 namespace {
@@ -107,6 +109,9 @@ void MainWindow::ConnectClick()
         // Only the latest port object is kept. The one it replaces is closed by now (a
         // disconnect or a failed open); deleting it also frees the port should a path that
         // dropped the link have left it open.
+        // No reader port was found at start-up: the reader may have been plugged in since.
+        if (ui->SerialNameEdit->text() == Platform::defaultPortName())
+            ui->SerialNameEdit->setText(PortChoice::readerPort(Platform::enumeratePorts()));
         delete serialPort;
         serialPort = new QSerialPort(ui->SerialNameEdit->text());
         serialPort->setBaudRate(QSerialPort::Baud9600);
