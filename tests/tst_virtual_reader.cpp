@@ -11,7 +11,9 @@
 #include <QThread>
 #include <QtTest>
 
+#include <atomic>
 #include <memory>
+#include <thread>
 
 #include <fcntl.h>
 #include <termios.h>
@@ -58,6 +60,17 @@ quint8 sum(const QByteArray &b)
 }
 
 QString errorText(hid_device *dev) { return QString::fromWCharArray(hid_error(dev)); }
+
+// How many entries hid_enumerate lists for the vendor and product (0 = any).
+int listed(quint16 vendor, quint16 product)
+{
+    hid_device_info *list = hid_enumerate(vendor, product);
+    int n = 0;
+    for (hid_device_info *i = list; i; i = i->next)
+        ++n;
+    hid_free_enumeration(list);
+    return n;
+}
 
 int openFdCount() { return QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::System).size(); }
 
@@ -160,6 +173,7 @@ private slots:
         endpoint.reset();
         hid_close(dev);
         dev = nullptr;
+        Model::setCount(1);
     }
 
     // Which product answers is shown by the start-up and diagnostics tests through the window.
@@ -482,6 +496,160 @@ private slots:
             QVERIFY(endpoint.start());  // left running: the destructor stops it
         }
         QCOMPARE(openFdCount(), before);
+    }
+
+    // ---- several readers in one process ----
+
+    void shouldListEveryReaderAndOpenTheOneAsked_data()
+    {
+        QTest::addColumn<int>("readers");
+        QTest::addColumn<int>("target");
+        QTest::addColumn<bool>("byPath");
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("the only reader, by serial number") << 1 << 1 << false << false;
+        QTest::newRow("second of three, by serial number") << 3 << 2 << false << false;
+        QTest::newRow("last of sixteen, by path") << 16 << 16 << true << false;
+        QTest::newRow("refused, by path") << 3 << 2 << true << true;
+        QTest::newRow("refused, by serial number") << 3 << 2 << false << true;
+    }
+    void shouldListEveryReaderAndOpenTheOneAsked()
+    {
+        QFETCH(int, readers);
+        QFETCH(int, target);
+        QFETCH(bool, byPath);
+        QFETCH(bool, refused);
+        Model::setCount(readers);
+        Model &wanted = *Model::reader(target);
+        Faults f;
+        f.openRefused = refused;
+        wanted.setFaults(f);
+
+        QSet<QByteArray> paths;
+        QSet<QString> serials;
+        hid_device_info *list = hid_enumerate(0, 0);
+        for (hid_device_info *i = list; i; i = i->next) {
+            QCOMPARE(i->vendor_id, VendorId);
+            QCOMPARE(i->product_id, quint16(0xF100));
+            paths << QByteArray(i->path);
+            serials << QString::fromWCharArray(i->serial_number);
+        }
+        hid_free_enumeration(list);
+        QCOMPARE(paths.size(), readers);
+        QCOMPARE(serials.size(), readers);
+        QVERIFY(paths.contains(wanted.hidPath()));  // listed even when it cannot be opened
+        QVERIFY(serials.contains(wanted.serialNumber()));
+
+        const std::wstring serial = wanted.serialNumber().toStdWString();
+        hid_device *h = byPath ? hid_open_path(wanted.hidPath().constData())
+                               : hid_open(VendorId, 0xF100, serial.c_str());
+        if (refused) {
+            QVERIFY(!h);
+            QVERIFY2(errorText(nullptr).contains("Permission denied"), qPrintable(errorText(nullptr)));
+            return;
+        }
+        QVERIFY(h);
+        wchar_t got[32] = {};
+        QCOMPARE(hid_get_serial_number_string(h, got, 32), 0);
+        QCOMPARE(QString::fromWCharArray(got), wanted.serialNumber());
+        for (int n = 1; n <= readers; ++n)
+            Model::reader(n)->clearReceived();
+        const QByteArray r = report(bytes({0x1B, 0x42, 0x03, 0x01, 0x07, 0x0D}));
+        QCOMPARE(hid_write(h, reinterpret_cast<const unsigned char *>(r.constData()), 65), 65);
+        hid_close(h);
+        for (int n = 1; n <= readers; ++n) {
+            QCOMPARE(Model::reader(n)->receivedFrames().size(), n == target ? 1 : 0);
+            QCOMPARE(Model::reader(n)->settings().kbCountry, quint8(n == target ? 7 : 0));
+        }
+    }
+
+    void shouldListOnlyWhatAnswersOnUsbHid()
+    {
+        Model::setCount(3);
+        Model::reader(2)->setInterface(Interface::Serial);
+        Model::reader(3)->setDiagnosticProductPresent(true);
+        QCOMPARE(listed(0, 0), 3);  // reader 1, and reader 3 under both products
+        QCOMPARE(listed(VendorId, 0xC141), 1);
+        QCOMPARE(listed(VendorId, 0xF100), 2);
+        QCOMPARE(listed(0x0417, 0), 0);
+        QVERIFY(!hid_open_path(Model::reader(2)->hidPath().constData()));
+        QVERIFY(!hid_open_path("/dev/hidraw0"));
+
+        // A reader that leaves: its handle fails, it is no longer listed, it comes back new.
+        Model &third = *Model::reader(3);
+        hid_device *h = hid_open_path(third.hidPath().constData());
+        QVERIFY(h);
+        Model::setCount(2);
+        QVERIFY(!Model::reader(3));
+        QCOMPARE(listed(0, 0), 1);
+        const QByteArray r = report(readFrame(0x00), 1);
+        QCOMPARE(hid_write(h, reinterpret_cast<const unsigned char *>(r.constData()), 65), -1);
+        hid_close(h);
+        QCOMPARE(&Model::add(), &third);
+        QVERIFY(!third.diagnosticProductPresent());
+        QCOMPARE(listed(0, 0), 2);
+    }
+
+    // Each thread drives a reader of its own through its own handle while another lists them.
+    void shouldKeepReadersApartWhenThreadsDriveThemAtOnce()
+    {
+        Model::setCount(3);
+        constexpr int Rounds = 150;
+        std::atomic<int> wrong {0};
+        std::atomic<bool> done {false};
+        auto drive = [&wrong](int number) {
+            Model &m = *Model::reader(number);
+            hid_device *h = hid_open_path(m.hidPath().constData());
+            if (!h) {
+                ++wrong;
+                return;
+            }
+            for (int round = 0; round < Rounds; ++round) {
+                const quint8 sequence = quint8(round % 200 + 1);
+                const QByteArray set = report(bytes({0x1B, 0x42, 0x03, 0x01, number, 0x0D}));
+                const QByteArray ask = report(readFrame(0x00), sequence);
+                unsigned char in[65] = {};
+                if (hid_write(h, reinterpret_cast<const unsigned char *>(set.constData()), 65) != 65
+                    || hid_write(h, reinterpret_cast<const unsigned char *>(ask.constData()), 65) != 65
+                    || hid_read_timeout(h, in, sizeof in, 500) != 64 || in[48] != 0xFF - sequence)
+                    ++wrong;
+            }
+            hid_close(h);
+        };
+        std::thread lister([&done] {
+            while (!done)
+                listed(0, 0);
+        });
+        std::thread second(drive, 2);
+        std::thread third(drive, 3);
+        second.join();
+        third.join();
+        done = true;
+        lister.join();
+        QCOMPARE(wrong.load(), 0);
+        for (int number : {2, 3}) {
+            QCOMPARE(Model::reader(number)->receivedFrames().size(), 2 * Rounds);
+            QCOMPARE(Model::reader(number)->settings().kbCountry, quint8(number));
+        }
+        QCOMPARE(model.receivedFrames().size(), 0);
+    }
+
+    void shouldServeEachReaderOnItsOwnLine()
+    {
+        Model::setCount(3);
+        std::unique_ptr<SerialEndpoint> endpoints[2];
+        for (int number : {2, 3}) {
+            Model &m = *Model::reader(number);
+            m.setVersion(QByteArray::number(number) + ".00");
+            m.setInterface(Interface::Serial);
+            endpoints[number - 2].reset(new SerialEndpoint(m));
+            QVERIFY(endpoints[number - 2]->start());
+        }
+        QVERIFY(endpoints[0]->portPath() != endpoints[1]->portPath());
+        Line line(endpoints[1]->portPath());
+        line.send(readFrame(0x00));
+        QCOMPARE(line.receive(8), QByteArray("QKR3.0\0\r", 8));
+        QCOMPARE(Model::reader(3)->receivedFrames(), QList<QByteArray> {readFrame(0x00)});
+        QCOMPARE(Model::reader(2)->receivedFrames().size(), 0);
     }
 };
 

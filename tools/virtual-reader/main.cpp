@@ -1,6 +1,7 @@
-// keylon2-virtual-reader: the virtual reader on a pseudo-terminal, for trying the serial side of
-// the utility by hand. Prints the port to open, shows every frame the reader receives and, when
-// asked, reads a made-up key now and then.
+// keylon2-virtual-reader: virtual readers on pseudo-terminals, for trying the serial side of the
+// utility by hand and for driving several readers at once. Prints the port of each reader (one
+// per line, before anything else), shows every frame a reader receives and, when asked, reads a
+// made-up key now and then.
 #include "reader_model.h"
 #include "serial_endpoint.h"
 
@@ -12,9 +13,11 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <random>
 #include <string>
 #include <thread>
+#include <vector>
 
 namespace {
 
@@ -28,29 +31,42 @@ void onSignal(int)
 void printHelp(const char *program)
 {
     std::printf(
-        "Usage: %s [--keys SECONDS] [--version TEXT]\n"
+        "Usage: %s [--count N] [--keys SECONDS] [--version TEXT]\n"
         "\n"
         "Starts a virtual Keylon2 reader on the serial interface behind a pseudo-terminal\n"
         "and prints the port to open in the utility (SerialNameEdit). Every frame the reader\n"
         "receives is printed in hexadecimal. Stop it with Ctrl-C.\n"
         "\n"
         "Options:\n"
+        "  -n, --count N        start N readers (1 to %d), each behind a pseudo-terminal of\n"
+        "                       its own; the first N lines are their ports, one per line,\n"
+        "                       and with more than one reader each later line starts with\n"
+        "                       the port it is about\n"
         "  -k, --keys SECONDS   read a key with a random ID code every SECONDS seconds\n"
-        "                       (sent with the preamble and postamble when they are enabled)\n"
-        "  -v, --version TEXT   firmware version the reader reports (default 1.20)\n"
+        "                       (on every reader; sent with the preamble and postamble when\n"
+        "                       they are enabled)\n"
+        "  -v, --version TEXT   firmware version the readers report (default 1.20)\n"
         "  -h, --help           show this help and exit\n",
-        program);
+        program, VirtualReader::Model::MaxReaders);
 }
 
-bool parseSeconds(const char *text, int *seconds)
+bool parseNumber(const char *text, long low, long high, int *number)
 {
     char *end = nullptr;
     const long value = std::strtol(text, &end, 10);
-    if (!text[0] || *end || value < 1 || value > 86400)
+    if (!text[0] || *end || value < low || value > high)
         return false;
-    *seconds = int(value);
+    *number = int(value);
     return true;
 }
+
+struct Reader
+{
+    VirtualReader::Model *model = nullptr;
+    std::unique_ptr<VirtualReader::SerialEndpoint> endpoint;
+    std::string label;      // "" with one reader, else "<port> "
+    int framesShown = 0;
+};
 
 std::string hex(const QByteArray &bytes)
 {
@@ -62,6 +78,7 @@ std::string hex(const QByteArray &bytes)
 int main(int argc, char **argv)
 {
     int keySeconds = 0;
+    int count = 1;
     QByteArray version = "1.20";
     for (int i = 1; i < argc; ++i) {
         const char *arg = argv[i];
@@ -70,8 +87,14 @@ int main(int argc, char **argv)
             printHelp(argv[0]);
             return 0;
         } else if ((!std::strcmp(arg, "-k") || !std::strcmp(arg, "--keys")) && hasValue) {
-            if (!parseSeconds(argv[++i], &keySeconds)) {
+            if (!parseNumber(argv[++i], 1, 86400, &keySeconds)) {
                 std::fprintf(stderr, "%s: --keys wants a number of seconds (1 to 86400)\n", argv[0]);
+                return 2;
+            }
+        } else if ((!std::strcmp(arg, "-n") || !std::strcmp(arg, "--count")) && hasValue) {
+            if (!parseNumber(argv[++i], 1, VirtualReader::Model::MaxReaders, &count)) {
+                std::fprintf(stderr, "%s: --count wants a number of readers (1 to %d)\n", argv[0],
+                             VirtualReader::Model::MaxReaders);
                 return 2;
             }
         } else if ((!std::strcmp(arg, "-v") || !std::strcmp(arg, "--version")) && hasValue) {
@@ -82,15 +105,21 @@ int main(int argc, char **argv)
         }
     }
 
-    VirtualReader::Model &model = VirtualReader::Model::instance();
-    model.reset();
-    model.setVersion(version);
-    model.setInterface(VirtualReader::Interface::Serial);
-
-    VirtualReader::SerialEndpoint endpoint(model);
-    if (!endpoint.start()) {
-        std::fprintf(stderr, "%s: no pseudo-terminal available: %s\n", argv[0], std::strerror(errno));
-        return 1;
+    VirtualReader::Model::setCount(count);
+    std::vector<Reader> readers(static_cast<size_t>(count));
+    for (int n = 1; n <= count; ++n) {
+        Reader &reader = readers[size_t(n - 1)];
+        reader.model = VirtualReader::Model::reader(n);
+        reader.model->reset();
+        reader.model->setVersion(version);
+        reader.model->setInterface(VirtualReader::Interface::Serial);
+        reader.endpoint.reset(new VirtualReader::SerialEndpoint(*reader.model));
+        if (!reader.endpoint->start()) {
+            std::fprintf(stderr, "%s: no pseudo-terminal available: %s\n", argv[0], std::strerror(errno));
+            return 1;
+        }
+        if (count > 1)
+            reader.label = reader.endpoint->portPath().toStdString() + " ";
     }
 
     struct sigaction action {};
@@ -99,32 +128,37 @@ int main(int argc, char **argv)
     sigaction(SIGINT, &action, nullptr);
     sigaction(SIGTERM, &action, nullptr);
 
-    std::printf("%s\n", endpoint.portPath().toLocal8Bit().constData());
+    for (const Reader &reader : readers)
+        std::printf("%s\n", reader.endpoint->portPath().toLocal8Bit().constData());
     std::fflush(stdout);
 
     std::mt19937 random(std::random_device {}());
     std::uniform_int_distribution<unsigned> idDigits(0, 0xFFFFFFFFu);
     auto nextKey = std::chrono::steady_clock::now() + std::chrono::seconds(keySeconds);
-    int framesShown = 0;
 
     while (!stopRequested) {
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
-        const QList<QByteArray> frames = model.receivedFrames();
-        for (; framesShown < frames.size(); ++framesShown)
-            std::printf("frame: %s\n", hex(frames[framesShown]).c_str());
-        if (keySeconds > 0 && std::chrono::steady_clock::now() >= nextKey) {
+        const bool keyDue = keySeconds > 0 && std::chrono::steady_clock::now() >= nextKey;
+        for (Reader &reader : readers) {
+            const QList<QByteArray> frames = reader.model->receivedFrames();
+            for (; reader.framesShown < frames.size(); ++reader.framesShown)
+                std::printf("%sframe: %s\n", reader.label.c_str(), hex(frames[reader.framesShown]).c_str());
+            if (!keyDue)
+                continue;
             const QByteArray id = QByteArray::number(idDigits(random), 16).toUpper().rightJustified(8, '0');
-            if (endpoint.sendIdCode(id))
-                std::printf("key:   %s\n", id.constData());
+            if (reader.endpoint->sendIdCode(id))
+                std::printf("%skey:   %s\n", reader.label.c_str(), id.constData());
             else
-                std::printf("key:   %s not sent (the reader is not on the serial interface)\n",
-                            id.constData());
-            nextKey += std::chrono::seconds(keySeconds);
+                std::printf("%skey:   %s not sent (the reader is not on the serial interface)\n",
+                            reader.label.c_str(), id.constData());
         }
+        if (keyDue)
+            nextKey += std::chrono::seconds(keySeconds);
         std::fflush(stdout);
     }
 
-    endpoint.stop();
+    for (Reader &reader : readers)
+        reader.endpoint->stop();
     std::printf("stopped\n");
     return 0;
 }

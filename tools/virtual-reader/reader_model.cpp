@@ -5,7 +5,30 @@
 
 #include <QMutexLocker>
 
+#include <mutex>
+#include <vector>
+
 namespace VirtualReader {
+
+namespace {
+
+// Every reader ever made, reader 1 first, and how many of them are present. Lock order: this
+// mutex before a model's own, never the other way round (no Model method takes this one).
+struct Registry
+{
+    std::mutex mutex;
+    std::vector<Model *> readers;
+    int present = 1;
+};
+
+Registry &registry()
+{
+    // Never destroyed, like the readers it holds: a thread still running at exit finds them.
+    static Registry *const instance = new Registry;
+    return *instance;
+}
+
+}  // namespace
 
 Model &Model::instance()
 {
@@ -13,9 +36,105 @@ Model &Model::instance()
     return model;
 }
 
-Model::Model()
+Model::Model(int number)
     : d(new Private)
 {
+    d->number = number;
+}
+
+int Model::count()
+{
+    Registry &r = registry();
+    std::lock_guard<std::mutex> lock(r.mutex);
+    return r.present;
+}
+
+void Model::setCount(int count)
+{
+    count = qBound(0, count, MaxReaders);
+    Registry &r = registry();
+    std::lock_guard<std::mutex> lock(r.mutex);
+    if (r.readers.empty())
+        r.readers.push_back(&instance());
+    while (int(r.readers.size()) < count)
+        r.readers.push_back(new Model(int(r.readers.size()) + 1));
+    for (int i = 0; i < int(r.readers.size()); ++i) {
+        Model &model = *r.readers[size_t(i)];
+        const bool wasPresent = i < r.present;
+        const bool staysPresent = i < count;
+        if (wasPresent == staysPresent)
+            continue;
+        QMutexLocker modelLock(&model.mutex_);
+        if (staysPresent) {
+            const quint64 session = model.d->session;
+            delete model.d;
+            model.d = new Private;
+            model.d->number = i + 1;
+            model.d->session = session + 1;
+        } else {
+            model.d->absent = true;
+            model.d->endHidSession();
+        }
+    }
+    r.present = count;
+}
+
+Model &Model::add()
+{
+    Registry &r = registry();
+    int number;
+    {
+        std::lock_guard<std::mutex> lock(r.mutex);
+        number = qMin(r.present + 1, int(MaxReaders));
+    }
+    setCount(number);
+    return *reader(number);
+}
+
+Model *Model::reader(int number)
+{
+    Registry &r = registry();
+    std::lock_guard<std::mutex> lock(r.mutex);
+    if (number < 1 || number > r.present)
+        return nullptr;
+    if (r.readers.empty())
+        r.readers.push_back(&instance());
+    return r.readers[size_t(number - 1)];
+}
+
+int Model::number() const
+{
+    QMutexLocker lock(&mutex_);
+    return d->number;
+}
+
+bool Model::present() const
+{
+    QMutexLocker lock(&mutex_);
+    return !d->absent;
+}
+
+QString Model::serialNumber() const
+{
+    return QStringLiteral("KLN2-%1").arg(number(), 6, 10, QLatin1Char('0'));
+}
+
+QByteArray Model::hidPath() const
+{
+    return "/dev/virtual-hidraw" + QByteArray::number(number());
+}
+
+QList<quint16> Model::hidProductIds() const
+{
+    QMutexLocker lock(&mutex_);
+    QList<quint16> ids;
+    if (!d->onHid())
+        return ids;
+    if (d->productId != 0)
+        ids.append(d->productId);
+    if (d->diagnosticProduct && d->productId != DiagnosticProductId)
+        ids.append(DiagnosticProductId);
+    return ids;
 }
 
 Model::~Model()
@@ -27,9 +146,13 @@ void Model::reset()
 {
     QMutexLocker lock(&mutex_);
     const quint64 session = d->session;
+    const int number = d->number;
+    const bool absent = d->absent;
     delete d;
     d = new Private;
     d->session = session + 1;
+    d->number = number;
+    d->absent = absent;
 }
 
 void Model::setHidProductId(quint16 productId)

@@ -3,11 +3,17 @@
 #include <QByteArray>
 #include <QList>
 #include <QMutex>
+#include <QString>
 #include <QtGlobal>
 
 // The virtual reader: one model of the Keylon2 reader that both virtual transports share
 // (the hidapi stand-in library and the pseudo-terminal endpoint). Thread-safe: the serial
-// endpoint answers from a thread of its own.
+// endpoint answers from a thread of its own, and several threads may each drive a reader of
+// their own at once.
+//
+// One process can hold several readers, each a model of its own with its own USB HID node and
+// serial number. Reader 1 is instance(); the others are numbered 2, 3, ... in the order they
+// came.
 namespace VirtualReader {
 
 constexpr quint16 VendorId = 0x0416;
@@ -39,13 +45,35 @@ struct Faults
     int vanishAfterWrites = -1;   // after this many more writes the reader is pulled out; -1 never
     bool splitSerialAnswers = false;  // serial answers reach the line in two parts, apart in time
     bool serialGarbage = false;   // serial answers are replaced by bytes without the header
+    bool openRefused = false;     // listed on USB HID, but every open is refused, as when the
+                                  // hidraw node belongs to root
 };
 
 class Model
 {
 public:
-    static Model &instance();
+    static Model &instance();           // reader 1
     ~Model();
+
+    // ---- the readers of this process ----
+    // A reader is never destroyed once made: one that leaves keeps its object, so a handle or
+    // endpoint still holding it fails as with a reader pulled out, never touching freed memory.
+    static constexpr int MaxReaders = 64;
+    static int count();                 // readers present; 1 at start
+    // Readers 1 to count are present afterwards (count clamped to 0..MaxReaders). Readers that
+    // come are in factory state; readers that leave end their USB HID session and fall silent.
+    static void setCount(int count);
+    static Model &add();                // one more reader, in factory state
+    static Model *reader(int number);   // 1-based; nullptr when that reader is not present
+
+    int number() const;                 // 1 for instance()
+    bool present() const;
+    QString serialNumber() const;       // "KLN2-000001" for reader 1, "KLN2-000002", ...
+    QByteArray hidPath() const;         // "/dev/virtual-hidraw1", ...: never a real node
+    // The products it answers as on USB HID now: its own and, when presented, 0xC141. Empty
+    // when it is not on USB HID (serial interface, ISP mode, pulled out, not present).
+    QList<quint16> hidProductIds() const;
+
     Model(const Model &) = delete;
     Model &operator=(const Model &) = delete;
 
@@ -108,6 +136,7 @@ public:
     // reader leaves (pulled out, interface change, ISP mode, reset), and its handles fail for
     // good. 0 means the reader cannot be opened now.
     quint64 hidOpen(quint16 vendorId, quint16 productId);
+    quint64 hidOpenNode();              // by its node, as whatever product it answers as
     bool hidWrite(quint64 session, const QByteArray &report, QString *error);
     // One look for an answer. A non-blocking look counts as one of the empty reads that a late
     // answer lets pass (*late tells when one is held back); a blocking one takes it at once.
@@ -115,7 +144,7 @@ public:
                 bool *late = nullptr);
 
 private:
-    Model();
+    explicit Model(int number = 1);
     mutable QMutex mutex_;
     struct Private;
     Private *d;

@@ -45,6 +45,8 @@ struct Model::Private
     bool diagnosticProduct = false;
     bool isp = false;
     bool pulled = false;
+    int number = 1;                // which reader of the process; kept by reset()
+    bool absent = false;           // left the process's set of readers; kept by reset()
 
     Faults faults;
     int writesUntilFailure = 0;
@@ -59,8 +61,8 @@ struct Model::Private
     QElapsedTimer lastSerialByte;
     int hidWriteAttempts = 0;
 
-    bool onHid() const { return interface == Interface::UsbKeyboard && !isp && !pulled; }
-    bool onSerial() const { return interface == Interface::Serial && !isp && !pulled; }
+    bool onHid() const { return interface == Interface::UsbKeyboard && !isp && !pulled && !absent; }
+    bool onSerial() const { return interface == Interface::Serial && !isp && !pulled && !absent; }
 
     // The reader leaves USB HID: every handle of this session goes dead.
     void endHidSession()

@@ -103,9 +103,19 @@ quint64 Model::hidOpen(quint16 vendorId, quint16 productId)
     QMutexLocker lock(&mutex_);
     if (vendorId != VendorId || !d->onHid() || productId == 0)
         return 0;
+    if (d->faults.openRefused)
+        return 0;
     if (productId == d->productId || (productId == DiagnosticProductId && d->diagnosticProduct))
         return d->session;
     return 0;
+}
+
+quint64 Model::hidOpenNode()
+{
+    QMutexLocker lock(&mutex_);
+    if (!d->onHid() || d->faults.openRefused || (d->productId == 0 && !d->diagnosticProduct))
+        return 0;
+    return d->session;
 }
 
 bool Model::hidWrite(quint64 session, const QByteArray &report, QString *error)

@@ -1,4 +1,17 @@
-// The hidapi calls of the utility, answered by the virtual reader instead of a USB device.
+// The hidapi calls of the utility, answered by the virtual readers instead of USB devices.
+//
+// Every present reader (Model::count(), reader 1 being Model::instance()) that is on its USB
+// keyboard interface is listed by hid_enumerate under vendor 0x0416 and its product ID (and
+// 0xC141 as well when it presents the diagnostic product, on the same node), with the path
+// /dev/virtual-hidraw<N> and the serial number KLN2-<N in six digits>. hid_open takes the first
+// listed reader that matches vendor, product and, when one is given, serial number;
+// hid_open_path takes the reader of that path.
+//
+// A program linked to this stand-in (the demo build, a command-line build on it, the
+// benchmarks) can set up its readers from the environment, read once on first use:
+//   KEYLON2_VIRTUAL_HID_READERS=N        N readers are present (0 to 64; default 1)
+//   KEYLON2_VIRTUAL_HID_FAILING=k[,k...] every USB HID write to these readers fails
+// The production build links the real hidapi and never reads them.
 #include "reader_model.h"
 
 #include <hidapi.h>
@@ -6,14 +19,18 @@
 #include <QElapsedTimer>
 #include <QThread>
 
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <cwchar>
+#include <mutex>
 #include <string>
 
 using VirtualReader::Model;
 
 struct hid_device_
 {
+    Model *model = nullptr;
     quint64 session = 0;
     bool nonblocking = false;
     std::wstring error;
@@ -25,7 +42,69 @@ namespace {
 // stand-in gives up after this long and reports nothing read.
 constexpr int BlockingReadLimitMs = 1000;
 
-std::wstring openError;
+// hid_error(NULL): the last open or enumeration failure of the calling thread.
+thread_local std::wstring openError;
+
+constexpr wchar_t ManufacturerText[] = L"Keylon";
+constexpr wchar_t ProductText[] = L"Keylon2 Key Reader";
+
+void readEnvironment()
+{
+    static std::once_flag once;
+    std::call_once(once, [] {
+        if (const char *readers = std::getenv("KEYLON2_VIRTUAL_HID_READERS")) {
+            char *end = nullptr;
+            const long count = std::strtol(readers, &end, 10);
+            if (readers[0] && !*end && count >= 0 && count <= Model::MaxReaders)
+                Model::setCount(int(count));
+            else
+                std::fprintf(stderr, "virtual hidapi: KEYLON2_VIRTUAL_HID_READERS wants 0 to %d\n",
+                             Model::MaxReaders);
+        }
+        if (const char *failing = std::getenv("KEYLON2_VIRTUAL_HID_FAILING")) {
+            for (const QByteArray &item : QByteArray(failing).split(',')) {
+                bool ok = false;
+                Model *model = Model::reader(item.trimmed().toInt(&ok));
+                if (!ok || !model) {
+                    std::fprintf(stderr, "virtual hidapi: KEYLON2_VIRTUAL_HID_FAILING: no reader %s\n",
+                                 item.constData());
+                    continue;
+                }
+                VirtualReader::Faults faults = model->faults();
+                faults.failAllWrites = true;
+                model->setFaults(faults);
+            }
+        }
+    });
+}
+
+std::wstring refusedText(const Model &model)
+{
+    return L"Failed to open a device with path '" + QString::fromLatin1(model.hidPath()).toStdWString()
+        + L"': Permission denied";
+}
+
+hid_device *openOn(Model &model, quint64 session)
+{
+    if (session == 0) {
+        openError = model.faults().openRefused ? refusedText(model)
+                                               : std::wstring(L"the device is not on USB HID");
+        return nullptr;
+    }
+    openError.clear();
+    auto *dev = new hid_device;
+    dev->model = &model;
+    dev->session = session;
+    return dev;
+}
+
+wchar_t *copyWide(const std::wstring &text)
+{
+    auto *copy = static_cast<wchar_t *>(std::calloc(text.size() + 1, sizeof(wchar_t)));
+    if (copy)
+        std::wmemcpy(copy, text.c_str(), text.size());
+    return copy;
+}
 
 std::wstring toWide(const QString &text)
 {
@@ -46,7 +125,7 @@ int readInto(hid_device *dev, unsigned char *data, size_t length, int millisecon
     if (!dev || !data)
         return -1;
     dev->error.clear();
-    Model &model = Model::instance();
+    Model &model = *dev->model;
     QByteArray answer;
     QString error;
 
@@ -81,6 +160,7 @@ extern "C" {
 
 int HID_API_EXPORT hid_init(void)
 {
+    readEnvironment();
     return 0;
 }
 
@@ -89,18 +169,89 @@ int HID_API_EXPORT hid_exit(void)
     return 0;
 }
 
+struct hid_device_info *HID_API_EXPORT hid_enumerate(unsigned short vendor_id,
+                                                    unsigned short product_id)
+{
+    readEnvironment();
+    openError.clear();
+    hid_device_info *head = nullptr;
+    hid_device_info **tail = &head;
+    if (vendor_id != 0 && vendor_id != VirtualReader::VendorId)
+        return nullptr;
+    for (int number = 1; number <= Model::MaxReaders; ++number) {
+        const Model *model = Model::reader(number);
+        if (!model)
+            break;
+        for (quint16 id : model->hidProductIds()) {
+            if (product_id != 0 && product_id != id)
+                continue;
+            auto *info = static_cast<hid_device_info *>(std::calloc(1, sizeof(hid_device_info)));
+            if (!info)
+                return head;
+            info->path = strdup(model->hidPath().constData());
+            info->vendor_id = VirtualReader::VendorId;
+            info->product_id = id;
+            info->serial_number = copyWide(model->serialNumber().toStdWString());
+            info->release_number = 0x0120;
+            info->manufacturer_string = copyWide(ManufacturerText);
+            info->product_string = copyWide(ProductText);
+            info->usage_page = 0xFF00;
+            info->usage = 0x01;
+            info->interface_number = 0;
+            info->bus_type = HID_API_BUS_USB;
+            *tail = info;
+            tail = &info->next;
+        }
+    }
+    return head;
+}
+
+void HID_API_EXPORT hid_free_enumeration(struct hid_device_info *devs)
+{
+    while (devs) {
+        hid_device_info *next = devs->next;
+        std::free(devs->path);
+        std::free(devs->serial_number);
+        std::free(devs->manufacturer_string);
+        std::free(devs->product_string);
+        std::free(devs);
+        devs = next;
+    }
+}
+
 hid_device *HID_API_EXPORT hid_open(unsigned short vendor_id, unsigned short product_id,
                                     const wchar_t *serial_number)
 {
-    const quint64 session = Model::instance().hidOpen(vendor_id, product_id);
-    if (session == 0 || (serial_number && std::wcscmp(serial_number, L"KLN2-000001") != 0)) {
-        openError = L"no HID device with the requested vendor and product ID";
-        return nullptr;
+    readEnvironment();
+    // The first listed reader that matches, as hidapi does; a refused one is not passed over.
+    for (int number = 1; number <= Model::MaxReaders; ++number) {
+        Model *model = Model::reader(number);
+        if (!model)
+            break;
+        if (serial_number && model->serialNumber().toStdWString() != serial_number)
+            continue;
+        if (vendor_id != VirtualReader::VendorId || product_id == 0
+            || !model->hidProductIds().contains(product_id))
+            continue;
+        return openOn(*model, model->hidOpen(vendor_id, product_id));
     }
-    openError.clear();
-    auto *dev = new hid_device;
-    dev->session = session;
-    return dev;
+    openError = L"no HID device with the requested vendor and product ID";
+    return nullptr;
+}
+
+hid_device *HID_API_EXPORT hid_open_path(const char *path)
+{
+    readEnvironment();
+    for (int number = 1; path && number <= Model::MaxReaders; ++number) {
+        Model *model = Model::reader(number);
+        if (!model)
+            break;
+        if (model->hidPath() == path)
+            return openOn(*model, model->hidOpenNode());
+    }
+    openError = L"Failed to open a device with path '" + QString::fromLocal8Bit(path).toStdWString()
+        + L"': No such file or directory";
+    return nullptr;
 }
 
 void HID_API_EXPORT hid_close(hid_device *dev)
@@ -128,7 +279,7 @@ int HID_API_EXPORT hid_write(hid_device *dev, const unsigned char *data, size_t 
         return -1;
     QString error;
     const QByteArray report(reinterpret_cast<const char *>(data), int(length));
-    if (!Model::instance().hidWrite(dev->session, report, &error)) {
+    if (!dev->model->hidWrite(dev->session, report, &error)) {
         dev->error = toWide(error);
         return -1;
     }
@@ -150,17 +301,17 @@ int HID_API_EXPORT hid_read(hid_device *dev, unsigned char *data, size_t length)
 
 int HID_API_EXPORT_CALL hid_get_manufacturer_string(hid_device *dev, wchar_t *string, size_t maxlen)
 {
-    return dev ? copyString(L"Keylon", string, maxlen) : -1;
+    return dev ? copyString(ManufacturerText, string, maxlen) : -1;
 }
 
 int HID_API_EXPORT_CALL hid_get_product_string(hid_device *dev, wchar_t *string, size_t maxlen)
 {
-    return dev ? copyString(L"Keylon2 Key Reader", string, maxlen) : -1;
+    return dev ? copyString(ProductText, string, maxlen) : -1;
 }
 
 int HID_API_EXPORT_CALL hid_get_serial_number_string(hid_device *dev, wchar_t *string, size_t maxlen)
 {
-    return dev ? copyString(L"KLN2-000001", string, maxlen) : -1;
+    return dev ? copyString(dev->model->serialNumber().toStdWString().c_str(), string, maxlen) : -1;
 }
 
 int HID_API_EXPORT_CALL hid_get_indexed_string(hid_device *dev, int string_index, wchar_t *string,
@@ -169,9 +320,9 @@ int HID_API_EXPORT_CALL hid_get_indexed_string(hid_device *dev, int string_index
     if (!dev)
         return -1;
     switch (string_index) {
-    case 1: return copyString(L"Keylon", string, maxlen);
-    case 2: return copyString(L"Keylon2 Key Reader", string, maxlen);
-    case 3: return copyString(L"KLN2-000001", string, maxlen);
+    case 1: return copyString(ManufacturerText, string, maxlen);
+    case 2: return copyString(ProductText, string, maxlen);
+    case 3: return copyString(dev->model->serialNumber().toStdWString().c_str(), string, maxlen);
     default:
         dev->error = L"string index out of range";
         return -1;
