@@ -8,10 +8,12 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSerialPort>
+#include <QSerialPortInfo>
 #include <QTabWidget>
 #include <QTextEdit>
 #include <QTimer>
 
+#include "link/access_warning.h"
 #include "link/port_choice.h"
 #include "link/usb_probe.h"
 #include "platform/platform.h"
@@ -93,6 +95,7 @@ void MainWindow::ConnectClick()
         }
         if (!link.hidDevice) {
             fail("unable to open USB HID device\n");
+            warnIfAccessDenied(AccessCheck::afterHidOpenFailed(link.hidProductId));
             return;
         }
         // The flags describe this link alone, so that the slots that pick a transport by them
@@ -124,6 +127,8 @@ void MainWindow::ConnectClick()
         // need a bound (writes reaching the line, the settings read) carry their own.
         if (!serialPort->isOpen()) {
             fail("unable to open com device\n");
+            warnIfAccessDenied(AccessCheck::afterSerialOpenFailed(
+                serialPort->error(), QSerialPortInfo(*serialPort).systemLocation()));
             return;
         }
         delete link.pollTimer;  // one poll timer at any time
