@@ -20,6 +20,8 @@
 
 #include <cstdio>
 
+#include <hidapi.h>
+
 #include "app/mainwindow.h"
 #include "platform/platform.h"
 #include "reader_model.h"
@@ -49,6 +51,9 @@ void answerBoxes(QObject *owner)
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    // The hidapi stand-in sets up its USB HID readers from the environment on first use; the
+    // serial reader comes after them, so that none of them takes its place.
+    hid_init();
 
     VirtualReader::Model &serialReader = VirtualReader::Model::add();
     serialReader.setInterface(VirtualReader::Interface::Serial);
