@@ -82,15 +82,33 @@ private slots:
         }
     }
 
-    void serialConnectToAMissingPortGivesNoBox()
+    // A reader refused on USB HID fails the start-up probe, which then chooses the serial port:
+    // the failed serial connect is where the operator must learn of it.
+    void serialConnectWarnsOfAReaderRefusedOnUsbHid_data()
     {
+        QTest::addColumn<bool>("refused");
+        QTest::addColumn<int>("productId");
+        QTest::newRow("refused on USB HID") << true << 0xF108;
+        QTest::newRow("opens on USB HID") << false << 0xF100;
+        QTest::newRow("no reader") << false << 0;
+    }
+    void serialConnectWarnsOfAReaderRefusedOnUsbHid()
+    {
+        QFETCH(bool, refused);
+        QFETCH(int, productId);
+        Model::instance().setHidProductId(quint16(productId));
+        VirtualReader::Faults faults;
+        faults.openRefused = refused;
+        Model::instance().setFaults(faults);
         MainWindow w;
         w.ui->Searal_radcmd->setChecked(true);
         w.ui->SerialNameEdit->setText("/dev/ttyACM97");
         ModalCloser closer(QMessageBox::Ok);
         w.ui->ConnectBut->click();
         QVERIFY(!w.link.connected);
-        QCOMPARE(closer.count(), 0);
+        QCOMPARE(closer.count(), refused ? 1 : 0);
+        if (refused)
+            QVERIFY(closer.last().text.contains("may not open /dev/virtual-hidraw1."));
     }
 };
 

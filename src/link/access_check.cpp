@@ -12,7 +12,7 @@ namespace {
 
 constexpr quint16 DiagnosticProductId = 0xC141;
 
-bool wasTried(quint16 listed, quint16 tried)
+[[maybe_unused]] bool wasTried(quint16 listed, quint16 tried)
 {
     if (tried != 0)
         return listed == tried;
@@ -28,6 +28,10 @@ bool wasTried(quint16 listed, quint16 tried)
 Diagnosis afterHidOpenFailed(quint16 productId)
 {
     Diagnosis diagnosis;
+#ifdef Q_OS_WIN
+    // The driver gives every user the reader; a failed open there is never the user's rights.
+    Q_UNUSED(productId);
+#else
     hid_device_info *const devices = hid_enumerate(UsbProbe::VendorId, 0);
     for (const hid_device_info *info = devices; info; info = info->next) {
         if (wasTried(info->product_id, productId) && info->path) {
@@ -37,7 +41,22 @@ Diagnosis afterHidOpenFailed(quint16 productId)
         }
     }
     hid_free_enumeration(devices);
+#endif
     return diagnosis;
+}
+
+Diagnosis hidReaderRefused()
+{
+#ifdef Q_OS_WIN
+    return {};
+#else
+    const UsbProbe::Found found = UsbProbe::openReader();
+    if (found.device) {
+        hid_close(found.device);
+        return {};
+    }
+    return afterHidOpenFailed(0);
+#endif
 }
 
 Diagnosis afterSerialOpenFailed(QSerialPort::SerialPortError error, const QString &node)

@@ -127,8 +127,11 @@ void MainWindow::ConnectClick()
         // need a bound (writes reaching the line, the settings read) carry their own.
         if (!serialPort->isOpen()) {
             fail("unable to open com device\n");
-            warnIfAccessDenied(AccessCheck::afterSerialOpenFailed(
-                serialPort->error(), QSerialPortInfo(*serialPort).systemLocation()));
+            AccessCheck::Diagnosis access = AccessCheck::afterSerialOpenFailed(
+                serialPort->error(), QSerialPortInfo(*serialPort).systemLocation());
+            if (access.finding != AccessCheck::Finding::Denied)
+                access = AccessCheck::hidReaderRefused();
+            warnIfAccessDenied(access);
             return;
         }
         delete link.pollTimer;  // one poll timer at any time
