@@ -12,6 +12,7 @@
 #include <QtTest>
 
 #include "app/mainwindow.h"
+#include "platform/platform.h"
 #include "reader_fixture.h"
 #include "reader_model.h"
 #include "serial_endpoint.h"
@@ -251,6 +252,28 @@ private slots:
         }
         QCOMPARE(w.link.hidProductId, quint16(productId));
         QVERIFY(shows(w, connects ? "connect_established.png" : "connect_no.png", connects));
+    }
+
+    // The field still holds the default name when no reader port was there at start-up.
+    void serialConnectFindsAReaderPluggedInAfterStartUp()
+    {
+        ReaderFixture::Reader reader;
+        QVERIFY(ReaderFixture::startSerialReader(reader.endpoint));
+        bool plugged = false;
+        Platform::setPortEnumerator([&] {
+            Platform::PortRecord port{reader.endpoint.portPath(), "Keylon2 Key Reader", reader.endpoint.portPath(),
+                                      "Keylon", 0x0416};
+            return plugged ? QList<Platform::PortRecord>{port} : QList<Platform::PortRecord>();
+        });
+        MainWindow w;
+        QCOMPARE(w.ui->SerialNameEdit->text(), Platform::defaultPortName());
+        plugged = true;
+        w.ui->Searal_radcmd->setChecked(true);
+        ModalCloser closer;
+        w.ui->ConnectBut->click();
+        QVERIFY(w.link.connected);
+        QCOMPARE(w.ui->SerialNameEdit->text(), reader.endpoint.portPath());
+        QCOMPARE(closer.last().text, QString("Successfully obtained Keylon the set value"));
     }
 };
 

@@ -82,7 +82,7 @@ private slots:
         QCOMPARE(ui->USBKB_radcmd->isChecked(), foundProduct != 0);
         QCOMPARE(ui->Searal_radcmd->isChecked(), foundProduct == 0);
         QCOMPARE(ui->SerialNameEdit->isEnabled(), foundProduct == 0);
-        QCOMPARE(ui->SerialNameEdit->text(), QStringLiteral("COM6"));
+        QCOMPARE(ui->SerialNameEdit->text(), Platform::defaultPortName());
         // The probe only looks: no link stays open, and nothing was sent to the reader.
         QVERIFY(!window.link.hidDevice);
         QCOMPARE(Model::instance().receivedFrames().size(), 0);
@@ -94,7 +94,7 @@ private slots:
         QTest::addColumn<bool>("reader");
         QTest::addColumn<QString>("portName");
 
-        const QString driver = "Nuvoton Virtual Com Port", com6 = "COM6";
+        const QString driver = "Nuvoton Virtual Com Port", com6 = Platform::defaultPortName();
         const PortRecord modem = port("ttyS0", "16550A UART");
         const PortRecord first = port("ttyACM0", driver + " (COM3)");
         const PortRecord second = port("ttyACM1", driver);
@@ -111,6 +111,17 @@ private slots:
                                                        << com6;
         QTest::newRow("prefix in capitals") << QList<PortRecord>{port("ttyUSB0", driver.toUpper())} << false << com6;
         QTest::newRow("prefix in small letters") << QList<PortRecord>{port("ttyUSB0", driver.toLower())} << true << com6;
+        // On Linux the description is the USB product string: the reader's vendor ID is the rule
+        // after the description, and never wins over it.
+        PortRecord onVendor = port("ttyACM2", "Keylon2 Key Reader");
+        onVendor.vendorId = 0x0416;
+        PortRecord otherVendor = port("ttyUSB1", "FT232R USB UART");
+        otherVendor.vendorId = 0x0403;
+        QTest::newRow("reader port by its vendor ID") << QList<PortRecord>{modem, otherVendor, onVendor} << false
+                                                      << onVendor.portName;
+        QTest::newRow("description before vendor ID") << QList<PortRecord>{onVendor, first} << false
+                                                       << first.portName;
+        QTest::newRow("another vendor only") << QList<PortRecord>{otherVendor} << false << com6;
         QTest::newRow("port named by its path") << QList<PortRecord>{port("/dev/pts/4", driver)} << false
                                                 << QString("/dev/pts/4");
     }
@@ -188,7 +199,7 @@ private slots:
         // Clicking the button that is already chosen keeps the state.
         QTest::mouseClick(ui->USBKB_radcmd, Qt::LeftButton);
         QVERIFY(!ui->SerialNameEdit->isEnabled());
-        QCOMPARE(ui->SerialNameEdit->text(), QStringLiteral("COM6"));
+        QCOMPARE(ui->SerialNameEdit->text(), Platform::defaultPortName());
     }
 
     // Ticking the ID code turns remove data off and keeps its text; unticking touches nothing.

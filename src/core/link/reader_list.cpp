@@ -4,11 +4,10 @@
 
 #include <hidapi.h>
 
+#include "link/port_choice.h"
 #include "link/usb_probe.h"
 
 namespace ReaderList {
-
-const QString ReaderPortDescription = QStringLiteral("Nuvoton Virtual Com Port");
 
 QString Reader::device() const
 {
@@ -17,7 +16,7 @@ QString Reader::device() const
 
 bool isReaderPort(const QString &description, bool hasVendorId, quint16 vendorId)
 {
-    return description.startsWith(ReaderPortDescription, Qt::CaseSensitive)
+    return description.startsWith(PortChoice::ReaderPortDescription, Qt::CaseSensitive)
         || (hasVendorId && vendorId == UsbProbe::VendorId);
 }
 

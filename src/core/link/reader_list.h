@@ -9,9 +9,6 @@
 // The readers attached to this machine, as the command-line tool lists and picks them.
 namespace ReaderList {
 
-// The driver of the reader's virtual COM port describes the port with this text.
-extern const QString ReaderPortDescription;
-
 struct Reader
 {
     Transport::Kind kind = Transport::Kind::UsbHid;

@@ -103,13 +103,23 @@ QList<PortRecord> enumeratePorts()
     QList<PortRecord> records;
     const auto ports = QSerialPortInfo::availablePorts();
     for (const QSerialPortInfo &info : ports)
-        records.append({info.portName(), info.description(), info.systemLocation(), info.manufacturer()});
+        records.append({info.portName(), info.description(), info.systemLocation(), info.manufacturer(),
+                        info.hasVendorIdentifier() ? info.vendorIdentifier() : quint16(0)});
     return records;
 }
 
 void setPortEnumerator(std::function<QList<PortRecord>()> enumerator)
 {
     seams().ports = std::move(enumerator);
+}
+
+QString defaultPortName()
+{
+#ifdef Q_OS_WIN
+    return QStringLiteral("COM6");
+#else
+    return QStringLiteral("/dev/ttyACM0");
+#endif
 }
 
 QString firmwareWriterProgram()

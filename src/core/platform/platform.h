@@ -30,9 +30,14 @@ struct PortRecord
     QString friendName;      // the description, e.g. the driver's name for a virtual COM port
     QString physName;        // where the system keeps the device (system location)
     QString enumName;        // the enumerator (manufacturer)
+    quint16 vendorId = 0;    // the USB vendor ID; 0 when the port is not on USB
 };
 QList<PortRecord> enumeratePorts();
 void setPortEnumerator(std::function<QList<PortRecord>()> enumerator);
+
+// The port name the serial field starts with when no reader port is found: the platform's
+// usual first port ("/dev/ttyACM0" on Linux, "COM6" on Windows).
+QString defaultPortName();
 
 // The firmware writer's command line, started in the working directory.
 QString firmwareWriterProgram();

@@ -7,25 +7,20 @@
 
 #include <hidapi.h>
 
-#include "link/hid_transport.h"
-#include "link/reader_list.h"
+#include "link/port_choice.h"
 #include "link/usb_probe.h"
 #include "platform/platform.h"
 #include "text/locale_codec.h"
 #include "text/name_tables.h"
 #include "ui/ui_mainwindow.h"
-
-namespace {
-
-const QString DefaultPortName = QStringLiteral("COM6");
-
-}  // namespace
+#include "ui/window_font.h"
 
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent)
     , ui(new Ui::MainWindow)
 {
     ui->setupUi(this);
+    useLayoutFont(*this);
 
     setUpLocaleCodec(Platform::getACP(), Platform::getOEMCP());
 
@@ -43,14 +38,7 @@ MainWindow::MainWindow(QWidget *parent)
         ui->SerialNameEdit->setEnabled(true);
     }
 
-    ui->SerialNameEdit->setText(DefaultPortName);
-    const QList<Platform::PortRecord> ports = Platform::enumeratePorts();
-    for (const Platform::PortRecord &port : ports) {
-        if (port.friendName.startsWith(ReaderList::ReaderPortDescription, Qt::CaseSensitive)) {
-            ui->SerialNameEdit->setText(QString::fromUtf8(port.portName.toLocal8Bit()));
-            break;
-        }
-    }
+    ui->SerialNameEdit->setText(PortChoice::readerPort(Platform::enumeratePorts()));
 
     link.frameSequence = 1;
     // Showing the settings page above ran tabChange(1); the page index starts from 0 anyway.

@@ -8,13 +8,17 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSerialPort>
+#include <QSerialPortInfo>
 #include <QTabWidget>
 #include <QTextEdit>
 #include <QTimer>
 
 #include "link/hid_transport.h"
 #include "link/serial_transport.h"
+#include "link/access_warning.h"
+#include "link/port_choice.h"
 #include "link/usb_probe.h"
+#include "platform/platform.h"
 #include "ui/ui_mainwindow.h"
 
 namespace {
@@ -97,6 +101,7 @@ void MainWindow::ConnectClick()
         }
         if (!link.hidDevice) {
             fail("unable to open USB HID device\n");
+            warnIfAccessDenied(AccessCheck::afterHidOpenFailed(link.hidProductId));
             return;
         }
         // The flags describe this link alone, so that the slots that pick a transport by them
@@ -113,6 +118,9 @@ void MainWindow::ConnectClick()
         // Only the latest port object is kept. The one it replaces is closed by now (a
         // disconnect or a failed open); deleting it also frees the port should a path that
         // dropped the link have left it open.
+        // No reader port was found at start-up: the reader may have been plugged in since.
+        if (ui->SerialNameEdit->text() == Platform::defaultPortName())
+            ui->SerialNameEdit->setText(PortChoice::readerPort(Platform::enumeratePorts()));
         delete serialPort;
         serialPort = new QSerialPort(ui->SerialNameEdit->text());
         SerialTransport::setUpLine(*serialPort);
@@ -121,6 +129,11 @@ void MainWindow::ConnectClick()
         // need a bound (writes reaching the line, the settings read) carry their own.
         if (!serialPort->isOpen()) {
             fail("unable to open com device\n");
+            AccessCheck::Diagnosis access = AccessCheck::afterSerialOpenFailed(
+                serialPort->error(), QSerialPortInfo(*serialPort).systemLocation());
+            if (access.finding != AccessCheck::Finding::Denied)
+                access = AccessCheck::hidReaderRefused();
+            warnIfAccessDenied(access);
             return;
         }
         delete link.pollTimer;  // one poll timer at any time

@@ -56,6 +56,10 @@ QString versionOfHidBytes(const QByteArray &bytes)
     QString version;
     for (char byte : bytes)
         version.append(QChar(quint8(byte)));
+    // The reader pads the version field with NULs; they are no part of the version and would
+    // show as boxes and go into exported files.
+    while (version.endsWith(QChar(0)))
+        version.chop(1);
     return version;
 }
 

@@ -24,7 +24,8 @@ void showOutputWindow(Ui::MainWindow &ui, quint8 start, quint8 length, bool asSi
 // Replaces the program's firmware version text and shows it in FWLbl.
 void showFirmwareVersion(MainWindow &window, const QString &version);
 
-// The version as the HID status answer carries it: each byte one character, NULs included.
+// The version as the HID status answer carries it: each byte one character, without the NULs
+// that pad the field.
 QString versionOfHidBytes(const QByteArray &bytes);
 
 }  // namespace SettingsPage
