@@ -1,16 +1,18 @@
 #include "app/mainwindow.h"
 
 #include <QDebug>
-#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QSerialPort>
 #include <QTextCursor>
 #include <QTextEdit>
 
+#include "link/hid_transport.h"
 #include "protocol/frames.h"
+#include "protocol/hid_answers.h"
 #include "protocol/serial_answers.h"
 #include "protocol/serial_receive.h"
 #include "protocol/settings_page.h"
+#include "session/reader_session.h"
 #include "text/keycode.h"
 #include "ui/ui_mainwindow.h"
 
@@ -34,28 +36,6 @@ int receiveChunk(MainWindow &window, const QByteArray &chunk)
     echoChunk(window.ui->ScannerEdit, chunk);
     qDebug().noquote().nospace() << "bytes:" << chunk.toHex();
     return window.DisplayKLNValue(chunk);
-}
-
-QByteArray collectAnswers(QSerialPort *port)
-{
-    QByteArray collected;
-    if (!port || !port->isOpen())
-        return collected;
-    QElapsedTimer sinceStart;
-    sinceStart.start();
-    collected = port->readAll();  // writing the frames may have taken in answers already
-    // The reader may hold its answers back and send them in parts, some way apart in time:
-    // a pause in the line says nothing, only a whole set of answers ends the wait early.
-    while (!SerialAnswers::parse(collected).allComplete()) {
-        const qint64 left = DeadlineMs - sinceStart.elapsed();
-        if (left <= 0)
-            break;
-        if (port->waitForReadyRead(int(left)))
-            collected += port->readAll();
-        else if (port->error() != QSerialPort::NoError && port->error() != QSerialPort::TimeoutError)
-            break;  // the line is gone
-    }
-    return collected;
 }
 
 }  // namespace SerialReceive
@@ -103,13 +83,8 @@ int MainWindow::DisplayKLNValue(QByteArray chunk)
 
 namespace {
 
-// The one-shot status read keeps the sequence number in the frame's first parameter byte
-// and finds its fields one place off the usual answer.
+// The one-shot status read keeps the sequence number in the frame's first parameter byte.
 constexpr int StatusSequenceByte = 4;
-constexpr int StatusOptionByte = 9;
-constexpr int StatusOutputStartByte = 10;
-constexpr int StatusOutputLengthByte = 11;
-constexpr int StatusVersionByte = 55;
 
 // Each code decoded on its own as a one-byte UTF-8 text: 0x00 gives nothing, 0x80 and up
 // give the replacement character.
@@ -125,50 +100,49 @@ QString plainAffixText(const QByteArray &codes)
 
 void MainWindow::ReadStatus()
 {
+    HidTransport transport(link.hidDevice);
+    ReaderSession session(transport, link.frameSequence);
     QByteArray answer(Frames::ReportSize, char(0x00));
-    auto exchange = [&](quint8 code) {
-        const quint8 sequence = Frames::advanceSequence(link.frameSequence);
+    auto exchange = [&](quint8 code, SessionResult::Step step) {
+        const quint8 sequence = session.nextSequence();
         QByteArray request = Frames::hidReport(Frames::readFrame(code));
         request[StatusSequenceByte] = char(sequence);
-        hidExchange(request, answer, sequence);  // what came back is shown whatever it is
+        session.exchange(request, answer, sequence, step);  // what came back is shown whatever it is
     };
 
     if (link.currentTab == 0) {
-        exchange(CmdStatus);
+        exchange(CmdStatus, SessionResult::Step::Status);
         link.statusPreRead = 1;
     }
     if (link.statusShown)
         return;
 
-    exchange(CmdStatus);
-    SettingsPage::showFirmwareVersion(
-        *this, SettingsPage::versionOfHidBytes(answer.mid(StatusVersionByte, 8)));
-    SettingsPage::applyOptionByte(*ui, quint8(answer[StatusOptionByte]));
-    SettingsPage::showOutputWindow(*ui, quint8(answer[StatusOutputStartByte]),
-                                   quint8(answer[StatusOutputLengthByte]), false);
+    exchange(CmdStatus, SessionResult::Step::Status);
+    const SettingsRecord status = HidAnswers::parseOneShotStatus(answer);
+    SettingsPage::showFirmwareVersion(*this, SettingsPage::versionOfHidBytes(status.version));
+    SettingsPage::applyOptionByte(*ui, status.options);
+    SettingsPage::showOutputWindow(*ui, status.outputStart, status.outputLength, false);
 
     struct AffixStep
     {
         quint8 code;
+        SessionResult::Step step;
         const char *debugFormat;
         QLineEdit *edit;
     };
     const AffixStep steps[] = {
-        {CmdGetPre, "PreAmble Len=%d %x %x %x %x", ui->PreAmbleEdit},
-        {CmdGetPost, "PostAmble Len=%d %x %x %x %x", ui->PostAmbleEdit},
-        {CmdGetRemove, "Remove Data Len=%d %x %x %x %x", ui->RemoveDataEdit},
+        {CmdGetPre, SessionResult::Step::Preamble, "PreAmble Len=%d %x %x %x %x", ui->PreAmbleEdit},
+        {CmdGetPost, SessionResult::Step::Postamble, "PostAmble Len=%d %x %x %x %x", ui->PostAmbleEdit},
+        {CmdGetRemove, SessionResult::Step::RemoveData, "Remove Data Len=%d %x %x %x %x", ui->RemoveDataEdit},
     };
     for (const AffixStep &step : steps) {
-        exchange(step.code);
+        exchange(step.code, step.step);
         qDebug(step.debugFormat, quint8(answer[0]), quint8(answer[1]), quint8(answer[2]),
                quint8(answer[3]), quint8(answer[4]));
-        const int length = quint8(answer[1]);
-        // The count is checked before the checksum byte it points at is read.
-        if (length <= Frames::MaxAffixCodes
-            && Frames::checksum(answer.left(length + 2)) == quint8(answer[length + 2]))
-            step.edit->setText(plainAffixText(answer.mid(2, length)));
+        if (const auto codes = HidAnswers::parseOneShotAffix(answer))
+            step.edit->setText(plainAffixText(*codes));
         if (step.code == CmdGetRemove)
-            qDebug("Checksum = %x", Frames::checksum(answer.left(length + 1)));
+            qDebug("Checksum = %x", Frames::checksum(answer.left(quint8(answer[1]) + 1)));
     }
     link.statusShown = 1;
 }

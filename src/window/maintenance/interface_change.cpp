@@ -6,9 +6,8 @@
 #include <QSerialPort>
 #include <QTimer>
 
-#include "link/serial_io.h"
-#include "protocol/frames.h"
-#include "protocol/hid_io.h"
+#include "link/hid_transport.h"
+#include "session/reader_session.h"
 #include "ui/ui_mainwindow.h"
 
 void MainWindow::ChangeModeClick()
@@ -23,15 +22,11 @@ void MainWindow::ChangeModeClick()
         != QMessageBox::Yes)
         return;
 
-    // The frame names no target: the reader always switches to the interface it is not on.
-    const QByteArray frame = Frames::keyedFrame(CmdChangeInterface);
-
-    if (link.serialActive) {
-        writeSerialNow(serialPort, frame);
-    } else if (writeHidReport(link.hidDevice, Frames::hidReport(frame)) < 0) {
-        logHidWriteFailure(link.hidDevice);
+    std::unique_ptr<Transport> transport = linkTransport();
+    const SessionResult result = ReaderSession(*transport, link.frameSequence).changeInterface();
+    // A serial write goes unchecked; a USB HID write that fails keeps the utility open.
+    if (result.outcome == SessionResult::Outcome::FrameFailed)
         return;
-    }
     leaveForOtherInterface();
 }
 
@@ -50,9 +45,7 @@ void MainWindow::leaveForOtherInterface()
     } else {
         link.connected = 0;
         EnableControls(false);
-        hid_close(link.hidDevice);
-        hid_exit();
-        link.hidDevice = nullptr;
+        closeHidLink(link.hidDevice);
     }
     close();
 }

@@ -12,6 +12,8 @@
 #include <QTextEdit>
 #include <QTimer>
 
+#include "link/hid_transport.h"
+#include "link/serial_transport.h"
 #include "link/usb_probe.h"
 #include "ui/ui_mainwindow.h"
 
@@ -36,16 +38,20 @@ void MainWindow::EnableControls(bool on)
         control->setEnabled(on);
 }
 
+std::unique_ptr<Transport> MainWindow::linkTransport() const
+{
+    if (link.serialActive)
+        return std::make_unique<SerialTransport>(serialPort);
+    return std::make_unique<HidTransport>(link.hidDevice);
+}
+
 // Takes the link down. The transport flags stay as they are: they say which link the window
 // last had.
 void MainWindow::disconnectLink()
 {
     if (link.hidActive) {
         qDebug("Z400_Device disconnect");
-        if (link.hidDevice)
-            hid_close(link.hidDevice);
-        hid_exit();
-        link.hidDevice = nullptr;
+        closeHidLink(link.hidDevice);
     }
     if (link.serialActive) {
         qDebug("KLN2_Device disconnect");
@@ -109,11 +115,7 @@ void MainWindow::ConnectClick()
         // dropped the link have left it open.
         delete serialPort;
         serialPort = new QSerialPort(ui->SerialNameEdit->text());
-        serialPort->setBaudRate(QSerialPort::Baud9600);
-        serialPort->setFlowControl(QSerialPort::NoFlowControl);
-        serialPort->setParity(QSerialPort::NoParity);
-        serialPort->setDataBits(QSerialPort::Data8);
-        serialPort->setStopBits(QSerialPort::OneStop);
+        SerialTransport::setUpLine(*serialPort);
         serialPort->open(QIODevice::ReadWrite);
         // QSerialPort has no read time-out setting: its reads never block, and the waits that
         // need a bound (writes reaching the line, the settings read) carry their own.

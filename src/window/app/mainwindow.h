@@ -2,7 +2,11 @@
 
 #include <QMainWindow>
 
+#include <memory>
+
 #include "app/link_state.h"
+
+class Transport;
 
 class QSerialPort;
 class charThread;
@@ -68,6 +72,7 @@ private:
     void disconnectLink();
     // (maintenance/interface_change.cpp) drops the link after an interface change, closes the window.
     void leaveForOtherInterface();
-    // (protocol/hid_exchange.cpp)
-    bool hidExchange(const QByteArray &request, QByteArray &answer, quint8 expected);
+    // (link/connection.cpp) the link the window holds, for a reader session: the serial port
+    // when serialActive, USB HID otherwise. It lends the handle; the window keeps it.
+    std::unique_ptr<Transport> linkTransport() const;
 };

@@ -3,7 +3,6 @@
 #include <QByteArray>
 
 class MainWindow;
-class QSerialPort;
 class QTextEdit;
 
 namespace SerialReceive {
@@ -15,10 +14,5 @@ int receiveChunk(MainWindow &window, const QByteArray &chunk);
 // Appends the chunk, as UTF-8 up to its first 0x00, at the end of the text. The cost does
 // not grow with what the edit already holds.
 void echoChunk(QTextEdit *edit, const QByteArray &chunk);
-
-// After the read frames: gathers what the reader sends until the six answers are whole in it
-// or DeadlineMs have passed since the call.
-constexpr int DeadlineMs = 1000;
-QByteArray collectAnswers(QSerialPort *port);
 
 }  // namespace SerialReceive

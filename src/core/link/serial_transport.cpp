@@ -1,0 +1,72 @@
+#include "link/serial_transport.h"
+
+#include <QSerialPort>
+
+#include "link/serial_io.h"
+
+SerialTransport::SerialTransport(QSerialPort *port)
+    : port_(port)
+{
+}
+
+SerialTransport::~SerialTransport() = default;
+
+void SerialTransport::setUpLine(QSerialPort &port)
+{
+    port.setBaudRate(QSerialPort::Baud9600);
+    port.setFlowControl(QSerialPort::NoFlowControl);
+    port.setParity(QSerialPort::NoParity);
+    port.setDataBits(QSerialPort::Data8);
+    port.setStopBits(QSerialPort::OneStop);
+}
+
+SerialTransport::Opened SerialTransport::open(const QString &portName)
+{
+    Opened opened;
+    auto port = std::make_unique<QSerialPort>(portName);
+    setUpLine(*port);
+    if (!port->open(QIODevice::ReadWrite)) {
+        opened.error = port->errorString();
+        opened.permissionDenied = port->error() == QSerialPort::PermissionError;
+        return opened;
+    }
+    opened.transport.reset(new SerialTransport(port.get()));
+    opened.transport->owned_ = std::move(port);
+    return opened;
+}
+
+QString SerialTransport::name() const
+{
+    return QStringLiteral("serial:") + (port_ ? port_->portName() : QString());
+}
+
+bool SerialTransport::write(const QByteArray &bytes)
+{
+    if (writeSerialNow(port_, bytes))
+        return true;
+    error_ = port_ ? port_->errorString() : QStringLiteral("no port");
+    return false;
+}
+
+int SerialTransport::receive(QByteArray &into, int timeoutMs)
+{
+    into.clear();
+    if (!port_ || !port_->isOpen())
+        return -1;
+    into = port_->readAll();
+    if (into.isEmpty() && timeoutMs > 0) {
+        if (port_->waitForReadyRead(timeoutMs))
+            into = port_->readAll();
+        else if (port_->error() != QSerialPort::NoError && port_->error() != QSerialPort::TimeoutError) {
+            error_ = port_->errorString();
+            return -1;
+        }
+    }
+    return into.size();
+}
+
+bool SerialTransport::lineGone() const
+{
+    // Closing the far side leaves the port open but in a resource error.
+    return !port_ || !port_->isOpen() || port_->error() == QSerialPort::ResourceError;
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <memory>
+
+#include "link/transport.h"
+
+class QSerialPort;
+
+// The reader's serial interface (its virtual COM port). The window lends the port of its
+// link; open() makes one the transport owns, in the calling thread, which must be the only
+// thread that uses it.
+class SerialTransport : public Transport
+{
+public:
+    explicit SerialTransport(QSerialPort *port);
+    ~SerialTransport() override;
+    SerialTransport(const SerialTransport &) = delete;
+    SerialTransport &operator=(const SerialTransport &) = delete;
+
+    struct Opened
+    {
+        std::unique_ptr<SerialTransport> transport;  // null when the port did not open
+        QString error;
+        bool permissionDenied = false;
+    };
+    // Opens the port with the reader's line settings: 9600 baud, 8 data bits, no parity,
+    // one stop bit, no flow control.
+    static Opened open(const QString &portName);
+    // The line settings on a port that is not open yet.
+    static void setUpLine(QSerialPort &port);
+
+    Kind kind() const override { return Kind::Serial; }
+    QString name() const override;
+    bool write(const QByteArray &bytes) override;
+    int receive(QByteArray &into, int timeoutMs) override;
+    QString errorText() const override { return error_; }
+    bool lineGone() const override;
+
+    QSerialPort *port() const { return port_; }
+
+private:
+    QSerialPort *port_;
+    std::unique_ptr<QSerialPort> owned_;
+    QString error_;
+};

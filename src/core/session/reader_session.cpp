@@ -1,0 +1,294 @@
+#include "session/reader_session.h"
+
+#include <QDebug>
+#include <QElapsedTimer>
+
+#include "platform/platform.h"
+#include "protocol/frames.h"
+#include "protocol/hid_answers.h"
+#include "protocol/hid_exchange.h"
+#include "protocol/settings_frames.h"
+
+using Outcome = SessionResult::Outcome;
+using Step = SessionResult::Step;
+
+namespace {
+
+struct AffixStep
+{
+    quint8 code;
+    Step step;
+    const char *debugFormat;
+};
+
+const AffixStep AffixSteps[] = {
+    {CmdGetPre, Step::Preamble, "PreAmble Len=%d %x %x %x %x"},
+    {CmdGetPost, Step::Postamble, "PostAmble Len=%d %x %x %x %x"},
+    {CmdGetRemove, Step::RemoveData, "Revome data Len=%d %x %x %x %x"},
+};
+
+Step stepOfCommand(quint8 command)
+{
+    switch (command) {
+    case CmdOptions: return Step::Options;
+    case CmdOutput: return Step::OutputWindow;
+    case CmdKBCountry: return Step::KeyboardCountry;
+    case CmdSetPre: return Step::Preamble;
+    case CmdSetPost: return Step::Postamble;
+    case CmdSetRemove: return Step::RemoveData;
+    case CmdSave: return Step::Save;
+    default: return Step::None;
+    }
+}
+
+void logHidWriteFailure(const QString &error)
+{
+    qDebug("Unable to write()\n");
+    qDebug("Error: %ls\n", qUtf16Printable(error));
+}
+
+}  // namespace
+
+ReaderSession::ReaderSession(Transport &transport, quint8 &frameSequence)
+    : transport_(transport)
+    , sequence_(frameSequence)
+{
+}
+
+quint8 ReaderSession::nextSequence()
+{
+    return Frames::advanceSequence(sequence_);
+}
+
+SessionResult ReaderSession::exchange(const QByteArray &request, QByteArray &answer, quint8 expected,
+                                      Step step)
+{
+    answer.fill(char(0x00), qMax(answer.size(), Frames::ReportSize));
+
+    bool written = false;
+    for (int write = 1; write <= HidExchange::MaxWrites; ++write) {
+        if (transport_.write(request)) {
+            // The last write is made after three failures; even when it goes through, the
+            // exchange has given up on this request.
+            written = write < HidExchange::MaxWrites;
+            break;
+        }
+        if (write == HidExchange::MaxWrites)
+            break;
+        qDebug("Unable to write Get Attach PreAmble Data command\n");
+        qDebug("Error: %ls\n", qUtf16Printable(transport_.errorText()));
+    }
+    if (!written)
+        return failure(Outcome::FrameFailed, step, transport_.errorText());
+
+    // A reader that never answers must not freeze the window: the reads are bounded.
+    bool linkFailed = false;
+    QByteArray report;
+    for (int read = 0; read < HidExchange::MaxReads; ++read) {
+        Platform::sleepMs(HidExchange::AnswerPauseMs);
+        for (int i = 0; i < 4; ++i)
+            answer[i] = char(0x00);
+        const int received = transport_.receive(report, HidExchange::ReadTimeoutMs);
+        if (received > 0)
+            answer.replace(0, qMin(received, int(answer.size())), report.left(answer.size()));
+        if (received < 0) {
+            qDebug("Unable to read PreAmble Data \n");
+            linkFailed = true;
+        }
+        qDebug("Read = %x %x %x", quint8(answer[48]), quint8(answer[49]), quint8(answer[50]));
+        if (received <= 0)
+            continue;
+        if (!Frames::answerMatches(answer, expected))
+            continue;  // the answer to some other request
+        return SessionResult();
+    }
+    if (linkFailed && transport_.lineGone())
+        return failure(Outcome::LineGone, step, transport_.errorText());
+    return failure(Outcome::NoAnswer, step);
+}
+
+ReaderSession::SettingsRead ReaderSession::readSettings()
+{
+    return serial() ? readOverSerial() : readOverHid();
+}
+
+ReaderSession::SettingsRead ReaderSession::readOverHid()
+{
+    SettingsRead read;
+    QByteArray answer(Frames::ReportSize, char(0x00));
+
+    quint8 sequence = nextSequence();
+    read.result = exchange(Frames::hidReport(Frames::readFrame(CmdStatus), sequence), answer, sequence,
+                           Step::Status);
+    if (!read.result.ok())
+        return read;
+    read.record = HidAnswers::parseStatus(answer);
+    read.statusRead = true;
+    read.hasCountry = true;
+
+    QByteArray *const affixes[] = {&read.record.pre, &read.record.post, &read.record.remove};
+    for (int i = 0; i < 3; ++i) {
+        const AffixStep &affix = AffixSteps[i];
+        sequence = nextSequence();
+        const SessionResult result =
+            exchange(Frames::hidReport(Frames::readFrame(affix.code), sequence), answer, sequence, affix.step);
+        if (!result.ok()) {
+            read.result = result;
+            return read;
+        }
+        qDebug(affix.debugFormat, quint8(answer[0]), quint8(answer[1]), quint8(answer[2]),
+               quint8(answer[3]), quint8(answer[4]));
+        if (const auto codes = HidAnswers::parseAffix(answer)) {
+            *affixes[i] = *codes;
+            read.affixRead[i] = true;
+        } else if (read.result.ok()) {
+            read.result = failure(Outcome::BadAnswer, affix.step);
+        }
+    }
+    return read;
+}
+
+ReaderSession::SettingsRead ReaderSession::readOverSerial()
+{
+    SettingsRead read;
+    SessionResult firstFailure;
+    const struct {
+        quint8 code;
+        Step step;
+    } frames[] = {
+        {CmdStatus, Step::Status},   {CmdOptions, Step::Options},    {CmdOutput, Step::OutputWindow},
+        {CmdGetPre, Step::Preamble}, {CmdGetPost, Step::Postamble}, {CmdGetRemove, Step::RemoveData},
+    };
+    for (const auto &frame : frames) {
+        if (!transport_.write(Frames::readFrame(frame.code)) && firstFailure.ok())
+            firstFailure = failure(Outcome::LineGone, frame.step, transport_.errorText());
+        Platform::sleepMs(SerialFramePauseMs);
+    }
+
+    // The reader answers on its own time: collect what it sends. Only a whole set of answers
+    // is a success.
+    read.serialAnswers = collectSerialAnswers();
+    const SerialAnswers::Parsed parsed = SerialAnswers::parse(read.serialAnswers);
+    if (parsed.complete >= 1) {
+        read.record.version = parsed.versionBytes;
+        read.record.options = parsed.options;
+        read.record.outputStart = parsed.outputStart;
+        read.record.outputLength = parsed.outputLength;
+    }
+    read.statusRead = parsed.recognised && parsed.complete >= 3;
+    QByteArray *const affixes[] = {&read.record.pre, &read.record.post, &read.record.remove};
+    for (int i = 0; i < 3; ++i) {
+        if (parsed.recognised && parsed.complete >= 4 + i && parsed.affixes[i].accepted) {
+            *affixes[i] = parsed.affixes[i].codes;
+            read.affixRead[i] = true;
+        }
+    }
+
+    if (parsed.allComplete()) {
+        for (int i = 0; i < 3 && read.result.ok(); ++i) {
+            if (!read.affixRead[i])
+                read.result = failure(Outcome::BadAnswer, frames[3 + i].step);
+        }
+    } else if (!firstFailure.ok()) {
+        read.result = firstFailure;
+    } else if (transport_.lineGone()) {
+        read.result = failure(Outcome::LineGone, Step::Status, transport_.errorText());
+    } else if (read.serialAnswers.isEmpty()) {
+        read.result = failure(Outcome::NoAnswer, Step::Status);
+    } else {
+        // The answer that the parser stopped at: the header, or the first one cut short.
+        const int stopped = parsed.recognised ? parsed.complete : 0;
+        read.result = failure(stopped == 0 ? Outcome::BadAnswer : Outcome::NoAnswer, frames[stopped].step);
+    }
+    return read;
+}
+
+QByteArray ReaderSession::collectSerialAnswers()
+{
+    QByteArray collected;
+    QElapsedTimer sinceStart;
+    sinceStart.start();
+    QByteArray chunk;
+    // Writing the frames may have taken in answers already.
+    if (transport_.receive(chunk, 0) < 0)
+        return collected;
+    collected = chunk;
+    // The reader may hold its answers back and send them in parts, some way apart in time:
+    // a pause in the line says nothing, only a whole set of answers ends the wait early.
+    while (!SerialAnswers::parse(collected).allComplete()) {
+        const qint64 left = SerialAnswerDeadlineMs - sinceStart.elapsed();
+        if (left <= 0)
+            break;
+        const int received = transport_.receive(chunk, int(left));
+        if (received < 0)
+            break;  // the line is gone
+        collected += chunk;
+    }
+    return collected;
+}
+
+bool ReaderSession::sendFrame(const QByteArray &frame)
+{
+    if (serial())
+        return transport_.write(frame);
+    if (transport_.write(Frames::hidReport(frame)))
+        return true;
+    logHidWriteFailure(transport_.errorText());
+    return false;
+}
+
+SessionResult ReaderSession::writeSettings(const SettingsRecord &record, quint8 targetInterface)
+{
+    const quint8 serialLink = serial() ? 1 : 0;
+    SessionResult result;
+    const auto sent = [&](const QByteArray &frame, Step step) {
+        if (sendFrame(frame))
+            return true;
+        if (result.ok())
+            result = failure(serial() ? Outcome::LineGone : Outcome::FrameFailed, step, transport_.errorText());
+        // A serial frame that is lost is not noticed by the reader; the rest still goes out.
+        return serial();
+    };
+
+    const auto frames = SettingsWrite::settingsFrames(record, serialLink, targetInterface);
+    for (const SettingsWrite::Frame &frame : frames) {
+        if (serialLink && frame.command == CmdSetRemove)
+            qDebug("RS232 RemoveDataEdit Start");
+        if (!sent(frame.bytes, stepOfCommand(frame.command)))
+            return result;
+    }
+
+    // The reader needs the time to store the page before anything else arrives.
+    Platform::sleepMs(SavePauseMs);
+
+    if (SettingsWrite::changesInterface(serialLink, targetInterface))
+        sent(Frames::keyedFrame(CmdChangeInterface), Step::InterfaceChange);
+    return result;
+}
+
+SessionResult ReaderSession::changeInterface()
+{
+    // The frame names no target: the reader always switches to the interface it is not on.
+    if (sendFrame(Frames::keyedFrame(CmdChangeInterface)))
+        return SessionResult();
+    return failure(serial() ? Outcome::LineGone : Outcome::FrameFailed, Step::InterfaceChange,
+                   transport_.errorText());
+}
+
+SessionResult ReaderSession::enterIspMode()
+{
+    const QByteArray frame = Frames::keyedFrame(CmdIspMode);
+    if (serial()) {
+        qDebug("serial_buf: %x %x", unsigned(quint8(frame[4])), unsigned(quint8(frame[5])));
+        if (transport_.write(frame))
+            return SessionResult();
+        return failure(Outcome::LineGone, Step::IspMode, transport_.errorText());
+    }
+    const QByteArray report = Frames::hidReport(frame);
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        if (transport_.write(report))
+            return SessionResult();
+        logHidWriteFailure(transport_.errorText());
+    }
+    return failure(Outcome::FrameFailed, Step::IspMode, transport_.errorText());
+}

@@ -1,0 +1,77 @@
+#pragma once
+
+#include <QByteArray>
+#include <QtGlobal>
+
+#include "link/transport.h"
+#include "protocol/serial_answers.h"
+#include "protocol/settings_record.h"
+#include "session/session_result.h"
+
+// Everything the utility says to the reader, over either transport: reading and writing the
+// settings, the interface change and ISP mode. No widget: a front end turns the results into
+// what it shows. The session keeps the rolling sequence number of the USB HID requests in the
+// variable it is given (the window's link state, or the tool's own), and makes the reader's
+// pauses through the platform seam.
+class ReaderSession
+{
+public:
+    ReaderSession(Transport &transport, quint8 &frameSequence);
+
+    struct SettingsRead
+    {
+        SessionResult result;      // Done only when every answer came and was taken
+        SettingsRecord record;     // what was taken; see the flags below
+        bool statusRead = false;   // version, options, output window (and, over USB HID, the
+                                   // keyboard country) are in the record
+        bool hasCountry = false;   // only USB HID answers with the keyboard country
+        bool affixRead[3] = {};    // preamble, postamble, remove data taken
+        QByteArray serialAnswers;  // what the serial line brought after the read frames
+    };
+    // Over USB HID: the status, then the three affixes, one exchange each; the read ends at the
+    // first answer that does not come. An affix answer that is refused (count, checksum) is
+    // left out, and the read goes on. Over the serial line: the six read frames, 100 ms apart,
+    // then what the reader sends is collected until the six answers are whole in it or
+    // SerialAnswerDeadlineMs have passed.
+    SettingsRead readSettings();
+
+    // The frames of the record (options, output window, keyboard country over USB HID, the
+    // three affixes, the save), then the reader's 300 ms to store them, then, when
+    // targetInterface (1 serial, 0 USB keyboard) is not the interface of this link, the
+    // interface change. Over USB HID a frame that fails ends the write there. Serial frames
+    // are all sent: the reader answers none of them; the first that did not reach the line is
+    // what the result names.
+    SessionResult writeSettings(const SettingsRecord &record, quint8 targetInterface);
+
+    // The reader switches to the interface it is not on, and leaves this link.
+    SessionResult changeInterface();
+
+    // The reader leaves for its loader (three tries over USB HID).
+    SessionResult enterIspMode();
+
+    // One USB HID request and its answer: the request is written (with up to three retries),
+    // then each read follows the reader's 300 ms, until the answer that carries the
+    // complement of `expected` comes or HidExchange::MaxReads reads have passed. Answers to
+    // older requests are skipped. `answer` keeps the bytes of the last read.
+    SessionResult exchange(const QByteArray &request, QByteArray &answer, quint8 expected,
+                           SessionResult::Step step);
+
+    // The next sequence number, advanced in the variable the session was given.
+    quint8 nextSequence();
+
+    static constexpr int SerialAnswerDeadlineMs = 1000;
+    static constexpr unsigned SerialFramePauseMs = 100;
+    static constexpr unsigned SavePauseMs = 300;
+
+    Transport &transport() { return transport_; }
+
+private:
+    SettingsRead readOverHid();
+    SettingsRead readOverSerial();
+    QByteArray collectSerialAnswers();
+    bool sendFrame(const QByteArray &frame);
+    bool serial() const { return transport_.kind() == Transport::Kind::Serial; }
+
+    Transport &transport_;
+    quint8 &sequence_;
+};

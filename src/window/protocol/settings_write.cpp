@@ -1,0 +1,70 @@
+#include "app/mainwindow.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStringList>
+
+#include "config/page_record.h"
+#include "protocol/frames.h"
+#include "protocol/settings_frames.h"
+#include "session/reader_session.h"
+#include "ui/ui_mainwindow.h"
+
+namespace {
+
+ConfigPage pageOnWidgets(const Ui::MainWindow &ui)
+{
+    ConfigPage page;
+    page.removeEnable = ui.RemoveDataChk->isChecked();
+    page.postEnable = ui.PostAmbleChk->isChecked();
+    page.preEnable = ui.PreAmbleChk->isChecked();
+    page.autoReport = ui.AutoReportChk->isChecked();
+    page.buzzer = ui.BuzzerEnableChk->isChecked();
+    page.removeIdCode = ui.RemoveIDCodeChk->isChecked();
+    page.outputStart = ui.KLNOutStartEdit->text();
+    page.outputLength = ui.KLNOutLengthEdit->text();
+    page.kbCountry = ui.KB_cmb->currentIndex();
+    page.pre = ui.PreAmbleEdit->text();
+    page.post = ui.PostAmbleEdit->text();
+    page.remove = ui.RemoveDataEdit->text();
+    return page;
+}
+
+}  // namespace
+
+void MainWindow::SetKLNValueClick()
+{
+    // All three affixes are converted before anything goes out: an affix the reader could not
+    // give back must stop the whole write, not leave half of a page in the reader.
+    const SettingsRecord page = PageRecord::recordOfPage(pageOnWidgets(*ui));
+
+    const auto overlong = SettingsWrite::overlongAffixes(page);
+    if (!overlong.isEmpty()) {
+        QStringList parts;
+        for (const auto &affix : overlong) {
+            parts << (parts.isEmpty() ? tr("The %1 has %2 codes") : tr("the %1 has %2 codes"))
+                         .arg(tr(affix.name))
+                         .arg(affix.codes);
+        }
+        QMessageBox::warning(nullptr, tr("Setting Keylon"),
+                             tr("%1; the reader keeps at most %2. Nothing was sent.")
+                                 .arg(parts.join(QStringLiteral("; ")), QString::number(Frames::MaxAffixCodes)));
+        return;
+    }
+
+    std::unique_ptr<Transport> transport = linkTransport();
+    const SessionResult result =
+        ReaderSession(*transport, link.frameSequence).writeSettings(page, link.interfaceSetting);
+    // A USB HID write that fails ends the write where it is, without the save. Serial writes
+    // go unchecked: the reader answers nothing to them.
+    if (result.outcome == SessionResult::Outcome::FrameFailed)
+        return;
+    if (SettingsWrite::changesInterface(link.serialActive, link.interfaceSetting))
+        leaveForOtherInterface();
+
+    QMessageBox::information(nullptr, tr("Setting Keylon"), tr("Successfully set Keylon set value"),
+                             QMessageBox::Yes);
+}
