@@ -156,6 +156,7 @@ goal_of() {
         window.*|ctl.hid.*|ctl.serial.*) echo 1.05 ;;
         startup.paint) echo 1.15 ;;
         startup.rss) echo 1.10 ;;
+        startup.paint.noports) echo "" ;;
         ctl.all.4|ctl.all.16) echo 1.30 ;;
         *) echo "" ;;
     esac
@@ -184,12 +185,13 @@ table=$work/table
                 else print (r <= g) ? "yes" : "**no**" }')
         fi
         echo "| \`$key\` | $what | $med $unit | $n ($min–$max) | $floor $unit ($(floor_name "$key")) | $ratio | ${goal:-—} | $met |"
-    done <"$figures"
+    done < <(grep '^figure ' "$figures")
 } >"$table"
 
 echo
 echo "== figures against their floors =="
 cat "$table"
+grep '^note ' "$figures" | sed 's/^note //'
 [ -n "$ctl_note" ] && echo "keylon2ctl: $ctl_note"
 
 [ -n "${NO_DOC:-}" ] && exit 0
@@ -219,6 +221,7 @@ grep -qxF "$begin" "$doc" || printf '\n%s\n%s\n' "$begin" "$end" >>"$doc"
     cat "$machine"
     echo
     cat "$table"
+    grep '^note ' "$figures" | sed 's/^note /\n/'
     [ -n "$ctl_note" ] && { echo; echo "keylon2ctl: $ctl_note."; }
     echo
     echo "Status page echo, for reference (no floor):"
