@@ -118,6 +118,8 @@ EOF
     serial_read_floor=$(floor_of window.serial.read)
     serial_write_floor=$(floor_of window.serial.write)
     export KEYLON2_VIRTUAL_HID_READERS=1
+    # What every command pays before it talks to a reader: start, parse, leave.
+    time_ctl ctl.start 0 "keylon2ctl: --version (process start and exit; no floor)" -- "$ctl" --version
     time_ctl ctl.hid.read "$hid_read_floor" "keylon2ctl: full USB HID read" -- \
         "$ctl" read --device hid:/dev/virtual-hidraw1
     time_ctl ctl.hid.write "$hid_write_floor" "keylon2ctl: full USB HID write (no verify)" -- \
@@ -167,6 +169,7 @@ floor_name() {
         startup.*) echo "empty QMainWindow" ;;
         ctl.all.1) echo "write + read pauses" ;;
         ctl.all.*) echo "one reader (ctl.all.1)" ;;
+        ctl.start) echo "none" ;;
     esac
 }
 
