@@ -143,7 +143,8 @@ EOF
         floor=$verify_floor
         [ "$n" -ne 1 ] && floor=$(median_of ctl.all.1)
         KEYLON2_VIRTUAL_HID_READERS=$n time_ctl "ctl.all.$n" "${floor:-0}" \
-            "keylon2ctl: write --all with verify, $n readers" -- "$ctl" write "$hid_cfg" --all
+            "keylon2ctl: write --all with verify, $n reader$([ "$n" -eq 1 ] || echo s)" -- \
+            "$ctl" write "$hid_cfg" --all
     done
     unset KEYLON2_VIRTUAL_HID_READERS
 fi
