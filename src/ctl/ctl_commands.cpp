@@ -11,6 +11,12 @@
 
 namespace Ctl {
 
+namespace {
+
+constexpr int QuietMs = 100;
+
+}  // namespace
+
 QString helpText()
 {
     return QStringLiteral(
@@ -91,13 +97,16 @@ int monitor(const ReaderList::Reader &reader, Io &io)
         line.clear();
     };
     while (!(io.stop && *io.stop)) {
-        const int received = opened.transport->receive(chunk, 200);
+        const int received = opened.transport->receive(chunk, QuietMs);
         if (received < 0) {
             flush();
             io.err << reader.device() << ": the serial line is gone" << Qt::endl;
             return ReaderFailed;
         }
-        // Each read ends with the postamble the reader is set to, usually a carriage return.
+        // The reader sends each read in one burst, ended by its postamble when it has one
+        // (usually a carriage return): a line end or a quiet line ends the code.
+        if (received == 0)
+            flush();
         for (char byte : chunk) {
             if (byte == '\r' || byte == '\n')
                 flush();

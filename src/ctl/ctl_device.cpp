@@ -48,8 +48,9 @@ Selection select(const QString &device, bool all)
         return selection;
     }
 
-    const QList<ReaderList::Reader> attached = ReaderList::attached();
-    if (device.startsWith(QLatin1String("hid:")) && device.size() > 4) {
+    const bool named = device.startsWith(QLatin1String("hid:")) && device.size() > 4;
+    const QList<ReaderList::Reader> attached = ReaderList::attached(named);
+    if (named) {
         // hidapi must only be handed a node it listed: an arbitrary path can crash it.
         for (const ReaderList::Reader &reader : attached) {
             if (reader.kind == Transport::Kind::UsbHid && reader.device() == device) {

@@ -61,7 +61,10 @@ int list(bool json, Io &io)
         }
     }
     io.out.flush();
-    return readers.isEmpty() ? NoReader : Success;
+    if (!readers.isEmpty())
+        return Success;
+    io.err << "no reader found" << Qt::endl;
+    return NoReader;
 }
 
 // The page as the window's Export writes it, through the same mapping.

@@ -21,7 +21,7 @@ bool isReaderPort(const QString &description, bool hasVendorId, quint16 vendorId
         || (hasVendorId && vendorId == UsbProbe::VendorId);
 }
 
-QList<Reader> attached()
+QList<Reader> attached(bool usbHidOnly)
 {
     QList<Reader> readers;
     hid_device_info *const devices = hid_enumerate(UsbProbe::VendorId, 0);
@@ -43,6 +43,8 @@ QList<Reader> attached()
         readers.append(reader);
     }
     hid_free_enumeration(devices);
+    if (usbHidOnly)
+        return readers;
 
     const QList<QSerialPortInfo> ports = QSerialPortInfo::availablePorts();
     for (const QSerialPortInfo &port : ports) {

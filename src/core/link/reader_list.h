@@ -31,7 +31,8 @@ struct Reader
 bool isReaderPort(const QString &description, bool hasVendorId, quint16 vendorId);
 
 // Readers on USB HID (vendor 0x0416, the reader's product IDs; listing opens nothing), then
-// serial ports that are a reader's. hid_init must have run.
-QList<Reader> attached();
+// serial ports that are a reader's (unless usbHidOnly: listing the ports asks the system
+// for every port it has, which costs more than the USB HID list). hid_init must have run.
+QList<Reader> attached(bool usbHidOnly = false);
 
 }  // namespace ReaderList
