@@ -1,13 +1,21 @@
 // The utility's window as its main() makes it (on the virtual reader, like the demo build),
 // shown until its first frame is painted (see first_paint.h). Started by bench_startup.
+//
+// With KEYLON2_BENCH_NO_PORTS set, the serial port list the window takes at start-up is
+// replaced by an empty one, to show what listing the ports costs.
 #include <QApplication>
+
+#include <cstdlib>
 
 #include "app/mainwindow.h"
 #include "first_paint.h"
+#include "platform/platform.h"
 
 int main(int argc, char **argv)
 {
     FirstPaint::markStart();
+    if (std::getenv("KEYLON2_BENCH_NO_PORTS"))
+        Platform::setPortEnumerator([] { return QList<Platform::PortRecord>(); });
     QApplication app(argc, argv);
     MainWindow window;
     FirstPaint::show(window);

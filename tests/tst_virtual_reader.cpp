@@ -589,6 +589,37 @@ private slots:
         QCOMPARE(listed(0, 0), 2);
     }
 
+    void shouldSetUpTheReadersAsTheEnvironmentSays_data()
+    {
+        QTest::addColumn<QByteArray>("readers");  // "-": not set
+        QTest::addColumn<QByteArray>("failing");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QList<int>>("failingReaders");
+        QTest::addColumn<int>("problems");
+        QTest::newRow("nothing set") << QByteArray("-") << QByteArray("-") << 1 << QList<int>() << 0;
+        QTest::newRow("sixteen, two failing") << QByteArray("16") << QByteArray("2, 16") << 16
+                                              << QList<int> {2, 16} << 0;
+        QTest::newRow("none present") << QByteArray("0") << QByteArray("-") << 0 << QList<int>() << 0;
+        QTest::newRow("not a count") << QByteArray("4x") << QByteArray("-") << 1 << QList<int>() << 1;
+        QTest::newRow("too many") << QByteArray("65") << QByteArray("-") << 1 << QList<int>() << 1;
+        QTest::newRow("failing reader not present") << QByteArray("2") << QByteArray("3,1,x") << 2
+                                                    << QList<int> {1} << 2;
+    }
+    void shouldSetUpTheReadersAsTheEnvironmentSays()
+    {
+        QFETCH(QByteArray, readers);
+        QFETCH(QByteArray, failing);
+        QFETCH(int, count);
+        QFETCH(QList<int>, failingReaders);
+        QFETCH(int, problems);
+        auto value = [](const QByteArray &v) { return v == "-" ? nullptr : v.constData(); };
+        QCOMPARE(Model::setUpFromEnvironment(value(readers), value(failing)).size(), problems);
+        QCOMPARE(Model::count(), count);
+        QCOMPARE(listed(0, 0), count);
+        for (int n = 1; n <= count; ++n)
+            QCOMPARE(Model::reader(n)->faults().failAllWrites, failingReaders.contains(n));
+    }
+
     // Each thread drives a reader of its own through its own handle while another lists them.
     void shouldKeepReadersApartWhenThreadsDriveThemAtOnce()
     {

@@ -102,6 +102,36 @@ Model *Model::reader(int number)
     return r.readers[size_t(number - 1)];
 }
 
+QStringList Model::setUpFromEnvironment(const char *readers, const char *failing)
+{
+    QStringList problems;
+    if (readers) {
+        bool ok = false;
+        const int count = QByteArray(readers).trimmed().toInt(&ok);
+        if (ok && count >= 0 && count <= MaxReaders)
+            setCount(count);
+        else
+            problems << QStringLiteral("KEYLON2_VIRTUAL_HID_READERS: '%1' is not a count of 0 to %2")
+                            .arg(QString::fromLocal8Bit(readers))
+                            .arg(MaxReaders);
+    }
+    if (failing) {
+        for (const QByteArray &item : QByteArray(failing).split(',')) {
+            bool ok = false;
+            Model *model = reader(item.trimmed().toInt(&ok));
+            if (!ok || !model) {
+                problems << QStringLiteral("KEYLON2_VIRTUAL_HID_FAILING: no reader '%1'")
+                                .arg(QString::fromLocal8Bit(item));
+                continue;
+            }
+            Faults faults = model->faults();
+            faults.failAllWrites = true;
+            model->setFaults(faults);
+        }
+    }
+    return problems;
+}
+
 int Model::number() const
 {
     QMutexLocker lock(&mutex_);

@@ -4,6 +4,7 @@
 #include <QList>
 #include <QMutex>
 #include <QString>
+#include <QStringList>
 #include <QtGlobal>
 
 // The virtual reader: one model of the Keylon2 reader that both virtual transports share
@@ -65,6 +66,11 @@ public:
     static void setCount(int count);
     static Model &add();                // one more reader, in factory state
     static Model *reader(int number);   // 1-based; nullptr when that reader is not present
+    // Sets up the readers as a program linked to the hidapi stand-in is told to (the values of
+    // KEYLON2_VIRTUAL_HID_READERS and KEYLON2_VIRTUAL_HID_FAILING; null: not set): how many are
+    // present, and which of them fail every USB HID write. Returns what it could not take, one
+    // line each; a count it cannot take leaves the count as it is.
+    static QStringList setUpFromEnvironment(const char *readers, const char *failing);
 
     int number() const;                 // 1 for instance()
     bool present() const;

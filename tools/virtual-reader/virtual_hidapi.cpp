@@ -52,29 +52,10 @@ void readEnvironment()
 {
     static std::once_flag once;
     std::call_once(once, [] {
-        if (const char *readers = std::getenv("KEYLON2_VIRTUAL_HID_READERS")) {
-            char *end = nullptr;
-            const long count = std::strtol(readers, &end, 10);
-            if (readers[0] && !*end && count >= 0 && count <= Model::MaxReaders)
-                Model::setCount(int(count));
-            else
-                std::fprintf(stderr, "virtual hidapi: KEYLON2_VIRTUAL_HID_READERS wants 0 to %d\n",
-                             Model::MaxReaders);
-        }
-        if (const char *failing = std::getenv("KEYLON2_VIRTUAL_HID_FAILING")) {
-            for (const QByteArray &item : QByteArray(failing).split(',')) {
-                bool ok = false;
-                Model *model = Model::reader(item.trimmed().toInt(&ok));
-                if (!ok || !model) {
-                    std::fprintf(stderr, "virtual hidapi: KEYLON2_VIRTUAL_HID_FAILING: no reader %s\n",
-                                 item.constData());
-                    continue;
-                }
-                VirtualReader::Faults faults = model->faults();
-                faults.failAllWrites = true;
-                model->setFaults(faults);
-            }
-        }
+        const QStringList problems = Model::setUpFromEnvironment(
+            std::getenv("KEYLON2_VIRTUAL_HID_READERS"), std::getenv("KEYLON2_VIRTUAL_HID_FAILING"));
+        for (const QString &problem : problems)
+            std::fprintf(stderr, "virtual hidapi: %s\n", qPrintable(problem));
     });
 }
 
