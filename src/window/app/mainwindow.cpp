@@ -7,6 +7,7 @@
 
 #include <hidapi.h>
 
+#include "link/hid_transport.h"
 #include "link/port_choice.h"
 #include "link/usb_probe.h"
 #include "platform/platform.h"
