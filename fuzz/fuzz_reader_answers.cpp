@@ -1,7 +1,8 @@
 // Arbitrary bytes as what the reader sent: a serial chunk through the status parser, what a
 // settings read collected through the search for its answers, and an USB HID answer through the
-// affix answer check. Checked on every input: nothing is taken from beyond the bytes given, and
-// what is accepted fits the reader's limits.
+// affix answer check and the HID answer parsers (fuzz_hid_answers checks those closer). Checked
+// on every input: nothing is taken from beyond the bytes given, and what is accepted fits the
+// reader's limits.
 
 #include <QByteArray>
 
@@ -9,6 +10,7 @@
 #include <cstdlib>
 
 #include "protocol/frames.h"
+#include "protocol/hid_answers.h"
 #include "protocol/serial_answers.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
@@ -46,5 +48,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         if (*length > Frames::MaxAffixCodes || *length + 2 > chunk.size())
             std::abort();
     }
+    for (const auto &codes : {HidAnswers::parseAffix(chunk), HidAnswers::parseOneShotAffix(chunk)}) {
+        if (codes && codes->size() > Frames::MaxAffixCodes)
+            std::abort();
+    }
+    if (HidAnswers::parseStatus(chunk).version.size() != HidAnswers::VersionLength
+        || HidAnswers::parseOneShotStatus(chunk).version.size() != HidAnswers::VersionLength)
+        std::abort();
     return 0;
 }

@@ -1,4 +1,4 @@
-# Fails when a source of the core library includes a Qt Gui or Qt Widgets header. The core
+# Fails when a source of the core library (or of keylon2ctl, which links it alone) includes a Qt Gui or Qt Widgets header. The core
 # does not link those modules, so <QWidget> does not resolve there; but <QtWidgets/QWidget>
 # still would, through Qt's include root. Run as: cmake -DCORE_DIR=... -DQT_DIRS=... -P
 set(banned_names "")
@@ -13,7 +13,11 @@ if(count EQUAL 0)
     message(FATAL_ERROR "no Qt Gui or Qt Widgets headers found in: ${QT_DIRS}")
 endif()
 
-file(GLOB_RECURSE sources ${CORE_DIR}/*.h ${CORE_DIR}/*.cpp)
+set(sources "")
+foreach(dir ${CORE_DIR})
+    file(GLOB_RECURSE found_sources ${dir}/*.h ${dir}/*.cpp)
+    list(APPEND sources ${found_sources})
+endforeach()
 set(found "")
 foreach(source ${sources})
     file(STRINGS ${source} includes REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"]")

@@ -8,6 +8,7 @@
 #include <hidapi.h>
 
 #include "link/hid_transport.h"
+#include "link/reader_list.h"
 #include "link/usb_probe.h"
 #include "platform/platform.h"
 #include "text/locale_codec.h"
@@ -16,8 +17,6 @@
 
 namespace {
 
-// The driver of the reader's virtual COM port describes the port with this text.
-const QString ReaderPortDescription = QStringLiteral("Nuvoton Virtual Com Port");
 const QString DefaultPortName = QStringLiteral("COM6");
 
 }  // namespace
@@ -47,7 +46,7 @@ MainWindow::MainWindow(QWidget *parent)
     ui->SerialNameEdit->setText(DefaultPortName);
     const QList<Platform::PortRecord> ports = Platform::enumeratePorts();
     for (const Platform::PortRecord &port : ports) {
-        if (port.friendName.startsWith(ReaderPortDescription, Qt::CaseSensitive)) {
+        if (port.friendName.startsWith(ReaderList::ReaderPortDescription, Qt::CaseSensitive)) {
             ui->SerialNameEdit->setText(QString::fromUtf8(port.portName.toLocal8Bit()));
             break;
         }

@@ -1,0 +1,64 @@
+#include "link/reader_list.h"
+
+#include <QSerialPortInfo>
+
+#include <hidapi.h>
+
+#include "link/usb_probe.h"
+
+namespace ReaderList {
+
+const QString ReaderPortDescription = QStringLiteral("Nuvoton Virtual Com Port");
+
+QString Reader::device() const
+{
+    return (kind == Transport::Kind::UsbHid ? QStringLiteral("hid:") : QStringLiteral("serial:")) + path;
+}
+
+bool isReaderPort(const QString &description, bool hasVendorId, quint16 vendorId)
+{
+    return description.startsWith(ReaderPortDescription, Qt::CaseSensitive)
+        || (hasVendorId && vendorId == UsbProbe::VendorId);
+}
+
+QList<Reader> attached(bool usbHidOnly)
+{
+    QList<Reader> readers;
+    hid_device_info *const devices = hid_enumerate(UsbProbe::VendorId, 0);
+    for (const hid_device_info *info = devices; info; info = info->next) {
+        bool ours = false;
+        for (quint16 productId : UsbProbe::ProductIds)
+            ours = ours || info->product_id == productId;
+        if (!ours || !info->path)
+            continue;
+        Reader reader;
+        reader.kind = Transport::Kind::UsbHid;
+        reader.path = QString::fromLocal8Bit(info->path);
+        reader.vendorId = info->vendor_id;
+        reader.productId = info->product_id;
+        if (info->serial_number)
+            reader.serialNumber = QString::fromWCharArray(info->serial_number);
+        if (info->product_string)
+            reader.product = QString::fromWCharArray(info->product_string);
+        readers.append(reader);
+    }
+    hid_free_enumeration(devices);
+    if (usbHidOnly)
+        return readers;
+
+    const QList<QSerialPortInfo> ports = QSerialPortInfo::availablePorts();
+    for (const QSerialPortInfo &port : ports) {
+        if (!isReaderPort(port.description(), port.hasVendorIdentifier(), port.vendorIdentifier()))
+            continue;
+        Reader reader;
+        reader.kind = Transport::Kind::Serial;
+        reader.path = port.systemLocation();
+        reader.vendorId = port.vendorIdentifier();
+        reader.productId = port.productIdentifier();
+        reader.description = port.description();
+        readers.append(reader);
+    }
+    return readers;
+}
+
+}  // namespace ReaderList

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QtGlobal>
+
+#include "link/transport.h"
+
+// The readers attached to this machine, as the command-line tool lists and picks them.
+namespace ReaderList {
+
+// The driver of the reader's virtual COM port describes the port with this text.
+extern const QString ReaderPortDescription;
+
+struct Reader
+{
+    Transport::Kind kind = Transport::Kind::UsbHid;
+    QString path;          // the hidraw node, or the serial port's system location
+    quint16 vendorId = 0;
+    quint16 productId = 0;
+    QString serialNumber;  // USB HID
+    QString product;       // USB HID: the product string
+    QString description;   // serial: the port's description
+
+    // "hid:PATH" or "serial:PORT": what --device takes.
+    QString device() const;
+};
+
+// A serial port is a reader's when its description starts with the driver's text or its USB
+// vendor ID is the reader's (on Linux the description is the USB product string).
+bool isReaderPort(const QString &description, bool hasVendorId, quint16 vendorId);
+
+// Readers on USB HID (vendor 0x0416, the reader's product IDs; listing opens nothing), then
+// serial ports that are a reader's (unless usbHidOnly: listing the ports asks the system
+// for every port it has, which costs more than the USB HID list). hid_init must have run.
+QList<Reader> attached(bool usbHidOnly = false);
+
+}  // namespace ReaderList

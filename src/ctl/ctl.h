@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QStringList>
+
+#include <atomic>
+
+class QTextStream;
+
+// keylon2ctl: the reader session from the command line, for setting up many readers with one
+// configuration. Everything but the process set-up, so that tests can run it in-process.
+namespace Ctl {
+
+enum ExitCode {
+    Success = 0,
+    ReaderFailed = 1,
+    UsageError = 2,  // also a file that cannot be taken
+    NoReader = 3,
+    PermissionDenied = 4,
+};
+
+struct Io
+{
+    QTextStream &out;             // results
+    QTextStream &err;             // one line per error; progress lines
+    bool progress = false;        // a progress line per reader (standard output is a terminal)
+    std::atomic<bool> *stop = nullptr;  // set when the operator interrupts (monitor)
+};
+
+// arguments[0] is the program's name. hid_init must have run on this thread.
+int run(const QStringList &arguments, Io &io);
+
+}  // namespace Ctl

@@ -1,0 +1,232 @@
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "config/config_mapping.h"
+#include "config/page_record.h"
+#include "ctl.h"
+#include "ctl_jobs.h"
+#include "reader_fixture.h"
+#include "reader_model.h"
+#include "serial_endpoint.h"
+
+namespace {
+
+VirtualReader::Model &model() { return VirtualReader::Model::instance(); }
+
+struct Run
+{
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+// keylon2ctl as a process on its own virtual readers (readers: how many on USB HID; failing:
+// the readers whose writes fail).
+Run ctl(const QStringList &arguments, int readers = 1, const QString &failing = QString())
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("KEYLON2_VIRTUAL_HID_READERS"), QString::number(readers));
+    if (!failing.isEmpty())
+        environment.insert(QStringLiteral("KEYLON2_VIRTUAL_HID_FAILING"), failing);
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(KEYLON2CTL_DEMO), arguments);
+    Run run;
+    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
+        return run;
+    run.exitCode = process.exitCode();
+    run.out = QString::fromUtf8(process.readAllStandardOutput());
+    run.err = QString::fromUtf8(process.readAllStandardError());
+    return run;
+}
+
+QString writeFile(const QTemporaryDir &dir, const QString &name, const QByteArray &text)
+{
+    const QString path = dir.filePath(name);
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(text);
+    return path;
+}
+
+const QByteArray SiteConfig = "[KEYLON]\nPreEnable=1\nPre=ID[CR]\nPostEnable=1\nPost=[TAB]\nRemoveEnable=0\n"
+                              "AutoReport=1\nBuzzer=0\nOutputStart=3\nOutputLength=10\nKBCountry=2\n";
+
+}  // namespace
+
+class TestKeylon2ctl : public QObject
+{
+    Q_OBJECT
+
+    ReaderFixture::Bench bench;
+    QTemporaryDir dir;
+
+private slots:
+    void init() { bench.start(); }
+    void cleanup() { bench.stop(); }
+
+    void listsEveryUsbHidReader()
+    {
+        const Run run = ctl({"list", "--json"}, 3);
+        QCOMPARE(run.exitCode, 0);
+        const QJsonArray readers = QJsonDocument::fromJson(run.out.toUtf8()).array();
+        QCOMPARE(readers.size(), 3);
+        const QJsonObject second = readers.at(1).toObject();
+        QCOMPARE(second.value("device").toString(), QStringLiteral("hid:/dev/virtual-hidraw2"));
+        QCOMPARE(second.value("serialNumber").toString(), QStringLiteral("KLN2-000002"));
+        QCOMPARE(second.value("vendorId").toString(), QStringLiteral("0416"));
+    }
+
+    // What read prints is a configuration file that Import takes back to the same settings,
+    // and write puts a file's settings into another reader and checks them by reading back.
+    void readThenWriteCarryTheSettings_data()
+    {
+        QTest::addColumn<bool>("serial");
+        QTest::newRow("usb hid") << false;
+        QTest::newRow("serial") << true;
+    }
+    void readThenWriteCarryTheSettings()
+    {
+        QFETCH(bool, serial);
+        const QString file = writeFile(dir, "site.cfg", SiteConfig);
+        VirtualReader::SerialEndpoint endpoint(model());
+        QStringList device;
+        if (serial) {
+            QVERIFY(ReaderFixture::startSerialReader(endpoint));
+            device = QStringList{"--device", "serial:" + endpoint.portPath()};
+        }
+        // The serial endpoint answers for reader 1 of this process; over USB HID the tool's
+        // own reader is in factory state and takes the file first.
+        Run write = ctl(QStringList{"write", file} + device);
+        QCOMPARE(write.exitCode, 0);
+        QVERIFY2(write.out.contains("written, saved and verified"), qPrintable(write.out));
+        if (!serial)
+            return;  // the tool's own reader goes with its process
+
+        const Run read = ctl(QStringList{"read"} + device);
+        QCOMPARE(read.exitCode, 0);
+        const QString copy = writeFile(dir, "read.cfg", read.out.toUtf8());
+        const SettingsRecord wrote = PageRecord::recordOfPage(ConfigFile::read(file));
+        const SettingsRecord back = PageRecord::recordOfPage(ConfigFile::read(copy));
+        QCOMPARE(back.options, wrote.options);
+        QCOMPARE(back.outputStart, wrote.outputStart);
+        QCOMPARE(back.outputLength, wrote.outputLength);
+        QCOMPARE(back.pre, wrote.pre);
+        QCOMPARE(back.post, wrote.post);
+        QCOMPARE(back.remove, wrote.remove);
+        QVERIFY(read.out.contains("Interface=1"));
+    }
+
+    void readOverUsbHidGivesTheWindowsFile()
+    {
+        const Run read = ctl({"read"});
+        QCOMPARE(read.exitCode, 0);
+        const ConfigPage page = ConfigFile::read(writeFile(dir, "hid.cfg", read.out.toUtf8()));
+        const VirtualReader::Settings factory;  // what the tool's fresh reader holds
+        QCOMPARE(PageRecord::recordOfPage(page).options, factory.options);
+        QCOMPARE(page.outputLength, QString::number(factory.outputLength));
+        QCOMPARE(page.interfaceSerial, false);
+        QCOMPARE(page.kbCountry, int(factory.kbCountry));
+    }
+
+    void writeAllReportsEachReader()
+    {
+        const QString file = writeFile(dir, "all.cfg", SiteConfig);
+        const Run run = ctl({"write", file, "--all", "--jobs", "2"}, 4, "3");
+        QCOMPARE(run.exitCode, 1);
+        QCOMPARE(run.out.count("written, saved and verified"), 3);
+        QVERIFY2(run.out.contains("4 readers: 3 done, 1 failed (hid:/dev/virtual-hidraw3)"), qPrintable(run.out));
+        QVERIFY2(run.err.contains("hid:/dev/virtual-hidraw3: writing the options failed"), qPrintable(run.err));
+    }
+
+    void exitCodes_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("readers");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("foreign file") << QStringList{"write", QStringLiteral(KEYLON2_TEST_DATA "/config/foreign.ini")}
+                                      << 1 << 2 << "foreign.ini holds no Keylon settings. Nothing was sent.";
+        QTest::newRow("unknown command") << QStringList{"frobnicate"} << 1 << 2 << "unknown command";
+        QTest::newRow("several readers") << QStringList{"read"} << 2 << 2
+                                         << "2 readers found, name one with --device";
+        QTest::newRow("no reader") << QStringList{"read"} << 0 << 3 << "no reader found";
+        QTest::newRow("unlisted node") << QStringList{"read", "--device", "hid:/dev/null"} << 1 << 3
+                                       << "no reader at hid:/dev/null";
+    }
+    void exitCodes()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, readers);
+        QFETCH(int, exitCode);
+        QFETCH(QString, error);
+        const Run run = ctl(arguments, readers);
+        QCOMPARE(run.exitCode, exitCode);
+        QVERIFY2(run.err.contains(error), qPrintable(run.err));
+        QCOMPARE(run.err.count('\n'), 1);  // one line
+        QVERIFY(run.out.isEmpty());
+    }
+
+    // A reader whose node this user may not open; the virtual reader refuses it in this process.
+    void permissionDeniedIsItsOwnExitCode()
+    {
+        VirtualReader::Faults faults;
+        faults.openRefused = true;
+        model().setFaults(faults);
+        QString out, err;
+        QTextStream outStream(&out), errStream(&err);
+        Ctl::Io io{outStream, errStream};
+        QCOMPARE(Ctl::run({"keylon2ctl", "read"}, io), 4);
+        errStream.flush();
+        QVERIFY2(err.contains("may not open /dev/virtual-hidraw1"), qPrintable(err));
+    }
+
+    void verifyNamesTheFieldThatDiffers()
+    {
+        SettingsRecord wrote;
+        wrote.options = OptionBits::PreEnable;
+        wrote.pre = "A";
+        wrote.kbCountry = 3;
+        ReaderSession::SettingsRead read;
+        read.record = wrote;
+        read.record.pre = "B";
+        read.record.kbCountry = 9;  // not compared: the serial line gives no country
+        QCOMPARE(Ctl::differences(wrote, read), QStringList{"Pre is 42, wrote 41"});
+        read.hasCountry = true;
+        QCOMPARE(Ctl::differences(wrote, read).size(), 2);
+    }
+
+    void monitorPrintsOneCodePerLine()
+    {
+        VirtualReader::SerialEndpoint endpoint(model());
+        QVERIFY(ReaderFixture::startSerialReader(endpoint));
+        QProcess process;
+        process.start(QStringLiteral(KEYLON2CTL_DEMO), {"monitor", "--device", "serial:" + endpoint.portPath()});
+        QVERIFY(process.waitForStarted());
+        QTest::qWait(500);  // the port is open by then
+        QVERIFY(endpoint.sendIdCode("0A1B2C3D"));
+        QTest::qWait(300);
+        QVERIFY(endpoint.sendIdCode("99887766"));
+        QTest::qWait(300);
+        process.terminate();  // as an interrupt: the tool ends its line and stops
+        QVERIFY(process.waitForFinished(5000));
+        QCOMPARE(process.exitCode(), 0);
+        QCOMPARE(QString::fromUtf8(process.readAllStandardOutput()), QStringLiteral("0A1B2C3D\n99887766\n"));
+    }
+
+    void helpDescribesEveryCommandAndExitCode()
+    {
+        const Run run = ctl({"--help"});
+        QCOMPARE(run.exitCode, 0);
+        for (const char *word : {"list", "read", "write", "set-interface", "monitor", "firmware-update", "--all",
+                                 "--jobs", "--no-verify", "4  permission denied"})
+            QVERIFY2(run.out.contains(QLatin1String(word)), word);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestKeylon2ctl)
+#include "tst_keylon2ctl.moc"
