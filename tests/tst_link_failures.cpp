@@ -76,6 +76,8 @@ private slots:
         QVERIFY(!window.link.pollTimer);
         QVERIFY(!window.serialPort->isOpen());
         QVERIFY(!window.ui->SetKLNStatusBut->isEnabled());
+        const QImage notConnected = QIcon(QStringLiteral(":/image/connect_creating.png")).pixmap(32, 32).toImage();
+        QCOMPARE(window.ui->ConnectBut->icon().pixmap(32, 32).toImage(), notConnected);
 
         // Nothing spins: a second of the event loop takes a small part of a second of CPU.
         const qint64 before = cpuMs();
