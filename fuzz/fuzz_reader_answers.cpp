@@ -1,7 +1,8 @@
-// Arbitrary bytes as what the reader sent: a serial chunk through the status parser, and an
-// USB HID answer through the affix answer check and the HID answer parsers. Checked on every
-// input: nothing is taken from beyond the bytes given, and what is accepted fits the reader's
-// limits.
+// Arbitrary bytes as what the reader sent: a serial chunk through the status parser, what a
+// settings read collected through the search for its answers, and an USB HID answer through the
+// affix answer check and the HID answer parsers (fuzz_hid_answers checks those closer). Checked
+// on every input: nothing is taken from beyond the bytes given, and what is accepted fits the
+// reader's limits.
 
 #include <QByteArray>
 
@@ -32,6 +33,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (used > chunk.size())
         std::abort();
     SerialAnswers::versionText(parsed.versionBytes);
+
+    // What a settings read collected: every byte is either one of the answers or one of the
+    // others, and answers that were found are six whole ones.
+    const SerialAnswers::Found found = SerialAnswers::findAnswers(chunk);
+    if (found.answers.size() + found.others.size() != chunk.size())
+        std::abort();
+    if (found.whole && !SerialAnswers::parse(found.answers).allComplete())
+        std::abort();
+    if (!found.whole && !found.answers.isEmpty())
+        std::abort();
 
     if (const auto length = Frames::affixAnswerLength(chunk)) {
         if (*length > Frames::MaxAffixCodes || *length + 2 > chunk.size())

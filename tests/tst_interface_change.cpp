@@ -132,7 +132,8 @@ private slots:
         window.ChangeModeClick();
         QTest::qWait(100);  // time for a late close to show
 
-        QCOMPARE(closer.count(), 1);  // the question only
+        QCOMPARE(closer.count(), 2);  // the question, then the failure
+        QCOMPARE(closer.last().text, QString("The reader did not get the interface change; the utility stays open."));
         QCOMPARE(Model::instance().hidWriteAttempts(), 1);
         QCOMPARE(debug.count("Unable to write()\n"), 1);
         QCOMPARE(debug.lines().filter(QRegularExpression("^Error: .*\n$")).size(), 1);

@@ -254,7 +254,9 @@ private slots:
         QCOMPARE(frames.size(), 4);
         QCOMPARE(frames[0].mid(1, 3), QByteArray::fromHex("1b4202"));
         QCOMPARE(frames[3].mid(1, 5), QByteArray::fromHex("1b42210150"));
-        QCOMPARE(closer.count(), 0);
+        QCOMPARE(closer.count(), 1);
+        QCOMPARE(closer.last().text,
+                 QString("Writing to the reader failed at the postamble; the reader did not save the page."));
         QVERIFY(bench.pauses().requested().isEmpty());
         QCOMPARE(debug.count("Unable to write()\n"), 1);
         QCOMPARE(debug.lines().filter(QRegularExpression("^Error: .*\n$")).size(), 1);

@@ -116,6 +116,18 @@ QByteArray garbleSerialAnswer(const QByteArray &answer)
     return noise;
 }
 
+QByteArray noise(int size, quint8 avoid)
+{
+    QByteArray bytes(size, '\0');
+    for (int i = 0; i < size; ++i) {
+        quint8 byte = quint8(0x5A + 29 * i);
+        if (byte == 0x0D || byte == 'Q' || byte == avoid)
+            byte = avoid == 0xEE ? 0xEF : 0xEE;
+        bytes[i] = char(byte);
+    }
+    return bytes;
+}
+
 void storeAffix(Settings &settings, quint8 code, const QByteArray &codes)
 {
     const QByteArray kept = codes.left(MaxAffixCodes);

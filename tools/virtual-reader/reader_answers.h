@@ -25,6 +25,9 @@ QByteArray hidAnswer(const Settings &settings, const QByteArray &version, quint8
 QByteArray serialAnswer(const Settings &settings, const QByteArray &version, quint8 code);
 // The same length of noise that does not begin with the header, still ending in 0x0D.
 QByteArray garbleSerialAnswer(const QByteArray &answer);
+// `size` bytes of line noise: no "QKR", no 0x0D, and no byte equal to `avoid`, so that an HID
+// report of it pairs with no request whose complement is not `avoid` either.
+QByteArray noise(int size, quint8 avoid);
 
 // Keeps the first 31 codes of an affix write (0x21, 0x25, 0x29) in the matching field.
 void storeAffix(Settings &settings, quint8 code, const QByteArray &codes);

@@ -309,6 +309,7 @@ void Model::setFaults(const Faults &faults)
     d->faults = faults;
     d->writesUntilFailure = faults.failWriteNumber;
     d->writesUntilVanish = faults.vanishAfterWrites;
+    d->framesSinceFaults = 0;
     if (d->writesUntilVanish == 0) {
         d->pulled = true;
         d->endHidSession();

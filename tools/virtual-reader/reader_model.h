@@ -48,6 +48,14 @@ struct Faults
     bool serialGarbage = false;   // serial answers are replaced by bytes without the header
     bool openRefused = false;     // listed on USB HID, but every open is refused, as when the
                                   // hidraw node belongs to root
+    bool garbleAnswers = false;   // answers are noise: over USB HID a report that pairs with no
+                                  // request, on the serial line bytes with neither header nor
+                                  // final 0x0D
+    int serialAnswerDelayMs = 0;  // each serial answer leaves this long after its frame came
+    // failAllWrites, noAnswer, lateReads, garbleAnswers and serialAnswerDelayMs hold only from
+    // the Nth frame after the setFaults() call on (HID writes, failed ones included, and serial
+    // frames); 0 or 1: from the first. vanishAfterWrites counts serial frames as well.
+    int faultsFromFrame = 0;
 };
 
 class Model
@@ -133,6 +141,8 @@ public:
     // The line keeps every byte and frame it carries (unless failAllWrites loses them), but
     // the reader applies and answers frames only while it is on the serial interface.
     QList<QByteArray> serialReceive(const QByteArray &bytes);
+    // How long the answers serialReceive() just gave wait before they leave (the late fault).
+    int serialAnswerDelayMs() const;
     // What the reader sends on the serial line when it reads a key: the preamble codes when
     // enabled, the ID code, the postamble codes when enabled. Empty when it is not on the
     // serial interface.

@@ -51,6 +51,23 @@ struct Model::Private
     Faults faults;
     int writesUntilFailure = 0;
     int writesUntilVanish = -1;
+    int framesSinceFaults = 0;
+
+    // Counts one more frame and tells whether the gated faults hold for it.
+    bool countFrame()
+    {
+        ++framesSinceFaults;
+        return framesSinceFaults >= faults.faultsFromFrame;
+    }
+    bool gatedFaults() const { return framesSinceFaults >= faults.faultsFromFrame; }
+    // One more frame has gone out to a reader that is to vanish after so many.
+    void countTowardsVanish()
+    {
+        if (writesUntilVanish > 0 && --writesUntilVanish == 0) {
+            pulled = true;
+            endHidSession();
+        }
+    }
 
     quint64 session = 1;
     std::deque<PendingAnswer> hidAnswers;

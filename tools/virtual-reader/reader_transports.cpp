@@ -88,14 +88,15 @@ void Model::Private::applyFrame(const QByteArray &frame)
 
 void Model::Private::queueHidAnswer(const QByteArray &answer, quint8 sequence)
 {
+    const int late = gatedFaults() ? faults.lateReads : 0;
     if (faults.staleFirst) {
         // An answer left over from the request before this one.
         const quint8 older = sequence <= 1 ? 0xFF : quint8(sequence - 1);
         QByteArray stale = answer;
         stale[Answers::HidSequenceByte] = char(0xFF - older);
-        hidAnswers.push_back({stale, faults.lateReads});
+        hidAnswers.push_back({stale, late});
     }
-    hidAnswers.push_back({answer, faults.lateReads});
+    hidAnswers.push_back({answer, late});
 }
 
 quint64 Model::hidOpen(quint16 vendorId, quint16 productId)
@@ -126,8 +127,9 @@ bool Model::hidWrite(quint64 session, const QByteArray &report, QString *error)
         *error = QString::fromLatin1(DisconnectedText);
         return false;
     }
+    const bool gated = d->countFrame();
     const bool numberedFailure = d->writesUntilFailure > 0 && --d->writesUntilFailure == 0;
-    if (d->faults.failAllWrites || numberedFailure) {
+    if ((d->faults.failAllWrites && gated) || numberedFailure) {
         *error = QStringLiteral("write failed: broken pipe");
         return false;
     }
@@ -139,21 +141,20 @@ bool Model::hidWrite(quint64 session, const QByteArray &report, QString *error)
     const quint8 code = payload.size() > 2 ? quint8(payload[2]) : 0xFF;
     const bool isFrame = payload.startsWith("\x1B\x42");
     if (isFrame && Answers::isHidRead(code)) {
-        if (!d->faults.noAnswer) {
+        if (!(d->faults.noAnswer && gated)) {
             const quint8 sequence = report.size() > 49 ? quint8(report[49]) : 0;
-            d->queueHidAnswer(Answers::hidAnswer(d->current, d->version, code, sequence,
-                                                 d->faults.badChecksum, d->faults.countAbove31),
-                              sequence);
+            QByteArray answer = Answers::hidAnswer(d->current, d->version, code, sequence,
+                                                   d->faults.badChecksum, d->faults.countAbove31);
+            if (d->faults.garbleAnswers && gated)
+                answer = Answers::noise(answer.size(), quint8(0xFF - sequence));
+            d->queueHidAnswer(answer, sequence);
         }
     } else if (isFrame) {
         d->applyFrame(payload);
     }
 
-    if (d->writesUntilVanish > 0 && --d->writesUntilVanish == 0) {
-        // Gone before it could answer: the write went out, the answer never comes.
-        d->pulled = true;
-        d->endHidSession();
-    }
+    // Gone before it could answer: the write went out, the answer never comes.
+    d->countTowardsVanish();
     return true;
 }
 
@@ -210,7 +211,7 @@ QList<QByteArray> Model::serialReceive(const QByteArray &bytes)
 {
     QMutexLocker lock(&mutex_);
     QList<QByteArray> replies;
-    if (d->faults.failAllWrites || bytes.isEmpty())
+    if (bytes.isEmpty() || (d->faults.failAllWrites && d->gatedFaults()))
         return replies;
     d->serialStream.append(bytes);
 
@@ -223,23 +224,37 @@ QList<QByteArray> Model::serialReceive(const QByteArray &bytes)
     d->serialPartial.append(bytes);
 
     for (const QByteArray &frame : Answers::cutSerialFrames(d->serialPartial)) {
+        const bool gated = d->countFrame();
+        if (d->faults.failAllWrites && gated)
+            continue;
         d->frames.append(frame);
         if (!d->onSerial())
             continue;
+        d->countTowardsVanish();
+        if (d->pulled)
+            continue;  // gone as the frame came: no answer
         const quint8 code = quint8(frame[2]);
         const bool isRead = Answers::isSerialRead(frame);
         if (!isRead) {
             d->applyFrame(frame);
             continue;
         }
-        if (d->faults.noAnswer)
+        if (d->faults.noAnswer && gated)
             continue;
         QByteArray reply = Answers::serialAnswer(d->current, d->version, code);
         if (d->faults.serialGarbage)
             reply = Answers::garbleSerialAnswer(reply);
+        if (d->faults.garbleAnswers && gated)
+            reply = Answers::noise(reply.size(), 0);
         replies.append(reply);
     }
     return replies;
+}
+
+int Model::serialAnswerDelayMs() const
+{
+    QMutexLocker lock(&mutex_);
+    return d->gatedFaults() ? d->faults.serialAnswerDelayMs : 0;
 }
 
 QByteArray Model::serialIdCodeOutput(const QByteArray &idCode) const

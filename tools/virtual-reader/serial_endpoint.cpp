@@ -106,7 +106,7 @@ void SerialEndpoint::Private::receive()
             return;
         const QList<QByteArray> replies = model.serialReceive(QByteArray(buffer, int(n)));
         const bool split = model.faults().splitSerialAnswers;
-        const Clock::time_point now = Clock::now();
+        const Clock::time_point now = Clock::now() + milliseconds(model.serialAnswerDelayMs());
         for (const QByteArray &reply : replies) {
             if (split) {
                 held += reply;
@@ -182,7 +182,14 @@ void SerialEndpoint::Private::run()
             break;
         if (fds[0].revents & POLLIN)
             receive();
-        else if (fds[0].revents & (POLLHUP | POLLERR))
+        if (model.pulledOut() && master >= 0) {
+            // A reader pulled out takes its port with it: the utility's side of the line hangs up.
+            closeFd(master);
+            std::lock_guard<std::mutex> lock(outMutex);
+            outgoing.clear();
+            held.clear();
+        }
+        else if (master < 0 || (fds[0].revents & (POLLHUP | POLLERR)))
             std::this_thread::sleep_for(milliseconds(IdlePollMs));  // nobody on the far side
         const Clock::time_point now = Clock::now();
         releaseHeld(now);

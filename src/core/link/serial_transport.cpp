@@ -65,8 +65,13 @@ int SerialTransport::receive(QByteArray &into, int timeoutMs)
     return into.size();
 }
 
+bool SerialTransport::meansLineGone(int serialPortError)
+{
+    return serialPortError == QSerialPort::ResourceError || serialPortError == QSerialPort::ReadError;
+}
+
 bool SerialTransport::lineGone() const
 {
-    // Closing the far side leaves the port open but in a resource error.
-    return !port_ || !port_->isOpen() || port_->error() == QSerialPort::ResourceError;
+    // Closing the far side leaves the port open, in an error.
+    return !port_ || !port_->isOpen() || meansLineGone(port_->error());
 }

@@ -38,6 +38,10 @@ public:
 
     QSerialPort *port() const { return port_; }
 
+    // The port's device is gone: a write found it gone (resource error), or a read found the
+    // line hung up (a read error that repeats at every turn of the event loop).
+    static bool meansLineGone(int serialPortError);
+
 private:
     QSerialPort *port_;
     std::unique_ptr<QSerialPort> owned_;

@@ -49,6 +49,70 @@ Parsed parse(const QByteArray &chunk)
     return parsed;
 }
 
+namespace {
+
+// The length of answer `index` (0 version, 1 options, 2 output window, 3 to 5 the affixes)
+// when one that ends in 0x0D lies whole at `at`; 0 otherwise.
+int answerLengthAt(const QByteArray &bytes, int at, int index)
+{
+    const int left = bytes.size() - at;
+    int length = FixedAnswerSize;
+    if (index >= 3) {
+        if (left < 4)
+            return 0;
+        length = quint8(bytes[at + 3]) + 5;
+    }
+    if (left < length || bytes[at + length - 1] != '\r')
+        return 0;
+    return length;
+}
+
+}  // namespace
+
+Found findAnswers(const QByteArray &collected)
+{
+    Found found;
+    const QByteArray header("QKR");
+    for (int start = collected.indexOf(header); start >= 0; start = collected.indexOf(header, start + 1)) {
+        if (answerLengthAt(collected, start, 0) == 0)
+            continue;
+        struct Span { int at, length; };
+        Span spans[AnswerCount] = {{start, FixedAnswerSize}};
+        int next = start + FixedAnswerSize;
+        int index = 1;
+        for (; index < AnswerCount; ++index) {
+            int at = -1;
+            for (int look = collected.indexOf(header, next); look >= 0; look = collected.indexOf(header, look + 1)) {
+                if (answerLengthAt(collected, look, index) > 0) {
+                    at = look;
+                    break;
+                }
+            }
+            if (at < 0 && answerLengthAt(collected, next, index) > 0)
+                at = next;
+            if (at < 0)
+                break;
+            spans[index] = {at, answerLengthAt(collected, at, index)};
+            next = at + spans[index].length;
+        }
+        if (index < AnswerCount)
+            continue;
+        found.whole = true;
+        int from = 0;
+        for (const Span &span : spans) {
+            found.others += collected.mid(from, span.at - from);
+            found.answers += collected.mid(span.at, span.length);
+            from = span.at + span.length;
+        }
+        found.others += collected.mid(from);
+        return found;
+    }
+    // A reader whose answers do not each end in 0x0D: taken by position, as one chunk.
+    found.whole = parse(collected).allComplete();
+    (found.whole ? found.answers : found.others) = collected;
+    return found;
+}
+
 QString versionText(const QByteArray &versionBytes)
 {
     const int end = versionBytes.indexOf('\0');

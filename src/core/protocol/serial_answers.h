@@ -36,6 +36,21 @@ struct Parsed
 // only the header at the start and the 0x0D at the very end.
 Parsed parse(const QByteArray &chunk);
 
+// The answers to a settings read, found in what the line brought while the read collected
+// them. The reader types a key's ID code on the line whenever a key is read, so such bytes may
+// come before, after or between its answers.
+struct Found
+{
+    bool whole = false;  // all six answers were found, each ending in 0x0D
+    QByteArray answers;  // the six answers back to back: a chunk that parse() takes whole
+    QByteArray others;   // every other byte, in the order it came
+};
+// The version answer is "QKR" with 0x0D in its byte 7; each next answer is taken at the first
+// place after the one before where it starts with the same header, or, for a reader whose
+// answers carry other headers, right after it. Without all six, each ending in 0x0D, the
+// bytes are the answers only when parse() takes them whole as they stand.
+Found findAnswers(const QByteArray &collected);
+
 // The version text: the 8 bytes as UTF-8 up to the first 0x00 among them.
 QString versionText(const QByteArray &versionBytes);
 

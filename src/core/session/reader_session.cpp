@@ -168,7 +168,11 @@ ReaderSession::SettingsRead ReaderSession::readOverSerial()
     // The reader answers on its own time: collect what it sends. Only a whole set of answers
     // is a success.
     read.serialAnswers = collectSerialAnswers();
-    const SerialAnswers::Parsed parsed = SerialAnswers::parse(read.serialAnswers);
+    // A key read while the reader answered puts its ID code among the answers; the answers
+    // are taken from where they are.
+    const SerialAnswers::Found found = SerialAnswers::findAnswers(read.serialAnswers);
+    read.answerChunk = found.answers;
+    const SerialAnswers::Parsed parsed = SerialAnswers::parse(found.whole ? found.answers : read.serialAnswers);
     if (parsed.complete >= 1) {
         read.record.version = parsed.versionBytes;
         read.record.options = parsed.options;
@@ -215,7 +219,7 @@ QByteArray ReaderSession::collectSerialAnswers()
     collected = chunk;
     // The reader may hold its answers back and send them in parts, some way apart in time:
     // a pause in the line says nothing, only a whole set of answers ends the wait early.
-    while (!SerialAnswers::parse(collected).allComplete()) {
+    while (!SerialAnswers::findAnswers(collected).whole) {
         const qint64 left = SerialAnswerDeadlineMs - sinceStart.elapsed();
         if (left <= 0)
             break;

@@ -27,12 +27,15 @@ public:
         bool hasCountry = false;   // only USB HID answers with the keyboard country
         bool affixRead[3] = {};    // preamble, postamble, remove data taken
         QByteArray serialAnswers;  // what the serial line brought after the read frames
+        QByteArray answerChunk;    // the six serial answers found in it, back to back; empty
+                                   // when they were not all there
     };
     // Over USB HID: the status, then the three affixes, one exchange each; the read ends at the
     // first answer that does not come. An affix answer that is refused (count, checksum) is
     // left out, and the read goes on. Over the serial line: the six read frames, 100 ms apart,
     // then what the reader sends is collected until the six answers are whole in it or
-    // SerialAnswerDeadlineMs have passed.
+    // SerialAnswerDeadlineMs have passed. Other bytes among them (a key read meanwhile) are
+    // left out of the answers.
     SettingsRead readSettings();
 
     // The frames of the record (options, output window, keyboard country over USB HID, the

@@ -23,4 +23,6 @@ struct LinkState
     quint8 statusPreRead = 0;         // ReadStatus made its preliminary read since the last connect
     quint8 statusShown = 0;           // ReadStatus showed the record since the last connect
     QString firmwareVersion;          // the version last read from the reader
+    int readerCountry = 0;            // the keyboard country the reader last reported over USB
+                                      // HID, whether or not KB_cmb lists it; 0 until one came
 };

@@ -70,6 +70,8 @@ private:
     // Helpers of the rooms that define the slots above; each is defined beside its slot.
     // (link/connection.cpp)
     void disconnectLink();
+    // (link/connection.cpp) the serial port of the link reported that its device is gone.
+    void serialLineGone(QSerialPort *port, const QString &portName);
     // (maintenance/interface_change.cpp) drops the link after an interface change, closes the window.
     void leaveForOtherInterface();
     // (link/connection.cpp) the link the window holds, for a reader session: the serial port

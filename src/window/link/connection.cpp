@@ -5,6 +5,7 @@
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSerialPort>
@@ -72,6 +73,15 @@ void MainWindow::disconnectLink()
     EnableControls(false);
 }
 
+void MainWindow::serialLineGone(QSerialPort *port, const QString &portName)
+{
+    if (port != serialPort || !link.connected || !link.serialActive)
+        return;
+    disconnectLink();
+    QMessageBox::warning(nullptr, tr("Connect Device"),
+                         tr("The serial port %1 is gone; the reader was disconnected.").arg(portName));
+}
+
 void MainWindow::ConnectClick()
 {
     if (link.connected) {
@@ -136,6 +146,16 @@ void MainWindow::ConnectClick()
             warnIfAccessDenied(access);
             return;
         }
+        // A port whose device went away (the reader pulled out, the far side of the line
+        // closed) stays open, and its read notifier fires without end: each read finds the
+        // line hung up (a read error), each write a resource error. The link is taken down
+        // once the slot that met the error has finished.
+        const QString portName = ui->SerialNameEdit->text();
+        QSerialPort *const port = serialPort;
+        connect(port, &QSerialPort::errorOccurred, this, [this, port, portName](QSerialPort::SerialPortError error) {
+            if (SerialTransport::meansLineGone(error))
+                QTimer::singleShot(0, port, [this, port, portName] { serialLineGone(port, portName); });
+        });
         delete link.pollTimer;  // one poll timer at any time
         link.pollTimer = new QTimer(this);
         connect(link.pollTimer, SIGNAL(timeout()), this, SLOT(onReadyRead()));

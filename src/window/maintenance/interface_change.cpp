@@ -24,9 +24,12 @@ void MainWindow::ChangeModeClick()
 
     std::unique_ptr<Transport> transport = linkTransport();
     const SessionResult result = ReaderSession(*transport, link.frameSequence).changeInterface();
-    // A serial write goes unchecked; a USB HID write that fails keeps the utility open.
-    if (result.outcome == SessionResult::Outcome::FrameFailed)
+    // The reader stays where it is when the frame did not reach it: so does the utility.
+    if (!result.ok()) {
+        QMessageBox::warning(nullptr, tr("Change Mode"),
+                             tr("The reader did not get the interface change; the utility stays open."));
         return;
+    }
     leaveForOtherInterface();
 }
 

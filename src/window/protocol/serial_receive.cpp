@@ -38,6 +38,15 @@ int receiveChunk(MainWindow &window, const QByteArray &chunk)
     return window.DisplayKLNValue(chunk);
 }
 
+int receiveRead(MainWindow &window, const QByteArray &collected, const QByteArray &answers)
+{
+    if (answers.isEmpty() || answers == collected)
+        return receiveChunk(window, collected);
+    echoChunk(window.ui->ScannerEdit, collected);
+    qDebug().noquote().nospace() << "bytes:" << collected.toHex();
+    return window.DisplayKLNValue(answers);
+}
+
 }  // namespace SerialReceive
 
 void MainWindow::onReadyRead()

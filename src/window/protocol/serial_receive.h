@@ -11,6 +11,11 @@ namespace SerialReceive {
 // status parser. Returns what the parser returned (0 shown, -1 dropped or incomplete).
 int receiveChunk(MainWindow &window, const QByteArray &chunk);
 
+// What a settings read collected: all of it echoed and logged as one chunk, in the order it
+// came, and only the answers found in it (when found) handed to the status parser, so that a
+// key's ID code among them is shown and does not spoil the read.
+int receiveRead(MainWindow &window, const QByteArray &collected, const QByteArray &answers);
+
 // Appends the chunk, as UTF-8 up to its first 0x00, at the end of the text. The cost does
 // not grow with what the edit already holds.
 void echoChunk(QTextEdit *edit, const QByteArray &chunk);

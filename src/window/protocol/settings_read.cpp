@@ -46,8 +46,8 @@ void MainWindow::GetKLNValueClick()
         const ReaderSession::SettingsRead read = ReaderSession(*transport, link.frameSequence).readSettings();
         ui->KB_cmb->setEnabled(false);  // no read command returns the country here
         // What came is taken apart through the same path as every chunk.
-        const bool complete =
-            !read.serialAnswers.isEmpty() && SerialReceive::receiveChunk(*this, read.serialAnswers) == 0;
+        const bool complete = !read.serialAnswers.isEmpty()
+            && SerialReceive::receiveRead(*this, read.serialAnswers, read.answerChunk) == 0;
         if (!link.hidActive) {
             tell(complete ? SuccessText : VersionFailText);
             return;
@@ -69,6 +69,7 @@ void MainWindow::GetKLNValueClick()
     SettingsPage::showOutputWindow(*ui, read.record.outputStart, read.record.outputLength, true);
     ui->KB_cmb->setEnabled(true);
     ui->KB_cmb->setCurrentIndex(read.record.kbCountry);
+    link.readerCountry = read.record.kbCountry;
 
     QLineEdit *const edits[] = {ui->PreAmbleEdit, ui->PostAmbleEdit, ui->RemoveDataEdit};
     const QByteArray *const codes[] = {&read.record.pre, &read.record.post, &read.record.remove};
