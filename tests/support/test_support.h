@@ -30,6 +30,11 @@ public:
     // Also called with each box before it is answered.
     void setInspector(std::function<void(QMessageBox *)> inspector) { inspector_ = std::move(inspector); }
 
+    // Runs the event loop until `count` boxes in all have been answered, or the time is up.
+    // False when they did not come: a test that expects a box fails within seconds, not at
+    // the test runner's time-out.
+    bool waitForBoxes(int count, int timeoutMs = 3000);
+
     const QList<Box> &boxes() const { return boxes_; }
     int count() const { return boxes_.size(); }
     Box last() const { return boxes_.isEmpty() ? Box() : boxes_.last(); }
@@ -42,6 +47,16 @@ private:
     QList<Box> boxes_;
     QTimer timer_;
 };
+
+// Every test program with a QApplication has one watchdog: a modal window that stays open for
+// longer than its patience (3 s), with nobody to answer it (no ModalCloser armed, or a dialog
+// that is no message box), is closed and fails the running test, naming its title and text.
+// Without it such a window would sit until the test runner gives up, minutes later.
+namespace ModalWatchdog {
+void setPatienceMs(int ms);   // back to the default with 0
+// Where the failure goes; by default QTest::qFail. Null puts the default back.
+void setReporter(std::function<void(const QString &)> reporter);
+}  // namespace ModalWatchdog
 
 // Collects the lines written to the debug channel while it lives (and still passes them on
 // when KEYLON2_TEST_VERBOSE is set).
