@@ -12,8 +12,8 @@ namespace SerialReceive {
 // status parser. Returns what the parser returned (0 shown, -1 dropped or incomplete).
 int receiveChunk(MainWindow &window, const QByteArray &chunk);
 
-// Appends the chunk, as UTF-8 up to its first 0x00, at the end of the text. The cost does
-// not grow with what the edit already holds.
+// Appends the chunk, as UTF-8 without its 0x00 bytes, at the end of the text; a character
+// that the chunk ends inside is shown when the next chunk for the same edit finishes it.
 void echoChunk(QTextEdit *edit, const QByteArray &chunk);
 
 // After the read frames: gathers what the reader sends until the six answers are whole in it
