@@ -25,8 +25,15 @@ ModalCloser::~ModalCloser() = default;
 
 void ModalCloser::poll()
 {
-    auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-    if (!box || !box->isVisible() || box->property("keylon2TestAnswered").toBool())
+    QWidget *modal = QApplication::activeModalWidget();
+    auto *box = qobject_cast<QMessageBox *>(modal);
+    if (!box) {
+        auto *dialog = qobject_cast<QDialog *>(modal);
+        if (dialog && dialog->isVisible() && dialogHandler_)
+            dialogHandler_(dialog);
+        return;
+    }
+    if (!box->isVisible() || box->property("keylon2TestAnswered").toBool())
         return;
     box->setProperty("keylon2TestAnswered", true);
     boxes_.append({box->windowTitle(), box->text(), box->icon(), box->standardButtons(),

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDialog>
 #include <QMessageBox>
 #include <QObject>
 #include <QString>
@@ -29,6 +30,9 @@ public:
     void setAnswer(QMessageBox::StandardButton answer) { answer_ = answer; }
     // Also called with each box before it is answered.
     void setInspector(std::function<void(QMessageBox *)> inspector) { inspector_ = std::move(inspector); }
+    // Called, while it is on top, with a modal dialog that is no message box; it is left to
+    // the handler to close it.
+    void setDialogHandler(std::function<void(QDialog *)> handler) { dialogHandler_ = std::move(handler); }
 
     // Runs the event loop until `count` boxes in all have been answered, or the time is up.
     // False when they did not come: a test that expects a box fails within seconds, not at
@@ -44,6 +48,7 @@ private:
 
     QMessageBox::StandardButton answer_;
     std::function<void(QMessageBox *)> inspector_;
+    std::function<void(QDialog *)> dialogHandler_;
     QList<Box> boxes_;
     QTimer timer_;
 };
