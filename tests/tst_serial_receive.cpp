@@ -2,6 +2,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTextEdit>
 #include <QtTest>
 
@@ -310,6 +311,34 @@ private slots:
         QVERIFY(ReaderFixture::waitUntil([&] { return w.ui->ScannerEdit->toPlainText().endsWith("001234567877"); }));
     }
 
+    // A minute of key codes at 9600 baud, as the poll takes them: every byte shows, in order.
+    void floodShowsEveryByteInOrder_data()
+    {
+        QTest::addColumn<QByteArray>("postamble");
+        QTest::newRow("with line breaks") << QByteArray("\r");
+        QTest::newRow("one long line") << QByteArray();
+    }
+    void floodShowsEveryByteInOrder()
+    {
+        QFETCH(QByteArray, postamble);
+        model().setFaults([] { VirtualReader::Faults f; f.noAnswer = true; return f; }());
+        ReaderFixture::Reader reader;
+        MainWindow w;
+        reader.connect(w, true);
+        w.ui->ScannerEdit->clear();
+        QByteArray codes;
+        for (int key = 0; codes.size() < 57600; ++key)
+            codes += QByteArray::number(1000000000 + key) + postamble;
+        codes.truncate(57600);
+        for (int at = 0; at < codes.size(); at += 4096)
+            reader.endpoint.sendRaw(codes.mid(at, 4096));
+        QString expected = QString::fromLatin1(codes);
+        expected.replace('\r', '\n');
+        QVERIFY(ReaderFixture::waitUntil([&] { return w.ui->ScannerEdit->toPlainText().size() >= expected.size(); },
+                                         20000));
+        QCOMPARE(w.ui->ScannerEdit->toPlainText(), expected);
+    }
+
     void readStatusUsesItsOwnLayout()
     {
         VirtualReader::Settings settings;
@@ -354,6 +383,17 @@ private slots:
         QVERIFY(QMetaObject::invokeMethod(&w, "ReadStatus"));
         QCOMPARE(model().receivedFrames().size(), 1);
         QVERIFY(w.link.statusPreRead);
+
+        // A new connection starts over: the whole record is read again.
+        w.ui->ConnectBut->click();
+        QVERIFY(!w.link.connected);
+        QVERIFY(ReaderFixture::connectOverHid(w).connected);
+        QVERIFY(!w.link.statusShown);
+        QVERIFY(!w.link.statusPreRead);
+        model().clearReceived();
+        w.link.currentTab = 1;
+        QVERIFY(QMetaObject::invokeMethod(&w, "ReadStatus"));
+        QCOMPARE(model().receivedFrames().size(), 4);
     }
 };
 

@@ -138,6 +138,12 @@ void Model::setDiagnosticProductPresent(bool present)
     d->diagnosticProduct = present;
 }
 
+void Model::setAlsoAnswersTo(quint16 productId)
+{
+    QMutexLocker lock(&mutex_);
+    d->alsoProductId = productId;
+}
+
 bool Model::diagnosticProductPresent() const
 {
     QMutexLocker lock(&mutex_);

@@ -103,7 +103,8 @@ quint64 Model::hidOpen(quint16 vendorId, quint16 productId)
     QMutexLocker lock(&mutex_);
     if (vendorId != VendorId || !d->onHid() || productId == 0)
         return 0;
-    if (productId == d->productId || (productId == DiagnosticProductId && d->diagnosticProduct))
+    if (productId == d->productId || (productId == DiagnosticProductId && d->diagnosticProduct)
+        || productId == d->alsoProductId)
         return d->session;
     return 0;
 }
