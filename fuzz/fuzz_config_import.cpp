@@ -1,9 +1,9 @@
 // Arbitrary bytes as a configuration file, through the import mapping.
 //
-// Checked on every input: reading never fails, no text is longer than the file, and what was
-// read survives being exported and read again (the library's escapes and the UTF-8 text both
-// ways), with the output fields as the numbers export makes of them; texts with characters
-// beyond U+FFFF excepted (see survivesExport).
+// Checked on every input: reading and the check before it never fail, no text is longer than
+// the file, and what was read survives being exported and read again (the library's escapes and
+// the UTF-8 text both ways), with the output fields as the numbers export makes of them; texts
+// with characters beyond U+FFFF excepted (see survivesExport).
 
 #include <QByteArray>
 #include <QCoreApplication>
@@ -77,12 +77,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QByteArray bytes(reinterpret_cast<const char *>(data), int(size));
     const QString input = writeBytes(bytes);
+    // The check before an import never fails on a regular file it can read, whatever it holds.
+    check(ConfigFile::checkReadable(input).result != ConfigFile::ReadCheck::CannotRead);
     const ConfigPage page = ConfigFile::read(input);
     for (const QString *text : {&page.pre, &page.post, &page.remove, &page.outputStart, &page.outputLength})
         check(text->size() <= int(size));
 
     const QString exported = freshPath();
-    ConfigFile::write(exported, page);
+    check(ConfigFile::write(exported, page));
     QFile file(exported);
     check(file.open(QIODevice::ReadOnly));
     const QString copy = writeBytes(file.readAll());

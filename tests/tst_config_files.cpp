@@ -3,6 +3,8 @@
 #include <QTemporaryDir>
 #include <QtWidgets>
 
+#include <sys/stat.h>
+
 #include "app/mainwindow.h"
 #include "config/config_mapping.h"
 #include "config/file_dialogs.h"
@@ -169,10 +171,6 @@ private slots:
         QTest::addColumn<QString>("path");
         QTest::addColumn<ConfigPage>("expected");
         QTest::newRow("only the version") << Data + "fw_only.cfg" << ConfigPage();
-        QTest::newRow("binary garbage") << Data + "garbage.cfg" << ConfigPage();
-        QTest::newRow("another program's INI") << Data + "foreign.ini" << ConfigPage();
-        QTest::newRow("a directory") << Data << ConfigPage();
-        QTest::newRow("no such file") << Data + "missing.cfg" << ConfigPage();
         // Both remove boxes; "false", "TRUE", an empty value and 0; a country past the list.
         ConfigPage both;
         both.removeEnable = both.removeIdCode = both.postEnable = true;
@@ -207,6 +205,107 @@ private slots:
         QCOMPARE(w.link.interfaceSetting, quint8(0));
         QCOMPARE(closer.count(), 0);
         QVERIFY(!w.ui->RemoveDataEdit->isEnabled());
+    }
+
+    // A file that cannot fill the page is refused before anything changes: the page, the
+    // interface and the edits' enabled states stay as they were.
+    void shouldLeaveThePageAsItWasForAFileThatCannotFillIt_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("path");   // for the default load, what becomes Default.cfg
+        QTest::addColumn<QString>("text");
+        const QString leftAsItWas = " The page was left as it was.";
+        QDir(dir.path()).mkdir("folder.cfg");
+        const QString fifo = dir.filePath("pipe.cfg");
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        QFile junk(dir.filePath("junk.cfg"));
+        QVERIFY(junk.open(QIODevice::WriteOnly));
+        QRandomGenerator random(7);
+        QByteArray bytes(2 * 1024 * 1024, '\0');
+        random.fillRange(reinterpret_cast<quint32 *>(bytes.data()), bytes.size() / 4);
+        junk.write(bytes);
+        junk.close();
+
+        QTest::newRow("no such file") << "ImportBut" << dir.filePath("missing.cfg")
+                                      << "Cannot read missing.cfg: No such file or directory." + leftAsItWas;
+        QTest::newRow("a directory") << "ImportBut" << dir.filePath("folder.cfg")
+                                     << "Cannot read folder.cfg: Is a directory." + leftAsItWas;
+        QTest::newRow("a pipe nobody writes to") << "ImportBut" << fifo
+                                                 << "Cannot read pipe.cfg: Not a regular file." + leftAsItWas;
+        QTest::newRow("2 MB of binary data") << "ImportBut" << junk.fileName()
+                                             << "junk.cfg holds no Keylon settings." + leftAsItWas;
+        QTest::newRow("binary with a group line") << "ImportBut" << Data + "garbage.cfg"
+                                                  << "garbage.cfg holds no Keylon settings." + leftAsItWas;
+        QTest::newRow("another program's INI") << "ImportBut" << Data + "foreign.ini"
+                                               << "foreign.ini holds no Keylon settings." + leftAsItWas;
+        QTest::newRow("default: another program's INI") << "DefaultBut" << Data + "foreign.ini"
+                                                        << "Default.cfg holds no Keylon settings." + leftAsItWas;
+        QTest::newRow("default: a directory") << "DefaultBut" << QString()
+                                              << "Cannot read Default.cfg: Is a directory." + leftAsItWas;
+    }
+    void shouldLeaveThePageAsItWasForAFileThatCannotFillIt()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, path);
+        QFETCH(QString, text);
+        QDir here = QDir::current();
+        QFile::remove("Default.cfg");
+        here.rmdir("Default.cfg");
+        if (button == "DefaultBut")
+            QVERIFY(path.isEmpty() ? here.mkdir("Default.cfg") : QFile::copy(path, "Default.cfg"));
+        Window w;
+        setPage(w, fullPage);
+        w.ui->PreAmbleEdit->setEnabled(false);
+        w.link.interfaceSetting = 1;
+        dialogAnswer = path;
+        ModalCloser closer(QMessageBox::Ok);
+        w.findChild<QPushButton *>(button)->click();
+        here.rmdir("Default.cfg");
+        QCOMPARE(closer.count(), 1);
+        QCOMPARE(closer.last().title, QString(button == "DefaultBut" ? "Load Default" : "Open Config"));
+        QCOMPARE(closer.last().text, text);
+        QCOMPARE(closer.last().icon, QMessageBox::Warning);
+        QCOMPARE(closer.last().buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+        QVERIFY(!closer.last().hadParent);
+        QCOMPARE(pageState(pageOf(w)), pageState(fullPage));
+        QCOMPARE(w.link.interfaceSetting, quint8(1));
+        QVERIFY(!w.ui->PreAmbleEdit->isEnabled());
+    }
+
+    // An export that did not reach the disk says so; one that did stays silent.
+    void shouldReportAnExportThatCannotBeWritten_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("text");   // empty: no box
+        QDir(dir.path()).mkdir("taken.cfg");
+        QFile plain(dir.filePath("plain"));
+        QVERIFY(plain.open(QIODevice::WriteOnly));
+        plain.close();
+        QTest::newRow("a directory in the way") << dir.filePath("taken.cfg") << "Cannot write taken.cfg: ";
+        QTest::newRow("a file in the way of the folder") << dir.filePath("plain/x.cfg") << "Cannot write x.cfg: ";
+        QTest::newRow("a writable place") << freshPath() << QString();
+    }
+    void shouldReportAnExportThatCannotBeWritten()
+    {
+        QFETCH(QString, path);
+        QFETCH(QString, text);
+        Window w;
+        setPage(w, fullPage);
+        ModalCloser closer(QMessageBox::Ok);
+        w.exportTo(path);
+        QCOMPARE(QFileInfo(path).isFile(), text.isEmpty());
+        if (text.isEmpty()) {
+            QCOMPARE(closer.count(), 0);
+            return;
+        }
+        QCOMPARE(closer.count(), 1);
+        QCOMPARE(closer.last().title, QString("Config File"));
+        QCOMPARE(closer.last().icon, QMessageBox::Warning);
+        QVERIFY2(closer.last().text.startsWith(text), qPrintable(closer.last().text));
+        QVERIFY2(closer.last().text.endsWith(". Nothing was saved."), qPrintable(closer.last().text));
+        // The system's reason sits between the two.
+        QVERIFY(closer.last().text.size() > text.size() + 22);
+        QVERIFY(!QDir(dir.path()).entryList(QDir::Files).join(' ').contains("taken.cfg."));
     }
 
     // A cancelled dialog or a missing default file changes nothing. The default file fills

@@ -154,6 +154,20 @@ private slots:
         QCOMPARE(model().receivedFrames().size(), 12);  // the settings read again over the new port
     }
 
+    // A port left open keeps its lock file, and the next open of the device fails.
+    void closingTheWindowLetsGoOfTheSerialPort()
+    {
+        ReaderFixture::Reader reader;
+        auto *w = new MainWindow;
+        QVERIFY(reader.connect(*w, true));
+        QPointer<QSerialPort> port = w->serialPort;
+        QVERIFY(port && port->isOpen());
+        delete w;
+        QVERIFY(!port);
+        QSerialPort again(reader.endpoint.portPath());
+        QVERIFY2(again.open(QIODevice::ReadWrite), qPrintable(again.errorString()));
+    }
+
     void failedConnectLeavesNoLinkAndCanBeTriedAgain_data()
     {
         QTest::addColumn<bool>("serial");

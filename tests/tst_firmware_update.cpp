@@ -1,4 +1,6 @@
 #include <QFile>
+#include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSerialPort>
 #include <QTimer>
@@ -55,6 +57,40 @@ QStringList programLines(const DebugCapture &debug)
                                [](const QString &line) { return line.contains("propagateSizeHints"); }),
                 lines.end());
     return lines;
+}
+
+// Plays the operator in front of the writer's dialog: notes what it showed and presses Close
+// once the writer has ended. `step` runs on each look while the writer still runs.
+struct WriterDialog
+{
+    QString output;
+    QString end;
+    bool closeEnabledWhileRunning = false;
+    std::function<void(QDialog *)> step;
+
+    void watch(ModalCloser &closer)
+    {
+        closer.setDialogHandler([this](QDialog *dialog) {
+            auto *close = dialog->findChild<QPushButton *>("closeButton");
+            output = dialog->findChild<QPlainTextEdit *>("writerOutput")->toPlainText();
+            end = dialog->findChild<QLabel *>("writerEnd")->text();
+            if (!close->isEnabled()) {
+                if (step)
+                    step(dialog);
+                return;
+            }
+            if (!dialog->property("closing").toBool()) {
+                dialog->setProperty("closing", true);
+                QTimer::singleShot(0, close, &QPushButton::click);
+            }
+        });
+    }
+};
+
+QString endText(int exitCode)
+{
+    return QString("The firmware writer ended with exit code %1. Connect again when the reader is back.")
+        .arg(exitCode);
 }
 
 // What the window looked like at each pause it asked for.
@@ -117,8 +153,11 @@ private slots:
         recordPauses(window);
         DebugCapture debug;
         ModalCloser closer;
+        WriterDialog dialog;
+        dialog.watch(closer);
         window.FWUpdateClick();
 
+        QCOMPARE(dialog.end, endText(0));
         if (serial) {
             QTRY_COMPARE(Model::instance().serialBytesReceived().toHex(' '), IspFrame.toHex(' '));
             QVERIFY(debug.contains("serial_buf: aa 55"));
@@ -185,15 +224,16 @@ private slots:
         QVERIFY(window.link.hidDevice);
     }
 
-    // Only whether the writer ran to its end counts, not what it said.
+    // Only whether the writer ran to its end counts, not what it said. A writer that is not
+    // there, or may not be executed, is found out before the reader is sent to its loader.
     void shouldJudgeTheWriterByItsEndAlone_data()
     {
         QTest::addColumn<int>("writer");  // exit code, -1 missing, -2 not executable
-        QTest::addColumn<QString>("verdict");
+        QTest::addColumn<QString>("verdict");  // empty: nothing sent, nothing run
         QTest::newRow("exit 0") << 0 << "FWUpdate success";
         QTest::newRow("exit 3") << 3 << "FWUpdate success";
-        QTest::newRow("missing") << -1 << "FWUpdate fail";
-        QTest::newRow("not executable") << -2 << "FWUpdate fail";
+        QTest::newRow("missing") << -1 << QString();
+        QTest::newRow("not executable") << -2 << QString();
     }
     void shouldJudgeTheWriterByItsEndAlone()
     {
@@ -203,17 +243,97 @@ private slots:
             installWriter(qMax(writer, 0), writer != -2);
         Reader reader;
         MainWindow window;
-        QVERIFY(reader.connect(window, false));
+        QVERIFY(reader.connectQuietly(window, false));
         recordPauses(window);
         DebugCapture debug;
         ModalCloser closer;
+        WriterDialog dialog;
+        dialog.watch(closer);
         window.FWUpdateClick();
 
+        if (verdict.isEmpty()) {
+            QCOMPARE(closer.count(), 1);
+            QCOMPARE(closer.last().title, QString("FW Update"));
+            QCOMPARE(closer.last().text, QString("The firmware writer flashmate was not found in %1; nothing was"
+                                                 " sent to the reader.").arg(QDir::currentPath()));
+            QCOMPARE(closer.last().icon, QMessageBox::Warning);
+            QVERIFY(Model::instance().receivedFrames().isEmpty());
+            QVERIFY(!Model::instance().inIspMode());
+            QVERIFY(pauses.isEmpty());
+            QVERIFY(window.link.connected);
+            QVERIFY(window.link.hidDevice);
+            QVERIFY(!debug.contains("FWUpdate fail") && !debug.contains("FWUpdate success"));
+            return;
+        }
         QCOMPARE(programLines(debug).last(), verdict);
-        QCOMPARE(QFile::exists(Marker), writer >= 0);
+        QVERIFY(QFile::exists(Marker));
+        QCOMPARE(dialog.end, endText(writer));
         QCOMPARE(closer.count(), 0);
         QVERIFY(!window.link.connected);
         QVERIFY(!window.link.hidDevice);
+    }
+
+    // A writer that never ends, or that waits for input, keeps the window alive: the dialog
+    // shows what it printed, the event loop runs, and stopping it asks first.
+    void shouldKeepTheWindowAliveWhileTheWriterRuns_data()
+    {
+        QTest::addColumn<QByteArray>("script");
+        QTest::addColumn<bool>("stop");
+        QTest::addColumn<QString>("output");
+        QTest::addColumn<QString>("end");
+        QTest::newRow("never ends, stopped") << QByteArray("echo writing; exec sleep 60") << true
+                                             << "writing\n" << endText(9);
+        QTest::newRow("reads its input") << QByteArray("read line; echo \"got [$line]\"; exit 4") << false
+                                         << "got []\n" << endText(4);
+    }
+    void shouldKeepTheWindowAliveWhileTheWriterRuns()
+    {
+        QFETCH(QByteArray, script);
+        QFETCH(bool, stop);
+        QFETCH(QString, output);
+        QFETCH(QString, end);
+        QFile file(Platform::firmwareWriterProgram());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("#!/bin/sh\n" + script + "\n");
+        file.close();
+        QVERIFY(file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        Reader reader;
+        MainWindow window;
+        window.show();
+        QVERIFY(reader.connectQuietly(window, false));
+        int ticks = 0;
+        QTimer ticker;
+        connect(&ticker, &QTimer::timeout, [&] { ++ticks; });
+        ticker.start(10);
+        DebugCapture debug;
+        ModalCloser closer(QMessageBox::No);
+        WriterDialog dialog;
+        int asked = 0;
+        dialog.step = [&](QDialog *shown) {
+            // Once it has printed: first No (it goes on), then Yes (it stops).
+            if (!stop || dialog.output.isEmpty() || shown->property("asking").toBool() || asked == 2)
+                return;
+            closer.setAnswer(asked == 0 ? QMessageBox::No : QMessageBox::Yes);
+            ++asked;
+            shown->setProperty("asking", true);
+            QTimer::singleShot(0, shown->findChild<QPushButton *>("stopButton"), [shown] {
+                shown->findChild<QPushButton *>("stopButton")->click();
+                shown->setProperty("asking", false);
+            });
+        };
+        dialog.watch(closer);
+        window.FWUpdateClick();
+
+        QVERIFY(ticks > 0);  // the window's own timers ran while the dialog was up
+        QCOMPARE(dialog.output, output);
+        QCOMPARE(dialog.end, end);
+        QCOMPARE(closer.count(), stop ? 2 : 0);
+        for (const ModalCloser::Box &box : closer.boxes()) {
+            QCOMPARE(box.title, QString("FW Update"));
+            QCOMPARE(box.text, QString("Stopping the writer can leave the reader without working firmware. Stop it?"));
+            QCOMPARE(box.buttons, QMessageBox::StandardButtons(QMessageBox::Yes | QMessageBox::No));
+        }
+        QCOMPARE(programLines(debug).last(), QString(stop ? "FWUpdate fail" : "FWUpdate success"));
     }
 };
 

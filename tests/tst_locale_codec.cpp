@@ -50,6 +50,29 @@ private slots:
         QCOMPARE(codecNameForCodePage(codePage), name);
     }
 
+    // Off Windows the code pages come from the locale's character set.
+    void shouldTakeTheCodePageOfTheCharset_data()
+    {
+        QTest::addColumn<QByteArray>("charset");
+        QTest::addColumn<unsigned>("codePage");
+        QTest::newRow("UTF-8") << QByteArray("UTF-8") << 65001u;
+        QTest::newRow("utf8") << QByteArray("utf8") << 65001u;
+        QTest::newRow("ISO-8859-1") << QByteArray("ISO-8859-1") << 28591u;
+        QTest::newRow("ISO8859-1") << QByteArray("ISO8859-1") << 28591u;
+        QTest::newRow("ISO-8859-15") << QByteArray("ISO-8859-15") << 28605u;
+        QTest::newRow("iso8859-15") << QByteArray("iso8859-15") << 28605u;
+        QTest::newRow("KOI8-R") << QByteArray("KOI8-R") << 20866u;
+        QTest::newRow("KOI8-U") << QByteArray("KOI8-U") << 21866u;
+        QTest::newRow("unknown") << QByteArray("ANSI_X3.4-1968") << 65001u;
+        QTest::newRow("empty") << QByteArray() << 65001u;
+    }
+    void shouldTakeTheCodePageOfTheCharset()
+    {
+        QFETCH(QByteArray, charset);
+        QFETCH(unsigned, codePage);
+        QCOMPARE(Platform::codePageOfCharset(charset), codePage);
+    }
+
     void shouldInstallTheOwnCodecFor437()
     {
         DebugCapture debug;

@@ -2,6 +2,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTextEdit>
 #include <QtTest>
 
@@ -189,7 +190,9 @@ private slots:
         }
     }
 
-    void echoStopsAtTheFirstNulAndAppends()
+    // A preamble of [NULL] puts 0x00 before every code: each one shows as nothing, and the
+    // rest of the chunk still shows.
+    void echoDropsEachNulAndAppends()
     {
         model().setFaults([] { VirtualReader::Faults f; f.noAnswer = true; return f; }());
         ReaderFixture::Reader reader;
@@ -197,22 +200,27 @@ private slots:
         reader.connect(w, true);
         w.ui->ScannerEdit->setPlainText("line one\n");
         reader.endpoint.sendRaw(QByteArray("QKR1.2\0\0zzz\r", 12));
-        QVERIFY(ReaderFixture::waitUntil([&] { return w.ui->ScannerEdit->toPlainText() != "line one\n"; }));
-        QCOMPARE(w.ui->ScannerEdit->toPlainText(), QString("line one\nQKR1.2"));
-        // The 0x00 in the version ends the version text too.
+        QVERIFY(ReaderFixture::waitUntil([&] { return w.ui->ScannerEdit->toPlainText().endsWith("zzz\n"); }));
+        QCOMPARE(w.ui->ScannerEdit->toPlainText(), QString("line one\nQKR1.2zzz\n"));
+        // The 0x00 in the version ends the version text.
         QCOMPARE(w.link.firmwareVersion, QString("QKR1.2"));
 
-        // Chunk after chunk, the page reads as if each had been added to the whole plain text.
+        // Chunk after chunk, the page reads as if all the bytes had come in one; a character
+        // cut between two chunks shows once it is whole, never as two replacement characters.
         QTextEdit wholeText;
         w.ui->ScannerEdit->clear();
-        const QList<QByteArray> chunks = {"0012\r", "\n34\r\n", "\xc3\xa9\xe2\x82\xac",
-                                          "<b>x</b>", QByteArray("a\0b", 3), "", "tail"};
+        const QList<QByteArray> chunks = {"0012\r", "\n34\r\n", "\xc3", "\xa9\xe2\x82", "\xac",
+                                          "<b>x</b>", QByteArray("\0a\0\0b\0", 6), "", "\xf0\x9f",
+                                          "\x98\x80tail"};
+        QByteArray all;
         for (const QByteArray &chunk : chunks) {
             SerialReceive::echoChunk(w.ui->ScannerEdit, chunk);
-            const int nul = chunk.indexOf('\0');
-            wholeText.setText(wholeText.toPlainText() + QString::fromUtf8(nul < 0 ? chunk : chunk.left(nul)));
-            QCOMPARE(w.ui->ScannerEdit->toPlainText(), wholeText.toPlainText());
+            all += chunk;
+            QVERIFY(!w.ui->ScannerEdit->toPlainText().contains(QChar::ReplacementCharacter));
         }
+        QTextCursor(wholeText.document()).insertText(QString::fromUtf8(all.constData(), all.size()).remove(QChar(0)));
+        QCOMPARE(w.ui->ScannerEdit->toPlainText(), wholeText.toPlainText());
+        QVERIFY(w.ui->ScannerEdit->toPlainText().endsWith(QString::fromUtf8("\xf0\x9f\x98\x80tail")));
     }
 
     void serialReadFillsThePageAndDisablesTheCountry_data()
@@ -303,6 +311,34 @@ private slots:
         QVERIFY(ReaderFixture::waitUntil([&] { return w.ui->ScannerEdit->toPlainText().endsWith("001234567877"); }));
     }
 
+    // A minute of key codes at 9600 baud, as the poll takes them: every byte shows, in order.
+    void floodShowsEveryByteInOrder_data()
+    {
+        QTest::addColumn<QByteArray>("postamble");
+        QTest::newRow("with line breaks") << QByteArray("\r");
+        QTest::newRow("one long line") << QByteArray();
+    }
+    void floodShowsEveryByteInOrder()
+    {
+        QFETCH(QByteArray, postamble);
+        model().setFaults([] { VirtualReader::Faults f; f.noAnswer = true; return f; }());
+        ReaderFixture::Reader reader;
+        MainWindow w;
+        reader.connect(w, true);
+        w.ui->ScannerEdit->clear();
+        QByteArray codes;
+        for (int key = 0; codes.size() < 57600; ++key)
+            codes += QByteArray::number(1000000000 + key) + postamble;
+        codes.truncate(57600);
+        for (int at = 0; at < codes.size(); at += 4096)
+            reader.endpoint.sendRaw(codes.mid(at, 4096));
+        QString expected = QString::fromLatin1(codes);
+        expected.replace('\r', '\n');
+        QVERIFY(ReaderFixture::waitUntil([&] { return w.ui->ScannerEdit->toPlainText().size() >= expected.size(); },
+                                         20000));
+        QCOMPARE(w.ui->ScannerEdit->toPlainText(), expected);
+    }
+
     void readStatusUsesItsOwnLayout()
     {
         VirtualReader::Settings settings;
@@ -347,6 +383,17 @@ private slots:
         QVERIFY(QMetaObject::invokeMethod(&w, "ReadStatus"));
         QCOMPARE(model().receivedFrames().size(), 1);
         QVERIFY(w.link.statusPreRead);
+
+        // A new connection starts over: the whole record is read again.
+        w.ui->ConnectBut->click();
+        QVERIFY(!w.link.connected);
+        QVERIFY(ReaderFixture::connectOverHid(w).connected);
+        QVERIFY(!w.link.statusShown);
+        QVERIFY(!w.link.statusPreRead);
+        model().clearReceived();
+        w.link.currentTab = 1;
+        QVERIFY(QMetaObject::invokeMethod(&w, "ReadStatus"));
+        QCOMPARE(model().receivedFrames().size(), 4);
     }
 };
 

@@ -6,6 +6,7 @@
 #include <QtTest>
 
 #include "app/mainwindow.h"
+#include "link/usb_probe.h"
 #include "platform/platform.h"
 #include "reader_model.h"
 #include "test_support.h"
@@ -53,6 +54,17 @@ private slots:
     {
         Platform::resetSeams();
         Model::instance().reset();
+    }
+
+    // A reader that answers to both IDs is taken by the first one tried.
+    void shouldProbe0xF100Before0xF108()
+    {
+        Model::instance().setHidProductId(0xF108);
+        Model::instance().setAlsoAnswersTo(0xF100);
+        const UsbProbe::Found found = UsbProbe::openReader();
+        QVERIFY(found.device);
+        hid_close(found.device);
+        QCOMPARE(found.productId, quint16(0xF100));
     }
 
     void shouldProbeForTheReaderAndPreselectItsTransport_data()

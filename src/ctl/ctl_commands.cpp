@@ -122,7 +122,7 @@ int firmwareUpdate(const ReaderList::Reader &reader, Io &io)
 {
     const QString program = Platform::firmwareWriterProgram();
     const QFileInfo writer(program);
-    if (!writer.isFile() || !writer.isExecutable()) {
+    if (!Platform::firmwareWriterRunnable()) {
         io.err << QStringLiteral("The firmware writer %1 was not found in %2; nothing was sent to the reader.")
                       .arg(writer.fileName(), QDir::currentPath())
                << Qt::endl;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDialog>
 #include <QMessageBox>
 #include <QObject>
 #include <QString>
@@ -29,6 +30,14 @@ public:
     void setAnswer(QMessageBox::StandardButton answer) { answer_ = answer; }
     // Also called with each box before it is answered.
     void setInspector(std::function<void(QMessageBox *)> inspector) { inspector_ = std::move(inspector); }
+    // Called, while it is on top, with a modal dialog that is no message box; it is left to
+    // the handler to close it.
+    void setDialogHandler(std::function<void(QDialog *)> handler) { dialogHandler_ = std::move(handler); }
+
+    // Runs the event loop until `count` boxes in all have been answered, or the time is up.
+    // False when they did not come: a test that expects a box fails within seconds, not at
+    // the test runner's time-out.
+    bool waitForBoxes(int count, int timeoutMs = 3000);
 
     const QList<Box> &boxes() const { return boxes_; }
     int count() const { return boxes_.size(); }
@@ -39,9 +48,20 @@ private:
 
     QMessageBox::StandardButton answer_;
     std::function<void(QMessageBox *)> inspector_;
+    std::function<void(QDialog *)> dialogHandler_;
     QList<Box> boxes_;
     QTimer timer_;
 };
+
+// Every test program with a QApplication has one watchdog: a modal window that stays open for
+// longer than its patience (3 s), with nobody to answer it (no ModalCloser armed, or a dialog
+// that is no message box), is closed and fails the running test, naming its title and text.
+// Without it such a window would sit until the test runner gives up, minutes later.
+namespace ModalWatchdog {
+void setPatienceMs(int ms);   // back to the default with 0
+// Where the failure goes; by default QTest::qFail. Null puts the default back.
+void setReporter(std::function<void(const QString &)> reporter);
+}  // namespace ModalWatchdog
 
 // Collects the lines written to the debug channel while it lives (and still passes them on
 // when KEYLON2_TEST_VERBOSE is set).

@@ -162,6 +162,8 @@ QList<quint16> Model::hidProductIds() const
         return ids;
     if (d->productId != 0)
         ids.append(d->productId);
+    if (d->alsoProductId != 0 && d->alsoProductId != d->productId)
+        ids.append(d->alsoProductId);
     if (d->diagnosticProduct && d->productId != DiagnosticProductId)
         ids.append(DiagnosticProductId);
     return ids;
@@ -289,6 +291,12 @@ void Model::setDiagnosticProductPresent(bool present)
 {
     QMutexLocker lock(&mutex_);
     d->diagnosticProduct = present;
+}
+
+void Model::setAlsoAnswersTo(quint16 productId)
+{
+    QMutexLocker lock(&mutex_);
+    d->alsoProductId = productId;
 }
 
 bool Model::diagnosticProductPresent() const

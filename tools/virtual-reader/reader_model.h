@@ -121,6 +121,9 @@ public:
     // another name for itself. Off after reset().
     void setDiagnosticProductPresent(bool present);
     bool diagnosticProductPresent() const;
+    // The reader also answers hid_open with this product ID (0: none), as one that goes by
+    // both of the utility's IDs. None after reset().
+    void setAlsoAnswersTo(quint16 productId);
 
     Faults faults() const;
     void setFaults(const Faults &faults);

@@ -43,6 +43,7 @@ struct Model::Private
     Interface interface = Interface::UsbKeyboard;
     quint16 productId = DefaultProductId;
     bool diagnosticProduct = false;
+    quint16 alsoProductId = 0;
     bool isp = false;
     bool pulled = false;
     int number = 1;                // which reader of the process; kept by reset()

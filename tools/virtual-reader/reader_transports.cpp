@@ -106,7 +106,8 @@ quint64 Model::hidOpen(quint16 vendorId, quint16 productId)
         return 0;
     if (d->faults.openRefused)
         return 0;
-    if (productId == d->productId || (productId == DiagnosticProductId && d->diagnosticProduct))
+    if (productId == d->productId || (productId == DiagnosticProductId && d->diagnosticProduct)
+        || productId == d->alsoProductId)
         return d->session;
     return 0;
 }

@@ -1,5 +1,8 @@
 #include "config/config_mapping.h"
 
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
 #include <QSettings>
 
 namespace ConfigFile {
@@ -24,7 +27,7 @@ int outputNumber(const QString &text)
     return ok ? value : 0;
 }
 
-void write(const QString &path, const ConfigPage &page)
+bool write(const QString &path, const ConfigPage &page, QString *reason)
 {
     QSettings file(path, QSettings::IniFormat);
     file.setIniCodec("UTF-8");
@@ -42,7 +45,54 @@ void write(const QString &path, const ConfigPage &page)
     file.setValue("KEYLON/OutputStart", outputNumber(page.outputStart));
     file.setValue("KEYLON/OutputLength", outputNumber(page.outputLength));
     file.setValue("KEYLON/KBCountry", page.kbCountry);
-    // The file is written when the settings object goes.
+    file.sync();
+    if (file.status() == QSettings::NoError)
+        return true;
+    if (reason) {
+        // The settings library says only that it failed. It writes through a temporary file
+        // beside the target and renames it, so opening one the same way tells why.
+        QSaveFile probe(path);
+        *reason = probe.open(QIODevice::WriteOnly) ? QStringLiteral("Input/output error")
+                                                   : probe.errorString();
+        probe.cancelWriting();
+    }
+    return false;
+}
+
+ReadCheck checkReadable(const QString &path)
+{
+    ReadCheck check;
+    const QFileInfo info(path);
+    // A pipe or a device node would block the open or the read for as long as it likes.
+    if (info.exists() && !info.isFile()) {
+        check.result = ReadCheck::CannotRead;
+        check.reason = info.isDir() ? QStringLiteral("Is a directory")
+                                    : QStringLiteral("Not a regular file");
+        return check;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        check.result = ReadCheck::CannotRead;
+        check.reason = file.errorString();
+        return check;
+    }
+    file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        check.result = ReadCheck::CannotRead;
+        check.reason = file.errorString();
+        return check;
+    }
+    file.close();
+
+    QSettings settings(path, QSettings::IniFormat);
+    settings.setIniCodec("UTF-8");
+    const QStringList groups = settings.childGroups();
+    // A malformed line is reported only once a key has been read.
+    settings.value(QStringLiteral("KEYLON/Interface"));
+    if (settings.status() != QSettings::NoError
+        || (!groups.contains(QStringLiteral("FW")) && !groups.contains(QStringLiteral("KEYLON"))))
+        check.result = ReadCheck::NoKeylonSettings;
+    return check;
 }
 
 ConfigPage read(const QString &path)

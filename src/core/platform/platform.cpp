@@ -1,5 +1,7 @@
 #include "platform/platform.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QSerialPortInfo>
 #include <QThread>
 
@@ -134,6 +136,12 @@ QString firmwareWriterProgram()
 QStringList firmwareWriterArguments()
 {
     return {QStringLiteral("RECONNKLN")};
+}
+
+bool firmwareWriterRunnable()
+{
+    const QFileInfo writer(QDir::current(), firmwareWriterProgram());
+    return writer.isFile() && writer.isExecutable();
 }
 
 void resetSeams()

@@ -42,6 +42,8 @@ QString defaultPortName();
 // The firmware writer's command line, started in the working directory.
 QString firmwareWriterProgram();
 QStringList firmwareWriterArguments();
+// Whether the writer is there, relative to the working directory, and may be executed.
+bool firmwareWriterRunnable();
 
 // Puts every seam back to the real call.
 void resetSeams();

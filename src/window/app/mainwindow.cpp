@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QSerialPort>
 
 #include <hidapi.h>
 
@@ -63,7 +64,11 @@ MainWindow::~MainWindow()
         hid_exit();
     }
     delete ui;
-    // serialPort has no parent and stays open until the process ends.
+    // The port holds a lock file for the device; left open, the lock would outlive the window
+    // and the next start would find the port taken.
+    if (serialPort && serialPort->isOpen())
+        serialPort->close();
+    delete serialPort;
 }
 
 void MainWindow::threadStop() {}

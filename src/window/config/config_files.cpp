@@ -32,6 +32,20 @@ void showOnPage(Ui::MainWindow *ui, const ConfigPage &page)
     ui->KB_cmb->setCurrentIndex(page.kbCountry);
 }
 
+// What a file that cannot fill the page gets instead: a warning, and the page as it was.
+bool acceptFile(const QString &path, const QString &title)
+{
+    const ConfigFile::ReadCheck check = ConfigFile::checkReadable(path);
+    if (check.ok())
+        return true;
+    const QString name = QFileInfo(path).fileName();
+    const QString text = check.result == ConfigFile::ReadCheck::CannotRead
+        ? MainWindow::tr("Cannot read %1: %2. The page was left as it was.").arg(name, check.reason)
+        : MainWindow::tr("%1 holds no Keylon settings. The page was left as it was.").arg(name);
+    QMessageBox::warning(nullptr, title, text);
+    return false;
+}
+
 }  // namespace
 
 void MainWindow::on_ExportBut_clicked()
@@ -58,7 +72,10 @@ void MainWindow::on_ExportBut_clicked()
     page.outputStart = ui->KLNOutStartEdit->text();
     page.outputLength = ui->KLNOutLengthEdit->text();
     page.kbCountry = ui->KB_cmb->currentIndex();
-    ConfigFile::write(path, page);
+    QString reason;
+    if (!ConfigFile::write(path, page, &reason))
+        QMessageBox::warning(nullptr, tr("Config File"),
+                             tr("Cannot write %1: %2. Nothing was saved.").arg(QFileInfo(path).fileName(), reason));
 }
 
 void MainWindow::on_ImportBut_clicked()
@@ -70,6 +87,8 @@ void MainWindow::on_ImportBut_clicked()
         return;
     }
 
+    if (!acceptFile(path, tr("Open Config")))
+        return;
     const ConfigPage page = ConfigFile::read(path);
     link.interfaceSetting = page.interfaceSerial ? 1 : 0;
     showOnPage(ui, page);
@@ -83,6 +102,8 @@ void MainWindow::on_DefaultBut_clicked()
         return;
     }
 
+    if (!acceptFile(path, tr("Load Default")))
+        return;
     // The default file leaves the interface as it is: only an import changes it.
     showOnPage(ui, ConfigFile::read(path));
     QMessageBox::warning(nullptr, tr("Load Default"),

@@ -1,15 +1,26 @@
 #include "app/mainwindow.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QMessageBox>
-#include <QProcess>
 #include <QSerialPort>
 
 #include "link/transport.h"
+#include "maintenance/firmware_writer_dialog.h"
 #include "platform/platform.h"
 #include "session/reader_session.h"
 
 void MainWindow::FWUpdateClick()
 {
+    // Once in its loader the reader waits for the writer; without one it would stay there.
+    if (!Platform::firmwareWriterRunnable()) {
+        QMessageBox::warning(nullptr, tr("FW Update"),
+                             tr("The firmware writer %1 was not found in %2; nothing was sent to the reader.")
+                                 .arg(QFileInfo(Platform::firmwareWriterProgram()).fileName(),
+                                      QDir::currentPath()));
+        return;
+    }
+
     std::unique_ptr<Transport> transport = linkTransport();
     const SessionResult isp = ReaderSession(*transport, link.frameSequence).enterIspMode();
     // Over the serial line the write goes unchecked.
@@ -28,11 +39,10 @@ void MainWindow::FWUpdateClick()
     // All the time the reader gets to come up in ISP mode before the writer looks for it.
     Platform::sleepMs(1000);
 
-    // Only whether the writer ran to an end counts; its exit code and output are its own
-    // business (it reports to the operator itself).
-    QProcess writer;
-    writer.start(Platform::firmwareWriterProgram(), Platform::firmwareWriterArguments(), QIODevice::ReadWrite);
-    if (writer.waitForFinished(-1))
+    // Only whether the writer ran to an end of its own counts; its exit code and output are
+    // for the operator, who sees them in the dialog.
+    FirmwareWriterDialog writer(this);
+    if (writer.run(Platform::firmwareWriterProgram(), Platform::firmwareWriterArguments()))
         qDebug("FWUpdate success");
     else
         qDebug("FWUpdate fail");

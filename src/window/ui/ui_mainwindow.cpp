@@ -86,6 +86,9 @@ void MainWindow::setupUi(QMainWindow *window)
     groupBox_4 = place<QGroupBox>(Membrane_tab, "groupBox_4", 10, 10, 541, 271);
     TrigBut = place<QPushButton>(groupBox_4, "TrigBut", 450, 50, 75, 71);
     ScannerEdit = place<QTextEdit>(groupBox_4, "ScannerEdit", 10, 20, 521, 211);
+    // The page only ever grows by what the reader sends; an undo record of every chunk would
+    // double what a day of key codes costs in memory.
+    ScannerEdit->setUndoRedoEnabled(false);
     ClearBut = place<QPushButton>(groupBox_4, "ClearBut", 440, 240, 75, 23);
     tabWidget->addTab(Membrane_tab, QString());
 

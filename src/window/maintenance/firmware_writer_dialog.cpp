@@ -1,0 +1,114 @@
+#include "maintenance/firmware_writer_dialog.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+FirmwareWriterDialog::FirmwareWriterDialog(QWidget *parent)
+    : QDialog(parent)
+    , output_(new QPlainTextEdit(this))
+    , end_(new QLabel(this))
+    , stop_(new QPushButton(tr("Stop the writer"), this))
+    , close_(new QPushButton(tr("Close"), this))
+{
+    setObjectName(QStringLiteral("FirmwareWriterDialog"));
+    setWindowTitle(tr("FW Update"));
+    setModal(true);
+    output_->setObjectName(QStringLiteral("writerOutput"));
+    output_->setReadOnly(true);
+    end_->setObjectName(QStringLiteral("writerEnd"));
+    end_->setWordWrap(true);
+    stop_->setObjectName(QStringLiteral("stopButton"));
+    close_->setObjectName(QStringLiteral("closeButton"));
+    close_->setEnabled(false);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(stop_);
+    buttons->addWidget(close_);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(output_);
+    layout->addWidget(end_);
+    layout->addLayout(buttons);
+    resize(480, 300);
+
+    connect(stop_, &QPushButton::clicked, this, &FirmwareWriterDialog::askToStop);
+    connect(close_, &QPushButton::clicked, this, &QDialog::accept);
+    connect(&writer_, &QProcess::readyRead, this, &FirmwareWriterDialog::showOutput);
+    connect(&writer_, QOverload<int, QProcess::ExitStatus>::of(&QProcess::finished), this,
+            [this](int exitCode, QProcess::ExitStatus) { showEnd(exitCode); });
+    connect(&writer_, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
+        if (error != QProcess::FailedToStart)
+            return;
+        output_->appendPlainText(writer_.errorString());
+        showEnd(-1);
+    });
+}
+
+FirmwareWriterDialog::~FirmwareWriterDialog()
+{
+    if (writer_.state() != QProcess::NotRunning) {
+        writer_.kill();
+        writer_.waitForFinished(1000);
+    }
+}
+
+bool FirmwareWriterDialog::run(const QString &program, const QStringList &arguments)
+{
+    // A writer that waits for input would otherwise wait for ever: nobody types into it.
+    writer_.setStandardInputFile(QProcess::nullDevice());
+    writer_.setProcessChannelMode(QProcess::MergedChannels);
+    running_ = true;
+    writer_.start(program, arguments);
+    if (!ended_)
+        exec();
+    return ended_ && !stopped_ && writer_.error() != QProcess::FailedToStart;
+}
+
+void FirmwareWriterDialog::reject()
+{
+    if (running_)
+        askToStop();
+    else
+        QDialog::reject();
+}
+
+void FirmwareWriterDialog::askToStop()
+{
+    if (!running_)
+        return;
+    const auto answer = QMessageBox::question(
+        this, tr("FW Update"),
+        tr("Stopping the writer can leave the reader without working firmware. Stop it?"),
+        QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    if (answer != QMessageBox::Yes || !running_)
+        return;
+    stopped_ = true;
+    writer_.kill();
+}
+
+void FirmwareWriterDialog::showOutput()
+{
+    const QString text = QString::fromLocal8Bit(writer_.readAll());
+    output_->moveCursor(QTextCursor::End);
+    output_->insertPlainText(text);
+    output_->moveCursor(QTextCursor::End);
+}
+
+void FirmwareWriterDialog::showEnd(int exitCode)
+{
+    if (ended_)
+        return;
+    showOutput();
+    running_ = false;
+    ended_ = true;
+    end_->setText(tr("The firmware writer ended with exit code %1. Connect again when the reader is back.")
+                      .arg(exitCode));
+    stop_->setEnabled(false);
+    close_->setEnabled(true);
+    close_->setDefault(true);
+    close_->setFocus();
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QDialog>
+#include <QProcess>
+
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+
+// Runs the firmware writer and keeps the operator company while it works: its output as it
+// comes, its end, and a way to stop it that asks first. The window behind keeps painting.
+class FirmwareWriterDialog : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit FirmwareWriterDialog(QWidget *parent = nullptr);
+    ~FirmwareWriterDialog() override;
+
+    // Starts the writer and shows the dialog until the operator closes it after the end.
+    // True when the writer ran to an end of its own; false when it could not be started or
+    // was stopped.
+    bool run(const QString &program, const QStringList &arguments);
+
+public slots:
+    void reject() override;  // while the writer runs: the same question as the stop button
+
+private:
+    void askToStop();
+    void showOutput();
+    void showEnd(int exitCode);
+
+    QProcess writer_;
+    QPlainTextEdit *output_;
+    QLabel *end_;
+    QPushButton *stop_;
+    QPushButton *close_;
+    bool running_ = false;
+    bool stopped_ = false;
+    bool ended_ = false;
+};
