@@ -8,6 +8,7 @@
 #include <cstdio>
 
 #include "app/mainwindow.h"
+#include "quiet_debug.h"
 #include "protocol/serial_receive.h"
 #include "ui/ui_mainwindow.h"
 
@@ -43,10 +44,7 @@ double echoCost(int total, int window, bool wholeText)
 
 int main(int argc, char **argv)
 {
-    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &message) {
-        if (type != QtDebugMsg)
-            std::fprintf(stderr, "%s\n", qPrintable(message));
-    });
+    quietDebugLines();
     QApplication app(argc, argv);
     std::printf("Status page echo of an 11-byte chunk, mean of the last 100 chunks:\n");
     for (int total : {1000, 100000}) {

@@ -16,6 +16,7 @@
 #include <unistd.h>
 
 #include "app/mainwindow.h"
+#include "quiet_debug.h"
 #include "protocol/serial_receive.h"
 #include "ui/ui_mainwindow.h"
 
@@ -87,11 +88,7 @@ void flood(int bytes, bool lineBreaks)
 
 int main(int argc, char **argv)
 {
-    // The receive path's debug lines would only slow the figures down.
-    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &message) {
-        if (type != QtDebugMsg)
-            std::fprintf(stderr, "%s\n", qPrintable(message));
-    });
+    quietDebugLines();
     QApplication app(argc, argv);
     QList<int> sizes;
     for (int i = 1; i < argc; ++i)

@@ -24,6 +24,7 @@
 #include <vector>
 
 #include "app/mainwindow.h"
+#include "quiet_debug.h"
 #include "platform/platform.h"
 #include "reader_model.h"
 #include "serial_endpoint.h"
@@ -188,11 +189,7 @@ bool benchSerial()
 
 int main(int argc, char **argv)
 {
-    // The program's debug lines would only slow the figures down.
-    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &message) {
-        if (type != QtDebugMsg)
-            std::fprintf(stderr, "%s\n", qPrintable(message));
-    });
+    quietDebugLines();
     QApplication app(argc, argv);
     if (argc > 1)
         Runs = qMax(1, QByteArray(argv[1]).toInt());

@@ -15,6 +15,26 @@ namespace {
 
 constexpr int QuietMs = 100;
 
+// Opens the reader, runs one session operation on it and closes the link again; Success, or
+// the exit code of what went wrong, told on standard error.
+int runOnReader(const ReaderList::Reader &reader, Io &io,
+                SessionResult (ReaderSession::*operation)())
+{
+    Opened opened = open(reader);
+    if (!opened.transport) {
+        io.err << opened.error << Qt::endl;
+        return opened.exitCode;
+    }
+    quint8 sequence = 1;
+    ReaderSession session(*opened.transport, sequence);
+    const SessionResult result = (session.*operation)();
+    if (!result.ok()) {
+        io.err << reader.device() << ": " << result.describe() << Qt::endl;
+        return ReaderFailed;
+    }
+    return Success;
+}
+
 }  // namespace
 
 QString helpText()
@@ -59,17 +79,8 @@ int setInterface(const ReaderList::Reader &reader, bool serial, Io &io)
         io.out.flush();
         return Success;
     }
-    Opened opened = open(reader);
-    if (!opened.transport) {
-        io.err << opened.error << Qt::endl;
-        return opened.exitCode;
-    }
-    quint8 sequence = 1;
-    const SessionResult result = ReaderSession(*opened.transport, sequence).changeInterface();
-    if (!result.ok()) {
-        io.err << reader.device() << ": " << result.describe() << Qt::endl;
-        return ReaderFailed;
-    }
+    if (const int failed = runOnReader(reader, io, &ReaderSession::changeInterface))
+        return failed;
     io.out << reader.device() << ": the reader switches to the " << (serial ? "serial" : "USB keyboard")
            << " interface\n";
     io.out.flush();
@@ -128,19 +139,9 @@ int firmwareUpdate(const ReaderList::Reader &reader, Io &io)
                << Qt::endl;
         return UsageError;
     }
-    {
-        Opened opened = open(reader);
-        if (!opened.transport) {
-            io.err << opened.error << Qt::endl;
-            return opened.exitCode;
-        }
-        quint8 sequence = 1;
-        const SessionResult result = ReaderSession(*opened.transport, sequence).enterIspMode();
-        if (!result.ok()) {
-            io.err << reader.device() << ": " << result.describe() << Qt::endl;
-            return ReaderFailed;
-        }
-    }  // the link goes, so that the writer finds the reader free
+    // The link goes with the operation, so that the writer finds the reader free.
+    if (const int failed = runOnReader(reader, io, &ReaderSession::enterIspMode))
+        return failed;
 
     // All the time the reader gets to come up in ISP mode before the writer looks for it.
     Platform::sleepMs(1000);
