@@ -125,12 +125,12 @@ void MainWindow::ConnectClick()
     }
 
     if (ui->Searal_radcmd->isChecked()) {
-        // Only the latest port object is kept. The one it replaces is closed by now (a
-        // disconnect or a failed open); deleting it also frees the port should a path that
-        // dropped the link have left it open.
         // No reader port was found at start-up: the reader may have been plugged in since.
         if (ui->SerialNameEdit->text() == Platform::defaultPortName())
             ui->SerialNameEdit->setText(PortChoice::readerPort(Platform::enumeratePorts()));
+        // Only the latest port object is kept. The one it replaces is closed by now (a
+        // disconnect or a failed open); deleting it also frees the port should a path that
+        // dropped the link have left it open.
         delete serialPort;
         serialPort = new QSerialPort(ui->SerialNameEdit->text());
         SerialTransport::setUpLine(*serialPort);
