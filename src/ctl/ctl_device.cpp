@@ -2,24 +2,16 @@
 
 #include <QSerialPort>
 
-#include <cerrno>
 #include <hidapi.h>
-#include <unistd.h>
 
 #include "ctl.h"
+#include "link/access_check.h"
 #include "link/hid_transport.h"
 #include "link/serial_transport.h"
 
 namespace Ctl {
 
 namespace {
-
-QString permissionText(const QString &node)
-{
-    return QStringLiteral("The reader is attached, but this user may not open %1. Install the udev "
-                          "rules (see the README), then unplug and plug the reader in again.")
-        .arg(node);
-}
 
 QString foundText(const QList<ReaderList::Reader> &readers)
 {
@@ -94,7 +86,7 @@ Opened open(const ReaderList::Reader &reader)
             opened.transport = std::move(port.transport);
         } else if (port.permissionDenied) {
             opened.exitCode = PermissionDenied;
-            opened.error = permissionText(reader.path);
+            opened.error = AccessCheck::deniedText(reader.path);
         } else {
             opened.exitCode = NoReader;
             opened.error = QStringLiteral("cannot open %1: %2").arg(reader.device(), port.error);
@@ -110,11 +102,10 @@ Opened open(const ReaderList::Reader &reader)
     }
     const wchar_t *text = hid_error(nullptr);
     const QString error = text ? QString::fromWCharArray(text) : QString();
-    // Listed but not opened: the node's permissions, as a missing udev rule leaves them.
-    const bool denied = error.contains(QLatin1String("Permission denied"))
-        || (::access(path.constData(), R_OK | W_OK) != 0 && errno == EACCES);
+    const bool denied =
+        AccessCheck::afterHidOpenPathFailed(reader.path, error).finding == AccessCheck::Finding::Denied;
     opened.exitCode = denied ? PermissionDenied : ReaderFailed;
-    opened.error = denied ? permissionText(reader.path)
+    opened.error = denied ? AccessCheck::deniedText(reader.path)
                           : QStringLiteral("cannot open %1: %2").arg(reader.device(), error);
     return opened;
 }

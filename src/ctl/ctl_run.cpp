@@ -119,15 +119,7 @@ int write(const QString &file, const QList<ReaderList::Reader> &readers, bool ve
     const SettingsRecord record = PageRecord::recordOfPage(ConfigFile::read(file));
     const auto overlong = SettingsWrite::overlongAffixes(record);
     if (!overlong.isEmpty()) {
-        QStringList parts;
-        for (const auto &affix : overlong)
-            parts << QStringLiteral("%1 %2 has %3 codes")
-                         .arg(parts.isEmpty() ? "The" : "the", QLatin1String(affix.name))
-                         .arg(affix.codes);
-        io.err << QStringLiteral("%1; the reader keeps at most %2. Nothing was sent.")
-                      .arg(parts.join(QStringLiteral("; ")))
-                      .arg(Frames::MaxAffixCodes)
-               << Qt::endl;
+        io.err << SettingsWrite::overlongAffixText(overlong) << Qt::endl;
         return UsageError;
     }
 

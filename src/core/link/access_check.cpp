@@ -1,7 +1,14 @@
 #include "link/access_check.h"
 
-#include <hidapi.h>
+#include <QCoreApplication>
 
+#include <cerrno>
+#include <hidapi.h>
+#ifndef Q_OS_WIN
+#include <unistd.h>
+#endif
+
+#include "link/usb_ids.h"
 #include "link/usb_probe.h"
 
 namespace AccessCheck {
@@ -10,17 +17,15 @@ const QString RulesFileName = QStringLiteral("60-keylon2.rules");
 
 namespace {
 
-constexpr quint16 DiagnosticProductId = 0xC141;
-
 [[maybe_unused]] bool wasTried(quint16 listed, quint16 tried)
 {
     if (tried != 0)
         return listed == tried;
-    for (quint16 id : UsbProbe::ProductIds) {
+    for (quint16 id : UsbIds::ProductIds) {
         if (id == listed)
             return true;
     }
-    return listed == DiagnosticProductId;
+    return listed == UsbIds::DiagnosticProductId;
 }
 
 }  // namespace
@@ -32,7 +37,7 @@ Diagnosis afterHidOpenFailed(quint16 productId)
     // The driver gives every user the reader; a failed open there is never the user's rights.
     Q_UNUSED(productId);
 #else
-    hid_device_info *const devices = hid_enumerate(UsbProbe::VendorId, 0);
+    hid_device_info *const devices = hid_enumerate(UsbIds::VendorId, 0);
     for (const hid_device_info *info = devices; info; info = info->next) {
         if (wasTried(info->product_id, productId) && info->path) {
             diagnosis.finding = Finding::Denied;
@@ -64,6 +69,30 @@ Diagnosis afterSerialOpenFailed(QSerialPort::SerialPortError error, const QStrin
     if (error != QSerialPort::PermissionError)
         return {};
     return {Finding::Denied, node};
+}
+
+Diagnosis afterHidOpenPathFailed(const QString &node, const QString &error)
+{
+#ifdef Q_OS_WIN
+    Q_UNUSED(node);
+    Q_UNUSED(error);
+    return {};
+#else
+    const QByteArray path = node.toLocal8Bit();
+    const bool denied = error.contains(QLatin1String("Permission denied"))
+        || (::access(path.constData(), R_OK | W_OK) != 0 && errno == EACCES);
+    if (!denied)
+        return {};
+    return {Finding::Denied, node};
+#endif
+}
+
+QString deniedText(const QString &node)
+{
+    return QCoreApplication::translate(
+               "MainWindow", "The reader is attached, but this user may not open %1. Install the udev rules "
+                             "(%2, see the README), then unplug and plug the reader in again.")
+        .arg(node, RulesFileName);
 }
 
 }  // namespace AccessCheck

@@ -32,6 +32,14 @@ Diagnosis hidReaderRefused();
 // After QSerialPort failed to open node with error.
 Diagnosis afterSerialOpenFailed(QSerialPort::SerialPortError error, const QString &node);
 
+// After hid_open_path failed on a node that hid_enumerate listed, with hid_error's text: the
+// node's permissions, as a missing udev rule leaves them, or something else.
+Diagnosis afterHidOpenPathFailed(const QString &node, const QString &error);
+
+// What the operator is told about a reader whose node this user may not open. A udev rule
+// applies when the device is added, so a new rule needs the reader plugged in again.
+QString deniedText(const QString &node);
+
 // The rules file that grants the user at the desk the reader's nodes.
 extern const QString RulesFileName;
 

@@ -11,7 +11,7 @@ QString readerPort(const QList<Platform::PortRecord> &ports)
             return QString::fromUtf8(port.portName.toLocal8Bit());
     }
     for (const Platform::PortRecord &port : ports) {
-        if (port.vendorId == ReaderVendorId)
+        if (port.vendorId == UsbIds::VendorId)
             return port.portName;
     }
     return Platform::defaultPortName();

@@ -3,13 +3,13 @@
 #include <QList>
 #include <QString>
 
+#include "link/usb_ids.h"
 #include "platform/platform.h"
 
 namespace PortChoice {
 
 // The driver of the reader's virtual COM port describes the port with this text on Windows.
 extern const QString ReaderPortDescription;
-constexpr quint16 ReaderVendorId = 0x0416;
 
 // The port the serial field starts with: the first port whose description starts with the
 // driver's text; else (on Linux the description is the USB product string) the first port on

@@ -5,7 +5,7 @@
 #include <hidapi.h>
 
 #include "link/port_choice.h"
-#include "link/usb_probe.h"
+#include "link/usb_ids.h"
 
 namespace ReaderList {
 
@@ -17,16 +17,16 @@ QString Reader::device() const
 bool isReaderPort(const QString &description, bool hasVendorId, quint16 vendorId)
 {
     return description.startsWith(PortChoice::ReaderPortDescription, Qt::CaseSensitive)
-        || (hasVendorId && vendorId == UsbProbe::VendorId);
+        || (hasVendorId && vendorId == UsbIds::VendorId);
 }
 
 QList<Reader> attached(bool usbHidOnly)
 {
     QList<Reader> readers;
-    hid_device_info *const devices = hid_enumerate(UsbProbe::VendorId, 0);
+    hid_device_info *const devices = hid_enumerate(UsbIds::VendorId, 0);
     for (const hid_device_info *info = devices; info; info = info->next) {
         bool ours = false;
-        for (quint16 productId : UsbProbe::ProductIds)
+        for (quint16 productId : UsbIds::ProductIds)
             ours = ours || info->product_id == productId;
         if (!ours || !info->path)
             continue;

@@ -5,10 +5,10 @@ namespace UsbProbe {
 Found openReader()
 {
     Found found;
-    for (quint16 productId : ProductIds) {
-        found.device = hid_open(VendorId, productId, nullptr);
+    for (quint16 productId : UsbIds::ProductIds) {
+        found.device = hid_open(UsbIds::VendorId, productId, nullptr);
         if (found.device) {
-            found.vendorId = VendorId;
+            found.vendorId = UsbIds::VendorId;
             found.productId = productId;
             break;
         }

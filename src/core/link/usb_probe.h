@@ -4,10 +4,9 @@
 
 #include <hidapi.h>
 
-namespace UsbProbe {
+#include "link/usb_ids.h"
 
-constexpr quint16 VendorId = 0x0416;
-constexpr quint16 ProductIds[] = {0xF100, 0xF108};  // in the order they are tried
+namespace UsbProbe {
 
 struct Found
 {

@@ -16,9 +16,8 @@ QString hidErrorText(hid_device *device)
     return text ? QString::fromWCharArray(text) : QString();
 }
 
-void logHidWriteFailure(hid_device *device)
+void logHidWriteFailure(const QString &error)
 {
-    const QString error = hidErrorText(device);
     qDebug("Unable to write()\n");
     qDebug("Error: %ls\n", qUtf16Printable(error));
 }

@@ -11,6 +11,11 @@ int writeHidReport(hid_device *device, const QByteArray &report);
 // The text of hid_error for the device, copied at once: the next hidapi call may clear it.
 QString hidErrorText(hid_device *device);
 
-// Logs "Unable to write()\n" and "Error: %ls\n" with the device's error text. (%ls in Qt's
-// printf formats takes UTF-16; hid_error gives wchar_t, so the text goes through QString.)
-void logHidWriteFailure(hid_device *device);
+// Logs "Unable to write()\n" and "Error: %ls\n" with the error text of the write that failed.
+// (%ls in Qt's printf formats takes UTF-16; hid_error gives wchar_t, so the text goes through
+// QString.)
+void logHidWriteFailure(const QString &error);
+inline void logHidWriteFailure(hid_device *device)
+{
+    logHidWriteFailure(hidErrorText(device));
+}

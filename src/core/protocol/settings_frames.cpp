@@ -1,5 +1,8 @@
 #include "protocol/settings_frames.h"
 
+#include <QCoreApplication>
+#include <QStringList>
+
 #include "protocol/frames.h"
 
 namespace SettingsWrite {
@@ -38,6 +41,19 @@ QList<OverlongAffix> overlongAffixes(const SettingsRecord &page)
             overlong.append(affix);
     }
     return overlong;
+}
+
+QString overlongAffixText(const QList<OverlongAffix> &overlong)
+{
+    const auto tr = [](const char *text) { return QCoreApplication::translate("MainWindow", text); };
+    QStringList parts;
+    for (const OverlongAffix &affix : overlong) {
+        parts << (parts.isEmpty() ? tr("The %1 has %2 codes") : tr("the %1 has %2 codes"))
+                     .arg(tr(affix.name))
+                     .arg(affix.codes);
+    }
+    return tr("%1; the reader keeps at most %2. Nothing was sent.")
+        .arg(parts.join(QStringLiteral("; ")), QString::number(Frames::MaxAffixCodes));
 }
 
 }  // namespace SettingsWrite

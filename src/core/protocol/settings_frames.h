@@ -40,4 +40,7 @@ struct OverlongAffix
 // report cuts an affix after 60 while its count still says more. Empty when all three fit.
 QList<OverlongAffix> overlongAffixes(const SettingsRecord &page);
 
+// What the operator is told when a write stops for overlong affixes, naming each and the limit.
+QString overlongAffixText(const QList<OverlongAffix> &overlong);
+
 }  // namespace SettingsWrite

@@ -7,6 +7,7 @@
 #include "protocol/frames.h"
 #include "protocol/hid_answers.h"
 #include "protocol/hid_exchange.h"
+#include "protocol/hid_io.h"
 #include "protocol/settings_frames.h"
 
 using Outcome = SessionResult::Outcome;
@@ -39,12 +40,6 @@ Step stepOfCommand(quint8 command)
     case CmdSave: return Step::Save;
     default: return Step::None;
     }
-}
-
-void logHidWriteFailure(const QString &error)
-{
-    qDebug("Unable to write()\n");
-    qDebug("Error: %ls\n", qUtf16Printable(error));
 }
 
 }  // namespace

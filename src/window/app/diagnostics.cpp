@@ -8,14 +8,13 @@
 #include <hidapi.h>
 
 #include "app/char_thread.h"
+#include "link/usb_ids.h"
 #include "platform/platform.h"
 #include "protocol/frames.h"
 #include "protocol/hid_io.h"
 
 namespace {
 
-constexpr unsigned short DiagVendorId = 0x0416;
-constexpr unsigned short DiagProductId = 0xC141;
 constexpr int DumpReadTries = 10;  // a reader that never answers must not freeze the window
 constexpr unsigned DumpReadPauseMs = 500;
 constexpr size_t StringLength = 255;
@@ -103,7 +102,7 @@ void MainWindow::TestButClick()
 void MainWindow::threadStart()
 {
     hid_init();
-    hid_device *device = hid_open(DiagVendorId, DiagProductId, nullptr);
+    hid_device *device = hid_open(UsbIds::VendorId, UsbIds::DiagnosticProductId, nullptr);
     if (!device) {
         // The link that is open, if any, stays as it is.
         qDebug("unable to open device\n");

@@ -46,15 +46,7 @@ void MainWindow::SetKLNValueClick()
 
     const auto overlong = SettingsWrite::overlongAffixes(page);
     if (!overlong.isEmpty()) {
-        QStringList parts;
-        for (const auto &affix : overlong) {
-            parts << (parts.isEmpty() ? tr("The %1 has %2 codes") : tr("the %1 has %2 codes"))
-                         .arg(tr(affix.name))
-                         .arg(affix.codes);
-        }
-        QMessageBox::warning(nullptr, tr("Setting Keylon"),
-                             tr("%1; the reader keeps at most %2. Nothing was sent.")
-                                 .arg(parts.join(QStringLiteral("; ")), QString::number(Frames::MaxAffixCodes)));
+        QMessageBox::warning(nullptr, tr("Setting Keylon"), SettingsWrite::overlongAffixText(overlong));
         return;
     }
 
