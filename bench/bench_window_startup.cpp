@@ -10,12 +10,14 @@
 #include "app/mainwindow.h"
 #include "first_paint.h"
 #include "platform/platform.h"
+#include "ui/screen_scaling.h"
 
 int main(int argc, char **argv)
 {
     FirstPaint::markStart();
     if (std::getenv("KEYLON2_BENCH_NO_PORTS"))
         Platform::setPortEnumerator([] { return QList<Platform::PortRecord>(); });
+    enableScreenScaling();
     QApplication app(argc, argv);
     MainWindow window;
     FirstPaint::show(window);

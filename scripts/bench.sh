@@ -56,10 +56,11 @@ mkdir -p "$work/window"
 (cd "$work/window" && QT_QPA_PLATFORM=offscreen "$bench/bench_settings" "$runs" 2>"$work/settings.err") \
     | tee -a "$figures" || { echo "bench_settings failed:"; grep -v propagateSizeHints "$work/settings.err"; }
 
+# A 1x screen: 96 dpi and a whole number of millimetres wide, so that the scale factor is 1.
 echo "== start-up: window against an empty QMainWindow (Xvfb) =="
 mkdir -p "$work/startup"
 (cd "$work/startup" && XDG_RUNTIME_DIR=$work QT_QPA_PLATFORM=xcb \
-    xvfb-run -a -s "-screen 0 1280x1024x24" "$bench/bench_startup" "$((2 * runs + 1))" 2>"$work/startup.err") \
+    xvfb-run -a -s "-screen 0 1920x1200x24 -dpi 96" "$bench/bench_startup" "$((2 * runs + 1))" 2>"$work/startup.err") \
     | tee -a "$figures" || { echo "bench_startup failed:"; tail -5 "$work/startup.err"; }
 
 echo "== keylon2ctl =="

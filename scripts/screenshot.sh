@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Remakes docs/main-window.png, the README's picture: the window connected to the virtual
-# reader, with the fonts of a Debian desktop, on a virtual X display.
+# Remakes the README's pictures: the window connected to the virtual reader, with the fonts of a
+# Debian desktop, on a virtual X display at 96 dpi (docs/main-window.png) and at 192 dpi, the
+# window at 2x (docs/main-window@2x.png).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-SCREENSHOT=docs/main-window.png exec env -u DISPLAY -u WAYLAND_DISPLAY bash scripts/run.sh
+SCREENSHOT=docs/main-window.png SCREENSHOT_DPI=96 env -u DISPLAY -u WAYLAND_DISPLAY bash scripts/run.sh
+SCREENSHOT=docs/main-window@2x.png SCREENSHOT_DPI=192 env -u DISPLAY -u WAYLAND_DISPLAY bash scripts/run.sh

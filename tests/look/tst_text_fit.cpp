@@ -1,6 +1,9 @@
 // Runs on a real X server (Xvfb): the offscreen platform does not use the desktop's fonts.
+// CTest runs it once per screen (DPI and QT_SCALE_FACTOR) and names the factor the window must
+// be scaled by in KEYLON2_SCREEN_FACTOR.
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QIcon>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -8,10 +11,12 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QStyleOptionGroupBox>
+#include <QWindow>
 #include <QtTest>
 
 #include "app/mainwindow.h"
 #include "platform/platform.h"
+#include "ui/screen_scaling.h"
 #include "ui/ui_mainwindow.h"
 
 namespace {
@@ -75,9 +80,48 @@ class TextFitTest : public QObject
 {
     Q_OBJECT
 
+public:
+    // Before the application object exists, as the utility's main() does.
+    static void initMain() { enableScreenScaling(); }
+
 private slots:
     void init() { Platform::setPortEnumerator([] { return QList<Platform::PortRecord>(); }); }
     void cleanup() { Platform::resetSeams(); }
+
+    void shouldScaleByTheScreensExactFactor()
+    {
+        bool given = false;
+        const double factor = qEnvironmentVariable("KEYLON2_SCREEN_FACTOR").toDouble(&given);
+        if (!given)
+            QSKIP("KEYLON2_SCREEN_FACTOR names the factor this screen must give");
+        MainWindow window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY2(qAbs(window.devicePixelRatioF() - factor) < 0.001,
+                 qPrintable(QStringLiteral("scaled by %1").arg(window.devicePixelRatioF())));
+        QCOMPARE(window.size(), QSize(591, 451));
+    }
+
+    // Each icon comes from an image with at least as many pixels as it covers on this screen,
+    // never enlarged: at 1x the 48 x 48 image, above 1x the 2x image.
+    void shouldDrawTheConnectIconsAtTheScreensPixels()
+    {
+        MainWindow window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QSize box = window.ui->ConnectBut->iconSize();
+        for (const char *name : {"connect_creating", "connect_established", "connect_no"}) {
+            const QIcon icon(QStringLiteral(":/image/%1.png").arg(QLatin1String(name)));
+            const QPixmap shown = icon.pixmap(window.windowHandle(), box);
+            QVERIFY2(qAbs(shown.devicePixelRatioF() - window.devicePixelRatioF()) < 0.001,
+                     qPrintable(QStringLiteral("%1: %2 x %3 pixels at %4 for a %5 screen")
+                                    .arg(QLatin1String(name))
+                                    .arg(shown.width())
+                                    .arg(shown.height())
+                                    .arg(shown.devicePixelRatioF())
+                                    .arg(window.devicePixelRatioF())));
+        }
+    }
 
     // Texts that the slots put in place after start-up are measured too.
     void shouldFitEveryTextInItsRoom_data()

@@ -26,6 +26,7 @@
 #include "platform/platform.h"
 #include "reader_model.h"
 #include "serial_endpoint.h"
+#include "ui/screen_scaling.h"
 
 namespace {
 
@@ -50,6 +51,7 @@ void answerBoxes(QObject *owner)
 
 int main(int argc, char *argv[])
 {
+    enableScreenScaling();
     QApplication app(argc, argv);
     // The hidapi stand-in sets up its USB HID readers from the environment on first use; the
     // serial reader comes after them, so that none of them takes its place.
