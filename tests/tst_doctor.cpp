@@ -103,6 +103,9 @@ private slots:
         QTest::newRow("rule for the seat only")
             << QStringList{"etc/udev/rules.d/60-keylon2.rules=TAG+=\"uaccess\""} << 0660 << true << false << ""
             << "" << "udev-rule" << warning << "to the user at the seat only" << true;
+        QTest::newRow("rule switched off") << QStringList{rule, "etc/udev/rules.d/60-keylon2.rules->/dev/null"}
+                                           << 0660 << true << false << "" << "" << "udev-rule" << problem
+                                           << "/etc/udev/rules.d/60-keylon2.rules links to /dev/null" << true;
         QTest::newRow("node through its group") << QStringList{"etc/group=keys:x:%GID:"} << 0660 << true << false
                                                 << "" << "" << "access" << ok << "through group keys" << true;
         QTest::newRow("node through the seat's ACL") << QStringList{} << 0600 << false << true << "" << ""

@@ -62,15 +62,23 @@ QString processText(const Process &process)
                                   : QStringLiteral("pid %1 (%2)").arg(process.pid).arg(process.name);
 }
 
-// The udev rule file that udev would read, the administrator's copy first.
-QString installedRule(const Environment &environment)
+// The udev rule file that udev reads: of the files by that name, the one in the directory
+// that comes first. A link to /dev/null there switches the rule off.
+struct RuleFile
+{
+    QString path;
+    bool masked = false;
+};
+
+RuleFile installedRule(const Environment &environment)
 {
     for (const QString &directory : rulesDirectories()) {
         const QString file = directory + QLatin1Char('/') + AccessCheck::RulesFileName;
-        if (QFileInfo(environment.path(file)).isFile())
-            return file;
+        const QFileInfo info(environment.path(file));
+        if (info.isSymLink() || info.exists())
+            return {file, info.isSymLink() && info.symLinkTarget() == QLatin1String("/dev/null")};
     }
-    return QString();
+    return {};
 }
 
 QString readText(const QString &file, qint64 limit = 65536)
@@ -313,12 +321,19 @@ Report examine(const Environment &environment, const QList<Reader> &readers)
 {
     Report report;
 
-    const QString rule = installedRule(environment);
-    if (rule.isEmpty()) {
+    const RuleFile ruleFile = installedRule(environment);
+    const QString rule = ruleFile.masked ? QString() : ruleFile.path;
+    if (ruleFile.masked) {
+        report.checks.append({QStringLiteral("udev-rule"), Status::Problem,
+                              QStringLiteral("the udev rule is switched off: %1 links to /dev/null").arg(ruleFile.path),
+                              QStringLiteral("remove that link and run sudo udevadm control --reload-rules; then "
+                                             "unplug and plug the reader in again")});
+    } else if (rule.isEmpty()) {
         report.checks.append({QStringLiteral("udev-rule"), Status::Problem,
                               QStringLiteral("the udev rule %1 is not installed").arg(AccessCheck::RulesFileName),
                               QStringLiteral("install the keylon2-utility package, or copy %1 to /etc/udev/rules.d/ "
-                                             "and run sudo udevadm control --reload-rules; then unplug and plug the reader in again")
+                                             "and run sudo udevadm control --reload-rules; then unplug and plug "
+                                             "the reader in again")
                                   .arg(AccessCheck::RulesFileName)});
     } else if (!readText(environment.path(rule)).contains(QLatin1String("GROUP=\"plugdev\""))) {
         report.checks.append({QStringLiteral("udev-rule"), Status::Warning,
