@@ -107,7 +107,6 @@ QString seatOf(const Environment &environment)
 
 struct GroupMembership
 {
-    bool exists = false;
     bool now = false;     // among this process's groups
     bool listed = false;  // /etc/group lists the user: counts from the next login
 };
@@ -118,7 +117,6 @@ GroupMembership plugdevMembership(const Environment &environment)
     for (const Account &group : accounts(environment, QStringLiteral("/etc/group"))) {
         if (group.name != Plugdev)
             continue;
-        membership.exists = true;
         membership.now = environment.groups.contains(group.id);
         membership.listed = group.members.contains(environment.userName);
     }
@@ -201,20 +199,16 @@ Check accessCheck(const Environment &environment, ReaderReport &report, const QS
     const bool grantOpens = access.grant != Grant::Unknown && access.grant != Grant::None;
     report.canOpen = reader.open == Reader::Open::Opened || (reader.open == Reader::Open::NotTried && grantOpens);
     if (report.canOpen) {
+        QString through;
         switch (access.grant) {
-        case Grant::Root: check.text = QStringLiteral("this user may open %1, as root"); break;
-        case Grant::Owner: check.text = QStringLiteral("this user may open %1, as its owner"); break;
-        case Grant::SeatAcl: check.text = QStringLiteral("this user may open %1, through the seat's ACL entry"); break;
-        case Grant::Group:
-            check.text = QStringLiteral("this user may open %1, through group ") + access.grantingGroup;
-            break;
-        case Grant::Other:
-            check.text = QStringLiteral("this user may open %1, as every user may (mode ") + modeText(access.mode)
-                + QLatin1Char(')');
-            break;
-        default: check.text = QStringLiteral("this user may open %1"); break;
+        case Grant::Root: through = QStringLiteral(", as root"); break;
+        case Grant::Owner: through = QStringLiteral(", as its owner"); break;
+        case Grant::SeatAcl: through = QStringLiteral(", through the seat's ACL entry"); break;
+        case Grant::Group: through = QStringLiteral(", through group ") + access.grantingGroup; break;
+        case Grant::Other: through = QStringLiteral(", as every user may (mode %1)").arg(modeText(access.mode)); break;
+        default: break;
         }
-        check.text = check.text.arg(reader.node);
+        check.text = QStringLiteral("this user may open %1%2").arg(reader.node, through);
         return check;
     }
 
@@ -350,7 +344,7 @@ Report examine(const Environment &environment, const QList<Reader> &readers)
     if (environment.uid == 0) {
         session.text = QStringLiteral("running as root, which may open every node");
     } else if (!seat.isEmpty()) {
-        session.text = QStringLiteral("this session is at seat %1: the udev rule gives the readers to its user").arg(seat);
+        session.text = QStringLiteral("this session is at seat %1, whose user the udev rule hands the readers").arg(seat);
     } else if (membership.now) {
         session.text = QStringLiteral("this session has no seat (as over SSH); the readers come through group plugdev, "
                                       "which this user is in");
