@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the Debian package in BUILD_DIR, lists its content, checks that every path of
-# FILES_LIST is in it, and validates its desktop entry and metainfo.
+# FILES_LIST is in it, validates its desktop entry and metainfo, checks that its changelog
+# speaks of its version, and runs lintian on it: no error and no warning.
 #   check-package.sh BUILD_DIR FILES_LIST
 set -euo pipefail
 build_dir=$(cd "$1" && pwd)
@@ -28,4 +29,16 @@ echo "== desktop-file-validate"
 desktop-file-validate "$unpacked"/usr/share/applications/*.desktop || status=1
 echo "== appstreamcli validate"
 appstreamcli validate --no-net "$unpacked"/usr/share/metainfo/*.metainfo.xml || status=1
+echo "== changelog"
+version=$(dpkg-deb -f "$deb" Version)
+zcat "$unpacked"/usr/share/doc/keylon2-utility/changelog.gz >"$unpacked/changelog"
+logged=$(dpkg-parsechangelog -l "$unpacked/changelog" -S Version)
+echo "package $version, changelog $logged"
+[ "$version" = "$logged" ] || { echo "the changelog's latest entry is not the package's version"; status=1; }
+echo "== lintian"
+# Root gets a note that lintian need not run as root; it changes nothing.
+lintian_status=0
+tags=$(lintian --fail-on error,warning "$deb" 2>&1) || lintian_status=$?
+grep -v '^running with root privileges' <<<"$tags" || true
+[ "$lintian_status" -eq 0 ] || { echo "lintian found errors or warnings"; status=1; }
 exit $status

@@ -16,6 +16,7 @@
 #include "config/page_record.h"
 #include "ctl_commands.h"
 #include "ctl_device.h"
+#include "ctl_doctor.h"
 #include "ctl_jobs.h"
 #include "link/reader_list.h"
 #include "platform/platform.h"
@@ -163,10 +164,10 @@ int run(const QStringList &arguments, Io &io)
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("command"),
-                                 QStringLiteral("list, read, write, set-interface, monitor or firmware-update"));
+                                 QStringLiteral("list, read, write, set-interface, monitor, firmware-update or doctor"));
     const QCommandLineOption device(QStringLiteral("device"), QStringLiteral("The reader: hid:PATH or serial:PORT."),
                                     QStringLiteral("DEVICE"));
-    const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("list: as JSON."));
+    const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("list, doctor: as JSON."));
     const QCommandLineOption format(QStringLiteral("format"), QStringLiteral("read: cfg (default) or json."),
                                     QStringLiteral("FORMAT"), QStringLiteral("cfg"));
     const QCommandLineOption all(QStringLiteral("all"), QStringLiteral("write: every attached reader."));
@@ -206,6 +207,12 @@ int run(const QStringList &arguments, Io &io)
         if (!words.isEmpty())
             return usage(QStringLiteral("list takes no arguments"));
         return list(parser.isSet(json), io);
+    }
+
+    if (command == QLatin1String("doctor")) {
+        if (!words.isEmpty() || parser.isSet(device) || parser.isSet(all))
+            return usage(QStringLiteral("doctor looks at every attached reader and takes no arguments"));
+        return doctor(parser.isSet(json), io);
     }
 
     // The other commands name at most one reader, as --device or as their last word.

@@ -1,0 +1,132 @@
+#include "ctl_doctor.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTextStream>
+
+#include <hidapi.h>
+
+#include "link/access_check.h"
+#include "link/reader_list.h"
+
+namespace Ctl {
+
+namespace {
+
+using AccessDoctor::Check;
+
+// A USB HID reader is opened and closed again: only the open tells whether this user may
+// have it (a node may be out of sight, as in a container). hidapi is only ever handed a node
+// it listed. A serial port is judged from its node: opening one changes its control lines.
+AccessDoctor::Reader doctorReader(const ReaderList::Reader &listed)
+{
+    AccessDoctor::Reader reader;
+    reader.device = listed.device();
+    reader.kind = listed.kind;
+    reader.node = listed.path;
+    reader.serialNumber = listed.serialNumber;
+    if (listed.kind != Transport::Kind::UsbHid)
+        return reader;
+    const QByteArray path = listed.path.toLocal8Bit();
+    if (hid_device *device = hid_open_path(path.constData())) {
+        hid_close(device);
+        reader.open = AccessDoctor::Reader::Open::Opened;
+        return reader;
+    }
+    const wchar_t *text = hid_error(nullptr);
+    reader.openError = text ? QString::fromWCharArray(text) : QString();
+    const bool denied =
+        AccessCheck::afterHidOpenPathFailed(listed.path, reader.openError).finding == AccessCheck::Finding::Denied;
+    reader.open = denied ? AccessDoctor::Reader::Open::Refused : AccessDoctor::Reader::Open::Failed;
+    return reader;
+}
+
+QString checkLine(const Check &check, const QString &subject)
+{
+    QString line = AccessDoctor::statusName(check.status).leftJustified(9) + subject + check.text;
+    if (!check.advice.isEmpty())
+        line += QStringLiteral(". Fix: ") + check.advice;
+    return line;
+}
+
+QJsonArray checksJson(const QList<Check> &checks)
+{
+    QJsonArray array;
+    for (const Check &check : checks) {
+        QJsonObject object{{"check", check.name},
+                           {"status", AccessDoctor::statusName(check.status)},
+                           {"text", check.text}};
+        if (!check.advice.isEmpty())
+            object.insert("advice", check.advice);
+        array.append(object);
+    }
+    return array;
+}
+
+}  // namespace
+
+int doctor(bool json, Io &io)
+{
+    return doctor(json, io, AccessDoctor::Environment::current());
+}
+
+int doctor(bool json, Io &io, const AccessDoctor::Environment &environment)
+{
+    QList<AccessDoctor::Reader> readers;
+    for (const ReaderList::Reader &listed : ReaderList::attached())
+        readers.append(doctorReader(listed));
+    const AccessDoctor::Report report = AccessDoctor::examine(environment, readers);
+
+    int exitCode = readers.isEmpty() ? NoReader : Success;
+    for (const AccessDoctor::ReaderReport &entry : report.readers) {
+        if (!entry.canOpen)
+            exitCode = PermissionDenied;
+    }
+    const QString noReader = QStringLiteral("no reader found");
+
+    if (json) {
+        QJsonArray entries;
+        for (const AccessDoctor::ReaderReport &entry : report.readers) {
+            const bool serial = entry.reader.kind == Transport::Kind::Serial;
+            QJsonObject object{{"device", entry.reader.device},
+                               {"transport", serial ? "serial" : "hid"},
+                               {"serialNumber", entry.reader.serialNumber},
+                               {"portPath", QString()},
+                               {"ok", entry.canOpen},
+                               {"node", entry.reader.node},
+                               {"access", AccessDoctor::grantName(entry.access.grant)},
+                               {"checks", checksJson(entry.checks)}};
+            if (!entry.canOpen)
+                object.insert("error", entry.error);
+            entries.append(object);
+        }
+        QJsonObject document{{"schema", 1},
+                             {"command", "doctor"},
+                             {"ok", exitCode == Success},
+                             {"exitCode", exitCode},
+                             {"checks", checksJson(report.checks)},
+                             {"readers", entries}};
+        if (readers.isEmpty())
+            document.insert("error", noReader);
+        io.out << QJsonDocument(document).toJson(QJsonDocument::Indented);
+    } else {
+        for (const Check &check : report.checks)
+            io.out << checkLine(check, QString()) << '\n';
+        for (const AccessDoctor::ReaderReport &entry : report.readers) {
+            for (const Check &check : entry.checks)
+                io.out << checkLine(check, entry.reader.device + QStringLiteral(": ")) << '\n';
+        }
+    }
+    io.out.flush();
+
+    if (readers.isEmpty())
+        io.err << noReader << Qt::endl;
+    for (const AccessDoctor::ReaderReport &entry : report.readers) {
+        if (!entry.canOpen)
+            io.err << entry.reader.device << ": " << entry.error << Qt::endl;
+    }
+    return exitCode;
+}
+
+}  // namespace Ctl
