@@ -199,7 +199,8 @@ int run(const QStringList &arguments, Io &io)
     };
     bool jobsOk = false;
     const int jobCount = parser.value(jobs).toInt(&jobsOk);
-    if (!jobsOk || jobCount < 0)
+    // Unset, every reader at once; set, at least one.
+    if (!jobsOk || jobCount < (parser.isSet(jobs) ? 1 : 0))
         return usage(QStringLiteral("--jobs wants a number of readers"));
 
     if (command == QLatin1String("list")) {
