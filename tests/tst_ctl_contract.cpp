@@ -118,7 +118,7 @@ enum Mode {
     SerialNotATty,     // the port is there but does not open as one (a plain file)
     SerialGoneMidWrite,
     SerialSilent,
-    MalformedFile,     // a complete [KEYLON] group and one line the INI reader cannot take
+    MalformedFile,     // every key, and one line the INI reader cannot take
 };
 
 }  // namespace
@@ -351,8 +351,7 @@ private slots:
 
         QStringList arguments{command};
         if (command == "write")
-            arguments << file(mode == MalformedFile ? "[KEYLON]\nPreEnable=1\nPre=AB\nno key here\n"
-                                                    : ConfigKeys::fileText(ConfigKeys::base()));
+            arguments << file(ConfigKeys::fileText(ConfigKeys::base()) + (mode == MalformedFile ? "no key here\n" : ""));
         if (command == "set-interface")
             arguments << (serial ? "usb" : "serial");  // the other one: a frame must go out
         if (serial)
