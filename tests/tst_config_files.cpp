@@ -8,6 +8,7 @@
 #include "app/mainwindow.h"
 #include "config/config_mapping.h"
 #include "config/file_dialogs.h"
+#include "config_keys.h"
 #include "reader_model.h"
 #include "test_support.h"
 #include "ui/ui_mainwindow.h"
@@ -164,6 +165,33 @@ private slots:
                                            "window|Open Config|.|Config Files(*.cfg)"}));
     }
 
+    // Each key moves between the file and its widget under its own name: in each row only
+    // that key differs from the base file.
+    void shouldCarryEachKeyUnderItsOwnName_data() { ConfigKeys::addRows(); }
+    void shouldCarryEachKeyUnderItsOwnName()
+    {
+        const ConfigKeys::Values values = ConfigKeys::ofRow();
+        const QString file = freshPath();
+        QFile in(file);
+        QVERIFY(in.open(QIODevice::WriteOnly));
+        in.write(ConfigKeys::fileText(values));
+        in.close();
+        Window target;
+        target.importFrom(file);
+        ConfigPage imported = pageOf(target);
+        imported.interfaceSerial = target.link.interfaceSetting;
+        QCOMPARE(ConfigKeys::lines(ConfigKeys::ofPage(imported)), ConfigKeys::lines(values));
+
+        Window source;
+        setPage(source, ConfigKeys::page(values));
+        source.link.serialActive = values["Interface"] == "1";
+        const QString exported = freshPath();
+        source.exportTo(exported);
+        QFile out(exported);
+        QVERIFY(out.open(QIODevice::ReadOnly));
+        QCOMPARE(ConfigKeys::lines(ConfigKeys::ofFileText(out.readAll())), ConfigKeys::lines(values));
+    }
+
     // Every key that a file lacks takes its absent value, the interface included; nothing is
     // reported. Check states are set, not clicked: the enable actions do not run.
     void shouldFillThePageFromWhatTheFileHolds_data()
@@ -236,6 +264,12 @@ private slots:
                                              << "junk.cfg holds no Keylon settings." + leftAsItWas;
         QTest::newRow("binary with a group line") << "ImportBut" << Data + "garbage.cfg"
                                                   << "garbage.cfg holds no Keylon settings." + leftAsItWas;
+        QFile malformed(dir.filePath("malformed.cfg"));
+        QVERIFY(malformed.open(QIODevice::WriteOnly));
+        malformed.write("[KEYLON]\nPreEnable=1\nPre=AB\nthis line is no key\n");
+        malformed.close();
+        QTest::newRow("a Keylon group and a malformed line") << "ImportBut" << malformed.fileName()
+                                                             << "malformed.cfg holds no Keylon settings." + leftAsItWas;
         QTest::newRow("another program's INI") << "ImportBut" << Data + "foreign.ini"
                                                << "foreign.ini holds no Keylon settings." + leftAsItWas;
         QTest::newRow("default: another program's INI") << "DefaultBut" << Data + "foreign.ini"

@@ -210,8 +210,8 @@ private slots:
         QTest::addColumn<bool>("oneShot");
         QTest::addColumn<bool>("accepted");
         QTest::addColumn<QByteArray>("codes");
-        const auto affix = [](int shift, const QByteArray &codes, int checksumDelta) {
-            QByteArray answer(64, char(0x00));
+        const auto affix = [](int shift, const QByteArray &codes, int checksumDelta, char lead = 0x00) {
+            QByteArray answer(64, lead);
             answer[shift] = char(codes.size());
             answer.replace(shift + 1, codes.size(), codes);
             const int at = shift + 1 + codes.size();
@@ -226,6 +226,7 @@ private slots:
         QTest::newRow("count past a short answer") << QByteArray("\x05" "AB", 3) << false << false << QByteArray();
         QTest::newRow("nothing") << QByteArray() << false << false << QByteArray();
         QTest::newRow("one-shot affix") << affix(1, "CD", 0) << true << true << QByteArray("CD");
+        QTest::newRow("one-shot checksum counts byte 0") << affix(1, "CD", 0, 0x10) << true << true << QByteArray("CD");
         QTest::newRow("one-shot wrong checksum") << affix(1, "CD", 1) << true << false << QByteArray();
         QTest::newRow("one-shot count 255") << QByteArray("\x00\xFF", 2) << true << false << QByteArray();
     }
@@ -239,6 +240,40 @@ private slots:
         QCOMPARE(parsed.has_value(), accepted);
         if (accepted)
             QCOMPARE(*parsed, codes);
+    }
+
+    // Every byte of the answer holds its own index plus one, so a field taken from a
+    // neighbouring byte shows that byte's number.
+    void hidStatusFieldAtItsByte_data()
+    {
+        QTest::addColumn<bool>("oneShot");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<int>("byte");
+        const struct {
+            const char *field;
+            int byte, oneShotByte;
+        } fields[] = {{"options", 8, 9}, {"output start", 9, 10}, {"output length", 10, 11},
+                      {"country", 13, 13}, {"version", 56, 55}};
+        for (const auto &f : fields) {
+            QTest::addRow("%s", f.field) << false << f.field << f.byte;
+            QTest::addRow("one-shot %s", f.field) << true << f.field << f.oneShotByte;
+        }
+    }
+    void hidStatusFieldAtItsByte()
+    {
+        QFETCH(bool, oneShot);
+        QFETCH(QString, field);
+        QFETCH(int, byte);
+        QByteArray answer(64, char(0x00));
+        for (int i = 0; i < answer.size(); ++i)
+            answer[i] = char(i + 1);
+        const SettingsRecord r = oneShot ? HidAnswers::parseOneShotStatus(answer) : HidAnswers::parseStatus(answer);
+        const QMap<QString, QByteArray> parsed{{"options", QByteArray(1, char(r.options))},
+                                               {"output start", QByteArray(1, char(r.outputStart))},
+                                               {"output length", QByteArray(1, char(r.outputLength))},
+                                               {"country", QByteArray(1, char(r.kbCountry))},
+                                               {"version", r.version}};
+        QCOMPARE(parsed.value(field).toHex(' '), answer.mid(byte, field == "version" ? 8 : 1).toHex(' '));
     }
 
     void hidStatusParser()

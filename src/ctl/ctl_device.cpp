@@ -88,7 +88,9 @@ Opened open(const ReaderList::Reader &reader)
             opened.exitCode = PermissionDenied;
             opened.error = AccessCheck::deniedText(reader.path);
         } else {
-            opened.exitCode = NoReader;
+            // A port that is there but does not open (not a terminal, an I/O error) is a reader
+            // that failed; only a port that is not there is no reader.
+            opened.exitCode = port.notFound ? NoReader : ReaderFailed;
             opened.error = QStringLiteral("cannot open %1: %2").arg(reader.device(), port.error);
         }
         return opened;

@@ -141,9 +141,10 @@ int write(const QString &file, const QList<ReaderList::Reader> &readers, bool ve
         }
         io.err << result.message << Qt::endl;
         failedDevices << readers.at(i).device();
-        // One reader the user may not open says more than the failure of another.
+        // One reader the user may not open says more than the failure of another. A reader
+        // that is gone when its turn comes, among others that were found, is one that failed.
         if (exitCode == Success || result.exitCode == PermissionDenied)
-            exitCode = result.exitCode == NoReader ? ReaderFailed : result.exitCode;
+            exitCode = result.exitCode == NoReader && readers.size() > 1 ? ReaderFailed : result.exitCode;
     }
     if (readers.size() > 1) {
         io.out << QStringLiteral("%1 readers: %2 done, %3 failed").arg(readers.size()).arg(readers.size() - failedDevices.size()).arg(failedDevices.size());
@@ -200,7 +201,8 @@ int run(const QStringList &arguments, Io &io)
     };
     bool jobsOk = false;
     const int jobCount = parser.value(jobs).toInt(&jobsOk);
-    if (!jobsOk || jobCount < 0)
+    // Unset, every reader at once; set, at least one.
+    if (!jobsOk || jobCount < (parser.isSet(jobs) ? 1 : 0))
         return usage(QStringLiteral("--jobs wants a number of readers"));
 
     if (command == QLatin1String("list")) {

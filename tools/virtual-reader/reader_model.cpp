@@ -19,6 +19,8 @@ struct Registry
     std::mutex mutex;
     std::vector<Model *> readers;
     int present = 1;
+    int hidHandles = 0;
+    int mostHidHandles = 0;
 };
 
 Registry &registry()
@@ -130,6 +132,41 @@ QStringList Model::setUpFromEnvironment(const char *readers, const char *failing
         }
     }
     return problems;
+}
+
+int Model::hidHandlesOpen()
+{
+    Registry &r = registry();
+    std::lock_guard<std::mutex> lock(r.mutex);
+    return r.hidHandles;
+}
+
+int Model::mostHidHandlesOpen()
+{
+    Registry &r = registry();
+    std::lock_guard<std::mutex> lock(r.mutex);
+    return r.mostHidHandles;
+}
+
+void Model::clearMostHidHandlesOpen()
+{
+    Registry &r = registry();
+    std::lock_guard<std::mutex> lock(r.mutex);
+    r.mostHidHandles = r.hidHandles;
+}
+
+void Model::hidHandleOpened()
+{
+    Registry &r = registry();
+    std::lock_guard<std::mutex> lock(r.mutex);
+    r.mostHidHandles = qMax(r.mostHidHandles, ++r.hidHandles);
+}
+
+void Model::hidHandleClosed()
+{
+    Registry &r = registry();
+    std::lock_guard<std::mutex> lock(r.mutex);
+    --r.hidHandles;
 }
 
 int Model::number() const

@@ -31,6 +31,9 @@ struct Settings
     QByteArray pre, post, remove;  // device codes, at most 31 each
 };
 
+// A field of the settings record that the reader can keep otherwise than it was written.
+enum class Field { None, OutputStart, OutputLength, KBCountry, Pre, Post, Remove };
+
 // Faults the tests switch on. All are off after reset(). failWriteNumber and
 // vanishAfterWrites count HID writes (hid_write calls) from the setFaults() call on.
 struct Faults
@@ -52,6 +55,13 @@ struct Faults
                                   // request, on the serial line bytes with neither header nor
                                   // final 0x0D
     int serialAnswerDelayMs = 0;  // each serial answer leaves this long after its frame came
+    bool openFails = false;       // listed on USB HID, but every open fails for a reason other
+                                  // than permission (an I/O error)
+    // Writes are taken, but the reader keeps what it was sent otherwise, as one whose memory
+    // has gone bad: these option bits flipped, and the field named one up (a number plus one,
+    // an affix with its last code plus one, or one code where it should be empty).
+    quint8 storesOptionsFlipped = 0;
+    Field storesWrong = Field::None;
     // failAllWrites, noAnswer, lateReads, garbleAnswers and serialAnswerDelayMs hold only from
     // the Nth frame after the setFaults() call on (HID writes, failed ones included, and serial
     // frames); 0 or 1: from the first. vanishAfterWrites counts serial frames as well.
@@ -79,6 +89,14 @@ public:
     // present, and which of them fail every USB HID write. Returns what it could not take, one
     // line each; a count it cannot take leaves the count as it is.
     static QStringList setUpFromEnvironment(const char *readers, const char *failing);
+    // USB HID handles of all readers open now, and the most that were open at once since the
+    // last clearMostHidHandlesOpen(): one handle per reader, as a tool working several at once
+    // holds them.
+    static int hidHandlesOpen();
+    static int mostHidHandlesOpen();
+    static void clearMostHidHandlesOpen();
+    static void hidHandleOpened();      // the hidapi stand-in's open and close
+    static void hidHandleClosed();
 
     int number() const;                 // 1 for instance()
     bool present() const;

@@ -17,8 +17,22 @@ static bool hasKey(const QByteArray &frame)
         && quint8(frame[5]) == 0x55 && quint8(frame[6]) == 0xAA;
 }
 
+// The fault of a reader that keeps a field otherwise than it was written.
+static void spoilAffix(Settings &settings, quint8 code, Field wrong)
+{
+    const Field field = code == 0x21 ? Field::Pre : code == 0x25 ? Field::Post : Field::Remove;
+    if (field != wrong)
+        return;
+    QByteArray &codes = field == Field::Pre ? settings.pre : field == Field::Post ? settings.post : settings.remove;
+    if (codes.isEmpty())
+        codes = "?";
+    else
+        codes[codes.size() - 1] = char(codes.back() + 1);
+}
+
 void Model::Private::applyFrame(const QByteArray &frame)
 {
+    const auto oneUp = [this](Field field) { return faults.storesWrong == field ? 1 : 0; };
     // The frame has been cut to its own length already (serial) or is the 64-byte payload of an
     // HID report; missing bytes read as 0.
     auto at = [&frame](int i) -> quint8 { return i < frame.size() ? quint8(frame[i]) : 0; };
@@ -28,22 +42,23 @@ void Model::Private::applyFrame(const QByteArray &frame)
     switch (code) {
     case 0x02:
         if (at(3) == 0x01)
-            current.options = at(4);
+            current.options = at(4) ^ faults.storesOptionsFlipped;
         break;
     case 0x03:
         if (at(3) == 0x01)
-            current.kbCountry = at(4);
+            current.kbCountry = quint8(at(4) + oneUp(Field::KBCountry));
         break;
     case 0x10:
         if (at(3) == 0x01) {
-            current.outputStart = at(4);
-            current.outputLength = at(5);
+            current.outputStart = quint8(at(4) + oneUp(Field::OutputStart));
+            current.outputLength = quint8(at(5) + oneUp(Field::OutputLength));
         }
         break;
     case 0x21:
     case 0x25:
     case 0x29:
         Answers::storeAffix(affixTarget(interface), code, frame.mid(4, at(3)));
+        spoilAffix(affixTarget(interface), code, faults.storesWrong);
         break;
     case 0x30: {
         const quint8 target = at(3);
@@ -104,7 +119,7 @@ quint64 Model::hidOpen(quint16 vendorId, quint16 productId)
     QMutexLocker lock(&mutex_);
     if (vendorId != VendorId || !d->onHid() || productId == 0)
         return 0;
-    if (d->faults.openRefused)
+    if (d->faults.openRefused || d->faults.openFails)
         return 0;
     if (productId == d->productId || (productId == DiagnosticProductId && d->diagnosticProduct)
         || productId == d->alsoProductId)
@@ -115,7 +130,7 @@ quint64 Model::hidOpen(quint16 vendorId, quint16 productId)
 quint64 Model::hidOpenNode()
 {
     QMutexLocker lock(&mutex_);
-    if (!d->onHid() || d->faults.openRefused || (d->productId == 0 && !d->diagnosticProduct))
+    if (!d->onHid() || d->faults.openRefused || d->faults.openFails || (d->productId == 0 && !d->diagnosticProduct))
         return 0;
     return d->session;
 }

@@ -65,17 +65,26 @@ std::wstring refusedText(const Model &model)
         + L"': Permission denied";
 }
 
+std::wstring failedText(const Model &model)
+{
+    return L"Failed to open a device with path '" + QString::fromLatin1(model.hidPath()).toStdWString()
+        + L"': Input/output error";
+}
+
 hid_device *openOn(Model &model, quint64 session)
 {
     if (session == 0) {
-        openError = model.faults().openRefused ? refusedText(model)
-                                               : std::wstring(L"the device is not on USB HID");
+        const VirtualReader::Faults faults = model.faults();
+        openError = faults.openRefused ? refusedText(model)
+            : faults.openFails         ? failedText(model)
+                                       : std::wstring(L"the device is not on USB HID");
         return nullptr;
     }
     openError.clear();
     auto *dev = new hid_device;
     dev->model = &model;
     dev->session = session;
+    Model::hidHandleOpened();
     return dev;
 }
 
@@ -237,6 +246,8 @@ hid_device *HID_API_EXPORT hid_open_path(const char *path)
 
 void HID_API_EXPORT hid_close(hid_device *dev)
 {
+    if (dev)
+        Model::hidHandleClosed();
     delete dev;
 }
 

@@ -28,6 +28,7 @@ SerialTransport::Opened SerialTransport::open(const QString &portName)
     if (!port->open(QIODevice::ReadWrite)) {
         opened.error = port->errorString();
         opened.permissionDenied = port->error() == QSerialPort::PermissionError;
+        opened.notFound = port->error() == QSerialPort::DeviceNotFoundError;
         return opened;
     }
     opened.transport.reset(new SerialTransport(port.get()));

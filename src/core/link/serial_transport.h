@@ -22,6 +22,7 @@ public:
         std::unique_ptr<SerialTransport> transport;  // null when the port did not open
         QString error;
         bool permissionDenied = false;
+        bool notFound = false;  // no such port
     };
     // Opens the port with the reader's line settings: 9600 baud, 8 data bits, no parity,
     // one stop bit, no flow control.

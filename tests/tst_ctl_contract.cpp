@@ -1,0 +1,384 @@
+// keylon2ctl from its command line only: exit codes, the keys and fields its messages name,
+// and what the virtual readers of this process received or kept.
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <atomic>
+#include <unistd.h>
+
+#include "config_keys.h"
+#include "ctl.h"
+#include "platform/platform.h"
+#include "reader_fixture.h"
+#include "reader_model.h"
+#include "serial_endpoint.h"
+
+using VirtualReader::Model;
+
+namespace {
+
+Model &model() { return Model::instance(); }
+
+// The exit codes by what they mean; manPageListsTheExitCodes ties them to the man page.
+enum Exit { Success = 0, ReaderFailed = 1, Usage = 2, NoReader = 3, Denied = 4 };
+
+struct Run
+{
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+// keylon2ctl in this process, on this process's virtual readers. An interrupted run stops
+// as soon as its link is open (monitor runs until then).
+Run ctl(const QStringList &arguments, bool interrupted = false)
+{
+    QString out, err;
+    QTextStream outStream(&out), errStream(&err);
+    std::atomic<bool> stop{interrupted};
+    Ctl::Io io{outStream, errStream, false, &stop};
+    Run run;
+    run.exitCode = Ctl::run(QStringList{"keylon2ctl"} + arguments, io);
+    outStream.flush();
+    errStream.flush();
+    run.out = out;
+    run.err = err;
+    return run;
+}
+
+// keylon2ctl-demo as a user who may not open the port: as nobody when the tests run as root,
+// otherwise on a port this user took every permission from. No reader on USB HID.
+Run ctlDenied(const QStringList &arguments, const QString &port)
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("KEYLON2_VIRTUAL_HID_READERS"), QStringLiteral("0"));
+    process.setProcessEnvironment(environment);
+    const bool root = ::geteuid() == 0;
+    QFile::setPermissions(port, root ? QFile::ReadOwner | QFile::WriteOwner : QFile::Permissions());
+    if (root)
+        process.start(QStringLiteral("setpriv"), QStringList{"--reuid=nobody", "--regid=nogroup", "--clear-groups",
+                                                             QStringLiteral(KEYLON2CTL_DEMO)}
+                                                     + arguments);
+    else
+        process.start(QStringLiteral(KEYLON2CTL_DEMO), arguments);
+    Run run;
+    if (process.waitForFinished(20000) && process.exitStatus() == QProcess::NormalExit) {
+        run.exitCode = process.exitCode();
+        run.out = QString::fromUtf8(process.readAllStandardOutput());
+        run.err = QString::fromUtf8(process.readAllStandardError());
+    }
+    return run;
+}
+
+// The fields of the reader's record, for comparisons that say which one differs.
+QString describe(quint8 options, int start, int length, int country, const QByteArray &pre, const QByteArray &post,
+                 const QByteArray &remove)
+{
+    return QStringLiteral("options %1, output %2 %3, country %4, pre %5, post %6, remove %7")
+        .arg(options, 2, 16, QLatin1Char('0'))
+        .arg(start)
+        .arg(length)
+        .arg(country)
+        .arg(QString::fromLatin1(pre.toHex(' ')), QString::fromLatin1(post.toHex(' ')),
+             QString::fromLatin1(remove.toHex(' ')));
+}
+QString describe(const VirtualReader::Settings &s)
+{
+    return describe(s.options, s.outputStart, s.outputLength, s.kbCountry, s.pre, s.post, s.remove);
+}
+QString describe(const SettingsRecord &r)
+{
+    return describe(r.options, r.outputStart, r.outputLength, r.kbCountry, r.pre, r.post, r.remove);
+}
+
+// The keys a message names, as whole words ("Pre" is not named by "PreEnable").
+QStringList keysNamed(const QString &text)
+{
+    QStringList named;
+    for (const QString &key : ConfigKeys::Keys) {
+        if (QRegularExpression(QStringLiteral("\\b%1\\b").arg(key)).match(text).hasMatch())
+            named << key;
+    }
+    return named;
+}
+
+// How a reader fails, for the exit code table.
+enum Mode {
+    HidAbsent,         // no reader attached at all
+    HidRefused,        // listed on USB HID, but this user may not open it
+    HidOpenFails,      // listed on USB HID, the open fails otherwise
+    HidWritesFail,     // every USB HID write fails
+    HidGoneMidWrite,   // pulled out after the first frame
+    HidSilent,         // takes every frame, answers none
+    SerialAbsent,      // --device names a port that is not there
+    SerialRefused,     // the port is there, this user may not open it
+    SerialNotATty,     // the port is there but does not open as one (a plain file)
+    SerialGoneMidWrite,
+    SerialSilent,
+    MalformedFile,     // every key, and one line the INI reader cannot take
+};
+
+}  // namespace
+
+Q_DECLARE_METATYPE(Mode)
+Q_DECLARE_METATYPE(VirtualReader::Field)
+
+class TestCtlContract : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir dir;
+    int files = 0;
+    std::unique_ptr<FastPauses> pauses;
+
+    // The settings library keeps what it read by path: every file gets a new name.
+    QString file(const QByteArray &text)
+    {
+        QFile out(dir.filePath(QStringLiteral("%1.cfg").arg(++files)));
+        if (out.open(QIODevice::WriteOnly))
+            out.write(text);
+        return out.fileName();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(dir.isValid());
+        // Readable by the user the permission rows run as.
+        QFile::setPermissions(dir.path(), QFile::Permissions(0x7755));
+        QFile writer(Platform::firmwareWriterProgram());
+        QVERIFY(writer.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        writer.write("#!/bin/sh\nexit 0\n");
+        writer.close();
+        QVERIFY(writer.setPermissions(QFile::Permissions(0x7755)));
+    }
+    void cleanupTestCase() { QFile::remove(Platform::firmwareWriterProgram()); }
+    void init()
+    {
+        Model::setCount(1);
+        ReaderFixture::resetReader();
+        Platform::resetSeams();
+        pauses.reset(new FastPauses(100));
+    }
+    void cleanup()
+    {
+        pauses.reset();
+        Platform::resetSeams();
+        Model::setCount(1);
+    }
+
+    void manPageListsTheExitCodes()
+    {
+        QFile page(QStringLiteral(KEYLON2_TEST_DATA "/../../docs/keylon2ctl.1"));
+        QVERIFY(page.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(page.readAll());
+        const int start = text.indexOf(QLatin1String(".SH EXIT STATUS"));
+        QVERIFY(start >= 0);
+        const QString section = text.mid(start, text.indexOf(QLatin1String(".SH"), start + 1) - start);
+        QMap<int, QString> codes;
+        const QRegularExpression entry(QStringLiteral("\\.TP\\n\\.B (\\d+)\\n([^\\n]*)"));
+        for (auto match = entry.globalMatch(section); match.hasNext();) {
+            const QRegularExpressionMatch m = match.next();
+            codes[m.captured(1).toInt()] = m.captured(2);
+        }
+        QCOMPARE(codes.keys(), (QList<int>{Success, ReaderFailed, Usage, NoReader, Denied}));
+        QVERIFY(codes[Success].startsWith("success"));
+        QVERIFY(codes[ReaderFailed].startsWith("a reader failed"));
+        QVERIFY(codes[Usage].startsWith("usage error"));
+        QVERIFY(codes[NoReader].startsWith("no reader found"));
+        QVERIFY(codes[Denied].startsWith("permission denied"));
+    }
+
+    // In each row one key differs from the base file: write must put it, and read must give
+    // it back, under that key's name and no other.
+    void writeAndReadCarryEachKeyUnderItsOwnName_data() { ConfigKeys::addRows(); }
+    void writeAndReadCarryEachKeyUnderItsOwnName()
+    {
+        const ConfigKeys::Values values = ConfigKeys::ofRow();
+        const Run write = ctl({"write", file(ConfigKeys::fileText(values))});
+        QCOMPARE(write.exitCode, int(Success));
+        QCOMPARE(describe(model().savedSettings()), describe(ConfigKeys::record(values)));
+        // The file's interface is not applied: the reader stays where it is.
+        QCOMPARE(model().currentInterface(), VirtualReader::Interface::UsbKeyboard);
+
+        const Run read = ctl({"read"});
+        QCOMPARE(read.exitCode, int(Success));
+        ConfigKeys::Values held = values;
+        held["Interface"] = "0";  // the reader is on USB HID
+        QCOMPARE(ConfigKeys::lines(ConfigKeys::ofFileText(read.out.toUtf8())), ConfigKeys::lines(held));
+    }
+
+    // In each row the reader keeps one field otherwise than it was written: write fails and
+    // names that field alone.
+    void verifyNamesTheFieldTheReaderKeptOtherwise_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<int>("optionsFlipped");
+        QTest::addColumn<VirtualReader::Field>("field");
+        using F = VirtualReader::Field;
+        const struct {
+            const char *key;
+            quint8 bit;
+        } options[] = {{"RemoveEnable", OptionBits::RemoveEnable}, {"PostEnable", OptionBits::PostEnable},
+                       {"PreEnable", OptionBits::PreEnable},       {"AutoReport", OptionBits::AutoReport},
+                       {"Buzzer", OptionBits::Buzzer},             {"RemoveIDCode", OptionBits::RemoveIDCode}};
+        for (const auto &option : options)
+            QTest::newRow(option.key) << option.key << int(option.bit) << F::None;
+        const struct {
+            const char *key;
+            F field;
+        } fields[] = {{"Pre", F::Pre},
+                      {"Post", F::Post},
+                      {"Remove", F::Remove},
+                      {"OutputStart", F::OutputStart},
+                      {"OutputLength", F::OutputLength},
+                      {"KBCountry", F::KBCountry}};
+        for (const auto &field : fields)
+            QTest::newRow(field.key) << field.key << 0 << field.field;
+    }
+    void verifyNamesTheFieldTheReaderKeptOtherwise()
+    {
+        QFETCH(QString, key);
+        QFETCH(int, optionsFlipped);
+        QFETCH(VirtualReader::Field, field);
+        VirtualReader::Faults faults;
+        faults.storesOptionsFlipped = quint8(optionsFlipped);
+        faults.storesWrong = field;
+        model().setFaults(faults);
+        const Run run = ctl({"write", file(ConfigKeys::fileText(ConfigKeys::base()))});
+        QCOMPARE(run.exitCode, int(ReaderFailed));
+        QCOMPARE(keysNamed(run.err), QStringList{key});
+    }
+
+    void jobsBoundTheReadersWorkedAtOnce_data()
+    {
+        QTest::addColumn<QStringList>("jobs");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<int>("fewest");  // of the USB HID handles open at once
+        QTest::addColumn<int>("most");
+        QTest::newRow("--jobs 2") << QStringList{"--jobs", "2"} << int(Success) << 1 << 2;
+        QTest::newRow("--jobs 1") << QStringList{"--jobs", "1"} << int(Success) << 1 << 1;
+        QTest::newRow("no --jobs: all at once") << QStringList() << int(Success) << 3 << 8;
+        QTest::newRow("--jobs 0") << QStringList{"--jobs", "0"} << int(Usage) << 0 << 0;
+        QTest::newRow("--jobs -1") << QStringList{"--jobs", "-1"} << int(Usage) << 0 << 0;
+        QTest::newRow("--jobs x") << QStringList{"--jobs", "x"} << int(Usage) << 0 << 0;
+    }
+    void jobsBoundTheReadersWorkedAtOnce()
+    {
+        QFETCH(QStringList, jobs);
+        QFETCH(int, exitCode);
+        QFETCH(int, fewest);
+        QFETCH(int, most);
+        Model::setCount(8);
+        Model::clearMostHidHandlesOpen();
+        ConfigKeys::Values values = ConfigKeys::base();
+        values["Pre"] = "XY";
+        const Run run = ctl(QStringList{"write", file(ConfigKeys::fileText(values)), "--all"} + jobs);
+        QCOMPARE(run.exitCode, exitCode);
+        const int open = Model::mostHidHandlesOpen();
+        QVERIFY2(open >= fewest && open <= most, qPrintable(QString::number(open)));
+        for (int number = 1; number <= 8; ++number) {
+            const Model *reader = Model::reader(number);
+            if (exitCode == Success)
+                QCOMPARE(reader->savedSettings().pre, QByteArray("XY"));
+            else
+                QVERIFY(reader->receivedFrames().isEmpty());
+        }
+    }
+
+    // Each command against each way a reader can fail, with the exit code the man page gives.
+    void exitCodeOfEachCommandForEachFailure_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<Mode>("mode");
+        QTest::addColumn<int>("exitCode");
+        const auto row = [](const char *command, Mode mode, const char *name, Exit code) {
+            QTest::addRow("%s, %s", command, name) << QString(command) << mode << int(code);
+        };
+        for (const char *command : {"list", "read", "write", "set-interface", "monitor", "firmware-update"})
+            row(command, HidAbsent, "no reader", NoReader);
+        // Listing opens nothing: a reader that cannot be opened or is silent is listed.
+        row("list", HidRefused, "refused", Success);
+        row("list", HidOpenFails, "open fails", Success);
+        row("list", HidSilent, "silent", Success);
+        for (const char *command : {"read", "write", "set-interface", "firmware-update"}) {
+            row(command, HidRefused, "refused", Denied);
+            row(command, HidOpenFails, "open fails", ReaderFailed);
+            row(command, HidWritesFail, "writes fail", ReaderFailed);
+        }
+        row("read", HidGoneMidWrite, "gone after one frame", ReaderFailed);
+        row("write", HidGoneMidWrite, "gone after one frame", ReaderFailed);
+        // Only what needs an answer fails on a silent reader.
+        row("read", HidSilent, "silent", ReaderFailed);
+        row("write", HidSilent, "silent", ReaderFailed);
+        row("set-interface", HidSilent, "silent", Success);
+        row("firmware-update", HidSilent, "silent", Success);
+        row("monitor", HidSilent, "on USB HID", Usage);
+
+        for (const char *command : {"read", "write", "set-interface", "monitor", "firmware-update"}) {
+            row(command, SerialAbsent, "no such port", NoReader);
+            row(command, SerialRefused, "port refused", Denied);
+            row(command, SerialNotATty, "port does not open", ReaderFailed);
+        }
+        row("read", SerialGoneMidWrite, "serial gone after one frame", ReaderFailed);
+        row("write", SerialGoneMidWrite, "serial gone after one frame", ReaderFailed);
+        row("read", SerialSilent, "serial silent", ReaderFailed);
+        row("write", SerialSilent, "serial silent", ReaderFailed);
+        row("set-interface", SerialSilent, "serial silent", Success);
+        row("monitor", SerialSilent, "serial silent", Success);
+        row("firmware-update", SerialSilent, "serial silent", Success);
+        row("write", MalformedFile, "malformed line in the file", Usage);
+    }
+    void exitCodeOfEachCommandForEachFailure()
+    {
+        QFETCH(QString, command);
+        QFETCH(Mode, mode);
+        QFETCH(int, exitCode);
+        const bool serial = mode >= SerialAbsent && mode <= SerialSilent;
+        VirtualReader::SerialEndpoint endpoint(model());
+        QString node = QString::fromLatin1(model().hidPath());
+        if (mode == SerialAbsent) {
+            node = dir.filePath("no-such-port");
+        } else if (mode == SerialNotATty) {
+            node = file("not a terminal");
+        } else if (serial) {
+            QVERIFY(ReaderFixture::startSerialReader(endpoint));
+            node = endpoint.portPath();
+        }
+
+        QStringList arguments{command};
+        if (command == "write")
+            arguments << file(ConfigKeys::fileText(ConfigKeys::base()) + (mode == MalformedFile ? "no key here\n" : ""));
+        if (command == "set-interface")
+            arguments << (serial ? "usb" : "serial");  // the other one: a frame must go out
+        if (serial)
+            arguments << "--device" << "serial:" + node;
+
+        VirtualReader::Faults faults;
+        faults.openRefused = mode == HidRefused;
+        faults.openFails = mode == HidOpenFails;
+        faults.failAllWrites = mode == HidWritesFail;
+        faults.vanishAfterWrites = mode == HidGoneMidWrite || mode == SerialGoneMidWrite ? 1 : -1;
+        faults.noAnswer = mode == HidSilent || mode == SerialSilent;
+        model().setFaults(faults);
+        if (mode == HidAbsent)
+            Model::setCount(0);
+
+        const Run run = mode == SerialRefused ? ctlDenied(arguments, node) : ctl(arguments, command == "monitor");
+        QCOMPARE(run.exitCode, exitCode);
+        if (exitCode == Success)
+            return;
+        QVERIFY(!run.err.isEmpty());
+        // A reader that is there is named.
+        if (mode != HidAbsent && mode != MalformedFile)
+            QVERIFY2(run.err.contains(node), qPrintable(run.err));
+        if (exitCode != ReaderFailed || mode == HidOpenFails || mode == SerialNotATty)
+            QVERIFY(model().receivedFrames().isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCtlContract)
+#include "tst_ctl_contract.moc"
