@@ -11,7 +11,11 @@
 // benchmarks) can set up its readers from the environment, read once on first use:
 //   KEYLON2_VIRTUAL_HID_READERS=N        N readers are present (0 to 64; default 1)
 //   KEYLON2_VIRTUAL_HID_FAILING=k[,k...] every USB HID write to these readers fails
+//   KEYLON2_VIRTUAL_PLUG_DIR=DIR         readers come and go with the files hid-N in DIR
+//                                        (see plug_dir.h); KEYLON2_VIRTUAL_HID_READERS is
+//                                        then ignored
 // The production build links the real hidapi and never reads them.
+#include "plug_dir.h"
 #include "reader_model.h"
 
 #include <hidapi.h>
@@ -52,8 +56,13 @@ void readEnvironment()
 {
     static std::once_flag once;
     std::call_once(once, [] {
+        const char *plugDir = std::getenv("KEYLON2_VIRTUAL_PLUG_DIR");
+        const bool following = plugDir && *plugDir;
+        if (following)
+            VirtualReader::PlugDir::followUsbHid(QString::fromLocal8Bit(plugDir));
         const QStringList problems = Model::setUpFromEnvironment(
-            std::getenv("KEYLON2_VIRTUAL_HID_READERS"), std::getenv("KEYLON2_VIRTUAL_HID_FAILING"));
+            following ? nullptr : std::getenv("KEYLON2_VIRTUAL_HID_READERS"),
+            std::getenv("KEYLON2_VIRTUAL_HID_FAILING"));
         for (const QString &problem : problems)
             std::fprintf(stderr, "virtual hidapi: %s\n", qPrintable(problem));
     });
@@ -107,6 +116,7 @@ int readInto(hid_device *dev, unsigned char *data, size_t length, int millisecon
         return -1;
     dev->error.clear();
     Model &model = *dev->model;
+    VirtualReader::PlugDir::checkUsbHidReader(model.number());
     QByteArray answer;
     QString error;
 
@@ -154,6 +164,7 @@ struct hid_device_info *HID_API_EXPORT hid_enumerate(unsigned short vendor_id,
                                                     unsigned short product_id)
 {
     readEnvironment();
+    VirtualReader::PlugDir::syncUsbHid();
     openError.clear();
     hid_device_info *head = nullptr;
     hid_device_info **tail = &head;
@@ -204,6 +215,7 @@ hid_device *HID_API_EXPORT hid_open(unsigned short vendor_id, unsigned short pro
                                     const wchar_t *serial_number)
 {
     readEnvironment();
+    VirtualReader::PlugDir::syncUsbHid();
     // The first listed reader that matches, as hidapi does; a refused one is not passed over.
     for (int number = 1; number <= Model::MaxReaders; ++number) {
         Model *model = Model::reader(number);
@@ -223,6 +235,7 @@ hid_device *HID_API_EXPORT hid_open(unsigned short vendor_id, unsigned short pro
 hid_device *HID_API_EXPORT hid_open_path(const char *path)
 {
     readEnvironment();
+    VirtualReader::PlugDir::syncUsbHid();
     for (int number = 1; path && number <= Model::MaxReaders; ++number) {
         Model *model = Model::reader(number);
         if (!model)
@@ -260,10 +273,12 @@ int HID_API_EXPORT hid_write(hid_device *dev, const unsigned char *data, size_t 
         return -1;
     QString error;
     const QByteArray report(reinterpret_cast<const char *>(data), int(length));
+    VirtualReader::PlugDir::checkUsbHidReader(dev->model->number());
     if (!dev->model->hidWrite(dev->session, report, &error)) {
         dev->error = toWide(error);
         return -1;
     }
+    VirtualReader::PlugDir::noteUsbHidWrite(*dev->model, report.mid(1));
     return int(length);
 }
 
