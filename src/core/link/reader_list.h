@@ -15,7 +15,7 @@ struct Reader
     QString path;          // the hidraw node, or the serial port's system location
     quint16 vendorId = 0;
     quint16 productId = 0;
-    QString serialNumber;  // USB HID
+    QString serialNumber;  // the USB serial number; empty when none
     QString product;       // USB HID: the product string
     QString description;   // serial: the port's description
 
