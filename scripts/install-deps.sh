@@ -3,8 +3,9 @@
 #   scripts/install-deps.sh --bench   also what scripts/bench.sh needs (Xvfb for the start-up)
 set -euo pipefail
 
-packages=(cmake g++ make pkg-config qtbase5-dev libqt5serialport5-dev libhidapi-dev
-          fonts-liberation2 xvfb xauth dpkg-dev file desktop-file-utils appstream)
+packages=(cmake g++ make pkg-config qtbase5-dev libqt5serialport5-dev libhidapi-dev libudev-dev
+          fonts-liberation2 xvfb xauth dpkg-dev file desktop-file-utils appstream
+          python3-jsonschema ansible-core)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

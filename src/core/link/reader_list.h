@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QMetaType>
 #include <QString>
 #include <QtGlobal>
 
@@ -33,3 +34,5 @@ bool isReaderPort(const QString &description, bool hasVendorId, quint16 vendorId
 QList<Reader> attached(bool usbHidOnly = false);
 
 }  // namespace ReaderList
+
+Q_DECLARE_METATYPE(ReaderList::Reader)
