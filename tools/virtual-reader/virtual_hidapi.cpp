@@ -21,6 +21,7 @@
 #include <hidapi.h>
 
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QThread>
 
 #include <cstdio>
@@ -58,11 +59,18 @@ void readEnvironment()
     std::call_once(once, [] {
         const char *plugDir = std::getenv("KEYLON2_VIRTUAL_PLUG_DIR");
         const bool following = plugDir && *plugDir;
-        if (following)
-            VirtualReader::PlugDir::followUsbHid(QString::fromLocal8Bit(plugDir));
-        const QStringList problems = Model::setUpFromEnvironment(
-            following ? nullptr : std::getenv("KEYLON2_VIRTUAL_HID_READERS"),
-            std::getenv("KEYLON2_VIRTUAL_HID_FAILING"));
+        QStringList problems;
+        if (following) {
+            const QString dir = QString::fromLocal8Bit(plugDir);
+            if (!QFileInfo(dir).isDir())
+                problems << QStringLiteral("KEYLON2_VIRTUAL_PLUG_DIR: %1 is not a directory").arg(dir);
+            if (std::getenv("KEYLON2_VIRTUAL_HID_READERS"))
+                problems << QStringLiteral("KEYLON2_VIRTUAL_HID_READERS is ignored: the files in %1 say "
+                                           "which readers are attached").arg(dir);
+            VirtualReader::PlugDir::followUsbHid(dir);
+        }
+        problems += Model::setUpFromEnvironment(following ? nullptr : std::getenv("KEYLON2_VIRTUAL_HID_READERS"),
+                                                std::getenv("KEYLON2_VIRTUAL_HID_FAILING"));
         for (const QString &problem : problems)
             std::fprintf(stderr, "virtual hidapi: %s\n", qPrintable(problem));
     });
