@@ -5,12 +5,14 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QTabWidget>
 #include <QTextEdit>
 #include <QtTest>
 
 #include "app/mainwindow.h"
 #include "platform/platform.h"
+#include "plug_dir.h"
 #include "reader_fixture.h"
 #include "test_support.h"
 #include "ui/ui_mainwindow.h"
@@ -59,6 +61,58 @@ private slots:
             QVERIFY(ReaderFixture::waitUntil([&] { return w.ui->ScannerEdit->toPlainText().contains(key); }));
 
         w.ui->ConnectBut->click();
+        reader.terminate();
+        QVERIFY(reader.waitForFinished(5000));
+    }
+
+    // Serial readers plugged in and pulled out through a directory, as keylon2ctl-demo lists
+    // and writes them; the file keeps what the reader saved.
+    void shouldPlugSerialReadersInAndOutThroughTheDirectory()
+    {
+        QTemporaryDir dir;
+        QProcess reader;
+        reader.start(QStringLiteral(KEYLON2_VIRTUAL_READER), {"--plug-dir", dir.path()});
+        QVERIFY2(reader.waitForStarted(5000), qPrintable(reader.errorString()));
+        const QString path = dir.filePath("serial-12");
+        auto content = [&path] {
+            QFile file(path);
+            return file.open(QIODevice::ReadOnly) ? VirtualReader::PlugDir::parse(file.readAll())
+                                                  : VirtualReader::PlugDir::ReaderFile();
+        };
+        auto ctl = [&dir](const QStringList &arguments, QString *out) {
+            QProcess process;
+            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+            environment.insert("KEYLON2_VIRTUAL_PLUG_DIR", dir.path());
+            process.setProcessEnvironment(environment);
+            process.start(QStringLiteral(KEYLON2CTL_DEMO), arguments);
+            process.waitForFinished(30000);
+            *out = QString::fromUtf8(process.readAllStandardOutput());
+            return process.exitCode();
+        };
+        {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        QVERIFY(ReaderFixture::waitUntil([&] { return !content().port.isEmpty(); }));
+        const QString port = content().port;
+        QCOMPARE(content().serialNumber, QStringLiteral("KLN2-000012"));
+
+        QString out;
+        QCOMPARE(ctl({"list"}, &out), 0);
+        QVERIFY2(out.contains(port), qPrintable(out));
+        QFile cfg(dir.filePath("site.cfg"));
+        QVERIFY(cfg.open(QIODevice::WriteOnly));
+        cfg.write("[KEYLON]\nPreEnable=1\nPre=AB\nPostEnable=0\nPost=\nRemoveEnable=0\nRemove=\n"
+                  "RemoveIDCode=0\nAutoReport=1\nBuzzer=0\nOutputStart=2\nOutputLength=9\nKBCountry=0\n");
+        cfg.close();
+        QCOMPARE(ctl({"write", cfg.fileName(), "--device", "serial:" + port}, &out), 0);
+        QVERIFY(ReaderFixture::waitUntil([&] { return content().stored.saved.outputStart == 2; }));
+        QVERIFY(content().writeFrames > 0);
+        QCOMPARE(content().stored.saved.pre, QByteArray("AB"));
+
+        QVERIFY(QFile::remove(path));
+        QVERIFY(ReaderFixture::waitUntil([&] { return !QFileInfo::exists(port); }));
+        QCOMPARE(ctl({"list"}, &out), 3);
         reader.terminate();
         QVERIFY(reader.waitForFinished(5000));
     }

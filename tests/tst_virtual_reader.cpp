@@ -1,6 +1,7 @@
 // The virtual reader is the device in every other test, so what they rely on is pinned here:
 // HID presence and answers, faults, writes applied, interface change and ISP mode, and the
 // serial line behind the pseudo-terminal.
+#include "plug_dir.h"
 #include "reader_model.h"
 #include "serial_endpoint.h"
 
@@ -8,6 +9,7 @@
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QTemporaryDir>
 #include <QThread>
 #include <QtTest>
 
@@ -681,6 +683,74 @@ private slots:
         QCOMPARE(line.receive(8), QByteArray("QKR3.0\0\r", 8));
         QCOMPARE(Model::reader(3)->receivedFrames(), QList<QByteArray> {readFrame(0x00)});
         QCOMPARE(Model::reader(2)->receivedFrames().size(), 0);
+    }
+
+    // ---- readers plugged in and pulled out through a directory ----
+
+    void shouldFollowThePlugDirectory()
+    {
+        QTemporaryDir dir;
+        auto file = [&dir](const QString &name) { return dir.filePath(name); };
+        auto put = [&](const QString &name, const QByteArray &content) {
+            QFile f(file(name));
+            return f.open(QIODevice::WriteOnly) && f.write(content) == content.size();
+        };
+        auto content = [&](int number) {
+            QFile f(file(QStringLiteral("hid-%1").arg(number)));
+            return f.open(QIODevice::ReadOnly) ? PlugDir::parse(f.readAll()) : PlugDir::ReaderFile();
+        };
+        auto paths = [] {
+            QStringList found;
+            hid_device_info *list = hid_enumerate(0, 0);
+            for (hid_device_info *i = list; i; i = i->next)
+                found << QString::fromLatin1(i->path);
+            hid_free_enumeration(list);
+            return found;
+        };
+        QVERIFY(put("hid-2", "options=14\npre=4142\nkbCountry=3\n") && put("hid-4", "") && put("hid-x", ""));
+        PlugDir::followUsbHid(dir.path());
+        const auto stopFollowing = qScopeGuard([] { PlugDir::followUsbHid(QString()); });
+        QCOMPARE(paths(), QStringList({"/dev/virtual-hidraw2", "/dev/virtual-hidraw4"}));
+        QCOMPARE(Model::reader(2)->settings().pre, QByteArray("AB"));
+        QCOMPARE(Model::reader(2)->settings().options, quint8(0x14));
+
+        // Pulled out under an open handle: the next write fails, without anyone listing.
+        hid_device *fourth = hid_open_path("/dev/virtual-hidraw4");
+        QVERIFY(fourth);
+        QVERIFY(QFile::remove(file("hid-4")));
+        const QByteArray ask = report(readFrame(0x00), 7);
+        QCOMPARE(hid_write(fourth, reinterpret_cast<const unsigned char *>(ask.constData()), 65), -1);
+        hid_close(fourth);
+        QCOMPARE(paths(), QStringList({"/dev/virtual-hidraw2"}));
+
+        // Writes are counted and what the reader saved goes into its file; reads are not.
+        hid_device *second = hid_open_path("/dev/virtual-hidraw2");
+        QVERIFY(second);
+        for (const QByteArray &frame : {readFrame(0x00), bytes({0x1B, 0x42, 0x03, 0x01, 0x01, 0x0D}), keyed(0x80)}) {
+            const QByteArray r = report(frame, 9);
+            QCOMPARE(hid_write(second, reinterpret_cast<const unsigned char *>(r.constData()), 65), 65);
+        }
+        hid_close(second);
+        QCOMPARE(content(2).writeFrames, 2);
+        QCOMPARE(content(2).stored.saved.kbCountry, quint8(1));
+        QCOMPARE(content(2).stored.saved.pre, QByteArray("AB"));
+
+        // Moved away and back, it is the same reader again; a new file is another one, which
+        // can be told to fail its writes.
+        QVERIFY(QFile::rename(file("hid-2"), file("away")));
+        QCOMPARE(paths(), QStringList());
+        Model::reader(2)->setSettings(Settings());
+        QVERIFY(QFile::rename(file("away"), file("hid-2")));
+        QVERIFY(put("hid-4", "failWrites=1\n"));
+        QCOMPARE(paths(), QStringList({"/dev/virtual-hidraw2", "/dev/virtual-hidraw4"}));
+        QCOMPARE(Model::reader(2)->settings().kbCountry, quint8(1));
+        QVERIFY(Model::reader(4)->faults().failAllWrites);
+        QVERIFY(QFile::remove(file("hid-4")));
+        paths();
+        QVERIFY(put("hid-4", ""));
+        paths();
+        QVERIFY(!Model::reader(4)->faults().failAllWrites);
+        QCOMPARE(Model::reader(4)->settings().pre, QByteArray());
     }
 };
 

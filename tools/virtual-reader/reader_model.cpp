@@ -324,6 +324,33 @@ void Model::plugIn()
     d->writesUntilVanish = -1;
 }
 
+Model::Stored Model::stored() const
+{
+    QMutexLocker lock(&mutex_);
+    Stored stored;
+    stored.saved = d->saved;
+    stored.savedOther = d->savedOther;
+    stored.interface = d->interface;
+    stored.version = d->version;
+    return stored;
+}
+
+void Model::powerUp(const Stored &stored)
+{
+    QMutexLocker lock(&mutex_);
+    d->saved = stored.saved;
+    Answers::clampAffixes(d->saved);
+    d->savedOther = stored.savedOther;
+    Answers::clampAffixes(d->savedOther);
+    d->current = d->saved;
+    d->other = d->savedOther;
+    d->interface = stored.interface;
+    d->version = stored.version.left(8).leftJustified(8, '\0');
+    d->isp = false;
+    d->serialPartial.clear();
+    d->endHidSession();
+}
+
 void Model::setDiagnosticProductPresent(bool present)
 {
     QMutexLocker lock(&mutex_);

@@ -135,6 +135,20 @@ public:
     void pullOut();                     // the reader is unplugged now
     void plugIn();                      // undoes a vanish
 
+    // What the reader keeps while it is unplugged: the saved settings (with the affixes saved
+    // for the other interface), the interface it is on and its version.
+    struct Stored
+    {
+        Settings saved;
+        Settings savedOther;            // only the affixes count
+        Interface interface = Interface::UsbKeyboard;
+        QByteArray version = QByteArray("1.20\0\0\0\0", 8);
+    };
+    Stored stored() const;
+    // The reader starts up from what it keeps: working settings as saved, out of ISP mode, a
+    // new USB HID session. Faults, received frames, number and presence stay as they are.
+    void powerUp(const Stored &stored);
+
     // The reader also answers hid_open with product 0xC141 (the diagnostic dump's product) as
     // another name for itself. Off after reset().
     void setDiagnosticProductPresent(bool present);

@@ -11,12 +11,17 @@
 // benchmarks) can set up its readers from the environment, read once on first use:
 //   KEYLON2_VIRTUAL_HID_READERS=N        N readers are present (0 to 64; default 1)
 //   KEYLON2_VIRTUAL_HID_FAILING=k[,k...] every USB HID write to these readers fails
+//   KEYLON2_VIRTUAL_PLUG_DIR=DIR         readers come and go with the files hid-N in DIR
+//                                        (see plug_dir.h); KEYLON2_VIRTUAL_HID_READERS is
+//                                        then ignored
 // The production build links the real hidapi and never reads them.
+#include "plug_dir.h"
 #include "reader_model.h"
 
 #include <hidapi.h>
 
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QThread>
 
 #include <cstdio>
@@ -52,8 +57,20 @@ void readEnvironment()
 {
     static std::once_flag once;
     std::call_once(once, [] {
-        const QStringList problems = Model::setUpFromEnvironment(
-            std::getenv("KEYLON2_VIRTUAL_HID_READERS"), std::getenv("KEYLON2_VIRTUAL_HID_FAILING"));
+        const char *plugDir = std::getenv("KEYLON2_VIRTUAL_PLUG_DIR");
+        const bool following = plugDir && *plugDir;
+        QStringList problems;
+        if (following) {
+            const QString dir = QString::fromLocal8Bit(plugDir);
+            if (!QFileInfo(dir).isDir())
+                problems << QStringLiteral("KEYLON2_VIRTUAL_PLUG_DIR: %1 is not a directory").arg(dir);
+            if (std::getenv("KEYLON2_VIRTUAL_HID_READERS"))
+                problems << QStringLiteral("KEYLON2_VIRTUAL_HID_READERS is ignored: the files in %1 say "
+                                           "which readers are attached").arg(dir);
+            VirtualReader::PlugDir::followUsbHid(dir);
+        }
+        problems += Model::setUpFromEnvironment(following ? nullptr : std::getenv("KEYLON2_VIRTUAL_HID_READERS"),
+                                                std::getenv("KEYLON2_VIRTUAL_HID_FAILING"));
         for (const QString &problem : problems)
             std::fprintf(stderr, "virtual hidapi: %s\n", qPrintable(problem));
     });
@@ -116,6 +133,7 @@ int readInto(hid_device *dev, unsigned char *data, size_t length, int millisecon
         return -1;
     dev->error.clear();
     Model &model = *dev->model;
+    VirtualReader::PlugDir::checkUsbHidReader(model.number());
     QByteArray answer;
     QString error;
 
@@ -163,6 +181,7 @@ struct hid_device_info *HID_API_EXPORT hid_enumerate(unsigned short vendor_id,
                                                     unsigned short product_id)
 {
     readEnvironment();
+    VirtualReader::PlugDir::syncUsbHid();
     openError.clear();
     hid_device_info *head = nullptr;
     hid_device_info **tail = &head;
@@ -213,6 +232,7 @@ hid_device *HID_API_EXPORT hid_open(unsigned short vendor_id, unsigned short pro
                                     const wchar_t *serial_number)
 {
     readEnvironment();
+    VirtualReader::PlugDir::syncUsbHid();
     // The first listed reader that matches, as hidapi does; a refused one is not passed over.
     for (int number = 1; number <= Model::MaxReaders; ++number) {
         Model *model = Model::reader(number);
@@ -232,6 +252,7 @@ hid_device *HID_API_EXPORT hid_open(unsigned short vendor_id, unsigned short pro
 hid_device *HID_API_EXPORT hid_open_path(const char *path)
 {
     readEnvironment();
+    VirtualReader::PlugDir::syncUsbHid();
     for (int number = 1; path && number <= Model::MaxReaders; ++number) {
         Model *model = Model::reader(number);
         if (!model)
@@ -271,10 +292,12 @@ int HID_API_EXPORT hid_write(hid_device *dev, const unsigned char *data, size_t 
         return -1;
     QString error;
     const QByteArray report(reinterpret_cast<const char *>(data), int(length));
+    VirtualReader::PlugDir::checkUsbHidReader(dev->model->number());
     if (!dev->model->hidWrite(dev->session, report, &error)) {
         dev->error = toWide(error);
         return -1;
     }
+    VirtualReader::PlugDir::noteUsbHidWrite(*dev->model, report.mid(1));
     return int(length);
 }
 

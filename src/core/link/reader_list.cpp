@@ -1,11 +1,10 @@
 #include "link/reader_list.h"
 
-#include <QSerialPortInfo>
-
 #include <hidapi.h>
 
 #include "link/port_choice.h"
 #include "link/usb_ids.h"
+#include "platform/platform.h"
 
 namespace ReaderList {
 
@@ -45,16 +44,17 @@ QList<Reader> attached(bool usbHidOnly)
     if (usbHidOnly)
         return readers;
 
-    const QList<QSerialPortInfo> ports = QSerialPortInfo::availablePorts();
-    for (const QSerialPortInfo &port : ports) {
-        if (!isReaderPort(port.description(), port.hasVendorIdentifier(), port.vendorIdentifier()))
+    const QList<Platform::PortRecord> ports = Platform::enumeratePorts();
+    for (const Platform::PortRecord &port : ports) {
+        if (!isReaderPort(port.friendName, port.vendorId != 0, port.vendorId))
             continue;
         Reader reader;
         reader.kind = Transport::Kind::Serial;
-        reader.path = port.systemLocation();
-        reader.vendorId = port.vendorIdentifier();
-        reader.productId = port.productIdentifier();
-        reader.description = port.description();
+        reader.path = port.physName;
+        reader.vendorId = port.vendorId;
+        reader.productId = port.productId;
+        reader.serialNumber = port.serialNumber;
+        reader.description = port.friendName;
         readers.append(reader);
     }
     return readers;

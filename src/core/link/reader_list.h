@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QMetaType>
 #include <QString>
 #include <QtGlobal>
 
@@ -15,7 +16,7 @@ struct Reader
     QString path;          // the hidraw node, or the serial port's system location
     quint16 vendorId = 0;
     quint16 productId = 0;
-    QString serialNumber;  // USB HID
+    QString serialNumber;  // the USB serial number; empty when none
     QString product;       // USB HID: the product string
     QString description;   // serial: the port's description
 
@@ -33,3 +34,5 @@ bool isReaderPort(const QString &description, bool hasVendorId, quint16 vendorId
 QList<Reader> attached(bool usbHidOnly = false);
 
 }  // namespace ReaderList
+
+Q_DECLARE_METATYPE(ReaderList::Reader)

@@ -102,11 +102,18 @@ QList<PortRecord> enumeratePorts()
 {
     if (seams().ports)
         return seams().ports();
+    return systemPorts();
+}
+
+QList<PortRecord> systemPorts()
+{
     QList<PortRecord> records;
     const auto ports = QSerialPortInfo::availablePorts();
     for (const QSerialPortInfo &info : ports)
         records.append({info.portName(), info.description(), info.systemLocation(), info.manufacturer(),
-                        info.hasVendorIdentifier() ? info.vendorIdentifier() : quint16(0)});
+                        info.hasVendorIdentifier() ? info.vendorIdentifier() : quint16(0),
+                        info.hasProductIdentifier() ? info.productIdentifier() : quint16(0),
+                        info.serialNumber()});
     return records;
 }
 

@@ -31,9 +31,13 @@ struct PortRecord
     QString physName;        // where the system keeps the device (system location)
     QString enumName;        // the enumerator (manufacturer)
     quint16 vendorId = 0;    // the USB vendor ID; 0 when the port is not on USB
+    quint16 productId = 0;   // the USB product ID; 0 when the port is not on USB
+    QString serialNumber {}; // the USB serial number; empty when none
 };
 QList<PortRecord> enumeratePorts();
 void setPortEnumerator(std::function<QList<PortRecord>()> enumerator);
+// The system's own port list, whatever enumerator is set (for an enumerator that adds to it).
+QList<PortRecord> systemPorts();
 
 // The port name the serial field starts with when no reader port is found: the platform's
 // usual first port ("/dev/ttyACM0" on Linux, "COM6" on Windows).

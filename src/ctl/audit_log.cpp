@@ -1,0 +1,149 @@
+#include "audit_log.h"
+
+#include <QCryptographicHash>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSysInfo>
+
+#include <cerrno>
+#include <cstring>
+
+#include <fcntl.h>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace Ctl {
+
+namespace {
+
+constexpr int Schema = 1;
+
+QString systemError(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+// The user who runs the command (not whom it may run as), by name where the system knows it.
+QString userName()
+{
+    const uid_t uid = getuid();
+    if (const passwd *entry = getpwuid(uid))
+        return QString::fromLocal8Bit(entry->pw_name);
+    return QString::number(uid);
+}
+
+QJsonValue textOrNull(const QString &text)
+{
+    return text.isEmpty() ? QJsonValue(QJsonValue::Null) : QJsonValue(text);
+}
+
+}  // namespace
+
+std::unique_ptr<AuditLog> AuditLog::open(const QString &path, const AuditRun &run, QString *error)
+{
+    if (path.isEmpty()) {
+        *error = QStringLiteral("--log wants a file name");
+        return nullptr;
+    }
+    // Non-blocking, so that a FIFO nobody reads refuses instead of hanging the command.
+    const QByteArray name = QFile::encodeName(path);
+    const int fd = ::open(name.constData(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0666);
+    if (fd < 0) {
+        *error = QStringLiteral("cannot open the log %1: %2").arg(path, systemError(errno));
+        return nullptr;
+    }
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        *error = QStringLiteral("cannot use %1 as the log: not a regular file").arg(path);
+        return nullptr;
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    return std::unique_ptr<AuditLog>(new AuditLog(fd, path, run));
+}
+
+AuditLog::AuditLog(int fd, const QString &path, const AuditRun &run)
+    : fd_(fd), path_(path), run_(run), host_(QSysInfo::machineHostName()), user_(userName()),
+      pid_(qint64(::getpid()))
+{
+}
+
+AuditLog::~AuditLog()
+{
+    close();
+}
+
+QByteArray AuditLog::line(const AuditEntry &entry, const QDateTime &time) const
+{
+    QJsonObject object;
+    object.insert(QStringLiteral("schema"), Schema);
+    object.insert(QStringLiteral("time"), time.toUTC().toString(Qt::ISODateWithMs));
+    object.insert(QStringLiteral("host"), host_);
+    object.insert(QStringLiteral("user"), user_);
+    object.insert(QStringLiteral("pid"), pid_);
+    object.insert(QStringLiteral("command"), run_.command);
+    object.insert(QStringLiteral("check"), run_.check);
+    object.insert(QStringLiteral("device"), entry.device);
+    object.insert(QStringLiteral("portPath"), entry.portPath);
+    object.insert(QStringLiteral("serialNumber"), entry.serialNumber);
+    object.insert(QStringLiteral("firmware"), textOrNull(entry.firmware));
+    object.insert(QStringLiteral("file"), textOrNull(run_.file));
+    object.insert(QStringLiteral("fileSha256"), textOrNull(run_.fileSha256));
+    object.insert(QStringLiteral("result"), entry.result);
+    object.insert(QStringLiteral("fields"), QJsonArray::fromStringList(entry.fields));
+    if (!entry.error.isEmpty())
+        object.insert(QStringLiteral("error"), entry.error);
+    return QJsonDocument(object).toJson(QJsonDocument::Compact);
+}
+
+bool AuditLog::append(const AuditEntry &entry, QString *error)
+{
+    if (fd_ < 0) {
+        if (error)
+            *error = QStringLiteral("the log %1 is closed").arg(path_);
+        return false;
+    }
+    const QByteArray text = line(entry, QDateTime::currentDateTimeUtc()) + '\n';
+    // One write: the kernel appends it at the end in one piece, whoever else appends. A line
+    // written in parts could have another run's line land between them.
+    ssize_t written;
+    do {
+        written = ::write(fd_, text.constData(), size_t(text.size()));
+    } while (written < 0 && errno == EINTR);
+    if (written == ssize_t(text.size()))
+        return true;
+    if (error) {
+        *error = written < 0 ? QStringLiteral("cannot write to the log %1: %2").arg(path_, systemError(errno))
+                             : QStringLiteral("cannot write to the log %1: only %2 of %3 bytes of a line went out")
+                                   .arg(path_)
+                                   .arg(written)
+                                   .arg(text.size());
+    }
+    return false;
+}
+
+bool AuditLog::close(QString *error)
+{
+    if (fd_ < 0)
+        return true;
+    const bool synced = ::fsync(fd_) == 0;
+    const int syncError = errno;
+    const bool closed = ::close(fd_) == 0;
+    const int closeError = errno;
+    fd_ = -1;
+    if (synced && closed)
+        return true;
+    if (error)
+        *error = QStringLiteral("cannot save the log %1: %2").arg(path_, systemError(synced ? closeError : syncError));
+    return false;
+}
+
+QString AuditLog::sha256Hex(const QByteArray &bytes)
+{
+    return QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex());
+}
+
+}  // namespace Ctl

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+
+namespace Ctl {
+
+// What every line of one run carries besides the reader.
+struct AuditRun
+{
+    QString command;      // "apply", "write", "set-interface"
+    bool check = false;   // apply --check: the results say what would change
+    QString file;         // the configuration file as named on the command line; empty: none
+    QString fileSha256;   // of the bytes the command took from it (sha256Hex)
+};
+
+// One reader handled.
+struct AuditEntry
+{
+    QString device;        // hid:PATH or serial:PORT
+    QString portPath;      // "" when unknown
+    QString serialNumber;  // "" when none
+    QString firmware;      // as read; empty when none was read
+    QString result;        // as the JSON document says it: "changed", "unchanged", "written", "failed", ...
+    QStringList fields;    // configuration keys changed (or, with check, that would change)
+    QString error;         // why it failed; empty otherwise
+};
+
+// The audit trail of --log FILE: JSON Lines, one line per reader handled, appended to FILE.
+// Several runs, at once or one after another, may share one file: each line goes out whole in
+// one write(2) on an O_APPEND descriptor, so no line cuts into another, and the file is never
+// truncated. The line's schema is data/schema/keylon2ctl-audit.schema.json.
+class AuditLog
+{
+public:
+    // Opens FILE for appending, making it when missing. Null, with *error saying why, when it
+    // cannot be opened or is not a regular file: the command then stops before it sends
+    // anything (exit 2).
+    static std::unique_ptr<AuditLog> open(const QString &path, const AuditRun &run, QString *error);
+    ~AuditLog();  // syncs and closes what close() has not; its errors then go unreported
+
+    AuditLog(const AuditLog &) = delete;
+    AuditLog &operator=(const AuditLog &) = delete;
+
+    // Appends the reader's line. Safe from several threads at once. False, with *error, when
+    // the line did not go out whole (a full disk, say).
+    bool append(const AuditEntry &entry, QString *error = nullptr);
+    // The line as append() writes it, without the line break, stamped with `time`.
+    QByteArray line(const AuditEntry &entry, const QDateTime &time) const;
+    // Syncs the file to the disk and closes it; before the command exits.
+    bool close(QString *error = nullptr);
+
+    static QString sha256Hex(const QByteArray &bytes);
+
+private:
+    AuditLog(int fd, const QString &path, const AuditRun &run);
+
+    int fd_;
+    QString path_;
+    AuditRun run_;
+    QString host_;
+    QString user_;
+    qint64 pid_;
+};
+
+}  // namespace Ctl

@@ -1,0 +1,189 @@
+// The reader watcher on the virtual readers: USB HID readers plugged in and pulled out through
+// the stand-in's plug directory, serial readers through the platform's port list.
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "link/reader_watcher.h"
+#include "platform/platform.h"
+#include "plug_dir.h"
+#include "reader_fixture.h"
+#include "reader_model.h"
+
+namespace {
+
+Platform::PortRecord serialReader(const QString &name)
+{
+    const QString path = QStringLiteral("/dev/ttyACM") + name.section(QLatin1Char('-'), 1);
+    return {path.mid(5), QStringLiteral("Keylon2 Key Reader"), path, QStringLiteral("Keylon"), 0x0416, 0xF100,
+            QStringLiteral("KLN2-S") + name.section(QLatin1Char('-'), 1)};
+}
+
+}  // namespace
+
+class TestReaderWatcher : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir dir;
+    QList<Platform::PortRecord> ports;
+    QStringList events;
+    QSet<QString> attached;
+    int listings = 0;
+
+    // "+hid-2" plugs USB HID reader 2 in, "-serial-5" pulls serial reader 5 out.
+    void step(const QString &what)
+    {
+        const QString name = what.mid(1);
+        const bool in = what.startsWith(QLatin1Char('+'));
+        if (in)
+            attached.insert(name);
+        else
+            attached.remove(name);
+        if (name.startsWith(QLatin1String("hid"))) {
+            QFile file(dir.filePath(name));
+            QVERIFY(in ? file.open(QIODevice::WriteOnly) : file.remove());
+            return;
+        }
+        const Platform::PortRecord port = serialReader(name);
+        if (in)
+            ports.append(port);
+        else
+            ports.erase(std::remove_if(ports.begin(), ports.end(),
+                                       [&port](const Platform::PortRecord &p) { return p.physName == port.physName; }),
+                        ports.end());
+    }
+
+    std::unique_ptr<ReaderWatcher> watcher(int listIntervalMs)
+    {
+        ReaderWatcher::Options options;
+        options.list = [this] {
+            ++listings;
+            return ReaderList::attached();
+        };
+        options.listIntervalMs = listIntervalMs;
+        options.settleMs = 50;
+        options.listingOnly = true;
+        auto made = std::make_unique<ReaderWatcher>(options);
+        connect(made.get(), &ReaderWatcher::appeared, this,
+                [this](const ReaderList::Reader &r) { events << "appeared " + r.device(); });
+        connect(made.get(), &ReaderWatcher::vanished, this,
+                [this](const ReaderList::Reader &r) { events << "vanished " + r.device(); });
+        return made;
+    }
+
+    // Until the watcher has listed `more` more times.
+    bool listed(int more)
+    {
+        const int until = listings + more;
+        return ReaderFixture::waitUntil([&] { return listings >= until; });
+    }
+
+private slots:
+    void init()
+    {
+        QVERIFY(dir.isValid());
+        for (const QString &name : QDir(dir.path()).entryList(QDir::Files))
+            QFile::remove(dir.filePath(name));
+        ports.clear();
+        attached.clear();
+        events.clear();
+        listings = 0;
+        Platform::setPortEnumerator([this] { return ports; });
+        VirtualReader::PlugDir::followUsbHid(dir.path());
+    }
+    void cleanup()
+    {
+        VirtualReader::PlugDir::followUsbHid(QString());
+        VirtualReader::Model::setCount(1);
+        VirtualReader::Model::instance().reset();
+        Platform::resetSeams();
+    }
+
+    void shouldReportEachPlugOnce_data()
+    {
+        QTest::addColumn<QStringList>("before");
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("one after another") << QStringList() << QStringList {"+hid-1", "+hid-3", "+serial-5"}
+                                           << QStringList {"appeared hid:/dev/virtual-hidraw1",
+                                                           "appeared hid:/dev/virtual-hidraw3",
+                                                           "appeared serial:/dev/ttyACM5"};
+        QTest::newRow("there at the start, then pulled out")
+            << QStringList {"+hid-2", "+serial-6"} << QStringList {"-hid-2", "-serial-6"}
+            << QStringList {"appeared hid:/dev/virtual-hidraw2", "appeared serial:/dev/ttyACM6",
+                            "vanished hid:/dev/virtual-hidraw2", "vanished serial:/dev/ttyACM6"};
+        QTest::newRow("usb hid: pulled out and plugged in again")
+            << QStringList() << QStringList {"+hid-2", "-hid-2", "+hid-2"}
+            << QStringList {"appeared hid:/dev/virtual-hidraw2", "vanished hid:/dev/virtual-hidraw2",
+                            "appeared hid:/dev/virtual-hidraw2"};
+        QTest::newRow("serial: pulled out and plugged in again")
+            << QStringList() << QStringList {"+serial-5", "-serial-5", "+serial-5"}
+            << QStringList {"appeared serial:/dev/ttyACM5", "vanished serial:/dev/ttyACM5",
+                            "appeared serial:/dev/ttyACM5"};
+    }
+    // Listing mode: every change shows once, at the next listing, however many listings follow.
+    void shouldReportEachPlugOnce()
+    {
+        QFETCH(QStringList, before);
+        QFETCH(QStringList, steps);
+        QFETCH(QStringList, expected);
+        for (const QString &what : before)
+            step(what);
+        auto w = watcher(10);
+        w->start();
+        QCOMPARE(w->mode(), ReaderWatcher::Mode::Listing);
+        for (const QString &what : steps) {
+            step(what);
+            QVERIFY(listed(3));
+        }
+        QCOMPARE(events, expected);
+        QCOMPARE(w->readers().size(), attached.size());
+        w->stop();
+        const int stoppedAt = listings;
+        QTest::qWait(50);
+        QCOMPARE(listings, stoppedAt);
+    }
+
+    void shouldListOnceTheDeviceEventsSettle_data()
+    {
+        QTest::addColumn<QStringList>("before");
+        QTest::addColumn<QString>("change");  // made between start and the events
+        QTest::addColumn<QStringList>("udevEvents");
+        QTest::addColumn<QStringList>("expected");
+        const QString node = QStringLiteral("/dev/virtual-hidraw2");
+        QTest::newRow("one plug, several events") << QStringList() << "+hid-2"
+                                                  << QStringList {"add " + node, "change " + node, "add " + node}
+                                                  << QStringList {"appeared hid:" + node};
+        QTest::newRow("pulled out and back between two listings")
+            << QStringList {"+hid-2"} << QString() << QStringList {"remove " + node, "add " + node}
+            << QStringList {"appeared hid:" + node, "vanished hid:" + node, "appeared hid:" + node};
+        QTest::newRow("another device comes and goes") << QStringList {"+hid-2"} << QString()
+                                                       << QStringList {"remove /dev/hidraw9", "add /dev/hidraw9"}
+                                                       << QStringList {"appeared hid:" + node};
+    }
+    // What udev's monitor reports is played through deviceEvent: one listing per burst.
+    void shouldListOnceTheDeviceEventsSettle()
+    {
+        QFETCH(QStringList, before);
+        QFETCH(QString, change);
+        QFETCH(QStringList, udevEvents);
+        QFETCH(QStringList, expected);
+        for (const QString &what : before)
+            step(what);
+        auto w = watcher(3600 * 1000);
+        w->start();
+        QCOMPARE(listings, 1);
+        if (!change.isEmpty())
+            step(change);
+        for (const QString &event : udevEvents)
+            w->deviceEvent(event.section(QLatin1Char(' '), 0, 0), event.section(QLatin1Char(' '), 1));
+        QVERIFY(listed(1));
+        QTest::qWait(150);
+        QCOMPARE(listings, 2);
+        QCOMPARE(events, expected);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestReaderWatcher)
+#include "tst_reader_watcher.moc"

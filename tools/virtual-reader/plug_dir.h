@@ -1,0 +1,78 @@
+#pragma once
+
+#include "reader_model.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+// Virtual readers plugged in and pulled out from outside the process: a directory with one
+// file per attached reader, so that a test, a shell script or a playbook can plug readers into
+// a running program with `touch` and pull them out with `rm`.
+//
+//   hid-N     reader N of the hidapi stand-in (1 to 64) is attached on USB HID: listed,
+//             /dev/virtual-hidrawN, serial number KLN2-<N in six digits>. Every program
+//             linked to the stand-in with KEYLON2_VIRTUAL_PLUG_DIR=DIR follows DIR.
+//   serial-N  reader N of `keylon2-virtual-reader --plug-dir DIR` is attached on its serial
+//             interface; the program writes the pseudo-terminal it answers on into the file
+//             (port=...). keylon2ctl-demo lists these ports as readers.
+//
+// A file's content is what that reader keeps (its saved settings, interface and version, as
+// "key=value" lines; an empty file is a reader in factory state). It is read when the file
+// appears and written back by the program that hosts the reader after every frame that
+// changes something, so the next program to meet the reader finds it as it was left. Removing
+// the file is pulling the reader out: its open handles fail as with a pulled cable, and a
+// new file is another reader. To pull a reader out and plug the same one in again, move its
+// file away and back (names other than hid-N and serial-N are ignored). Write a file that
+// holds settings elsewhere and move it in, so that it never appears half written. A change
+// shows at the program's next look at the directory (the stand-in looks before every listing,
+// open, read and write): a file removed and made again between two looks is not a replug.
+namespace VirtualReader::PlugDir {
+
+// One attached reader's file.
+struct ReaderFile
+{
+    Model::Stored stored;
+    bool failWrites = false;  // every write to it fails (on the serial line the bytes are lost)
+    int writeFrames = 0;      // frames that set, save or switch something, over its life
+    QString port;             // serial: the port it answers on, while its program runs
+    QString serialNumber;     // serial: its USB serial number, as the program gives it
+};
+ReaderFile parse(const QByteArray &text);
+QByteArray format(const ReaderFile &file);
+
+QString filePath(const QString &dir, const QString &kind, int number);  // kind "hid", "serial"
+// The numbers N of the files "<kind>-N" in dir, in order.
+QList<int> scan(const QString &dir, const QString &kind);
+// Replaces the file's content in one step, only while the file is there: false when it is
+// not (the reader was pulled out meanwhile, and must not come back by this write).
+bool replaceIfPresent(const QString &path, const QByteArray &content);
+// A frame that sets, saves or switches something, as opposed to a read request.
+bool isWriteFrame(const QByteArray &frame);
+
+// ---- the hidapi stand-in's readers ----
+// Makes readers 1 to 64 follow dir from now on (the stand-in calls it with
+// KEYLON2_VIRTUAL_PLUG_DIR on first use; tests call it directly): every reader without a file
+// is pulled out, every reader with one starts from its content. An empty dir stops following
+// and leaves the readers as they are.
+void followUsbHid(const QString &dir);
+QString usbHidDirectory();
+// Brings the readers in line with the directory: a file that appeared plugs its reader in,
+// one that went pulls it out. The stand-in calls it before every listing and open.
+void syncUsbHid();
+// Before a read or write on reader `number`'s handle: pulls it out at once when its file went.
+void checkUsbHidReader(int number);
+// A write reached the reader: counts a write frame and stores what the reader keeps now.
+void noteUsbHidWrite(const Model &model, const QByteArray &frame);
+
+// ---- serial readers announced by keylon2-virtual-reader ----
+struct SerialPort
+{
+    int number = 0;
+    QString port;
+    QString serialNumber;
+};
+// The readers of dir whose file names a port that exists.
+QList<SerialPort> serialPorts(const QString &dir);
+
+}  // namespace VirtualReader::PlugDir
