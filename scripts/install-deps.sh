@@ -4,7 +4,8 @@
 set -euo pipefail
 
 packages=(cmake g++ make pkg-config qtbase5-dev libqt5serialport5-dev libhidapi-dev
-          fonts-liberation2 xvfb xauth dpkg-dev file desktop-file-utils appstream)
+          fonts-liberation2 xvfb xauth dpkg-dev file desktop-file-utils appstream
+          python3-jsonschema)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -104,7 +104,7 @@ int fail(const Invocation &invocation, Io &io, int exitCode, const QStringList &
         io.err << line << Qt::endl;
     if (invocation.json) {
         QJsonObject document = Ctl::document(invocation.commandWord, exitCode, lines.join(QLatin1Char('\n')));
-        if (invocation.command && invocation.command->readers != Readers::None)
+        if (invocation.command)
             document.insert("readers", QJsonArray());
         printDocument(document, io);
     }

@@ -23,8 +23,8 @@ int firmwareUpdateCommand(const Invocation &invocation, Io &io);
 int completionCommand(const Invocation &invocation, Io &io);
 
 // A command that ends before any reader is done: each line on standard error and, with
-// --json, the document with the lines as its error (and an empty list of readers for a command
-// that works on readers). Returns exitCode.
+// --json, the document with the lines as its error (and an empty list of readers when the
+// command is known). Returns exitCode.
 int fail(const Invocation &invocation, Io &io, int exitCode, const QStringList &lines);
 
 // Warnings: one line each on standard error; with --json also in the document.

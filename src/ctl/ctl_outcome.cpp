@@ -34,17 +34,17 @@ QJsonObject identityJson(const ReaderList::Reader &reader)
     };
 }
 
-QJsonObject outcomeJson(const ReaderOutcome &outcome, bool withChanged, bool withDifferences)
+QJsonObject outcomeJson(const ReaderOutcome &outcome, EntryFields fields)
 {
     QJsonObject entry = identityJson(outcome.reader);
     entry.insert("ok", outcome.ok());
     entry.insert("result", resultName(outcome.result));
-    if (withChanged) {
+    if (fields.changed)
         entry.insert("changed", outcome.changed);
+    if (fields.verified)
         entry.insert("verified", outcome.verified);
-    }
     entry.insert("fields", QJsonArray::fromStringList(outcome.fields));
-    if (withDifferences) {
+    if (fields.differences) {
         QJsonObject differences;
         for (const Difference &difference : outcome.differences)
             differences.insert(difference.key, QJsonObject{{"reader", difference.reader}, {"file", difference.file}});

@@ -52,9 +52,14 @@ QString resultName(ReaderOutcome::Result result);  // "unchanged", ..., "not-sta
 
 // "hid:/dev/hidraw3", "hid", the serial number and USB port: every entry's identity.
 QJsonObject identityJson(const ReaderList::Reader &reader);
-// The entry of a reader in a command's document. withChanged: write and apply;
-// withDifferences: apply and diff.
-QJsonObject outcomeJson(const ReaderOutcome &outcome, bool withChanged, bool withDifferences);
+// The entry of a reader in a command's document, with what the command tells of each reader.
+struct EntryFields
+{
+    bool changed = false;      // write, apply, set-interface
+    bool verified = false;     // write, apply
+    bool differences = false;  // apply, diff
+};
+QJsonObject outcomeJson(const ReaderOutcome &outcome, EntryFields fields);
 
 // "hid:/dev/hidraw3  KLN2-000001  1-2.3  " (a dash for what is unknown), then the status.
 QString resultLine(const ReaderList::Reader &reader, const QString &status);

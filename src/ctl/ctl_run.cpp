@@ -23,8 +23,7 @@ struct Fleet
     std::function<QString(const ReaderOutcome &)> status;  // a done reader's line, after its identity
     QString changedWord;       // how the summary counts Changed: "changed", "would change", ...
     bool writes = false;       // write: the summary counts done and failed
-    bool withChanged = false;  // entries carry changed and verified
-    bool withDifferences = false;
+    EntryFields entries;       // what each reader's JSON entry tells
     QString progress;          // "writing", ...: the line for each reader when on a terminal
 };
 
@@ -88,7 +87,7 @@ int runFleet(const Invocation &invocation, Io &io, const Fleet &fleet, const QSt
     if (invocation.json) {
         QJsonArray entries;
         for (const ReaderOutcome &outcome : outcomes)
-            entries.append(outcomeJson(outcome, fleet.withChanged, fleet.withDifferences));
+            entries.append(outcomeJson(outcome, fleet.entries));
         document.insert("ok", exitCode == Success);
         document.insert("exitCode", exitCode);
         document.insert("readers", entries);
@@ -155,7 +154,7 @@ int writeCommand(const Invocation &invocation, Io &io)
     };
     fleet.status = [](const ReaderOutcome &outcome) { return outcome.note; };
     fleet.writes = true;
-    fleet.withChanged = true;
+    fleet.entries = {true, true, false};
     fleet.progress = QStringLiteral("writing");
     return runFleet(invocation, io, fleet, file.warnings);
 }
@@ -182,8 +181,7 @@ int applyCommand(const Invocation &invocation, Io &io)
         return line;
     };
     fleet.changedWord = check ? QStringLiteral("would change") : QStringLiteral("changed");
-    fleet.withChanged = true;
-    fleet.withDifferences = true;
+    fleet.entries = {true, true, true};
     fleet.progress = check ? QStringLiteral("checking") : QStringLiteral("applying");
     return runFleet(invocation, io, fleet, file.warnings);
 }
@@ -207,7 +205,7 @@ int diffCommand(const Invocation &invocation, Io &io)
         return QStringLiteral("differs: ") + parts.join(QStringLiteral("; "));
     };
     fleet.changedWord = QStringLiteral("differ");
-    fleet.withDifferences = true;
+    fleet.entries = {false, false, true};
     fleet.progress = QStringLiteral("reading");
     return runFleet(invocation, io, fleet, file.warnings);
 }
@@ -221,7 +219,7 @@ int setInterfaceCommand(const Invocation &invocation, Io &io)
     };
     fleet.status = [](const ReaderOutcome &outcome) { return outcome.note; };
     fleet.changedWord = QStringLiteral("switched");
-    fleet.withChanged = true;
+    fleet.entries = {true, false, false};
     fleet.progress = QStringLiteral("switching");
     return runFleet(invocation, io, fleet, QStringList());
 }
