@@ -6,9 +6,10 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QProcess>
-#include <QSettings>
 #include <QTemporaryDir>
 #include <QTextStream>
+
+#include <algorithm>
 
 #include "config/config_mapping.h"
 #include "ctl_device.h"
@@ -40,12 +41,16 @@ QByteArray configText(const ConfigPage &page, bool withCountry)
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("reader.cfg"));
     ConfigFile::write(path, page);
-    if (!withCountry) {
-        QSettings file(path, QSettings::IniFormat);
-        file.remove(QStringLiteral("KEYLON/KBCountry"));
-    }
     QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    if (!file.open(QIODevice::ReadOnly))
+        return QByteArray();
+    QList<QByteArray> lines = file.readAll().split('\n');
+    // KBCountry is a key of [KEYLON] alone.
+    if (!withCountry)
+        lines.erase(std::remove_if(lines.begin(), lines.end(),
+                                   [](const QByteArray &line) { return line.startsWith("KBCountry="); }),
+                    lines.end());
+    return lines.join('\n');
 }
 
 QJsonObject configJson(const ConfigPage &page, bool withCountry)

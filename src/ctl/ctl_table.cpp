@@ -266,7 +266,9 @@ QString commandHelp(const CommandSpec &command)
         names << QStringLiteral("device");
     if (command.readers == Readers::Many)
         names << QStringLiteral("all");
-    names << command.options << EveryCommand;
+    names << command.options;
+    if (!command.hidden)
+        names << EveryCommand;
     for (const QString &name : names) {
         const OptionSpec &option = *findOption(name);
         text += QStringLiteral("  ") + optionSynopsis(option) + QLatin1Char('\n')
