@@ -175,7 +175,7 @@ QString zshCompletion()
         QStringList specs;
         for (const QString &flag : optionsOf(command)) {
             const OptionSpec *option = findOption(flag.mid(2));
-            const QString help = option ? zshText(option->help) : QStringLiteral("this command's help");
+            const QString help = zshText(option ? option->help : "This command's help.");
             const bool repeated = flag == QLatin1String("--device") && command.readers == Readers::Many;
             QString spec = QStringLiteral("'%1%2[%3]").arg(repeated ? QStringLiteral("*") : QString(), flag, help);
             if (option && option->valueName)
