@@ -233,9 +233,11 @@ QList<Difference> compare(const ReaderSession::SettingsRead &read, bool serial, 
 
 QString fileFormatText()
 {
-    QStringList names;
-    for (int code = 0; code < ControlNames.size(); ++code)
-        names << QStringLiteral("[%1] %2").arg(ControlNames.at(code)).arg(code, 2, 16, QLatin1Char('0'));
+    QString names;
+    for (int code = 0; code < ControlNames.size(); ++code) {
+        names += (code % 8 == 0 ? QStringLiteral("\n  ") : QStringLiteral(", "))
+            + QStringLiteral("[%1] %2").arg(ControlNames.at(code)).arg(code, 2, 16, QLatin1Char('0'));
+    }
     QStringList countries;
     for (int index = 0; index < CountryNames.size(); ++index)
         countries << QStringLiteral("%1 %2").arg(index).arg(CountryNames.at(index));
@@ -254,11 +256,12 @@ QString fileFormatText()
                "        0 USB keyboard, 1 serial: the interface the file was read over; never applied\n"
                "Another key in [KEYLON], a value that is no number where a number belongs, or a value out of its\n"
                "range refuses the file before anything is sent.\n"
-               "Bracket names (code in hexadecimal): %2;\n"
+               "Bracket names in Pre, Post and Remove, with their codes in hexadecimal:%2\n"
                "[0xHH] is any code (two hexadecimal digits). Names are upper case. Another bracketed name is\n"
-               "warned about and sent as the window sends it: 2 to 4 characters (such as [TAB] or [cr]) as the\n"
-               "code 00, more (such as [Enter]) as its characters. The characters %3 are the codes b0 to b6.\n")
-        .arg(countries.join(QStringLiteral(", ")), names.join(QStringLiteral(", ")),
+               "warned about and sent as the window sends it: 2 to 4 characters (such as [TAB] or [cr]) as\n"
+               "the code 00, more (such as [Enter]) as its characters. The characters %3 are the codes\n"
+               "b0 to b6.\n")
+        .arg(countries.join(QStringLiteral(", ")), names,
              QString::fromUtf8("\u20ac \u00a4 \u00a6 \u00a7 \u00a8 \u00b3 \u00b4"));
 }
 

@@ -103,8 +103,10 @@ QList<ReaderOutcome> forEachReader(const QList<ReaderList::Reader> &readers, int
                                    const std::function<void(const ReaderOutcome &)> &done, Io &io)
 {
     QVector<ReaderOutcome> outcomes(readers.size());
-    for (int i = 0; i < readers.size(); ++i)
+    for (int i = 0; i < readers.size(); ++i) {
         outcomes[i].reader = readers.at(i);
+        outcomes[i].error = QStringLiteral("not started: interrupted");
+    }
     const std::atomic<bool> *stop = io.stop;
     const auto stopped = [stop] { return stop && stop->load(); };
     std::mutex reporting;  // done() and the interrupt's notice, one at a time

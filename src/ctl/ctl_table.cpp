@@ -291,7 +291,7 @@ QString helpText(bool all)
             continue;
         text += QStringLiteral("  ") + synopsis(command) + QLatin1Char('\n') + wrapped(QString::fromLatin1(command.help), HelpColumn);
         if (all && command.details)
-            text += wrapped(QString::fromLatin1(command.details), HelpColumn);
+            text += wrapped(QString::fromLatin1(command.details), HelpColumn) + QLatin1Char('\n');
     }
     text += QLatin1Char('\n')
         + wrapped(QStringLiteral(
