@@ -29,10 +29,14 @@ commands_seen = set()
 def check(arguments, exit_code, readers=2, environment=None, interrupt_after=None, expect=None):
     env = dict(os.environ, KEYLON2_VIRTUAL_HID_READERS=str(readers), **(environment or {}))
     process = subprocess.Popen([ctl] + arguments, stdout=subprocess.PIPE, stderr=subprocess.PIPE, env=env, cwd=work)
+    first = b""
     if interrupt_after is not None:
+        if "--verbose" in arguments:
+            first = process.stderr.readline()  # the program is under way, its handlers set
         time.sleep(interrupt_after)
         process.send_signal(signal.SIGINT)
     out, err = process.communicate(timeout=60)
+    err = first + err
     label = " ".join(arguments)
     try:
         document = json.loads(out)
@@ -79,7 +83,7 @@ with tempfile.TemporaryDirectory() as work:
     check(["apply", "part.cfg", "--all", "--json"], 0, expect=lambda d: d["summary"]["changed"] == 2)
     check(["apply", "part.cfg", "--all", "--json"], 1, environment={"KEYLON2_VIRTUAL_HID_FAILING": "2"})
     check(["apply", "part.cfg", "--all", "--check", "--json"], 0)
-    check(["apply", "part.cfg", "--all", "--jobs", "1", "--json"], 130, readers=3, interrupt_after=0.5)
+    check(["apply", "part.cfg", "--all", "--jobs", "1", "--json", "--verbose"], 130, readers=3, interrupt_after=0.5)
     check(["diff", "part.cfg", "--device", "usb:1-1.2", "--json"], 0)
     check(["set-interface", "usb", "--all", "--json"], 0)
     check(["set-interface", "serial", "--device", "sn:KLN2-000001", "--json"], 0)
