@@ -15,7 +15,10 @@
 #            the end of the first painted frame, and peak memory (max RSS)
 #   keylon2ctl (when built as keylon2ctl-demo on the virtual hidapi): read and write over each
 #            transport against the same pauses, and `write FILE --all` with verify on 1, 4
-#            and 16 virtual readers against one reader
+#            and 16 virtual readers against one reader; `apply FILE --all` on 128 readers
+#            against one, on readers that differ and on readers that already match, its peak
+#            memory against 1.5 times one reader's plus 1 MiB per reader, and the frames a
+#            reader that already matches receives (the virtual readers' tally)
 #   watch    the reader watcher: CPU while waiting for readers (listing mode, and udev's
 #            monitor where udev runs), and how soon a plugged virtual reader is seen
 #   echo     the Status page's echo cost per chunk (no floor; shown for reference)
@@ -149,6 +152,75 @@ EOF
             "keylon2ctl: write --all with verify, $n reader$([ "$n" -eq 1 ] || echo s)" -- \
             "$ctl" write "$hid_cfg" --all
     done
+
+    # apply: every reader differs from differ.cfg (read, write, save, read back); every reader
+    # in its factory state already holds what match.cfg sets (one read).
+    cat >"$work/differ.cfg" <<EOF
+[KEYLON]
+PreEnable=1
+Pre=PRE
+PostEnable=1
+Post=[CR]
+Buzzer=0
+OutputLength=10
+EOF
+    cat >"$work/match.cfg" <<EOF
+[KEYLON]
+PreEnable=1
+Pre=
+PostEnable=0
+Post=
+RemoveEnable=0
+Remove=
+RemoveIDCode=0
+AutoReport=1
+Buzzer=1
+OutputStart=0
+OutputLength=8
+KBCountry=0
+EOF
+    apply_readers=128
+    for kind in differ match; do
+        floor=${hid_read_floor:-0}
+        what="readers that already match"
+        if [ "$kind" = differ ]; then
+            floor=$(( ${hid_read_floor:-0} * 2 + ${hid_write_floor:-0} ))
+            what="readers that differ"
+        fi
+        KEYLON2_VIRTUAL_HID_READERS=1 time_ctl "ctl.apply.$kind.1" "$floor" \
+            "keylon2ctl: apply --all, 1 of the $what" -- "$ctl" apply "$work/$kind.cfg" --all
+        KEYLON2_VIRTUAL_HID_READERS=$apply_readers time_ctl "ctl.apply.$kind.$apply_readers" \
+            "$(median_of "ctl.apply.$kind.1")" "keylon2ctl: apply --all, $apply_readers $what" -- \
+            "$ctl" apply "$work/$kind.cfg" --all
+    done
+    # Peak memory (the process's max RSS, KiB) of apply on readers that differ.
+    max_rss() {
+        python3 -c 'import resource, subprocess, sys
+subprocess.run(sys.argv[1:], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+print(resource.getrusage(resource.RUSAGE_CHILDREN).ru_maxrss)' "$@"
+    }
+    # rss_of N: median, min, max and count of RUNS runs on N readers.
+    rss_of() {
+        local values=()
+        for _ in $(seq "$runs"); do
+            values+=("$(KEYLON2_VIRTUAL_HID_READERS=$1 max_rss "$ctl" apply "$work/differ.cfg" --all)")
+        done
+        printf '%s\n' "${values[@]}" | sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)], v[1], v[NR], NR }'
+    }
+    read -r rss_one _ _ _ < <(rss_of 1)
+    read -r rss_many rss_min rss_max rss_runs < <(rss_of "$apply_readers")
+    budget=$(awk -v one="$rss_one" -v n="$apply_readers" 'BEGIN { printf "%.0f", 1.5 * one + 1024 * n }')
+    echo "figure ctl.apply.rss.$apply_readers KiB $rss_many $budget $rss_runs $rss_min $rss_max keylon2ctl: apply --all peak memory (max RSS), $apply_readers readers that differ (one reader: $rss_one KiB)" \
+        | tee -a "$figures"
+    # What a reader that already matches costs: the frames it received, from the readers' tally.
+    KEYLON2_VIRTUAL_HID_TALLY=$work/tally KEYLON2_VIRTUAL_HID_READERS=$apply_readers \
+        "$ctl" apply "$work/match.cfg" --all >/dev/null 2>&1 || true
+    if [ -s "$work/tally" ]; then
+        read -r fewest most counted < <(awk '{ n = NF - 1; if (NR == 1 || n < lo) lo = n; if (n > hi) hi = n }
+            END { print lo + 0, hi + 0, NR }' "$work/tally")
+        echo "figure ctl.apply.match.frames frames $most 4 $counted $fewest $most keylon2ctl: frames each of $apply_readers matching readers received in one apply (the most; runs = readers)" \
+            | tee -a "$figures"
+    fi
     unset KEYLON2_VIRTUAL_HID_READERS
 fi
 
@@ -168,6 +240,8 @@ goal_of() {
         startup.rss) echo 1.10 ;;
         startup.paint.noports) echo "" ;;
         ctl.all.4|ctl.all.16) echo 1.30 ;;
+        ctl.apply.differ.128|ctl.apply.match.128) echo 1.30 ;;
+        ctl.apply.rss.*|ctl.apply.match.frames) echo 1.00 ;;
         watch.*) echo 1.00 ;;
         *) echo "" ;;
     esac
@@ -178,6 +252,12 @@ floor_name() {
         startup.*) echo "empty QMainWindow" ;;
         ctl.all.1) echo "write + read pauses" ;;
         ctl.all.*) echo "one reader (ctl.all.1)" ;;
+        ctl.apply.differ.1) echo "read + write + read pauses" ;;
+        ctl.apply.match.1) echo "read pauses" ;;
+        ctl.apply.differ.*) echo "one reader (ctl.apply.differ.1)" ;;
+        ctl.apply.match.frames) echo "one USB HID read: 4 requests" ;;
+        ctl.apply.match.*) echo "one reader (ctl.apply.match.1)" ;;
+        ctl.apply.rss.*) echo "1.5 x one reader + 1 MiB per reader" ;;
         ctl.start) echo "none" ;;
         watch.*) echo "the goal itself" ;;
     esac
@@ -194,7 +274,7 @@ table=$work/table
         if [ -n "$goal" ] && [ "$ratio" != "—" ]; then
             # Under a floor of pauses means pauses were skipped: not a success to claim.
             met=$(awk -v r="$ratio" -v g="$goal" -v k="$key" 'BEGIN {
-                if (r < 1 && k !~ /^(startup|ctl\.all\.(4|16)|watch\.)/) print "**below its floor: check**";
+                if (r < 1 && k !~ /^(startup|ctl\.all\.(4|16)|ctl\.apply\.(differ\.128|match\.128|rss)|watch\.)/) print "**below its floor: check**";
                 else print (r <= g) ? "yes" : "**no**" }')
         fi
         echo "| \`$key\` | $what | $med $unit | $n ($min–$max) | $floor $unit ($(floor_name "$key")) | $ratio | ${goal:-—} | $met |"

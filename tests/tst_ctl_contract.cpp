@@ -22,7 +22,7 @@ namespace {
 Model &model() { return Model::instance(); }
 
 // The exit codes by what they mean; manPageListsTheExitCodes ties them to the man page.
-enum Exit { Success = 0, ReaderFailed = 1, Usage = 2, NoReader = 3, Denied = 4 };
+enum Exit { Success = 0, ReaderFailed = 1, Usage = 2, NoReader = 3, Denied = 4, Interrupted = 130 };
 
 struct Run
 {
@@ -184,12 +184,13 @@ private slots:
             const QRegularExpressionMatch m = match.next();
             codes[m.captured(1).toInt()] = m.captured(2);
         }
-        QCOMPARE(codes.keys(), (QList<int>{Success, ReaderFailed, Usage, NoReader, Denied}));
+        QCOMPARE(codes.keys(), (QList<int>{Success, ReaderFailed, Usage, NoReader, Denied, Interrupted}));
         QVERIFY(codes[Success].startsWith("success"));
         QVERIFY(codes[ReaderFailed].startsWith("a reader failed"));
         QVERIFY(codes[Usage].startsWith("usage error"));
         QVERIFY(codes[NoReader].startsWith("no reader found"));
         QVERIFY(codes[Denied].startsWith("permission denied"));
+        QVERIFY(codes[Interrupted].startsWith("interrupted"));
     }
 
     // In each row one key differs from the base file: write must put it, and read must give

@@ -193,6 +193,36 @@ private slots:
         QVERIFY(debug.lines().isEmpty());
     }
 
+    // What a file's affix is warned about: each bracketed text the notation does not know,
+    // and whether it goes out as 0x00 (a token) or as its characters.
+    void shouldFindTheBracketsTheNotationDoesNotKnow_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("unknown");
+        QTest::addColumn<QList<bool>>("asZero");
+        QTest::newRow("known names and codes") << "[NULL][CR][0x00][0x7f]A" << QStringList() << QList<bool>();
+        QTest::newRow("a word too long for a token") << "ID[Enter]" << QStringList{"[Enter]"} << QList<bool>{false};
+        QTest::newRow("no such name") << "[TAB]" << QStringList{"[TAB]"} << QList<bool>{true};
+        QTest::newRow("lower case") << "[cr]" << QStringList{"[cr]"} << QList<bool>{true};
+        QTest::newRow("one hex digit") << "[0x4]" << QStringList{"[0x4]"} << QList<bool>{true};
+        QTest::newRow("literal bracket before a token") << "[[CR]" << QStringList() << QList<bool>();
+        QTest::newRow("one letter") << "a[b]c[LF]" << QStringList{"[b]"} << QList<bool>{false};
+    }
+    void shouldFindTheBracketsTheNotationDoesNotKnow()
+    {
+        QFETCH(QString, text);
+        QFETCH(QStringList, unknown);
+        QFETCH(QList<bool>, asZero);
+        QStringList found;
+        QList<bool> zero;
+        for (const UnknownBracket &bracket : UnknownBrackets(text)) {
+            found << bracket.text;
+            zero << bracket.sentAsZero;
+        }
+        QCOMPARE(found, unknown);
+        QCOMPARE(zero, asZero);
+    }
+
     void shouldRoundTripEveryCode_data()
     {
         QTest::addColumn<QByteArray>("codec");

@@ -603,7 +603,7 @@ private slots:
                                               << QList<int> {2, 16} << 0;
         QTest::newRow("none present") << QByteArray("0") << QByteArray("-") << 0 << QList<int>() << 0;
         QTest::newRow("not a count") << QByteArray("4x") << QByteArray("-") << 1 << QList<int>() << 1;
-        QTest::newRow("too many") << QByteArray("65") << QByteArray("-") << 1 << QList<int>() << 1;
+        QTest::newRow("too many") << QByteArray("257") << QByteArray("-") << 1 << QList<int>() << 1;
         QTest::newRow("failing reader not present") << QByteArray("2") << QByteArray("3,1,x") << 2
                                                     << QList<int> {1} << 2;
     }

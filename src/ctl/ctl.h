@@ -16,6 +16,7 @@ enum ExitCode {
     UsageError = 2,  // also a file that cannot be taken
     NoReader = 3,
     PermissionDenied = 4,
+    Interrupted = 130,  // as a shell reports a command that SIGINT ended
 };
 
 struct Io
@@ -23,10 +24,14 @@ struct Io
     QTextStream &out;             // results
     QTextStream &err;             // one line per error; progress lines
     bool progress = false;        // a progress line per reader (standard output is a terminal)
-    std::atomic<bool> *stop = nullptr;  // set when the operator interrupts (monitor)
+    std::atomic<bool> *stop = nullptr;  // set when the operator interrupts
+    int interruptFd = -1;         // readable when an interrupt came (drained by the reader)
 };
 
 // arguments[0] is the program's name. hid_init must have run on this thread.
 int run(const QStringList &arguments, Io &io);
+
+// The whole program: the application object, the signals, hidapi, run().
+int processMain(int argc, char *argv[]);
 
 }  // namespace Ctl

@@ -1,11 +1,21 @@
 #include "ctl_commands.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTextStream>
 
+#include <algorithm>
+
+#include "config/config_mapping.h"
 #include "ctl_device.h"
+#include "ctl_doctor.h"
+#include "ctl_jobs.h"
+#include "ctl_outcome.h"
 #include "platform/platform.h"
 #include "session/reader_session.h"
 
@@ -15,107 +25,205 @@ namespace {
 
 constexpr int QuietMs = 100;
 
-// Opens the reader, runs one session operation on it and closes the link again; Success, or
-// the exit code of what went wrong, told on standard error.
-int runOnReader(const ReaderList::Reader &reader, Io &io,
-                SessionResult (ReaderSession::*operation)())
+QString hex4(quint16 id)
 {
-    Opened opened = open(reader);
-    if (!opened.transport) {
-        io.err << opened.error << Qt::endl;
-        return opened.exitCode;
-    }
-    quint8 sequence = 1;
-    ReaderSession session(*opened.transport, sequence);
-    const SessionResult result = (session.*operation)();
-    if (!result.ok()) {
-        io.err << reader.device() << ": " << result.describe() << Qt::endl;
-        return ReaderFailed;
-    }
-    return Success;
+    return QStringLiteral("%1").arg(id, 4, 16, QLatin1Char('0'));
+}
+
+bool interrupted(const Io &io)
+{
+    return io.stop && io.stop->load();
+}
+
+// The page as the window's Export writes it, through the same mapping; without KBCountry when
+// the reader did not tell it, so that the file leaves other readers' countries alone.
+QByteArray configText(const ConfigPage &page, bool withCountry)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("reader.cfg"));
+    ConfigFile::write(path, page);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QByteArray();
+    QList<QByteArray> lines = file.readAll().split('\n');
+    // KBCountry is a key of [KEYLON] alone.
+    if (!withCountry)
+        lines.erase(std::remove_if(lines.begin(), lines.end(),
+                                   [](const QByteArray &line) { return line.startsWith("KBCountry="); }),
+                    lines.end());
+    return lines.join('\n');
+}
+
+QJsonObject configJson(const ConfigPage &page, bool withCountry)
+{
+    QJsonObject settings{
+        {"Ver", page.firmwareVersion},
+        {"Interface", page.interfaceSerial ? 1 : 0},
+        {"PreEnable", page.preEnable ? 1 : 0},
+        {"Pre", page.pre},
+        {"PostEnable", page.postEnable ? 1 : 0},
+        {"Post", page.post},
+        {"RemoveEnable", page.removeEnable ? 1 : 0},
+        {"Remove", page.remove},
+        {"RemoveIDCode", page.removeIdCode ? 1 : 0},
+        {"AutoReport", page.autoReport ? 1 : 0},
+        {"Buzzer", page.buzzer ? 1 : 0},
+        {"OutputStart", ConfigFile::outputNumber(page.outputStart)},
+        {"OutputLength", ConfigFile::outputNumber(page.outputLength)},
+    };
+    if (withCountry)
+        settings.insert("KBCountry", page.kbCountry);
+    return settings;
+}
+
+// The one reader a command is for; with an error when it could not be chosen.
+Selection oneReader(const Invocation &invocation)
+{
+    return select(invocation.devices, false);
+}
+
+// The document of a command on one reader, with that reader's entry.
+int finishOne(const Invocation &invocation, Io &io, const ReaderList::Reader &reader, int exitCode,
+              const QString &error, QJsonObject entry = QJsonObject())
+{
+    if (!error.isEmpty())
+        io.err << error << Qt::endl;
+    if (!invocation.json)
+        return exitCode;
+    const QJsonObject identity = identityJson(reader);
+    for (auto field = identity.begin(); field != identity.end(); ++field)
+        entry.insert(field.key(), field.value());
+    entry.insert("ok", error.isEmpty());
+    if (!error.isEmpty())
+        entry.insert("error", error);
+    QJsonObject document = Ctl::document(invocation.commandWord, exitCode, error);
+    document.insert("readers", QJsonArray{entry});
+    printDocument(document, io);
+    return exitCode;
 }
 
 }  // namespace
 
-QString helpText()
+int fail(const Invocation &invocation, Io &io, int exitCode, const QStringList &lines)
 {
-    return QStringLiteral(
-        "Reads and writes the settings of Keylon2 key readers.\n"
-        "\n"
-        "Commands:\n"
-        "  list [--json]                          every attached reader (USB HID and serial)\n"
-        "  read [DEVICE] [--format cfg|json]      the reader's settings as a configuration file\n"
-        "                                         (the utility's Import reads it) or as JSON\n"
-        "  write FILE.cfg [DEVICE | --all] [--no-verify] [--jobs N]\n"
-        "                                         writes and saves the file's settings, then reads\n"
-        "                                         them back; --all: every attached reader at once\n"
-        "  set-interface usb|serial [DEVICE]      switches the reader's interface\n"
-        "  monitor [DEVICE]                       key ID codes from a serial reader, one per line,\n"
-        "                                         until interrupted\n"
-        "  firmware-update [DEVICE]               ISP mode, then ./flashmate RECONNKLN\n"
-        "  doctor [--json]                        what stands between this user and the readers,\n"
-        "                                         one line each with what to do (exit 4: a reader\n"
-        "                                         cannot be opened)\n"
-        "\n"
-        "DEVICE is --device hid:PATH or --device serial:PORT (as list shows them); without one,\n"
-        "the only attached reader. Serial ports count as readers by their description or their\n"
-        "USB vendor ID 0416; any other port must be named.");
-}
-
-QString exitCodeText()
-{
-    return QStringLiteral(
-        "\nExit codes:\n"
-        "  0  success\n"
-        "  1  a reader failed (no answer, a write that failed, a difference on verify)\n"
-        "  2  usage error, or a file that cannot be taken (nothing was sent)\n"
-        "  3  no reader found\n"
-        "  4  permission denied on the reader's device node\n");
-}
-
-int setInterface(const ReaderList::Reader &reader, bool serial, Io &io)
-{
-    const bool onSerial = reader.kind == Transport::Kind::Serial;
-    if (onSerial == serial) {
-        io.out << reader.device() << ": already on the " << (serial ? "serial" : "USB keyboard")
-               << " interface\n";
-        io.out.flush();
-        return Success;
+    for (const QString &line : lines)
+        io.err << line << Qt::endl;
+    if (invocation.json) {
+        QJsonObject document = Ctl::document(invocation.commandWord, exitCode, lines.join(QLatin1Char('\n')));
+        if (invocation.command)
+            document.insert("readers", QJsonArray());
+        printDocument(document, io);
     }
-    if (const int failed = runOnReader(reader, io, &ReaderSession::changeInterface))
-        return failed;
-    io.out << reader.device() << ": the reader switches to the " << (serial ? "serial" : "USB keyboard")
-           << " interface\n";
-    io.out.flush();
-    return Success;
+    return exitCode;
 }
 
-int monitor(const ReaderList::Reader &reader, Io &io)
+void warn(const QStringList &warnings, QJsonObject *document, Io &io)
 {
+    for (const QString &warning : warnings)
+        io.err << "warning: " << warning << Qt::endl;
+    if (document && !warnings.isEmpty())
+        document->insert("warnings", QJsonArray::fromStringList(warnings));
+}
+
+int listCommand(const Invocation &invocation, Io &io)
+{
+    const QList<ReaderList::Reader> readers = ReaderList::attached();
+    const int exitCode = readers.isEmpty() ? NoReader : Success;
+    QJsonObject document = Ctl::document(QStringLiteral("list"), exitCode,
+                                         readers.isEmpty() ? QStringLiteral("no reader found") : QString());
+    QJsonArray entries;
+    for (const ReaderList::Reader &reader : readers) {
+        const bool hid = reader.kind == Transport::Kind::UsbHid;
+        if (invocation.json) {
+            QJsonObject entry = identityJson(reader);
+            entry.insert("ok", true);
+            entry.insert("path", reader.path);
+            entry.insert("vendorId", hex4(reader.vendorId));
+            entry.insert("productId", hex4(reader.productId));
+            entry.insert(hid ? "product" : "description", hid ? reader.product : reader.description);
+            entries.append(entry);
+        } else {
+            io.out << resultLine(reader, QStringLiteral("%1:%2  %3")
+                                             .arg(hex4(reader.vendorId), hex4(reader.productId),
+                                                  hid ? reader.product : reader.description))
+                   << '\n';
+        }
+    }
+    io.out.flush();
+    warn(identityWarnings(readers), &document, io);
+    if (readers.isEmpty())
+        io.err << "no reader found" << Qt::endl;
+    if (invocation.json) {
+        document.insert("readers", entries);
+        printDocument(document, io);
+    }
+    return exitCode;
+}
+
+int readCommand(const Invocation &invocation, Io &io)
+{
+    const Selection selection = oneReader(invocation);
+    if (selection.exitCode != Success)
+        return fail(invocation, io, selection.exitCode, {selection.error});
+    const ReaderList::Reader &reader = selection.readers.first();
+    if (io.progress && !invocation.json)
+        io.err << reader.device() << ": reading" << Qt::endl;
+    const ReadJob job = readReader(reader);
+    if (job.result.exitCode != Success)
+        return finishOne(invocation, io, reader, job.result.exitCode, job.result.message);
+
+    // The serial interface does not tell its keyboard country; a country the window's list
+    // lacks cannot be written back either.
+    const bool withCountry = job.hasCountry && job.page.kbCountry >= 0;
+    const int exitCode = interrupted(io) ? Interrupted : Success;
+    if (invocation.json) {
+        const QJsonObject entry{{"firmware", job.page.firmwareVersion}, {"settings", configJson(job.page, withCountry)}};
+        return finishOne(invocation, io, reader, exitCode, QString(), entry);
+    }
+    if (invocation.value(QStringLiteral("format")) == QLatin1String("json"))
+        io.out << QJsonDocument(configJson(job.page, withCountry)).toJson(QJsonDocument::Indented);
+    else
+        io.out << QString::fromUtf8(configText(job.page, withCountry));
+    io.out.flush();
+    return exitCode;
+}
+
+int monitorCommand(const Invocation &invocation, Io &io)
+{
+    const Selection selection = oneReader(invocation);
+    if (selection.exitCode != Success)
+        return fail(invocation, io, selection.exitCode, {selection.error});
+    const ReaderList::Reader &reader = selection.readers.first();
     if (reader.kind != Transport::Kind::Serial) {
-        io.err << reader.device()
-               << ": a reader on USB HID types its key ID codes as keystrokes; monitor needs a serial reader"
-               << Qt::endl;
-        return UsageError;
+        return finishOne(invocation, io, reader, UsageError,
+                         reader.device()
+                             + QStringLiteral(": a reader on USB HID types its key ID codes as keystrokes; monitor needs "
+                                              "a serial reader"));
     }
     Opened opened = open(reader);
-    if (!opened.transport) {
-        io.err << opened.error << Qt::endl;
-        return opened.exitCode;
-    }
+    if (!opened.transport)
+        return finishOne(invocation, io, reader, opened.exitCode, opened.error);
+
+    QJsonArray codes;
     QByteArray line;
     QByteArray chunk;
     const auto flush = [&] {
-        if (!line.isEmpty())
+        if (line.isEmpty())
+            return;
+        if (invocation.json)
+            codes.append(QString::fromUtf8(line));
+        else
             io.out << QString::fromUtf8(line) << Qt::endl;
         line.clear();
     };
-    while (!(io.stop && *io.stop)) {
+    int exitCode = Success;
+    QString error;
+    while (!interrupted(io)) {
         const int received = opened.transport->receive(chunk, QuietMs);
         if (received < 0) {
-            flush();
-            io.err << reader.device() << ": the serial line is gone" << Qt::endl;
-            return ReaderFailed;
+            exitCode = ReaderFailed;
+            error = reader.device() + QStringLiteral(": the serial line is gone");
+            break;
         }
         // The reader sends each read in one burst, ended by its postamble when it has one
         // (usually a carriage return): a line end or a quiet line ends the code.
@@ -129,40 +237,79 @@ int monitor(const ReaderList::Reader &reader, Io &io)
         }
     }
     flush();
-    return Success;
+    // An interrupt is how monitor is meant to end.
+    return finishOne(invocation, io, reader, exitCode, error, QJsonObject{{"codes", codes}});
 }
 
-int firmwareUpdate(const ReaderList::Reader &reader, Io &io)
+int firmwareUpdateCommand(const Invocation &invocation, Io &io)
 {
+    const Selection selection = oneReader(invocation);
+    if (selection.exitCode != Success)
+        return fail(invocation, io, selection.exitCode, {selection.error});
+    const ReaderList::Reader &reader = selection.readers.first();
     const QString program = Platform::firmwareWriterProgram();
     const QFileInfo writer(program);
     if (!Platform::firmwareWriterRunnable()) {
-        io.err << QStringLiteral("The firmware writer %1 was not found in %2; nothing was sent to the reader.")
-                      .arg(writer.fileName(), QDir::currentPath())
-               << Qt::endl;
-        return UsageError;
+        return finishOne(invocation, io, reader, UsageError,
+                         QStringLiteral("The firmware writer %1 was not found in %2; nothing was sent to the reader.")
+                             .arg(writer.fileName(), QDir::currentPath()));
     }
-    // The link goes with the operation, so that the writer finds the reader free.
-    if (const int failed = runOnReader(reader, io, &ReaderSession::enterIspMode))
-        return failed;
+    {
+        // The link goes with the operation, so that the writer finds the reader free.
+        Opened opened = open(reader);
+        if (!opened.transport)
+            return finishOne(invocation, io, reader, opened.exitCode, opened.error);
+        quint8 sequence = 1;
+        const SessionResult result = ReaderSession(*opened.transport, sequence).enterIspMode();
+        if (!result.ok())
+            return finishOne(invocation, io, reader, ReaderFailed, reader.device() + QStringLiteral(": ") + result.describe());
+    }
 
     // All the time the reader gets to come up in ISP mode before the writer looks for it.
     Platform::sleepMs(1000);
     QProcess process;
-    process.setProcessChannelMode(QProcess::ForwardedChannels);
+    // With --json standard output holds the document alone: the writer speaks on standard error.
+    process.setProcessChannelMode(invocation.json ? QProcess::MergedChannels : QProcess::ForwardedChannels);
     process.start(program, Platform::firmwareWriterArguments(), QIODevice::ReadWrite);
     process.closeWriteChannel();
-    if (!process.waitForFinished(-1) || process.exitStatus() != QProcess::NormalExit) {
-        io.err << "the firmware writer did not run to its end" << Qt::endl;
-        return ReaderFailed;
+    while (process.state() != QProcess::NotRunning) {
+        process.waitForFinished(100);
+        if (invocation.json) {
+            io.err << QString::fromLocal8Bit(process.readAll());
+            io.err.flush();
+        }
     }
+    if (process.exitStatus() != QProcess::NormalExit || process.error() == QProcess::FailedToStart)
+        return finishOne(invocation, io, reader, ReaderFailed, QStringLiteral("the firmware writer did not run to its end"));
     if (process.exitCode() != 0) {
-        io.err << "the firmware writer ended with exit code " << process.exitCode() << Qt::endl;
-        return ReaderFailed;
+        return finishOne(invocation, io, reader, ReaderFailed,
+                         QStringLiteral("the firmware writer ended with exit code %1").arg(process.exitCode()));
     }
-    io.out << reader.device() << ": firmware written\n";
+    if (!invocation.json) {
+        io.out << reader.device() << ": firmware written\n";
+        io.out.flush();
+    }
+    return finishOne(invocation, io, reader, Success, QString());
+}
+
+int completionCommand(const Invocation &invocation, Io &io)
+{
+    const QString shell = invocation.arguments.first();
+    if (shell == QLatin1String("bash")) {
+        io.out << bashCompletion();
+    } else if (shell == QLatin1String("zsh")) {
+        io.out << zshCompletion();
+    } else {
+        for (const QString &name : deviceNames(ReaderList::attached()))
+            io.out << name << '\n';
+    }
     io.out.flush();
     return Success;
+}
+
+int doctorCommand(const Invocation &invocation, Io &io)
+{
+    return doctor(invocation.json, io);
 }
 
 }  // namespace Ctl

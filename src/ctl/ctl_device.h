@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 
@@ -10,15 +11,25 @@
 
 namespace Ctl {
 
-// The readers a command is for: the one --device names, every attached reader with --all, or
-// the only one attached. exitCode is 0 when the choice is made; otherwise error says why.
+// The readers a command is for: each reader the devices name (hid:PATH, serial:PORT,
+// sn:SERIAL, usb:PORTPATH; a reader named twice counts once), every attached reader with
+// `all`, or the only one attached. exitCode is 0 when the choice is made; otherwise error says
+// why. A serial number is never used to pick one of two readers that share it, nor a reader
+// that has none.
 struct Selection
 {
     QList<ReaderList::Reader> readers;
     int exitCode = 0;
     QString error;
 };
-Selection select(const QString &device, bool all);
+Selection select(const QStringList &devices, bool all);
+
+// What list warns about: serial numbers that two readers share, readers without one.
+QStringList identityWarnings(const QList<ReaderList::Reader> &readers);
+
+// What --device completes to: each reader's device, and its sn: and usb: names where those
+// pick it alone.
+QStringList deviceNames(const QList<ReaderList::Reader> &readers);
 
 // Opens the link to the reader in the calling thread, which then is the only one to use it.
 struct Opened

@@ -26,6 +26,7 @@ AccessDoctor::Reader doctorReader(const ReaderList::Reader &listed)
     reader.kind = listed.kind;
     reader.node = listed.path;
     reader.serialNumber = listed.serialNumber;
+    reader.portPath = listed.portPath;
     if (listed.kind != Transport::Kind::UsbHid)
         return reader;
     const QByteArray path = listed.path.toLocal8Bit();
@@ -92,7 +93,7 @@ int doctor(bool json, Io &io, const AccessDoctor::Environment &environment)
             QJsonObject object{{"device", entry.reader.device},
                                {"transport", serial ? "serial" : "hid"},
                                {"serialNumber", entry.reader.serialNumber},
-                               {"portPath", QString()},
+                               {"portPath", entry.reader.portPath},
                                {"ok", entry.canOpen},
                                {"node", entry.reader.node},
                                {"access", AccessDoctor::grantName(entry.access.grant)},

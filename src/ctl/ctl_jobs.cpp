@@ -1,23 +1,25 @@
 #include "ctl_jobs.h"
 
+#include <QEventLoop>
+#include <QSocketNotifier>
+#include <QTextStream>
+#include <QThread>
 #include <QVector>
 
-#include <atomic>
-#include <thread>
+#include <memory>
+#include <mutex>
 #include <vector>
 
 #include "config/page_record.h"
-#include "ctl.h"
 #include "ctl_device.h"
+
+#ifndef Q_OS_WIN
+#include <unistd.h>
+#endif
 
 namespace Ctl {
 
 namespace {
-
-JobResult failed(const ReaderList::Reader &reader, const SessionResult &result)
-{
-    return {ReaderFailed, QStringLiteral("%1: %2").arg(reader.device(), result.describe())};
-}
 
 QString codesText(const QByteArray &codes)
 {
@@ -25,6 +27,19 @@ QString codesText(const QByteArray &codes)
 }
 
 }  // namespace
+
+ReaderSession::SettingsRead readSettings(ReaderSession &session)
+{
+    QByteArray pending;
+    session.transport().receive(pending, 0);
+    return session.readSettings();
+}
+
+QString firmwareText(const QByteArray &version)
+{
+    const int end = version.indexOf('\0');
+    return QString::fromLatin1(end < 0 ? version : version.left(end));
+}
 
 ReadJob readReader(const ReaderList::Reader &reader)
 {
@@ -36,19 +51,13 @@ ReadJob readReader(const ReaderList::Reader &reader)
     }
     quint8 sequence = 1;
     ReaderSession session(*opened.transport, sequence);
-    // What the line held before the request (a key read) is not part of the answers.
-    QByteArray pending;
-    opened.transport->receive(pending, 0);
-    const ReaderSession::SettingsRead read = session.readSettings();
+    const ReaderSession::SettingsRead read = readSettings(session);
     if (!read.result.ok()) {
-        job.result = failed(reader, read.result);
+        job.result = {ReaderFailed, QStringLiteral("%1: %2").arg(reader.device(), read.result.describe())};
         return job;
     }
-    const bool serial = reader.kind == Transport::Kind::Serial;
-    SettingsRecord record = read.record;
-    if (!read.hasCountry)
-        record.kbCountry = 0;  // the serial interface has no country to read
-    job.page = PageRecord::pageOfRecord(record, serial);
+    job.page = PageRecord::pageOfRecord(read.record, reader.kind == Transport::Kind::Serial);
+    job.hasCountry = read.hasCountry;
     return job;
 }
 
@@ -90,48 +99,60 @@ QStringList differences(const SettingsRecord &wrote, const ReaderSession::Settin
     return fields;
 }
 
-JobResult writeReader(const ReaderList::Reader &reader, const SettingsRecord &record, bool verify)
+QList<ReaderOutcome> forEachReader(const QList<ReaderList::Reader> &readers, int jobs, const ReaderJob &job,
+                                   const std::function<void(const ReaderOutcome &)> &done, Io &io)
 {
-    Opened opened = open(reader);
-    if (!opened.transport)
-        return {opened.exitCode, opened.error};
-    quint8 sequence = 1;
-    ReaderSession session(*opened.transport, sequence);
-    const quint8 own = reader.kind == Transport::Kind::Serial ? 1 : 0;
-    const SessionResult written = session.writeSettings(record, own);
-    if (!written.ok())
-        return failed(reader, written);
-    if (!verify)
-        return {Success, QStringLiteral("%1: written and saved").arg(reader.device())};
-
-    QByteArray pending;
-    opened.transport->receive(pending, 0);
-    const ReaderSession::SettingsRead read = session.readSettings();
-    if (!read.result.ok())
-        return failed(reader, read.result);
-    const QStringList fields = differences(record, read);
-    if (!fields.isEmpty())
-        return {ReaderFailed,
-                QStringLiteral("%1: verify failed: %2").arg(reader.device(), fields.join(QStringLiteral("; ")))};
-    return {Success, QStringLiteral("%1: written, saved and verified").arg(reader.device())};
-}
-
-QList<JobResult> forEachReader(const QList<ReaderList::Reader> &readers, int jobs,
-                               const std::function<JobResult(const ReaderList::Reader &)> &job)
-{
-    QVector<JobResult> results(readers.size());
-    const int threads = jobs <= 0 ? readers.size() : qMin(jobs, int(readers.size()));
+    QVector<ReaderOutcome> outcomes(readers.size());
+    for (int i = 0; i < readers.size(); ++i) {
+        outcomes[i].reader = readers.at(i);
+        outcomes[i].error = QStringLiteral("not started: interrupted");
+    }
+    const std::atomic<bool> *stop = io.stop;
+    const auto stopped = [stop] { return stop && stop->load(); };
+    std::mutex reporting;  // done() and the interrupt's notice, one at a time
     std::atomic<int> next{0};
-    std::vector<std::thread> workers;
-    for (int t = 0; t < threads; ++t) {
-        workers.emplace_back([&] {
-            for (int i = next++; i < readers.size(); i = next++)
-                results[i] = job(readers.at(i));
+    const auto work = [&] {
+        for (int i = next++; i < readers.size() && !stopped(); i = next++) {
+            const ReaderOutcome outcome = job(readers.at(i), stop);
+            std::lock_guard<std::mutex> lock(reporting);
+            outcomes[i] = outcome;
+            done(outcome);
+        }
+    };
+
+    const int count = jobs <= 0 ? readers.size() : qMin(jobs, int(readers.size()));
+    std::vector<std::unique_ptr<QThread>> workers;
+    QEventLoop loop;
+    int running = count;
+    for (int t = 0; t < count; ++t) {
+        workers.emplace_back(QThread::create(work));
+        QObject::connect(workers.back().get(), &QThread::finished, &loop, [&] {
+            if (--running == 0)
+                loop.quit();
         });
     }
-    for (std::thread &worker : workers)
-        worker.join();
-    return results.toList();
+    std::unique_ptr<QSocketNotifier> notifier;
+    if (io.interruptFd >= 0) {
+        notifier = std::make_unique<QSocketNotifier>(io.interruptFd, QSocketNotifier::Read);
+        QObject::connect(notifier.get(), &QSocketNotifier::activated, &loop, [&] {
+#ifndef Q_OS_WIN
+            char drained[16];
+            while (read(io.interruptFd, drained, sizeof drained) > 0) {
+            }
+#endif
+            notifier->setEnabled(false);
+            std::lock_guard<std::mutex> lock(reporting);
+            io.err << "interrupted: the readers under way finish, no other starts; interrupt again to end at once"
+                   << Qt::endl;
+        });
+    }
+    for (auto &worker : workers)
+        worker->start();
+    if (count > 0)
+        loop.exec();
+    for (auto &worker : workers)
+        worker->wait();
+    return outcomes.toList();
 }
 
 }  // namespace Ctl

@@ -3,9 +3,12 @@
 #include <QList>
 #include <QString>
 
+#include <atomic>
 #include <functional>
 
 #include "config/config_mapping.h"
+#include "ctl.h"
+#include "ctl_outcome.h"
 #include "link/reader_list.h"
 #include "protocol/settings_record.h"
 #include "session/reader_session.h"
@@ -24,20 +27,30 @@ struct ReadJob
 {
     JobResult result;
     ConfigPage page;
+    bool hasCountry = false;  // the serial interface has no keyboard country to read
 };
 ReadJob readReader(const ReaderList::Reader &reader);
 
-// Writes the record, saves it and, with verify, reads it back: a field that differs fails the
-// job and is named. The record goes to the interface the reader is on.
-JobResult writeReader(const ReaderList::Reader &reader, const SettingsRecord &record, bool verify);
+// The reader's settings read afresh: what the line held before the request (a key read) is
+// not part of the answers.
+ReaderSession::SettingsRead readSettings(ReaderSession &session);
+
+// The firmware version as a read gives it: the text up to its first NUL.
+QString firmwareText(const QByteArray &version);
 
 // The fields of `wrote` that `read` does not hold, by their configuration keys. The country
 // only where the read carries one.
 QStringList differences(const SettingsRecord &wrote, const ReaderSession::SettingsRead &read);
 
-// Runs the job for each reader, up to `jobs` at once (0: all at once), each in a thread of its
-// own that opens, uses and closes its link. Results in the readers' order.
-QList<JobResult> forEachReader(const QList<ReaderList::Reader> &readers, int jobs,
-                               const std::function<JobResult(const ReaderList::Reader &)> &job);
+// The job of one reader. A job looks at `stop` before it sends its first write frame and after
+// its save: an interrupt lets a reader that is being written finish its settings and save.
+using ReaderJob = std::function<ReaderOutcome(const ReaderList::Reader &, const std::atomic<bool> *stop)>;
+
+// Runs the job for each reader, up to `jobs` at once (0: all at once), each in a QThread of its
+// own that opens, uses and closes its link (a QSerialPort wants a QThread). Once io.stop is
+// set no reader starts; those are NotStarted. `done` gets each reader's outcome the moment it
+// is done, one at a time. Outcomes in the readers' order.
+QList<ReaderOutcome> forEachReader(const QList<ReaderList::Reader> &readers, int jobs, const ReaderJob &job,
+                                   const std::function<void(const ReaderOutcome &)> &done, Io &io);
 
 }  // namespace Ctl

@@ -183,7 +183,22 @@ bool Model::present() const
 
 QString Model::serialNumber() const
 {
-    return QStringLiteral("KLN2-%1").arg(number(), 6, 10, QLatin1Char('0'));
+    QMutexLocker lock(&mutex_);
+    if (d->ownSerialNumber)
+        return d->serialNumber;
+    return QStringLiteral("KLN2-%1").arg(d->number, 6, 10, QLatin1Char('0'));
+}
+
+void Model::setSerialNumber(const QString &serialNumber)
+{
+    QMutexLocker lock(&mutex_);
+    d->ownSerialNumber = true;
+    d->serialNumber = serialNumber;
+}
+
+QString Model::portPath() const
+{
+    return QStringLiteral("1-1.%1").arg(number());
 }
 
 QByteArray Model::hidPath() const

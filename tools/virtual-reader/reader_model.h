@@ -77,7 +77,7 @@ public:
     // ---- the readers of this process ----
     // A reader is never destroyed once made: one that leaves keeps its object, so a handle or
     // endpoint still holding it fails as with a reader pulled out, never touching freed memory.
-    static constexpr int MaxReaders = 64;
+    static constexpr int MaxReaders = 256;
     static int count();                 // readers present; 1 at start
     // Readers 1 to count are present afterwards (count clamped to 0..MaxReaders). Readers that
     // come are in factory state; readers that leave end their USB HID session and fall silent.
@@ -101,6 +101,11 @@ public:
     int number() const;                 // 1 for instance()
     bool present() const;
     QString serialNumber() const;       // "KLN2-000001" for reader 1, "KLN2-000002", ...
+    // Another serial number ("" for none), as two readers of a batch may share one, until
+    // reset().
+    void setSerialNumber(const QString &serialNumber);
+    // The USB socket it sits in, as sysfs names it: "1-1.1" for reader 1, "1-1.2", ...
+    QString portPath() const;
     QByteArray hidPath() const;         // "/dev/virtual-hidraw1", ...: never a real node
     // The products it answers as on USB HID now: its own and, when presented, 0xC141. Empty
     // when it is not on USB HID (serial interface, ISP mode, pulled out, not present).

@@ -48,6 +48,8 @@ struct Model::Private
     bool pulled = false;
     int number = 1;                // which reader of the process; kept by reset()
     bool absent = false;           // left the process's set of readers; kept by reset()
+    bool ownSerialNumber = false;  // serialNumber below replaces the usual one
+    QString serialNumber;
 
     Faults faults;
     int writesUntilFailure = 0;

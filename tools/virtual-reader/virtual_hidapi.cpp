@@ -9,8 +9,12 @@
 //
 // A program linked to this stand-in (the demo build, a command-line build on it, the
 // benchmarks) can set up its readers from the environment, read once on first use:
-//   KEYLON2_VIRTUAL_HID_READERS=N        N readers are present (0 to 64; default 1)
+//   KEYLON2_VIRTUAL_HID_READERS=N        N readers are present (0 to 256; default 1)
 //   KEYLON2_VIRTUAL_HID_FAILING=k[,k...] every USB HID write to these readers fails
+//   KEYLON2_VIRTUAL_HID_SERIALS=k=SN[,k=SN...]  reader k has the serial number SN ("" none)
+//   KEYLON2_VIRTUAL_HID_TALLY=FILE       at exit, FILE gets one line per present reader: its
+//                                        number, then the command code of every frame it
+//                                        received, in order, in hexadecimal
 //   KEYLON2_VIRTUAL_PLUG_DIR=DIR         readers come and go with the files hid-N in DIR
 //                                        (see plug_dir.h); KEYLON2_VIRTUAL_HID_READERS is
 //                                        then ignored
@@ -53,6 +57,39 @@ thread_local std::wstring openError;
 constexpr wchar_t ManufacturerText[] = L"Keylon";
 constexpr wchar_t ProductText[] = L"Keylon2 Key Reader";
 
+void setSerialNumbers(const char *serials)
+{
+    for (const QByteArray &item : QByteArray(serials).split(',')) {
+        const int equals = item.indexOf('=');
+        Model *model = equals > 0 ? Model::reader(item.left(equals).trimmed().toInt()) : nullptr;
+        if (model)
+            model->setSerialNumber(QString::fromUtf8(item.mid(equals + 1).trimmed()));
+        else
+            std::fprintf(stderr, "virtual hidapi: KEYLON2_VIRTUAL_HID_SERIALS: no reader '%s'\n", item.constData());
+    }
+}
+
+// What every reader received, for a test or a benchmark that runs the program as a process.
+void writeTally()
+{
+    std::FILE *file = std::fopen(std::getenv("KEYLON2_VIRTUAL_HID_TALLY"), "w");
+    if (!file)
+        return;
+    for (int number = 1; number <= Model::MaxReaders; ++number) {
+        const Model *model = Model::reader(number);
+        if (!model)
+            break;
+        QByteArray line = QByteArray::number(number);
+        for (const QByteArray &frame : model->receivedFrames()) {
+            // An HID report carries its frame after the report ID: 00 1B 42 code ...
+            if (frame.size() > 3)
+                line += ' ' + QByteArray::number(quint8(frame[3]), 16).rightJustified(2, '0');
+        }
+        std::fprintf(file, "%s\n", line.constData());
+    }
+    std::fclose(file);
+}
+
 void readEnvironment()
 {
     static std::once_flag once;
@@ -73,6 +110,10 @@ void readEnvironment()
                                                 std::getenv("KEYLON2_VIRTUAL_HID_FAILING"));
         for (const QString &problem : problems)
             std::fprintf(stderr, "virtual hidapi: %s\n", qPrintable(problem));
+        if (const char *serials = std::getenv("KEYLON2_VIRTUAL_HID_SERIALS"))
+            setSerialNumbers(serials);
+        if (std::getenv("KEYLON2_VIRTUAL_HID_TALLY"))
+            std::atexit(writeTally);
     });
 }
 

@@ -88,6 +88,7 @@ struct Reader
     Transport::Kind kind = Transport::Kind::UsbHid;
     QString node;
     QString serialNumber;
+    QString portPath;  // the USB socket, as sysfs names it; empty when unknown
     Open open = Open::NotTried;
     QString openError;
 };

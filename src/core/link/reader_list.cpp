@@ -3,6 +3,7 @@
 #include <hidapi.h>
 
 #include "link/port_choice.h"
+#include "link/usb_identity.h"
 #include "link/usb_ids.h"
 #include "platform/platform.h"
 
@@ -38,6 +39,10 @@ QList<Reader> attached(bool usbHidOnly)
             reader.serialNumber = QString::fromWCharArray(info->serial_number);
         if (info->product_string)
             reader.product = QString::fromWCharArray(info->product_string);
+        const UsbIdentity::Identity identity = UsbIdentity::ofHidraw(reader.path);
+        reader.portPath = identity.portPath;
+        if (reader.serialNumber.isEmpty())
+            reader.serialNumber = identity.serialNumber;
         readers.append(reader);
     }
     hid_free_enumeration(devices);
@@ -53,11 +58,24 @@ QList<Reader> attached(bool usbHidOnly)
         reader.path = port.physName;
         reader.vendorId = port.vendorId;
         reader.productId = port.productId;
-        reader.serialNumber = port.serialNumber;
         reader.description = port.friendName;
+        const UsbIdentity::Identity identity = UsbIdentity::ofTty(reader.path);
+        reader.portPath = identity.portPath;
+        reader.serialNumber = identity.serialNumber.isEmpty() ? port.serialNumber : identity.serialNumber;
         readers.append(reader);
     }
     return readers;
+}
+
+Reader serialPort(const QString &path)
+{
+    Reader reader;
+    reader.kind = Transport::Kind::Serial;
+    reader.path = path;
+    const UsbIdentity::Identity identity = UsbIdentity::ofTty(path);
+    reader.portPath = identity.portPath;
+    reader.serialNumber = identity.serialNumber;
+    return reader;
 }
 
 }  // namespace ReaderList

@@ -16,7 +16,8 @@ struct Reader
     QString path;          // the hidraw node, or the serial port's system location
     quint16 vendorId = 0;
     quint16 productId = 0;
-    QString serialNumber;  // the USB serial number; empty when none
+    QString serialNumber;  // the USB serial number; empty when the reader gives none
+    QString portPath;      // the USB socket, as sysfs names it ("1-2.3"); empty when unknown
     QString product;       // USB HID: the product string
     QString description;   // serial: the port's description
 
@@ -30,8 +31,12 @@ bool isReaderPort(const QString &description, bool hasVendorId, quint16 vendorId
 
 // Readers on USB HID (vendor 0x0416, the reader's product IDs; listing opens nothing), then
 // serial ports that are a reader's (unless usbHidOnly: listing the ports asks the system
-// for every port it has, which costs more than the USB HID list). hid_init must have run.
+// for every port it has, which costs more than the USB HID list), each with its USB identity.
+// hid_init must have run.
 QList<Reader> attached(bool usbHidOnly = false);
+
+// A port named by the operator, with what the system knows of it.
+Reader serialPort(const QString &path);
 
 }  // namespace ReaderList
 

@@ -212,3 +212,39 @@ QString SerialDisplayText(const QByteArray &codes)
     }
     return text;
 }
+
+QList<UnknownBracket> UnknownBrackets(const QString &text)
+{
+    QList<UnknownBracket> unknown;
+    const auto isWordCharacter = [](QChar c) { return c.isLetterOrNumber() || c == QLatin1Char('_'); };
+    int i = 0;
+    while (i < text.size()) {
+        if (text.at(i) != QLatin1Char('[')) {
+            ++i;
+            continue;
+        }
+        int end = 0;
+        uchar code = 0;
+        if (bracketTokenAt(text, i, &end, &code)) {
+            const QString token = text.mid(i, end - i + 1);
+            // Only "[NULL]" and a well-formed "[0x00]" stand for 0x00 on purpose.
+            const bool hex = token.size() == 6 && token.startsWith(QLatin1String("[0x"))
+                && hexDigitValue(token.at(3)) >= 0 && hexDigitValue(token.at(4)) >= 0;
+            if (code == 0 && !hex && token != QLatin1String("[NULL]"))
+                unknown.append({token, true});
+            i = end + 1;
+            continue;
+        }
+        // A literal "[": a word in brackets after it was most likely meant as a name.
+        int close = i + 1;
+        while (close < text.size() && isWordCharacter(text.at(close)))
+            ++close;
+        if (close > i + 1 && close < text.size() && text.at(close) == QLatin1Char(']')) {
+            unknown.append({text.mid(i, close - i + 1), false});
+            i = close + 1;
+            continue;
+        }
+        ++i;
+    }
+    return unknown;
+}

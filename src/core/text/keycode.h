@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 
 // The index of name in ControlNames (exact case, indices 1 to 31); 0 when none matches.
@@ -16,3 +17,15 @@ QString DeviceCodesToText(const QByteArray &codes);
 // The reduced form the serial status parser shows: control names, ASCII, and "[0xhh]" in
 // lower case for 0x7F to 0xFF.
 QString SerialDisplayText(const QByteArray &codes);
+
+// Bracketed texts in affix text that the notation does not know, in order, as the text spells
+// them. Each is still converted as TextToDeviceCodes converts it: a token whose name is not one
+// of ControlNames, or whose hexadecimal digits are not two ("[TAB]", "[cr]", "[0x4]"), gives
+// the code 0x00 (sentAsZero); a bracketed word that is no token ("[Enter]", "[X]") gives its
+// characters one by one.
+struct UnknownBracket
+{
+    QString text;
+    bool sentAsZero = false;
+};
+QList<UnknownBracket> UnknownBrackets(const QString &text);

@@ -1,0 +1,152 @@
+#include "ctl_apply.h"
+
+#include "ctl_device.h"
+#include "ctl_jobs.h"
+#include "session/reader_session.h"
+
+namespace Ctl {
+
+namespace {
+
+using Result = ReaderOutcome::Result;
+
+ReaderOutcome failed(ReaderOutcome outcome, int exitCode, const QString &error)
+{
+    outcome.result = Result::Failed;
+    outcome.exitCode = exitCode;
+    outcome.error = error;
+    return outcome;
+}
+
+bool stopped(const std::atomic<bool> *stop)
+{
+    return stop && stop->load();
+}
+
+bool onSerial(const ReaderList::Reader &reader)
+{
+    return reader.kind == Transport::Kind::Serial;
+}
+
+// The keys a write sends to this reader: the serial interface has no keyboard country.
+QStringList keysSent(const ReaderList::Reader &reader, const QStringList &keys)
+{
+    QStringList sent = keys;
+    if (onSerial(reader))
+        sent.removeAll(QStringLiteral("KBCountry"));
+    return sent;
+}
+
+// Writes and saves the record; with verify (and no interrupt since) reads it back. The
+// outcome is changed once the save went out.
+ReaderOutcome writeAndVerify(ReaderOutcome outcome, ReaderSession &session, const SettingsRecord &record, bool verify,
+                             const std::atomic<bool> *stop)
+{
+    const SessionResult written = session.writeSettings(record, onSerial(outcome.reader) ? 1 : 0);
+    if (!written.ok())
+        return failed(outcome, ReaderFailed, written.describe());
+    outcome.changed = true;
+    // The settings are saved: an interrupt leaves out the read-back, not the reader.
+    if (!verify || stopped(stop))
+        return outcome;
+    const ReaderSession::SettingsRead back = readSettings(session);
+    if (!back.result.ok())
+        return failed(outcome, ReaderFailed, back.result.describe());
+    outcome.firmware = firmwareText(back.record.version);
+    const QStringList wrong = differences(record, back);
+    if (!wrong.isEmpty())
+        return failed(outcome, ReaderFailed, QStringLiteral("verify failed: ") + wrong.join(QStringLiteral("; ")));
+    outcome.verified = true;
+    return outcome;
+}
+
+}  // namespace
+
+ReaderOutcome applyToReader(const ReaderList::Reader &reader, const SettingsFile &file, ApplyMode mode,
+                            const std::atomic<bool> *stop)
+{
+    ReaderOutcome outcome;
+    outcome.reader = reader;
+    Opened opened = open(reader);
+    if (!opened.transport)
+        return failed(outcome, opened.exitCode, opened.error);
+    quint8 sequence = 1;
+    ReaderSession session(*opened.transport, sequence);
+    const ReaderSession::SettingsRead read = readSettings(session);
+    if (!read.result.ok())
+        return failed(outcome, ReaderFailed, read.result.describe());
+    outcome.firmware = firmwareText(read.record.version);
+    outcome.differences = compare(read, onSerial(reader), file);
+    for (const Difference &difference : outcome.differences)
+        outcome.fields << difference.key;
+    if (outcome.differences.isEmpty()) {
+        outcome.result = Result::Unchanged;
+        return outcome;
+    }
+    outcome.result = Result::Changed;
+    if (mode == ApplyMode::Check)
+        return outcome;
+    if (stopped(stop)) {
+        outcome.result = Result::Interrupted;
+        outcome.error = QStringLiteral("interrupted before anything was written");
+        return outcome;
+    }
+    return writeAndVerify(outcome, session, mergedRecord(read.record, file), true, stop);
+}
+
+ReaderOutcome writeToReader(const ReaderList::Reader &reader, const SettingsFile &file, bool partial, bool verify,
+                            const std::atomic<bool> *stop)
+{
+    ReaderOutcome outcome;
+    outcome.reader = reader;
+    Opened opened = open(reader);
+    if (!opened.transport)
+        return failed(outcome, opened.exitCode, opened.error);
+    quint8 sequence = 1;
+    ReaderSession session(*opened.transport, sequence);
+    SettingsRecord record = file.record;
+    if (partial) {
+        const ReaderSession::SettingsRead read = readSettings(session);
+        if (!read.result.ok())
+            return failed(outcome, ReaderFailed, read.result.describe());
+        outcome.firmware = firmwareText(read.record.version);
+        if (stopped(stop)) {
+            outcome.result = Result::Interrupted;
+            outcome.error = QStringLiteral("interrupted before anything was written");
+            return outcome;
+        }
+        record = mergedRecord(read.record, file);
+    }
+    outcome.fields = keysSent(reader, partial ? file.keys : settingKeys());
+    outcome.result = Result::Written;
+    outcome = writeAndVerify(outcome, session, record, verify, stop);
+    if (outcome.ok())
+        outcome.note = outcome.verified ? QStringLiteral("written, saved and verified") : QStringLiteral("written and saved");
+    return outcome;
+}
+
+ReaderOutcome switchInterface(const ReaderList::Reader &reader, bool serial)
+{
+    ReaderOutcome outcome;
+    outcome.reader = reader;
+    const QString name = serial ? QStringLiteral("serial") : QStringLiteral("USB keyboard");
+    if (onSerial(reader) == serial) {
+        outcome.result = Result::Unchanged;
+        outcome.note = QStringLiteral("already on the %1 interface").arg(name);
+        return outcome;
+    }
+    Opened opened = open(reader);
+    if (!opened.transport)
+        return failed(outcome, opened.exitCode, opened.error);
+    quint8 sequence = 1;
+    const SessionResult result = ReaderSession(*opened.transport, sequence).changeInterface();
+    if (!result.ok())
+        return failed(outcome, ReaderFailed, result.describe());
+    outcome.result = Result::Changed;
+    outcome.changed = true;
+    outcome.fields << QStringLiteral("Interface");
+    outcome.note = QStringLiteral("the reader switches to the %1 interface").arg(name);
+    return outcome;
+}
+
+}  // namespace Ctl

@@ -1,0 +1,132 @@
+#include "ctl_outcome.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QTextStream>
+
+namespace Ctl {
+
+bool ReaderOutcome::ok() const
+{
+    return result == Result::Unchanged || result == Result::Changed || result == Result::Written;
+}
+
+QString resultName(ReaderOutcome::Result result)
+{
+    switch (result) {
+    case ReaderOutcome::Result::Unchanged: return QStringLiteral("unchanged");
+    case ReaderOutcome::Result::Changed: return QStringLiteral("changed");
+    case ReaderOutcome::Result::Written: return QStringLiteral("written");
+    case ReaderOutcome::Result::Failed: return QStringLiteral("failed");
+    case ReaderOutcome::Result::Interrupted: return QStringLiteral("interrupted");
+    case ReaderOutcome::Result::NotStarted: break;
+    }
+    return QStringLiteral("not-started");
+}
+
+QJsonObject identityJson(const ReaderList::Reader &reader)
+{
+    return QJsonObject{
+        {"device", reader.device()},
+        {"transport", reader.kind == Transport::Kind::UsbHid ? "hid" : "serial"},
+        {"serialNumber", reader.serialNumber},
+        {"portPath", reader.portPath},
+    };
+}
+
+QJsonObject outcomeJson(const ReaderOutcome &outcome, EntryFields fields)
+{
+    QJsonObject entry = identityJson(outcome.reader);
+    entry.insert("ok", outcome.ok());
+    entry.insert("result", resultName(outcome.result));
+    if (fields.changed)
+        entry.insert("changed", outcome.changed);
+    if (fields.verified)
+        entry.insert("verified", outcome.verified);
+    entry.insert("fields", QJsonArray::fromStringList(outcome.fields));
+    if (fields.differences) {
+        QJsonObject differences;
+        for (const Difference &difference : outcome.differences)
+            differences.insert(difference.key, QJsonObject{{"reader", difference.reader}, {"file", difference.file}});
+        entry.insert("differences", differences);
+    }
+    if (!outcome.firmware.isNull())
+        entry.insert("firmware", outcome.firmware);
+    if (!outcome.ok())
+        entry.insert("error", outcome.error);
+    return entry;
+}
+
+QString resultLine(const ReaderList::Reader &reader, const QString &status)
+{
+    const auto shown = [](const QString &text) { return text.isEmpty() ? QStringLiteral("-") : text; };
+    return QStringLiteral("%1  %2  %3  %4").arg(reader.device(), shown(reader.serialNumber), shown(reader.portPath), status);
+}
+
+QString errorLine(const ReaderOutcome &outcome)
+{
+    // The link's own texts name the node already.
+    if (outcome.error.contains(outcome.reader.path))
+        return outcome.error;
+    return outcome.reader.device() + QStringLiteral(": ") + outcome.error;
+}
+
+Summary::Summary(const QList<ReaderOutcome> &outcomes)
+    : readers(outcomes.size())
+{
+    for (const ReaderOutcome &outcome : outcomes) {
+        switch (outcome.result) {
+        case ReaderOutcome::Result::Unchanged: ++unchanged; break;
+        case ReaderOutcome::Result::Changed: ++changed; break;
+        case ReaderOutcome::Result::Written: ++written; break;
+        case ReaderOutcome::Result::Failed:
+            ++failed;
+            failedDevices << outcome.reader.device();
+            break;
+        case ReaderOutcome::Result::Interrupted: ++interrupted; break;
+        case ReaderOutcome::Result::NotStarted: ++notStarted; break;
+        }
+    }
+}
+
+QJsonObject Summary::json() const
+{
+    return QJsonObject{
+        {"readers", readers},   {"unchanged", unchanged},     {"changed", changed},       {"written", written},
+        {"failed", failed},     {"interrupted", interrupted}, {"notStarted", notStarted},
+    };
+}
+
+int exitCodeOf(const QList<ReaderOutcome> &outcomes, bool interrupted)
+{
+    if (interrupted)
+        return Interrupted;
+    int exitCode = Success;
+    for (const ReaderOutcome &outcome : outcomes) {
+        if (outcome.result != ReaderOutcome::Result::Failed)
+            continue;
+        // A reader gone between the listing and the open, among others that were found, failed
+        // like any other; the one reader named and not there is no reader.
+        const bool goneAmongOthers = outcome.exitCode == NoReader && outcomes.size() > 1;
+        const int code = outcome.exitCode == Success || goneAmongOthers ? ReaderFailed : outcome.exitCode;
+        if (exitCode == Success || code == PermissionDenied)
+            exitCode = code;
+    }
+    return exitCode;
+}
+
+QJsonObject document(const QString &command, int exitCode, const QString &error)
+{
+    QJsonObject object{{"schema", 1}, {"command", command}, {"ok", exitCode == Success}, {"exitCode", exitCode}};
+    if (!error.isEmpty())
+        object.insert("error", error);
+    return object;
+}
+
+void printDocument(const QJsonObject &document, Io &io)
+{
+    io.out << QJsonDocument(document).toJson(QJsonDocument::Indented);
+    io.out.flush();
+}
+
+}  // namespace Ctl

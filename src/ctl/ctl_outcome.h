@@ -1,0 +1,92 @@
+#pragma once
+
+#include <QJsonObject>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include "ctl.h"
+#include "link/reader_list.h"
+
+class QTextStream;
+
+namespace Ctl {
+
+// One configuration key whose value differs: the reader's and the file's, each as a
+// configuration file spells it.
+struct Difference
+{
+    QString key;
+    QString reader;
+    QString file;
+};
+
+// What a command did to one reader. One per reader handled: what a result line, a JSON entry,
+// a watch loop or an audit record is made of.
+struct ReaderOutcome
+{
+    enum class Result {
+        Unchanged,    // held the settings already (set-interface: was on that interface)
+        Changed,      // apply: written, saved (and read back); diff, --check: would change
+        Written,      // write: written and saved
+        Failed,
+        Interrupted,  // started, but stopped by an interrupt before any write frame
+        NotStarted,   // an interrupt came first
+    };
+
+    ReaderList::Reader reader;
+    Result result = Result::NotStarted;
+    int exitCode = Success;     // with Failed: what kind of failure (ExitCode)
+    bool changed = false;       // write frames went out and the save with them
+    bool verified = false;      // and the settings read back as written
+    QString firmware;           // the version read, when one was
+    QStringList fields;         // the keys that differ, were changed or were written
+    QList<Difference> differences;
+    QString error;              // why it failed or stopped
+    QString note;               // what the text line says for a success, when not the result
+
+    bool ok() const;
+};
+
+QString resultName(ReaderOutcome::Result result);  // "unchanged", ..., "not-started"
+
+// "hid:/dev/hidraw3", "hid", the serial number and USB port: every entry's identity.
+QJsonObject identityJson(const ReaderList::Reader &reader);
+// The entry of a reader in a command's document, with what the command tells of each reader.
+struct EntryFields
+{
+    bool changed = false;      // write, apply, set-interface
+    bool verified = false;     // write, apply
+    bool differences = false;  // apply, diff
+};
+QJsonObject outcomeJson(const ReaderOutcome &outcome, EntryFields fields);
+
+// "hid:/dev/hidraw3  KLN2-000001  1-2.3  " (a dash for what is unknown), then the status.
+QString resultLine(const ReaderList::Reader &reader, const QString &status);
+// The line on standard error for a failed or stopped reader: "DEVICE: why".
+QString errorLine(const ReaderOutcome &outcome);
+
+struct Summary
+{
+    int readers = 0;
+    int unchanged = 0;
+    int changed = 0;
+    int written = 0;
+    int failed = 0;
+    int interrupted = 0;
+    int notStarted = 0;
+    QStringList failedDevices;
+
+    explicit Summary(const QList<ReaderOutcome> &outcomes);
+    QJsonObject json() const;
+};
+
+// The exit code of a run over readers: a reader this user may not open says more than a reader
+// that failed otherwise; an interrupt says most.
+int exitCodeOf(const QList<ReaderOutcome> &outcomes, bool interrupted);
+
+// The document every command prints with --json.
+QJsonObject document(const QString &command, int exitCode, const QString &error = QString());
+void printDocument(const QJsonObject &document, Io &io);
+
+}  // namespace Ctl

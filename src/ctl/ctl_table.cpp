@@ -1,0 +1,333 @@
+#include "ctl_table.h"
+
+#include <QCommandLineParser>
+
+#include "ctl_commands.h"
+
+namespace Ctl {
+
+namespace {
+
+constexpr int HelpColumn = 6;
+constexpr int TextWidth = 96;
+
+// Options every command takes.
+const QStringList EveryCommand = {QStringLiteral("json"), QStringLiteral("verbose")};
+
+QString wrapped(const QString &text, int indent)
+{
+    QString result;
+    QString line;
+    for (const QString &word : text.split(QLatin1Char(' '))) {
+        if (word.isEmpty())
+            continue;
+        if (!line.isEmpty() && indent + line.size() + 1 + word.size() > TextWidth) {
+            result += QString(indent, QLatin1Char(' ')) + line + QLatin1Char('\n');
+            line.clear();
+        }
+        line += (line.isEmpty() ? QString() : QStringLiteral(" ")) + word;
+    }
+    if (!line.isEmpty())
+        result += QString(indent, QLatin1Char(' ')) + line + QLatin1Char('\n');
+    return result;
+}
+
+QString optionSynopsis(const OptionSpec &option)
+{
+    QString text = QStringLiteral("--") + QLatin1String(option.name);
+    if (option.valueName) {
+        text += QLatin1Char(' ')
+            + (option.words ? QString::fromLatin1(option.words).replace(QLatin1Char(' '), QLatin1Char('|'))
+                            : QString::fromLatin1(option.valueName));
+    }
+    return text;
+}
+
+QString synopsis(const CommandSpec &command)
+{
+    QStringList parts{QString::fromLatin1(command.name)};
+    for (const ArgumentSpec &argument : command.arguments)
+        parts << QString::fromLatin1(argument.name);
+    if (command.readers == Readers::One)
+        parts << QStringLiteral("[DEVICE]");
+    else if (command.readers == Readers::Many)
+        parts << QStringLiteral("[DEVICE... | --all]");
+    for (const QString &name : command.options)
+        parts << QLatin1Char('[') + optionSynopsis(*findOption(name)) + QLatin1Char(']');
+    return parts.join(QLatin1Char(' '));
+}
+
+bool takesOption(const CommandSpec &command, const QString &name)
+{
+    if (EveryCommand.contains(name) || command.options.contains(name))
+        return !command.hidden;
+    if (name == QLatin1String("device"))
+        return command.readers != Readers::None;
+    if (name == QLatin1String("all"))
+        return command.readers == Readers::Many;
+    return false;
+}
+
+QString choices(const char *words)
+{
+    return QString::fromLatin1(words).split(QLatin1Char(' ')).join(QStringLiteral(" or "));
+}
+
+}  // namespace
+
+const QList<OptionSpec> &options()
+{
+    static const QList<OptionSpec> table = {
+        {"device", "DEVICE",
+         "The reader: hid:PATH, serial:PORT, sn:SERIAL or usb:PORTPATH, as list shows them. Commands on "
+         "several readers take it as often as wanted.",
+         Completion::Device},
+        {"all", nullptr, "Every attached reader."},
+        {"jobs", "N", "Readers at once, at least 1 (default: all at once)."},
+        {"check", nullptr, "apply: read only and tell what would change; no write frame is sent."},
+        {"partial", nullptr, "write: read the reader first and change only the keys the file sets."},
+        {"no-verify", nullptr, "write: do not read the settings back."},
+        {"format", "FORMAT", "read: cfg (default) or json (the settings alone).", Completion::Words, "cfg json"},
+        {"json", nullptr, "One JSON document on standard output (\"schema\": 1), also on failure."},
+        {"verbose", nullptr, "Also the protocol's debug lines, on standard error."},
+    };
+    return table;
+}
+
+const QList<CommandSpec> &commands()
+{
+    static const QList<CommandSpec> table = {
+        {"list", {}, Readers::None, {}, listCommand,
+         "every attached reader, USB HID and serial, with its serial number and USB port",
+         "On USB HID its node, on the serial line its port; each with its USB serial number, the USB socket it "
+         "sits in (the name sysfs gives it, such as 1-2.3, which stays when the reader is plugged in again "
+         "there), vendor and product ID, and product string or description. Warns when two readers share a "
+         "serial number, or one has none: sn: cannot pick those. A serial port counts as a reader when its "
+         "description starts with the reader driver's text or its USB vendor ID is 0416."},
+        {"read", {}, Readers::One, {QStringLiteral("format")}, readCommand,
+         "the reader's settings as a configuration file (the window's Import reads it) or as JSON",
+         "Over the serial line the reader does not tell its keyboard country: the file leaves KBCountry out, so "
+         "that applying it keeps each reader's country."},
+        {"write", {{"FILE", Completion::ConfigFile}}, Readers::Many,
+         {QStringLiteral("partial"), QStringLiteral("no-verify"), QStringLiteral("jobs")}, writeCommand,
+         "writes and saves every setting of the file, then reads them back",
+         "Always writes, whether or not the reader holds the settings already. The file must set every "
+         "[KEYLON] key but Interface, or the keys it leaves out would be reset; with --partial the reader is "
+         "read first and only the keys the file sets change. The settings go to the interface the reader is "
+         "on (the file's Interface is not applied: see set-interface); over the serial line KBCountry is not "
+         "sent, the serial interface has no such setting."},
+        {"apply", {{"FILE", Completion::ConfigFile}}, Readers::Many,
+         {QStringLiteral("check"), QStringLiteral("jobs")}, applyCommand,
+         "reads each reader and writes, saves and reads back only the readers whose settings differ from the "
+         "file's",
+         "Compares, key by key, what the reader holds with the keys the file sets, and changes only those keys. "
+         "Each reader is unchanged, changed (naming the keys) or failed (saying why); a reader that already "
+         "matches costs one read and nothing more. With --check nothing is written: it says what would change."},
+        {"diff", {{"FILE", Completion::ConfigFile}}, Readers::Many, {QStringLiteral("jobs")}, diffCommand,
+         "each reader's values that differ from the file's, key by key (reader -> file); writes nothing",
+         "The keys the file sets are compared as apply compares them; the values are spelled as a "
+         "configuration file spells them."},
+        {"set-interface", {{"usb|serial", Completion::Words, "usb serial"}}, Readers::Many, {},
+         setInterfaceCommand, "switches the reader to its USB keyboard or its serial interface",
+         "The reader leaves the link and is found again on the other interface. Nothing is sent to a reader "
+         "that is on that interface already."},
+        {"monitor", {}, Readers::One, {}, monitorCommand,
+         "key ID codes from a reader on its serial interface, one per line, until interrupted",
+         "With --json the codes are collected and printed in one document when monitor ends."},
+        {"firmware-update", {}, Readers::One, {}, firmwareUpdateCommand,
+         "puts the reader into ISP mode, then runs ./flashmate RECONNKLN from the working directory",
+         "Nothing is sent when the firmware writer is not there. With --json the writer's output goes to "
+         "standard error."},
+        {"doctor", {}, Readers::None, {}, doctorCommand,
+         "what stands between this user and the readers, one line each with what to do",
+         "Checks the udev rule, whether this user may open each reader's node and through what (seat ACL, "
+         "group, owner), whether this session has a seat (an SSH session has none: join group plugdev), "
+         "ModemManager on a reader's port, brltty, and another process holding a port. Exit 0 when every "
+         "attached reader can be opened, 3 when none is attached, 4 when one cannot be opened."},
+        {"completion", {{"bash|zsh|devices", Completion::Words, "bash zsh devices"}}, Readers::None, {},
+         completionCommand, "the bash or zsh completion script; devices: what --device completes to",
+         nullptr, true},
+    };
+    return table;
+}
+
+const CommandSpec *findCommand(const QString &name)
+{
+    for (const CommandSpec &command : commands()) {
+        if (name == QLatin1String(command.name))
+            return &command;
+    }
+    return nullptr;
+}
+
+const OptionSpec *findOption(const QString &name)
+{
+    for (const OptionSpec &option : options()) {
+        if (name == QLatin1String(option.name))
+            return &option;
+    }
+    return nullptr;
+}
+
+Parsed parse(const QStringList &arguments)
+{
+    Parsed parsed;
+    Invocation &invocation = parsed.invocation;
+    QCommandLineParser parser;
+    for (const OptionSpec &option : options()) {
+        parser.addOption(option.valueName
+                             ? QCommandLineOption(QLatin1String(option.name), QString(), QLatin1String(option.valueName))
+                             : QCommandLineOption(QLatin1String(option.name)));
+    }
+    parser.addOption(QCommandLineOption(QStringList{QStringLiteral("h"), QStringLiteral("help")}));
+    parser.addOption(QCommandLineOption(QStringLiteral("help-all")));
+    parser.addOption(QCommandLineOption(QStringLiteral("version")));
+
+    const auto usage = [&](const QString &error) {
+        parsed.exitCode = UsageError;
+        parsed.error = error;
+        return parsed;
+    };
+    const bool understood = parser.parse(arguments);
+    QStringList words = parser.positionalArguments();
+    invocation.commandWord = words.isEmpty() ? QString() : words.takeFirst();
+    invocation.command = findCommand(invocation.commandWord);
+    invocation.json = arguments.contains(QStringLiteral("--json"));
+    if (!understood)
+        return usage(parser.errorText());
+
+    if (parser.isSet(QStringLiteral("version"))) {
+        parsed.output = QStringLiteral("keylon2ctl " KEYLON2_VERSION "\n");
+        return parsed;
+    }
+    if (parser.isSet(QStringLiteral("help-all"))) {
+        parsed.output = helpText(true);
+        return parsed;
+    }
+    if (parser.isSet(QStringLiteral("help"))) {
+        parsed.output = invocation.command ? commandHelp(*invocation.command) : helpText(false);
+        return parsed;
+    }
+    if (invocation.commandWord.isEmpty())
+        return usage(QStringLiteral("no command given; see --help"));
+    const CommandSpec *command = invocation.command;
+    if (!command)
+        return usage(QStringLiteral("unknown command \"%1\"; see --help").arg(invocation.commandWord));
+
+    const QStringList given = parser.optionNames();
+    for (const QString &name : given) {
+        if (!takesOption(*command, name))
+            return usage(QStringLiteral("%1 does not take --%2; see keylon2ctl %1 --help").arg(command->name, name));
+        if (name != QLatin1String("device") && given.count(name) > 1)
+            return usage(QStringLiteral("--%1 is given more than once").arg(name));
+        invocation.values.insert(name, parser.value(name));
+        const OptionSpec *option = findOption(name);
+        if (option && option->words
+            && !QString::fromLatin1(option->words).split(QLatin1Char(' ')).contains(parser.value(name)))
+            return usage(QStringLiteral("--%1 wants %2").arg(name, choices(option->words)));
+    }
+    invocation.devices = parser.values(QStringLiteral("device"));
+    invocation.all = parser.isSet(QStringLiteral("all"));
+
+    const int expected = command->arguments.size();
+    if (command->readers != Readers::None && words.size() == expected + 1)
+        invocation.devices << words.takeLast();  // the DEVICE word
+    if (words.size() != expected)
+        return usage(QStringLiteral("%1: wrong number of arguments; see --help").arg(command->name));
+    for (int i = 0; i < expected; ++i) {
+        const ArgumentSpec &argument = command->arguments.at(i);
+        if (argument.completion == Completion::Words
+            && !QString::fromLatin1(argument.words).split(QLatin1Char(' ')).contains(words.at(i)))
+            return usage(QStringLiteral("%1 wants %2").arg(command->name, choices(argument.words)));
+    }
+    invocation.arguments = words;
+
+    if (invocation.all && !invocation.devices.isEmpty())
+        return usage(QStringLiteral("--device and --all exclude each other"));
+    if (command->readers == Readers::One && invocation.devices.size() > 1)
+        return usage(QStringLiteral("%1 works on one reader; %2 were named").arg(command->name).arg(invocation.devices.size()));
+    if (invocation.isSet(QStringLiteral("jobs"))) {
+        bool ok = false;
+        const int jobs = invocation.value(QStringLiteral("jobs")).toInt(&ok);
+        if (!ok || jobs < 1)
+            return usage(QStringLiteral("--jobs wants a number of readers"));
+    }
+    if (invocation.json && invocation.isSet(QStringLiteral("format")))
+        return usage(QStringLiteral("--json and --format exclude each other"));
+    return parsed;
+}
+
+QString commandHelp(const CommandSpec &command)
+{
+    QString text = QStringLiteral("Usage: keylon2ctl ") + synopsis(command) + QStringLiteral(" [--json]\n\n");
+    text += wrapped(QString::fromLatin1(command.help).left(1).toUpper() + QString::fromLatin1(command.help).mid(1)
+                        + QLatin1Char('.'),
+                    0);
+    if (command.details)
+        text += QLatin1Char('\n') + wrapped(QString::fromLatin1(command.details), 0);
+    text += QStringLiteral("\nOptions:\n");
+    QStringList names;
+    if (command.readers != Readers::None)
+        names << QStringLiteral("device");
+    if (command.readers == Readers::Many)
+        names << QStringLiteral("all");
+    names << command.options;
+    if (!command.hidden)
+        names << EveryCommand;
+    for (const QString &name : names) {
+        const OptionSpec &option = *findOption(name);
+        text += QStringLiteral("  ") + optionSynopsis(option) + QLatin1Char('\n')
+            + wrapped(QString::fromLatin1(option.help), HelpColumn);
+    }
+    return text + exitCodeText();
+}
+
+QString helpText(bool all)
+{
+    QString text = QStringLiteral(
+        "Reads and writes the settings of Keylon2 key readers.\n"
+        "\n"
+        "Usage: keylon2ctl COMMAND [ARGUMENTS] [OPTIONS]\n"
+        "       keylon2ctl COMMAND --help\n"
+        "\n"
+        "Commands:\n");
+    for (const CommandSpec &command : commands()) {
+        if (command.hidden)
+            continue;
+        text += QStringLiteral("  ") + synopsis(command) + QLatin1Char('\n') + wrapped(QString::fromLatin1(command.help), HelpColumn);
+        if (all && command.details)
+            text += wrapped(QString::fromLatin1(command.details), HelpColumn) + QLatin1Char('\n');
+    }
+    text += QLatin1Char('\n')
+        + wrapped(QStringLiteral(
+                      "DEVICE is --device hid:PATH, serial:PORT, sn:SERIAL or usb:PORTPATH (as list shows them), "
+                      "or the same word after the command's arguments; without one, the only attached reader. "
+                      "A serial number that two readers share, or an empty one, never picks a reader. Serial "
+                      "ports count as readers by their description or their USB vendor ID 0416; any other port "
+                      "must be named."),
+                  0);
+    text += QStringLiteral("\nOptions:\n");
+    for (const OptionSpec &option : options())
+        text += QStringLiteral("  ") + optionSynopsis(option) + QLatin1Char('\n') + wrapped(QString::fromLatin1(option.help), HelpColumn);
+    text += QStringLiteral("  -h, --help\n") + wrapped(QStringLiteral("This help; after a command, that command's."), HelpColumn)
+        + QStringLiteral("  --help-all\n")
+        + wrapped(QStringLiteral("Every command in full, the configuration file's keys and the exit codes."), HelpColumn)
+        + QStringLiteral("  --version\n");
+    if (all)
+        text += QLatin1Char('\n') + fileFormatText();
+    return text + exitCodeText();
+}
+
+QString exitCodeText()
+{
+    return QStringLiteral(
+        "\nExit codes:\n"
+        "  0  success (every reader unchanged, or changed, written or switched as asked)\n"
+        "  1  a reader failed (no answer, a write that failed, a difference on verify)\n"
+        "  2  usage error, or a file that cannot be taken (nothing was sent)\n"
+        "  3  no reader found\n"
+        "  4  permission denied on the reader's device node\n"
+        "  130  interrupted (SIGINT or SIGTERM): the readers under way finished, no other was started\n");
+}
+
+}  // namespace Ctl

@@ -1,0 +1,113 @@
+#!/usr/bin/env python3
+"""Every keylon2ctl command's --json output, in success and in failure, against its schema.
+
+Usage: ctl_json_schemas.py KEYLON2CTL_DEMO VIRTUAL_READER_PROGRAM SCHEMA_DIR
+"""
+import json
+import os
+import signal
+import subprocess
+import sys
+import tempfile
+import time
+
+import jsonschema
+
+ctl, reader_program, schema_dir = sys.argv[1:4]
+
+
+def schema(name):
+    with open(os.path.join(schema_dir, name)) as f:
+        return json.load(f)
+
+
+every = jsonschema.Draft202012Validator(schema("keylon2ctl.schema.json"))
+failures = []
+commands_seen = set()
+
+
+def check(arguments, exit_code, readers=2, environment=None, interrupt_after=None, expect=None):
+    env = dict(os.environ, KEYLON2_VIRTUAL_HID_READERS=str(readers), **(environment or {}))
+    process = subprocess.Popen([ctl] + arguments, stdout=subprocess.PIPE, stderr=subprocess.PIPE, env=env, cwd=work)
+    first = b""
+    if interrupt_after is not None:
+        if "--verbose" in arguments:
+            first = process.stderr.readline()  # the program is under way, its handlers set
+        time.sleep(interrupt_after)
+        process.send_signal(signal.SIGINT)
+    out, err = process.communicate(timeout=60)
+    err = first + err
+    label = " ".join(arguments)
+    try:
+        document = json.loads(out)
+    except ValueError as error:
+        failures.append(f"{label}: not one JSON document ({error}): {out[:200]!r}")
+        return None
+    problems = [f"every document: {e.message}" for e in every.iter_errors(document)]
+    command = document.get("command", "")
+    path = os.path.join(schema_dir, f"keylon2ctl-{command}.schema.json")
+    if os.path.exists(path):
+        commands_seen.add(command)
+        problems += [f"{command}: {e.message} at {list(e.absolute_path)}"
+                     for e in jsonschema.Draft202012Validator(schema(os.path.basename(path))).iter_errors(document)]
+    if process.returncode != exit_code or document.get("exitCode") != process.returncode:
+        problems.append(f"exit {process.returncode}, document says {document.get('exitCode')}, wanted {exit_code}")
+    if expect and not expect(document):
+        problems.append(f"not what was expected: {json.dumps(document)[:400]}")
+    failures.extend(f"{label}: {p} (stderr: {err.decode(errors='replace').strip()[:200]})" for p in problems)
+    return document
+
+
+def settings_of(document):
+    return document["readers"][0].get("settings", {})
+
+
+with tempfile.TemporaryDirectory() as work:
+    keys = ("[KEYLON]\nInterface=0\nPreEnable=1\nPre=ID\nPostEnable=1\nPost=[CR]\nRemoveEnable=0\nRemove=\n"
+            "RemoveIDCode=0\nAutoReport=1\nBuzzer=0\nOutputStart=0\nOutputLength=8\nKBCountry=1\n")
+    with open(os.path.join(work, "full.cfg"), "w") as f:
+        f.write(keys)
+    with open(os.path.join(work, "part.cfg"), "w") as f:
+        f.write("[KEYLON]\nBuzzer=0\nPost=[Enter]\n")
+
+    check(["list", "--json"], 0, expect=lambda d: len(d["readers"]) == 2)
+    check(["list", "--json"], 3, readers=0)
+    check(["list", "--json"], 0, environment={"KEYLON2_VIRTUAL_HID_SERIALS": "2=KLN2-000001"},
+          expect=lambda d: len(d.get("warnings", [])) == 1)
+    check(["read", "--json", "--device", "hid:/dev/virtual-hidraw1"], 0,
+          expect=lambda d: "KBCountry" in settings_of(d))
+    check(["read", "--json"], 2)
+    check(["write", "full.cfg", "--all", "--no-verify", "--json"], 0)
+    check(["write", "part.cfg", "--all", "--json"], 2)
+    check(["write", "part.cfg", "--partial", "--device", "sn:KLN2-000002", "--json"], 0)
+    check(["apply", "part.cfg", "--all", "--json"], 0, expect=lambda d: d["summary"]["changed"] == 2)
+    check(["apply", "part.cfg", "--all", "--json"], 1, environment={"KEYLON2_VIRTUAL_HID_FAILING": "2"})
+    check(["apply", "part.cfg", "--all", "--check", "--json"], 0)
+    check(["apply", "part.cfg", "--all", "--jobs", "1", "--json", "--verbose"], 130, readers=3, interrupt_after=0.5)
+    check(["diff", "part.cfg", "--device", "usb:1-1.2", "--json"], 0)
+    check(["set-interface", "usb", "--all", "--json"], 0)
+    check(["set-interface", "serial", "--device", "sn:KLN2-000001", "--json"], 0)
+    check(["monitor", "--json", "--device", "hid:/dev/virtual-hidraw1"], 2)
+    check(["firmware-update", "--json", "--device", "hid:/dev/virtual-hidraw1"], 2)
+    check(["list", "--all", "--json"], 2)
+    check(["frobnicate", "--json"], 2)
+
+    # A reader on its serial interface, behind a pseudo-terminal of the virtual reader's program.
+    serial = subprocess.Popen([reader_program, "--keys", "1"], stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
+    try:
+        port = serial.stdout.readline().decode().strip()
+        check(["read", "--json", "--device", "serial:" + port], 0,
+              expect=lambda d: "KBCountry" not in settings_of(d))
+        check(["monitor", "--json", "--device", "serial:" + port], 0, interrupt_after=2.5,
+              expect=lambda d: len(d["readers"][0]["codes"]) >= 1)
+    finally:
+        serial.terminate()
+        serial.wait()
+
+missing = {"list", "read", "write", "apply", "diff", "set-interface", "monitor", "firmware-update"} - commands_seen
+if missing:
+    failures.append(f"no document checked for: {', '.join(sorted(missing))}")
+for failure in failures:
+    print("FAIL:", failure)
+print(f"{'FAILED' if failures else 'PASSED'}: keylon2ctl --json documents against data/schema")
+sys.exit(1 if failures else 0)
