@@ -91,6 +91,8 @@ with tempfile.TemporaryDirectory() as work:
     check(["firmware-update", "--json", "--device", "hid:/dev/virtual-hidraw1"], 2)
     check(["list", "--all", "--json"], 2)
     check(["frobnicate", "--json"], 2)
+    check(["doctor", "--json"], 0)
+    check(["doctor", "--json"], 3, readers=0)
 
     # A reader on its serial interface, behind a pseudo-terminal of the virtual reader's program.
     serial = subprocess.Popen([reader_program, "--keys", "1"], stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
@@ -104,7 +106,8 @@ with tempfile.TemporaryDirectory() as work:
         serial.terminate()
         serial.wait()
 
-missing = {"list", "read", "write", "apply", "diff", "set-interface", "monitor", "firmware-update"} - commands_seen
+missing = {"list", "read", "write", "apply", "diff", "set-interface", "monitor", "firmware-update",
+           "doctor"} - commands_seen
 if missing:
     failures.append(f"no document checked for: {', '.join(sorted(missing))}")
 for failure in failures:
