@@ -125,6 +125,16 @@ bool AuditLog::append(const AuditEntry &entry, QString *error)
     return false;
 }
 
+bool AuditLog::sync(QString *error)
+{
+    if (fd_ >= 0 && ::fsync(fd_) == 0)
+        return true;
+    if (error)
+        *error = fd_ < 0 ? QStringLiteral("the log %1 is closed").arg(path_)
+                         : QStringLiteral("cannot save the log %1: %2").arg(path_, systemError(errno));
+    return false;
+}
+
 bool AuditLog::close(QString *error)
 {
     if (fd_ < 0)

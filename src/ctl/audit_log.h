@@ -51,6 +51,9 @@ public:
     bool append(const AuditEntry &entry, QString *error = nullptr);
     // The line as append() writes it, without the line break, stamped with `time`.
     QByteArray line(const AuditEntry &entry, const QDateTime &time) const;
+    // Syncs the file to the disk and keeps it open: a station that runs for hours syncs each
+    // line, so that a power cut takes none of the readers already done.
+    bool sync(QString *error = nullptr);
     // Syncs the file to the disk and closes it; before the command exits.
     bool close(QString *error = nullptr);
 

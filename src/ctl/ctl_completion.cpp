@@ -57,6 +57,7 @@ QString zshAction(Completion completion, const char *choices)
     switch (completion) {
     case Completion::Words: return QStringLiteral("(%1)").arg(words(choices));
     case Completion::ConfigFile: return QStringLiteral("_files -g \"*.cfg(-.)\"");
+    case Completion::File: return QStringLiteral("_files");
     case Completion::Device: return QStringLiteral("_keylon2ctl_devices");
     case Completion::Nothing: break;
     }
@@ -96,6 +97,7 @@ QString bashCompletion()
             continue;
         const QString action = option.completion == Completion::Device ? QStringLiteral("devices=1")
             : option.completion == Completion::Words ? QStringLiteral("candidates=(%1)").arg(words(option.words))
+            : option.completion == Completion::File  ? QStringLiteral("files=any")
                                                      : QStringLiteral(":");
         valueCases += QStringLiteral("        --%1) %2 ;;\n").arg(QLatin1String(option.name), action);
     }
@@ -148,9 +150,12 @@ QString bashCompletion()
                "    for candidate in \"${candidates[@]}\"; do\n"
                "        [[ $candidate == \"$cur\"* ]] && COMPREPLY+=(\"$candidate\")\n"
                "    done\n"
-               "    if [[ -n $files ]]; then\n"
+               "    if [[ $files == cfg ]]; then\n"
                "        compopt -o filenames 2>/dev/null\n"
                "        mapfile -t -O ${#COMPREPLY[@]} COMPREPLY < <(compgen -d -- \"$cur\"; compgen -f -X '!*.cfg' -- \"$cur\")\n"
+               "    elif [[ -n $files ]]; then\n"
+               "        compopt -o filenames 2>/dev/null\n"
+               "        mapfile -t -O ${#COMPREPLY[@]} COMPREPLY < <(compgen -f -- \"$cur\")\n"
                "    fi\n"
                "    # Bash replaces only what follows the last colon of the word.\n"
                "    if [[ $cur == *:* && $COMP_WORDBREAKS == *:* ]]; then\n"

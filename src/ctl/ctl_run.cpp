@@ -1,12 +1,17 @@
 #include "ctl.h"
 
+#include <QFile>
 #include <QJsonArray>
 #include <QTextStream>
 
+#include <memory>
+
+#include "audit_log.h"
 #include "ctl_apply.h"
 #include "ctl_commands.h"
 #include "ctl_device.h"
 #include "ctl_file.h"
+#include "ctl_fleet.h"
 #include "ctl_jobs.h"
 #include "ctl_table.h"
 
@@ -16,17 +21,6 @@ namespace {
 
 using Result = ReaderOutcome::Result;
 
-// How a command over many readers reports them.
-struct Fleet
-{
-    ReaderJob job;
-    std::function<QString(const ReaderOutcome &)> status;  // a done reader's line, after its identity
-    QString changedWord;       // how the summary counts Changed: "changed", "would change", ...
-    bool writes = false;       // write: the summary counts done and failed
-    EntryFields entries;       // what each reader's JSON entry tells
-    QString progress;          // "writing", ...: the line for each reader when on a terminal
-};
-
 QString stoppedStatus(const ReaderOutcome &outcome)
 {
     if (outcome.result == Result::Interrupted)
@@ -34,6 +28,59 @@ QString stoppedStatus(const ReaderOutcome &outcome)
     if (outcome.result == Result::NotStarted)
         return QStringLiteral("not started");
     return QStringLiteral("failed: ") + outcome.error;
+}
+
+// The file of write, apply and diff, refused (exit 2) before any reader is looked for.
+bool takeFile(const Invocation &invocation, Io &io, SettingsFile &file, int *exitCode)
+{
+    file = readSettingsFile(invocation.arguments.first());
+    if (file.problems.isEmpty() && file.keys.isEmpty())
+        file.problems << QStringLiteral("%1 sets none of the reader's settings in [KEYLON].").arg(file.name);
+    if (file.problems.isEmpty())
+        return true;
+    QStringList lines = file.problems;
+    if (!lines.last().endsWith(QLatin1String("Nothing was sent.")))
+        lines.last() += lines.last().endsWith(QLatin1Char('.')) ? QStringLiteral(" Nothing was sent.")
+                                                                 : QStringLiteral(". Nothing was sent.");
+    *exitCode = fail(invocation, io, UsageError, lines);
+    return false;
+}
+
+// --log FILE, opened before any reader is looked for: a log that cannot be had stops the
+// command before anything is sent (exit 2). `file`: the configuration file the command took.
+bool openLog(const Invocation &invocation, Io &io, const QString &file, bool check, std::unique_ptr<AuditLog> &log,
+             int *exitCode)
+{
+    if (!invocation.isSet(QStringLiteral("log")))
+        return true;
+    AuditRun run{invocation.commandWord, check, file, QString()};
+    QString error;
+    if (!file.isEmpty()) {
+        // The bytes as they are now, a moment after the command took them.
+        QFile taken(file);
+        if (taken.open(QIODevice::ReadOnly))
+            run.fileSha256 = AuditLog::sha256Hex(taken.readAll());
+        else
+            error = QStringLiteral("cannot read %1 again for the log: %2").arg(file, taken.errorString());
+    }
+    if (error.isEmpty())
+        log = AuditLog::open(invocation.value(QStringLiteral("log")), run, &error);
+    if (log)
+        return true;
+    *exitCode = fail(invocation, io, UsageError, {error + QStringLiteral(". Nothing was sent.")});
+    return false;
+}
+
+QString keysText(const QStringList &keys)
+{
+    return keys.join(QStringLiteral(", "));
+}
+
+}  // namespace
+
+QString statusText(const ReaderOutcome &outcome, const Fleet &fleet)
+{
+    return outcome.ok() ? fleet.status(outcome) : stoppedStatus(outcome);
 }
 
 QString summaryLine(const Summary &summary, const Fleet &fleet, bool interrupted)
@@ -55,8 +102,52 @@ QString summaryLine(const Summary &summary, const Fleet &fleet, bool interrupted
     return line;
 }
 
-// Runs the fleet's job on every reader: each reader's line the moment it is done, then a
-// summary; with --json, one document at the end.
+bool logOutcome(const Fleet &fleet, const ReaderOutcome &outcome, Io &io, QString *failure)
+{
+    if (!fleet.log)
+        return true;
+    AuditEntry entry;
+    entry.device = outcome.reader.device();
+    entry.portPath = outcome.reader.portPath;
+    entry.serialNumber = outcome.reader.serialNumber;
+    entry.firmware = outcome.firmware;
+    entry.result = resultName(outcome.result);
+    entry.fields = outcome.fields;
+    if (!outcome.ok())
+        entry.error = outcome.error.isEmpty() ? resultName(outcome.result) : outcome.error;
+    QString error;
+    if (fleet.log->append(entry, &error))
+        return true;
+    io.err << error << Qt::endl;
+    if (failure->isEmpty())
+        *failure = error;
+    return false;
+}
+
+int closeLog(const Fleet &fleet, QString failure, int exitCode, QJsonObject *document, Io &io)
+{
+    if (!fleet.log)
+        return exitCode;
+    QString error;
+    if (!fleet.log->close(&error)) {
+        io.err << error << Qt::endl;
+        if (failure.isEmpty())
+            failure = error;
+    }
+    if (failure.isEmpty())
+        return exitCode;
+    // The readers are done as they say, but the trail asked for is not whole.
+    if (exitCode == Success)
+        exitCode = ReaderFailed;
+    if (document) {
+        document->insert("ok", false);
+        document->insert("exitCode", exitCode);
+        if (!document->contains("error"))
+            document->insert("error", failure);
+    }
+    return exitCode;
+}
+
 int runFleet(const Invocation &invocation, Io &io, const Fleet &fleet, const QStringList &warnings)
 {
     QJsonObject document = Ctl::document(invocation.commandWord, Success);
@@ -70,19 +161,21 @@ int runFleet(const Invocation &invocation, Io &io, const Fleet &fleet, const QSt
             io.err << reader.device() << ": " << fleet.progress << Qt::endl;
     }
 
+    QString logFailure;  // done() runs one reader at a time
     const auto done = [&](const ReaderOutcome &outcome) {
         if (outcome.result == Result::Failed || outcome.result == Result::Interrupted)
             io.err << errorLine(outcome) << Qt::endl;
         if (!invocation.json) {
-            io.out << resultLine(outcome.reader, outcome.ok() ? fleet.status(outcome) : stoppedStatus(outcome)) << '\n';
+            io.out << resultLine(outcome.reader, statusText(outcome, fleet)) << '\n';
             io.out.flush();
         }
+        logOutcome(fleet, outcome, io, &logFailure);
     };
     const int jobs = invocation.value(QStringLiteral("jobs"), QStringLiteral("0")).toInt();
     const QList<ReaderOutcome> outcomes = forEachReader(readers, jobs, fleet.job, done, io);
     const bool interrupted = io.stop && io.stop->load();
     const Summary summary(outcomes);
-    const int exitCode = exitCodeOf(outcomes, interrupted);
+    int exitCode = exitCodeOf(outcomes, interrupted);
 
     if (invocation.json) {
         QJsonArray entries;
@@ -92,6 +185,7 @@ int runFleet(const Invocation &invocation, Io &io, const Fleet &fleet, const QSt
         document.insert("exitCode", exitCode);
         document.insert("readers", entries);
         document.insert("summary", summary.json());
+        exitCode = closeLog(fleet, logFailure, exitCode, &document, io);
         printDocument(document, io);
         return exitCode;
     }
@@ -102,31 +196,8 @@ int runFleet(const Invocation &invocation, Io &io, const Fleet &fleet, const QSt
     if (readers.size() > 1 || interrupted)
         io.out << summaryLine(summary, fleet, interrupted) << '\n';
     io.out.flush();
-    return exitCode;
+    return closeLog(fleet, logFailure, exitCode, nullptr, io);
 }
-
-// The file of write, apply and diff, refused (exit 2) before any reader is looked for.
-bool takeFile(const Invocation &invocation, Io &io, SettingsFile &file, int *exitCode)
-{
-    file = readSettingsFile(invocation.arguments.first());
-    if (file.problems.isEmpty() && file.keys.isEmpty())
-        file.problems << QStringLiteral("%1 sets none of the reader's settings in [KEYLON].").arg(file.name);
-    if (file.problems.isEmpty())
-        return true;
-    QStringList lines = file.problems;
-    if (!lines.last().endsWith(QLatin1String("Nothing was sent.")))
-        lines.last() += lines.last().endsWith(QLatin1Char('.')) ? QStringLiteral(" Nothing was sent.")
-                                                                 : QStringLiteral(". Nothing was sent.");
-    *exitCode = fail(invocation, io, UsageError, lines);
-    return false;
-}
-
-QString keysText(const QStringList &keys)
-{
-    return keys.join(QStringLiteral(", "));
-}
-
-}  // namespace
 
 int writeCommand(const Invocation &invocation, Io &io)
 {
@@ -147,8 +218,12 @@ int writeCommand(const Invocation &invocation, Io &io)
                                     "sent.")
                          .arg(file.name, keysText(missing))});
     }
+    std::unique_ptr<AuditLog> log;
+    if (!openLog(invocation, io, invocation.arguments.first(), false, log, &exitCode))
+        return exitCode;
     const bool verify = !invocation.isSet(QStringLiteral("no-verify"));
     Fleet fleet;
+    fleet.log = log.get();
     fleet.job = [&](const ReaderList::Reader &reader, const std::atomic<bool> *stop) {
         return writeToReader(reader, file, partial, verify, stop);
     };
@@ -166,7 +241,11 @@ int applyCommand(const Invocation &invocation, Io &io)
     if (!takeFile(invocation, io, file, &exitCode))
         return exitCode;
     const bool check = invocation.isSet(QStringLiteral("check"));
+    std::unique_ptr<AuditLog> log;
+    if (!openLog(invocation, io, invocation.arguments.first(), check, log, &exitCode))
+        return exitCode;
     Fleet fleet;
+    fleet.log = log.get();
     fleet.job = [&](const ReaderList::Reader &reader, const std::atomic<bool> *stop) {
         return applyToReader(reader, file, check ? ApplyMode::Check : ApplyMode::Apply, stop);
     };
@@ -183,6 +262,8 @@ int applyCommand(const Invocation &invocation, Io &io)
     fleet.changedWord = check ? QStringLiteral("would change") : QStringLiteral("changed");
     fleet.entries = {true, true, true};
     fleet.progress = check ? QStringLiteral("checking") : QStringLiteral("applying");
+    if (invocation.isSet(QStringLiteral("watch")))
+        return watchFleet(invocation, io, fleet, file.warnings);
     return runFleet(invocation, io, fleet, file.warnings);
 }
 
@@ -213,7 +294,12 @@ int diffCommand(const Invocation &invocation, Io &io)
 int setInterfaceCommand(const Invocation &invocation, Io &io)
 {
     const bool serial = invocation.arguments.first() == QLatin1String("serial");
+    std::unique_ptr<AuditLog> log;
+    int exitCode = Success;
+    if (!openLog(invocation, io, QString(), false, log, &exitCode))
+        return exitCode;
     Fleet fleet;
+    fleet.log = log.get();
     fleet.job = [serial](const ReaderList::Reader &reader, const std::atomic<bool> *) {
         return switchInterface(reader, serial);
     };

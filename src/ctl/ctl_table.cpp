@@ -85,6 +85,13 @@ const QList<OptionSpec> &options()
         {"all", nullptr, "Every attached reader."},
         {"jobs", "N", "Readers at once, at least 1 (default: all at once)."},
         {"check", nullptr, "apply: read only and tell what would change; no write frame is sent."},
+        {"watch", nullptr,
+         "apply: after the readers attached, each reader plugged in, once per plug, until Ctrl-C; then the "
+         "summary. Exit 0 when no reader failed, else 1."},
+        {"log", "FILE",
+         "write, apply, set-interface: append one JSON line per reader handled to FILE, the audit log. A log that "
+         "cannot be opened stops the command before anything is sent.",
+         Completion::File},
         {"partial", nullptr, "write: read the reader first and change only the keys the file sets."},
         {"no-verify", nullptr, "write: do not read the settings back."},
         {"format", "FORMAT", "read: cfg (default) or json (the settings alone).", Completion::Words, "cfg json"},
@@ -109,7 +116,8 @@ const QList<CommandSpec> &commands()
          "Over the serial line the reader does not tell its keyboard country: the file leaves KBCountry out, so "
          "that applying it keeps each reader's country."},
         {"write", {{"FILE", Completion::ConfigFile}}, Readers::Many,
-         {QStringLiteral("partial"), QStringLiteral("no-verify"), QStringLiteral("jobs")}, writeCommand,
+         {QStringLiteral("partial"), QStringLiteral("no-verify"), QStringLiteral("jobs"), QStringLiteral("log")},
+         writeCommand,
          "writes and saves every setting of the file, then reads them back",
          "Always writes, whether or not the reader holds the settings already. The file must set every "
          "[KEYLON] key but Interface, or the keys it leaves out would be reset; with --partial the reader is "
@@ -117,17 +125,23 @@ const QList<CommandSpec> &commands()
          "on (the file's Interface is not applied: see set-interface); over the serial line KBCountry is not "
          "sent, the serial interface has no such setting."},
         {"apply", {{"FILE", Completion::ConfigFile}}, Readers::Many,
-         {QStringLiteral("check"), QStringLiteral("jobs")}, applyCommand,
+         {QStringLiteral("check"), QStringLiteral("watch"), QStringLiteral("jobs"), QStringLiteral("log")},
+         applyCommand,
          "reads each reader and writes, saves and reads back only the readers whose settings differ from the "
          "file's",
          "Compares, key by key, what the reader holds with the keys the file sets, and changes only those keys. "
          "Each reader is unchanged, changed (naming the keys) or failed (saying why); a reader that already "
-         "matches costs one read and nothing more. With --check nothing is written: it says what would change."},
+         "matches costs one read and nothing more. With --check nothing is written: it says what would change. "
+         "With --watch it is a station: it applies the file to the readers attached, then to each reader "
+         "plugged in (on USB HID or the serial line), once per plug, a line per reader as it is done, until "
+         "Ctrl-C or SIGTERM; the readers under way then finish, and the summary follows. Its exit code is 0 when "
+         "no reader failed, else 1 (not 130: an interrupt is how a station ends). It takes no --device. With "
+         "--json it prints a JSON line per reader as it is done, and apply's whole document as its last line."},
         {"diff", {{"FILE", Completion::ConfigFile}}, Readers::Many, {QStringLiteral("jobs")}, diffCommand,
          "each reader's values that differ from the file's, key by key (reader -> file); writes nothing",
          "The keys the file sets are compared as apply compares them; the values are spelled as a "
          "configuration file spells them."},
-        {"set-interface", {{"usb|serial", Completion::Words, "usb serial"}}, Readers::Many, {},
+        {"set-interface", {{"usb|serial", Completion::Words, "usb serial"}}, Readers::Many, {QStringLiteral("log")},
          setInterfaceCommand, "switches the reader to its USB keyboard or its serial interface",
          "The reader leaves the link and is found again on the other interface. Nothing is sent to a reader "
          "that is on that interface already."},
@@ -254,6 +268,8 @@ Parsed parse(const QStringList &arguments)
     }
     if (invocation.json && invocation.isSet(QStringLiteral("format")))
         return usage(QStringLiteral("--json and --format exclude each other"));
+    if (invocation.isSet(QStringLiteral("watch")) && !invocation.devices.isEmpty())
+        return usage(QStringLiteral("--watch takes every reader plugged in; it does not take --device"));
     return parsed;
 }
 
@@ -327,7 +343,8 @@ QString exitCodeText()
         "  2  usage error, or a file that cannot be taken (nothing was sent)\n"
         "  3  no reader found\n"
         "  4  permission denied on the reader's device node\n"
-        "  130  interrupted (SIGINT or SIGTERM): the readers under way finished, no other was started\n");
+        "  130  interrupted (SIGINT or SIGTERM): the readers under way finished, no other was started\n"
+        "apply --watch ends at SIGINT or SIGTERM with 0 when no reader failed, else 1.\n");
 }
 
 }  // namespace Ctl

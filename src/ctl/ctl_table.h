@@ -15,7 +15,7 @@ struct Invocation;
 using Handler = int (*)(const Invocation &, Io &);
 
 // What the shell offers for an argument or an option's value.
-enum class Completion { Nothing, Words, ConfigFile, Device };
+enum class Completion { Nothing, Words, ConfigFile, File, Device };
 
 struct OptionSpec
 {

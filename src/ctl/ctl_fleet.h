@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QJsonObject>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+#include "ctl.h"
+#include "ctl_jobs.h"
+#include "ctl_outcome.h"
+#include "ctl_table.h"
+
+// How write, apply, diff and set-interface go through their readers: once over the readers
+// attached (runFleet), or, for apply --watch, over every reader plugged in until an interrupt
+// (watchFleet).
+namespace Ctl {
+
+class AuditLog;
+
+// What a command over many readers does to each, and how it reports them.
+struct Fleet
+{
+    ReaderJob job;
+    std::function<QString(const ReaderOutcome &)> status;  // a done reader's line, after its identity
+    QString changedWord;       // how the summary counts Changed: "changed", "would change", ...
+    bool writes = false;       // write: the summary counts done and failed
+    EntryFields entries;       // what each reader's JSON entry tells
+    QString progress;          // "writing", ...: the line for each reader when on a terminal
+    AuditLog *log = nullptr;   // --log: a line per reader handled
+};
+
+// What a reader's result line says after its identity.
+QString statusText(const ReaderOutcome &outcome, const Fleet &fleet);
+QString summaryLine(const Summary &summary, const Fleet &fleet, bool interrupted);
+
+// Appends the reader's line to the fleet's log, when there is one. On failure says why on
+// standard error, keeps the first such text in *failure, and returns false.
+bool logOutcome(const Fleet &fleet, const ReaderOutcome &outcome, Io &io, QString *failure);
+// Syncs and closes the log before the command ends, and returns the exit code to end with: a
+// log that lost a line (failure) or could not be synced turns success into ReaderFailed, and
+// the document (when given) says so.
+int closeLog(const Fleet &fleet, QString failure, int exitCode, QJsonObject *document, Io &io);
+
+// Each reader's line the moment it is done, then a summary; with --json, one document at the end.
+int runFleet(const Invocation &invocation, Io &io, const Fleet &fleet, const QStringList &warnings);
+
+// apply --watch: the readers attached, then each reader plugged in, once per plug, until the
+// first interrupt; the readers under way then finish, and the summary ends it. Exit 0 when no
+// reader failed, else 1: an interrupt is how a station is meant to end. With --json, one line
+// per reader as it is done ({"schema": 1, "command": "apply", "reader": {...}}) and a last
+// line that is apply's whole document.
+int watchFleet(const Invocation &invocation, Io &io, const Fleet &fleet, const QStringList &warnings);
+
+}  // namespace Ctl

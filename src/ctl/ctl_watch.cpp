@@ -1,0 +1,258 @@
+// apply --watch: a provisioning station. The reader watcher runs on this thread, idle between
+// plugs; each reader it reports is handled in a thread of its own, which opens, uses and
+// closes its link (a QSerialPort wants a QThread), and this thread reports it when it is done.
+#include "ctl_fleet.h"
+
+#include <QEventLoop>
+#include <QHash>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QSocketNotifier>
+#include <QTextStream>
+#include <QThread>
+#include <QTimer>
+
+#include <memory>
+
+#include "audit_log.h"
+#include "ctl_commands.h"
+#include "link/reader_watcher.h"
+
+#ifndef Q_OS_WIN
+#include <unistd.h>
+#endif
+
+namespace Ctl {
+
+namespace {
+
+using Result = ReaderOutcome::Result;
+
+// Where there is no interrupt pipe, how often the interrupt flag is looked at.
+constexpr int StopPollMs = 250;
+
+QByteArray jsonLine(const QJsonObject &object)
+{
+    return QJsonDocument(object).toJson(QJsonDocument::Compact) + '\n';
+}
+
+class Station
+{
+public:
+    Station(const Invocation &invocation, Io &io, const Fleet &fleet)
+        : invocation_(invocation), io_(io), fleet_(fleet),
+          jobs_(invocation.value(QStringLiteral("jobs"), QStringLiteral("0")).toInt())
+    {
+    }
+
+    int run(const QStringList &warnings);
+
+private:
+    // One reader under way. Its thread writes `outcome` and nothing else; this thread reads it
+    // once the thread has finished.
+    struct Job
+    {
+        std::unique_ptr<QThread> thread;
+        ReaderOutcome outcome;
+        bool again = false;        // pulled out and plugged in again while under way
+        ReaderList::Reader next;   // as it was listed when it came back
+    };
+
+    void appeared(const ReaderList::Reader &reader);
+    void vanished(const ReaderList::Reader &reader);
+    void start(const ReaderList::Reader &reader);
+    void finished(const QString &device);
+    void report(const ReaderOutcome &outcome);
+    void interrupt();
+
+    const Invocation &invocation_;
+    Io &io_;
+    const Fleet &fleet_;
+    const int jobs_;  // readers at once; 0: no bound
+    QEventLoop loop_;
+    ReaderWatcher watcher_;
+    QHash<QString, std::shared_ptr<Job>> running_;  // by device
+    QList<ReaderList::Reader> waiting_;              // plugged in, waiting for a place (--jobs)
+    QList<ReaderOutcome> outcomes_;                  // in the order the readers were done
+    bool stopping_ = false;
+    QString logFailure_;
+};
+
+void Station::appeared(const ReaderList::Reader &reader)
+{
+    if (stopping_)
+        return;
+    const QString device = reader.device();
+    if (const auto job = running_.value(device)) {
+        job->again = true;
+        job->next = reader;
+        return;
+    }
+    for (const ReaderList::Reader &queued : qAsConst(waiting_)) {
+        if (queued.device() == device)
+            return;
+    }
+    if (jobs_ > 0 && running_.size() >= jobs_)
+        waiting_.append(reader);
+    else
+        start(reader);
+}
+
+void Station::vanished(const ReaderList::Reader &reader)
+{
+    const QString device = reader.device();
+    // One that goes before its turn was never handled: it counts when it comes back.
+    waiting_.erase(std::remove_if(waiting_.begin(), waiting_.end(),
+                                  [&](const ReaderList::Reader &queued) { return queued.device() == device; }),
+                   waiting_.end());
+    if (const auto job = running_.value(device))
+        job->again = false;
+}
+
+void Station::start(const ReaderList::Reader &reader)
+{
+    io_.err << reader.device() << ": " << fleet_.progress << Qt::endl;
+    auto job = std::make_shared<Job>();
+    ReaderOutcome *outcome = &job->outcome;
+    const ReaderJob &work = fleet_.job;
+    // No stop flag: at an interrupt a reader under way is applied and verified to its end.
+    job->thread.reset(QThread::create([outcome, &work, reader] { *outcome = work(reader, nullptr); }));
+    const QString device = reader.device();
+    QObject::connect(job->thread.get(), &QThread::finished, &loop_, [this, device] { finished(device); });
+    running_.insert(device, job);
+    job->thread->start();
+}
+
+void Station::finished(const QString &device)
+{
+    const std::shared_ptr<Job> job = running_.take(device);
+    if (!job)
+        return;
+    job->thread->wait();
+    report(job->outcome);
+    if (job->again && !stopping_)
+        appeared(job->next);
+    while (!stopping_ && !waiting_.isEmpty() && (jobs_ <= 0 || running_.size() < jobs_))
+        start(waiting_.takeFirst());
+    if (stopping_ && running_.isEmpty())
+        loop_.quit();
+}
+
+void Station::report(const ReaderOutcome &outcome)
+{
+    outcomes_.append(outcome);
+    if (outcome.result == Result::Failed)
+        io_.err << errorLine(outcome) << Qt::endl;
+    if (invocation_.json) {
+        const QJsonObject line{{"schema", 1},
+                               {"command", invocation_.commandWord},
+                               {"reader", outcomeJson(outcome, fleet_.entries)}};
+        io_.out << QString::fromUtf8(jsonLine(line));
+    } else {
+        io_.out << resultLine(outcome.reader, statusText(outcome, fleet_)) << '\n';
+    }
+    io_.out.flush();
+    if (fleet_.log && logOutcome(fleet_, outcome, io_, &logFailure_)) {
+        QString error;
+        if (!fleet_.log->sync(&error)) {
+            io_.err << error << Qt::endl;
+            if (logFailure_.isEmpty())
+                logFailure_ = error;
+        }
+    }
+}
+
+void Station::interrupt()
+{
+    if (stopping_)
+        return;
+    stopping_ = true;
+    watcher_.stop();
+    for (const ReaderList::Reader &reader : qAsConst(waiting_)) {
+        ReaderOutcome outcome;
+        outcome.reader = reader;
+        outcome.error = QStringLiteral("not started: interrupted");
+        outcomes_.append(outcome);
+        if (!invocation_.json)
+            io_.out << resultLine(reader, statusText(outcome, fleet_)) << '\n';
+    }
+    io_.out.flush();
+    waiting_.clear();
+    if (running_.isEmpty()) {
+        loop_.quit();
+        return;
+    }
+    io_.err << "interrupted: the readers under way finish, no other starts; interrupt again to end at once"
+            << Qt::endl;
+}
+
+int Station::run(const QStringList &warnings)
+{
+    QJsonObject document = Ctl::document(invocation_.commandWord, Success);
+    warn(warnings, &document, io_);
+
+    std::unique_ptr<QSocketNotifier> notifier;
+    QTimer poll;
+    if (io_.interruptFd >= 0) {
+        notifier = std::make_unique<QSocketNotifier>(io_.interruptFd, QSocketNotifier::Read);
+        QObject::connect(notifier.get(), &QSocketNotifier::activated, &loop_, [&] {
+#ifndef Q_OS_WIN
+            char drained[16];
+            while (read(io_.interruptFd, drained, sizeof drained) > 0) {
+            }
+#endif
+            notifier->setEnabled(false);
+            interrupt();
+        });
+    } else if (io_.stop) {
+        QObject::connect(&poll, &QTimer::timeout, &loop_, [&] {
+            if (io_.stop->load())
+                interrupt();
+        });
+        poll.start(StopPollMs);
+    }
+    QObject::connect(&watcher_, &ReaderWatcher::appeared, &loop_, [this](const ReaderList::Reader &reader) { appeared(reader); });
+    QObject::connect(&watcher_, &ReaderWatcher::vanished, &loop_, [this](const ReaderList::Reader &reader) { vanished(reader); });
+
+    // An interrupt that came before the watch began ends it before any reader starts.
+    if (io_.stop && io_.stop->load())
+        stopping_ = true;
+    else
+        watcher_.start();
+    if (!stopping_) {
+        io_.err << "waiting for readers to be plugged in ("
+                << (watcher_.mode() == ReaderWatcher::Mode::Udev ? "udev's monitor" : "a listing once a second")
+                << "); Ctrl-C ends" << Qt::endl;
+        loop_.exec();
+    }
+    watcher_.stop();
+
+    const Summary summary(outcomes_);
+    int exitCode = summary.failed > 0 ? ReaderFailed : Success;
+    if (!invocation_.json) {
+        io_.out << summaryLine(summary, fleet_, summary.interrupted + summary.notStarted > 0) << '\n';
+        io_.out.flush();
+        return closeLog(fleet_, logFailure_, exitCode, nullptr, io_);
+    }
+    QJsonArray entries;
+    for (const ReaderOutcome &outcome : qAsConst(outcomes_))
+        entries.append(outcomeJson(outcome, fleet_.entries));
+    document.insert("ok", exitCode == Success);
+    document.insert("exitCode", exitCode);
+    document.insert("readers", entries);
+    document.insert("summary", summary.json());
+    exitCode = closeLog(fleet_, logFailure_, exitCode, &document, io_);
+    io_.out << QString::fromUtf8(jsonLine(document));
+    io_.out.flush();
+    return exitCode;
+}
+
+}  // namespace
+
+int watchFleet(const Invocation &invocation, Io &io, const Fleet &fleet, const QStringList &warnings)
+{
+    Station station(invocation, io, fleet);
+    return station.run(warnings);
+}
+
+}  // namespace Ctl
