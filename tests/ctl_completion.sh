@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # keylon2ctl's bash completion, as the package installs it, run in bash: it completes a command,
-# an option, a reader on the bus (from the tool's own list) and a configuration file.
+# an option, a reader on the bus (from the tool's own list), a configuration file and a log.
 #   ctl_completion.sh KEYLON2CTL_DEMO COMPLETION_SCRIPT
 set -u
 ctl=$1
@@ -33,6 +33,7 @@ expect "read --device hid:/dev/virtual-hidraw" /dev/virtual-hidraw1 /dev/virtual
 # Bash replaces what follows the word's last colon.
 expect "apply site.cfg --device usb:1-1." 1-1.1 1-1.2
 expect "set-interface s" serial
+expect "apply site.cfg --log no" notes.txt
 expect "list --d"
 [ $status -eq 0 ] && echo "PASSED: bash completes commands, options, readers and files"
 exit $status

@@ -13,6 +13,9 @@ import time
 
 import jsonschema
 
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "support"))
+from json_lines_valid import validator_for  # noqa: E402
+
 ctl, reader_program, schema_dir = sys.argv[1:4]
 
 
@@ -85,6 +88,22 @@ with tempfile.TemporaryDirectory() as work:
     check(["apply", "part.cfg", "--all", "--check", "--json"], 0)
     check(["apply", "part.cfg", "--all", "--jobs", "1", "--json", "--verbose"], 130, readers=3, interrupt_after=0.5)
     check(["diff", "part.cfg", "--device", "usb:1-1.2", "--json"], 0)
+
+    # apply --watch --json: a line per reader as it is done; at Ctrl-C, apply's document as the last.
+    station = subprocess.Popen([ctl, "apply", "part.cfg", "--watch", "--json"], stdout=subprocess.PIPE,
+                               stderr=subprocess.PIPE, env=dict(os.environ, KEYLON2_VIRTUAL_HID_READERS="2"), cwd=work)
+    lines = [station.stdout.readline(), station.stdout.readline()]
+    station.send_signal(signal.SIGINT)
+    rest, _ = station.communicate(timeout=60)
+    lines += rest.splitlines(keepends=True)
+    watch = validator_for(os.path.join(schema_dir, "keylon2ctl-apply-watch.schema.json"))
+    problems = [f"line {n}: {e.message}" for n, line in enumerate(lines, 1)
+                for e in watch.iter_errors(json.loads(line or b"null"))]
+    last = json.loads(lines[-1] or b"null")
+    if len(lines) != 3 or station.returncode != 0 or not isinstance(last, dict) \
+            or last.get("summary", {}).get("changed") != 2:
+        problems.append(f"exit {station.returncode}, {len(lines)} lines, the last: {lines[-1][:300]!r}")
+    failures.extend(f"apply --watch --json: {p}" for p in problems)
     check(["set-interface", "usb", "--all", "--json"], 0)
     check(["set-interface", "serial", "--device", "sn:KLN2-000001", "--json"], 0)
     check(["monitor", "--json", "--device", "hid:/dev/virtual-hidraw1"], 2)

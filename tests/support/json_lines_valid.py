@@ -3,20 +3,40 @@
 
     json_lines_valid.py SCHEMA FILE
 
-Prints one line per fault (line number and what is wrong) and exits 1 when there is any, or
-when the file holds no line at all; exits 0 when every line is valid.
+The schemas beside SCHEMA are known by their $id, for its $refs. Prints one line per fault (line
+number and what is wrong) and exits 1 when there is any, or when the file holds no line at all;
+exits 0 when every line is valid.
 """
 import json
+import os
 import sys
 
 import jsonschema
 
 
-def main(schema_path, lines_path):
+def validator_for(schema_path):
+    """A draft 2020-12 validator for the schema, which may $ref the schemas in its folder."""
+    folder = os.path.dirname(os.path.abspath(schema_path))
+    known = {}
+    for name in sorted(os.listdir(folder)):
+        if name.endswith(".schema.json"):
+            with open(os.path.join(folder, name), encoding="utf-8") as f:
+                other = json.load(f)
+            known[other.get("$id", name)] = other
     with open(schema_path, encoding="utf-8") as f:
         schema = json.load(f)
     jsonschema.Draft202012Validator.check_schema(schema)
-    validator = jsonschema.Draft202012Validator(schema)
+    try:
+        from referencing import Registry, Resource
+    except ImportError:  # Debian 12's jsonschema resolves through RefResolver
+        resolver = jsonschema.RefResolver.from_schema(schema, store=known)
+        return jsonschema.Draft202012Validator(schema, resolver=resolver)
+    registry = Registry().with_resources((uri, Resource.from_contents(s)) for uri, s in known.items())
+    return jsonschema.Draft202012Validator(schema, registry=registry)
+
+
+def main(schema_path, lines_path):
+    validator = validator_for(schema_path)
     faults = 0
     count = 0
     with open(lines_path, "rb") as f:
