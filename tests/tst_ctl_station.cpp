@@ -1,0 +1,280 @@
+// keylon2ctl apply --watch, the station, as an operator runs it: keylon2ctl-demo with readers
+// plugged in and pulled out through the virtual readers' plug directory, ended by SIGINT; and
+// the audit log of --log, from the command line.
+#include <QDir>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QScopeGuard>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <csignal>
+
+#include "ctl.h"
+#include "plug_dir.h"
+#include "reader_fixture.h"
+#include "reader_model.h"
+
+using VirtualReader::Model;
+
+namespace {
+
+const QByteArray SiteFile = "[KEYLON]\nBuzzer=0\nPostEnable=1\nPost=[CR]\n";
+const QString AuditSchema = QStringLiteral(KEYLON2_SOURCE_DIR "/data/schema/keylon2ctl-audit.schema.json");
+
+QString writeFile(const QString &path, const QByteArray &text)
+{
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(text);
+    return path;
+}
+
+QList<QByteArray> linesOf(const QByteArray &text)
+{
+    QList<QByteArray> lines = text.split('\n');
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
+// What the validator says of the log's lines; empty when every one is valid.
+QString logFaults(const QString &log)
+{
+    QProcess python;
+    python.start(QStringLiteral(KEYLON2_PYTHON3),
+                 {QStringLiteral(KEYLON2_SOURCE_DIR "/tests/support/json_lines_valid.py"), AuditSchema, log});
+    if (!python.waitForFinished(30000))
+        return QStringLiteral("the validator did not end");
+    return python.exitCode() == 0 ? QString()
+                                  : QString::fromUtf8(python.readAllStandardOutput() + python.readAllStandardError());
+}
+
+// keylon2ctl-demo following the plug directory, its output gathered as it comes.
+struct Station
+{
+    QProcess process;
+    QByteArray out;
+    QByteArray err;
+
+    Station(const QString &plugDir, const QStringList &arguments)
+    {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("KEYLON2_VIRTUAL_PLUG_DIR", plugDir);
+        process.setProcessEnvironment(environment);
+        QObject::connect(&process, &QProcess::readyReadStandardOutput, [this] { out += process.readAllStandardOutput(); });
+        QObject::connect(&process, &QProcess::readyReadStandardError, [this] { err += process.readAllStandardError(); });
+        process.start(QStringLiteral(KEYLON2CTL_DEMO), arguments);
+    }
+    ~Station()
+    {
+        if (process.state() != QProcess::NotRunning) {
+            process.kill();
+            process.waitForFinished(5000);
+        }
+    }
+};
+
+}  // namespace
+
+class TestCtlStation : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir dir;
+
+private slots:
+    void init() { Model::setCount(2); ReaderFixture::resetReader(); Model::reader(2)->reset(); }
+
+    // Steps: "+hid-1" plugs reader 1 in (the same reader again when it was pulled out),
+    // "+hid-3!" one whose writes fail, "-hid-1" pulls it out, "gap" lets a listing see that,
+    // "line" waits for the next result line, "picked" for the next reader to be taken up, "INT"
+    // interrupts. Lines: "SERIAL status" per reader done, in order (a status ending in ':' is
+    // the start of one). Frames: the write frames each reader's file counts at the end.
+    void stationHandlesEveryPlugOnce_data()
+    {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<QString>("summary");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QStringList>("frames");
+        const QString changed = QStringLiteral("changed: PostEnable, Post, Buzzer");
+        QTest::newRow("one after another; one pulled out and plugged in again")
+            << QStringList{"+hid-1", "line", "+hid-2", "line", "-hid-1", "gap", "+hid-1", "line", "INT"}
+            << QStringList{"KLN2-000001 " + changed, "KLN2-000002 " + changed, "KLN2-000001 unchanged"}
+            << "3 readers: 1 unchanged, 2 changed, 0 failed" << 0 << QStringList{"hid-1=7", "hid-2=7"};
+        QTest::newRow("a failing reader, then one on the serial line")
+            << QStringList{"+hid-3!", "line", "+serial-5", "line", "INT"}
+            << QStringList{"KLN2-000003 failed:", "KLN2-000005 " + changed}
+            << "2 readers: 0 unchanged, 1 changed, 1 failed (hid:/dev/virtual-hidraw3)" << 1
+            << QStringList{"hid-3=0", "serial-5=6"};
+        QTest::newRow("interrupted while a reader is under way: it is finished")
+            << QStringList{"+hid-1", "picked", "INT"} << QStringList{"KLN2-000001 " + changed}
+            << "1 readers: 0 unchanged, 1 changed, 0 failed" << 0 << QStringList{"hid-1=7"};
+    }
+    void stationHandlesEveryPlugOnce()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(QStringList, lines);
+        QFETCH(QString, summary);
+        QFETCH(int, exitCode);
+        QFETCH(QStringList, frames);
+        QTemporaryDir plug;
+        QDir(plug.path()).mkdir("away");
+        const QString site = writeFile(dir.filePath("site.cfg"), SiteFile);
+        const QString log = dir.filePath(QString::fromLatin1(QTest::currentDataTag()) + ".jsonl");
+        QProcess serialReaders;
+        if (steps.join(' ').contains("serial")) {
+            serialReaders.start(QStringLiteral(KEYLON2_VIRTUAL_READER), {"--plug-dir", plug.path()});
+            QVERIFY(serialReaders.waitForStarted(5000));
+        }
+        const auto stopSerialReaders = qScopeGuard([&] {
+            serialReaders.terminate();
+            serialReaders.waitForFinished(5000);
+        });
+
+        Station station(plug.path(), {"apply", site, "--watch", "--log", log});
+        QVERIFY(ReaderFixture::waitUntil([&] { return station.err.contains("waiting for readers"); }, 10000));
+        int linesSeen = 0;
+        int pickedSeen = 0;
+        for (const QString &step : steps) {
+            const QString name = step.mid(1).remove('!');
+            const QString file = plug.filePath(name);
+            const QString away = plug.filePath("away/" + name);
+            if (step.startsWith('+') && QFile::exists(away)) {
+                QVERIFY(QFile::rename(away, file));
+            } else if (step.startsWith('+')) {
+                writeFile(file, step.endsWith('!') ? "failWrites=1\n" : "");
+            } else if (step.startsWith('-')) {
+                QVERIFY(QFile::rename(file, away));
+            } else if (step == "gap") {
+                QTest::qWait(1500);
+            } else if (step == "line") {
+                ++linesSeen;
+                QVERIFY2(ReaderFixture::waitUntil([&] { return station.out.count('\n') >= linesSeen; }, 15000),
+                         station.err.constData());
+            } else if (step == "picked") {
+                ++pickedSeen;
+                QVERIFY(ReaderFixture::waitUntil([&] { return station.err.count(": applying\n") >= pickedSeen; }, 5000));
+            } else if (step == "INT") {
+                ::kill(pid_t(station.process.processId()), SIGINT);
+            }
+        }
+        QVERIFY(station.process.waitForFinished(20000));
+        station.out += station.process.readAllStandardOutput();
+        QCOMPARE(station.process.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(station.process.exitCode(), exitCode);
+
+        QList<QByteArray> printed = linesOf(station.out);
+        QVERIFY(!printed.isEmpty());
+        QCOMPARE(QString::fromUtf8(printed.takeLast()), summary);
+        QStringList said;  // "SERIAL status", each line's device and port left out
+        for (const QByteArray &line : qAsConst(printed))
+            said << QString::fromUtf8(line).section(QStringLiteral("  "), 1, 1) + ' '
+                    + QString::fromUtf8(line).section(QStringLiteral("  "), 3);
+        QCOMPARE(said.size(), lines.size());
+        for (int i = 0; i < lines.size(); ++i) {
+            const bool prefix = lines[i].endsWith(':');
+            QVERIFY2(prefix ? said[i].startsWith(lines[i]) : said[i] == lines[i], qPrintable(said[i]));
+        }
+        for (const QString &count : frames) {
+            QFile file(plug.filePath(count.section('=', 0, 0)));
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QCOMPARE(VirtualReader::PlugDir::parse(file.readAll()).writeFrames, count.section('=', 1).toInt());
+        }
+
+        // The audit log: the same readers, in the same order, each line valid.
+        const QList<QByteArray> logged = [&] {
+            QFile file(log);
+            return file.open(QIODevice::ReadOnly) ? linesOf(file.readAll()) : QList<QByteArray>();
+        }();
+        QCOMPARE(logged.size(), lines.size());
+        for (int i = 0; i < logged.size(); ++i) {
+            const QJsonObject line = QJsonDocument::fromJson(logged[i]).object();
+            QCOMPARE(line.value("serialNumber").toString() + ' ' + line.value("result").toString(),
+                     said[i].section(':', 0, 0).section(' ', 0, 1));
+        }
+        const QString faults = logFaults(log);
+        QVERIFY2(faults.isEmpty(), qPrintable(faults));
+    }
+
+    // Refused with exit 2 before any reader hears a frame.
+    void refusedBeforeAnythingIsSent_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("error");
+        const QString missing = dir.filePath("missing/audit.jsonl");
+        QTest::newRow("write, a log in no directory")
+            << QStringList{"write", "FULL", "--all", "--log", missing} << "cannot open the log";
+        QTest::newRow("apply, a log in no directory")
+            << QStringList{"apply", "SITE", "--all", "--log", missing} << "cannot open the log";
+        QTest::newRow("apply --watch, a log in no directory")
+            << QStringList{"apply", "SITE", "--watch", "--log", missing} << "cannot open the log";
+        QTest::newRow("set-interface, a directory as the log")
+            << QStringList{"set-interface", "serial", "--all", "--log", dir.path()} << "cannot open the log";
+        QTest::newRow("apply --watch on a named reader")
+            << QStringList{"apply", "SITE", "--watch", "--device", "sn:KLN2-000001"} << "does not take --device";
+        QTest::newRow("write --watch") << QStringList{"write", "FULL", "--all", "--watch"} << "does not take --watch";
+        QTest::newRow("diff --log") << QStringList{"diff", "SITE", "--all", "--log", "a.jsonl"} << "does not take --log";
+    }
+    void refusedBeforeAnythingIsSent()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, error);
+        const QString site = writeFile(dir.filePath("refused-site.cfg"), SiteFile);
+        const QString full = writeFile(dir.filePath("refused-full.cfg"),
+                                       "[KEYLON]\nPreEnable=1\nPre=ID\nPostEnable=1\nPost=[CR]\nRemoveEnable=0\n"
+                                       "Remove=\nRemoveIDCode=0\nAutoReport=1\nBuzzer=0\nOutputStart=0\n"
+                                       "OutputLength=10\nKBCountry=3\n");
+        arguments.replaceInStrings(QRegularExpression("^SITE$"), site).replaceInStrings(QRegularExpression("^FULL$"), full);
+        QString out, err;
+        QTextStream outStream(&out), errStream(&err);
+        Ctl::Io io{outStream, errStream};
+        QCOMPARE(Ctl::run(QStringList{"keylon2ctl"} + arguments, io), 2);
+        errStream.flush();
+        QVERIFY2(err.contains(error), qPrintable(err));
+        QCOMPARE(Model::reader(1)->receivedFrames().size() + Model::reader(2)->receivedFrames().size(), 0);
+    }
+
+    // Two runs at once on one log: every reader of each has its line, whole.
+    void twoRunsShareOneLog()
+    {
+        const QString site = writeFile(dir.filePath("shared.cfg"), SiteFile);
+        const QString log = dir.filePath("shared.jsonl");
+        QProcess runs[2];
+        QList<qint64> pids;
+        for (QProcess &run : runs) {
+            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+            environment.insert("KEYLON2_VIRTUAL_HID_READERS", "6");
+            run.setProcessEnvironment(environment);
+            run.start(QStringLiteral(KEYLON2CTL_DEMO), {"apply", site, "--all", "--log", log});
+            QVERIFY(run.waitForStarted(5000));
+            pids << run.processId();
+        }
+        std::sort(pids.begin(), pids.end());
+        for (QProcess &run : runs) {
+            QVERIFY(run.waitForFinished(30000));
+            QCOMPARE(run.exitCode(), 0);
+        }
+        QFile file(log);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QMap<qint64, QStringList> byRun;
+        for (const QByteArray &line : linesOf(file.readAll())) {
+            const QJsonObject object = QJsonDocument::fromJson(line).object();
+            byRun[object.value("pid").toVariant().toLongLong()] << object.value("serialNumber").toString();
+        }
+        QCOMPARE(byRun.keys(), pids);
+        for (QStringList &serials : byRun) {
+            serials.sort();
+            QCOMPARE(serials, (QStringList{"KLN2-000001", "KLN2-000002", "KLN2-000003", "KLN2-000004",
+                                           "KLN2-000005", "KLN2-000006"}));
+        }
+        const QString faults = logFaults(log);
+        QVERIFY2(faults.isEmpty(), qPrintable(faults));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCtlStation)
+#include "tst_ctl_station.moc"
