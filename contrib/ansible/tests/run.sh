@@ -3,9 +3,8 @@
 #
 #   contrib/ansible/tests/run.sh KEYLON2CTL
 #
-# KEYLON2CTL is the keylon2ctl the module runs: fake-keylon2ctl beside this script (the module's
-# logic alone), or a keylon2ctl linked to the virtual readers (build/keylon2ctl-demo). Either
-# way the readers are the virtual readers' plug directory, made empty here.
+# KEYLON2CTL is the keylon2ctl the module runs, one linked to the virtual readers
+# (build/keylon2ctl-demo); its readers are the virtual readers' plug directory, made empty here.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 [ $# -eq 1 ] && [ -x "$1" ] || { echo "usage: $0 KEYLON2CTL (an executable)" >&2; exit 2; }
