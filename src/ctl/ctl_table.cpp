@@ -95,7 +95,9 @@ const QList<OptionSpec> &options()
         {"partial", nullptr, "write: read the reader first and change only the keys the file sets."},
         {"no-verify", nullptr, "write: do not read the settings back."},
         {"format", "FORMAT", "read: cfg (default) or json (the settings alone).", Completion::Words, "cfg json"},
-        {"json", nullptr, "One JSON document on standard output (\"schema\": 1), also on failure."},
+        {"json", nullptr,
+         "One JSON document on standard output (\"schema\": 1), also on failure. apply --watch: a JSON line per "
+         "reader as it is done, then the document."},
         {"verbose", nullptr, "Also the protocol's debug lines, on standard error."},
     };
     return table;
