@@ -8,6 +8,7 @@
 #include "link/access_check.h"
 #include "link/hid_transport.h"
 #include "link/serial_transport.h"
+#include "protocol/hid_io.h"
 
 namespace Ctl {
 
@@ -170,13 +171,18 @@ Opened open(const ReaderList::Reader &reader)
     }
 
     const QByteArray path = reader.path.toLocal8Bit();
-    hid_device *device = hid_open_path(path.constData());
+    hid_device *device = nullptr;
+    QString error;
+    {
+        std::lock_guard<std::mutex> lock(hidapiGlobalLock());
+        device = hid_open_path(path.constData());
+        const wchar_t *text = device ? nullptr : hid_error(nullptr);
+        error = text ? QString::fromWCharArray(text) : QString();
+    }
     if (device) {
         opened.transport = std::make_unique<HidTransport>(device, true, reader.path);
         return opened;
     }
-    const wchar_t *text = hid_error(nullptr);
-    const QString error = text ? QString::fromWCharArray(text) : QString();
     const bool denied =
         AccessCheck::afterHidOpenPathFailed(reader.path, error).finding == AccessCheck::Finding::Denied;
     opened.exitCode = denied ? PermissionDenied : ReaderFailed;

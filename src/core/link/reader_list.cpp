@@ -6,6 +6,7 @@
 #include "link/usb_identity.h"
 #include "link/usb_ids.h"
 #include "platform/platform.h"
+#include "protocol/hid_io.h"
 
 namespace ReaderList {
 
@@ -23,7 +24,10 @@ bool isReaderPort(const QString &description, bool hasVendorId, quint16 vendorId
 QList<Reader> attached(bool usbHidOnly)
 {
     QList<Reader> readers;
-    hid_device_info *const devices = hid_enumerate(UsbIds::VendorId, 0);
+    hid_device_info *const devices = [] {
+        std::lock_guard<std::mutex> lock(hidapiGlobalLock());
+        return hid_enumerate(UsbIds::VendorId, 0);
+    }();
     for (const hid_device_info *info = devices; info; info = info->next) {
         bool ours = false;
         for (quint16 productId : UsbIds::ProductIds)

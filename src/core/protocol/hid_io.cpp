@@ -16,6 +16,12 @@ QString hidErrorText(hid_device *device)
     return text ? QString::fromWCharArray(text) : QString();
 }
 
+std::mutex &hidapiGlobalLock()
+{
+    static std::mutex lock;
+    return lock;
+}
+
 void logHidWriteFailure(const QString &error)
 {
     qDebug("Unable to write()\n");

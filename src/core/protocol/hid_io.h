@@ -5,6 +5,8 @@
 
 #include <hidapi.h>
 
+#include <mutex>
+
 // hid_write of a 65-byte report; returns what hid_write returned (-1 when there is no device).
 int writeHidReport(hid_device *device, const QByteArray &report);
 
@@ -19,3 +21,11 @@ inline void logHidWriteFailure(hid_device *device)
 {
     logHidWriteFailure(hidErrorText(device));
 }
+
+// hidapi 0.13 keeps one error text for the whole process, which hid_init, hid_enumerate,
+// hid_open and hid_open_path free and set without a lock, and hid_error(nullptr) reads: two
+// threads in those calls at once free it twice (measured: two threads listing the readers met
+// a double free within a second). Code that may run beside another thread's (the command-line
+// tool's readers, a station's listing) holds this lock around those calls and the read of
+// their error.
+std::mutex &hidapiGlobalLock();
