@@ -238,6 +238,27 @@ private slots:
         QCOMPARE(Model::reader(1)->receivedFrames().size() + Model::reader(2)->receivedFrames().size(), 0);
     }
 
+    // A log that takes no line (a file size limit here, a full disk elsewhere): the readers are
+    // done as they say, but the run does not end as a success.
+    void logThatTakesNoLineFailsTheRun()
+    {
+        const QString site = writeFile(dir.filePath("limited.cfg"), SiteFile);
+        const QString log = writeFile(dir.filePath("limited.jsonl"), QByteArray());
+        QProcess run;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("KEYLON2_VIRTUAL_HID_READERS", "1");
+        run.setProcessEnvironment(environment);
+        run.start("bash", {"-c", "trap '' XFSZ; ulimit -f 0; exec \"$0\" \"$@\"", QStringLiteral(KEYLON2CTL_DEMO),
+                           "apply", site, "--all", "--log", log, "--json"});
+        QVERIFY(run.waitForFinished(30000));
+        QCOMPARE(run.exitCode(), 1);
+        const QJsonObject document = QJsonDocument::fromJson(run.readAllStandardOutput()).object();
+        QCOMPARE(document.value("summary").toObject().value("changed").toInt(), 1);
+        QVERIFY2(document.value("error").toString().startsWith("cannot write to the log"),
+                 qPrintable(document.value("error").toString()));
+        QCOMPARE(QFileInfo(log).size(), 0);
+    }
+
     // Two runs at once on one log: every reader of each has its line, whole.
     void twoRunsShareOneLog()
     {
