@@ -210,14 +210,10 @@ private slots:
             << QStringList{"write", "FULL", "--all", "--log", missing} << "cannot open the log";
         QTest::newRow("apply, a log in no directory")
             << QStringList{"apply", "SITE", "--all", "--log", missing} << "cannot open the log";
-        QTest::newRow("apply --watch, a log in no directory")
-            << QStringList{"apply", "SITE", "--watch", "--log", missing} << "cannot open the log";
         QTest::newRow("set-interface, a directory as the log")
             << QStringList{"set-interface", "serial", "--all", "--log", dir.path()} << "cannot open the log";
         QTest::newRow("apply --watch on a named reader")
             << QStringList{"apply", "SITE", "--watch", "--device", "sn:KLN2-000001"} << "does not take --device";
-        QTest::newRow("write --watch") << QStringList{"write", "FULL", "--all", "--watch"} << "does not take --watch";
-        QTest::newRow("diff --log") << QStringList{"diff", "SITE", "--all", "--log", "a.jsonl"} << "does not take --log";
     }
     void refusedBeforeAnythingIsSent()
     {
