@@ -12,6 +12,7 @@
 #include "test_support.h"
 #include "text/name_tables.h"
 #include "ui/ui_mainwindow.h"
+#include "window_probe.h"
 
 using Platform::PortRecord;
 using VirtualReader::Model;
@@ -88,15 +89,15 @@ private slots:
             Model::instance().setInterface(VirtualReader::Interface::Serial);
 
         MainWindow window;
-        Ui::MainWindow *ui = window.ui;
-        QCOMPARE(int(window.link.hidVendorId), foundProduct ? 0x0416 : 0);
-        QCOMPARE(int(window.link.hidProductId), foundProduct);
+        Ui::MainWindow *ui = uiOf(window);
+        QCOMPARE(int(linkOf(window).hidVendorId), foundProduct ? 0x0416 : 0);
+        QCOMPARE(int(linkOf(window).hidProductId), foundProduct);
         QCOMPARE(ui->USBKB_radcmd->isChecked(), foundProduct != 0);
         QCOMPARE(ui->Searal_radcmd->isChecked(), foundProduct == 0);
         QCOMPARE(ui->SerialNameEdit->isEnabled(), foundProduct == 0);
         QCOMPARE(ui->SerialNameEdit->text(), Platform::defaultPortName());
         // The probe only looks: no link stays open, and nothing was sent to the reader.
-        QVERIFY(!window.link.hidDevice);
+        QVERIFY(!linkOf(window).hidDevice);
         QCOMPARE(Model::instance().receivedFrames().size(), 0);
     }
 
@@ -151,10 +152,10 @@ private slots:
 
         MainWindow window;
         QCOMPARE(enumerations, 1);
-        QCOMPARE(window.ui->SerialNameEdit->text(), portName);
+        QCOMPARE(uiOf(window)->SerialNameEdit->text(), portName);
         // The port is looked up either way; only the transport choice follows the probe.
-        QCOMPARE(window.ui->SerialNameEdit->isEnabled(), !reader);
-        QCOMPARE(window.ui->USBKB_radcmd->isChecked(), reader);
+        QCOMPARE(uiOf(window)->SerialNameEdit->isEnabled(), !reader);
+        QCOMPARE(uiOf(window)->USBKB_radcmd->isChecked(), reader);
     }
 
     void shouldLogTheCodePagesOnce()
@@ -168,19 +169,19 @@ private slots:
     void shouldStartIdleOnTheSettingsPageWithTabZero()
     {
         MainWindow window;
-        const LinkState &link = window.link;
+        const LinkState &link = linkOf(window);
         // Showing the settings page reported index 1; the page index is reset afterwards.
-        QCOMPARE(window.ui->tabWidget->currentIndex(), 1);
+        QCOMPARE(uiOf(window)->tabWidget->currentIndex(), 1);
         QCOMPARE(int(link.currentTab), 0);
         QCOMPARE(int(link.frameSequence), 1);
         QVERIFY(!link.connected && !link.serialActive && !link.hidActive);
-        QVERIFY(!link.hidDevice && !link.pollTimer && !window.serialPort && !window.tickerThread);
+        QVERIFY(!link.hidDevice && !link.pollTimer && !serialPortOf(window) && !WindowProbe::tickerThread(window));
     }
 
     void shouldFillThePickersWithoutTouchingTheAffixes()
     {
         MainWindow window;
-        Ui::MainWindow *ui = window.ui;
+        Ui::MainWindow *ui = uiOf(window);
         for (QComboBox *picker : {ui->Pre_cmb, ui->Post_cmb, ui->Remove_cmb}) {
             QCOMPARE(itemsOf(picker), ControlNames);
             QCOMPARE(picker->currentIndex(), 0);
@@ -200,7 +201,7 @@ private slots:
     {
         Model::instance().setHidProductId(0xF100);
         MainWindow window;
-        Ui::MainWindow *ui = window.ui;
+        Ui::MainWindow *ui = uiOf(window);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QVERIFY(!ui->SerialNameEdit->isEnabled());
@@ -218,7 +219,7 @@ private slots:
     void shouldTurnRemoveDataOffOnlyWhenRemoveIdCodeIsTicked()
     {
         MainWindow window;
-        Ui::MainWindow *ui = window.ui;
+        Ui::MainWindow *ui = uiOf(window);
         window.EnableControls(true);
         for (bool tick : {true, false}) {
             ui->RemoveDataChk->setChecked(true);

@@ -13,6 +13,7 @@
 #include "app/mainwindow.h"
 #include "platform/platform.h"
 #include "ui/ui_mainwindow.h"
+#include "window_probe.h"
 
 namespace {
 
@@ -94,9 +95,9 @@ private slots:
         QFETCH(QString, version);
         MainWindow window;
         if (!changeMode.isEmpty()) {
-            window.ui->ChangeModeBut->setText(changeMode);
-            window.ui->CodeType_lbl->setText("ASCII Code");
-            window.ui->FWLbl->setText(version);
+            uiOf(window)->ChangeModeBut->setText(changeMode);
+            uiOf(window)->CodeType_lbl->setText("ASCII Code");
+            uiOf(window)->FWLbl->setText(version);
         }
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));

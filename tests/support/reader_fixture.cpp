@@ -14,6 +14,7 @@
 #include "reader_model.h"
 #include "serial_endpoint.h"
 #include "ui/ui_mainwindow.h"
+#include "window_probe.h"
 
 namespace ReaderFixture {
 
@@ -22,9 +23,9 @@ namespace {
 ConnectOutcome clickConnect(MainWindow &window)
 {
     ModalCloser closer(QMessageBox::Yes);
-    window.ui->ConnectBut->click();
+    uiOf(window)->ConnectBut->click();
     ConnectOutcome outcome;
-    outcome.connected = window.link.connected != 0;
+    outcome.connected = linkOf(window).connected != 0;
     outcome.boxes = closer.boxes();
     return outcome;
 }
@@ -80,17 +81,17 @@ bool startSerialReader(VirtualReader::SerialEndpoint &endpoint)
 ConnectOutcome connectOverHid(MainWindow &window)
 {
     auto &model = VirtualReader::Model::instance();
-    window.link.hidVendorId = VirtualReader::VendorId;
-    window.link.hidProductId = model.hidProductId();
-    window.ui->USBKB_radcmd->setChecked(true);
+    linkOf(window).hidVendorId = VirtualReader::VendorId;
+    linkOf(window).hidProductId = model.hidProductId();
+    uiOf(window)->USBKB_radcmd->setChecked(true);
     return clickConnect(window);
 }
 
 ConnectOutcome connectOverSerial(MainWindow &window, VirtualReader::SerialEndpoint &endpoint)
 {
-    window.ui->Searal_radcmd->setChecked(true);
-    window.ui->SerialNameEdit->setEnabled(true);
-    window.ui->SerialNameEdit->setText(endpoint.portPath());
+    uiOf(window)->Searal_radcmd->setChecked(true);
+    uiOf(window)->SerialNameEdit->setEnabled(true);
+    uiOf(window)->SerialNameEdit->setText(endpoint.portPath());
     return clickConnect(window);
 }
 
