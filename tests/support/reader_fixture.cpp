@@ -1,16 +1,12 @@
 #include "reader_fixture.h"
 
 #include <QAbstractButton>
-#include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
-#include <QThread>
 
 #include "app/mainwindow.h"
-#include "platform/platform.h"
 #include "reader_model.h"
 #include "serial_endpoint.h"
 #include "ui/ui_mainwindow.h"
@@ -54,30 +50,6 @@ bool Reader::connectQuietly(MainWindow &window, bool serial)
     return true;
 }
 
-void resetReader()
-{
-    VirtualReader::Model::instance().reset();
-}
-
-void Bench::start()
-{
-    resetReader();
-    Platform::resetSeams();
-    fast_.reset(new FastPauses);
-}
-
-void Bench::stop()
-{
-    fast_.reset();
-    Platform::resetSeams();
-}
-
-bool startSerialReader(VirtualReader::SerialEndpoint &endpoint)
-{
-    VirtualReader::Model::instance().setInterface(VirtualReader::Interface::Serial);
-    return endpoint.isRunning() || endpoint.start();
-}
-
 ConnectOutcome connectOverHid(MainWindow &window)
 {
     auto &model = VirtualReader::Model::instance();
@@ -103,33 +75,6 @@ QList<ModalCloser::Box> clickAnswering(MainWindow &window, const char *buttonNam
     ModalCloser closer(QMessageBox::Yes);
     button->click();
     return closer.boxes();
-}
-
-bool waitUntil(const std::function<bool()> &condition, int timeoutMs)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (!condition()) {
-        if (timer.elapsed() > timeoutMs)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        QThread::msleep(5);
-    }
-    return true;
-}
-
-bool waitForSerialBytes(int count, int timeoutMs)
-{
-    return waitUntil(
-        [count] { return VirtualReader::Model::instance().serialBytesReceived().size() >= count; },
-        timeoutMs);
-}
-
-bool waitForFrames(int count, int timeoutMs)
-{
-    return waitUntil(
-        [count] { return VirtualReader::Model::instance().receivedFrames().size() >= count; },
-        timeoutMs);
 }
 
 }  // namespace ReaderFixture
