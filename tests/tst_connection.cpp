@@ -275,18 +275,23 @@ private slots:
         ReaderFixture::Reader reader;
         QVERIFY(ReaderFixture::startSerialReader(reader.endpoint));
         bool plugged = false;
+        int enumerations = 0;
         Platform::setPortEnumerator([&] {
+            ++enumerations;
             Platform::PortRecord port{reader.endpoint.portPath(), "Keylon2 Key Reader", reader.endpoint.portPath(),
                                       "Keylon", 0x0416};
             return plugged ? QList<Platform::PortRecord>{port} : QList<Platform::PortRecord>();
         });
         MainWindow w;
+        w.show();
+        QTRY_COMPARE(enumerations, 1);  // the start-up list, taken once the window has painted
         QCOMPARE(uiOf(w)->SerialNameEdit->text(), Platform::defaultPortName());
         plugged = true;
         uiOf(w)->Searal_radcmd->setChecked(true);
         ModalCloser closer;
         uiOf(w)->ConnectBut->click();
         QVERIFY(linkOf(w).connected);
+        QCOMPARE(enumerations, 2);
         QCOMPARE(uiOf(w)->SerialNameEdit->text(), reader.endpoint.portPath());
         QCOMPARE(closer.last().text, QString("Successfully obtained Keylon the set value"));
     }

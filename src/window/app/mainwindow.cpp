@@ -23,7 +23,7 @@ MainWindow::MainWindow(QWidget *parent)
 
     setUpLocaleCodec(Platform::getACP(), Platform::getOEMCP());
 
-    connection_.preselect(link_.probe());
+    connection_.preselect(link_.probe(), *this);
 
     // Showing the settings page above ran tabChange(1); the page index starts from 0 anyway.
     link_.setCurrentTab(0);

@@ -13,6 +13,7 @@
 
 #include "link/access_warning.h"
 #include "link/port_choice.h"
+#include "link/port_field.h"
 #include "link/reader_link.h"
 #include "platform/platform.h"
 #include "protocol/settings_reader.h"
@@ -34,7 +35,9 @@ ConnectionPanel::ConnectionPanel(Ui::MainWindow &ui, ReaderLink &link, SettingsR
 {
 }
 
-void ConnectionPanel::preselect(bool readerOnUsb)
+ConnectionPanel::~ConnectionPanel() = default;
+
+void ConnectionPanel::preselect(bool readerOnUsb, QWidget &window)
 {
     if (readerOnUsb) {
         ui_.USBKB_radcmd->setChecked(true);
@@ -42,7 +45,7 @@ void ConnectionPanel::preselect(bool readerOnUsb)
         ui_.Searal_radcmd->setChecked(true);
         ui_.SerialNameEdit->setEnabled(true);
     }
-    ui_.SerialNameEdit->setText(PortChoice::readerPort(Platform::enumeratePorts()));
+    portFill_ = std::make_unique<PortFieldFill>(window, *ui_.SerialNameEdit);
 }
 
 void ConnectionPanel::useSerialPort(bool on)
@@ -85,6 +88,10 @@ void ConnectionPanel::showFailedConnect(const char *debugLine)
 
 void ConnectionPanel::connectOrDisconnect()
 {
+    // A connect the program asks for before the start-up list came (no click, which would have
+    // brought the list already) still finds the port the list would have put in the field.
+    if (portFill_)
+        portFill_->fillNow();
     if (link_.state().connected) {
         link_.takeDown(ReaderLink::Teardown::Disconnect);
         return;

@@ -2,10 +2,14 @@
 
 #include <QString>
 
+#include <memory>
+
 namespace Ui {
 class MainWindow;
 }
 
+class PortFieldFill;
+class QWidget;
 class ReaderLink;
 class SettingsReader;
 
@@ -16,10 +20,11 @@ class ConnectionPanel
 {
 public:
     ConnectionPanel(Ui::MainWindow &ui, ReaderLink &link, SettingsReader &reader);
+    ~ConnectionPanel();
 
-    // Start-up: the transport the USB HID probe points to, and the reader's port in the port
-    // field.
-    void preselect(bool readerOnUsb);
+    // Start-up: the transport the USB HID probe points to, and the port field, which the
+    // reader's port fills once the window has painted.
+    void preselect(bool readerOnUsb, QWidget &window);
 
     void connectOrDisconnect();
     void useSerialPort(bool on);
@@ -36,4 +41,5 @@ private:
     Ui::MainWindow &ui_;
     ReaderLink &link_;
     SettingsReader &reader_;
+    std::unique_ptr<PortFieldFill> portFill_;
 };
