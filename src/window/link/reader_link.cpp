@@ -172,7 +172,7 @@ LinkSession ReaderLink::hidSession()
     return LinkSession(std::make_unique<HidTransport>(state_.hidDevice), state_.frameSequence);
 }
 
-bool ReaderLink::serialBytesWaiting() const
+bool ReaderLink::serialBytesWaiting()
 {
     return serialPort_ && serialPort_->isOpen()
         && (serialPort_->bytesAvailable() > 0 || serialPort_->waitForReadyRead(0));

@@ -79,7 +79,7 @@ public:
 
     QSerialPort *serialPort() const { return serialPort_; }
     // Something the reader sent waits on the open serial port.
-    bool serialBytesWaiting() const;
+    bool serialBytesWaiting();
     // All the serial port holds; empty when nothing or no port.
     QByteArray takeSerialBytes();
 
