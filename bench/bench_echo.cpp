@@ -11,6 +11,7 @@
 #include "quiet_debug.h"
 #include "protocol/serial_receive.h"
 #include "ui/ui_mainwindow.h"
+#include "window_probe.h"
 
 namespace {
 
@@ -21,7 +22,7 @@ double echoCost(int total, int window, bool wholeText)
     MainWindow w;
     w.EnableControls(true);
     w.show();
-    QTextEdit *edit = w.ui->ScannerEdit;
+    QTextEdit *edit = uiOf(w)->ScannerEdit;
     const QByteArray chunk("0012345678\r");
     qint64 lastNs = 0;
     QElapsedTimer clock;

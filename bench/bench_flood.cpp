@@ -17,8 +17,8 @@
 
 #include "app/mainwindow.h"
 #include "quiet_debug.h"
-#include "protocol/serial_receive.h"
 #include "ui/ui_mainwindow.h"
+#include "window_probe.h"
 
 namespace {
 
@@ -64,7 +64,7 @@ void flood(int bytes, bool lineBreaks)
     QElapsedTimer clock;
     for (int at = 0; at < codes.size(); at += ChunkBytes) {
         clock.start();
-        SerialReceive::receiveChunk(w, codes.mid(at, ChunkBytes));
+        WindowProbe::receiveChunk(w, codes.mid(at, ChunkBytes));
         QCoreApplication::processEvents();
         const qint64 ns = clock.nsecsElapsed();
         if (ns > longestNs) {
@@ -75,7 +75,7 @@ void flood(int bytes, bool lineBreaks)
     const double seconds = whole.elapsed() / 1e3;
     const long grown = residentBytes() - before;
     const double heapPerByte = double(mallinfo2().uordblks - heapBefore) / bytes;
-    const QString shown = w.ui->ScannerEdit->toPlainText();
+    const QString shown = uiOf(w)->ScannerEdit->toPlainText();
 
     std::printf("%8d bytes %s: longest stall %7.1f ms (at byte %d), %6.1f bytes of memory (%.1f of heap) per byte"
                 " shown, %d characters on the page, whole run %.1f s\n",

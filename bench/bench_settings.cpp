@@ -29,6 +29,7 @@
 #include "reader_model.h"
 #include "serial_endpoint.h"
 #include "ui/ui_mainwindow.h"
+#include "window_probe.h"
 
 namespace {
 
@@ -111,7 +112,7 @@ void connectWindow(MainWindow &w)
     QElapsedTimer clock;
     clock.start();
     BoxAnswerer answerer(clock);
-    w.ui->ConnectBut->click();
+    uiOf(w)->ConnectBut->click();
 }
 
 VirtualReader::Settings benchSettings()
@@ -133,11 +134,11 @@ bool benchHid()
     model.setSettings(benchSettings());
 
     MainWindow w;
-    w.link.hidVendorId = VirtualReader::VendorId;
-    w.link.hidProductId = model.hidProductId();
-    w.ui->USBKB_radcmd->setChecked(true);
+    linkOf(w).hidVendorId = VirtualReader::VendorId;
+    linkOf(w).hidProductId = model.hidProductId();
+    uiOf(w)->USBKB_radcmd->setChecked(true);
     connectWindow(w);
-    if (!w.link.hidActive) {
+    if (!linkOf(w).hidActive) {
         std::fprintf(stderr, "window.hid: the window did not connect over USB HID\n");
         return false;
     }
@@ -164,11 +165,11 @@ bool benchSerial()
     bool ok = false;
     {
         MainWindow w;  // made after the endpoint, gone before it
-        w.ui->Searal_radcmd->setChecked(true);
-        w.ui->SerialNameEdit->setEnabled(true);
-        w.ui->SerialNameEdit->setText(endpoint.portPath());
+        uiOf(w)->Searal_radcmd->setChecked(true);
+        uiOf(w)->SerialNameEdit->setEnabled(true);
+        uiOf(w)->SerialNameEdit->setText(endpoint.portPath());
         connectWindow(w);
-        if (!w.link.serialActive) {
+        if (!linkOf(w).serialActive) {
             std::fprintf(stderr, "window.serial: the window did not connect to %s\n",
                          qPrintable(endpoint.portPath()));
         } else {

@@ -12,7 +12,8 @@
 #            the serial line (the virtual reader behind a pseudo-terminal), each against the
 #            pauses the code asks for during it (counted through the platform's pause seam)
 #   start-up the window against an empty QMainWindow under Xvfb: time from process start to
-#            the end of the first painted frame, and peak memory (max RSS)
+#            the end of the first painted frame, peak memory (max RSS), and the processor time
+#            used on the way
 #   keylon2ctl (when built as keylon2ctl-demo on the virtual hidapi): read and write over each
 #            transport against the same pauses, and `write FILE --all` with verify on 1, 4
 #            and 16 virtual readers against one reader; `apply FILE --all` on 128 readers
@@ -238,7 +239,7 @@ goal_of() {
         window.*|ctl.hid.*|ctl.serial.*) echo 1.05 ;;
         startup.paint) echo 1.15 ;;
         startup.rss) echo 1.10 ;;
-        startup.paint.noports) echo "" ;;
+        startup.cpu|startup.paint.noports) echo "" ;;
         ctl.all.4|ctl.all.16) echo 1.30 ;;
         ctl.apply.differ.128|ctl.apply.match.128) echo 1.30 ;;
         ctl.apply.rss.*|ctl.apply.match.frames) echo 1.00 ;;

@@ -13,6 +13,7 @@
 #include "serial_endpoint.h"
 #include "test_support.h"
 #include "ui/ui_mainwindow.h"
+#include "window_probe.h"
 
 using ReaderFixture::Reader;
 using VirtualReader::Model;
@@ -115,8 +116,8 @@ class FirmwareUpdateTest : public QObject
     {
         pauses.clear();
         Platform::setSleepFunction([this, &window](unsigned ms) {
-            const bool linkOpen = window.link.hidDevice || (window.serialPort && window.serialPort->isOpen());
-            pauses.append({ms, bool(window.link.connected), linkOpen, QFile::exists(Marker)});
+            const bool linkOpen = linkOf(window).hidDevice || (serialPortOf(window) && serialPortOf(window)->isOpen());
+            pauses.append({ms, bool(linkOf(window).connected), linkOpen, QFile::exists(Marker)});
         });
     }
 
@@ -162,7 +163,7 @@ private slots:
             QTRY_COMPARE(Model::instance().serialBytesReceived().toHex(' '), IspFrame.toHex(' '));
             QVERIFY(debug.contains("serial_buf: aa 55"));
             QVERIFY(debug.contains("KLN2_Device disconnect"));
-            QVERIFY(!window.serialPort->isOpen());
+            QVERIFY(!serialPortOf(window)->isOpen());
         } else {
             QByteArray report(65, '\0');
             report.replace(1, 8, IspFrame);
@@ -182,10 +183,10 @@ private slots:
         QCOMPARE(writerArguments(), QByteArray("RECONNKLN\n"));
         QVERIFY(debug.contains("FWUpdate success"));
         QVERIFY(!debug.contains("FWUpdate fail"));
-        QVERIFY(!window.link.connected);
-        QVERIFY(!window.link.hidDevice);
-        QVERIFY(!window.link.pollTimer);
-        QVERIFY(!window.ui->SetKLNStatusBut->isEnabled());
+        QVERIFY(!linkOf(window).connected);
+        QVERIFY(!linkOf(window).hidDevice);
+        QVERIFY(!linkOf(window).pollTimer);
+        QVERIFY(!uiOf(window)->SetKLNStatusBut->isEnabled());
         QVERIFY(window.isVisible());
     }
 
@@ -220,8 +221,8 @@ private slots:
         QVERIFY(!closer.last().hadParent);
         QVERIFY(pauses.isEmpty());
         QVERIFY(!QFile::exists(Marker));
-        QVERIFY(window.link.connected);
-        QVERIFY(window.link.hidDevice);
+        QVERIFY(linkOf(window).connected);
+        QVERIFY(linkOf(window).hidDevice);
     }
 
     // Only whether the writer ran to its end counts, not what it said. A writer that is not
@@ -260,8 +261,8 @@ private slots:
             QVERIFY(Model::instance().receivedFrames().isEmpty());
             QVERIFY(!Model::instance().inIspMode());
             QVERIFY(pauses.isEmpty());
-            QVERIFY(window.link.connected);
-            QVERIFY(window.link.hidDevice);
+            QVERIFY(linkOf(window).connected);
+            QVERIFY(linkOf(window).hidDevice);
             QVERIFY(!debug.contains("FWUpdate fail") && !debug.contains("FWUpdate success"));
             return;
         }
@@ -269,8 +270,8 @@ private slots:
         QVERIFY(QFile::exists(Marker));
         QCOMPARE(dialog.end, endText(writer));
         QCOMPARE(closer.count(), 0);
-        QVERIFY(!window.link.connected);
-        QVERIFY(!window.link.hidDevice);
+        QVERIFY(!linkOf(window).connected);
+        QVERIFY(!linkOf(window).hidDevice);
     }
 
     // A writer that never ends, or that waits for input, keeps the window alive: the dialog
