@@ -8,6 +8,7 @@
 
 #include <hidapi.h>
 
+#include "app/status_log.h"
 #include "link/hid_transport.h"
 #include "link/port_choice.h"
 #include "link/usb_probe.h"
@@ -23,6 +24,7 @@ MainWindow::MainWindow(QWidget *parent)
 {
     ui->setupUi(this);
     useLayoutFont(*this);
+    StatusLog::of(ui->ScannerEdit);  // the Status page keeps up with a reader that sends all day
 
     setUpLocaleCodec(Platform::getACP(), Platform::getOEMCP());
 

@@ -16,8 +16,9 @@ int receiveChunk(MainWindow &window, const QByteArray &chunk);
 // key's ID code among them is shown and does not spoil the read.
 int receiveRead(MainWindow &window, const QByteArray &collected, const QByteArray &answers);
 
-// Appends the chunk, as UTF-8 without its 0x00 bytes, at the end of the text; a character
-// that the chunk ends inside is shown when the next chunk for the same edit finishes it.
+// Appends the chunk, as UTF-8 without its 0x00 bytes, at the end of the text, with the next
+// frame (StatusLog); a character that the chunk ends inside is shown when the next chunk for
+// the same edit finishes it.
 void echoChunk(QTextEdit *edit, const QByteArray &chunk);
 
 }  // namespace SerialReceive
