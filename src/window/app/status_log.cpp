@@ -66,31 +66,26 @@ QTextDocument *StatusLog::document() const
 
 void StatusLog::echo(const QByteArray &chunk)
 {
-    const QString text = decoder_.decode(chunk);
-    if (text.isEmpty())
+    if (chunk.isEmpty())
         return;
-    // What waits is kept in one string, taken from the front as it is shown; the part already
-    // shown is dropped once it is the larger half.
-    if (shownFrom_ > pending_.size() / 2) {
-        pending_.remove(0, shownFrom_);
-        shownFrom_ = 0;
+    // Taken from the front as it is decoded; the part already taken is dropped once it is the
+    // larger half.
+    if (decodedTo_ > waiting_.size() / 2) {
+        waiting_.remove(0, decodedTo_);
+        decodedTo_ = 0;
     }
-    pending_.reserve(pending_.size() + text.size());
-    int i = afterCr_ && text.at(0) == QLatin1Char('\n') ? 1 : 0;
-    for (; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        if (!endsLine(c)) {
-            pending_ += c;
-            continue;
-        }
-        pending_ += QLatin1Char('\n');
-        if (c == QLatin1Char('\r') && i + 1 < text.size() && text.at(i + 1) == QLatin1Char('\n'))
-            ++i;
+    waiting_ += chunk;
+    if (waiting_.size() - decodedTo_ > MaxWaitingBytes) {
+        // Everything decoded and not shown yet is older still: it goes too. The decoder starts
+        // again at the first byte that can begin a character.
+        decodedTo_ = waiting_.size() - MaxWaitingBytes;
+        while (decodedTo_ < waiting_.size() && (quint8(waiting_.at(decodedTo_)) & 0xC0) == 0x80)
+            ++decodedTo_;
+        decoder_ = SerialEchoDecoder();
+        afterCr_ = false;
+        decoded_.clear();
+        shownTo_ = 0;
     }
-    afterCr_ = text.endsWith(QLatin1Char('\r'));
-    // Text that waits beyond what the page keeps would leave it as soon as it was shown.
-    if (pending_.size() - shownFrom_ > MaxChars)
-        shownFrom_ = pending_.size() - MaxChars;
     if (!frame_.isActive())
         frame_.start(FrameMs);
 }
@@ -110,7 +105,7 @@ void StatusLog::showSlice()
 
 bool StatusLog::hasPending() const
 {
-    return shownFrom_ < pending_.size();
+    return shownTo_ < decoded_.size() || decodedTo_ < waiting_.size();
 }
 
 void StatusLog::show(int budgetMs)
@@ -122,28 +117,67 @@ void StatusLog::show(int budgetMs)
     editing_ = true;
     QTextCursor cursor(document());
     cursor.movePosition(QTextCursor::End);
-    shownFrom_ = append(cursor, shownFrom_, budgetMs, clock);
-    if (shownFrom_ >= pending_.size()) {
-        pending_.clear();
-        shownFrom_ = 0;
+    bool shownSome = false;
+    while (hasPending() && clock.elapsed() < budgetMs) {
+        if (shownTo_ >= decoded_.size())
+            decodeSome();
+        append(cursor, budgetMs, clock, shownSome);
+    }
+    if (decodedTo_ >= waiting_.size()) {
+        waiting_.clear();
+        decodedTo_ = 0;
     }
     trim();
     editing_ = false;
 }
 
-// Appends what waits from `from` on, a paragraph at a time, until it is all shown or the
-// budget is spent; returns where it stopped.
-int StatusLog::append(QTextCursor &cursor, int from, int budgetMs, const QElapsedTimer &clock)
+// Decodes the next piece of what waits, its line ends (CR, LF, CR LF and the rest) as '\n'.
+void StatusLog::decodeSome()
 {
+    constexpr int Piece = 64 * 1024;
+    const int size = qMin(Piece, waiting_.size() - decodedTo_);
+    const QString text = decoder_.decode(QByteArray::fromRawData(waiting_.constData() + decodedTo_, size));
+    decodedTo_ += size;
+    decoded_.resize(text.size());
+    shownTo_ = 0;
+    if (text.isEmpty())
+        return;
+    const QChar *in = text.constData();
+    const QChar *const end = in + text.size();
+    QChar *out = decoded_.data();
+    if (afterCr_ && *in == QLatin1Char('\n'))
+        ++in;
+    for (; in < end; ++in) {
+        if (!endsLine(*in)) {
+            *out++ = *in;
+            continue;
+        }
+        *out++ = QLatin1Char('\n');
+        if (*in == QLatin1Char('\r') && in + 1 < end && in[1] == QLatin1Char('\n'))
+            ++in;
+    }
+    decoded_.truncate(int(out - decoded_.constData()));
+    afterCr_ = text.endsWith(QLatin1Char('\r'));
+}
+
+// Appends what is decoded, a paragraph at a time, until it is all shown or the next
+// paragraph would take the slice past its budget.
+void StatusLog::append(QTextCursor &cursor, int budgetMs, const QElapsedTimer &clock, bool &shownSome)
+{
+    const qint64 budgetNs = budgetMs == INT_MAX ? LLONG_MAX : qint64(budgetMs) * 1000000;
     int length = cursor.block().length() - 1;
-    int at = from;
-    const int end = pending_.size();
+    int at = shownTo_;
+    const int end = decoded_.size();
     QString run;
     while (at < end) {
+        const qint64 startNs = clock.nsecsElapsed();
+        if (shownSome && startNs + paragraphNs_ > budgetNs)
+            break;
+        shownSome = true;
         run.clear();
         int close = 0;  // 0 the paragraph stays open, -1 it ends a line, GoesOn the line goes on
         while (at < end && close == 0) {
-            if (pending_.at(at) == QLatin1Char('\n')) {
+            if (decoded_.at(at) == QLatin1Char('\n')) {
                 ++at;
                 ++lines_;
                 ++chars_;
@@ -161,9 +195,9 @@ int StatusLog::append(QTextCursor &cursor, int from, int budgetMs, const QElapse
             }
             int stop = at;
             const int limit = qMin(end, at + (PieceChars - length));
-            while (stop < limit && pending_.at(stop) != QLatin1Char('\n'))
+            while (stop < limit && decoded_.at(stop) != QLatin1Char('\n'))
                 ++stop;
-            run.append(pending_.constData() + at, stop - at);
+            run.append(decoded_.constData() + at, stop - at);
             chars_ += stop - at;
             length += stop - at;
             at = stop;
@@ -179,10 +213,9 @@ int StatusLog::append(QTextCursor &cursor, int from, int budgetMs, const QElapse
             length = 0;
         }
         cursor.endEditBlock();
-        if (clock.elapsed() >= budgetMs)
-            break;
+        paragraphNs_ = clock.nsecsElapsed() - startNs;
     }
-    return at;
+    shownTo_ = at;
 }
 
 // Lets the oldest text go until the page holds at most MaxLines line ends and MaxChars
@@ -254,8 +287,10 @@ void StatusLog::documentChanged(int, int, int)
     if (document()->isEmpty()) {
         // Clear takes what came before the click with it, shown yet or not.
         frame_.stop();
-        pending_.clear();
-        shownFrom_ = 0;
+        waiting_.clear();
+        decodedTo_ = 0;
+        decoded_.clear();
+        shownTo_ = 0;
     }
     recount();
 }

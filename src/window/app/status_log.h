@@ -15,12 +15,14 @@ class QTextEdit;
 // it. A reader can send for days, and one without a line break in its postamble puts every
 // key on one line, so the page is built to cost the same per chunk whatever it already holds:
 //
-// - Chunks are decoded as they come and shown together once per frame, as far as a frame's
-//   time allows; what is left follows at the next turn of the event loop.
+// - A chunk is only taken in when it comes. What waits is decoded and shown once per frame,
+//   as far as a slice of the frame allows; what is left follows at the next turn of the
+//   event loop.
 // - The text edit lays out a whole paragraph again whenever it grows, so short lines share a
 //   paragraph (line separators between them) until it holds a couple of thousand characters,
 //   and a line longer than a paragraph may hold goes on in the next one: it shows in pieces,
-//   as a terminal wraps it.
+//   as a terminal wraps it. The paragraphs are laid out by StatusLayout, which lays out only
+//   those that changed.
 // - Only the newest MaxLines lines or MaxChars characters are kept; older text leaves from
 //   the top.
 //
@@ -37,7 +39,9 @@ public:
     static constexpr int ParagraphChars = 2048;
     static constexpr int PieceChars = 4096;
     static constexpr int FrameMs = 16;
-    static constexpr int SliceMs = 10;  // the most one turn of the event loop spends showing
+    static constexpr int SliceMs = 10;  // what one turn of the event loop spends showing
+    // Bytes waiting beyond this could not all stay on the page: the oldest are let go unseen.
+    static constexpr int MaxWaitingBytes = 4 * MaxChars;
 
     // The log that writes to this edit, made as the edit's child when first asked for.
     static StatusLog &of(QTextEdit *edit);
@@ -58,7 +62,8 @@ private:
 
     void showSlice();
     void show(int budgetMs);
-    int append(QTextCursor &cursor, int from, int budgetMs, const QElapsedTimer &clock);
+    void decodeSome();
+    void append(QTextCursor &cursor, int budgetMs, const QElapsedTimer &clock, bool &shownSome);
     void trim();
     void recount();
     void documentChanged(int position, int removed, int added);
@@ -66,10 +71,13 @@ private:
     QTextDocument *document() const;
 
     QTextEdit *edit_;
+    QByteArray waiting_;    // chunks as they came; decoded up to decodedTo_
+    int decodedTo_ = 0;
     SerialEchoDecoder decoder_;
     bool afterCr_ = false;  // a CR LF cut between two chunks is one line end
-    QString pending_;       // decoded, line ends as '\n'; shown up to shownFrom_
-    int shownFrom_ = 0;
+    QString decoded_;       // line ends as '\n'; shown up to shownTo_
+    int shownTo_ = 0;
+    qint64 paragraphNs_ = 0;  // what the last paragraph took to show
     QTimer frame_;
     int lines_ = 0;
     int chars_ = 0;
