@@ -95,8 +95,7 @@ private slots:
 
         const QByteArray oneLine = letters(9 << 20);
         const QString lastChars = QString::fromLatin1(oneLine.right(StatusLog::MaxChars));
-        QTest::newRow("characters") << oneLine << true << lastChars;
-        QTest::newRow("characters, all in one frame") << oneLine << false << lastChars;
+        QTest::newRow("characters") << oneLine << false << lastChars;
 
         QByteArray longLines = letters(9 << 20);
         for (int at = 999; at < longLines.size(); at += 1000)

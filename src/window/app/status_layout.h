@@ -10,9 +10,11 @@ class QTextBlock;
 // The Status page's text layout: paragraphs stacked one under the other, each laid out on its
 // own. Qt's own layout for a QTextEdit lays out again everything below a change near the top,
 // so every line that leaves a full page from the top would cost as much as the whole page.
-// Here a change lays out only the paragraphs it touched; the others keep their lines and just
-// move. A paragraph that has not been laid out yet (a new page width, a large paste) counts
-// with an estimated height until it is drawn or a later turn of the event loop gets to it.
+// Here a change lays out only the paragraphs it touched; the others just move. Only the
+// paragraphs used last keep their lines (they take more memory than the text); the others
+// keep their height and are laid out again when they are drawn. A paragraph that has not been
+// laid out yet (a new page width, a large paste) counts with an estimated height until it is
+// drawn or a later turn of the event loop gets to it.
 //
 // Made for plain text: paragraphs, their lines and the edit's selection and cursor.
 class StatusLayout : public QAbstractTextDocumentLayout
@@ -43,6 +45,7 @@ private:
     qreal lineHeight() const;
     qreal estimate(const QTextBlock &block) const;
     void layOut(int index, const QTextBlock &block) const;
+    void measure(int index, const QTextBlock &block) const;
     void layOutIfNeeded(int index, const QTextBlock &block) const;
     void updateTops() const;
     int indexAt(qreal y) const;
@@ -57,4 +60,5 @@ private:
     mutable QSizeF reportedSize_;
     qreal width_ = -1;
     mutable QBasicTimer catchUp_;
+    mutable std::vector<int> recentlyUsed_;  // the paragraphs that keep their lines, last first
 };
