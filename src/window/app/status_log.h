@@ -18,10 +18,11 @@ class QTextEdit;
 // - A chunk is only taken in when it comes. What waits is decoded and shown once per frame,
 //   as far as a slice of the frame allows; what is left follows at the next turn of the
 //   event loop.
-// - The text edit lays out a whole paragraph again whenever it grows, so short lines share a
-//   paragraph (line separators between them) until it holds a couple of thousand characters,
-//   and a line longer than a paragraph may hold goes on in the next one: it shows in pieces,
-//   as a terminal wraps it. The paragraphs are laid out by StatusLayout, which lays out only
+// - The text edit lays out a whole paragraph again whenever it grows, and a paragraph of its
+//   own for every short line would cost more memory than the line: short lines share a
+//   paragraph (line separators between them) until it holds a few hundred characters, and a
+//   line longer than a paragraph may hold goes on in the next one: it shows in pieces, as a
+//   terminal wraps it. The paragraphs are laid out by StatusLayout, which lays out only
 //   those that changed.
 // - Only the newest MaxLines lines or MaxChars characters are kept; older text leaves from
 //   the top.
@@ -36,7 +37,7 @@ public:
     static constexpr int MaxChars = 8 * 1024 * 1024;
     // A paragraph is closed at the first line end past ParagraphChars; a line goes on in a new
     // paragraph (a piece) once its paragraph holds PieceChars.
-    static constexpr int ParagraphChars = 2048;
+    static constexpr int ParagraphChars = 256;
     static constexpr int PieceChars = 4096;
     static constexpr int FrameMs = 16;
     static constexpr int SliceMs = 10;  // what one turn of the event loop spends showing
