@@ -8,8 +8,8 @@
 #include <cstdio>
 
 #include "app/mainwindow.h"
+#include "app/status_log.h"
 #include "quiet_debug.h"
-#include "protocol/serial_receive.h"
 #include "ui/ui_mainwindow.h"
 #include "window_probe.h"
 
@@ -30,10 +30,13 @@ double echoCost(int total, int window, bool wholeText)
         const bool measured = i >= total - window;
         if (measured)
             clock.start();
-        if (wholeText)
+        if (wholeText) {
             edit->setText(edit->toPlainText() + QString::fromUtf8(chunk));
-        else
-            SerialReceive::echoChunk(edit, chunk);
+        } else {
+            StatusLog &log = StatusLog::of(edit);
+            log.echo(chunk);
+            log.flush();  // shown now rather than with the next frame
+        }
         QCoreApplication::processEvents();
         if (measured)
             lastNs += clock.nsecsElapsed();

@@ -24,6 +24,7 @@
 #include <vector>
 
 #include "app/mainwindow.h"
+#include "box_answerer.h"
 #include "quiet_debug.h"
 #include "platform/platform.h"
 #include "reader_model.h"
@@ -34,34 +35,6 @@
 namespace {
 
 int Runs = 5;  // bench_settings [RUNS]
-
-// Presses Yes on a message box as soon as it shows and notes when it appeared.
-class BoxAnswerer : public QObject
-{
-public:
-    explicit BoxAnswerer(const QElapsedTimer &clock)
-        : clock_(clock)
-    {
-        connect(&timer_, &QTimer::timeout, this, [this] {
-            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-            if (!box || !box->isVisible())
-                return;
-            if (shownAt_ < 0)
-                shownAt_ = clock_.nsecsElapsed();
-            text_ = box->text();
-            box->button(QMessageBox::Yes)->click();
-        });
-        timer_.start(1);
-    }
-    qint64 shownAt() const { return shownAt_; }
-    QString text() const { return text_; }
-
-private:
-    const QElapsedTimer &clock_;
-    QTimer timer_;
-    qint64 shownAt_ = -1;
-    QString text_;
-};
 
 // The pauses the code asks for, slept out in full.
 unsigned requestedMs = 0;

@@ -7,6 +7,7 @@
 #include <QtTest>
 
 #include "app/mainwindow.h"
+#include "maintenance/writer_output.h"
 #include "platform/platform.h"
 #include "reader_fixture.h"
 #include "reader_model.h"
@@ -286,6 +287,9 @@ private slots:
                                              << "writing\n" << endText(9);
         QTest::newRow("reads its input") << QByteArray("read line; echo \"got [$line]\"; exit 4") << false
                                          << "got []\n" << endText(4);
+        QTest::newRow("a progress line") << QByteArray("printf 'writing  10%%\\r'; sleep 0.3; printf 'writing 100%%\\r\\n'; "
+                                                       "echo done")
+                                         << false << "writing 100%\ndone\n" << endText(0);
     }
     void shouldKeepTheWindowAliveWhileTheWriterRuns()
     {
@@ -335,6 +339,45 @@ private slots:
             QCOMPARE(box.buttons, QMessageBox::StandardButtons(QMessageBox::Yes | QMessageBox::No));
         }
         QCOMPARE(programLines(debug).last(), QString(stop ? "FWUpdate fail" : "FWUpdate success"));
+    }
+
+    // What the writer prints, in the reads it comes in: a carriage return writes over its line
+    // as a terminal does, and only the end of a long output is kept.
+    void shouldKeepTheEndOfWhatTheWriterPrints_data()
+    {
+        QTest::addColumn<QStringList>("reads");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("progress") << QStringList{"Writing  10%\r", "Writing  55%\r", "Writing 100%\r\n", "done\n"}
+                                  << "Writing 100%\ndone\n";
+        QTest::newRow("carriage return, the rest in the next read") << QStringList{"abcd\r", "xy", "\n"} << "xycd\n";
+        QTest::newRow("CR LF cut between reads") << QStringList{"line one\r", "\nline two"} << "line one\nline two";
+
+        QStringList lines;
+        QString kept = WriterOutput::LeftOut + '\n';
+        for (int i = 0; i < WriterOutput::MaxLines + 1000; ++i) {
+            lines << QString("line %1\n").arg(i);
+            if (i >= 1000)
+                kept += lines.last();
+        }
+        QTest::newRow("lines") << lines << kept;
+        QTest::newRow("lines, in one read") << QStringList{lines.join(QString())} << kept;
+
+        // Lines of a thousand characters with their ends: the last 1048 fit in 1 MiB.
+        const QString line = QString(999, '#') + '\n';
+        QStringList thousands;
+        for (int i = 0; i < 2000; ++i)
+            thousands << line;
+        QTest::newRow("characters") << thousands << WriterOutput::LeftOut + '\n' + line.repeated(1048);
+    }
+    void shouldKeepTheEndOfWhatTheWriterPrints()
+    {
+        QFETCH(QStringList, reads);
+        QFETCH(QString, shown);
+        QPlainTextEdit view;
+        WriterOutput output(&view);
+        for (const QString &read : reads)
+            output.append(read);
+        QCOMPARE(view.toPlainText(), shown);
     }
 };
 

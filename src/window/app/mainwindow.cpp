@@ -20,6 +20,7 @@ MainWindow::MainWindow(QWidget *parent)
 {
     ui.setupUi(this);
     useLayoutFont(*this);
+    status_.setUp();
 
     setUpLocaleCodec(Platform::getACP(), Platform::getOEMCP());
 

@@ -8,6 +8,7 @@
 #include <hidapi.h>
 
 #include "app/char_thread.h"
+#include "app/status_log.h"
 #include "link/reader_link.h"
 #include "link/usb_ids.h"
 #include "platform/platform.h"
@@ -86,6 +87,11 @@ StatusPage::StatusPage(Ui::MainWindow &ui, ReaderLink &link)
     : ui_(ui)
     , link_(link)
 {
+}
+
+void StatusPage::setUp()
+{
+    StatusLog::of(ui_.ScannerEdit);
 }
 
 void StatusPage::echo(const QByteArray &chunk)

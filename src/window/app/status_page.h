@@ -16,6 +16,9 @@ class StatusPage
 {
 public:
     StatusPage(Ui::MainWindow &ui, ReaderLink &link);
+    // Gives the page, once its widgets are built, the log that keeps up with a reader that
+    // sends all day, before any text reaches it.
+    void setUp();
 
     void echo(const QByteArray &chunk);
 
