@@ -8,9 +8,10 @@
 #include <cstdio>
 
 #include "app/mainwindow.h"
+#include "app/status_log.h"
 #include "quiet_debug.h"
-#include "protocol/serial_receive.h"
 #include "ui/ui_mainwindow.h"
+#include "window_probe.h"
 
 namespace {
 
@@ -21,7 +22,7 @@ double echoCost(int total, int window, bool wholeText)
     MainWindow w;
     w.EnableControls(true);
     w.show();
-    QTextEdit *edit = w.ui->ScannerEdit;
+    QTextEdit *edit = uiOf(w)->ScannerEdit;
     const QByteArray chunk("0012345678\r");
     qint64 lastNs = 0;
     QElapsedTimer clock;
@@ -29,10 +30,13 @@ double echoCost(int total, int window, bool wholeText)
         const bool measured = i >= total - window;
         if (measured)
             clock.start();
-        if (wholeText)
+        if (wholeText) {
             edit->setText(edit->toPlainText() + QString::fromUtf8(chunk));
-        else
-            SerialReceive::echoChunk(edit, chunk);
+        } else {
+            StatusLog &log = StatusLog::of(edit);
+            log.echo(chunk);
+            log.flush();  // shown now rather than with the next frame
+        }
         QCoreApplication::processEvents();
         if (measured)
             lastNs += clock.nsecsElapsed();

@@ -24,43 +24,17 @@
 #include <vector>
 
 #include "app/mainwindow.h"
+#include "box_answerer.h"
 #include "quiet_debug.h"
 #include "platform/platform.h"
 #include "reader_model.h"
 #include "serial_endpoint.h"
 #include "ui/ui_mainwindow.h"
+#include "window_probe.h"
 
 namespace {
 
 int Runs = 5;  // bench_settings [RUNS]
-
-// Presses Yes on a message box as soon as it shows and notes when it appeared.
-class BoxAnswerer : public QObject
-{
-public:
-    explicit BoxAnswerer(const QElapsedTimer &clock)
-        : clock_(clock)
-    {
-        connect(&timer_, &QTimer::timeout, this, [this] {
-            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-            if (!box || !box->isVisible())
-                return;
-            if (shownAt_ < 0)
-                shownAt_ = clock_.nsecsElapsed();
-            text_ = box->text();
-            box->button(QMessageBox::Yes)->click();
-        });
-        timer_.start(1);
-    }
-    qint64 shownAt() const { return shownAt_; }
-    QString text() const { return text_; }
-
-private:
-    const QElapsedTimer &clock_;
-    QTimer timer_;
-    qint64 shownAt_ = -1;
-    QString text_;
-};
 
 // The pauses the code asks for, slept out in full.
 unsigned requestedMs = 0;
@@ -111,7 +85,7 @@ void connectWindow(MainWindow &w)
     QElapsedTimer clock;
     clock.start();
     BoxAnswerer answerer(clock);
-    w.ui->ConnectBut->click();
+    uiOf(w)->ConnectBut->click();
 }
 
 VirtualReader::Settings benchSettings()
@@ -133,11 +107,11 @@ bool benchHid()
     model.setSettings(benchSettings());
 
     MainWindow w;
-    w.link.hidVendorId = VirtualReader::VendorId;
-    w.link.hidProductId = model.hidProductId();
-    w.ui->USBKB_radcmd->setChecked(true);
+    linkOf(w).hidVendorId = VirtualReader::VendorId;
+    linkOf(w).hidProductId = model.hidProductId();
+    uiOf(w)->USBKB_radcmd->setChecked(true);
     connectWindow(w);
-    if (!w.link.hidActive) {
+    if (!linkOf(w).hidActive) {
         std::fprintf(stderr, "window.hid: the window did not connect over USB HID\n");
         return false;
     }
@@ -164,11 +138,11 @@ bool benchSerial()
     bool ok = false;
     {
         MainWindow w;  // made after the endpoint, gone before it
-        w.ui->Searal_radcmd->setChecked(true);
-        w.ui->SerialNameEdit->setEnabled(true);
-        w.ui->SerialNameEdit->setText(endpoint.portPath());
+        uiOf(w)->Searal_radcmd->setChecked(true);
+        uiOf(w)->SerialNameEdit->setEnabled(true);
+        uiOf(w)->SerialNameEdit->setText(endpoint.portPath());
         connectWindow(w);
-        if (!w.link.serialActive) {
+        if (!linkOf(w).serialActive) {
             std::fprintf(stderr, "window.serial: the window did not connect to %s\n",
                          qPrintable(endpoint.portPath()));
         } else {

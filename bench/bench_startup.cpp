@@ -2,8 +2,10 @@
 // (bench_empty_window) in turn, several times each, on whatever display QT_QPA_PLATFORM and
 // DISPLAY name (the benchmark script runs it under Xvfb). For each it takes the time from just
 // before the process is started to the end of its first painted frame, and the process's peak
-// memory (maximum resident set size, from wait4). For comparison it also starts the window with
-// the serial port list left out (KEYLON2_BENCH_NO_PORTS). Prints the medians; asserts nothing.
+// memory (maximum resident set size, from wait4), and the processor time it used on the way
+// (user and system, from wait4), which other work on a shared machine moves much less than the
+// time. For comparison it also starts the window with the serial port list left out
+// (KEYLON2_BENCH_NO_PORTS). Prints the medians; asserts nothing.
 //
 //   bench_startup [RUNS]      (default 9)
 //
@@ -29,6 +31,7 @@ struct Sample
     double constructedMs = -1;  // QApplication and the window made
     double paintMs = -1;        // first frame painted
     double rssKb = -1;
+    double cpuMs = -1;
 };
 
 double valueAfter(const std::string &text, const std::string &label)
@@ -80,6 +83,8 @@ bool runOnce(const std::string &program, Sample *sample, bool noPorts = false)
     if (sample->paintMs < 0)
         return false;
     sample->rssKb = double(usage.ru_maxrss);
+    sample->cpuMs = (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3
+        + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
     return true;
 }
 
@@ -107,7 +112,7 @@ int main(int argc, char **argv)
     const std::string window = dir + "/bench_window_startup";
     const std::string empty = dir + "/bench_empty_window";
 
-    std::vector<double> windowMs, emptyMs, windowKb, emptyKb;
+    std::vector<double> windowMs, emptyMs, windowKb, emptyKb, windowCpu, emptyCpu;
     std::vector<double> windowMain, emptyMain, windowMade, emptyMade, noPortsMs, noPortsMade;
     // One of each first, not counted: it fills the page cache and starts the display's caches.
     Sample warm;
@@ -126,6 +131,8 @@ int main(int argc, char **argv)
         emptyMs.push_back(e.paintMs);
         windowKb.push_back(w.rssKb);
         emptyKb.push_back(e.rssKb);
+        windowCpu.push_back(w.cpuMs);
+        emptyCpu.push_back(e.cpuMs);
         windowMain.push_back(w.mainMs);
         emptyMain.push_back(e.mainMs);
         windowMade.push_back(w.constructedMs);
@@ -142,6 +149,7 @@ int main(int argc, char **argv)
                 median(noPortsMade), median(windowMs), median(emptyMs), median(noPortsMs));
     print("startup.paint", "ms", windowMs, emptyMs, "window start-up to first paint");
     print("startup.rss", "KiB", windowKb, emptyKb, "window peak memory (max RSS)");
+    print("startup.cpu", "ms", windowCpu, emptyCpu, "processor time up to the first paint (user + system)");
     print("startup.paint.noports", "ms", noPortsMs, emptyMs,
           "for comparison: the same, the serial port list left out");
     return 0;

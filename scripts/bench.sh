@@ -12,7 +12,8 @@
 #            the serial line (the virtual reader behind a pseudo-terminal), each against the
 #            pauses the code asks for during it (counted through the platform's pause seam)
 #   start-up the window against an empty QMainWindow under Xvfb: time from process start to
-#            the end of the first painted frame, and peak memory (max RSS)
+#            the end of the first painted frame, peak memory (max RSS), and the processor time
+#            used on the way
 #   keylon2ctl (when built as keylon2ctl-demo on the virtual hidapi): read and write over each
 #            transport against the same pauses, and `write FILE --all` with verify on 1, 4
 #            and 16 virtual readers against one reader; `apply FILE --all` on 128 readers
@@ -25,6 +26,15 @@
 #   watch    the reader watcher: CPU while waiting for readers (listing mode, and udev's
 #            monitor where udev runs), and how soon a plugged virtual reader is seen
 #   echo     the Status page's echo cost per chunk (no floor; shown for reference)
+#   status   the Status page on the window's receive path (the virtual reader behind a
+#            pseudo-terminal): the longest event-loop stall at line lengths up to 1 MiB, at
+#            full line speed and at 9600 baud; resident bytes per byte shown for a minute of key
+#            codes at 9600 baud, with and without line breaks; resident memory as the page fills
+#            past its scrollback. Goals: no stall over 50 ms, at most 20 bytes per byte.
+#   writer   the firmware writer's dialog while a stand-in writer prints 64 MiB: peak memory
+#            growth (goal: at most 20 MiB)
+#
+#   FLOOD_SECONDS=60 FILL_MIB=16 WRITER_MIB=64 scripts/bench.sh    the sizes of those runs
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
@@ -241,13 +251,37 @@ echo "== Status page echo (offscreen) =="
 mkdir -p "$work/echo"
 (cd "$work/echo" && QT_QPA_PLATFORM=offscreen "$bench/bench_echo" 2>/dev/null) | tee "$work/echo.out"
 
+# Lines "limit KEY UNIT VALUE GOAL WHAT" are figures with a goal (at most); the other lines
+# are kept for reference.
+limits=$work/limits
+: >"$limits" >"$work/status.out"
+keep_limits() { tee -a "$work/status.out" | grep '^limit ' >>"$limits" || true; }
+echo "== Status page: stalls on the window's receive path (offscreen) =="
+mkdir -p "$work/status"
+(cd "$work/status" && QT_QPA_PLATFORM=offscreen "$bench/bench_flood" 2>/dev/null) | tee /dev/stderr | keep_limits || true
+echo "== Status page: memory for ${FLOOD_SECONDS:-60} s at 9600 baud, with and without line breaks side by side =="
+(cd "$work/status" && {
+    QT_QPA_PLATFORM=offscreen "$bench/bench_flood" --minute "${FLOOD_SECONDS:-60}" breaks 2>/dev/null >"$work/minute.breaks" &
+    QT_QPA_PLATFORM=offscreen "$bench/bench_flood" --minute "${FLOOD_SECONDS:-60}" nobreaks 2>/dev/null >"$work/minute.nobreaks"
+    wait
+}) || true
+cat "$work/minute.breaks" "$work/minute.nobreaks" | tee /dev/stderr | keep_limits || true
+echo "== Status page: memory as ${FILL_MIB:-16} MiB fill it at full line speed =="
+for variant in breaks nobreaks; do
+    (cd "$work/status" && QT_QPA_PLATFORM=offscreen "$bench/bench_flood" --fill "${FILL_MIB:-16}" "$variant" 2>/dev/null) \
+        | tee /dev/stderr | keep_limits || true
+done
+echo "== firmware writer's dialog: ${WRITER_MIB:-64} MiB of output (offscreen) =="
+(cd "$work/status" && QT_QPA_PLATFORM=offscreen "$bench/bench_writer" "${WRITER_MIB:-64}" 2>/dev/null) \
+    | tee /dev/stderr | keep_limits || true
+
 # The goal of each figure, as a ratio to its floor; empty: no goal.
 goal_of() {
     case $1 in
         window.*|ctl.hid.*|ctl.serial.*) echo 1.05 ;;
         startup.paint) echo 1.15 ;;
         startup.rss) echo 1.10 ;;
-        startup.paint.noports) echo "" ;;
+        startup.cpu|startup.paint.noports) echo "" ;;
         ctl.all.4|ctl.all.16) echo 1.30 ;;
         ctl.apply.differ.128|ctl.apply.match.128) echo 1.30 ;;
         ctl.apply.rss.*|ctl.apply.match.frames) echo 1.00 ;;
@@ -294,11 +328,25 @@ table=$work/table
     done < <(grep '^figure ' "$figures")
 } >"$table"
 
+limit_table=$work/limit_table
+{
+    echo "| Figure | What | Measured | Goal (at most) | Met |"
+    echo "|---|---|---|---|---|"
+    while read -r _ key unit value goal what; do
+        met=$(awk -v v="$value" -v g="$goal" 'BEGIN { print (v <= g) ? "yes" : "**no**" }')
+        echo "| \`$key\` | $what | $value $unit | $goal $unit | $met |"
+    done <"$limits"
+} >"$limit_table"
+
 echo
 echo "== figures against their floors =="
 cat "$table"
 grep '^note ' "$figures" | sed 's/^note //'
 [ -n "$ctl_note" ] && echo "keylon2ctl: $ctl_note"
+echo
+echo "== the Status page and the writer's dialog against their goals =="
+cat "$limit_table"
+grep -v '^limit ' "$work/status.out" || true
 
 [ -n "${NO_DOC:-}" ] && exit 0
 
@@ -334,6 +382,14 @@ grep -qxF "$begin" "$doc" || printf '\n%s\n%s\n' "$begin" "$end" >>"$doc"
     echo
     echo '```'
     cat "$work/echo.out"
+    echo '```'
+    echo
+    echo "The Status page on the window's receive path, and the firmware writer's dialog:"
+    echo
+    cat "$limit_table"
+    echo
+    echo '```'
+    grep -v '^limit ' "$work/status.out" || true
     echo '```'
     echo
     echo "$end"

@@ -9,6 +9,7 @@
 #include "reader_model.h"
 #include "test_support.h"
 #include "ui/ui_mainwindow.h"
+#include "window_probe.h"
 
 using AccessCheck::Finding;
 using VirtualReader::Model;
@@ -64,12 +65,12 @@ private slots:
         VirtualReader::Faults faults;
         faults.openRefused = refused;
         Model::instance().setFaults(faults);
-        w.ui->USBKB_radcmd->setChecked(true);
+        uiOf(w)->USBKB_radcmd->setChecked(true);
 
         DebugCapture debug;
         ModalCloser closer(QMessageBox::Ok);
-        w.ui->ConnectBut->click();
-        QVERIFY(!w.link.connected);
+        uiOf(w)->ConnectBut->click();
+        QVERIFY(!linkOf(w).connected);
         QVERIFY(debug.contains("unable to open USB HID device\n"));
         QCOMPARE(closer.count(), refused ? 1 : 0);
         if (refused) {
@@ -101,11 +102,11 @@ private slots:
         faults.openRefused = refused;
         Model::instance().setFaults(faults);
         MainWindow w;
-        w.ui->Searal_radcmd->setChecked(true);
-        w.ui->SerialNameEdit->setText("/dev/ttyACM97");
+        uiOf(w)->Searal_radcmd->setChecked(true);
+        uiOf(w)->SerialNameEdit->setText("/dev/ttyACM97");
         ModalCloser closer(QMessageBox::Ok);
-        w.ui->ConnectBut->click();
-        QVERIFY(!w.link.connected);
+        uiOf(w)->ConnectBut->click();
+        QVERIFY(!linkOf(w).connected);
         QCOMPARE(closer.count(), refused ? 1 : 0);
         if (refused)
             QVERIFY(closer.last().text.contains("may not open /dev/virtual-hidraw1."));

@@ -8,6 +8,7 @@
 #include "app/mainwindow.h"
 #include "reader_model.h"
 #include "ui/ui_mainwindow.h"
+#include "window_probe.h"
 
 class AffixEditorsTest : public QObject
 {
@@ -21,9 +22,9 @@ class AffixEditorsTest : public QObject
     };
     static Row row(MainWindow &w, int which)
     {
-        const Row rows[] = {{w.ui->PreAmbleChk, w.ui->PreAmbleEdit, w.ui->Pre_cmb},
-                            {w.ui->PostAmbleChk, w.ui->PostAmbleEdit, w.ui->Post_cmb},
-                            {w.ui->RemoveDataChk, w.ui->RemoveDataEdit, w.ui->Remove_cmb}};
+        const Row rows[] = {{uiOf(w)->PreAmbleChk, uiOf(w)->PreAmbleEdit, uiOf(w)->Pre_cmb},
+                            {uiOf(w)->PostAmbleChk, uiOf(w)->PostAmbleEdit, uiOf(w)->Post_cmb},
+                            {uiOf(w)->RemoveDataChk, uiOf(w)->RemoveDataEdit, uiOf(w)->Remove_cmb}};
         return rows[which];
     }
     static void addRows()
@@ -87,12 +88,12 @@ private slots:
         w.show();
         QApplication::setActiveWindow(&w);
         QVERIFY(QTest::qWaitForWindowActive(&w));
-        w.ui->Post_cmb->setFocus();
-        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(w.ui->Post_cmb));
+        uiOf(w)->Post_cmb->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(uiOf(w)->Post_cmb));
         for (int step = 0; step < 3; ++step)
-            QTest::keyClick(w.ui->Post_cmb, Qt::Key_Down);
-        QCOMPARE(w.ui->PostAmbleEdit->text(), QString("[SOH][STX][ETX]"));
-        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(w.ui->Post_cmb));
+            QTest::keyClick(uiOf(w)->Post_cmb, Qt::Key_Down);
+        QCOMPARE(uiOf(w)->PostAmbleEdit->text(), QString("[SOH][STX][ETX]"));
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(uiOf(w)->Post_cmb));
     }
 
     // As far as clicks go, remove data and remove ID code exclude each other.
@@ -100,9 +101,9 @@ private slots:
     {
         MainWindow w;
         w.EnableControls(true);
-        QCheckBox *data = w.ui->RemoveDataChk;
-        QCheckBox *idCode = w.ui->RemoveIDCodeChk;
-        QLineEdit *edit = w.ui->RemoveDataEdit;
+        QCheckBox *data = uiOf(w)->RemoveDataChk;
+        QCheckBox *idCode = uiOf(w)->RemoveIDCodeChk;
+        QLineEdit *edit = uiOf(w)->RemoveDataEdit;
         idCode->setChecked(true);
         edit->setEnabled(false);
         data->click();

@@ -12,6 +12,7 @@
 #include "reader_model.h"
 #include "test_support.h"
 #include "ui/ui_mainwindow.h"
+#include "window_probe.h"
 
 Q_DECLARE_METATYPE(ConfigPage)
 
@@ -28,23 +29,23 @@ QString answerDialog(QWidget *parent, const QString &caption, const QString &dir
 
 void setPage(MainWindow &w, const ConfigPage &p)
 {
-    w.ui->PreAmbleChk->setChecked(p.preEnable);
-    w.ui->PostAmbleChk->setChecked(p.postEnable);
-    w.ui->RemoveDataChk->setChecked(p.removeEnable);
-    w.ui->RemoveIDCodeChk->setChecked(p.removeIdCode);
-    w.ui->AutoReportChk->setChecked(p.autoReport);
-    w.ui->BuzzerEnableChk->setChecked(p.buzzer);
-    w.ui->PreAmbleEdit->setText(p.pre);
-    w.ui->PostAmbleEdit->setText(p.post);
-    w.ui->RemoveDataEdit->setText(p.remove);
-    w.ui->KLNOutStartEdit->setText(p.outputStart);
-    w.ui->KLNOutLengthEdit->setText(p.outputLength);
-    w.ui->KB_cmb->setCurrentIndex(p.kbCountry);
+    uiOf(w)->PreAmbleChk->setChecked(p.preEnable);
+    uiOf(w)->PostAmbleChk->setChecked(p.postEnable);
+    uiOf(w)->RemoveDataChk->setChecked(p.removeEnable);
+    uiOf(w)->RemoveIDCodeChk->setChecked(p.removeIdCode);
+    uiOf(w)->AutoReportChk->setChecked(p.autoReport);
+    uiOf(w)->BuzzerEnableChk->setChecked(p.buzzer);
+    uiOf(w)->PreAmbleEdit->setText(p.pre);
+    uiOf(w)->PostAmbleEdit->setText(p.post);
+    uiOf(w)->RemoveDataEdit->setText(p.remove);
+    uiOf(w)->KLNOutStartEdit->setText(p.outputStart);
+    uiOf(w)->KLNOutLengthEdit->setText(p.outputLength);
+    uiOf(w)->KB_cmb->setCurrentIndex(p.kbCountry);
 }
 
 ConfigPage pageOf(const MainWindow &w)
 {
-    const Ui::MainWindow *u = w.ui;
+    const Ui::MainWindow *u = uiOf(w);
     return {{}, false, u->PreAmbleChk->isChecked(), u->PostAmbleChk->isChecked(),
             u->RemoveDataChk->isChecked(), u->RemoveIDCodeChk->isChecked(),
             u->AutoReportChk->isChecked(), u->BuzzerEnableChk->isChecked(),
@@ -89,8 +90,8 @@ class ConfigFilesTest : public QObject
     struct Window : MainWindow
     {
         Window() { setObjectName("window"); EnableControls(true); }
-        void exportTo(const QString &path) { dialogAnswer = path; ui->ExportBut->click(); }
-        void importFrom(const QString &path) { dialogAnswer = path; ui->ImportBut->click(); }
+        void exportTo(const QString &path) { dialogAnswer = path; uiOf(*this)->ExportBut->click(); }
+        void importFrom(const QString &path) { dialogAnswer = path; uiOf(*this)->ImportBut->click(); }
     };
 
 private slots:
@@ -143,8 +144,8 @@ private slots:
         QFETCH(ConfigPage, readBack);
         Window source;
         setPage(source, page);
-        source.link.serialActive = serial;  // as after a connect that read the version
-        source.link.firmwareVersion = version;
+        linkOf(source).serialActive = serial;  // as after a connect that read the version
+        WindowProbe::form(source).showFirmwareVersion(version);
         const QString path = freshPath();
         source.exportTo(path);
         QFile file(path);
@@ -157,10 +158,10 @@ private slots:
         ConfigPage other = page.preEnable ? ConfigPage() : fullPage;
         other.kbCountry = 2;
         setPage(target, other);
-        target.link.interfaceSetting = !serial;
+        linkOf(target).interfaceSetting = !serial;
         target.importFrom(copyOf(path));
         QCOMPARE(pageState(pageOf(target)), pageState(readBack));
-        QCOMPARE(target.link.interfaceSetting, quint8(serial));
+        QCOMPARE(linkOf(target).interfaceSetting, quint8(serial));
         QCOMPARE(dialogCalls, (QStringList{"window|Save Config|.|Config Files(*.cfg)",
                                            "window|Open Config|.|Config Files(*.cfg)"}));
     }
@@ -179,12 +180,12 @@ private slots:
         Window target;
         target.importFrom(file);
         ConfigPage imported = pageOf(target);
-        imported.interfaceSerial = target.link.interfaceSetting;
+        imported.interfaceSerial = linkOf(target).interfaceSetting;
         QCOMPARE(ConfigKeys::lines(ConfigKeys::ofPage(imported)), ConfigKeys::lines(values));
 
         Window source;
         setPage(source, ConfigKeys::page(values));
-        source.link.serialActive = values["Interface"] == "1";
+        linkOf(source).serialActive = values["Interface"] == "1";
         const QString exported = freshPath();
         source.exportTo(exported);
         QFile out(exported);
@@ -224,15 +225,15 @@ private slots:
         QFETCH(QString, path);
         QFETCH(ConfigPage, expected);
         Window w;
-        w.ui->RemoveDataEdit->setEnabled(false);
+        uiOf(w)->RemoveDataEdit->setEnabled(false);
         setPage(w, fullPage);
-        w.link.interfaceSetting = 1;
+        linkOf(w).interfaceSetting = 1;
         ModalCloser closer(QMessageBox::Ok);
         w.importFrom(path);
         QCOMPARE(pageState(pageOf(w)), pageState(expected));
-        QCOMPARE(w.link.interfaceSetting, quint8(0));
+        QCOMPARE(linkOf(w).interfaceSetting, quint8(0));
         QCOMPARE(closer.count(), 0);
-        QVERIFY(!w.ui->RemoveDataEdit->isEnabled());
+        QVERIFY(!uiOf(w)->RemoveDataEdit->isEnabled());
     }
 
     // A file that cannot fill the page is refused before anything changes: the page, the
@@ -289,8 +290,8 @@ private slots:
             QVERIFY(path.isEmpty() ? here.mkdir("Default.cfg") : QFile::copy(path, "Default.cfg"));
         Window w;
         setPage(w, fullPage);
-        w.ui->PreAmbleEdit->setEnabled(false);
-        w.link.interfaceSetting = 1;
+        uiOf(w)->PreAmbleEdit->setEnabled(false);
+        linkOf(w).interfaceSetting = 1;
         dialogAnswer = path;
         ModalCloser closer(QMessageBox::Ok);
         w.findChild<QPushButton *>(button)->click();
@@ -302,8 +303,8 @@ private slots:
         QCOMPARE(closer.last().buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
         QVERIFY(!closer.last().hadParent);
         QCOMPARE(pageState(pageOf(w)), pageState(fullPage));
-        QCOMPARE(w.link.interfaceSetting, quint8(1));
-        QVERIFY(!w.ui->PreAmbleEdit->isEnabled());
+        QCOMPARE(linkOf(w).interfaceSetting, quint8(1));
+        QVERIFY(!uiOf(w)->PreAmbleEdit->isEnabled());
     }
 
     // An export that did not reach the disk says so; one that did stays silent.
@@ -385,8 +386,8 @@ private slots:
         }
         Window w;
         setPage(w, fullPage);
-        w.ui->PreAmbleEdit->setEnabled(false);
-        w.link.interfaceSetting = 1;
+        uiOf(w)->PreAmbleEdit->setEnabled(false);
+        linkOf(w).interfaceSetting = 1;
         const QStringList files = QDir::current().entryList(QDir::Files);
         dialogAnswer.clear();
         ModalCloser closer(QMessageBox::Ok);
@@ -398,8 +399,8 @@ private slots:
         QCOMPARE(closer.last().buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
         QVERIFY(!closer.last().hadParent);
         QCOMPARE(pageState(pageOf(w)), pageState(expected));
-        QCOMPARE(w.link.interfaceSetting, quint8(1));
-        QVERIFY(!w.ui->PreAmbleEdit->isEnabled());
+        QCOMPARE(linkOf(w).interfaceSetting, quint8(1));
+        QVERIFY(!uiOf(w)->PreAmbleEdit->isEnabled());
         QCOMPARE(dialogCalls.size(), button == "DefaultBut" ? 0 : 1);
         QCOMPARE(QDir::current().entryList(QDir::Files), files);
     }

@@ -18,6 +18,7 @@
 #include "serial_endpoint.h"
 #include "test_support.h"
 #include "ui/ui_mainwindow.h"
+#include "window_probe.h"
 
 namespace {
 
@@ -36,7 +37,7 @@ bool shows(MainWindow &w, const char *icon, bool controlsEnabled)
 {
     const QSize size(32, 32);
     const QImage expected = QIcon(QStringLiteral(":/image/") + icon).pixmap(size).toImage();
-    if (expected.isNull() || w.ui->ConnectBut->icon().pixmap(size).toImage() != expected)
+    if (expected.isNull() || uiOf(w)->ConnectBut->icon().pixmap(size).toImage() != expected)
         return false;
     for (const QString &name : ReaderControls) {
         auto *widget = w.findChild<QWidget *>(name);
@@ -90,25 +91,25 @@ private slots:
         const auto outcome = ReaderFixture::connectOverHid(w);
         QVERIFY(outcome.connected);
         QCOMPARE(outcome.boxes.size(), 1);
-        QVERIFY(w.link.hidDevice);
-        QVERIFY(w.link.hidActive);
+        QVERIFY(linkOf(w).hidDevice);
+        QVERIFY(linkOf(w).hidActive);
         QVERIFY(shows(w, "connect_established.png", true));
-        QCOMPARE(w.ui->ChangeModeBut->text(), QString("to Serial"));
-        QCOMPARE(w.ui->CodeType_lbl->text(), QString("ASCII Code"));
+        QCOMPARE(uiOf(w)->ChangeModeBut->text(), QString("to Serial"));
+        QCOMPARE(uiOf(w)->CodeType_lbl->text(), QString("ASCII Code"));
         QCOMPARE(model().receivedFrames().size(), 4);  // the settings were read at once
 
         DebugCapture debug;
         ModalCloser closer;
-        w.ui->ConnectBut->click();
+        uiOf(w)->ConnectBut->click();
         QCOMPARE(closer.count(), 0);
-        QVERIFY(!w.link.connected);
-        QVERIFY(!w.link.hidDevice);
+        QVERIFY(!linkOf(w).connected);
+        QVERIFY(!linkOf(w).hidDevice);
         QVERIFY(debug.contains("Z400_Device disconnect"));
         QVERIFY(shows(w, "connect_creating.png", false));
         // The texts the connect gave stay; the flag says which link the window last had.
-        QCOMPARE(w.ui->ChangeModeBut->text(), QString("to Serial"));
-        QCOMPARE(w.ui->CodeType_lbl->text(), QString("ASCII Code"));
-        QVERIFY(w.link.hidActive);
+        QCOMPARE(uiOf(w)->ChangeModeBut->text(), QString("to Serial"));
+        QCOMPARE(uiOf(w)->CodeType_lbl->text(), QString("ASCII Code"));
+        QVERIFY(linkOf(w).hidActive);
 
         QVERIFY(ReaderFixture::connectOverHid(w).connected);  // and again on the next click
         QVERIFY(shows(w, "connect_established.png", true));
@@ -119,8 +120,8 @@ private slots:
         ReaderFixture::Reader reader;
         MainWindow w;
         QVERIFY(reader.connect(w, true));
-        QPointer<QSerialPort> firstPort = w.serialPort;
-        QPointer<QTimer> firstTimer = w.link.pollTimer;
+        QPointer<QSerialPort> firstPort = serialPortOf(w);
+        QPointer<QTimer> firstTimer = linkOf(w).pollTimer;
         QVERIFY(firstPort && firstPort->isOpen());
         QCOMPARE(firstPort->baudRate(), 9600);
         QCOMPARE(firstPort->dataBits(), QSerialPort::Data8);
@@ -131,26 +132,26 @@ private slots:
         QVERIFY(firstTimer && firstTimer->isActive());
         QCOMPARE(firstTimer->interval(), 100);
         QCOMPARE(pollTimers(w), QList<QTimer *>({firstTimer.data()}));
-        QVERIFY(w.link.serialActive);
-        QCOMPARE(w.link.interfaceSetting, quint8(1));
+        QVERIFY(linkOf(w).serialActive);
+        QCOMPARE(linkOf(w).interfaceSetting, quint8(1));
         QVERIFY(shows(w, "connect_established.png", true));
-        QCOMPARE(w.ui->ChangeModeBut->text(), QString("to USB KB"));
+        QCOMPARE(uiOf(w)->ChangeModeBut->text(), QString("to USB KB"));
 
         DebugCapture debug;
-        w.ui->ConnectBut->click();
+        uiOf(w)->ConnectBut->click();
         QVERIFY(debug.contains("KLN2_Device disconnect"));
         QVERIFY(!firstTimer);  // deleted
-        QVERIFY(!w.link.pollTimer);
+        QVERIFY(!linkOf(w).pollTimer);
         QVERIFY(pollTimers(w).isEmpty());
         QVERIFY(firstPort && !firstPort->isOpen());  // closed, the object stays
         QVERIFY(shows(w, "connect_creating.png", false));
-        QCOMPARE(w.ui->ChangeModeBut->text(), QString("to USB KB"));
+        QCOMPARE(uiOf(w)->ChangeModeBut->text(), QString("to USB KB"));
 
         QVERIFY(reader.connect(w, true));
         QVERIFY(!firstPort);  // replaced, and the old one gone
-        QVERIFY(w.serialPort && w.serialPort->isOpen());
+        QVERIFY(serialPortOf(w) && serialPortOf(w)->isOpen());
         QCOMPARE(pollTimers(w).size(), 1);
-        QVERIFY(w.link.pollTimer && w.link.pollTimer->isActive());
+        QVERIFY(linkOf(w).pollTimer && linkOf(w).pollTimer->isActive());
         QCOMPARE(model().receivedFrames().size(), 12);  // the settings read again over the new port
     }
 
@@ -160,7 +161,7 @@ private slots:
         ReaderFixture::Reader reader;
         auto *w = new MainWindow;
         QVERIFY(reader.connect(*w, true));
-        QPointer<QSerialPort> port = w->serialPort;
+        QPointer<QSerialPort> port = serialPortOf(*w);
         QVERIFY(port && port->isOpen());
         delete w;
         QVERIFY(!port);
@@ -184,22 +185,22 @@ private slots:
             DebugCapture debug;
             ModalCloser closer;
             if (serial) {
-                w.ui->Searal_radcmd->setChecked(true);
-                w.ui->SerialNameEdit->setText("/dev/keylon2-no-such-port");
-                w.ui->ConnectBut->click();
+                uiOf(w)->Searal_radcmd->setChecked(true);
+                uiOf(w)->SerialNameEdit->setText("/dev/keylon2-no-such-port");
+                uiOf(w)->ConnectBut->click();
             } else {
                 QVERIFY(ReaderFixture::connectOverHid(w).boxes.isEmpty());
             }
             QCOMPARE(closer.count(), 0);
             QVERIFY(debug.contains(serial ? "unable to open com device\n" : "unable to open USB HID device\n"));
-            QVERIFY(!w.link.connected);
-            QVERIFY(!w.link.hidDevice);
-            QVERIFY(!w.link.hidActive);
-            QVERIFY(!w.link.serialActive);
-            QVERIFY(!w.link.pollTimer);
+            QVERIFY(!linkOf(w).connected);
+            QVERIFY(!linkOf(w).hidDevice);
+            QVERIFY(!linkOf(w).hidActive);
+            QVERIFY(!linkOf(w).serialActive);
+            QVERIFY(!linkOf(w).pollTimer);
             QVERIFY(pollTimers(w).isEmpty());
             if (serial)
-                QVERIFY(w.serialPort && !w.serialPort->isOpen());  // kept until the next attempt
+                QVERIFY(serialPortOf(w) && !serialPortOf(w)->isOpen());  // kept until the next attempt
             QVERIFY(shows(w, "connect_no.png", false));
         }
         model().setHidProductId(0xF100);
@@ -213,25 +214,25 @@ private slots:
         ReaderFixture::Reader reader;
         MainWindow w;
         QVERIFY(reader.connect(w, true));
-        w.ui->ConnectBut->click();
+        uiOf(w)->ConnectBut->click();
 
         model().setInterface(VirtualReader::Interface::UsbKeyboard);
         model().clearReceived();
         QVERIFY(reader.connect(w, false));
         QCOMPARE(reader.outcome.lastText(), QString("Successfully obtained Keylon the set value"));
-        QVERIFY(w.link.hidActive);
-        QVERIFY(!w.link.serialActive);
-        QCOMPARE(w.link.interfaceSetting, quint8(0));
+        QVERIFY(linkOf(w).hidActive);
+        QVERIFY(!linkOf(w).serialActive);
+        QCOMPARE(linkOf(w).interfaceSetting, quint8(0));
         QCOMPARE(model().receivedFrames().size(), 4);
         QVERIFY(model().serialBytesReceived().isEmpty());
-        w.ui->ConnectBut->click();
-        QVERIFY(!w.link.hidDevice);
+        uiOf(w)->ConnectBut->click();
+        QVERIFY(!linkOf(w).hidDevice);
 
         model().clearReceived();
         QVERIFY(reader.connect(w, true));
-        QVERIFY(w.link.serialActive);
-        QVERIFY(!w.link.hidActive);
-        QCOMPARE(w.link.interfaceSetting, quint8(1));
+        QVERIFY(linkOf(w).serialActive);
+        QVERIFY(!linkOf(w).hidActive);
+        QCOMPARE(linkOf(w).interfaceSetting, quint8(1));
         QCOMPARE(model().hidWriteAttempts(), 0);
         QCOMPARE(model().receivedFrames().size(), 6);
     }
@@ -252,19 +253,19 @@ private slots:
         QFETCH(int, productId);
         model().setHidProductId(quint16(atStartUp));
         MainWindow w;
-        QCOMPARE(w.link.hidVendorId, quint16(atStartUp ? 0x0416 : 0));
-        QCOMPARE(w.link.hidProductId, quint16(atStartUp));
+        QCOMPARE(linkOf(w).hidVendorId, quint16(atStartUp ? 0x0416 : 0));
+        QCOMPARE(linkOf(w).hidProductId, quint16(atStartUp));
         model().setHidProductId(0xF108);
-        w.ui->USBKB_radcmd->setChecked(true);
+        uiOf(w)->USBKB_radcmd->setChecked(true);
         ModalCloser closer;
-        w.ui->ConnectBut->click();
-        QCOMPARE(bool(w.link.connected), connects);
+        uiOf(w)->ConnectBut->click();
+        QCOMPARE(bool(linkOf(w).connected), connects);
         QCOMPARE(closer.count(), connects ? 1 : 0);
         if (connects) {
             QCOMPARE(closer.last().text, QString("Successfully obtained Keylon the set value"));
-            QCOMPARE(w.link.hidVendorId, quint16(0x0416));
+            QCOMPARE(linkOf(w).hidVendorId, quint16(0x0416));
         }
-        QCOMPARE(w.link.hidProductId, quint16(productId));
+        QCOMPARE(linkOf(w).hidProductId, quint16(productId));
         QVERIFY(shows(w, connects ? "connect_established.png" : "connect_no.png", connects));
     }
 
@@ -274,19 +275,24 @@ private slots:
         ReaderFixture::Reader reader;
         QVERIFY(ReaderFixture::startSerialReader(reader.endpoint));
         bool plugged = false;
+        int enumerations = 0;
         Platform::setPortEnumerator([&] {
+            ++enumerations;
             Platform::PortRecord port{reader.endpoint.portPath(), "Keylon2 Key Reader", reader.endpoint.portPath(),
                                       "Keylon", 0x0416};
             return plugged ? QList<Platform::PortRecord>{port} : QList<Platform::PortRecord>();
         });
         MainWindow w;
-        QCOMPARE(w.ui->SerialNameEdit->text(), Platform::defaultPortName());
+        w.show();
+        QTRY_COMPARE(enumerations, 1);  // the start-up list, taken once the window has painted
+        QCOMPARE(uiOf(w)->SerialNameEdit->text(), Platform::defaultPortName());
         plugged = true;
-        w.ui->Searal_radcmd->setChecked(true);
+        uiOf(w)->Searal_radcmd->setChecked(true);
         ModalCloser closer;
-        w.ui->ConnectBut->click();
-        QVERIFY(w.link.connected);
-        QCOMPARE(w.ui->SerialNameEdit->text(), reader.endpoint.portPath());
+        uiOf(w)->ConnectBut->click();
+        QVERIFY(linkOf(w).connected);
+        QCOMPARE(enumerations, 2);
+        QCOMPARE(uiOf(w)->SerialNameEdit->text(), reader.endpoint.portPath());
         QCOMPARE(closer.last().text, QString("Successfully obtained Keylon the set value"));
     }
 };

@@ -11,7 +11,7 @@
 #include "config_keys.h"
 #include "ctl.h"
 #include "platform/platform.h"
-#include "reader_fixture.h"
+#include "reader_bench.h"
 #include "reader_model.h"
 #include "serial_endpoint.h"
 

@@ -17,7 +17,7 @@
 #include "ctl.h"
 #include "ctl_device.h"
 #include "link/usb_identity.h"
-#include "reader_fixture.h"
+#include "reader_bench.h"
 #include "reader_model.h"
 #include "virtual_sysfs.h"
 

@@ -14,7 +14,7 @@
 
 #include "ctl.h"
 #include "plug_dir.h"
-#include "reader_fixture.h"
+#include "reader_bench.h"
 #include "reader_model.h"
 
 using VirtualReader::Model;

@@ -9,6 +9,7 @@
 #include "reader_model.h"
 #include "test_support.h"
 #include "ui/ui_mainwindow.h"
+#include "window_probe.h"
 
 using VirtualReader::Model;
 using Ports = QList<Platform::PortRecord>;
@@ -62,10 +63,10 @@ private slots:
     {
         MainWindow w;
         w.EnableControls(true);
-        w.ui->tabWidget->setCurrentWidget(w.ui->Membrane_tab);
-        QCOMPARE(w.link.currentTab, quint8(0));
-        w.ui->tabWidget->setCurrentWidget(w.ui->Keylon_tab);
-        QCOMPARE(w.link.currentTab, quint8(1));
+        uiOf(w)->tabWidget->setCurrentWidget(uiOf(w)->Membrane_tab);
+        QCOMPARE(linkOf(w).currentTab, quint8(0));
+        uiOf(w)->tabWidget->setCurrentWidget(uiOf(w)->Keylon_tab);
+        QCOMPARE(linkOf(w).currentTab, quint8(1));
     }
 
     void shouldListThePorts_data()
@@ -89,7 +90,7 @@ private slots:
         w.EnableControls(true);
         Platform::setPortEnumerator([ports] { return ports; });
         DebugCapture debug;
-        w.ui->TestBut->click();
+        uiOf(w)->TestBut->click();
         QCOMPARE(debug.lines(), expected);
     }
 
@@ -115,8 +116,8 @@ private slots:
 
         const QByteArray status = QByteArray::fromHex("001b420000000000" "0d") + QByteArray(56, '\0');
         QCOMPARE(Model::instance().receivedFrames().value(0).toHex(' '), status.toHex(' '));
-        QVERIFY(w.link.hidDevice);
-        QVERIFY(!w.link.connected && !w.link.hidActive);
+        QVERIFY(linkOf(w).hidDevice);
+        QVERIFY(!linkOf(w).connected && !linkOf(w).hidActive);
     }
 
     // Without an answer the dump ends at once or after bounded waits of 500 ms; with no device
@@ -146,7 +147,7 @@ private slots:
         Model::instance().setFaults(faults);
         MainWindow w;
         hid_device *open = hid_open(0x0416, 0xF100, nullptr);
-        w.link.hidDevice = open;
+        linkOf(w).hidDevice = open;
         FastPauses pauses;
         DebugCapture debug;
         QVERIFY(QMetaObject::invokeMethod(&w, "threadStart"));
@@ -159,7 +160,7 @@ private slots:
         QCOMPARE(lines, expected);
         QCOMPARE(pauses.requested(), QVector<unsigned>(expected.count("waiting...\n"), 500).toList());
         if (open)
-            QCOMPARE(w.link.hidDevice, open);
+            QCOMPARE(linkOf(w).hidDevice, open);
     }
 
     void shouldTickPauseAndStopOnTheGuiThread()
@@ -168,7 +169,7 @@ private slots:
         QVERIFY(QMetaObject::invokeMethod(&w, "threadPause"));  // no ticker: nothing happens
         WatchedLabel label;
         charThread ticker(&label);
-        w.tickerThread = &ticker;
+        WindowProbe::tickerThread(w) = &ticker;
         ticker.start();
 
         // Texts reach the label only while the GUI thread's event loop runs.
@@ -194,7 +195,7 @@ private slots:
         for (int i = 1; i < texts.size() - 1; ++i)
             QCOMPARE(texts[i].at(0).unicode(), ushort(texts[i - 1].at(0).unicode() + 1));
         QCOMPARE(label.offThread(), 0);
-        w.tickerThread = nullptr;
+        WindowProbe::tickerThread(w) = nullptr;
     }
 };
 

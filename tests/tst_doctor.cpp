@@ -15,7 +15,7 @@
 #include "ctl.h"
 #include "ctl_doctor.h"
 #include "link/access_doctor.h"
-#include "reader_fixture.h"
+#include "reader_bench.h"
 #include "reader_model.h"
 
 using AccessDoctor::Status;

@@ -7,12 +7,14 @@
 #include <QtTest>
 
 #include "app/mainwindow.h"
+#include "maintenance/writer_output.h"
 #include "platform/platform.h"
 #include "reader_fixture.h"
 #include "reader_model.h"
 #include "serial_endpoint.h"
 #include "test_support.h"
 #include "ui/ui_mainwindow.h"
+#include "window_probe.h"
 
 using ReaderFixture::Reader;
 using VirtualReader::Model;
@@ -115,8 +117,8 @@ class FirmwareUpdateTest : public QObject
     {
         pauses.clear();
         Platform::setSleepFunction([this, &window](unsigned ms) {
-            const bool linkOpen = window.link.hidDevice || (window.serialPort && window.serialPort->isOpen());
-            pauses.append({ms, bool(window.link.connected), linkOpen, QFile::exists(Marker)});
+            const bool linkOpen = linkOf(window).hidDevice || (serialPortOf(window) && serialPortOf(window)->isOpen());
+            pauses.append({ms, bool(linkOf(window).connected), linkOpen, QFile::exists(Marker)});
         });
     }
 
@@ -162,7 +164,7 @@ private slots:
             QTRY_COMPARE(Model::instance().serialBytesReceived().toHex(' '), IspFrame.toHex(' '));
             QVERIFY(debug.contains("serial_buf: aa 55"));
             QVERIFY(debug.contains("KLN2_Device disconnect"));
-            QVERIFY(!window.serialPort->isOpen());
+            QVERIFY(!serialPortOf(window)->isOpen());
         } else {
             QByteArray report(65, '\0');
             report.replace(1, 8, IspFrame);
@@ -182,10 +184,10 @@ private slots:
         QCOMPARE(writerArguments(), QByteArray("RECONNKLN\n"));
         QVERIFY(debug.contains("FWUpdate success"));
         QVERIFY(!debug.contains("FWUpdate fail"));
-        QVERIFY(!window.link.connected);
-        QVERIFY(!window.link.hidDevice);
-        QVERIFY(!window.link.pollTimer);
-        QVERIFY(!window.ui->SetKLNStatusBut->isEnabled());
+        QVERIFY(!linkOf(window).connected);
+        QVERIFY(!linkOf(window).hidDevice);
+        QVERIFY(!linkOf(window).pollTimer);
+        QVERIFY(!uiOf(window)->SetKLNStatusBut->isEnabled());
         QVERIFY(window.isVisible());
     }
 
@@ -220,8 +222,8 @@ private slots:
         QVERIFY(!closer.last().hadParent);
         QVERIFY(pauses.isEmpty());
         QVERIFY(!QFile::exists(Marker));
-        QVERIFY(window.link.connected);
-        QVERIFY(window.link.hidDevice);
+        QVERIFY(linkOf(window).connected);
+        QVERIFY(linkOf(window).hidDevice);
     }
 
     // Only whether the writer ran to its end counts, not what it said. A writer that is not
@@ -260,8 +262,8 @@ private slots:
             QVERIFY(Model::instance().receivedFrames().isEmpty());
             QVERIFY(!Model::instance().inIspMode());
             QVERIFY(pauses.isEmpty());
-            QVERIFY(window.link.connected);
-            QVERIFY(window.link.hidDevice);
+            QVERIFY(linkOf(window).connected);
+            QVERIFY(linkOf(window).hidDevice);
             QVERIFY(!debug.contains("FWUpdate fail") && !debug.contains("FWUpdate success"));
             return;
         }
@@ -269,8 +271,8 @@ private slots:
         QVERIFY(QFile::exists(Marker));
         QCOMPARE(dialog.end, endText(writer));
         QCOMPARE(closer.count(), 0);
-        QVERIFY(!window.link.connected);
-        QVERIFY(!window.link.hidDevice);
+        QVERIFY(!linkOf(window).connected);
+        QVERIFY(!linkOf(window).hidDevice);
     }
 
     // A writer that never ends, or that waits for input, keeps the window alive: the dialog
@@ -285,6 +287,9 @@ private slots:
                                              << "writing\n" << endText(9);
         QTest::newRow("reads its input") << QByteArray("read line; echo \"got [$line]\"; exit 4") << false
                                          << "got []\n" << endText(4);
+        QTest::newRow("a progress line") << QByteArray("printf 'writing  10%%\\r'; sleep 0.3; printf 'writing 100%%\\r\\n'; "
+                                                       "echo done")
+                                         << false << "writing 100%\ndone\n" << endText(0);
     }
     void shouldKeepTheWindowAliveWhileTheWriterRuns()
     {
@@ -334,6 +339,45 @@ private slots:
             QCOMPARE(box.buttons, QMessageBox::StandardButtons(QMessageBox::Yes | QMessageBox::No));
         }
         QCOMPARE(programLines(debug).last(), QString(stop ? "FWUpdate fail" : "FWUpdate success"));
+    }
+
+    // What the writer prints, in the reads it comes in: a carriage return writes over its line
+    // as a terminal does, and only the end of a long output is kept.
+    void shouldKeepTheEndOfWhatTheWriterPrints_data()
+    {
+        QTest::addColumn<QStringList>("reads");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("progress") << QStringList{"Writing  10%\r", "Writing  55%\r", "Writing 100%\r\n", "done\n"}
+                                  << "Writing 100%\ndone\n";
+        QTest::newRow("carriage return, the rest in the next read") << QStringList{"abcd\r", "xy", "\n"} << "xycd\n";
+        QTest::newRow("CR LF cut between reads") << QStringList{"line one\r", "\nline two"} << "line one\nline two";
+
+        QStringList lines;
+        QString kept = WriterOutput::LeftOut + '\n';
+        for (int i = 0; i < WriterOutput::MaxLines + 1000; ++i) {
+            lines << QString("line %1\n").arg(i);
+            if (i >= 1000)
+                kept += lines.last();
+        }
+        QTest::newRow("lines") << lines << kept;
+        QTest::newRow("lines, in one read") << QStringList{lines.join(QString())} << kept;
+
+        // Lines of a thousand characters with their ends: the last 1048 fit in 1 MiB.
+        const QString line = QString(999, '#') + '\n';
+        QStringList thousands;
+        for (int i = 0; i < 2000; ++i)
+            thousands << line;
+        QTest::newRow("characters") << thousands << WriterOutput::LeftOut + '\n' + line.repeated(1048);
+    }
+    void shouldKeepTheEndOfWhatTheWriterPrints()
+    {
+        QFETCH(QStringList, reads);
+        QFETCH(QString, shown);
+        QPlainTextEdit view;
+        WriterOutput output(&view);
+        for (const QString &read : reads)
+            output.append(read);
+        QCOMPARE(view.toPlainText(), shown);
     }
 };
 

@@ -9,6 +9,7 @@
 #include "serial_endpoint.h"
 #include "test_support.h"
 #include "ui/ui_mainwindow.h"
+#include "window_probe.h"
 
 using ReaderFixture::Reader;
 using VirtualReader::Model;
@@ -56,8 +57,8 @@ private slots:
         MainWindow window;
         window.show();
         QVERIFY(reader.connectQuietly(window, serial));
-        const qint64 icon = window.ui->ConnectBut->icon().cacheKey();
-        QTimer *pollTimer = window.link.pollTimer;
+        const qint64 icon = uiOf(window)->ConnectBut->icon().cacheKey();
+        QTimer *pollTimer = linkOf(window).pollTimer;
 
         ModalCloser closer(QMessageBox::No);
         window.ChangeModeClick();
@@ -71,13 +72,13 @@ private slots:
         QVERIFY(!closer.last().hadParent);
         QVERIFY(Model::instance().receivedFrames().isEmpty());
         QVERIFY(Model::instance().serialBytesReceived().isEmpty());
-        QVERIFY(window.link.connected);
-        QCOMPARE(window.ui->ConnectBut->icon().cacheKey(), icon);
-        QVERIFY(window.ui->ChangeModeBut->isEnabled());
-        QVERIFY(window.ui->SetKLNStatusBut->isEnabled());
+        QVERIFY(linkOf(window).connected);
+        QCOMPARE(uiOf(window)->ConnectBut->icon().cacheKey(), icon);
+        QVERIFY(uiOf(window)->ChangeModeBut->isEnabled());
+        QVERIFY(uiOf(window)->SetKLNStatusBut->isEnabled());
         QVERIFY(window.isVisible());
-        QCOMPARE(window.link.pollTimer, pollTimer);
-        QVERIFY(serial ? window.serialPort->isOpen() : window.link.hidDevice != nullptr);
+        QCOMPARE(linkOf(window).pollTimer, pollTimer);
+        QVERIFY(serial ? serialPortOf(window)->isOpen() : linkOf(window).hidDevice != nullptr);
     }
 
     void shouldSwitchAndClose_data()
@@ -93,19 +94,19 @@ private slots:
         MainWindow window;
         window.show();
         QVERIFY(reader.connectQuietly(window, serial));
-        QPointer<QTimer> pollTimer = window.link.pollTimer;
+        QPointer<QTimer> pollTimer = linkOf(window).pollTimer;
         ModalCloser closer(QMessageBox::Yes);
         window.ChangeModeClick();
 
         QCOMPARE(closer.count(), 1);
         QVERIFY(pollTimer.isNull());
-        QVERIFY(!window.link.pollTimer);
-        QVERIFY(!window.link.connected);
-        QVERIFY(!window.link.hidDevice);
-        QVERIFY(!window.ui->ChangeModeBut->isEnabled());
+        QVERIFY(!linkOf(window).pollTimer);
+        QVERIFY(!linkOf(window).connected);
+        QVERIFY(!linkOf(window).hidDevice);
+        QVERIFY(!uiOf(window)->ChangeModeBut->isEnabled());
         QVERIFY(!window.isVisible());
         if (serial) {
-            QVERIFY(!window.serialPort->isOpen());
+            QVERIFY(!serialPortOf(window)->isOpen());
             // Exactly the frame, nothing before or after it.
             QTRY_COMPARE(Model::instance().serialBytesReceived().toHex(' '), ChangeFrame.toHex(' '));
             QTest::qWait(100);
@@ -137,9 +138,9 @@ private slots:
         QCOMPARE(Model::instance().hidWriteAttempts(), 1);
         QCOMPARE(debug.count("Unable to write()\n"), 1);
         QCOMPARE(debug.lines().filter(QRegularExpression("^Error: .*\n$")).size(), 1);
-        QVERIFY(window.link.connected);
-        QVERIFY(window.link.hidDevice);
-        QVERIFY(window.ui->ChangeModeBut->isEnabled());
+        QVERIFY(linkOf(window).connected);
+        QVERIFY(linkOf(window).hidDevice);
+        QVERIFY(uiOf(window)->ChangeModeBut->isEnabled());
         QVERIFY(window.isVisible());
     }
 };

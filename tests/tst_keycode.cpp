@@ -2,7 +2,7 @@
 
 #include <QTextCodec>
 
-#include "test_support.h"
+#include "core_support.h"
 #include "text/codepage437_codec.h"
 #include "text/keycode.h"
 #include "text/name_tables.h"

@@ -9,7 +9,7 @@
 #include "config/page_record.h"
 #include "ctl.h"
 #include "ctl_jobs.h"
-#include "reader_fixture.h"
+#include "reader_bench.h"
 #include "reader_model.h"
 #include "serial_endpoint.h"
 

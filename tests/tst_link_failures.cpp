@@ -12,6 +12,7 @@
 #include "serial_endpoint.h"
 #include "test_support.h"
 #include "ui/ui_mainwindow.h"
+#include "window_probe.h"
 
 using ReaderFixture::Reader;
 using VirtualReader::Faults;
@@ -72,12 +73,12 @@ private slots:
         QCOMPARE(closer->last().icon, QMessageBox::Warning);
         closer.reset();
         QCOMPARE(debug.count("KLN2_Device disconnect"), 1);
-        QVERIFY(!window.link.connected);
-        QVERIFY(!window.link.pollTimer);
-        QVERIFY(!window.serialPort->isOpen());
-        QVERIFY(!window.ui->SetKLNStatusBut->isEnabled());
+        QVERIFY(!linkOf(window).connected);
+        QVERIFY(!linkOf(window).pollTimer);
+        QVERIFY(!serialPortOf(window)->isOpen());
+        QVERIFY(!uiOf(window)->SetKLNStatusBut->isEnabled());
         const QImage notConnected = QIcon(QStringLiteral(":/image/connect_creating.png")).pixmap(32, 32).toImage();
-        QCOMPARE(window.ui->ConnectBut->icon().pixmap(32, 32).toImage(), notConnected);
+        QCOMPARE(uiOf(window)->ConnectBut->icon().pixmap(32, 32).toImage(), notConnected);
 
         // Nothing spins: a second of the event loop takes a small part of a second of CPU.
         const qint64 before = cpuMs();
@@ -115,7 +116,7 @@ private slots:
         window.show();
         QVERIFY(reader.connectQuietly(window, serial));
         if (otherInterface)
-            window.link.interfaceSetting = serial ? 0 : 1;
+            linkOf(window).interfaceSetting = serial ? 0 : 1;
         Faults faults;
         faults.failAllWrites = !serial;
         faults.faultsFromFrame = frame;
@@ -132,7 +133,7 @@ private slots:
         QCOMPARE(shown.size(), serial ? 2 : 1);
         QVERIFY(!shown.filter("Successfully").size());
         QVERIFY(window.isVisible());
-        QCOMPARE(bool(window.link.connected), !serial);
+        QCOMPARE(bool(linkOf(window).connected), !serial);
     }
 
     void shouldKeepTheUtilityOpenWhenTheInterfaceChangeFails_data()
@@ -163,7 +164,7 @@ private slots:
                  qPrintable(shown.join('\n')));
         QCOMPARE(shown.size(), serial ? 3 : 2);
         QVERIFY(window.isVisible());
-        QCOMPARE(bool(window.link.connected), !serial);
+        QCOMPARE(bool(linkOf(window).connected), !serial);
     }
 
     // A country that KB_cmb does not list goes back to the reader as it came, not as 0xFF.
@@ -190,9 +191,9 @@ private slots:
         MainWindow window;
         window.show();
         reader.connectQuietly(window, false);
-        QVERIFY(window.link.connected);
+        QVERIFY(linkOf(window).connected);
         model().setFaults(Faults());
-        window.ui->KB_cmb->setCurrentIndex(-1);  // as a file naming country 7 leaves it
+        uiOf(window)->KB_cmb->setCurrentIndex(-1);  // as a file naming country 7 leaves it
         ModalCloser closer;
         window.SetKLNValueClick();
         QCOMPARE(closer.last().text, QString("Successfully set Keylon set value"));

@@ -3,7 +3,7 @@
 #include <QTextCodec>
 
 #include "platform/platform.h"
-#include "test_support.h"
+#include "core_support.h"
 #include "text/codepage437_codec.h"
 #include "text/locale_codec.h"
 

@@ -16,6 +16,7 @@
 #include "reader_fixture.h"
 #include "test_support.h"
 #include "ui/ui_mainwindow.h"
+#include "window_probe.h"
 
 class ReaderProgramTest : public QObject
 {
@@ -35,18 +36,18 @@ private slots:
         QVERIFY2(port.startsWith("/dev/"), qPrintable(port));
 
         MainWindow w;
-        w.ui->Searal_radcmd->setChecked(true);
-        w.ui->SerialNameEdit->setText(port);
+        uiOf(w)->Searal_radcmd->setChecked(true);
+        uiOf(w)->SerialNameEdit->setText(port);
         ModalCloser closer;
-        w.ui->ConnectBut->click();
-        QVERIFY(w.link.connected);
+        uiOf(w)->ConnectBut->click();
+        QVERIFY(linkOf(w).connected);
         QCOMPARE(closer.count(), 1);
         QCOMPARE(closer.last().text, QString("Successfully obtained Keylon the set value"));
-        QVERIFY2(w.link.firmwareVersion.startsWith("QKR"), qPrintable(w.link.firmwareVersion));
-        QVERIFY(w.ui->AutoReportChk->isChecked());  // the reader's factory options
+        QVERIFY2(WindowProbe::form(w).firmwareVersion().startsWith("QKR"), qPrintable(WindowProbe::form(w).firmwareVersion()));
+        QVERIFY(uiOf(w)->AutoReportChk->isChecked());  // the reader's factory options
 
         // Each key the program reports must arrive on the Status page.
-        w.ui->tabWidget->setCurrentIndex(0);
+        uiOf(w)->tabWidget->setCurrentIndex(0);
         QByteArray printed;
         QStringList keys;
         QVERIFY(ReaderFixture::waitUntil([&] {
@@ -58,9 +59,9 @@ private slots:
             return keys.size() >= 2;
         }, 8000));
         for (const QString &key : keys)
-            QVERIFY(ReaderFixture::waitUntil([&] { return w.ui->ScannerEdit->toPlainText().contains(key); }));
+            QVERIFY(ReaderFixture::waitUntil([&] { return uiOf(w)->ScannerEdit->toPlainText().contains(key); }));
 
-        w.ui->ConnectBut->click();
+        uiOf(w)->ConnectBut->click();
         reader.terminate();
         QVERIFY(reader.waitForFinished(5000));
     }

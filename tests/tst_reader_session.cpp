@@ -9,7 +9,7 @@
 #include "link/serial_transport.h"
 #include "protocol/frames.h"
 #include "protocol/hid_answers.h"
-#include "reader_fixture.h"
+#include "reader_bench.h"
 #include "reader_model.h"
 #include "serial_endpoint.h"
 #include "session/reader_session.h"

@@ -7,7 +7,7 @@
 #include "link/reader_watcher.h"
 #include "platform/platform.h"
 #include "plug_dir.h"
-#include "reader_fixture.h"
+#include "reader_bench.h"
 #include "reader_model.h"
 
 namespace {

@@ -10,6 +10,7 @@
 #include <cstring>
 
 #include "app/mainwindow.h"
+#include "app/status_log.h"
 #include "protocol/frames.h"
 #include "protocol/serial_answers.h"
 #include "protocol/serial_receive.h"
@@ -19,6 +20,7 @@
 #include "test_support.h"
 #include "text/name_tables.h"
 #include "ui/ui_mainwindow.h"
+#include "window_probe.h"
 
 namespace {
 
@@ -53,14 +55,14 @@ QByteArray answers(quint8 options, quint8 start, quint8 length, const QByteArray
 void fillPage(MainWindow &w)
 {
     w.EnableControls(true);  // so that what the parse disables shows
-    w.ui->FWLbl->setText("before");
-    w.ui->PreAmbleEdit->setText("pre before");
-    w.ui->PostAmbleEdit->setText("post before");
-    w.ui->RemoveDataEdit->setText("remove before");
-    w.ui->KLNOutStartEdit->setText("s");
-    w.ui->KLNOutLengthEdit->setText("l");
-    for (QCheckBox *box : {w.ui->PreAmbleChk, w.ui->PostAmbleChk, w.ui->RemoveDataChk,
-                           w.ui->AutoReportChk, w.ui->BuzzerEnableChk, w.ui->RemoveIDCodeChk})
+    uiOf(w)->FWLbl->setText("before");
+    uiOf(w)->PreAmbleEdit->setText("pre before");
+    uiOf(w)->PostAmbleEdit->setText("post before");
+    uiOf(w)->RemoveDataEdit->setText("remove before");
+    uiOf(w)->KLNOutStartEdit->setText("s");
+    uiOf(w)->KLNOutLengthEdit->setText("l");
+    for (QCheckBox *box : {uiOf(w)->PreAmbleChk, uiOf(w)->PostAmbleChk, uiOf(w)->RemoveDataChk,
+                           uiOf(w)->AutoReportChk, uiOf(w)->BuzzerEnableChk, uiOf(w)->RemoveIDCodeChk})
         box->setChecked(true);
 }
 
@@ -121,23 +123,23 @@ private slots:
         QFETCH(QStringList, texts);
         MainWindow w;
         fillPage(w);
-        w.ui->RemoveIDCodeChk->setChecked(idBefore);
+        uiOf(w)->RemoveIDCodeChk->setChecked(idBefore);
         DebugCapture debug;
         QCOMPARE(w.DisplayKLNValue(chunk), 0);
         QString tickedNow, enabledNow;
-        for (auto box : {std::make_pair(w.ui->RemoveDataChk, 'R'), {w.ui->PostAmbleChk, 'P'}, {w.ui->PreAmbleChk, 'A'},
-                         {w.ui->AutoReportChk, 'U'}, {w.ui->BuzzerEnableChk, 'B'}, {w.ui->RemoveIDCodeChk, 'I'}})
+        for (auto box : {std::make_pair(uiOf(w)->RemoveDataChk, 'R'), {uiOf(w)->PostAmbleChk, 'P'}, {uiOf(w)->PreAmbleChk, 'A'},
+                         {uiOf(w)->AutoReportChk, 'U'}, {uiOf(w)->BuzzerEnableChk, 'B'}, {uiOf(w)->RemoveIDCodeChk, 'I'}})
             if (box.first->isChecked())
                 tickedNow += QChar(box.second);
-        for (auto edit : {std::make_pair(w.ui->PreAmbleEdit, 'A'), {w.ui->PostAmbleEdit, 'P'}, {w.ui->RemoveDataEdit, 'R'}})
+        for (auto edit : {std::make_pair(uiOf(w)->PreAmbleEdit, 'A'), {uiOf(w)->PostAmbleEdit, 'P'}, {uiOf(w)->RemoveDataEdit, 'R'}})
             if (edit.first->isEnabled())
                 enabledNow += QChar(edit.second);
         QCOMPARE(tickedNow, ticked);
         QCOMPARE(enabledNow, enabled);
-        QCOMPARE(w.link.firmwareVersion, texts[0]);
-        QCOMPARE(w.ui->FWLbl->text(), "F/W Version: " + texts[0]);
-        QCOMPARE(QStringList({w.ui->KLNOutStartEdit->text(), w.ui->KLNOutLengthEdit->text(), w.ui->PreAmbleEdit->text(),
-                              w.ui->PostAmbleEdit->text(), w.ui->RemoveDataEdit->text()}),
+        QCOMPARE(WindowProbe::form(w).firmwareVersion(), texts[0]);
+        QCOMPARE(uiOf(w)->FWLbl->text(), "F/W Version: " + texts[0]);
+        QCOMPARE(QStringList({uiOf(w)->KLNOutStartEdit->text(), uiOf(w)->KLNOutLengthEdit->text(), uiOf(w)->PreAmbleEdit->text(),
+                              uiOf(w)->PostAmbleEdit->text(), uiOf(w)->RemoveDataEdit->text()}),
                  texts.mid(1));
         QVERIFY(debug.contains("Get DisplayKLNValue=" + QString::fromLatin1(chunk.toHex())));
         QVERIFY(debug.contains("KLN Status Setting:" + QString::fromLatin1(chunk.mid(12, 1).toHex().toUpper())));
@@ -158,10 +160,10 @@ private slots:
         MainWindow w;
         fillPage(w);
         QCOMPARE(w.DisplayKLNValue(chunk), -1);
-        QCOMPARE(w.ui->FWLbl->text(), QString("before"));
-        QCOMPARE(w.ui->PreAmbleEdit->text(), QString("pre before"));
-        QCOMPARE(w.ui->KLNOutStartEdit->text(), QString("s"));
-        QVERIFY(w.ui->BuzzerEnableChk->isChecked());
+        QCOMPARE(uiOf(w)->FWLbl->text(), QString("before"));
+        QCOMPARE(uiOf(w)->PreAmbleEdit->text(), QString("pre before"));
+        QCOMPARE(uiOf(w)->KLNOutStartEdit->text(), QString("s"));
+        QVERIFY(uiOf(w)->BuzzerEnableChk->isChecked());
     }
 
     void chunkCutShortIsNeverReadPast()
@@ -181,12 +183,12 @@ private slots:
             QVERIFY(!SerialAnswers::parse(exact.chunk).allComplete());
             // What lay whole in the chunk is shown, nothing after it.
             const bool ofFull = cut.startsWith(full.left(cut.size() - 1));
-            QCOMPARE(w.ui->FWLbl->text() != "before", cut.size() >= 8);
-            QCOMPARE(w.ui->KLNOutLengthEdit->text() == "9", ofFull && cut.size() >= 24);
-            QCOMPARE(w.ui->PreAmbleEdit->text() == "PRE", ofFull && cut.size() >= 32);
-            QCOMPARE(w.ui->PreAmbleEdit->text() == "pre before", !ofFull || cut.size() < 32);
-            QCOMPARE(w.ui->PostAmbleEdit->text() == "POST", ofFull && cut.size() >= 41);
-            QCOMPARE(w.ui->RemoveDataEdit->text(), QString("remove before"));
+            QCOMPARE(uiOf(w)->FWLbl->text() != "before", cut.size() >= 8);
+            QCOMPARE(uiOf(w)->KLNOutLengthEdit->text() == "9", ofFull && cut.size() >= 24);
+            QCOMPARE(uiOf(w)->PreAmbleEdit->text() == "PRE", ofFull && cut.size() >= 32);
+            QCOMPARE(uiOf(w)->PreAmbleEdit->text() == "pre before", !ofFull || cut.size() < 32);
+            QCOMPARE(uiOf(w)->PostAmbleEdit->text() == "POST", ofFull && cut.size() >= 41);
+            QCOMPARE(uiOf(w)->RemoveDataEdit->text(), QString("remove before"));
         }
     }
 
@@ -198,29 +200,30 @@ private slots:
         ReaderFixture::Reader reader;
         MainWindow w;
         reader.connect(w, true);
-        w.ui->ScannerEdit->setPlainText("line one\n");
+        uiOf(w)->ScannerEdit->setPlainText("line one\n");
         reader.endpoint.sendRaw(QByteArray("QKR1.2\0\0zzz\r", 12));
-        QVERIFY(ReaderFixture::waitUntil([&] { return w.ui->ScannerEdit->toPlainText().endsWith("zzz\n"); }));
-        QCOMPARE(w.ui->ScannerEdit->toPlainText(), QString("line one\nQKR1.2zzz\n"));
+        QVERIFY(ReaderFixture::waitUntil([&] { return uiOf(w)->ScannerEdit->toPlainText().endsWith("zzz\n"); }));
+        QCOMPARE(uiOf(w)->ScannerEdit->toPlainText(), QString("line one\nQKR1.2zzz\n"));
         // The 0x00 in the version ends the version text.
-        QCOMPARE(w.link.firmwareVersion, QString("QKR1.2"));
+        QCOMPARE(WindowProbe::form(w).firmwareVersion(), QString("QKR1.2"));
 
         // Chunk after chunk, the page reads as if all the bytes had come in one; a character
         // cut between two chunks shows once it is whole, never as two replacement characters.
         QTextEdit wholeText;
-        w.ui->ScannerEdit->clear();
+        uiOf(w)->ScannerEdit->clear();
         const QList<QByteArray> chunks = {"0012\r", "\n34\r\n", "\xc3", "\xa9\xe2\x82", "\xac",
                                           "<b>x</b>", QByteArray("\0a\0\0b\0", 6), "", "\xf0\x9f",
                                           "\x98\x80tail"};
         QByteArray all;
         for (const QByteArray &chunk : chunks) {
-            SerialReceive::echoChunk(w.ui->ScannerEdit, chunk);
+            SerialReceive::echoChunk(uiOf(w)->ScannerEdit, chunk);
+            StatusLog::of(uiOf(w)->ScannerEdit).flush();  // shown now, not at the next frame
             all += chunk;
-            QVERIFY(!w.ui->ScannerEdit->toPlainText().contains(QChar::ReplacementCharacter));
+            QVERIFY(!uiOf(w)->ScannerEdit->toPlainText().contains(QChar::ReplacementCharacter));
         }
         QTextCursor(wholeText.document()).insertText(QString::fromUtf8(all.constData(), all.size()).remove(QChar(0)));
-        QCOMPARE(w.ui->ScannerEdit->toPlainText(), wholeText.toPlainText());
-        QVERIFY(w.ui->ScannerEdit->toPlainText().endsWith(QString::fromUtf8("\xf0\x9f\x98\x80tail")));
+        QCOMPARE(uiOf(w)->ScannerEdit->toPlainText(), wholeText.toPlainText());
+        QVERIFY(uiOf(w)->ScannerEdit->toPlainText().endsWith(QString::fromUtf8("\xf0\x9f\x98\x80tail")));
     }
 
     void serialReadFillsThePageAndDisablesTheCountry_data()
@@ -243,31 +246,31 @@ private slots:
         model().setFaults([&] { VirtualReader::Faults f; f.splitSerialAnswers = split; return f; }());
         ReaderFixture::Reader reader;
         MainWindow w;
-        w.ui->KB_cmb->setEnabled(true);
+        uiOf(w)->KB_cmb->setEnabled(true);
         QVERIFY(reader.connect(w, true));
         QCOMPARE(reader.outcome.boxes.size(), 1);
         QCOMPARE(reader.outcome.lastText(), Success);
-        QCOMPARE(w.ui->PreAmbleEdit->text(), QString("P"));
-        QCOMPARE(w.ui->PostAmbleEdit->text(), QString("[CR][LF]"));
-        QCOMPARE(w.ui->RemoveDataEdit->text(), QString("[0xb3]"));
-        QCOMPARE(w.ui->KLNOutStartEdit->text(), QString("-127"));
-        QCOMPARE(w.ui->KLNOutLengthEdit->text(), QString("12"));
-        QVERIFY(w.ui->BuzzerEnableChk->isChecked());
-        QVERIFY(!w.ui->PreAmbleChk->isChecked());
-        QVERIFY(w.ui->FWLbl->text().startsWith("F/W Version: QKR"));
-        QVERIFY(!w.ui->KB_cmb->isEnabled());
-        // The answers were echoed on the Status page as they came.
-        QVERIFY(w.ui->ScannerEdit->toPlainText().startsWith("QKR"));
+        QCOMPARE(uiOf(w)->PreAmbleEdit->text(), QString("P"));
+        QCOMPARE(uiOf(w)->PostAmbleEdit->text(), QString("[CR][LF]"));
+        QCOMPARE(uiOf(w)->RemoveDataEdit->text(), QString("[0xb3]"));
+        QCOMPARE(uiOf(w)->KLNOutStartEdit->text(), QString("-127"));
+        QCOMPARE(uiOf(w)->KLNOutLengthEdit->text(), QString("12"));
+        QVERIFY(uiOf(w)->BuzzerEnableChk->isChecked());
+        QVERIFY(!uiOf(w)->PreAmbleChk->isChecked());
+        QVERIFY(uiOf(w)->FWLbl->text().startsWith("F/W Version: QKR"));
+        QVERIFY(!uiOf(w)->KB_cmb->isEnabled());
+        // The answers were echoed on the Status page as they came, with the next frame.
+        QTRY_VERIFY(uiOf(w)->ScannerEdit->toPlainText().startsWith("QKR"));
 
         // A later read from the button does the same and leaves the country disabled again.
-        w.ui->KB_cmb->setEnabled(true);
+        uiOf(w)->KB_cmb->setEnabled(true);
         settings.pre = "Q2";
         model().setSettings(settings);
         const auto boxes = ReaderFixture::clickAnswering(w, "GetKLNStatusBut");
         QCOMPARE(boxes.size(), 1);
         QCOMPARE(boxes.first().text, Success);
-        QCOMPARE(w.ui->PreAmbleEdit->text(), QString("Q2"));
-        QVERIFY(!w.ui->KB_cmb->isEnabled());
+        QCOMPARE(uiOf(w)->PreAmbleEdit->text(), QString("Q2"));
+        QVERIFY(!uiOf(w)->KB_cmb->isEnabled());
     }
 
     void nothingAnsweringGivesTheFailureMessage()
@@ -284,7 +287,7 @@ private slots:
         QCOMPARE(outcome.boxes.first().title, QString("Read Status"));
         QCOMPARE(outcome.lastText(), Failure);
         QVERIFY(timer.elapsed() < 5000);
-        QCOMPARE(w.ui->PreAmbleEdit->text(), QString("pre before"));
+        QCOMPARE(uiOf(w)->PreAmbleEdit->text(), QString("pre before"));
 
         // Answers without the header are echoed but give the same message.
         model().setInterface(VirtualReader::Interface::Serial);
@@ -292,7 +295,7 @@ private slots:
         const auto boxes = ReaderFixture::clickAnswering(w, "GetKLNStatusBut");
         QCOMPARE(boxes.size(), 1);
         QCOMPARE(boxes.first().text, Failure);
-        QVERIFY(!w.ui->ScannerEdit->toPlainText().isEmpty());
+        QTRY_VERIFY(!uiOf(w)->ScannerEdit->toPlainText().isEmpty());
     }
 
     void idCodesAppearOnTheStatusPage()
@@ -301,14 +304,14 @@ private slots:
         ReaderFixture::Reader reader;
         MainWindow w;
         QVERIFY(reader.connect(w, true));
-        const QString before = w.ui->ScannerEdit->toPlainText();
+        const QString before = uiOf(w)->ScannerEdit->toPlainText();
         DebugCapture debug;
         QVERIFY(reader.endpoint.sendIdCode("0012345678"));
-        QVERIFY(ReaderFixture::waitUntil([&] { return w.ui->ScannerEdit->toPlainText().endsWith("0012345678"); }));
-        QVERIFY(w.ui->ScannerEdit->toPlainText().startsWith(before));
+        QVERIFY(ReaderFixture::waitUntil([&] { return uiOf(w)->ScannerEdit->toPlainText().endsWith("0012345678"); }));
+        QVERIFY(uiOf(w)->ScannerEdit->toPlainText().startsWith(before));
         QVERIFY(debug.contains("bytes:" + QString::fromLatin1(QByteArray("0012345678").toHex())));
         QVERIFY(reader.endpoint.sendIdCode("77"));
-        QVERIFY(ReaderFixture::waitUntil([&] { return w.ui->ScannerEdit->toPlainText().endsWith("001234567877"); }));
+        QVERIFY(ReaderFixture::waitUntil([&] { return uiOf(w)->ScannerEdit->toPlainText().endsWith("001234567877"); }));
     }
 
     // A minute of key codes at 9600 baud, as the poll takes them: every byte shows, in order.
@@ -325,7 +328,7 @@ private slots:
         ReaderFixture::Reader reader;
         MainWindow w;
         reader.connect(w, true);
-        w.ui->ScannerEdit->clear();
+        uiOf(w)->ScannerEdit->clear();
         QByteArray codes;
         for (int key = 0; codes.size() < 57600; ++key)
             codes += QByteArray::number(1000000000 + key) + postamble;
@@ -334,9 +337,10 @@ private slots:
             reader.endpoint.sendRaw(codes.mid(at, 4096));
         QString expected = QString::fromLatin1(codes);
         expected.replace('\r', '\n');
-        QVERIFY(ReaderFixture::waitUntil([&] { return w.ui->ScannerEdit->toPlainText().size() >= expected.size(); },
-                                         20000));
-        QCOMPARE(w.ui->ScannerEdit->toPlainText(), expected);
+        // One long line shows in pieces; the page's text joins them again.
+        const StatusLog &page = StatusLog::of(uiOf(w)->ScannerEdit);
+        QVERIFY(ReaderFixture::waitUntil([&] { return page.text().size() >= expected.size(); }, 20000));
+        QCOMPARE(page.text(), expected);
     }
 
     void readStatusUsesItsOwnLayout()
@@ -349,10 +353,10 @@ private slots:
         model().setVersion("ABCDEFGH");
         MainWindow w;
         QVERIFY(ReaderFixture::connectOverHid(w).connected);
-        w.ui->PreAmbleEdit->setText("pre before");
+        uiOf(w)->PreAmbleEdit->setText("pre before");
         model().clearReceived();
-        w.link.frameSequence = 0x40;
-        w.link.currentTab = 1;
+        linkOf(w).frameSequence = 0x40;
+        linkOf(w).currentTab = 1;
 
         DebugCapture debug;
         QVERIFY(QMetaObject::invokeMethod(&w, "ReadStatus"));
@@ -364,34 +368,34 @@ private slots:
             expected[4] = char(0x41 + i);  // the sequence number in the first parameter byte
             QCOMPARE(frames[i].toHex(), expected.toHex());
         }
-        QCOMPARE(w.link.frameSequence, quint8(0x44));
+        QCOMPARE(linkOf(w).frameSequence, quint8(0x44));
         // The reader pairs answers by byte 49, which is 0 here, so no answer matches and the
         // slot shows what the last read left in the buffer, one place off the usual layout.
-        QCOMPARE(w.link.firmwareVersion, QString::fromLatin1("\0ABCDEFG", 8));
-        QVERIFY(w.ui->PreAmbleChk->isChecked());
-        QVERIFY(w.ui->RemoveIDCodeChk->isChecked());
-        QVERIFY(!w.ui->RemoveDataChk->isChecked());
-        QCOMPARE(w.ui->KLNOutStartEdit->text(), QString("200"));
-        QCOMPARE(w.ui->KLNOutLengthEdit->text(), QString("0"));
+        QCOMPARE(WindowProbe::form(w).firmwareVersion(), QString::fromLatin1("\0ABCDEFG", 8));
+        QVERIFY(uiOf(w)->PreAmbleChk->isChecked());
+        QVERIFY(uiOf(w)->RemoveIDCodeChk->isChecked());
+        QVERIFY(!uiOf(w)->RemoveDataChk->isChecked());
+        QCOMPARE(uiOf(w)->KLNOutStartEdit->text(), QString("200"));
+        QCOMPARE(uiOf(w)->KLNOutLengthEdit->text(), QString("0"));
         QVERIFY(debug.contains("Checksum = 0"));
-        QVERIFY(w.link.statusShown);
-        QVERIFY(!w.link.statusPreRead);
+        QVERIFY(linkOf(w).statusShown);
+        QVERIFY(!linkOf(w).statusPreRead);
 
         // Once per connection; on the Status page a preliminary status read still goes out.
         model().clearReceived();
-        w.link.currentTab = 0;
+        linkOf(w).currentTab = 0;
         QVERIFY(QMetaObject::invokeMethod(&w, "ReadStatus"));
         QCOMPARE(model().receivedFrames().size(), 1);
-        QVERIFY(w.link.statusPreRead);
+        QVERIFY(linkOf(w).statusPreRead);
 
         // A new connection starts over: the whole record is read again.
-        w.ui->ConnectBut->click();
-        QVERIFY(!w.link.connected);
+        uiOf(w)->ConnectBut->click();
+        QVERIFY(!linkOf(w).connected);
         QVERIFY(ReaderFixture::connectOverHid(w).connected);
-        QVERIFY(!w.link.statusShown);
-        QVERIFY(!w.link.statusPreRead);
+        QVERIFY(!linkOf(w).statusShown);
+        QVERIFY(!linkOf(w).statusPreRead);
         model().clearReceived();
-        w.link.currentTab = 1;
+        linkOf(w).currentTab = 1;
         QVERIFY(QMetaObject::invokeMethod(&w, "ReadStatus"));
         QCOMPARE(model().receivedFrames().size(), 4);
     }

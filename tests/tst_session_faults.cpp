@@ -13,7 +13,7 @@
 #include "protocol/frames.h"
 #include "protocol/hid_exchange.h"
 #include "protocol/serial_answers.h"
-#include "reader_fixture.h"
+#include "reader_bench.h"
 #include "reader_model.h"
 #include "serial_endpoint.h"
 #include "session/reader_session.h"

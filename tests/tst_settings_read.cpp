@@ -13,6 +13,7 @@
 #include "test_support.h"
 #include "text/keycode.h"
 #include "ui/ui_mainwindow.h"
+#include "window_probe.h"
 
 namespace {
 
@@ -53,11 +54,11 @@ class TestSettingsRead : public QObject
     void connectAndMark(MainWindow &w, const VirtualReader::Settings &next)
     {
         QVERIFY(ReaderFixture::connectOverHid(w).connected);
-        w.ui->PreAmbleEdit->setText("pre before");
-        w.ui->PostAmbleEdit->setText("post before");
-        w.ui->RemoveDataEdit->setText("remove before");
-        w.ui->FWLbl->setText("before");
-        w.ui->KLNOutStartEdit->setText("s");
+        uiOf(w)->PreAmbleEdit->setText("pre before");
+        uiOf(w)->PostAmbleEdit->setText("post before");
+        uiOf(w)->RemoveDataEdit->setText("remove before");
+        uiOf(w)->FWLbl->setText("before");
+        uiOf(w)->KLNOutStartEdit->setText("s");
         model().setSettings(next);
         model().clearReceived();
         bench.pauses().clear();
@@ -93,19 +94,19 @@ private slots:
 
         // The NULs that pad the version field are neither shown nor kept (they went into exports).
         const QString version = QStringLiteral("1.20");
-        QCOMPARE(w.link.firmwareVersion, version);
-        QCOMPARE(w.ui->FWLbl->text(), "F/W Version: " + version);
-        for (QCheckBox *chk : {w.ui->PreAmbleChk, w.ui->PostAmbleChk, w.ui->RemoveDataChk,
-                               w.ui->AutoReportChk, w.ui->BuzzerEnableChk})
+        QCOMPARE(WindowProbe::form(w).firmwareVersion(), version);
+        QCOMPARE(uiOf(w)->FWLbl->text(), "F/W Version: " + version);
+        for (QCheckBox *chk : {uiOf(w)->PreAmbleChk, uiOf(w)->PostAmbleChk, uiOf(w)->RemoveDataChk,
+                               uiOf(w)->AutoReportChk, uiOf(w)->BuzzerEnableChk})
             QVERIFY2(chk->isChecked(), qPrintable(chk->objectName()));
-        QVERIFY(!w.ui->RemoveIDCodeChk->isChecked());
-        QCOMPARE(w.ui->KLNOutStartEdit->text(), QString("3"));
-        QCOMPARE(w.ui->KLNOutLengthEdit->text(), QString("-112"));
-        QVERIFY(w.ui->KB_cmb->isEnabled());
-        QCOMPARE(w.ui->KB_cmb->currentText(), QString("Italy"));
-        QCOMPARE(w.ui->PreAmbleEdit->text(), QString("AB[CR]"));
-        QCOMPARE(w.ui->PostAmbleEdit->text(), DeviceCodesToText(settings.post));
-        QCOMPARE(w.ui->RemoveDataEdit->text(), QString(31, 'r'));
+        QVERIFY(!uiOf(w)->RemoveIDCodeChk->isChecked());
+        QCOMPARE(uiOf(w)->KLNOutStartEdit->text(), QString("3"));
+        QCOMPARE(uiOf(w)->KLNOutLengthEdit->text(), QString("-112"));
+        QVERIFY(uiOf(w)->KB_cmb->isEnabled());
+        QCOMPARE(uiOf(w)->KB_cmb->currentText(), QString("Italy"));
+        QCOMPARE(uiOf(w)->PreAmbleEdit->text(), QString("AB[CR]"));
+        QCOMPARE(uiOf(w)->PostAmbleEdit->text(), DeviceCodesToText(settings.post));
+        QCOMPARE(uiOf(w)->RemoveDataEdit->text(), QString(31, 'r'));
         QCOMPARE(bench.pauses().requested(), QList<unsigned>({300, 300, 300, 300}));
         // The first read after start-up numbers its requests 2 to 5.
         QCOMPARE(received(), requests({2, 3, 4, 5}));
@@ -118,12 +119,12 @@ private slots:
         next.pre = "wrapped";
         connectAndMark(w, next);
         // The 254th request carries 255 and needs 0x00 in the answer; the next one carries 1.
-        w.link.frameSequence = 0xFD;
+        linkOf(w).frameSequence = 0xFD;
         const auto boxes = ReaderFixture::clickAnswering(w, "GetKLNStatusBut");
         QCOMPARE(boxes.size(), 1);
         QCOMPARE(boxes.first().text, Success);
         QCOMPARE(received(), requests({0xFE, 0xFF, 0x01, 0x02}));
-        QCOMPARE(w.ui->PreAmbleEdit->text(), QString("wrapped"));
+        QCOMPARE(uiOf(w)->PreAmbleEdit->text(), QString("wrapped"));
     }
 
     void serialReadSendsTheSixFrames()
@@ -170,22 +171,22 @@ private slots:
         next.options = quint8(options);
         next.outputStart = next.outputLength = next.kbCountry = quint8(byte);
         connectAndMark(w, next);
-        w.ui->KB_cmb->setCurrentIndex(2);
-        w.ui->KB_cmb->setEnabled(false);
+        uiOf(w)->KB_cmb->setCurrentIndex(2);
+        uiOf(w)->KB_cmb->setEnabled(false);
         QCOMPARE(ReaderFixture::clickAnswering(w, "GetKLNStatusBut").size(), 1);
-        QCOMPARE(w.ui->RemoveDataChk->isChecked(), checked.contains('R'));
-        QCOMPARE(w.ui->PostAmbleChk->isChecked(), checked.contains('P'));
-        QCOMPARE(w.ui->PreAmbleChk->isChecked(), checked.contains('A'));
-        QCOMPARE(w.ui->AutoReportChk->isChecked(), checked.contains('U'));
-        QCOMPARE(w.ui->BuzzerEnableChk->isChecked(), checked.contains('B'));
-        QCOMPARE(w.ui->RemoveIDCodeChk->isChecked(), checked.contains('I'));
-        QCOMPARE(w.ui->PreAmbleEdit->isEnabled(), enabled.contains('A'));
-        QCOMPARE(w.ui->PostAmbleEdit->isEnabled(), enabled.contains('P'));
-        QCOMPARE(w.ui->RemoveDataEdit->isEnabled(), enabled.contains('R'));
-        QCOMPARE(w.ui->KLNOutStartEdit->text(), shown);
-        QCOMPARE(w.ui->KLNOutLengthEdit->text(), shown);
-        QCOMPARE(w.ui->KB_cmb->currentIndex(), countryIndex);
-        QVERIFY(w.ui->KB_cmb->isEnabled());
+        QCOMPARE(uiOf(w)->RemoveDataChk->isChecked(), checked.contains('R'));
+        QCOMPARE(uiOf(w)->PostAmbleChk->isChecked(), checked.contains('P'));
+        QCOMPARE(uiOf(w)->PreAmbleChk->isChecked(), checked.contains('A'));
+        QCOMPARE(uiOf(w)->AutoReportChk->isChecked(), checked.contains('U'));
+        QCOMPARE(uiOf(w)->BuzzerEnableChk->isChecked(), checked.contains('B'));
+        QCOMPARE(uiOf(w)->RemoveIDCodeChk->isChecked(), checked.contains('I'));
+        QCOMPARE(uiOf(w)->PreAmbleEdit->isEnabled(), enabled.contains('A'));
+        QCOMPARE(uiOf(w)->PostAmbleEdit->isEnabled(), enabled.contains('P'));
+        QCOMPARE(uiOf(w)->RemoveDataEdit->isEnabled(), enabled.contains('R'));
+        QCOMPARE(uiOf(w)->KLNOutStartEdit->text(), shown);
+        QCOMPARE(uiOf(w)->KLNOutLengthEdit->text(), shown);
+        QCOMPARE(uiOf(w)->KB_cmb->currentIndex(), countryIndex);
+        QVERIFY(uiOf(w)->KB_cmb->isEnabled());
     }
 
     void faultyReaderEndsTheReadWithItsMessage_data()
@@ -244,12 +245,12 @@ private slots:
         if (!logged.isEmpty())
             QVERIFY(debug.contains(logged));
         // What came before the failure is shown, what comes after keeps its old text.
-        QCOMPARE(w.ui->FWLbl->text() != "before", filled >= 1);
+        QCOMPARE(uiOf(w)->FWLbl->text() != "before", filled >= 1);
         if (filled >= 1)
-            QVERIFY(w.ui->RemoveIDCodeChk->isChecked());
-        QCOMPARE(w.ui->PreAmbleEdit->text(), QString(filled >= 2 ? "new" : "pre before"));
-        QCOMPARE(w.ui->PostAmbleEdit->text(), QString(filled >= 3 ? "p2" : "post before"));
-        QCOMPARE(w.ui->RemoveDataEdit->text(), QString("remove before"));
+            QVERIFY(uiOf(w)->RemoveIDCodeChk->isChecked());
+        QCOMPARE(uiOf(w)->PreAmbleEdit->text(), QString(filled >= 2 ? "new" : "pre before"));
+        QCOMPARE(uiOf(w)->PostAmbleEdit->text(), QString(filled >= 3 ? "p2" : "post before"));
+        QCOMPARE(uiOf(w)->RemoveDataEdit->text(), QString("remove before"));
     }
 
     void staleAnswerIsSkipped()
@@ -264,8 +265,8 @@ private slots:
         const auto boxes = ReaderFixture::clickAnswering(w, "GetKLNStatusBut");
         QCOMPARE(boxes.size(), 1);
         QCOMPARE(boxes.first().text, Success);
-        QCOMPARE(w.ui->PreAmbleEdit->text(), QString("fresh"));
-        QCOMPARE(w.ui->KLNOutStartEdit->text(), QString("7"));
+        QCOMPARE(uiOf(w)->PreAmbleEdit->text(), QString("fresh"));
+        QCOMPARE(uiOf(w)->KLNOutStartEdit->text(), QString("7"));
         // Requests 6 to 9: each first read brings the answer to the one before (complement + 1).
         const QStringList reads = debug.lines().filter(QRegularExpression("^Read = "));
         QCOMPARE(reads.size(), 8);
@@ -305,13 +306,13 @@ private slots:
     void readWithoutLinkReportsSuccessAndChangesNothing()
     {
         MainWindow w;
-        w.ui->PreAmbleEdit->setText("untouched");
+        uiOf(w)->PreAmbleEdit->setText("untouched");
         ModalCloser closer;
         w.GetKLNValueClick();
         QCOMPARE(closer.count(), 1);
         QCOMPARE(closer.last().text, Success);
-        QCOMPARE(w.ui->PreAmbleEdit->text(), QString("untouched"));
-        QCOMPARE(w.link.frameSequence, quint8(1));
+        QCOMPARE(uiOf(w)->PreAmbleEdit->text(), QString("untouched"));
+        QCOMPARE(linkOf(w).frameSequence, quint8(1));
         QVERIFY(model().receivedFrames().isEmpty());
     }
 };

@@ -14,6 +14,7 @@
 #include "serial_endpoint.h"
 #include "test_support.h"
 #include "ui/ui_mainwindow.h"
+#include "window_probe.h"
 
 using ReaderFixture::Reader;
 using VirtualReader::Model;
@@ -72,7 +73,7 @@ class SettingsWriteTest : public QObject
     {
         window.show();
         QVERIFY(reader.connect(window, serial));
-        fillPage(window.ui, allTicked, start, "8", country, pre, post, remove);
+        fillPage(uiOf(window), allTicked, start, "8", country, pre, post, remove);
         Model::instance().clearReceived();
         bench.pauses().clear();
     }
@@ -127,16 +128,16 @@ private slots:
             QVERIFY(ReaderFixture::waitForSerialBytes(expected.join().size()));
             QCOMPARE(Model::instance().serialBytesReceived().toHex(' '), expected.join().toHex(' '));
             QVERIFY(debug.contains("RS232 RemoveDataEdit Start"));
-            QVERIFY(window.serialPort->isOpen());
+            QVERIFY(serialPortOf(window)->isOpen());
         }
         QCOMPARE(hexLines(Model::instance().receivedFrames()), hexLines(expected, !serial));
         QCOMPARE(bench.pauses().requested(), QList<unsigned>{300});
         // Only the literal characters of an affix are logged, never a control name.
         QCOMPARE(debug.count("PreVal=41"), pre.isEmpty() ? 0 : 1);
         QVERIFY(debug.lines().filter("PosVal=").isEmpty());
-        QVERIFY(window.link.connected);
+        QVERIFY(linkOf(window).connected);
         QVERIFY(window.isVisible());
-        QVERIFY(window.ui->SetKLNStatusBut->isEnabled());
+        QVERIFY(uiOf(window)->SetKLNStatusBut->isEnabled());
         const auto saved = Model::instance().savedSettings();
         QCOMPARE(saved.options, quint8(ticked ? 0x3F : 0));
         QCOMPARE(saved.outputLength, quint8(8));
@@ -148,7 +149,7 @@ private slots:
         Reader reader;
         MainWindow window;
         connectAndFill(reader, window, true, false, "0", 0, "AB");
-        window.link.interfaceSetting = 0;  // as an imported file for the USB keyboard leaves it
+        linkOf(window).interfaceSetting = 0;  // as an imported file for the USB keyboard leaves it
 
         const QByteArray beforeChange = fromHex({"1b4202010000000d", "1b4210010008000d", "1b42300021024142",
                                                  "1b4230002500", "1b4230002900", "1b428055aa55aa0d"})
@@ -165,7 +166,7 @@ private slots:
             QThread::msleep(50);
             lineAtPause = Model::instance().serialBytesReceived();
         });
-        QPointer<QTimer> pollTimer = window.link.pollTimer;
+        QPointer<QTimer> pollTimer = linkOf(window).pollTimer;
         ModalCloser closer;
         bool windowShownUnderBox = true;
         closer.setInspector([&](QMessageBox *) { windowShownUnderBox = window.isVisible(); });
@@ -176,10 +177,10 @@ private slots:
         QVERIFY(ReaderFixture::waitForSerialBytes(beforeChange.size() + change.size()));
         QCOMPARE(Model::instance().serialBytesReceived().toHex(' '), (beforeChange + change).toHex(' '));
         QVERIFY(pollTimer.isNull());
-        QVERIFY(!window.link.pollTimer);
-        QVERIFY(!window.serialPort->isOpen());
-        QVERIFY(!window.link.connected);
-        QVERIFY(!window.ui->SetKLNStatusBut->isEnabled());
+        QVERIFY(!linkOf(window).pollTimer);
+        QVERIFY(!serialPortOf(window)->isOpen());
+        QVERIFY(!linkOf(window).connected);
+        QVERIFY(!uiOf(window)->SetKLNStatusBut->isEnabled());
         QVERIFY(!window.isVisible());
         QCOMPARE(closer.count(), 1);
         QCOMPARE(closer.last().text, Done);
@@ -195,7 +196,7 @@ private slots:
         Reader reader;
         MainWindow window;
         connectAndFill(reader, window, false, false, "0", 0, "Z");
-        window.link.interfaceSetting = 1;
+        linkOf(window).interfaceSetting = 1;
         ModalCloser closer;
         window.SetKLNValueClick();
 
@@ -203,8 +204,8 @@ private slots:
         QCOMPARE(frames.size(), 8);
         QCOMPARE(frames[3].left(8).toHex(' '), QByteArray::fromHex("001b42300121015a").toHex(' '));
         QCOMPARE(hexLines(frames.mid(7)), hexLines({Frames::keyedFrame(CmdChangeInterface)}, true));
-        QVERIFY(!window.link.hidDevice);
-        QVERIFY(!window.link.connected);
+        QVERIFY(!linkOf(window).hidDevice);
+        QVERIFY(!linkOf(window).connected);
         QVERIFY(!window.isVisible());
         QCOMPARE(closer.count(), 1);
     }
@@ -227,7 +228,7 @@ private slots:
         Reader reader;
         MainWindow window;
         connectAndFill(reader, window, false, false, text);
-        window.ui->KLNOutLengthEdit->setText("255");
+        uiOf(window)->KLNOutLengthEdit->setText("255");
         DebugCapture debug;
         ModalCloser closer;
         window.SetKLNValueClick();
@@ -260,8 +261,8 @@ private slots:
         QVERIFY(bench.pauses().requested().isEmpty());
         QCOMPARE(debug.count("Unable to write()\n"), 1);
         QCOMPARE(debug.lines().filter(QRegularExpression("^Error: .*\n$")).size(), 1);
-        QVERIFY(window.link.connected);
-        QVERIFY(window.link.hidDevice);
+        QVERIFY(linkOf(window).connected);
+        QVERIFY(linkOf(window).hidDevice);
         QVERIFY(window.isVisible());
         QCOMPARE(Model::instance().savedSettings().pre, QByteArray());
     }
@@ -302,7 +303,7 @@ private slots:
         QVERIFY(Model::instance().receivedFrames().isEmpty());
         QVERIFY(Model::instance().serialBytesReceived().isEmpty());
         QVERIFY(bench.pauses().requested().isEmpty());
-        QVERIFY(window.link.connected);
+        QVERIFY(linkOf(window).connected);
     }
 
     // What was written is what the next connect shows.
@@ -319,7 +320,7 @@ private slots:
         MainWindow window;
         const QString pre = "[STX]" + QString("x").repeated(30);  // 31 codes, the most a read takes
         connectAndFill(reader, window, serial, true, "3", 2, pre, "[CR][LF]", "OUT[ETX]");
-        Ui::MainWindow *ui = window.ui;
+        Ui::MainWindow *ui = uiOf(window);
         ui->KLNOutLengthEdit->setText("12");
         const QList<QCheckBox *> boxes = {ui->PreAmbleChk, ui->PostAmbleChk, ui->RemoveDataChk,
                                           ui->RemoveIDCodeChk, ui->AutoReportChk, ui->BuzzerEnableChk};
@@ -333,7 +334,7 @@ private slots:
         }
 
         ui->ConnectBut->click();  // disconnect
-        QVERIFY(!window.link.connected);
+        QVERIFY(!linkOf(window).connected);
         fillPage(ui, false, "", "", 0);
         QVERIFY(reader.connect(window, serial));
         QCOMPARE(reader.outcome.lastText(), QString("Successfully obtained Keylon the set value"));

@@ -12,6 +12,7 @@
 #include "test_support.h"
 #include "text/name_tables.h"
 #include "ui/ui_mainwindow.h"
+#include "window_probe.h"
 
 using Platform::PortRecord;
 using VirtualReader::Model;
@@ -29,6 +30,31 @@ PortRecord port(const QString &name, const QString &description)
     record.enumName = "USB";
     return record;
 }
+
+const PortRecord ReaderPort = port("ttyACM3", "Nuvoton Virtual Com Port");
+
+// Notes the port field's text when the first event of a type reaches the watched object.
+class ArrivalWatch : public QObject
+{
+public:
+    ArrivalWatch(const QLineEdit *field, QEvent::Type type)
+        : field_(field)
+        , type_(type)
+    {
+    }
+    QString seen;  // null until the event came
+
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == type_ && seen.isNull())
+            seen = field_->text();
+        return false;
+    }
+
+private:
+    const QLineEdit *field_;
+    QEvent::Type type_;
+};
 
 QStringList itemsOf(const QComboBox *combo)
 {
@@ -88,15 +114,15 @@ private slots:
             Model::instance().setInterface(VirtualReader::Interface::Serial);
 
         MainWindow window;
-        Ui::MainWindow *ui = window.ui;
-        QCOMPARE(int(window.link.hidVendorId), foundProduct ? 0x0416 : 0);
-        QCOMPARE(int(window.link.hidProductId), foundProduct);
+        Ui::MainWindow *ui = uiOf(window);
+        QCOMPARE(int(linkOf(window).hidVendorId), foundProduct ? 0x0416 : 0);
+        QCOMPARE(int(linkOf(window).hidProductId), foundProduct);
         QCOMPARE(ui->USBKB_radcmd->isChecked(), foundProduct != 0);
         QCOMPARE(ui->Searal_radcmd->isChecked(), foundProduct == 0);
         QCOMPARE(ui->SerialNameEdit->isEnabled(), foundProduct == 0);
         QCOMPARE(ui->SerialNameEdit->text(), Platform::defaultPortName());
         // The probe only looks: no link stays open, and nothing was sent to the reader.
-        QVERIFY(!window.link.hidDevice);
+        QVERIFY(!linkOf(window).hidDevice);
         QCOMPARE(Model::instance().receivedFrames().size(), 0);
     }
 
@@ -150,11 +176,75 @@ private slots:
         });
 
         MainWindow window;
-        QCOMPARE(enumerations, 1);
-        QCOMPARE(window.ui->SerialNameEdit->text(), portName);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QTRY_COMPARE(enumerations, 1);
+        QCOMPARE(uiOf(window)->SerialNameEdit->text(), portName);
         // The port is looked up either way; only the transport choice follows the probe.
-        QCOMPARE(window.ui->SerialNameEdit->isEnabled(), !reader);
-        QCOMPARE(window.ui->USBKB_radcmd->isChecked(), reader);
+        QCOMPARE(uiOf(window)->SerialNameEdit->isEnabled(), !reader);
+        QCOMPARE(uiOf(window)->USBKB_radcmd->isChecked(), reader);
+    }
+
+    // Listing the ports walks every tty of the system and costs more than painting the window:
+    // it comes once the first frame is painted.
+    void shouldListThePortsAfterTheFirstPaint()
+    {
+        int enumerations = 0;
+        Platform::setPortEnumerator([&] {
+            ++enumerations;
+            return QList<PortRecord>{ReaderPort};
+        });
+        MainWindow window;
+        QCOMPARE(uiOf(window)->SerialNameEdit->text(), Platform::defaultPortName());
+        ArrivalWatch paint(uiOf(window)->SerialNameEdit, QEvent::Paint);
+        window.installEventFilter(&paint);
+        window.show();
+        QTRY_COMPARE(enumerations, 1);
+        QCOMPARE(paint.seen, Platform::defaultPortName());
+        QCOMPARE(uiOf(window)->SerialNameEdit->text(), ReaderPort.portName);
+        QTest::qWait(50);
+        QCOMPARE(enumerations, 1);
+    }
+
+    // What the operator did before the list came (a click or a key already queued when the
+    // first frame was painted) finds the port field filled.
+    void shouldFillThePortFieldBeforeTheFirstInput_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<int>("type");
+        QTest::newRow("click") << "FWLbl" << int(QEvent::MouseButtonPress);
+        QTest::newRow("key in the port field") << "SerialNameEdit" << int(QEvent::KeyPress);
+    }
+    void shouldFillThePortFieldBeforeTheFirstInput()
+    {
+        QFETCH(QString, target);
+        QFETCH(int, type);
+        Platform::setPortEnumerator([] { return QList<PortRecord>{ReaderPort}; });
+        MainWindow window;
+        QWidget *receiver = window.findChild<QWidget *>(target);
+        QVERIFY(receiver);
+        ArrivalWatch input(uiOf(window)->SerialNameEdit, QEvent::Type(type));
+        receiver->installEventFilter(&input);
+        window.show();
+        if (type == QEvent::KeyPress)
+            QCoreApplication::postEvent(receiver, new QKeyEvent(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, "x"));
+        else
+            QCoreApplication::postEvent(receiver, new QMouseEvent(QEvent::MouseButtonPress, QPointF(2, 2), Qt::LeftButton,
+                                                                  Qt::LeftButton, Qt::NoModifier));
+        QTRY_VERIFY(!input.seen.isNull());
+        QCOMPARE(input.seen, ReaderPort.portName);
+    }
+
+    // A name given to the field before the list came stays.
+    void shouldKeepANameSetBeforeTheList()
+    {
+        Platform::setPortEnumerator([] { return QList<PortRecord>{ReaderPort}; });
+        MainWindow window;
+        uiOf(window)->SerialNameEdit->setText("/dev/pts/7");
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QTest::qWait(50);
+        QCOMPARE(uiOf(window)->SerialNameEdit->text(), QString("/dev/pts/7"));
     }
 
     void shouldLogTheCodePagesOnce()
@@ -168,19 +258,19 @@ private slots:
     void shouldStartIdleOnTheSettingsPageWithTabZero()
     {
         MainWindow window;
-        const LinkState &link = window.link;
+        const LinkState &link = linkOf(window);
         // Showing the settings page reported index 1; the page index is reset afterwards.
-        QCOMPARE(window.ui->tabWidget->currentIndex(), 1);
+        QCOMPARE(uiOf(window)->tabWidget->currentIndex(), 1);
         QCOMPARE(int(link.currentTab), 0);
         QCOMPARE(int(link.frameSequence), 1);
         QVERIFY(!link.connected && !link.serialActive && !link.hidActive);
-        QVERIFY(!link.hidDevice && !link.pollTimer && !window.serialPort && !window.tickerThread);
+        QVERIFY(!link.hidDevice && !link.pollTimer && !serialPortOf(window) && !WindowProbe::tickerThread(window));
     }
 
     void shouldFillThePickersWithoutTouchingTheAffixes()
     {
         MainWindow window;
-        Ui::MainWindow *ui = window.ui;
+        Ui::MainWindow *ui = uiOf(window);
         for (QComboBox *picker : {ui->Pre_cmb, ui->Post_cmb, ui->Remove_cmb}) {
             QCOMPARE(itemsOf(picker), ControlNames);
             QCOMPARE(picker->currentIndex(), 0);
@@ -200,7 +290,7 @@ private slots:
     {
         Model::instance().setHidProductId(0xF100);
         MainWindow window;
-        Ui::MainWindow *ui = window.ui;
+        Ui::MainWindow *ui = uiOf(window);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QVERIFY(!ui->SerialNameEdit->isEnabled());
@@ -218,7 +308,7 @@ private slots:
     void shouldTurnRemoveDataOffOnlyWhenRemoveIdCodeIsTicked()
     {
         MainWindow window;
-        Ui::MainWindow *ui = window.ui;
+        Ui::MainWindow *ui = uiOf(window);
         window.EnableControls(true);
         for (bool tick : {true, false}) {
             ui->RemoveDataChk->setChecked(true);

@@ -16,6 +16,7 @@
 #include "app/mainwindow.h"
 #include "platform/platform.h"
 #include "ui/ui_mainwindow.h"
+#include "window_probe.h"
 
 namespace {
 
@@ -83,7 +84,7 @@ private slots:
     {
         Platform::setPortEnumerator([] { return QList<Platform::PortRecord>(); });
         window = new MainWindow;
-        ui = window->ui;
+        ui = uiOf(*window);
     }
     void cleanup()
     {

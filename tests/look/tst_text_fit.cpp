@@ -18,6 +18,7 @@
 #include "platform/platform.h"
 #include "ui/screen_scaling.h"
 #include "ui/ui_mainwindow.h"
+#include "window_probe.h"
 
 namespace {
 
@@ -109,7 +110,7 @@ private slots:
         MainWindow window;
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        const QSize box = window.ui->ConnectBut->iconSize();
+        const QSize box = uiOf(window)->ConnectBut->iconSize();
         for (const char *name : {"connect_creating", "connect_established", "connect_no"}) {
             const QIcon icon(QStringLiteral(":/image/%1.png").arg(QLatin1String(name)));
             const QPixmap shown = icon.pixmap(window.windowHandle(), box);
@@ -138,9 +139,9 @@ private slots:
         QFETCH(QString, version);
         MainWindow window;
         if (!changeMode.isEmpty()) {
-            window.ui->ChangeModeBut->setText(changeMode);
-            window.ui->CodeType_lbl->setText("ASCII Code");
-            window.ui->FWLbl->setText(version);
+            uiOf(window)->ChangeModeBut->setText(changeMode);
+            uiOf(window)->CodeType_lbl->setText("ASCII Code");
+            uiOf(window)->FWLbl->setText(version);
         }
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));

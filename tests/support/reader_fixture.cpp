@@ -1,19 +1,16 @@
 #include "reader_fixture.h"
 
 #include <QAbstractButton>
-#include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
-#include <QThread>
 
 #include "app/mainwindow.h"
-#include "platform/platform.h"
 #include "reader_model.h"
 #include "serial_endpoint.h"
 #include "ui/ui_mainwindow.h"
+#include "window_probe.h"
 
 namespace ReaderFixture {
 
@@ -22,9 +19,9 @@ namespace {
 ConnectOutcome clickConnect(MainWindow &window)
 {
     ModalCloser closer(QMessageBox::Yes);
-    window.ui->ConnectBut->click();
+    uiOf(window)->ConnectBut->click();
     ConnectOutcome outcome;
-    outcome.connected = window.link.connected != 0;
+    outcome.connected = linkOf(window).connected != 0;
     outcome.boxes = closer.boxes();
     return outcome;
 }
@@ -53,44 +50,20 @@ bool Reader::connectQuietly(MainWindow &window, bool serial)
     return true;
 }
 
-void resetReader()
-{
-    VirtualReader::Model::instance().reset();
-}
-
-void Bench::start()
-{
-    resetReader();
-    Platform::resetSeams();
-    fast_.reset(new FastPauses);
-}
-
-void Bench::stop()
-{
-    fast_.reset();
-    Platform::resetSeams();
-}
-
-bool startSerialReader(VirtualReader::SerialEndpoint &endpoint)
-{
-    VirtualReader::Model::instance().setInterface(VirtualReader::Interface::Serial);
-    return endpoint.isRunning() || endpoint.start();
-}
-
 ConnectOutcome connectOverHid(MainWindow &window)
 {
     auto &model = VirtualReader::Model::instance();
-    window.link.hidVendorId = VirtualReader::VendorId;
-    window.link.hidProductId = model.hidProductId();
-    window.ui->USBKB_radcmd->setChecked(true);
+    linkOf(window).hidVendorId = VirtualReader::VendorId;
+    linkOf(window).hidProductId = model.hidProductId();
+    uiOf(window)->USBKB_radcmd->setChecked(true);
     return clickConnect(window);
 }
 
 ConnectOutcome connectOverSerial(MainWindow &window, VirtualReader::SerialEndpoint &endpoint)
 {
-    window.ui->Searal_radcmd->setChecked(true);
-    window.ui->SerialNameEdit->setEnabled(true);
-    window.ui->SerialNameEdit->setText(endpoint.portPath());
+    uiOf(window)->Searal_radcmd->setChecked(true);
+    uiOf(window)->SerialNameEdit->setEnabled(true);
+    uiOf(window)->SerialNameEdit->setText(endpoint.portPath());
     return clickConnect(window);
 }
 
@@ -102,33 +75,6 @@ QList<ModalCloser::Box> clickAnswering(MainWindow &window, const char *buttonNam
     ModalCloser closer(QMessageBox::Yes);
     button->click();
     return closer.boxes();
-}
-
-bool waitUntil(const std::function<bool()> &condition, int timeoutMs)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (!condition()) {
-        if (timer.elapsed() > timeoutMs)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        QThread::msleep(5);
-    }
-    return true;
-}
-
-bool waitForSerialBytes(int count, int timeoutMs)
-{
-    return waitUntil(
-        [count] { return VirtualReader::Model::instance().serialBytesReceived().size() >= count; },
-        timeoutMs);
-}
-
-bool waitForFrames(int count, int timeoutMs)
-{
-    return waitUntil(
-        [count] { return VirtualReader::Model::instance().receivedFrames().size() >= count; },
-        timeoutMs);
 }
 
 }  // namespace ReaderFixture

@@ -9,6 +9,8 @@
 
 #include <functional>
 
+#include "core_support.h"
+
 // Answers the modal message boxes that a call opens. Arm it before the call; every box that
 // appears while it is armed is recorded and answered with the given button.
 class ModalCloser : public QObject
@@ -62,30 +64,3 @@ void setPatienceMs(int ms);   // back to the default with 0
 // Where the failure goes; by default QTest::qFail. Null puts the default back.
 void setReporter(std::function<void(const QString &)> reporter);
 }  // namespace ModalWatchdog
-
-// Collects the lines written to the debug channel while it lives (and still passes them on
-// when KEYLON2_TEST_VERBOSE is set).
-class DebugCapture
-{
-public:
-    DebugCapture();
-    ~DebugCapture();
-    DebugCapture(const DebugCapture &) = delete;
-    DebugCapture &operator=(const DebugCapture &) = delete;
-
-    QStringList lines() const;
-    bool contains(const QString &line) const;   // an exact line
-    int count(const QString &line) const;
-    void clear();
-};
-
-// Makes the program's pauses take a tenth of their time (at least 1 ms) and records each
-// asked-for pause. Restores the real pause when it goes.
-class FastPauses
-{
-public:
-    explicit FastPauses(int divisor = 10);
-    ~FastPauses();
-    QList<unsigned> requested() const;
-    void clear();
-};

@@ -91,7 +91,7 @@ int main(int argc, char *argv[])
                 connect->click();
             // Let the page repaint what the read put on it.
             QTimer::singleShot(500, &window, [&] {
-                const bool connected = window.link.connected != 0;
+                const bool connected = window.linkState().connected != 0;
                 const bool saved = window.grab().save(screenshot, "PNG");
                 if (!connected)
                     std::fprintf(stderr, "keylon2-utility-demo: the virtual reader did not connect\n");

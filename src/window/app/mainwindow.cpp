@@ -1,96 +1,75 @@
 #include "app/mainwindow.h"
 
-#include <QCheckBox>
 #include <QComboBox>
-#include <QLineEdit>
-#include <QRadioButton>
-#include <QSerialPort>
 
-#include <hidapi.h>
-
-#include "link/hid_transport.h"
-#include "link/port_choice.h"
-#include "link/usb_probe.h"
 #include "platform/platform.h"
 #include "text/locale_codec.h"
-#include "text/name_tables.h"
-#include "ui/ui_mainwindow.h"
 #include "ui/window_font.h"
 
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent)
-    , ui(new Ui::MainWindow)
+    , link_(this)
+    , form_(ui)
+    , status_(ui, link_)
+    , reader_(link_, form_, status_)
+    , writer_(link_, form_)
+    , connection_(ui, link_, reader_)
+    , files_(*this, link_, form_)
+    , firmware_(*this, link_)
+    , interfaceChange_(link_)
 {
-    ui->setupUi(this);
+    ui.setupUi(this);
     useLayoutFont(*this);
+    status_.setUp();
 
     setUpLocaleCodec(Platform::getACP(), Platform::getOEMCP());
 
-    // Only learn which product ID the reader answers to and pre-select the transport; the
-    // connect opens the reader again.
-    const UsbProbe::Found probe = UsbProbe::openReader();
-    if (probe.device) {
-        link.hidVendorId = probe.vendorId;
-        link.hidProductId = probe.productId;
-        ui->USBKB_radcmd->setChecked(true);
-        hid_device *probed = probe.device;
-        closeHidLink(probed);
-    } else {
-        ui->Searal_radcmd->setChecked(true);
-        ui->SerialNameEdit->setEnabled(true);
-    }
+    connection_.preselect(link_.probe(), *this);
 
-    ui->SerialNameEdit->setText(PortChoice::readerPort(Platform::enumeratePorts()));
-
-    link.frameSequence = 1;
     // Showing the settings page above ran tabChange(1); the page index starts from 0 anyway.
-    link.currentTab = 0;
+    link_.setCurrentTab(0);
 
-    ui->Pre_cmb->addItems(ControlNames);
-    ui->Post_cmb->addItems(ControlNames);
-    ui->Remove_cmb->addItems(ControlNames);
-    ui->KB_cmb->addItems(CountryNames);
-
+    form_.fillPickers();
     // Connected only now, so that filling the pickers inserts nothing into the affixes.
-    connect(ui->Pre_cmb, SIGNAL(currentIndexChanged(int)), this, SLOT(Pre_selectChanged(int)));
-    connect(ui->Post_cmb, SIGNAL(currentIndexChanged(int)), this, SLOT(Post_selectChanged(int)));
-    connect(ui->Remove_cmb, SIGNAL(currentIndexChanged(int)), this, SLOT(Remove_selectChanged(int)));
+    connect(ui.Pre_cmb, SIGNAL(currentIndexChanged(int)), this, SLOT(Pre_selectChanged(int)));
+    connect(ui.Post_cmb, SIGNAL(currentIndexChanged(int)), this, SLOT(Post_selectChanged(int)));
+    connect(ui.Remove_cmb, SIGNAL(currentIndexChanged(int)), this, SLOT(Remove_selectChanged(int)));
+
+    connect(&link_, &ReaderLink::pollDue, this, &MainWindow::onReadyRead);
+    connect(&link_, &ReaderLink::wentDown, this, [this] { connection_.showNotConnected(); });
+    connect(&link_, &ReaderLink::lineGone, this, [this](const QString &port) { connection_.tellLineGone(port); });
+    connect(&link_, &ReaderLink::readerLeft, this, &QWidget::close);
 }
 
-MainWindow::~MainWindow()
-{
-    if (link.hidDevice) {
-        hid_close(link.hidDevice);
-        hid_exit();
-    }
-    delete ui;
-    // The port holds a lock file for the device; left open, the lock would outlive the window
-    // and the next start would find the port taken.
-    if (serialPort && serialPort->isOpen())
-        serialPort->close();
-    delete serialPort;
-}
+MainWindow::~MainWindow() = default;
 
+void MainWindow::EnableControls(bool on) { connection_.enableControls(on); }
+int MainWindow::DisplayKLNValue(QByteArray chunk) { return reader_.showSerialAnswers(chunk); }
+
+void MainWindow::GetKLNValueClick() { reader_.read(); }
+void MainWindow::SetKLNValueClick() { writer_.write(); }
+void MainWindow::threadStart() { status_.dumpHidDevice(); }
+void MainWindow::threadPause() { status_.toggleTicker(); }
 void MainWindow::threadStop() {}
+void MainWindow::ReadStatus() { reader_.readStatusOnce(); }
+void MainWindow::ConnectClick() { connection_.connectOrDisconnect(); }
 void MainWindow::PowerPassClick() {}
+void MainWindow::PreAmbleEnableClick() { form_.preAmbleEnableClicked(); }
+void MainWindow::PostAmbleEnableClick() { form_.postAmbleEnableClicked(); }
+void MainWindow::RemoveDataEnableClick() { form_.removeDataEnableClicked(); }
+void MainWindow::TestButClick() { status_.listPorts(); }
+void MainWindow::tabChange(int index) { link_.setCurrentTab(index); }
 void MainWindow::TriggerClick() {}
+void MainWindow::ChangeModeClick() { interfaceChange_.run(); }
+void MainWindow::FWUpdateClick() { firmware_.run(); }
 
-void MainWindow::on_Searal_radcmd_clicked()
-{
-    ui->SerialNameEdit->setEnabled(true);
-}
-
-void MainWindow::on_USBKB_radcmd_clicked()
-{
-    ui->SerialNameEdit->setEnabled(false);
-}
-
-void MainWindow::on_RemoveIDCodeChk_clicked()
-{
-    // The two removal options exclude each other: asking for the ID code turns the remove
-    // data off. Unticking it leaves the remove data as it is.
-    if (ui->RemoveIDCodeChk->isChecked()) {
-        ui->RemoveDataEdit->setEnabled(false);
-        ui->RemoveDataChk->setChecked(false);
-    }
-}
+void MainWindow::on_Searal_radcmd_clicked() { connection_.useSerialPort(true); }
+void MainWindow::on_USBKB_radcmd_clicked() { connection_.useSerialPort(false); }
+void MainWindow::onReadyRead() { reader_.takeSerialChunk(); }
+void MainWindow::Pre_selectChanged(int index) { form_.controlPicked(Affix::Pre, index); }
+void MainWindow::Post_selectChanged(int index) { form_.controlPicked(Affix::Post, index); }
+void MainWindow::Remove_selectChanged(int index) { form_.controlPicked(Affix::Remove, index); }
+void MainWindow::on_ImportBut_clicked() { files_.importPage(); }
+void MainWindow::on_ExportBut_clicked() { files_.exportPage(); }
+void MainWindow::on_DefaultBut_clicked() { files_.loadDefault(); }
+void MainWindow::on_RemoveIDCodeChk_clicked() { form_.removeIdCodeClicked(); }

@@ -2,19 +2,19 @@
 
 #include <QMainWindow>
 
-#include <memory>
+#include "app/status_page.h"
+#include "config/config_files.h"
+#include "link/connection.h"
+#include "link/reader_link.h"
+#include "maintenance/firmware_update.h"
+#include "maintenance/interface_change.h"
+#include "protocol/settings_form.h"
+#include "protocol/settings_reader.h"
+#include "protocol/settings_writer.h"
+#include "ui/ui_mainwindow.h"
 
-#include "app/link_state.h"
-
-class Transport;
-
-class QSerialPort;
-class charThread;
-
-namespace Ui {
-class MainWindow;
-}
-
+// The utility's one window. It builds the widget tree, makes the rooms that do the work and
+// wires them together; each slot hands its action to the room that owns it.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -23,17 +23,14 @@ public:
     explicit MainWindow(QWidget *parent = nullptr);
     ~MainWindow() override;
 
-    // The widget holder and the link state are open to the tests of each room.
-    Ui::MainWindow *ui;
-    LinkState link;
-    QSerialPort *serialPort = nullptr;  // the latest serial port object; no Qt parent
-    charThread *tickerThread = nullptr; // the character ticker; the window never creates one
-
     // Switches the 17 controls that need a connected reader together.
     void EnableControls(bool on);
 
     // Parses one chunk of what the reader sent on the serial line: 0 when shown, -1 when dropped.
     int DisplayKLNValue(QByteArray chunk);
+
+    // What the link is now, for a program that shows the window (the demo build).
+    const LinkState &linkState() const { return link_.state(); }
 
     // The method table: slots 0 to 15 public, 16 to 25 private, in this order.
 public slots:
@@ -67,14 +64,17 @@ private slots:
     void on_RemoveIDCodeChk_clicked();
 
 private:
-    // Helpers of the rooms that define the slots above; each is defined beside its slot.
-    // (link/connection.cpp)
-    void disconnectLink();
-    // (link/connection.cpp) the serial port of the link reported that its device is gone.
-    void serialLineGone(QSerialPort *port, const QString &portName);
-    // (maintenance/interface_change.cpp) drops the link after an interface change, closes the window.
-    void leaveForOtherInterface();
-    // (link/connection.cpp) the link the window holds, for a reader session: the serial port
-    // when serialActive, USB HID otherwise. It lends the handle; the window keeps it.
-    std::unique_ptr<Transport> linkTransport() const;
+    // The tests of each room look inside through tests/support/window_probe.h.
+    friend struct WindowProbe;
+
+    Ui::MainWindow ui;
+    ReaderLink link_;
+    SettingsForm form_;
+    StatusPage status_;
+    SettingsReader reader_;
+    SettingsWriter writer_;
+    ConnectionPanel connection_;
+    ConfigFiles files_;
+    FirmwareUpdate firmware_;
+    InterfaceChange interfaceChange_;
 };

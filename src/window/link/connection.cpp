@@ -1,4 +1,4 @@
-#include "app/mainwindow.h"
+#include "link/connection.h"
 
 #include <QCheckBox>
 #include <QDebug>
@@ -8,19 +8,17 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSerialPort>
-#include <QSerialPortInfo>
 #include <QTabWidget>
 #include <QTextEdit>
-#include <QTimer>
 
-#include "link/hid_transport.h"
-#include "link/serial_transport.h"
 #include "link/access_warning.h"
 #include "link/port_choice.h"
-#include "link/usb_probe.h"
+#include "link/port_field.h"
+#include "link/reader_link.h"
 #include "platform/platform.h"
+#include "protocol/settings_reader.h"
 #include "ui/ui_mainwindow.h"
+#include "ui/window_tr.h"
 
 namespace {
 
@@ -30,147 +28,103 @@ const QString IconFailed = QStringLiteral(":/image/connect_no.png");
 
 }  // namespace
 
-void MainWindow::EnableControls(bool on)
+ConnectionPanel::ConnectionPanel(Ui::MainWindow &ui, ReaderLink &link, SettingsReader &reader)
+    : ui_(ui)
+    , link_(link)
+    , reader_(reader)
+{
+}
+
+ConnectionPanel::~ConnectionPanel() = default;
+
+void ConnectionPanel::preselect(bool readerOnUsb, QWidget &window)
+{
+    if (readerOnUsb) {
+        ui_.USBKB_radcmd->setChecked(true);
+    } else {
+        ui_.Searal_radcmd->setChecked(true);
+        ui_.SerialNameEdit->setEnabled(true);
+    }
+    portFill_ = std::make_unique<PortFieldFill>(window, *ui_.SerialNameEdit);
+}
+
+void ConnectionPanel::useSerialPort(bool on)
+{
+    ui_.SerialNameEdit->setEnabled(on);
+}
+
+void ConnectionPanel::enableControls(bool on)
 {
     QWidget *const controls[] = {
-        ui->PreAmbleChk,     ui->PreAmbleEdit,    ui->PostAmbleChk,     ui->PostAmbleEdit,
-        ui->RemoveDataChk,   ui->RemoveDataEdit,  ui->RemoveIDCodeChk,  ui->AutoReportChk,
-        ui->BuzzerEnableChk, ui->KLNOutStartEdit, ui->KLNOutLengthEdit, ui->GetKLNStatusBut,
-        ui->SetKLNStatusBut, ui->tabWidget,       ui->ScannerEdit,      ui->TrigBut,
-        ui->ChangeModeBut,
+        ui_.PreAmbleChk,     ui_.PreAmbleEdit,    ui_.PostAmbleChk,     ui_.PostAmbleEdit,
+        ui_.RemoveDataChk,   ui_.RemoveDataEdit,  ui_.RemoveIDCodeChk,  ui_.AutoReportChk,
+        ui_.BuzzerEnableChk, ui_.KLNOutStartEdit, ui_.KLNOutLengthEdit, ui_.GetKLNStatusBut,
+        ui_.SetKLNStatusBut, ui_.tabWidget,       ui_.ScannerEdit,      ui_.TrigBut,
+        ui_.ChangeModeBut,
     };
     for (QWidget *control : controls)
         control->setEnabled(on);
 }
 
-std::unique_ptr<Transport> MainWindow::linkTransport() const
+void ConnectionPanel::showNotConnected()
 {
-    if (link.serialActive)
-        return std::make_unique<SerialTransport>(serialPort);
-    return std::make_unique<HidTransport>(link.hidDevice);
+    ui_.ConnectBut->setIcon(QIcon(IconNotConnected));
+    enableControls(false);
 }
 
-// Takes the link down. The transport flags stay as they are: they say which link the window
-// last had.
-void MainWindow::disconnectLink()
+void ConnectionPanel::tellLineGone(const QString &portName)
 {
-    if (link.hidActive) {
-        qDebug("Z400_Device disconnect");
-        closeHidLink(link.hidDevice);
-    }
-    if (link.serialActive) {
-        qDebug("KLN2_Device disconnect");
-        if (link.pollTimer) {
-            delete link.pollTimer;
-            link.pollTimer = nullptr;
-        }
-        // The port object stays; the next serial connect replaces it.
-        if (serialPort && serialPort->isOpen())
-            serialPort->close();
-    }
-    ui->ConnectBut->setIcon(QIcon(IconNotConnected));
-    link.connected = 0;
-    EnableControls(false);
+    QMessageBox::warning(nullptr, windowTr("Connect Device"),
+                         windowTr("The serial port %1 is gone; the reader was disconnected.").arg(portName));
 }
 
-void MainWindow::serialLineGone(QSerialPort *port, const QString &portName)
+void ConnectionPanel::showFailedConnect(const char *debugLine)
 {
-    if (port != serialPort || !link.connected || !link.serialActive)
-        return;
-    disconnectLink();
-    QMessageBox::warning(nullptr, tr("Connect Device"),
-                         tr("The serial port %1 is gone; the reader was disconnected.").arg(portName));
+    qDebug("%s", debugLine);
+    ui_.ConnectBut->setIcon(QIcon(IconFailed));
+    enableControls(false);
+    link_.markNotConnected();
 }
 
-void MainWindow::ConnectClick()
+void ConnectionPanel::connectOrDisconnect()
 {
-    if (link.connected) {
-        disconnectLink();
+    // A connect the program asks for before the start-up list came (no click, which would have
+    // brought the list already) still finds the port the list would have put in the field.
+    if (portFill_)
+        portFill_->fillNow();
+    if (link_.state().connected) {
+        link_.takeDown(ReaderLink::Teardown::Disconnect);
         return;
     }
 
-    auto fail = [this](const char *line) {
-        qDebug("%s", line);
-        ui->ConnectBut->setIcon(QIcon(IconFailed));
-        EnableControls(false);
-        link.connected = 0;
-    };
-
-    if (ui->USBKB_radcmd->isChecked()) {
-        if (link.hidVendorId == 0) {
-            // No reader answered at start-up: look again, it may have been plugged in since.
-            // The probe's open is the link.
-            const UsbProbe::Found found = UsbProbe::openReader();
-            link.hidDevice = found.device;
-            if (found.device) {
-                link.hidVendorId = found.vendorId;
-                link.hidProductId = found.productId;
-            }
-        } else {
-            link.hidDevice = hid_open(link.hidVendorId, link.hidProductId, nullptr);
-        }
-        if (!link.hidDevice) {
-            fail("unable to open USB HID device\n");
-            warnIfAccessDenied(AccessCheck::afterHidOpenFailed(link.hidProductId));
+    if (ui_.USBKB_radcmd->isChecked()) {
+        const ReaderLink::Opened opened = link_.openHid();
+        if (!opened.ok) {
+            showFailedConnect("unable to open USB HID device\n");
+            warnIfAccessDenied(opened.access);
             return;
         }
-        // The flags describe this link alone, so that the slots that pick a transport by them
-        // never write to a serial port that a former link left closed.
-        link.hidActive = 1;
-        link.serialActive = 0;
-        link.interfaceSetting = 0;
-        ui->ChangeModeBut->setText(QStringLiteral("to Serial"));
-        ui->CodeType_lbl->setText(QStringLiteral("ASCII Code"));
-        GetKLNValueClick();
+        ui_.ChangeModeBut->setText(QStringLiteral("to Serial"));
+        ui_.CodeType_lbl->setText(QStringLiteral("ASCII Code"));
+        reader_.read();
     }
 
-    if (ui->Searal_radcmd->isChecked()) {
+    if (ui_.Searal_radcmd->isChecked()) {
         // No reader port was found at start-up: the reader may have been plugged in since.
-        if (ui->SerialNameEdit->text() == Platform::defaultPortName())
-            ui->SerialNameEdit->setText(PortChoice::readerPort(Platform::enumeratePorts()));
-        // Only the latest port object is kept. The one it replaces is closed by now (a
-        // disconnect or a failed open); deleting it also frees the port should a path that
-        // dropped the link have left it open.
-        delete serialPort;
-        serialPort = new QSerialPort(ui->SerialNameEdit->text());
-        SerialTransport::setUpLine(*serialPort);
-        serialPort->open(QIODevice::ReadWrite);
-        // QSerialPort has no read time-out setting: its reads never block, and the waits that
-        // need a bound (writes reaching the line, the settings read) carry their own.
-        if (!serialPort->isOpen()) {
-            fail("unable to open com device\n");
-            AccessCheck::Diagnosis access = AccessCheck::afterSerialOpenFailed(
-                serialPort->error(), QSerialPortInfo(*serialPort).systemLocation());
-            if (access.finding != AccessCheck::Finding::Denied)
-                access = AccessCheck::hidReaderRefused();
-            warnIfAccessDenied(access);
+        if (ui_.SerialNameEdit->text() == Platform::defaultPortName())
+            ui_.SerialNameEdit->setText(PortChoice::readerPort(Platform::enumeratePorts()));
+        const ReaderLink::Opened opened = link_.openSerial(ui_.SerialNameEdit->text());
+        if (!opened.ok) {
+            showFailedConnect("unable to open com device\n");
+            warnIfAccessDenied(opened.access);
             return;
         }
-        // A port whose device went away (the reader pulled out, the far side of the line
-        // closed) stays open, and its read notifier fires without end: each read finds the
-        // line hung up (a read error), each write a resource error. The link is taken down
-        // once the slot that met the error has finished.
-        const QString portName = ui->SerialNameEdit->text();
-        QSerialPort *const port = serialPort;
-        connect(port, &QSerialPort::errorOccurred, this, [this, port, portName](QSerialPort::SerialPortError error) {
-            if (SerialTransport::meansLineGone(error))
-                QTimer::singleShot(0, port, [this, port, portName] { serialLineGone(port, portName); });
-        });
-        delete link.pollTimer;  // one poll timer at any time
-        link.pollTimer = new QTimer(this);
-        connect(link.pollTimer, SIGNAL(timeout()), this, SLOT(onReadyRead()));
-        link.pollTimer->start(100);
-        link.serialActive = 1;
-        link.hidActive = 0;
-        link.interfaceSetting = 1;
-        ui->ChangeModeBut->setText(QStringLiteral("to USB KB"));
-        ui->CodeType_lbl->setText(QStringLiteral("ASCII Code"));
-        GetKLNValueClick();
+        ui_.ChangeModeBut->setText(QStringLiteral("to USB KB"));
+        ui_.CodeType_lbl->setText(QStringLiteral("ASCII Code"));
+        reader_.read();
     }
 
-    link.connected = 1;
-    link.statusPreRead = 0;
-    link.statusShown = 0;
-    ui->ConnectBut->setIcon(QIcon(IconConnected));
-    EnableControls(true);
+    link_.markConnected();
+    ui_.ConnectBut->setIcon(QIcon(IconConnected));
+    enableControls(true);
 }

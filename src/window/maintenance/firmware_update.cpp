@@ -1,47 +1,52 @@
-#include "app/mainwindow.h"
+#include "maintenance/firmware_update.h"
 
+#include <QDebug>
 #include <QDir>
 #include <QFileInfo>
 #include <QMessageBox>
-#include <QSerialPort>
 
-#include "link/transport.h"
+#include "link/reader_link.h"
 #include "maintenance/firmware_writer_dialog.h"
 #include "platform/platform.h"
-#include "session/reader_session.h"
+#include "ui/window_tr.h"
 
-void MainWindow::FWUpdateClick()
+FirmwareUpdate::FirmwareUpdate(QWidget &window, ReaderLink &link)
+    : window_(window)
+    , link_(link)
+{
+}
+
+void FirmwareUpdate::run()
 {
     // Once in its loader the reader waits for the writer; without one it would stay there.
     if (!Platform::firmwareWriterRunnable()) {
-        QMessageBox::warning(nullptr, tr("FW Update"),
-                             tr("The firmware writer %1 was not found in %2; nothing was sent to the reader.")
+        QMessageBox::warning(nullptr, windowTr("FW Update"),
+                             windowTr("The firmware writer %1 was not found in %2; nothing was sent to the reader.")
                                  .arg(QFileInfo(Platform::firmwareWriterProgram()).fileName(),
                                       QDir::currentPath()));
         return;
     }
 
-    std::unique_ptr<Transport> transport = linkTransport();
-    const SessionResult isp = ReaderSession(*transport, link.frameSequence).enterIspMode();
+    const SessionResult isp = link_.session()->enterIspMode();
     // Over the serial line the write goes unchecked.
     if (isp.outcome == SessionResult::Outcome::FrameFailed) {
-        QMessageBox::information(nullptr, tr("ISP Mode"),
-                                 tr("Can't send ISP mode command to device, please check your Keylon device!!"),
+        QMessageBox::information(nullptr, windowTr("ISP Mode"),
+                                 windowTr("Can't send ISP mode command to device, please check your Keylon device!!"),
                                  QMessageBox::Yes);
         return;
     }
 
     // The reader leaves for its loader: let go of it the way a disconnect does, so that the
     // writer finds it free.
-    if (link.connected)
-        disconnectLink();
+    if (link_.state().connected)
+        link_.takeDown(ReaderLink::Teardown::Disconnect);
 
     // All the time the reader gets to come up in ISP mode before the writer looks for it.
     Platform::sleepMs(1000);
 
     // Only whether the writer ran to an end of its own counts; its exit code and output are
     // for the operator, who sees them in the dialog.
-    FirmwareWriterDialog writer(this);
+    FirmwareWriterDialog writer(&window_);
     if (writer.run(Platform::firmwareWriterProgram(), Platform::firmwareWriterArguments()))
         qDebug("FWUpdate success");
     else

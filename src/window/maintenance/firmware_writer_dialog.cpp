@@ -5,11 +5,14 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextCodec>
 #include <QVBoxLayout>
 
 FirmwareWriterDialog::FirmwareWriterDialog(QWidget *parent)
     : QDialog(parent)
     , output_(new QPlainTextEdit(this))
+    , printed_(output_)
+    , decoder_(QTextCodec::codecForLocale()->makeDecoder())
     , end_(new QLabel(this))
     , stop_(new QPushButton(tr("Stop the writer"), this))
     , close_(new QPushButton(tr("Close"), this))
@@ -19,6 +22,8 @@ FirmwareWriterDialog::FirmwareWriterDialog(QWidget *parent)
     setModal(true);
     output_->setObjectName(QStringLiteral("writerOutput"));
     output_->setReadOnly(true);
+    // What leaves the view at the top would otherwise stay in its undo record.
+    output_->setUndoRedoEnabled(false);
     end_->setObjectName(QStringLiteral("writerEnd"));
     end_->setWordWrap(true);
     stop_->setObjectName(QStringLiteral("stopButton"));
@@ -43,7 +48,7 @@ FirmwareWriterDialog::FirmwareWriterDialog(QWidget *parent)
     connect(&writer_, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
         if (error != QProcess::FailedToStart)
             return;
-        output_->appendPlainText(writer_.errorString());
+        printed_.append(writer_.errorString());  // nothing was printed before it
         showEnd(-1);
     });
 }
@@ -92,10 +97,7 @@ void FirmwareWriterDialog::askToStop()
 
 void FirmwareWriterDialog::showOutput()
 {
-    const QString text = QString::fromLocal8Bit(writer_.readAll());
-    output_->moveCursor(QTextCursor::End);
-    output_->insertPlainText(text);
-    output_->moveCursor(QTextCursor::End);
+    printed_.append(decoder_->toUnicode(writer_.readAll()));
 }
 
 void FirmwareWriterDialog::showEnd(int exitCode)

@@ -3,12 +3,18 @@
 #include <QDialog>
 #include <QProcess>
 
+#include <memory>
+
+#include "maintenance/writer_output.h"
+
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
+class QTextDecoder;
 
 // Runs the firmware writer and keeps the operator company while it works: its output as it
-// comes, its end, and a way to stop it that asks first. The window behind keeps painting.
+// comes (the end of it, see WriterOutput), its end, and a way to stop it that asks first. The
+// window behind keeps painting.
 class FirmwareWriterDialog : public QDialog
 {
     Q_OBJECT
@@ -31,6 +37,8 @@ private:
 
     QProcess writer_;
     QPlainTextEdit *output_;
+    WriterOutput printed_;
+    std::unique_ptr<QTextDecoder> decoder_;  // a character cut between two reads stays whole
     QLabel *end_;
     QPushButton *stop_;
     QPushButton *close_;

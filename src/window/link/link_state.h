@@ -1,13 +1,12 @@
 #pragma once
 
-#include <QString>
 #include <QtGlobal>
 
 #include <hidapi.h>
 
 class QTimer;
 
-// The state of the link to the reader, shared by every slot of the window.
+// The state of the link to the reader, which every action of the window reads.
 struct LinkState
 {
     hid_device *hidDevice = nullptr;  // the open USB HID link, null when none
@@ -22,7 +21,4 @@ struct LinkState
     quint8 frameSequence = 1;         // pairs an HID answer with its request; never 0
     quint8 statusPreRead = 0;         // ReadStatus made its preliminary read since the last connect
     quint8 statusShown = 0;           // ReadStatus showed the record since the last connect
-    QString firmwareVersion;          // the version last read from the reader
-    int readerCountry = 0;            // the keyboard country the reader last reported over USB
-                                      // HID, whether or not KB_cmb lists it; 0 until one came
 };

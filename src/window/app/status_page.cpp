@@ -1,17 +1,21 @@
-#include "app/mainwindow.h"
+#include "app/status_page.h"
 
-#include <QByteArray>
 #include <QDebug>
+#include <QTextEdit>
 
 #include <cstdio>
 
 #include <hidapi.h>
 
 #include "app/char_thread.h"
+#include "app/status_log.h"
+#include "link/reader_link.h"
 #include "link/usb_ids.h"
 #include "platform/platform.h"
 #include "protocol/frames.h"
 #include "protocol/hid_io.h"
+#include "protocol/serial_receive.h"
+#include "ui/ui_mainwindow.h"
 
 namespace {
 
@@ -79,12 +83,23 @@ void logAnswer(hid_device *device)
 
 }  // namespace
 
-void MainWindow::tabChange(int index)
+StatusPage::StatusPage(Ui::MainWindow &ui, ReaderLink &link)
+    : ui_(ui)
+    , link_(link)
 {
-    link.currentTab = quint8(index);
 }
 
-void MainWindow::TestButClick()
+void StatusPage::setUp()
+{
+    StatusLog::of(ui_.ScannerEdit);
+}
+
+void StatusPage::echo(const QByteArray &chunk)
+{
+    SerialReceive::echoChunk(ui_.ScannerEdit, chunk);
+}
+
+void StatusPage::listPorts()
 {
     const QList<Platform::PortRecord> ports = Platform::enumeratePorts();
     qDebug("List of ports:\n");
@@ -98,8 +113,7 @@ void MainWindow::TestButClick()
     }
 }
 
-// A dump of the reader's USB HID identity and of one status answer, for the developer.
-void MainWindow::threadStart()
+void StatusPage::dumpHidDevice()
 {
     hid_init();
     hid_device *device = hid_open(UsbIds::VendorId, UsbIds::DiagnosticProductId, nullptr);
@@ -108,9 +122,7 @@ void MainWindow::threadStart()
         qDebug("unable to open device\n");
         return;
     }
-    if (link.hidDevice && link.hidDevice != device)
-        hid_close(link.hidDevice);  // the dump takes the link's place; do not leak the old handle
-    link.hidDevice = device;
+    link_.adoptHidDevice(device);  // the dump takes the link's place
 
     logStrings(device);
     hid_set_nonblocking(device, 1);
@@ -122,8 +134,8 @@ void MainWindow::threadStart()
     logAnswer(device);
 }
 
-void MainWindow::threadPause()
+void StatusPage::toggleTicker()
 {
-    if (tickerThread)
-        tickerThread->togglePause();
+    if (ticker_)
+        ticker_->togglePause();
 }

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QByteArray>
+
+#include "app/mainwindow.h"
+
+class QSerialPort;
+class charThread;
+
+// The window's private parts, for the tests that look inside a room: the widget holder, the
+// link state as the link holds it, the latest serial port object, the ticker reference and the
+// firmware version the settings page keeps.
+struct WindowProbe
+{
+    static Ui::MainWindow *ui(MainWindow &window) { return &window.ui; }
+    static const Ui::MainWindow *ui(const MainWindow &window) { return &window.ui; }
+    static LinkState &link(MainWindow &window) { return window.link_.state_; }
+    static QSerialPort *serialPort(MainWindow &window) { return window.link_.serialPort(); }
+    static charThread *&tickerThread(MainWindow &window) { return window.status_.ticker_; }
+    static SettingsForm &form(MainWindow &window) { return window.form_; }
+    // The whole serial receive path with one chunk, as a poll that found it would take it.
+    static void receiveChunk(MainWindow &window, const QByteArray &chunk) { window.reader_.receiveChunk(chunk); }
+};
+
+inline Ui::MainWindow *uiOf(MainWindow &window) { return WindowProbe::ui(window); }
+inline const Ui::MainWindow *uiOf(const MainWindow &window) { return WindowProbe::ui(window); }
+inline LinkState &linkOf(MainWindow &window) { return WindowProbe::link(window); }
+inline QSerialPort *serialPortOf(MainWindow &window) { return WindowProbe::serialPort(window); }
