@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include "config_keys.h"
+#include "ctl_runs.h"
 #include "ctl.h"
 #include "platform/platform.h"
 #include "reader_bench.h"
@@ -24,28 +25,14 @@ Model &model() { return Model::instance(); }
 // The exit codes by what they mean; manPageListsTheExitCodes ties them to the man page.
 enum Exit { Success = 0, ReaderFailed = 1, Usage = 2, NoReader = 3, Denied = 4, Interrupted = 130 };
 
-struct Run
-{
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
+using Run = CtlRun;
 
 // keylon2ctl in this process, on this process's virtual readers. An interrupted run stops
 // as soon as its link is open (monitor runs until then).
 Run ctl(const QStringList &arguments, bool interrupted = false)
 {
-    QString out, err;
-    QTextStream outStream(&out), errStream(&err);
     std::atomic<bool> stop{interrupted};
-    Ctl::Io io{outStream, errStream, false, &stop};
-    Run run;
-    run.exitCode = Ctl::run(QStringList{"keylon2ctl"} + arguments, io);
-    outStream.flush();
-    errStream.flush();
-    run.out = out;
-    run.err = err;
-    return run;
+    return runCtlHere(arguments, &stop);
 }
 
 // keylon2ctl-demo as a user who may not open the port: as nobody when the tests run as root,

@@ -15,6 +15,7 @@
 #include <csignal>
 
 #include "ctl.h"
+#include "ctl_runs.h"
 #include "ctl_device.h"
 #include "link/usb_identity.h"
 #include "reader_bench.h"
@@ -25,31 +26,9 @@ using VirtualReader::Model;
 
 namespace {
 
-struct Run
-{
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-Run ctlHere(const QStringList &arguments)
-{
-    Run run;
-    QTextStream out(&run.out), err(&run.err);
-    Ctl::Io io{out, err};
-    run.exitCode = Ctl::run(QStringList{"keylon2ctl"} + arguments, io);
-    out.flush();
-    err.flush();
-    return run;
-}
-
 QString writeFile(const QTemporaryDir &dir, const QString &name, const QByteArray &text)
 {
-    const QString path = dir.filePath(name);
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly))
-        file.write(text);
-    return path;
+    return writeTestFile(dir.filePath(name), text);
 }
 
 // Frames that change the reader: the write forms of 0x02 and 0x10 (byte 3 = 1), the country,
@@ -138,7 +117,7 @@ private slots:
         Model::reader(3)->setSettings(matching);
 
         const QString file = writeFile(dir, QTest::currentDataTag() + QStringLiteral(".cfg"), PartialFile);
-        const Run run = ctlHere(arguments.mid(0, 1) + QStringList{file, "--all", "--json"} + arguments.mid(1));
+        const CtlRun run = runCtlHere(arguments.mid(0, 1) + QStringList{file, "--all", "--json"} + arguments.mid(1));
         QCOMPARE(run.exitCode, 0);
         const QJsonArray readers = QJsonDocument::fromJson(run.out.toUtf8()).object().value("readers").toArray();
         QCOMPARE(readers.size(), 4);
@@ -188,7 +167,7 @@ private slots:
         QFETCH(QByteArray, text);
         QFETCH(QString, error);
         const QString file = writeFile(dir, QTest::currentDataTag() + QStringLiteral(".cfg"), text);
-        const Run run = ctlHere({command, file, "--all"});
+        const CtlRun run = runCtlHere({command, file, "--all"});
         QCOMPARE(run.exitCode, 2);
         QVERIFY2(run.err.contains(error), qPrintable(run.err));
         QVERIFY2(run.err.trimmed().endsWith("Nothing was sent."), qPrintable(run.err));

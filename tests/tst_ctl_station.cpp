@@ -13,6 +13,7 @@
 #include <csignal>
 
 #include "ctl.h"
+#include "ctl_runs.h"
 #include "plug_dir.h"
 #include "reader_bench.h"
 #include "reader_model.h"
@@ -24,13 +25,6 @@ namespace {
 const QByteArray SiteFile = "[KEYLON]\nBuzzer=0\nPostEnable=1\nPost=[CR]\n";
 const QString AuditSchema = QStringLiteral(KEYLON2_SOURCE_DIR "/data/schema/keylon2ctl-audit.schema.json");
 
-QString writeFile(const QString &path, const QByteArray &text)
-{
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly))
-        file.write(text);
-    return path;
-}
 
 QList<QByteArray> linesOf(const QByteArray &text)
 {
@@ -123,7 +117,7 @@ private slots:
         QFETCH(QStringList, frames);
         QTemporaryDir plug;
         QDir(plug.path()).mkdir("away");
-        const QString site = writeFile(dir.filePath("site.cfg"), SiteFile);
+        const QString site = writeTestFile(dir.filePath("site.cfg"), SiteFile);
         const QString log = dir.filePath(QString::fromLatin1(QTest::currentDataTag()) + ".jsonl");
         QProcess serialReaders;
         if (steps.join(' ').contains("serial")) {
@@ -146,7 +140,7 @@ private slots:
             if (step.startsWith('+') && QFile::exists(away)) {
                 QVERIFY(QFile::rename(away, file));
             } else if (step.startsWith('+')) {
-                writeFile(file, step.endsWith('!') ? "failWrites=1\n" : "");
+                writeTestFile(file, step.endsWith('!') ? "failWrites=1\n" : "");
             } else if (step.startsWith('-')) {
                 QVERIFY(QFile::rename(file, away));
             } else if (step == "gap") {
@@ -219,8 +213,8 @@ private slots:
     {
         QFETCH(QStringList, arguments);
         QFETCH(QString, error);
-        const QString site = writeFile(dir.filePath("refused-site.cfg"), SiteFile);
-        const QString full = writeFile(dir.filePath("refused-full.cfg"),
+        const QString site = writeTestFile(dir.filePath("refused-site.cfg"), SiteFile);
+        const QString full = writeTestFile(dir.filePath("refused-full.cfg"),
                                        "[KEYLON]\nPreEnable=1\nPre=ID\nPostEnable=1\nPost=[CR]\nRemoveEnable=0\n"
                                        "Remove=\nRemoveIDCode=0\nAutoReport=1\nBuzzer=0\nOutputStart=0\n"
                                        "OutputLength=10\nKBCountry=3\n");
@@ -238,8 +232,8 @@ private slots:
     // done as they say, but the run does not end as a success.
     void logThatTakesNoLineFailsTheRun()
     {
-        const QString site = writeFile(dir.filePath("limited.cfg"), SiteFile);
-        const QString log = writeFile(dir.filePath("limited.jsonl"), QByteArray());
+        const QString site = writeTestFile(dir.filePath("limited.cfg"), SiteFile);
+        const QString log = writeTestFile(dir.filePath("limited.jsonl"), QByteArray());
         QProcess run;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("KEYLON2_VIRTUAL_HID_READERS", "1");
@@ -258,7 +252,7 @@ private slots:
     // Two runs at once on one log: every reader of each has its line, whole.
     void twoRunsShareOneLog()
     {
-        const QString site = writeFile(dir.filePath("shared.cfg"), SiteFile);
+        const QString site = writeTestFile(dir.filePath("shared.cfg"), SiteFile);
         const QString log = dir.filePath("shared.jsonl");
         QProcess runs[2];
         QList<qint64> pids;

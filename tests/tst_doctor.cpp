@@ -13,6 +13,7 @@
 #include <algorithm>
 
 #include "ctl.h"
+#include "ctl_runs.h"
 #include "ctl_doctor.h"
 #include "link/access_doctor.h"
 #include "reader_bench.h"
@@ -43,22 +44,9 @@ QByteArray seatAclBlob(uint uid)
     return blob;
 }
 
-struct Run
+CtlRun doctorRun(const QStringList &arguments)
 {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-Run doctorRun(const QStringList &arguments)
-{
-    Run run;
-    QTextStream out(&run.out), err(&run.err);
-    Ctl::Io io{out, err};
-    run.exitCode = Ctl::run(QStringList{"keylon2ctl", "doctor"} + arguments, io);
-    out.flush();
-    err.flush();
-    return run;
+    return runCtlHere(QStringList{"doctor"} + arguments);
 }
 
 }  // namespace
@@ -228,7 +216,7 @@ private slots:
         VirtualReader::Faults faults;
         faults.openRefused = true;
         VirtualReader::Model::instance().setFaults(faults);
-        const Run run = doctorRun({});
+        const CtlRun run = doctorRun({});
         QCOMPARE(run.exitCode, 4);
         QVERIFY2(run.out.contains("problem  hid:/dev/virtual-hidraw1: this user may not open /dev/virtual-hidraw1"),
                  qPrintable(run.out));
@@ -254,7 +242,7 @@ private slots:
         VirtualReader::Faults faults;
         faults.openRefused = refused;
         VirtualReader::Model::instance().setFaults(faults);
-        const Run run = doctorRun({"--json"});
+        const CtlRun run = doctorRun({"--json"});
         QCOMPARE(run.exitCode, exitCode);
         const QJsonObject document = QJsonDocument::fromJson(run.out.toUtf8()).object();
         QCOMPARE(document.value("exitCode").toInt(-1), exitCode);

@@ -8,6 +8,7 @@
 #include "config/config_mapping.h"
 #include "config/page_record.h"
 #include "ctl.h"
+#include "ctl_runs.h"
 #include "ctl_jobs.h"
 #include "reader_bench.h"
 #include "reader_model.h"
@@ -17,12 +18,7 @@ namespace {
 
 VirtualReader::Model &model() { return VirtualReader::Model::instance(); }
 
-struct Run
-{
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
+using Run = CtlRun;
 
 // keylon2ctl as a process on its own virtual readers (readers: how many on USB HID; failing:
 // the readers whose writes fail).
@@ -46,11 +42,7 @@ Run ctl(const QStringList &arguments, int readers = 1, const QString &failing = 
 
 QString writeFile(const QTemporaryDir &dir, const QString &name, const QByteArray &text)
 {
-    const QString path = dir.filePath(name);
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly))
-        file.write(text);
-    return path;
+    return writeTestFile(dir.filePath(name), text);
 }
 
 const QByteArray SiteConfig = "[KEYLON]\nPreEnable=1\nPre=ID[CR]\nPostEnable=1\nPost=[TAB]\nRemoveEnable=0\n"

@@ -19,16 +19,8 @@ QStringList visibleCommands()
 // Every option the command takes, with its dashes.
 QStringList optionsOf(const CommandSpec &command)
 {
-    QStringList names;
-    if (command.readers != Readers::None)
-        names << QStringLiteral("device");
-    if (command.readers == Readers::Many)
-        names << QStringLiteral("all");
-    names << command.options;
-    if (!command.hidden)
-        names << QStringLiteral("json") << QStringLiteral("verbose");
     QStringList flags;
-    for (const QString &name : names)
+    for (const QString &name : optionNames(command))
         flags << QStringLiteral("--") + name;
     return flags << QStringLiteral("--help");
 }

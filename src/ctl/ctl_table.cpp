@@ -75,6 +75,19 @@ QString choices(const char *words)
 
 }  // namespace
 
+QStringList optionNames(const CommandSpec &command)
+{
+    QStringList names;
+    if (command.readers != Readers::None)
+        names << QStringLiteral("device");
+    if (command.readers == Readers::Many)
+        names << QStringLiteral("all");
+    names << command.options;
+    if (!command.hidden)
+        names << EveryCommand;
+    return names;
+}
+
 const QList<OptionSpec> &options()
 {
     static const QList<OptionSpec> table = {
@@ -284,15 +297,7 @@ QString commandHelp(const CommandSpec &command)
     if (command.details)
         text += QLatin1Char('\n') + wrapped(QString::fromLatin1(command.details), 0);
     text += QStringLiteral("\nOptions:\n");
-    QStringList names;
-    if (command.readers != Readers::None)
-        names << QStringLiteral("device");
-    if (command.readers == Readers::Many)
-        names << QStringLiteral("all");
-    names << command.options;
-    if (!command.hidden)
-        names << EveryCommand;
-    for (const QString &name : names) {
+    for (const QString &name : optionNames(command)) {
         const OptionSpec &option = *findOption(name);
         text += QStringLiteral("  ") + optionSynopsis(option) + QLatin1Char('\n')
             + wrapped(QString::fromLatin1(option.help), HelpColumn);

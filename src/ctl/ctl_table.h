@@ -53,6 +53,8 @@ const QList<CommandSpec> &commands();
 const QList<OptionSpec> &options();
 const CommandSpec *findCommand(const QString &name);
 const OptionSpec *findOption(const QString &name);
+// The names of every option the command takes (without dashes), as its help lists them.
+QStringList optionNames(const CommandSpec &command);
 
 // A command line taken apart against the table.
 struct Invocation
