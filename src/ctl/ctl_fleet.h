@@ -34,6 +34,10 @@ struct Fleet
 QString statusText(const ReaderOutcome &outcome, const Fleet &fleet);
 QString summaryLine(const Summary &summary, const Fleet &fleet, bool interrupted);
 
+// The fleet's document at its end: its outcome, an entry per reader and the summary.
+void finishDocument(QJsonObject &document, const QList<ReaderOutcome> &outcomes, const Fleet &fleet,
+                    const Summary &summary, int exitCode);
+
 // Appends the reader's line to the fleet's log, when there is one. On failure says why on
 // standard error, keeps the first such text in *failure, and returns false.
 bool logOutcome(const Fleet &fleet, const ReaderOutcome &outcome, Io &io, QString *failure);

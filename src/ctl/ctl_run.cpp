@@ -102,6 +102,18 @@ QString summaryLine(const Summary &summary, const Fleet &fleet, bool interrupted
     return line;
 }
 
+void finishDocument(QJsonObject &document, const QList<ReaderOutcome> &outcomes, const Fleet &fleet,
+                    const Summary &summary, int exitCode)
+{
+    QJsonArray entries;
+    for (const ReaderOutcome &outcome : outcomes)
+        entries.append(outcomeJson(outcome, fleet.entries));
+    document.insert("ok", exitCode == Success);
+    document.insert("exitCode", exitCode);
+    document.insert("readers", entries);
+    document.insert("summary", summary.json());
+}
+
 bool logOutcome(const Fleet &fleet, const ReaderOutcome &outcome, Io &io, QString *failure)
 {
     if (!fleet.log)
@@ -178,13 +190,7 @@ int runFleet(const Invocation &invocation, Io &io, const Fleet &fleet, const QSt
     int exitCode = exitCodeOf(outcomes, interrupted);
 
     if (invocation.json) {
-        QJsonArray entries;
-        for (const ReaderOutcome &outcome : outcomes)
-            entries.append(outcomeJson(outcome, fleet.entries));
-        document.insert("ok", exitCode == Success);
-        document.insert("exitCode", exitCode);
-        document.insert("readers", entries);
-        document.insert("summary", summary.json());
+        finishDocument(document, outcomes, fleet, summary, exitCode);
         exitCode = closeLog(fleet, logFailure, exitCode, &document, io);
         printDocument(document, io);
         return exitCode;

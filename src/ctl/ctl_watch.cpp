@@ -234,13 +234,7 @@ int Station::run(const QStringList &warnings)
         io_.out.flush();
         return closeLog(fleet_, logFailure_, exitCode, nullptr, io_);
     }
-    QJsonArray entries;
-    for (const ReaderOutcome &outcome : qAsConst(outcomes_))
-        entries.append(outcomeJson(outcome, fleet_.entries));
-    document.insert("ok", exitCode == Success);
-    document.insert("exitCode", exitCode);
-    document.insert("readers", entries);
-    document.insert("summary", summary.json());
+    finishDocument(document, outcomes_, fleet_, summary, exitCode);
     exitCode = closeLog(fleet_, logFailure_, exitCode, &document, io_);
     io_.out << QString::fromUtf8(jsonLine(document));
     io_.out.flush();
