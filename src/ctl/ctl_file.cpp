@@ -4,6 +4,7 @@
 #include <QSettings>
 
 #include "config/config_check.h"
+#include "config/config_mapping.h"
 #include "config/page_record.h"
 #include "protocol/settings_frames.h"
 #include "text/keycode.h"
@@ -68,13 +69,6 @@ auto &affixOf(Record &record, const QString &key)
     return key == QLatin1String("Post") ? record.post : record.remove;
 }
 
-const char *debugFormatOf(const QString &key)
-{
-    if (key == QLatin1String("Pre"))
-        return "PreVal=%x";
-    return key == QLatin1String("Post") ? "PosVal=%x" : "RemoveVal=%x";
-}
-
 int numberOf(const SettingsRecord &record, const QString &key)
 {
     if (key == QLatin1String("OutputStart"))
@@ -100,9 +94,8 @@ QString rangeText(const Key &key)
     return text;
 }
 
-void takeAffix(SettingsFile &file, const QString &key, const QString &text)
+void warnOfUnknownBrackets(SettingsFile &file, const QString &key, const QString &text)
 {
-    affixOf(file.record, key) = TextToDeviceCodes(text, debugFormatOf(key));
     for (const UnknownBracket &bracket : UnknownBrackets(text)) {
         file.warnings << QStringLiteral("%1: %2=%3: %4 is not a bracket name the reader knows; it is sent as %5")
                              .arg(file.name, key, text, bracket.text,
@@ -153,7 +146,7 @@ SettingsFile readSettingsFile(const QString &path)
         if (key.kind == Kind::Affix) {
             file.keys << name;
             file.spelled.insert(name, text);
-            takeAffix(file, name, text);
+            warnOfUnknownBrackets(file, name, text);
             continue;
         }
         int value = 0;
@@ -165,8 +158,6 @@ SettingsFile readSettingsFile(const QString &path)
                 continue;
             }
             value = word == QLatin1String("1") || word == QLatin1String("true") ? 1 : 0;
-            if (value)
-                file.record.options |= key.bit;
         } else {
             bool number = false;
             value = text.toInt(&number, 10);
@@ -178,13 +169,17 @@ SettingsFile readSettingsFile(const QString &path)
                 file.problems << shown + QStringLiteral(" is out of range: ") + rangeText(key);
                 continue;
             }
-            setNumber(file.record, name, value);
         }
         file.spelled.insert(name, QString::number(value));
         if (key.bit != 0 || key.kind == Kind::Number)
             file.keys << name;
     }
 
+    if (!file.problems.isEmpty())
+        return file;
+    // The table above judges the file; its values come through the mapping of the window's
+    // Import and "&Set Status", so that a file means the same to both front ends.
+    file.record = PageRecord::recordOfPage(ConfigFile::read(path));
     const QList<SettingsWrite::OverlongAffix> overlong = SettingsWrite::overlongAffixes(file.record);
     if (!overlong.isEmpty())
         file.problems << file.name + QStringLiteral(": ") + SettingsWrite::overlongAffixText(overlong);
