@@ -1,11 +1,16 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that the build and the tests need, when they are missing.
 #   scripts/install-deps.sh --bench   also what scripts/bench.sh needs (Xvfb for the start-up)
+#   scripts/install-deps.sh --qt6     also Qt 6 (a build with -DKEYLON2_QT=6)
 set -euo pipefail
 
 packages=(cmake g++ make pkg-config qtbase5-dev libqt5serialport5-dev libhidapi-dev libudev-dev
           fonts-liberation2 xvfb xauth dpkg-dev file desktop-file-utils appstream lintian
           tigervnc-standalone-server tigervnc-tools python3 python3-jsonschema openssl ansible-core)
+for option in "$@"; do
+    # Qt 6 Core5Compat for the locale codecs, libxcb for the screen's size on X11.
+    [ "$option" = --qt6 ] && packages+=(qt6-base-dev qt6-serialport-dev qt6-5compat-dev libxcb1-dev)
+done
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

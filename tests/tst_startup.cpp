@@ -229,8 +229,9 @@ private slots:
         if (type == QEvent::KeyPress)
             QCoreApplication::postEvent(receiver, new QKeyEvent(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, "x"));
         else
-            QCoreApplication::postEvent(receiver, new QMouseEvent(QEvent::MouseButtonPress, QPointF(2, 2), Qt::LeftButton,
-                                                                  Qt::LeftButton, Qt::NoModifier));
+            QCoreApplication::postEvent(receiver, new QMouseEvent(QEvent::MouseButtonPress, QPointF(2, 2),
+                                                                  QPointF(receiver->mapToGlobal(QPoint(2, 2))),
+                                                                  Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
         QTRY_VERIFY(!input.seen.isNull());
         QCOMPARE(input.seen, ReaderPort.portName);
     }

@@ -56,7 +56,7 @@ const Key *keyNamed(const QString &name)
 // The INI reader takes an unquoted value with commas for a list.
 QString textOf(const QVariant &value)
 {
-    if (value.type() == QVariant::StringList)
+    if (value.userType() == QMetaType::QStringList)
         return value.toStringList().join(QLatin1Char(','));
     return value.toString();
 }
@@ -129,7 +129,7 @@ SettingsFile readSettingsFile(const QString &path)
         return file;
     }
     QSettings settings(path, QSettings::IniFormat);
-    settings.setIniCodec("UTF-8");
+    ConfigFile::useUtf8(settings);
     settings.beginGroup(QStringLiteral("KEYLON"));
     const QStringList present = settings.childKeys();
     for (const QString &name : present) {

@@ -111,9 +111,18 @@ private slots:
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         const QSize box = uiOf(window)->ConnectBut->iconSize();
-        for (const char *name : {"connect_creating", "connect_established", "connect_no"}) {
-            const QIcon icon(QStringLiteral(":/image/%1.png").arg(QLatin1String(name)));
+        // The icons as the connect button gets them: the one it shows now, and each state's.
+        const QList<std::pair<const char *, QIcon>> icons = {
+            {"shown", uiOf(window)->ConnectBut->icon()},
+            {"connect_creating", iconForScreens(QStringLiteral(":/image/connect_creating.png"))},
+            {"connect_established", iconForScreens(QStringLiteral(":/image/connect_established.png"))},
+            {"connect_no", iconForScreens(QStringLiteral(":/image/connect_no.png"))}};
+        for (const auto &[name, icon] : icons) {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+            const QPixmap shown = icon.pixmap(box, window.devicePixelRatioF());
+#else
             const QPixmap shown = icon.pixmap(window.windowHandle(), box);
+#endif
             QVERIFY2(qAbs(shown.devicePixelRatioF() - window.devicePixelRatioF()) < 0.001,
                      qPrintable(QStringLiteral("%1: %2 x %3 pixels at %4 for a %5 screen")
                                     .arg(QLatin1String(name))

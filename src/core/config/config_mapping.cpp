@@ -13,12 +13,21 @@ namespace {
 // texts, but a file written by hand ("Pre=AB,[CR]") would otherwise lose the whole affix.
 QString textOf(const QVariant &value)
 {
-    if (value.type() == QVariant::StringList)
+    if (value.userType() == QMetaType::QStringList)
         return value.toStringList().join(QLatin1Char(','));
     return value.toString();
 }
 
 }  // namespace
+
+void useUtf8(QSettings &file)
+{
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
+    file.setIniCodec("UTF-8");
+#else
+    Q_UNUSED(file);
+#endif
+}
 
 int outputNumber(const QString &text)
 {
@@ -30,7 +39,7 @@ int outputNumber(const QString &text)
 bool write(const QString &path, const ConfigPage &page, QString *reason)
 {
     QSettings file(path, QSettings::IniFormat);
-    file.setIniCodec("UTF-8");
+    useUtf8(file);
     file.setValue("FW/Ver", page.firmwareVersion);
     file.setValue("KEYLON/Interface", page.interfaceSerial ? 1 : 0);
     file.setValue("KEYLON/PreEnable", page.preEnable ? 1 : 0);
@@ -85,7 +94,7 @@ ReadCheck checkReadable(const QString &path)
     file.close();
 
     QSettings settings(path, QSettings::IniFormat);
-    settings.setIniCodec("UTF-8");
+    useUtf8(settings);
     const QStringList groups = settings.childGroups();
     // A malformed line is reported only once a key has been read.
     settings.value(QStringLiteral("KEYLON/Interface"));
@@ -100,7 +109,7 @@ ConfigPage read(const QString &path)
     QSettings file(path, QSettings::IniFormat);
     // Export writes UTF-8; reading with the INI default would turn each byte of a non-ASCII
     // character into a Latin-1 character of its own.
-    file.setIniCodec("UTF-8");
+    useUtf8(file);
 
     ConfigPage page;
     file.value("FW/Ver");  // kept in the file for the operator, never applied

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+class QSettings;
+
 // The settings page as a configuration file sees it. The output window is kept as the edits'
 // text: export turns it into a number, import puts the stored value back as text.
 struct ConfigPage
@@ -23,6 +25,10 @@ struct ConfigPage
 };
 
 namespace ConfigFile {
+
+// Makes an INI file's texts UTF-8 both ways, as the exported files are (Qt 6 always reads and
+// writes INI files so; Qt 5 reads and writes Latin-1 unless told).
+void useUtf8(QSettings &file);
 
 // The integer that export stores for an output-window text: base 10, 0 when it is no number.
 int outputNumber(const QString &text);

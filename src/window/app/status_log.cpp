@@ -6,6 +6,7 @@
 #include <QTextDocument>
 #include <QTextEdit>
 
+#include <algorithm>
 #include <climits>
 
 #include "app/status_layout.h"
@@ -251,7 +252,7 @@ void StatusLog::trim()
             }
         }
         cut = qMax(cut, qMin(extraChars, text.size()));
-        lines -= text.leftRef(cut).count(LineSeparator);
+        lines -= int(std::count(text.cbegin(), text.cbegin() + cut, LineSeparator));
         chars -= cut;
         removeTo = block.position() + cut;
         break;

@@ -103,7 +103,7 @@ void StatusPage::listPorts()
 {
     const QList<Platform::PortRecord> ports = Platform::enumeratePorts();
     qDebug("List of ports:\n");
-    qDebug("%d", ports.size());
+    qDebug("%d", int(ports.size()));
     for (const Platform::PortRecord &port : ports) {
         qDebug("%s", port.portName.toLocal8Bit().constData());
         qDebug("%s", port.friendName.toLocal8Bit().constData());

@@ -17,6 +17,7 @@
 #include "link/reader_link.h"
 #include "platform/platform.h"
 #include "protocol/settings_reader.h"
+#include "ui/screen_scaling.h"
 #include "ui/ui_mainwindow.h"
 #include "ui/window_tr.h"
 
@@ -68,7 +69,7 @@ void ConnectionPanel::enableControls(bool on)
 
 void ConnectionPanel::showNotConnected()
 {
-    ui_.ConnectBut->setIcon(QIcon(IconNotConnected));
+    ui_.ConnectBut->setIcon(iconForScreens(IconNotConnected));
     enableControls(false);
 }
 
@@ -81,7 +82,7 @@ void ConnectionPanel::tellLineGone(const QString &portName)
 void ConnectionPanel::showFailedConnect(const char *debugLine)
 {
     qDebug("%s", debugLine);
-    ui_.ConnectBut->setIcon(QIcon(IconFailed));
+    ui_.ConnectBut->setIcon(iconForScreens(IconFailed));
     enableControls(false);
     link_.markNotConnected();
 }
@@ -125,6 +126,6 @@ void ConnectionPanel::connectOrDisconnect()
     }
 
     link_.markConnected();
-    ui_.ConnectBut->setIcon(QIcon(IconConnected));
+    ui_.ConnectBut->setIcon(iconForScreens(IconConnected));
     enableControls(true);
 }

@@ -17,6 +17,8 @@
 #include <QTextEdit>
 #include <QWidget>
 
+#include "ui/screen_scaling.h"
+
 namespace Ui {
 
 namespace {
@@ -132,9 +134,7 @@ void MainWindow::setupUi(QMainWindow *window)
 
     // The connection state is shown by the icon alone.
     ConnectBut = place<QPushButton>(centralWidget, "ConnectBut", 440, 30, 141, 71);
-    QIcon notConnected;
-    notConnected.addFile(QStringLiteral(":/image/connect_creating.png"), QSize(), QIcon::Normal, QIcon::Off);
-    ConnectBut->setIcon(notConnected);
+    ConnectBut->setIcon(iconForScreens(QStringLiteral(":/image/connect_creating.png")));
     ConnectBut->setIconSize(QSize(64, 64));
     Debuglabel = place<QLabel>(centralWidget, "Debuglabel", 450, 50, 47, 16);
     TestBut = place<QPushButton>(centralWidget, "TestBut", 450, 60, 41, 31);
