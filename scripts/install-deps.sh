@@ -8,8 +8,11 @@ packages=(cmake g++ make pkg-config qtbase5-dev libqt5serialport5-dev libhidapi-
           fonts-liberation2 xvfb xauth dpkg-dev file desktop-file-utils appstream lintian
           tigervnc-standalone-server tigervnc-tools python3 python3-jsonschema openssl ansible-core)
 for option in "$@"; do
-    # Qt 6 Core5Compat for the locale codecs, libxcb for the screen's size on X11.
-    [ "$option" = --qt6 ] && packages+=(qt6-base-dev qt6-serialport-dev qt6-5compat-dev libxcb1-dev)
+    # Qt 6: Core5Compat for the locale codecs, libxcb for the screen's size on X11, the Wayland
+    # platform plugin for the window under a Wayland compositor.
+    if [ "$option" = --qt6 ]; then
+        packages+=(qt6-base-dev qt6-serialport-dev qt6-5compat-dev libxcb1-dev qt6-wayland)
+    fi
 done
 missing=()
 for p in "${packages[@]}"; do

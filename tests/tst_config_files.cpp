@@ -134,6 +134,10 @@ private slots:
         QTest::newRow("no number, outside ASCII") << text << false << QString()
                                                   << QByteArrayList{"OutputStart=0\n", "Pre=\xc3\xa9\n"}
                                                   << textBack;
+        ConfigPage wide = off;
+        wide.post = QString::fromUtf8("a\xF0\x9F\x98\x80" "b");   // two UTF-16 units, four bytes
+        QTest::newRow("beyond the BMP") << wide << false << QString()
+                                        << QByteArrayList{"Post=a\xF0\x9F\x98\x80\x62\n"} << wide;
     }
     void shouldRestoreEveryFieldAfterExportAndImport()
     {

@@ -4,6 +4,11 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QSettings>
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
+#include <QTextCodec>
+#endif
+
+#include <utility>
 
 namespace ConfigFile {
 
@@ -20,10 +25,49 @@ QString textOf(const QVariant &value)
 
 }  // namespace
 
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
+namespace {
+
+// UTF-8 for Qt 5's INI writer, which hands its codec one UTF-16 unit at a time with no state:
+// the stock UTF-8 codec writes nothing for half a surrogate pair, so a character beyond the BMP
+// (an emoji typed into an affix) vanished from the exported file. This one keeps a first half
+// back until the second comes (per thread: stations write files side by side). Qt 6 writes
+// such characters itself.
+class IniUtf8Codec : public QTextCodec
+{
+public:
+    QByteArray name() const override { return QByteArrayLiteral("keylon2-ini-UTF-8"); }
+    int mibEnum() const override { return -4711; }
+
+protected:
+    QString convertToUnicode(const char *in, int length, ConverterState *) const override
+    {
+        return QString::fromUtf8(in, length);
+    }
+    QByteArray convertFromUnicode(const QChar *in, int length, ConverterState *) const override
+    {
+        thread_local QChar heldBack;
+        QString units;
+        if (!heldBack.isNull())
+            units += std::exchange(heldBack, QChar());
+        units.append(in, length);
+        if (!units.isEmpty() && units.at(units.size() - 1).isHighSurrogate()) {
+            heldBack = units.at(units.size() - 1);
+            units.chop(1);
+        }
+        return units.toUtf8();
+    }
+};
+
+}  // namespace
+#endif
+
 void useUtf8(QSettings &file)
 {
 #if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
-    file.setIniCodec("UTF-8");
+    // The codec registry owns a codec from its construction on.
+    static QTextCodec *const codec = new IniUtf8Codec;
+    file.setIniCodec(codec);
 #else
     Q_UNUSED(file);
 #endif
