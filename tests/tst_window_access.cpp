@@ -90,7 +90,7 @@ class WindowAccessTest : public QObject
     void showActive()
     {
         window->show();
-        QApplication::setActiveWindow(window);
+        window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window));
     }
 
