@@ -11,6 +11,7 @@ a round of Tab visits every enabled control once, in reading order.
 
 Runs inside on_xvfb.sh and dbus-run-session (CTest starts it so).
 """
+import atexit
 import os
 import shutil
 import subprocess
@@ -54,7 +55,7 @@ demo = subprocess.Popen([DEMO], cwd=work, env=env, stdout=log, stderr=subprocess
 bus = None
 
 
-def finish(code):
+def clean_up():
     for process in (demo, bus):
         if process and process.poll() is None:
             process.terminate()
@@ -63,10 +64,18 @@ def finish(code):
             except subprocess.TimeoutExpired:
                 process.kill()
     log.close()
+    shutil.rmtree(work, ignore_errors=True)
+
+
+# Whatever ends the test, nothing it started stays behind.
+atexit.register(clean_up)
+
+
+def finish(code):
     if code:
+        log.flush()
         with open(os.path.join(work, "demo.log")) as f:
             sys.stdout.write("--- the demo's output ---\n" + f.read())
-    shutil.rmtree(work, ignore_errors=True)
     sys.exit(code)
 
 

@@ -6,8 +6,10 @@ compositor put it, and the window must name itself org.keylon2.Utility (its app 
 
     tst_wayland.py DEMO [SCREENSHOT]    SCREENSHOT: where to keep the compositor's picture
 """
+import atexit
 import glob
 import os
+import select
 import shutil
 import subprocess
 import sys
@@ -52,7 +54,7 @@ weston = subprocess.Popen(["weston", "--backend=headless-backend.so", "--use-pix
 demo = None
 
 
-def finish():
+def clean_up():
     for process in (demo, weston):
         if process and process.poll() is None:
             process.terminate()
@@ -61,11 +63,18 @@ def finish():
             except subprocess.TimeoutExpired:
                 process.kill()
                 process.wait()
+    shutil.rmtree(runtime, ignore_errors=True)
+
+
+# Whatever ends the test, nothing it started stays behind.
+atexit.register(clean_up)
+
+
+def finish():
     if failures:
         with open(weston_log, errors="replace") as f:
             lines = [line for line in f if "[proto]" not in line]
         sys.stdout.write("--- weston's log ---\n" + "".join(lines[-30:]))
-    shutil.rmtree(runtime, ignore_errors=True)
     sys.exit(1 if failures else 0)
 
 
@@ -74,18 +83,21 @@ if not wait_for(lambda: os.path.exists(os.path.join(runtime, socket)), 30):
     finish()
 
 drawn = os.path.join(runtime, "drawn.png")
-demo = subprocess.Popen([DEMO], cwd=runtime, stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True,
+demo = subprocess.Popen([DEMO], cwd=runtime, stdout=subprocess.PIPE, stderr=subprocess.STDOUT,
                         env=dict(env, QT_QPA_PLATFORM="wayland", KEYLON2_DEMO_KEYS="0",
                                  KEYLON2_DEMO_SCREENSHOT=drawn, KEYLON2_DEMO_STAY="1"))
-said = []
-for line in demo.stdout:
-    said.append(line)
-    if line.startswith("saved "):
-        break
-check(said[-1:] == ["saved %s\n" % drawn] if said else False,
-      "the demo connected to the virtual reader on Wayland and drew its window")
+said = b""
+saved = ("saved %s\n" % drawn).encode()
+deadline = time.monotonic() + 60
+while saved not in said and time.monotonic() < deadline:
+    if select.select([demo.stdout], [], [], 0.5)[0]:
+        chunk = os.read(demo.stdout.fileno(), 4096)
+        if not chunk:
+            break
+        said += chunk
+check(saved in said, "the demo connected to the virtual reader on Wayland and drew its window")
 if failures:
-    sys.stdout.write("--- the demo's output ---\n" + "".join(said))
+    sys.stdout.write("--- the demo's output ---\n" + said.decode(errors="replace"))
     finish()
 
 # Let the compositor show the last frame the window committed.
