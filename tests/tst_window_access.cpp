@@ -164,9 +164,15 @@ private slots:
         QFETCH(bool, serial);
         ui->tabWidget->setCurrentIndex(page);
         window->EnableControls(connected);
-        ui->Searal_radcmd->setChecked(serial);
-        ui->SerialNameEdit->setEnabled(serial);
         showActive();
+        if (serial) {
+            // The keyboard's way to the serial port: an arrow key in the interface box, which
+            // opens the port field as a click does.
+            ui->USBKB_radcmd->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(ui->USBKB_radcmd, Qt::Key_Down);
+            QVERIFY(ui->Searal_radcmd->isChecked());
+            QVERIFY(ui->SerialNameEdit->isEnabled());
+        }
 
         // Tab enters the interface box at the radio button checked; arrow keys choose another.
         QList<QWidget *> expected;
