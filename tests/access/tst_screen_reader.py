@@ -49,7 +49,7 @@ def xdotool(*args):
 work = tempfile.mkdtemp(prefix="keylon2-at-spi-")
 log = open(os.path.join(work, "demo.log"), "w")
 # A runtime directory of its own, so the accessibility bus's socket never meets a desktop's.
-env = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCESSIBILITY="1",
+env = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
            KEYLON2_DEMO_KEYS="0", XDG_RUNTIME_DIR=work)
 env.pop("WAYLAND_DISPLAY", None)
 demo = subprocess.Popen([DEMO], cwd=work, env=env, stdout=log, stderr=subprocess.STDOUT)
