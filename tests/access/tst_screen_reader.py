@@ -210,7 +210,7 @@ def tab_round():
         seen.append(now)
         xdotool("key", "Tab")
         before = now.key
-        now = wait_for(lambda: (lambda f: f if f and f.key != before else None)(focused()), 3) or focused()
+        now = wait_for(lambda: (lambda f: f if f and f.key != before else None)(focused()), 5) or focused()
     return seen
 
 
