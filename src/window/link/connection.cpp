@@ -19,6 +19,7 @@
 #include "protocol/settings_reader.h"
 #include "ui/screen_scaling.h"
 #include "ui/ui_mainwindow.h"
+#include "ui/window_access.h"
 #include "ui/window_tr.h"
 
 namespace {
@@ -70,6 +71,7 @@ void ConnectionPanel::enableControls(bool on)
 void ConnectionPanel::showNotConnected()
 {
     ui_.ConnectBut->setIcon(iconForScreens(IconNotConnected));
+    WindowAccess::showConnectState(ui_, false);
     enableControls(false);
 }
 
@@ -83,6 +85,7 @@ void ConnectionPanel::showFailedConnect(const char *debugLine)
 {
     qDebug("%s", debugLine);
     ui_.ConnectBut->setIcon(iconForScreens(IconFailed));
+    WindowAccess::showConnectState(ui_, false);
     enableControls(false);
     link_.markNotConnected();
 }
@@ -127,5 +130,6 @@ void ConnectionPanel::connectOrDisconnect()
 
     link_.markConnected();
     ui_.ConnectBut->setIcon(iconForScreens(IconConnected));
+    WindowAccess::showConnectState(ui_, true);
     enableControls(true);
 }
