@@ -3,9 +3,11 @@
 #include <QByteArray>
 #include <QGuiApplication>
 #include <QImageReader>
+#include <QTimer>
 #include <QtGlobal>
 
 #ifdef KEYLON2_HAVE_XCB
+#include <cstdlib>
 #include <xcb/xcb.h>
 #endif
 
@@ -21,33 +23,49 @@ bool onX11()
     return qEnvironmentVariableIsSet("DISPLAY") && qgetenv("XDG_SESSION_TYPE") != "wayland";
 }
 
+xcb_connection_t *probeConnection = nullptr;
+
+// An X server that loses its last client starts over and refuses connections meanwhile (a
+// virtual one with the window as its first client does): the probe's connection stays open
+// until the application has its own, and is closed once its event loop runs.
+void closeProbeConnectionLater()
+{
+    QTimer::singleShot(0, [] {
+        xcb_disconnect(probeConnection);
+        probeConnection = nullptr;
+    });
+}
+
 // The X screen's DPI from its size in millimetres, when its resources hold no Xft.dpi; 0 when
 // Xft.dpi is there or there is no X server to ask.
 int physicalDpiWithoutXftDpi()
 {
     int screenNumber = 0;
     xcb_connection_t *connection = xcb_connect(nullptr, &screenNumber);
-    int dpi = 0;
-    if (!xcb_connection_has_error(connection)) {
-        xcb_screen_iterator_t screens = xcb_setup_roots_iterator(xcb_get_setup(connection));
-        for (int i = 0; i < screenNumber && screens.rem > 0; ++i)
-            xcb_screen_next(&screens);
-        const xcb_screen_t *screen = screens.rem > 0 ? screens.data : nullptr;
-        if (screen && screen->width_in_millimeters > 0) {
-            const xcb_get_property_cookie_t cookie = xcb_get_property(
-                connection, 0, screen->root, XCB_ATOM_RESOURCE_MANAGER, XCB_ATOM_STRING, 0, 1 << 16);
-            xcb_get_property_reply_t *reply = xcb_get_property_reply(connection, cookie, nullptr);
-            QByteArray resources;
-            if (reply) {
-                resources = QByteArray(static_cast<const char *>(xcb_get_property_value(reply)),
-                                       xcb_get_property_value_length(reply));
-                free(reply);
-            }
-            if (!('\n' + resources).contains("\nXft.dpi:"))
-                dpi = qRound(25.4 * screen->width_in_pixels / screen->width_in_millimeters);
-        }
+    if (xcb_connection_has_error(connection)) {
+        xcb_disconnect(connection);
+        return 0;
     }
-    xcb_disconnect(connection);
+    int dpi = 0;
+    xcb_screen_iterator_t screens = xcb_setup_roots_iterator(xcb_get_setup(connection));
+    for (int i = 0; i < screenNumber && screens.rem > 0; ++i)
+        xcb_screen_next(&screens);
+    const xcb_screen_t *screen = screens.rem > 0 ? screens.data : nullptr;
+    if (screen && screen->width_in_millimeters > 0) {
+        const xcb_get_property_cookie_t cookie = xcb_get_property(
+            connection, 0, screen->root, XCB_ATOM_RESOURCE_MANAGER, XCB_ATOM_STRING, 0, 1 << 16);
+        xcb_get_property_reply_t *reply = xcb_get_property_reply(connection, cookie, nullptr);
+        QByteArray resources;
+        if (reply) {
+            resources = QByteArray(static_cast<const char *>(xcb_get_property_value(reply)),
+                                   xcb_get_property_value_length(reply));
+            free(reply);
+        }
+        if (!('\n' + resources).contains("\nXft.dpi:"))
+            dpi = qRound(25.4 * screen->width_in_pixels / screen->width_in_millimeters);
+    }
+    probeConnection = connection;
+    qAddPreRoutine(closeProbeConnectionLater);
     return dpi;
 }
 #endif
