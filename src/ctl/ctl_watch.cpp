@@ -220,9 +220,19 @@ int Station::run(const QStringList &warnings)
     else
         watcher_.start();
     if (!stopping_) {
-        io_.err << "waiting for readers to be plugged in ("
-                << (watcher_.mode() == ReaderWatcher::Mode::Udev ? "udev's monitor" : "a listing once a second")
-                << "); Ctrl-C ends" << Qt::endl;
+        QString how;
+        switch (watcher_.mode()) {
+        case ReaderWatcher::Mode::Udev:
+            how = QStringLiteral("udev's monitor");
+            break;
+        case ReaderWatcher::Mode::DeviceDirectory:
+            how = QStringLiteral("changes in ") + watcher_.watchedPaths().join(QStringLiteral(", "));
+            break;
+        case ReaderWatcher::Mode::Listing:
+            how = QStringLiteral("a listing once a second");
+            break;
+        }
+        io_.err << "waiting for readers to be plugged in (" << how << "); Ctrl-C ends" << Qt::endl;
         loop_.exec();
     }
     watcher_.stop();

@@ -3,8 +3,12 @@
 // holds the system's ports and the virtual serial readers that `keylon2-virtual-reader
 // --plug-dir` announces in that directory, as ports on the reader's USB vendor ID. A reader
 // plugged in or pulled out there shows at the next listing.
+//
+// The directory plays the part of /dev for a station: its files hid-N and serial-N come and go
+// as the readers' nodes do, so the reader watcher watches it beside /dev.
 #include <QtGlobal>
 
+#include "link/reader_watcher.h"
 #include "platform/platform.h"
 #include "plug_dir.h"
 
@@ -21,6 +25,12 @@ const bool virtualPortsInstalled = [] {
                           VirtualReader::VendorId, 0xF100, reader.serialNumber});
         return ports;
     });
+    // A file's removal only asks for a listing: the stand-in rewrites a reader's file by
+    // exchanging it with a new one, which looks like a removal, and it notices a reader
+    // pulled out only at its next look anyway.
+    const ReaderWatcher::DeviceDirectory plugDir {
+        dir, {QStringLiteral("hid-*"), QStringLiteral("serial-*")}, [](const QString &) { return QString(); }};
+    ReaderWatcher::setDeviceDirectories({ReaderWatcher::systemDevices(), plugDir});
     return true;
 }();
 
