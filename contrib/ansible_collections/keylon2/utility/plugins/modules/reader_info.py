@@ -10,9 +10,10 @@ DOCUMENTATION = r"""
 module: reader_info
 short_description: The Keylon2 key readers attached to a host, and whether they match a file
 description:
-  - Runs C(keylon2ctl read --json) on the managed host and returns every Keylon2 reader attached
-    there (USB HID or serial) with its device, USB serial number, USB port path, transport,
-    firmware version and settings. It reads the readers and never writes to them.
+  - Runs C(keylon2ctl list --json) and C(keylon2ctl read --json) on the managed host and returns
+    every Keylon2 reader attached there (USB HID or serial) with its device, USB serial number,
+    USB port path, transport, firmware version and settings. It reads the readers and never
+    writes to them.
   - With I(src) it also runs C(keylon2ctl diff --json) and tells, per reader, whether it matches
     the file and, where it does not, each differing key's value on the reader and in the file.
   - No reader attached is not a failure; I(readers) is then empty.
@@ -137,12 +138,16 @@ cmd:
 
 import json
 import os
+from concurrent.futures import ThreadPoolExecutor
 
 from ansible.module_utils.basic import AnsibleModule
 
 # keylon2ctl's exit codes
 NO_READER = 3
+DENIED = 4
 DRIFT = 5  # diff: a reader differs from the file
+# Readers read at once: each read waits out the reader's pauses, not the processor.
+MAX_AT_ONCE = 8
 
 
 def run_json(module, cmd, accepted):
@@ -177,7 +182,6 @@ def main():
     devices = [d.strip() for d in params["device"] if d and d.strip()] or ["all"]
     if "all" in devices and len(devices) > 1:
         module.fail_json(msg="device: 'all' cannot stand beside other selectors: %s" % ", ".join(devices))
-    selection = ["--all"] if devices == ["all"] else [arg for d in devices for arg in ("--device", d)]
 
     src = os.path.abspath(params["src"]) if params["src"] else None
     if src and not os.path.isfile(src):
@@ -194,15 +198,30 @@ def main():
                              msg="check mode: %s (a task before this one would have installed it)" % what)
         module.fail_json(msg=what, readers=[])
 
-    # A reader that fails to be read is reported as such; only a failure of the command is the task's.
-    read_cmd = [keylon2ctl, "read", "--json"] + selection
-    document = run_json(module, read_cmd, (0, 1, NO_READER))
-    commands = [read_cmd]
-    readers = [r for r in document.get("readers") or [] if isinstance(r, dict)]
+    # keylon2ctl reads one reader per run: the readers named, or every one listed, each read in
+    # a run of its own, side by side. A reader that fails to be read is reported as such; only a
+    # failure of the command is the task's.
+    commands = []
+    if devices == ["all"]:
+        list_cmd = [keylon2ctl, "list", "--json"]
+        listed = run_json(module, list_cmd, (0, NO_READER))
+        commands.append(list_cmd)
+        devices = [r["device"] for r in listed.get("readers") or [] if isinstance(r, dict) and r.get("device")]
+    read_cmds = [[keylon2ctl, "read", "--json", "--device", device] for device in devices]
+    commands += read_cmds
+    readers = []
+    if read_cmds:
+        with ThreadPoolExecutor(max_workers=min(MAX_AT_ONCE, len(read_cmds))) as pool:
+            documents = list(pool.map(lambda cmd: run_json(module, cmd, (0, 1, NO_READER, DENIED)), read_cmds))
+        for device, document in zip(devices, documents):
+            found = [r for r in document.get("readers") or [] if isinstance(r, dict)]
+            if not found:
+                module.warn("%s: %s" % (device, document.get("error") or "no reader found"))
+            readers += found
 
     if src and readers:
-        diff_cmd = [keylon2ctl, "diff", src, "--json"] + selection
-        compared = run_json(module, diff_cmd, (0, 1, DRIFT, NO_READER))
+        diff_cmd = [keylon2ctl, "diff", src, "--json"] + [arg for r in readers for arg in ("--device", r["device"])]
+        compared = run_json(module, diff_cmd, (0, 1, NO_READER, DENIED, DRIFT))
         commands.append(diff_cmd)
         by_device = dict((r.get("device"), r) for r in compared.get("readers") or [] if isinstance(r, dict))
         for reader in readers:
