@@ -73,7 +73,10 @@ private:
     ReaderWatcher watcher_;
     QHash<QString, std::shared_ptr<Job>> running_;  // by device
     QList<ReaderList::Reader> waiting_;              // plugged in, waiting for a place (--jobs)
-    QList<ReaderOutcome> outcomes_;                  // in the order the readers were done
+    // A station runs for months: what it keeps of each reader done is the count, and with
+    // --json the reader's entry, which its final document lists.
+    Summary summary_;
+    QList<ReaderOutcome> outcomes_;                  // --json: in the order the readers were done
     bool stopping_ = false;
     QString logFailure_;
 };
@@ -140,7 +143,9 @@ void Station::finished(const QString &device)
 
 void Station::report(const ReaderOutcome &outcome)
 {
-    outcomes_.append(outcome);
+    summary_.add(outcome);
+    if (invocation_.json)
+        outcomes_.append(outcome);
     if (outcome.result == Result::Failed)
         io_.err << errorLine(outcome) << Qt::endl;
     if (invocation_.json) {
@@ -172,8 +177,10 @@ void Station::interrupt()
         ReaderOutcome outcome;
         outcome.reader = reader;
         outcome.error = QStringLiteral("not started: interrupted");
-        outcomes_.append(outcome);
-        if (!invocation_.json)
+        summary_.add(outcome);
+        if (invocation_.json)
+            outcomes_.append(outcome);
+        else
             io_.out << resultLine(reader, statusText(outcome, fleet_)) << '\n';
     }
     io_.out.flush();
@@ -237,7 +244,7 @@ int Station::run(const QStringList &warnings)
     }
     watcher_.stop();
 
-    const Summary summary(outcomes_);
+    const Summary &summary = summary_;
     int exitCode = summary.failed > 0 ? ReaderFailed : Success;
     if (!invocation_.json) {
         io_.out << summaryLine(summary, fleet_, summary.interrupted + summary.notStarted > 0) << '\n';
