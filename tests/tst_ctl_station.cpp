@@ -85,8 +85,9 @@ private slots:
     // Steps: "+hid-1" plugs reader 1 in (the same reader again when it was pulled out),
     // "+hid-3!" one whose writes fail, "-hid-1" pulls it out, "gap" lets a listing see that,
     // "line" waits for the next result line, "picked" for the next reader to be taken up, "INT"
-    // interrupts. Lines: "SERIAL status" per reader done, in order (a status ending in ':' is
-    // the start of one). Frames: the write frames each reader's file counts at the end.
+    // interrupts, "HUP" hangs up. Lines: "SERIAL status" per reader done, in order (a status
+    // ending in ':' is the start of one). Frames: the write frames each reader's file counts at
+    // the end.
     void stationHandlesEveryPlugOnce_data()
     {
         QTest::addColumn<QStringList>("steps");
@@ -106,6 +107,9 @@ private slots:
             << QStringList{"hid-3=0", "serial-5=6"};
         QTest::newRow("interrupted while a reader is under way: it is finished")
             << QStringList{"+hid-1", "picked", "INT"} << QStringList{"KLN2-000001 " + changed}
+            << "1 readers: 0 unchanged, 1 changed, 0 failed" << 0 << QStringList{"hid-1=7"};
+        QTest::newRow("a dropped session (SIGHUP) while a reader is under way: the same")
+            << QStringList{"+hid-1", "picked", "HUP"} << QStringList{"KLN2-000001 " + changed}
             << "1 readers: 0 unchanged, 1 changed, 0 failed" << 0 << QStringList{"hid-1=7"};
     }
     void stationHandlesEveryPlugOnce()
@@ -152,8 +156,8 @@ private slots:
             } else if (step == "picked") {
                 ++pickedSeen;
                 QVERIFY(ReaderFixture::waitUntil([&] { return station.err.count(": applying\n") >= pickedSeen; }, 5000));
-            } else if (step == "INT") {
-                ::kill(pid_t(station.process.processId()), SIGINT);
+            } else if (step == "INT" || step == "HUP") {
+                ::kill(pid_t(station.process.processId()), step == "INT" ? SIGINT : SIGHUP);
             }
         }
         QVERIFY(station.process.waitForFinished(20000));
