@@ -115,8 +115,7 @@ const QList<OptionSpec> &options()
          "several readers take it as often as wanted.",
          Completion::Device},
         {"all", nullptr, "Every attached reader."},
-        {"jobs", "N", "write, apply, diff: readers at once; 0 is all at once.", Completion::Nothing, nullptr, "0",
-         "all at once"},
+        {"jobs", "N", "write, apply, diff: readers at once; 0 is all at once.", Completion::Nothing, nullptr, "0"},
         {"check", nullptr, "apply: read only and tell what would change; no write frame is sent."},
         {"watch", nullptr,
          "apply: after the readers attached, each reader plugged in, once per plug, until SIGINT (Ctrl-C), "
