@@ -150,6 +150,8 @@ private slots:
             << QStringList{"apply", "/nonexistent/keylon2/site.cfg", "--all"} << 1 << 2
             << "Cannot read /nonexistent/keylon2/site.cfg: No such file or directory. Nothing was sent.";
         QTest::newRow("unknown command") << QStringList{"frobnicate"} << 1 << 2 << "unknown command";
+        QTest::newRow("a second file") << QStringList{"apply", "a.cfg", "b.cfg", "--all"} << 1 << 2
+                                       << "unexpected argument b.cfg";
         QTest::newRow("several readers") << QStringList{"read"} << 2 << 2
                                          << "2 readers found, name one with --device";
         QTest::newRow("no reader") << QStringList{"read"} << 0 << 3 << "no reader found";

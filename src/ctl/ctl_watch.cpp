@@ -79,6 +79,8 @@ private:
     QList<ReaderOutcome> outcomes_;                  // --json: in the order the readers were done
     bool stopping_ = false;
     QString logFailure_;
+    // No stop flag: at an interrupt a reader under way is applied and verified to its end.
+    const JobContext context_ = jobContext(fleet_, nullptr);
 };
 
 void Station::appeared(const ReaderList::Reader &reader)
@@ -118,8 +120,8 @@ void Station::start(const ReaderList::Reader &reader)
     auto job = std::make_shared<Job>();
     ReaderOutcome *outcome = &job->outcome;
     const ReaderJob &work = fleet_.job;
-    // No stop flag: at an interrupt a reader under way is applied and verified to its end.
-    job->thread.reset(QThread::create([outcome, &work, reader] { *outcome = work(reader, nullptr); }));
+    const JobContext &context = context_;
+    job->thread.reset(QThread::create([outcome, &work, &context, reader] { *outcome = work(reader, context); }));
     const QString device = reader.device();
     QObject::connect(job->thread.get(), &QThread::finished, &loop_, [this, device] { finished(device); });
     running_.insert(device, job);
@@ -189,8 +191,7 @@ void Station::interrupt()
         loop_.quit();
         return;
     }
-    io_.err << "interrupted: the readers under way finish, no other starts; interrupt again to end at once"
-            << Qt::endl;
+    io_.err << stopNotice(io_) << Qt::endl;
 }
 
 int Station::run(const QStringList &warnings)
