@@ -4,10 +4,13 @@
 #   scripts/install-deps.sh --qt6     also Qt 6 (a build with -DKEYLON2_QT=6)
 set -euo pipefail
 
+# ansible-*, yamllint, pycodestyle, python3-voluptuous: the Ansible collection's checks;
+# systemd: systemd-analyze on the station's unit in the package check.
 packages=(cmake g++ make pkg-config qtbase5-dev libqt5serialport5-dev libhidapi-dev libudev-dev
           fonts-liberation2 xvfb xauth dpkg-dev file desktop-file-utils appstream lintian
           tigervnc-standalone-server tigervnc-tools python3 python3-jsonschema openssl ansible-core
-          at-spi2-core python3-pyatspi dbus-daemon xdotool weston qtwayland5 python3-pil)
+          at-spi2-core python3-pyatspi dbus-daemon xdotool weston qtwayland5 python3-pil
+          ansible-lint yamllint pycodestyle python3-voluptuous systemd)
 for option in "$@"; do
     # Qt 6: Core5Compat for the locale codecs, libxcb for the screen's size on X11, the Wayland
     # platform plugin for the window under a Wayland compositor.

@@ -72,20 +72,24 @@ QString errorLine(const ReaderOutcome &outcome)
 }
 
 Summary::Summary(const QList<ReaderOutcome> &outcomes)
-    : readers(outcomes.size())
 {
-    for (const ReaderOutcome &outcome : outcomes) {
-        switch (outcome.result) {
-        case ReaderOutcome::Result::Unchanged: ++unchanged; break;
-        case ReaderOutcome::Result::Changed: ++changed; break;
-        case ReaderOutcome::Result::Written: ++written; break;
-        case ReaderOutcome::Result::Failed:
-            ++failed;
-            failedDevices << outcome.reader.device();
-            break;
-        case ReaderOutcome::Result::Interrupted: ++interrupted; break;
-        case ReaderOutcome::Result::NotStarted: ++notStarted; break;
-        }
+    for (const ReaderOutcome &outcome : outcomes)
+        add(outcome);
+}
+
+void Summary::add(const ReaderOutcome &outcome)
+{
+    ++readers;
+    switch (outcome.result) {
+    case ReaderOutcome::Result::Unchanged: ++unchanged; break;
+    case ReaderOutcome::Result::Changed: ++changed; break;
+    case ReaderOutcome::Result::Written: ++written; break;
+    case ReaderOutcome::Result::Failed:
+        ++failed;
+        failedDevices << outcome.reader.device();
+        break;
+    case ReaderOutcome::Result::Interrupted: ++interrupted; break;
+    case ReaderOutcome::Result::NotStarted: ++notStarted; break;
     }
 }
 
@@ -97,10 +101,28 @@ QJsonObject Summary::json() const
     };
 }
 
-int exitCodeOf(const QList<ReaderOutcome> &outcomes, bool interrupted)
+bool stopRequested(const Io &io)
 {
-    if (interrupted)
-        return Interrupted;
+    return io.stop && io.stop->load();
+}
+
+int stoppedExitCode(const Io &io)
+{
+    const int cause = io.stopCause ? io.stopCause->load() : 0;
+    return cause > 0 ? SignalBase + cause : int(Interrupted);
+}
+
+QString stopNotice(const Io &io)
+{
+    if (stoppedExitCode(io) == OutputGone)
+        return QStringLiteral("the output went away: the readers under way finish, no other starts");
+    return QStringLiteral("interrupted: the readers under way finish, no other starts; interrupt again to end at once");
+}
+
+int exitCodeOf(const QList<ReaderOutcome> &outcomes, int stoppedCode)
+{
+    if (stoppedCode != Success)
+        return stoppedCode;
     int exitCode = Success;
     for (const ReaderOutcome &outcome : outcomes) {
         if (outcome.result != ReaderOutcome::Result::Failed)
