@@ -16,6 +16,8 @@ enum ExitCode {
     UsageError = 2,  // also a file that cannot be taken
     NoReader = 3,
     PermissionDenied = 4,
+    Drift = 5,  // diff, apply --check: a reader differs from the file
+    Busy = 6,   // a reader is held by another process (and --wait did not get it)
     Interrupted = 130,  // as a shell reports a command that SIGINT ended
 };
 

@@ -9,6 +9,7 @@
 
 #include "link/access_check.h"
 #include "link/reader_list.h"
+#include "link/reader_lock.h"
 
 namespace Ctl {
 
@@ -27,6 +28,12 @@ AccessDoctor::Reader doctorReader(const ReaderList::Reader &listed)
     reader.node = listed.path;
     reader.serialNumber = listed.serialNumber;
     reader.portPath = listed.portPath;
+    if (const std::optional<ReaderLock::Holder> holder = ReaderLock::holderOf(listed.path)) {
+        reader.held = true;
+        reader.holderPid = holder->pid;
+        reader.holderCommand = holder->command;
+        reader.lockFile = ReaderLock::lockFile(listed.path);
+    }
     if (listed.kind != Transport::Kind::UsbHid)
         return reader;
     const QByteArray path = listed.path.toLocal8Bit();
@@ -100,6 +107,14 @@ int doctor(bool json, Io &io, const AccessDoctor::Environment &environment)
                                {"checks", checksJson(entry.checks)}};
             if (!entry.canOpen)
                 object.insert("error", entry.error);
+            if (entry.reader.held) {
+                QJsonObject holder{{"lockFile", entry.reader.lockFile}};
+                if (entry.reader.holderPid > 0)
+                    holder.insert("pid", entry.reader.holderPid);
+                if (!entry.reader.holderCommand.isEmpty())
+                    holder.insert("command", entry.reader.holderCommand);
+                object.insert("heldBy", holder);
+            }
             entries.append(object);
         }
         QJsonObject document{{"schema", 1},

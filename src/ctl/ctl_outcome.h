@@ -81,8 +81,8 @@ struct Summary
     QJsonObject json() const;
 };
 
-// The exit code of a run over readers: a reader this user may not open says more than a reader
-// that failed otherwise; an interrupt says most.
+// The exit code of a run over readers: a reader this user may not open says more than a busy
+// one, and that more than a reader that failed otherwise; an interrupt says most.
 int exitCodeOf(const QList<ReaderOutcome> &outcomes, bool interrupted);
 
 // The document every command prints with --json.

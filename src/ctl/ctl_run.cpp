@@ -78,6 +78,24 @@ QString keysText(const QStringList &keys)
 
 }  // namespace
 
+ReaderOutcome lockedJob(const Fleet &fleet, const ReaderList::Reader &reader, const std::atomic<bool> *stop,
+                        int waitMs)
+{
+    const Locked locked = lockReader(reader, waitMs, stop);
+    if (locked.exitCode == Success)
+        return fleet.job(reader, stop);
+    ReaderOutcome outcome;
+    outcome.reader = reader;
+    if (stop && stop->load()) {
+        outcome.error = QStringLiteral("not started: interrupted");
+        return outcome;
+    }
+    outcome.result = Result::Failed;
+    outcome.exitCode = locked.exitCode;
+    outcome.error = locked.error;
+    return outcome;
+}
+
 QString statusText(const ReaderOutcome &outcome, const Fleet &fleet)
 {
     return outcome.ok() ? fleet.status(outcome) : stoppedStatus(outcome);
@@ -110,6 +128,8 @@ void finishDocument(QJsonObject &document, const QList<ReaderOutcome> &outcomes,
         entries.append(outcomeJson(outcome, fleet.entries));
     document.insert("ok", exitCode == Success);
     document.insert("exitCode", exitCode);
+    if (fleet.tellsCheck)
+        document.insert("check", fleet.check);
     document.insert("readers", entries);
     document.insert("summary", summary.json());
 }
@@ -184,10 +204,17 @@ int runFleet(const Invocation &invocation, Io &io, const Fleet &fleet, const QSt
         logOutcome(fleet, outcome, io, &logFailure);
     };
     const int jobs = invocation.value(QStringLiteral("jobs"), QStringLiteral("0")).toInt();
-    const QList<ReaderOutcome> outcomes = forEachReader(readers, jobs, fleet.job, done, io);
+    const int waitMs = invocation.waitMs();
+    const ReaderJob job = [&](const ReaderList::Reader &reader, const std::atomic<bool> *stop) {
+        return lockedJob(fleet, reader, stop, waitMs);
+    };
+    const QList<ReaderOutcome> outcomes = forEachReader(readers, jobs, job, done, io);
     const bool interrupted = io.stop && io.stop->load();
     const Summary summary(outcomes);
     int exitCode = exitCodeOf(outcomes, interrupted);
+    // Drift is what a check is for, so it says so only when nothing worse happened.
+    if (fleet.check && exitCode == Success && summary.changed > 0)
+        exitCode = Drift;
 
     if (invocation.json) {
         finishDocument(document, outcomes, fleet, summary, exitCode);
@@ -268,6 +295,8 @@ int applyCommand(const Invocation &invocation, Io &io)
     fleet.changedWord = check ? QStringLiteral("would change") : QStringLiteral("changed");
     fleet.entries = {true, true, true};
     fleet.progress = check ? QStringLiteral("checking") : QStringLiteral("applying");
+    fleet.check = check;
+    fleet.tellsCheck = true;
     if (invocation.isSet(QStringLiteral("watch")))
         return watchFleet(invocation, io, fleet, file.warnings);
     return runFleet(invocation, io, fleet, file.warnings);
@@ -294,6 +323,8 @@ int diffCommand(const Invocation &invocation, Io &io)
     fleet.changedWord = QStringLiteral("differ");
     fleet.entries = {false, false, true};
     fleet.progress = QStringLiteral("reading");
+    fleet.check = true;
+    fleet.tellsCheck = true;
     return runFleet(invocation, io, fleet, file.warnings);
 }
 

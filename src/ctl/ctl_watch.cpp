@@ -114,9 +114,12 @@ void Station::start(const ReaderList::Reader &reader)
     io_.err << reader.device() << ": " << fleet_.progress << Qt::endl;
     auto job = std::make_shared<Job>();
     ReaderOutcome *outcome = &job->outcome;
-    const ReaderJob &work = fleet_.job;
+    const Fleet &fleet = fleet_;
+    const int waitMs = invocation_.waitMs();
     // No stop flag: at an interrupt a reader under way is applied and verified to its end.
-    job->thread.reset(QThread::create([outcome, &work, reader] { *outcome = work(reader, nullptr); }));
+    job->thread.reset(QThread::create([outcome, &fleet, reader, waitMs] {
+        *outcome = lockedJob(fleet, reader, nullptr, waitMs);
+    }));
     const QString device = reader.device();
     QObject::connect(job->thread.get(), &QThread::finished, &loop_, [this, device] { finished(device); });
     running_.insert(device, job);

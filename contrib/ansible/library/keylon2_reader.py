@@ -14,7 +14,8 @@ description:
     there (USB HID or serial), compares it field by field with I(src), and writes, saves and
     verifies only the readers that differ. A reader that already matches gets no write frame.
   - In check mode it runs C(keylon2ctl apply --check), which reads the readers and sends no
-    write frame; C(changed) then says whether a reader would change.
+    write frame; C(changed) then says whether a reader would change (keylon2ctl's exit code 5,
+    drift, is no failure there).
   - In diff mode it returns, per reader that differs, the reader's values before and the
     file's values after.
 version_added: "1.0.0"
@@ -48,6 +49,12 @@ options:
       - When no reader is attached, succeed without a change instead of failing.
     type: bool
     default: false
+  wait:
+    description:
+      - Seconds to wait for a reader that another process holds (the window, a station,
+        another C(keylon2ctl)), as C(keylon2ctl --wait) does. By default such a reader fails
+        the task at once as busy, and nothing is sent to it.
+    type: int
 notes:
   - The user the task runs as must be allowed to open the readers' device nodes. Over SSH the
     desk's seat rule does not apply; the package's udev rule gives the nodes to group
@@ -116,7 +123,8 @@ cmd:
   elements: str
 rc:
   description: keylon2ctl's exit code.
-  returned: always, but when no reader was found and I(allow_none) lets that pass
+  returned: always, but when no reader was found and I(allow_none) lets that pass, and in check
+    mode when a reader would change (exit 5)
   type: int
 """
 
@@ -126,6 +134,8 @@ from ansible.module_utils.basic import AnsibleModule
 
 # keylon2ctl's exit codes
 NO_READER = 3
+DRIFT = 5  # apply --check: a reader would change
+BUSY = 6  # another process holds a reader
 INTERRUPTED = 130
 
 
@@ -172,6 +182,7 @@ def main():
             keylon2ctl=dict(type="path"),
             log=dict(type="path"),
             allow_none=dict(type="bool", default=False),
+            wait=dict(type="int"),
         ),
         supports_check_mode=True,
     )
@@ -193,6 +204,10 @@ def main():
         cmd.append("--check")
     if params["log"]:
         cmd += ["--log", params["log"]]
+    if params["wait"] is not None:
+        if params["wait"] < 0:
+            module.fail_json(msg="wait: a number of seconds, 0 or more, not %d" % params["wait"])
+        cmd += ["--wait", str(params["wait"])]
 
     rc, out, err = module.run_command(cmd)
     result = dict(changed=False, readers=[], cmd=cmd, rc=rc, stderr=err)
@@ -227,9 +242,13 @@ def main():
     if failed:
         result["failed_readers"] = [
             "%s: %s" % (reader_name(r), r.get("error") or r.get("result") or "failed") for r in failed]
-        module.fail_json(msg="keylon2ctl apply failed on %d of %d readers: %s"
-                         % (len(failed), len(readers), "; ".join(result["failed_readers"])), **result)
-    if exit_code != 0 or rc != 0 or document.get("ok") is False:
+        hint = "; the option wait waits for a reader that another process holds" if exit_code == BUSY else ""
+        module.fail_json(msg="keylon2ctl apply failed on %d of %d readers: %s%s"
+                         % (len(failed), len(readers), "; ".join(result["failed_readers"]), hint), **result)
+    if module.check_mode and exit_code == DRIFT and rc == DRIFT:
+        # What check mode asks: a reader would change. Ansible takes any rc but 0 for a failure.
+        del result["rc"]
+    elif exit_code != 0 or rc != 0 or document.get("ok") is False:
         if exit_code == INTERRUPTED:
             error = error or "interrupted"
         module.fail_json(msg=error or "keylon2ctl apply failed (exit %d)" % exit_code, **result)
