@@ -27,16 +27,6 @@ QString systemText(int error)
     return QString::fromLocal8Bit(std::strerror(error));
 }
 
-// The node a reader's lock is named after: what a link points to, a bare port name in /dev.
-QString lockNode(const QString &node)
-{
-    QString path = node.contains(QLatin1Char('/')) ? node : QStringLiteral("/dev/") + node;
-    const QString canonical = QFileInfo(path).canonicalFilePath();
-    if (!canonical.isEmpty())
-        path = canonical;
-    return path;
-}
-
 #ifdef Q_OS_UNIX
 struct FileId
 {
@@ -174,9 +164,18 @@ QString ReaderLock::directory()
     return configured.isEmpty() ? QStringLiteral("/run/lock") : configured;
 }
 
+QString ReaderLock::nodeOf(const QString &name)
+{
+    QString path = name.contains(QLatin1Char('/')) ? name : QStringLiteral("/dev/") + name;
+    const QString canonical = QFileInfo(path).canonicalFilePath();
+    if (!canonical.isEmpty())
+        path = canonical;
+    return path;
+}
+
 QString ReaderLock::fileName(const QString &node)
 {
-    QString name = lockNode(node);
+    QString name = nodeOf(node);
     if (name.startsWith(QLatin1String("/dev/")))
         name = name.mid(5);
     while (name.startsWith(QLatin1Char('/')))

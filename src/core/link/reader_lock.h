@@ -59,6 +59,8 @@ public:
     // path below /dev with '/' turned into '-'. A node named by a link (/dev/serial/by-id/...)
     // or without its folder (ttyUSB0) is the node it stands for.
     static QString fileName(const QString &node);
+    // The node itself: what a link names, /dev/NAME for a bare port name.
+    static QString nodeOf(const QString &name);
     static QString lockFile(const QString &node);
 
     // Who holds the lock of the reader at node now; nothing when nobody does.

@@ -112,7 +112,7 @@ ReaderLink::Opened ReaderLink::openSerial(const QString &portName)
     // Locked before the open: the serial port's own lock would refuse a held port with a
     // permission error that says nothing of who has it.
     lock_.release();
-    const QString node = QSerialPortInfo(portName).systemLocation();
+    const QString node = ReaderLock::nodeOf(portName);
     lock_ = ReaderLock::take(node);
     if (lock_.busy())
         return busy(node);
