@@ -366,8 +366,8 @@ QString exitCodeText()
         "  2  usage error, or a file that cannot be taken (nothing was sent)\n"
         "  3  no reader found\n"
         "  4  permission denied on the reader's device node\n"
-        "  5  drift: diff or apply --check found a reader that differs from the file (a failure keeps its own code)\n"
-        "  6  busy: another process holds a reader (see --wait); nothing was sent to that reader\n"
+        "  5  drift: diff or apply --check found a reader that differs from the file, and none failed\n"
+        "  6  busy: another process holds a reader (see --wait); nothing was sent to it\n"
         "  130  interrupted (SIGINT or SIGTERM): the readers under way finished, no other was started\n"
         "apply --watch ends at SIGINT or SIGTERM with 0 when no reader failed, else 1.\n");
 }

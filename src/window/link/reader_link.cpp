@@ -99,12 +99,12 @@ ReaderLink::Opened ReaderLink::openHid()
 
 ReaderLink::Opened ReaderLink::busy(const QString &node)
 {
-    Opened opened;
-    opened.busy = true;
-    opened.node = node;
-    opened.holder = lock_.holder();
+    Opened result;
+    result.busy = true;
+    result.node = node;
+    result.holder = lock_.holder();
     lock_.release();
-    return opened;
+    return result;
 }
 
 ReaderLink::Opened ReaderLink::openSerial(const QString &portName)
