@@ -84,7 +84,15 @@ int doctor(bool json, Io &io, const AccessDoctor::Environment &environment)
     QList<AccessDoctor::Reader> readers;
     for (const ReaderList::Reader &listed : ReaderList::attached())
         readers.append(doctorReader(listed));
-    const AccessDoctor::Report report = AccessDoctor::examine(environment, readers);
+    AccessDoctor::Report report = AccessDoctor::examine(environment, readers);
+    const QString lockProblem = ReaderLock::directoryProblem();
+    if (!lockProblem.isEmpty()) {
+        report.checks.append({QStringLiteral("locks"), AccessDoctor::Status::Warning,
+                              lockProblem + QStringLiteral(": two programs are not kept off one reader"),
+                              QStringLiteral("a service needs ReadWritePaths=%1; elsewhere make the directory, "
+                                             "writable by every user and sticky (mode 1777)")
+                                  .arg(ReaderLock::directory())});
+    }
 
     int exitCode = readers.isEmpty() ? NoReader : Success;
     for (const AccessDoctor::ReaderReport &entry : report.readers) {

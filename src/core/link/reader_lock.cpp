@@ -164,6 +164,18 @@ QString ReaderLock::directory()
     return configured.isEmpty() ? QStringLiteral("/run/lock") : configured;
 }
 
+QString ReaderLock::directoryProblem()
+{
+    const QString dir = directory();
+    if (!QFileInfo(dir).isDir())
+        return QStringLiteral("the lock directory %1 is not there").arg(dir);
+#ifdef Q_OS_UNIX
+    if (::access(QFile::encodeName(dir).constData(), W_OK | X_OK) != 0)
+        return QStringLiteral("this user may not make files in the lock directory %1").arg(dir);
+#endif
+    return QString();
+}
+
 QString ReaderLock::nodeOf(const QString &name)
 {
     QString path = name.contains(QLatin1Char('/')) ? name : QStringLiteral("/dev/") + name;

@@ -55,6 +55,9 @@ public:
 
     // KEYLON2_LOCK_DIR when set, else /run/lock.
     static QString directory();
+    // Why this process cannot make lock files in directory() (it is not there, or closed to
+    // this user): readers whose file is not there yet then go without a lock. Empty when it can.
+    static QString directoryProblem();
     // "keylon2-hidraw3.lock" for /dev/hidraw3, "keylon2-pts-4.lock" for /dev/pts/4: the node's
     // path below /dev with '/' turned into '-'. A node named by a link (/dev/serial/by-id/...)
     // or without its folder (ttyUSB0) is the node it stands for.
