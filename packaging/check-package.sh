@@ -11,7 +11,7 @@ rm -f keylon2-utility_*.deb
 cpack -G DEB >cpack.log 2>&1 || { cat cpack.log; exit 1; }
 deb=$(ls keylon2-utility_*.deb)
 echo "== $deb"
-dpkg-deb -I "$deb" | sed -n '/Depends/p'
+dpkg-deb -I "$deb" | sed -n '/Depends/p;/Recommends/p'
 echo "== content"
 dpkg-deb -c "$deb"
 

@@ -5,7 +5,8 @@ set -euo pipefail
 
 packages=(cmake g++ make pkg-config qtbase5-dev libqt5serialport5-dev libhidapi-dev libudev-dev
           fonts-liberation2 xvfb xauth dpkg-dev file desktop-file-utils appstream lintian
-          tigervnc-standalone-server tigervnc-tools python3 python3-jsonschema openssl ansible-core)
+          tigervnc-standalone-server tigervnc-tools python3 python3-jsonschema openssl ansible-core
+          at-spi2-core python3-pyatspi dbus-daemon xdotool weston qtwayland5 python3-pil)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

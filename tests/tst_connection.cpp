@@ -34,12 +34,16 @@ const QStringList ReaderControls = {
     "ChangeModeBut",
 };
 
-// The connect button shows the icon and the 17 controls are all enabled or all disabled.
+// The connect button shows the icon and is called by what a press does, and the 17 controls
+// are all enabled or all disabled.
 bool shows(MainWindow &w, const char *icon, bool controlsEnabled)
 {
     const QSize size(32, 32);
     const QImage expected = QIcon(QStringLiteral(":/image/") + icon).pixmap(size).toImage();
     if (expected.isNull() || uiOf(w)->ConnectBut->icon().pixmap(size).toImage() != expected)
+        return false;
+    const bool connected = qstrcmp(icon, "connect_established.png") == 0;
+    if (uiOf(w)->ConnectBut->accessibleName() != QLatin1String(connected ? "Disconnect" : "Connect"))
         return false;
     for (const QString &name : ReaderControls) {
         auto *widget = w.findChild<QWidget *>(name);

@@ -7,6 +7,7 @@
 #include <QMetaMethod>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTextEdit>
 #include <QToolBar>
@@ -16,6 +17,7 @@
 #include "app/mainwindow.h"
 #include "platform/platform.h"
 #include "ui/ui_mainwindow.h"
+#include "ui/window_access.h"
 #include "window_probe.h"
 
 namespace {
@@ -279,6 +281,7 @@ private slots:
         MarkingTranslator translator;
         QVERIFY(QCoreApplication::installTranslator(&translator));
         ui->retranslateUi(window);
+        WindowAccess::nameControls(*ui);
         QCoreApplication::removeTranslator(&translator);
 
         QCOMPARE(window->windowTitle(), QStringLiteral("MainWindow|Keylon2 Utility V1.0.0"));
@@ -286,15 +289,29 @@ private slots:
         QCOMPARE(ui->tabWidget->tabText(1), QStringLiteral("MainWindow|Setting"));
         QCOMPARE(ui->ConnectBut->text(), QString());
         int marked = 0;
+        int named = 0;
         for (QWidget *widget : window->findChildren<QWidget *>()) {
             const QString text = textOf(widget);
-            if (qobject_cast<QLineEdit *>(widget) || text.isEmpty())
+            if (!qobject_cast<QLineEdit *>(widget) && !text.isEmpty()) {
+                QVERIFY2(text.startsWith(QLatin1String("MainWindow|")), qPrintable(widget->objectName() + ": " + text));
+                ++marked;
+            }
+            // What a screen reader calls a control and says of it, and its tool tip (Qt names
+            // the tab bar's scroll buttons).
+            if (qobject_cast<QTabBar *>(widget->parentWidget()))
                 continue;
-            QVERIFY2(text.startsWith(QLatin1String("MainWindow|")), qPrintable(widget->objectName() + ": " + text));
-            ++marked;
+            for (const QString &told : {widget->accessibleName(), widget->accessibleDescription(), widget->toolTip()}) {
+                if (told.isEmpty())
+                    continue;
+                QVERIFY2(told.startsWith(QLatin1String("MainWindow|")), qPrintable(widget->objectName() + ": " + told));
+                ++named;
+            }
         }
-        // Labels, group boxes, check boxes, radio and push buttons that carry a text.
-        QCOMPARE(marked, 29);
+        // Labels, group boxes, check boxes, radio and push buttons that carry a text; three of
+        // the labels are heard only, one for each affix picker.
+        QCOMPARE(marked, 32);
+        // 16 names, a description, 5 tool tips.
+        QCOMPARE(named, 22);
     }
 
     void shouldListTheSlotTableInOrder()

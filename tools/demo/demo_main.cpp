@@ -10,6 +10,9 @@
 //                                 settings, save the window as FILE (PNG) and quit; the exit
 //                                 status is 0 only when the reader was connected and the file
 //                                 was written
+//   KEYLON2_DEMO_STAY=1           with KEYLON2_DEMO_SCREENSHOT: keep running once the file is
+//                                 written, and say so on standard output ("saved FILE"); a
+//                                 connect or a file that failed still ends the program with 1
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
@@ -53,6 +56,7 @@ int main(int argc, char *argv[])
 {
     enableScreenScaling();
     QApplication app(argc, argv);
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.keylon2.Utility"));
     // The hidapi stand-in sets up its USB HID readers from the environment on first use; the
     // serial reader comes after them, so that none of them takes its place.
     hid_init();
@@ -97,6 +101,11 @@ int main(int argc, char *argv[])
                     std::fprintf(stderr, "keylon2-utility-demo: the virtual reader did not connect\n");
                 if (!saved)
                     std::fprintf(stderr, "keylon2-utility-demo: cannot write %s\n", qPrintable(screenshot));
+                if (connected && saved && qEnvironmentVariableIntValue("KEYLON2_DEMO_STAY") == 1) {
+                    std::printf("saved %s\n", qPrintable(screenshot));
+                    std::fflush(stdout);
+                    return;
+                }
                 app.exit(connected && saved ? 0 : 1);
             });
         });

@@ -7,6 +7,8 @@ int main(int argc, char *argv[])
 {
     enableScreenScaling();
     QApplication app(argc, argv);
+    // Under Wayland the window names itself by this, so the desktop finds its entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.keylon2.Utility"));
     MainWindow window;
     window.show();
     return app.exec();

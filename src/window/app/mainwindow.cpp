@@ -4,6 +4,7 @@
 
 #include "platform/platform.h"
 #include "text/locale_codec.h"
+#include "ui/window_access.h"
 #include "ui/window_font.h"
 
 MainWindow::MainWindow(QWidget *parent)
@@ -19,6 +20,7 @@ MainWindow::MainWindow(QWidget *parent)
     , interfaceChange_(link_)
 {
     ui.setupUi(this);
+    WindowAccess::setUp(ui, *this);
     useLayoutFont(*this);
     status_.setUp();
 

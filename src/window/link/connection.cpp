@@ -18,6 +18,7 @@
 #include "platform/platform.h"
 #include "protocol/settings_reader.h"
 #include "ui/ui_mainwindow.h"
+#include "ui/window_access.h"
 #include "ui/window_tr.h"
 
 namespace {
@@ -69,6 +70,7 @@ void ConnectionPanel::enableControls(bool on)
 void ConnectionPanel::showNotConnected()
 {
     ui_.ConnectBut->setIcon(QIcon(IconNotConnected));
+    WindowAccess::showConnectState(ui_, false);
     enableControls(false);
 }
 
@@ -82,6 +84,7 @@ void ConnectionPanel::showFailedConnect(const char *debugLine)
 {
     qDebug("%s", debugLine);
     ui_.ConnectBut->setIcon(QIcon(IconFailed));
+    WindowAccess::showConnectState(ui_, false);
     enableControls(false);
     link_.markNotConnected();
 }
@@ -132,5 +135,6 @@ void ConnectionPanel::connectOrDisconnect()
 
     link_.markConnected();
     ui_.ConnectBut->setIcon(QIcon(IconConnected));
+    WindowAccess::showConnectState(ui_, true);
     enableControls(true);
 }

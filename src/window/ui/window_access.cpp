@@ -1,0 +1,173 @@
+#include "ui/window_access.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QKeySequence>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTextEdit>
+
+#include <iterator>
+
+#include "ui/ui_mainwindow.h"
+#include "ui/window_tr.h"
+
+namespace {
+
+// The buttons that have a shortcut: the desktop's standard key where there is one. The others
+// stay clear of the keys a text field takes for itself (Ctrl+K, Ctrl+D, Ctrl+E edit the line
+// on X11), so they work from any control.
+struct Shortcut
+{
+    QPushButton *Ui::MainWindow::*button;
+    const char *actionName;
+    QList<QKeySequence> (*keys)();
+};
+
+const Shortcut Shortcuts[] = {
+    {&Ui::MainWindow::ConnectBut, "ConnectAction", [] { return QList<QKeySequence>{QKeySequence(Qt::CTRL | Qt::Key_L)}; }},
+    {&Ui::MainWindow::ImportBut, "ImportAction", [] { return QKeySequence::keyBindings(QKeySequence::Open); }},
+    {&Ui::MainWindow::ExportBut, "ExportAction", [] { return QKeySequence::keyBindings(QKeySequence::Save); }},
+    // Get Status reads the page anew from the reader.
+    {&Ui::MainWindow::GetKLNStatusBut, "GetStatusAction", [] { return QKeySequence::keyBindings(QKeySequence::Refresh); }},
+    {&Ui::MainWindow::SetKLNStatusBut, "SetStatusAction",
+     [] { return QList<QKeySequence>{QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)}; }},
+};
+
+const Shortcut &shortcutOf(const Ui::MainWindow &ui, const QPushButton *button)
+{
+    for (const Shortcut &shortcut : Shortcuts)
+        if (ui.*shortcut.button == button)
+            return shortcut;
+    Q_UNREACHABLE();
+}
+
+// "Import (Ctrl+O)": what the button does and the key that does it too.
+void hintShortcut(const Ui::MainWindow &ui, QPushButton *button, const QString &name)
+{
+    const QList<QKeySequence> keys = shortcutOf(ui, button).keys();
+    if (!keys.isEmpty())
+        button->setToolTip(QStringLiteral("%1 (%2)").arg(name, keys.first().toString(QKeySequence::NativeText)));
+}
+
+// The affix pickers stand in one column under one heading ("Code"), which can label only one of
+// them; each gets a label of its own that only a screen reader meets.
+QLabel *pickerLabel(QComboBox *picker)
+{
+    return picker->parentWidget()->findChild<QLabel *>(picker->objectName() + QStringLiteral("_label"),
+                                                       Qt::FindDirectChildrenOnly);
+}
+
+void addPickerLabel(QComboBox *picker)
+{
+    auto *label = new QLabel(picker->parentWidget());
+    label->setObjectName(picker->objectName() + QStringLiteral("_label"));
+    label->setGeometry(picker->geometry());
+    label->setBuddy(picker);
+    label->hide();
+}
+
+// On Linux Qt names a combo box by its current text, and a screen reader learns what it is from
+// the label it is labelled by; other platforms read the combo box's own name.
+void namePicker(QComboBox *picker, const QString &name)
+{
+    picker->setAccessibleName(name);
+    QLabel *label = pickerLabel(picker);
+    label->setText(name);
+    // A label never shown answers with the name of its group unless told its own.
+    label->setAccessibleName(name);
+}
+
+}  // namespace
+
+namespace WindowAccess {
+
+void setUp(Ui::MainWindow &ui, QMainWindow &window)
+{
+    // The test button and the debug label lie under the connect button, the scan button under
+    // the text area: nobody sees them, so neither Tab nor a screen reader meets them. They keep
+    // their place, their names and their connections.
+    for (QWidget *covered : {static_cast<QWidget *>(ui.TestBut), static_cast<QWidget *>(ui.Debuglabel),
+                             static_cast<QWidget *>(ui.TrigBut)}) {
+        covered->setFocusPolicy(Qt::NoFocus);
+        covered->hide();
+    }
+
+    // The output field holds what the reader sends; a tab typed into it would only trap the
+    // keyboard there.
+    ui.ScannerEdit->setTabChangesFocus(true);
+
+    for (QComboBox *picker : {ui.Pre_cmb, ui.Post_cmb, ui.Remove_cmb})
+        addPickerLabel(picker);
+    ui.Label1_2->setBuddy(ui.KB_cmb);
+    ui.label->setBuddy(ui.KLNOutStartEdit);
+    ui.Label1->setBuddy(ui.KLNOutLengthEdit);
+
+    // Reading order: the interface box and the connect button, the page, its row of buttons.
+    QWidget *const order[] = {
+        ui.USBKB_radcmd,   ui.Searal_radcmd,    ui.SerialNameEdit,   ui.ConnectBut,
+        ui.tabWidget,      ui.ScannerEdit,      ui.ClearBut,         ui.PreAmbleChk,
+        ui.PreAmbleEdit,   ui.Pre_cmb,          ui.PostAmbleChk,     ui.PostAmbleEdit,
+        ui.Post_cmb,       ui.RemoveDataChk,    ui.RemoveIDCodeChk,  ui.RemoveDataEdit,
+        ui.Remove_cmb,     ui.AutoReportChk,    ui.BuzzerEnableChk,  ui.KLNOutStartEdit,
+        ui.KLNOutLengthEdit, ui.KB_cmb,         ui.FWUpdateBut,      ui.ChangeModeBut,
+        ui.ImportBut,      ui.ExportBut,        ui.DefaultBut,       ui.GetKLNStatusBut,
+        ui.SetKLNStatusBut,
+    };
+    for (size_t i = 1; i < std::size(order); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+
+    for (const Shortcut &shortcut : Shortcuts) {
+        QPushButton *button = ui.*shortcut.button;
+        auto *action = new QAction(&window);
+        action->setObjectName(QString::fromLatin1(shortcut.actionName));
+        action->setShortcuts(shortcut.keys());
+        window.addAction(action);
+        QObject::connect(action, &QAction::triggered, button, [button] {
+            // What a click does, where a click could be: never on a disabled button, nor on one
+            // of the page that is not shown (the page decides what a read or write does).
+            if (button->isEnabled() && button->isVisible())
+                button->click();
+        });
+    }
+
+    nameControls(ui);
+}
+
+void nameControls(Ui::MainWindow &ui)
+{
+    ui.SerialNameEdit->setAccessibleName(windowTr("Serial port name"));
+    ui.ScannerEdit->setAccessibleName(windowTr("Output"));
+    ui.PreAmbleEdit->setAccessibleName(windowTr("Preamble"));
+    ui.PostAmbleEdit->setAccessibleName(windowTr("Postamble"));
+    ui.RemoveDataEdit->setAccessibleName(windowTr("Remove data"));
+    ui.KLNOutStartEdit->setAccessibleName(windowTr("Output start"));
+    ui.KLNOutLengthEdit->setAccessibleName(windowTr("Output length"));
+    namePicker(ui.Pre_cmb, windowTr("Preamble ASCII code"));
+    namePicker(ui.Post_cmb, windowTr("Postamble ASCII code"));
+    namePicker(ui.Remove_cmb, windowTr("Remove data ASCII code"));
+    // The label says "KB Country"; read out, the short form is no word.
+    ui.KB_cmb->setAccessibleName(windowTr("Keyboard country"));
+    ui.Label1_2->setAccessibleName(windowTr("Keyboard country"));
+    // Its name is its text, which says where a press takes the reader ("to Serial"); the
+    // heading above it, in another row of the page, is no label a screen reader would find.
+    ui.ChangeModeBut->setAccessibleDescription(windowTr("Change Interface"));
+
+    for (QPushButton *button : {ui.ImportBut, ui.ExportBut, ui.GetKLNStatusBut, ui.SetKLNStatusBut})
+        hintShortcut(ui, button, QString(button->text()).remove(QLatin1Char('&')));
+    showConnectState(ui, false);
+}
+
+void showConnectState(Ui::MainWindow &ui, bool connected)
+{
+    const QString name = connected ? windowTr("Disconnect") : windowTr("Connect");
+    ui.ConnectBut->setAccessibleName(name);
+    hintShortcut(ui, ui.ConnectBut, name);
+}
+
+}  // namespace WindowAccess
