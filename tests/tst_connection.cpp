@@ -229,8 +229,13 @@ private slots:
         if (serial)
             QVERIFY(ReaderFixture::startSerialReader(reader.endpoint));
         const QString node = serial ? reader.endpoint.portPath() : QString::fromLatin1(model().hidPath());
-        QProcess other;  // flock(1) keeps the lock until it is killed; its shell gets no copy
-        other.start("flock", {"-o", ReaderLock::lockFile(node), "sh", "-c", "read line"});
+        QProcess other;  // keeps the lock until it is killed
+        other.start("/usr/bin/python3", {"-c",
+                                         "import fcntl, os, sys\n"
+                                         "fd = os.open(sys.argv[1], os.O_RDONLY | os.O_CREAT, 0o644)\n"
+                                         "fcntl.flock(fd, fcntl.LOCK_EX)\n"
+                                         "sys.stdin.read()\n",
+                                         ReaderLock::lockFile(node)});
         QVERIFY(other.waitForStarted());
         QTRY_VERIFY(ReaderLock::holderOf(node).has_value());
         MainWindow w;
@@ -244,7 +249,7 @@ private slots:
         QCOMPARE(outcome.boxes.first().title, QString("Connect Device"));
         QCOMPARE(outcome.boxes.first().icon, QMessageBox::Warning);
         QCOMPARE(outcome.boxes.first().text,
-                 QString("The reader %1 is in use by flock (process %2). Connect again when it is free.")
+                 QString("The reader %1 is in use by python3 (process %2). Connect again when it is free.")
                      .arg(node)
                      .arg(other.processId()));
         QVERIFY(!linkOf(w).hidDevice);

@@ -13,6 +13,7 @@
 #include "config_keys.h"
 #include "ctl_runs.h"
 #include "ctl.h"
+#include "ctl_table.h"
 #include "link/reader_lock.h"
 #include "platform/platform.h"
 #include "protocol/settings_record.h"
@@ -26,7 +27,7 @@ namespace {
 
 Model &model() { return Model::instance(); }
 
-// The exit codes by what they mean; manPageListsTheExitCodes ties them to the man page.
+// The exit codes by what they mean; manPageAgreesWithTheCommandTable ties them to the man page.
 enum Exit { Success = 0, ReaderFailed = 1, Usage = 2, NoReader = 3, Denied = 4, Drift = 5, Busy = 6, Interrupted = 130 };
 
 using Run = CtlRun;
@@ -163,29 +164,64 @@ private slots:
         Model::setCount(1);
     }
 
-    void manPageListsTheExitCodes()
+    // The man page's options (with their value and default) and exit codes are the command
+    // table's, which --help, COMMAND --help and the completions are made from.
+    void manPageAgreesWithTheCommandTable()
     {
         QFile page(QStringLiteral(KEYLON2_TEST_DATA "/../../docs/keylon2ctl.1"));
         QVERIFY(page.open(QIODevice::ReadOnly));
-        const QString text = QString::fromUtf8(page.readAll());
-        const int start = text.indexOf(QLatin1String(".SH EXIT STATUS"));
-        QVERIFY(start >= 0);
-        const QString section = text.mid(start, text.indexOf(QLatin1String(".SH"), start + 1) - start);
-        QMap<int, QString> codes;
-        const QRegularExpression entry(QStringLiteral("\\.TP\\n\\.B (\\d+)\\n([^\\n]*)"));
-        for (auto match = entry.globalMatch(section); match.hasNext();) {
+        // The text as read, without roff's escapes and fonts.
+        const QString text = QString::fromUtf8(page.readAll())
+                                 .replace(QLatin1String("\\-"), QLatin1String("-"))
+                                 .remove(QRegularExpression(QStringLiteral("\\\\f[BIRP]|\"")));
+        const auto section = [&](const QString &name) {
+            const int start = text.indexOf(QLatin1String(".SH ") + name);
+            return start < 0 ? QString() : text.mid(start, text.indexOf(QLatin1String("\n.SH "), start + 1) - start);
+        };
+        // ".TP\n.B|.BI|.BR TERM...\nentry text" up to the next macro paragraph.
+        const QRegularExpression entry(QStringLiteral("\\.TP\\n\\.B[IR]? ([^\\n]*)\\n((?:(?!\\.(?:TP|PP|SH))[^\\n]*\\n?)*)"));
+
+        QMap<QString, QString> manOptions;  // "--jobs N" -> entry text
+        for (auto match = entry.globalMatch(section("OPTIONS")); match.hasNext();) {
             const QRegularExpressionMatch m = match.next();
-            codes[m.captured(1).toInt()] = m.captured(2);
+            const QString term = m.captured(1).simplified().remove(QRegularExpression(QStringLiteral("^-h\\s*,\\s*")));
+            manOptions[term.section(' ', 0, 0)] = term + '\n' + m.captured(2).simplified();
         }
-        QCOMPARE(codes.keys(), (QList<int>{Success, ReaderFailed, Usage, NoReader, Denied, Drift, Busy, Interrupted}));
-        QVERIFY(codes[Success].startsWith("success"));
-        QVERIFY(codes[ReaderFailed].startsWith("a reader failed"));
-        QVERIFY(codes[Usage].startsWith("usage error"));
-        QVERIFY(codes[NoReader].startsWith("no reader found"));
-        QVERIFY(codes[Denied].startsWith("permission denied"));
-        QVERIFY(codes[Drift].startsWith("drift"));
-        QVERIFY(codes[Busy].startsWith("busy"));
-        QVERIFY(codes[Interrupted].startsWith("interrupted"));
+        QStringList tableOptions;
+        for (const QList<Ctl::OptionSpec> &list : {Ctl::options(), Ctl::programOptions()}) {
+            for (const Ctl::OptionSpec &option : list) {
+                const QString name = QStringLiteral("--") + option.name;
+                tableOptions << name;
+                const QString man = manOptions.value(name);
+                QVERIFY2(!man.isEmpty(), qPrintable(name + " is not in the man page"));
+                const QString value = option.words ? QString::fromLatin1(option.words).replace(' ', '|')
+                                                   : QString::fromLatin1(option.valueName);
+                QCOMPARE(man.section('\n', 0, 0), value.isEmpty() ? name : name + ' ' + value);
+                const QString byDefault = Ctl::defaultText(option);
+                QVERIFY2(man.contains(byDefault), qPrintable(name + ": the man page lacks " + byDefault));
+                QVERIFY2(byDefault.isEmpty() == !man.contains("(default:"), qPrintable(man));
+            }
+        }
+        tableOptions.sort();
+        QCOMPARE(manOptions.keys(), tableOptions);
+
+        QMap<int, QString> manCodes;
+        for (auto match = entry.globalMatch(section("EXIT STATUS")); match.hasNext();) {
+            const QRegularExpressionMatch m = match.next();
+            manCodes[m.captured(1).toInt()] = m.captured(2).simplified();
+        }
+        QList<int> tableCodes;
+        for (const Ctl::ExitCodeSpec &exit : Ctl::exitCodes()) {
+            tableCodes << exit.code;
+            // The meaning's first words, up to its first parenthesis or colon.
+            const QString meaning = QString::fromLatin1(exit.meaning).section(QRegularExpression("[(:]"), 0, 0).trimmed();
+            QVERIFY2(manCodes.value(exit.code).startsWith(meaning),
+                     qPrintable(QStringLiteral("%1: %2").arg(exit.code).arg(manCodes.value(exit.code))));
+            QVERIFY2(Ctl::exitCodeText().contains(QStringLiteral("  %1  %2").arg(exit.code).arg(meaning)),
+                     qPrintable(Ctl::exitCodeText()));
+        }
+        QCOMPARE(manCodes.keys(), tableCodes);
+        QCOMPARE(tableCodes, (QList<int>{Success, ReaderFailed, Usage, NoReader, Denied, Drift, Busy, 129, Interrupted, 141, 143}));
     }
 
     // In each row one key differs from the base file: write must put it, and read must give
@@ -258,7 +294,7 @@ private slots:
         QTest::newRow("--jobs 2") << QStringList{"--jobs", "2"} << int(Success) << 1 << 2;
         QTest::newRow("--jobs 1") << QStringList{"--jobs", "1"} << int(Success) << 1 << 1;
         QTest::newRow("no --jobs: all at once") << QStringList() << int(Success) << 3 << 8;
-        QTest::newRow("--jobs 0") << QStringList{"--jobs", "0"} << int(Usage) << 0 << 0;
+        QTest::newRow("--jobs 0: all at once") << QStringList{"--jobs", "0"} << int(Success) << 3 << 8;
         QTest::newRow("--jobs -1") << QStringList{"--jobs", "-1"} << int(Usage) << 0 << 0;
         QTest::newRow("--jobs x") << QStringList{"--jobs", "x"} << int(Usage) << 0 << 0;
     }

@@ -12,12 +12,19 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <chrono>
 #include <csignal>
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <thread>
 
 #include "ctl.h"
 #include "ctl_runs.h"
 #include "ctl_device.h"
 #include "link/usb_identity.h"
+#include "plug_dir.h"
 #include "reader_bench.h"
 #include "reader_model.h"
 #include "virtual_sysfs.h"
@@ -54,11 +61,20 @@ const QByteArray FullFile = "[KEYLON]\nPreEnable=1\nPre=ID\nPostEnable=1\nPost=[
                             "RemoveIDCode=0\nAutoReport=1\nBuzzer=0\nOutputStart=0\nOutputLength=10\nKBCountry=3\n";
 
 // keylon2ctl-demo with its own readers; tally: what each received, read when it has ended.
-QProcess *startCtl(const QStringList &arguments, int readers, const QString &tally)
+// output: where its standard output goes instead of the process object. plugDir: the readers
+// are that directory's hid-N files instead, which count each reader's write frames as they come
+// (for a program that is ended before it can write its tally).
+QProcess *startCtl(const QStringList &arguments, int readers, const QString &tally, const QString &output = QString(),
+                   const QString &plugDir = QString())
 {
     auto *process = new QProcess;
+    if (!output.isEmpty())
+        process->setStandardOutputFile(output);
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("KEYLON2_VIRTUAL_HID_READERS", QString::number(readers));
+    if (plugDir.isEmpty())
+        environment.insert("KEYLON2_VIRTUAL_HID_READERS", QString::number(readers));
+    else
+        environment.insert("KEYLON2_VIRTUAL_PLUG_DIR", plugDir);
     environment.insert("KEYLON2_VIRTUAL_HID_TALLY", tally);
     process->setProcessEnvironment(environment);
     process->start(QStringLiteral(KEYLON2CTL_DEMO), arguments);
@@ -143,6 +159,90 @@ private slots:
         }
     }
 
+    // A reader's JSON entry: "changed" is true exactly when its settings were written and
+    // saved (write: always; apply: when it differed; --check: never), whatever its result says.
+    void changedSaysTheReaderWasWritten_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<bool>("matching");  // the reader holds the file's settings already
+        QTest::addColumn<QString>("result");
+        QTest::addColumn<bool>("changed");
+        QTest::newRow("apply, differs") << QStringList{"apply"} << false << "changed" << true;
+        QTest::newRow("apply, matches") << QStringList{"apply"} << true << "unchanged" << false;
+        QTest::newRow("apply --check, differs") << QStringList{"apply", "--check"} << false << "changed" << false;
+        QTest::newRow("write") << QStringList{"write", "--partial"} << true << "written" << true;
+        QTest::newRow("station line") << QStringList{"apply", "--watch"} << false << "changed" << true;
+    }
+    void changedSaysTheReaderWasWritten()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(bool, matching);
+        QFETCH(QString, result);
+        QFETCH(bool, changed);
+        const QString file = writeFile(dir, "changed.cfg", PartialFile);
+        const QStringList command = QStringList{arguments.first(), file, "--json"} + arguments.mid(1);
+        QJsonObject entry;
+        if (arguments.contains("--watch")) {
+            // The station's line of the reader, the moment it is done.
+            QScopedPointer<QProcess> station(startCtl(command, 1, dir.filePath("station.tally")));
+            QVERIFY(ReaderFixture::waitUntil([&] { return station->canReadLine(); }, 20000));
+            entry = QJsonDocument::fromJson(station->readLine()).object().value("reader").toObject();
+            ::kill(pid_t(station->processId()), SIGINT);
+            QVERIFY(station->waitForFinished(10000));
+        } else {
+            if (matching) {
+                VirtualReader::Settings held;
+                held.options = 0x0C;
+                held.post = "\r";
+                held.outputLength = 10;
+                Model::reader(1)->setSettings(held);
+            }
+            const CtlRun run = runCtlHere(command + QStringList{"--device", "sn:KLN2-000001"});
+            // A check that finds the reader differing says so as drift.
+            QCOMPARE(run.exitCode, arguments.contains("--check") && !matching ? 5 : 0);
+            entry = QJsonDocument::fromJson(run.out.toUtf8()).object().value("readers").toArray().at(0).toObject();
+            bool wrote = false;
+            for (const QByteArray &frame : Model::reader(1)->receivedFrames())
+                wrote = wrote || isWriteFrame(frame);
+            QCOMPARE(wrote, changed);
+        }
+        QCOMPARE(entry.value("result").toString(), result);
+        QVERIFY(entry.contains("changed"));
+        QCOMPARE(entry.value("changed").toBool(), changed);
+    }
+
+    // An interrupt that comes while a reader is being read: the reader gets no write frame, and
+    // its line says it was interrupted with nothing written.
+    void interruptWhileReadingWritesNothing_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::newRow("apply") << QStringList{"apply"};
+        QTest::newRow("write --partial") << QStringList{"write", "--partial"};
+    }
+    void interruptWhileReadingWritesNothing()
+    {
+        QFETCH(QStringList, arguments);
+        const QString file = writeFile(dir, "reading.cfg", PartialFile);
+        std::atomic<bool> stop{false};
+        // A read is four exchanges of at least 300 ms: the first frame is well inside it.
+        std::thread operatorHand([&stop] {
+            QElapsedTimer clock;
+            clock.start();
+            while (Model::reader(1)->receivedFrames().isEmpty() && clock.elapsed() < 20000)
+                std::this_thread::sleep_for(std::chrono::milliseconds(1));
+            stop = true;
+        });
+        const CtlRun run =
+            runCtlHere(QStringList{arguments.first(), file, "--device", "sn:KLN2-000001"} + arguments.mid(1), &stop);
+        operatorHand.join();
+        QCOMPARE(run.exitCode, 130);
+        QVERIFY2(run.out.contains("KLN2-000001  1-1.1  interrupted: nothing was written\n"), qPrintable(run.out));
+        const QList<QByteArray> frames = Model::reader(1)->receivedFrames();
+        QVERIFY(!frames.isEmpty());
+        for (const QByteArray &frame : frames)
+            QVERIFY2(!isWriteFrame(frame), frame.toHex(' ').constData());
+    }
+
     // Refused with exit 2 and the key named, before any reader hears a frame.
     void fileRefusedBeforeAnythingIsSent_data()
     {
@@ -224,59 +324,135 @@ private slots:
         QCOMPARE(process->exitCode(), 0);
     }
 
-    // Every reader either got all of its write frames with the save, or none; those that were
-    // never started are counted; a second interrupt ends at once.
+    // SIGHUP, SIGTERM and SIGINT alike, and output that goes away (a pipe whose reader closed
+    // after one line): every reader either got all of its write frames with the save, or none;
+    // every reader written is in the audit log, opened before its first write frame; those that
+    // were never started are counted; the exit code says why, and no signal killed the program.
+    // A second signal ends it at once.
     void interruptLeavesEveryReaderWholeOrUntouched_data()
     {
         QTest::addColumn<QString>("command");
-        QTest::addColumn<int>("interruptAfterMs");
+        QTest::addColumn<int>("signal");  // 0: standard output closed after its first line
+        QTest::addColumn<int>("afterMs");
         QTest::addColumn<bool>("twice");
-        // apply reads for 1.2 s before it writes; write goes straight to its frames.
-        QTest::newRow("apply --all") << "apply" << 1350 << false;
-        QTest::newRow("write --all") << "write" << 100 << false;
-        QTest::newRow("write --all, interrupted twice") << "write" << 100 << true;
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<int>("untouched");  // at least
+        // Twelve readers, four at once. write goes straight to its frames; apply reads for
+        // 1.2 s before it writes.
+        QTest::newRow("write, SIGHUP") << "write" << int(SIGHUP) << 100 << false << 129 << 8;
+        QTest::newRow("write, SIGTERM") << "write" << int(SIGTERM) << 100 << false << 143 << 8;
+        QTest::newRow("write, SIGINT") << "write" << int(SIGINT) << 100 << false << 130 << 8;
+        QTest::newRow("apply, SIGINT") << "apply" << int(SIGINT) << 1350 << false << 130 << 8;
+        // The first four lines may all reach the pipe before it closes; the next four readers
+        // are under way by then.
+        QTest::newRow("write, output closed") << "write" << 0 << 0 << false << 141 << 4;
+        QTest::newRow("write, SIGINT twice") << "write" << int(SIGINT) << 100 << true << 130 << 0;
     }
     void interruptLeavesEveryReaderWholeOrUntouched()
     {
         QFETCH(QString, command);
-        QFETCH(int, interruptAfterMs);
+        QFETCH(int, signal);
+        QFETCH(int, afterMs);
         QFETCH(bool, twice);
+        QFETCH(int, exitCode);
+        QFETCH(int, untouched);
+        constexpr int Readers = 12;
         const QString file = writeFile(dir, "stop.cfg", FullFile);
         const QString tally = dir.filePath(QTest::currentDataTag() + QStringLiteral(".tally"));
+        const QString log = dir.filePath(QTest::currentDataTag() + QStringLiteral(".jsonl"));
+        // Standard output through a FIFO that the test reads and closes, as `| head -1` does.
+        const QString fifo = dir.filePath(QTest::currentDataTag() + QStringLiteral(".fifo"));
+        int reader = -1;
+        if (signal == 0) {
+            QVERIFY(::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
+            reader = ::open(QFile::encodeName(fifo).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+            QVERIFY(reader >= 0);
+        }
+        // Ended at once, the program writes no tally: the readers' files count their frames.
+        QTemporaryDir plug;
+        for (int number = 1; twice && number <= Readers; ++number)
+            writeFile(plug, QStringLiteral("hid-%1").arg(number), QByteArray());
         // --verbose: the first debug line comes once the file is read, the handlers long set.
-        QScopedPointer<QProcess> process(startCtl({command, file, "--all", "--jobs", "2", "--verbose"}, 6, tally));
-        process->setReadChannel(QProcess::StandardError);
-        QVERIFY(process->waitForReadyRead(10000));
-        QTest::qWait(interruptAfterMs);
-        ::kill(pid_t(process->processId()), SIGINT);
+        QScopedPointer<QProcess> process(startCtl({command, file, "--all", "--jobs", "4", "--log", log, "--verbose"},
+                                                  Readers, tally, signal == 0 ? fifo : QString(),
+                                                  twice ? plug.path() : QString()));
+        const pid_t pid = pid_t(process->processId());
+        if (signal == 0) {
+            QByteArray first;
+            char byte = 0;
+            QElapsedTimer clock;
+            clock.start();
+            while (!first.endsWith('\n') && clock.elapsed() < 20000) {
+                pollfd ready{reader, POLLIN, 0};
+                if (::poll(&ready, 1, 100) > 0 && ::read(reader, &byte, 1) == 1)
+                    first += byte;
+            }
+            ::close(reader);
+            QVERIFY2(first.contains("written, saved and verified"), first.constData());
+        } else {
+            process->setReadChannel(QProcess::StandardError);
+            QVERIFY(process->waitForReadyRead(10000));
+            QTest::qWait(afterMs);
+            ::kill(pid, signal);
+        }
         QElapsedTimer sinceSecond;
         if (twice) {
             QTest::qWait(50);
-            ::kill(pid_t(process->processId()), SIGINT);
+            ::kill(pid, signal);
             sinceSecond.start();
         }
-        QVERIFY(process->waitForFinished(10000));
-        QCOMPARE(process->exitCode(), 130);
+        QVERIFY(process->waitForFinished(30000));
+        QCOMPARE(process->exitStatus(), QProcess::NormalExit);
+        QCOMPARE(process->exitCode(), exitCode);
+        // Each reader's lines in the log, by serial number: "started written", ...
+        QHash<QString, QStringList> logged;
+        QFile logFile(log);
+        QVERIFY(logFile.open(QIODevice::ReadOnly));
+        for (const QByteArray &line : logFile.readAll().trimmed().split('\n')) {
+            const QJsonObject object = QJsonDocument::fromJson(line).object();
+            logged[object.value("serialNumber").toString()] << object.value("result").toString();
+        }
         if (twice) {
             QVERIFY2(sinceSecond.elapsed() < 500, qPrintable(QString::number(sinceSecond.elapsed())));
+            // A reader may be left part written, but not out of the log.
+            int written = 0;
+            for (int number = 1; number <= Readers; ++number) {
+                QFile reader(plug.filePath(QStringLiteral("hid-%1").arg(number)));
+                QVERIFY(reader.open(QIODevice::ReadOnly));
+                if (VirtualReader::PlugDir::parse(reader.readAll()).writeFrames == 0)
+                    continue;
+                ++written;
+                const QString serial = QStringLiteral("KLN2-%1").arg(number, 6, 10, QLatin1Char('0'));
+                QVERIFY2(logged.value(serial).value(0) == "started", qPrintable(serial));
+            }
+            QVERIFY(written > 0);
             return;
         }
-
         QFile counts(tally);
         QVERIFY(counts.open(QIODevice::ReadOnly));
         const QByteArray fullWrite = "02 10 03 21 25 29 80";
-        int untouched = 0;
+        int seenUntouched = 0;
         for (const QByteArray &line : counts.readAll().trimmed().split('\n')) {
             const QByteArray frames = line.mid(line.indexOf(' ') + 1);
             const bool touched = frames.contains("02 10") || frames.contains(" 80");
             QVERIFY2(!touched || frames.contains(fullWrite), line.constData());
-            untouched += touched ? 0 : 1;
+            seenUntouched += touched ? 0 : 1;
+            const QString serial = QStringLiteral("KLN2-%1").arg(line.left(line.indexOf(' ')).toInt(), 6, 10, QLatin1Char('0'));
+            const QStringList done = touched ? QStringList{"started", command == "write" ? "written" : "changed"}
+                                             : QStringList();
+            QCOMPARE(logged.value(serial).mid(0, touched ? 2 : 0), done);
+            QVERIFY2(touched || !logged.value(serial).contains("started"), qPrintable(serial));
         }
+        QVERIFY2(seenUntouched >= untouched, qPrintable(QString::number(seenUntouched)));
+        if (signal == 0)
+            return;
         process->setReadChannel(QProcess::StandardOutput);
         const QString out = QString::fromUtf8(process->readAllStandardOutput());
-        QVERIFY2(out.contains(QRegularExpression("6 readers: .*, [0-9] interrupted, 4 not started\n$")), qPrintable(out));
-        QCOMPARE(out.count("not started\n"), 4 + 1);
-        QVERIFY(untouched >= 4);
+        const QRegularExpressionMatch summary =
+            QRegularExpression("12 readers: .*, [0-9]+ interrupted, ([0-9]+) not started\n$").match(out);
+        QVERIFY2(summary.hasMatch(), qPrintable(out));
+        QCOMPARE(out.count("not started\n"), summary.captured(1).toInt() + 1);
+        QVERIFY(summary.captured(1).toInt() >= untouched - (command == "apply" ? 4 : 0));
     }
 };
 

@@ -85,8 +85,9 @@ private slots:
     // Steps: "+hid-1" plugs reader 1 in (the same reader again when it was pulled out),
     // "+hid-3!" one whose writes fail, "-hid-1" pulls it out, "gap" lets a listing see that,
     // "line" waits for the next result line, "picked" for the next reader to be taken up, "INT"
-    // interrupts. Lines: "SERIAL status" per reader done, in order (a status ending in ':' is
-    // the start of one). Frames: the write frames each reader's file counts at the end.
+    // interrupts, "HUP" hangs up. Lines: "SERIAL status" per reader done, in order (a status
+    // ending in ':' is the start of one). Frames: the write frames each reader's file counts at
+    // the end.
     void stationHandlesEveryPlugOnce_data()
     {
         QTest::addColumn<QStringList>("steps");
@@ -101,11 +102,14 @@ private slots:
             << "3 readers: 1 unchanged, 2 changed, 0 failed" << 0 << QStringList{"hid-1=7", "hid-2=7"};
         QTest::newRow("a failing reader, then one on the serial line")
             << QStringList{"+hid-3!", "line", "+serial-5", "line", "INT"}
-            << QStringList{"KLN2-000003 failed:", "KLN2-000005 " + changed}
+            << QStringList{"KLN2-000003 failed:", "KLN2-100005 " + changed}
             << "2 readers: 0 unchanged, 1 changed, 1 failed (hid:/dev/virtual-hidraw3)" << 1
             << QStringList{"hid-3=0", "serial-5=6"};
         QTest::newRow("interrupted while a reader is under way: it is finished")
             << QStringList{"+hid-1", "picked", "INT"} << QStringList{"KLN2-000001 " + changed}
+            << "1 readers: 0 unchanged, 1 changed, 0 failed" << 0 << QStringList{"hid-1=7"};
+        QTest::newRow("a dropped session (SIGHUP) while a reader is under way: the same")
+            << QStringList{"+hid-1", "picked", "HUP"} << QStringList{"KLN2-000001 " + changed}
             << "1 readers: 0 unchanged, 1 changed, 0 failed" << 0 << QStringList{"hid-1=7"};
     }
     void stationHandlesEveryPlugOnce()
@@ -152,8 +156,8 @@ private slots:
             } else if (step == "picked") {
                 ++pickedSeen;
                 QVERIFY(ReaderFixture::waitUntil([&] { return station.err.count(": applying\n") >= pickedSeen; }, 5000));
-            } else if (step == "INT") {
-                ::kill(pid_t(station.process.processId()), SIGINT);
+            } else if (step == "INT" || step == "HUP") {
+                ::kill(pid_t(station.process.processId()), step == "INT" ? SIGINT : SIGHUP);
             }
         }
         QVERIFY(station.process.waitForFinished(20000));
@@ -179,16 +183,25 @@ private slots:
             QCOMPARE(VirtualReader::PlugDir::parse(file.readAll()).writeFrames, count.section('=', 1).toInt());
         }
 
-        // The audit log: the same readers, in the same order, each line valid.
-        const QList<QByteArray> logged = [&] {
-            QFile file(log);
-            return file.open(QIODevice::ReadOnly) ? linesOf(file.readAll()) : QList<QByteArray>();
-        }();
+        // The audit log: the same readers, in the same order, each line valid; a reader that was
+        // written was opened in it before its first write frame.
+        QList<QJsonObject> logged;
+        QStringList opened;
+        QFile logFile(log);
+        QVERIFY(logFile.open(QIODevice::ReadOnly));
+        for (const QByteArray &text : linesOf(logFile.readAll())) {
+            const QJsonObject line = QJsonDocument::fromJson(text).object();
+            if (line.value("result").toString() == "started")
+                opened << line.value("serialNumber").toString();
+            else
+                logged << line;
+        }
         QCOMPARE(logged.size(), lines.size());
         for (int i = 0; i < logged.size(); ++i) {
-            const QJsonObject line = QJsonDocument::fromJson(logged[i]).object();
-            QCOMPARE(line.value("serialNumber").toString() + ' ' + line.value("result").toString(),
+            QCOMPARE(logged[i].value("serialNumber").toString() + ' ' + logged[i].value("result").toString(),
                      said[i].section(':', 0, 0).section(' ', 0, 1));
+            if (logged[i].value("result").toString() == "changed")
+                QVERIFY(opened.contains(logged[i].value("serialNumber").toString()));
         }
         const QString faults = logFaults(log);
         QVERIFY2(faults.isEmpty(), qPrintable(faults));
@@ -228,25 +241,44 @@ private slots:
         QCOMPARE(Model::reader(1)->receivedFrames().size() + Model::reader(2)->receivedFrames().size(), 0);
     }
 
-    // A log that takes no line (a file size limit here, a full disk elsewhere): the readers are
-    // done as they say, but the run does not end as a success.
+    // A log that takes no line, or a part of one (a file size limit here, a full disk
+    // elsewhere): the readers are done as they say, but the run does not end as a success, and
+    // names the log. A part of a line is no line; SIGXFSZ, which the kernel sends when a write
+    // finds no room at all, kills nothing.
+    void logThatTakesNoLineFailsTheRun_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("before");     // bytes in the log before the run
+        QTest::addColumn<QString>("limit");  // ulimit -f, in KiB
+        QTest::addColumn<QString>("xfsz");   // the signal's disposition the run starts with
+        QTest::newRow("no room at all") << QStringList{"apply"} << 0 << "0" << "''";
+        QTest::newRow("room ends inside its one line") << QStringList{"apply", "--check"} << 1000 << "1" << "-";
+        QTest::newRow("room ends inside a written reader's opening line") << QStringList{"apply"} << 1000 << "1" << "-";
+    }
     void logThatTakesNoLineFailsTheRun()
     {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, before);
+        QFETCH(QString, limit);
+        QFETCH(QString, xfsz);
         const QString site = writeTestFile(dir.filePath("limited.cfg"), SiteFile);
-        const QString log = writeTestFile(dir.filePath("limited.jsonl"), QByteArray());
+        const QString log = writeTestFile(dir.filePath(QString::fromLatin1(QTest::currentDataTag()) + ".jsonl"),
+                                          QByteArray(before - 1, 'x') + (before > 0 ? "\n" : ""));
         QProcess run;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("KEYLON2_VIRTUAL_HID_READERS", "1");
         run.setProcessEnvironment(environment);
-        run.start("bash", {"-c", "trap '' XFSZ; ulimit -f 0; exec \"$0\" \"$@\"", QStringLiteral(KEYLON2CTL_DEMO),
-                           "apply", site, "--all", "--log", log, "--json"});
+        run.start("bash", QStringList{"-c", QStringLiteral("trap %1 XFSZ; ulimit -f %2; exec \"$0\" \"$@\"").arg(xfsz, limit),
+                                      QStringLiteral(KEYLON2CTL_DEMO)}
+                              + arguments + QStringList{site, "--all", "--log", log, "--json"});
         QVERIFY(run.waitForFinished(30000));
+        QCOMPARE(run.exitStatus(), QProcess::NormalExit);
         QCOMPARE(run.exitCode(), 1);
         const QJsonObject document = QJsonDocument::fromJson(run.readAllStandardOutput()).object();
         QCOMPARE(document.value("summary").toObject().value("changed").toInt(), 1);
-        QVERIFY2(document.value("error").toString().startsWith("cannot write to the log"),
-                 qPrintable(document.value("error").toString()));
-        QCOMPARE(QFileInfo(log).size(), 0);
+        const QString error = document.value("error").toString();
+        QVERIFY2(error.startsWith("cannot write to the log " + log), qPrintable(error));
+        QCOMPARE(QFileInfo(log).size(), qint64(limit.toInt() * 1024));
     }
 
     // Two runs at once on one log: every reader of each has its line, whole.
@@ -278,7 +310,8 @@ private slots:
         QMap<qint64, QStringList> byRun;
         for (const QByteArray &line : linesOf(file.readAll())) {
             const QJsonObject object = QJsonDocument::fromJson(line).object();
-            byRun[object.value("pid").toVariant().toLongLong()] << object.value("serialNumber").toString();
+            if (object.value("result").toString() != "started")
+                byRun[object.value("pid").toVariant().toLongLong()] << object.value("serialNumber").toString();
         }
         QCOMPARE(byRun.keys(), pids);
         for (QStringList &serials : byRun) {

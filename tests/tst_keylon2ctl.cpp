@@ -147,6 +147,8 @@ private slots:
         QTest::newRow("foreign file") << QStringList{"write", QStringLiteral(KEYLON2_TEST_DATA "/config/foreign.ini")}
                                       << 1 << 2 << "foreign.ini holds no Keylon settings. Nothing was sent.";
         QTest::newRow("unknown command") << QStringList{"frobnicate"} << 1 << 2 << "unknown command";
+        QTest::newRow("a second file") << QStringList{"apply", "a.cfg", "b.cfg", "--all"} << 1 << 2
+                                       << "unexpected argument b.cfg";
         QTest::newRow("several readers") << QStringList{"read"} << 2 << 2
                                          << "2 readers found, name one with --device";
         QTest::newRow("no reader") << QStringList{"read"} << 0 << 3 << "no reader found";

@@ -22,8 +22,8 @@ const QString Node = QStringLiteral("/dev/keylon2-test-reader");
 
 enum class Holder {
     ThisProcess,  // another open of the lock file in this process
-    OtherProcess,  // flock(1) in a process of its own
-    OtherUser,     // flock(1) as nobody, on a file this process made under umask 077
+    OtherProcess,  // a process of its own
+    OtherUser,     // a process of nobody's, on a file this process made under umask 077
 };
 
 QString ownCommand()
@@ -32,11 +32,17 @@ QString ownCommand()
     return comm.open(QIODevice::ReadOnly) ? QString::fromUtf8(comm.readAll().trimmed()) : QString();
 }
 
-// flock(1) holding file until it is killed: its command (a shell that waits for its input to
-// close, which the test's end of the pipe does) gets no copy of the lock's descriptor.
+// Another program holding file's lock until it is killed: one process, which takes the lock
+// itself (flock(1) would leave a copy of its descriptor in the child it starts).
+const QString Locker = QStringLiteral("/usr/bin/python3");
 QStringList holdLock(const QString &file)
 {
-    return {"flock", "-o", file, "sh", "-c", "read line"};
+    return {"-c",
+            "import fcntl, os, sys\n"
+            "fd = os.open(sys.argv[1], os.O_RDONLY | os.O_CREAT, 0o644)\n"
+            "fcntl.flock(fd, fcntl.LOCK_EX)\n"
+            "sys.stdin.read()\n",
+            file};
 }
 
 // Waits until pid holds the lock of node.
@@ -133,13 +139,13 @@ private slots:
                 ::umask(umask);
                 QVERIFY(made.held());
                 QCOMPARE(QFileInfo(file).permissions() & QFile::ReadOther, QFile::ReadOther);
-                other.start("setpriv", QStringList{"--reuid=nobody", "--regid=nogroup", "--clear-groups"} + holdLock(file));
+                other.start("setpriv", QStringList{"--reuid=nobody", "--regid=nogroup", "--clear-groups", Locker} + holdLock(file));
             } else {
-                other.start("flock", holdLock(file).mid(1));
+                other.start(Locker, holdLock(file));
             }
             QVERIFY(other.waitForStarted());
             pid = other.processId();
-            command = QStringLiteral("flock");
+            command = QFileInfo(Locker).fileName();
             QVERIFY2(heldBy(node, pid), "the other process never took the lock");
         }
 
@@ -171,7 +177,7 @@ private slots:
         QFETCH(bool, stop);
         const QString node = Node + QStringLiteral("-wait");
         QProcess other;
-        other.start("flock", holdLock(ReaderLock::lockFile(node)).mid(1));
+        other.start(Locker, holdLock(ReaderLock::lockFile(node)));
         QVERIFY(other.waitForStarted());
         QVERIFY(heldBy(node, other.processId()));
 

@@ -96,11 +96,12 @@ private slots:
         }
         QVERIFY(ReaderFixture::waitUntil([&] { return !content().port.isEmpty(); }));
         const QString port = content().port;
-        QCOMPARE(content().serialNumber, QStringLiteral("KLN2-000012"));
+        // Never a USB HID reader's identity (KLN2-000012 in 1-1.12).
+        QCOMPARE(content().serialNumber, QStringLiteral("KLN2-100012"));
 
         QString out;
         QCOMPARE(ctl({"list"}, &out), 0);
-        QVERIFY2(out.contains(port), qPrintable(out));
+        QVERIFY2(out.contains("serial:" + port + "  KLN2-100012  2-1.12  "), qPrintable(out));
         QFile cfg(dir.filePath("site.cfg"));
         QVERIFY(cfg.open(QIODevice::WriteOnly));
         cfg.write("[KEYLON]\nPreEnable=1\nPre=AB\nPostEnable=0\nPost=\nRemoveEnable=0\nRemove=\n"

@@ -19,7 +19,10 @@ namespace Ctl {
 
 namespace {
 
-constexpr int Schema = 1;
+// 2: a reader that gets write frames has a line that opens it ("started") before its result
+// line, where schema 1 had one line per reader: a consumer that counted lines as readers would
+// count wrong.
+constexpr int Schema = 2;
 
 QString systemError(int error)
 {
@@ -106,7 +109,10 @@ bool AuditLog::append(const AuditEntry &entry, QString *error)
             *error = QStringLiteral("the log %1 is closed").arg(path_);
         return false;
     }
-    const QByteArray text = line(entry, QDateTime::currentDateTimeUtc()) + '\n';
+    // After a line that went out in part, this one ends that piece first, so that it stands
+    // whole on a line of its own.
+    const bool afterCut = cut_.exchange(false);
+    const QByteArray text = (afterCut ? QByteArray("\n") : QByteArray()) + line(entry, QDateTime::currentDateTimeUtc()) + '\n';
     // One write: the kernel appends it at the end in one piece, whoever else appends. A line
     // written in parts could have another run's line land between them.
     ssize_t written;
@@ -115,6 +121,10 @@ bool AuditLog::append(const AuditEntry &entry, QString *error)
     } while (written < 0 && errno == EINTR);
     if (written == ssize_t(text.size()))
         return true;
+    // Only what came whole counts: a part of a line is no record of the reader.
+    const ssize_t ofThisLine = written - (afterCut ? 1 : 0);
+    if (ofThisLine > 0 || (afterCut && written <= 0))
+        cut_.store(true);
     if (error) {
         *error = written < 0 ? QStringLiteral("cannot write to the log %1: %2").arg(path_, systemError(errno))
                              : QStringLiteral("cannot write to the log %1: only %2 of %3 bytes of a line went out")

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <atomic>
 #include <memory>
 
 namespace Ctl {
@@ -47,7 +48,8 @@ public:
     AuditLog &operator=(const AuditLog &) = delete;
 
     // Appends the reader's line. Safe from several threads at once. False, with *error, when
-    // the line did not go out whole (a full disk, say).
+    // the line did not go out whole (a full disk, a file size limit): a line of which only a
+    // part reached the file is not written. The next line then starts on a line of its own.
     bool append(const AuditEntry &entry, QString *error = nullptr);
     // The line as append() writes it, without the line break, stamped with `time`.
     QByteArray line(const AuditEntry &entry, const QDateTime &time) const;
@@ -68,6 +70,7 @@ private:
     QString host_;
     QString user_;
     qint64 pid_;
+    std::atomic<bool> cut_{false};  // a line went out in part: the file does not end with a line break
 };
 
 }  // namespace Ctl

@@ -18,11 +18,6 @@ ReaderOutcome failed(ReaderOutcome outcome, int exitCode, const QString &error)
     return outcome;
 }
 
-bool stopped(const std::atomic<bool> *stop)
-{
-    return stop && stop->load();
-}
-
 bool onSerial(const ReaderList::Reader &reader)
 {
     return reader.kind == Transport::Kind::Serial;
@@ -40,14 +35,15 @@ QStringList keysSent(const ReaderList::Reader &reader, const QStringList &keys)
 // Writes and saves the record; with verify (and no interrupt since) reads it back. The
 // outcome is changed once the save went out.
 ReaderOutcome writeAndVerify(ReaderOutcome outcome, ReaderSession &session, const SettingsRecord &record, bool verify,
-                             const std::atomic<bool> *stop)
+                             const JobContext &context)
 {
+    context.writing(outcome);
     const SessionResult written = session.writeSettings(record, onSerial(outcome.reader) ? 1 : 0);
     if (!written.ok())
         return failed(outcome, ReaderFailed, written.describe());
     outcome.changed = true;
     // The settings are saved: an interrupt leaves out the read-back, not the reader.
-    if (!verify || stopped(stop))
+    if (!verify || context.stopped())
         return outcome;
     const ReaderSession::SettingsRead back = readSettings(session);
     if (!back.result.ok())
@@ -63,7 +59,7 @@ ReaderOutcome writeAndVerify(ReaderOutcome outcome, ReaderSession &session, cons
 }  // namespace
 
 ReaderOutcome applyToReader(const ReaderList::Reader &reader, const SettingsFile &file, ApplyMode mode,
-                            const std::atomic<bool> *stop)
+                            const JobContext &context)
 {
     ReaderOutcome outcome;
     outcome.reader = reader;
@@ -86,16 +82,18 @@ ReaderOutcome applyToReader(const ReaderList::Reader &reader, const SettingsFile
     outcome.result = Result::Changed;
     if (mode == ApplyMode::Check)
         return outcome;
-    if (stopped(stop)) {
+    // A reader that was being read when the interrupt came is not written: only the readers
+    // whose write frames are under way finish.
+    if (context.stopped()) {
         outcome.result = Result::Interrupted;
         outcome.error = QStringLiteral("interrupted before anything was written");
         return outcome;
     }
-    return writeAndVerify(outcome, session, mergedRecord(read.record, file), true, stop);
+    return writeAndVerify(outcome, session, mergedRecord(read.record, file), true, context);
 }
 
 ReaderOutcome writeToReader(const ReaderList::Reader &reader, const SettingsFile &file, bool partial, bool verify,
-                            const std::atomic<bool> *stop)
+                            const JobContext &context)
 {
     ReaderOutcome outcome;
     outcome.reader = reader;
@@ -110,7 +108,7 @@ ReaderOutcome writeToReader(const ReaderList::Reader &reader, const SettingsFile
         if (!read.result.ok())
             return failed(outcome, ReaderFailed, read.result.describe());
         outcome.firmware = firmwareText(read.record.version);
-        if (stopped(stop)) {
+        if (context.stopped()) {
             outcome.result = Result::Interrupted;
             outcome.error = QStringLiteral("interrupted before anything was written");
             return outcome;
@@ -119,13 +117,13 @@ ReaderOutcome writeToReader(const ReaderList::Reader &reader, const SettingsFile
     }
     outcome.fields = keysSent(reader, partial ? file.keys : settingKeys());
     outcome.result = Result::Written;
-    outcome = writeAndVerify(outcome, session, record, verify, stop);
+    outcome = writeAndVerify(outcome, session, record, verify, context);
     if (outcome.ok())
         outcome.note = outcome.verified ? QStringLiteral("written, saved and verified") : QStringLiteral("written and saved");
     return outcome;
 }
 
-ReaderOutcome switchInterface(const ReaderList::Reader &reader, bool serial)
+ReaderOutcome switchInterface(const ReaderList::Reader &reader, bool serial, const JobContext &context)
 {
     ReaderOutcome outcome;
     outcome.reader = reader;
@@ -138,13 +136,16 @@ ReaderOutcome switchInterface(const ReaderList::Reader &reader, bool serial)
     Opened opened = open(reader);
     if (!opened.transport)
         return failed(outcome, opened.exitCode, opened.error);
+    outcome.fields << QStringLiteral("Interface");
+    context.writing(outcome);
     quint8 sequence = 1;
     const SessionResult result = ReaderSession(*opened.transport, sequence).changeInterface();
-    if (!result.ok())
+    if (!result.ok()) {
+        outcome.fields.clear();
         return failed(outcome, ReaderFailed, result.describe());
+    }
     outcome.result = Result::Changed;
     outcome.changed = true;
-    outcome.fields << QStringLiteral("Interface");
     outcome.note = QStringLiteral("the reader switches to the %1 interface").arg(name);
     return outcome;
 }

@@ -3,6 +3,7 @@
 #include <atomic>
 
 #include "ctl_file.h"
+#include "ctl_jobs.h"
 #include "ctl_outcome.h"
 #include "link/reader_list.h"
 
@@ -18,17 +19,18 @@ enum class ApplyMode {
 
 // Reads the reader and compares it with the keys the file sets. Unchanged when it holds them;
 // otherwise Changed with the differing keys, and (Apply) the reader's own settings with the
-// file's keys put in are written, saved and read back. Never writes when the reader matches.
+// file's keys put in are written, saved and read back. Never writes when the reader matches,
+// nor when context.stop came while it was read (Interrupted). `changed`: the save went out.
 ReaderOutcome applyToReader(const ReaderList::Reader &reader, const SettingsFile &file, ApplyMode mode,
-                            const std::atomic<bool> *stop);
+                            const JobContext &context = {});
 
 // Writes the file's settings, saves them and (verify) reads them back: Written. partial: the
 // reader is read first and only the keys the file sets change.
 ReaderOutcome writeToReader(const ReaderList::Reader &reader, const SettingsFile &file, bool partial, bool verify,
-                            const std::atomic<bool> *stop);
+                            const JobContext &context = {});
 
 // The reader goes to its serial (serial) or USB keyboard interface: Changed; Unchanged when it
 // is there already, and nothing is sent.
-ReaderOutcome switchInterface(const ReaderList::Reader &reader, bool serial);
+ReaderOutcome switchInterface(const ReaderList::Reader &reader, bool serial, const JobContext &context = {});
 
 }  // namespace Ctl

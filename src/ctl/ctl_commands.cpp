@@ -178,7 +178,7 @@ int readCommand(const Invocation &invocation, Io &io)
     // The serial interface does not tell its keyboard country; a country the window's list
     // lacks cannot be written back either.
     const bool withCountry = job.hasCountry && job.page.kbCountry >= 0;
-    const int exitCode = interrupted(io) ? Interrupted : Success;
+    const int exitCode = interrupted(io) ? stoppedExitCode(io) : Success;
     if (invocation.json) {
         const QJsonObject entry{{"firmware", job.page.firmwareVersion}, {"settings", configJson(job.page, withCountry)}};
         return finishOne(invocation, io, reader, exitCode, QString(), entry);

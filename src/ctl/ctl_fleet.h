@@ -35,8 +35,7 @@ struct Fleet
 // The fleet's job on one reader with the reader's lock held around it (--wait: waitMs). A
 // reader that another process holds is Failed with exit code Busy and nothing is sent to it;
 // one whose wait an interrupt ended is NotStarted.
-ReaderOutcome lockedJob(const Fleet &fleet, const ReaderList::Reader &reader, const std::atomic<bool> *stop,
-                        int waitMs);
+ReaderOutcome lockedJob(const Fleet &fleet, const ReaderList::Reader &reader, const JobContext &context, int waitMs);
 
 // What a reader's result line says after its identity.
 QString statusText(const ReaderOutcome &outcome, const Fleet &fleet);
@@ -46,8 +45,14 @@ QString summaryLine(const Summary &summary, const Fleet &fleet, bool interrupted
 void finishDocument(QJsonObject &document, const QList<ReaderOutcome> &outcomes, const Fleet &fleet,
                     const Summary &summary, int exitCode);
 
-// Appends the reader's line to the fleet's log, when there is one. On failure says why on
-// standard error, keeps the first such text in *failure, and returns false.
+// What the fleet's job is given: the stop flag, and the audit log's opening line of a reader
+// right before its first write frame (when the fleet has a log).
+JobContext jobContext(const Fleet &fleet, const std::atomic<bool> *stop);
+
+// Appends the reader's line to the fleet's log, when there is one: the line that completes
+// the opening line of a reader that was written. On failure (of this line, or of the opening
+// line before it) says why on standard error, keeps the first such text in *failure, and
+// returns false.
 bool logOutcome(const Fleet &fleet, const ReaderOutcome &outcome, Io &io, QString *failure);
 // Syncs and closes the log before the command ends, and returns the exit code to end with: a
 // log that lost a line (failure) or could not be synced turns success into ReaderFailed, and

@@ -15,15 +15,19 @@ namespace Ctl::Interrupt {
 namespace {
 
 std::atomic<bool> stopRequested{false};
+std::atomic<int> stopCause{0};
+std::atomic<int> signalsSeen{0};
 int pipeFds[2] = {-1, -1};
 
-static_assert(std::atomic<bool>::is_always_lock_free, "the handler needs a lock-free flag");
+static_assert(std::atomic<bool>::is_always_lock_free && std::atomic<int>::is_always_lock_free,
+              "the handler needs lock-free atomics");
 
-// Async-signal-safe: an atomic exchange, write() and _exit() only.
-void onSignal(int)
+// Async-signal-safe: atomics, write() and _exit() only.
+void requestStop(int why)
 {
-    if (stopRequested.exchange(true))
-        std::_Exit(130);
+    int none = 0;
+    stopCause.compare_exchange_strong(none, why);
+    stopRequested.store(true);
 #ifndef Q_OS_WIN
     const int saved = errno;
     if (pipeFds[1] >= 0) {
@@ -32,6 +36,13 @@ void onSignal(int)
     }
     errno = saved;
 #endif
+}
+
+void onSignal(int number)
+{
+    if (signalsSeen.fetch_add(1) > 0)
+        std::_Exit(128 + number);
+    requestStop(number);
 }
 
 }  // namespace
@@ -54,14 +65,33 @@ void install()
     // The system calls under way go on: every wait has its bound, and the command looks at the
     // flag before it starts the next reader.
     action.sa_flags = SA_RESTART;
-    sigaction(SIGINT, &action, nullptr);
-    sigaction(SIGTERM, &action, nullptr);
+    for (int number : {SIGINT, SIGTERM, SIGHUP})
+        sigaction(number, &action, nullptr);
+    struct sigaction ignore = {};
+    ignore.sa_handler = SIG_IGN;
+    sigemptyset(&ignore.sa_mask);
+    sigaction(SIGPIPE, &ignore, nullptr);
+    sigaction(SIGXFSZ, &ignore, nullptr);
 #endif
 }
 
 std::atomic<bool> &requested()
 {
     return stopRequested;
+}
+
+const std::atomic<int> &cause()
+{
+    return stopCause;
+}
+
+void outputGone()
+{
+#ifdef Q_OS_WIN
+    requestStop(SIGTERM);
+#else
+    requestStop(SIGPIPE);
+#endif
 }
 
 int notifyFd()

@@ -100,6 +100,8 @@ QStringList differences(const SettingsRecord &wrote, const ReaderSession::Settin
 }
 
 QList<ReaderOutcome> forEachReader(const QList<ReaderList::Reader> &readers, int jobs, const ReaderJob &job,
+                                   const JobContext &context,
+                                   const std::function<void(const ReaderList::Reader &)> &started,
                                    const std::function<void(const ReaderOutcome &)> &done, Io &io)
 {
     QVector<ReaderOutcome> outcomes(readers.size());
@@ -107,13 +109,16 @@ QList<ReaderOutcome> forEachReader(const QList<ReaderList::Reader> &readers, int
         outcomes[i].reader = readers.at(i);
         outcomes[i].error = QStringLiteral("not started: interrupted");
     }
-    const std::atomic<bool> *stop = io.stop;
-    const auto stopped = [stop] { return stop && stop->load(); };
-    std::mutex reporting;  // done() and the interrupt's notice, one at a time
+    std::mutex reporting;  // started(), done() and the interrupt's notice, one at a time
     std::atomic<int> next{0};
     const auto work = [&] {
-        for (int i = next++; i < readers.size() && !stopped(); i = next++) {
-            const ReaderOutcome outcome = job(readers.at(i), stop);
+        for (int i = next++; i < readers.size() && !context.stopped(); i = next++) {
+            {
+                std::lock_guard<std::mutex> lock(reporting);
+                if (started)
+                    started(readers.at(i));
+            }
+            const ReaderOutcome outcome = job(readers.at(i), context);
             std::lock_guard<std::mutex> lock(reporting);
             outcomes[i] = outcome;
             done(outcome);
@@ -142,8 +147,7 @@ QList<ReaderOutcome> forEachReader(const QList<ReaderList::Reader> &readers, int
 #endif
             notifier->setEnabled(false);
             std::lock_guard<std::mutex> lock(reporting);
-            io.err << "interrupted: the readers under way finish, no other starts; interrupt again to end at once"
-                   << Qt::endl;
+            io.err << stopNotice(io) << Qt::endl;
         });
     }
     for (auto &worker : workers)

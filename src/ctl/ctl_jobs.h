@@ -42,15 +42,36 @@ QString firmwareText(const QByteArray &version);
 // only where the read carries one.
 QStringList differences(const SettingsRecord &wrote, const ReaderSession::SettingsRead &read);
 
-// The job of one reader. A job looks at `stop` before it sends its first write frame and after
-// its save: an interrupt lets a reader that is being written finish its settings and save.
-using ReaderJob = std::function<ReaderOutcome(const ReaderList::Reader &, const std::atomic<bool> *stop)>;
+// What a reader's job is given besides the reader.
+struct JobContext
+{
+    // Looked at before the first write frame and after the save: an interrupt lets a reader
+    // that is being written finish its settings and save.
+    const std::atomic<bool> *stop = nullptr;
+    // Called once, right before the reader's first write frame, with the outcome as it stands
+    // (its fields: the keys about to be written), from the job's thread: the audit log's
+    // opening line, so that a reader is in the log before any frame can change it. It may set
+    // outcome.logError.
+    std::function<void(ReaderOutcome &)> beforeWrite;
+
+    bool stopped() const { return stop && stop->load(); }
+    void writing(ReaderOutcome &outcome) const
+    {
+        if (beforeWrite)
+            beforeWrite(outcome);
+    }
+};
+
+using ReaderJob = std::function<ReaderOutcome(const ReaderList::Reader &, const JobContext &)>;
 
 // Runs the job for each reader, up to `jobs` at once (0: all at once), each in a QThread of its
 // own that opens, uses and closes its link (a QSerialPort wants a QThread). Once io.stop is
-// set no reader starts; those are NotStarted. `done` gets each reader's outcome the moment it
-// is done, one at a time. Outcomes in the readers' order.
+// set no reader starts; those are NotStarted. `started` gets each reader as its job begins
+// (not when it is queued), `done` its outcome the moment it is done; both one at a time.
+// Outcomes in the readers' order.
 QList<ReaderOutcome> forEachReader(const QList<ReaderList::Reader> &readers, int jobs, const ReaderJob &job,
+                                   const JobContext &context,
+                                   const std::function<void(const ReaderList::Reader &)> &started,
                                    const std::function<void(const ReaderOutcome &)> &done, Io &io);
 
 }  // namespace Ctl

@@ -97,10 +97,28 @@ QJsonObject Summary::json() const
     };
 }
 
-int exitCodeOf(const QList<ReaderOutcome> &outcomes, bool interrupted)
+bool stopRequested(const Io &io)
 {
-    if (interrupted)
-        return Interrupted;
+    return io.stop && io.stop->load();
+}
+
+int stoppedExitCode(const Io &io)
+{
+    const int cause = io.stopCause ? io.stopCause->load() : 0;
+    return cause > 0 ? SignalBase + cause : int(Interrupted);
+}
+
+QString stopNotice(const Io &io)
+{
+    if (stoppedExitCode(io) == OutputGone)
+        return QStringLiteral("the output went away: the readers under way finish, no other starts");
+    return QStringLiteral("interrupted: the readers under way finish, no other starts; interrupt again to end at once");
+}
+
+int exitCodeOf(const QList<ReaderOutcome> &outcomes, int stoppedCode)
+{
+    if (stoppedCode != Success)
+        return stoppedCode;
     int exitCode = Success;
     for (const ReaderOutcome &outcome : outcomes) {
         if (outcome.result != ReaderOutcome::Result::Failed)

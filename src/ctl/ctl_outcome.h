@@ -44,6 +44,7 @@ struct ReaderOutcome
     QList<Difference> differences;
     QString error;              // why it failed or stopped
     QString note;               // what the text line says for a success, when not the result
+    QString logError;           // the audit log's opening line for it could not be written
 
     bool ok() const;
 };
@@ -82,8 +83,12 @@ struct Summary
 };
 
 // The exit code of a run over readers: a reader this user may not open says more than a busy
-// one, and that more than a reader that failed otherwise; an interrupt says most.
-int exitCodeOf(const QList<ReaderOutcome> &outcomes, bool interrupted);
+// one, and that more than a reader that failed otherwise; an interrupt (stoppedCode, the run's
+// stoppedExitCode(); 0 when none) says most.
+int exitCodeOf(const QList<ReaderOutcome> &outcomes, int stoppedCode);
+
+// What standard error says when a run over readers is asked to stop.
+QString stopNotice(const Io &io);
 
 // The document every command prints with --json.
 QJsonObject document(const QString &command, int exitCode, const QString &error = QString());

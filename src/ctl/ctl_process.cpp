@@ -1,10 +1,13 @@
 #include "ctl.h"
 
 #include <QCoreApplication>
+#include <QIODevice>
 #include <QTextStream>
 
-#include <cstdio>
+#include <atomic>
+#include <cerrno>
 #include <hidapi.h>
+#include <poll.h>
 #include <unistd.h>
 
 #include "ctl_interrupt.h"
@@ -15,13 +18,68 @@ namespace {
 
 bool verbose = false;
 
+// Standard output (1) and error (2): set once a write to it failed.
+std::atomic<bool> streamGone[3];
+
+// Writes all of `data` to standard output or error, from any thread. A pipe whose reader
+// closed (EPIPE) or a terminal that hung up (EIO) is output that went away: the stream shows
+// nothing more and the work ends as after an interrupt. Any other failure (a full disk behind
+// a redirection) only stops that stream.
+void writeAll(int fd, const char *data, qint64 size)
+{
+    qint64 done = 0;
+    while (done < size && !streamGone[fd].load()) {
+        const ssize_t written = ::write(fd, data + done, size_t(size - done));
+        if (written >= 0) {
+            done += written;
+            continue;
+        }
+        if (errno == EINTR)
+            continue;
+        if (errno == EAGAIN || errno == EWOULDBLOCK) {  // a descriptor inherited non-blocking
+            pollfd ready{fd, POLLOUT, 0};
+            ::poll(&ready, 1, 1000);
+            continue;
+        }
+        const bool away = errno == EPIPE || errno == EIO;
+        streamGone[fd].store(true);
+        if (away)
+            Interrupt::outputGone();
+    }
+}
+
+// A QTextStream's device that writes through writeAll(), unbuffered: every flush reaches the
+// descriptor, so a closed pipe is seen at the line that meets it.
+class StandardStream : public QIODevice
+{
+public:
+    explicit StandardStream(int fd)
+        : fd_(fd)
+    {
+        open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+    }
+    bool isSequential() const override { return true; }
+
+protected:
+    qint64 readData(char *, qint64) override { return -1; }
+    qint64 writeData(const char *data, qint64 size) override
+    {
+        writeAll(fd_, data, size);
+        return size;  // what cannot be shown any more is dropped, not kept for later
+    }
+
+private:
+    int fd_;
+};
+
 // The protocol writes its debug lines as the window does; here they would mix with the
-// results, so they show only with --verbose (on standard error).
+// results, so they show only with --verbose (on standard error). From any thread.
 void messages(QtMsgType type, const QMessageLogContext &, const QString &text)
 {
     if (type == QtDebugMsg && !verbose)
         return;
-    std::fprintf(stderr, "%s\n", qUtf8Printable(text));
+    const QByteArray line = text.toLocal8Bit() + '\n';
+    writeAll(STDERR_FILENO, line.constData(), line.size());
 }
 
 }  // namespace
@@ -38,9 +96,11 @@ int processMain(int argc, char *argv[])
 
     // Once, here, before any thread of a command on many readers starts.
     hid_init();
-    QTextStream out(stdout);
-    QTextStream err(stderr);
-    Io io{out, err, isatty(STDOUT_FILENO) != 0, &Interrupt::requested(), Interrupt::notifyFd()};
+    StandardStream outDevice(STDOUT_FILENO);
+    StandardStream errDevice(STDERR_FILENO);
+    QTextStream out(&outDevice);
+    QTextStream err(&errDevice);
+    Io io{out, err, isatty(STDOUT_FILENO) != 0, &Interrupt::requested(), Interrupt::notifyFd(), &Interrupt::cause()};
     const int code = run(arguments, io);
     out.flush();
     err.flush();

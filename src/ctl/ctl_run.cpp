@@ -78,15 +78,14 @@ QString keysText(const QStringList &keys)
 
 }  // namespace
 
-ReaderOutcome lockedJob(const Fleet &fleet, const ReaderList::Reader &reader, const std::atomic<bool> *stop,
-                        int waitMs)
+ReaderOutcome lockedJob(const Fleet &fleet, const ReaderList::Reader &reader, const JobContext &context, int waitMs)
 {
-    const Locked locked = lockReader(reader, waitMs, stop);
+    const Locked locked = lockReader(reader, waitMs, context.stop);
     if (locked.exitCode == Success)
-        return fleet.job(reader, stop);
+        return fleet.job(reader, context);
     ReaderOutcome outcome;
     outcome.reader = reader;
-    if (stop && stop->load()) {
+    if (context.stopped()) {
         outcome.error = QStringLiteral("not started: interrupted");
         return outcome;
     }
@@ -134,26 +133,58 @@ void finishDocument(QJsonObject &document, const QList<ReaderOutcome> &outcomes,
     document.insert("summary", summary.json());
 }
 
-bool logOutcome(const Fleet &fleet, const ReaderOutcome &outcome, Io &io, QString *failure)
+namespace {
+
+AuditEntry auditEntry(const ReaderOutcome &outcome, const QString &result)
 {
-    if (!fleet.log)
-        return true;
     AuditEntry entry;
     entry.device = outcome.reader.device();
     entry.portPath = outcome.reader.portPath;
     entry.serialNumber = outcome.reader.serialNumber;
     entry.firmware = outcome.firmware;
-    entry.result = resultName(outcome.result);
+    entry.result = result;
     entry.fields = outcome.fields;
+    return entry;
+}
+
+}  // namespace
+
+JobContext jobContext(const Fleet &fleet, const std::atomic<bool> *stop)
+{
+    JobContext context;
+    context.stop = stop;
+    if (AuditLog *log = fleet.log) {
+        // In the job's thread: append() takes lines from several threads at once. A reader
+        // whose opening line cannot be written is still written, as it would be without a
+        // log; the run then ends as one whose log lost a line.
+        context.beforeWrite = [log](ReaderOutcome &outcome) {
+            QString error;
+            if (!log->append(auditEntry(outcome, QStringLiteral("started")), &error))
+                outcome.logError = error;
+        };
+    }
+    return context;
+}
+
+bool logOutcome(const Fleet &fleet, const ReaderOutcome &outcome, Io &io, QString *failure)
+{
+    if (!fleet.log)
+        return true;
+    const auto failed = [&](const QString &error) {
+        io.err << error << Qt::endl;
+        if (failure->isEmpty())
+            *failure = error;
+        return false;
+    };
+    if (!outcome.logError.isEmpty())
+        failed(outcome.logError);
+    AuditEntry entry = auditEntry(outcome, resultName(outcome.result));
     if (!outcome.ok())
         entry.error = outcome.error.isEmpty() ? resultName(outcome.result) : outcome.error;
     QString error;
-    if (fleet.log->append(entry, &error))
-        return true;
-    io.err << error << Qt::endl;
-    if (failure->isEmpty())
-        *failure = error;
-    return false;
+    if (!fleet.log->append(entry, &error))
+        return failed(error);
+    return outcome.logError.isEmpty();
 }
 
 int closeLog(const Fleet &fleet, QString failure, int exitCode, QJsonObject *document, Io &io)
@@ -168,8 +199,9 @@ int closeLog(const Fleet &fleet, QString failure, int exitCode, QJsonObject *doc
     }
     if (failure.isEmpty())
         return exitCode;
-    // The readers are done as they say, but the trail asked for is not whole.
-    if (exitCode == Success)
+    // The readers are done as they say, but the trail asked for is not whole: a failure, which
+    // says more than drift.
+    if (exitCode == Success || exitCode == Drift)
         exitCode = ReaderFailed;
     if (document) {
         document->insert("ok", false);
@@ -188,12 +220,13 @@ int runFleet(const Invocation &invocation, Io &io, const Fleet &fleet, const QSt
     if (selection.exitCode != Success)
         return fail(invocation, io, selection.exitCode, {selection.error});
     const QList<ReaderList::Reader> &readers = selection.readers;
-    if (io.progress && !invocation.json) {
-        for (const ReaderList::Reader &reader : readers)
-            io.err << reader.device() << ": " << fleet.progress << Qt::endl;
-    }
 
-    QString logFailure;  // done() runs one reader at a time
+    // started() and done() run one reader at a time.
+    const auto started = [&](const ReaderList::Reader &reader) {
+        if (io.progress && !invocation.json)
+            io.err << reader.device() << ": " << fleet.progress << Qt::endl;
+    };
+    QString logFailure;
     const auto done = [&](const ReaderOutcome &outcome) {
         if (outcome.result == Result::Failed || outcome.result == Result::Interrupted)
             io.err << errorLine(outcome) << Qt::endl;
@@ -205,13 +238,14 @@ int runFleet(const Invocation &invocation, Io &io, const Fleet &fleet, const QSt
     };
     const int jobs = invocation.value(QStringLiteral("jobs"), QStringLiteral("0")).toInt();
     const int waitMs = invocation.waitMs();
-    const ReaderJob job = [&](const ReaderList::Reader &reader, const std::atomic<bool> *stop) {
-        return lockedJob(fleet, reader, stop, waitMs);
+    const ReaderJob job = [&](const ReaderList::Reader &reader, const JobContext &context) {
+        return lockedJob(fleet, reader, context, waitMs);
     };
-    const QList<ReaderOutcome> outcomes = forEachReader(readers, jobs, job, done, io);
-    const bool interrupted = io.stop && io.stop->load();
+    const QList<ReaderOutcome> outcomes =
+        forEachReader(readers, jobs, job, jobContext(fleet, io.stop), started, done, io);
+    const bool interrupted = stopRequested(io);
     const Summary summary(outcomes);
-    int exitCode = exitCodeOf(outcomes, interrupted);
+    int exitCode = exitCodeOf(outcomes, interrupted ? stoppedExitCode(io) : Success);
     // Drift is what a check is for, so it says so only when nothing worse happened.
     if (fleet.check && exitCode == Success && summary.changed > 0)
         exitCode = Drift;
@@ -226,8 +260,13 @@ int runFleet(const Invocation &invocation, Io &io, const Fleet &fleet, const QSt
         if (outcome.result == Result::NotStarted)
             io.out << resultLine(outcome.reader, stoppedStatus(outcome)) << '\n';
     }
-    if (readers.size() > 1 || interrupted)
-        io.out << summaryLine(summary, fleet, interrupted) << '\n';
+    if (readers.size() > 1 || interrupted) {
+        const QString line = summaryLine(summary, fleet, interrupted);
+        io.out << line << '\n';
+        // Where standard output went away, the summary still reaches the operator's terminal.
+        if (stoppedExitCode(io) == OutputGone && interrupted)
+            io.err << line << Qt::endl;
+    }
     io.out.flush();
     return closeLog(fleet, logFailure, exitCode, nullptr, io);
 }
@@ -257,8 +296,8 @@ int writeCommand(const Invocation &invocation, Io &io)
     const bool verify = !invocation.isSet(QStringLiteral("no-verify"));
     Fleet fleet;
     fleet.log = log.get();
-    fleet.job = [&](const ReaderList::Reader &reader, const std::atomic<bool> *stop) {
-        return writeToReader(reader, file, partial, verify, stop);
+    fleet.job = [&](const ReaderList::Reader &reader, const JobContext &context) {
+        return writeToReader(reader, file, partial, verify, context);
     };
     fleet.status = [](const ReaderOutcome &outcome) { return outcome.note; };
     fleet.writes = true;
@@ -279,8 +318,8 @@ int applyCommand(const Invocation &invocation, Io &io)
         return exitCode;
     Fleet fleet;
     fleet.log = log.get();
-    fleet.job = [&](const ReaderList::Reader &reader, const std::atomic<bool> *stop) {
-        return applyToReader(reader, file, check ? ApplyMode::Check : ApplyMode::Apply, stop);
+    fleet.job = [&](const ReaderList::Reader &reader, const JobContext &context) {
+        return applyToReader(reader, file, check ? ApplyMode::Check : ApplyMode::Apply, context);
     };
     fleet.status = [check](const ReaderOutcome &outcome) {
         if (outcome.result == Result::Unchanged)
@@ -309,8 +348,8 @@ int diffCommand(const Invocation &invocation, Io &io)
     if (!takeFile(invocation, io, file, &exitCode))
         return exitCode;
     Fleet fleet;
-    fleet.job = [&](const ReaderList::Reader &reader, const std::atomic<bool> *stop) {
-        return applyToReader(reader, file, ApplyMode::Check, stop);
+    fleet.job = [&](const ReaderList::Reader &reader, const JobContext &context) {
+        return applyToReader(reader, file, ApplyMode::Check, context);
     };
     fleet.status = [](const ReaderOutcome &outcome) {
         if (outcome.result == Result::Unchanged)
@@ -337,8 +376,8 @@ int setInterfaceCommand(const Invocation &invocation, Io &io)
         return exitCode;
     Fleet fleet;
     fleet.log = log.get();
-    fleet.job = [serial](const ReaderList::Reader &reader, const std::atomic<bool> *) {
-        return switchInterface(reader, serial);
+    fleet.job = [serial](const ReaderList::Reader &reader, const JobContext &context) {
+        return switchInterface(reader, serial, context);
     };
     fleet.status = [](const ReaderOutcome &outcome) { return outcome.note; };
     fleet.changedWord = QStringLiteral("switched");
@@ -357,7 +396,19 @@ int run(const QStringList &arguments, Io &io)
     }
     if (parsed.exitCode != Success)
         return fail(parsed.invocation, io, parsed.exitCode, {parsed.error});
-    return parsed.invocation.command->handler(parsed.invocation, io);
+    const Invocation &invocation = parsed.invocation;
+    const int exitCode = invocation.command->handler(invocation, io);
+    if (!stopRequested(io))
+        return exitCode;
+    // A station ends at a signal as it is meant to, and so does monitor: their codes stand,
+    // but monitor's output that went away is said. Every other command that a signal or the
+    // output ended says so, whatever it came to.
+    const int stopped = stoppedExitCode(io);
+    if (invocation.isSet(QStringLiteral("watch")))
+        return exitCode;
+    if (invocation.commandWord == QLatin1String("monitor") && stopped != OutputGone)
+        return exitCode;
+    return stopped;
 }
 
 }  // namespace Ctl

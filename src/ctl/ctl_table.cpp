@@ -69,6 +69,25 @@ bool takesOption(const CommandSpec &command, const QString &name)
     return false;
 }
 
+// hid:PATH, serial:PORT, sn:SERIAL or usb:PORTPATH: a DEVICE word after a command's arguments.
+bool looksLikeDevice(const QString &word)
+{
+    for (const char *kind : {"hid:", "serial:", "sn:", "usb:"}) {
+        if (word.startsWith(QLatin1String(kind)))
+            return true;
+    }
+    return false;
+}
+
+QString optionLines(const OptionSpec &option)
+{
+    QString help = QString::fromLatin1(option.help);
+    const QString byDefault = defaultText(option);
+    if (!byDefault.isEmpty())
+        help += QLatin1Char(' ') + byDefault;
+    return QStringLiteral("  ") + optionSynopsis(option) + QLatin1Char('\n') + wrapped(help, HelpColumn);
+}
+
 QString choices(const char *words)
 {
     return QString::fromLatin1(words).split(QLatin1Char(' ')).join(QStringLiteral(" or "));
@@ -97,27 +116,71 @@ const QList<OptionSpec> &options()
          "several readers take it as often as wanted.",
          Completion::Device},
         {"all", nullptr, "Every attached reader."},
-        {"jobs", "N", "Readers at once, at least 1 (default: all at once)."},
+        {"jobs", "N", "write, apply, diff: readers at once; 0 is all at once.", Completion::Nothing, nullptr, "0"},
         {"check", nullptr, "apply: read only and tell what would change; no write frame is sent."},
         {"watch", nullptr,
-         "apply: after the readers attached, each reader plugged in, once per plug, until Ctrl-C; then the "
-         "summary. Exit 0 when no reader failed, else 1."},
-        {"log", "FILE",
-         "write, apply, set-interface: append one JSON line per reader handled to FILE, the audit log. A log that "
-         "cannot be opened stops the command before anything is sent.",
+         "apply: after the readers attached, each reader plugged in, once per plug, until SIGINT (Ctrl-C), "
+         "SIGTERM or SIGHUP; then the summary. Exit 0 when no reader failed, else 1."},
+        {"log", "LOG",
+         "write, apply, set-interface: append JSON lines to LOG, the audit log: one per reader handled, and "
+         "before a reader's first write frame a line that opens it. A log that cannot be opened stops the "
+         "command before anything is sent.",
          Completion::File},
         {"wait", "SECONDS",
          "A reader that another process holds (the window, a station, another keylon2ctl) is waited for, up to "
          "SECONDS; without it such a reader is refused at once as busy (exit 6), naming that process."},
         {"partial", nullptr, "write: read the reader first and change only the keys the file sets."},
         {"no-verify", nullptr, "write: do not read the settings back."},
-        {"format", "FORMAT", "read: cfg (default) or json (the settings alone).", Completion::Words, "cfg json"},
+        {"format", "FORMAT", "read: the configuration file or the settings alone as JSON.", Completion::Words,
+         "cfg json", "cfg"},
         {"json", nullptr,
          "One JSON document on standard output (\"schema\": 1), also on failure. apply --watch: a JSON line per "
          "reader as it is done, then the document."},
         {"verbose", nullptr, "Also the protocol's debug lines, on standard error."},
     };
     return table;
+}
+
+const QList<OptionSpec> &programOptions()
+{
+    static const QList<OptionSpec> table = {
+        {"help", nullptr, "This help; after a command, that command's."},
+        {"help-all", nullptr, "Every command in full, the configuration file's keys and the exit codes."},
+        {"version", nullptr, "The program's version."},
+    };
+    return table;
+}
+
+const QList<ExitCodeSpec> &exitCodes()
+{
+    static const QList<ExitCodeSpec> table = {
+        {Success, "Success", "success (every reader unchanged, or changed, written or switched as asked)"},
+        {ReaderFailed, "ReaderFailed", "a reader failed (no answer, a write that failed, a difference on verify)"},
+        {UsageError, "UsageError", "usage error, or a file that cannot be taken (nothing was sent)"},
+        {NoReader, "NoReader", "no reader found"},
+        {PermissionDenied, "PermissionDenied", "permission denied on the reader's device node"},
+        {Drift, "Drift", "drift: diff or apply --check found a reader that differs from the file (a failure keeps "
+                         "its own code)"},
+        {Busy, "Busy", "busy: a reader is held by another process (--wait not given, or it ran out)"},
+        {SignalBase + 1, "SIGHUP", "hung up (SIGHUP, a dropped session): the readers under way finished, no other "
+                                   "was started"},
+        {Interrupted, "Interrupted", "interrupted (SIGINT, Ctrl-C): the readers under way finished, no other was "
+                                     "started"},
+        {OutputGone, "OutputGone", "the output went away (a closed pipe or terminal: EPIPE or EIO): ended as after "
+                                   "an interrupt; never killed by SIGPIPE"},
+        {SignalBase + 15, "SIGTERM", "terminated (SIGTERM): the readers under way finished, no other was started"},
+    };
+    return table;
+}
+
+QString defaultText(const OptionSpec &option)
+{
+    if (!option.defaultValue)
+        return QString();
+    QString text = QStringLiteral("(default: ") + QLatin1String(option.defaultValue);
+    if (option.defaultMeaning)
+        text += QStringLiteral(", ") + QLatin1String(option.defaultMeaning);
+    return text + QLatin1Char(')');
 }
 
 const QList<CommandSpec> &commands()
@@ -156,8 +219,9 @@ const QList<CommandSpec> &commands()
          "and the exit code is 5 when a reader would change (0 when every reader matches). "
          "With --watch it is a station: it applies the file to the readers attached, then to each reader "
          "plugged in (on USB HID or the serial line), once per plug, a line per reader as it is done, until "
-         "Ctrl-C or SIGTERM; the readers under way then finish, and the summary follows. Its exit code is 0 when "
-         "no reader failed, else 1 (not 130: an interrupt is how a station ends). It takes no --device. With "
+         "SIGINT (Ctrl-C), SIGTERM or SIGHUP, or until its output goes away; the readers under way then finish, "
+         "and the summary follows. Its exit code is 0 when no reader failed, else 1 (not 128 plus the signal: a "
+         "signal is how a station ends). It takes no --device. With "
          "--json it prints a JSON line per reader as it is done, and apply's whole document as its last line."},
         {"diff", {{"FILE", Completion::ConfigFile}}, Readers::Many, {QStringLiteral("jobs"), QStringLiteral("wait")},
          diffCommand,
@@ -218,9 +282,12 @@ Parsed parse(const QStringList &arguments)
                              ? QCommandLineOption(QLatin1String(option.name), QString(), QLatin1String(option.valueName))
                              : QCommandLineOption(QLatin1String(option.name)));
     }
-    parser.addOption(QCommandLineOption(QStringList{QStringLiteral("h"), QStringLiteral("help")}));
-    parser.addOption(QCommandLineOption(QStringLiteral("help-all")));
-    parser.addOption(QCommandLineOption(QStringLiteral("version")));
+    for (const OptionSpec &option : programOptions()) {
+        QStringList names{QLatin1String(option.name)};
+        if (names.first() == QLatin1String("help"))
+            names.prepend(QStringLiteral("h"));
+        parser.addOption(QCommandLineOption(names));
+    }
 
     const auto usage = [&](const QString &error) {
         parsed.exitCode = UsageError;
@@ -268,11 +335,17 @@ Parsed parse(const QStringList &arguments)
     invocation.devices = parser.values(QStringLiteral("device"));
     invocation.all = parser.isSet(QStringLiteral("all"));
 
+    // The command's own words, then DEVICE words (as --device takes them). Anything else is
+    // named as what it is, not taken for a reader.
     const int expected = command->arguments.size();
-    if (command->readers != Readers::None && words.size() == expected + 1)
-        invocation.devices << words.takeLast();  // the DEVICE word
-    if (words.size() != expected)
+    if (words.size() < expected)
         return usage(QStringLiteral("%1: wrong number of arguments; see --help").arg(command->name));
+    for (const QString &word : words.mid(expected)) {
+        if (command->readers == Readers::None || !looksLikeDevice(word))
+            return usage(QStringLiteral("unexpected argument %1; see keylon2ctl %2 --help").arg(word, command->name));
+        invocation.devices << word;
+    }
+    words = words.mid(0, expected);
     for (int i = 0; i < expected; ++i) {
         const ArgumentSpec &argument = command->arguments.at(i);
         if (argument.completion == Completion::Words
@@ -288,8 +361,8 @@ Parsed parse(const QStringList &arguments)
     if (invocation.isSet(QStringLiteral("jobs"))) {
         bool ok = false;
         const int jobs = invocation.value(QStringLiteral("jobs")).toInt(&ok);
-        if (!ok || jobs < 1)
-            return usage(QStringLiteral("--jobs wants a number of readers"));
+        if (!ok || jobs < 0)
+            return usage(QStringLiteral("--jobs wants a number of readers (0: all at once)"));
     }
     if (invocation.isSet(QStringLiteral("wait"))) {
         bool ok = false;
@@ -313,11 +386,8 @@ QString commandHelp(const CommandSpec &command)
     if (command.details)
         text += QLatin1Char('\n') + wrapped(QString::fromLatin1(command.details), 0);
     text += QStringLiteral("\nOptions:\n");
-    for (const QString &name : optionNames(command)) {
-        const OptionSpec &option = *findOption(name);
-        text += QStringLiteral("  ") + optionSynopsis(option) + QLatin1Char('\n')
-            + wrapped(QString::fromLatin1(option.help), HelpColumn);
-    }
+    for (const QString &name : optionNames(command))
+        text += optionLines(*findOption(name));
     return text + exitCodeText();
 }
 
@@ -347,11 +417,9 @@ QString helpText(bool all)
                   0);
     text += QStringLiteral("\nOptions:\n");
     for (const OptionSpec &option : options())
-        text += QStringLiteral("  ") + optionSynopsis(option) + QLatin1Char('\n') + wrapped(QString::fromLatin1(option.help), HelpColumn);
-    text += QStringLiteral("  -h, --help\n") + wrapped(QStringLiteral("This help; after a command, that command's."), HelpColumn)
-        + QStringLiteral("  --help-all\n")
-        + wrapped(QStringLiteral("Every command in full, the configuration file's keys and the exit codes."), HelpColumn)
-        + QStringLiteral("  --version\n");
+        text += optionLines(option);
+    for (const OptionSpec &option : programOptions())
+        text += optionLines(option).replace(QStringLiteral("  --help\n"), QStringLiteral("  -h, --help\n"));
     if (all)
         text += QLatin1Char('\n') + fileFormatText();
     return text + exitCodeText();
@@ -359,17 +427,16 @@ QString helpText(bool all)
 
 QString exitCodeText()
 {
-    return QStringLiteral(
-        "\nExit codes:\n"
-        "  0  success (every reader unchanged, or changed, written or switched as asked)\n"
-        "  1  a reader failed (no answer, a write that failed, a difference on verify)\n"
-        "  2  usage error, or a file that cannot be taken (nothing was sent)\n"
-        "  3  no reader found\n"
-        "  4  permission denied on the reader's device node\n"
-        "  5  drift: diff or apply --check found a reader that differs from the file, and none failed\n"
-        "  6  busy: another process holds a reader (see --wait); nothing was sent to it\n"
-        "  130  interrupted (SIGINT or SIGTERM): the readers under way finished, no other was started\n"
-        "apply --watch ends at SIGINT or SIGTERM with 0 when no reader failed, else 1.\n");
+    QString text = QStringLiteral("\nExit codes:\n");
+    for (const ExitCodeSpec &exit : exitCodes()) {
+        const QString code = QString::number(exit.code);
+        text += QStringLiteral("  ") + code + QStringLiteral("  ")
+            + wrapped(QString::fromLatin1(exit.meaning), 4 + code.size()).mid(4 + code.size());
+    }
+    return text
+        + wrapped(QStringLiteral("apply --watch ends at SIGINT, SIGTERM or SIGHUP, or when its output goes away, with 0 "
+                                 "when no reader failed, else 1."),
+                  0);
 }
 
 }  // namespace Ctl

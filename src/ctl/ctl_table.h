@@ -24,6 +24,16 @@ struct OptionSpec
     const char *help;
     Completion completion = Completion::Nothing;
     const char *words = nullptr;  // Completion::Words: the choices, separated by spaces
+    const char *defaultValue = nullptr;  // what a command takes when the option is not given
+    const char *defaultMeaning = nullptr;  // what that default does, when the value alone does not say
+};
+
+// An exit code, its name in ExitCode and what it means, as --help and the man page list them.
+struct ExitCodeSpec
+{
+    int code;
+    const char *name;
+    const char *meaning;
 };
 
 struct ArgumentSpec
@@ -51,6 +61,11 @@ struct CommandSpec
 
 const QList<CommandSpec> &commands();
 const QList<OptionSpec> &options();
+// --help, --help-all and --version: the program's own, taken by every command line.
+const QList<OptionSpec> &programOptions();
+const QList<ExitCodeSpec> &exitCodes();
+// "(default: 0, all at once)"; empty for an option without a default.
+QString defaultText(const OptionSpec &option);
 const CommandSpec *findCommand(const QString &name);
 const OptionSpec *findOption(const QString &name);
 // The names of every option the command takes (without dashes), as its help lists them.

@@ -76,6 +76,8 @@ private:
     QList<ReaderOutcome> outcomes_;                  // in the order the readers were done
     bool stopping_ = false;
     QString logFailure_;
+    // No stop flag: at an interrupt a reader under way is applied and verified to its end.
+    const JobContext context_ = jobContext(fleet_, nullptr);
 };
 
 void Station::appeared(const ReaderList::Reader &reader)
@@ -115,10 +117,10 @@ void Station::start(const ReaderList::Reader &reader)
     auto job = std::make_shared<Job>();
     ReaderOutcome *outcome = &job->outcome;
     const Fleet &fleet = fleet_;
+    const JobContext &context = context_;
     const int waitMs = invocation_.waitMs();
-    // No stop flag: at an interrupt a reader under way is applied and verified to its end.
-    job->thread.reset(QThread::create([outcome, &fleet, reader, waitMs] {
-        *outcome = lockedJob(fleet, reader, nullptr, waitMs);
+    job->thread.reset(QThread::create([outcome, &fleet, &context, reader, waitMs] {
+        *outcome = lockedJob(fleet, reader, context, waitMs);
     }));
     const QString device = reader.device();
     QObject::connect(job->thread.get(), &QThread::finished, &loop_, [this, device] { finished(device); });
@@ -185,8 +187,7 @@ void Station::interrupt()
         loop_.quit();
         return;
     }
-    io_.err << "interrupted: the readers under way finish, no other starts; interrupt again to end at once"
-            << Qt::endl;
+    io_.err << stopNotice(io_) << Qt::endl;
 }
 
 int Station::run(const QStringList &warnings)

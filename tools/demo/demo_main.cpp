@@ -29,6 +29,7 @@
 #include "platform/platform.h"
 #include "reader_model.h"
 #include "serial_endpoint.h"
+#include "virtual_sysfs.h"
 #include "ui/screen_scaling.h"
 
 namespace {
@@ -63,11 +64,13 @@ int main(int argc, char *argv[])
 
     VirtualReader::Model &serialReader = VirtualReader::Model::add();
     serialReader.setInterface(VirtualReader::Interface::Serial);
+    // Its own serial number, never one of the USB HID readers'.
+    serialReader.setSerialNumber(VirtualReader::serialReaderSerialNumber(1));
     VirtualReader::SerialEndpoint endpoint(serialReader);
     if (endpoint.start()) {
         QList<Platform::PortRecord> ports = Platform::enumeratePorts();
         ports.append({endpoint.portPath(), QStringLiteral("Keylon2 Key Reader"), endpoint.portPath(),
-                      QStringLiteral("Keylon"), VirtualReader::VendorId});
+                      QStringLiteral("Keylon"), VirtualReader::VendorId, 0xF100, serialReader.serialNumber()});
         Platform::setPortEnumerator([ports] { return ports; });
     } else {
         std::fprintf(stderr, "keylon2-utility-demo: no pseudo-terminal: the serial reader is missing\n");

@@ -4,6 +4,7 @@
 // made-up key now and then. With --plug-dir, readers are plugged in and pulled out by files in
 // a directory (see plug_dir.h) while the program runs.
 #include "plug_dir.h"
+#include "virtual_sysfs.h"
 #include "reader_model.h"
 #include "serial_endpoint.h"
 
@@ -100,6 +101,7 @@ bool plugIn(Reader &reader)
         return false;
     reader.file.port = reader.endpoint->portPath();
     reader.file.serialNumber = reader.model->serialNumber();
+    reader.file.usbPort = VirtualReader::serialReaderPortPath(reader.model->number());
     reader.attached = true;
     return true;
 }
@@ -196,6 +198,7 @@ int main(int argc, char **argv)
         reader.model->reset();
         reader.model->setVersion(version);
         reader.model->setInterface(VirtualReader::Interface::Serial);
+        reader.model->setSerialNumber(VirtualReader::serialReaderSerialNumber(n));
         reader.endpoint.reset(new VirtualReader::SerialEndpoint(*reader.model));
         if (plugged) {
             reader.model->pullOut();

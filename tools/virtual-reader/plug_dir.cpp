@@ -142,6 +142,8 @@ ReaderFile parse(const QByteArray &text)
             file.port = QString::fromLocal8Bit(value);
         else if (key == "serialNumber")
             file.serialNumber = QString::fromUtf8(value);
+        else if (key == "usbPort")
+            file.usbPort = QString::fromUtf8(value);
     }
     Answers::clampAffixes(stored.saved);
     Answers::clampAffixes(stored.savedOther);
@@ -175,6 +177,8 @@ QByteArray format(const ReaderFile &file)
         text += "port=" + file.port.toLocal8Bit() + '\n';
     if (!file.serialNumber.isEmpty())
         text += "serialNumber=" + file.serialNumber.toUtf8() + '\n';
+    if (!file.usbPort.isEmpty())
+        text += "usbPort=" + file.usbPort.toUtf8() + '\n';
     return text;
 }
 
@@ -298,7 +302,7 @@ QList<SerialPort> serialPorts(const QString &dir)
             continue;
         const ReaderFile content = parse(file.readAll());
         if (!content.port.isEmpty() && QFileInfo::exists(content.port))
-            ports.append({number, content.port, content.serialNumber});
+            ports.append({number, content.port, content.serialNumber, content.usbPort});
     }
     return ports;
 }

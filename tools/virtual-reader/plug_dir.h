@@ -15,7 +15,9 @@
 //             linked to the stand-in with KEYLON2_VIRTUAL_PLUG_DIR=DIR follows DIR.
 //   serial-N  reader N of `keylon2-virtual-reader --plug-dir DIR` is attached on its serial
 //             interface; the program writes the pseudo-terminal it answers on into the file
-//             (port=...). keylon2ctl-demo lists these ports as readers.
+//             (port=...), with the serial number and USB socket it gives the reader
+//             (serialNumber=KLN2-1<N in five digits>, usbPort=2-1.N: never a USB HID
+//             reader's). keylon2ctl-demo lists these ports as readers, with that identity.
 //
 // A file's content is what that reader keeps (its saved settings, interface and version, as
 // "key=value" lines; an empty file is a reader in factory state). It is read when the file
@@ -37,6 +39,7 @@ struct ReaderFile
     int writeFrames = 0;      // frames that set, save or switch something, over its life
     QString port;             // serial: the port it answers on, while its program runs
     QString serialNumber;     // serial: its USB serial number, as the program gives it
+    QString usbPort;          // serial: the USB socket it sits in (2-1.N), as the program gives it
 };
 ReaderFile parse(const QByteArray &text);
 QByteArray format(const ReaderFile &file);
@@ -71,6 +74,7 @@ struct SerialPort
     int number = 0;
     QString port;
     QString serialNumber;
+    QString usbPort;
 };
 // The readers of dir whose file names a port that exists.
 QList<SerialPort> serialPorts(const QString &dir);

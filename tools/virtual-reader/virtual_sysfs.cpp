@@ -16,18 +16,22 @@ bool writeText(const QString &path, const QByteArray &text)
     return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(text + '\n') == text.size() + 1;
 }
 
-// devices/.../usb1/<socket>, with the attributes that say it is a USB device.
-QString usbDevice(const QString &root, const Model &model)
+// devices/.../usb<bus>/<socket>, with the attributes that say it is a USB device.
+QString usbDevice(const QString &root, const QString &socket, const QString &serial, int deviceNumber)
 {
-    const QString socket = model.portPath();
-    const QString path = QStringLiteral("%1/devices/platform/vhci_hcd.0/usb1/%2").arg(root, socket);
-    if (!QDir().mkpath(path) || !writeText(path + QStringLiteral("/busnum"), "1")
-        || !writeText(path + QStringLiteral("/devnum"), QByteArray::number(model.number() + 1)))
+    const QString bus = socket.section(QLatin1Char('-'), 0, 0);
+    const QString path = QStringLiteral("%1/devices/platform/vhci_hcd.0/usb%2/%3").arg(root, bus, socket);
+    if (!QDir().mkpath(path) || !writeText(path + QStringLiteral("/busnum"), bus.toLatin1())
+        || !writeText(path + QStringLiteral("/devnum"), QByteArray::number(deviceNumber)))
         return QString();
-    const QString serial = model.serialNumber();
     if (!serial.isEmpty() && !writeText(path + QStringLiteral("/serial"), serial.toUtf8()))
         return QString();
     return path;
+}
+
+QString usbDevice(const QString &root, const Model &model)
+{
+    return usbDevice(root, model.portPath(), model.serialNumber(), model.number() + 1);
 }
 
 // <device>/<socket>:1.0/<sub>/<class>/<name> with its "device" link to `linkTarget` (relative
@@ -69,11 +73,26 @@ bool writeSysfsTree(const QString &root)
 
 bool addSysfsTty(const QString &root, const Model &model, const QString &ttyName)
 {
-    const QString device = usbDevice(root, model);
+    return addSysfsTty(root, model.portPath(), model.serialNumber(), ttyName);
+}
+
+bool addSysfsTty(const QString &root, const QString &portPath, const QString &serialNumber, const QString &ttyName)
+{
+    const QString device = usbDevice(root, portPath, serialNumber, portPath.section(QLatin1Char('.'), -1).toInt() + 1);
     // tty/<name>/device is the USB interface, two folders up.
     return !device.isEmpty()
-        && classEntry(root, device, model.portPath() + QStringLiteral(":1.0"), QStringLiteral("tty"), ttyName,
+        && classEntry(root, device, portPath + QStringLiteral(":1.0"), QStringLiteral("tty"), ttyName,
                       QStringLiteral("../.."));
+}
+
+QString serialReaderSerialNumber(int number)
+{
+    return QStringLiteral("KLN2-1%1").arg(number, 5, 10, QLatin1Char('0'));
+}
+
+QString serialReaderPortPath(int number)
+{
+    return QStringLiteral("2-1.%1").arg(number);
 }
 
 }  // namespace VirtualReader
