@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the Debian package in BUILD_DIR, lists its content, checks that every path of
 # FILES_LIST is in it, validates its desktop entry and metainfo, checks that its changelog
-# speaks of its version, and runs lintian on it: no error and no warning.
+# speaks of its version, checks the station's systemd unit (systemd-analyze verify, and its
+# security exposure at most 2.0), and runs lintian on it: no error and no warning.
 #   check-package.sh BUILD_DIR FILES_LIST
 set -euo pipefail
 build_dir=$(cd "$1" && pwd)
@@ -35,6 +36,22 @@ zcat "$unpacked"/usr/share/doc/keylon2-utility/changelog.gz >"$unpacked/changelo
 logged=$(dpkg-parsechangelog -l "$unpacked/changelog" -S Version)
 echo "package $version, changelog $logged"
 [ "$version" = "$logged" ] || { echo "the changelog's latest entry is not the package's version"; status=1; }
+echo "== systemd-analyze: the station's unit"
+# An instance of the template, as the package installs it, with the package's own keylon2ctl.
+unit=keylon2-station@.service
+instance=keylon2-station@site.service
+if [ ! -f "$unpacked/usr/lib/systemd/system/$unit" ]; then
+    echo "the package has no $unit"; status=1
+elif ! command -v systemd-analyze >/dev/null 2>&1; then
+    echo "systemd-analyze not found (package systemd)"; status=1
+else
+    # Units it names that the package does not bring (the system's targets) are not its errors.
+    systemd-analyze verify --man=no --recursive-errors=no --root="$unpacked" "$instance" \
+        && echo "verify: clean" || { echo "systemd-analyze verify found errors"; status=1; }
+    security=$(systemd-analyze security --offline=yes --root="$unpacked" --threshold=20 "$instance" 2>&1) \
+        || { echo "$security"; echo "the unit's exposure is above 2.0"; status=1; }
+    tail -n 1 <<<"$security"
+fi
 echo "== lintian"
 # Root gets a note that lintian need not run as root; it changes nothing.
 lintian_status=0

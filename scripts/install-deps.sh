@@ -3,10 +3,13 @@
 #   scripts/install-deps.sh --bench   also what scripts/bench.sh needs (Xvfb for the start-up)
 set -euo pipefail
 
+# ansible-*, yamllint, pycodestyle, python3-voluptuous: the Ansible collection's checks;
+# systemd: systemd-analyze on the station's unit in the package check.
 packages=(cmake g++ make pkg-config qtbase5-dev libqt5serialport5-dev libhidapi-dev libudev-dev
           fonts-liberation2 xvfb xauth dpkg-dev file desktop-file-utils appstream lintian
           tigervnc-standalone-server tigervnc-tools python3 python3-jsonschema openssl ansible-core
-          at-spi2-core python3-pyatspi dbus-daemon xdotool weston qtwayland5 python3-pil)
+          at-spi2-core python3-pyatspi dbus-daemon xdotool weston qtwayland5 python3-pil
+          ansible-lint yamllint pycodestyle python3-voluptuous systemd)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -146,6 +146,9 @@ private slots:
         QTest::addColumn<QString>("error");
         QTest::newRow("foreign file") << QStringList{"write", QStringLiteral(KEYLON2_TEST_DATA "/config/foreign.ini")}
                                       << 1 << 2 << "foreign.ini holds no Keylon settings. Nothing was sent.";
+        QTest::newRow("missing file, named with its folder")
+            << QStringList{"apply", "/nonexistent/keylon2/site.cfg", "--all"} << 1 << 2
+            << "Cannot read /nonexistent/keylon2/site.cfg: No such file or directory. Nothing was sent.";
         QTest::newRow("unknown command") << QStringList{"frobnicate"} << 1 << 2 << "unknown command";
         QTest::newRow("a second file") << QStringList{"apply", "a.cfg", "b.cfg", "--all"} << 1 << 2
                                        << "unexpected argument b.cfg";

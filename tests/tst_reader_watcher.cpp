@@ -40,7 +40,7 @@ class TestReaderWatcher : public QObject
             attached.insert(name);
         else
             attached.remove(name);
-        if (name.startsWith(QLatin1String("hid"))) {
+        if (!name.startsWith(QLatin1String("serial"))) {  // the stand-in's hid-N, or a file of no reader
             QFile file(dir.filePath(name));
             QVERIFY(in ? file.open(QIODevice::WriteOnly) : file.remove());
             return;
@@ -54,22 +54,31 @@ class TestReaderWatcher : public QObject
                         ports.end());
     }
 
-    std::unique_ptr<ReaderWatcher> watcher(int listIntervalMs)
+    std::unique_ptr<ReaderWatcher> watcher(int listIntervalMs, const QList<ReaderWatcher::DeviceDirectory> &directories = {})
     {
         ReaderWatcher::Options options;
+        options.directories = directories;
         options.list = [this] {
             ++listings;
             return ReaderList::attached();
         };
         options.listIntervalMs = listIntervalMs;
         options.settleMs = 50;
-        options.listingOnly = true;
+        options.listingOnly = directories.isEmpty();
         auto made = std::make_unique<ReaderWatcher>(options);
         connect(made.get(), &ReaderWatcher::appeared, this,
                 [this](const ReaderList::Reader &r) { events << "appeared " + r.device(); });
         connect(made.get(), &ReaderWatcher::vanished, this,
                 [this](const ReaderList::Reader &r) { events << "vanished " + r.device(); });
         return made;
+    }
+
+    // The plug directory as the stand-in's /dev: hid-N is the node /dev/virtual-hidrawN.
+    ReaderWatcher::DeviceDirectory plugDirectory() const
+    {
+        return {dir.path(), {QStringLiteral("hid-*")}, [](const QString &name) {
+                    return QStringLiteral("/dev/virtual-hidraw") + name.section(QLatin1Char('-'), 1);
+                }};
     }
 
     // Until the watcher has listed `more` more times.
@@ -182,6 +191,59 @@ private slots:
         QTest::qWait(150);
         QCOMPARE(listings, 2);
         QCOMPARE(events, expected);
+    }
+
+    void shouldListOnlyWhenTheDeviceDirectoryChanges_data()
+    {
+        QTest::addColumn<QStringList>("steps");  // "+hid-N", "-hid-N", "+other-1"; "." waits for a listing
+        QTest::addColumn<QStringList>("expected");
+        QTest::addColumn<int>("listings");       // after the one at start
+        const QString node = QStringLiteral("hid:/dev/virtual-hidraw");
+        QTest::newRow("plugged in, then pulled out")
+            << QStringList {"+hid-1", ".", "-hid-1", "."} << QStringList {"appeared " + node + "1", "vanished " + node + "1"}
+            << 2;
+        QTest::newRow("three plugged in at once: one listing")
+            << QStringList {"+hid-1", "+hid-2", "+hid-3", "."}
+            << QStringList {"appeared " + node + "1", "appeared " + node + "2", "appeared " + node + "3"} << 1;
+        QTest::newRow("pulled out and plugged in again before a listing")
+            << QStringList {"+hid-2", ".", "-hid-2", "+hid-2", "."}
+            << QStringList {"appeared " + node + "2", "vanished " + node + "2", "appeared " + node + "2"} << 2;
+        QTest::newRow("a file that is no reader's node: no listing") << QStringList {"+other-1"} << QStringList() << 0;
+        QTest::newRow("nothing happens: no listing") << QStringList() << QStringList() << 0;
+    }
+    // Without udev the device directory says what changed; nothing else makes a listing.
+    void shouldListOnlyWhenTheDeviceDirectoryChanges()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(QStringList, expected);
+        QFETCH(int, listings);
+        auto w = watcher(3600 * 1000, {plugDirectory()});
+        w->start();
+        QCOMPARE(w->mode(), ReaderWatcher::Mode::DeviceDirectory);
+        QCOMPARE(w->watchedPaths(), QStringList {dir.path()});
+        for (const QString &what : steps) {
+            if (what == QLatin1String("."))
+                QVERIFY(listed(1));
+            else
+                step(what);
+        }
+        QTest::qWait(200);
+        QCOMPARE(this->listings - 1, listings);
+        QCOMPARE(events, expected);
+    }
+
+    // A watched directory that goes away leaves listing as the way to learn of readers.
+    void shouldListOnceASecondWhenTheDeviceDirectoryGoes()
+    {
+        auto gone = std::make_unique<QTemporaryDir>();
+        QVERIFY(gone->isValid());
+        auto w = watcher(20, {{gone->path(), {QStringLiteral("hid-*")}, {}}});
+        w->start();
+        QCOMPARE(w->mode(), ReaderWatcher::Mode::DeviceDirectory);
+        gone.reset();
+        QVERIFY(ReaderFixture::waitUntil([&] { return w->mode() == ReaderWatcher::Mode::Listing; }));
+        step("+hid-4");
+        QVERIFY(ReaderFixture::waitUntil([&] { return events == QStringList {"appeared hid:/dev/virtual-hidraw4"}; }));
     }
 };
 

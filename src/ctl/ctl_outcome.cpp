@@ -72,20 +72,24 @@ QString errorLine(const ReaderOutcome &outcome)
 }
 
 Summary::Summary(const QList<ReaderOutcome> &outcomes)
-    : readers(outcomes.size())
 {
-    for (const ReaderOutcome &outcome : outcomes) {
-        switch (outcome.result) {
-        case ReaderOutcome::Result::Unchanged: ++unchanged; break;
-        case ReaderOutcome::Result::Changed: ++changed; break;
-        case ReaderOutcome::Result::Written: ++written; break;
-        case ReaderOutcome::Result::Failed:
-            ++failed;
-            failedDevices << outcome.reader.device();
-            break;
-        case ReaderOutcome::Result::Interrupted: ++interrupted; break;
-        case ReaderOutcome::Result::NotStarted: ++notStarted; break;
-        }
+    for (const ReaderOutcome &outcome : outcomes)
+        add(outcome);
+}
+
+void Summary::add(const ReaderOutcome &outcome)
+{
+    ++readers;
+    switch (outcome.result) {
+    case ReaderOutcome::Result::Unchanged: ++unchanged; break;
+    case ReaderOutcome::Result::Changed: ++changed; break;
+    case ReaderOutcome::Result::Written: ++written; break;
+    case ReaderOutcome::Result::Failed:
+        ++failed;
+        failedDevices << outcome.reader.device();
+        break;
+    case ReaderOutcome::Result::Interrupted: ++interrupted; break;
+    case ReaderOutcome::Result::NotStarted: ++notStarted; break;
     }
 }
 

@@ -78,7 +78,9 @@ struct Summary
     int notStarted = 0;
     QStringList failedDevices;
 
+    Summary() = default;
     explicit Summary(const QList<ReaderOutcome> &outcomes);
+    void add(const ReaderOutcome &outcome);
     QJsonObject json() const;
 };
 

@@ -73,7 +73,10 @@ private:
     ReaderWatcher watcher_;
     QHash<QString, std::shared_ptr<Job>> running_;  // by device
     QList<ReaderList::Reader> waiting_;              // plugged in, waiting for a place (--jobs)
-    QList<ReaderOutcome> outcomes_;                  // in the order the readers were done
+    // A station runs for months: what it keeps of each reader done is the count, and with
+    // --json the reader's entry, which its final document lists.
+    Summary summary_;
+    QList<ReaderOutcome> outcomes_;                  // --json: in the order the readers were done
     bool stopping_ = false;
     QString logFailure_;
     // No stop flag: at an interrupt a reader under way is applied and verified to its end.
@@ -145,7 +148,9 @@ void Station::finished(const QString &device)
 
 void Station::report(const ReaderOutcome &outcome)
 {
-    outcomes_.append(outcome);
+    summary_.add(outcome);
+    if (invocation_.json)
+        outcomes_.append(outcome);
     if (outcome.result == Result::Failed)
         io_.err << errorLine(outcome) << Qt::endl;
     if (invocation_.json) {
@@ -177,8 +182,10 @@ void Station::interrupt()
         ReaderOutcome outcome;
         outcome.reader = reader;
         outcome.error = QStringLiteral("not started: interrupted");
-        outcomes_.append(outcome);
-        if (!invocation_.json)
+        summary_.add(outcome);
+        if (invocation_.json)
+            outcomes_.append(outcome);
+        else
             io_.out << resultLine(reader, statusText(outcome, fleet_)) << '\n';
     }
     io_.out.flush();
@@ -224,14 +231,24 @@ int Station::run(const QStringList &warnings)
     else
         watcher_.start();
     if (!stopping_) {
-        io_.err << "waiting for readers to be plugged in ("
-                << (watcher_.mode() == ReaderWatcher::Mode::Udev ? "udev's monitor" : "a listing once a second")
-                << "); Ctrl-C ends" << Qt::endl;
+        QString how;
+        switch (watcher_.mode()) {
+        case ReaderWatcher::Mode::Udev:
+            how = QStringLiteral("udev's monitor");
+            break;
+        case ReaderWatcher::Mode::DeviceDirectory:
+            how = QStringLiteral("changes in ") + watcher_.watchedPaths().join(QStringLiteral(", "));
+            break;
+        case ReaderWatcher::Mode::Listing:
+            how = QStringLiteral("a listing once a second");
+            break;
+        }
+        io_.err << "waiting for readers to be plugged in (" << how << "); Ctrl-C ends" << Qt::endl;
         loop_.exec();
     }
     watcher_.stop();
 
-    const Summary summary(outcomes_);
+    const Summary &summary = summary_;
     int exitCode = summary.failed > 0 ? ReaderFailed : Success;
     if (!invocation_.json) {
         io_.out << summaryLine(summary, fleet_, summary.interrupted + summary.notStarted > 0) << '\n';

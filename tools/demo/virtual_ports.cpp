@@ -4,9 +4,13 @@
 // --plug-dir` announces in that directory, as ports on the reader's USB vendor ID, each with
 // the serial number and USB socket its program gave it. A reader plugged in or pulled out
 // there shows at the next listing.
+//
+// The directory plays the part of /dev for a station: its files hid-N and serial-N come and go
+// as the readers' nodes do, so the reader watcher watches it beside /dev.
 #include <QFileInfo>
 #include <QtGlobal>
 
+#include "link/reader_watcher.h"
 #include "link/usb_identity.h"
 #include "platform/platform.h"
 #include "plug_dir.h"
@@ -32,6 +36,12 @@ const bool virtualPortsInstalled = [] {
         }
         return ports;
     });
+    // A file's removal only asks for a listing: the stand-in rewrites a reader's file by
+    // exchanging it with a new one, which looks like a removal, and it notices a reader
+    // pulled out only at its next look anyway.
+    const ReaderWatcher::DeviceDirectory plugDir {
+        dir, {QStringLiteral("hid-*"), QStringLiteral("serial-*")}, [](const QString &) { return QString(); }};
+    ReaderWatcher::setDeviceDirectories({ReaderWatcher::systemDevices(), plugDir});
     return true;
 }();
 

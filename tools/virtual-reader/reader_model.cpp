@@ -1,5 +1,7 @@
 #include "reader_model.h"
 
+#include <atomic>
+
 #include "reader_answers.h"
 #include "reader_model_p.h"
 
@@ -419,6 +421,22 @@ int Model::hidWriteAttempts() const
 {
     QMutexLocker lock(&mutex_);
     return d->hidWriteAttempts;
+}
+
+namespace Detail {
+namespace {
+std::atomic<bool> keeping {true};
+}  // namespace
+
+bool keepingReceived()
+{
+    return keeping.load(std::memory_order_relaxed);
+}
+}  // namespace Detail
+
+void Model::keepReceived(bool keep)
+{
+    Detail::keeping.store(keep, std::memory_order_relaxed);
 }
 
 void Model::clearReceived()

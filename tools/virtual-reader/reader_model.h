@@ -171,6 +171,10 @@ public:
     QByteArray serialBytesReceived() const;  // the raw serial stream
     int hidWriteAttempts() const;       // hid_write calls, failed ones included
     void clearReceived();               // also zeroes hidWriteAttempts()
+    // Whether every reader keeps what it receives (the default). A program that runs for long
+    // and never looks (a station on the plug directory) turns it off, or its memory grows with
+    // every frame.
+    static void keepReceived(bool keep);
 
     // ---- used by the transports ----
     // An HID output report arrives. Returns false when the write fails (fault or pulled out).

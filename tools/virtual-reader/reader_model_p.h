@@ -18,6 +18,9 @@ constexpr int SerialFrameGapMs = 1000;
 
 constexpr char DisconnectedText[] = "device disconnected";
 
+// Model::keepReceived: whether the readers keep what they receive.
+bool keepingReceived();
+
 inline QByteArray defaultVersion()
 {
     return QByteArray("1.20\0\0\0\0", 8);

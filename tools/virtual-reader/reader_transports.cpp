@@ -149,7 +149,8 @@ bool Model::hidWrite(quint64 session, const QByteArray &report, QString *error)
         *error = QStringLiteral("write failed: broken pipe");
         return false;
     }
-    d->frames.append(report);
+    if (Detail::keepingReceived())
+        d->frames.append(report);
 
     // Report byte 0 is the report ID; the frame starts at byte 1 and the sequence number of a
     // read request sits in byte 49.
@@ -229,7 +230,8 @@ QList<QByteArray> Model::serialReceive(const QByteArray &bytes)
     QList<QByteArray> replies;
     if (bytes.isEmpty() || (d->faults.failAllWrites && d->gatedFaults()))
         return replies;
-    d->serialStream.append(bytes);
+    if (Detail::keepingReceived())
+        d->serialStream.append(bytes);
 
     // A frame whose rest never came is dropped once the line has been quiet for a while, so
     // that one lost byte does not swallow the next frame.
@@ -243,7 +245,8 @@ QList<QByteArray> Model::serialReceive(const QByteArray &bytes)
         const bool gated = d->countFrame();
         if (d->faults.failAllWrites && gated)
             continue;
-        d->frames.append(frame);
+        if (Detail::keepingReceived())
+            d->frames.append(frame);
         if (!d->onSerial())
             continue;
         d->countTowardsVanish();

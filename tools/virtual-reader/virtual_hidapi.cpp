@@ -114,6 +114,8 @@ void readEnvironment()
             setSerialNumbers(serials);
         if (std::getenv("KEYLON2_VIRTUAL_HID_TALLY"))
             std::atexit(writeTally);
+        else if (following)
+            Model::keepReceived(false);  // a station on the plug directory may run for days
     });
 }
 

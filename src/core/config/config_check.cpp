@@ -1,5 +1,6 @@
 #include "config/config_check.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 #include "config/config_mapping.h"
@@ -14,7 +15,7 @@ QString problem(const QString &path)
     case ReadCheck::Readable:
         return QString();
     case ReadCheck::CannotRead:
-        return QStringLiteral("Cannot read %1: %2.").arg(name, check.reason);
+        return QStringLiteral("Cannot read %1: %2.").arg(QDir::toNativeSeparators(path), check.reason);
     case ReadCheck::NoKeylonSettings:
         break;
     }

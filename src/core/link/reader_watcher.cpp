@@ -1,10 +1,18 @@
 #include "link/reader_watcher.h"
 
+#include <QDir>
 #include <QFileInfo>
+#include <QMutex>
 #include <QSocketNotifier>
 
 #ifdef KEYLON2_HAVE_UDEV
 #include <libudev.h>
+#endif
+
+#ifdef Q_OS_LINUX
+#include <cerrno>
+#include <sys/inotify.h>
+#include <unistd.h>
 #endif
 
 namespace {
@@ -17,6 +25,29 @@ constexpr int MaxSettleMs = 500;
 QString identity(const ReaderList::Reader &reader)
 {
     return reader.device() + QLatin1Char('\n') + reader.serialNumber;
+}
+
+// The directories set for the process; the demo builds set theirs before main runs.
+struct DirectoriesSet
+{
+    QMutex mutex;
+    bool set = false;
+    QList<ReaderWatcher::DeviceDirectory> directories;
+};
+
+DirectoriesSet &directoriesSet()
+{
+    static DirectoriesSet instance;
+    return instance;
+}
+
+bool nameMatches(const QString &name, const QStringList &filters)
+{
+    for (const QString &filter : filters) {
+        if (QDir::match(filter, name))
+            return true;
+    }
+    return false;
 }
 
 int indexOf(const QList<ReaderList::Reader> &readers, const QString &key)
@@ -50,6 +81,29 @@ ReaderWatcher::ReaderWatcher(Options options, QObject *parent)
 ReaderWatcher::~ReaderWatcher()
 {
     stopUdev();
+    stopDirectories();
+}
+
+ReaderWatcher::DeviceDirectory ReaderWatcher::systemDevices()
+{
+    return {QStringLiteral("/dev"),
+            {QStringLiteral("hidraw*"), QStringLiteral("ttyACM*"), QStringLiteral("ttyUSB*")},
+            {}};
+}
+
+QList<ReaderWatcher::DeviceDirectory> ReaderWatcher::deviceDirectories()
+{
+    DirectoriesSet &process = directoriesSet();
+    QMutexLocker lock(&process.mutex);
+    return process.set ? process.directories : QList<DeviceDirectory> {systemDevices()};
+}
+
+void ReaderWatcher::setDeviceDirectories(const QList<DeviceDirectory> &directories)
+{
+    DirectoriesSet &process = directoriesSet();
+    QMutexLocker lock(&process.mutex);
+    process.set = true;
+    process.directories = directories;
 }
 
 void ReaderWatcher::start()
@@ -57,9 +111,14 @@ void ReaderWatcher::start()
     if (running_)
         return;
     running_ = true;
-    mode_ = startUdev() ? Mode::Udev : Mode::Listing;
-    if (mode_ == Mode::Listing)
-        listTimer_.start(options_.listIntervalMs);
+    if (options_.directories.isEmpty())
+        options_.directories = deviceDirectories();
+    if (startUdev())
+        mode_ = Mode::Udev;
+    else if (startDirectories())
+        mode_ = Mode::DeviceDirectory;
+    else
+        fallBackToListing();
     listNow();
 }
 
@@ -69,7 +128,24 @@ void ReaderWatcher::stop()
     listTimer_.stop();
     settleTimer_.stop();
     stopUdev();
+    stopDirectories();
     removedNodes_.clear();
+}
+
+QStringList ReaderWatcher::watchedPaths() const
+{
+    QStringList paths;
+    if (mode_ == Mode::DeviceDirectory) {
+        for (const DeviceDirectory &directory : options_.directories)
+            paths << directory.path;
+    }
+    return paths;
+}
+
+void ReaderWatcher::fallBackToListing()
+{
+    mode_ = Mode::Listing;
+    listTimer_.start(options_.listIntervalMs);
 }
 
 void ReaderWatcher::deviceEvent(const QString &action, const QString &node)
@@ -121,7 +197,9 @@ void ReaderWatcher::listNow()
 
 bool ReaderWatcher::startUdev()
 {
-    if (options_.listingOnly || !QFileInfo::exists(UdevControl))
+    const QList<DeviceDirectory> &directories = options_.directories;
+    const bool systemOnly = directories.size() == 1 && directories.first().path == systemDevices().path;
+    if (options_.listingOnly || !systemOnly || !QFileInfo::exists(UdevControl))
         return false;
     udev_ = udev_new();
     if (udev_)
@@ -177,6 +255,101 @@ void ReaderWatcher::stopUdev()
 }
 
 void ReaderWatcher::readUdev()
+{
+}
+
+#endif
+
+#ifdef Q_OS_LINUX
+
+bool ReaderWatcher::startDirectories()
+{
+    if (options_.listingOnly || options_.directories.isEmpty())
+        return false;
+    inotify_ = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    if (inotify_ < 0)
+        return false;
+    // A node is made and removed; the demo's files are also moved in and away. Attribute
+    // changes count too: a node that this user may open only once its rights are set.
+    const uint32_t mask = IN_CREATE | IN_DELETE | IN_MOVED_FROM | IN_MOVED_TO | IN_ATTRIB | IN_DELETE_SELF
+        | IN_MOVE_SELF | IN_ONLYDIR;
+    for (const DeviceDirectory &directory : qAsConst(options_.directories)) {
+        const int watch = inotify_add_watch(inotify_, QFile::encodeName(directory.path).constData(), mask);
+        if (watch < 0) {
+            stopDirectories();
+            return false;
+        }
+        watches_.append(watch);
+    }
+    notifier_ = new QSocketNotifier(inotify_, QSocketNotifier::Read, this);
+    connect(notifier_, &QSocketNotifier::activated, this, &ReaderWatcher::readDirectories);
+    return true;
+}
+
+void ReaderWatcher::stopDirectories()
+{
+    if (inotify_ < 0)
+        return;
+    delete notifier_;
+    notifier_ = nullptr;
+    ::close(inotify_);  // drops its watches
+    inotify_ = -1;
+    watches_.clear();
+}
+
+void ReaderWatcher::readDirectories()
+{
+    alignas(inotify_event) char buffer[8192];
+    bool directoryGone = false;
+    while (inotify_ >= 0) {
+        const ssize_t length = ::read(inotify_, buffer, sizeof buffer);
+        if (length < 0 && errno == EINTR)
+            continue;
+        if (length <= 0)
+            break;
+        for (ssize_t at = 0; at < length;) {
+            const auto *event = reinterpret_cast<const inotify_event *>(buffer + at);
+            at += ssize_t(sizeof(inotify_event) + event->len);
+            if (event->mask & IN_Q_OVERFLOW) {
+                deviceEvent(QStringLiteral("change"), QString());  // events were lost: list
+                continue;
+            }
+            if (event->mask & (IN_DELETE_SELF | IN_MOVE_SELF | IN_IGNORED)) {
+                directoryGone = true;
+                continue;
+            }
+            const int index = watches_.indexOf(event->wd);
+            if (index < 0 || event->len == 0)
+                continue;
+            const DeviceDirectory &directory = options_.directories.at(index);
+            const QString name = QFile::decodeName(event->name);
+            if (!nameMatches(name, directory.nameFilters))
+                continue;
+            const bool gone = event->mask & (IN_DELETE | IN_MOVED_FROM);
+            const QString node = directory.node ? directory.node(name) : directory.path + QLatin1Char('/') + name;
+            deviceEvent(gone ? QStringLiteral("remove") : QStringLiteral("add"), node);
+        }
+    }
+    if (directoryGone && running_) {
+        // Nothing more will come from there: what is left is listing.
+        stopDirectories();
+        fallBackToListing();
+        deviceEvent(QStringLiteral("change"), QString());
+    }
+}
+
+#else
+
+bool ReaderWatcher::startDirectories()
+{
+    return false;
+}
+
+void ReaderWatcher::stopDirectories()
+{
+}
+
+void ReaderWatcher::readDirectories()
 {
 }
 

@@ -7,23 +7,26 @@ __metaclass__ = type
 
 DOCUMENTATION = r"""
 ---
-module: keylon2_reader
+module: reader
 short_description: Keep Keylon2 key readers set up as a configuration file says
 description:
   - Runs C(keylon2ctl apply --json) on the managed host. It reads each Keylon2 reader attached
     there (USB HID or serial), compares it field by field with I(src), and writes, saves and
     verifies only the readers that differ. A reader that already matches gets no write frame.
   - In check mode it runs C(keylon2ctl apply --check), which reads the readers and sends no
-    write frame; C(changed) then says whether a reader would change (keylon2ctl's exit code 5,
-    drift, is no failure there).
+    write frame; C(changed) then says whether a reader would change. When I(src) or
+    C(keylon2ctl) is not on the host yet (a task before this one would have put it there
+    outside check mode), the task is skipped and says so.
   - In diff mode it returns, per reader that differs, the reader's values before and the
     file's values after.
+  - M(keylon2.utility.reader_info) reports the readers without changing them.
 version_added: "1.0.0"
 options:
   src:
     description:
       - The configuration file (C(.cfg), as the Keylon2 Utility exports it) on the managed host.
         Only the keys its C([KEYLON]) group sets are compared and written.
+      - A file that is not there fails the task, naming its whole path.
     type: path
     required: true
   device:
@@ -55,25 +58,35 @@ options:
         another C(keylon2ctl)), as C(keylon2ctl --wait) does. By default such a reader fails
         the task at once as busy, and nothing is sent to it.
     type: int
+extends_documentation_fragment:
+  - ansible.builtin.action_common_attributes
+attributes:
+  check_mode:
+    support: full
+  diff_mode:
+    support: full
+  platform:
+    platforms: posix
 notes:
   - The user the task runs as must be allowed to open the readers' device nodes. Over SSH the
     desk's seat rule does not apply; the package's udev rule gives the nodes to group
     C(plugdev), so put that user in C(plugdev) (and replug the readers once after installing
     the rule). Never run the task as root just for access.
-  - Supports check mode and diff mode.
+seealso:
+  - module: keylon2.utility.reader_info
 requirements:
   - keylon2ctl (package keylon2-utility) on the managed host
 author:
-  - Keylon2 Utility authors
+  - Keylon2 Utility authors (@keylon2)
 """
 
 EXAMPLES = r"""
 - name: Every reader on the kiosk as the site file says
-  keylon2_reader:
+  keylon2.utility.reader:
     src: /etc/keylon2/site.cfg
 
 - name: Two readers by serial number, with an audit log, fine when none is attached
-  keylon2_reader:
+  keylon2.utility.reader:
     src: /etc/keylon2/site.cfg
     device:
       - sn:KLN2-000104
@@ -124,17 +137,18 @@ cmd:
 rc:
   description: keylon2ctl's exit code.
   returned: always, but when no reader was found and I(allow_none) lets that pass, and in check
-    mode when a reader would change (exit 5)
+    mode when a reader differs (keylon2ctl's exit code 5, which Ansible would take for a failure)
   type: int
 """
 
 import json
+import os
 
 from ansible.module_utils.basic import AnsibleModule
 
 # keylon2ctl's exit codes
 NO_READER = 3
-DRIFT = 5  # apply --check: a reader would change
+DRIFT = 5  # apply --check: a reader differs from the file, which check mode reports as a change
 BUSY = 6  # another process holds a reader
 INTERRUPTED = 130
 
@@ -174,6 +188,15 @@ def diff_of(reader, src):
     }
 
 
+def not_there(module, what, result):
+    """What a task meets on a host that an earlier task was to prepare: in check mode that task
+    made nothing, so this one is skipped and says why; otherwise it fails."""
+    if module.check_mode:
+        module.exit_json(skipped=True, msg="check mode: %s, so the readers were not compared "
+                         "(a task before this one would have put it there)" % what, **result)
+    module.fail_json(msg=what, **result)
+
+
 def main():
     module = AnsibleModule(
         argument_spec=dict(
@@ -193,8 +216,14 @@ def main():
     if "all" in devices and len(devices) > 1:
         module.fail_json(msg="device: 'all' cannot stand beside other selectors: %s" % ", ".join(devices))
 
-    keylon2ctl = params["keylon2ctl"] or module.get_bin_path("keylon2ctl", required=True)
-    cmd = [keylon2ctl, "apply", params["src"], "--json"]
+    src = os.path.abspath(params["src"])
+    if not os.path.isfile(src):
+        not_there(module, "src %s is not on this host" % src, dict(changed=False, readers=[]))
+    keylon2ctl = params["keylon2ctl"] or module.get_bin_path("keylon2ctl")
+    if not keylon2ctl or not os.path.isfile(keylon2ctl):
+        not_there(module, "keylon2ctl is not installed on this host (%s)"
+                  % (keylon2ctl or "not on PATH"), dict(changed=False, readers=[]))
+    cmd = [keylon2ctl, "apply", src, "--json"]
     if devices == ["all"]:
         cmd.append("--all")
     else:
@@ -228,7 +257,7 @@ def main():
     for warning in document.get("warnings") or []:
         module.warn("keylon2ctl: %s" % warning)
     if module._diff:
-        result["diff"] = [d for d in (diff_of(r, params["src"]) for r in readers) if d]
+        result["diff"] = [d for d in (diff_of(r, src) for r in readers) if d]
     exit_code = document.get("exitCode", rc)
     error = document.get("error") or err.strip()
 
@@ -246,7 +275,7 @@ def main():
         module.fail_json(msg="keylon2ctl apply failed on %d of %d readers: %s%s"
                          % (len(failed), len(readers), "; ".join(result["failed_readers"]), hint), **result)
     if module.check_mode and exit_code == DRIFT and rc == DRIFT:
-        # What check mode asks: a reader would change. Ansible takes any rc but 0 for a failure.
+        # A reader differs: told by changed, not a failure (Ansible fails a task whose rc is not 0).
         del result["rc"]
     elif exit_code != 0 or rc != 0 or document.get("ok") is False:
         if exit_code == INTERRUPTED:
