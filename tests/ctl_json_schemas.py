@@ -71,7 +71,11 @@ with tempfile.TemporaryDirectory() as work:
     with open(os.path.join(work, "full.cfg"), "w") as f:
         f.write(keys)
     with open(os.path.join(work, "part.cfg"), "w") as f:
-        f.write("[KEYLON]\nBuzzer=0\nPost=[Enter]\n")
+        f.write("[KEYLON]\nBuzzer=0\nPost=[CR]\n")
+    # The readers' locks of this run alone: two test programs' virtual readers are not one reader.
+    locks = os.path.join(work, "locks")
+    os.mkdir(locks)
+    os.environ["KEYLON2_LOCK_DIR"] = locks
 
     check(["list", "--json"], 0, expect=lambda d: len(d["readers"]) == 2)
     check(["list", "--json"], 3, readers=0)
@@ -85,9 +89,24 @@ with tempfile.TemporaryDirectory() as work:
     check(["write", "part.cfg", "--partial", "--device", "sn:KLN2-000002", "--json"], 0)
     check(["apply", "part.cfg", "--all", "--json"], 0, expect=lambda d: d["summary"]["changed"] == 2)
     check(["apply", "part.cfg", "--all", "--json"], 1, environment={"KEYLON2_VIRTUAL_HID_FAILING": "2"})
-    check(["apply", "part.cfg", "--all", "--check", "--json"], 0)
+    check(["apply", "part.cfg", "--all", "--check", "--json"], 5, expect=lambda d: d.get("check") is True)
     check(["apply", "part.cfg", "--all", "--jobs", "1", "--json", "--verbose"], 130, readers=3, interrupt_after=0.5)
-    check(["diff", "part.cfg", "--device", "usb:1-1.2", "--json"], 0)
+    check(["diff", "part.cfg", "--device", "usb:1-1.2", "--json"], 5, expect=lambda d: d.get("check") is True)
+
+    # A reader that another process holds: busy (exit 6), and doctor names the holder.
+    lock_file = os.path.join(locks, "keylon2-virtual-hidraw1.lock")
+    holder = subprocess.Popen(["flock", "-o", lock_file, "sh", "-c", "read line"], stdin=subprocess.PIPE)
+    for _ in range(200):
+        if os.path.exists(lock_file) and any(line.split()[5].endswith(":%d" % os.stat(lock_file).st_ino)
+                                             for line in open("/proc/locks") if "->" not in line):
+            break
+        time.sleep(0.05)
+    check(["read", "--json", "--device", "hid:/dev/virtual-hidraw1"], 6)
+    check(["apply", "part.cfg", "--all", "--json"], 6, expect=lambda d: d["summary"]["failed"] == 1)
+    check(["doctor", "--json"], 0,
+          expect=lambda d: d["readers"][0].get("heldBy", {}).get("pid") == holder.pid and "heldBy" not in d["readers"][1])
+    holder.stdin.close()
+    holder.wait()
 
     # apply --watch --json: a line per reader as it is done; at Ctrl-C, apply's document as the last.
     station = subprocess.Popen([ctl, "apply", "part.cfg", "--watch", "--json"], stdout=subprocess.PIPE,

@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSerialPort>
@@ -12,6 +13,7 @@
 #include <QtTest>
 
 #include "app/mainwindow.h"
+#include "link/reader_lock.h"
 #include "platform/platform.h"
 #include "reader_fixture.h"
 #include "reader_model.h"
@@ -210,6 +212,58 @@ private slots:
         model().setHidProductId(0xF100);
         QVERIFY(reader.connect(w, serial));
         QVERIFY(shows(w, "connect_established.png", true));
+    }
+
+    // Another process holds the reader: the window names it in a box, stays disconnected and
+    // sends nothing; once that process is gone the reader connects, and the window holds it.
+    void readerHeldByAnotherProcessIsNotConnected_data()
+    {
+        QTest::addColumn<bool>("serial");
+        QTest::newRow("USB HID") << false;
+        QTest::newRow("serial") << true;
+    }
+    void readerHeldByAnotherProcessIsNotConnected()
+    {
+        QFETCH(bool, serial);
+        ReaderFixture::Reader reader;
+        if (serial)
+            QVERIFY(ReaderFixture::startSerialReader(reader.endpoint));
+        const QString node = serial ? reader.endpoint.portPath() : QString::fromLatin1(model().hidPath());
+        QProcess other;  // keeps the lock until it is killed
+        other.start("/usr/bin/python3", {"-c",
+                                         "import fcntl, os, sys\n"
+                                         "fd = os.open(sys.argv[1], os.O_RDONLY | os.O_CREAT, 0o644)\n"
+                                         "fcntl.flock(fd, fcntl.LOCK_EX)\n"
+                                         "sys.stdin.read()\n",
+                                         ReaderLock::lockFile(node)});
+        QVERIFY(other.waitForStarted());
+        QTRY_VERIFY(ReaderLock::holderOf(node).has_value());
+        MainWindow w;
+        const QString pre = uiOf(w)->PreAmbleEdit->text();
+        model().clearReceived();
+
+        const auto outcome = serial ? ReaderFixture::connectOverSerial(w, reader.endpoint)
+                                    : ReaderFixture::connectOverHid(w);
+        QVERIFY(!outcome.connected);
+        QCOMPARE(outcome.boxes.size(), 1);
+        QCOMPARE(outcome.boxes.first().title, QString("Connect Device"));
+        QCOMPARE(outcome.boxes.first().icon, QMessageBox::Warning);
+        QCOMPARE(outcome.boxes.first().text,
+                 QString("The reader %1 is in use by python3 (process %2). Connect again when it is free.")
+                     .arg(node)
+                     .arg(other.processId()));
+        QVERIFY(!linkOf(w).hidDevice);
+        QVERIFY(!serialPortOf(w) || !serialPortOf(w)->isOpen());
+        QVERIFY(shows(w, "connect_no.png", false));
+        QVERIFY(model().receivedFrames().isEmpty());
+        QCOMPARE(uiOf(w)->PreAmbleEdit->text(), pre);
+
+        other.kill();
+        QVERIFY(other.waitForFinished());
+        QVERIFY((serial ? ReaderFixture::connectOverSerial(w, reader.endpoint) : ReaderFixture::connectOverHid(w)).connected);
+        QCOMPARE(ReaderLock::holderOf(node).value_or(ReaderLock::Holder()).pid, QCoreApplication::applicationPid());
+        uiOf(w)->ConnectBut->click();  // a disconnect lets go
+        QVERIFY(!ReaderLock::holderOf(node));
     }
 
     // After a serial session a USB HID connect reads over USB HID, and the other way round.

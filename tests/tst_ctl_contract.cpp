@@ -1,5 +1,7 @@
 // keylon2ctl from its command line only: exit codes, the keys and fields its messages name,
 // and what the virtual readers of this process received or kept.
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -12,7 +14,9 @@
 #include "ctl_runs.h"
 #include "ctl.h"
 #include "ctl_table.h"
+#include "link/reader_lock.h"
 #include "platform/platform.h"
+#include "protocol/settings_record.h"
 #include "reader_bench.h"
 #include "reader_model.h"
 #include "serial_endpoint.h"
@@ -24,7 +28,7 @@ namespace {
 Model &model() { return Model::instance(); }
 
 // The exit codes by what they mean; manPageAgreesWithTheCommandTable ties them to the man page.
-enum Exit { Success = 0, ReaderFailed = 1, Usage = 2, NoReader = 3, Denied = 4, Interrupted = 130 };
+enum Exit { Success = 0, ReaderFailed = 1, Usage = 2, NoReader = 3, Denied = 4, Drift = 5, Busy = 6, Interrupted = 130 };
 
 using Run = CtlRun;
 
@@ -107,6 +111,8 @@ enum Mode {
     SerialGoneMidWrite,
     SerialSilent,
     MalformedFile,     // every key, and one line the INI reader cannot take
+    HidBusy,           // another open of the reader's lock holds it
+    SerialBusy,
 };
 
 }  // namespace
@@ -215,7 +221,7 @@ private slots:
                      qPrintable(Ctl::exitCodeText()));
         }
         QCOMPARE(manCodes.keys(), tableCodes);
-        QCOMPARE(tableCodes, (QList<int>{Success, ReaderFailed, Usage, NoReader, Denied, 5, 6, 129, Interrupted, 141, 143}));
+        QCOMPARE(tableCodes, (QList<int>{Success, ReaderFailed, Usage, NoReader, Denied, Drift, Busy, 129, Interrupted, 141, 143}));
     }
 
     // In each row one key differs from the base file: write must put it, and read must give
@@ -357,13 +363,17 @@ private slots:
         row("monitor", SerialSilent, "serial silent", Success);
         row("firmware-update", SerialSilent, "serial silent", Success);
         row("write", MalformedFile, "malformed line in the file", Usage);
+        for (const char *command : {"read", "write", "set-interface", "firmware-update"})
+            row(command, HidBusy, "held by another", Busy);
+        for (const char *command : {"read", "write", "set-interface", "monitor", "firmware-update"})
+            row(command, SerialBusy, "serial held by another", Busy);
     }
     void exitCodeOfEachCommandForEachFailure()
     {
         QFETCH(QString, command);
         QFETCH(Mode, mode);
         QFETCH(int, exitCode);
-        const bool serial = mode >= SerialAbsent && mode <= SerialSilent;
+        const bool serial = (mode >= SerialAbsent && mode <= SerialSilent) || mode == SerialBusy;
         VirtualReader::SerialEndpoint endpoint(model());
         QString node = QString::fromLatin1(model().hidPath());
         if (mode == SerialAbsent) {
@@ -392,6 +402,12 @@ private slots:
         model().setFaults(faults);
         if (mode == HidAbsent)
             Model::setCount(0);
+        // Another holder of the lock, as far as the command can tell: a second open of its file.
+        ReaderLock held;
+        if (mode == HidBusy || mode == SerialBusy) {
+            held = ReaderLock::take(node);
+            QVERIFY(held.held());
+        }
 
         const Run run = mode == SerialRefused ? ctlDenied(arguments, node) : ctl(arguments, command == "monitor");
         QCOMPARE(run.exitCode, exitCode);
@@ -403,6 +419,111 @@ private slots:
             QVERIFY2(run.err.contains(node), qPrintable(run.err));
         if (exitCode != ReaderFailed || mode == HidOpenFails || mode == SerialNotATty)
             QVERIFY(model().receivedFrames().isEmpty());
+        if (exitCode == Busy) {
+            const QString holder = QStringLiteral("(process %1)").arg(QCoreApplication::applicationPid());
+            QVERIFY2(run.err.contains("busy") && run.err.contains(holder), qPrintable(run.err));
+        }
+    }
+
+    // Files as a person types them: each refused one names the key and how to write it, and
+    // sends nothing; a taken one is applied as the window would have saved it.
+    void handTypedFiles_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QByteArray>("pre");   // taken: what the reader keeps as its preamble
+        QTest::addColumn<QStringList>("said");  // refused: what the error names
+        const QByteArray bom = "\xEF\xBB\xBF";
+        const QByteArray keys = "[KEYLON]\nBuzzer=0\n";
+        QTest::newRow("byte order mark") << bom + keys + "Pre=AB\n" << int(Success) << QByteArray("AB") << QStringList();
+        QTest::newRow("';' in double quotes") << keys + "Pre=\"AB;CD\"\n" << int(Success) << QByteArray("AB;CD")
+                                              << QStringList();
+        QTest::newRow("comment line, CRLF") << QByteArray("; the site's file\r\n[KEYLON]\r\nPre=[HT]K[0x5B]\r\n")
+                                            << int(Success)
+                                            << QByteArray("\tK[") << QStringList();
+        QTest::newRow("';' cuts the value") << keys + "Pre=AB;CD\n" << int(Usage) << QByteArray()
+                                            << QStringList{"line 3: Pre=AB;CD", "reads as Pre=AB", "Pre=\"AB;CD\""};
+        QTest::newRow("comment after a value") << keys + "PreEnable=1 ; on\n" << int(Usage) << QByteArray()
+                                               << QStringList{"PreEnable=1 ; on", "a line of its own"};
+        QTest::newRow("key given twice") << keys + "Pre=A\nPre=B\n" << int(Usage) << QByteArray()
+                                         << QStringList{"Pre is given twice", "lines 3 and 4"};
+        QTest::newRow("byte order mark, key twice") << bom + keys + "Buzzer=1\n" << int(Usage) << QByteArray()
+                                                    << QStringList{"Buzzer is given twice", "lines 2 and 3"};
+        QTest::newRow("[TAB]") << keys + "Pre=K[TAB]\n" << int(Usage) << QByteArray()
+                               << QStringList{"Pre=K[TAB]", "[TAB] is not a bracket name", "write [HT] (code 09)"};
+        QTest::newRow("[cr]") << keys + "Post=ID[cr]\n" << int(Usage) << QByteArray()
+                              << QStringList{"Post=ID[cr]", "write [CR] (code 0d)"};
+        QTest::newRow("[Enter]") << keys + "Remove=[Enter]\n" << int(Usage) << QByteArray()
+                                 << QStringList{"Remove=[Enter]", "write [CR]"};
+        QTest::newRow("[Foo]") << keys + "Pre=[Foo]\n" << int(Usage) << QByteArray()
+                               << QStringList{"Pre=[Foo]", "[0xHH]"};
+    }
+    void handTypedFiles()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(int, exitCode);
+        QFETCH(QByteArray, pre);
+        QFETCH(QStringList, said);
+        const Run run = ctl({"apply", file(text)});
+        QCOMPARE(run.exitCode, exitCode);
+        if (exitCode == Success) {
+            QVERIFY2(run.err.isEmpty(), qPrintable(run.err));
+            QCOMPARE(model().savedSettings().pre, pre);
+            return;
+        }
+        for (const QString &part : said)
+            QVERIFY2(run.err.contains(part), qPrintable(run.err));
+        QVERIFY2(run.err.trimmed().endsWith("Nothing was sent."), qPrintable(run.err));
+        QVERIFY(model().receivedFrames().isEmpty());
+    }
+
+    // diff and apply --check: 0 when every reader matches, 5 when one differs, and a reader
+    // that failed keeps its own code over another's drift.
+    void driftHasItsOwnExitCode_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("first");   // the first reader: "matches", "differs" or "silent"
+        QTest::addColumn<QString>("second");  // a second reader likewise; empty: none
+        QTest::addColumn<int>("exitCode");
+        for (const char *command : {"diff", "apply --check"}) {
+            QTest::addRow("%s, matches", command) << command << "matches" << QString() << int(Success);
+            QTest::addRow("%s, differs", command) << command << "differs" << QString() << int(Drift);
+            QTest::addRow("%s, fails", command) << command << "silent" << QString() << int(ReaderFailed);
+            QTest::addRow("%s, one matches, one differs", command) << command << "matches" << "differs" << int(Drift);
+            QTest::addRow("%s, one differs, one fails", command) << command << "differs" << "silent"
+                                                                 << int(ReaderFailed);
+        }
+    }
+    void driftHasItsOwnExitCode()
+    {
+        QFETCH(QString, command);
+        QFETCH(QString, first);
+        QFETCH(QString, second);
+        QFETCH(int, exitCode);
+        const QString site = file("[KEYLON]\nBuzzer=0\nPreEnable=1\nPre=ID\n");
+        Model::setCount(second.isEmpty() ? 1 : 2);
+        const QStringList states{first, second};
+        for (int n = 1; n <= states.size() && !states.at(n - 1).isEmpty(); ++n) {
+            Model *reader = Model::reader(n);
+            if (states.at(n - 1) == "matches") {
+                Model::Stored held = reader->stored();
+                held.saved.options = quint8((held.saved.options & ~OptionBits::Buzzer) | OptionBits::PreEnable);
+                held.saved.pre = "ID";
+                reader->powerUp(held);
+            }
+            VirtualReader::Faults faults;
+            faults.noAnswer = states.at(n - 1) == "silent";
+            reader->setFaults(faults);
+        }
+        const Run run = ctl(command.split(' ') + QStringList{site, "--all", "--json"});
+        QCOMPARE(run.exitCode, exitCode);
+        const QJsonObject document = QJsonDocument::fromJson(run.out.toUtf8()).object();
+        QCOMPARE(document.value("exitCode").toInt(), exitCode);
+        QCOMPARE(document.value("check").toBool(), true);
+        for (int n = 1; n <= Model::count(); ++n)
+            QVERIFY(!Model::reader(n)->receivedFrames().isEmpty());  // read, and only read
+        for (int n = 1; n <= Model::count(); ++n)
+            QCOMPARE(Model::reader(n)->savedSettings().pre, QByteArray(states.at(n - 1) == "matches" ? "ID" : ""));
     }
 };
 

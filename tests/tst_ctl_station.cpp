@@ -291,6 +291,10 @@ private slots:
         for (QProcess &run : runs) {
             QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
             environment.insert("KEYLON2_VIRTUAL_HID_READERS", "6");
+            // Each run's virtual readers are its own, as on two machines: so are their locks.
+            const QString locks = dir.filePath(QStringLiteral("locks-%1").arg(pids.size()));
+            QDir().mkpath(locks);
+            environment.insert("KEYLON2_LOCK_DIR", locks);
             run.setProcessEnvironment(environment);
             run.start(QStringLiteral(KEYLON2CTL_DEMO), {"apply", site, "--all", "--log", log});
             QVERIFY(run.waitForStarted(5000));

@@ -16,6 +16,7 @@
 #include "ctl_runs.h"
 #include "ctl_doctor.h"
 #include "link/access_doctor.h"
+#include "link/reader_lock.h"
 #include "reader_bench.h"
 #include "reader_model.h"
 
@@ -222,6 +223,38 @@ private slots:
                  qPrintable(run.out));
         QVERIFY2(run.err.contains("hid:/dev/virtual-hidraw1: this user may not open /dev/virtual-hidraw1"),
                  qPrintable(run.err));
+    }
+
+    // A reader that another program talks to now, and a lock directory this user cannot use,
+    // each get a warning line; neither keeps the readers from being opened.
+    void locksAreLookedAt_data()
+    {
+        QTest::addColumn<bool>("held");
+        QTest::addColumn<bool>("noDirectory");
+        QTest::newRow("reader held") << true << false;
+        QTest::newRow("no lock directory") << false << true;
+    }
+    void locksAreLookedAt()
+    {
+        QFETCH(bool, held);
+        QFETCH(bool, noDirectory);
+        QTemporaryDir locks;
+        const QString dir = noDirectory ? locks.filePath("not-there") : locks.path();
+        const QByteArray before = qgetenv("KEYLON2_LOCK_DIR");
+        qputenv("KEYLON2_LOCK_DIR", QFile::encodeName(dir));
+        const auto restore = qScopeGuard([&] { qputenv("KEYLON2_LOCK_DIR", before); });
+        ReaderLock holder;
+        if (held)
+            holder = ReaderLock::take("/dev/virtual-hidraw1");
+        const CtlRun run = doctorRun({});
+        QCOMPARE(run.exitCode, 0);
+        const QString line = held ? QStringLiteral("warning  hid:/dev/virtual-hidraw1: in use by %1 (process %2)")
+                                        .arg(QCoreApplication::applicationName().left(15))
+                                        .arg(QCoreApplication::applicationPid())
+                                  : QStringLiteral("warning  the lock directory %1 is not there").arg(dir);
+        QVERIFY2(run.out.contains(line), qPrintable(run.out));
+        QCOMPARE(run.out.contains("in use by"), held);
+        QCOMPARE(run.out.contains("lock directory"), noDirectory);
     }
 
     void jsonFollowsItsSchema_data()

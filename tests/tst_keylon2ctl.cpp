@@ -45,7 +45,7 @@ QString writeFile(const QTemporaryDir &dir, const QString &name, const QByteArra
     return writeTestFile(dir.filePath(name), text);
 }
 
-const QByteArray SiteConfig = "[KEYLON]\nPreEnable=1\nPre=ID[CR]\nPostEnable=1\nPost=[TAB]\nRemoveEnable=0\n"
+const QByteArray SiteConfig = "[KEYLON]\nPreEnable=1\nPre=ID[CR]\nPostEnable=1\nPost=[HT]\nRemoveEnable=0\n"
                               "Remove=\nRemoveIDCode=0\nAutoReport=1\nBuzzer=0\nOutputStart=3\nOutputLength=10\n"
                               "KBCountry=2\n";
 

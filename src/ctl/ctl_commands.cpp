@@ -166,6 +166,9 @@ int readCommand(const Invocation &invocation, Io &io)
     if (selection.exitCode != Success)
         return fail(invocation, io, selection.exitCode, {selection.error});
     const ReaderList::Reader &reader = selection.readers.first();
+    const Locked locked = lockReader(reader, invocation.waitMs(), io.stop);
+    if (locked.exitCode != Success)
+        return finishOne(invocation, io, reader, locked.exitCode, locked.error);
     if (io.progress && !invocation.json)
         io.err << reader.device() << ": reading" << Qt::endl;
     const ReadJob job = readReader(reader);
@@ -200,6 +203,9 @@ int monitorCommand(const Invocation &invocation, Io &io)
                              + QStringLiteral(": a reader on USB HID types its key ID codes as keystrokes; monitor needs "
                                               "a serial reader"));
     }
+    const Locked locked = lockReader(reader, invocation.waitMs(), io.stop);
+    if (locked.exitCode != Success)
+        return finishOne(invocation, io, reader, locked.exitCode, locked.error);
     Opened opened = open(reader);
     if (!opened.transport)
         return finishOne(invocation, io, reader, opened.exitCode, opened.error);
@@ -254,6 +260,10 @@ int firmwareUpdateCommand(const Invocation &invocation, Io &io)
                          QStringLiteral("The firmware writer %1 was not found in %2; nothing was sent to the reader.")
                              .arg(writer.fileName(), QDir::currentPath()));
     }
+    // Held until the writer is done: nobody else talks to the reader while its firmware changes.
+    const Locked locked = lockReader(reader, invocation.waitMs(), io.stop);
+    if (locked.exitCode != Success)
+        return finishOne(invocation, io, reader, locked.exitCode, locked.error);
     {
         // The link goes with the operation, so that the writer finds the reader free.
         Opened opened = open(reader);

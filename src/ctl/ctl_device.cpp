@@ -151,6 +151,22 @@ QStringList deviceNames(const QList<ReaderList::Reader> &readers)
     return names;
 }
 
+Locked lockReader(const ReaderList::Reader &reader, int waitMs, const std::atomic<bool> *stop)
+{
+    Locked locked;
+    locked.lock = ReaderLock::take(reader.path, waitMs, [stop] { return stop && stop->load(); });
+    if (!locked.lock.busy())
+        return locked;
+    locked.exitCode = Busy;
+    const QString holder = ReaderLock::holderText(locked.lock.holder());
+    locked.error = waitMs > 0 ? QStringLiteral("%1: busy: still in use by %2 after waiting %3 s")
+                                    .arg(reader.device(), holder)
+                                    .arg((waitMs + 999) / 1000)
+                              : QStringLiteral("%1: busy: in use by %2; --wait SECONDS waits for it")
+                                    .arg(reader.device(), holder);
+    return locked;
+}
+
 Opened open(const ReaderList::Reader &reader)
 {
     Opened opened;

@@ -4,9 +4,11 @@
 #include <QString>
 #include <QStringList>
 
+#include <atomic>
 #include <memory>
 
 #include "link/reader_list.h"
+#include "link/reader_lock.h"
 #include "link/transport.h"
 
 namespace Ctl {
@@ -39,5 +41,17 @@ struct Opened
     QString error;
 };
 Opened open(const ReaderList::Reader &reader);
+
+// The reader's lock, held while a command talks to it: taken before its link is opened and
+// released after the link is closed. Busy (exitCode) with a line that names the holder when
+// another process has it and waitMs (0: not at all) ran out or stop was set. A machine
+// without a usable lock directory has no locks: the command goes on without one.
+struct Locked
+{
+    ReaderLock lock;
+    int exitCode = 0;
+    QString error;
+};
+Locked lockReader(const ReaderList::Reader &reader, int waitMs, const std::atomic<bool> *stop);
 
 }  // namespace Ctl

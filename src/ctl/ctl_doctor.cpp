@@ -9,6 +9,7 @@
 
 #include "link/access_check.h"
 #include "link/reader_list.h"
+#include "link/reader_lock.h"
 
 namespace Ctl {
 
@@ -27,6 +28,12 @@ AccessDoctor::Reader doctorReader(const ReaderList::Reader &listed)
     reader.node = listed.path;
     reader.serialNumber = listed.serialNumber;
     reader.portPath = listed.portPath;
+    if (const std::optional<ReaderLock::Holder> holder = ReaderLock::holderOf(listed.path)) {
+        reader.held = true;
+        reader.holderPid = holder->pid;
+        reader.holderCommand = holder->command;
+        reader.lockFile = ReaderLock::lockFile(listed.path);
+    }
     if (listed.kind != Transport::Kind::UsbHid)
         return reader;
     const QByteArray path = listed.path.toLocal8Bit();
@@ -77,7 +84,15 @@ int doctor(bool json, Io &io, const AccessDoctor::Environment &environment)
     QList<AccessDoctor::Reader> readers;
     for (const ReaderList::Reader &listed : ReaderList::attached())
         readers.append(doctorReader(listed));
-    const AccessDoctor::Report report = AccessDoctor::examine(environment, readers);
+    AccessDoctor::Report report = AccessDoctor::examine(environment, readers);
+    const QString lockProblem = ReaderLock::directoryProblem();
+    if (!lockProblem.isEmpty()) {
+        report.checks.append({QStringLiteral("locks"), AccessDoctor::Status::Warning,
+                              lockProblem + QStringLiteral(": two programs are not kept off one reader"),
+                              QStringLiteral("a service needs ReadWritePaths=%1; elsewhere make the directory, "
+                                             "writable by every user and sticky (mode 1777)")
+                                  .arg(ReaderLock::directory())});
+    }
 
     int exitCode = readers.isEmpty() ? NoReader : Success;
     for (const AccessDoctor::ReaderReport &entry : report.readers) {
@@ -100,6 +115,14 @@ int doctor(bool json, Io &io, const AccessDoctor::Environment &environment)
                                {"checks", checksJson(entry.checks)}};
             if (!entry.canOpen)
                 object.insert("error", entry.error);
+            if (entry.reader.held) {
+                QJsonObject holder{{"lockFile", entry.reader.lockFile}};
+                if (entry.reader.holderPid > 0)
+                    holder.insert("pid", entry.reader.holderPid);
+                if (!entry.reader.holderCommand.isEmpty())
+                    holder.insert("command", entry.reader.holderCommand);
+                object.insert("heldBy", holder);
+            }
             entries.append(object);
         }
         QJsonObject document{{"schema", 1},

@@ -1,10 +1,14 @@
 #include "ctl_file.h"
 
+#include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QSettings>
+#include <QTemporaryDir>
 
 #include "config/config_check.h"
 #include "config/config_mapping.h"
+#include "config/config_text.h"
 #include "config/page_record.h"
 #include "protocol/settings_frames.h"
 #include "text/keycode.h"
@@ -94,13 +98,67 @@ QString rangeText(const Key &key)
     return text;
 }
 
-void warnOfUnknownBrackets(SettingsFile &file, const QString &key, const QString &text)
+// How to write what an unknown bracket name was most likely meant as.
+QString bracketAdvice(const QString &token)
+{
+    static const QHash<QString, QString> meant = {
+        {QStringLiteral("TAB"), QStringLiteral("HT")},       {QStringLiteral("ENTER"), QStringLiteral("CR")},
+        {QStringLiteral("RETURN"), QStringLiteral("CR")},    {QStringLiteral("ESCAPE"), QStringLiteral("ESC")},
+        {QStringLiteral("NUL"), QStringLiteral("NULL")},     {QStringLiteral("NEWLINE"), QStringLiteral("LF")},
+        {QStringLiteral("BACKSPACE"), QStringLiteral("BS")}, {QStringLiteral("SPACE"), QStringLiteral("0x20")},
+        {QStringLiteral("DEL"), QStringLiteral("0x7F")},     {QStringLiteral("DELETE"), QStringLiteral("0x7F")},
+    };
+    const QString inner = token.mid(1, token.size() - 2);
+    const QString upper = inner.toUpper();
+    QString name;
+    if (ControlNames.contains(upper))
+        name = upper;  // [cr]
+    else if (meant.contains(upper))
+        name = meant.value(upper);
+    else if (upper.size() == 3 && upper.startsWith(QLatin1String("0X")) && QStringLiteral("0123456789ABCDEF").contains(upper.at(2)))
+        name = QStringLiteral("0x0") + upper.at(2);  // [0x4]
+    if (name.isEmpty())
+        return QStringLiteral("write a name the notation knows (keylon2ctl --help-all lists them) or any code as "
+                              "[0xHH]; a '[' itself is [0x5B]");
+    const int code = ControlNames.indexOf(name);
+    return code < 0 ? QStringLiteral("write [%1]").arg(name)
+                    : QStringLiteral("write [%1] (code %2)").arg(name).arg(code, 2, 16, QLatin1Char('0'));
+}
+
+void refuseUnknownBrackets(SettingsFile &file, const QString &key, const QString &text)
 {
     for (const UnknownBracket &bracket : UnknownBrackets(text)) {
-        file.warnings << QStringLiteral("%1: %2=%3: %4 is not a bracket name the reader knows; it is sent as %5")
-                             .arg(file.name, key, text, bracket.text,
-                                  bracket.sentAsZero ? QStringLiteral("the code 0x00")
-                                                     : QStringLiteral("its %1 characters").arg(bracket.text.size()));
+        file.problems << QStringLiteral("%1: %2=%3: %4 is not a bracket name the notation knows; %5")
+                             .arg(file.name, key, text, bracket.text, bracketAdvice(bracket.text));
+    }
+}
+
+// What a person may type that the INI reader would take otherwise: a key given twice, a value
+// that a ';' cuts. Only [KEYLON] counts: nothing else is sent.
+void refuseMisreadLines(SettingsFile &file, const ConfigText::Text &text)
+{
+    QHash<QString, int> firstLine;
+    for (const ConfigText::Entry &entry : text.entries) {
+        if (entry.group != QLatin1String("KEYLON"))
+            continue;
+        if (firstLine.contains(entry.key)) {
+            file.problems << QStringLiteral("%1: %2 is given twice in [KEYLON] (lines %3 and %4), and only the last "
+                                            "line would count; keep the one line you mean")
+                                 .arg(file.name, entry.key)
+                                 .arg(firstLine.value(entry.key))
+                                 .arg(entry.line);
+        } else {
+            firstLine.insert(entry.key, entry.line);
+        }
+        if (entry.cutAt >= 0) {
+            file.problems << QStringLiteral("%1: line %2: %3=%4: a ';' outside double quotes starts a comment, so "
+                                            "this reads as %3=%5; write %3=%6 to keep the ';', or put a comment on "
+                                            "a line of its own")
+                                 .arg(file.name)
+                                 .arg(entry.line)
+                                 .arg(entry.key, entry.value, entry.value.left(entry.cutAt).trimmed(),
+                                      ConfigText::quoted(entry.value));
+        }
     }
 }
 
@@ -123,12 +181,31 @@ SettingsFile readSettingsFile(const QString &path)
 {
     SettingsFile file;
     file.name = QFileInfo(path).fileName();
-    const QString unreadable = ConfigFile::problem(path);
+    QString readPath = path;
+    QTemporaryDir copyDir;
+    ConfigText::Text typed;
+    // Only a plain file is read here (a pipe would block); the INI reader must be the first to
+    // open the path for its judgement: it keeps what it read by path, without the judgement.
+    if (QFileInfo(path).isFile()) {
+        QFile in(path);
+        if (in.open(QIODevice::ReadOnly))
+            typed = ConfigText::scan(in.readAll());
+        // An editor that starts its files with a byte order mark (Notepad does) must not make
+        // the file unreadable: the INI reader gets the bytes after it.
+        if (typed.byteOrderMark) {
+            readPath = copyDir.filePath(QStringLiteral("without-bom.cfg"));
+            QFile copy(readPath);
+            if (!copyDir.isValid() || !copy.open(QIODevice::WriteOnly) || copy.write(typed.bytes) != typed.bytes.size())
+                readPath = path;
+        }
+    }
+    QString unreadable = ConfigFile::problem(readPath);
     if (!unreadable.isEmpty()) {
-        file.problems << unreadable;
+        file.problems << unreadable.replace(QFileInfo(readPath).fileName(), file.name);
         return file;
     }
-    QSettings settings(path, QSettings::IniFormat);
+    refuseMisreadLines(file, typed);
+    QSettings settings(readPath, QSettings::IniFormat);
     ConfigFile::useUtf8(settings);
     settings.beginGroup(QStringLiteral("KEYLON"));
     const QStringList present = settings.childKeys();
@@ -146,7 +223,7 @@ SettingsFile readSettingsFile(const QString &path)
         if (key.kind == Kind::Affix) {
             file.keys << name;
             file.spelled.insert(name, text);
-            warnOfUnknownBrackets(file, name, text);
+            refuseUnknownBrackets(file, name, text);
             continue;
         }
         int value = 0;
@@ -179,7 +256,7 @@ SettingsFile readSettingsFile(const QString &path)
         return file;
     // The table above judges the file; its values come through the mapping of the window's
     // Import and "&Set Status", so that a file means the same to both front ends.
-    file.record = PageRecord::recordOfPage(ConfigFile::read(path));
+    file.record = PageRecord::recordOfPage(ConfigFile::read(readPath));
     const QList<SettingsWrite::OverlongAffix> overlong = SettingsWrite::overlongAffixes(file.record);
     if (!overlong.isEmpty())
         file.problems << file.name + QStringLiteral(": ") + SettingsWrite::overlongAffixText(overlong);
@@ -249,13 +326,14 @@ QString fileFormatText()
                "        %1; not on the serial interface\n"
                "  Interface\n"
                "        0 USB keyboard, 1 serial: the interface the file was read over; never applied\n"
-               "Another key in [KEYLON], a value that is no number where a number belongs, or a value out of its\n"
-               "range refuses the file before anything is sent.\n"
+               "Another key in [KEYLON], a value that is no number where a number belongs, a value out of its\n"
+               "range, a key given twice, a ';' outside double quotes (the INI reader starts a comment there:\n"
+               "write Pre=\"AB;CD\") or a bracketed name the notation does not know (such as [TAB], [cr] or\n"
+               "[Enter]) refuses the file before anything is sent, naming the key and how to write it. A UTF-8\n"
+               "byte order mark at the start of the file is skipped.\n"
                "Bracket names in Pre, Post and Remove, with their codes in hexadecimal:%2\n"
-               "[0xHH] is any code (two hexadecimal digits). Names are upper case. Another bracketed name is\n"
-               "warned about and sent as the window sends it: 2 to 4 characters (such as [TAB] or [cr]) as\n"
-               "the code 00, more (such as [Enter]) as its characters. The characters %3 are the codes\n"
-               "b0 to b6.\n")
+               "[0xHH] is any code (two hexadecimal digits), [0x5B] a '[' itself. Names are upper case.\n"
+               "The characters %3 are the codes b0 to b6.\n")
         .arg(countries.join(QStringLiteral(", ")), names,
              QString::fromUtf8("\u20ac \u00a4 \u00a6 \u00a7 \u00a8 \u00b3 \u00b4"));
 }

@@ -11,9 +11,10 @@
 
 // A configuration file as write, apply and diff take it. The window's Import takes any value and
 // gives every key it misses a default; a fleet must not: a file is refused, before anything is
-// sent, when its [KEYLON] group holds a key the utility does not know or a value the window's
-// editors would not show back unchanged, and only the keys the file sets are compared and
-// changed.
+// sent, when its [KEYLON] group holds a key the utility does not know, a value the window's
+// editors would not show back unchanged, a key given twice, a value that a ';' cuts, or a
+// bracket name the notation does not know; and only the keys the file sets are compared and
+// changed. A UTF-8 byte order mark at its start is skipped.
 namespace Ctl {
 
 struct SettingsFile
@@ -23,7 +24,7 @@ struct SettingsFile
     SettingsRecord record;  // their values as they go to the reader; the rest left as a record has them
     QHash<QString, QString> spelled;  // each key's value as a configuration file spells it
     QStringList problems;   // why it is refused, one line each; empty when it is taken
-    QStringList warnings;   // bracketed texts the notation does not know
+    QStringList warnings;   // what is taken but worth a word on standard error
 
     bool sets(const QString &key) const { return keys.contains(key); }
 };

@@ -131,7 +131,9 @@ int exitCodeOf(const QList<ReaderOutcome> &outcomes, int stoppedCode)
         // like any other; the one reader named and not there is no reader.
         const bool goneAmongOthers = outcome.exitCode == NoReader && outcomes.size() > 1;
         const int code = outcome.exitCode == Success || goneAmongOthers ? ReaderFailed : outcome.exitCode;
-        if (exitCode == Success || code == PermissionDenied)
+        // A reader this user may not open wants a person; a busy one only a later try.
+        const auto weight = [](int exit) { return exit == PermissionDenied ? 2 : exit == Busy ? 1 : 0; };
+        if (exitCode == Success || weight(code) > weight(exitCode))
             exitCode = code;
     }
     return exitCode;

@@ -84,9 +84,9 @@ struct Summary
     QJsonObject json() const;
 };
 
-// The exit code of a run over readers: a reader this user may not open says more than a reader
-// that failed otherwise; an interrupt (stoppedCode, the run's stoppedExitCode(); 0 when none)
-// says most.
+// The exit code of a run over readers: a reader this user may not open says more than a busy
+// one, and that more than a reader that failed otherwise; an interrupt (stoppedCode, the run's
+// stoppedExitCode(); 0 when none) says most.
 int exitCodeOf(const QList<ReaderOutcome> &outcomes, int stoppedCode);
 
 // What standard error says when a run over readers is asked to stop.

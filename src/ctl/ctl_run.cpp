@@ -78,6 +78,23 @@ QString keysText(const QStringList &keys)
 
 }  // namespace
 
+ReaderOutcome lockedJob(const Fleet &fleet, const ReaderList::Reader &reader, const JobContext &context, int waitMs)
+{
+    const Locked locked = lockReader(reader, waitMs, context.stop);
+    if (locked.exitCode == Success)
+        return fleet.job(reader, context);
+    ReaderOutcome outcome;
+    outcome.reader = reader;
+    if (context.stopped()) {
+        outcome.error = QStringLiteral("not started: interrupted");
+        return outcome;
+    }
+    outcome.result = Result::Failed;
+    outcome.exitCode = locked.exitCode;
+    outcome.error = locked.error;
+    return outcome;
+}
+
 QString statusText(const ReaderOutcome &outcome, const Fleet &fleet)
 {
     return outcome.ok() ? fleet.status(outcome) : stoppedStatus(outcome);
@@ -110,6 +127,8 @@ void finishDocument(QJsonObject &document, const QList<ReaderOutcome> &outcomes,
         entries.append(outcomeJson(outcome, fleet.entries));
     document.insert("ok", exitCode == Success);
     document.insert("exitCode", exitCode);
+    if (fleet.tellsCheck)
+        document.insert("check", fleet.check);
     document.insert("readers", entries);
     document.insert("summary", summary.json());
 }
@@ -180,8 +199,9 @@ int closeLog(const Fleet &fleet, QString failure, int exitCode, QJsonObject *doc
     }
     if (failure.isEmpty())
         return exitCode;
-    // The readers are done as they say, but the trail asked for is not whole.
-    if (exitCode == Success)
+    // The readers are done as they say, but the trail asked for is not whole: a failure, which
+    // says more than drift.
+    if (exitCode == Success || exitCode == Drift)
         exitCode = ReaderFailed;
     if (document) {
         document->insert("ok", false);
@@ -217,11 +237,18 @@ int runFleet(const Invocation &invocation, Io &io, const Fleet &fleet, const QSt
         logOutcome(fleet, outcome, io, &logFailure);
     };
     const int jobs = invocation.value(QStringLiteral("jobs"), QStringLiteral("0")).toInt();
+    const int waitMs = invocation.waitMs();
+    const ReaderJob job = [&](const ReaderList::Reader &reader, const JobContext &context) {
+        return lockedJob(fleet, reader, context, waitMs);
+    };
     const QList<ReaderOutcome> outcomes =
-        forEachReader(readers, jobs, fleet.job, jobContext(fleet, io.stop), started, done, io);
+        forEachReader(readers, jobs, job, jobContext(fleet, io.stop), started, done, io);
     const bool interrupted = stopRequested(io);
     const Summary summary(outcomes);
     int exitCode = exitCodeOf(outcomes, interrupted ? stoppedExitCode(io) : Success);
+    // Drift is what a check is for, so it says so only when nothing worse happened.
+    if (fleet.check && exitCode == Success && summary.changed > 0)
+        exitCode = Drift;
 
     if (invocation.json) {
         finishDocument(document, outcomes, fleet, summary, exitCode);
@@ -307,6 +334,8 @@ int applyCommand(const Invocation &invocation, Io &io)
     fleet.changedWord = check ? QStringLiteral("would change") : QStringLiteral("changed");
     fleet.entries = {true, true, true};
     fleet.progress = check ? QStringLiteral("checking") : QStringLiteral("applying");
+    fleet.check = check;
+    fleet.tellsCheck = true;
     if (invocation.isSet(QStringLiteral("watch")))
         return watchFleet(invocation, io, fleet, file.warnings);
     return runFleet(invocation, io, fleet, file.warnings);
@@ -333,6 +362,8 @@ int diffCommand(const Invocation &invocation, Io &io)
     fleet.changedWord = QStringLiteral("differ");
     fleet.entries = {false, false, true};
     fleet.progress = QStringLiteral("reading");
+    fleet.check = true;
+    fleet.tellsCheck = true;
     return runFleet(invocation, io, fleet, file.warnings);
 }
 

@@ -10,6 +10,7 @@ namespace {
 
 constexpr int HelpColumn = 6;
 constexpr int TextWidth = 96;
+constexpr int MaxWaitSeconds = 86400;
 
 // Options every command takes.
 const QStringList EveryCommand = {QStringLiteral("json"), QStringLiteral("verbose")};
@@ -125,6 +126,9 @@ const QList<OptionSpec> &options()
          "before a reader's first write frame a line that opens it. A log that cannot be opened stops the "
          "command before anything is sent.",
          Completion::File},
+        {"wait", "SECONDS",
+         "A reader that another process holds (the window, a station, another keylon2ctl) is waited for, up to "
+         "SECONDS; without it such a reader is refused at once as busy (exit 6), naming that process."},
         {"partial", nullptr, "write: read the reader first and change only the keys the file sets."},
         {"no-verify", nullptr, "write: do not read the settings back."},
         {"format", "FORMAT", "read: the configuration file or the settings alone as JSON.", Completion::Words,
@@ -189,12 +193,13 @@ const QList<CommandSpec> &commands()
          "there), vendor and product ID, and product string or description. Warns when two readers share a "
          "serial number, or one has none: sn: cannot pick those. A serial port counts as a reader when its "
          "description starts with the reader driver's text or its USB vendor ID is 0416."},
-        {"read", {}, Readers::One, {QStringLiteral("format")}, readCommand,
+        {"read", {}, Readers::One, {QStringLiteral("format"), QStringLiteral("wait")}, readCommand,
          "the reader's settings as a configuration file (the window's Import reads it) or as JSON",
          "Over the serial line the reader does not tell its keyboard country: the file leaves KBCountry out, so "
          "that applying it keeps each reader's country."},
         {"write", {{"FILE", Completion::ConfigFile}}, Readers::Many,
-         {QStringLiteral("partial"), QStringLiteral("no-verify"), QStringLiteral("jobs"), QStringLiteral("log")},
+         {QStringLiteral("partial"), QStringLiteral("no-verify"), QStringLiteral("jobs"), QStringLiteral("log"),
+          QStringLiteral("wait")},
          writeCommand,
          "writes and saves every setting of the file, then reads them back",
          "Always writes, whether or not the reader holds the settings already. The file must set every "
@@ -203,31 +208,36 @@ const QList<CommandSpec> &commands()
          "on (the file's Interface is not applied: see set-interface); over the serial line KBCountry is not "
          "sent, the serial interface has no such setting."},
         {"apply", {{"FILE", Completion::ConfigFile}}, Readers::Many,
-         {QStringLiteral("check"), QStringLiteral("watch"), QStringLiteral("jobs"), QStringLiteral("log")},
+         {QStringLiteral("check"), QStringLiteral("watch"), QStringLiteral("jobs"), QStringLiteral("log"),
+          QStringLiteral("wait")},
          applyCommand,
          "reads each reader and writes, saves and reads back only the readers whose settings differ from the "
          "file's",
          "Compares, key by key, what the reader holds with the keys the file sets, and changes only those keys. "
          "Each reader is unchanged, changed (naming the keys) or failed (saying why); a reader that already "
-         "matches costs one read and nothing more. With --check nothing is written: it says what would change. "
+         "matches costs one read and nothing more. With --check nothing is written: it says what would change, "
+         "and the exit code is 5 when a reader would change (0 when every reader matches). "
          "With --watch it is a station: it applies the file to the readers attached, then to each reader "
          "plugged in (on USB HID or the serial line), once per plug, a line per reader as it is done, until "
          "SIGINT (Ctrl-C), SIGTERM or SIGHUP, or until its output goes away; the readers under way then finish, "
          "and the summary follows. Its exit code is 0 when no reader failed, else 1 (not 128 plus the signal: a "
          "signal is how a station ends). It takes no --device. With "
          "--json it prints a JSON line per reader as it is done, and apply's whole document as its last line."},
-        {"diff", {{"FILE", Completion::ConfigFile}}, Readers::Many, {QStringLiteral("jobs")}, diffCommand,
+        {"diff", {{"FILE", Completion::ConfigFile}}, Readers::Many, {QStringLiteral("jobs"), QStringLiteral("wait")},
+         diffCommand,
          "each reader's values that differ from the file's, key by key (reader -> file); writes nothing",
          "The keys the file sets are compared as apply compares them; the values are spelled as a "
-         "configuration file spells them."},
-        {"set-interface", {{"usb|serial", Completion::Words, "usb serial"}}, Readers::Many, {QStringLiteral("log")},
-         setInterfaceCommand, "switches the reader to its USB keyboard or its serial interface",
+         "configuration file spells them. Exit 0 when every reader matches the file, 5 when one differs; a reader "
+         "that failed gives its own code."},
+        {"set-interface", {{"usb|serial", Completion::Words, "usb serial"}}, Readers::Many,
+         {QStringLiteral("log"), QStringLiteral("wait")}, setInterfaceCommand,
+         "switches the reader to its USB keyboard or its serial interface",
          "The reader leaves the link and is found again on the other interface. Nothing is sent to a reader "
          "that is on that interface already."},
-        {"monitor", {}, Readers::One, {}, monitorCommand,
+        {"monitor", {}, Readers::One, {QStringLiteral("wait")}, monitorCommand,
          "key ID codes from a reader on its serial interface, one per line, until interrupted",
          "With --json the codes are collected and printed in one document when monitor ends."},
-        {"firmware-update", {}, Readers::One, {}, firmwareUpdateCommand,
+        {"firmware-update", {}, Readers::One, {QStringLiteral("wait")}, firmwareUpdateCommand,
          "puts the reader into ISP mode, then runs ./flashmate RECONNKLN from the working directory",
          "Nothing is sent when the firmware writer is not there. With --json the writer's output goes to "
          "standard error."},
@@ -353,6 +363,12 @@ Parsed parse(const QStringList &arguments)
         const int jobs = invocation.value(QStringLiteral("jobs")).toInt(&ok);
         if (!ok || jobs < 0)
             return usage(QStringLiteral("--jobs wants a number of readers (0: all at once)"));
+    }
+    if (invocation.isSet(QStringLiteral("wait"))) {
+        bool ok = false;
+        const int seconds = invocation.value(QStringLiteral("wait")).toInt(&ok);
+        if (!ok || seconds < 0 || seconds > MaxWaitSeconds)
+            return usage(QStringLiteral("--wait wants a number of seconds, 0 to %1").arg(MaxWaitSeconds));
     }
     if (invocation.json && invocation.isSet(QStringLiteral("format")))
         return usage(QStringLiteral("--json and --format exclude each other"));

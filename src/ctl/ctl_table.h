@@ -87,6 +87,8 @@ struct Invocation
     {
         return values.value(option, fallback);
     }
+    // --wait SECONDS in milliseconds; 0 without it.
+    int waitMs() const { return value(QStringLiteral("wait"), QStringLiteral("0")).toInt() * 1000; }
 };
 
 struct Parsed

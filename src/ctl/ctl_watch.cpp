@@ -119,9 +119,12 @@ void Station::start(const ReaderList::Reader &reader)
     io_.err << reader.device() << ": " << fleet_.progress << Qt::endl;
     auto job = std::make_shared<Job>();
     ReaderOutcome *outcome = &job->outcome;
-    const ReaderJob &work = fleet_.job;
+    const Fleet &fleet = fleet_;
     const JobContext &context = context_;
-    job->thread.reset(QThread::create([outcome, &work, &context, reader] { *outcome = work(reader, context); }));
+    const int waitMs = invocation_.waitMs();
+    job->thread.reset(QThread::create([outcome, &fleet, &context, reader, waitMs] {
+        *outcome = lockedJob(fleet, reader, context, waitMs);
+    }));
     const QString device = reader.device();
     QObject::connect(job->thread.get(), &QThread::finished, &loop_, [this, device] { finished(device); });
     running_.insert(device, job);

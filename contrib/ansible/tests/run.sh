@@ -14,7 +14,9 @@ here=$(cd "$(dirname "$0")" && pwd)
 ctl=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-mkdir -p "$work/plug" "$work/ansible"
+mkdir -p "$work/plug" "$work/ansible" "$work/locks"
+# The readers' locks of this run alone.
+export KEYLON2_LOCK_DIR=$work/locks
 cd "$work"  # where no ansible.cfg lies
 
 export ANSIBLE_HOME=$work/ansible ANSIBLE_LOCAL_TEMP=$work/ansible/tmp

@@ -391,6 +391,18 @@ Report examine(const Environment &environment, const QList<Reader> &readers)
         entry.checks.append(holderCheck(environment, entry, running));
         if (entry.error.isEmpty() && entry.checks.last().status == Status::Problem)
             entry.error = entry.checks.last().text;
+        // Only a held reader gets a line: the lock is free in the usual case.
+        if (reader.held) {
+            const QString holder = reader.holderPid > 0
+                ? QStringLiteral("%1 (process %2)")
+                      .arg(reader.holderCommand.isEmpty() ? QStringLiteral("a program") : reader.holderCommand)
+                      .arg(reader.holderPid)
+                : QStringLiteral("another process");
+            entry.checks.append({QStringLiteral("lock"), Status::Warning,
+                                 QStringLiteral("in use by %1, which holds its lock %2").arg(holder, reader.lockFile),
+                                 QStringLiteral("wait until it is done: another program is refused as busy, or waits "
+                                                "with keylon2ctl --wait SECONDS")});
+        }
         if (reader.kind == Transport::Kind::Serial && !modemManagers.isEmpty()) {
             if (modemManagerIgnores(environment, entry)) {
                 entry.checks.append({QStringLiteral("modemmanager"), Status::Ok,

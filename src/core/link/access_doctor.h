@@ -33,7 +33,7 @@ enum class Status { Ok, Warning, Problem };
 
 struct Check
 {
-    QString name;    // "udev-rule", "session", "modemmanager", "brltty", "access", "holder"
+    QString name;    // "udev-rule", "session", "modemmanager", "brltty", "access", "holder", "lock"
     Status status = Status::Ok;
     QString text;    // what was found
     QString advice;  // what to do about it; empty when nothing
@@ -91,6 +91,12 @@ struct Reader
     QString portPath;  // the USB socket, as sysfs names it; empty when unknown
     Open open = Open::NotTried;
     QString openError;
+    // Another process holds the reader's lock (talks to it now): its PID (0 when not known) and
+    // command, and the lock file.
+    bool held = false;
+    qint64 holderPid = 0;
+    QString holderCommand;
+    QString lockFile;
 };
 
 struct ReaderReport

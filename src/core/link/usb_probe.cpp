@@ -16,4 +16,12 @@ Found openReader()
     return found;
 }
 
+QString nodeOf(quint16 vendorId, quint16 productId)
+{
+    hid_device_info *const devices = hid_enumerate(vendorId, productId);
+    const QString node = devices && devices->path ? QString::fromLocal8Bit(devices->path) : QString();
+    hid_free_enumeration(devices);
+    return node;
+}
+
 }  // namespace UsbProbe

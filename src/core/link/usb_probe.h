@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <QtGlobal>
 
 #include <hidapi.h>
@@ -17,5 +18,9 @@ struct Found
 
 // Opens the reader by the IDs it may have, 0xF100 first; the first that opens wins.
 Found openReader();
+
+// The node hid_open(vendorId, productId) opens: the first device listed with those IDs; empty
+// when none is.
+QString nodeOf(quint16 vendorId, quint16 productId);
 
 }  // namespace UsbProbe

@@ -105,7 +105,10 @@ void ConnectionPanel::connectOrDisconnect()
         const ReaderLink::Opened opened = link_.openHid();
         if (!opened.ok) {
             showFailedConnect("unable to open USB HID device\n");
-            warnIfAccessDenied(opened.access);
+            if (opened.busy)
+                warnReaderBusy(opened.node, opened.holder);
+            else
+                warnIfAccessDenied(opened.access);
             return;
         }
         ui_.ChangeModeBut->setText(QStringLiteral("to Serial"));
@@ -120,7 +123,10 @@ void ConnectionPanel::connectOrDisconnect()
         const ReaderLink::Opened opened = link_.openSerial(ui_.SerialNameEdit->text());
         if (!opened.ok) {
             showFailedConnect("unable to open com device\n");
-            warnIfAccessDenied(opened.access);
+            if (opened.busy)
+                warnReaderBusy(opened.node, opened.holder);
+            else
+                warnIfAccessDenied(opened.access);
             return;
         }
         ui_.ChangeModeBut->setText(QStringLiteral("to USB KB"));

@@ -11,6 +11,24 @@
 #include "link/serial_transport.h"
 #include "link/usb_probe.h"
 
+namespace {
+
+ReaderLink::Opened opened()
+{
+    ReaderLink::Opened result;
+    result.ok = true;
+    return result;
+}
+
+ReaderLink::Opened refused(const AccessCheck::Diagnosis &access)
+{
+    ReaderLink::Opened result;
+    result.access = access;
+    return result;
+}
+
+}  // namespace
+
 LinkSession::LinkSession(std::unique_ptr<Transport> transport, quint8 &frameSequence)
     : transport_(std::move(transport))
     , session_(*transport_, frameSequence)
@@ -49,6 +67,7 @@ bool ReaderLink::probe()
 
 ReaderLink::Opened ReaderLink::openHid()
 {
+    lock_.release();
     if (state_.hidVendorId == 0) {
         // No reader answered at start-up: look again, it may have been plugged in since. The
         // probe's open is the link.
@@ -62,15 +81,42 @@ ReaderLink::Opened ReaderLink::openHid()
         state_.hidDevice = hid_open(state_.hidVendorId, state_.hidProductId, nullptr);
     }
     if (!state_.hidDevice)
-        return {false, AccessCheck::afterHidOpenFailed(state_.hidProductId)};
+        return refused(AccessCheck::afterHidOpenFailed(state_.hidProductId));
+    // Opening a node sends nothing; the lock decides whether anything will be.
+    const QString node = UsbProbe::nodeOf(state_.hidVendorId, state_.hidProductId);
+    if (!node.isEmpty()) {
+        lock_ = ReaderLock::take(node);
+        if (lock_.busy()) {
+            closeHidLink(state_.hidDevice);
+            return busy(node);
+        }
+    }
     state_.hidActive = 1;
     state_.serialActive = 0;
     state_.interfaceSetting = 0;
-    return {true, {}};
+    return opened();
+}
+
+ReaderLink::Opened ReaderLink::busy(const QString &node)
+{
+    Opened result;
+    result.busy = true;
+    result.node = node;
+    result.holder = lock_.holder();
+    lock_.release();
+    return result;
 }
 
 ReaderLink::Opened ReaderLink::openSerial(const QString &portName)
 {
+    // Locked before the open: the serial port's own lock would refuse a held port with a
+    // permission error that says nothing of who has it.
+    lock_.release();
+    const QString node = ReaderLock::nodeOf(portName);
+    lock_ = ReaderLock::take(node);
+    if (lock_.busy())
+        return busy(node);
+
     // Only the latest port object is kept. The one it replaces is closed by now (a disconnect
     // or a failed open); deleting it also frees the port should a path that dropped the link
     // have left it open.
@@ -85,7 +131,8 @@ ReaderLink::Opened ReaderLink::openSerial(const QString &portName)
             serialPort_->error(), QSerialPortInfo(*serialPort_).systemLocation());
         if (access.finding != AccessCheck::Finding::Denied)
             access = AccessCheck::hidReaderRefused();
-        return {false, access};
+        lock_.release();
+        return refused(access);
     }
     watchForLineGone(portName);
     delete state_.pollTimer;  // one poll timer at any time
@@ -95,7 +142,7 @@ ReaderLink::Opened ReaderLink::openSerial(const QString &portName)
     state_.serialActive = 1;
     state_.hidActive = 0;
     state_.interfaceSetting = 1;
-    return {true, {}};
+    return opened();
 }
 
 // A port whose device went away (the reader pulled out, the far side of the line closed) stays
@@ -150,6 +197,7 @@ void ReaderLink::takeDown(Teardown how)
         if (serialPort_ && serialPort_->isOpen())
             serialPort_->close();
     }
+    lock_.release();
     state_.connected = 0;
     emit wentDown();
 }

@@ -8,6 +8,7 @@
 
 #include "link/access_check.h"
 #include "link/link_state.h"
+#include "link/reader_lock.h"
 #include "session/reader_session.h"
 
 class QSerialPort;
@@ -51,9 +52,14 @@ public:
     {
         bool ok = false;
         AccessCheck::Diagnosis access;  // why it did not open, when the reader refused this user
+        bool busy = false;              // another process holds the reader's lock
+        QString node;                   // with busy: the reader's node
+        ReaderLock::Holder holder;      // and who holds it
     };
     // On success the transport flags describe this link alone, so that the actions that pick
-    // a transport by them never write to a serial port that a former link left closed.
+    // a transport by them never write to a serial port that a former link left closed. The
+    // reader's lock is held from the open until the link is taken down: a reader that another
+    // process holds is not connected (busy), and nothing is sent to it.
     Opened openHid();
     Opened openSerial(const QString &portName);
     // The connect is done: the window counts as connected, and the one-shot status read
@@ -102,8 +108,11 @@ private:
     friend struct WindowProbe;
 
     void watchForLineGone(const QString &portName);
+    // The open that lock_ found busy: who holds the reader; the lock object is let go.
+    Opened busy(const QString &node);
 
     QObject *timerOwner_;
     LinkState state_;
     QSerialPort *serialPort_ = nullptr;  // the latest serial port object; no Qt parent
+    ReaderLock lock_;                    // the connected reader's
 };

@@ -52,6 +52,12 @@ options:
       - When no reader is attached, succeed without a change instead of failing.
     type: bool
     default: false
+  wait:
+    description:
+      - Seconds to wait for a reader that another process holds (the window, a station,
+        another C(keylon2ctl)), as C(keylon2ctl --wait) does. By default such a reader fails
+        the task at once as busy, and nothing is sent to it.
+    type: int
 extends_documentation_fragment:
   - ansible.builtin.action_common_attributes
 attributes:
@@ -143,6 +149,7 @@ from ansible.module_utils.basic import AnsibleModule
 # keylon2ctl's exit codes
 NO_READER = 3
 DRIFT = 5  # apply --check: a reader differs from the file, which check mode reports as a change
+BUSY = 6  # another process holds a reader
 INTERRUPTED = 130
 
 
@@ -198,6 +205,7 @@ def main():
             keylon2ctl=dict(type="path"),
             log=dict(type="path"),
             allow_none=dict(type="bool", default=False),
+            wait=dict(type="int"),
         ),
         supports_check_mode=True,
     )
@@ -225,6 +233,10 @@ def main():
         cmd.append("--check")
     if params["log"]:
         cmd += ["--log", params["log"]]
+    if params["wait"] is not None:
+        if params["wait"] < 0:
+            module.fail_json(msg="wait: a number of seconds, 0 or more, not %d" % params["wait"])
+        cmd += ["--wait", str(params["wait"])]
 
     rc, out, err = module.run_command(cmd)
     result = dict(changed=False, readers=[], cmd=cmd, rc=rc, stderr=err)
@@ -259,8 +271,9 @@ def main():
     if failed:
         result["failed_readers"] = [
             "%s: %s" % (reader_name(r), r.get("error") or r.get("result") or "failed") for r in failed]
-        module.fail_json(msg="keylon2ctl apply failed on %d of %d readers: %s"
-                         % (len(failed), len(readers), "; ".join(result["failed_readers"])), **result)
+        hint = "; the option wait waits for a reader that another process holds" if exit_code == BUSY else ""
+        module.fail_json(msg="keylon2ctl apply failed on %d of %d readers: %s%s"
+                         % (len(failed), len(readers), "; ".join(result["failed_readers"]), hint), **result)
     if module.check_mode and exit_code == DRIFT and rc == DRIFT:
         # A reader differs: told by changed, not a failure (Ansible fails a task whose rc is not 0).
         del result["rc"]

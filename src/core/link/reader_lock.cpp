@@ -1,0 +1,277 @@
+#include "link/reader_lock.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QThread>
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
+#endif
+
+namespace {
+
+constexpr int RetryMs = 50;
+
+QString systemText(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+#ifdef Q_OS_UNIX
+struct FileId
+{
+    quint64 major = 0;
+    quint64 minor = 0;
+    quint64 inode = 0;
+};
+
+std::optional<ReaderLock::Holder> holderOfFile(const FileId &file)
+{
+    // "1: FLOCK  ADVISORY  WRITE 4242 08:01:1234 0 EOF"; a waiter's line has "->" after the
+    // number. The device numbers are hexadecimal, the inode decimal.
+    QFile locks(QStringLiteral("/proc/locks"));
+    if (!locks.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QList<QByteArray> lines = locks.readAll().split('\n');
+    for (const QByteArray &line : lines) {
+        const QList<QByteArray> fields = line.simplified().split(' ');
+        if (fields.size() < 6 || fields.at(1) == "->" || fields.at(1) != "FLOCK")
+            continue;
+        const QList<QByteArray> id = fields.at(5).split(':');
+        bool okMajor = false, okMinor = false, okInode = false;
+        if (id.size() != 3 || id.at(0).toULongLong(&okMajor, 16) != file.major
+            || id.at(1).toULongLong(&okMinor, 16) != file.minor || id.at(2).toULongLong(&okInode, 10) != file.inode
+            || !okMajor || !okMinor || !okInode)
+            continue;
+        ReaderLock::Holder holder;
+        holder.pid = qMax<qint64>(0, fields.at(4).toLongLong());
+        if (holder.pid > 0) {
+            QFile comm(QStringLiteral("/proc/%1/comm").arg(holder.pid));
+            if (comm.open(QIODevice::ReadOnly))
+                holder.command = QString::fromUtf8(comm.readLine(256).trimmed());
+        }
+        return holder;
+    }
+    return std::nullopt;
+}
+
+FileId idOf(const struct stat &facts)
+{
+    return {quint64(major(facts.st_dev)), quint64(minor(facts.st_dev)), quint64(facts.st_ino)};
+}
+
+// Opens the lock file, making it when it is not there. It is made under a name of its own
+// with its final mode and then linked into place, so that nobody ever finds it with the mode
+// a strict umask gives (another user could not open it), and two makers never both win. An
+// existing file is opened without O_CREAT: in a sticky directory such as /run/lock the kernel
+// refuses O_CREAT on another user's file (protected_regular). Only a regular file is taken: a
+// link, a FIFO or a device put there in its place is refused.
+int openLockFile(const QByteArray &path, QString *error)
+{
+    for (int attempt = 0; attempt < 8; ++attempt) {
+        const int fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY);
+        if (fd >= 0) {
+            struct stat facts {};
+            if (::fstat(fd, &facts) == 0 && S_ISREG(facts.st_mode))
+                return fd;
+            ::close(fd);
+            *error = QStringLiteral("%1 is not a regular file").arg(QFile::decodeName(path));
+            return -1;
+        }
+        if (errno != ENOENT) {
+            *error = QStringLiteral("cannot open %1: %2").arg(QFile::decodeName(path), systemText(errno));
+            return -1;
+        }
+        QByteArray temporary = path + ".XXXXXX";
+        const int made = ::mkostemp(temporary.data(), O_CLOEXEC);
+        if (made < 0) {
+            *error = QStringLiteral("cannot make a lock file in %1: %2")
+                         .arg(QFileInfo(QFile::decodeName(path)).path(), systemText(errno));
+            return -1;
+        }
+        ::fchmod(made, 0644);
+        const int linked = ::link(temporary.constData(), path.constData());
+        const int linkError = errno;
+        ::unlink(temporary.constData());
+        if (linked == 0)
+            return made;
+        ::close(made);
+        if (linkError != EEXIST) {
+            *error = QStringLiteral("cannot make %1: %2").arg(QFile::decodeName(path), systemText(linkError));
+            return -1;
+        }
+        // Another process made it a moment ago: open that one.
+    }
+    *error = QStringLiteral("cannot open %1: it comes and goes").arg(QFile::decodeName(path));
+    return -1;
+}
+#endif
+
+}  // namespace
+
+ReaderLock::ReaderLock(ReaderLock &&other) noexcept
+    : fd_(other.fd_), state_(other.state_), holder_(std::move(other.holder_)), error_(std::move(other.error_)),
+      path_(std::move(other.path_))
+{
+    other.fd_ = -1;
+    other.state_ = State::Free;
+}
+
+ReaderLock &ReaderLock::operator=(ReaderLock &&other) noexcept
+{
+    if (this != &other) {
+        release();
+        fd_ = other.fd_;
+        state_ = other.state_;
+        holder_ = std::move(other.holder_);
+        error_ = std::move(other.error_);
+        path_ = std::move(other.path_);
+        other.fd_ = -1;
+        other.state_ = State::Free;
+    }
+    return *this;
+}
+
+ReaderLock::~ReaderLock()
+{
+    release();
+}
+
+void ReaderLock::release()
+{
+#ifdef Q_OS_UNIX
+    if (fd_ >= 0)
+        ::close(fd_);  // the lock goes with the descriptor
+#endif
+    fd_ = -1;
+    if (state_ == State::Held)
+        state_ = State::Free;
+}
+
+QString ReaderLock::directory()
+{
+    const QString configured = qEnvironmentVariable("KEYLON2_LOCK_DIR");
+    return configured.isEmpty() ? QStringLiteral("/run/lock") : configured;
+}
+
+QString ReaderLock::directoryProblem()
+{
+    const QString dir = directory();
+    if (!QFileInfo(dir).isDir())
+        return QStringLiteral("the lock directory %1 is not there").arg(dir);
+#ifdef Q_OS_UNIX
+    if (::access(QFile::encodeName(dir).constData(), W_OK | X_OK) != 0)
+        return QStringLiteral("this user may not make files in the lock directory %1").arg(dir);
+#endif
+    return QString();
+}
+
+QString ReaderLock::nodeOf(const QString &name)
+{
+    QString path = name.contains(QLatin1Char('/')) ? name : QStringLiteral("/dev/") + name;
+    const QString canonical = QFileInfo(path).canonicalFilePath();
+    if (!canonical.isEmpty())
+        path = canonical;
+    return path;
+}
+
+QString ReaderLock::fileName(const QString &node)
+{
+    QString name = nodeOf(node);
+    if (name.startsWith(QLatin1String("/dev/")))
+        name = name.mid(5);
+    while (name.startsWith(QLatin1Char('/')))
+        name = name.mid(1);
+    return QStringLiteral("keylon2-") + name.replace(QLatin1Char('/'), QLatin1Char('-')) + QStringLiteral(".lock");
+}
+
+QString ReaderLock::lockFile(const QString &node)
+{
+    return QDir(directory()).filePath(fileName(node));
+}
+
+ReaderLock ReaderLock::take(const QString &node, int waitMs, const std::function<bool()> &stopped)
+{
+    ReaderLock lock;
+    lock.path_ = lockFile(node);
+#ifdef Q_OS_UNIX
+    if (!QFileInfo(directory()).isDir()) {
+        lock.state_ = State::Unavailable;
+        lock.error_ = QStringLiteral("the lock directory %1 is not there").arg(directory());
+        return lock;
+    }
+    lock.fd_ = openLockFile(QFile::encodeName(lock.path_), &lock.error_);
+    if (lock.fd_ < 0) {
+        lock.state_ = State::Unavailable;
+        return lock;
+    }
+    QElapsedTimer waited;
+    waited.start();
+    int unseen = 0;
+    for (;;) {
+        if (::flock(lock.fd_, LOCK_EX | LOCK_NB) == 0) {
+            lock.state_ = State::Held;
+            lock.holder_ = Holder();
+            return lock;
+        }
+        if (errno != EWOULDBLOCK && errno != EINTR) {
+            lock.error_ = QStringLiteral("cannot lock %1: %2").arg(lock.path_, systemText(errno));
+            lock.release();
+            lock.state_ = State::Unavailable;
+            return lock;
+        }
+        struct stat facts {};
+        if (::fstat(lock.fd_, &facts) == 0) {
+            // Released between the try and the look: try again at once. A holder in another
+            // PID namespace is never listed, so only a few times.
+            const std::optional<Holder> holder = holderOfFile(idOf(facts));
+            if (!holder && ++unseen <= 3)
+                continue;
+            lock.holder_ = holder.value_or(Holder());
+        }
+        if (waited.elapsed() >= waitMs || (stopped && stopped()))
+            break;
+        QThread::msleep(RetryMs);
+    }
+    lock.release();
+    lock.state_ = State::Busy;
+#else
+    Q_UNUSED(waitMs);
+    Q_UNUSED(stopped);
+    lock.state_ = State::Unavailable;
+    lock.error_ = QStringLiteral("reader locks are not made on this system");
+#endif
+    return lock;
+}
+
+std::optional<ReaderLock::Holder> ReaderLock::holderOf(const QString &node)
+{
+#ifdef Q_OS_UNIX
+    struct stat facts {};
+    if (::stat(QFile::encodeName(lockFile(node)).constData(), &facts) != 0)
+        return std::nullopt;
+    return holderOfFile(idOf(facts));
+#else
+    Q_UNUSED(node);
+    return std::nullopt;
+#endif
+}
+
+QString ReaderLock::holderText(const Holder &holder)
+{
+    if (holder.pid <= 0)
+        return QStringLiteral("another process");
+    return QStringLiteral("%1 (process %2)")
+        .arg(holder.command.isEmpty() ? QStringLiteral("a program") : holder.command)
+        .arg(holder.pid);
+}
