@@ -1,6 +1,7 @@
 #include "audit_log.h"
 
 #include <QCryptographicHash>
+#include <QDateTime>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -8,7 +9,9 @@
 #include <QSysInfo>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
+#include <ctime>
 
 #include <fcntl.h>
 #include <pwd.h>
@@ -36,6 +39,22 @@ QString userName()
     if (const passwd *entry = getpwuid(uid))
         return QString::fromLocal8Bit(entry->pw_name);
     return QString::number(uid);
+}
+
+// 2026-03-04T09:12:45.120Z, made without Qt's date classes: every reader's thread writes its
+// own lines, and Qt 5 builds its calendar table on first use without a lock, so two threads
+// that format their first date at once can get an empty text (seen: a line whose time was "").
+QString utcStamp(qint64 msecs)
+{
+    const qint64 rest = ((msecs % 1000) + 1000) % 1000;
+    const std::time_t seconds = std::time_t((msecs - rest) / 1000);
+    std::tm parts {};
+    if (!gmtime_r(&seconds, &parts))
+        return QString();
+    char text[64];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02d.%03dZ", parts.tm_year + 1900,
+                  parts.tm_mon + 1, parts.tm_mday, parts.tm_hour, parts.tm_min, parts.tm_sec, int(rest));
+    return QString::fromLatin1(text);
 }
 
 QJsonValue textOrNull(const QString &text)
@@ -79,11 +98,11 @@ AuditLog::~AuditLog()
     close();
 }
 
-QByteArray AuditLog::line(const AuditEntry &entry, const QDateTime &time) const
+QByteArray AuditLog::line(const AuditEntry &entry, qint64 msecsSinceEpoch) const
 {
     QJsonObject object;
     object.insert(QStringLiteral("schema"), Schema);
-    object.insert(QStringLiteral("time"), time.toUTC().toString(Qt::ISODateWithMs));
+    object.insert(QStringLiteral("time"), utcStamp(msecsSinceEpoch));
     object.insert(QStringLiteral("host"), host_);
     object.insert(QStringLiteral("user"), user_);
     object.insert(QStringLiteral("pid"), pid_);
@@ -112,7 +131,7 @@ bool AuditLog::append(const AuditEntry &entry, QString *error)
     // After a line that went out in part, this one ends that piece first, so that it stands
     // whole on a line of its own.
     const bool afterCut = cut_.exchange(false);
-    const QByteArray text = (afterCut ? QByteArray("\n") : QByteArray()) + line(entry, QDateTime::currentDateTimeUtc()) + '\n';
+    const QByteArray text = (afterCut ? QByteArray("\n") : QByteArray()) + line(entry, QDateTime::currentMSecsSinceEpoch()) + '\n';
     // One write: the kernel appends it at the end in one piece, whoever else appends. A line
     // written in parts could have another run's line land between them.
     ssize_t written;

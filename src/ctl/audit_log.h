@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QByteArray>
-#include <QDateTime>
 #include <QString>
 #include <QStringList>
 
@@ -51,8 +50,8 @@ public:
     // the line did not go out whole (a full disk, a file size limit): a line of which only a
     // part reached the file is not written. The next line then starts on a line of its own.
     bool append(const AuditEntry &entry, QString *error = nullptr);
-    // The line as append() writes it, without the line break, stamped with `time`.
-    QByteArray line(const AuditEntry &entry, const QDateTime &time) const;
+    // The line as append() writes it, without the line break, stamped with the time given.
+    QByteArray line(const AuditEntry &entry, qint64 msecsSinceEpoch) const;
     // Syncs the file to the disk and keeps it open: a station that runs for hours syncs each
     // line, so that a power cut takes none of the readers already done.
     bool sync(QString *error = nullptr);
