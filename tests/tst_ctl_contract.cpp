@@ -13,7 +13,7 @@
 #include "config_keys.h"
 #include "ctl_runs.h"
 #include "ctl/ctl.h"
-#include "ctl/ctl_table.h"
+#include "ctl/table/command_table.h"
 #include "core/link/reader_lock.h"
 #include "core/platform/platform.h"
 #include "core/settings/settings_record.h"

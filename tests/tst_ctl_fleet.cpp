@@ -22,7 +22,7 @@
 
 #include "ctl/ctl.h"
 #include "ctl_runs.h"
-#include "ctl/ctl_device.h"
+#include "ctl/fleet/devices.h"
 #include "core/link/usb_identity.h"
 #include "plug_dir.h"
 #include "reader_bench.h"

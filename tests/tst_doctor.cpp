@@ -14,7 +14,7 @@
 
 #include "ctl/ctl.h"
 #include "ctl_runs.h"
-#include "ctl/ctl_doctor.h"
+#include "ctl/commands/doctor.h"
 #include "core/access/access_doctor.h"
 #include "core/link/reader_lock.h"
 #include "reader_bench.h"

@@ -9,7 +9,7 @@
 #include "core/settings/page_record.h"
 #include "ctl/ctl.h"
 #include "ctl_runs.h"
-#include "ctl/ctl_jobs.h"
+#include "ctl/fleet/jobs.h"
 #include "reader_bench.h"
 #include "reader_model.h"
 #include "serial_endpoint.h"

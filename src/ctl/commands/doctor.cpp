@@ -1,4 +1,4 @@
-#include "ctl/ctl_doctor.h"
+#include "ctl/commands/doctor.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

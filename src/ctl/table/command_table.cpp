@@ -1,8 +1,8 @@
-#include "ctl/ctl_table.h"
+#include "ctl/table/command_table.h"
 
 #include <QCommandLineParser>
 
-#include "ctl/ctl_commands.h"
+#include "ctl/commands/handlers.h"
 
 namespace Ctl {
 

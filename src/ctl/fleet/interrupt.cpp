@@ -1,4 +1,4 @@
-#include "ctl/ctl_interrupt.h"
+#include "ctl/fleet/interrupt.h"
 
 #include <QtGlobal>
 

@@ -1,4 +1,4 @@
-#include "ctl/ctl_outcome.h"
+#include "ctl/output/reader_outcome.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

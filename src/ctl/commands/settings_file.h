@@ -5,7 +5,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "ctl/ctl_outcome.h"
+#include "ctl/output/reader_outcome.h"
 #include "core/settings/settings_record.h"
 #include "core/session/reader_session.h"
 

@@ -10,7 +10,7 @@
 #include <poll.h>
 #include <unistd.h>
 
-#include "ctl/ctl_interrupt.h"
+#include "ctl/fleet/interrupt.h"
 
 namespace Ctl {
 

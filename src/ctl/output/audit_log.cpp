@@ -1,4 +1,4 @@
-#include "ctl/audit_log.h"
+#include "ctl/output/audit_log.h"
 
 #include <QCryptographicHash>
 #include <QDateTime>

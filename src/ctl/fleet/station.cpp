@@ -1,7 +1,7 @@
 // apply --watch: a provisioning station. The reader watcher runs on this thread, idle between
 // plugs; each reader it reports is handled in a thread of its own, which opens, uses and
 // closes its link (a QSerialPort wants a QThread), and this thread reports it when it is done.
-#include "ctl/ctl_fleet.h"
+#include "ctl/fleet/fleet.h"
 
 #include <QEventLoop>
 #include <QHash>
@@ -14,8 +14,8 @@
 
 #include <memory>
 
-#include "ctl/audit_log.h"
-#include "ctl/ctl_commands.h"
+#include "ctl/output/audit_log.h"
+#include "ctl/commands/handlers.h"
 #include "core/link/reader_watcher.h"
 
 #ifndef Q_OS_WIN

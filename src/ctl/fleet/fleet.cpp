@@ -6,14 +6,14 @@
 
 #include <memory>
 
-#include "ctl/audit_log.h"
-#include "ctl/ctl_apply.h"
-#include "ctl/ctl_commands.h"
-#include "ctl/ctl_device.h"
-#include "ctl/ctl_file.h"
-#include "ctl/ctl_fleet.h"
-#include "ctl/ctl_jobs.h"
-#include "ctl/ctl_table.h"
+#include "ctl/output/audit_log.h"
+#include "ctl/fleet/reader_jobs.h"
+#include "ctl/commands/handlers.h"
+#include "ctl/fleet/devices.h"
+#include "ctl/commands/settings_file.h"
+#include "ctl/fleet/fleet.h"
+#include "ctl/fleet/jobs.h"
+#include "ctl/table/command_table.h"
 
 namespace Ctl {
 

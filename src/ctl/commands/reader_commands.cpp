@@ -1,4 +1,4 @@
-#include "ctl/ctl_commands.h"
+#include "ctl/commands/handlers.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,10 +12,10 @@
 #include <algorithm>
 
 #include "core/settings/config_mapping.h"
-#include "ctl/ctl_device.h"
-#include "ctl/ctl_doctor.h"
-#include "ctl/ctl_jobs.h"
-#include "ctl/ctl_outcome.h"
+#include "ctl/fleet/devices.h"
+#include "ctl/commands/doctor.h"
+#include "ctl/fleet/jobs.h"
+#include "ctl/output/reader_outcome.h"
 #include "core/platform/platform.h"
 #include "core/session/reader_session.h"
 

@@ -8,7 +8,7 @@
 
 #include "core/settings/config_mapping.h"
 #include "ctl/ctl.h"
-#include "ctl/ctl_outcome.h"
+#include "ctl/output/reader_outcome.h"
 #include "core/link/reader_list.h"
 #include "core/settings/settings_record.h"
 #include "core/session/reader_session.h"

@@ -1,4 +1,4 @@
-#include "ctl/ctl_device.h"
+#include "ctl/fleet/devices.h"
 
 #include <QSerialPort>
 

@@ -1,7 +1,7 @@
-#include "ctl/ctl_apply.h"
+#include "ctl/fleet/reader_jobs.h"
 
-#include "ctl/ctl_device.h"
-#include "ctl/ctl_jobs.h"
+#include "ctl/fleet/devices.h"
+#include "ctl/fleet/jobs.h"
 #include "core/session/reader_session.h"
 
 namespace Ctl {

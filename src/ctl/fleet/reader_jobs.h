@@ -2,9 +2,9 @@
 
 #include <atomic>
 
-#include "ctl/ctl_file.h"
-#include "ctl/ctl_jobs.h"
-#include "ctl/ctl_outcome.h"
+#include "ctl/commands/settings_file.h"
+#include "ctl/fleet/jobs.h"
+#include "ctl/output/reader_outcome.h"
 #include "core/link/reader_list.h"
 
 // What write, apply, diff and set-interface do to one reader, each a function that opens the

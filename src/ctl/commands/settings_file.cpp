@@ -1,4 +1,4 @@
-#include "ctl/ctl_file.h"
+#include "ctl/commands/settings_file.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -5,7 +5,7 @@
 #include <QStringList>
 
 #include "ctl/ctl.h"
-#include "ctl/ctl_table.h"
+#include "ctl/table/command_table.h"
 
 // The handlers of the command table.
 namespace Ctl {

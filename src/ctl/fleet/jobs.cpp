@@ -1,4 +1,4 @@
-#include "ctl/ctl_jobs.h"
+#include "ctl/fleet/jobs.h"
 
 #include <QEventLoop>
 #include <QSocketNotifier>
@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "core/settings/page_record.h"
-#include "ctl/ctl_device.h"
+#include "ctl/fleet/devices.h"
 
 #ifndef Q_OS_WIN
 #include <unistd.h>
