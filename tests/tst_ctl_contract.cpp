@@ -14,6 +14,7 @@
 #include "ctl_runs.h"
 #include "ctl/ctl.h"
 #include "ctl/table/command_table.h"
+#include "ctl/table/exit_codes.h"
 #include "core/link/reader_lock.h"
 #include "core/platform/platform.h"
 #include "core/settings/settings_record.h"
@@ -211,7 +212,7 @@ private slots:
             manCodes[m.captured(1).toInt()] = m.captured(2).simplified();
         }
         QList<int> tableCodes;
-        for (const Ctl::ExitCodeSpec &exit : Ctl::exitCodes()) {
+        for (const Ctl::ExitCodeSpec &exit : Ctl::ExitCodes) {
             tableCodes << exit.code;
             // The meaning's first words, up to its first parenthesis or colon.
             const QString meaning = QString::fromLatin1(exit.meaning).section(QRegularExpression("[(:]"), 0, 0).trimmed();

@@ -11,6 +11,9 @@
 #include <unistd.h>
 
 #include "ctl/fleet/interrupt.h"
+#include "ctl/output/document.h"
+#include "ctl/table/command_table.h"
+#include "ctl/table/parser.h"
 
 namespace Ctl {
 
@@ -83,6 +86,31 @@ void messages(QtMsgType type, const QMessageLogContext &, const QString &text)
 }
 
 }  // namespace
+
+int run(const QStringList &arguments, Io &io)
+{
+    const Parsed parsed = parse(arguments);
+    if (!parsed.output.isEmpty()) {
+        io.out << parsed.output;
+        io.out.flush();
+        return Success;
+    }
+    if (parsed.exitCode != Success)
+        return fail(parsed.invocation, io, parsed.exitCode, {parsed.error});
+    const Invocation &invocation = parsed.invocation;
+    const int exitCode = invocation.command->handler(invocation, io);
+    if (!stopRequested(io))
+        return exitCode;
+    // A station ends at a signal as it is meant to, and so does monitor: their codes stand,
+    // but monitor's output that went away is said. Every other command that a signal or the
+    // output ended says so, whatever it came to.
+    const int stopped = stoppedExitCode(io);
+    if (invocation.isSet(QStringLiteral("watch")))
+        return exitCode;
+    if (invocation.commandWord == QLatin1String("monitor") && stopped != OutputGone)
+        return exitCode;
+    return stopped;
+}
 
 int processMain(int argc, char *argv[])
 {

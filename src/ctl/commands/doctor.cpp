@@ -10,6 +10,10 @@
 #include "core/link/access_check.h"
 #include "core/link/reader_list.h"
 #include "core/link/reader_lock.h"
+#include "ctl/table/handlers.h"
+#include "ctl/output/io.h"
+#include "ctl/table/exit_codes.h"
+#include "ctl/table/invocation.h"
 
 namespace Ctl {
 
@@ -74,9 +78,9 @@ QJsonArray checksJson(const QList<Check> &checks)
 
 }  // namespace
 
-int doctor(bool json, Io &io)
+int doctorCommand(const Invocation &invocation, Io &io)
 {
-    return doctor(json, io, AccessDoctor::Environment::current());
+    return doctor(invocation.json, io, AccessDoctor::Environment::current());
 }
 
 int doctor(bool json, Io &io, const AccessDoctor::Environment &environment)

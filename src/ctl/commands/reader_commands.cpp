@@ -1,4 +1,4 @@
-#include "ctl/commands/handlers.h"
+#include "ctl/table/handlers.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,13 +11,17 @@
 
 #include <algorithm>
 
-#include "core/settings/config_mapping.h"
-#include "ctl/fleet/devices.h"
-#include "ctl/commands/doctor.h"
-#include "ctl/fleet/jobs.h"
-#include "ctl/output/reader_outcome.h"
 #include "core/platform/platform.h"
 #include "core/session/reader_session.h"
+#include "core/settings/config_mapping.h"
+#include "ctl/fleet/devices.h"
+#include "ctl/fleet/jobs.h"
+#include "ctl/output/document.h"
+#include "ctl/output/io.h"
+#include "ctl/output/reader_outcome.h"
+#include "ctl/table/exit_codes.h"
+#include "ctl/table/invocation.h"
+#include "ctl/table/shell_completion.h"
 
 namespace Ctl {
 
@@ -28,11 +32,6 @@ constexpr int QuietMs = 100;
 QString hex4(quint16 id)
 {
     return QStringLiteral("%1").arg(id, 4, 16, QLatin1Char('0'));
-}
-
-bool interrupted(const Io &io)
-{
-    return io.stop && io.stop->load();
 }
 
 // The page as the window's Export writes it, through the same mapping; without KBCountry when
@@ -104,27 +103,6 @@ int finishOne(const Invocation &invocation, Io &io, const ReaderList::Reader &re
 
 }  // namespace
 
-int fail(const Invocation &invocation, Io &io, int exitCode, const QStringList &lines)
-{
-    for (const QString &line : lines)
-        io.err << line << Qt::endl;
-    if (invocation.json) {
-        QJsonObject document = Ctl::document(invocation.commandWord, exitCode, lines.join(QLatin1Char('\n')));
-        if (invocation.command)
-            document.insert("readers", QJsonArray());
-        printDocument(document, io);
-    }
-    return exitCode;
-}
-
-void warn(const QStringList &warnings, QJsonObject *document, Io &io)
-{
-    for (const QString &warning : warnings)
-        io.err << "warning: " << warning << Qt::endl;
-    if (document && !warnings.isEmpty())
-        document->insert("warnings", QJsonArray::fromStringList(warnings));
-}
-
 int listCommand(const Invocation &invocation, Io &io)
 {
     const QList<ReaderList::Reader> readers = ReaderList::attached();
@@ -178,7 +156,7 @@ int readCommand(const Invocation &invocation, Io &io)
     // The serial interface does not tell its keyboard country; a country the window's list
     // lacks cannot be written back either.
     const bool withCountry = job.hasCountry && job.page.kbCountry >= 0;
-    const int exitCode = interrupted(io) ? stoppedExitCode(io) : Success;
+    const int exitCode = stopRequested(io) ? stoppedExitCode(io) : Success;
     if (invocation.json) {
         const QJsonObject entry{{"firmware", job.page.firmwareVersion}, {"settings", configJson(job.page, withCountry)}};
         return finishOne(invocation, io, reader, exitCode, QString(), entry);
@@ -224,7 +202,7 @@ int monitorCommand(const Invocation &invocation, Io &io)
     };
     int exitCode = Success;
     QString error;
-    while (!interrupted(io)) {
+    while (!stopRequested(io)) {
         const int received = opened.transport->receive(chunk, QuietMs);
         if (received < 0) {
             exitCode = ReaderFailed;
@@ -315,11 +293,6 @@ int completionCommand(const Invocation &invocation, Io &io)
     }
     io.out.flush();
     return Success;
-}
-
-int doctorCommand(const Invocation &invocation, Io &io)
-{
-    return doctor(invocation.json, io);
 }
 
 }  // namespace Ctl

@@ -4,11 +4,11 @@
 
 #include <hidapi.h>
 
-#include "ctl/ctl.h"
 #include "core/link/access_check.h"
 #include "core/link/hid_transport.h"
 #include "core/link/serial_transport.h"
 #include "core/protocol/hid_io.h"
+#include "ctl/table/exit_codes.h"
 
 namespace Ctl {
 

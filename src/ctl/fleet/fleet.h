@@ -6,10 +6,10 @@
 
 #include <functional>
 
-#include "ctl/ctl.h"
 #include "ctl/fleet/jobs.h"
+#include "ctl/output/io.h"
 #include "ctl/output/reader_outcome.h"
-#include "ctl/table/command_table.h"
+#include "ctl/table/invocation.h"
 
 // How write, apply, diff and set-interface go through their readers: once over the readers
 // attached (runFleet), or, for apply --watch, over every reader plugged in until an interrupt

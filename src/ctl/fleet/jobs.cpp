@@ -12,6 +12,7 @@
 
 #include "core/settings/page_record.h"
 #include "ctl/fleet/devices.h"
+#include "ctl/table/exit_codes.h"
 
 #ifndef Q_OS_WIN
 #include <unistd.h>

@@ -6,12 +6,12 @@
 #include <atomic>
 #include <functional>
 
-#include "core/settings/config_mapping.h"
-#include "ctl/ctl.h"
-#include "ctl/output/reader_outcome.h"
 #include "core/link/reader_list.h"
-#include "core/settings/settings_record.h"
 #include "core/session/reader_session.h"
+#include "core/settings/config_mapping.h"
+#include "core/settings/settings_record.h"
+#include "ctl/output/io.h"
+#include "ctl/output/reader_outcome.h"
 
 namespace Ctl {
 

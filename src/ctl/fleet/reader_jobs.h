@@ -2,7 +2,7 @@
 
 #include <atomic>
 
-#include "ctl/commands/settings_file.h"
+#include "ctl/table/settings_file.h"
 #include "ctl/fleet/jobs.h"
 #include "ctl/output/reader_outcome.h"
 #include "core/link/reader_list.h"

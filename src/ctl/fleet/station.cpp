@@ -14,9 +14,10 @@
 
 #include <memory>
 
-#include "ctl/output/audit_log.h"
-#include "ctl/commands/handlers.h"
 #include "core/link/reader_watcher.h"
+#include "ctl/output/audit_log.h"
+#include "ctl/output/document.h"
+#include "ctl/table/exit_codes.h"
 
 #ifndef Q_OS_WIN
 #include <unistd.h>

@@ -1,8 +1,6 @@
 #include "ctl/output/reader_outcome.h"
 
 #include <QJsonArray>
-#include <QJsonDocument>
-#include <QTextStream>
 
 namespace Ctl {
 
@@ -101,24 +99,6 @@ QJsonObject Summary::json() const
     };
 }
 
-bool stopRequested(const Io &io)
-{
-    return io.stop && io.stop->load();
-}
-
-int stoppedExitCode(const Io &io)
-{
-    const int cause = io.stopCause ? io.stopCause->load() : 0;
-    return cause > 0 ? SignalBase + cause : int(Interrupted);
-}
-
-QString stopNotice(const Io &io)
-{
-    if (stoppedExitCode(io) == OutputGone)
-        return QStringLiteral("the output went away: the readers under way finish, no other starts");
-    return QStringLiteral("interrupted: the readers under way finish, no other starts; interrupt again to end at once");
-}
-
 int exitCodeOf(const QList<ReaderOutcome> &outcomes, int stoppedCode)
 {
     if (stoppedCode != Success)
@@ -137,20 +117,6 @@ int exitCodeOf(const QList<ReaderOutcome> &outcomes, int stoppedCode)
             exitCode = code;
     }
     return exitCode;
-}
-
-QJsonObject document(const QString &command, int exitCode, const QString &error)
-{
-    QJsonObject object{{"schema", 1}, {"command", command}, {"ok", exitCode == Success}, {"exitCode", exitCode}};
-    if (!error.isEmpty())
-        object.insert("error", error);
-    return object;
-}
-
-void printDocument(const QJsonObject &document, Io &io)
-{
-    io.out << QJsonDocument(document).toJson(QJsonDocument::Indented);
-    io.out.flush();
 }
 
 }  // namespace Ctl

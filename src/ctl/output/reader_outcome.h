@@ -5,21 +5,11 @@
 #include <QString>
 #include <QStringList>
 
-#include "ctl/ctl.h"
 #include "core/link/reader_list.h"
-
-class QTextStream;
+#include "ctl/table/exit_codes.h"
+#include "ctl/table/settings_file.h"
 
 namespace Ctl {
-
-// One configuration key whose value differs: the reader's and the file's, each as a
-// configuration file spells it.
-struct Difference
-{
-    QString key;
-    QString reader;
-    QString file;
-};
 
 // What a command did to one reader. One per reader handled: what a result line, a JSON entry,
 // a watch loop or an audit record is made of.
@@ -88,12 +78,5 @@ struct Summary
 // one, and that more than a reader that failed otherwise; an interrupt (stoppedCode, the run's
 // stoppedExitCode(); 0 when none) says most.
 int exitCodeOf(const QList<ReaderOutcome> &outcomes, int stoppedCode);
-
-// What standard error says when a run over readers is asked to stop.
-QString stopNotice(const Io &io);
-
-// The document every command prints with --json.
-QJsonObject document(const QString &command, int exitCode, const QString &error = QString());
-void printDocument(const QJsonObject &document, Io &io);
 
 }  // namespace Ctl

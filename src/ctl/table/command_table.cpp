@@ -1,8 +1,10 @@
 #include "ctl/table/command_table.h"
 
-#include <QCommandLineParser>
+#include <limits>
 
-#include "ctl/commands/handlers.h"
+#include "ctl/table/handlers.h"
+#include "ctl/table/settings_file.h"
+#include "ctl/table/exit_codes.h"
 
 namespace Ctl {
 
@@ -58,27 +60,6 @@ QString synopsis(const CommandSpec &command)
     return parts.join(QLatin1Char(' '));
 }
 
-bool takesOption(const CommandSpec &command, const QString &name)
-{
-    if (EveryCommand.contains(name) || command.options.contains(name))
-        return !command.hidden;
-    if (name == QLatin1String("device"))
-        return command.readers != Readers::None;
-    if (name == QLatin1String("all"))
-        return command.readers == Readers::Many;
-    return false;
-}
-
-// hid:PATH, serial:PORT, sn:SERIAL or usb:PORTPATH: a DEVICE word after a command's arguments.
-bool looksLikeDevice(const QString &word)
-{
-    for (const char *kind : {"hid:", "serial:", "sn:", "usb:"}) {
-        if (word.startsWith(QLatin1String(kind)))
-            return true;
-    }
-    return false;
-}
-
 QString optionLines(const OptionSpec &option)
 {
     QString help = QString::fromLatin1(option.help);
@@ -86,11 +67,6 @@ QString optionLines(const OptionSpec &option)
     if (!byDefault.isEmpty())
         help += QLatin1Char(' ') + byDefault;
     return QStringLiteral("  ") + optionSynopsis(option) + QLatin1Char('\n') + wrapped(help, HelpColumn);
-}
-
-QString choices(const char *words)
-{
-    return QString::fromLatin1(words).split(QLatin1Char(' ')).join(QStringLiteral(" or "));
 }
 
 }  // namespace
@@ -151,24 +127,14 @@ const QList<OptionSpec> &programOptions()
     return table;
 }
 
-const QList<ExitCodeSpec> &exitCodes()
+const QList<OptionRule> &optionRules()
 {
-    static const QList<ExitCodeSpec> table = {
-        {Success, "Success", "success (every reader unchanged, or changed, written or switched as asked)"},
-        {ReaderFailed, "ReaderFailed", "a reader failed (no answer, a write that failed, a difference on verify)"},
-        {UsageError, "UsageError", "usage error, or a file that cannot be taken (nothing was sent)"},
-        {NoReader, "NoReader", "no reader found"},
-        {PermissionDenied, "PermissionDenied", "permission denied on the reader's device node"},
-        {Drift, "Drift", "drift: diff or apply --check found a reader that differs from the file (a failure keeps "
-                         "its own code)"},
-        {Busy, "Busy", "busy: a reader is held by another process (--wait not given, or it ran out)"},
-        {SignalBase + 1, "SIGHUP", "hung up (SIGHUP, a dropped session): the readers under way finished, no other "
-                                   "was started"},
-        {Interrupted, "Interrupted", "interrupted (SIGINT, Ctrl-C): the readers under way finished, no other was "
-                                     "started"},
-        {OutputGone, "OutputGone", "the output went away (a closed pipe or terminal: EPIPE or EIO): ended as after "
-                                   "an interrupt; never killed by SIGPIPE"},
-        {SignalBase + 15, "SIGTERM", "terminated (SIGTERM): the readers under way finished, no other was started"},
+    static const QList<OptionRule> table = {
+        {"all", "device", 0, "--device and --all exclude each other"},
+        {"jobs", nullptr, std::numeric_limits<int>::max(), "--jobs wants a number of readers (0: all at once)"},
+        {"wait", nullptr, MaxWaitSeconds, "--wait wants a number of seconds, 0 to %1"},
+        {"json", "format", 0, "--json and --format exclude each other"},
+        {"watch", "device", 0, "--watch takes every reader plugged in; it does not take --device"},
     };
     return table;
 }
@@ -272,111 +238,6 @@ const OptionSpec *findOption(const QString &name)
     return nullptr;
 }
 
-Parsed parse(const QStringList &arguments)
-{
-    Parsed parsed;
-    Invocation &invocation = parsed.invocation;
-    QCommandLineParser parser;
-    for (const OptionSpec &option : options()) {
-        parser.addOption(option.valueName
-                             ? QCommandLineOption(QLatin1String(option.name), QString(), QLatin1String(option.valueName))
-                             : QCommandLineOption(QLatin1String(option.name)));
-    }
-    for (const OptionSpec &option : programOptions()) {
-        QStringList names{QLatin1String(option.name)};
-        if (names.first() == QLatin1String("help"))
-            names.prepend(QStringLiteral("h"));
-        parser.addOption(QCommandLineOption(names));
-    }
-
-    const auto usage = [&](const QString &error) {
-        parsed.exitCode = UsageError;
-        parsed.error = error;
-        return parsed;
-    };
-    const bool understood = parser.parse(arguments);
-    QStringList words = parser.positionalArguments();
-    invocation.commandWord = words.isEmpty() ? QString() : words.takeFirst();
-    invocation.command = findCommand(invocation.commandWord);
-    invocation.json = arguments.contains(QStringLiteral("--json"));
-    if (!understood)
-        return usage(parser.errorText());
-
-    if (parser.isSet(QStringLiteral("version"))) {
-        parsed.output = QStringLiteral("keylon2ctl " KEYLON2_VERSION "\n");
-        return parsed;
-    }
-    if (parser.isSet(QStringLiteral("help-all"))) {
-        parsed.output = helpText(true);
-        return parsed;
-    }
-    if (parser.isSet(QStringLiteral("help"))) {
-        parsed.output = invocation.command ? commandHelp(*invocation.command) : helpText(false);
-        return parsed;
-    }
-    if (invocation.commandWord.isEmpty())
-        return usage(QStringLiteral("no command given; see --help"));
-    const CommandSpec *command = invocation.command;
-    if (!command)
-        return usage(QStringLiteral("unknown command \"%1\"; see --help").arg(invocation.commandWord));
-
-    const QStringList given = parser.optionNames();
-    for (const QString &name : given) {
-        if (!takesOption(*command, name))
-            return usage(QStringLiteral("%1 does not take --%2; see keylon2ctl %1 --help").arg(command->name, name));
-        if (name != QLatin1String("device") && given.count(name) > 1)
-            return usage(QStringLiteral("--%1 is given more than once").arg(name));
-        invocation.values.insert(name, parser.value(name));
-        const OptionSpec *option = findOption(name);
-        if (option && option->words
-            && !QString::fromLatin1(option->words).split(QLatin1Char(' ')).contains(parser.value(name)))
-            return usage(QStringLiteral("--%1 wants %2").arg(name, choices(option->words)));
-    }
-    invocation.devices = parser.values(QStringLiteral("device"));
-    invocation.all = parser.isSet(QStringLiteral("all"));
-
-    // The command's own words, then DEVICE words (as --device takes them). Anything else is
-    // named as what it is, not taken for a reader.
-    const int expected = command->arguments.size();
-    if (words.size() < expected)
-        return usage(QStringLiteral("%1: wrong number of arguments; see --help").arg(command->name));
-    for (const QString &word : words.mid(expected)) {
-        if (command->readers == Readers::None || !looksLikeDevice(word))
-            return usage(QStringLiteral("unexpected argument %1; see keylon2ctl %2 --help").arg(word, command->name));
-        invocation.devices << word;
-    }
-    words = words.mid(0, expected);
-    for (int i = 0; i < expected; ++i) {
-        const ArgumentSpec &argument = command->arguments.at(i);
-        if (argument.completion == Completion::Words
-            && !QString::fromLatin1(argument.words).split(QLatin1Char(' ')).contains(words.at(i)))
-            return usage(QStringLiteral("%1 wants %2").arg(command->name, choices(argument.words)));
-    }
-    invocation.arguments = words;
-
-    if (invocation.all && !invocation.devices.isEmpty())
-        return usage(QStringLiteral("--device and --all exclude each other"));
-    if (command->readers == Readers::One && invocation.devices.size() > 1)
-        return usage(QStringLiteral("%1 works on one reader; %2 were named").arg(command->name).arg(invocation.devices.size()));
-    if (invocation.isSet(QStringLiteral("jobs"))) {
-        bool ok = false;
-        const int jobs = invocation.value(QStringLiteral("jobs")).toInt(&ok);
-        if (!ok || jobs < 0)
-            return usage(QStringLiteral("--jobs wants a number of readers (0: all at once)"));
-    }
-    if (invocation.isSet(QStringLiteral("wait"))) {
-        bool ok = false;
-        const int seconds = invocation.value(QStringLiteral("wait")).toInt(&ok);
-        if (!ok || seconds < 0 || seconds > MaxWaitSeconds)
-            return usage(QStringLiteral("--wait wants a number of seconds, 0 to %1").arg(MaxWaitSeconds));
-    }
-    if (invocation.json && invocation.isSet(QStringLiteral("format")))
-        return usage(QStringLiteral("--json and --format exclude each other"));
-    if (invocation.isSet(QStringLiteral("watch")) && !invocation.devices.isEmpty())
-        return usage(QStringLiteral("--watch takes every reader plugged in; it does not take --device"));
-    return parsed;
-}
-
 QString commandHelp(const CommandSpec &command)
 {
     QString text = QStringLiteral("Usage: keylon2ctl ") + synopsis(command) + QStringLiteral(" [--json]\n\n");
@@ -428,7 +289,7 @@ QString helpText(bool all)
 QString exitCodeText()
 {
     QString text = QStringLiteral("\nExit codes:\n");
-    for (const ExitCodeSpec &exit : exitCodes()) {
+    for (const ExitCodeSpec &exit : ExitCodes) {
         const QString code = QString::number(exit.code);
         text += QStringLiteral("  ") + code + QStringLiteral("  ")
             + wrapped(QString::fromLatin1(exit.meaning), 4 + code.size()).mid(4 + code.size());

@@ -1,5 +1,5 @@
-// The shell completions, made from the command table: commands, each command's options and
-// arguments, devices from the attached readers (`keylon2ctl completion devices`), .cfg files.
+#include "ctl/table/shell_completion.h"
+
 #include "ctl/table/command_table.h"
 
 namespace Ctl {

@@ -1,4 +1,4 @@
-#include "ctl/commands/settings_file.h"
+#include "ctl/table/settings_file.h"
 
 #include <QFile>
 #include <QFileInfo>

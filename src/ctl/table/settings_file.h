@@ -5,9 +5,8 @@
 #include <QString>
 #include <QStringList>
 
-#include "ctl/output/reader_outcome.h"
-#include "core/settings/settings_record.h"
 #include "core/session/reader_session.h"
+#include "core/settings/settings_record.h"
 
 // A configuration file as write, apply and diff take it. The window's Import takes any value and
 // gives every key it misses a default; a fleet must not: a file is refused, before anything is
@@ -16,6 +15,15 @@
 // bracket name the notation does not know; and only the keys the file sets are compared and
 // changed. A UTF-8 byte order mark at its start is skipped.
 namespace Ctl {
+
+// One configuration key whose value differs: the reader's and the file's, each as a
+// configuration file spells it.
+struct Difference
+{
+    QString key;
+    QString reader;
+    QString file;
+};
 
 struct SettingsFile
 {

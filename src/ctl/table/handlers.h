@@ -1,14 +1,10 @@
 #pragma once
 
-#include <QJsonObject>
-#include <QString>
-#include <QStringList>
-
-#include "ctl/ctl.h"
-#include "ctl/table/command_table.h"
-
-// The handlers of the command table.
+// The handlers of the command table: what each command does with its command line.
 namespace Ctl {
+
+struct Invocation;
+struct Io;
 
 int listCommand(const Invocation &invocation, Io &io);
 int readCommand(const Invocation &invocation, Io &io);
@@ -23,13 +19,5 @@ int firmwareUpdateCommand(const Invocation &invocation, Io &io);
 int completionCommand(const Invocation &invocation, Io &io);
 // What stands between this user and the attached readers.
 int doctorCommand(const Invocation &invocation, Io &io);
-
-// A command that ends before any reader is done: each line on standard error and, with
-// --json, the document with the lines as its error (and an empty list of readers when the
-// command is known). Returns exitCode.
-int fail(const Invocation &invocation, Io &io, int exitCode, const QStringList &lines);
-
-// Warnings: one line each on standard error; with --json also in the document.
-void warn(const QStringList &warnings, QJsonObject *document, Io &io);
 
 }  // namespace Ctl

@@ -1,0 +1,183 @@
+// The commands over many readers: each reader's job, and how the fleet reports it.
+#include <QFile>
+
+#include <memory>
+
+#include "ctl/table/handlers.h"
+#include "ctl/table/settings_file.h"
+#include "ctl/fleet/fleet.h"
+#include "ctl/fleet/reader_jobs.h"
+#include "ctl/output/audit_log.h"
+#include "ctl/output/document.h"
+#include "ctl/table/exit_codes.h"
+
+namespace Ctl {
+
+namespace {
+
+using Result = ReaderOutcome::Result;
+
+// The file of write, apply and diff, refused (exit 2) before any reader is looked for.
+bool takeFile(const Invocation &invocation, Io &io, SettingsFile &file, int *exitCode)
+{
+    file = readSettingsFile(invocation.arguments.first());
+    if (file.problems.isEmpty() && file.keys.isEmpty())
+        file.problems << QStringLiteral("%1 sets none of the reader's settings in [KEYLON].").arg(file.name);
+    if (file.problems.isEmpty())
+        return true;
+    QStringList lines = file.problems;
+    if (!lines.last().endsWith(QLatin1String("Nothing was sent.")))
+        lines.last() += lines.last().endsWith(QLatin1Char('.')) ? QStringLiteral(" Nothing was sent.")
+                                                                 : QStringLiteral(". Nothing was sent.");
+    *exitCode = fail(invocation, io, UsageError, lines);
+    return false;
+}
+
+// --log FILE, opened before any reader is looked for: a log that cannot be had stops the
+// command before anything is sent (exit 2). `file`: the configuration file the command took.
+bool openLog(const Invocation &invocation, Io &io, const QString &file, bool check, std::unique_ptr<AuditLog> &log,
+             int *exitCode)
+{
+    if (!invocation.isSet(QStringLiteral("log")))
+        return true;
+    AuditRun run{invocation.commandWord, check, file, QString()};
+    QString error;
+    if (!file.isEmpty()) {
+        // The bytes as they are now, a moment after the command took them.
+        QFile taken(file);
+        if (taken.open(QIODevice::ReadOnly))
+            run.fileSha256 = AuditLog::sha256Hex(taken.readAll());
+        else
+            error = QStringLiteral("cannot read %1 again for the log: %2").arg(file, taken.errorString());
+    }
+    if (error.isEmpty())
+        log = AuditLog::open(invocation.value(QStringLiteral("log")), run, &error);
+    if (log)
+        return true;
+    *exitCode = fail(invocation, io, UsageError, {error + QStringLiteral(". Nothing was sent.")});
+    return false;
+}
+
+QString keysText(const QStringList &keys)
+{
+    return keys.join(QStringLiteral(", "));
+}
+
+}  // namespace
+
+int writeCommand(const Invocation &invocation, Io &io)
+{
+    SettingsFile file;
+    int exitCode = Success;
+    if (!takeFile(invocation, io, file, &exitCode))
+        return exitCode;
+    const bool partial = invocation.isSet(QStringLiteral("partial"));
+    QStringList missing;
+    for (const QString &key : settingKeys()) {
+        if (!file.sets(key))
+            missing << key;
+    }
+    if (!partial && !missing.isEmpty()) {
+        return fail(invocation, io, UsageError,
+                    {QStringLiteral("%1 lacks %2 in [KEYLON]: write sends every setting and would reset those; add "
+                                    "them, or change only what the file sets with --partial or apply. Nothing was "
+                                    "sent.")
+                         .arg(file.name, keysText(missing))});
+    }
+    std::unique_ptr<AuditLog> log;
+    if (!openLog(invocation, io, invocation.arguments.first(), false, log, &exitCode))
+        return exitCode;
+    const bool verify = !invocation.isSet(QStringLiteral("no-verify"));
+    Fleet fleet;
+    fleet.log = log.get();
+    fleet.job = [&](const ReaderList::Reader &reader, const JobContext &context) {
+        return writeToReader(reader, file, partial, verify, context);
+    };
+    fleet.status = [](const ReaderOutcome &outcome) { return outcome.note; };
+    fleet.writes = true;
+    fleet.entries = {true, true, false};
+    fleet.progress = QStringLiteral("writing");
+    return runFleet(invocation, io, fleet, file.warnings);
+}
+
+int applyCommand(const Invocation &invocation, Io &io)
+{
+    SettingsFile file;
+    int exitCode = Success;
+    if (!takeFile(invocation, io, file, &exitCode))
+        return exitCode;
+    const bool check = invocation.isSet(QStringLiteral("check"));
+    std::unique_ptr<AuditLog> log;
+    if (!openLog(invocation, io, invocation.arguments.first(), check, log, &exitCode))
+        return exitCode;
+    Fleet fleet;
+    fleet.log = log.get();
+    fleet.job = [&](const ReaderList::Reader &reader, const JobContext &context) {
+        return applyToReader(reader, file, check ? ApplyMode::Check : ApplyMode::Apply, context);
+    };
+    fleet.status = [check](const ReaderOutcome &outcome) {
+        if (outcome.result == Result::Unchanged)
+            return QStringLiteral("unchanged");
+        if (check)
+            return QStringLiteral("would change: ") + keysText(outcome.fields);
+        QString line = QStringLiteral("changed: ") + keysText(outcome.fields);
+        if (!outcome.verified)
+            line += QStringLiteral(" (saved; not read back after the interrupt)");
+        return line;
+    };
+    fleet.changedWord = check ? QStringLiteral("would change") : QStringLiteral("changed");
+    fleet.entries = {true, true, true};
+    fleet.progress = check ? QStringLiteral("checking") : QStringLiteral("applying");
+    fleet.check = check;
+    fleet.tellsCheck = true;
+    if (invocation.isSet(QStringLiteral("watch")))
+        return watchFleet(invocation, io, fleet, file.warnings);
+    return runFleet(invocation, io, fleet, file.warnings);
+}
+
+int diffCommand(const Invocation &invocation, Io &io)
+{
+    SettingsFile file;
+    int exitCode = Success;
+    if (!takeFile(invocation, io, file, &exitCode))
+        return exitCode;
+    Fleet fleet;
+    fleet.job = [&](const ReaderList::Reader &reader, const JobContext &context) {
+        return applyToReader(reader, file, ApplyMode::Check, context);
+    };
+    fleet.status = [](const ReaderOutcome &outcome) {
+        if (outcome.result == Result::Unchanged)
+            return QStringLiteral("unchanged");
+        QStringList parts;
+        for (const Difference &difference : outcome.differences)
+            parts << QStringLiteral("%1 \"%2\" -> \"%3\"").arg(difference.key, difference.reader, difference.file);
+        return QStringLiteral("differs: ") + parts.join(QStringLiteral("; "));
+    };
+    fleet.changedWord = QStringLiteral("differ");
+    fleet.entries = {false, false, true};
+    fleet.progress = QStringLiteral("reading");
+    fleet.check = true;
+    fleet.tellsCheck = true;
+    return runFleet(invocation, io, fleet, file.warnings);
+}
+
+int setInterfaceCommand(const Invocation &invocation, Io &io)
+{
+    const bool serial = invocation.arguments.first() == QLatin1String("serial");
+    std::unique_ptr<AuditLog> log;
+    int exitCode = Success;
+    if (!openLog(invocation, io, QString(), false, log, &exitCode))
+        return exitCode;
+    Fleet fleet;
+    fleet.log = log.get();
+    fleet.job = [serial](const ReaderList::Reader &reader, const JobContext &context) {
+        return switchInterface(reader, serial, context);
+    };
+    fleet.status = [](const ReaderOutcome &outcome) { return outcome.note; };
+    fleet.changedWord = QStringLiteral("switched");
+    fleet.entries = {true, false, false};
+    fleet.progress = QStringLiteral("switching");
+    return runFleet(invocation, io, fleet, QStringList());
+}
+
+}  // namespace Ctl

@@ -1,0 +1,137 @@
+#include "ctl/table/parser.h"
+
+#include <QCommandLineParser>
+
+#include "ctl/table/command_table.h"
+
+namespace Ctl {
+
+namespace {
+
+// hid:PATH, serial:PORT, sn:SERIAL or usb:PORTPATH: a DEVICE word after a command's arguments.
+bool looksLikeDevice(const QString &word)
+{
+    for (const char *kind : {"hid:", "serial:", "sn:", "usb:"}) {
+        if (word.startsWith(QLatin1String(kind)))
+            return true;
+    }
+    return false;
+}
+
+QString choices(const char *words)
+{
+    return QString::fromLatin1(words).split(QLatin1Char(' ')).join(QStringLiteral(" or "));
+}
+
+// Whether the command line keeps the rule. A DEVICE word counts as --device.
+bool keeps(const Invocation &invocation, const OptionRule &rule)
+{
+    const auto given = [&](const char *name) {
+        return qstrcmp(name, "device") == 0 ? !invocation.devices.isEmpty() : invocation.isSet(QLatin1String(name));
+    };
+    if (!given(rule.option))
+        return true;
+    if (rule.other)
+        return !given(rule.other);
+    bool ok = false;
+    const int value = invocation.value(QLatin1String(rule.option)).toInt(&ok);
+    return ok && value >= 0 && value <= rule.most;
+}
+
+}  // namespace
+
+Parsed parse(const QStringList &arguments)
+{
+    Parsed parsed;
+    Invocation &invocation = parsed.invocation;
+    QCommandLineParser parser;
+    for (const OptionSpec &option : options()) {
+        parser.addOption(option.valueName
+                             ? QCommandLineOption(QLatin1String(option.name), QString(), QLatin1String(option.valueName))
+                             : QCommandLineOption(QLatin1String(option.name)));
+    }
+    for (const OptionSpec &option : programOptions()) {
+        QStringList names{QLatin1String(option.name)};
+        if (names.first() == QLatin1String("help"))
+            names.prepend(QStringLiteral("h"));
+        parser.addOption(QCommandLineOption(names));
+    }
+
+    const auto usage = [&](const QString &error) {
+        parsed.exitCode = UsageError;
+        parsed.error = error;
+        return parsed;
+    };
+    const bool understood = parser.parse(arguments);
+    QStringList words = parser.positionalArguments();
+    invocation.commandWord = words.isEmpty() ? QString() : words.takeFirst();
+    invocation.command = findCommand(invocation.commandWord);
+    invocation.json = arguments.contains(QStringLiteral("--json"));
+    if (!understood)
+        return usage(parser.errorText());
+
+    if (parser.isSet(QStringLiteral("version"))) {
+        parsed.output = QStringLiteral("keylon2ctl " KEYLON2_VERSION "\n");
+        return parsed;
+    }
+    if (parser.isSet(QStringLiteral("help-all"))) {
+        parsed.output = helpText(true);
+        return parsed;
+    }
+    if (parser.isSet(QStringLiteral("help"))) {
+        parsed.output = invocation.command ? commandHelp(*invocation.command) : helpText(false);
+        return parsed;
+    }
+    if (invocation.commandWord.isEmpty())
+        return usage(QStringLiteral("no command given; see --help"));
+    const CommandSpec *command = invocation.command;
+    if (!command)
+        return usage(QStringLiteral("unknown command \"%1\"; see --help").arg(invocation.commandWord));
+
+    const QStringList given = parser.optionNames();
+    const QStringList taken = optionNames(*command);
+    for (const QString &name : given) {
+        if (!taken.contains(name))
+            return usage(QStringLiteral("%1 does not take --%2; see keylon2ctl %1 --help").arg(command->name, name));
+        if (name != QLatin1String("device") && given.count(name) > 1)
+            return usage(QStringLiteral("--%1 is given more than once").arg(name));
+        invocation.values.insert(name, parser.value(name));
+        const OptionSpec *option = findOption(name);
+        if (option && option->words
+            && !QString::fromLatin1(option->words).split(QLatin1Char(' ')).contains(parser.value(name)))
+            return usage(QStringLiteral("--%1 wants %2").arg(name, choices(option->words)));
+    }
+    invocation.devices = parser.values(QStringLiteral("device"));
+    invocation.all = parser.isSet(QStringLiteral("all"));
+
+    // The command's own words, then DEVICE words (as --device takes them). Anything else is
+    // named as what it is, not taken for a reader.
+    const int expected = command->arguments.size();
+    if (words.size() < expected)
+        return usage(QStringLiteral("%1: wrong number of arguments; see --help").arg(command->name));
+    for (const QString &word : words.mid(expected)) {
+        if (command->readers == Readers::None || !looksLikeDevice(word))
+            return usage(QStringLiteral("unexpected argument %1; see keylon2ctl %2 --help").arg(word, command->name));
+        invocation.devices << word;
+    }
+    words = words.mid(0, expected);
+    for (int i = 0; i < expected; ++i) {
+        const ArgumentSpec &argument = command->arguments.at(i);
+        if (argument.completion == Completion::Words
+            && !QString::fromLatin1(argument.words).split(QLatin1Char(' ')).contains(words.at(i)))
+            return usage(QStringLiteral("%1 wants %2").arg(command->name, choices(argument.words)));
+    }
+    invocation.arguments = words;
+
+    if (command->readers == Readers::One && invocation.devices.size() > 1)
+        return usage(QStringLiteral("%1 works on one reader; %2 were named").arg(command->name).arg(invocation.devices.size()));
+    for (const OptionRule &rule : optionRules()) {
+        if (!keeps(invocation, rule)) {
+            const QString error = QString::fromLatin1(rule.error);
+            return usage(error.contains(QLatin1String("%1")) ? error.arg(rule.most) : error);
+        }
+    }
+    return parsed;
+}
+
+}  // namespace Ctl
