@@ -3,7 +3,7 @@
 #include <QMutex>
 #include <QtWidgets>
 
-#include "window/app/char_thread.h"
+#include "window/status_page/char_thread.h"
 #include "window/app/mainwindow.h"
 #include "core/platform/platform.h"
 #include "reader_model.h"

@@ -16,7 +16,6 @@
 #include "window/connection/port_field.h"
 #include "window/connection/reader_link.h"
 #include "core/platform/platform.h"
-#include "window/settings_page/settings_reader.h"
 #include "window/ui/screen_scaling.h"
 #include "window/ui/ui_mainwindow.h"
 #include "window/ui/window_access.h"
@@ -30,10 +29,10 @@ const QString IconFailed = QStringLiteral(":/image/connect_no.png");
 
 }  // namespace
 
-ConnectionPanel::ConnectionPanel(Ui::MainWindow &ui, ReaderLink &link, SettingsReader &reader)
+ConnectionPanel::ConnectionPanel(Ui::MainWindow &ui, ReaderLink &link, std::function<void()> readSettings)
     : ui_(ui)
     , link_(link)
-    , reader_(reader)
+    , readSettings_(std::move(readSettings))
 {
 }
 
@@ -113,7 +112,7 @@ void ConnectionPanel::connectOrDisconnect()
         }
         ui_.ChangeModeBut->setText(QStringLiteral("to Serial"));
         ui_.CodeType_lbl->setText(QStringLiteral("ASCII Code"));
-        reader_.read();
+        readSettings_();
     }
 
     if (ui_.Searal_radcmd->isChecked()) {
@@ -131,7 +130,7 @@ void ConnectionPanel::connectOrDisconnect()
         }
         ui_.ChangeModeBut->setText(QStringLiteral("to USB KB"));
         ui_.CodeType_lbl->setText(QStringLiteral("ASCII Code"));
-        reader_.read();
+        readSettings_();
     }
 
     link_.markConnected();

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 namespace Ui {
@@ -11,15 +12,14 @@ class MainWindow;
 class PortFieldFill;
 class QWidget;
 class ReaderLink;
-class SettingsReader;
 
 // The connect controls: the transport choice, the serial port field, the connect button with
 // its icon, and the 17 controls that need a connected reader. A connect reads the reader's
-// settings at once.
+// settings at once (readSettings).
 class ConnectionPanel
 {
 public:
-    ConnectionPanel(Ui::MainWindow &ui, ReaderLink &link, SettingsReader &reader);
+    ConnectionPanel(Ui::MainWindow &ui, ReaderLink &link, std::function<void()> readSettings);
     ~ConnectionPanel();
 
     // Start-up: the transport the USB HID probe points to, and the port field, which the
@@ -40,6 +40,6 @@ private:
 
     Ui::MainWindow &ui_;
     ReaderLink &link_;
-    SettingsReader &reader_;
+    std::function<void()> readSettings_;
     std::unique_ptr<PortFieldFill> portFill_;
 };

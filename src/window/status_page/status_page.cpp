@@ -7,7 +7,7 @@
 
 #include <hidapi.h>
 
-#include "window/app/char_thread.h"
+#include "window/status_page/char_thread.h"
 #include "window/status_page/status_log.h"
 #include "window/connection/reader_link.h"
 #include "core/link/usb_ids.h"

@@ -1,4 +1,4 @@
-#include "window/app/char_thread.h"
+#include "window/status_page/char_thread.h"
 
 #include <QLabel>
 #include <QMetaObject>
