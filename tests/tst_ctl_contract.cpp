@@ -165,8 +165,9 @@ private slots:
         Model::setCount(1);
     }
 
-    // The man page's options (with their value and default) and exit codes are the command
-    // table's, which --help, COMMAND --help and the completions are made from.
+    // The man page's options (with their value and default) are the command table's, which
+    // --help, COMMAND --help and the completions are made from; its exit codes, --help's, the
+    // README's, the JSON Schemas' and the Ansible modules' are the exit code table's.
     void manPageAgreesWithTheCommandTable()
     {
         QFile page(QStringLiteral(KEYLON2_TEST_DATA "/../../docs/keylon2ctl.1"));
@@ -212,8 +213,10 @@ private slots:
             manCodes[m.captured(1).toInt()] = m.captured(2).simplified();
         }
         QList<int> tableCodes;
+        QMap<int, QString> constantNames;  // 4 -> PERMISSION_DENIED
         for (const Ctl::ExitCodeSpec &exit : Ctl::ExitCodes) {
             tableCodes << exit.code;
+            constantNames[exit.code] = QString::fromLatin1(exit.name).replace(QRegularExpression("(?<=[a-z])([A-Z])"), "_\\1").toUpper();
             // The meaning's first words, up to its first parenthesis or colon.
             const QString meaning = QString::fromLatin1(exit.meaning).section(QRegularExpression("[(:]"), 0, 0).trimmed();
             QVERIFY2(manCodes.value(exit.code).startsWith(meaning),
@@ -223,6 +226,56 @@ private slots:
         }
         QCOMPARE(manCodes.keys(), tableCodes);
         QCOMPARE(tableCodes, (QList<int>{Success, ReaderFailed, Usage, NoReader, Denied, Drift, Busy, 129, Interrupted, 141, 143}));
+
+        // The README and each JSON Schema's exitCode list codes in prose ("0 success, 1 a reader
+        // failed, ..."): the README every code, a schema the codes of its enum, all the table's.
+        // (A line of the audit log or of apply --watch has no exit code.)
+        const auto repoText = [](const QString &path) {
+            QFile file(QStringLiteral(KEYLON2_TEST_DATA "/../../") + path);
+            return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+        };
+        const auto listed = [](const QString &prose) {
+            QList<int> codes;
+            for (auto m = QRegularExpression(QStringLiteral("(?:^|[:,] )(\\d+) ")).globalMatch(prose); m.hasNext();)
+                codes << m.next().captured(1).toInt();
+            std::sort(codes.begin(), codes.end());
+            return codes;
+        };
+        const QString readme = repoText("README.md").simplified();
+        const int from = readme.indexOf(QLatin1String("Exit codes: "));
+        QCOMPARE(listed(readme.mid(from, readme.indexOf('.', from) - from)), constantNames.keys());
+        int described = 0;
+        for (const QString &name : QDir(QStringLiteral(KEYLON2_TEST_DATA "/../../data/schema")).entryList({"*.json"})) {
+            const QJsonObject exitCode = QJsonDocument::fromJson(repoText("data/schema/" + name).toUtf8())
+                                             .object()["properties"].toObject()["exitCode"].toObject();
+            QList<int> codes;
+            for (const QJsonValue &code : exitCode["enum"].toArray())
+                codes << code.toInt();
+            described += codes.isEmpty() ? 0 : 1;
+            for (int code : codes)
+                QVERIFY2(tableCodes.contains(code), qPrintable(QStringLiteral("%1: %2").arg(name).arg(code)));
+            std::sort(codes.begin(), codes.end());
+            QCOMPARE(listed(exitCode["description"].toString()), codes);
+        }
+        QVERIFY(described >= 10);
+
+        // The Ansible modules: their constants for keylon2ctl's exit codes are the table's, by
+        // name and number, and each "exit code N" of their documentation is one of its codes.
+        const QString modules = QStringLiteral("contrib/ansible_collections/keylon2/utility/plugins/modules/");
+        for (const QString &name : QDir(QStringLiteral(KEYLON2_TEST_DATA "/../../") + modules).entryList({"*.py"})) {
+            const QString module = repoText(modules + name);
+            int constants = 0;
+            for (const QString &line : module.section(QLatin1String("# keylon2ctl's exit codes\n"), 1).split('\n')) {
+                const QRegularExpressionMatch constant = QRegularExpression("^([A-Z_]+) = (\\d+)").match(line);
+                if (!constant.hasMatch())
+                    break;
+                QCOMPARE(constant.captured(1), constantNames.value(constant.captured(2).toInt()));
+                ++constants;
+            }
+            QVERIFY2(constants > 0, qPrintable(name));
+            for (auto m = QRegularExpression("exit code (\\d+)").globalMatch(module); m.hasNext();)
+                QVERIFY2(tableCodes.contains(m.next().captured(1).toInt()), qPrintable(name));
+        }
     }
 
     // In each row one key differs from the base file: write must put it, and read must give

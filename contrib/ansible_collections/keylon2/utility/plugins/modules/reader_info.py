@@ -144,7 +144,7 @@ from ansible.module_utils.basic import AnsibleModule
 
 # keylon2ctl's exit codes
 NO_READER = 3
-DENIED = 4
+PERMISSION_DENIED = 4
 DRIFT = 5  # diff: a reader differs from the file
 # Readers read at once: each read waits out the reader's pauses, not the processor.
 MAX_AT_ONCE = 8
@@ -212,7 +212,7 @@ def main():
     readers = []
     if read_cmds:
         with ThreadPoolExecutor(max_workers=min(MAX_AT_ONCE, len(read_cmds))) as pool:
-            documents = list(pool.map(lambda cmd: run_json(module, cmd, (0, 1, NO_READER, DENIED)), read_cmds))
+            documents = list(pool.map(lambda cmd: run_json(module, cmd, (0, 1, NO_READER, PERMISSION_DENIED)), read_cmds))
         for device, document in zip(devices, documents):
             found = [r for r in document.get("readers") or [] if isinstance(r, dict)]
             if not found:
@@ -221,7 +221,7 @@ def main():
 
     if src and readers:
         diff_cmd = [keylon2ctl, "diff", src, "--json"] + [arg for r in readers for arg in ("--device", r["device"])]
-        compared = run_json(module, diff_cmd, (0, 1, NO_READER, DENIED, DRIFT))
+        compared = run_json(module, diff_cmd, (0, 1, NO_READER, PERMISSION_DENIED, DRIFT))
         commands.append(diff_cmd)
         by_device = dict((r.get("device"), r) for r in compared.get("readers") or [] if isinstance(r, dict))
         for reader in readers:
