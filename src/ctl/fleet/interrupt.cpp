@@ -99,4 +99,21 @@ int notifyFd()
     return pipeFds[0];
 }
 
+std::unique_ptr<QSocketNotifier> whenNotified(int fd, QObject *context, const std::function<void()> &then)
+{
+    if (fd < 0)
+        return nullptr;
+    auto notifier = std::make_unique<QSocketNotifier>(fd, QSocketNotifier::Read);
+    QObject::connect(notifier.get(), &QSocketNotifier::activated, context, [fd, then, notifier = notifier.get()] {
+#ifndef Q_OS_WIN
+        char drained[16];
+        while (read(fd, drained, sizeof drained) > 0) {
+        }
+#endif
+        notifier->setEnabled(false);
+        then();
+    });
+    return notifier;
+}
+
 }  // namespace Ctl::Interrupt

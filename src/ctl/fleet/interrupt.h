@@ -1,6 +1,10 @@
 #pragma once
 
+#include <QSocketNotifier>
+
 #include <atomic>
+#include <functional>
+#include <memory>
 
 // SIGINT, SIGTERM and SIGHUP for every command, and output that goes away: the first signal
 // asks the command to start no new reader and to let the readers under way finish what they
@@ -29,5 +33,9 @@ void outputGone();
 // Readable once a signal came or the output went: for an event loop that wants to say so. -1
 // before install().
 int notifyFd();
+
+// Calls `then` in `context`'s thread, once, when notifyFd() (as Io::interruptFd hands it on)
+// becomes readable, and drains it. Null for a descriptor of -1.
+std::unique_ptr<QSocketNotifier> whenNotified(int fd, QObject *context, const std::function<void()> &then);
 
 }  // namespace Ctl::Interrupt

@@ -1,7 +1,6 @@
 #include "ctl/fleet/jobs.h"
 
 #include <QEventLoop>
-#include <QSocketNotifier>
 #include <QTextStream>
 #include <QThread>
 #include <QVector>
@@ -12,11 +11,8 @@
 
 #include "core/settings/page_record.h"
 #include "ctl/fleet/devices.h"
+#include "ctl/fleet/interrupt.h"
 #include "ctl/table/exit_codes.h"
-
-#ifndef Q_OS_WIN
-#include <unistd.h>
-#endif
 
 namespace Ctl {
 
@@ -137,20 +133,10 @@ QList<ReaderOutcome> forEachReader(const QList<ReaderList::Reader> &readers, int
                 loop.quit();
         });
     }
-    std::unique_ptr<QSocketNotifier> notifier;
-    if (io.interruptFd >= 0) {
-        notifier = std::make_unique<QSocketNotifier>(io.interruptFd, QSocketNotifier::Read);
-        QObject::connect(notifier.get(), &QSocketNotifier::activated, &loop, [&] {
-#ifndef Q_OS_WIN
-            char drained[16];
-            while (read(io.interruptFd, drained, sizeof drained) > 0) {
-            }
-#endif
-            notifier->setEnabled(false);
-            std::lock_guard<std::mutex> lock(reporting);
-            io.err << stopNotice(io) << Qt::endl;
-        });
-    }
+    const auto notifier = Interrupt::whenNotified(io.interruptFd, &loop, [&] {
+        std::lock_guard<std::mutex> lock(reporting);
+        io.err << stopNotice(io) << Qt::endl;
+    });
     for (auto &worker : workers)
         worker->start();
     if (count > 0)

@@ -7,7 +7,6 @@
 #include <QHash>
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QSocketNotifier>
 #include <QTextStream>
 #include <QThread>
 #include <QTimer>
@@ -17,11 +16,8 @@
 #include "core/link/reader_watcher.h"
 #include "ctl/output/audit_log.h"
 #include "ctl/output/document.h"
+#include "ctl/fleet/interrupt.h"
 #include "ctl/table/exit_codes.h"
-
-#ifndef Q_OS_WIN
-#include <unistd.h>
-#endif
 
 namespace Ctl {
 
@@ -203,20 +199,9 @@ int Station::run(const QStringList &warnings)
     QJsonObject document = Ctl::document(invocation_.commandWord, Success);
     warn(warnings, &document, io_);
 
-    std::unique_ptr<QSocketNotifier> notifier;
+    const auto notifier = Interrupt::whenNotified(io_.interruptFd, &loop_, [this] { interrupt(); });
     QTimer poll;
-    if (io_.interruptFd >= 0) {
-        notifier = std::make_unique<QSocketNotifier>(io_.interruptFd, QSocketNotifier::Read);
-        QObject::connect(notifier.get(), &QSocketNotifier::activated, &loop_, [&] {
-#ifndef Q_OS_WIN
-            char drained[16];
-            while (read(io_.interruptFd, drained, sizeof drained) > 0) {
-            }
-#endif
-            notifier->setEnabled(false);
-            interrupt();
-        });
-    } else if (io_.stop) {
+    if (!notifier && io_.stop) {
         QObject::connect(&poll, &QTimer::timeout, &loop_, [&] {
             if (io_.stop->load())
                 interrupt();

@@ -18,9 +18,10 @@ bool looksLikeDevice(const QString &word)
     return false;
 }
 
-QString choices(const char *words)
+// The choices of an option's value or an argument: "cfg json".
+QStringList wordsOf(const char *words)
 {
-    return QString::fromLatin1(words).split(QLatin1Char(' ')).join(QStringLiteral(" or "));
+    return QString::fromLatin1(words).split(QLatin1Char(' '));
 }
 
 // Whether the command line keeps the rule. A DEVICE word counts as --device.
@@ -97,9 +98,8 @@ Parsed parse(const QStringList &arguments)
             return usage(QStringLiteral("--%1 is given more than once").arg(name));
         invocation.values.insert(name, parser.value(name));
         const OptionSpec *option = findOption(name);
-        if (option && option->words
-            && !QString::fromLatin1(option->words).split(QLatin1Char(' ')).contains(parser.value(name)))
-            return usage(QStringLiteral("--%1 wants %2").arg(name, choices(option->words)));
+        if (option && option->words && !wordsOf(option->words).contains(parser.value(name)))
+            return usage(QStringLiteral("--%1 wants %2").arg(name, wordsOf(option->words).join(QStringLiteral(" or "))));
     }
     invocation.devices = parser.values(QStringLiteral("device"));
     invocation.all = parser.isSet(QStringLiteral("all"));
@@ -117,9 +117,8 @@ Parsed parse(const QStringList &arguments)
     words = words.mid(0, expected);
     for (int i = 0; i < expected; ++i) {
         const ArgumentSpec &argument = command->arguments.at(i);
-        if (argument.completion == Completion::Words
-            && !QString::fromLatin1(argument.words).split(QLatin1Char(' ')).contains(words.at(i)))
-            return usage(QStringLiteral("%1 wants %2").arg(command->name, choices(argument.words)));
+        if (argument.completion == Completion::Words && !wordsOf(argument.words).contains(words.at(i)))
+            return usage(QStringLiteral("%1 wants %2").arg(command->name, wordsOf(argument.words).join(QStringLiteral(" or "))));
     }
     invocation.arguments = words;
 
