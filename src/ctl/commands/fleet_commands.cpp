@@ -17,29 +17,29 @@ namespace {
 
 using Result = ReaderOutcome::Result;
 
-// The file of write, apply and diff, refused (exit 2) before any reader is looked for.
-bool takeFile(const Invocation &invocation, Io &io, SettingsFile &file, int *exitCode)
+// The file of write, apply and diff, refused (exit 2) before any reader is looked for. Success
+// when it is taken.
+int takeFile(const Invocation &invocation, Io &io, SettingsFile &file)
 {
     file = readSettingsFile(invocation.arguments.first());
     if (file.problems.isEmpty() && file.keys.isEmpty())
         file.problems << QStringLiteral("%1 sets none of the reader's settings in [KEYLON].").arg(file.name);
     if (file.problems.isEmpty())
-        return true;
+        return Success;
     QStringList lines = file.problems;
     if (!lines.last().endsWith(QLatin1String("Nothing was sent.")))
         lines.last() += lines.last().endsWith(QLatin1Char('.')) ? QStringLiteral(" Nothing was sent.")
                                                                  : QStringLiteral(". Nothing was sent.");
-    *exitCode = fail(invocation, io, UsageError, lines);
-    return false;
+    return fail(invocation, io, UsageError, lines);
 }
 
 // --log FILE, opened before any reader is looked for: a log that cannot be had stops the
 // command before anything is sent (exit 2). `file`: the configuration file the command took.
-bool openLog(const Invocation &invocation, Io &io, const QString &file, bool check, std::unique_ptr<AuditLog> &log,
-             int *exitCode)
+// Success when there is no --log or it is open.
+int openLog(const Invocation &invocation, Io &io, const QString &file, bool check, std::unique_ptr<AuditLog> &log)
 {
     if (!invocation.isSet(QStringLiteral("log")))
-        return true;
+        return Success;
     AuditRun run{invocation.commandWord, check, file, QString()};
     QString error;
     if (!file.isEmpty()) {
@@ -53,9 +53,8 @@ bool openLog(const Invocation &invocation, Io &io, const QString &file, bool che
     if (error.isEmpty())
         log = AuditLog::open(invocation.value(QStringLiteral("log")), run, &error);
     if (log)
-        return true;
-    *exitCode = fail(invocation, io, UsageError, {error + QStringLiteral(". Nothing was sent.")});
-    return false;
+        return Success;
+    return fail(invocation, io, UsageError, {error + QStringLiteral(". Nothing was sent.")});
 }
 
 QString keysText(const QStringList &keys)
@@ -68,9 +67,8 @@ QString keysText(const QStringList &keys)
 int writeCommand(const Invocation &invocation, Io &io)
 {
     SettingsFile file;
-    int exitCode = Success;
-    if (!takeFile(invocation, io, file, &exitCode))
-        return exitCode;
+    if (const int refused = takeFile(invocation, io, file))
+        return refused;
     const bool partial = invocation.isSet(QStringLiteral("partial"));
     QStringList missing;
     for (const QString &key : settingKeys()) {
@@ -85,8 +83,8 @@ int writeCommand(const Invocation &invocation, Io &io)
                          .arg(file.name, keysText(missing))});
     }
     std::unique_ptr<AuditLog> log;
-    if (!openLog(invocation, io, invocation.arguments.first(), false, log, &exitCode))
-        return exitCode;
+    if (const int refused = openLog(invocation, io, invocation.arguments.first(), false, log))
+        return refused;
     const bool verify = !invocation.isSet(QStringLiteral("no-verify"));
     Fleet fleet;
     fleet.log = log.get();
@@ -103,13 +101,12 @@ int writeCommand(const Invocation &invocation, Io &io)
 int applyCommand(const Invocation &invocation, Io &io)
 {
     SettingsFile file;
-    int exitCode = Success;
-    if (!takeFile(invocation, io, file, &exitCode))
-        return exitCode;
+    if (const int refused = takeFile(invocation, io, file))
+        return refused;
     const bool check = invocation.isSet(QStringLiteral("check"));
     std::unique_ptr<AuditLog> log;
-    if (!openLog(invocation, io, invocation.arguments.first(), check, log, &exitCode))
-        return exitCode;
+    if (const int refused = openLog(invocation, io, invocation.arguments.first(), check, log))
+        return refused;
     Fleet fleet;
     fleet.log = log.get();
     fleet.job = [&](const ReaderList::Reader &reader, const JobContext &context) {
@@ -138,9 +135,8 @@ int applyCommand(const Invocation &invocation, Io &io)
 int diffCommand(const Invocation &invocation, Io &io)
 {
     SettingsFile file;
-    int exitCode = Success;
-    if (!takeFile(invocation, io, file, &exitCode))
-        return exitCode;
+    if (const int refused = takeFile(invocation, io, file))
+        return refused;
     Fleet fleet;
     fleet.job = [&](const ReaderList::Reader &reader, const JobContext &context) {
         return applyToReader(reader, file, ApplyMode::Check, context);
@@ -165,9 +161,8 @@ int setInterfaceCommand(const Invocation &invocation, Io &io)
 {
     const bool serial = invocation.arguments.first() == QLatin1String("serial");
     std::unique_ptr<AuditLog> log;
-    int exitCode = Success;
-    if (!openLog(invocation, io, QString(), false, log, &exitCode))
-        return exitCode;
+    if (const int refused = openLog(invocation, io, QString(), false, log))
+        return refused;
     Fleet fleet;
     fleet.log = log.get();
     fleet.job = [serial](const ReaderList::Reader &reader, const JobContext &context) {
