@@ -1,9 +1,9 @@
-#include "config/page_record.h"
+#include "core/settings/page_record.h"
 
 #include <QtDebug>
 
-#include "text/keycode.h"
-#include "text/name_tables.h"
+#include "core/text/keycode.h"
+#include "core/text/name_tables.h"
 
 namespace PageRecord {
 

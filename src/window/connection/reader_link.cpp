@@ -1,4 +1,4 @@
-#include "link/reader_link.h"
+#include "window/connection/reader_link.h"
 
 #include <QDebug>
 #include <QSerialPort>
@@ -7,9 +7,9 @@
 
 #include <hidapi.h>
 
-#include "link/hid_transport.h"
-#include "link/serial_transport.h"
-#include "link/usb_probe.h"
+#include "core/link/hid_transport.h"
+#include "core/link/serial_transport.h"
+#include "core/link/usb_probe.h"
 
 namespace {
 

@@ -1,16 +1,16 @@
-#include "protocol/settings_reader.h"
+#include "window/settings_page/settings_reader.h"
 
 #include <QDebug>
 #include <QMessageBox>
 
-#include "app/status_page.h"
-#include "link/reader_link.h"
-#include "protocol/frames.h"
-#include "protocol/hid_answers.h"
-#include "protocol/serial_answers.h"
-#include "protocol/settings_form.h"
-#include "text/keycode.h"
-#include "ui/window_tr.h"
+#include "window/status_page/status_page.h"
+#include "window/connection/reader_link.h"
+#include "core/protocol/frames.h"
+#include "core/protocol/hid_answers.h"
+#include "core/protocol/serial_answers.h"
+#include "window/settings_page/settings_form.h"
+#include "core/text/keycode.h"
+#include "window/ui/window_tr.h"
 
 namespace {
 

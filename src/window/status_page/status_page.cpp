@@ -1,4 +1,4 @@
-#include "app/status_page.h"
+#include "window/status_page/status_page.h"
 
 #include <QDebug>
 #include <QTextEdit>
@@ -7,15 +7,15 @@
 
 #include <hidapi.h>
 
-#include "app/char_thread.h"
-#include "app/status_log.h"
-#include "link/reader_link.h"
-#include "link/usb_ids.h"
-#include "platform/platform.h"
-#include "protocol/frames.h"
-#include "protocol/hid_io.h"
-#include "protocol/serial_receive.h"
-#include "ui/ui_mainwindow.h"
+#include "window/app/char_thread.h"
+#include "window/status_page/status_log.h"
+#include "window/connection/reader_link.h"
+#include "core/link/usb_ids.h"
+#include "core/platform/platform.h"
+#include "core/protocol/frames.h"
+#include "core/protocol/hid_io.h"
+#include "window/status_page/serial_receive.h"
+#include "window/ui/ui_mainwindow.h"
 
 namespace {
 
