@@ -26,15 +26,15 @@
 #include <functional>
 #include <memory>
 
-#include "app/mainwindow.h"
-#include "config/file_dialogs.h"
 #include "config_keys.h"
-#include "link/reader_lock.h"
-#include "platform/platform.h"
+#include "core/link/reader_lock.h"
+#include "core/platform/platform.h"
 #include "reader_fixture.h"
 #include "reader_model.h"
 #include "serial_endpoint.h"
 #include "test_support.h"
+#include "window/app/mainwindow.h"
+#include "window/settings_page/file_dialogs.h"
 
 using VirtualReader::Model;
 
