@@ -251,14 +251,10 @@ private slots:
         QTest::addColumn<int>("optionsFlipped");
         QTest::addColumn<VirtualReader::Field>("field");
         using F = VirtualReader::Field;
-        const struct {
-            const char *key;
-            quint8 bit;
-        } options[] = {{"RemoveEnable", OptionBits::RemoveEnable}, {"PostEnable", OptionBits::PostEnable},
-                       {"PreEnable", OptionBits::PreEnable},       {"AutoReport", OptionBits::AutoReport},
-                       {"Buzzer", OptionBits::Buzzer},             {"RemoveIDCode", OptionBits::RemoveIDCode}};
-        for (const auto &option : options)
-            QTest::newRow(option.key) << option.key << int(option.bit) << F::None;
+        for (const Settings::Setting &option : Settings::all()) {
+            if (option.kind == Settings::Kind::Switch && option.applied())
+                QTest::newRow(option.key) << option.key << int(option.bit) << F::None;
+        }
         const struct {
             const char *key;
             F field;

@@ -12,6 +12,7 @@
 #include <algorithm>
 
 #include "config/config_mapping.h"
+#include "config/settings_table.h"
 #include "ctl_device.h"
 #include "ctl_doctor.h"
 #include "ctl_jobs.h"
@@ -46,33 +47,24 @@ QByteArray configText(const ConfigPage &page, bool withCountry)
     if (!file.open(QIODevice::ReadOnly))
         return QByteArray();
     QList<QByteArray> lines = file.readAll().split('\n');
-    // KBCountry is a key of [KEYLON] alone.
+    // The country's key is one of [KEYLON] alone.
     if (!withCountry)
         lines.erase(std::remove_if(lines.begin(), lines.end(),
-                                   [](const QByteArray &line) { return line.startsWith("KBCountry="); }),
+                                   [](const QByteArray &line) {
+                                       const Settings::Setting *key = Settings::named(QString::fromUtf8(line.left(line.indexOf('='))));
+                                       return line.contains('=') && key && !key->overSerial;
+                                   }),
                     lines.end());
     return lines.join('\n');
 }
 
 QJsonObject configJson(const ConfigPage &page, bool withCountry)
 {
-    QJsonObject settings{
-        {"Ver", page.firmwareVersion},
-        {"Interface", page.interfaceSerial ? 1 : 0},
-        {"PreEnable", page.preEnable ? 1 : 0},
-        {"Pre", page.pre},
-        {"PostEnable", page.postEnable ? 1 : 0},
-        {"Post", page.post},
-        {"RemoveEnable", page.removeEnable ? 1 : 0},
-        {"Remove", page.remove},
-        {"RemoveIDCode", page.removeIdCode ? 1 : 0},
-        {"AutoReport", page.autoReport ? 1 : 0},
-        {"Buzzer", page.buzzer ? 1 : 0},
-        {"OutputStart", ConfigFile::outputNumber(page.outputStart)},
-        {"OutputLength", ConfigFile::outputNumber(page.outputLength)},
-    };
-    if (withCountry)
-        settings.insert("KBCountry", page.kbCountry);
+    QJsonObject settings{{"Ver", page.firmwareVersion}};
+    for (const Settings::Setting &setting : Settings::all()) {
+        if (withCountry || setting.overSerial)
+            settings.insert(QLatin1String(setting.key), QJsonValue::fromVariant(setting.exported(page)));
+    }
     return settings;
 }
 

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "config/page_record.h"
+#include "config/settings_table.h"
 #include "ctl_device.h"
 
 #ifndef Q_OS_WIN
@@ -65,37 +66,15 @@ QStringList differences(const SettingsRecord &wrote, const ReaderSession::Settin
 {
     QStringList fields;
     const SettingsRecord &held = read.record;
-    const struct {
-        const char *key;
-        quint8 bit;
-    } switches[] = {
-        {"RemoveEnable", OptionBits::RemoveEnable}, {"PostEnable", OptionBits::PostEnable},
-        {"PreEnable", OptionBits::PreEnable},       {"AutoReport", OptionBits::AutoReport},
-        {"Buzzer", OptionBits::Buzzer},             {"RemoveIDCode", OptionBits::RemoveIDCode},
-    };
-    for (const auto &option : switches) {
-        if ((wrote.options & option.bit) != (held.options & option.bit))
-            fields << QStringLiteral("%1 is %2, wrote %3")
-                          .arg(QLatin1String(option.key))
-                          .arg(held.options & option.bit ? 1 : 0)
-                          .arg(wrote.options & option.bit ? 1 : 0);
+    for (const Settings::Setting *setting : Settings::recordOrder()) {
+        if ((!setting->overSerial && !read.hasCountry) || !setting->differs(held, wrote))
+            continue;
+        const bool affix = setting->kind == Settings::Kind::Affix;
+        fields << QStringLiteral("%1 is %2, wrote %3")
+                      .arg(QLatin1String(setting->key),
+                           affix ? codesText(setting->codesOf(held)) : QString::number(setting->raw(held)),
+                           affix ? codesText(setting->codesOf(wrote)) : QString::number(setting->raw(wrote)));
     }
-    const auto number = [&](const char *key, int heldValue, int wroteValue) {
-        if (heldValue != wroteValue)
-            fields << QStringLiteral("%1 is %2, wrote %3").arg(QLatin1String(key)).arg(heldValue).arg(wroteValue);
-    };
-    number("OutputStart", held.outputStart, wrote.outputStart);
-    number("OutputLength", held.outputLength, wrote.outputLength);
-    if (read.hasCountry)
-        number("KBCountry", quint8(held.kbCountry), quint8(wrote.kbCountry));
-    const auto affix = [&](const char *key, const QByteArray &heldCodes, const QByteArray &wroteCodes) {
-        if (heldCodes != wroteCodes)
-            fields << QStringLiteral("%1 is %2, wrote %3")
-                          .arg(QLatin1String(key), codesText(heldCodes), codesText(wroteCodes));
-    };
-    affix("Pre", held.pre, wrote.pre);
-    affix("Post", held.post, wrote.post);
-    affix("Remove", held.remove, wrote.remove);
     return fields;
 }
 

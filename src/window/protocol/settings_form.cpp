@@ -6,8 +6,11 @@
 #include <QLineEdit>
 
 #include "config/page_record.h"
+#include "config/settings_table.h"
 #include "text/name_tables.h"
 #include "ui/ui_mainwindow.h"
+
+using Settings::Kind;
 
 SettingsForm::SettingsForm(Ui::MainWindow &ui)
     : ui_(ui)
@@ -22,22 +25,44 @@ void SettingsForm::fillPickers()
     ui_.KB_cmb->addItems(CountryNames);
 }
 
+// Each setting's widget on the page, in the order a page is shown. Interface has none: the
+// connection box shows it.
+std::vector<SettingsForm::Field> SettingsForm::fields() const
+{
+    const std::pair<const char *, QWidget *> widgets[] = {
+        {"PreEnable", ui_.PreAmbleChk},      {"PostEnable", ui_.PostAmbleChk},   {"RemoveEnable", ui_.RemoveDataChk},
+        {"RemoveIDCode", ui_.RemoveIDCodeChk}, {"AutoReport", ui_.AutoReportChk}, {"Buzzer", ui_.BuzzerEnableChk},
+        {"Pre", ui_.PreAmbleEdit},           {"Post", ui_.PostAmbleEdit},        {"Remove", ui_.RemoveDataEdit},
+        {"OutputStart", ui_.KLNOutStartEdit}, {"OutputLength", ui_.KLNOutLengthEdit}, {"KBCountry", ui_.KB_cmb},
+    };
+    std::vector<Field> fields;
+    for (const auto &widget : widgets)
+        fields.push_back({Settings::named(QLatin1String(widget.first)), widget.second});
+    return fields;
+}
+
+QWidget *SettingsForm::widgetOf(const char *key) const
+{
+    for (const Field &field : fields()) {
+        if (qstrcmp(field.setting->key, key) == 0)
+            return field.widget;
+    }
+    return nullptr;
+}
+
+// The property that holds a widget's value: a check box's state, an edit's text, a list's
+// current entry.
+static const char *valueProperty(Kind kind)
+{
+    return kind == Kind::Switch ? "checked" : kind == Kind::Choice ? "currentIndex" : "text";
+}
+
 ConfigPage SettingsForm::page() const
 {
     ConfigPage page;
     page.firmwareVersion = firmwareVersion_;
-    page.preEnable = ui_.PreAmbleChk->isChecked();
-    page.pre = ui_.PreAmbleEdit->text();
-    page.postEnable = ui_.PostAmbleChk->isChecked();
-    page.post = ui_.PostAmbleEdit->text();
-    page.removeEnable = ui_.RemoveDataChk->isChecked();
-    page.remove = ui_.RemoveDataEdit->text();
-    page.removeIdCode = ui_.RemoveIDCodeChk->isChecked();
-    page.autoReport = ui_.AutoReportChk->isChecked();
-    page.buzzer = ui_.BuzzerEnableChk->isChecked();
-    page.outputStart = ui_.KLNOutStartEdit->text();
-    page.outputLength = ui_.KLNOutLengthEdit->text();
-    page.kbCountry = ui_.KB_cmb->currentIndex();
+    for (const Field &field : fields())
+        field.setting->import(page, field.widget->property(valueProperty(field.setting->kind)));
     return page;
 }
 
@@ -49,21 +74,11 @@ SettingsRecord SettingsForm::recordToWrite() const
     return PageRecord::recordOfPage(shown);
 }
 
+// An index outside the list leaves the combo box without a current entry.
 void SettingsForm::showPage(const ConfigPage &page)
 {
-    ui_.PreAmbleChk->setChecked(page.preEnable);
-    ui_.PostAmbleChk->setChecked(page.postEnable);
-    ui_.RemoveDataChk->setChecked(page.removeEnable);
-    ui_.RemoveIDCodeChk->setChecked(page.removeIdCode);
-    ui_.AutoReportChk->setChecked(page.autoReport);
-    ui_.BuzzerEnableChk->setChecked(page.buzzer);
-    ui_.PreAmbleEdit->setText(page.pre);
-    ui_.PostAmbleEdit->setText(page.post);
-    ui_.RemoveDataEdit->setText(page.remove);
-    ui_.KLNOutStartEdit->setText(page.outputStart);
-    ui_.KLNOutLengthEdit->setText(page.outputLength);
-    // An index outside the list leaves the combo box without a current entry.
-    ui_.KB_cmb->setCurrentIndex(page.kbCountry);
+    for (const Field &field : fields())
+        field.widget->setProperty(valueProperty(field.setting->kind), field.setting->shown(page));
 }
 
 void SettingsForm::showFirmwareVersion(const QString &version)
@@ -74,26 +89,17 @@ void SettingsForm::showFirmwareVersion(const QString &version)
 
 void SettingsForm::showOptions(quint8 options, bool withRemoveIdCode)
 {
-    const bool removeData = options & OptionBits::RemoveEnable;
-    ui_.RemoveDataChk->setChecked(removeData);
-    ui_.RemoveDataEdit->setEnabled(removeData);
-
-    const bool post = options & OptionBits::PostEnable;
-    ui_.PostAmbleChk->setChecked(post);
-    ui_.PostAmbleEdit->setEnabled(post);
-
-    const bool pre = options & OptionBits::PreEnable;
-    ui_.PreAmbleChk->setChecked(pre);
-    ui_.PreAmbleEdit->setEnabled(pre);
-
-    ui_.AutoReportChk->setChecked(options & OptionBits::AutoReport);
-    ui_.BuzzerEnableChk->setChecked(options & OptionBits::Buzzer);
-
-    if (!withRemoveIdCode)
-        return;
-    const bool removeIdCode = options & OptionBits::RemoveIDCode;
-    ui_.RemoveIDCodeChk->setChecked(removeIdCode);
-    if (removeIdCode)
+    for (const Settings::Setting *setting : Settings::recordOrder()) {
+        if (setting->kind != Kind::Switch || (setting->bit == OptionBits::RemoveIDCode && !withRemoveIdCode))
+            continue;
+        const bool on = options & setting->bit;
+        static_cast<QCheckBox *>(widgetOf(setting->key))->setChecked(on);
+        for (const Settings::Setting &affix : Settings::all()) {
+            if (affix.switchedBy && qstrcmp(affix.switchedBy, setting->key) == 0)
+                widgetOf(affix.key)->setEnabled(on);
+        }
+    }
+    if (withRemoveIdCode && (options & OptionBits::RemoveIDCode))
         ui_.RemoveDataEdit->setEnabled(false);  // the reader drops the ID code, not the affix
 }
 

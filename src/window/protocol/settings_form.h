@@ -3,6 +3,8 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <vector>
+
 #include "config/config_mapping.h"
 #include "protocol/settings_record.h"
 
@@ -10,13 +12,18 @@ namespace Ui {
 class MainWindow;
 }
 
-class QCheckBox;
 class QLineEdit;
+class QWidget;
+
+namespace Settings {
+struct Setting;
+}
 
 enum class Affix { Pre, Post, Remove };
 
-// The settings page: its widgets to and from the values of the page. Every read, write,
-// Import and Export goes through here; nothing else touches these widgets.
+// The settings page: its widgets to and from the values of the page, one widget per setting of
+// the settings table. Every read, write, Import and Export goes through here; nothing else
+// touches these widgets.
 class SettingsForm
 {
 public:
@@ -61,6 +68,13 @@ public:
     void controlPicked(Affix affix, int index);
 
 private:
+    struct Field
+    {
+        const Settings::Setting *setting;
+        QWidget *widget;  // a check box for a switch, an edit for an affix or number, a list for a choice
+    };
+    std::vector<Field> fields() const;
+    QWidget *widgetOf(const char *key) const;
     QLineEdit *edit(Affix affix) const;
 
     Ui::MainWindow &ui_;
