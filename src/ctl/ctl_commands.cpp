@@ -1,4 +1,4 @@
-#include "ctl_commands.h"
+#include "ctl/ctl_commands.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,14 +11,14 @@
 
 #include <algorithm>
 
-#include "config/config_mapping.h"
-#include "config/settings_table.h"
-#include "ctl_device.h"
-#include "ctl_doctor.h"
-#include "ctl_jobs.h"
-#include "ctl_outcome.h"
-#include "platform/platform.h"
-#include "session/reader_session.h"
+#include "core/settings/config_mapping.h"
+#include "core/settings/settings_table.h"
+#include "ctl/ctl_device.h"
+#include "ctl/ctl_doctor.h"
+#include "ctl/ctl_jobs.h"
+#include "ctl/ctl_outcome.h"
+#include "core/platform/platform.h"
+#include "core/session/reader_session.h"
 
 namespace Ctl {
 
@@ -47,12 +47,13 @@ QByteArray configText(const ConfigPage &page, bool withCountry)
     if (!file.open(QIODevice::ReadOnly))
         return QByteArray();
     QList<QByteArray> lines = file.readAll().split('\n');
-    // The country's key is one of [KEYLON] alone.
+    // The keys a serial read does not return (the country); [FW] holds none of that name.
     if (!withCountry)
         lines.erase(std::remove_if(lines.begin(), lines.end(),
                                    [](const QByteArray &line) {
-                                       const Settings::Setting *key = Settings::named(QString::fromUtf8(line.left(line.indexOf('='))));
-                                       return line.contains('=') && key && !key->overSerial;
+                                       const int equals = line.indexOf('=');
+                                       const auto *key = Settings::named(QString::fromUtf8(line.left(equals)));
+                                       return equals > 0 && key && key->usbOnly;
                                    }),
                     lines.end());
     return lines.join('\n');
@@ -62,7 +63,7 @@ QJsonObject configJson(const ConfigPage &page, bool withCountry)
 {
     QJsonObject settings{{"Ver", page.firmwareVersion}};
     for (const Settings::Setting &setting : Settings::all()) {
-        if (withCountry || setting.overSerial)
+        if (withCountry || !setting.usbOnly)
             settings.insert(QLatin1String(setting.key), QJsonValue::fromVariant(setting.exported(page)));
     }
     return settings;

@@ -1,4 +1,4 @@
-#include "ctl_file.h"
+#include "ctl/ctl_file.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -6,14 +6,14 @@
 #include <QSettings>
 #include <QTemporaryDir>
 
-#include "config/config_check.h"
-#include "config/config_mapping.h"
-#include "config/config_text.h"
-#include "config/page_record.h"
-#include "config/settings_table.h"
-#include "protocol/settings_frames.h"
-#include "text/keycode.h"
-#include "text/name_tables.h"
+#include "core/settings/config_check.h"
+#include "core/settings/config_mapping.h"
+#include "core/settings/config_text.h"
+#include "core/settings/page_record.h"
+#include "core/settings/settings_table.h"
+#include "core/protocol/settings_frames.h"
+#include "core/text/keycode.h"
+#include "core/text/name_tables.h"
 
 namespace Ctl {
 
@@ -24,7 +24,7 @@ using Settings::Setting;
 
 QString rangeText(const Setting &key)
 {
-    QString text = QStringLiteral("%1 to %2").arg(key.low).arg(key.highest());
+    QString text = QStringLiteral("%1 to %2").arg(key.low()).arg(key.high());
     if (key.choices)
         text += QStringLiteral(" (") + key.choices->join(QStringLiteral(", ")) + QLatin1Char(')');
     return text;
@@ -174,7 +174,7 @@ SettingsFile readSettingsFile(const QString &path)
                 file.problems << shown + QStringLiteral(" is not a number");
                 continue;
             }
-            if (value < key.low || value > key.highest()) {
+            if (value < key.low() || value > key.high()) {
                 file.problems << shown + QStringLiteral(" is out of range: ") + rangeText(key);
                 continue;
             }
@@ -210,10 +210,11 @@ QList<Difference> compare(const ReaderSession::SettingsRead &read, bool serial, 
     const ConfigPage page = PageRecord::pageOfRecord(held, serial);
     for (const QString &name : file.keys) {
         const Setting &key = *Settings::named(name);
-        if ((!key.overSerial && !read.hasCountry) || !key.differs(held, file.record))
+        if ((key.usbOnly && !read.hasCountry) || !key.differs(held, file.record))
             continue;
         // As read writes it; a country the list does not hold as the reader's number.
-        const QString shown = key.kind == Kind::Choice ? QString::number(held.*key.entry) : key.exported(page).toString();
+        const QString shown =
+            key.kind == Kind::Choice ? QString::number(held.*key.entry) : key.exported(page).toString();
         differences.append({name, shown, file.spelled.value(name)});
     }
     return differences;

@@ -1,4 +1,4 @@
-#include "ctl_jobs.h"
+#include "ctl/ctl_jobs.h"
 
 #include <QEventLoop>
 #include <QSocketNotifier>
@@ -10,9 +10,9 @@
 #include <mutex>
 #include <vector>
 
-#include "config/page_record.h"
-#include "config/settings_table.h"
-#include "ctl_device.h"
+#include "core/settings/page_record.h"
+#include "core/settings/settings_table.h"
+#include "ctl/ctl_device.h"
 
 #ifndef Q_OS_WIN
 #include <unistd.h>
@@ -67,13 +67,13 @@ QStringList differences(const SettingsRecord &wrote, const ReaderSession::Settin
     QStringList fields;
     const SettingsRecord &held = read.record;
     for (const Settings::Setting *setting : Settings::recordOrder()) {
-        if ((!setting->overSerial && !read.hasCountry) || !setting->differs(held, wrote))
+        if ((setting->usbOnly && !read.hasCountry) || !setting->differs(held, wrote))
             continue;
         const bool affix = setting->kind == Settings::Kind::Affix;
         fields << QStringLiteral("%1 is %2, wrote %3")
                       .arg(QLatin1String(setting->key),
-                           affix ? codesText(setting->codesOf(held)) : QString::number(setting->raw(held)),
-                           affix ? codesText(setting->codesOf(wrote)) : QString::number(setting->raw(wrote)));
+                           affix ? codesText(held.*setting->codes) : QString::number(setting->raw(held)),
+                           affix ? codesText(wrote.*setting->codes) : QString::number(setting->raw(wrote)));
     }
     return fields;
 }

@@ -5,9 +5,9 @@
 #include <QString>
 #include <QStringList>
 
-#include "config/config_mapping.h"
-#include "config/settings_table.h"
-#include "protocol/settings_record.h"
+#include "core/settings/config_mapping.h"
+#include "core/settings/settings_record.h"
+#include "core/settings/settings_table.h"
 
 // The [KEYLON] keys of a configuration file (the settings table's), for tables where each row changes one
 // key of a base file: a key that is read or written under another key's name shows up as two

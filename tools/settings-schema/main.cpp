@@ -10,7 +10,7 @@
 
 #include <cstdio>
 
-#include "config/settings_table.h"
+#include "core/settings/settings_table.h"
 
 int main(int argc, char *argv[])
 {
@@ -31,10 +31,10 @@ int main(int argc, char *argv[])
             value.insert("type", "string");
         } else {
             value.insert("type", "integer");
-            value.insert("minimum", setting.low);
-            value.insert("maximum", setting.highest());
+            value.insert("minimum", setting.low());
+            value.insert("maximum", setting.high());
         }
-        if (setting.overSerial)
+        if (!setting.usbOnly)
             required.append(key);
         else
             value.insert("description", "absent when the reader did not tell it (serial interface)");

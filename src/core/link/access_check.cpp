@@ -1,4 +1,4 @@
-#include "link/access_check.h"
+#include "core/link/access_check.h"
 
 #include <QCoreApplication>
 
@@ -8,8 +8,8 @@
 #include <unistd.h>
 #endif
 
-#include "link/usb_ids.h"
-#include "link/usb_probe.h"
+#include "core/link/usb_ids.h"
+#include "core/link/usb_probe.h"
 
 namespace AccessCheck {
 

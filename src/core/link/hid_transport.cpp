@@ -1,7 +1,7 @@
-#include "link/hid_transport.h"
+#include "core/link/hid_transport.h"
 
-#include "protocol/frames.h"
-#include "protocol/hid_io.h"
+#include "core/protocol/frames.h"
+#include "core/protocol/hid_io.h"
 
 HidTransport::HidTransport(hid_device *device, bool owned, const QString &path)
     : device_(device)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "link/transport.h"
+#include "core/link/transport.h"
 
 #include <hidapi.h>
 

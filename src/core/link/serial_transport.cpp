@@ -1,8 +1,8 @@
-#include "link/serial_transport.h"
+#include "core/link/serial_transport.h"
 
 #include <QSerialPort>
 
-#include "link/serial_io.h"
+#include "core/link/serial_io.h"
 
 SerialTransport::SerialTransport(QSerialPort *port)
     : port_(port)

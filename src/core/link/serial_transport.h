@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "link/transport.h"
+#include "core/link/transport.h"
 
 class QSerialPort;
 

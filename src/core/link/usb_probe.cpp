@@ -1,4 +1,4 @@
-#include "link/usb_probe.h"
+#include "core/link/usb_probe.h"
 
 namespace UsbProbe {
 

@@ -5,7 +5,7 @@
 
 #include <hidapi.h>
 
-#include "link/usb_ids.h"
+#include "core/link/usb_ids.h"
 
 namespace UsbProbe {
 

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QString>
+
+#include "core/settings/settings_record.h"
+
+class QSettings;
+class QVariant;
+
+namespace ConfigFile {
+
+// Makes an INI file's texts UTF-8 both ways, as the exported files are (Qt 6 always reads and
+// writes INI files so; Qt 5 reads and writes Latin-1 unless told).
+void useUtf8(QSettings &file);
+
+// The integer that export stores for an output-window text: base 10, 0 when it is no number.
+int outputNumber(const QString &text);
+
+// A value's text as the INI reader gives it. The reader takes an unquoted value with commas in
+// it for a list: export quotes such texts, but a file written by hand ("Pre=AB,[CR]") would
+// otherwise lose the whole affix.
+QString textOf(const QVariant &value);
+
+// Writes [FW] Ver and every setting's key into the INI file at path, as UTF-8. Keys of an
+// existing file that are not ours stay. Returns false when the file could not be written, with
+// the system's reason in *reason.
+bool write(const QString &path, const ConfigPage &page, QString *reason = nullptr);
+
+// Whether a file is one that read() may fill the page from. A file that cannot be read gives
+// nothing but default values, so it must not get that far: it is refused with the system's
+// reason. One that reads but holds neither a FW nor a KEYLON group, or that the INI reader
+// finds malformed, is no configuration file. Never blocks on a pipe or a device node.
+struct ReadCheck
+{
+    enum Result { Readable, CannotRead, NoKeylonSettings };
+    Result result = Readable;
+    QString reason;  // with CannotRead: why, as the system put it
+
+    bool ok() const { return result == Readable; }
+};
+ReadCheck checkReadable(const QString &path);
+
+// Reads the INI file at path as UTF-8. A missing, unreadable or foreign file, and every
+// missing key, give the values of a default-constructed ConfigPage; the firmware version is
+// not taken from the file.
+ConfigPage read(const QString &path);
+
+}  // namespace ConfigFile

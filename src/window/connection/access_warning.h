@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+#include "core/link/access_check.h"
+#include "core/link/reader_lock.h"
+
+// Tells the operator, in one warning box, that the reader is there but this user may not open
+// it. Nothing for any other finding, and nothing on Windows, where the driver grants the user
+// the reader.
+void warnIfAccessDenied(const AccessCheck::Diagnosis &diagnosis);
+
+// Tells the operator that another process holds the reader at node (a station, keylon2ctl, a
+// second window), and who: the window stays disconnected.
+void warnReaderBusy(const QString &node, const ReaderLock::Holder &holder);

@@ -1,0 +1,141 @@
+#include "window/connection/connection_panel.h"
+
+#include <QCheckBox>
+#include <QDebug>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTextEdit>
+
+#include "window/connection/access_warning.h"
+#include "core/link/port_choice.h"
+#include "window/connection/port_field.h"
+#include "window/connection/reader_link.h"
+#include "core/platform/platform.h"
+#include "window/settings_page/settings_reader.h"
+#include "window/ui/screen_scaling.h"
+#include "window/ui/ui_mainwindow.h"
+#include "window/ui/window_access.h"
+#include "window/ui/window_tr.h"
+
+namespace {
+
+const QString IconNotConnected = QStringLiteral(":/image/connect_creating.png");
+const QString IconConnected = QStringLiteral(":/image/connect_established.png");
+const QString IconFailed = QStringLiteral(":/image/connect_no.png");
+
+}  // namespace
+
+ConnectionPanel::ConnectionPanel(Ui::MainWindow &ui, ReaderLink &link, SettingsReader &reader)
+    : ui_(ui)
+    , link_(link)
+    , reader_(reader)
+{
+}
+
+ConnectionPanel::~ConnectionPanel() = default;
+
+void ConnectionPanel::preselect(bool readerOnUsb, QWidget &window)
+{
+    if (readerOnUsb) {
+        ui_.USBKB_radcmd->setChecked(true);
+    } else {
+        ui_.Searal_radcmd->setChecked(true);
+        ui_.SerialNameEdit->setEnabled(true);
+    }
+    portFill_ = std::make_unique<PortFieldFill>(window, *ui_.SerialNameEdit);
+}
+
+void ConnectionPanel::useSerialPort(bool on)
+{
+    ui_.SerialNameEdit->setEnabled(on);
+}
+
+void ConnectionPanel::enableControls(bool on)
+{
+    QWidget *const controls[] = {
+        ui_.PreAmbleChk,     ui_.PreAmbleEdit,    ui_.PostAmbleChk,     ui_.PostAmbleEdit,
+        ui_.RemoveDataChk,   ui_.RemoveDataEdit,  ui_.RemoveIDCodeChk,  ui_.AutoReportChk,
+        ui_.BuzzerEnableChk, ui_.KLNOutStartEdit, ui_.KLNOutLengthEdit, ui_.GetKLNStatusBut,
+        ui_.SetKLNStatusBut, ui_.tabWidget,       ui_.ScannerEdit,      ui_.TrigBut,
+        ui_.ChangeModeBut,
+    };
+    for (QWidget *control : controls)
+        control->setEnabled(on);
+}
+
+void ConnectionPanel::showNotConnected()
+{
+    ui_.ConnectBut->setIcon(iconForScreens(IconNotConnected));
+    WindowAccess::showConnectState(ui_, false);
+    enableControls(false);
+}
+
+void ConnectionPanel::tellLineGone(const QString &portName)
+{
+    QMessageBox::warning(nullptr, windowTr("Connect Device"),
+                         windowTr("The serial port %1 is gone; the reader was disconnected.").arg(portName));
+}
+
+void ConnectionPanel::showFailedConnect(const char *debugLine)
+{
+    qDebug("%s", debugLine);
+    ui_.ConnectBut->setIcon(iconForScreens(IconFailed));
+    WindowAccess::showConnectState(ui_, false);
+    enableControls(false);
+    link_.markNotConnected();
+}
+
+void ConnectionPanel::connectOrDisconnect()
+{
+    // A connect the program asks for before the start-up list came (no click, which would have
+    // brought the list already) still finds the port the list would have put in the field.
+    if (portFill_)
+        portFill_->fillNow();
+    if (link_.state().connected) {
+        link_.takeDown(ReaderLink::Teardown::Disconnect);
+        return;
+    }
+
+    if (ui_.USBKB_radcmd->isChecked()) {
+        const ReaderLink::Opened opened = link_.openHid();
+        if (!opened.ok) {
+            showFailedConnect("unable to open USB HID device\n");
+            if (opened.busy)
+                warnReaderBusy(opened.node, opened.holder);
+            else
+                warnIfAccessDenied(opened.access);
+            return;
+        }
+        ui_.ChangeModeBut->setText(QStringLiteral("to Serial"));
+        ui_.CodeType_lbl->setText(QStringLiteral("ASCII Code"));
+        reader_.read();
+    }
+
+    if (ui_.Searal_radcmd->isChecked()) {
+        // No reader port was found at start-up: the reader may have been plugged in since.
+        if (ui_.SerialNameEdit->text() == Platform::defaultPortName())
+            ui_.SerialNameEdit->setText(PortChoice::readerPort(Platform::enumeratePorts()));
+        const ReaderLink::Opened opened = link_.openSerial(ui_.SerialNameEdit->text());
+        if (!opened.ok) {
+            showFailedConnect("unable to open com device\n");
+            if (opened.busy)
+                warnReaderBusy(opened.node, opened.holder);
+            else
+                warnIfAccessDenied(opened.access);
+            return;
+        }
+        ui_.ChangeModeBut->setText(QStringLiteral("to USB KB"));
+        ui_.CodeType_lbl->setText(QStringLiteral("ASCII Code"));
+        reader_.read();
+    }
+
+    link_.markConnected();
+    ui_.ConnectBut->setIcon(iconForScreens(IconConnected));
+    WindowAccess::showConnectState(ui_, true);
+    enableControls(true);
+}

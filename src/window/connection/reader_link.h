@@ -1,0 +1,118 @@
+#pragma once
+
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+
+#include <memory>
+
+#include "core/link/access_check.h"
+#include "window/connection/link_state.h"
+#include "core/link/reader_lock.h"
+#include "core/session/reader_session.h"
+
+class QSerialPort;
+class Transport;
+
+// A reader session on the link the window holds. It borrows the link's handle; the link keeps
+// it open when the session ends.
+class LinkSession
+{
+public:
+    LinkSession(std::unique_ptr<Transport> transport, quint8 &frameSequence);
+    LinkSession(const LinkSession &) = delete;
+    LinkSession &operator=(const LinkSession &) = delete;
+
+    ReaderSession *operator->() { return &session_; }
+
+private:
+    std::unique_ptr<Transport> transport_;
+    ReaderSession session_;
+};
+
+// The link to the reader that the window holds: at most one at a time, over USB HID or the
+// serial line. It opens the link, takes it down, keeps the link state that every action reads,
+// and says when the link went down. It knows no widget.
+class ReaderLink : public QObject
+{
+    Q_OBJECT
+
+public:
+    // The poll timer of a serial link is made a child of timerOwner, the window.
+    explicit ReaderLink(QObject *timerOwner);
+    ~ReaderLink() override;
+
+    const LinkState &state() const { return state_; }
+
+    // Learns which product ID a reader on USB HID answers to, and closes it again at once:
+    // the connect opens it anew. True when one answered.
+    bool probe();
+
+    struct Opened
+    {
+        bool ok = false;
+        AccessCheck::Diagnosis access;  // why it did not open, when the reader refused this user
+        bool busy = false;              // another process holds the reader's lock
+        QString node;                   // with busy: the reader's node
+        ReaderLock::Holder holder;      // and who holds it
+    };
+    // On success the transport flags describe this link alone, so that the actions that pick
+    // a transport by them never write to a serial port that a former link left closed. The
+    // reader's lock is held from the open until the link is taken down: a reader that another
+    // process holds is not connected (busy), and nothing is sent to it.
+    Opened openHid();
+    Opened openSerial(const QString &portName);
+    // The connect is done: the window counts as connected, and the one-shot status read
+    // starts over.
+    void markConnected();
+    void markNotConnected();
+
+    enum class Teardown {
+        Disconnect,  // says so on the debug channel
+        Leave,       // the reader leaves for its other interface, without a word
+    };
+    // Takes the link down, then emits wentDown(). The transport flags stay as they are: they
+    // say which link the window last had.
+    void takeDown(Teardown how);
+    // The reader is leaving the interface of this link: the link goes down with it, then
+    // readerLeft() (the utility closes; the operator connects again over the other transport).
+    void leaveForOtherInterface();
+
+    // Sessions on the link: the serial port when serialActive, USB HID otherwise; or USB HID
+    // whatever the flags say.
+    LinkSession session();
+    LinkSession hidSession();
+
+    QSerialPort *serialPort() const { return serialPort_; }
+    // Something the reader sent waits on the open serial port.
+    bool serialBytesWaiting();
+    // All the serial port holds; empty when nothing or no port.
+    QByteArray takeSerialBytes();
+
+    void setInterfaceSetting(quint8 serial) { state_.interfaceSetting = serial; }
+    void setCurrentTab(int index) { state_.currentTab = quint8(index); }
+    void noteStatusPreRead() { state_.statusPreRead = 1; }
+    void noteStatusShown() { state_.statusShown = 1; }
+    // The diagnostic dump opened a device of its own: it becomes the link's USB HID handle.
+    void adoptHidDevice(hid_device *device);
+
+signals:
+    void wentDown();
+    // The serial port's device went away while connected; the link is down already.
+    void lineGone(const QString &portName);
+    void readerLeft();
+    // Every 100 ms while a serial link is open: time to take what the reader sent.
+    void pollDue();
+
+private:
+    friend struct WindowProbe;
+
+    void watchForLineGone(const QString &portName);
+    // The open that lock_ found busy: who holds the reader; the lock object is let go.
+    Opened busy(const QString &node);
+
+    QObject *timerOwner_;
+    LinkState state_;
+    QSerialPort *serialPort_ = nullptr;  // the latest serial port object; no Qt parent
+    ReaderLock lock_;                    // the connected reader's
+};

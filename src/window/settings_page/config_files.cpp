@@ -1,0 +1,85 @@
+#include "window/settings_page/config_files.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QMessageBox>
+
+#include "core/settings/config_mapping.h"
+#include "window/settings_page/file_dialogs.h"
+#include "window/connection/reader_link.h"
+#include "window/settings_page/settings_form.h"
+#include "window/ui/window_tr.h"
+
+namespace {
+
+// What a file that cannot fill the page gets instead: a warning, and the page as it was.
+bool acceptFile(const QString &path, const QString &title)
+{
+    const ConfigFile::ReadCheck check = ConfigFile::checkReadable(path);
+    if (check.ok())
+        return true;
+    const QString name = QFileInfo(path).fileName();
+    const QString text = check.result == ConfigFile::ReadCheck::CannotRead
+        ? windowTr("Cannot read %1: %2. The page was left as it was.").arg(name, check.reason)
+        : windowTr("%1 holds no Keylon settings. The page was left as it was.").arg(name);
+    QMessageBox::warning(nullptr, title, text);
+    return false;
+}
+
+}  // namespace
+
+ConfigFiles::ConfigFiles(QWidget &dialogParent, ReaderLink &link, SettingsForm &form)
+    : dialogParent_(dialogParent)
+    , link_(link)
+    , form_(form)
+{
+}
+
+void ConfigFiles::exportPage()
+{
+    const QString path = FileDialogs::getSaveFileName(&dialogParent_, windowTr("Save Config"), ".",
+                                                      windowTr("Config Files(*.cfg)"));
+    if (path.isEmpty()) {
+        QMessageBox::warning(nullptr, windowTr("Config File"), windowTr("You didn't input config file."));
+        return;
+    }
+
+    ConfigPage page = form_.page();
+    page.interfaceSerial = link_.state().serialActive != 0;
+    QString reason;
+    if (!ConfigFile::write(path, page, &reason))
+        QMessageBox::warning(nullptr, windowTr("Config File"),
+                             windowTr("Cannot write %1: %2. Nothing was saved.").arg(QFileInfo(path).fileName(), reason));
+}
+
+void ConfigFiles::importPage()
+{
+    const QString path = FileDialogs::getOpenFileName(&dialogParent_, windowTr("Open Config"), ".",
+                                                      windowTr("Config Files(*.cfg)"));
+    if (path.isEmpty()) {
+        QMessageBox::information(nullptr, windowTr("Open Config"), windowTr("You didn't select any files."));
+        return;
+    }
+
+    if (!acceptFile(path, windowTr("Open Config")))
+        return;
+    const ConfigPage page = ConfigFile::read(path);
+    link_.setInterfaceSetting(page.interfaceSerial ? 1 : 0);
+    form_.showPage(page);
+}
+
+void ConfigFiles::loadDefault()
+{
+    const QString path = QDir::currentPath() + "/Default.cfg";
+    if (!QFileInfo::exists(path)) {
+        QMessageBox::warning(nullptr, windowTr("Default File"), windowTr("Can not found default.cfg file."));
+        return;
+    }
+
+    if (!acceptFile(path, windowTr("Load Default")))
+        return;
+    // The default file leaves the interface as it is: only an import changes it.
+    form_.showPage(ConfigFile::read(path));
+    QMessageBox::warning(nullptr, windowTr("Load Default"),
+                         windowTr("The default file is successfully loaded, click the Set Status write to Keylon device."));
+}

@@ -1,0 +1,191 @@
+#include "window/settings_page/settings_form.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+
+#include <vector>
+
+#include "core/settings/page_record.h"
+#include "core/settings/settings_table.h"
+#include "core/text/name_tables.h"
+#include "window/ui/ui_mainwindow.h"
+
+using Settings::Kind;
+
+namespace {
+
+struct Field
+{
+    const Settings::Setting *setting;
+    QWidget *widget;  // a check box for a switch, an edit for an affix or number, a list for a choice
+};
+
+// Each setting's widget on the page, in the order a page is shown. Interface has none: the
+// connection box shows it.
+std::vector<Field> fieldsOf(const Ui::MainWindow &ui)
+{
+    const std::pair<const char *, QWidget *> widgets[] = {
+        {"PreEnable", ui.PreAmbleChk},      {"PostEnable", ui.PostAmbleChk},   {"RemoveEnable", ui.RemoveDataChk},
+        {"RemoveIDCode", ui.RemoveIDCodeChk}, {"AutoReport", ui.AutoReportChk}, {"Buzzer", ui.BuzzerEnableChk},
+        {"Pre", ui.PreAmbleEdit},           {"Post", ui.PostAmbleEdit},        {"Remove", ui.RemoveDataEdit},
+        {"OutputStart", ui.KLNOutStartEdit}, {"OutputLength", ui.KLNOutLengthEdit}, {"KBCountry", ui.KB_cmb},
+    };
+    std::vector<Field> fields;
+    for (const auto &widget : widgets)
+        fields.push_back({Settings::named(QLatin1String(widget.first)), widget.second});
+    return fields;
+}
+
+QWidget *widgetOf(const Ui::MainWindow &ui, const char *key)
+{
+    for (const Field &field : fieldsOf(ui)) {
+        if (qstrcmp(field.setting->key, key) == 0)
+            return field.widget;
+    }
+    return nullptr;
+}
+
+// The property that holds a widget's value: a check box's state, an edit's text, a list's
+// current entry.
+const char *valueProperty(Kind kind)
+{
+    return kind == Kind::Switch ? "checked" : kind == Kind::Choice ? "currentIndex" : "text";
+}
+
+}  // namespace
+
+SettingsForm::SettingsForm(Ui::MainWindow &ui)
+    : ui_(ui)
+{
+}
+
+void SettingsForm::fillPickers()
+{
+    ui_.Pre_cmb->addItems(ControlNames);
+    ui_.Post_cmb->addItems(ControlNames);
+    ui_.Remove_cmb->addItems(ControlNames);
+    ui_.KB_cmb->addItems(CountryNames);
+}
+
+ConfigPage SettingsForm::page() const
+{
+    ConfigPage page;
+    page.firmwareVersion = firmwareVersion_;
+    for (const Field &field : fieldsOf(ui_))
+        field.setting->import(page, field.widget->property(valueProperty(field.setting->kind)));
+    return page;
+}
+
+SettingsRecord SettingsForm::recordToWrite() const
+{
+    ConfigPage shown = page();
+    if (shown.kbCountry < 0)
+        shown.kbCountry = readerCountry_;
+    return PageRecord::recordOfPage(shown);
+}
+
+// An index outside the list leaves the combo box without a current entry.
+void SettingsForm::showPage(const ConfigPage &page)
+{
+    for (const Field &field : fieldsOf(ui_))
+        field.widget->setProperty(valueProperty(field.setting->kind), field.setting->shown(page));
+}
+
+void SettingsForm::showFirmwareVersion(const QString &version)
+{
+    firmwareVersion_ = version;
+    ui_.FWLbl->setText(QStringLiteral("F/W Version: ") + firmwareVersion_);
+}
+
+void SettingsForm::showOptions(quint8 options, bool withRemoveIdCode)
+{
+    for (const Settings::Setting *setting : Settings::recordOrder()) {
+        if (setting->kind != Kind::Switch || (setting->bit == OptionBits::RemoveIDCode && !withRemoveIdCode))
+            continue;
+        const bool on = options & setting->bit;
+        static_cast<QCheckBox *>(widgetOf(ui_, setting->key))->setChecked(on);
+        for (const Settings::Setting &affix : Settings::all()) {
+            if (affix.switchedBy && qstrcmp(affix.switchedBy, setting->key) == 0)
+                widgetOf(ui_, affix.key)->setEnabled(on);
+        }
+    }
+    if (withRemoveIdCode && (options & OptionBits::RemoveIDCode))
+        ui_.RemoveDataEdit->setEnabled(false);  // the reader drops the ID code, not the affix
+}
+
+void SettingsForm::showOutputWindow(quint8 start, quint8 length, bool asSigned)
+{
+    auto text = [asSigned](quint8 byte) {
+        return asSigned ? QString::number(qint8(byte)) : QString::number(byte);
+    };
+    ui_.KLNOutStartEdit->setText(text(start));
+    ui_.KLNOutLengthEdit->setText(text(length));
+}
+
+void SettingsForm::showReaderCountry(int country)
+{
+    ui_.KB_cmb->setEnabled(true);
+    ui_.KB_cmb->setCurrentIndex(country);
+    readerCountry_ = country;
+}
+
+void SettingsForm::disableCountry()
+{
+    ui_.KB_cmb->setEnabled(false);
+}
+
+void SettingsForm::showAffix(Affix affix, const QString &text)
+{
+    edit(affix)->setText(text);
+}
+
+void SettingsForm::preAmbleEnableClicked()
+{
+    ui_.PreAmbleEdit->setDisabled(!ui_.PreAmbleChk->isChecked());
+}
+
+void SettingsForm::postAmbleEnableClicked()
+{
+    ui_.PostAmbleEdit->setDisabled(!ui_.PostAmbleChk->isChecked());
+}
+
+// Remove data and remove ID code exclude each other, as far as the operator's clicks go:
+// asking for one turns the other off. Unticking either leaves the other as it is.
+void SettingsForm::removeDataEnableClicked()
+{
+    if (ui_.RemoveDataChk->isChecked()) {
+        ui_.RemoveDataEdit->setEnabled(true);
+        ui_.RemoveIDCodeChk->setChecked(false);
+    } else {
+        ui_.RemoveDataEdit->setEnabled(false);
+    }
+}
+
+void SettingsForm::removeIdCodeClicked()
+{
+    if (ui_.RemoveIDCodeChk->isChecked()) {
+        ui_.RemoveDataEdit->setEnabled(false);
+        ui_.RemoveDataChk->setChecked(false);
+    }
+}
+
+// Puts "[NAME]" for a control code into the affix: a selection is replaced, otherwise the
+// token goes in at the cursor. Works on a disabled edit too and leaves the focus where it is.
+void SettingsForm::controlPicked(Affix affix, int index)
+{
+    if (index < 0 || index > 31 || index >= ControlNames.size())
+        return;
+    edit(affix)->insert("[" + ControlNames.at(index) + "]");
+}
+
+QLineEdit *SettingsForm::edit(Affix affix) const
+{
+    switch (affix) {
+    case Affix::Pre: return ui_.PreAmbleEdit;
+    case Affix::Post: return ui_.PostAmbleEdit;
+    case Affix::Remove: break;
+    }
+    return ui_.RemoveDataEdit;
+}

@@ -1,0 +1,46 @@
+#include "window/settings_page/settings_writer.h"
+
+#include <QMessageBox>
+
+#include "window/connection/reader_link.h"
+#include "window/settings_page/settings_form.h"
+#include "core/protocol/settings_frames.h"
+#include "window/ui/window_tr.h"
+
+SettingsWriter::SettingsWriter(ReaderLink &link, SettingsForm &form)
+    : link_(link)
+    , form_(form)
+{
+}
+
+void SettingsWriter::write()
+{
+    // All three affixes are converted before anything goes out: an affix the reader could not
+    // give back must stop the whole write, not leave half of a page in the reader.
+    const SettingsRecord page = form_.recordToWrite();
+
+    const auto overlong = SettingsWrite::overlongAffixes(page);
+    if (!overlong.isEmpty()) {
+        QMessageBox::warning(nullptr, windowTr("Setting Keylon"), SettingsWrite::overlongAffixText(overlong));
+        return;
+    }
+
+    const LinkState &link = link_.state();
+    const SessionResult result = link_.session()->writeSettings(page, link.interfaceSetting);
+    // A USB HID write that fails ends the write where it is, without the save; a serial frame
+    // that did not reach the line means the line is gone. Either way the operator must learn
+    // that the reader does not hold the page.
+    if (!result.ok()) {
+        const QString text = result.step == SessionResult::Step::InterfaceChange
+            ? windowTr("Writing to the reader failed at the interface change; the page was saved, the interface was not changed.")
+            : windowTr("Writing to the reader failed at the %1; the reader did not save the page.")
+                  .arg(SessionResult::stepName(result.step));
+        QMessageBox::warning(nullptr, windowTr("Setting Keylon"), text);
+        return;
+    }
+    if (SettingsWrite::changesInterface(link.serialActive, link.interfaceSetting))
+        link_.leaveForOtherInterface();
+
+    QMessageBox::information(nullptr, windowTr("Setting Keylon"), windowTr("Successfully set Keylon set value"),
+                             QMessageBox::Yes);
+}
