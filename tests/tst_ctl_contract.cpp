@@ -224,6 +224,20 @@ private slots:
         QCOMPARE(tableCodes, (QList<int>{Success, ReaderFailed, Usage, NoReader, Denied, Drift, Busy, 129, Interrupted, 141, 143}));
     }
 
+    // The man page's FILE FORMAT names every key of the settings table, and no other.
+    void manPageListsEverySetting()
+    {
+        QFile page(QStringLiteral(KEYLON2_TEST_DATA "/../../docs/keylon2ctl.1"));
+        QVERIFY(page.open(QIODevice::ReadOnly));
+        const QString section = QString::fromUtf8(page.readAll()).section(".SH FILE FORMAT", 1).section("\n.SH ", 0, 0);
+        QStringList manKeys, keys = ConfigKeys::Keys;
+        for (auto match = QRegularExpression("\\.TP\n\\.B ([^\n]*)").globalMatch(section); match.hasNext();)
+            manKeys << match.next().captured(1).split(", ");
+        manKeys.sort();
+        keys.sort();
+        QCOMPARE(manKeys, keys);
+    }
+
     // In each row one key differs from the base file: write must put it, and read must give
     // it back, under that key's name and no other.
     void writeAndReadCarryEachKeyUnderItsOwnName_data() { ConfigKeys::addRows(); }
