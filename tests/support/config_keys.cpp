@@ -85,17 +85,13 @@ Values ofFileText(const QByteArray &text)
     return values;
 }
 
+// A switch is "1" or "0"; an affix or the output window its text; the country its index.
 ConfigPage page(const Values &values)
 {
     ConfigPage page;
     for (const Settings::Setting &setting : Settings::all()) {
         const QString value = values[setting.key];
-        switch (setting.kind) {
-        case Kind::Switch: page.*setting.flag = value == "1"; break;
-        case Kind::Affix:
-        case Kind::Number: page.*setting.text = value; break;
-        case Kind::Choice: page.*setting.index = value.toInt(); break;
-        }
+        setting.import(page, setting.kind == Kind::Switch ? QVariant(value == "1") : QVariant(value));
     }
     return page;
 }
@@ -103,15 +99,8 @@ ConfigPage page(const Values &values)
 Values ofPage(const ConfigPage &page)
 {
     Values values;
-    for (const Settings::Setting &setting : Settings::all()) {
-        QString &value = values[setting.key];
-        switch (setting.kind) {
-        case Kind::Switch: value = flag(page.*setting.flag); break;
-        case Kind::Affix:
-        case Kind::Number: value = page.*setting.text; break;
-        case Kind::Choice: value = QString::number(page.*setting.index); break;
-        }
-    }
+    for (const Settings::Setting &setting : Settings::all())
+        values[setting.key] = setting.kind == Kind::Switch ? flag(page.*setting.flag) : setting.shown(page).toString();
     return values;
 }
 
