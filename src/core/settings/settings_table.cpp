@@ -34,26 +34,9 @@ const std::vector<Setting> &all()
     return table;
 }
 
-int Setting::high() const
-{
-    switch (kind) {
-    case Kind::Switch: return 1;
-    case Kind::Number: return 127;
-    case Kind::Choice: return int(choices->size()) - 1;
-    case Kind::Affix: break;
-    }
-    return 0;
-}
-
 QVariant Setting::shown(const ConfigPage &page) const
 {
-    switch (kind) {
-    case Kind::Switch: return page.*flag;
-    case Kind::Choice: return page.*index;
-    case Kind::Affix:
-    case Kind::Number: break;
-    }
-    return page.*text;
+    return kind == Kind::Switch ? QVariant(page.*flag) : kind == Kind::Choice ? QVariant(page.*index) : QVariant(page.*text);
 }
 
 QVariant Setting::exported(const ConfigPage &page) const
@@ -102,13 +85,9 @@ void Setting::toPage(const SettingsRecord &record, ConfigPage &page, bool serial
 
 int Setting::raw(const SettingsRecord &record) const
 {
-    switch (kind) {
-    case Kind::Switch: return record.options & bit ? 1 : 0;
-    case Kind::Number: return record.*byte;
-    case Kind::Choice: return quint8(record.*entry);
-    case Kind::Affix: break;
-    }
-    return 0;
+    if (kind == Kind::Switch)
+        return record.options & bit ? 1 : 0;
+    return kind == Kind::Number ? record.*byte : kind == Kind::Choice ? quint8(record.*entry) : 0;
 }
 
 bool Setting::differs(const SettingsRecord &a, const SettingsRecord &b) const

@@ -43,7 +43,10 @@ struct Setting
     bool applied() const { return kind != Kind::Switch || bit != 0; }
     // What a file may give.
     int low() const { return kind == Kind::Number ? -128 : 0; }
-    int high() const;
+    int high() const
+    {
+        return kind == Kind::Switch ? 1 : kind == Kind::Number ? 127 : choices ? int(choices->size()) - 1 : 0;
+    }
 
     // The page's value: a bool, a text, an index.
     QVariant shown(const ConfigPage &page) const;

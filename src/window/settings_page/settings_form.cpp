@@ -38,15 +38,6 @@ std::vector<Field> fieldsOf(const Ui::MainWindow &ui)
     return fields;
 }
 
-QWidget *widgetOf(const Ui::MainWindow &ui, const char *key)
-{
-    for (const Field &field : fieldsOf(ui)) {
-        if (qstrcmp(field.setting->key, key) == 0)
-            return field.widget;
-    }
-    return nullptr;
-}
-
 // The property that holds a widget's value: a check box's state, an edit's text, a list's
 // current entry.
 const char *valueProperty(Kind kind)
@@ -99,16 +90,17 @@ void SettingsForm::showFirmwareVersion(const QString &version)
     ui_.FWLbl->setText(QStringLiteral("F/W Version: ") + firmwareVersion_);
 }
 
+// Each switch's check box, then the affix edit it enables, bit 0 first.
 void SettingsForm::showOptions(quint8 options, bool withRemoveIdCode)
 {
     for (const Settings::Setting *setting : Settings::recordOrder()) {
         if (setting->kind != Kind::Switch || (setting->bit == OptionBits::RemoveIDCode && !withRemoveIdCode))
             continue;
-        const bool on = options & setting->bit;
-        static_cast<QCheckBox *>(widgetOf(ui_, setting->key))->setChecked(on);
-        for (const Settings::Setting &affix : Settings::all()) {
-            if (affix.switchedBy && qstrcmp(affix.switchedBy, setting->key) == 0)
-                widgetOf(ui_, affix.key)->setEnabled(on);
+        for (const Field &field : fieldsOf(ui_)) {
+            if (field.setting == setting)
+                field.widget->setProperty("checked", bool(options & setting->bit));
+            else if (field.setting->switchedBy && qstrcmp(field.setting->switchedBy, setting->key) == 0)
+                field.widget->setEnabled(options & setting->bit);
         }
     }
     if (withRemoveIdCode && (options & OptionBits::RemoveIDCode))
