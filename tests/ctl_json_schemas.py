@@ -52,7 +52,7 @@ def check(arguments, exit_code, readers=2, environment=None, interrupt_after=Non
     if os.path.exists(path):
         commands_seen.add(command)
         problems += [f"{command}: {e.message} at {list(e.absolute_path)}"
-                     for e in jsonschema.Draft202012Validator(schema(os.path.basename(path))).iter_errors(document)]
+                     for e in validator_for(path).iter_errors(document)]
     if process.returncode != exit_code or document.get("exitCode") != process.returncode:
         problems.append(f"exit {process.returncode}, document says {document.get('exitCode')}, wanted {exit_code}")
     if expect and not expect(document):

@@ -278,6 +278,20 @@ private slots:
         }
     }
 
+    // The man page's FILE FORMAT names every key of the settings table, and no other.
+    void manPageListsEverySetting()
+    {
+        QFile page(QStringLiteral(KEYLON2_TEST_DATA "/../../docs/keylon2ctl.1"));
+        QVERIFY(page.open(QIODevice::ReadOnly));
+        const QString section = QString::fromUtf8(page.readAll()).section(".SH FILE FORMAT", 1).section("\n.SH ", 0, 0);
+        QStringList manKeys, keys = ConfigKeys::Keys;
+        for (auto match = QRegularExpression("\\.TP\n\\.B ([^\n]*)").globalMatch(section); match.hasNext();)
+            manKeys << match.next().captured(1).split(", ");
+        manKeys.sort();
+        keys.sort();
+        QCOMPARE(manKeys, keys);
+    }
+
     // In each row one key differs from the base file: write must put it, and read must give
     // it back, under that key's name and no other.
     void writeAndReadCarryEachKeyUnderItsOwnName_data() { ConfigKeys::addRows(); }
@@ -305,14 +319,10 @@ private slots:
         QTest::addColumn<int>("optionsFlipped");
         QTest::addColumn<VirtualReader::Field>("field");
         using F = VirtualReader::Field;
-        const struct {
-            const char *key;
-            quint8 bit;
-        } options[] = {{"RemoveEnable", OptionBits::RemoveEnable}, {"PostEnable", OptionBits::PostEnable},
-                       {"PreEnable", OptionBits::PreEnable},       {"AutoReport", OptionBits::AutoReport},
-                       {"Buzzer", OptionBits::Buzzer},             {"RemoveIDCode", OptionBits::RemoveIDCode}};
-        for (const auto &option : options)
-            QTest::newRow(option.key) << option.key << int(option.bit) << F::None;
+        for (const Settings::Setting &option : Settings::all()) {
+            if (option.kind == Settings::Kind::Switch && option.applied())
+                QTest::newRow(option.key) << option.key << int(option.bit) << F::None;
+        }
         const struct {
             const char *key;
             F field;

@@ -6,15 +6,7 @@ namespace ConfigKeys {
 
 namespace {
 
-const struct
-{
-    const char *key;
-    quint8 bit;
-} OptionKeys[] = {
-    {"RemoveEnable", OptionBits::RemoveEnable}, {"PostEnable", OptionBits::PostEnable},
-    {"PreEnable", OptionBits::PreEnable},       {"AutoReport", OptionBits::AutoReport},
-    {"Buzzer", OptionBits::Buzzer},             {"RemoveIDCode", OptionBits::RemoveIDCode},
-};
+using Settings::Kind;
 
 QString flag(bool on)
 {
@@ -23,8 +15,12 @@ QString flag(bool on)
 
 }  // namespace
 
-const QStringList Keys{"Interface", "PreEnable", "Pre", "PostEnable", "Post", "RemoveEnable", "Remove",
-                       "RemoveIDCode", "AutoReport", "Buzzer", "OutputStart", "OutputLength", "KBCountry"};
+const QStringList Keys = [] {
+    QStringList keys;
+    for (const Settings::Setting &setting : Settings::all())
+        keys << QLatin1String(setting.key);
+    return keys;
+}();
 
 Values base()
 {
@@ -89,55 +85,40 @@ Values ofFileText(const QByteArray &text)
     return values;
 }
 
+// A switch is "1" or "0"; an affix or the output window its text; the country its index.
 ConfigPage page(const Values &values)
 {
     ConfigPage page;
-    page.interfaceSerial = values["Interface"] == "1";
-    page.preEnable = values["PreEnable"] == "1";
-    page.postEnable = values["PostEnable"] == "1";
-    page.removeEnable = values["RemoveEnable"] == "1";
-    page.removeIdCode = values["RemoveIDCode"] == "1";
-    page.autoReport = values["AutoReport"] == "1";
-    page.buzzer = values["Buzzer"] == "1";
-    page.pre = values["Pre"];
-    page.post = values["Post"];
-    page.remove = values["Remove"];
-    page.outputStart = values["OutputStart"];
-    page.outputLength = values["OutputLength"];
-    page.kbCountry = values["KBCountry"].toInt();
+    for (const Settings::Setting &setting : Settings::all()) {
+        const QString value = values[setting.key];
+        setting.import(page, setting.kind == Kind::Switch ? QVariant(value == "1") : QVariant(value));
+    }
     return page;
 }
 
 Values ofPage(const ConfigPage &page)
 {
-    return {{"Interface", flag(page.interfaceSerial)},
-            {"PreEnable", flag(page.preEnable)},
-            {"Pre", page.pre},
-            {"PostEnable", flag(page.postEnable)},
-            {"Post", page.post},
-            {"RemoveEnable", flag(page.removeEnable)},
-            {"Remove", page.remove},
-            {"RemoveIDCode", flag(page.removeIdCode)},
-            {"AutoReport", flag(page.autoReport)},
-            {"Buzzer", flag(page.buzzer)},
-            {"OutputStart", page.outputStart},
-            {"OutputLength", page.outputLength},
-            {"KBCountry", QString::number(page.kbCountry)}};
+    Values values;
+    for (const Settings::Setting &setting : Settings::all())
+        values[setting.key] = setting.kind == Kind::Switch ? flag(page.*setting.flag) : setting.shown(page).toString();
+    return values;
 }
 
 SettingsRecord record(const Values &values)
 {
     SettingsRecord record;
-    for (const auto &option : OptionKeys) {
-        if (values[option.key] == "1")
-            record.options |= option.bit;
+    for (const Settings::Setting &setting : Settings::all()) {
+        const QString value = values[setting.key];
+        switch (setting.kind) {
+        case Kind::Switch:
+            if (value == "1")
+                record.options |= setting.bit;
+            break;
+        case Kind::Affix: record.*setting.codes = value.toLatin1(); break;
+        case Kind::Number: record.*setting.byte = quint8(value.toInt()); break;
+        case Kind::Choice: record.*setting.entry = value.toInt(); break;
+        }
     }
-    record.outputStart = quint8(values["OutputStart"].toInt());
-    record.outputLength = quint8(values["OutputLength"].toInt());
-    record.kbCountry = values["KBCountry"].toInt();
-    record.pre = values["Pre"].toLatin1();
-    record.post = values["Post"].toLatin1();
-    record.remove = values["Remove"].toLatin1();
     return record;
 }
 

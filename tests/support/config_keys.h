@@ -7,8 +7,9 @@
 
 #include "core/settings/config_mapping.h"
 #include "core/settings/settings_record.h"
+#include "core/settings/settings_table.h"
 
-// The thirteen [KEYLON] keys of a configuration file, for tables where each row changes one
+// The [KEYLON] keys of a configuration file (the settings table's), for tables where each row changes one
 // key of a base file: a key that is read or written under another key's name shows up as two
 // fields that differ. Values are kept as the file has them ("1", "A", "5").
 namespace ConfigKeys {

@@ -10,20 +10,9 @@
 
 #include <utility>
 
+#include "core/settings/settings_table.h"
+
 namespace ConfigFile {
-
-namespace {
-
-// The INI reader takes an unquoted value with commas in it for a list. Export quotes such
-// texts, but a file written by hand ("Pre=AB,[CR]") would otherwise lose the whole affix.
-QString textOf(const QVariant &value)
-{
-    if (value.userType() == QMetaType::QStringList)
-        return value.toStringList().join(QLatin1Char(','));
-    return value.toString();
-}
-
-}  // namespace
 
 #if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
 namespace {
@@ -73,6 +62,13 @@ void useUtf8(QSettings &file)
 #endif
 }
 
+QString textOf(const QVariant &value)
+{
+    if (value.userType() == QMetaType::QStringList)
+        return value.toStringList().join(QLatin1Char(','));
+    return value.toString();
+}
+
 int outputNumber(const QString &text)
 {
     bool ok = false;
@@ -85,19 +81,8 @@ bool write(const QString &path, const ConfigPage &page, QString *reason)
     QSettings file(path, QSettings::IniFormat);
     useUtf8(file);
     file.setValue("FW/Ver", page.firmwareVersion);
-    file.setValue("KEYLON/Interface", page.interfaceSerial ? 1 : 0);
-    file.setValue("KEYLON/PreEnable", page.preEnable ? 1 : 0);
-    file.setValue("KEYLON/Pre", page.pre);
-    file.setValue("KEYLON/PostEnable", page.postEnable ? 1 : 0);
-    file.setValue("KEYLON/Post", page.post);
-    file.setValue("KEYLON/RemoveEnable", page.removeEnable ? 1 : 0);
-    file.setValue("KEYLON/Remove", page.remove);
-    file.setValue("KEYLON/RemoveIDCode", page.removeIdCode ? 1 : 0);
-    file.setValue("KEYLON/AutoReport", page.autoReport ? 1 : 0);
-    file.setValue("KEYLON/Buzzer", page.buzzer ? 1 : 0);
-    file.setValue("KEYLON/OutputStart", outputNumber(page.outputStart));
-    file.setValue("KEYLON/OutputLength", outputNumber(page.outputLength));
-    file.setValue("KEYLON/KBCountry", page.kbCountry);
+    for (const Settings::Setting &setting : Settings::all())
+        file.setValue(QStringLiteral("KEYLON/") + QLatin1String(setting.key), setting.exported(page));
     file.sync();
     if (file.status() == QSettings::NoError)
         return true;
@@ -157,19 +142,8 @@ ConfigPage read(const QString &path)
 
     ConfigPage page;
     file.value("FW/Ver");  // kept in the file for the operator, never applied
-    page.interfaceSerial = file.value("KEYLON/Interface").toBool();
-    page.preEnable = file.value("KEYLON/PreEnable").toBool();
-    page.postEnable = file.value("KEYLON/PostEnable").toBool();
-    page.removeEnable = file.value("KEYLON/RemoveEnable").toBool();
-    page.removeIdCode = file.value("KEYLON/RemoveIDCode").toBool();
-    page.autoReport = file.value("KEYLON/AutoReport").toBool();
-    page.buzzer = file.value("KEYLON/Buzzer").toBool();
-    page.pre = textOf(file.value("KEYLON/Pre"));
-    page.post = textOf(file.value("KEYLON/Post"));
-    page.remove = textOf(file.value("KEYLON/Remove"));
-    page.outputStart = textOf(file.value("KEYLON/OutputStart"));
-    page.outputLength = textOf(file.value("KEYLON/OutputLength"));
-    page.kbCountry = file.value("KEYLON/KBCountry").toInt();
+    for (const Settings::Setting &setting : Settings::all())
+        setting.import(page, file.value(QStringLiteral("KEYLON/") + QLatin1String(setting.key)));
     return page;
 }
 

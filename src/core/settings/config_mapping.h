@@ -2,27 +2,10 @@
 
 #include <QString>
 
-class QSettings;
+#include "core/settings/settings_record.h"
 
-// The settings page as a configuration file sees it. The output window is kept as the edits'
-// text: export turns it into a number, import puts the stored value back as text.
-struct ConfigPage
-{
-    QString firmwareVersion;
-    bool interfaceSerial = false;
-    bool preEnable = false;
-    bool postEnable = false;
-    bool removeEnable = false;
-    bool removeIdCode = false;
-    bool autoReport = false;
-    bool buzzer = false;
-    QString pre;
-    QString post;
-    QString remove;
-    QString outputStart;
-    QString outputLength;
-    int kbCountry = 0;
-};
+class QSettings;
+class QVariant;
 
 namespace ConfigFile {
 
@@ -33,9 +16,14 @@ void useUtf8(QSettings &file);
 // The integer that export stores for an output-window text: base 10, 0 when it is no number.
 int outputNumber(const QString &text);
 
-// Writes the fourteen keys into the INI file at path, as UTF-8. Keys of an existing file that
-// are not ours stay. Returns false when the file could not be written, with the system's
-// reason in *reason.
+// A value's text as the INI reader gives it. The reader takes an unquoted value with commas in
+// it for a list: export quotes such texts, but a file written by hand ("Pre=AB,[CR]") would
+// otherwise lose the whole affix.
+QString textOf(const QVariant &value);
+
+// Writes [FW] Ver and every setting's key into the INI file at path, as UTF-8. Keys of an
+// existing file that are not ours stay. Returns false when the file could not be written, with
+// the system's reason in *reason.
 bool write(const QString &path, const ConfigPage &page, QString *reason = nullptr);
 
 // Whether a file is one that read() may fill the page from. A file that cannot be read gives

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QString>
 #include <QtGlobal>
 
 // The reader's settings as the read paths take them from its answers and the write path
@@ -24,3 +25,23 @@ constexpr quint8 AutoReport = 0x08;
 constexpr quint8 Buzzer = 0x10;
 constexpr quint8 RemoveIDCode = 0x20;
 }  // namespace OptionBits
+
+// The settings page as a configuration file sees it. The output window is kept as the edits'
+// text: export turns it into a number, import puts the stored value back as text.
+struct ConfigPage
+{
+    QString firmwareVersion;
+    bool interfaceSerial = false;
+    bool preEnable = false;
+    bool postEnable = false;
+    bool removeEnable = false;
+    bool removeIdCode = false;
+    bool autoReport = false;
+    bool buzzer = false;
+    QString pre;
+    QString post;
+    QString remove;
+    QString outputStart;
+    QString outputLength;
+    int kbCountry = 0;
+};

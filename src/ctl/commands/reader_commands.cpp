@@ -14,6 +14,7 @@
 #include "core/platform/platform.h"
 #include "core/session/reader_session.h"
 #include "core/settings/config_mapping.h"
+#include "core/settings/settings_table.h"
 #include "ctl/fleet/devices.h"
 #include "ctl/fleet/jobs.h"
 #include "ctl/output/document.h"
@@ -45,33 +46,25 @@ QByteArray configText(const ConfigPage &page, bool withCountry)
     if (!file.open(QIODevice::ReadOnly))
         return QByteArray();
     QList<QByteArray> lines = file.readAll().split('\n');
-    // KBCountry is a key of [KEYLON] alone.
+    // The keys a serial read does not return (the country); [FW] holds none of that name.
     if (!withCountry)
         lines.erase(std::remove_if(lines.begin(), lines.end(),
-                                   [](const QByteArray &line) { return line.startsWith("KBCountry="); }),
+                                   [](const QByteArray &line) {
+                                       const int equals = line.indexOf('=');
+                                       const auto *key = Settings::named(QString::fromUtf8(line.left(equals)));
+                                       return equals > 0 && key && key->usbOnly;
+                                   }),
                     lines.end());
     return lines.join('\n');
 }
 
 QJsonObject configJson(const ConfigPage &page, bool withCountry)
 {
-    QJsonObject settings{
-        {"Ver", page.firmwareVersion},
-        {"Interface", page.interfaceSerial ? 1 : 0},
-        {"PreEnable", page.preEnable ? 1 : 0},
-        {"Pre", page.pre},
-        {"PostEnable", page.postEnable ? 1 : 0},
-        {"Post", page.post},
-        {"RemoveEnable", page.removeEnable ? 1 : 0},
-        {"Remove", page.remove},
-        {"RemoveIDCode", page.removeIdCode ? 1 : 0},
-        {"AutoReport", page.autoReport ? 1 : 0},
-        {"Buzzer", page.buzzer ? 1 : 0},
-        {"OutputStart", ConfigFile::outputNumber(page.outputStart)},
-        {"OutputLength", ConfigFile::outputNumber(page.outputLength)},
-    };
-    if (withCountry)
-        settings.insert("KBCountry", page.kbCountry);
+    QJsonObject settings{{"Ver", page.firmwareVersion}};
+    for (const Settings::Setting &setting : Settings::all()) {
+        if (withCountry || !setting.usbOnly)
+            settings.insert(QLatin1String(setting.key), QJsonValue::fromVariant(setting.exported(page)));
+    }
     return settings;
 }
 

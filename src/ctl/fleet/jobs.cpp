@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/settings/page_record.h"
+#include "core/settings/settings_table.h"
 #include "ctl/fleet/devices.h"
 #include "ctl/fleet/interrupt.h"
 #include "ctl/table/exit_codes.h"
@@ -62,37 +63,15 @@ QStringList differences(const SettingsRecord &wrote, const ReaderSession::Settin
 {
     QStringList fields;
     const SettingsRecord &held = read.record;
-    const struct {
-        const char *key;
-        quint8 bit;
-    } switches[] = {
-        {"RemoveEnable", OptionBits::RemoveEnable}, {"PostEnable", OptionBits::PostEnable},
-        {"PreEnable", OptionBits::PreEnable},       {"AutoReport", OptionBits::AutoReport},
-        {"Buzzer", OptionBits::Buzzer},             {"RemoveIDCode", OptionBits::RemoveIDCode},
-    };
-    for (const auto &option : switches) {
-        if ((wrote.options & option.bit) != (held.options & option.bit))
-            fields << QStringLiteral("%1 is %2, wrote %3")
-                          .arg(QLatin1String(option.key))
-                          .arg(held.options & option.bit ? 1 : 0)
-                          .arg(wrote.options & option.bit ? 1 : 0);
+    for (const Settings::Setting *setting : Settings::recordOrder()) {
+        if ((setting->usbOnly && !read.hasCountry) || !setting->differs(held, wrote))
+            continue;
+        const bool affix = setting->kind == Settings::Kind::Affix;
+        fields << QStringLiteral("%1 is %2, wrote %3")
+                      .arg(QLatin1String(setting->key),
+                           affix ? codesText(held.*setting->codes) : QString::number(setting->raw(held)),
+                           affix ? codesText(wrote.*setting->codes) : QString::number(setting->raw(wrote)));
     }
-    const auto number = [&](const char *key, int heldValue, int wroteValue) {
-        if (heldValue != wroteValue)
-            fields << QStringLiteral("%1 is %2, wrote %3").arg(QLatin1String(key)).arg(heldValue).arg(wroteValue);
-    };
-    number("OutputStart", held.outputStart, wrote.outputStart);
-    number("OutputLength", held.outputLength, wrote.outputLength);
-    if (read.hasCountry)
-        number("KBCountry", quint8(held.kbCountry), quint8(wrote.kbCountry));
-    const auto affix = [&](const char *key, const QByteArray &heldCodes, const QByteArray &wroteCodes) {
-        if (heldCodes != wroteCodes)
-            fields << QStringLiteral("%1 is %2, wrote %3")
-                          .arg(QLatin1String(key), codesText(heldCodes), codesText(wroteCodes));
-    };
-    affix("Pre", held.pre, wrote.pre);
-    affix("Post", held.post, wrote.post);
-    affix("Remove", held.remove, wrote.remove);
     return fields;
 }
 

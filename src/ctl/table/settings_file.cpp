@@ -10,6 +10,7 @@
 #include "core/settings/config_mapping.h"
 #include "core/settings/config_text.h"
 #include "core/settings/page_record.h"
+#include "core/settings/settings_table.h"
 #include "core/protocol/settings_frames.h"
 #include "core/text/keycode.h"
 #include "core/text/name_tables.h"
@@ -18,83 +19,14 @@ namespace Ctl {
 
 namespace {
 
-enum class Kind { Switch, Number, Affix };
+using Settings::Kind;
+using Settings::Setting;
 
-struct Key
+QString rangeText(const Setting &key)
 {
-    const char *name;
-    Kind kind;
-    int low = 0;
-    int high = 1;
-    quint8 bit = 0;  // a switch's option bit; 0 for Interface, which no record carries
-};
-
-// As the window's Export writes them. The output window is one byte that a read shows signed,
-// so only -128 to 127 comes back as it was written (200 would read back as -56); the country
-// is an index into the window's list.
-const Key Keys[] = {
-    {"Interface", Kind::Switch},
-    {"PreEnable", Kind::Switch, 0, 1, OptionBits::PreEnable},
-    {"Pre", Kind::Affix},
-    {"PostEnable", Kind::Switch, 0, 1, OptionBits::PostEnable},
-    {"Post", Kind::Affix},
-    {"RemoveEnable", Kind::Switch, 0, 1, OptionBits::RemoveEnable},
-    {"Remove", Kind::Affix},
-    {"RemoveIDCode", Kind::Switch, 0, 1, OptionBits::RemoveIDCode},
-    {"AutoReport", Kind::Switch, 0, 1, OptionBits::AutoReport},
-    {"Buzzer", Kind::Switch, 0, 1, OptionBits::Buzzer},
-    {"OutputStart", Kind::Number, -128, 127},
-    {"OutputLength", Kind::Number, -128, 127},
-    {"KBCountry", Kind::Number, 0, 4},
-};
-
-const Key *keyNamed(const QString &name)
-{
-    for (const Key &key : Keys) {
-        if (name == QLatin1String(key.name))
-            return &key;
-    }
-    return nullptr;
-}
-
-// The INI reader takes an unquoted value with commas for a list.
-QString textOf(const QVariant &value)
-{
-    if (value.userType() == QMetaType::QStringList)
-        return value.toStringList().join(QLatin1Char(','));
-    return value.toString();
-}
-
-template<typename Record>
-auto &affixOf(Record &record, const QString &key)
-{
-    if (key == QLatin1String("Pre"))
-        return record.pre;
-    return key == QLatin1String("Post") ? record.post : record.remove;
-}
-
-int numberOf(const SettingsRecord &record, const QString &key)
-{
-    if (key == QLatin1String("OutputStart"))
-        return record.outputStart;
-    return key == QLatin1String("OutputLength") ? record.outputLength : quint8(record.kbCountry);
-}
-
-void setNumber(SettingsRecord &record, const QString &key, int value)
-{
-    if (key == QLatin1String("OutputStart"))
-        record.outputStart = quint8(value);
-    else if (key == QLatin1String("OutputLength"))
-        record.outputLength = quint8(value);
-    else
-        record.kbCountry = quint8(value);
-}
-
-QString rangeText(const Key &key)
-{
-    QString text = QStringLiteral("%1 to %2").arg(key.low).arg(key.high);
-    if (key.name == QLatin1String("KBCountry"))
-        text += QStringLiteral(" (") + CountryNames.join(QStringLiteral(", ")) + QLatin1Char(')');
+    QString text = QStringLiteral("%1 to %2").arg(key.low()).arg(key.high());
+    if (key.choices)
+        text += QStringLiteral(" (") + key.choices->join(QStringLiteral(", ")) + QLatin1Char(')');
     return text;
 }
 
@@ -168,9 +100,9 @@ const QStringList &settingKeys()
 {
     static const QStringList keys = [] {
         QStringList names;
-        for (const Key &key : Keys) {
-            if (key.kind != Kind::Switch || key.bit != 0)
-                names << QLatin1String(key.name);
+        for (const Setting &key : Settings::all()) {
+            if (key.applied())
+                names << QLatin1String(key.key);
         }
         return names;
     }();
@@ -210,15 +142,15 @@ SettingsFile readSettingsFile(const QString &path)
     settings.beginGroup(QStringLiteral("KEYLON"));
     const QStringList present = settings.childKeys();
     for (const QString &name : present) {
-        if (!keyNamed(name))
+        if (!Settings::named(name))
             file.problems << QStringLiteral("%1: unknown key %2 in [KEYLON]").arg(file.name, name);
     }
 
-    for (const Key &key : Keys) {
-        const QString name = QLatin1String(key.name);
+    for (const Setting &key : Settings::all()) {
+        const QString name = QLatin1String(key.key);
         if (!present.contains(name))
             continue;
-        const QString text = textOf(settings.value(name));
+        const QString text = ConfigFile::textOf(settings.value(name));
         const QString shown = QStringLiteral("%1: %2=%3").arg(file.name, name, text);
         if (key.kind == Kind::Affix) {
             file.keys << name;
@@ -242,13 +174,13 @@ SettingsFile readSettingsFile(const QString &path)
                 file.problems << shown + QStringLiteral(" is not a number");
                 continue;
             }
-            if (value < key.low || value > key.high) {
+            if (value < key.low() || value > key.high()) {
                 file.problems << shown + QStringLiteral(" is out of range: ") + rangeText(key);
                 continue;
             }
         }
         file.spelled.insert(name, QString::number(value));
-        if (key.bit != 0 || key.kind == Kind::Number)
+        if (key.applied())
             file.keys << name;
     }
 
@@ -266,39 +198,24 @@ SettingsFile readSettingsFile(const QString &path)
 SettingsRecord mergedRecord(const SettingsRecord &reader, const SettingsFile &file)
 {
     SettingsRecord record = reader;
-    for (const QString &name : file.keys) {
-        const Key &key = *keyNamed(name);
-        if (key.kind == Kind::Switch)
-            record.options = quint8((record.options & ~key.bit) | (file.record.options & key.bit));
-        else if (key.kind == Kind::Number)
-            setNumber(record, name, numberOf(file.record, name));
-        else
-            affixOf(record, name) = affixOf(file.record, name);
-    }
+    for (const QString &name : file.keys)
+        Settings::named(name)->copy(file.record, record);
     return record;
 }
 
 QList<Difference> compare(const ReaderSession::SettingsRead &read, bool serial, const SettingsFile &file)
 {
     QList<Difference> differences;
-    SettingsRecord held = read.record;
+    const SettingsRecord &held = read.record;
     const ConfigPage page = PageRecord::pageOfRecord(held, serial);
     for (const QString &name : file.keys) {
-        const Key &key = *keyNamed(name);
-        const QString wanted = file.spelled.value(name);
-        if (key.kind == Kind::Switch) {
-            if ((held.options & key.bit) != (file.record.options & key.bit))
-                differences.append({name, held.options & key.bit ? QStringLiteral("1") : QStringLiteral("0"), wanted});
-        } else if (name == QLatin1String("KBCountry")) {
-            if (read.hasCountry && quint8(held.kbCountry) != quint8(file.record.kbCountry))
-                differences.append({name, QString::number(held.kbCountry), wanted});
-        } else if (key.kind == Kind::Number) {
-            if (numberOf(held, name) != numberOf(file.record, name))
-                differences.append({name, name == QLatin1String("OutputStart") ? page.outputStart : page.outputLength, wanted});
-        } else if (affixOf(held, name) != affixOf(file.record, name)) {
-            const QString shown = name == QLatin1String("Pre") ? page.pre : name == QLatin1String("Post") ? page.post : page.remove;
-            differences.append({name, shown, wanted});
-        }
+        const Setting &key = *Settings::named(name);
+        if ((key.usbOnly && !read.hasCountry) || !key.differs(held, file.record))
+            continue;
+        // As read writes it; a country the list does not hold as the reader's number.
+        const QString shown =
+            key.kind == Kind::Choice ? QString::number(held.*key.entry) : key.exported(page).toString();
+        differences.append({name, shown, file.spelled.value(name)});
     }
     return differences;
 }
@@ -310,22 +227,10 @@ QString fileFormatText()
         names += (code % 8 == 0 ? QStringLiteral("\n  ") : QStringLiteral(", "))
             + QStringLiteral("[%1] %2").arg(ControlNames.at(code)).arg(code, 2, 16, QLatin1Char('0'));
     }
-    QStringList countries;
-    for (int index = 0; index < CountryNames.size(); ++index)
-        countries << QStringLiteral("%1 %2").arg(index).arg(CountryNames.at(index));
     return QStringLiteral(
                "Configuration files (FILE), as the window's Export writes them: [FW] Ver (the firmware version;\n"
                "never written) and [KEYLON] with these keys:\n"
-               "  PreEnable, PostEnable, RemoveEnable, RemoveIDCode, AutoReport, Buzzer\n"
-               "        0 or 1 (true and false are taken too)\n"
-               "  Pre, Post, Remove\n"
-               "        the preamble, postamble and remove data, in the bracket notation; at most 31 codes each\n"
-               "  OutputStart, OutputLength\n"
-               "        -128 to 127: the reader keeps one byte, and a read shows it signed\n"
-               "  KBCountry\n"
-               "        %1; not on the serial interface\n"
-               "  Interface\n"
-               "        0 USB keyboard, 1 serial: the interface the file was read over; never applied\n"
+               "%1"
                "Another key in [KEYLON], a value that is no number where a number belongs, a value out of its\n"
                "range, a key given twice, a ';' outside double quotes (the INI reader starts a comment there:\n"
                "write Pre=\"AB;CD\") or a bracketed name the notation does not know (such as [TAB], [cr] or\n"
@@ -334,7 +239,7 @@ QString fileFormatText()
                "Bracket names in Pre, Post and Remove, with their codes in hexadecimal:%2\n"
                "[0xHH] is any code (two hexadecimal digits), [0x5B] a '[' itself. Names are upper case.\n"
                "The characters %3 are the codes b0 to b6.\n")
-        .arg(countries.join(QStringLiteral(", ")), names,
+        .arg(Settings::helpText(), names,
              QString::fromUtf8("\u20ac \u00a4 \u00a6 \u00a7 \u00a8 \u00b3 \u00b4"));
 }
 

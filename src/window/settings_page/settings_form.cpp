@@ -5,9 +5,47 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include <vector>
+
 #include "core/settings/page_record.h"
+#include "core/settings/settings_table.h"
 #include "core/text/name_tables.h"
 #include "window/ui/ui_mainwindow.h"
+
+using Settings::Kind;
+
+namespace {
+
+struct Field
+{
+    const Settings::Setting *setting;
+    QWidget *widget;  // a check box for a switch, an edit for an affix or number, a list for a choice
+};
+
+// Each setting's widget on the page, in the order a page is shown. Interface has none: the
+// connection box shows it.
+std::vector<Field> fieldsOf(const Ui::MainWindow &ui)
+{
+    const std::pair<const char *, QWidget *> widgets[] = {
+        {"PreEnable", ui.PreAmbleChk},      {"PostEnable", ui.PostAmbleChk},   {"RemoveEnable", ui.RemoveDataChk},
+        {"RemoveIDCode", ui.RemoveIDCodeChk}, {"AutoReport", ui.AutoReportChk}, {"Buzzer", ui.BuzzerEnableChk},
+        {"Pre", ui.PreAmbleEdit},           {"Post", ui.PostAmbleEdit},        {"Remove", ui.RemoveDataEdit},
+        {"OutputStart", ui.KLNOutStartEdit}, {"OutputLength", ui.KLNOutLengthEdit}, {"KBCountry", ui.KB_cmb},
+    };
+    std::vector<Field> fields;
+    for (const auto &widget : widgets)
+        fields.push_back({Settings::named(QLatin1String(widget.first)), widget.second});
+    return fields;
+}
+
+// The property that holds a widget's value: a check box's state, an edit's text, a list's
+// current entry.
+const char *valueProperty(Kind kind)
+{
+    return kind == Kind::Switch ? "checked" : kind == Kind::Choice ? "currentIndex" : "text";
+}
+
+}  // namespace
 
 SettingsForm::SettingsForm(Ui::MainWindow &ui)
     : ui_(ui)
@@ -26,18 +64,8 @@ ConfigPage SettingsForm::page() const
 {
     ConfigPage page;
     page.firmwareVersion = firmwareVersion_;
-    page.preEnable = ui_.PreAmbleChk->isChecked();
-    page.pre = ui_.PreAmbleEdit->text();
-    page.postEnable = ui_.PostAmbleChk->isChecked();
-    page.post = ui_.PostAmbleEdit->text();
-    page.removeEnable = ui_.RemoveDataChk->isChecked();
-    page.remove = ui_.RemoveDataEdit->text();
-    page.removeIdCode = ui_.RemoveIDCodeChk->isChecked();
-    page.autoReport = ui_.AutoReportChk->isChecked();
-    page.buzzer = ui_.BuzzerEnableChk->isChecked();
-    page.outputStart = ui_.KLNOutStartEdit->text();
-    page.outputLength = ui_.KLNOutLengthEdit->text();
-    page.kbCountry = ui_.KB_cmb->currentIndex();
+    for (const Field &field : fieldsOf(ui_))
+        field.setting->import(page, field.widget->property(valueProperty(field.setting->kind)));
     return page;
 }
 
@@ -49,21 +77,11 @@ SettingsRecord SettingsForm::recordToWrite() const
     return PageRecord::recordOfPage(shown);
 }
 
+// An index outside the list leaves the combo box without a current entry.
 void SettingsForm::showPage(const ConfigPage &page)
 {
-    ui_.PreAmbleChk->setChecked(page.preEnable);
-    ui_.PostAmbleChk->setChecked(page.postEnable);
-    ui_.RemoveDataChk->setChecked(page.removeEnable);
-    ui_.RemoveIDCodeChk->setChecked(page.removeIdCode);
-    ui_.AutoReportChk->setChecked(page.autoReport);
-    ui_.BuzzerEnableChk->setChecked(page.buzzer);
-    ui_.PreAmbleEdit->setText(page.pre);
-    ui_.PostAmbleEdit->setText(page.post);
-    ui_.RemoveDataEdit->setText(page.remove);
-    ui_.KLNOutStartEdit->setText(page.outputStart);
-    ui_.KLNOutLengthEdit->setText(page.outputLength);
-    // An index outside the list leaves the combo box without a current entry.
-    ui_.KB_cmb->setCurrentIndex(page.kbCountry);
+    for (const Field &field : fieldsOf(ui_))
+        field.widget->setProperty(valueProperty(field.setting->kind), field.setting->shown(page));
 }
 
 void SettingsForm::showFirmwareVersion(const QString &version)
@@ -72,28 +90,20 @@ void SettingsForm::showFirmwareVersion(const QString &version)
     ui_.FWLbl->setText(QStringLiteral("F/W Version: ") + firmwareVersion_);
 }
 
+// Each switch's check box, then the affix edit it enables, bit 0 first.
 void SettingsForm::showOptions(quint8 options, bool withRemoveIdCode)
 {
-    const bool removeData = options & OptionBits::RemoveEnable;
-    ui_.RemoveDataChk->setChecked(removeData);
-    ui_.RemoveDataEdit->setEnabled(removeData);
-
-    const bool post = options & OptionBits::PostEnable;
-    ui_.PostAmbleChk->setChecked(post);
-    ui_.PostAmbleEdit->setEnabled(post);
-
-    const bool pre = options & OptionBits::PreEnable;
-    ui_.PreAmbleChk->setChecked(pre);
-    ui_.PreAmbleEdit->setEnabled(pre);
-
-    ui_.AutoReportChk->setChecked(options & OptionBits::AutoReport);
-    ui_.BuzzerEnableChk->setChecked(options & OptionBits::Buzzer);
-
-    if (!withRemoveIdCode)
-        return;
-    const bool removeIdCode = options & OptionBits::RemoveIDCode;
-    ui_.RemoveIDCodeChk->setChecked(removeIdCode);
-    if (removeIdCode)
+    for (const Settings::Setting *setting : Settings::recordOrder()) {
+        if (setting->kind != Kind::Switch || (setting->bit == OptionBits::RemoveIDCode && !withRemoveIdCode))
+            continue;
+        for (const Field &field : fieldsOf(ui_)) {
+            if (field.setting == setting)
+                field.widget->setProperty("checked", bool(options & setting->bit));
+            else if (field.setting->switchedBy && qstrcmp(field.setting->switchedBy, setting->key) == 0)
+                field.widget->setEnabled(options & setting->bit);
+        }
+    }
+    if (withRemoveIdCode && (options & OptionBits::RemoveIDCode))
         ui_.RemoveDataEdit->setEnabled(false);  // the reader drops the ID code, not the affix
 }
 

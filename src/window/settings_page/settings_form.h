@@ -10,13 +10,13 @@ namespace Ui {
 class MainWindow;
 }
 
-class QCheckBox;
 class QLineEdit;
 
 enum class Affix { Pre, Post, Remove };
 
-// The settings page: its widgets to and from the values of the page. Every read, write,
-// Import and Export goes through here; nothing else touches these widgets.
+// The settings page: its widgets to and from the values of the page, one widget per setting of
+// the settings table. Every read, write, Import and Export goes through here; nothing else
+// touches these widgets.
 class SettingsForm
 {
 public:

@@ -1,0 +1,168 @@
+#include "core/settings/settings_table.h"
+
+#include <QtDebug>
+
+#include <algorithm>
+
+#include "core/settings/config_mapping.h"
+#include "core/text/keycode.h"
+#include "core/text/name_tables.h"
+
+namespace Settings {
+
+const std::vector<Setting> &all()
+{
+    using P = ConfigPage;
+    using R = SettingsRecord;
+    static const std::vector<Setting> table = {
+        {"Interface", Kind::Switch, 0, &P::interfaceSerial,
+         "0 USB keyboard, 1 serial: the interface the file was read over; never applied"},
+        {"PreEnable", Kind::Switch, OptionBits::PreEnable, &P::preEnable},
+        {"Pre", Kind::Affix, 0, nullptr, nullptr, &P::pre, &R::pre, nullptr, "PreVal=%x", "PreEnable"},
+        {"PostEnable", Kind::Switch, OptionBits::PostEnable, &P::postEnable},
+        {"Post", Kind::Affix, 0, nullptr, nullptr, &P::post, &R::post, nullptr, "PosVal=%x", "PostEnable"},
+        {"RemoveEnable", Kind::Switch, OptionBits::RemoveEnable, &P::removeEnable},
+        {"Remove", Kind::Affix, 0, nullptr, nullptr, &P::remove, &R::remove, nullptr, "RemoveVal=%x", "RemoveEnable"},
+        {"RemoveIDCode", Kind::Switch, OptionBits::RemoveIDCode, &P::removeIdCode},
+        {"AutoReport", Kind::Switch, OptionBits::AutoReport, &P::autoReport},
+        {"Buzzer", Kind::Switch, OptionBits::Buzzer, &P::buzzer},
+        {"OutputStart", Kind::Number, 0, nullptr, nullptr, &P::outputStart, nullptr, &R::outputStart, "t1num: %d"},
+        {"OutputLength", Kind::Number, 0, nullptr, nullptr, &P::outputLength, nullptr, &R::outputLength, "t2num: %d"},
+        {"KBCountry", Kind::Choice, 0, nullptr, "; not on the serial interface", nullptr, nullptr, nullptr, nullptr,
+         nullptr, &P::kbCountry, &R::kbCountry, &CountryNames, true},
+    };
+    return table;
+}
+
+QVariant Setting::shown(const ConfigPage &page) const
+{
+    return kind == Kind::Switch ? QVariant(page.*flag) : kind == Kind::Choice ? QVariant(page.*index) : QVariant(page.*text);
+}
+
+QVariant Setting::exported(const ConfigPage &page) const
+{
+    if (kind == Kind::Switch)
+        return page.*flag ? 1 : 0;
+    return kind == Kind::Number ? ConfigFile::outputNumber(page.*text) : shown(page);
+}
+
+void Setting::import(ConfigPage &page, const QVariant &value) const
+{
+    switch (kind) {
+    case Kind::Switch: page.*flag = value.toBool(); break;
+    case Kind::Choice: page.*index = value.toInt(); break;
+    case Kind::Affix:
+    case Kind::Number: page.*text = ConfigFile::textOf(value); break;
+    }
+}
+
+void Setting::toRecord(const ConfigPage &page, SettingsRecord &record) const
+{
+    switch (kind) {
+    case Kind::Switch: record.options |= page.*flag ? bit : 0; break;
+    case Kind::Affix: record.*codes = TextToDeviceCodes(page.*text, debugLine); break;
+    case Kind::Choice: record.*entry = quint8(page.*index); break;
+    case Kind::Number:
+        // Read in base 10 (not a number reads as 0) and cut to one byte: 300 goes out as 0x2C.
+        const int value = (page.*text).toInt(nullptr, 10);
+        qDebug(debugLine, value);
+        record.*byte = quint8(value);
+        break;
+    }
+}
+
+void Setting::toPage(const SettingsRecord &record, ConfigPage &page, bool serial) const
+{
+    switch (kind) {
+    case Kind::Switch: page.*flag = applied() ? record.options & bit : serial; break;  // Interface: the line read over
+    case Kind::Affix: page.*text = serial ? SerialDisplayText(record.*codes) : DeviceCodesToText(record.*codes); break;
+    case Kind::Number: page.*text = QString::number(qint8(record.*byte)); break;
+    case Kind::Choice:  // -1: no entry of the list
+        page.*index = record.*entry >= 0 && record.*entry < choices->size() ? record.*entry : -1;
+        break;
+    }
+}
+
+int Setting::raw(const SettingsRecord &record) const
+{
+    if (kind == Kind::Switch)
+        return record.options & bit ? 1 : 0;
+    return kind == Kind::Number ? record.*byte : kind == Kind::Choice ? quint8(record.*entry) : 0;
+}
+
+bool Setting::differs(const SettingsRecord &a, const SettingsRecord &b) const
+{
+    return kind == Kind::Affix ? a.*codes != b.*codes : raw(a) != raw(b);
+}
+
+void Setting::copy(const SettingsRecord &from, SettingsRecord &to) const
+{
+    switch (kind) {
+    case Kind::Switch: to.options = quint8((to.options & ~bit) | (from.options & bit)); break;
+    case Kind::Affix: to.*codes = from.*codes; break;
+    case Kind::Number: to.*byte = from.*byte; break;
+    case Kind::Choice: to.*entry = quint8(from.*entry); break;
+    }
+}
+
+const Setting *named(const QString &key)
+{
+    for (const Setting &row : all()) {
+        if (key == QLatin1String(row.key))
+            return &row;
+    }
+    return nullptr;
+}
+
+std::vector<const Setting *> recordOrder()
+{
+    std::vector<const Setting *> order;
+    for (const Setting &row : all()) {
+        if (row.applied())
+            order.push_back(&row);
+    }
+    const auto rank = [](const Setting *row) {
+        return (row->kind == Kind::Affix ? 512 : row->bit ? 0 : 256) + row->bit;
+    };
+    std::stable_sort(order.begin(), order.end(),
+                     [&](const Setting *a, const Setting *b) { return rank(a) < rank(b); });
+    return order;
+}
+
+QString helpText()
+{
+    QStringList helps;
+    QList<QStringList> keys;
+    for (const bool applied : {true, false}) {
+        for (const Setting &row : all()) {
+            if (row.applied() != applied)
+                continue;
+            QString help = QString::fromLatin1(row.help);
+            if (row.kind == Kind::Switch && !row.help)
+                help = QStringLiteral("0 or 1 (true and false are taken too)");
+            else if (row.kind == Kind::Affix)
+                help = QStringLiteral("the preamble, postamble and remove data, in the bracket notation; "
+                                      "at most 31 codes each");
+            else if (row.kind == Kind::Number)
+                help = QStringLiteral("%1 to %2: the reader keeps one byte, and a read shows it signed")
+                           .arg(row.low())
+                           .arg(row.high());
+            for (int index = row.choices ? int(row.choices->size()) - 1 : -1; index >= 0; --index)
+                help.prepend(QStringLiteral("%1%2 %3")
+                                 .arg(index ? QStringLiteral(", ") : QString())
+                                 .arg(index)
+                                 .arg(row.choices->at(index)));
+            if (!helps.contains(help)) {
+                helps << help;
+                keys << QStringList();
+            }
+            keys[helps.indexOf(help)] << QLatin1String(row.key);
+        }
+    }
+    QString text;
+    for (int i = 0; i < helps.size(); ++i)
+        text += QStringLiteral("  %1\n        %2\n").arg(keys.at(i).join(QStringLiteral(", ")), helps.at(i));
+    return text;
+}
+
+}  // namespace Settings
