@@ -2,6 +2,7 @@
 
 #include <QMutex>
 #include <QtWidgets>
+#include <hidapi.h>
 
 #include "app/char_thread.h"
 #include "app/mainwindow.h"

@@ -72,55 +72,52 @@ void SettingsForm::showFirmwareVersion(const QString &version)
     ui_.FWLbl->setText(QStringLiteral("F/W Version: ") + firmwareVersion_);
 }
 
-void SettingsForm::showOptions(quint8 options, bool withRemoveIdCode)
+void SettingsForm::showRead(const ConfigPage &page, quint8 fields)
 {
-    const bool removeData = options & OptionBits::RemoveEnable;
-    ui_.RemoveDataChk->setChecked(removeData);
-    ui_.RemoveDataEdit->setEnabled(removeData);
-
-    const bool post = options & OptionBits::PostEnable;
-    ui_.PostAmbleChk->setChecked(post);
-    ui_.PostAmbleEdit->setEnabled(post);
-
-    const bool pre = options & OptionBits::PreEnable;
-    ui_.PreAmbleChk->setChecked(pre);
-    ui_.PreAmbleEdit->setEnabled(pre);
-
-    ui_.AutoReportChk->setChecked(options & OptionBits::AutoReport);
-    ui_.BuzzerEnableChk->setChecked(options & OptionBits::Buzzer);
-
-    if (!withRemoveIdCode)
-        return;
-    const bool removeIdCode = options & OptionBits::RemoveIDCode;
-    ui_.RemoveIDCodeChk->setChecked(removeIdCode);
-    if (removeIdCode)
-        ui_.RemoveDataEdit->setEnabled(false);  // the reader drops the ID code, not the affix
-}
-
-void SettingsForm::showOutputWindow(quint8 start, quint8 length, bool asSigned)
-{
-    auto text = [asSigned](quint8 byte) {
-        return asSigned ? QString::number(qint8(byte)) : QString::number(byte);
-    };
-    ui_.KLNOutStartEdit->setText(text(start));
-    ui_.KLNOutLengthEdit->setText(text(length));
-}
-
-void SettingsForm::showReaderCountry(int country)
-{
-    ui_.KB_cmb->setEnabled(true);
-    ui_.KB_cmb->setCurrentIndex(country);
-    readerCountry_ = country;
+    if (fields & RecordFields::Version)
+        showFirmwareVersion(page.firmwareVersion);
+    if (fields & RecordFields::Options) {
+        const struct {
+            QCheckBox *check;
+            QLineEdit *edit;
+            bool on;
+        } switches[] = {
+            {ui_.RemoveDataChk, ui_.RemoveDataEdit, page.removeEnable},
+            {ui_.PostAmbleChk, ui_.PostAmbleEdit, page.postEnable},
+            {ui_.PreAmbleChk, ui_.PreAmbleEdit, page.preEnable},
+            {ui_.AutoReportChk, nullptr, page.autoReport},
+            {ui_.BuzzerEnableChk, nullptr, page.buzzer},
+        };
+        for (const auto &option : switches) {
+            option.check->setChecked(option.on);
+            if (option.edit)
+                option.edit->setEnabled(option.on);
+        }
+    }
+    if (fields & RecordFields::RemoveIdCode) {
+        ui_.RemoveIDCodeChk->setChecked(page.removeIdCode);
+        if (page.removeIdCode)
+            ui_.RemoveDataEdit->setEnabled(false);  // the reader drops the ID code, not the affix
+    }
+    if (fields & RecordFields::OutputWindow) {
+        ui_.KLNOutStartEdit->setText(page.outputStart);
+        ui_.KLNOutLengthEdit->setText(page.outputLength);
+    }
+    if (fields & RecordFields::Country) {
+        ui_.KB_cmb->setEnabled(true);
+        ui_.KB_cmb->setCurrentIndex(page.kbCountry);
+        readerCountry_ = page.kbCountry;
+    }
+    const QString *const affixes[] = {&page.pre, &page.post, &page.remove};
+    for (int i = 0; i < 3; ++i) {
+        if (fields & RecordFields::affix(i))
+            edit(Affix(i))->setText(*affixes[i]);
+    }
 }
 
 void SettingsForm::disableCountry()
 {
     ui_.KB_cmb->setEnabled(false);
-}
-
-void SettingsForm::showAffix(Affix affix, const QString &text)
-{
-    edit(affix)->setText(text);
 }
 
 void SettingsForm::preAmbleEnableClicked()
