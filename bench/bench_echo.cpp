@@ -7,10 +7,10 @@
 
 #include <cstdio>
 
-#include "app/mainwindow.h"
-#include "app/status_log.h"
+#include "window/app/mainwindow.h"
+#include "window/status_page/status_log.h"
 #include "quiet_debug.h"
-#include "ui/ui_mainwindow.h"
+#include "window/ui/ui_mainwindow.h"
 #include "window_probe.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <QMainWindow>
 
 #include "first_paint.h"
-#include "ui/screen_scaling.h"
+#include "window/ui/screen_scaling.h"
 
 int main(int argc, char **argv)
 {

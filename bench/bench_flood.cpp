@@ -35,12 +35,12 @@
 #include <thread>
 #include <unistd.h>
 
-#include "app/mainwindow.h"
+#include "window/app/mainwindow.h"
 #include "box_answerer.h"
 #include "quiet_debug.h"
 #include "reader_model.h"
 #include "serial_endpoint.h"
-#include "ui/ui_mainwindow.h"
+#include "window/ui/ui_mainwindow.h"
 #include "window_probe.h"
 
 namespace {

@@ -23,13 +23,13 @@
 #include <functional>
 #include <vector>
 
-#include "app/mainwindow.h"
+#include "window/app/mainwindow.h"
 #include "box_answerer.h"
 #include "quiet_debug.h"
-#include "platform/platform.h"
+#include "core/platform/platform.h"
 #include "reader_model.h"
 #include "serial_endpoint.h"
-#include "ui/ui_mainwindow.h"
+#include "window/ui/ui_mainwindow.h"
 #include "window_probe.h"
 
 namespace {

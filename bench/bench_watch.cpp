@@ -26,7 +26,7 @@
 #include <hidapi.h>
 #include <sys/resource.h>
 
-#include "link/reader_watcher.h"
+#include "core/link/reader_watcher.h"
 #include "plug_dir.h"
 #include "quiet_debug.h"
 

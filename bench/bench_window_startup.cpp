@@ -7,10 +7,10 @@
 
 #include <cstdlib>
 
-#include "app/mainwindow.h"
+#include "window/app/mainwindow.h"
 #include "first_paint.h"
-#include "platform/platform.h"
-#include "ui/screen_scaling.h"
+#include "core/platform/platform.h"
+#include "window/ui/screen_scaling.h"
 
 int main(int argc, char **argv)
 {

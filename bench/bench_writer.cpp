@@ -19,7 +19,7 @@
 
 #include <cstdio>
 
-#include "maintenance/firmware_writer_dialog.h"
+#include "window/maintenance/firmware_writer_dialog.h"
 #include "quiet_debug.h"
 
 namespace {

@@ -15,7 +15,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "config/config_mapping.h"
+#include "core/settings/config_mapping.h"
 
 namespace {
 

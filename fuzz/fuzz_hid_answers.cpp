@@ -8,8 +8,8 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "protocol/frames.h"
-#include "protocol/hid_answers.h"
+#include "core/protocol/frames.h"
+#include "core/protocol/hid_answers.h"
 
 namespace {
 

@@ -12,8 +12,8 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "text/codepage437_codec.h"
-#include "text/keycode.h"
+#include "core/text/codepage437_codec.h"
+#include "core/text/keycode.h"
 
 namespace {
 

@@ -9,9 +9,9 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "protocol/frames.h"
-#include "protocol/hid_answers.h"
-#include "protocol/serial_answers.h"
+#include "core/protocol/frames.h"
+#include "core/protocol/hid_answers.h"
+#include "core/protocol/serial_answers.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {

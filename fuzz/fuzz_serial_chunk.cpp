@@ -9,8 +9,8 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "protocol/serial_answers.h"
-#include "protocol/serial_echo.h"
+#include "core/protocol/serial_answers.h"
+#include "core/protocol/serial_echo.h"
 
 namespace {
 

@@ -3,12 +3,12 @@
 #include <QRadioButton>
 #include <QtTest>
 
-#include "app/mainwindow.h"
-#include "link/access_check.h"
+#include "window/app/mainwindow.h"
+#include "core/link/access_check.h"
 #include "reader_fixture.h"
 #include "reader_model.h"
 #include "test_support.h"
-#include "ui/ui_mainwindow.h"
+#include "window/ui/ui_mainwindow.h"
 #include "window_probe.h"
 
 using AccessCheck::Finding;

@@ -5,9 +5,9 @@
 #include <QComboBox>
 #include <QLineEdit>
 
-#include "app/mainwindow.h"
+#include "window/app/mainwindow.h"
 #include "reader_model.h"
-#include "ui/ui_mainwindow.h"
+#include "window/ui/ui_mainwindow.h"
 #include "window_probe.h"
 
 class AffixEditorsTest : public QObject

@@ -10,7 +10,7 @@
 
 #include <sys/stat.h>
 
-#include "audit_log.h"
+#include "ctl/audit_log.h"
 
 using Ctl::AuditEntry;
 using Ctl::AuditLog;

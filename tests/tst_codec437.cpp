@@ -5,7 +5,7 @@
 
 #include <cstdio>
 
-#include "text/codepage437_codec.h"
+#include "core/text/codepage437_codec.h"
 
 namespace {
 

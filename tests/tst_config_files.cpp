@@ -5,13 +5,13 @@
 
 #include <sys/stat.h>
 
-#include "app/mainwindow.h"
-#include "config/config_mapping.h"
-#include "config/file_dialogs.h"
+#include "window/app/mainwindow.h"
+#include "core/settings/config_mapping.h"
+#include "window/settings_page/file_dialogs.h"
 #include "config_keys.h"
 #include "reader_model.h"
 #include "test_support.h"
-#include "ui/ui_mainwindow.h"
+#include "window/ui/ui_mainwindow.h"
 #include "window_probe.h"
 
 Q_DECLARE_METATYPE(ConfigPage)

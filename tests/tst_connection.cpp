@@ -12,14 +12,14 @@
 #include <QTimer>
 #include <QtTest>
 
-#include "app/mainwindow.h"
-#include "link/reader_lock.h"
-#include "platform/platform.h"
+#include "window/app/mainwindow.h"
+#include "core/link/reader_lock.h"
+#include "core/platform/platform.h"
 #include "reader_fixture.h"
 #include "reader_model.h"
 #include "serial_endpoint.h"
 #include "test_support.h"
-#include "ui/ui_mainwindow.h"
+#include "window/ui/ui_mainwindow.h"
 #include "window_probe.h"
 
 namespace {

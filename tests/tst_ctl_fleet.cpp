@@ -20,10 +20,10 @@
 #include <unistd.h>
 #include <thread>
 
-#include "ctl.h"
+#include "ctl/ctl.h"
 #include "ctl_runs.h"
-#include "ctl_device.h"
-#include "link/usb_identity.h"
+#include "ctl/ctl_device.h"
+#include "core/link/usb_identity.h"
 #include "plug_dir.h"
 #include "reader_bench.h"
 #include "reader_model.h"

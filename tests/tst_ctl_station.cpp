@@ -12,7 +12,7 @@
 
 #include <csignal>
 
-#include "ctl.h"
+#include "ctl/ctl.h"
 #include "ctl_runs.h"
 #include "plug_dir.h"
 #include "reader_bench.h"

@@ -4,12 +4,12 @@
 #include <QtWidgets>
 #include <hidapi.h>
 
-#include "app/char_thread.h"
-#include "app/mainwindow.h"
-#include "platform/platform.h"
+#include "window/app/char_thread.h"
+#include "window/app/mainwindow.h"
+#include "core/platform/platform.h"
 #include "reader_model.h"
 #include "test_support.h"
-#include "ui/ui_mainwindow.h"
+#include "window/ui/ui_mainwindow.h"
 #include "window_probe.h"
 
 using VirtualReader::Model;

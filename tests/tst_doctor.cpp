@@ -12,11 +12,11 @@
 
 #include <algorithm>
 
-#include "ctl.h"
+#include "ctl/ctl.h"
 #include "ctl_runs.h"
-#include "ctl_doctor.h"
-#include "link/access_doctor.h"
-#include "link/reader_lock.h"
+#include "ctl/ctl_doctor.h"
+#include "core/access/access_doctor.h"
+#include "core/link/reader_lock.h"
 #include "reader_bench.h"
 #include "reader_model.h"
 

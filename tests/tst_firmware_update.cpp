@@ -6,14 +6,14 @@
 #include <QTimer>
 #include <QtTest>
 
-#include "app/mainwindow.h"
-#include "maintenance/writer_output.h"
-#include "platform/platform.h"
+#include "window/app/mainwindow.h"
+#include "window/maintenance/writer_output.h"
+#include "core/platform/platform.h"
 #include "reader_fixture.h"
 #include "reader_model.h"
 #include "serial_endpoint.h"
 #include "test_support.h"
-#include "ui/ui_mainwindow.h"
+#include "window/ui/ui_mainwindow.h"
 #include "window_probe.h"
 
 using ReaderFixture::Reader;

@@ -1,6 +1,6 @@
 #include <QtTest>
 
-#include "protocol/frames.h"
+#include "core/protocol/frames.h"
 
 class FramesTest : public QObject
 {

@@ -3,12 +3,12 @@
 #include <QTimer>
 #include <QtTest>
 
-#include "app/mainwindow.h"
+#include "window/app/mainwindow.h"
 #include "reader_fixture.h"
 #include "reader_model.h"
 #include "serial_endpoint.h"
 #include "test_support.h"
-#include "ui/ui_mainwindow.h"
+#include "window/ui/ui_mainwindow.h"
 #include "window_probe.h"
 
 using ReaderFixture::Reader;

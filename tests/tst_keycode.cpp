@@ -3,9 +3,9 @@
 #include <QTextCodec>
 
 #include "core_support.h"
-#include "text/codepage437_codec.h"
-#include "text/keycode.h"
-#include "text/name_tables.h"
+#include "core/text/codepage437_codec.h"
+#include "core/text/keycode.h"
+#include "core/text/name_tables.h"
 
 namespace {
 

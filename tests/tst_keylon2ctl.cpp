@@ -5,11 +5,11 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "config/config_mapping.h"
-#include "config/page_record.h"
-#include "ctl.h"
+#include "core/settings/config_mapping.h"
+#include "core/settings/page_record.h"
+#include "ctl/ctl.h"
 #include "ctl_runs.h"
-#include "ctl_jobs.h"
+#include "ctl/ctl_jobs.h"
 #include "reader_bench.h"
 #include "reader_model.h"
 #include "serial_endpoint.h"

@@ -2,10 +2,10 @@
 
 #include <QTextCodec>
 
-#include "platform/platform.h"
+#include "core/platform/platform.h"
 #include "core_support.h"
-#include "text/codepage437_codec.h"
-#include "text/locale_codec.h"
+#include "core/text/codepage437_codec.h"
+#include "core/text/locale_codec.h"
 
 class LocaleCodecTest : public QObject
 {

@@ -13,7 +13,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "link/reader_lock.h"
+#include "core/link/reader_lock.h"
 
 namespace {
 

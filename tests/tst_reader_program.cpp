@@ -10,12 +10,12 @@
 #include <QTextEdit>
 #include <QtTest>
 
-#include "app/mainwindow.h"
-#include "platform/platform.h"
+#include "window/app/mainwindow.h"
+#include "core/platform/platform.h"
 #include "plug_dir.h"
 #include "reader_fixture.h"
 #include "test_support.h"
-#include "ui/ui_mainwindow.h"
+#include "window/ui/ui_mainwindow.h"
 #include "window_probe.h"
 
 class ReaderProgramTest : public QObject

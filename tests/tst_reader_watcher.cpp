@@ -4,8 +4,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "link/reader_watcher.h"
-#include "platform/platform.h"
+#include "core/link/reader_watcher.h"
+#include "core/platform/platform.h"
 #include "plug_dir.h"
 #include "reader_bench.h"
 #include "reader_model.h"

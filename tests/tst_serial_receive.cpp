@@ -9,17 +9,17 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "app/mainwindow.h"
-#include "app/status_log.h"
-#include "protocol/frames.h"
-#include "protocol/serial_answers.h"
-#include "protocol/serial_receive.h"
+#include "window/app/mainwindow.h"
+#include "window/status_page/status_log.h"
+#include "core/protocol/frames.h"
+#include "core/protocol/serial_answers.h"
+#include "window/status_page/serial_receive.h"
 #include "reader_fixture.h"
 #include "reader_model.h"
 #include "serial_endpoint.h"
 #include "test_support.h"
-#include "text/name_tables.h"
-#include "ui/ui_mainwindow.h"
+#include "core/text/name_tables.h"
+#include "window/ui/ui_mainwindow.h"
 #include "window_probe.h"
 
 namespace {

@@ -8,15 +8,15 @@
 #include <memory>
 #include <thread>
 
-#include "link/hid_transport.h"
-#include "link/serial_transport.h"
-#include "protocol/frames.h"
-#include "protocol/hid_exchange.h"
-#include "protocol/serial_answers.h"
+#include "core/link/hid_transport.h"
+#include "core/link/serial_transport.h"
+#include "core/protocol/frames.h"
+#include "core/protocol/hid_exchange.h"
+#include "core/protocol/serial_answers.h"
 #include "reader_bench.h"
 #include "reader_model.h"
 #include "serial_endpoint.h"
-#include "session/reader_session.h"
+#include "core/session/reader_session.h"
 
 using VirtualReader::Faults;
 using VirtualReader::Model;

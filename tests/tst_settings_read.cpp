@@ -5,14 +5,14 @@
 #include <QLineEdit>
 #include <QtTest>
 
-#include "app/mainwindow.h"
-#include "protocol/frames.h"
+#include "window/app/mainwindow.h"
+#include "core/protocol/frames.h"
 #include "reader_fixture.h"
 #include "reader_model.h"
 #include "serial_endpoint.h"
 #include "test_support.h"
-#include "text/keycode.h"
-#include "ui/ui_mainwindow.h"
+#include "core/text/keycode.h"
+#include "window/ui/ui_mainwindow.h"
 #include "window_probe.h"
 
 namespace {

@@ -6,14 +6,14 @@
 #include <QTimer>
 #include <QtTest>
 
-#include "app/mainwindow.h"
-#include "platform/platform.h"
-#include "protocol/frames.h"
+#include "window/app/mainwindow.h"
+#include "core/platform/platform.h"
+#include "core/protocol/frames.h"
 #include "reader_fixture.h"
 #include "reader_model.h"
 #include "serial_endpoint.h"
 #include "test_support.h"
-#include "ui/ui_mainwindow.h"
+#include "window/ui/ui_mainwindow.h"
 #include "window_probe.h"
 
 using ReaderFixture::Reader;

@@ -5,13 +5,13 @@
 #include <QTabWidget>
 #include <QtTest>
 
-#include "app/mainwindow.h"
-#include "link/hid_transport.h"
-#include "platform/platform.h"
+#include "window/app/mainwindow.h"
+#include "core/link/hid_transport.h"
+#include "core/platform/platform.h"
 #include "reader_model.h"
 #include "test_support.h"
-#include "text/name_tables.h"
-#include "ui/ui_mainwindow.h"
+#include "core/text/name_tables.h"
+#include "window/ui/ui_mainwindow.h"
 #include "window_probe.h"
 
 using Platform::PortRecord;

@@ -5,8 +5,8 @@
 #include <QTextEdit>
 #include <QtTest>
 
-#include "app/status_layout.h"
-#include "app/status_log.h"
+#include "window/status_page/status_layout.h"
+#include "window/status_page/status_log.h"
 
 namespace {
 

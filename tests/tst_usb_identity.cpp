@@ -5,7 +5,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "link/usb_identity.h"
+#include "core/link/usb_identity.h"
 
 namespace {
 

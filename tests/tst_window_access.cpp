@@ -9,9 +9,9 @@
 #include <QTabWidget>
 #include <QtTest>
 
-#include "app/mainwindow.h"
-#include "platform/platform.h"
-#include "ui/ui_mainwindow.h"
+#include "window/app/mainwindow.h"
+#include "core/platform/platform.h"
+#include "window/ui/ui_mainwindow.h"
 #include "window_probe.h"
 
 namespace {

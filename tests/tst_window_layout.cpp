@@ -14,10 +14,10 @@
 #include <QTranslator>
 #include <QtTest>
 
-#include "app/mainwindow.h"
-#include "platform/platform.h"
-#include "ui/ui_mainwindow.h"
-#include "ui/window_access.h"
+#include "window/app/mainwindow.h"
+#include "core/platform/platform.h"
+#include "window/ui/ui_mainwindow.h"
+#include "window/ui/window_access.h"
 #include "window_probe.h"
 
 namespace {

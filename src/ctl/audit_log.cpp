@@ -1,4 +1,4 @@
-#include "audit_log.h"
+#include "ctl/audit_log.h"
 
 #include <QCryptographicHash>
 #include <QDateTime>

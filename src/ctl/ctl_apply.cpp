@@ -1,8 +1,8 @@
-#include "ctl_apply.h"
+#include "ctl/ctl_apply.h"
 
-#include "ctl_device.h"
-#include "ctl_jobs.h"
-#include "session/reader_session.h"
+#include "ctl/ctl_device.h"
+#include "ctl/ctl_jobs.h"
+#include "core/session/reader_session.h"
 
 namespace Ctl {
 

@@ -2,10 +2,10 @@
 
 #include <atomic>
 
-#include "ctl_file.h"
-#include "ctl_jobs.h"
-#include "ctl_outcome.h"
-#include "link/reader_list.h"
+#include "ctl/ctl_file.h"
+#include "ctl/ctl_jobs.h"
+#include "ctl/ctl_outcome.h"
+#include "core/link/reader_list.h"
 
 // What write, apply, diff and set-interface do to one reader, each a function that opens the
 // reader, does its work and closes the link again, in the calling thread. A watch loop calls

@@ -1,4 +1,4 @@
-#include "ctl_commands.h"
+#include "ctl/ctl_commands.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,13 +11,13 @@
 
 #include <algorithm>
 
-#include "config/config_mapping.h"
-#include "ctl_device.h"
-#include "ctl_doctor.h"
-#include "ctl_jobs.h"
-#include "ctl_outcome.h"
-#include "platform/platform.h"
-#include "session/reader_session.h"
+#include "core/settings/config_mapping.h"
+#include "ctl/ctl_device.h"
+#include "ctl/ctl_doctor.h"
+#include "ctl/ctl_jobs.h"
+#include "ctl/ctl_outcome.h"
+#include "core/platform/platform.h"
+#include "core/session/reader_session.h"
 
 namespace Ctl {
 

@@ -4,8 +4,8 @@
 #include <QString>
 #include <QStringList>
 
-#include "ctl.h"
-#include "ctl_table.h"
+#include "ctl/ctl.h"
+#include "ctl/ctl_table.h"
 
 // The handlers of the command table.
 namespace Ctl {

@@ -1,6 +1,6 @@
 // The shell completions, made from the command table: commands, each command's options and
 // arguments, devices from the attached readers (`keylon2ctl completion devices`), .cfg files.
-#include "ctl_table.h"
+#include "ctl/ctl_table.h"
 
 namespace Ctl {
 

@@ -1,9 +1,9 @@
-#include "ctl_device.h"
+#include "ctl/ctl_device.h"
 
-#include "ctl.h"
-#include "link/access_check.h"
-#include "link/hid_transport.h"
-#include "link/serial_transport.h"
+#include "ctl/ctl.h"
+#include "core/link/access_check.h"
+#include "core/link/hid_transport.h"
+#include "core/link/serial_transport.h"
 
 namespace Ctl {
 

@@ -7,9 +7,9 @@
 #include <atomic>
 #include <memory>
 
-#include "link/reader_list.h"
-#include "link/reader_lock.h"
-#include "link/transport.h"
+#include "core/link/reader_list.h"
+#include "core/link/reader_lock.h"
+#include "core/link/transport.h"
 
 namespace Ctl {
 

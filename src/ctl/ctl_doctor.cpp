@@ -1,4 +1,4 @@
-#include "ctl_doctor.h"
+#include "ctl/ctl_doctor.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -7,9 +7,9 @@
 
 #include <hidapi.h>
 
-#include "link/access_check.h"
-#include "link/reader_list.h"
-#include "link/reader_lock.h"
+#include "core/link/access_check.h"
+#include "core/link/reader_list.h"
+#include "core/link/reader_lock.h"
 
 namespace Ctl {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ctl.h"
-#include "link/access_doctor.h"
+#include "ctl/ctl.h"
+#include "core/access/access_doctor.h"
 
 namespace Ctl {
 

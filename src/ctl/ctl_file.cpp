@@ -1,4 +1,4 @@
-#include "ctl_file.h"
+#include "ctl/ctl_file.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -6,13 +6,13 @@
 #include <QSettings>
 #include <QTemporaryDir>
 
-#include "config/config_check.h"
-#include "config/config_mapping.h"
-#include "config/config_text.h"
-#include "config/page_record.h"
-#include "protocol/settings_frames.h"
-#include "text/keycode.h"
-#include "text/name_tables.h"
+#include "core/settings/config_check.h"
+#include "core/settings/config_mapping.h"
+#include "core/settings/config_text.h"
+#include "core/settings/page_record.h"
+#include "core/protocol/settings_frames.h"
+#include "core/text/keycode.h"
+#include "core/text/name_tables.h"
 
 namespace Ctl {
 

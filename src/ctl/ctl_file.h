@@ -5,9 +5,9 @@
 #include <QString>
 #include <QStringList>
 
-#include "ctl_outcome.h"
-#include "protocol/settings_record.h"
-#include "session/reader_session.h"
+#include "ctl/ctl_outcome.h"
+#include "core/settings/settings_record.h"
+#include "core/session/reader_session.h"
 
 // A configuration file as write, apply and diff take it. The window's Import takes any value and
 // gives every key it misses a default; a fleet must not: a file is refused, before anything is

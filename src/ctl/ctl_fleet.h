@@ -6,10 +6,10 @@
 
 #include <functional>
 
-#include "ctl.h"
-#include "ctl_jobs.h"
-#include "ctl_outcome.h"
-#include "ctl_table.h"
+#include "ctl/ctl.h"
+#include "ctl/ctl_jobs.h"
+#include "ctl/ctl_outcome.h"
+#include "ctl/ctl_table.h"
 
 // How write, apply, diff and set-interface go through their readers: once over the readers
 // attached (runFleet), or, for apply --watch, over every reader plugged in until an interrupt

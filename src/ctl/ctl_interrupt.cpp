@@ -1,4 +1,4 @@
-#include "ctl_interrupt.h"
+#include "ctl/ctl_interrupt.h"
 
 #include <QtGlobal>
 

@@ -1,4 +1,4 @@
-#include "ctl_jobs.h"
+#include "ctl/ctl_jobs.h"
 
 #include <QEventLoop>
 #include <QSocketNotifier>
@@ -10,8 +10,8 @@
 #include <mutex>
 #include <vector>
 
-#include "config/page_record.h"
-#include "ctl_device.h"
+#include "core/settings/page_record.h"
+#include "ctl/ctl_device.h"
 
 #ifndef Q_OS_WIN
 #include <unistd.h>

@@ -6,12 +6,12 @@
 #include <atomic>
 #include <functional>
 
-#include "config/config_mapping.h"
-#include "ctl.h"
-#include "ctl_outcome.h"
-#include "link/reader_list.h"
-#include "protocol/settings_record.h"
-#include "session/reader_session.h"
+#include "core/settings/config_mapping.h"
+#include "ctl/ctl.h"
+#include "ctl/ctl_outcome.h"
+#include "core/link/reader_list.h"
+#include "core/settings/settings_record.h"
+#include "core/session/reader_session.h"
 
 namespace Ctl {
 

@@ -1,4 +1,4 @@
-#include "ctl.h"
+#include "ctl/ctl.h"
 
 int main(int argc, char *argv[])
 {

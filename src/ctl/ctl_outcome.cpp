@@ -1,4 +1,4 @@
-#include "ctl_outcome.h"
+#include "ctl/ctl_outcome.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

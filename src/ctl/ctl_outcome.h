@@ -5,8 +5,8 @@
 #include <QString>
 #include <QStringList>
 
-#include "ctl.h"
-#include "link/reader_list.h"
+#include "ctl/ctl.h"
+#include "core/link/reader_list.h"
 
 class QTextStream;
 

@@ -1,4 +1,4 @@
-#include "ctl.h"
+#include "ctl/ctl.h"
 
 #include <QCoreApplication>
 #include <QIODevice>
@@ -10,7 +10,7 @@
 #include <poll.h>
 #include <unistd.h>
 
-#include "ctl_interrupt.h"
+#include "ctl/ctl_interrupt.h"
 
 namespace Ctl {
 

@@ -1,4 +1,4 @@
-#include "ctl.h"
+#include "ctl/ctl.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -6,14 +6,14 @@
 
 #include <memory>
 
-#include "audit_log.h"
-#include "ctl_apply.h"
-#include "ctl_commands.h"
-#include "ctl_device.h"
-#include "ctl_file.h"
-#include "ctl_fleet.h"
-#include "ctl_jobs.h"
-#include "ctl_table.h"
+#include "ctl/audit_log.h"
+#include "ctl/ctl_apply.h"
+#include "ctl/ctl_commands.h"
+#include "ctl/ctl_device.h"
+#include "ctl/ctl_file.h"
+#include "ctl/ctl_fleet.h"
+#include "ctl/ctl_jobs.h"
+#include "ctl/ctl_table.h"
 
 namespace Ctl {
 

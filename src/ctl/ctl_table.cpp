@@ -1,8 +1,8 @@
-#include "ctl_table.h"
+#include "ctl/ctl_table.h"
 
 #include <QCommandLineParser>
 
-#include "ctl_commands.h"
+#include "ctl/ctl_commands.h"
 
 namespace Ctl {
 

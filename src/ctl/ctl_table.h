@@ -5,7 +5,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "ctl.h"
+#include "ctl/ctl.h"
 
 // The commands of keylon2ctl, one entry each. Parsing, --help and the shell completions are
 // all made from this table, so a command or an option is added in one place.

@@ -1,7 +1,7 @@
 // apply --watch: a provisioning station. The reader watcher runs on this thread, idle between
 // plugs; each reader it reports is handled in a thread of its own, which opens, uses and
 // closes its link (a QSerialPort wants a QThread), and this thread reports it when it is done.
-#include "ctl_fleet.h"
+#include "ctl/ctl_fleet.h"
 
 #include <QEventLoop>
 #include <QHash>
@@ -14,9 +14,9 @@
 
 #include <memory>
 
-#include "audit_log.h"
-#include "ctl_commands.h"
-#include "link/reader_watcher.h"
+#include "ctl/audit_log.h"
+#include "ctl/ctl_commands.h"
+#include "core/link/reader_watcher.h"
 
 #ifndef Q_OS_WIN
 #include <unistd.h>

@@ -7,7 +7,7 @@
 #include <hidapi.h>
 #include <memory>
 
-#include "link/reader_list.h"
+#include "core/link/reader_list.h"
 
 class TestHidapiThreads : public QObject
 {

@@ -14,10 +14,10 @@
 #include <QWindow>
 #include <QtTest>
 
-#include "app/mainwindow.h"
-#include "platform/platform.h"
-#include "ui/screen_scaling.h"
-#include "ui/ui_mainwindow.h"
+#include "window/app/mainwindow.h"
+#include "core/platform/platform.h"
+#include "window/ui/screen_scaling.h"
+#include "window/ui/ui_mainwindow.h"
 #include "window_probe.h"
 
 namespace {

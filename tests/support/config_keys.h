@@ -5,8 +5,8 @@
 #include <QString>
 #include <QStringList>
 
-#include "config/config_mapping.h"
-#include "protocol/settings_record.h"
+#include "core/settings/config_mapping.h"
+#include "core/settings/settings_record.h"
 
 // The thirteen [KEYLON] keys of a configuration file, for tables where each row changes one
 // key of a base file: a key that is read or written under another key's name shows up as two

@@ -3,7 +3,7 @@
 #include <QMutex>
 #include <QThread>
 
-#include "platform/platform.h"
+#include "core/platform/platform.h"
 
 namespace {
 QMutex captureMutex;

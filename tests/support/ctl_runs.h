@@ -8,7 +8,7 @@
 
 #include <atomic>
 
-#include "ctl.h"
+#include "ctl/ctl.h"
 
 // keylon2ctl as the tests run it: its exit code and what it printed.
 struct CtlRun

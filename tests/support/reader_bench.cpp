@@ -4,7 +4,7 @@
 #include <QElapsedTimer>
 #include <QThread>
 
-#include "platform/platform.h"
+#include "core/platform/platform.h"
 #include "reader_model.h"
 
 namespace ReaderFixture {

@@ -6,10 +6,10 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include "app/mainwindow.h"
+#include "window/app/mainwindow.h"
 #include "reader_model.h"
 #include "serial_endpoint.h"
-#include "ui/ui_mainwindow.h"
+#include "window/ui/ui_mainwindow.h"
 #include "window_probe.h"
 
 namespace ReaderFixture {

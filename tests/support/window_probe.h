@@ -2,7 +2,7 @@
 
 #include <QByteArray>
 
-#include "app/mainwindow.h"
+#include "window/app/mainwindow.h"
 
 class QSerialPort;
 class charThread;

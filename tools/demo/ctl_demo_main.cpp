@@ -9,8 +9,8 @@
 #include <hidapi.h>
 #include <unistd.h>
 
-#include "ctl.h"
-#include "link/usb_identity.h"
+#include "ctl/ctl.h"
+#include "core/link/usb_identity.h"
 #include "virtual_sysfs.h"
 
 namespace {

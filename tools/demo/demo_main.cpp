@@ -25,12 +25,12 @@
 
 #include <hidapi.h>
 
-#include "app/mainwindow.h"
-#include "platform/platform.h"
+#include "window/app/mainwindow.h"
+#include "core/platform/platform.h"
 #include "reader_model.h"
 #include "serial_endpoint.h"
 #include "virtual_sysfs.h"
-#include "ui/screen_scaling.h"
+#include "window/ui/screen_scaling.h"
 
 namespace {
 

@@ -10,9 +10,9 @@
 #include <QFileInfo>
 #include <QtGlobal>
 
-#include "link/reader_watcher.h"
-#include "link/usb_identity.h"
-#include "platform/platform.h"
+#include "core/link/reader_watcher.h"
+#include "core/link/usb_identity.h"
+#include "core/platform/platform.h"
 #include "plug_dir.h"
 #include "virtual_sysfs.h"
 

@@ -1,4 +1,4 @@
-#include "link/access_check.h"
+#include "core/link/access_check.h"
 
 #include <QCoreApplication>
 
@@ -8,7 +8,7 @@
 #include <unistd.h>
 #endif
 
-#include "link/usb_ids.h"
+#include "core/link/usb_ids.h"
 
 namespace AccessCheck {
 

@@ -1,13 +1,13 @@
-#include "link/hid_transport.h"
+#include "core/link/hid_transport.h"
 
 #include <QDebug>
 
 #include <cstdio>
 
-#include "link/usb_ids.h"
-#include "platform/platform.h"
-#include "protocol/frames.h"
-#include "protocol/hid_io.h"
+#include "core/link/usb_ids.h"
+#include "core/platform/platform.h"
+#include "core/protocol/frames.h"
+#include "core/protocol/hid_io.h"
 
 namespace {
 

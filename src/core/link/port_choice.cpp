@@ -1,4 +1,4 @@
-#include "link/port_choice.h"
+#include "core/link/port_choice.h"
 
 namespace PortChoice {
 

@@ -3,8 +3,8 @@
 #include <QList>
 #include <QString>
 
-#include "link/usb_ids.h"
-#include "platform/platform.h"
+#include "core/link/usb_ids.h"
+#include "core/platform/platform.h"
 
 namespace PortChoice {
 

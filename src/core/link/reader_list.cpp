@@ -1,12 +1,12 @@
-#include "link/reader_list.h"
+#include "core/link/reader_list.h"
 
 #include <hidapi.h>
 
-#include "link/port_choice.h"
-#include "link/usb_identity.h"
-#include "link/usb_ids.h"
-#include "platform/platform.h"
-#include "protocol/hid_io.h"
+#include "core/link/port_choice.h"
+#include "core/link/usb_identity.h"
+#include "core/link/usb_ids.h"
+#include "core/platform/platform.h"
+#include "core/protocol/hid_io.h"
 
 namespace ReaderList {
 

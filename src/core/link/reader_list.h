@@ -5,7 +5,7 @@
 #include <QString>
 #include <QtGlobal>
 
-#include "link/transport.h"
+#include "core/link/transport.h"
 
 // The readers attached to this machine, as the command-line tool lists and picks them.
 namespace ReaderList {

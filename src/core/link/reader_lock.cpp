@@ -1,4 +1,4 @@
-#include "link/reader_lock.h"
+#include "core/link/reader_lock.h"
 
 #include <QDir>
 #include <QElapsedTimer>

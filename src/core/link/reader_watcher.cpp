@@ -1,4 +1,4 @@
-#include "link/reader_watcher.h"
+#include "core/link/reader_watcher.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -10,7 +10,7 @@
 
 #include <functional>
 
-#include "link/reader_list.h"
+#include "core/link/reader_list.h"
 
 class QSocketNotifier;
 struct udev;

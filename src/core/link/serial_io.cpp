@@ -1,4 +1,4 @@
-#include "link/serial_io.h"
+#include "core/link/serial_io.h"
 
 #include <QSerialPort>
 

@@ -1,9 +1,9 @@
-#include "link/serial_transport.h"
+#include "core/link/serial_transport.h"
 
 #include <QSerialPort>
 #include <QSerialPortInfo>
 
-#include "link/serial_io.h"
+#include "core/link/serial_io.h"
 
 SerialTransport::SerialTransport(QSerialPort *port)
     : port_(port)

@@ -2,8 +2,8 @@
 
 #include <memory>
 
-#include "link/access_check.h"
-#include "link/transport.h"
+#include "core/link/access_check.h"
+#include "core/link/transport.h"
 
 class QSerialPort;
 

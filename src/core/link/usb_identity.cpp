@@ -1,4 +1,4 @@
-#include "link/usb_identity.h"
+#include "core/link/usb_identity.h"
 
 #include <QDir>
 #include <QFile>

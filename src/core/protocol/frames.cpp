@@ -1,4 +1,4 @@
-#include "protocol/frames.h"
+#include "core/protocol/frames.h"
 
 namespace Frames {
 

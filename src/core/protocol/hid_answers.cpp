@@ -1,6 +1,6 @@
-#include "protocol/hid_answers.h"
+#include "core/protocol/hid_answers.h"
 
-#include "protocol/frames.h"
+#include "core/protocol/frames.h"
 
 namespace HidAnswers {
 

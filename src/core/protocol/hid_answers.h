@@ -5,7 +5,7 @@
 
 #include <optional>
 
-#include "protocol/settings_record.h"
+#include "core/settings/settings_record.h"
 
 // The reader's answers over USB HID, as hidraw gives them: 64 bytes, no report ID. Byte 48
 // carries the complement of the request's sequence number (see Frames::answerMatches).

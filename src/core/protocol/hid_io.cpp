@@ -1,4 +1,4 @@
-#include "protocol/hid_io.h"
+#include "core/protocol/hid_io.h"
 
 #include <QDebug>
 

@@ -1,4 +1,4 @@
-#include "protocol/serial_answers.h"
+#include "core/protocol/serial_answers.h"
 
 #include <QString>
 

@@ -4,7 +4,7 @@
 #include <QString>
 #include <QtGlobal>
 
-#include "protocol/settings_record.h"
+#include "core/settings/settings_record.h"
 
 // The answers to the six read frames as they come back on the serial line, back to back:
 // version (8 bytes, "QKR..."), option byte (8), output window (8), then preamble, postamble

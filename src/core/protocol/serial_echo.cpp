@@ -1,4 +1,4 @@
-#include "protocol/serial_echo.h"
+#include "core/protocol/serial_echo.h"
 
 namespace {
 

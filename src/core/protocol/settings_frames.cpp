@@ -1,9 +1,9 @@
-#include "protocol/settings_frames.h"
+#include "core/protocol/settings_frames.h"
 
 #include <QCoreApplication>
 #include <QStringList>
 
-#include "protocol/frames.h"
+#include "core/protocol/frames.h"
 
 namespace SettingsWrite {
 

@@ -5,7 +5,7 @@
 #include <QString>
 #include <QtGlobal>
 
-#include "protocol/settings_record.h"
+#include "core/settings/settings_record.h"
 
 // The frames that write a settings record to the reader, in the order the reader expects
 // them. Plain functions: the slot reads the page into a SettingsRecord and sends what these

@@ -1,14 +1,14 @@
-#include "session/reader_session.h"
+#include "core/session/reader_session.h"
 
 #include <QDebug>
 #include <QElapsedTimer>
 
-#include "platform/platform.h"
-#include "protocol/frames.h"
-#include "protocol/hid_answers.h"
-#include "protocol/hid_exchange.h"
-#include "protocol/hid_io.h"
-#include "protocol/settings_frames.h"
+#include "core/platform/platform.h"
+#include "core/protocol/frames.h"
+#include "core/protocol/hid_answers.h"
+#include "core/protocol/hid_exchange.h"
+#include "core/protocol/hid_io.h"
+#include "core/protocol/settings_frames.h"
 
 using Outcome = SessionResult::Outcome;
 using Step = SessionResult::Step;

@@ -3,10 +3,10 @@
 #include <QByteArray>
 #include <QtGlobal>
 
-#include "link/transport.h"
-#include "protocol/serial_answers.h"
-#include "protocol/settings_record.h"
-#include "session/session_result.h"
+#include "core/link/transport.h"
+#include "core/protocol/serial_answers.h"
+#include "core/settings/settings_record.h"
+#include "core/session/session_result.h"
 
 // Everything the utility says to the reader, over either transport: reading and writing the
 // settings, the interface change and ISP mode. No widget: a front end turns the results into

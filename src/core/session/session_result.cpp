@@ -1,4 +1,4 @@
-#include "session/session_result.h"
+#include "core/session/session_result.h"
 
 QString SessionResult::stepName(Step step)
 {

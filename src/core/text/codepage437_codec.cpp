@@ -1,4 +1,4 @@
-#include "text/codepage437_codec.h"
+#include "core/text/codepage437_codec.h"
 
 #include <array>
 

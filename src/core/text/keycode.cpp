@@ -1,9 +1,9 @@
-#include "text/keycode.h"
+#include "core/text/keycode.h"
 
 #include <QTextCodec>
 #include <QtDebug>
 
-#include "text/name_tables.h"
+#include "core/text/name_tables.h"
 
 namespace {
 

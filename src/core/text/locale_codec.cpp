@@ -1,9 +1,9 @@
-#include "text/locale_codec.h"
+#include "core/text/locale_codec.h"
 
 #include <QTextCodec>
 #include <QtDebug>
 
-#include "text/codepage437_codec.h"
+#include "core/text/codepage437_codec.h"
 
 QByteArray codecNameForCodePage(unsigned codePage)
 {

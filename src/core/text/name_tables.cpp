@@ -1,4 +1,4 @@
-#include "text/name_tables.h"
+#include "core/text/name_tables.h"
 
 // Built by static initialisation, before main: the pickers and the affix notation read them
 // from the first window on. Code 0x00 is "NULL", four letters, not the

@@ -1,4 +1,4 @@
-#include "app/char_thread.h"
+#include "window/app/char_thread.h"
 
 #include <QLabel>
 #include <QMetaObject>

@@ -1,7 +1,7 @@
 #include <QApplication>
 
-#include "app/mainwindow.h"
-#include "ui/screen_scaling.h"
+#include "window/app/mainwindow.h"
+#include "window/ui/screen_scaling.h"
 
 int main(int argc, char *argv[])
 {

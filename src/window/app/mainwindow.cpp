@@ -1,11 +1,11 @@
-#include "app/mainwindow.h"
+#include "window/app/mainwindow.h"
 
 #include <QComboBox>
 
-#include "platform/platform.h"
-#include "text/locale_codec.h"
-#include "ui/window_access.h"
-#include "ui/window_font.h"
+#include "core/platform/platform.h"
+#include "core/text/locale_codec.h"
+#include "window/ui/window_access.h"
+#include "window/ui/window_font.h"
 
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent)

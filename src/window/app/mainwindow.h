@@ -2,16 +2,16 @@
 
 #include <QMainWindow>
 
-#include "app/status_page.h"
-#include "config/config_files.h"
-#include "link/connection.h"
-#include "link/reader_link.h"
-#include "maintenance/firmware_update.h"
-#include "maintenance/interface_change.h"
-#include "protocol/settings_form.h"
-#include "protocol/settings_reader.h"
-#include "protocol/settings_writer.h"
-#include "ui/ui_mainwindow.h"
+#include "window/status_page/status_page.h"
+#include "window/settings_page/config_files.h"
+#include "window/connection/connection_panel.h"
+#include "window/connection/reader_link.h"
+#include "window/maintenance/firmware_update.h"
+#include "window/maintenance/interface_change.h"
+#include "window/settings_page/settings_form.h"
+#include "window/settings_page/settings_reader.h"
+#include "window/settings_page/settings_writer.h"
+#include "window/ui/ui_mainwindow.h"
 
 // The utility's one window. It builds the widget tree, makes the rooms that do the work and
 // wires them together; each slot hands its action to the room that owns it.

@@ -1,14 +1,14 @@
-#include "maintenance/firmware_update.h"
+#include "window/maintenance/firmware_update.h"
 
 #include <QDebug>
 #include <QDir>
 #include <QFileInfo>
 #include <QMessageBox>
 
-#include "link/reader_link.h"
-#include "maintenance/firmware_writer_dialog.h"
-#include "platform/platform.h"
-#include "ui/window_tr.h"
+#include "window/connection/reader_link.h"
+#include "window/maintenance/firmware_writer_dialog.h"
+#include "core/platform/platform.h"
+#include "window/ui/window_tr.h"
 
 FirmwareUpdate::FirmwareUpdate(QWidget &window, ReaderLink &link)
     : window_(window)

@@ -1,4 +1,4 @@
-#include "maintenance/firmware_writer_dialog.h"
+#include "window/maintenance/firmware_writer_dialog.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -5,7 +5,7 @@
 
 #include <memory>
 
-#include "maintenance/writer_output.h"
+#include "window/maintenance/writer_output.h"
 
 class QLabel;
 class QPlainTextEdit;

@@ -1,9 +1,9 @@
-#include "maintenance/interface_change.h"
+#include "window/maintenance/interface_change.h"
 
 #include <QMessageBox>
 
-#include "link/reader_link.h"
-#include "ui/window_tr.h"
+#include "window/connection/reader_link.h"
+#include "window/ui/window_tr.h"
 
 InterfaceChange::InterfaceChange(ReaderLink &link)
     : link_(link)

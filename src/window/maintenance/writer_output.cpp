@@ -1,4 +1,4 @@
-#include "maintenance/writer_output.h"
+#include "window/maintenance/writer_output.h"
 
 #include <QPlainTextEdit>
 #include <QStringList>

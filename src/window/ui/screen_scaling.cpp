@@ -1,4 +1,4 @@
-#include "ui/screen_scaling.h"
+#include "window/ui/screen_scaling.h"
 
 #include <QByteArray>
 #include <QGuiApplication>

@@ -1,4 +1,4 @@
-#include "ui/ui_mainwindow.h"
+#include "window/ui/ui_mainwindow.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -17,7 +17,7 @@
 #include <QTextEdit>
 #include <QWidget>
 
-#include "ui/screen_scaling.h"
+#include "window/ui/screen_scaling.h"
 
 namespace Ui {
 

@@ -1,4 +1,4 @@
-#include "ui/window_access.h"
+#include "window/ui/window_access.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -14,8 +14,8 @@
 
 #include <iterator>
 
-#include "ui/ui_mainwindow.h"
-#include "ui/window_tr.h"
+#include "window/ui/ui_mainwindow.h"
+#include "window/ui/window_tr.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "ui/window_font.h"
+#include "window/ui/window_font.h"
 
 #include <QFont>
 #include <QWidget>

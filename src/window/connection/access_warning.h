@@ -2,8 +2,8 @@
 
 #include <QString>
 
-#include "link/access_check.h"
-#include "link/reader_lock.h"
+#include "core/link/access_check.h"
+#include "core/link/reader_lock.h"
 
 // Tells the operator, in one warning box, that the reader is there but this user may not open
 // it. Nothing for any other finding, and nothing on Windows, where the driver grants the user

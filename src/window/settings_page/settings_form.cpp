@@ -1,13 +1,13 @@
-#include "protocol/settings_form.h"
+#include "window/settings_page/settings_form.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 
-#include "config/page_record.h"
-#include "text/name_tables.h"
-#include "ui/ui_mainwindow.h"
+#include "core/settings/page_record.h"
+#include "core/text/name_tables.h"
+#include "window/ui/ui_mainwindow.h"
 
 SettingsForm::SettingsForm(Ui::MainWindow &ui)
     : ui_(ui)

@@ -4,7 +4,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "link/transport.h"
+#include "core/link/transport.h"
 
 // What stands between this user and the readers: the udev rule, the owner, group and ACL of
 // each reader's node, the session's seat, ModemManager, brltty, and other programs holding a

@@ -1,4 +1,4 @@
-#include "app/status_log.h"
+#include "window/status_page/status_log.h"
 
 #include <QElapsedTimer>
 #include <QTextBlock>
@@ -9,7 +9,7 @@
 #include <algorithm>
 #include <climits>
 
-#include "app/status_layout.h"
+#include "window/status_page/status_layout.h"
 
 namespace {
 

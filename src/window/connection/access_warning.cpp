@@ -1,9 +1,9 @@
-#include "link/access_warning.h"
+#include "window/connection/access_warning.h"
 
 #include <QCoreApplication>
 #include <QMessageBox>
 
-#include "ui/window_tr.h"
+#include "window/ui/window_tr.h"
 
 void warnIfAccessDenied(const AccessCheck::Diagnosis &diagnosis)
 {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "config/config_mapping.h"
-#include "protocol/settings_record.h"
+#include "core/settings/config_mapping.h"
+#include "core/settings/settings_record.h"
 
 // Between the settings page (as a configuration file and the window's widgets hold it: texts,
 // switches, a country index) and the record that goes to and comes from the reader.

@@ -1,11 +1,11 @@
-#include "protocol/settings_writer.h"
+#include "window/settings_page/settings_writer.h"
 
 #include <QMessageBox>
 
-#include "link/reader_link.h"
-#include "protocol/settings_form.h"
-#include "protocol/settings_frames.h"
-#include "ui/window_tr.h"
+#include "window/connection/reader_link.h"
+#include "window/settings_page/settings_form.h"
+#include "core/protocol/settings_frames.h"
+#include "window/ui/window_tr.h"
 
 SettingsWriter::SettingsWriter(ReaderLink &link, SettingsForm &form)
     : link_(link)

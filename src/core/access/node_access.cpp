@@ -1,6 +1,6 @@
 // The node half of the access doctor: who this process is, and through what it may open a
 // device node.
-#include "link/access_doctor.h"
+#include "core/access/access_doctor.h"
 
 #include <QDir>
 #include <QFile>

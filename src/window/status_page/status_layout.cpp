@@ -1,4 +1,4 @@
-#include "app/status_layout.h"
+#include "window/status_page/status_layout.h"
 
 #include <QElapsedTimer>
 #include <QFontMetricsF>

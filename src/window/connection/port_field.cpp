@@ -1,12 +1,12 @@
-#include "link/port_field.h"
+#include "window/connection/port_field.h"
 
 #include <QCoreApplication>
 #include <QEvent>
 #include <QLineEdit>
 #include <QWidget>
 
-#include "link/port_choice.h"
-#include "platform/platform.h"
+#include "core/link/port_choice.h"
+#include "core/platform/platform.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "config/config_text.h"
+#include "core/settings/config_text.h"
 
 namespace ConfigText {
 

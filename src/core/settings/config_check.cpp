@@ -1,9 +1,9 @@
-#include "config/config_check.h"
+#include "core/settings/config_check.h"
 
 #include <QDir>
 #include <QFileInfo>
 
-#include "config/config_mapping.h"
+#include "core/settings/config_mapping.h"
 
 namespace ConfigFile {
 

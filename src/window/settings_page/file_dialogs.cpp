@@ -1,4 +1,4 @@
-#include "config/file_dialogs.h"
+#include "window/settings_page/file_dialogs.h"
 
 #include <QFileDialog>
 

@@ -1,4 +1,4 @@
-#include "link/connection.h"
+#include "window/connection/connection_panel.h"
 
 #include <QCheckBox>
 #include <QDebug>
@@ -11,16 +11,16 @@
 #include <QTabWidget>
 #include <QTextEdit>
 
-#include "link/access_warning.h"
-#include "link/port_choice.h"
-#include "link/port_field.h"
-#include "link/reader_link.h"
-#include "platform/platform.h"
-#include "protocol/settings_reader.h"
-#include "ui/screen_scaling.h"
-#include "ui/ui_mainwindow.h"
-#include "ui/window_access.h"
-#include "ui/window_tr.h"
+#include "window/connection/access_warning.h"
+#include "core/link/port_choice.h"
+#include "window/connection/port_field.h"
+#include "window/connection/reader_link.h"
+#include "core/platform/platform.h"
+#include "window/settings_page/settings_reader.h"
+#include "window/ui/screen_scaling.h"
+#include "window/ui/ui_mainwindow.h"
+#include "window/ui/window_access.h"
+#include "window/ui/window_tr.h"
 
 namespace {
 

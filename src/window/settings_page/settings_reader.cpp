@@ -1,14 +1,14 @@
-#include "protocol/settings_reader.h"
+#include "window/settings_page/settings_reader.h"
 
 #include <QDebug>
 #include <QMessageBox>
 
-#include "app/status_page.h"
-#include "config/page_record.h"
-#include "link/reader_link.h"
-#include "protocol/serial_answers.h"
-#include "protocol/settings_form.h"
-#include "ui/window_tr.h"
+#include "window/status_page/status_page.h"
+#include "core/settings/page_record.h"
+#include "window/connection/reader_link.h"
+#include "core/protocol/serial_answers.h"
+#include "window/settings_page/settings_form.h"
+#include "window/ui/window_tr.h"
 
 namespace {
 

@@ -1,14 +1,14 @@
-#include "config/config_files.h"
+#include "window/settings_page/config_files.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QMessageBox>
 
-#include "config/config_mapping.h"
-#include "config/file_dialogs.h"
-#include "link/reader_link.h"
-#include "protocol/settings_form.h"
-#include "ui/window_tr.h"
+#include "core/settings/config_mapping.h"
+#include "window/settings_page/file_dialogs.h"
+#include "window/connection/reader_link.h"
+#include "window/settings_page/settings_form.h"
+#include "window/ui/window_tr.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include <QString>
 #include <QtGlobal>
 
-#include "config/config_mapping.h"
-#include "protocol/settings_record.h"
+#include "core/settings/config_mapping.h"
+#include "core/settings/settings_record.h"
 
 namespace Ui {
 class MainWindow;

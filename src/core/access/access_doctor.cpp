@@ -1,4 +1,4 @@
-#include "link/access_doctor.h"
+#include "core/access/access_doctor.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,7 +12,7 @@
 #include <sys/sysmacros.h>
 #endif
 
-#include "link/access_check.h"
+#include "core/link/access_check.h"
 
 namespace AccessDoctor {
 

@@ -4,7 +4,7 @@
 #include <QString>
 #include <QTimer>
 
-#include "protocol/serial_echo.h"
+#include "core/protocol/serial_echo.h"
 
 class QElapsedTimer;
 class QTextCursor;

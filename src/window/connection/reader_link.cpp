@@ -1,11 +1,11 @@
-#include "link/reader_link.h"
+#include "window/connection/reader_link.h"
 
 #include <QDebug>
 #include <QSerialPort>
 #include <QTimer>
 
-#include "link/hid_transport.h"
-#include "link/serial_transport.h"
+#include "core/link/hid_transport.h"
+#include "core/link/serial_transport.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include "protocol/serial_receive.h"
+#include "window/status_page/serial_receive.h"
 
 #include <QTextEdit>
 
-#include "app/status_log.h"
+#include "window/status_page/status_log.h"
 
 namespace SerialReceive {
 

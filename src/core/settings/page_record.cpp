@@ -1,10 +1,10 @@
-#include "config/page_record.h"
+#include "core/settings/page_record.h"
 
 #include <QtDebug>
 
-#include "protocol/serial_answers.h"
-#include "text/keycode.h"
-#include "text/name_tables.h"
+#include "core/protocol/serial_answers.h"
+#include "core/text/keycode.h"
+#include "core/text/name_tables.h"
 
 namespace PageRecord {
 

@@ -1,4 +1,4 @@
-#include "config/config_mapping.h"
+#include "core/settings/config_mapping.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -6,10 +6,10 @@
 
 #include <memory>
 
-#include "link/access_check.h"
-#include "link/link_state.h"
-#include "link/reader_lock.h"
-#include "session/reader_session.h"
+#include "core/link/access_check.h"
+#include "window/connection/link_state.h"
+#include "core/link/reader_lock.h"
+#include "core/session/reader_session.h"
 
 class HidTransport;
 class QSerialPort;

@@ -1,13 +1,13 @@
-#include "app/status_page.h"
+#include "window/status_page/status_page.h"
 
 #include <QDebug>
 #include <QTextEdit>
 
-#include "app/char_thread.h"
-#include "app/status_log.h"
-#include "platform/platform.h"
-#include "protocol/serial_receive.h"
-#include "ui/ui_mainwindow.h"
+#include "window/app/char_thread.h"
+#include "window/status_page/status_log.h"
+#include "core/platform/platform.h"
+#include "window/status_page/serial_receive.h"
+#include "window/ui/ui_mainwindow.h"
 
 StatusPage::StatusPage(Ui::MainWindow &ui)
     : ui_(ui)
