@@ -417,6 +417,12 @@ QByteArray Model::serialBytesReceived() const
     return d->serialStream;
 }
 
+QList<QByteArray> Model::sentAnswers() const
+{
+    QMutexLocker lock(&mutex_);
+    return d->answers;
+}
+
 int Model::hidWriteAttempts() const
 {
     QMutexLocker lock(&mutex_);
@@ -443,6 +449,7 @@ void Model::clearReceived()
 {
     QMutexLocker lock(&mutex_);
     d->frames.clear();
+    d->answers.clear();
     d->serialStream.clear();
     d->hidWriteAttempts = 0;
 }

@@ -170,7 +170,10 @@ public:
     QList<QByteArray> receivedFrames() const;
     QByteArray serialBytesReceived() const;  // the raw serial stream
     int hidWriteAttempts() const;       // hid_write calls, failed ones included
-    void clearReceived();               // also zeroes hidWriteAttempts()
+    // Every answer sent, in order: HID input reports (64 bytes) as the program read them,
+    // serial answers as they were handed to the line.
+    QList<QByteArray> sentAnswers() const;
+    void clearReceived();               // also zeroes hidWriteAttempts() and forgets the answers
     // Whether every reader keeps what it receives (the default). A program that runs for long
     // and never looks (a station on the plug directory) turns it off, or its memory grows with
     // every frame.

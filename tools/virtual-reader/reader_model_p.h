@@ -79,6 +79,7 @@ struct Model::Private
     std::deque<PendingAnswer> hidAnswers;
 
     QList<QByteArray> frames;
+    QList<QByteArray> answers;
     QByteArray serialStream;
     QByteArray serialPartial;      // bytes of a frame still being received
     QElapsedTimer lastSerialByte;

@@ -210,6 +210,8 @@ int Model::hidRead(quint64 session, QByteArray &answer, bool blocking, QString *
     }
     answer = next.bytes;
     d->hidAnswers.pop_front();
+    if (Detail::keepingReceived())
+        d->answers.append(answer);
     return answer.size();
 }
 
@@ -265,6 +267,8 @@ QList<QByteArray> Model::serialReceive(const QByteArray &bytes)
             reply = Answers::garbleSerialAnswer(reply);
         if (d->faults.garbleAnswers && gated)
             reply = Answers::noise(reply.size(), 0);
+        if (Detail::keepingReceived())
+            d->answers.append(reply);
         replies.append(reply);
     }
     return replies;
