@@ -3,6 +3,7 @@
 #include <QDebug>
 
 #include <cstdio>
+#include <iterator>
 
 #include "core/link/usb_ids.h"
 #include "core/platform/platform.h"
