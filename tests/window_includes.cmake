@@ -1,16 +1,11 @@
 # Fails when files of the window library include each other in a circle, directly or through
-# others (a header and its .cpp count as one), or when one calls hidapi or includes its header:
-# the core opens the reader. Run as: cmake -DWINDOW_DIR=... -P
+# others; a header and its .cpp count as one. Run as: cmake -DWINDOW_DIR=... -P
 file(GLOB_RECURSE sources RELATIVE ${WINDOW_DIR} ${WINDOW_DIR}/*.h ${WINDOW_DIR}/*.cpp)
 set(units "")
 foreach(source ${sources})
     string(REGEX REPLACE "\\.(h|cpp)$" "" unit ${source})
     list(APPEND units ${unit})
     string(MAKE_C_IDENTIFIER ${unit} key)
-    file(STRINGS ${WINDOW_DIR}/${source} hidapi REGEX "#[ \t]*include[ \t]*<hidapi|(^|[^_a-zA-Z0-9])hid_[a-z_]+[ \t]*\\(")
-    if(hidapi)
-        list(APPEND hidapi_users "${source}: ${hidapi}")
-    endif()
     file(STRINGS ${WINDOW_DIR}/${source} includes REGEX "^[ \t]*#[ \t]*include[ \t]*\"")
     foreach(line ${includes})
         string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*\"([^\"]+)\".*" "\\1" header "${line}")
@@ -23,10 +18,6 @@ foreach(source ${sources})
         endif()
     endforeach()
 endforeach()
-if(hidapi_users)
-    string(REPLACE ";" "\n" hidapi_users "${hidapi_users}")
-    message(FATAL_ERROR "window files that call hidapi:\n${hidapi_users}")
-endif()
 list(REMOVE_DUPLICATES units)
 list(LENGTH units count)
 
