@@ -2,6 +2,7 @@
 
 #include <QMutex>
 #include <QtWidgets>
+#include <hidapi.h>
 
 #include "window/status_page/char_thread.h"
 #include "window/app/mainwindow.h"

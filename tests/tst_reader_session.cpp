@@ -38,7 +38,7 @@ struct Link
         if (serial) {
             if (!ReaderFixture::startSerialReader(endpoint))
                 return false;
-            transport = std::move(SerialTransport::open(endpoint.portPath()).transport);
+            if (auto port = SerialTransport::open(endpoint.portPath()); port.ok) transport = std::move(port.transport);
         } else {
             hid_device *device = hid_open(VirtualReader::VendorId, model().hidProductId(), nullptr);
             if (device)

@@ -110,7 +110,7 @@ struct Link
         endpoint.stop();
         if (!ReaderFixture::startSerialReader(endpoint))
             return false;
-        transport = std::move(SerialTransport::open(endpoint.portPath()).transport);
+        if (auto port = SerialTransport::open(endpoint.portPath()); port.ok) transport = std::move(port.transport);
         return transport != nullptr;
     }
 };

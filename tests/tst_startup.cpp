@@ -6,7 +6,7 @@
 #include <QtTest>
 
 #include "window/app/mainwindow.h"
-#include "core/link/usb_probe.h"
+#include "core/link/hid_transport.h"
 #include "core/platform/platform.h"
 #include "reader_model.h"
 #include "test_support.h"
@@ -87,10 +87,9 @@ private slots:
     {
         Model::instance().setHidProductId(0xF108);
         Model::instance().setAlsoAnswersTo(0xF100);
-        const UsbProbe::Found found = UsbProbe::openReader();
-        QVERIFY(found.device);
-        hid_close(found.device);
-        QCOMPARE(found.productId, quint16(0xF100));
+        quint16 vendorId = 0, productId = 0;
+        QVERIFY(HidTransport::openByIds(vendorId, productId));
+        QCOMPARE(productId, quint16(0xF100));
     }
 
     void shouldProbeForTheReaderAndPreselectItsTransport_data()

@@ -9,7 +9,6 @@
 #endif
 
 #include "core/link/usb_ids.h"
-#include "core/link/usb_probe.h"
 
 namespace AccessCheck {
 
@@ -55,10 +54,11 @@ Diagnosis hidReaderRefused()
 #ifdef Q_OS_WIN
     return {};
 #else
-    const UsbProbe::Found found = UsbProbe::openReader();
-    if (found.device) {
-        hid_close(found.device);
-        return {};
+    for (quint16 productId : UsbIds::ProductIds) {
+        if (hid_device *device = hid_open(UsbIds::VendorId, productId, nullptr)) {
+            hid_close(device);
+            return {};
+        }
     }
     return afterHidOpenFailed(0);
 #endif

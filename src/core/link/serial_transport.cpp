@@ -1,6 +1,7 @@
 #include "core/link/serial_transport.h"
 
 #include <QSerialPort>
+#include <QSerialPortInfo>
 
 #include "core/link/serial_io.h"
 
@@ -11,29 +12,33 @@ SerialTransport::SerialTransport(QSerialPort *port)
 
 SerialTransport::~SerialTransport() = default;
 
-void SerialTransport::setUpLine(QSerialPort &port)
-{
-    port.setBaudRate(QSerialPort::Baud9600);
-    port.setFlowControl(QSerialPort::NoFlowControl);
-    port.setParity(QSerialPort::NoParity);
-    port.setDataBits(QSerialPort::Data8);
-    port.setStopBits(QSerialPort::OneStop);
-}
-
 SerialTransport::Opened SerialTransport::open(const QString &portName)
 {
     Opened opened;
     auto port = std::make_unique<QSerialPort>(portName);
-    setUpLine(*port);
-    if (!port->open(QIODevice::ReadWrite)) {
+    port->setBaudRate(QSerialPort::Baud9600);
+    port->setFlowControl(QSerialPort::NoFlowControl);
+    port->setParity(QSerialPort::NoParity);
+    port->setDataBits(QSerialPort::Data8);
+    port->setStopBits(QSerialPort::OneStop);
+    opened.ok = port->open(QIODevice::ReadWrite);
+    // QSerialPort has no read time-out setting: its reads never block, and the waits that need
+    // a bound (writes reaching the line, the settings read) carry their own.
+    if (!opened.ok) {
         opened.error = port->errorString();
         opened.permissionDenied = port->error() == QSerialPort::PermissionError;
         opened.notFound = port->error() == QSerialPort::DeviceNotFoundError;
-        return opened;
     }
     opened.transport.reset(new SerialTransport(port.get()));
     opened.transport->owned_ = std::move(port);
     return opened;
+}
+
+AccessCheck::Diagnosis SerialTransport::connectRefused() const
+{
+    const AccessCheck::Diagnosis access =
+        AccessCheck::afterSerialOpenFailed(port_->error(), QSerialPortInfo(*port_).systemLocation());
+    return access.finding == AccessCheck::Finding::Denied ? access : AccessCheck::hidReaderRefused();
 }
 
 QString SerialTransport::name() const

@@ -2,13 +2,13 @@
 
 #include <memory>
 
+#include "core/link/access_check.h"
 #include "core/link/transport.h"
 
 class QSerialPort;
 
-// The reader's serial interface (its virtual COM port). The window lends the port of its
-// link; open() makes one the transport owns, in the calling thread, which must be the only
-// thread that uses it.
+// The reader's serial interface (its virtual COM port). open() makes the port the transport
+// owns, in the calling thread, which must be the only thread that uses it.
 class SerialTransport : public Transport
 {
 public:
@@ -19,7 +19,8 @@ public:
 
     struct Opened
     {
-        std::unique_ptr<SerialTransport> transport;  // null when the port did not open
+        bool ok = false;
+        std::unique_ptr<SerialTransport> transport;  // the port, closed when it did not open
         QString error;
         bool permissionDenied = false;
         bool notFound = false;  // no such port
@@ -27,8 +28,11 @@ public:
     // Opens the port with the reader's line settings: 9600 baud, 8 data bits, no parity,
     // one stop bit, no flow control.
     static Opened open(const QString &portName);
-    // The line settings on a port that is not open yet.
-    static void setUpLine(QSerialPort &port);
+    // Why a connect over the serial port did not open it: this user may not open the port's
+    // node; else a reader on USB HID is listed but refused (a reader the start-up probe could
+    // not open leaves the serial port chosen, and this is the one place where the operator
+    // would learn of it).
+    AccessCheck::Diagnosis connectRefused() const;
 
     Kind kind() const override { return Kind::Serial; }
     QString name() const override;

@@ -49,6 +49,26 @@ Parsed parse(const QByteArray &chunk)
     return parsed;
 }
 
+Taken take(const Parsed &parsed)
+{
+    Taken taken;
+    const quint8 status[] = {RecordFields::Version, RecordFields::Options, RecordFields::OutputWindow};
+    for (int i = 0; i < 3 && i < parsed.complete; ++i)
+        taken.fields |= status[i];
+    taken.record.version = parsed.versionBytes;
+    taken.record.options = parsed.options;
+    taken.record.outputStart = parsed.outputStart;
+    taken.record.outputLength = parsed.outputLength;
+    QByteArray *const affixes[] = {&taken.record.pre, &taken.record.post, &taken.record.remove};
+    for (int i = 0; i < 3; ++i) {
+        if (parsed.complete >= 4 + i && parsed.affixes[i].accepted) {
+            *affixes[i] = parsed.affixes[i].codes;
+            taken.fields |= RecordFields::affix(i);
+        }
+    }
+    return taken;
+}
+
 namespace {
 
 // The length of answer `index` (0 version, 1 options, 2 output window, 3 to 5 the affixes)

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QtGlobal>
 
+#include "core/settings/settings_record.h"
+
 // The answers to the six read frames as they come back on the serial line, back to back:
 // version (8 bytes, "QKR..."), option byte (8), output window (8), then preamble, postamble
 // and remove data (L + 5 bytes each: three header bytes, L, the codes, 0x0D).
@@ -35,6 +37,16 @@ struct Parsed
 // chunk and never reads past it. Neither checksums nor the 0x0D of each answer are looked at:
 // only the header at the start and the 0x0D at the very end.
 Parsed parse(const QByteArray &chunk);
+
+// What the whole answers in a parsed chunk say, and which fields of the record they gave: the
+// version, the switches but remove ID code, the output window, and each affix whose answer
+// was whole and accepted.
+struct Taken
+{
+    SettingsRecord record;
+    quint8 fields = 0;  // RecordFields
+};
+Taken take(const Parsed &parsed);
 
 // The answers to a settings read, found in what the line brought while the read collected
 // them. The reader types a key's ID code on the line whenever a key is read, so such bytes may

@@ -143,6 +143,46 @@ ReaderSession::SettingsRead ReaderSession::readOverHid()
     return read;
 }
 
+void ReaderSession::oneShotExchange(quint8 command, QByteArray &answer, Step step)
+{
+    // The one-shot read keeps the sequence number in the frame's first parameter byte.
+    constexpr int SequenceByte = 4;
+    const quint8 sequence = nextSequence();
+    QByteArray request = Frames::hidReport(Frames::readFrame(command));
+    request[SequenceByte] = char(sequence);
+    exchange(request, answer, sequence, step);  // what came back is taken whatever it is
+}
+
+void ReaderSession::preReadStatus()
+{
+    QByteArray answer(Frames::ReportSize, char(0x00));
+    oneShotExchange(CmdStatus, answer, Step::Status);
+}
+
+ReaderSession::SettingsRead ReaderSession::readStatusOnce()
+{
+    SettingsRead read;
+    QByteArray answer(Frames::ReportSize, char(0x00));
+    oneShotExchange(CmdStatus, answer, Step::Status);
+    read.record = HidAnswers::parseOneShotStatus(answer);
+    read.statusRead = true;
+
+    QByteArray *const affixes[] = {&read.record.pre, &read.record.post, &read.record.remove};
+    for (int i = 0; i < 3; ++i) {
+        const AffixStep &affix = AffixSteps[i];
+        oneShotExchange(affix.code, answer, affix.step);
+        qDebug(affix.code == CmdGetRemove ? "Remove Data Len=%d %x %x %x %x" : affix.debugFormat,
+               quint8(answer[0]), quint8(answer[1]), quint8(answer[2]), quint8(answer[3]), quint8(answer[4]));
+        if (const auto codes = HidAnswers::parseOneShotAffix(answer)) {
+            *affixes[i] = *codes;
+            read.affixRead[i] = true;
+        }
+        if (affix.code == CmdGetRemove)
+            qDebug("Checksum = %x", Frames::checksum(answer.left(quint8(answer[1]) + 1)));
+    }
+    return read;
+}
+
 ReaderSession::SettingsRead ReaderSession::readOverSerial()
 {
     SettingsRead read;
@@ -168,20 +208,11 @@ ReaderSession::SettingsRead ReaderSession::readOverSerial()
     const SerialAnswers::Found found = SerialAnswers::findAnswers(read.serialAnswers);
     read.answerChunk = found.answers;
     const SerialAnswers::Parsed parsed = SerialAnswers::parse(found.whole ? found.answers : read.serialAnswers);
-    if (parsed.complete >= 1) {
-        read.record.version = parsed.versionBytes;
-        read.record.options = parsed.options;
-        read.record.outputStart = parsed.outputStart;
-        read.record.outputLength = parsed.outputLength;
-    }
-    read.statusRead = parsed.recognised && parsed.complete >= 3;
-    QByteArray *const affixes[] = {&read.record.pre, &read.record.post, &read.record.remove};
-    for (int i = 0; i < 3; ++i) {
-        if (parsed.recognised && parsed.complete >= 4 + i && parsed.affixes[i].accepted) {
-            *affixes[i] = parsed.affixes[i].codes;
-            read.affixRead[i] = true;
-        }
-    }
+    const SerialAnswers::Taken taken = SerialAnswers::take(parsed);
+    read.record = taken.record;
+    read.statusRead = taken.fields & RecordFields::OutputWindow;
+    for (int i = 0; i < 3; ++i)
+        read.affixRead[i] = taken.fields & RecordFields::affix(i);
 
     if (parsed.allComplete()) {
         for (int i = 0; i < 3 && read.result.ok(); ++i) {

@@ -38,6 +38,14 @@ public:
     // left out of the answers.
     SettingsRead readSettings();
 
+    // The Status page's one-shot read over USB HID: the status, then the three affixes, taken
+    // apart as HidAnswers::parseOneShotStatus and parseOneShotAffix do. Every exchange is made
+    // whatever came of the one before; the record holds what the answers say, answered or not.
+    // The sequence number goes in the request's first parameter byte.
+    SettingsRead readStatusOnce();
+    // The preliminary read it makes while the Status page is shown: one status exchange.
+    void preReadStatus();
+
     // The frames of the record (options, output window, keyboard country over USB HID, the
     // three affixes, the save), then the reader's 300 ms to store them, then, when
     // targetInterface (1 serial, 0 USB keyboard) is not the interface of this link, the
@@ -71,6 +79,7 @@ public:
 private:
     SettingsRead readOverHid();
     SettingsRead readOverSerial();
+    void oneShotExchange(quint8 command, QByteArray &answer, SessionResult::Step step);
     QByteArray collectSerialAnswers();
     bool sendFrame(const QByteArray &frame);
     bool serial() const { return transport_.kind() == Transport::Kind::Serial; }

@@ -19,4 +19,15 @@ SettingsRecord recordOfPage(const ConfigPage &page);
 // the record's when the list of countries holds it, -1 (no entry) otherwise.
 ConfigPage pageOfRecord(const SettingsRecord &record, bool serial);
 
+// Where the window read the record; each path spells some fields its own way.
+enum class ReadPath {
+    UsbHid,      // "&Get Status" over USB HID: the version up to its NUL padding
+    Serial,      // the serial line's answers: the version as UTF-8
+    StatusPage,  // the one-shot status read: the output window unsigned, each affix code as
+                 // a one-byte UTF-8 text
+};
+// The page the window shows after a read: as pageOfRecord, but the country is the reader's
+// own, whether or not the list holds it.
+ConfigPage pageOfRead(const SettingsRecord &record, ReadPath path);
+
 }  // namespace PageRecord

@@ -45,3 +45,11 @@ struct ConfigPage
     QString outputLength;
     int kbCountry = 0;
 };
+
+// Which parts of a record a read took from the reader's answers. The remove ID code switch
+// is apart from the others: the serial line's answers leave it out.
+namespace RecordFields {
+enum : quint8 { Version = 0x01, Options = 0x02, RemoveIdCode = 0x04, OutputWindow = 0x08, Country = 0x10, Pre = 0x20 };
+constexpr quint8 Status = Version | Options | RemoveIdCode | OutputWindow;
+constexpr quint8 affix(int index) { return quint8(Pre << index); }  // 0 pre, 1 post, 2 remove
+}  // namespace RecordFields

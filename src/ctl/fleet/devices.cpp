@@ -1,13 +1,8 @@
 #include "ctl/fleet/devices.h"
 
-#include <QSerialPort>
-
-#include <hidapi.h>
-
 #include "core/link/access_check.h"
 #include "core/link/hid_transport.h"
 #include "core/link/serial_transport.h"
-#include "core/protocol/hid_io.h"
 #include "ctl/table/exit_codes.h"
 
 namespace Ctl {
@@ -172,7 +167,7 @@ Opened open(const ReaderList::Reader &reader)
     Opened opened;
     if (reader.kind == Transport::Kind::Serial) {
         SerialTransport::Opened port = SerialTransport::open(reader.path);
-        if (port.transport) {
+        if (port.ok) {
             opened.transport = std::move(port.transport);
         } else if (port.permissionDenied) {
             opened.exitCode = PermissionDenied;
@@ -186,24 +181,15 @@ Opened open(const ReaderList::Reader &reader)
         return opened;
     }
 
-    const QByteArray path = reader.path.toLocal8Bit();
-    hid_device *device = nullptr;
-    QString error;
-    {
-        std::lock_guard<std::mutex> lock(hidapiGlobalLock());
-        device = hid_open_path(path.constData());
-        const wchar_t *text = device ? nullptr : hid_error(nullptr);
-        error = text ? QString::fromWCharArray(text) : QString();
-    }
-    if (device) {
-        opened.transport = std::make_unique<HidTransport>(device, true, reader.path);
+    HidTransport::Opened hid = HidTransport::openPath(reader.path);
+    if (hid.transport) {
+        opened.transport = std::move(hid.transport);
         return opened;
     }
-    const bool denied =
-        AccessCheck::afterHidOpenPathFailed(reader.path, error).finding == AccessCheck::Finding::Denied;
+    const bool denied = hid.access.finding == AccessCheck::Finding::Denied;
     opened.exitCode = denied ? PermissionDenied : ReaderFailed;
     opened.error = denied ? AccessCheck::deniedText(reader.path)
-                          : QStringLiteral("cannot open %1: %2").arg(reader.device(), error);
+                          : QStringLiteral("cannot open %1: %2").arg(reader.device(), hid.error);
     return opened;
 }
 

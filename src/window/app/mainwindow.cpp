@@ -11,7 +11,7 @@ MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent)
     , link_(this)
     , form_(ui)
-    , status_(ui, link_)
+    , status_(ui)
     , reader_(link_, form_, status_)
     , writer_(link_, form_)
     , connection_(ui, link_, [this] { reader_.read(); })
@@ -50,7 +50,7 @@ int MainWindow::DisplayKLNValue(QByteArray chunk) { return reader_.showSerialAns
 
 void MainWindow::GetKLNValueClick() { reader_.read(); }
 void MainWindow::SetKLNValueClick() { writer_.write(); }
-void MainWindow::threadStart() { status_.dumpHidDevice(); }
+void MainWindow::threadStart() { link_.dumpDiagnosticInterface(); }
 void MainWindow::threadPause() { status_.toggleTicker(); }
 void MainWindow::threadStop() {}
 void MainWindow::ReadStatus() { reader_.readStatusOnce(); }

@@ -100,35 +100,21 @@ void ConnectionPanel::connectOrDisconnect()
         return;
     }
 
-    if (ui_.USBKB_radcmd->isChecked()) {
-        const ReaderLink::Opened opened = link_.openHid();
-        if (!opened.ok) {
-            showFailedConnect("unable to open USB HID device\n");
-            if (opened.busy)
-                warnReaderBusy(opened.node, opened.holder);
-            else
-                warnIfAccessDenied(opened.access);
-            return;
-        }
-        ui_.ChangeModeBut->setText(QStringLiteral("to Serial"));
-        ui_.CodeType_lbl->setText(QStringLiteral("ASCII Code"));
-        readSettings_();
-    }
-
-    if (ui_.Searal_radcmd->isChecked()) {
+    const bool usb = ui_.USBKB_radcmd->isChecked();
+    if (usb || ui_.Searal_radcmd->isChecked()) {
         // No reader port was found at start-up: the reader may have been plugged in since.
-        if (ui_.SerialNameEdit->text() == Platform::defaultPortName())
+        if (!usb && ui_.SerialNameEdit->text() == Platform::defaultPortName())
             ui_.SerialNameEdit->setText(PortChoice::readerPort(Platform::enumeratePorts()));
-        const ReaderLink::Opened opened = link_.openSerial(ui_.SerialNameEdit->text());
+        const ReaderLink::Opened opened = usb ? link_.openHid() : link_.openSerial(ui_.SerialNameEdit->text());
         if (!opened.ok) {
-            showFailedConnect("unable to open com device\n");
+            showFailedConnect(usb ? "unable to open USB HID device\n" : "unable to open com device\n");
             if (opened.busy)
                 warnReaderBusy(opened.node, opened.holder);
             else
                 warnIfAccessDenied(opened.access);
             return;
         }
-        ui_.ChangeModeBut->setText(QStringLiteral("to USB KB"));
+        ui_.ChangeModeBut->setText(usb ? QStringLiteral("to Serial") : QStringLiteral("to USB KB"));
         ui_.CodeType_lbl->setText(QStringLiteral("ASCII Code"));
         readSettings_();
     }

@@ -2,14 +2,14 @@
 
 #include <QtGlobal>
 
-#include <hidapi.h>
-
 class QTimer;
+struct hid_device_;
+typedef struct hid_device_ hid_device;
 
 // The state of the link to the reader, which every action of the window reads.
 struct LinkState
 {
-    hid_device *hidDevice = nullptr;  // the open USB HID link, null when none
+    hid_device *hidDevice = nullptr;  // the link's open USB HID handle, null when none
     quint16 hidVendorId = 0;          // what the USB HID probe found (0 when no reader answered)
     quint16 hidProductId = 0;
     QTimer *pollTimer = nullptr;      // 100 ms serial poll, child of the window

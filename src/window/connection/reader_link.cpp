@@ -2,99 +2,86 @@
 
 #include <QDebug>
 #include <QSerialPort>
-#include <QSerialPortInfo>
 #include <QTimer>
-
-#include <hidapi.h>
 
 #include "core/link/hid_transport.h"
 #include "core/link/serial_transport.h"
-#include "core/link/usb_probe.h"
 
 namespace {
 
-ReaderLink::Opened opened()
+ReaderLink::Opened opened(bool ok, const AccessCheck::Diagnosis &refused = {})
 {
     ReaderLink::Opened result;
-    result.ok = true;
-    return result;
-}
-
-ReaderLink::Opened refused(const AccessCheck::Diagnosis &access)
-{
-    ReaderLink::Opened result;
-    result.access = access;
+    result.ok = ok;
+    result.access = refused;
     return result;
 }
 
 }  // namespace
 
-LinkSession::LinkSession(std::unique_ptr<Transport> transport, quint8 &frameSequence)
-    : transport_(std::move(transport))
-    , session_(*transport_, frameSequence)
-{
-}
-
 ReaderLink::ReaderLink(QObject *timerOwner)
     : timerOwner_(timerOwner)
+    , hid_(std::make_unique<HidTransport>(nullptr))
+    , serial_(std::make_unique<SerialTransport>(nullptr))
 {
 }
 
 ReaderLink::~ReaderLink()
 {
-    if (state_.hidDevice) {
-        hid_close(state_.hidDevice);
-        hid_exit();
-    }
+    if (hid_->device())
+        closeHid();
     // The port holds a lock file for the device; left open, the lock would outlive the window
     // and the next start would find the port taken.
-    if (serialPort_ && serialPort_->isOpen())
-        serialPort_->close();
-    delete serialPort_;
+    if (serialPort() && serialPort()->isOpen())
+        serialPort()->close();
+}
+
+void ReaderLink::setHid(std::unique_ptr<HidTransport> hid)
+{
+    hid_ = hid ? std::move(hid) : std::make_unique<HidTransport>(nullptr);
+    state_.hidDevice = hid_->device();
+}
+
+void ReaderLink::closeHid()
+{
+    hid_->close();
+    state_.hidDevice = nullptr;
 }
 
 bool ReaderLink::probe()
 {
-    const UsbProbe::Found found = UsbProbe::openReader();
-    if (!found.device)
+    quint16 vendorId = 0;
+    quint16 productId = 0;
+    const std::unique_ptr<HidTransport> probed = HidTransport::openByIds(vendorId, productId);
+    if (!probed)
         return false;
-    state_.hidVendorId = found.vendorId;
-    state_.hidProductId = found.productId;
-    hid_device *probed = found.device;
-    closeHidLink(probed);
+    state_.hidVendorId = vendorId;
+    state_.hidProductId = productId;
+    probed->close();
     return true;
 }
 
 ReaderLink::Opened ReaderLink::openHid()
 {
     lock_.release();
-    if (state_.hidVendorId == 0) {
-        // No reader answered at start-up: look again, it may have been plugged in since. The
-        // probe's open is the link.
-        const UsbProbe::Found found = UsbProbe::openReader();
-        state_.hidDevice = found.device;
-        if (found.device) {
-            state_.hidVendorId = found.vendorId;
-            state_.hidProductId = found.productId;
-        }
-    } else {
-        state_.hidDevice = hid_open(state_.hidVendorId, state_.hidProductId, nullptr);
-    }
-    if (!state_.hidDevice)
-        return refused(AccessCheck::afterHidOpenFailed(state_.hidProductId));
+    // With no reader found at start-up, each of its IDs is tried again: it may have been
+    // plugged in since.
+    setHid(HidTransport::openByIds(state_.hidVendorId, state_.hidProductId));
+    if (!hid_->device())
+        return opened(false, AccessCheck::afterHidOpenFailed(state_.hidProductId));
     // Opening a node sends nothing; the lock decides whether anything will be.
-    const QString node = UsbProbe::nodeOf(state_.hidVendorId, state_.hidProductId);
+    const QString node = HidTransport::nodeOf(state_.hidVendorId, state_.hidProductId);
     if (!node.isEmpty()) {
         lock_ = ReaderLock::take(node);
         if (lock_.busy()) {
-            closeHidLink(state_.hidDevice);
+            closeHid();
             return busy(node);
         }
     }
     state_.hidActive = 1;
     state_.serialActive = 0;
     state_.interfaceSetting = 0;
-    return opened();
+    return opened(true);
 }
 
 ReaderLink::Opened ReaderLink::busy(const QString &node)
@@ -118,21 +105,14 @@ ReaderLink::Opened ReaderLink::openSerial(const QString &portName)
         return busy(node);
 
     // Only the latest port object is kept. The one it replaces is closed by now (a disconnect
-    // or a failed open); deleting it also frees the port should a path that dropped the link
-    // have left it open.
-    delete serialPort_;
-    serialPort_ = new QSerialPort(portName);
-    SerialTransport::setUpLine(*serialPort_);
-    serialPort_->open(QIODevice::ReadWrite);
-    // QSerialPort has no read time-out setting: its reads never block, and the waits that need
-    // a bound (writes reaching the line, the settings read) carry their own.
-    if (!serialPort_->isOpen()) {
-        AccessCheck::Diagnosis access = AccessCheck::afterSerialOpenFailed(
-            serialPort_->error(), QSerialPortInfo(*serialPort_).systemLocation());
-        if (access.finding != AccessCheck::Finding::Denied)
-            access = AccessCheck::hidReaderRefused();
+    // or a failed open); deleting it first also frees the port should a path that dropped the
+    // link have left it open.
+    serial_.reset();
+    serial_ = SerialTransport::open(portName).transport;
+    if (!serial_->port()->isOpen()) {
+        const AccessCheck::Diagnosis access = serial_->connectRefused();
         lock_.release();
-        return refused(access);
+        return opened(false, access);
     }
     watchForLineGone(portName);
     delete state_.pollTimer;  // one poll timer at any time
@@ -142,7 +122,7 @@ ReaderLink::Opened ReaderLink::openSerial(const QString &portName)
     state_.serialActive = 1;
     state_.hidActive = 0;
     state_.interfaceSetting = 1;
-    return opened();
+    return opened(true);
 }
 
 // A port whose device went away (the reader pulled out, the far side of the line closed) stays
@@ -151,12 +131,12 @@ ReaderLink::Opened ReaderLink::openSerial(const QString &portName)
 // error has finished.
 void ReaderLink::watchForLineGone(const QString &portName)
 {
-    QSerialPort *const port = serialPort_;
+    QSerialPort *const port = serialPort();
     connect(port, &QSerialPort::errorOccurred, this, [this, port, portName](QSerialPort::SerialPortError error) {
         if (!SerialTransport::meansLineGone(error))
             return;
         QTimer::singleShot(0, port, [this, port, portName] {
-            if (port != serialPort_ || !state_.connected || !state_.serialActive)
+            if (port != serialPort() || !state_.connected || !state_.serialActive)
                 return;
             takeDown(Teardown::Disconnect);
             emit lineGone(portName);
@@ -186,7 +166,7 @@ void ReaderLink::takeDown(Teardown how)
     if (hid) {
         if (!leaving)
             qDebug("Z400_Device disconnect");
-        closeHidLink(state_.hidDevice);
+        closeHid();
     }
     if (serial) {
         if (!leaving)
@@ -194,8 +174,8 @@ void ReaderLink::takeDown(Teardown how)
         delete state_.pollTimer;
         state_.pollTimer = nullptr;
         // The port object stays; the next serial connect replaces it.
-        if (serialPort_ && serialPort_->isOpen())
-            serialPort_->close();
+        if (serialPort() && serialPort()->isOpen())
+            serialPort()->close();
     }
     lock_.release();
     state_.connected = 0;
@@ -208,34 +188,45 @@ void ReaderLink::leaveForOtherInterface()
     emit readerLeft();
 }
 
-LinkSession ReaderLink::session()
+ReaderSession ReaderLink::session()
 {
     if (state_.serialActive)
-        return LinkSession(std::make_unique<SerialTransport>(serialPort_), state_.frameSequence);
+        return ReaderSession(*serial_, state_.frameSequence);
     return hidSession();
 }
 
-LinkSession ReaderLink::hidSession()
+ReaderSession ReaderLink::hidSession()
 {
-    return LinkSession(std::make_unique<HidTransport>(state_.hidDevice), state_.frameSequence);
+    return ReaderSession(*hid_, state_.frameSequence);
+}
+
+QSerialPort *ReaderLink::serialPort() const
+{
+    return serial_->port();
 }
 
 bool ReaderLink::serialBytesWaiting()
 {
-    return serialPort_ && serialPort_->isOpen()
-        && (serialPort_->bytesAvailable() > 0 || serialPort_->waitForReadyRead(0));
+    QSerialPort *const port = serialPort();
+    return port && port->isOpen() && (port->bytesAvailable() > 0 || port->waitForReadyRead(0));
 }
 
 QByteArray ReaderLink::takeSerialBytes()
 {
-    if (!serialPort_ || serialPort_->bytesAvailable() <= 0)
+    QSerialPort *const port = serialPort();
+    if (!port || port->bytesAvailable() <= 0)
         return QByteArray();
-    return serialPort_->read(serialPort_->bytesAvailable());
+    return port->read(port->bytesAvailable());
 }
 
-void ReaderLink::adoptHidDevice(hid_device *device)
+void ReaderLink::dumpDiagnosticInterface()
 {
-    if (state_.hidDevice && state_.hidDevice != device)
-        hid_close(state_.hidDevice);  // do not leak the handle it replaces
-    state_.hidDevice = device;
+    std::unique_ptr<HidTransport> device = HidTransport::openDiagnostic();
+    if (!device) {
+        // The link that is open, if any, stays as it is.
+        qDebug("unable to open device\n");
+        return;
+    }
+    setHid(std::move(device));  // the dump takes the link's place
+    hid_->dump();
 }

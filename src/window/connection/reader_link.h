@@ -11,24 +11,9 @@
 #include "core/link/reader_lock.h"
 #include "core/session/reader_session.h"
 
+class HidTransport;
 class QSerialPort;
-class Transport;
-
-// A reader session on the link the window holds. It borrows the link's handle; the link keeps
-// it open when the session ends.
-class LinkSession
-{
-public:
-    LinkSession(std::unique_ptr<Transport> transport, quint8 &frameSequence);
-    LinkSession(const LinkSession &) = delete;
-    LinkSession &operator=(const LinkSession &) = delete;
-
-    ReaderSession *operator->() { return &session_; }
-
-private:
-    std::unique_ptr<Transport> transport_;
-    ReaderSession session_;
-};
+class SerialTransport;
 
 // The link to the reader that the window holds: at most one at a time, over USB HID or the
 // serial line. It opens the link, takes it down, keeps the link state that every action reads,
@@ -79,11 +64,11 @@ public:
     void leaveForOtherInterface();
 
     // Sessions on the link: the serial port when serialActive, USB HID otherwise; or USB HID
-    // whatever the flags say.
-    LinkSession session();
-    LinkSession hidSession();
+    // whatever the flags say. On a link that is not open every exchange fails.
+    ReaderSession session();
+    ReaderSession hidSession();
 
-    QSerialPort *serialPort() const { return serialPort_; }
+    QSerialPort *serialPort() const;
     // Something the reader sent waits on the open serial port.
     bool serialBytesWaiting();
     // All the serial port holds; empty when nothing or no port.
@@ -93,8 +78,9 @@ public:
     void setCurrentTab(int index) { state_.currentTab = quint8(index); }
     void noteStatusPreRead() { state_.statusPreRead = 1; }
     void noteStatusShown() { state_.statusShown = 1; }
-    // The diagnostic dump opened a device of its own: it becomes the link's USB HID handle.
-    void adoptHidDevice(hid_device *device);
+    // The developer's dump of the reader's diagnostic interface. The device it opens becomes
+    // the link's USB HID handle; the link counts as neither connected nor USB HID.
+    void dumpDiagnosticInterface();
 
 signals:
     void wentDown();
@@ -110,9 +96,14 @@ private:
     void watchForLineGone(const QString &portName);
     // The open that lock_ found busy: who holds the reader; the lock object is let go.
     Opened busy(const QString &node);
+    // The USB HID handle changes; hidDevice shows it.
+    void setHid(std::unique_ptr<HidTransport> hid);
+    void closeHid();
 
     QObject *timerOwner_;
     LinkState state_;
-    QSerialPort *serialPort_ = nullptr;  // the latest serial port object; no Qt parent
-    ReaderLock lock_;                    // the connected reader's
+    std::unique_ptr<HidTransport> hid_;        // its handle is null when none is open
+    std::unique_ptr<SerialTransport> serial_;  // the latest serial port, open or not (its
+                                               // QSerialPort has no Qt parent); no port at first
+    ReaderLock lock_;                          // the connected reader's
 };

@@ -27,7 +27,7 @@ void FirmwareUpdate::run()
         return;
     }
 
-    const SessionResult isp = link_.session()->enterIspMode();
+    const SessionResult isp = link_.session().enterIspMode();
     // Over the serial line the write goes unchecked.
     if (isp.outcome == SessionResult::Outcome::FrameFailed) {
         QMessageBox::information(nullptr, windowTr("ISP Mode"),

@@ -22,7 +22,7 @@ void InterfaceChange::run()
         != QMessageBox::Yes)
         return;
 
-    const SessionResult result = link_.session()->changeInterface();
+    const SessionResult result = link_.session().changeInterface();
     // The reader stays where it is when the frame did not reach it: so does the utility.
     if (!result.ok()) {
         QMessageBox::warning(nullptr, windowTr("Change Mode"),

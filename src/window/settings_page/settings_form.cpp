@@ -90,47 +90,45 @@ void SettingsForm::showFirmwareVersion(const QString &version)
     ui_.FWLbl->setText(QStringLiteral("F/W Version: ") + firmwareVersion_);
 }
 
-// Each switch's check box, then the affix edit it enables, bit 0 first.
-void SettingsForm::showOptions(quint8 options, bool withRemoveIdCode)
+void SettingsForm::showRead(const ConfigPage &page, quint8 fields)
 {
+    if (fields & RecordFields::Version)
+        showFirmwareVersion(page.firmwareVersion);
+    // Each switch's check box, then the affix edit it enables, bit 0 first. The remove ID code
+    // switch arrives apart from the others: the serial line's answers leave it out.
     for (const Settings::Setting *setting : Settings::recordOrder()) {
-        if (setting->kind != Kind::Switch || (setting->bit == OptionBits::RemoveIDCode && !withRemoveIdCode))
+        const quint8 field = setting->bit == OptionBits::RemoveIDCode ? RecordFields::RemoveIdCode : RecordFields::Options;
+        if (setting->kind != Kind::Switch || !(fields & field))
             continue;
-        for (const Field &field : fieldsOf(ui_)) {
-            if (field.setting == setting)
-                field.widget->setProperty("checked", bool(options & setting->bit));
-            else if (field.setting->switchedBy && qstrcmp(field.setting->switchedBy, setting->key) == 0)
-                field.widget->setEnabled(options & setting->bit);
+        const bool on = page.*(setting->flag);
+        for (const Field &shown : fieldsOf(ui_)) {
+            if (shown.setting == setting)
+                shown.widget->setProperty("checked", on);
+            else if (shown.setting->switchedBy && qstrcmp(shown.setting->switchedBy, setting->key) == 0)
+                shown.widget->setEnabled(on);
         }
     }
-    if (withRemoveIdCode && (options & OptionBits::RemoveIDCode))
+    if ((fields & RecordFields::RemoveIdCode) && page.removeIdCode)
         ui_.RemoveDataEdit->setEnabled(false);  // the reader drops the ID code, not the affix
-}
-
-void SettingsForm::showOutputWindow(quint8 start, quint8 length, bool asSigned)
-{
-    auto text = [asSigned](quint8 byte) {
-        return asSigned ? QString::number(qint8(byte)) : QString::number(byte);
-    };
-    ui_.KLNOutStartEdit->setText(text(start));
-    ui_.KLNOutLengthEdit->setText(text(length));
-}
-
-void SettingsForm::showReaderCountry(int country)
-{
-    ui_.KB_cmb->setEnabled(true);
-    ui_.KB_cmb->setCurrentIndex(country);
-    readerCountry_ = country;
+    if (fields & RecordFields::OutputWindow) {
+        ui_.KLNOutStartEdit->setText(page.outputStart);
+        ui_.KLNOutLengthEdit->setText(page.outputLength);
+    }
+    if (fields & RecordFields::Country) {
+        ui_.KB_cmb->setEnabled(true);
+        ui_.KB_cmb->setCurrentIndex(page.kbCountry);
+        readerCountry_ = page.kbCountry;
+    }
+    const QString *const affixes[] = {&page.pre, &page.post, &page.remove};
+    for (int i = 0; i < 3; ++i) {
+        if (fields & RecordFields::affix(i))
+            edit(Affix(i))->setText(*affixes[i]);
+    }
 }
 
 void SettingsForm::disableCountry()
 {
     ui_.KB_cmb->setEnabled(false);
-}
-
-void SettingsForm::showAffix(Affix affix, const QString &text)
-{
-    edit(affix)->setText(text);
 }
 
 void SettingsForm::preAmbleEnableClicked()

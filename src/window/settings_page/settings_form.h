@@ -38,20 +38,15 @@ public:
     // code both ticked.
     void showPage(const ConfigPage &page);
 
-    // What the reader answered, as each read path shows it.
+    // What a read took from the reader (RecordFields say which parts), as its path spells it.
+    // The option switches are set with the affix edits they enable, bit 0 first; remove ID
+    // code, when set, disables the remove data edit after that. The country is kept whether
+    // or not the list holds it.
+    void showRead(const ConfigPage &page, quint8 fields);
     void showFirmwareVersion(const QString &version);
     const QString &firmwareVersion() const { return firmwareVersion_; }
-    // The option byte onto the six check boxes and the three affix edits, bit 0 first. Bit 5
-    // (remove ID code) only when withRemoveIdCode; when applied and set it disables the remove
-    // data edit after bit 0 has enabled or disabled it.
-    void showOptions(quint8 options, bool withRemoveIdCode = true);
-    // Output start and length in decimal; the reader's bytes read as signed or unsigned.
-    void showOutputWindow(quint8 start, quint8 length, bool asSigned);
-    // The country the reader reported, kept whether or not the list holds it.
-    void showReaderCountry(int country);
     // No read command returns the country over the serial line.
     void disableCountry();
-    void showAffix(Affix affix, const QString &text);
 
     // The operator's clicks and picks.
     void preAmbleEnableClicked();

@@ -26,7 +26,7 @@ void SettingsWriter::write()
     }
 
     const LinkState &link = link_.state();
-    const SessionResult result = link_.session()->writeSettings(page, link.interfaceSetting);
+    const SessionResult result = link_.session().writeSettings(page, link.interfaceSetting);
     // A USB HID write that fails ends the write where it is, without the save; a serial frame
     // that did not reach the line means the line is gone. Either way the operator must learn
     // that the reader does not hold the page.
