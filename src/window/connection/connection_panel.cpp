@@ -1,6 +1,7 @@
 #include "window/connection/connection_panel.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDebug>
 #include <QIcon>
 #include <QLabel>
@@ -56,14 +57,15 @@ void ConnectionPanel::useSerialPort(bool on)
 
 void ConnectionPanel::enableControls(bool on)
 {
-    QWidget *const controls[] = {
-        ui_.PreAmbleChk,     ui_.PreAmbleEdit,    ui_.PostAmbleChk,     ui_.PostAmbleEdit,
-        ui_.RemoveDataChk,   ui_.RemoveDataEdit,  ui_.RemoveIDCodeChk,  ui_.AutoReportChk,
-        ui_.BuzzerEnableChk, ui_.KLNOutStartEdit, ui_.KLNOutLengthEdit, ui_.GetKLNStatusBut,
-        ui_.SetKLNStatusBut, ui_.tabWidget,       ui_.ScannerEdit,      ui_.TrigBut,
-        ui_.ChangeModeBut,
-    };
-    for (QWidget *control : controls)
+    // The settings' code lists and the country are the form's to enable: they follow what the
+    // reader answered.
+    for (QWidget *control : ui_.settingControls()) {
+        if (!qobject_cast<QComboBox *>(control))
+            control->setEnabled(on);
+    }
+    const std::initializer_list<QWidget *> others = {ui_.GetKLNStatusBut, ui_.SetKLNStatusBut, ui_.tabWidget,
+                                                     ui_.ScannerEdit,     ui_.TrigBut,         ui_.ChangeModeBut};
+    for (QWidget *control : others)
         control->setEnabled(on);
 }
 

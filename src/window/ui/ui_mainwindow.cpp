@@ -178,6 +178,13 @@ void MainWindow::setupUi(QMainWindow *window)
     QMetaObject::connectSlotsByName(window);
 }
 
+std::vector<QWidget *> MainWindow::settingControls() const
+{
+    return {PreAmbleChk,   PreAmbleEdit,    Pre_cmb,         PostAmbleChk,    PostAmbleEdit,
+            Post_cmb,      RemoveDataChk,   RemoveIDCodeChk, RemoveDataEdit,  Remove_cmb,
+            AutoReportChk, BuzzerEnableChk, KLNOutStartEdit, KLNOutLengthEdit, KB_cmb};
+}
+
 void MainWindow::retranslateUi(QMainWindow *window)
 {
     const auto tr = [](const char *text) { return QCoreApplication::translate("MainWindow", text, nullptr); };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
@@ -74,6 +76,10 @@ public:
     // settings page; connects the slots by name last.
     void setupUi(QMainWindow *window);
     void retranslateUi(QMainWindow *window);
+
+    // The controls of the reader's settings on the Setting page, in reading order: each switch
+    // with the edit and the code list it opens, the output window, the keyboard country.
+    std::vector<QWidget *> settingControls() const;
 };
 
 }  // namespace Ui

@@ -109,17 +109,14 @@ void setUp(Ui::MainWindow &ui, QMainWindow &window)
     ui.Label1->setBuddy(ui.KLNOutLengthEdit);
 
     // Reading order: the interface box and the connect button, the page, its row of buttons.
-    QWidget *const order[] = {
-        ui.USBKB_radcmd,   ui.Searal_radcmd,    ui.SerialNameEdit,   ui.ConnectBut,
-        ui.tabWidget,      ui.ScannerEdit,      ui.ClearBut,         ui.PreAmbleChk,
-        ui.PreAmbleEdit,   ui.Pre_cmb,          ui.PostAmbleChk,     ui.PostAmbleEdit,
-        ui.Post_cmb,       ui.RemoveDataChk,    ui.RemoveIDCodeChk,  ui.RemoveDataEdit,
-        ui.Remove_cmb,     ui.AutoReportChk,    ui.BuzzerEnableChk,  ui.KLNOutStartEdit,
-        ui.KLNOutLengthEdit, ui.KB_cmb,         ui.FWUpdateBut,      ui.ChangeModeBut,
-        ui.ImportBut,      ui.ExportBut,        ui.DefaultBut,       ui.GetKLNStatusBut,
-        ui.SetKLNStatusBut,
-    };
-    for (size_t i = 1; i < std::size(order); ++i)
+    std::vector<QWidget *> order = {ui.USBKB_radcmd, ui.Searal_radcmd, ui.SerialNameEdit, ui.ConnectBut,
+                                    ui.tabWidget,    ui.ScannerEdit,   ui.ClearBut};
+    for (QWidget *control : ui.settingControls())
+        order.push_back(control);
+    for (QWidget *button : {ui.FWUpdateBut, ui.ChangeModeBut, ui.ImportBut, ui.ExportBut, ui.DefaultBut,
+                            ui.GetKLNStatusBut, ui.SetKLNStatusBut})
+        order.push_back(button);
+    for (size_t i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 
     for (const Shortcut &shortcut : Shortcuts) {
