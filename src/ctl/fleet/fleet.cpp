@@ -187,8 +187,8 @@ int runFleet(const Invocation &invocation, Io &io, const Fleet &fleet, const QSt
         if (fleet.metrics)
             fleet.metrics->done(outcome, QDateTime::currentMSecsSinceEpoch());
     };
-    for (const ReaderList::Reader &reader : readers) {
-        if (fleet.metrics)
+    if (fleet.metrics) {
+        for (const ReaderList::Reader &reader : readers)
             fleet.metrics->takenUp(reader, QDateTime::currentMSecsSinceEpoch());
     }
     const int jobs = invocation.value(QStringLiteral("jobs"), QStringLiteral("0")).toInt();
