@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTextStream>
 #include <QtTest>
 
 #include <sys/stat.h>
@@ -149,7 +150,7 @@ private slots:
     }
 
     // The file is replaced whole, readable by the collector's user whatever the umask, with
-    // nothing left beside it; where it cannot be written, the error names it.
+    // nothing left beside it; where it cannot be written, the error names it, once.
     void fileIsReplacedWhole()
     {
         QTemporaryDir dir;
@@ -170,6 +171,11 @@ private slots:
         Metrics nowhere(Metrics::Kind::Run, dir.filePath(QStringLiteral("missing/x.prom")), false, Start);
         QVERIFY(!nowhere.write(&error));
         QVERIFY2(error.contains("No such file or directory"), qPrintable(error));
+        QString said;  // a station whose directory is missing says so once, not at every reader
+        QTextStream err(&said);
+        nowhere.writeOrSay(err);
+        nowhere.writeOrSay(err);
+        QCOMPARE(said, error + '\n');
     }
 };
 

@@ -96,18 +96,10 @@ public:
     }
 
 private:
-    void write(Io &io)
-    {
-        QString error;
-        if (!metrics_->write(&error) && error != error_) {
-            io.err << error << Qt::endl;
-            error_ = error;
-        }
-    }
+    void write(Io &io) { metrics_->writeOrSay(io.err); }
 
     std::unique_ptr<Metrics> metrics_;
     bool station_ = false;
-    QString error_;
 };
 
 QString keysText(const QStringList &keys)

@@ -1,7 +1,6 @@
 #include "ctl/fleet/live_metrics.h"
 
 #include <QDateTime>
-#include <QTextStream>
 
 #include "ctl/output/metrics.h"
 
@@ -59,13 +58,7 @@ void LiveMetrics::write()
 {
     if (!metrics_)
         return;
-    QString error;
-    if (metrics_->write(&error)) {
-        error_.clear();
-    } else if (error != error_) {
-        io_.err << error << Qt::endl;
-        error_ = error;
-    }
+    metrics_->writeOrSay(io_.err);
     schedule();
 }
 

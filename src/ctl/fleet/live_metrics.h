@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QString>
 #include <QTimer>
 
 #include "core/link/reader_list.h"
@@ -16,8 +15,8 @@ class Metrics;
 // to leave. The one timer runs only while such a reader is waiting to leave: a station with
 // nothing due is not woken. Without --metrics (null) it does nothing.
 //
-// A file that cannot be written does not stop the station: standard error says so once, and
-// again only after a write that worked; the next event writes the whole file anew.
+// A file that cannot be written does not stop the station: standard error says so once (until
+// a write works again); the next event writes the whole file anew.
 class LiveMetrics
 {
 public:
@@ -35,7 +34,6 @@ private:
     Metrics *metrics_;
     Io &io_;
     QTimer expiry_;
-    QString error_;  // the last write's, while it fails
 };
 
 }  // namespace Ctl

@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QTextStream>
 
 #include <algorithm>
 #include <cerrno>
@@ -303,6 +304,17 @@ bool Metrics::write(QString *error) const
     ::unlink(temporary.constData());
     *error = QStringLiteral("cannot write the metrics %1: %2").arg(path_, systemError(failure));
     return false;
+}
+
+void Metrics::writeOrSay(QTextStream &err)
+{
+    QString error;
+    if (write(&error)) {
+        writeError_.clear();
+    } else if (error != writeError_) {
+        err << error << Qt::endl;
+        writeError_ = error;
+    }
 }
 
 }  // namespace Ctl

@@ -7,6 +7,8 @@
 
 #include <array>
 
+class QTextStream;
+
 #include "core/link/reader_list.h"
 #include "ctl/output/reader_outcome.h"
 
@@ -62,6 +64,10 @@ public:
     // then renamed over PATH. False, with *error, when that could not be done; PATH then
     // holds what it held.
     bool write(QString *error) const;
+    // write(), and when it fails a line on `err` that says why, unless the write before failed
+    // for the same reason: a station whose directory is missing says so once, not at every
+    // reader.
+    void writeOrSay(QTextStream &err);
 
 private:
     struct Tracked
@@ -94,6 +100,7 @@ private:
     int exitCode_ = -1;   // Run: once ended
     qint64 endMs_ = -1;
     QList<Tracked> readers_;  // in the order they were first taken up
+    QString writeError_;      // the last write's, while writes fail
 };
 
 // A label value as the text format writes it between double quotes: backslash, double quote
