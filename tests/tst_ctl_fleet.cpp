@@ -122,7 +122,8 @@ private slots:
     void cleanup() { bench.stop(); }
 
     // Readers 2 and 4 hold what the file sets, reader 3 all but OutputLength, reader 1 is in
-    // its factory state. Only what differs is named, and only apply writes.
+    // its factory state. Only what differs is named, and only apply writes; the run's metrics
+    // count the two that differ as drift where it is a check.
     void applyWritesOnlyTheReadersThatDiffer_data()
     {
         QTest::addColumn<QStringList>("arguments");
@@ -147,8 +148,21 @@ private slots:
         Model::reader(3)->setSettings(matching);
 
         const QString file = writeFile(dir, QTest::currentDataTag() + QStringLiteral(".cfg"), PartialFile);
-        const CtlRun run = runCtlHere(arguments.mid(0, 1) + QStringList{file, "--all", "--json"} + arguments.mid(1));
+        const QString metrics = dir.filePath(QTest::currentDataTag() + QStringLiteral(".prom"));
+        const CtlRun run = runCtlHere(arguments.mid(0, 1) + QStringList{file, "--all", "--json", "--metrics", metrics}
+                                      + arguments.mid(1));
         QCOMPARE(run.exitCode, exitCode);
+        QFile metricsFile(metrics);
+        QVERIFY(metricsFile.open(QIODevice::ReadOnly));
+        const QByteArray text = metricsFile.readAll();
+        const QByteArray source = "{source=\"" + QByteArray(QTest::currentDataTag()) + '"';
+        const QByteArray drift = writes ? " 0\n" : " 2\n";
+        for (const QByteArray &sample : {"keylon2_drift_total" + source + '}' + drift,
+                                         "keylon2_drifted_readers" + source + '}' + drift,
+                                         "keylon2_readers_total" + source + ",result=\"changed\"} 2\n",
+                                         "keylon2_readers_total" + source + ",result=\"unchanged\"} 2\n",
+                                         "keylon2_run_exit_code" + source + "} " + QByteArray::number(exitCode) + '\n'})
+            QVERIFY2(text.contains(sample), text.constData());
         const QJsonArray readers = QJsonDocument::fromJson(run.out.toUtf8()).object().value("readers").toArray();
         QCOMPARE(readers.size(), 4);
         const QList<QStringList> differing = {{"Post", "Buzzer", "OutputLength"}, {}, {"OutputLength"}, {}};

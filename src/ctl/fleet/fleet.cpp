@@ -1,11 +1,13 @@
 #include "ctl/fleet/fleet.h"
 
+#include <QDateTime>
 #include <QJsonArray>
 #include <QTextStream>
 
 #include "ctl/fleet/devices.h"
 #include "ctl/output/audit_log.h"
 #include "ctl/output/document.h"
+#include "ctl/output/metrics.h"
 #include "ctl/table/exit_codes.h"
 
 namespace Ctl {
@@ -182,7 +184,13 @@ int runFleet(const Invocation &invocation, Io &io, const Fleet &fleet, const QSt
             io.out.flush();
         }
         logOutcome(fleet, outcome, io, &logFailure);
+        if (fleet.metrics)
+            fleet.metrics->done(outcome, QDateTime::currentMSecsSinceEpoch());
     };
+    if (fleet.metrics) {
+        for (const ReaderList::Reader &reader : readers)
+            fleet.metrics->takenUp(reader, QDateTime::currentMSecsSinceEpoch());
+    }
     const int jobs = invocation.value(QStringLiteral("jobs"), QStringLiteral("0")).toInt();
     const int waitMs = invocation.waitMs();
     const ReaderJob job = [&](const ReaderList::Reader &reader, const JobContext &context) {
@@ -190,6 +198,10 @@ int runFleet(const Invocation &invocation, Io &io, const Fleet &fleet, const QSt
     };
     const QList<ReaderOutcome> outcomes =
         forEachReader(readers, jobs, job, jobContext(fleet, io.stop), started, done, io);
+    for (const ReaderOutcome &outcome : outcomes) {
+        if (fleet.metrics && outcome.result == Result::NotStarted)
+            fleet.metrics->done(outcome, QDateTime::currentMSecsSinceEpoch());
+    }
     const bool interrupted = stopRequested(io);
     const Summary summary(outcomes);
     int exitCode = exitCodeOf(outcomes, interrupted ? stoppedExitCode(io) : Success);

@@ -17,6 +17,7 @@
 namespace Ctl {
 
 class AuditLog;
+class Metrics;
 
 // What a command over many readers does to each, and how it reports them.
 struct Fleet
@@ -28,6 +29,7 @@ struct Fleet
     EntryFields entries;       // what each reader's JSON entry tells
     QString progress;          // "writing", ...: the line for each reader when on a terminal
     AuditLog *log = nullptr;   // --log: a line per reader handled
+    Metrics *metrics = nullptr;  // --metrics: the counts and readers for Prometheus
     bool check = false;        // diff, apply --check: a reader that would change is drift (exit 5)
     bool tellsCheck = false;   // the document says "check" (apply and diff)
 };

@@ -17,6 +17,7 @@
 #include "ctl/output/audit_log.h"
 #include "ctl/output/document.h"
 #include "ctl/fleet/interrupt.h"
+#include "ctl/fleet/live_metrics.h"
 #include "ctl/table/exit_codes.h"
 
 namespace Ctl {
@@ -78,6 +79,7 @@ private:
     QString logFailure_;
     // No stop flag: at an interrupt a reader under way is applied and verified to its end.
     const JobContext context_ = jobContext(fleet_, nullptr);
+    LiveMetrics metrics_{fleet_.metrics, io_};  // --metrics
 };
 
 void Station::appeared(const ReaderList::Reader &reader)
@@ -102,6 +104,7 @@ void Station::appeared(const ReaderList::Reader &reader)
 
 void Station::vanished(const ReaderList::Reader &reader)
 {
+    metrics_.gone(reader);
     const QString device = reader.device();
     // One that goes before its turn was never handled: it counts when it comes back.
     waiting_.erase(std::remove_if(waiting_.begin(), waiting_.end(),
@@ -126,6 +129,7 @@ void Station::start(const ReaderList::Reader &reader)
     QObject::connect(job->thread.get(), &QThread::finished, &loop_, [this, device] { finished(device); });
     running_.insert(device, job);
     job->thread->start();
+    metrics_.takenUp(reader);
 }
 
 void Station::finished(const QString &device)
@@ -146,6 +150,7 @@ void Station::finished(const QString &device)
 void Station::report(const ReaderOutcome &outcome)
 {
     summary_.add(outcome);
+    metrics_.done(outcome);
     if (invocation_.json)
         outcomes_.append(outcome);
     if (outcome.result == Result::Failed)
@@ -180,6 +185,7 @@ void Station::interrupt()
         outcome.reader = reader;
         outcome.error = QStringLiteral("not started: interrupted");
         summary_.add(outcome);
+        metrics_.done(outcome);
         if (invocation_.json)
             outcomes_.append(outcome);
         else
@@ -211,6 +217,7 @@ int Station::run(const QStringList &warnings)
     QObject::connect(&watcher_, &ReaderWatcher::appeared, &loop_, [this](const ReaderList::Reader &reader) { appeared(reader); });
     QObject::connect(&watcher_, &ReaderWatcher::vanished, &loop_, [this](const ReaderList::Reader &reader) { vanished(reader); });
 
+    metrics_.write();
     // An interrupt that came before the watch began ends it before any reader starts.
     if (io_.stop && io_.stop->load())
         stopping_ = true;

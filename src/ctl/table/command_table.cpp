@@ -102,6 +102,12 @@ const QList<OptionSpec> &options()
          "before a reader's first write frame a line that opens it. A log that cannot be opened stops the "
          "command before anything is sent.",
          Completion::File},
+        {"metrics", "FILE",
+         "write, apply, diff, set-interface: keep FILE (name it NAME.prom in node exporter's textfile "
+         "directory) in Prometheus' text format: readers by result, drift, the last reader and failure, the "
+         "readers with their identity. A station writes it at each event, a run at its start and end. A file "
+         "that cannot be written is said on standard error and changes nothing else.",
+         Completion::File},
         {"wait", "SECONDS",
          "A reader that another process holds (the window, a station, another keylon2ctl) is waited for, up to "
          "SECONDS; without it such a reader is refused at once as busy (exit 6), naming that process."},
@@ -165,7 +171,7 @@ const QList<CommandSpec> &commands()
          "that applying it keeps each reader's country."},
         {"write", {{"FILE", Completion::ConfigFile}}, Readers::Many,
          {QStringLiteral("partial"), QStringLiteral("no-verify"), QStringLiteral("jobs"), QStringLiteral("log"),
-          QStringLiteral("wait")},
+          QStringLiteral("metrics"), QStringLiteral("wait")},
          writeCommand,
          "writes and saves every setting of the file, then reads them back",
          "Always writes, whether or not the reader holds the settings already. The file must set every "
@@ -175,7 +181,7 @@ const QList<CommandSpec> &commands()
          "sent, the serial interface has no such setting."},
         {"apply", {{"FILE", Completion::ConfigFile}}, Readers::Many,
          {QStringLiteral("check"), QStringLiteral("watch"), QStringLiteral("jobs"), QStringLiteral("log"),
-          QStringLiteral("wait")},
+          QStringLiteral("metrics"), QStringLiteral("wait")},
          applyCommand,
          "reads each reader and writes, saves and reads back only the readers whose settings differ from the "
          "file's",
@@ -189,14 +195,14 @@ const QList<CommandSpec> &commands()
          "and the summary follows. Its exit code is 0 when no reader failed, else 1 (not 128 plus the signal: a "
          "signal is how a station ends). It takes no --device. With "
          "--json it prints a JSON line per reader as it is done, and apply's whole document as its last line."},
-        {"diff", {{"FILE", Completion::ConfigFile}}, Readers::Many, {QStringLiteral("jobs"), QStringLiteral("wait")},
-         diffCommand,
+        {"diff", {{"FILE", Completion::ConfigFile}}, Readers::Many,
+         {QStringLiteral("jobs"), QStringLiteral("metrics"), QStringLiteral("wait")}, diffCommand,
          "each reader's values that differ from the file's, key by key (reader -> file); writes nothing",
          "The keys the file sets are compared as apply compares them; the values are spelled as a "
          "configuration file spells them. Exit 0 when every reader matches the file, 5 when one differs; a reader "
          "that failed gives its own code."},
         {"set-interface", {{"usb|serial", Completion::Words, "usb serial"}}, Readers::Many,
-         {QStringLiteral("log"), QStringLiteral("wait")}, setInterfaceCommand,
+         {QStringLiteral("log"), QStringLiteral("metrics"), QStringLiteral("wait")}, setInterfaceCommand,
          "switches the reader to its USB keyboard or its serial interface",
          "The reader leaves the link and is found again on the other interface. Nothing is sent to a reader "
          "that is on that interface already."},
