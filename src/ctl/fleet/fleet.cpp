@@ -25,11 +25,15 @@ QString stoppedStatus(const ReaderOutcome &outcome)
 
 }  // namespace
 
-ReaderOutcome lockedJob(const Fleet &fleet, const ReaderList::Reader &reader, const JobContext &context, int waitMs)
+ReaderOutcome lockedJob(const Fleet &fleet, const ReaderList::Reader &reader, const JobContext &context, int waitMs,
+                        bool withoutLock)
 {
-    const Locked locked = lockReader(reader, waitMs, context.stop);
-    if (locked.exitCode == Success)
-        return fleet.job(reader, context);
+    const Locked locked = lockReader(reader, waitMs, context.stop, withoutLock);
+    if (locked.exitCode == Success) {
+        ReaderOutcome outcome = fleet.job(reader, context);
+        outcome.warning = locked.warning;
+        return outcome;
+    }
     ReaderOutcome outcome;
     outcome.reader = reader;
     if (context.stopped()) {
@@ -175,6 +179,8 @@ int runFleet(const Invocation &invocation, Io &io, const Fleet &fleet, const QSt
     };
     QString logFailure;
     const auto done = [&](const ReaderOutcome &outcome) {
+        if (!outcome.warning.isEmpty())
+            io.err << outcome.warning << Qt::endl;
         if (outcome.result == Result::Failed || outcome.result == Result::Interrupted)
             io.err << errorLine(outcome) << Qt::endl;
         if (!invocation.json) {
@@ -185,8 +191,9 @@ int runFleet(const Invocation &invocation, Io &io, const Fleet &fleet, const QSt
     };
     const int jobs = invocation.value(QStringLiteral("jobs"), QStringLiteral("0")).toInt();
     const int waitMs = invocation.waitMs();
+    const bool withoutLock = invocation.withoutLock();
     const ReaderJob job = [&](const ReaderList::Reader &reader, const JobContext &context) {
-        return lockedJob(fleet, reader, context, waitMs);
+        return lockedJob(fleet, reader, context, waitMs, withoutLock);
     };
     const QList<ReaderOutcome> outcomes =
         forEachReader(readers, jobs, job, jobContext(fleet, io.stop), started, done, io);
