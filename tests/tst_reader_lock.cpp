@@ -198,14 +198,14 @@ private slots:
         QCOMPARE(ReaderLock::State(state.load()), stop ? ReaderLock::State::Busy : ReaderLock::State::Held);
     }
 
-    // A lock directory that is not there is no lock for anyone: the reader is not refused.
+    // No lock directory and no node to open: no lock at all, and the lock says why.
     void noLockDirectoryIsNoLock()
     {
         qputenv("KEYLON2_LOCK_DIR", QFile::encodeName(dir.filePath("not-there")));
         const ReaderLock lock = ReaderLock::take(Node);
         qputenv("KEYLON2_LOCK_DIR", QFile::encodeName(dir.path()));
         QCOMPARE(lock.state(), ReaderLock::State::Unavailable);
-        QVERIFY(lock.error().contains("not-there"));
+        QVERIFY(lock.error().contains("not-there") && lock.error().contains(Node));
     }
 
     // Two keylon2ctl processes on one serial reader: the second refuses at once with "busy"
