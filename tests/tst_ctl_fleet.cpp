@@ -324,13 +324,14 @@ private slots:
     // A station may fail one reader at each of its plugs: the summary names it once.
     void summaryNamesEachFailedReaderOnce()
     {
+        using Ctl::ReaderOutcome;
         ReaderOutcome failed;
         failed.reader.kind = Transport::Kind::UsbHid;
         failed.reader.path = QStringLiteral("/dev/virtual-hidraw10");
         failed.result = ReaderOutcome::Result::Failed;
         ReaderOutcome other = failed;
         other.reader.path = QStringLiteral("/dev/virtual-hidraw11");
-        const Summary summary({failed, failed, other, failed});
+        const Ctl::Summary summary({failed, failed, other, failed});
         QCOMPARE(summary.failed, 4);
         QCOMPARE(summary.failedDevices, (QStringList{"hid:/dev/virtual-hidraw10", "hid:/dev/virtual-hidraw11"}));
     }

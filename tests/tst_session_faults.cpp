@@ -362,9 +362,9 @@ private slots:
         faults.serialAnswerDelayMs = 150;  // the preamble's answer after the key's code
         model().setFaults(faults);
         ReaderSession session(*link.transport, link.sequence);
-        // The key is read as the reader takes the preamble request.
+        // The key is read once the line is quiet, as the reader takes the first requests.
         std::thread key([&] {
-            QThread::msleep(40);
+            QThread::msleep(ReaderSession::LineQuietMs + 40);
             endpoint.sendRaw("0012AB34CD\r\n");
         });
         const ReaderSession::SettingsRead read = session.readSettings();

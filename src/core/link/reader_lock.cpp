@@ -120,12 +120,14 @@ int openLockFile(const QByteArray &path, QString *error)
 // no wait for a modem line. Only a character device is kept. A serial port that another
 // process has opened for itself (TIOCEXCL, as a serial port library does) refuses the open
 // with EBUSY: *exclusive is then set, and the reader is busy.
-int openNode(const QByteArray &path, QString *error, bool *exclusive)
+int openNode(const QByteArray &path, QString *error, bool *exclusive, bool *denied)
 {
     *exclusive = false;
+    *denied = false;
     const int fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (fd < 0) {
         *exclusive = errno == EBUSY;
+        *denied = errno == EACCES || errno == EPERM;
         *error = QStringLiteral("cannot open %1: %2").arg(QFile::decodeName(path), systemText(errno));
         return -1;
     }
@@ -160,7 +162,8 @@ int tryLock(int fd, const QString &what, QString *error)
 }  // namespace
 
 ReaderLock::ReaderLock(ReaderLock &&other) noexcept
-    : fd_(other.fd_), nodeFd_(other.nodeFd_), fileError_(std::move(other.fileError_)), state_(other.state_),
+    : fd_(other.fd_), nodeFd_(other.nodeFd_), nodeDenied_(other.nodeDenied_), fileError_(std::move(other.fileError_)),
+      state_(other.state_),
       holder_(std::move(other.holder_)), error_(std::move(other.error_)), path_(std::move(other.path_))
 {
     other.fd_ = -1;
@@ -174,6 +177,7 @@ ReaderLock &ReaderLock::operator=(ReaderLock &&other) noexcept
         release();
         fd_ = other.fd_;
         nodeFd_ = other.nodeFd_;
+        nodeDenied_ = other.nodeDenied_;
         fileError_ = std::move(other.fileError_);
         state_ = other.state_;
         holder_ = std::move(other.holder_);
@@ -260,7 +264,7 @@ ReaderLock ReaderLock::take(const QString &node, int waitMs, const std::function
         lock.fd_ = openLockFile(QFile::encodeName(lock.path_), &lock.fileError_);
     QString nodeError;
     bool exclusive = false;
-    lock.nodeFd_ = openNode(nodePath, &nodeError, &exclusive);
+    lock.nodeFd_ = openNode(nodePath, &nodeError, &exclusive, &lock.nodeDenied_);
 
     QElapsedTimer waited;
     waited.start();
@@ -312,7 +316,7 @@ ReaderLock ReaderLock::take(const QString &node, int waitMs, const std::function
         if (exclusive) {
             if (lock.nodeFd_ >= 0)
                 ::close(lock.nodeFd_);
-            lock.nodeFd_ = openNode(nodePath, &nodeError, &exclusive);
+            lock.nodeFd_ = openNode(nodePath, &nodeError, &exclusive, &lock.nodeDenied_);
         }
     }
     lock.release();

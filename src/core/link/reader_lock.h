@@ -73,6 +73,9 @@ public:
     // Held through the node's lock alone: the lock file could not be had (fileError() says why).
     bool nodeOnly() const { return held() && fd_ < 0; }
     const QString &fileError() const { return fileError_; }
+    // Unavailable because this user may not open the node: nor may it open the reader, and the
+    // open that follows says so (permission denied), sending nothing.
+    bool nodeDenied() const { return nodeDenied_; }
 
     // Who holds the lock of the reader at node now (its file's or the node's); nothing when
     // nobody does.
@@ -83,6 +86,7 @@ public:
 private:
     int fd_ = -1;      // the lock file
     int nodeFd_ = -1;  // the node
+    bool nodeDenied_ = false;
     QString fileError_;
     State state_ = State::Free;
     Holder holder_;

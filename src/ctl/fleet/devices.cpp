@@ -150,7 +150,8 @@ Locked lockReader(const ReaderList::Reader &reader, int waitMs, const std::atomi
 {
     Locked locked;
     locked.lock = ReaderLock::take(reader.path, waitMs, [stop] { return stop && stop->load(); });
-    if (locked.lock.state() == ReaderLock::State::Unavailable) {
+    // A node this user may not open is a reader it may not open: the open says so.
+    if (locked.lock.state() == ReaderLock::State::Unavailable && !locked.lock.nodeDenied()) {
         // Without a lock a second program could send its frames between this one's.
         if (withoutLock) {
             locked.warning = QStringLiteral("%1: no lock (%2); going on without one, as --no-lock asks")

@@ -103,7 +103,8 @@ ReaderLink::Opened ReaderLink::openSerial(const QString &portName)
     lock_.release();
     const QString node = ReaderLock::nodeOf(portName);
     lock_ = ReaderLock::take(node);
-    if (!lock_.held())
+    // A node this user may not open: the open below finds the port refused and says why.
+    if (lock_.busy() || (!lock_.held() && !lock_.nodeDenied()))
         return busy(node);
 
     // Only the latest port object is kept. The one it replaces is closed by now (a disconnect
