@@ -486,6 +486,11 @@ private slots:
         if (exitCode == Busy) {
             const QString holder = QStringLiteral("(process %1)").arg(QCoreApplication::applicationPid());
             QVERIFY2(run.err.contains("busy") && run.err.contains(holder), qPrintable(run.err));
+            // Said once on each stream, and each line names the reader once.
+            QCOMPARE(run.err.count("busy"), 1);
+            QVERIFY2(run.out.count("busy") <= 1, qPrintable(run.out));
+            for (const QString &line : (run.out + run.err).split('\n'))
+                QVERIFY2(line.count(node) <= 1, qPrintable(line));
         }
     }
 

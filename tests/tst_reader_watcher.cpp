@@ -246,7 +246,7 @@ private slots:
     void shouldTakeUpEveryQuickReplug()
     {
         step("+hid-2");
-        auto w = watcher(3600 * 1000, {plugDirectory()}, 80);
+        auto w = watcher(3600 * 1000, {plugDirectory()}, 60);  // the 50 ms out fall inside it
         w->start();
         QDir(dir.path()).mkdir(QStringLiteral("away"));
         const QString node = QStringLiteral("hid:/dev/virtual-hidraw2");

@@ -42,7 +42,9 @@ ReaderOutcome lockedJob(const Fleet &fleet, const ReaderList::Reader &reader, co
     }
     outcome.result = Result::Failed;
     outcome.exitCode = locked.exitCode;
-    outcome.error = locked.error;
+    // The reader's line names it already, and errorLine names it on standard error: once each.
+    const QString named = reader.device() + QStringLiteral(": ");
+    outcome.error = locked.error.startsWith(named) ? locked.error.mid(named.size()) : locked.error;
     return outcome;
 }
 
