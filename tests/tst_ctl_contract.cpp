@@ -1,5 +1,6 @@
 // keylon2ctl from its command line only: exit codes, the keys and fields its messages name,
 // and what the virtual readers of this process received or kept.
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
@@ -114,6 +115,7 @@ enum Mode {
     MalformedFile,     // every key, and one line the INI reader cannot take
     HidBusy,           // another open of the reader's lock holds it
     SerialBusy,
+    SerialGoneAmongOthers,  // --all: a listed port, gone by its open, beside a USB HID reader
 };
 
 }  // namespace
@@ -431,6 +433,7 @@ private slots:
             row(command, HidBusy, "held by another", Busy);
         for (const char *command : {"read", "write", "set-interface", "monitor", "firmware-update"})
             row(command, SerialBusy, "serial held by another", Busy);
+        row("write", SerialGoneAmongOthers, "serial gone among others", ReaderFailed);
     }
     void exitCodeOfEachCommandForEachFailure()
     {
@@ -440,7 +443,7 @@ private slots:
         const bool serial = (mode >= SerialAbsent && mode <= SerialSilent) || mode == SerialBusy;
         VirtualReader::SerialEndpoint endpoint(model());
         QString node = QString::fromLatin1(model().hidPath());
-        if (mode == SerialAbsent) {
+        if (mode == SerialAbsent || mode == SerialGoneAmongOthers) {
             node = dir.filePath("no-such-port");
         } else if (mode == SerialNotATty) {
             node = file("not a terminal");
@@ -456,6 +459,12 @@ private slots:
             arguments << (serial ? "usb" : "serial");  // the other one: a frame must go out
         if (serial)
             arguments << "--device" << "serial:" + node;
+        if (mode == SerialGoneAmongOthers) {
+            Platform::setPortEnumerator([node] {
+                return QList<Platform::PortRecord>{{"gone", "Keylon2 Key Reader", node, "Keylon", 0x0416, 0xF100}};
+            });
+            arguments << "--all";
+        }
 
         VirtualReader::Faults faults;
         faults.openRefused = mode == HidRefused;
@@ -512,6 +521,8 @@ private slots:
                                             << QByteArray("\tK[") << QStringList();
         QTest::newRow("';' cuts the value") << keys + "Pre=AB;CD\n" << int(Usage) << QByteArray()
                                             << QStringList{"line 3: Pre=AB;CD", "reads as Pre=AB", "Pre=\"AB;CD\""};
+        QTest::newRow("';' first in the value") << keys + "Pre=;AB\n" << int(Usage) << QByteArray()
+                                                << QStringList{"line 3: Pre=;AB", "reads as Pre=;", "Pre=\";AB\""};
         QTest::newRow("comment after a value") << keys + "PreEnable=1 ; on\n" << int(Usage) << QByteArray()
                                                << QStringList{"PreEnable=1 ; on", "a line of its own"};
         QTest::newRow("key given twice") << keys + "Pre=A\nPre=B\n" << int(Usage) << QByteArray()
@@ -570,6 +581,22 @@ private slots:
             QVERIFY2(run.err.contains(part), qPrintable(run.err));
         QVERIFY2(run.err.trimmed().endsWith("Nothing was sent."), qPrintable(run.err));
         QVERIFY(model().receivedFrames().isEmpty());
+    }
+
+    // The serial line can neither read nor write the keyboard country: a file that sets one is
+    // applied once, and from then on the reader holds it as far as that line can tell.
+    void applyOverSerialLeavesTheCountryOut()
+    {
+        VirtualReader::SerialEndpoint endpoint(model());
+        QVERIFY(ReaderFixture::startSerialReader(endpoint));
+        const QStringList site{file("[KEYLON]\nBuzzer=0\nKBCountry=3\n"), "--device", "serial:" + endpoint.portPath()};
+        QCOMPARE(ctl(QStringList{"apply"} + site).exitCode, int(Success));
+        const Run again = ctl(QStringList{"apply", "--json"} + site);
+        QCOMPARE(again.exitCode, int(Success));
+        const QJsonObject entry =
+            QJsonDocument::fromJson(again.out.toUtf8()).object().value("readers").toArray().at(0).toObject();
+        QCOMPARE(entry.value("result").toString(), QStringLiteral("unchanged"));
+        QCOMPARE(ctl(QStringList{"diff"} + site).exitCode, int(Success));
     }
 
     // diff and apply --check: 0 when every reader matches, 5 when one differs, and a reader

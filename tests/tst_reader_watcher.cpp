@@ -4,6 +4,10 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include "core/link/reader_watcher.h"
 #include "core/platform/platform.h"
 #include "plug_dir.h"
@@ -202,7 +206,9 @@ private slots:
 
     void shouldListOnlyWhenTheDeviceDirectoryChanges_data()
     {
-        QTest::addColumn<QStringList>("steps");  // "+hid-N", "-hid-N", "+other-1"; "." waits for a listing
+        // "+hid-N", "-hid-N", "+other-1", "~hid-N" (as step()); "0hid-N" makes the node without
+        // rights, "^hid-N" gives them; "." waits for a listing
+        QTest::addColumn<QStringList>("steps");
         QTest::addColumn<QStringList>("expected");
         QTest::addColumn<int>("listings");       // after the one at start
         const QString node = QStringLiteral("hid:/dev/virtual-hidraw");
@@ -217,6 +223,9 @@ private slots:
             << QStringList {"appeared " + node + "2", "vanished " + node + "2", "appeared " + node + "2"} << 2;
         QTest::newRow("a reader's file rewritten whole: no plug")
             << QStringList {"+hid-2", ".", "~hid-2", "."} << QStringList {"appeared " + node + "2"} << 2;
+        // As udev does it: the node first, its group and mode a moment later.
+        QTest::newRow("rights given after the node: listed again")
+            << QStringList {"0hid-1", ".", "^hid-1", "."} << QStringList {"appeared " + node + "1"} << 2;
         QTest::newRow("a file that is no reader's node: no listing") << QStringList {"+other-1"} << QStringList() << 0;
         QTest::newRow("nothing happens: no listing") << QStringList() << QStringList() << 0;
     }
@@ -231,8 +240,13 @@ private slots:
         QCOMPARE(w->mode(), ReaderWatcher::Mode::DeviceDirectory);
         QCOMPARE(w->watchedPaths(), QStringList {dir.path()});
         for (const QString &what : steps) {
+            const QByteArray path = QFile::encodeName(dir.filePath(what.mid(1)));
             if (what == QLatin1String("."))
                 QVERIFY(listed(1));
+            else if (what.startsWith(QLatin1Char('0')))
+                QVERIFY(::close(::open(path.constData(), O_CREAT | O_WRONLY | O_CLOEXEC, 0)) == 0);
+            else if (what.startsWith(QLatin1Char('^')))
+                QVERIFY(::chmod(path.constData(), 0660) == 0);
             else
                 step(what);
         }
