@@ -23,6 +23,7 @@
 #include "ctl/ctl.h"
 #include "ctl_runs.h"
 #include "ctl/fleet/devices.h"
+#include "ctl/output/reader_outcome.h"
 #include "core/link/usb_identity.h"
 #include "plug_dir.h"
 #include "reader_bench.h"
@@ -334,6 +335,21 @@ private slots:
     }
 
     // Two readers one after the other: the first line is there while the second is still read.
+    // A station may fail one reader at each of its plugs: the summary names it once.
+    void summaryNamesEachFailedReaderOnce()
+    {
+        using Ctl::ReaderOutcome;
+        ReaderOutcome failed;
+        failed.reader.kind = Transport::Kind::UsbHid;
+        failed.reader.path = QStringLiteral("/dev/virtual-hidraw10");
+        failed.result = ReaderOutcome::Result::Failed;
+        ReaderOutcome other = failed;
+        other.reader.path = QStringLiteral("/dev/virtual-hidraw11");
+        const Ctl::Summary summary({failed, failed, other, failed});
+        QCOMPARE(summary.failed, 4);
+        QCOMPARE(summary.failedDevices, (QStringList{"hid:/dev/virtual-hidraw10", "hid:/dev/virtual-hidraw11"}));
+    }
+
     void resultLinesArriveAsReadersFinish()
     {
         const QString file = writeFile(dir, "lines.cfg", "[KEYLON]\nBuzzer=1\n");

@@ -120,7 +120,9 @@ int writeCommand(const Invocation &invocation, Io &io)
         if (!file.sets(key))
             missing << key;
     }
-    if (!partial && !missing.isEmpty()) {
+    // A file that read made over the serial line has no KBCountry, and the serial line never
+    // sends it: such a file writes there. Over USB HID writeToReader refuses it.
+    if (!partial && !missing.isEmpty() && missing != QStringList{QStringLiteral("KBCountry")}) {
         return fail(invocation, io, UsageError,
                     {QStringLiteral("%1 lacks %2 in [KEYLON]: write sends every setting and would reset those; add "
                                     "them, or change only what the file sets with --partial or apply. Nothing was "

@@ -36,8 +36,10 @@ struct Fleet
 
 // The fleet's job on one reader with the reader's lock held around it (--wait: waitMs). A
 // reader that another process holds is Failed with exit code Busy and nothing is sent to it;
-// one whose wait an interrupt ended is NotStarted.
-ReaderOutcome lockedJob(const Fleet &fleet, const ReaderList::Reader &reader, const JobContext &context, int waitMs);
+// one whose wait an interrupt ended is NotStarted. One for which no lock can be had is Failed,
+// unless withoutLock (--no-lock), which lets it go on with a warning.
+ReaderOutcome lockedJob(const Fleet &fleet, const ReaderList::Reader &reader, const JobContext &context, int waitMs,
+                        bool withoutLock = false);
 
 // What a reader's result line says after its identity.
 QString statusText(const ReaderOutcome &outcome, const Fleet &fleet);

@@ -122,8 +122,9 @@ void Station::start(const ReaderList::Reader &reader)
     const Fleet &fleet = fleet_;
     const JobContext &context = context_;
     const int waitMs = invocation_.waitMs();
-    job->thread.reset(QThread::create([outcome, &fleet, &context, reader, waitMs] {
-        *outcome = lockedJob(fleet, reader, context, waitMs);
+    const bool withoutLock = invocation_.withoutLock();
+    job->thread.reset(QThread::create([outcome, &fleet, &context, reader, waitMs, withoutLock] {
+        *outcome = lockedJob(fleet, reader, context, waitMs, withoutLock);
     }));
     const QString device = reader.device();
     QObject::connect(job->thread.get(), &QThread::finished, &loop_, [this, device] { finished(device); });
@@ -153,6 +154,8 @@ void Station::report(const ReaderOutcome &outcome)
     metrics_.done(outcome);
     if (invocation_.json)
         outcomes_.append(outcome);
+    if (!outcome.warning.isEmpty())
+        io_.err << outcome.warning << Qt::endl;
     if (outcome.result == Result::Failed)
         io_.err << errorLine(outcome) << Qt::endl;
     if (invocation_.json) {
