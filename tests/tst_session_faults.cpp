@@ -350,9 +350,19 @@ private slots:
         QCOMPARE(parsed.affixes[2].codes, QByteArray());
     }
 
-    // The same through the session: a key read between two answers on the line.
-    void shouldReadOverAKeyReadBetweenTheAnswers()
+    // The same through the session: a key read while the line is quieted, or between two
+    // answers on the line. Either way it is kept for the Status page and never an answer.
+    void shouldReadOverAKeyRead_data()
     {
+        QTest::addColumn<int>("keyAfterMs");
+        QTest::addColumn<bool>("quieted");  // drained before the frames, not among the answers
+        QTest::newRow("while the line is quieted") << int(ReaderSession::LineQuietMs / 4) << true;
+        QTest::newRow("between two answers") << int(ReaderSession::LineQuietMs + 40) << false;
+    }
+    void shouldReadOverAKeyRead()
+    {
+        QFETCH(int, keyAfterMs);
+        QFETCH(bool, quieted);
         VirtualReader::SerialEndpoint endpoint(model());
         Link link(endpoint);
         model().setSettings(distinctSettings());
@@ -362,9 +372,8 @@ private slots:
         faults.serialAnswerDelayMs = 150;  // the preamble's answer after the key's code
         model().setFaults(faults);
         ReaderSession session(*link.transport, link.sequence);
-        // The key is read once the line is quiet, as the reader takes the first requests.
         std::thread key([&] {
-            QThread::msleep(ReaderSession::LineQuietMs + 40);
+            QThread::msleep(keyAfterMs);
             endpoint.sendRaw("0012AB34CD\r\n");
         });
         const ReaderSession::SettingsRead read = session.readSettings();
@@ -372,7 +381,8 @@ private slots:
         QVERIFY2(read.result.ok(), qPrintable(read.result.describe()));
         const bool all[3] = {true, true, true};
         QVERIFY(sameAsReader(read.record, distinctSettings(), true, all));
-        QVERIFY(read.serialAnswers.contains("0012AB34CD\r\n"));
+        QCOMPARE(read.quieted.contains("0012AB34CD\r\n"), quieted);
+        QCOMPARE(read.serialAnswers.contains("0012AB34CD\r\n"), !quieted);
         QVERIFY(!read.answerChunk.contains("0012AB34CD"));
     }
 };

@@ -187,7 +187,7 @@ ReaderSession::SettingsRead ReaderSession::readOverSerial()
 {
     SettingsRead read;
     SessionResult firstFailure;
-    quietLine();
+    read.quieted = quietLine();
     const struct {
         quint8 code;
         Step step;
@@ -234,11 +234,11 @@ ReaderSession::SettingsRead ReaderSession::readOverSerial()
     return read;
 }
 
-int ReaderSession::quietLine()
+QByteArray ReaderSession::quietLine()
 {
+    QByteArray drained;
     if (!serial())
-        return 0;
-    int drained = 0;
+        return drained;
     QElapsedTimer sinceStart;
     sinceStart.start();
     QByteArray chunk;
@@ -249,7 +249,7 @@ int ReaderSession::quietLine()
         const int received = transport_.receive(chunk, int(qMin<qint64>(LineQuietMs, left)));
         if (received <= 0)
             break;  // quiet for LineQuietMs, or the line is gone (the read says so)
-        drained += received;
+        drained += chunk;
     }
     return drained;
 }

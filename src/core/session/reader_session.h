@@ -29,6 +29,7 @@ public:
         QByteArray serialAnswers;  // what the serial line brought after the read frames
         QByteArray answerChunk;    // the six serial answers found in it, back to back; empty
                                    // when they were not all there
+        QByteArray quieted;        // what the line brought before the read frames (quietLine)
     };
     // Over USB HID: the status, then the three affixes, one exchange each; the read ends at the
     // first answer that does not come. An affix answer that is refused (count, checksum) is
@@ -46,8 +47,8 @@ public:
     // quiet for that long holds no answer to an earlier request: a process killed while it
     // read leaves the answers to its frames on the line. Nothing to do over USB HID, where
     // each open has a queue of its own and answers carry their request's sequence number.
-    // Returns how many bytes were thrown away.
-    int quietLine();
+    // Returns what it drained: never settings, but a key read just then is among it.
+    QByteArray quietLine();
 
     // The Status page's one-shot read over USB HID: the status, then the three affixes, taken
     // apart as HidAnswers::parseOneShotStatus and parseOneShotAffix do. Every exchange is made

@@ -59,6 +59,12 @@ void SettingsReader::read()
         if (link_.serialBytesWaiting())
             takeSerialChunk();
         const ReaderSession::SettingsRead read = link_.session().readSettings();
+        // What came while the line was quieted is never taken for answers, but a key read just
+        // before the request belongs on the Status page.
+        if (!read.quieted.isEmpty()) {
+            status_.echo(read.quieted);
+            qDebug().noquote().nospace() << "bytes:" << read.quieted.toHex();
+        }
         form_.disableCountry();  // no read command returns the country here
         // What came is taken apart through the same path as every chunk.
         const bool complete = !read.serialAnswers.isEmpty()
