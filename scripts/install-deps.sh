@@ -5,12 +5,13 @@
 set -euo pipefail
 
 # ansible-*, yamllint, pycodestyle, python3-voluptuous: the Ansible collection's checks;
-# systemd: systemd-analyze on the station's unit in the package check.
+# systemd: systemd-analyze on the station's unit in the package check; orca, openbox: the
+# screen reader and a window manager for the test that listens to the window.
 packages=(cmake g++ make pkg-config qtbase5-dev libqt5serialport5-dev libhidapi-dev libudev-dev
           fonts-liberation2 xvfb xauth dpkg-dev file desktop-file-utils appstream lintian
           tigervnc-standalone-server tigervnc-tools python3 python3-jsonschema openssl ansible-core
           at-spi2-core python3-pyatspi dbus-daemon xdotool weston qtwayland5 python3-pil
-          ansible-lint yamllint pycodestyle python3-voluptuous systemd)
+          ansible-lint yamllint pycodestyle python3-voluptuous systemd orca openbox dbus)
 for option in "$@"; do
     # Qt 6: Core5Compat for the locale codecs, libxcb for the screen's size on X11, the Wayland
     # platform plugin for the window under a Wayland compositor.
