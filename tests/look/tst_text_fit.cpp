@@ -248,6 +248,12 @@ private slots:
                                 .arg(available.height())));
         int measured = 0;
         const QStringList cut = cutTexts(window, measured);
+        // KEYLON2_TEXT_FIT_SHOTS=DIR keeps a picture of each row's window, to look at.
+        const QString shots = qEnvironmentVariable("KEYLON2_TEXT_FIT_SHOTS");
+        if (!shots.isEmpty()) {
+            const QString name = QStringLiteral("%1-%2pt.png").arg(QString::fromLatin1(qgetenv("KEYLON2_SCREEN"))).arg(pointSize);
+            QVERIFY(window.grab().save(QDir(shots).filePath(name)));
+        }
         QVERIFY(measured >= 25);
         QVERIFY2(cut.isEmpty(), qPrintable("cut off with " + window.font().toString() + ": " + cut.join(", ")));
     }
