@@ -5,16 +5,16 @@
 #include <QAccessibleObject>
 #include <QAction>
 #include <QApplication>
-#include <QEvent>
-#include <QTabBar>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTextEdit>
 
@@ -112,7 +112,7 @@ void speakValue(QComboBox *box)
     });
 }
 
-// A placeholder that holds a number Qt would otherwise hand out again (see keepIdsFresh).
+// A placeholder that holds a number Qt would otherwise hand out again (see IdKeeper).
 class Placeholder : public QAccessibleObject
 {
 public:

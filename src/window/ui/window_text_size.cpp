@@ -108,6 +108,11 @@ void scaleTree(QWidget &window, qreal factor)
 
 qreal desktopPointSize()
 {
+    // Without a desktop (Qt's offscreen and minimal platforms, tests and pictures) the
+    // application's font is Qt's own choice, not a user's: the window keeps its drawn size.
+    const QString platform = QGuiApplication::platformName();
+    if (platform == QLatin1String("offscreen") || platform == QLatin1String("minimal"))
+        return WindowTextSize::UsualPointSize;
     const QFont font = QApplication::font();
     if (font.pointSizeF() > 0)
         return font.pointSizeF();
