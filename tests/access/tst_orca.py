@@ -179,7 +179,8 @@ if not wait_for(lambda: heard_lines(), 60):
 
 # The accessibility bus's address, handed to the window: Qt 5 looks for a bus that is already
 # there by asking the session bus while it starts, and now and then misses it.
-ask = ["dbus-send", "--session", "--print-reply=literal", "--dest=org.a11y.Bus", "/org/a11y/bus", "org.a11y.Bus.GetAddress"]
+ask = ["dbus-send", "--session", "--print-reply=literal", "--dest=org.a11y.Bus", "/org/a11y/bus",
+       "org.a11y.Bus.GetAddress"]
 address = subprocess.run(ask, env=env, capture_output=True, text=True, timeout=30).stdout.strip()
 if address:
     env["AT_SPI_BUS_ADDRESS"] = address
