@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """The window as a screen-reader user hears it: Orca, the screen reader of Linux desktops, runs
-with a window manager (openbox) on a virtual X display and a D-Bus session of their own, the
-accessibility bus and Orca before the window, as on a desktop. The test presses keys (xdotool)
+with a window manager (openbox) on a virtual X display and a D-Bus session of their own; the
+window starts, then the accessibility bus and Orca, and the window is switched to as a user
+does. The test presses keys (xdotool)
 and checks what Orca says after each, from the SPEECH OUTPUT lines of its debug log (no speech
 synthesizer runs: the log is what would be heard).
 
@@ -168,22 +169,9 @@ def fail(text):
     sys.exit(1)
 
 
-start(["openbox", "--sm-disable"])
-start([BUS_LAUNCHER, "--launch-immediately"])
 # Orca runs on the Python its own script names (Debian's), whichever runs this test.
 with open(shutil.which("orca")) as f:
     orca_python = f.readline()[2:].strip() or "python3"
-start([orca_python, os.path.join(HERE, "orca_logged.py"), speech_log, "--user-prefs", os.path.join(work, "orca")])
-if not wait_for(lambda: heard_lines(), 60):
-    fail("Orca said nothing within a minute of starting")
-
-# The accessibility bus's address, handed to the window: Qt 5 looks for a bus that is already
-# there by asking the session bus while it starts, and now and then misses it.
-ask = ["dbus-send", "--session", "--print-reply=literal", "--dest=org.a11y.Bus", "/org/a11y/bus",
-       "org.a11y.Bus.GetAddress"]
-address = subprocess.run(ask, env=env, capture_output=True, text=True, timeout=30).stdout.strip()
-if address:
-    env["AT_SPI_BUS_ADDRESS"] = address
 
 
 def on_the_bus():
@@ -192,20 +180,24 @@ def on_the_bus():
     return listed.stdout.strip() + listed.stderr.strip()
 
 
-# Now and then Qt 5 starts without joining an accessibility bus that is already there (its
-# window is up, and no screen reader ever learns of it); a desktop user would start it again.
-for attempt in range(3):
-    demo = start([DEMO], stdout=demo_log)
-    window_id = wait_for(lambda: xdotool("search", "--onlyvisible", "--name", "^Keylon2 Utility").split("\n")[0], 30)
-    if not window_id:
-        fail("the window did not come up")
-    xdotool("windowactivate", "--sync", window_id)
-    if wait_for(lambda: any("USB KB" in line for line in heard_lines()), 20):
-        break
-    say("note   : Orca did not hear the window start (on the accessibility bus: %s); starting it again" % on_the_bus())
-    demo.terminate()
-    demo.wait(10)
-else:
+# The window first, then the accessibility bus and Orca: on this virtual desktop Qt joins a bus
+# that comes while it runs, and misses, now and then on Qt 5 and always on Qt 6.4, one that is
+# there when it starts (on a desktop session the bus comes with the session and Qt finds it).
+start(["openbox", "--sm-disable"])
+demo = start([DEMO], stdout=demo_log)
+window_id = wait_for(lambda: xdotool("search", "--onlyvisible", "--name", "^Keylon2 Utility").split("\n")[0], 30)
+if not window_id:
+    fail("the window did not come up")
+start([BUS_LAUNCHER, "--launch-immediately"])
+start([orca_python, os.path.join(HERE, "orca_logged.py"), speech_log, "--user-prefs", os.path.join(work, "orca")])
+if not wait_for(lambda: heard_lines(), 60):
+    fail("Orca said nothing within a minute of starting")
+if not wait_for(lambda: "keylon2" in on_the_bus(), 30):
+    fail("the window is not on the accessibility bus: %s" % on_the_bus())
+# Orca meets the window as a user does who switches to it.
+xdotool("windowminimize", "--sync", window_id)
+xdotool("windowactivate", "--sync", window_id)
+if not wait_for(lambda: any("Keylon2 Utility" in line for line in heard_lines()), 30):
     fail("Orca never spoke the window: %s" % heard_lines())
 time.sleep(1)
 
