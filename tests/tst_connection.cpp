@@ -35,8 +35,23 @@ const QStringList ReaderControls = {
     "ChangeModeBut",
 };
 
+// Enabled with the others, a field that a switch turns on follows its switch, as after a read.
+bool enabledAsExpected(MainWindow &w, QWidget *widget, bool controlsEnabled)
+{
+    const Ui::MainWindow &ui = *uiOf(w);
+    if (!controlsEnabled)
+        return !widget->isEnabled();
+    if (widget == ui.PreAmbleEdit)
+        return widget->isEnabled() == ui.PreAmbleChk->isChecked();
+    if (widget == ui.PostAmbleEdit)
+        return widget->isEnabled() == ui.PostAmbleChk->isChecked();
+    if (widget == ui.RemoveDataEdit)
+        return widget->isEnabled() == (ui.RemoveDataChk->isChecked() && !ui.RemoveIDCodeChk->isChecked());
+    return widget->isEnabled();
+}
+
 // The connect button shows the icon and is called by what a press does, and the 17 controls
-// are all enabled or all disabled.
+// are all enabled (the fields as their switches say) or all disabled.
 bool shows(MainWindow &w, const char *icon, bool controlsEnabled)
 {
     const QSize size(32, 32);
@@ -48,7 +63,7 @@ bool shows(MainWindow &w, const char *icon, bool controlsEnabled)
         return false;
     for (const QString &name : ReaderControls) {
         auto *widget = w.findChild<QWidget *>(name);
-        if (!widget || widget->isEnabled() != controlsEnabled)
+        if (!widget || !enabledAsExpected(w, widget, controlsEnabled))
             return false;
     }
     return true;
@@ -86,9 +101,13 @@ private slots:
         QStringList expected = ReaderControls;
         expected.sort();
         QCOMPARE(disabled, expected);
+        // The postamble's switch on, the others off: only its field of the three comes back.
+        uiOf(w)->PostAmbleChk->setChecked(true);
         w.EnableControls(true);
         for (const QString &name : ReaderControls)
-            QVERIFY2(w.findChild<QWidget *>(name)->isEnabled(), qPrintable(name));
+            QVERIFY2(enabledAsExpected(w, w.findChild<QWidget *>(name), true), qPrintable(name));
+        QVERIFY(uiOf(w)->PostAmbleEdit->isEnabled());
+        QVERIFY(!uiOf(w)->PreAmbleEdit->isEnabled());
     }
 
     void hidConnectAndDisconnect()

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QtTest>
 
@@ -196,6 +197,43 @@ private slots:
         for (int i = 1; i < visited.size(); ++i)
             QVERIFY2(placeIn(visited[i], window).bottom() >= placeIn(visited[i - 1], window).top(),
                      qPrintable(visited[i - 1]->objectName() + " > " + visited[i]->objectName()));
+    }
+
+    // Ctrl+Tab and Ctrl+Shift+Tab change the page from any control, a list included (which
+    // would take the key for a search), and leave the focus on the page tabs.
+    void shouldChangeThePageFromAnyControl_data()
+    {
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<int>("page");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<int>("pageAfter");
+        const int ctrl = Qt::ControlModifier;
+        const int ctrlShift = Qt::ControlModifier | Qt::ShiftModifier;
+        QTest::newRow("Ctrl+Tab in a list") << "KB_cmb" << 1 << int(Qt::Key_Tab) << ctrl << 0;
+        QTest::newRow("Ctrl+Shift+Tab in a list") << "Pre_cmb" << 1 << int(Qt::Key_Backtab) << ctrlShift << 0;
+        QTest::newRow("Ctrl+Tab in a field") << "KLNOutStartEdit" << 1 << int(Qt::Key_Tab) << ctrl << 0;
+        QTest::newRow("Ctrl+Tab in the output") << "ScannerEdit" << 0 << int(Qt::Key_Tab) << ctrl << 1;
+        QTest::newRow("Ctrl+Shift+Tab on a button") << "ClearBut" << 0 << int(Qt::Key_Backtab) << ctrlShift << 1;
+        QTest::newRow("Ctrl+Tab on the interface box") << "USBKB_radcmd" << 1 << int(Qt::Key_Tab) << ctrl << 0;
+    }
+    void shouldChangeThePageFromAnyControl()
+    {
+        QFETCH(QString, from);
+        QFETCH(int, page);
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(int, pageAfter);
+        ui->tabWidget->setCurrentIndex(page);
+        window->EnableControls(true);
+        showActive();
+        QWidget *start = control(qPrintable(from));
+        start->setFocus(Qt::TabFocusReason);
+        QCOMPARE(QApplication::focusWidget(), start);
+
+        QTest::keyClick(start, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(ui->tabWidget->currentIndex(), pageAfter);
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(ui->tabWidget->tabBar()));
     }
 
     // A shortcut clicks its button when a click could: on an enabled button of the page shown.

@@ -292,8 +292,10 @@ time.sleep(0.5 if connected else 3)
 
 SETTINGS_ROUND = ["USB KB", "Disconnect", "Setting",
                   "PreAmble Enable", "Preamble", "Preamble ASCII code",
-                  "PostAmble Enable", "Postamble", "Postamble ASCII code",
-                  "Remove Data Enable", "Remove ID Code Enable", "Remove data", "Remove data ASCII code",
+                  # The virtual reader's postamble and remove data switches are off: their
+                  # fields are out of reach, after the connect as after a read.
+                  "PostAmble Enable", "Postamble ASCII code",
+                  "Remove Data Enable", "Remove ID Code Enable", "Remove data ASCII code",
                   "ID Code Auto Report", "Buzzer Enable", "Output start", "Output length", "Keyboard country",
                   "FW Update", "to Serial", "Import", "Export", "Default", "Get Status", "Set Status"]
 STATUS_ROUND = ["USB KB", "Disconnect", "Status", "Output", "Clear"]

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QStyleOptionGroupBox>
@@ -75,6 +76,28 @@ Need needOf(QWidget *widget)
     return {};
 }
 
+// The texts of a shown window that do not fit their rooms; how many were measured in measured.
+QStringList cutTexts(QWidget &window, int &measured)
+{
+    // These lie under the connect button and the text area on purpose, or only a screen
+    // reader meets them (the affix pickers' labels); nobody sees them.
+    const QStringList covered = {"TestBut", "Debuglabel", "TrigBut", "Pre_cmb_label", "Post_cmb_label",
+                                 "Remove_cmb_label"};
+    QStringList cut;
+    measured = 0;
+    for (QWidget *widget : window.findChildren<QWidget *>()) {
+        if (covered.contains(widget->objectName()))
+            continue;
+        const Need need = needOf(widget);
+        if (need.need == 0)
+            continue;
+        ++measured;
+        if (need.need > need.room)
+            cut << QStringLiteral("%1 (needs %2, has %3)").arg(widget->objectName()).arg(need.need).arg(need.room);
+    }
+    return cut;
+}
+
 }  // namespace
 
 class TextFitTest : public QObject
@@ -110,6 +133,8 @@ private slots:
         MainWindow window;
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
+        if (window.devicePixelRatioF() > 2.0)
+            QSKIP("the icons have 1x and 2x images; this screen's factor is above 2");
         const QSize box = uiOf(window)->ConnectBut->iconSize();
         // The icons as the connect button gets them: the one it shows now, and each state's.
         const QList<std::pair<const char *, QIcon>> icons = {
@@ -155,21 +180,91 @@ private slots:
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
 
-        // These lie under the connect button and the text area on purpose, or only a screen
-        // reader meets them (the affix pickers' labels); nobody sees them.
-        const QStringList covered = {"TestBut", "Debuglabel", "TrigBut", "Pre_cmb_label", "Post_cmb_label",
-                                     "Remove_cmb_label"};
-        QStringList cut;
         int measured = 0;
-        for (QWidget *widget : window.findChildren<QWidget *>()) {
-            if (covered.contains(widget->objectName()))
-                continue;
-            const Need need = needOf(widget);
-            if (need.need == 0)
-                continue;
-            ++measured;
-            if (need.need > need.room)
-                cut << QStringLiteral("%1 (needs %2, has %3)").arg(widget->objectName()).arg(need.need).arg(need.room);
+        const QStringList cut = cutTexts(window, measured);
+        QVERIFY(measured >= 25);
+        QVERIFY2(cut.isEmpty(), qPrintable("cut off with " + window.font().toString() + ": " + cut.join(", ")));
+    }
+
+    // The desktop's application font grows the whole window with it, above the usual 10 pt,
+    // as far as the screen's available area goes (less room for a title bar and a border as
+    // the style draws them), in steps of a hundredth; every text still fits. One row
+    // per screen this test runs on and font; the rows of the screens it does not run on now
+    // are left out.
+    void shouldFollowTheDesktopsFontWithinTheScreen_data()
+    {
+        QTest::addColumn<double>("pointSize");
+        QTest::addColumn<QSize>("windowSize");
+        struct Row
+        {
+            const char *screen;  // CTest's name for the screen: DPI, scale factor, size
+            double pointSize;
+            QSize windowSize;
+        };
+        const Row rows[] = {
+            // 1920 x 1200 at 96 dpi: room for up to 2.6 times the window.
+            {"dpi96", 9, {591, 451}},
+            {"dpi96", 10, {591, 451}},
+            {"dpi96", 16, {946, 722}},
+            {"dpi96", 24, {1418, 1082}},
+            // The other screens hold a 16 pt window whole: 2400 x 1536 (100 dpi), 1920 x 1200 (120
+            // and 144 dpi), 1536 x 960 and 1280 x 800 (scaled by 1.25 and 1.5).
+            {"dpi100", 16, {946, 722}},
+            {"dpi120", 16, {946, 722}},
+            {"dpi144", 16, {946, 722}},
+            {"scale1.25", 16, {946, 722}},
+            {"scale1.5", 16, {946, 722}},
+            // 960 x 600 of the window's pixels (1920 x 1200 at 192 dpi, or scaled by 2): room
+            // for 1.25 times.
+            {"dpi192", 10, {591, 451}},
+            {"dpi192", 16, {739, 564}},
+            {"scale2", 16, {739, 564}},
+            // 1920 x 1080 under QT_FONT_DPI=192 and QT_SCALE_FACTOR=2: 480 x 270, room for 0.52
+            // times; the window as drawn would be 2364 x 1804 screen pixels.
+            {"limit", 10, {307, 235}},
+            {"limit", 16, {307, 235}},
+        };
+        const QByteArray screen = qgetenv("KEYLON2_SCREEN");
+        int added = 0;
+        for (const Row &row : rows) {
+            if (screen == row.screen) {
+                QTest::addRow("%s, %g pt", row.screen, row.pointSize) << row.pointSize << row.windowSize;
+                ++added;
+            }
+        }
+        if (added == 0)
+            QSKIP("KEYLON2_SCREEN names no screen of the table");
+    }
+    void shouldFollowTheDesktopsFontWithinTheScreen()
+    {
+        QFETCH(double, pointSize);
+        QFETCH(QSize, windowSize);
+        const QFont desktop = QApplication::font();
+        QFont font = desktop;
+        font.setPointSizeF(pointSize);
+        QApplication::setFont(font);
+        MainWindow window;
+        QApplication::setFont(desktop);
+        uiOf(window)->ChangeModeBut->setText("to USB KB");
+        uiOf(window)->FWLbl->setText("F/W Version: QKR1.20");
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+        QCOMPARE(window.size(), windowSize);
+        const QRect available = window.screen()->availableGeometry();
+        QVERIFY2(available.contains(QRect(available.topLeft(), window.frameGeometry().size())),
+                 qPrintable(QStringLiteral("%1 x %2 on %3 x %4")
+                                .arg(window.frameGeometry().width())
+                                .arg(window.frameGeometry().height())
+                                .arg(available.width())
+                                .arg(available.height())));
+        int measured = 0;
+        const QStringList cut = cutTexts(window, measured);
+        // KEYLON2_TEXT_FIT_SHOTS=DIR keeps a picture of each row's window, to look at.
+        const QString shots = qEnvironmentVariable("KEYLON2_TEXT_FIT_SHOTS");
+        if (!shots.isEmpty()) {
+            const QString name = QStringLiteral("%1-%2pt.png").arg(QString::fromLatin1(qgetenv("KEYLON2_SCREEN"))).arg(pointSize);
+            QVERIFY(window.grab().save(QDir(shots).filePath(name)));
         }
         QVERIFY(measured >= 25);
         QVERIFY2(cut.isEmpty(), qPrintable("cut off with " + window.font().toString() + ": " + cut.join(", ")));

@@ -6,6 +6,7 @@
 #include "core/text/locale_codec.h"
 #include "window/ui/window_access.h"
 #include "window/ui/window_font.h"
+#include "window/ui/window_text_size.h"
 
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent)
@@ -14,7 +15,7 @@ MainWindow::MainWindow(QWidget *parent)
     , status_(ui)
     , reader_(link_, form_, status_)
     , writer_(link_, form_)
-    , connection_(ui, link_, [this] { reader_.read(); })
+    , connection_(ui, link_, [this] { reader_.read(); }, [this] { form_.followSwitches(); })
     , files_(*this, link_, form_)
     , firmware_(*this, link_)
     , interfaceChange_(link_)
@@ -22,6 +23,7 @@ MainWindow::MainWindow(QWidget *parent)
     ui.setupUi(this);
     WindowAccess::setUp(ui, *this);
     useLayoutFont(*this);
+    WindowTextSize::follow(*this);
     status_.setUp();
 
     setUpLocaleCodec(Platform::getACP(), Platform::getOEMCP());

@@ -30,10 +30,12 @@ const QString IconFailed = QStringLiteral(":/image/connect_no.png");
 
 }  // namespace
 
-ConnectionPanel::ConnectionPanel(Ui::MainWindow &ui, ReaderLink &link, std::function<void()> readSettings)
+ConnectionPanel::ConnectionPanel(Ui::MainWindow &ui, ReaderLink &link, std::function<void()> readSettings,
+                                 std::function<void()> followSwitches)
     : ui_(ui)
     , link_(link)
     , readSettings_(std::move(readSettings))
+    , followSwitches_(std::move(followSwitches))
 {
 }
 
@@ -67,12 +69,19 @@ void ConnectionPanel::enableControls(bool on)
                                                      ui_.ScannerEdit,     ui_.TrigBut,         ui_.ChangeModeBut};
     for (QWidget *control : others)
         control->setEnabled(on);
+    // The Tab round depends on what is enabled: the same after a connect as after a read.
+    if (on && followSwitches_)
+        followSwitches_();
 }
 
 void ConnectionPanel::showNotConnected()
 {
     ui_.ConnectBut->setIcon(iconForScreens(IconNotConnected));
     WindowAccess::showConnectState(ui_, false);
+    // Onto the connect button before the controls go out of reach: a focused control that is
+    // disabled hands the focus to whichever comes next, or to none, and a screen reader reads
+    // that one or nothing. On the button it hears the new state.
+    ui_.ConnectBut->setFocus(Qt::OtherFocusReason);
     enableControls(false);
 }
 
@@ -127,4 +136,5 @@ void ConnectionPanel::connectOrDisconnect()
     ui_.ConnectBut->setIcon(iconForScreens(IconConnected));
     WindowAccess::showConnectState(ui_, true);
     enableControls(true);
+    ui_.ConnectBut->setFocus(Qt::OtherFocusReason);
 }

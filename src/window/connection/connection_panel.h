@@ -19,7 +19,9 @@ class ReaderLink;
 class ConnectionPanel
 {
 public:
-    ConnectionPanel(Ui::MainWindow &ui, ReaderLink &link, std::function<void()> readSettings);
+    // followSwitches puts the fields that a switch turns on in or out of reach by their switches.
+    ConnectionPanel(Ui::MainWindow &ui, ReaderLink &link, std::function<void()> readSettings,
+                    std::function<void()> followSwitches);
     ~ConnectionPanel();
 
     // Start-up: the transport the USB HID probe points to, and the port field, which the
@@ -29,9 +31,11 @@ public:
     void connectOrDisconnect();
     void useSerialPort(bool on);
 
-    // Switches the 17 controls that need a connected reader together.
+    // Switches the 17 controls that need a connected reader together; switched on, the fields
+    // that a switch turns on follow their switches, as after a read.
     void enableControls(bool on);
-    // The link went down: the icon says so and the controls are out of reach.
+    // The link went down: the icon says so, the focus is on the connect button and the
+    // controls are out of reach.
     void showNotConnected();
     void tellLineGone(const QString &portName);
 
@@ -41,5 +45,6 @@ private:
     Ui::MainWindow &ui_;
     ReaderLink &link_;
     std::function<void()> readSettings_;
+    std::function<void()> followSwitches_;
     std::unique_ptr<PortFieldFill> portFill_;
 };

@@ -131,6 +131,21 @@ void SettingsForm::disableCountry()
     ui_.KB_cmb->setEnabled(false);
 }
 
+void SettingsForm::followSwitches()
+{
+    const std::vector<Field> fields = fieldsOf(ui_);
+    for (const Field &field : fields) {
+        if (!field.setting->switchedBy)
+            continue;
+        for (const Field &toggle : fields) {
+            if (qstrcmp(toggle.setting->key, field.setting->switchedBy) == 0)
+                field.widget->setEnabled(toggle.widget->property("checked").toBool());
+        }
+    }
+    if (ui_.RemoveIDCodeChk->isChecked())
+        ui_.RemoveDataEdit->setEnabled(false);  // the reader drops the ID code, not the affix
+}
+
 void SettingsForm::preAmbleEnableClicked()
 {
     ui_.PreAmbleEdit->setDisabled(!ui_.PreAmbleChk->isChecked());

@@ -47,6 +47,9 @@ public:
     const QString &firmwareVersion() const { return firmwareVersion_; }
     // No read command returns the country over the serial line.
     void disableCountry();
+    // Each field that a switch turns on in reach only while its switch is on, and remove data
+    // out of reach while remove ID code is on: what a read leaves, from the check boxes.
+    void followSwitches();
 
     // The operator's clicks and picks.
     void preAmbleEnableClicked();

@@ -1,14 +1,20 @@
 #include "window/ui/window_access.h"
 
+#include <QAbstractItemView>
+#include <QAccessible>
+#include <QAccessibleObject>
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTextEdit>
 
@@ -83,6 +89,116 @@ void namePicker(QComboBox *picker, const QString &name)
     label->setAccessibleName(name);
 }
 
+// On Linux a screen reader takes a combo box's value from the entry selected in its list,
+// which Qt does not offer as a selection: it read the box's label and role and no value, and
+// heard no change of value (Qt tells of the change as a new name, which screen readers take for
+// no news in a combo box). The value as the box's description is read after the label and role
+// when the box gets the focus; a change moves the screen reader's attention onto the new entry
+// in the list, which it reads out, as it does when the list is open.
+void speakValue(QComboBox *box)
+{
+    box->setAccessibleDescription(box->currentText());
+    QObject::connect(box, QOverload<int>::of(&QComboBox::currentIndexChanged), box, [box](int index) {
+        box->setAccessibleDescription(box->currentText());
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+        if (index >= 0 && box->hasFocus() && QAccessible::isActive()) {
+            QAccessibleEvent entry(box->view(), QAccessible::Focus);
+            entry.setChild(index);
+            QAccessible::updateAccessibility(&entry);
+        }
+#else
+        Q_UNUSED(index);
+#endif
+    });
+}
+
+// A placeholder that holds a number Qt would otherwise hand out again (see IdKeeper).
+class Placeholder : public QAccessibleObject
+{
+public:
+    explicit Placeholder(QObject *object)
+        : QAccessibleObject(object)
+    {
+    }
+    QAccessibleInterface *parent() const override { return nullptr; }
+    QAccessibleInterface *child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface *) const override { return -1; }
+    QString text(QAccessible::Text) const override { return QString(); }
+    QAccessible::Role role() const override { return QAccessible::NoRole; }
+    QAccessible::State state() const override
+    {
+        QAccessible::State state;
+        state.invisible = true;
+        return state;
+    }
+};
+
+// Qt numbers what it shows a screen reader, and the number of the object made last goes to the
+// next object made as soon as that one is gone. A message box's objects are made last and go
+// with the box: the next box's text, or a combo box's list, then came under a number that the
+// screen reader still knew as a button or an alert, and the text went unread ("alert Connect
+// Device. OK push button."). Once a window such as a box is gone, a placeholder takes that
+// number, and what is made next gets a number never used.
+class IdKeeper : public QObject
+{
+public:
+    using QObject::QObject;
+
+    void retire()
+    {
+        delete placeholder_;  // its own number lies below the one to take
+        placeholder_ = new QObject(this);
+        QAccessible::registerAccessibleInterface(new Placeholder(placeholder_));
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show && watched->isWidgetType() && static_cast<QWidget *>(watched)->isWindow()
+            && !watched->property(Watched).toBool()) {
+            watched->setProperty(Watched, true);
+            connect(watched, &QObject::destroyed, this, &IdKeeper::retire);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    static constexpr const char *Watched = "keylon2IdsKept";
+    QObject *placeholder_ = nullptr;
+};
+
+// Ctrl+Tab and Ctrl+Shift+Tab change the page from any control: a combo box would take them
+// for a search in its list, a text field for itself. The focus goes to the page tabs, which a
+// screen reader announces by the page's name.
+void addPageKeys(Ui::MainWindow &ui, QMainWindow &window)
+{
+    const struct
+    {
+        const char *name;
+        QKeySequence::StandardKey keys;
+        int step;
+    } pageKeys[] = {{"NextPageAction", QKeySequence::NextChild, 1}, {"PreviousPageAction", QKeySequence::PreviousChild, -1}};
+    for (const auto &pageKey : pageKeys) {
+        auto *action = new QAction(&window);
+        action->setObjectName(QString::fromLatin1(pageKey.name));
+        QList<QKeySequence> keys = QKeySequence::keyBindings(pageKey.keys);
+        // Shift+Tab comes as Backtab or as Tab with Shift, as the keyboard's driver has it.
+        if (pageKey.step < 0)
+            keys << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab);
+        action->setShortcuts(keys);
+        window.addAction(action);
+        QTabWidget *pages = ui.tabWidget;
+        const int step = pageKey.step;
+        QObject::connect(action, &QAction::triggered, pages, [pages, step] {
+            if (!pages->isEnabled() || pages->count() == 0)
+                return;
+            pages->setCurrentIndex((pages->currentIndex() + step + pages->count()) % pages->count());
+            pages->tabBar()->setFocus(Qt::TabFocusReason);
+        });
+    }
+}
+
 }  // namespace
 
 namespace WindowAccess {
@@ -133,6 +249,11 @@ void setUp(Ui::MainWindow &ui, QMainWindow &window)
         });
     }
 
+    addPageKeys(ui, window);
+    for (QComboBox *box : {ui.Pre_cmb, ui.Post_cmb, ui.Remove_cmb, ui.KB_cmb})
+        speakValue(box);
+    qApp->installEventFilter(new IdKeeper(&window));
+
     nameControls(ui);
 }
 
@@ -165,6 +286,10 @@ void showConnectState(Ui::MainWindow &ui, bool connected)
     const QString name = connected ? windowTr("Disconnect") : windowTr("Connect");
     ui.ConnectBut->setAccessibleName(name);
     hintShortcut(ui, ui.ConnectBut, name);
+    // Without a description of its own a button describes itself by its tool tip; the state
+    // comes first, the tool tip after it.
+    const QString state = connected ? windowTr("Connected") : windowTr("Not connected");
+    ui.ConnectBut->setAccessibleDescription(QStringLiteral("%1. %2").arg(state, ui.ConnectBut->toolTip()));
 }
 
 }  // namespace WindowAccess
