@@ -12,6 +12,11 @@
 
 #include <csignal>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "core/link/access_check.h"
 #include "ctl/ctl.h"
 #include "ctl_runs.h"
 #include "plug_dir.h"
@@ -83,7 +88,8 @@ private slots:
     void init() { Model::setCount(2); ReaderFixture::resetReader(); Model::reader(2)->reset(); }
 
     // Steps: "+hid-1" plugs reader 1 in (the same reader again when it was pulled out),
-    // "+hid-3!" one whose writes fail, "-hid-1" pulls it out, "gap" lets a listing see that,
+    // "+hid-3!" one whose writes fail, "0hid-1" one whose node nobody may open yet, "^hid-1"
+    // gives that node its rights, "-hid-1" pulls it out, "gap" lets a listing see that,
     // "line" waits for the next result line, "picked" for the next reader to be taken up, "INT"
     // interrupts, "HUP" hangs up. Lines: "SERIAL status" per reader done, in order (a status
     // ending in ':' is the start of one). Frames: the write frames each reader's file counts at
@@ -111,6 +117,12 @@ private slots:
         QTest::newRow("a dropped session (SIGHUP) while a reader is under way: the same")
             << QStringList{"+hid-1", "picked", "HUP"} << QStringList{"KLN2-000001 " + changed}
             << "1 readers: 0 unchanged, 1 changed, 0 failed" << 0 << QStringList{"hid-1=7"};
+        // As udev does it: the node first, its group and mode a moment later. Rights that
+        // change again once the reader is done take nothing up.
+        QTest::newRow("refused until its node's rights come: then taken up, once")
+            << QStringList{"0hid-1", "line", "^hid-1", "line", "^hid-1", "gap", "INT"}
+            << QStringList{"KLN2-000001 failed: " + AccessCheck::deniedText("/dev/virtual-hidraw1"), "KLN2-000001 " + changed}
+            << "2 readers: 0 unchanged, 1 changed, 1 failed (hid:/dev/virtual-hidraw1)" << 1 << QStringList{"hid-1=7"};
     }
     void stationHandlesEveryPlugOnce()
     {
@@ -145,6 +157,10 @@ private slots:
                 QVERIFY(QFile::rename(away, file));
             } else if (step.startsWith('+')) {
                 writeTestFile(file, step.endsWith('!') ? "failWrites=1\n" : "");
+            } else if (step.startsWith('0')) {
+                QVERIFY(::close(::open(QFile::encodeName(file).constData(), O_CREAT | O_WRONLY | O_CLOEXEC, 0)) == 0);
+            } else if (step.startsWith('^')) {
+                QVERIFY(::chmod(QFile::encodeName(file).constData(), 0660) == 0);
             } else if (step.startsWith('-')) {
                 QVERIFY(QFile::rename(file, away));
             } else if (step == "gap") {

@@ -80,6 +80,8 @@ class TestReaderWatcher : public QObject
                 [this](const ReaderList::Reader &r) { events << "appeared " + r.device(); });
         connect(made.get(), &ReaderWatcher::vanished, this,
                 [this](const ReaderList::Reader &r) { events << "vanished " + r.device(); });
+        connect(made.get(), &ReaderWatcher::rightsChanged, this,
+                [this](const ReaderList::Reader &r) { events << "rights " + r.device(); });
         return made;
     }
 
@@ -224,8 +226,11 @@ private slots:
         QTest::newRow("a reader's file rewritten whole: no plug")
             << QStringList {"+hid-2", ".", "~hid-2", "."} << QStringList {"appeared " + node + "2"} << 2;
         // As udev does it: the node first, its group and mode a moment later.
-        QTest::newRow("rights given after the node: listed again")
-            << QStringList {"0hid-1", ".", "^hid-1", "."} << QStringList {"appeared " + node + "1"} << 2;
+        QTest::newRow("rights given after the node: listed again, rights reported")
+            << QStringList {"0hid-1", ".", "^hid-1", "."} << QStringList {"appeared " + node + "1", "rights " + node + "1"}
+            << 2;
+        QTest::newRow("rights given in the same moment as the node: only appeared")
+            << QStringList {"0hid-1", "^hid-1", "."} << QStringList {"appeared " + node + "1"} << 1;
         QTest::newRow("a file that is no reader's node: no listing") << QStringList {"+other-1"} << QStringList() << 0;
         QTest::newRow("nothing happens: no listing") << QStringList() << QStringList() << 0;
     }

@@ -278,6 +278,15 @@ void checkUsbHidReader(int number)
         f.sync(false);
 }
 
+bool usbHidNodeClosed(int number)
+{
+    const QString dir = usbHidDirectory();
+    struct stat node {};
+    return !dir.isEmpty()
+        && ::stat(QFile::encodeName(filePath(dir, QStringLiteral("hid"), number)).constData(), &node) == 0
+        && (node.st_mode & 0777) == 0;
+}
+
 void noteUsbHidWrite(const Model &model, const QByteArray &frame)
 {
     if (!isWriteFrame(frame))

@@ -65,6 +65,10 @@ QString usbHidDirectory();
 void syncUsbHid();
 // Before a read or write on reader `number`'s handle: pulls it out at once when its file went.
 void checkUsbHidReader(int number);
+// Whether reader `number`'s file has no permission bits at all (mode 000): the stand-in then
+// refuses to open it, permission denied, as a node is refused before udev gives it its group
+// and mode. chmod gives the rights (an attribute change, not a replug).
+bool usbHidNodeClosed(int number);
 // A write reached the reader: counts a write frame and stores what the reader keeps now.
 void noteUsbHidWrite(const Model &model, const QByteArray &frame);
 

@@ -286,6 +286,10 @@ hid_device *HID_API_EXPORT hid_open(unsigned short vendor_id, unsigned short pro
         if (vendor_id != VirtualReader::VendorId || product_id == 0
             || !model->hidProductIds().contains(product_id))
             continue;
+        if (VirtualReader::PlugDir::usbHidNodeClosed(number)) {
+            openError = refusedText(*model);
+            return nullptr;
+        }
         return openOn(*model, model->hidOpen(vendor_id, product_id));
     }
     openError = L"no HID device with the requested vendor and product ID";
@@ -300,8 +304,13 @@ hid_device *HID_API_EXPORT hid_open_path(const char *path)
         Model *model = Model::reader(number);
         if (!model)
             break;
-        if (model->hidPath() == path)
-            return openOn(*model, model->hidOpenNode());
+        if (model->hidPath() != path)
+            continue;
+        if (VirtualReader::PlugDir::usbHidNodeClosed(number)) {
+            openError = refusedText(*model);
+            return nullptr;
+        }
+        return openOn(*model, model->hidOpenNode());
     }
     openError = L"Failed to open a device with path '" + QString::fromLocal8Bit(path).toStdWString()
         + L"': No such file or directory";

@@ -131,6 +131,7 @@ void ReaderWatcher::stop()
     stopUdev();
     stopDirectories();
     removedNodes_.clear();
+    changedNodes_.clear();
 }
 
 QStringList ReaderWatcher::watchedPaths() const
@@ -170,6 +171,8 @@ void ReaderWatcher::listNow()
     const QList<ReaderList::Reader> now = options_.list();
     const QSet<QString> removed = removedNodes_;
     removedNodes_.clear();
+    const QSet<QString> newRights = changedNodes_;
+    changedNodes_.clear();
 
     // What went first, so that a reader pulled out and plugged in again reads in that order.
     // One whose node udev removed went, even when it is listed again by now.
@@ -192,6 +195,11 @@ void ReaderWatcher::listNow()
         emit vanished(reader);
     for (const ReaderList::Reader &reader : qAsConst(came))
         emit appeared(reader);
+    // A reader that just came is taken up with its rights as they are now.
+    for (const ReaderList::Reader &reader : qAsConst(kept)) {
+        if (newRights.contains(reader.path))
+            emit rightsChanged(reader);
+    }
 }
 
 #ifdef KEYLON2_HAVE_UDEV
@@ -369,6 +377,12 @@ void ReaderWatcher::readDirectories()
         const bool gone = event.mask & (IN_DELETE | IN_MOVED_FROM);
         const QString node =
             directory.node ? directory.node(event.name) : directory.path + QLatin1Char('/') + event.name;
+        // Unlinking a node changes its link count, which also reads as IN_ATTRIB: only the
+        // attributes of a node that stays count as its rights changing.
+        if (gone)
+            changedNodes_.remove(node);
+        else if ((event.mask & IN_ATTRIB) && !node.isEmpty())
+            changedNodes_.insert(node);
         deviceEvent(gone ? QStringLiteral("remove") : QStringLiteral("add"), node);
     }
     if (directoryGone && running_) {

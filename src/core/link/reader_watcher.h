@@ -28,6 +28,11 @@ struct udev_monitor;
 // A reader is known by its device and serial number. One pulled out and plugged in again is
 // reported as vanished and then as appeared again, also when its node went and came back
 // between two listings; a listing alone cannot see a replug faster than its interval.
+//
+// Udev makes a node first and gives it its group and mode a moment later. Its monitor announces
+// a device only once the rights are set, but the device directory shows the node as soon as it
+// is made: a reader listed then may still refuse this user. In that mode a reader already known
+// whose node's attributes changed since the last listing is reported as rightsChanged.
 class ReaderWatcher : public QObject
 {
     Q_OBJECT
@@ -85,6 +90,9 @@ public:
 signals:
     void appeared(const ReaderList::Reader &reader);
     void vanished(const ReaderList::Reader &reader);
+    // DeviceDirectory mode: a known reader, still there, whose node's rights (owner, group,
+    // mode) changed; once per listing that follows such a change.
+    void rightsChanged(const ReaderList::Reader &reader);
 
 private:
     void listNow();
@@ -101,6 +109,7 @@ private:
     bool running_ = false;
     QList<ReaderList::Reader> known_;
     QSet<QString> removedNodes_;  // nodes removed since the last listing
+    QSet<QString> changedNodes_;  // nodes whose attributes changed since the last listing
     QTimer listTimer_;
     QTimer settleTimer_;
     QElapsedTimer firstEvent_;    // the first event not yet listed after

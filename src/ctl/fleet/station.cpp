@@ -7,6 +7,7 @@
 #include <QHash>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QSet>
 #include <QTextStream>
 #include <QThread>
 #include <QTimer>
@@ -53,11 +54,13 @@ private:
         std::unique_ptr<QThread> thread;
         ReaderOutcome outcome;
         bool again = false;        // pulled out and plugged in again while under way
+        bool newRights = false;    // its node's rights changed while under way
         ReaderList::Reader next;   // as it was listed when it came back
     };
 
     void appeared(const ReaderList::Reader &reader);
     void vanished(const ReaderList::Reader &reader);
+    void rightsChanged(const ReaderList::Reader &reader);
     void start(const ReaderList::Reader &reader);
     void finished(const QString &device);
     void report(const ReaderOutcome &outcome);
@@ -71,6 +74,8 @@ private:
     ReaderWatcher watcher_;
     QHash<QString, std::shared_ptr<Job>> running_;  // by device
     QList<ReaderList::Reader> waiting_;              // plugged in, waiting for a place (--jobs)
+    // Readers whose last job was refused their node: taken up again when its rights change.
+    QSet<QString> denied_;                           // by device
     // A station runs for months: what it keeps of each reader done is the count, and with
     // --json the reader's entry, which its final document lists.
     Summary summary_;
@@ -110,8 +115,28 @@ void Station::vanished(const ReaderList::Reader &reader)
     waiting_.erase(std::remove_if(waiting_.begin(), waiting_.end(),
                                   [&](const ReaderList::Reader &queued) { return queued.device() == device; }),
                    waiting_.end());
-    if (const auto job = running_.value(device))
+    denied_.remove(device);
+    if (const auto job = running_.value(device)) {
         job->again = false;
+        job->newRights = false;
+    }
+}
+
+// Udev makes a reader's node before it gives the node its group and mode: a reader taken up
+// in between is refused, and its rights come without a new plug. Only a reader refused its
+// node is taken up again; one done otherwise stays as it was.
+void Station::rightsChanged(const ReaderList::Reader &reader)
+{
+    if (stopping_)
+        return;
+    const QString device = reader.device();
+    if (const auto job = running_.value(device)) {
+        job->newRights = true;  // refused before the change: then it is taken up again
+        job->next = reader;
+        return;
+    }
+    if (denied_.remove(device))
+        appeared(reader);
 }
 
 void Station::start(const ReaderList::Reader &reader)
@@ -140,8 +165,15 @@ void Station::finished(const QString &device)
         return;
     job->thread->wait();
     report(job->outcome);
-    if (job->again && !stopping_)
+    const bool refused = job->outcome.result == Result::Failed && job->outcome.exitCode == PermissionDenied;
+    if (refused)
+        denied_.insert(device);
+    else
+        denied_.remove(device);
+    if ((job->again || (refused && job->newRights)) && !stopping_) {
+        denied_.remove(device);
         appeared(job->next);
+    }
     while (!stopping_ && !waiting_.isEmpty() && (jobs_ <= 0 || running_.size() < jobs_))
         start(waiting_.takeFirst());
     if (stopping_ && running_.isEmpty())
@@ -219,6 +251,8 @@ int Station::run(const QStringList &warnings)
     }
     QObject::connect(&watcher_, &ReaderWatcher::appeared, &loop_, [this](const ReaderList::Reader &reader) { appeared(reader); });
     QObject::connect(&watcher_, &ReaderWatcher::vanished, &loop_, [this](const ReaderList::Reader &reader) { vanished(reader); });
+    QObject::connect(&watcher_, &ReaderWatcher::rightsChanged, &loop_,
+                     [this](const ReaderList::Reader &reader) { rightsChanged(reader); });
 
     metrics_.write();
     // An interrupt that came before the watch began ends it before any reader starts.
