@@ -12,16 +12,16 @@ void warnIfAccessDenied(const AccessCheck::Diagnosis &diagnosis)
 #else
     if (diagnosis.finding != AccessCheck::Finding::Denied)
         return;
-    QMessageBox::warning(nullptr, QCoreApplication::translate("MainWindow", "Connect Device"),
+    QMessageBox::warning(nullptr, WindowText::tr("Connect Device"),
                          AccessCheck::deniedText(diagnosis.node));
 #endif
 }
 
 void warnReaderBusy(const QString &node, const ReaderLock::Holder &holder)
 {
-    const QString command = holder.command.isEmpty() ? windowTr("another program") : holder.command;
-    const QString pid = holder.pid > 0 ? QString::number(holder.pid) : windowTr("unknown");
-    QMessageBox::warning(nullptr, windowTr("Connect Device"),
-                         windowTr("The reader %1 is in use by %2 (process %3). Connect again when it is free.")
+    const QString command = holder.command.isEmpty() ? WindowText::tr("another program") : holder.command;
+    const QString pid = holder.pid > 0 ? QString::number(holder.pid) : WindowText::tr("unknown");
+    QMessageBox::warning(nullptr, WindowText::tr("Connect Device"),
+                         WindowText::tr("The reader %1 is in use by %2 (process %3). Connect again when it is free.")
                              .arg(node, command, pid));
 }
