@@ -6,69 +6,128 @@
     <message>
         <location filename="../src/core/link/access_check.cpp" line="+93"/>
         <source>The reader is attached, but this user may not open %1. Install the udev rules (%2, see the README), then unplug and plug the reader in again.</source>
-        <translation type="unfinished"></translation>
+        <translation>הקורא מחובר, אך למשתמש זה אין הרשאה לפתוח את %1. התקינו את כללי udev ‏(%2, ראו README), ואז נתקו את הקורא וחברו אותו מחדש.</translation>
     </message>
     <message>
         <location filename="../src/core/protocol/settings_frames.cpp" line="+35"/>
         <source>PreAmble</source>
-        <translation type="unfinished"></translation>
+        <translation>תחילית</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>PostAmble</source>
-        <translation type="unfinished"></translation>
+        <translation>סופית</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Remove Data</source>
-        <translation type="unfinished"></translation>
+        <translation>הסרת נתונים</translation>
     </message>
     <message numerus="yes">
         <location line="+15"/>
         <source>The %1 has %n codes</source>
         <extracomment>%1 the affix as the page labels it, %n how many codes it holds (more than the reader keeps)</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>ב%1 יש %n קודים</numerusform>
+            <numerusform>ב%1 יש %n קודים</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location line="+1"/>
         <source>the %1 has %n codes</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>ב%1 יש %n קודים</numerusform>
+            <numerusform>ב%1 יש %n קודים</numerusform>
         </translation>
     </message>
     <message>
         <location line="+3"/>
         <source>%1; the reader keeps at most %2. Nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; הקורא שומר %2 לכל היותר. דבר לא נשלח.</translation>
     </message>
     <message>
-        <location filename="../src/core/text/name_tables.cpp" line="+19"/>
+        <location filename="../src/core/text/name_tables.cpp" line="+20"/>
         <source>USA</source>
-        <translation type="unfinished"></translation>
+        <translation>ארה״ב</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>U.K</source>
-        <translation type="unfinished"></translation>
+        <translation>בריטניה</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>French</source>
-        <translation type="unfinished"></translation>
+        <translation>צרפת</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>German</source>
-        <translation type="unfinished"></translation>
+        <translation>גרמניה</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Italy</source>
-        <translation type="unfinished"></translation>
+        <translation>איטליה</translation>
+    </message>
+    <message>
+        <location filename="../src/core/session/session_result.cpp" line="+11"/>
+        <source>status</source>
+        <translation>המצב</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>options</source>
+        <translation>האפשרויות</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>output window</source>
+        <translation>חלון הפלט</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>keyboard country</source>
+        <translation>מדינת המקלדת</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>preamble</source>
+        <translation>התחילית</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>postamble</source>
+        <translation>הסופית</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>remove data</source>
+        <translation>הסרת הנתונים</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>save command</source>
+        <translation>פקודת השמירה</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>interface change</source>
+        <translation>החלפת הממשק</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ISP mode command</source>
+        <translation>פקודת מצב ISP</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <location filename="../src/core/text/translations.cpp" line="+18"/>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <extracomment>&quot;RTL&quot; for a language written from right to left, &quot;LTR&quot; otherwise; no other text</extracomment>
+        <translation>RTL</translation>
     </message>
 </context>
 <context>
@@ -77,415 +136,451 @@
         <location filename="../src/window/connection/access_warning.cpp" line="+15"/>
         <location line="+9"/>
         <location filename="../src/window/connection/connection_panel.cpp" line="+81"/>
-        <location filename="../src/window/ui/ui_mainwindow.cpp" line="+220"/>
+        <location filename="../src/window/ui/ui_mainwindow.cpp" line="+230"/>
         <source>Connect Device</source>
-        <translation type="unfinished"></translation>
+        <translation>חיבור הקורא</translation>
     </message>
     <message>
         <location line="-2"/>
         <source>another program</source>
-        <translation type="unfinished"></translation>
+        <translation>תוכנית אחרת</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>לא ידוע</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The reader %1 is in use by %2 (process %3). Connect again when it is free.</source>
-        <translation type="unfinished"></translation>
+        <translation>הקורא %1 נמצא בשימוש של %2 (תהליך %3). התחברו שוב כשיתפנה.</translation>
     </message>
     <message>
         <location filename="../src/window/connection/connection_panel.cpp" line="+1"/>
         <source>The serial port %1 is gone; the reader was disconnected.</source>
-        <translation type="unfinished"></translation>
+        <translation>היציאה הטורית %1 נעלמה; הקורא נותק.</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+38"/>
         <source>to Serial</source>
-        <translation type="unfinished"></translation>
+        <extracomment>The interface-change button names the interface it switches to</extracomment>
+        <translation>לטורי</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>to USB KB</source>
-        <translation type="unfinished"></translation>
+        <translation>למקלדת USB</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>ASCII Code</source>
-        <translation type="unfinished"></translation>
+        <translation>קוד ASCII</translation>
     </message>
     <message>
         <location filename="../src/window/maintenance/firmware_update.cpp" line="+23"/>
         <location filename="../src/window/maintenance/firmware_writer_dialog.cpp" line="+23"/>
         <location line="+68"/>
         <source>FW Update</source>
-        <translation type="unfinished"></translation>
+        <translation>עדכון קושחה</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The firmware writer %1 was not found in %2; nothing was sent to the reader.</source>
-        <translation type="unfinished"></translation>
+        <translation>תוכנית צריבת הקושחה %1 לא נמצאה ב־%2; דבר לא נשלח לקורא.</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>ISP Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>מצב ISP</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Can&apos;t send ISP mode command to device, please check your Keylon device!!</source>
-        <translation type="unfinished"></translation>
+        <translation>לא ניתן לשלוח את פקודת מצב ISP להתקן. בדקו את התקן ה־Keylon!</translation>
     </message>
     <message>
         <location filename="../src/window/maintenance/firmware_writer_dialog.cpp" line="-72"/>
         <source>Stop the writer</source>
-        <translation type="unfinished"></translation>
+        <translation>עצירת הצריבה</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>סגירה</translation>
     </message>
     <message>
         <location line="+72"/>
         <source>Stopping the writer can leave the reader without working firmware. Stop it?</source>
-        <translation type="unfinished"></translation>
+        <translation>עצירת הצריבה עלולה להשאיר את הקורא ללא קושחה תקינה. לעצור?</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>The firmware writer ended with exit code %1. Connect again when the reader is back.</source>
-        <translation type="unfinished"></translation>
+        <translation>תוכנית צריבת הקושחה הסתיימה עם קוד יציאה %1. התחברו שוב כשהקורא יחזור.</translation>
     </message>
     <message>
         <location filename="../src/window/maintenance/interface_change.cpp" line="+19"/>
         <source>Do you want to change Keylon interface to &lt;b&gt;USB Keyboard&lt;/b&gt; and utility will close?</source>
-        <translation type="unfinished"></translation>
+        <translation>להחליף את ממשק ה־Keylon ל&lt;b&gt;מקלדת USB&lt;/b&gt;? התוכנה תיסגר.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Do you want to change Keylon interface to &lt;b&gt;serial&lt;/b&gt; and utility will close?</source>
-        <translation type="unfinished"></translation>
+        <translation>להחליף את ממשק ה־Keylon ל&lt;b&gt;טורי&lt;/b&gt;? התוכנה תיסגר.</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+7"/>
-        <location filename="../src/window/ui/ui_mainwindow.cpp" line="-10"/>
+        <location filename="../src/window/ui/ui_mainwindow.cpp" line="-14"/>
         <source>Change Mode</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Button: switches the reader to the other interface</extracomment>
+        <translation>החלפת מצב</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The reader did not get the interface change; the utility stays open.</source>
-        <translation type="unfinished"></translation>
+        <translation>הקורא לא קיבל את החלפת הממשק; התוכנה נשארת פתוחה.</translation>
     </message>
     <message>
         <location filename="../src/window/settings_page/config_files.cpp" line="+23"/>
         <source>Cannot read %1: %2. The page was left as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>לא ניתן לקרוא את %1: ‏%2. הדף נשאר כפי שהיה.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1 holds no Keylon settings. The page was left as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>‏%1 אינו מכיל הגדרות Keylon. הדף נשאר כפי שהיה.</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Save Config</source>
-        <translation type="unfinished"></translation>
+        <translation>שמירת תצורה</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+17"/>
         <source>Config Files(*.cfg)</source>
-        <translation type="unfinished"></translation>
+        <translation>קובצי תצורה (*.cfg)</translation>
     </message>
     <message>
         <location line="-15"/>
         <location line="+8"/>
         <source>Config File</source>
-        <translation type="unfinished"></translation>
+        <translation>קובץ תצורה</translation>
     </message>
     <message>
         <location line="-8"/>
         <source>You didn&apos;t input config file.</source>
-        <translation type="unfinished"></translation>
+        <translation>לא צוין קובץ תצורה.</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Cannot write %1: %2. Nothing was saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>לא ניתן לכתוב את %1: ‏%2. דבר לא נשמר.</translation>
     </message>
     <message>
         <location line="+5"/>
         <location line="+3"/>
         <location line="+4"/>
         <source>Open Config</source>
-        <translation type="unfinished"></translation>
+        <translation>פתיחת תצורה</translation>
     </message>
     <message>
         <location line="-4"/>
         <source>You didn&apos;t select any files.</source>
-        <translation type="unfinished"></translation>
+        <translation>לא נבחר קובץ.</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Default File</source>
-        <translation type="unfinished"></translation>
+        <translation>קובץ ברירת מחדל</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Can not found default.cfg file.</source>
-        <translation type="unfinished"></translation>
+        <translation>הקובץ default.cfg לא נמצא.</translation>
     </message>
     <message>
         <location line="+4"/>
         <location line="+4"/>
         <source>Load Default</source>
-        <translation type="unfinished"></translation>
+        <translation>טעינת ברירת מחדל</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The default file is successfully loaded, click the Set Status write to Keylon device.</source>
-        <translation type="unfinished"></translation>
+        <translation>קובץ ברירת המחדל נטען. לחצו על „כתיבת מצב” כדי לכתוב אותו להתקן ה־Keylon.</translation>
     </message>
     <message>
         <location filename="../src/window/settings_page/settings_form.cpp" line="+93"/>
         <source>F/W Version: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>גרסת קושחה: %1</translation>
     </message>
     <message>
-        <location filename="../src/window/settings_page/settings_reader.cpp" line="+32"/>
+        <location filename="../src/window/settings_page/settings_reader.cpp" line="+15"/>
+        <source>Successfully obtained Keylon the set value</source>
+        <translation>הגדרות ה־Keylon נקראו בהצלחה.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Get F/W version fail, please retry.</source>
+        <translation>קריאת גרסת הקושחה נכשלה, נסו שוב.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Get PreAmble fail, please retry.</source>
+        <translation>קריאת התחילית נכשלה, נסו שוב.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Get PostAmble fail, please retry.</source>
+        <translation>קריאת הסופית נכשלה, נסו שוב.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Get RemoveData fail, please retry.</source>
+        <translation>קריאת הסרת הנתונים נכשלה, נסו שוב.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>Read Status</source>
-        <translation type="unfinished"></translation>
+        <translation>קריאת מצב</translation>
     </message>
     <message>
         <location filename="../src/window/settings_page/settings_writer.cpp" line="+24"/>
         <location line="+14"/>
         <location line="+6"/>
         <source>Setting Keylon</source>
-        <translation type="unfinished"></translation>
+        <translation>הגדרת Keylon</translation>
     </message>
     <message>
         <location line="-9"/>
         <source>Writing to the reader failed at the interface change; the page was saved, the interface was not changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>הכתיבה לקורא נכשלה בהחלפת הממשק; הדף נשמר, הממשק לא הוחלף.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Writing to the reader failed at the %1; the reader did not save the page.</source>
-        <translation type="unfinished"></translation>
+        <translation>הכתיבה לקורא נכשלה בשלב „%1”; הקורא לא שמר את הדף.</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Successfully set Keylon set value</source>
-        <translation type="unfinished"></translation>
+        <translation>הגדרות ה־Keylon נכתבו בהצלחה.</translation>
     </message>
     <message>
-        <location filename="../src/window/ui/ui_mainwindow.cpp" line="-19"/>
+        <location filename="../src/window/ui/ui_mainwindow.cpp" line="-25"/>
         <source>Keylon2 Utility V1.0.0</source>
-        <translation type="unfinished"></translation>
+        <translation>כלי Keylon2 גרסה 1.0.0</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>F/W Version:</source>
-        <translation type="unfinished"></translation>
+        <translation>גרסת קושחה:</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../src/window/ui/window_access.cpp" line="+142"/>
         <source>Output</source>
-        <translation type="unfinished"></translation>
+        <translation>פלט</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>&amp;Scan</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Button: asks the reader to scan a key now</extracomment>
+        <translation>&amp;סריקה</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Button: empties the output shown on the Status page</extracomment>
+        <translation>ניקוי</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Tab with the reader&apos;s output</extracomment>
+        <translation>מצב</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Keylon</source>
-        <translation type="unfinished"></translation>
+        <extracomment>The reader&apos;s name, a product name</extracomment>
+        <translation>Keylon</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>PreAmble Enable</source>
-        <translation type="unfinished"></translation>
+        <translation>תחילית פעילה</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../src/window/ui/window_access.cpp" line="+5"/>
         <source>Output length</source>
-        <translation type="unfinished"></translation>
+        <translation>אורך פלט</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../src/window/ui/window_access.cpp" line="-1"/>
         <source>Output start</source>
-        <translation type="unfinished"></translation>
+        <translation>תחילת פלט</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Buzzer Enable</source>
-        <translation type="unfinished"></translation>
+        <translation>זמזם פעיל</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>ID Code Auto Report</source>
-        <translation type="unfinished"></translation>
+        <translation>דיווח קוד מזהה אוטומטי</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>PostAmble Enable</source>
-        <translation type="unfinished"></translation>
+        <translation>סופית פעילה</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Code</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Label before the affix pickers: which kind of code they show</extracomment>
+        <translation>קוד</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>KB Country</source>
-        <translation type="unfinished"></translation>
+        <translation>מדינת מקלדת</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>FW &amp;Update</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;עדכון קושחה</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Remove Data Enable</source>
-        <translation type="unfinished"></translation>
+        <translation>הסרת נתונים פעילה</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Remove ID Code Enable</source>
-        <translation type="unfinished"></translation>
+        <translation>הסרת קוד מזהה פעילה</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../src/window/ui/window_access.cpp" line="+10"/>
         <source>Change Interface</source>
-        <translation type="unfinished"></translation>
+        <translation>החלפת ממשק</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>ייבוא</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>ייצוא</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Button: loads default.cfg into the page</extracomment>
+        <translation>ברירת מחדל</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Get Status</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;קריאת מצב</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Set Status</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;כתיבת מצב</translation>
     </message>
     <message>
         <location line="+2"/>
-        <source>TextLabel</source>
-        <translation type="unfinished"></translation>
+        <source>Setting</source>
+        <extracomment>Tab with the reader&apos;s settings</extracomment>
+        <translation>הגדרות</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
+        <source>TextLabel</source>
+        <extracomment>Placeholder of a hidden label; never shown</extracomment>
+        <translation>תווית</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>PushButton</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Placeholder of a hidden button; never shown</extracomment>
+        <translation>לחצן</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Interface</source>
-        <translation type="unfinished"></translation>
+        <translation>ממשק</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>USB KB</source>
-        <translation type="unfinished"></translation>
+        <translation>מקלדת USB</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Serial Port</source>
-        <translation type="unfinished"></translation>
+        <translation>יציאה טורית</translation>
     </message>
     <message>
         <location filename="../src/window/ui/window_access.cpp" line="-15"/>
         <source>Serial port name</source>
-        <translation type="unfinished"></translation>
+        <translation>שם היציאה הטורית</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Preamble</source>
-        <translation type="unfinished"></translation>
+        <translation>תחילית</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Postamble</source>
-        <translation type="unfinished"></translation>
+        <translation>סופית</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Remove data</source>
-        <translation type="unfinished"></translation>
+        <translation>הסרת נתונים</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Preamble ASCII code</source>
-        <translation type="unfinished"></translation>
+        <translation>קוד ASCII של התחילית</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Postamble ASCII code</source>
-        <translation type="unfinished"></translation>
+        <translation>קוד ASCII של הסופית</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Remove data ASCII code</source>
-        <translation type="unfinished"></translation>
+        <translation>קוד ASCII של הסרת הנתונים</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+1"/>
         <source>Keyboard country</source>
-        <translation type="unfinished"></translation>
+        <translation>מדינת המקלדת</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Disconnect</source>
-        <translation type="unfinished"></translation>
+        <translation>ניתוק</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Connect</source>
-        <translation type="unfinished"></translation>
+        <translation>חיבור</translation>
     </message>
 </context>
 </TS>

@@ -12,6 +12,11 @@ namespace {
 
 const QString Prefix = QStringLiteral("keylon2_");
 
+// Qt turns the whole application around when a loaded translation answers this with "RTL";
+// ours says it too, so the window mirrors even where Qt's own translations are missing.
+//: "RTL" for a language written from right to left, "LTR" otherwise; no other text
+[[maybe_unused]] const char *const LayoutDirection = QT_TRANSLATE_NOOP("QGuiApplication", "QT_LAYOUT_DIRECTION");
+
 // "de_AT.UTF-8@euro" gives "de_AT" and "de"; "C" and "POSIX" give nothing.
 QStringList candidates(QString locale)
 {

@@ -116,6 +116,7 @@ void ConnectionPanel::connectOrDisconnect()
                 warnIfAccessDenied(opened.access);
             return;
         }
+        //: The interface-change button names the interface it switches to
         ui_.ChangeModeBut->setText(usb ? WindowText::tr("to Serial") : WindowText::tr("to USB KB"));
         ui_.CodeType_lbl->setText(WindowText::tr("ASCII Code"));
         readSettings_();

@@ -191,9 +191,13 @@ void MainWindow::retranslateUi(QMainWindow *window)
     window->setWindowTitle(WindowText::tr("Keylon2 Utility V1.0.0"));
     FWLbl->setText(WindowText::tr("F/W Version:"));
     groupBox_4->setTitle(WindowText::tr("Output"));
+    //: Button: asks the reader to scan a key now
     TrigBut->setText(WindowText::tr("&Scan"));
+    //: Button: empties the output shown on the Status page
     ClearBut->setText(WindowText::tr("Clear"));
+    //: Tab with the reader's output
     tabWidget->setTabText(tabWidget->indexOf(Membrane_tab), WindowText::tr("Status"));
+    //: The reader's name, a product name
     groupBox_2->setTitle(WindowText::tr("Keylon"));
     PreAmbleChk->setText(WindowText::tr("PreAmble Enable"));
     Label1->setText(WindowText::tr("Output length"));
@@ -201,21 +205,27 @@ void MainWindow::retranslateUi(QMainWindow *window)
     BuzzerEnableChk->setText(WindowText::tr("Buzzer Enable"));
     AutoReportChk->setText(WindowText::tr("ID Code Auto Report"));
     PostAmbleChk->setText(WindowText::tr("PostAmble Enable"));
+    //: Label before the affix pickers: which kind of code they show
     CodeType_lbl->setText(WindowText::tr("Code"));
     Label1_2->setText(WindowText::tr("KB Country"));
     FWUpdateBut->setText(WindowText::tr("FW &Update"));
     RemoveDataChk->setText(WindowText::tr("Remove Data Enable"));
     RemoveIDCodeChk->setText(WindowText::tr("Remove ID Code Enable"));
     label_3->setText(WindowText::tr("Change Interface"));
+    //: Button: switches the reader to the other interface
     ChangeModeBut->setText(WindowText::tr("Change Mode"));
     ImportBut->setText(WindowText::tr("Import"));
     ExportBut->setText(WindowText::tr("Export"));
+    //: Button: loads default.cfg into the page
     DefaultBut->setText(WindowText::tr("Default"));
     GetKLNStatusBut->setText(WindowText::tr("&Get Status"));
     SetKLNStatusBut->setText(WindowText::tr("&Set Status"));
+    //: Tab with the reader's settings
     tabWidget->setTabText(tabWidget->indexOf(Keylon_tab), WindowText::tr("Setting"));
     ConnectBut->setText(QString());
+    //: Placeholder of a hidden label; never shown
     Debuglabel->setText(WindowText::tr("TextLabel"));
+    //: Placeholder of a hidden button; never shown
     TestBut->setText(WindowText::tr("PushButton"));
     label_2->setText(WindowText::tr("Connect Device"));
     groupBox_3->setTitle(WindowText::tr("Interface"));
