@@ -1,12 +1,31 @@
 #include <QApplication>
+#include <QTabWidget>
 #include <QtTest>
 
 #include "core/text/translations.h"
+#include "window/app/mainwindow.h"
 
 // The language the utility speaks, and the translations it ships.
 class TranslationsTest : public QObject
 {
     Q_OBJECT
+
+    // Where each widget sits in the window, each measured with its tab page shown.
+    static QMap<QString, QRect> placesOf(MainWindow &window, const QStringList &names)
+    {
+        QMap<QString, QRect> places;
+        auto *tabs = window.findChild<QTabWidget *>("tabWidget");
+        for (int page = 0; page < tabs->count(); ++page) {
+            tabs->setCurrentIndex(page);
+            QCoreApplication::processEvents();
+            for (const QString &name : names) {
+                auto *widget = window.findChild<QWidget *>(name);
+                if (widget->isVisible())
+                    places[name] = QRect(widget->mapTo(&window, QPoint()), widget->size());
+            }
+        }
+        return places;
+    }
 
 private slots:
     void shouldSpeakTheDesktopsLanguage_data()
@@ -80,6 +99,32 @@ private slots:
             delete translator;
         }
         QCOMPARE(qApp->layoutDirection(), Qt::LeftToRight);
+    }
+
+    // Right to left, the whole window is turned around: a widget at a fixed place, in a group,
+    // on a tab page, sits as far from the right edge as it sits from the left in English.
+    void shouldMirrorTheWindowRightToLeft()
+    {
+        const QStringList names{"ConnectBut", "tabWidget", "FWLbl", "PreAmbleChk", "KB_cmb", "ClearBut",
+                                "USBKB_radcmd"};
+        QMap<QString, QRect> leftToRight;
+        {
+            MainWindow window;
+            window.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&window));
+            leftToRight = placesOf(window, names);
+        }
+        qApp->setLayoutDirection(Qt::RightToLeft);
+        MainWindow window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QMap<QString, QRect> rightToLeft = placesOf(window, names);
+        for (const QString &name : names) {
+            const QRect english = leftToRight[name];
+            QCOMPARE(rightToLeft[name], QRect(window.width() - english.x() - english.width(), english.y(),
+                                     english.width(), english.height()));
+        }
+        qApp->setLayoutDirection(Qt::LeftToRight);
     }
 };
 

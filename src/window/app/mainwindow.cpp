@@ -4,6 +4,7 @@
 
 #include "core/platform/platform.h"
 #include "core/text/locale_codec.h"
+#include "window/ui/mirror.h"
 #include "window/ui/window_access.h"
 #include "window/ui/window_font.h"
 
@@ -22,6 +23,7 @@ MainWindow::MainWindow(QWidget *parent)
     ui.setupUi(this);
     WindowAccess::setUp(ui, *this);
     useLayoutFont(*this);
+    mirrorPlacedWidgets(*this);
     status_.setUp();
 
     setUpLocaleCodec(Platform::getACP(), Platform::getOEMCP());
