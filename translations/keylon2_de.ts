@@ -433,7 +433,7 @@
     <message>
         <location line="+1"/>
         <source>ID Code Auto Report</source>
-        <translation>ID-Code autom. senden</translation>
+        <translation>ID autom. senden</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -529,7 +529,7 @@
     <message>
         <location line="+1"/>
         <source>Serial Port</source>
-        <translation>Serielle Schnittstelle</translation>
+        <translation>Seriell</translation>
     </message>
     <message>
         <location filename="../src/window/ui/window_access.cpp" line="-15"/>

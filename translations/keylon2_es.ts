@@ -428,7 +428,7 @@
     <message>
         <location line="+1"/>
         <source>Buzzer Enable</source>
-        <translation>Zumbador activo</translation>
+        <translation>Zumbador</translation>
     </message>
     <message>
         <location line="+1"/>

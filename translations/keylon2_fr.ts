@@ -417,7 +417,7 @@
         <location line="+1"/>
         <location filename="../src/window/ui/window_access.cpp" line="+5"/>
         <source>Output length</source>
-        <translation>Longueur de sortie</translation>
+        <translation>Longueur sortie</translation>
     </message>
     <message>
         <location line="+1"/>
