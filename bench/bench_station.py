@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """The station, end to end: keylon2ctl-demo apply FILE --watch on virtual readers plugged in
-through the plug directory (KEYLON2_VIRTUAL_PLUG_DIR), as an operator plugs them.
+through the plug directory (KEYLON2_VIRTUAL_PLUG_DIR), as an operator plugs them, with its
+metrics file on (--metrics), as the systemd unit runs it.
 
     bench_station.py KEYLON2CTL_DEMO [RUNS]
 
@@ -35,8 +36,9 @@ class Station:
 
     def __init__(self, ctl, site, plug_dir):
         env = dict(os.environ, KEYLON2_VIRTUAL_PLUG_DIR=plug_dir)
-        self.process = subprocess.Popen([ctl, "apply", site, "--watch"], stdout=subprocess.PIPE,
-                                        stderr=subprocess.PIPE, env=env)
+        metrics = os.path.join(os.path.dirname(plug_dir), os.path.basename(plug_dir) + ".prom")
+        self.process = subprocess.Popen([ctl, "apply", site, "--watch", "--metrics", metrics],
+                                        stdout=subprocess.PIPE, stderr=subprocess.PIPE, env=env)
         self.out = queue.Queue()
         self.err = queue.Queue()
         for stream, lines in ((self.process.stdout, self.out), (self.process.stderr, self.err)):

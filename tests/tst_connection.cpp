@@ -10,6 +10,7 @@
 #include <QTabWidget>
 #include <QTextEdit>
 #include <QTimer>
+#include <QScopeGuard>
 #include <QtTest>
 
 #include "window/app/mainwindow.h"
@@ -264,6 +265,48 @@ private slots:
         QCOMPARE(ReaderLock::holderOf(node).value_or(ReaderLock::Holder()).pid, QCoreApplication::applicationPid());
         uiOf(w)->ConnectBut->click();  // a disconnect lets go
         QVERIFY(!ReaderLock::holderOf(node));
+    }
+
+    // No lock file can be had (no lock directory): a serial port is locked by its node and
+    // connects; a reader whose node cannot be opened either has no lock at all, and the window
+    // says so in a box, stays disconnected and sends nothing.
+    void aReaderWithoutALockFile_data()
+    {
+        QTest::addColumn<bool>("serial");
+        QTest::newRow("USB HID, no node to lock") << false;
+        QTest::newRow("serial, its node locked") << true;
+    }
+    void aReaderWithoutALockFile()
+    {
+        QFETCH(bool, serial);
+        ReaderFixture::Reader reader;
+        if (serial)
+            QVERIFY(ReaderFixture::startSerialReader(reader.endpoint));
+        const QString node = serial ? reader.endpoint.portPath() : QString::fromLatin1(model().hidPath());
+        const QByteArray locks = qgetenv("KEYLON2_LOCK_DIR");
+        qputenv("KEYLON2_LOCK_DIR", locks + "/not-there");
+        const auto restore = qScopeGuard([&] { qputenv("KEYLON2_LOCK_DIR", locks); });
+        MainWindow w;
+        model().clearReceived();
+        const auto outcome = serial ? ReaderFixture::connectOverSerial(w, reader.endpoint)
+                                    : ReaderFixture::connectOverHid(w);
+        if (serial) {
+            QVERIFY(outcome.connected);
+            QCOMPARE(ReaderLock::holderOf(node).value_or(ReaderLock::Holder()).pid, QCoreApplication::applicationPid());
+            uiOf(w)->ConnectBut->click();
+            QVERIFY(!ReaderLock::holderOf(node));
+            return;
+        }
+        QVERIFY(!outcome.connected);
+        QCOMPARE(outcome.boxes.size(), 1);
+        QCOMPARE(outcome.boxes.first().title, QString("Connect Device"));
+        QCOMPARE(outcome.boxes.first().icon, QMessageBox::Warning);
+        QCOMPARE(outcome.boxes.first().buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+        QVERIFY2(outcome.boxes.first().text.startsWith(QString("No lock can be had for the reader %1 (").arg(node)),
+                 qPrintable(outcome.boxes.first().text));
+        QVERIFY(!linkOf(w).hidDevice);
+        QVERIFY(shows(w, "connect_no.png", false));
+        QVERIFY(model().receivedFrames().isEmpty());
     }
 
     // After a serial session a USB HID connect reads over USB HID, and the other way round.

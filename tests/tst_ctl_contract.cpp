@@ -495,6 +495,11 @@ private slots:
         if (exitCode == Busy) {
             const QString holder = QStringLiteral("(process %1)").arg(QCoreApplication::applicationPid());
             QVERIFY2(run.err.contains("busy") && run.err.contains(holder), qPrintable(run.err));
+            // Said once on each stream, and each line names the reader once.
+            QCOMPARE(run.err.count("busy"), 1);
+            QVERIFY2(run.out.count("busy") <= 1, qPrintable(run.out));
+            for (const QString &line : (run.out + run.err).split('\n'))
+                QVERIFY2(line.count(node) <= 1, qPrintable(line));
         }
     }
 
@@ -532,6 +537,32 @@ private slots:
                                  << QStringList{"Remove=[Enter]", "write [CR]"};
         QTest::newRow("[Foo]") << keys + "Pre=[Foo]\n" << int(Usage) << QByteArray()
                                << QStringList{"Pre=[Foo]", "[0xHH]"};
+        QTest::newRow("unclosed [") << keys + "Pre=[0x5B\n" << int(Usage) << QByteArray()
+                                    << QStringList{"Pre=[0x5B", "never closed", "[0x5B]"};
+        // Little-endian, as Notepad saves "Unicode"; UTF-32 by its width alone.
+        const auto wide = [](const QByteArray &text, int width) {
+            QByteArray bytes;
+            for (char c : text)
+                bytes += c + QByteArray(width - 1, '\0');
+            return bytes;
+        };
+        const QByteArray typed = keys + "Pre=AB\n";
+        QTest::newRow("UTF-16, byte order mark") << "\xFF\xFE" + wide(typed, 2) << int(Usage) << QByteArray()
+                                                 << QStringList{"saved as UTF-16", "save it as UTF-8"};
+        QTest::newRow("UTF-16 without a mark") << wide(typed, 2) << int(Usage) << QByteArray()
+                                               << QStringList{"saved as UTF-16", "save it as UTF-8"};
+        QTest::newRow("UTF-32") << wide(typed, 4) << int(Usage) << QByteArray()
+                                << QStringList{"saved as UTF-32", "save it as UTF-8"};
+        QTest::newRow("[keylon]") << QByteArray("[keylon]\nBuzzer=0\n") << int(Usage) << QByteArray()
+                                  << QStringList{"[keylon] is spelled [KEYLON]"};
+        QTest::newRow("key in upper case") << keys + "BUZZER=1\n" << int(Usage) << QByteArray()
+                                           << QStringList{"unknown key BUZZER", "spelled Buzzer"};
+        QTest::newRow("key misspelled") << keys + "PreEnabel=1\n" << int(Usage) << QByteArray()
+                                        << QStringList{"unknown key PreEnabel", "did you mean PreEnable?"};
+        QTest::newRow("'#' in a value is text") << keys + "Pre=AB # note\n" << int(Success) << QByteArray("AB # note")
+                                                << QStringList();
+        QTest::newRow("'#' after a number") << keys + "OutputStart=3 # first\n" << int(Usage) << QByteArray()
+                                            << QStringList{"is not a number", "'#' does not start a comment"};
     }
     void handTypedFiles()
     {

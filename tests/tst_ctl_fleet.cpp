@@ -23,6 +23,7 @@
 #include "ctl/ctl.h"
 #include "ctl_runs.h"
 #include "ctl/fleet/devices.h"
+#include "ctl/output/reader_outcome.h"
 #include "core/link/usb_identity.h"
 #include "plug_dir.h"
 #include "reader_bench.h"
@@ -122,7 +123,8 @@ private slots:
     void cleanup() { bench.stop(); }
 
     // Readers 2 and 4 hold what the file sets, reader 3 all but OutputLength, reader 1 is in
-    // its factory state. Only what differs is named, and only apply writes.
+    // its factory state. Only what differs is named, and only apply writes; the run's metrics
+    // count the two that differ as drift where it is a check.
     void applyWritesOnlyTheReadersThatDiffer_data()
     {
         QTest::addColumn<QStringList>("arguments");
@@ -147,8 +149,21 @@ private slots:
         Model::reader(3)->setSettings(matching);
 
         const QString file = writeFile(dir, QTest::currentDataTag() + QStringLiteral(".cfg"), PartialFile);
-        const CtlRun run = runCtlHere(arguments.mid(0, 1) + QStringList{file, "--all", "--json"} + arguments.mid(1));
+        const QString metrics = dir.filePath(QTest::currentDataTag() + QStringLiteral(".prom"));
+        const CtlRun run = runCtlHere(arguments.mid(0, 1) + QStringList{file, "--all", "--json", "--metrics", metrics}
+                                      + arguments.mid(1));
         QCOMPARE(run.exitCode, exitCode);
+        QFile metricsFile(metrics);
+        QVERIFY(metricsFile.open(QIODevice::ReadOnly));
+        const QByteArray text = metricsFile.readAll();
+        const QByteArray source = "{source=\"" + QByteArray(QTest::currentDataTag()) + '"';
+        const QByteArray drift = writes ? " 0\n" : " 2\n";
+        for (const QByteArray &sample : {"keylon2_drift_total" + source + '}' + drift,
+                                         "keylon2_drifted_readers" + source + '}' + drift,
+                                         "keylon2_readers_total" + source + ",result=\"changed\"} 2\n",
+                                         "keylon2_readers_total" + source + ",result=\"unchanged\"} 2\n",
+                                         "keylon2_run_exit_code" + source + "} " + QByteArray::number(exitCode) + '\n'})
+            QVERIFY2(text.contains(sample), text.constData());
         const QJsonArray readers = QJsonDocument::fromJson(run.out.toUtf8()).object().value("readers").toArray();
         QCOMPARE(readers.size(), 4);
         const QList<QStringList> differing = {{"Post", "Buzzer", "OutputLength"}, {}, {"OutputLength"}, {}};
@@ -320,6 +335,21 @@ private slots:
     }
 
     // Two readers one after the other: the first line is there while the second is still read.
+    // A station may fail one reader at each of its plugs: the summary names it once.
+    void summaryNamesEachFailedReaderOnce()
+    {
+        using Ctl::ReaderOutcome;
+        ReaderOutcome failed;
+        failed.reader.kind = Transport::Kind::UsbHid;
+        failed.reader.path = QStringLiteral("/dev/virtual-hidraw10");
+        failed.result = ReaderOutcome::Result::Failed;
+        ReaderOutcome other = failed;
+        other.reader.path = QStringLiteral("/dev/virtual-hidraw11");
+        const Ctl::Summary summary({failed, failed, other, failed});
+        QCOMPARE(summary.failed, 4);
+        QCOMPARE(summary.failedDevices, (QStringList{"hid:/dev/virtual-hidraw10", "hid:/dev/virtual-hidraw11"}));
+    }
+
     void resultLinesArriveAsReadersFinish()
     {
         const QString file = writeFile(dir, "lines.cfg", "[KEYLON]\nBuzzer=1\n");

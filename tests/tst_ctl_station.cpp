@@ -207,6 +207,99 @@ private slots:
         QVERIFY2(faults.isEmpty(), qPrintable(faults));
     }
 
+    // --metrics on a station: plugs, a failure and a pull give the right numbers; a reader
+    // that parses the file in a loop while the station writes it never finds it cut;
+    // promtool finds nothing to say of it.
+    void stationMetricsAfterPlugsFailureAndPull()
+    {
+        QTemporaryDir plug;
+        QDir(plug.path()).mkdir("away");
+        const QString site = writeTestFile(dir.filePath("metrics.cfg"), SiteFile);
+        const QString metrics = dir.filePath("keylon2-station-site.prom");
+        const QString stop = dir.filePath("metrics-reader.stop");
+        QProcess reader;
+        reader.start(QStringLiteral(KEYLON2_PYTHON3),
+                     {QStringLiteral(KEYLON2_SOURCE_DIR "/tests/support/metrics_reader.py"), metrics, stop});
+        QVERIFY(reader.waitForStarted(5000));
+        const auto stopReader = qScopeGuard([&] {
+            writeTestFile(stop, "");
+            reader.waitForFinished(10000);
+        });
+        const auto metricsText = [&] {
+            QFile file(metrics);
+            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        };
+
+        Station station(plug.path(), {"apply", site, "--watch", "--metrics", metrics});
+        QVERIFY(ReaderFixture::waitUntil([&] { return station.err.contains("waiting for readers"); }, 10000));
+        QVERIFY(metricsText().contains("keylon2_station_up{source=\"keylon2-station-site\"} 1\n"));
+        writeTestFile(plug.filePath("hid-1"), "");
+        QVERIFY(ReaderFixture::waitUntil([&] { return station.out.count('\n') >= 1; }, 15000));
+        writeTestFile(plug.filePath("hid-3"), "failWrites=1\n");
+        QVERIFY(ReaderFixture::waitUntil([&] { return station.out.count('\n') >= 2; }, 15000));
+        QVERIFY(QFile::rename(plug.filePath("hid-1"), plug.filePath("away/hid-1")));
+        const QByteArray pulled = "keylon2_reader_attached{source=\"keylon2-station-site\","
+                                  "device=\"hid:/dev/virtual-hidraw1\",serial_number=\"KLN2-000001\"";
+        QVERIFY2(ReaderFixture::waitUntil([&] {
+                     const QByteArray text = metricsText();
+                     const int at = text.indexOf(pulled);
+                     return at >= 0 && text.mid(at, text.indexOf('\n', at) - at).endsWith(" 0");
+                 }, 10000),
+                 metricsText().constData());
+        ::kill(pid_t(station.process.processId()), SIGINT);
+        QVERIFY(station.process.waitForFinished(20000));
+        QCOMPARE(station.process.exitCode(), 1);
+
+        const QByteArray text = metricsText();
+        // Every sample but the times, without the source label, and with the firmware the
+        // reader told (the virtual reader's) and its port as F and P.
+        QStringList samples;
+        for (const QByteArray &line : text.split('\n')) {
+            if (line.isEmpty() || line.startsWith('#') || line.contains("_time"))
+                continue;
+            samples << QString::fromUtf8(line)
+                           .remove(QStringLiteral("source=\"keylon2-station-site\""))
+                           .replace(QStringLiteral("{,"), QStringLiteral("{"))
+                           .remove(QStringLiteral("{}"))
+                           .replace(QRegularExpression(QStringLiteral("firmware=\"[^\"]+\"")), QStringLiteral("F"))
+                           .replace(QRegularExpression(QStringLiteral("port_path=\"[^\"]*\"")), QStringLiteral("P"));
+        }
+        const QString one = QStringLiteral("{device=\"hid:/dev/virtual-hidraw1\",serial_number=\"KLN2-000001\",P,F}");
+        // The reader that failed did so before its firmware was read.
+        const QString three =
+            QStringLiteral("{device=\"hid:/dev/virtual-hidraw3\",serial_number=\"KLN2-000003\",P,firmware=\"\"}");
+        QCOMPARE(samples, (QStringList{
+                              "keylon2_station_up 0",
+                              "keylon2_readers_seen_total 2",
+                              "keylon2_readers_total{result=\"unchanged\"} 0",
+                              "keylon2_readers_total{result=\"changed\"} 1",
+                              "keylon2_readers_total{result=\"written\"} 0",
+                              "keylon2_readers_total{result=\"failed\"} 1",
+                              "keylon2_readers_total{result=\"interrupted\"} 0",
+                              "keylon2_readers_total{result=\"not-started\"} 0",
+                              "keylon2_drift_total 0",
+                              "keylon2_drifted_readers 0",
+                              "keylon2_reader_info" + one + " 1",
+                              "keylon2_reader_info" + three + " 1",
+                              "keylon2_reader_attached" + one + " 0",
+                              "keylon2_reader_attached" + three + " 1",
+                          }));
+        QVERIFY(text.contains("keylon2_last_failure_timestamp_seconds{"));
+        QVERIFY(text.contains("keylon2_last_reader_timestamp_seconds{"));
+
+        writeTestFile(stop, "");
+        QVERIFY(reader.waitForFinished(10000));
+        const QByteArray read = reader.readAllStandardOutput() + reader.readAllStandardError();
+        QVERIFY2(reader.exitCode() == 0 && read.startsWith("reads "), read.constData());
+
+        QProcess promtool;
+        promtool.setStandardInputFile(metrics);
+        promtool.start(QStringLiteral(KEYLON2_PROMTOOL), {"check", "metrics"});
+        QVERIFY(promtool.waitForFinished(30000));
+        const QByteArray said = promtool.readAllStandardOutput() + promtool.readAllStandardError();
+        QVERIFY2(promtool.exitCode() == 0 && said.isEmpty(), said.constData());
+    }
+
     // Refused with exit 2 before any reader hears a frame.
     void refusedBeforeAnythingIsSent_data()
     {

@@ -114,6 +114,42 @@ private slots:
         QCOMPARE(back.remove, wrote.remove);
         QVERIFY(read.out.contains("Interface=1"));
         QVERIFY(!read.out.contains("KBCountry"));  // the serial interface does not tell it
+
+        // What read wrote, write takes on the same line; over USB HID it would reset the
+        // keyboard country, and is refused before anything is sent.
+        const Run again = ctl(QStringList{"write", copy} + device);
+        QVERIFY2(again.exitCode == 0, qPrintable(again.err));
+        const Run overHid = ctl({"write", copy});
+        QCOMPARE(overHid.exitCode, 2);
+        QVERIFY2(overHid.err.contains("lacks KBCountry") && overHid.err.contains("--partial or apply")
+                     && overHid.err.contains("Nothing was sent."),
+                 qPrintable(overHid.err));
+    }
+
+    // No lock of any kind for a reader (no lock directory, a node that cannot be opened): the
+    // reader is refused and nothing is sent, unless --no-lock says to go on, with a warning.
+    void aReaderWithoutAnyLockIsRefusedUnlessTold_data()
+    {
+        QTest::addColumn<QStringList>("extra");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("refused") << QStringList() << 1 << "no lock can be had";
+        QTest::newRow("--no-lock") << QStringList{"--no-lock"} << 0 << "going on without one";
+    }
+    void aReaderWithoutAnyLockIsRefusedUnlessTold()
+    {
+        QFETCH(QStringList, extra);
+        QFETCH(int, exitCode);
+        QFETCH(QString, error);
+        const QByteArray locks = qgetenv("KEYLON2_LOCK_DIR");
+        qputenv("KEYLON2_LOCK_DIR", QFile::encodeName(dir.filePath("no-lock-directory")));
+        const Run run = ctl(QStringList{"read", "--json"} + extra);
+        qputenv("KEYLON2_LOCK_DIR", locks);
+        QCOMPARE(run.exitCode, exitCode);
+        QCOMPARE(run.err.count(error), 1);
+        const QJsonObject reader = QJsonDocument::fromJson(run.out.toUtf8()).object().value("readers")[0].toObject();
+        QCOMPARE(reader.value("ok").toBool(), exitCode == 0);
+        QCOMPARE(reader.value("error").toString().contains(error), exitCode != 0);
     }
 
     void readOverUsbHidGivesTheWindowsFile()

@@ -1,6 +1,7 @@
-// One reader, one writer: the reader's lock at its lowest level (names, holders, release at
-// close and at exit, another user's process), and two keylon2ctl processes on one serial
-// reader of the virtual reader's program.
+// Readers shared between processes: the reader's lock at its lowest level (names, holders,
+// release at close and at exit, another user's process, the node's own lock when the lock
+// file cannot be had), two keylon2ctl processes on one serial reader of the virtual reader's
+// program, and a read after one that was killed.
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -197,14 +198,14 @@ private slots:
         QCOMPARE(ReaderLock::State(state.load()), stop ? ReaderLock::State::Busy : ReaderLock::State::Held);
     }
 
-    // A lock directory that is not there is no lock for anyone: the reader is not refused.
+    // No lock directory and no node to open: no lock at all, and the lock says why.
     void noLockDirectoryIsNoLock()
     {
         qputenv("KEYLON2_LOCK_DIR", QFile::encodeName(dir.filePath("not-there")));
         const ReaderLock lock = ReaderLock::take(Node);
         qputenv("KEYLON2_LOCK_DIR", QFile::encodeName(dir.path()));
         QCOMPARE(lock.state(), ReaderLock::State::Unavailable);
-        QVERIFY(lock.error().contains("not-there"));
+        QVERIFY(lock.error().contains("not-there") && lock.error().contains(Node));
     }
 
     // Two keylon2ctl processes on one serial reader: the second refuses at once with "busy"
@@ -274,6 +275,116 @@ private slots:
         QCOMPARE(after.mid(read.size()), read);
         QCOMPARE(frames.mid(0, read.size()), read);
         QVERIFY(frames.value(read.size()) != read.first());  // a write frame follows the first read
+    }
+
+    // Whatever the lock directory is for each of two processes, they never both talk to one
+    // reader: the node's own lock stands in for the file that cannot be had, and the second
+    // is told busy, with the first named, never that it may not open the reader.
+    void twoProcessesNeverShareAReaderWhateverTheLockDirectory_data()
+    {
+        QTest::addColumn<QString>("firstLocks");   // "" the test's lock directory
+        QTest::addColumn<QString>("secondLocks");
+        QTest::addColumn<bool>("secondAsNobody");
+        QTest::newRow("lock directory missing") << "missing" << "missing" << false;
+        QTest::newRow("only the second's missing") << "" << "missing" << false;
+        QTest::newRow("lock directory not writable") << "missing" << "closed" << true;
+        QTest::newRow("lock file of another user, mode 0640") << "" << "" << true;
+    }
+    void twoProcessesNeverShareAReaderWhateverTheLockDirectory()
+    {
+        QFETCH(QString, firstLocks);
+        QFETCH(QString, secondLocks);
+        QFETCH(bool, secondAsNobody);
+        if (secondAsNobody && ::geteuid() != 0)
+            QSKIP("needs root to run a process as nobody");
+        QTemporaryDir closed;
+        QVERIFY(::chmod(QFile::encodeName(closed.path()).constData(), 0755) == 0);
+        const auto lockDir = [&](const QString &which) {
+            return which.isEmpty() ? dir.path() : which == "missing" ? dir.filePath("not-there") : closed.path();
+        };
+        QProcess reader;
+        reader.start(QStringLiteral(KEYLON2_VIRTUAL_READER), QStringList());
+        QVERIFY(reader.waitForReadyRead(10000));
+        const QString port = QString::fromUtf8(reader.readLine()).trimmed();
+        QVERIFY(::chmod(QFile::encodeName(port).constData(), 0666) == 0);  // for nobody
+        const QString file = ReaderLock::lockFile(port);
+        QFile::remove(file);
+        const auto ctl = [&](const QStringList &arguments, const QString &locks, bool asNobody) {
+            auto process = std::make_unique<QProcess>();
+            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+            environment.insert("KEYLON2_LOCK_DIR", locks);
+            process->setProcessEnvironment(environment);
+            if (asNobody)
+                process->start("setpriv", QStringList{"--reuid=nobody", "--regid=nogroup", "--clear-groups",
+                                                      QStringLiteral(KEYLON2CTL_DEMO)} + arguments);
+            else
+                process->start(QStringLiteral(KEYLON2CTL_DEMO), arguments);
+            return process;
+        };
+
+        auto monitor = ctl({"monitor", "--device", "serial:" + port}, lockDir(firstLocks), false);
+        QVERIFY(monitor->waitForStarted());
+        QVERIFY2(heldBy(port, monitor->processId()), "monitor never took the reader's lock");
+        if (QFileInfo::exists(file))  // made by root: another user's, and closed to others
+            QVERIFY(::chmod(QFile::encodeName(file).constData(), 0640) == 0);
+
+        auto second = ctl({"read", "--device", "serial:" + port}, lockDir(secondLocks), secondAsNobody);
+        QVERIFY(second->waitForFinished(30000));
+        const QString error = QString::fromUtf8(second->readAllStandardError());
+        QCOMPARE(second->exitCode(), 6);
+        QVERIFY2(error.contains(QStringLiteral("busy: in use by keylon2ctl-demo (process %1)").arg(monitor->processId())),
+                 qPrintable(error));
+        QCOMPARE(error.count('\n'), 1);
+        ::kill(pid_t(monitor->processId()), SIGINT);
+        QVERIFY(monitor->waitForFinished(30000));
+        QFile::remove(file);
+        reader.terminate();
+        QVERIFY(reader.waitForFinished(10000));
+        QVERIFY(!reader.readAllStandardOutput().contains("frame: "));  // monitor and the refused read send nothing
+    }
+
+    // A run killed while it reads a serial reader (an Ansible or a stop time-out) leaves the
+    // reader's answers to its frames on the line. The next run, at once, reads the reader's
+    // own settings: a diff against the file the reader holds finds nothing.
+    void aReadAfterAKilledReadTakesTheReadersSettings_data()
+    {
+        QTest::addColumn<int>("killAfterMs");
+        // The six frames go out 100 ms apart once the process has started.
+        for (int ms : {150, 300, 450, 600, 750})
+            QTest::newRow(qPrintable(QStringLiteral("killed at %1 ms").arg(ms))) << ms;
+    }
+    void aReadAfterAKilledReadTakesTheReadersSettings()
+    {
+        QFETCH(int, killAfterMs);
+        QProcess reader;
+        reader.start(QStringLiteral(KEYLON2_VIRTUAL_READER), QStringList());
+        QVERIFY(reader.waitForReadyRead(10000));
+        const QString device = "serial:" + QString::fromUtf8(reader.readLine()).trimmed();
+        QFile site(dir.filePath("killed.cfg"));
+        QVERIFY(site.open(QIODevice::WriteOnly));
+        site.write("[KEYLON]\nPreEnable=1\nPre=ID\nPostEnable=1\nPost=[CR]\nOutputStart=2\nOutputLength=6\n");
+        site.close();
+        const auto run = [&](const QStringList &arguments) {
+            QProcess ctl;
+            ctl.start(QStringLiteral(KEYLON2CTL_DEMO), arguments);
+            ctl.waitForFinished(30000);
+            return ctl.exitCode();
+        };
+        QCOMPARE(run({"apply", site.fileName(), "--device", device}), 0);
+
+        QProcess killed;
+        killed.start(QStringLiteral(KEYLON2CTL_DEMO), {"diff", site.fileName(), "--device", device});
+        QVERIFY(killed.waitForStarted());
+        QThread::msleep(unsigned(killAfterMs));
+        ::kill(pid_t(killed.processId()), SIGKILL);
+        QVERIFY(killed.waitForFinished(10000));
+
+        QProcess again;
+        again.start(QStringLiteral(KEYLON2CTL_DEMO), {"diff", site.fileName(), "--device", device});
+        QVERIFY(again.waitForFinished(30000));
+        QVERIFY2(again.exitCode() == 0, again.readAllStandardOutput() + again.readAllStandardError());
+        reader.terminate();
+        QVERIFY(reader.waitForFinished(10000));
     }
 };
 

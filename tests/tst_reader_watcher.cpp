@@ -35,7 +35,8 @@ class TestReaderWatcher : public QObject
     QSet<QString> attached;
     int listings = 0;
 
-    // "+hid-2" plugs USB HID reader 2 in, "-serial-5" pulls serial reader 5 out.
+    // "+hid-2" plugs USB HID reader 2 in, "-serial-5" pulls serial reader 5 out, "~hid-2"
+    // rewrites reader 2's file.
     void step(const QString &what)
     {
         const QString name = what.mid(1);
@@ -44,6 +45,10 @@ class TestReaderWatcher : public QObject
             attached.insert(name);
         else
             attached.remove(name);
+        if (what.startsWith(QLatin1Char('~'))) {  // rewritten whole, as the stand-in keeps a reader's settings
+            QVERIFY(VirtualReader::PlugDir::replaceIfPresent(dir.filePath(name), "buzzer=1\n"));
+            return;
+        }
         if (!name.startsWith(QLatin1String("serial"))) {  // the stand-in's hid-N, or a file of no reader
             QFile file(dir.filePath(name));
             QVERIFY(in ? file.open(QIODevice::WriteOnly) : file.remove());
@@ -58,7 +63,8 @@ class TestReaderWatcher : public QObject
                         ports.end());
     }
 
-    std::unique_ptr<ReaderWatcher> watcher(int listIntervalMs, const QList<ReaderWatcher::DeviceDirectory> &directories = {})
+    std::unique_ptr<ReaderWatcher> watcher(int listIntervalMs, const QList<ReaderWatcher::DeviceDirectory> &directories = {},
+                                           int settleMs = 50)
     {
         ReaderWatcher::Options options;
         options.directories = directories;
@@ -67,7 +73,7 @@ class TestReaderWatcher : public QObject
             return ReaderList::attached();
         };
         options.listIntervalMs = listIntervalMs;
-        options.settleMs = 50;
+        options.settleMs = settleMs;
         options.listingOnly = directories.isEmpty();
         auto made = std::make_unique<ReaderWatcher>(options);
         connect(made.get(), &ReaderWatcher::appeared, this,
@@ -77,12 +83,13 @@ class TestReaderWatcher : public QObject
         return made;
     }
 
-    // The plug directory as the stand-in's /dev: hid-N is the node /dev/virtual-hidrawN.
+    // The plug directory as the stand-in's /dev, as the demo builds watch it: hid-N is the
+    // node /dev/virtual-hidrawN.
     ReaderWatcher::DeviceDirectory plugDirectory() const
     {
-        return {dir.path(), {QStringLiteral("hid-*")}, [](const QString &name) {
-                    return QStringLiteral("/dev/virtual-hidraw") + name.section(QLatin1Char('-'), 1);
-                }};
+        const QString path = dir.path();
+        return {path, {QStringLiteral("hid-*")},
+                [path](const QString &name) { return VirtualReader::PlugDir::nodeOfFile(path, name); }};
     }
 
     // Until the watcher has listed `more` more times.
@@ -199,8 +206,8 @@ private slots:
 
     void shouldListOnlyWhenTheDeviceDirectoryChanges_data()
     {
-        // "+hid-N", "-hid-N", "+other-1"; "0hid-N" makes the node without rights, "^hid-N" gives
-        // them; "." waits for a listing
+        // "+hid-N", "-hid-N", "+other-1", "~hid-N" (as step()); "0hid-N" makes the node without
+        // rights, "^hid-N" gives them; "." waits for a listing
         QTest::addColumn<QStringList>("steps");
         QTest::addColumn<QStringList>("expected");
         QTest::addColumn<int>("listings");       // after the one at start
@@ -214,6 +221,8 @@ private slots:
         QTest::newRow("pulled out and plugged in again before a listing")
             << QStringList {"+hid-2", ".", "-hid-2", "+hid-2", "."}
             << QStringList {"appeared " + node + "2", "vanished " + node + "2", "appeared " + node + "2"} << 2;
+        QTest::newRow("a reader's file rewritten whole: no plug")
+            << QStringList {"+hid-2", ".", "~hid-2", "."} << QStringList {"appeared " + node + "2"} << 2;
         // As udev does it: the node first, its group and mode a moment later.
         QTest::newRow("rights given after the node: listed again")
             << QStringList {"0hid-1", ".", "^hid-1", "."} << QStringList {"appeared " + node + "1"} << 2;
@@ -244,6 +253,28 @@ private slots:
         QTest::qWait(200);
         QCOMPARE(this->listings - 1, listings);
         QCOMPARE(events, expected);
+    }
+
+    // A reader out for 50 ms and back (a device reset looks like that) is a new plug every
+    // time, also when it is back before the events have settled.
+    void shouldTakeUpEveryQuickReplug()
+    {
+        step("+hid-2");
+        auto w = watcher(3600 * 1000, {plugDirectory()}, 60);  // the 50 ms out fall inside it
+        w->start();
+        QDir(dir.path()).mkdir(QStringLiteral("away"));
+        const QString node = QStringLiteral("hid:/dev/virtual-hidraw2");
+        const QString in = dir.filePath("hid-2");
+        const QString away = dir.filePath("away/hid-2");
+        constexpr int Cycles = 200;
+        for (int cycle = 1; cycle <= Cycles; ++cycle) {
+            QVERIFY(QFile::rename(in, away));
+            QTest::qWait(50);
+            QVERIFY(QFile::rename(away, in));
+            QVERIFY2(ReaderFixture::waitUntil([&] { return events.count("appeared " + node) == cycle + 1; }),
+                     qPrintable(QStringLiteral("cycle %1: %2").arg(cycle).arg(events.join(", ").right(200))));
+        }
+        QCOMPARE(events.count("vanished " + node), Cycles);
     }
 
     // A watched directory that goes away leaves listing as the way to learn of readers.

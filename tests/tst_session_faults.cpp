@@ -322,6 +322,12 @@ private slots:
         QTest::newRow("codes before and between") << key + answers.left(8) + key + answers.mid(8) << true << key + key;
         QTest::newRow("a late answer before the answers")
             << QByteArray("QKR\0\r", 5) + answers << true << QByteArray("QKR\0\r", 5);
+        // Answers to the frames of a read that was killed, still on the line: never taken.
+        const QByteArray killed = QByteArray("QKR1.2\0\r", 8) + QByteArray("QKR\0\x40\0\0\r", 8)
+            + QByteArray("QKR\0\r\0\0\r", 8);
+        QTest::newRow("a killed read's first answers before") << killed + answers << true << killed;
+        const QByteArray killedWhole = killed + QByteArray("QKR\x01[\r", 6) + QByteArray("QKR\0\r", 5) + QByteArray("QKR\0\r", 5);
+        QTest::newRow("a killed read's whole set before") << killedWhole + answers << true << killedWhole;
         QTest::newRow("one answer missing") << answers.left(16) + key + answers.mid(24) << false << QByteArray();
         QTest::newRow("a code alone") << key << false << key;
     }
@@ -356,9 +362,9 @@ private slots:
         faults.serialAnswerDelayMs = 150;  // the preamble's answer after the key's code
         model().setFaults(faults);
         ReaderSession session(*link.transport, link.sequence);
-        // The key is read as the reader takes the preamble request.
+        // The key is read once the line is quiet, as the reader takes the first requests.
         std::thread key([&] {
-            QThread::msleep(40);
+            QThread::msleep(ReaderSession::LineQuietMs + 40);
             endpoint.sendRaw("0012AB34CD\r\n");
         });
         const ReaderSession::SettingsRead read = session.readSettings();

@@ -135,13 +135,14 @@
     <message>
         <location filename="../src/window/connection/access_warning.cpp" line="+15"/>
         <location line="+9"/>
+        <location line="+7"/>
         <location filename="../src/window/connection/connection_panel.cpp" line="+81"/>
         <location filename="../src/window/ui/ui_mainwindow.cpp" line="+230"/>
         <source>Connect Device</source>
         <translation>Gerät verbinden</translation>
     </message>
     <message>
-        <location line="-2"/>
+        <location line="-9"/>
         <source>another program</source>
         <translation>ein anderes Programm</translation>
     </message>
@@ -156,12 +157,17 @@
         <translation>Das Lesegerät %1 wird von %2 verwendet (Prozess %3). Verbinden Sie erneut, sobald es frei ist.</translation>
     </message>
     <message>
+        <location line="+7"/>
+        <source>No lock can be had for the reader %1 (%2), so another program could talk to it at the same time. Make the lock directory %3 writable for this user, then connect again.</source>
+        <translation>Für das Lesegerät %1 ist keine Sperre zu bekommen (%2), daher könnte ein anderes Programm gleichzeitig mit ihm sprechen. Machen Sie das Sperrverzeichnis %3 für diesen Benutzer beschreibbar und verbinden Sie dann erneut.</translation>
+    </message>
+    <message>
         <location filename="../src/window/connection/connection_panel.cpp" line="+1"/>
         <source>The serial port %1 is gone; the reader was disconnected.</source>
         <translation>Die serielle Schnittstelle %1 ist verschwunden; die Verbindung zum Lesegerät wurde getrennt.</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+40"/>
         <source>to Serial</source>
         <extracomment>The interface-change button names the interface it switches to</extracomment>
         <translation>Zu Seriell</translation>

@@ -135,13 +135,14 @@
     <message>
         <location filename="../src/window/connection/access_warning.cpp" line="+15"/>
         <location line="+9"/>
+        <location line="+7"/>
         <location filename="../src/window/connection/connection_panel.cpp" line="+81"/>
         <location filename="../src/window/ui/ui_mainwindow.cpp" line="+230"/>
         <source>Connect Device</source>
         <translation>Conectar el lector</translation>
     </message>
     <message>
-        <location line="-2"/>
+        <location line="-9"/>
         <source>another program</source>
         <translation>otro programa</translation>
     </message>
@@ -156,12 +157,17 @@
         <translation>El lector %1 está en uso por %2 (proceso %3). Vuelva a conectar cuando esté libre.</translation>
     </message>
     <message>
+        <location line="+7"/>
+        <source>No lock can be had for the reader %1 (%2), so another program could talk to it at the same time. Make the lock directory %3 writable for this user, then connect again.</source>
+        <translation>No se puede obtener un bloqueo para el lector %1 (%2), así que otro programa podría comunicarse con él al mismo tiempo. Haga que este usuario pueda escribir en el directorio de bloqueos %3 y vuelva a conectar.</translation>
+    </message>
+    <message>
         <location filename="../src/window/connection/connection_panel.cpp" line="+1"/>
         <source>The serial port %1 is gone; the reader was disconnected.</source>
         <translation>El puerto serie %1 ha desaparecido; el lector se ha desconectado.</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+40"/>
         <source>to Serial</source>
         <extracomment>The interface-change button names the interface it switches to</extracomment>
         <translation>A serie</translation>

@@ -135,13 +135,14 @@
     <message>
         <location filename="../src/window/connection/access_warning.cpp" line="+15"/>
         <location line="+9"/>
+        <location line="+7"/>
         <location filename="../src/window/connection/connection_panel.cpp" line="+81"/>
         <location filename="../src/window/ui/ui_mainwindow.cpp" line="+230"/>
         <source>Connect Device</source>
         <translation>Connexion du lecteur</translation>
     </message>
     <message>
-        <location line="-2"/>
+        <location line="-9"/>
         <source>another program</source>
         <translation>un autre programme</translation>
     </message>
@@ -156,12 +157,17 @@
         <translation>Le lecteur %1 est utilisé par %2 (processus %3). Reconnectez-vous quand il sera libre.</translation>
     </message>
     <message>
+        <location line="+7"/>
+        <source>No lock can be had for the reader %1 (%2), so another program could talk to it at the same time. Make the lock directory %3 writable for this user, then connect again.</source>
+        <translation>Aucun verrou ne peut être pris pour le lecteur %1 (%2) : un autre programme pourrait lui parler en même temps. Rendez le répertoire des verrous %3 accessible en écriture pour cet utilisateur, puis reconnectez-vous.</translation>
+    </message>
+    <message>
         <location filename="../src/window/connection/connection_panel.cpp" line="+1"/>
         <source>The serial port %1 is gone; the reader was disconnected.</source>
         <translation>Le port série %1 a disparu ; le lecteur a été déconnecté.</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+40"/>
         <source>to Serial</source>
         <extracomment>The interface-change button names the interface it switches to</extracomment>
         <translation>Vers série</translation>

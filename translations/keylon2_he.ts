@@ -135,13 +135,14 @@
     <message>
         <location filename="../src/window/connection/access_warning.cpp" line="+15"/>
         <location line="+9"/>
+        <location line="+7"/>
         <location filename="../src/window/connection/connection_panel.cpp" line="+81"/>
         <location filename="../src/window/ui/ui_mainwindow.cpp" line="+230"/>
         <source>Connect Device</source>
         <translation>חיבור הקורא</translation>
     </message>
     <message>
-        <location line="-2"/>
+        <location line="-9"/>
         <source>another program</source>
         <translation>תוכנית אחרת</translation>
     </message>
@@ -156,12 +157,17 @@
         <translation>הקורא %1 נמצא בשימוש של %2 (תהליך %3). התחברו שוב כשיתפנה.</translation>
     </message>
     <message>
+        <location line="+7"/>
+        <source>No lock can be had for the reader %1 (%2), so another program could talk to it at the same time. Make the lock directory %3 writable for this user, then connect again.</source>
+        <translation>לא ניתן להשיג נעילה עבור הקורא %1 (%2), כך שתוכנית אחרת עלולה לתקשר איתו באותו זמן. הפכו את ספריית הנעילות %3 לניתנת לכתיבה עבור משתמש זה, ואז התחברו שוב.</translation>
+    </message>
+    <message>
         <location filename="../src/window/connection/connection_panel.cpp" line="+1"/>
         <source>The serial port %1 is gone; the reader was disconnected.</source>
         <translation>היציאה הטורית %1 נעלמה; הקורא נותק.</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+40"/>
         <source>to Serial</source>
         <extracomment>The interface-change button names the interface it switches to</extracomment>
         <translation>לטורי</translation>

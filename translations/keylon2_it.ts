@@ -135,13 +135,14 @@
     <message>
         <location filename="../src/window/connection/access_warning.cpp" line="+15"/>
         <location line="+9"/>
+        <location line="+7"/>
         <location filename="../src/window/connection/connection_panel.cpp" line="+81"/>
         <location filename="../src/window/ui/ui_mainwindow.cpp" line="+230"/>
         <source>Connect Device</source>
         <translation>Connessione del lettore</translation>
     </message>
     <message>
-        <location line="-2"/>
+        <location line="-9"/>
         <source>another program</source>
         <translation>un altro programma</translation>
     </message>
@@ -156,12 +157,17 @@
         <translation>Il lettore %1 è in uso da parte di %2 (processo %3). Riconnettersi quando sarà libero.</translation>
     </message>
     <message>
+        <location line="+7"/>
+        <source>No lock can be had for the reader %1 (%2), so another program could talk to it at the same time. Make the lock directory %3 writable for this user, then connect again.</source>
+        <translation>Non è possibile ottenere un blocco per il lettore %1 (%2), quindi un altro programma potrebbe comunicare con esso nello stesso momento. Rendere la directory dei blocchi %3 scrivibile per questo utente, quindi riconnettersi.</translation>
+    </message>
+    <message>
         <location filename="../src/window/connection/connection_panel.cpp" line="+1"/>
         <source>The serial port %1 is gone; the reader was disconnected.</source>
         <translation>La porta seriale %1 non è più presente; il lettore è stato disconnesso.</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+40"/>
         <source>to Serial</source>
         <extracomment>The interface-change button names the interface it switches to</extracomment>
         <translation>A seriale</translation>

@@ -36,11 +36,12 @@ const bool virtualPortsInstalled = [] {
         }
         return ports;
     });
-    // A file's removal only asks for a listing: the stand-in rewrites a reader's file by
-    // exchanging it with a new one, which looks like a removal, and it notices a reader
-    // pulled out only at its next look anyway.
+    // A file removed is its reader's node gone, so that a reader pulled out and plugged in
+    // again before the next listing is a new plug; the stand-in's rewrite of a file (an
+    // exchange with a new one) is no removal to the watcher.
     const ReaderWatcher::DeviceDirectory plugDir {
-        dir, {QStringLiteral("hid-*"), QStringLiteral("serial-*")}, [](const QString &) { return QString(); }};
+        dir, {QStringLiteral("hid-*"), QStringLiteral("serial-*")},
+        [dir](const QString &name) { return VirtualReader::PlugDir::nodeOfFile(dir, name); }};
     ReaderWatcher::setDeviceDirectories({ReaderWatcher::systemDevices(), plugDir});
     return true;
 }();

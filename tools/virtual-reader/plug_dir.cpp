@@ -293,18 +293,55 @@ void noteUsbHidWrite(const Model &model, const QByteArray &frame)
     replaceIfPresent(filePath(f.dir, QStringLiteral("hid"), number), format(file));
 }
 
+namespace {
+
+// The port each serial reader's file named when it was last read, by file: a file that is gone
+// names nothing any more, and a watcher still needs to know which reader went.
+struct PortsSeen
+{
+    std::mutex mutex;
+    QHash<QString, QString> byFile;
+};
+
+PortsSeen &portsSeen()
+{
+    static PortsSeen instance;
+    return instance;
+}
+
+}  // namespace
+
 QList<SerialPort> serialPorts(const QString &dir)
 {
     QList<SerialPort> ports;
     for (int number : scan(dir, QStringLiteral("serial"))) {
-        QFile file(filePath(dir, QStringLiteral("serial"), number));
+        const QString path = filePath(dir, QStringLiteral("serial"), number);
+        QFile file(path);
         if (!file.open(QIODevice::ReadOnly))
             continue;
         const ReaderFile content = parse(file.readAll());
-        if (!content.port.isEmpty() && QFileInfo::exists(content.port))
+        if (!content.port.isEmpty() && QFileInfo::exists(content.port)) {
             ports.append({number, content.port, content.serialNumber, content.usbPort});
+            std::lock_guard<std::mutex> lock(portsSeen().mutex);
+            portsSeen().byFile.insert(path, content.port);
+        }
     }
     return ports;
+}
+
+QString nodeOfFile(const QString &dir, const QString &name)
+{
+    const QString kind = name.section(QLatin1Char('-'), 0, 0);
+    bool isNumber = false;
+    const int number = name.section(QLatin1Char('-'), 1).toInt(&isNumber);
+    if (!isNumber || number < 1)
+        return QString();
+    if (kind == QLatin1String("hid"))
+        return QStringLiteral("/dev/virtual-hidraw%1").arg(number);
+    if (kind != QLatin1String("serial"))
+        return QString();
+    std::lock_guard<std::mutex> lock(portsSeen().mutex);
+    return portsSeen().byFile.value(filePath(dir, kind, number));
 }
 
 }  // namespace VirtualReader::PlugDir

@@ -79,4 +79,11 @@ struct SerialPort
 // The readers of dir whose file names a port that exists.
 QList<SerialPort> serialPorts(const QString &dir);
 
+// The node of the reader whose file in dir is `name`, as a listing gives it: hid-N is
+// /dev/virtual-hidrawN, serial-N the port its file named when serialPorts() last read it.
+// Empty for any other name, or a serial reader not listed yet. A watcher marks that node as
+// gone when the file is removed, so that a reader pulled out and plugged in again between two
+// listings still counts as a new plug.
+QString nodeOfFile(const QString &dir, const QString &name);
+
 }  // namespace VirtualReader::PlugDir

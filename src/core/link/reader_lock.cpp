@@ -115,15 +115,59 @@ int openLockFile(const QByteArray &path, QString *error)
     *error = QStringLiteral("cannot open %1: it comes and goes").arg(QFile::decodeName(path));
     return -1;
 }
+
+// Opens the reader's node for its lock alone: no read, no write, no controlling terminal, and
+// no wait for a modem line. Only a character device is kept. A serial port that another
+// process has opened for itself (TIOCEXCL, as a serial port library does) refuses the open
+// with EBUSY: *exclusive is then set, and the reader is busy.
+int openNode(const QByteArray &path, QString *error, bool *exclusive, bool *denied)
+{
+    *exclusive = false;
+    *denied = false;
+    const int fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    if (fd < 0) {
+        *exclusive = errno == EBUSY;
+        *denied = errno == EACCES || errno == EPERM;
+        *error = QStringLiteral("cannot open %1: %2").arg(QFile::decodeName(path), systemText(errno));
+        return -1;
+    }
+    struct stat facts {};
+    if (::fstat(fd, &facts) == 0 && S_ISCHR(facts.st_mode))
+        return fd;
+    ::close(fd);
+    *error = QStringLiteral("%1 is not a device").arg(QFile::decodeName(path));
+    return -1;
+}
+
+std::optional<ReaderLock::Holder> holderOfPath(const QByteArray &path)
+{
+    struct stat facts {};
+    if (::stat(path.constData(), &facts) != 0)
+        return std::nullopt;
+    return holderOfFile(idOf(facts));
+}
+
+// Tries the flock of fd once: 1 taken, 0 held by another open, -1 failed (error set).
+int tryLock(int fd, const QString &what, QString *error)
+{
+    if (::flock(fd, LOCK_EX | LOCK_NB) == 0)
+        return 1;
+    if (errno == EWOULDBLOCK || errno == EINTR)
+        return 0;
+    *error = QStringLiteral("cannot lock %1: %2").arg(what, systemText(errno));
+    return -1;
+}
 #endif
 
 }  // namespace
 
 ReaderLock::ReaderLock(ReaderLock &&other) noexcept
-    : fd_(other.fd_), state_(other.state_), holder_(std::move(other.holder_)), error_(std::move(other.error_)),
-      path_(std::move(other.path_))
+    : fd_(other.fd_), nodeFd_(other.nodeFd_), nodeDenied_(other.nodeDenied_), fileError_(std::move(other.fileError_)),
+      state_(other.state_),
+      holder_(std::move(other.holder_)), error_(std::move(other.error_)), path_(std::move(other.path_))
 {
     other.fd_ = -1;
+    other.nodeFd_ = -1;
     other.state_ = State::Free;
 }
 
@@ -132,11 +176,15 @@ ReaderLock &ReaderLock::operator=(ReaderLock &&other) noexcept
     if (this != &other) {
         release();
         fd_ = other.fd_;
+        nodeFd_ = other.nodeFd_;
+        nodeDenied_ = other.nodeDenied_;
+        fileError_ = std::move(other.fileError_);
         state_ = other.state_;
         holder_ = std::move(other.holder_);
         error_ = std::move(other.error_);
         path_ = std::move(other.path_);
         other.fd_ = -1;
+        other.nodeFd_ = -1;
         other.state_ = State::Free;
     }
     return *this;
@@ -150,10 +198,14 @@ ReaderLock::~ReaderLock()
 void ReaderLock::release()
 {
 #ifdef Q_OS_UNIX
+    // The locks go with the descriptors.
     if (fd_ >= 0)
-        ::close(fd_);  // the lock goes with the descriptor
+        ::close(fd_);
+    if (nodeFd_ >= 0)
+        ::close(nodeFd_);
 #endif
     fd_ = -1;
+    nodeFd_ = -1;
     if (state_ == State::Held)
         state_ = State::Free;
 }
@@ -205,43 +257,67 @@ ReaderLock ReaderLock::take(const QString &node, int waitMs, const std::function
     ReaderLock lock;
     lock.path_ = lockFile(node);
 #ifdef Q_OS_UNIX
-    if (!QFileInfo(directory()).isDir()) {
-        lock.state_ = State::Unavailable;
-        lock.error_ = QStringLiteral("the lock directory %1 is not there").arg(directory());
-        return lock;
-    }
-    lock.fd_ = openLockFile(QFile::encodeName(lock.path_), &lock.error_);
-    if (lock.fd_ < 0) {
-        lock.state_ = State::Unavailable;
-        return lock;
-    }
+    const QByteArray nodePath = QFile::encodeName(nodeOf(node));
+    if (!QFileInfo(directory()).isDir())
+        lock.fileError_ = QStringLiteral("the lock directory %1 is not there").arg(directory());
+    else
+        lock.fd_ = openLockFile(QFile::encodeName(lock.path_), &lock.fileError_);
+    QString nodeError;
+    bool exclusive = false;
+    lock.nodeFd_ = openNode(nodePath, &nodeError, &exclusive, &lock.nodeDenied_);
+
     QElapsedTimer waited;
     waited.start();
     int unseen = 0;
     for (;;) {
-        if (::flock(lock.fd_, LOCK_EX | LOCK_NB) == 0) {
-            lock.state_ = State::Held;
-            lock.holder_ = Holder();
-            return lock;
+        // Both locks or neither: a taker that waits holds nothing meanwhile.
+        int file = lock.fd_ >= 0 ? tryLock(lock.fd_, lock.path_, &lock.fileError_) : -1;
+        if (file < 0 && lock.fd_ >= 0) {
+            ::close(lock.fd_);
+            lock.fd_ = -1;
         }
-        if (errno != EWOULDBLOCK && errno != EINTR) {
-            lock.error_ = QStringLiteral("cannot lock %1: %2").arg(lock.path_, systemText(errno));
+        int onNode = lock.nodeFd_ >= 0 ? tryLock(lock.nodeFd_, QFile::decodeName(nodePath), &nodeError) : -1;
+        if (onNode < 0 && lock.nodeFd_ >= 0) {
+            ::close(lock.nodeFd_);
+            lock.nodeFd_ = -1;
+        }
+        if (exclusive)
+            onNode = 0;
+        if (file != 0 && onNode != 0) {
+            if (file > 0 || onNode > 0) {
+                lock.state_ = State::Held;
+                lock.holder_ = Holder();
+                return lock;
+            }
+            lock.error_ = lock.fileError_ + QStringLiteral("; ") + nodeError;
             lock.release();
             lock.state_ = State::Unavailable;
             return lock;
         }
+        if (file > 0)
+            ::flock(lock.fd_, LOCK_UN);
+        if (onNode > 0)
+            ::flock(lock.nodeFd_, LOCK_UN);
+
+        // Released between the try and the look: try again at once. A holder in another PID
+        // namespace is never listed, so only a few times.
+        std::optional<Holder> holder;
         struct stat facts {};
-        if (::fstat(lock.fd_, &facts) == 0) {
-            // Released between the try and the look: try again at once. A holder in another
-            // PID namespace is never listed, so only a few times.
-            const std::optional<Holder> holder = holderOfFile(idOf(facts));
-            if (!holder && ++unseen <= 3)
-                continue;
-            lock.holder_ = holder.value_or(Holder());
-        }
+        if (file == 0 && ::fstat(lock.fd_, &facts) == 0)
+            holder = holderOfFile(idOf(facts));
+        if (!holder && onNode == 0)
+            holder = holderOfPath(nodePath);
+        if (!holder && ++unseen <= 3)
+            continue;
+        lock.holder_ = holder.value_or(Holder());
         if (waited.elapsed() >= waitMs || (stopped && stopped()))
             break;
         QThread::msleep(RetryMs);
+        if (exclusive) {
+            if (lock.nodeFd_ >= 0)
+                ::close(lock.nodeFd_);
+            lock.nodeFd_ = openNode(nodePath, &nodeError, &exclusive, &lock.nodeDenied_);
+        }
     }
     lock.release();
     lock.state_ = State::Busy;
@@ -257,10 +333,9 @@ ReaderLock ReaderLock::take(const QString &node, int waitMs, const std::function
 std::optional<ReaderLock::Holder> ReaderLock::holderOf(const QString &node)
 {
 #ifdef Q_OS_UNIX
-    struct stat facts {};
-    if (::stat(QFile::encodeName(lockFile(node)).constData(), &facts) != 0)
-        return std::nullopt;
-    return holderOfFile(idOf(facts));
+    if (const std::optional<Holder> holder = holderOfPath(QFile::encodeName(lockFile(node))))
+        return holder;
+    return holderOfPath(QFile::encodeName(nodeOf(node)));
 #else
     Q_UNUSED(node);
     return std::nullopt;

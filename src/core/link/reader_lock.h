@@ -7,13 +7,15 @@
 #include <optional>
 
 // One reader, one writer. Every program that talks to a reader (the window while connected,
-// keylon2ctl, a station) holds that reader's lock: an advisory flock on a file in the lock
-// directory named after the reader's node, so that a second program refuses or waits instead
-// of sending frames between the first one's. The kernel drops a flock with its last open
-// descriptor, so a lock never outlives its process; the file stays and means nothing by
-// itself. The lock is the file's, not the node's: it works for a node this user cannot open,
-// and for users who cannot open each other's files (the file is readable by all, and a flock
-// needs no more than that).
+// keylon2ctl, a station) holds that reader's lock, so that a second program refuses or waits
+// instead of sending frames between the first one's. The lock is two advisory flocks, taken
+// together: one on a file in the lock directory named after the reader's node (it works for a
+// node this user cannot open, and for users who cannot open each other's files: the file is
+// readable by all, and a flock needs no more than that), and one on an open of the node itself
+// (it works for every user who may open the reader, whatever the lock directory is: missing,
+// closed to this user, or holding another user's file this user cannot read). Either one held
+// by another process makes the reader busy. The kernel drops a flock with its last open
+// descriptor, so a lock never outlives its process; the file stays and means nothing by itself.
 class ReaderLock
 {
 public:
@@ -28,7 +30,7 @@ public:
         Free,         // not taken, or released
         Held,         // this object holds the lock
         Busy,         // another open of the file holds it (holder())
-        Unavailable,  // no lock could be had at all (error()); nobody else can have one either
+        Unavailable,  // neither the file nor the node could be locked (error())
     };
 
     ReaderLock() = default;
@@ -40,8 +42,10 @@ public:
 
     // Takes the lock of the reader at node. waitMs 0 tries once; otherwise it tries again
     // until it has the lock, waitMs have gone by, or stopped() says so (looked at between
-    // tries). The lock directory that is missing or closed to this user gives Unavailable:
-    // such a machine has no lock for anyone, and the caller goes on without one.
+    // tries). The lock file that cannot be had (the directory missing or closed to this user,
+    // another user's file) leaves the node's lock alone; Unavailable when that cannot be had
+    // either (a node this user may not open, or no node at all). A serial port that another
+    // process has open for itself (TIOCEXCL) is busy.
     static ReaderLock take(const QString &node, int waitMs = 0, const std::function<bool()> &stopped = {});
 
     State state() const { return state_; }
@@ -66,13 +70,24 @@ public:
     static QString nodeOf(const QString &name);
     static QString lockFile(const QString &node);
 
-    // Who holds the lock of the reader at node now; nothing when nobody does.
+    // Held through the node's lock alone: the lock file could not be had (fileError() says why).
+    bool nodeOnly() const { return held() && fd_ < 0; }
+    const QString &fileError() const { return fileError_; }
+    // Unavailable because this user may not open the node: nor may it open the reader, and the
+    // open that follows says so (permission denied), sending nothing.
+    bool nodeDenied() const { return nodeDenied_; }
+
+    // Who holds the lock of the reader at node now (its file's or the node's); nothing when
+    // nobody does.
     static std::optional<Holder> holderOf(const QString &node);
     // "keylon2ctl (process 4242)"; "another process" when not known.
     static QString holderText(const Holder &holder);
 
 private:
-    int fd_ = -1;
+    int fd_ = -1;      // the lock file
+    int nodeFd_ = -1;  // the node
+    bool nodeDenied_ = false;
+    QString fileError_;
     State state_ = State::Free;
     Holder holder_;
     QString error_;

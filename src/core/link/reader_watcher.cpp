@@ -1,6 +1,7 @@
 #include "core/link/reader_watcher.h"
 
 #include <QDir>
+#include <QHash>
 #include <QFileInfo>
 #include <QMutex>
 #include <QSocketNotifier>
@@ -301,6 +302,14 @@ void ReaderWatcher::readDirectories()
 {
     alignas(inotify_event) char buffer[8192];
     bool directoryGone = false;
+    struct Event
+    {
+        int index;
+        QString name;
+        uint32_t mask;
+        uint32_t cookie;
+    };
+    QList<Event> events;
     while (inotify_ >= 0) {
         const ssize_t length = ::read(inotify_, buffer, sizeof buffer);
         if (length < 0 && errno == EINTR)
@@ -321,14 +330,46 @@ void ReaderWatcher::readDirectories()
             const int index = watches_.indexOf(event->wd);
             if (index < 0 || event->len == 0)
                 continue;
-            const DeviceDirectory &directory = options_.directories.at(index);
-            const QString name = QFile::decodeName(event->name);
-            if (!nameMatches(name, directory.nameFilters))
-                continue;
-            const bool gone = event->mask & (IN_DELETE | IN_MOVED_FROM);
-            const QString node = directory.node ? directory.node(name) : directory.path + QLatin1Char('/') + name;
-            deviceEvent(gone ? QStringLiteral("remove") : QStringLiteral("add"), node);
+            events.append({index, QFile::decodeName(event->name), event->mask, event->cookie});
         }
+    }
+    // A file exchanged with another in one step (renameat2's RENAME_EXCHANGE, how a file is
+    // rewritten whole) is moved away and in under two cookies whose other name is the same:
+    // the file was replaced, not removed.
+    QHash<uint32_t, QString> movedFrom, movedTo;  // cookie -> name
+    for (const Event &event : qAsConst(events)) {
+        if (event.mask & IN_MOVED_FROM)
+            movedFrom.insert(event.cookie, event.name);
+        if (event.mask & IN_MOVED_TO)
+            movedTo.insert(event.cookie, event.name);
+    }
+    const auto exchanged = [&](const Event &event) {
+        if (!(event.mask & (IN_MOVED_FROM | IN_MOVED_TO)))
+            return false;
+        const bool away = event.mask & IN_MOVED_FROM;
+        const QHash<uint32_t, QString> &same = away ? movedFrom : movedTo;
+        const QHash<uint32_t, QString> &opposite = away ? movedTo : movedFrom;
+        const QString partner = opposite.value(event.cookie);
+        if (partner.isEmpty())
+            return false;
+        for (auto other = same.cbegin(); other != same.cend(); ++other) {
+            if (other.key() != event.cookie && other.value() == partner && opposite.value(other.key()) == event.name)
+                return true;
+        }
+        return false;
+    };
+    for (const Event &event : qAsConst(events)) {
+        const DeviceDirectory &directory = options_.directories.at(event.index);
+        if (!nameMatches(event.name, directory.nameFilters))
+            continue;
+        if (exchanged(event)) {
+            deviceEvent(QStringLiteral("change"), QString());
+            continue;
+        }
+        const bool gone = event.mask & (IN_DELETE | IN_MOVED_FROM);
+        const QString node =
+            directory.node ? directory.node(event.name) : directory.path + QLatin1Char('/') + event.name;
+        deviceEvent(gone ? QStringLiteral("remove") : QStringLiteral("add"), node);
     }
     if (directoryGone && running_) {
         // Nothing more will come from there: what is left is listing.

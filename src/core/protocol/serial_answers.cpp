@@ -93,7 +93,10 @@ Found findAnswers(const QByteArray &collected)
 {
     Found found;
     const QByteArray header("QKR");
-    for (int start = collected.indexOf(header); start >= 0; start = collected.indexOf(header, start + 1)) {
+    // The last set wins: the reader answers in order, so a set before it answered the frames
+    // of a request that is not this one (a process killed while it read).
+    for (int start = collected.lastIndexOf(header); start >= 0;
+         start = start > 0 ? collected.lastIndexOf(header, start - 1) : -1) {
         if (answerLengthAt(collected, start, 0) == 0)
             continue;
         struct Span { int at, length; };

@@ -57,6 +57,7 @@ struct Found
     QByteArray answers;  // the six answers back to back: a chunk that parse() takes whole
     QByteArray others;   // every other byte, in the order it came
 };
+// Of two whole sets the later one is taken: the earlier one answered an older request.
 // The version answer is "QKR" with 0x0D in its byte 7; each next answer is taken at the first
 // place after the one before where it starts with the same header, or, for a reader whose
 // answers carry other headers, right after it. Without all six, each ending in 0x0D, the

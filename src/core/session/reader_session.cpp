@@ -187,6 +187,7 @@ ReaderSession::SettingsRead ReaderSession::readOverSerial()
 {
     SettingsRead read;
     SessionResult firstFailure;
+    quietLine();
     const struct {
         quint8 code;
         Step step;
@@ -231,6 +232,26 @@ ReaderSession::SettingsRead ReaderSession::readOverSerial()
         read.result = failure(stopped == 0 ? Outcome::BadAnswer : Outcome::NoAnswer, frames[stopped].step);
     }
     return read;
+}
+
+int ReaderSession::quietLine()
+{
+    if (!serial())
+        return 0;
+    int drained = 0;
+    QElapsedTimer sinceStart;
+    sinceStart.start();
+    QByteArray chunk;
+    for (;;) {
+        const qint64 left = LineQuietBoundMs - sinceStart.elapsed();
+        if (left <= 0)
+            break;
+        const int received = transport_.receive(chunk, int(qMin<qint64>(LineQuietMs, left)));
+        if (received <= 0)
+            break;  // quiet for LineQuietMs, or the line is gone (the read says so)
+        drained += received;
+    }
+    return drained;
 }
 
 QByteArray ReaderSession::collectSerialAnswers()

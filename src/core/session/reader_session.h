@@ -35,8 +35,19 @@ public:
     // left out, and the read goes on. Over the serial line: the six read frames, 100 ms apart,
     // then what the reader sends is collected until the six answers are whole in it or
     // SerialAnswerDeadlineMs have passed. Other bytes among them (a key read meanwhile) are
-    // left out of the answers.
+    // left out of the answers. Before the frames the line is quieted (quietLine), and of the
+    // answers the last whole set is taken: answers to a request of a process that is gone never
+    // become settings.
     SettingsRead readSettings();
+
+    // Drains what the serial line brings until nothing has come for LineQuietMs, or
+    // LineQuietBoundMs have passed in all (a reader that types key codes without a pause).
+    // A reader answers a frame at once and sends an answer's bytes without a gap, so a line
+    // quiet for that long holds no answer to an earlier request: a process killed while it
+    // read leaves the answers to its frames on the line. Nothing to do over USB HID, where
+    // each open has a queue of its own and answers carry their request's sequence number.
+    // Returns how many bytes were thrown away.
+    int quietLine();
 
     // The Status page's one-shot read over USB HID: the status, then the three affixes, taken
     // apart as HidAnswers::parseOneShotStatus and parseOneShotAffix do. Every exchange is made
@@ -71,6 +82,8 @@ public:
     quint8 nextSequence();
 
     static constexpr int SerialAnswerDeadlineMs = 1000;
+    static constexpr int LineQuietMs = 100;
+    static constexpr int LineQuietBoundMs = 1000;
     static constexpr unsigned SerialFramePauseMs = 100;
     static constexpr unsigned SavePauseMs = 300;
 

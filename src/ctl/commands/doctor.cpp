@@ -92,7 +92,8 @@ int doctor(bool json, Io &io, const AccessDoctor::Environment &environment)
     const QString lockProblem = ReaderLock::directoryProblem();
     if (!lockProblem.isEmpty()) {
         report.checks.append({QStringLiteral("locks"), AccessDoctor::Status::Warning,
-                              lockProblem + QStringLiteral(": two programs are not kept off one reader"),
+                              lockProblem + QStringLiteral(": only a reader's node is locked, and a reader whose "
+                                                           "node cannot be opened has no lock"),
                               QStringLiteral("a service needs ReadWritePaths=%1; elsewhere make the directory, "
                                              "writable by every user and sticky (mode 1777)")
                                   .arg(ReaderLock::directory())});

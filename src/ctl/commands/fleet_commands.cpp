@@ -1,5 +1,7 @@
 // The commands over many readers: each reader's job, and how the fleet reports it.
+#include <QDateTime>
 #include <QFile>
+#include <QTextStream>
 
 #include <memory>
 
@@ -9,6 +11,7 @@
 #include "ctl/fleet/reader_jobs.h"
 #include "ctl/output/audit_log.h"
 #include "ctl/output/document.h"
+#include "ctl/output/metrics.h"
 #include "ctl/table/exit_codes.h"
 
 namespace Ctl {
@@ -57,6 +60,48 @@ int openLog(const Invocation &invocation, Io &io, const QString &file, bool chec
     return fail(invocation, io, UsageError, {error + QStringLiteral(". Nothing was sent.")});
 }
 
+// --metrics FILE. A run writes it at its start and at its end, a station at each event
+// (LiveMetrics); a file that cannot be written is said on standard error and changes neither
+// what the command does nor its exit code: the numbers are a view of the work, and the next
+// write puts them right. Success when there is no --metrics or it names a file.
+class MetricsFile
+{
+public:
+    int open(const Invocation &invocation, Io &io, bool check)
+    {
+        if (!invocation.isSet(QStringLiteral("metrics")))
+            return Success;
+        const QString path = invocation.value(QStringLiteral("metrics"));
+        if (path.isEmpty())
+            return fail(invocation, io, UsageError, {QStringLiteral("--metrics wants a file name. Nothing was sent.")});
+        station_ = invocation.isSet(QStringLiteral("watch"));
+        metrics_.reset(new Metrics(station_ ? Metrics::Kind::Station : Metrics::Kind::Run, path, check,
+                                   QDateTime::currentMSecsSinceEpoch()));
+        if (!station_)
+            write(io);
+        return Success;
+    }
+    Metrics *get() const { return metrics_.get(); }
+    // The command's end: the station is down, or the run ended with exitCode. Returns exitCode.
+    int end(int exitCode, Io &io)
+    {
+        if (!metrics_)
+            return exitCode;
+        if (station_)
+            metrics_->stationEnded();
+        else
+            metrics_->runEnded(exitCode, QDateTime::currentMSecsSinceEpoch());
+        write(io);
+        return exitCode;
+    }
+
+private:
+    void write(Io &io) { metrics_->writeOrSay(io.err); }
+
+    std::unique_ptr<Metrics> metrics_;
+    bool station_ = false;
+};
+
 QString keysText(const QStringList &keys)
 {
     return keys.join(QStringLiteral(", "));
@@ -75,7 +120,9 @@ int writeCommand(const Invocation &invocation, Io &io)
         if (!file.sets(key))
             missing << key;
     }
-    if (!partial && !missing.isEmpty()) {
+    // A file that read made over the serial line has no KBCountry, and the serial line never
+    // sends it: such a file writes there. Over USB HID writeToReader refuses it.
+    if (!partial && !missing.isEmpty() && missing != QStringList{QStringLiteral("KBCountry")}) {
         return fail(invocation, io, UsageError,
                     {QStringLiteral("%1 lacks %2 in [KEYLON]: write sends every setting and would reset those; add "
                                     "them, or change only what the file sets with --partial or apply. Nothing was "
@@ -84,6 +131,9 @@ int writeCommand(const Invocation &invocation, Io &io)
     }
     std::unique_ptr<AuditLog> log;
     if (const int refused = openLog(invocation, io, invocation.arguments.first(), false, log))
+        return refused;
+    MetricsFile metrics;
+    if (const int refused = metrics.open(invocation, io, false))
         return refused;
     const bool verify = !invocation.isSet(QStringLiteral("no-verify"));
     Fleet fleet;
@@ -95,7 +145,8 @@ int writeCommand(const Invocation &invocation, Io &io)
     fleet.writes = true;
     fleet.entries = {true, true, false};
     fleet.progress = QStringLiteral("writing");
-    return runFleet(invocation, io, fleet, file.warnings);
+    fleet.metrics = metrics.get();
+    return metrics.end(runFleet(invocation, io, fleet, file.warnings), io);
 }
 
 int applyCommand(const Invocation &invocation, Io &io)
@@ -106,6 +157,9 @@ int applyCommand(const Invocation &invocation, Io &io)
     const bool check = invocation.isSet(QStringLiteral("check"));
     std::unique_ptr<AuditLog> log;
     if (const int refused = openLog(invocation, io, invocation.arguments.first(), check, log))
+        return refused;
+    MetricsFile metrics;
+    if (const int refused = metrics.open(invocation, io, check))
         return refused;
     Fleet fleet;
     fleet.log = log.get();
@@ -127,15 +181,19 @@ int applyCommand(const Invocation &invocation, Io &io)
     fleet.progress = check ? QStringLiteral("checking") : QStringLiteral("applying");
     fleet.check = check;
     fleet.tellsCheck = true;
+    fleet.metrics = metrics.get();
     if (invocation.isSet(QStringLiteral("watch")))
-        return watchFleet(invocation, io, fleet, file.warnings);
-    return runFleet(invocation, io, fleet, file.warnings);
+        return metrics.end(watchFleet(invocation, io, fleet, file.warnings), io);
+    return metrics.end(runFleet(invocation, io, fleet, file.warnings), io);
 }
 
 int diffCommand(const Invocation &invocation, Io &io)
 {
     SettingsFile file;
     if (const int refused = takeFile(invocation, io, file))
+        return refused;
+    MetricsFile metrics;
+    if (const int refused = metrics.open(invocation, io, true))
         return refused;
     Fleet fleet;
     fleet.job = [&](const ReaderList::Reader &reader, const JobContext &context) {
@@ -154,7 +212,8 @@ int diffCommand(const Invocation &invocation, Io &io)
     fleet.progress = QStringLiteral("reading");
     fleet.check = true;
     fleet.tellsCheck = true;
-    return runFleet(invocation, io, fleet, file.warnings);
+    fleet.metrics = metrics.get();
+    return metrics.end(runFleet(invocation, io, fleet, file.warnings), io);
 }
 
 int setInterfaceCommand(const Invocation &invocation, Io &io)
@@ -162,6 +221,9 @@ int setInterfaceCommand(const Invocation &invocation, Io &io)
     const bool serial = invocation.arguments.first() == QLatin1String("serial");
     std::unique_ptr<AuditLog> log;
     if (const int refused = openLog(invocation, io, QString(), false, log))
+        return refused;
+    MetricsFile metrics;
+    if (const int refused = metrics.open(invocation, io, false))
         return refused;
     Fleet fleet;
     fleet.log = log.get();
@@ -172,7 +234,8 @@ int setInterfaceCommand(const Invocation &invocation, Io &io)
     fleet.changedWord = QStringLiteral("switched");
     fleet.entries = {true, false, false};
     fleet.progress = QStringLiteral("switching");
-    return runFleet(invocation, io, fleet, QStringList());
+    fleet.metrics = metrics.get();
+    return metrics.end(runFleet(invocation, io, fleet, QStringList()), io);
 }
 
 }  // namespace Ctl

@@ -137,9 +137,11 @@ int readCommand(const Invocation &invocation, Io &io)
     if (selection.exitCode != Success)
         return fail(invocation, io, selection.exitCode, {selection.error});
     const ReaderList::Reader &reader = selection.readers.first();
-    const Locked locked = lockReader(reader, invocation.waitMs(), io.stop);
+    const Locked locked = lockReader(reader, invocation.waitMs(), io.stop, invocation.withoutLock());
     if (locked.exitCode != Success)
         return finishOne(invocation, io, reader, locked.exitCode, locked.error);
+    if (!locked.warning.isEmpty())
+        io.err << locked.warning << Qt::endl;
     if (io.progress && !invocation.json)
         io.err << reader.device() << ": reading" << Qt::endl;
     const ReadJob job = readReader(reader);
@@ -174,9 +176,11 @@ int monitorCommand(const Invocation &invocation, Io &io)
                              + QStringLiteral(": a reader on USB HID types its key ID codes as keystrokes; monitor needs "
                                               "a serial reader"));
     }
-    const Locked locked = lockReader(reader, invocation.waitMs(), io.stop);
+    const Locked locked = lockReader(reader, invocation.waitMs(), io.stop, invocation.withoutLock());
     if (locked.exitCode != Success)
         return finishOne(invocation, io, reader, locked.exitCode, locked.error);
+    if (!locked.warning.isEmpty())
+        io.err << locked.warning << Qt::endl;
     Opened opened = open(reader);
     if (!opened.transport)
         return finishOne(invocation, io, reader, opened.exitCode, opened.error);
@@ -232,9 +236,11 @@ int firmwareUpdateCommand(const Invocation &invocation, Io &io)
                              .arg(writer.fileName(), QDir::currentPath()));
     }
     // Held until the writer is done: nobody else talks to the reader while its firmware changes.
-    const Locked locked = lockReader(reader, invocation.waitMs(), io.stop);
+    const Locked locked = lockReader(reader, invocation.waitMs(), io.stop, invocation.withoutLock());
     if (locked.exitCode != Success)
         return finishOne(invocation, io, reader, locked.exitCode, locked.error);
+    if (!locked.warning.isEmpty())
+        io.err << locked.warning << Qt::endl;
     {
         // The link goes with the operation, so that the writer finds the reader free.
         Opened opened = open(reader);

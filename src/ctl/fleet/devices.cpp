@@ -146,10 +146,24 @@ QStringList deviceNames(const QList<ReaderList::Reader> &readers)
     return names;
 }
 
-Locked lockReader(const ReaderList::Reader &reader, int waitMs, const std::atomic<bool> *stop)
+Locked lockReader(const ReaderList::Reader &reader, int waitMs, const std::atomic<bool> *stop, bool withoutLock)
 {
     Locked locked;
     locked.lock = ReaderLock::take(reader.path, waitMs, [stop] { return stop && stop->load(); });
+    // A node this user may not open is a reader it may not open: the open says so.
+    if (locked.lock.state() == ReaderLock::State::Unavailable && !locked.lock.nodeDenied()) {
+        // Without a lock a second program could send its frames between this one's.
+        if (withoutLock) {
+            locked.warning = QStringLiteral("%1: no lock (%2); going on without one, as --no-lock asks")
+                                 .arg(reader.device(), locked.lock.error());
+            return locked;
+        }
+        locked.exitCode = ReaderFailed;
+        locked.error = QStringLiteral("%1: no lock can be had (%2); nothing was sent. Make the lock directory %3 "
+                                      "writable for this user, or give --no-lock to go on without one")
+                           .arg(reader.device(), locked.lock.error(), ReaderLock::directory());
+        return locked;
+    }
     if (!locked.lock.busy())
         return locked;
     locked.exitCode = Busy;

@@ -44,14 +44,17 @@ Opened open(const ReaderList::Reader &reader);
 
 // The reader's lock, held while a command talks to it: taken before its link is opened and
 // released after the link is closed. Busy (exitCode) with a line that names the holder when
-// another process has it and waitMs (0: not at all) ran out or stop was set. A machine
-// without a usable lock directory has no locks: the command goes on without one.
+// another process has it and waitMs (0: not at all) ran out or stop was set. A reader for
+// which no lock at all can be had (neither the lock file nor its node) is refused, saying
+// why, unless withoutLock: then the command goes on and warning says that it has no lock.
 struct Locked
 {
     ReaderLock lock;
     int exitCode = 0;
     QString error;
+    QString warning;
 };
-Locked lockReader(const ReaderList::Reader &reader, int waitMs, const std::atomic<bool> *stop);
+Locked lockReader(const ReaderList::Reader &reader, int waitMs, const std::atomic<bool> *stop,
+                  bool withoutLock = false);
 
 }  // namespace Ctl

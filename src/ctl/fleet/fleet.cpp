@@ -1,11 +1,13 @@
 #include "ctl/fleet/fleet.h"
 
+#include <QDateTime>
 #include <QJsonArray>
 #include <QTextStream>
 
 #include "ctl/fleet/devices.h"
 #include "ctl/output/audit_log.h"
 #include "ctl/output/document.h"
+#include "ctl/output/metrics.h"
 #include "ctl/table/exit_codes.h"
 
 namespace Ctl {
@@ -25,11 +27,15 @@ QString stoppedStatus(const ReaderOutcome &outcome)
 
 }  // namespace
 
-ReaderOutcome lockedJob(const Fleet &fleet, const ReaderList::Reader &reader, const JobContext &context, int waitMs)
+ReaderOutcome lockedJob(const Fleet &fleet, const ReaderList::Reader &reader, const JobContext &context, int waitMs,
+                        bool withoutLock)
 {
-    const Locked locked = lockReader(reader, waitMs, context.stop);
-    if (locked.exitCode == Success)
-        return fleet.job(reader, context);
+    const Locked locked = lockReader(reader, waitMs, context.stop, withoutLock);
+    if (locked.exitCode == Success) {
+        ReaderOutcome outcome = fleet.job(reader, context);
+        outcome.warning = locked.warning;
+        return outcome;
+    }
     ReaderOutcome outcome;
     outcome.reader = reader;
     if (context.stopped()) {
@@ -38,7 +44,9 @@ ReaderOutcome lockedJob(const Fleet &fleet, const ReaderList::Reader &reader, co
     }
     outcome.result = Result::Failed;
     outcome.exitCode = locked.exitCode;
-    outcome.error = locked.error;
+    // The reader's line names it already, and errorLine names it on standard error: once each.
+    const QString named = reader.device() + QStringLiteral(": ");
+    outcome.error = locked.error.startsWith(named) ? locked.error.mid(named.size()) : locked.error;
     return outcome;
 }
 
@@ -175,6 +183,8 @@ int runFleet(const Invocation &invocation, Io &io, const Fleet &fleet, const QSt
     };
     QString logFailure;
     const auto done = [&](const ReaderOutcome &outcome) {
+        if (!outcome.warning.isEmpty())
+            io.err << outcome.warning << Qt::endl;
         if (outcome.result == Result::Failed || outcome.result == Result::Interrupted)
             io.err << errorLine(outcome) << Qt::endl;
         if (!invocation.json) {
@@ -182,14 +192,25 @@ int runFleet(const Invocation &invocation, Io &io, const Fleet &fleet, const QSt
             io.out.flush();
         }
         logOutcome(fleet, outcome, io, &logFailure);
+        if (fleet.metrics)
+            fleet.metrics->done(outcome, QDateTime::currentMSecsSinceEpoch());
     };
+    if (fleet.metrics) {
+        for (const ReaderList::Reader &reader : readers)
+            fleet.metrics->takenUp(reader, QDateTime::currentMSecsSinceEpoch());
+    }
     const int jobs = invocation.value(QStringLiteral("jobs"), QStringLiteral("0")).toInt();
     const int waitMs = invocation.waitMs();
+    const bool withoutLock = invocation.withoutLock();
     const ReaderJob job = [&](const ReaderList::Reader &reader, const JobContext &context) {
-        return lockedJob(fleet, reader, context, waitMs);
+        return lockedJob(fleet, reader, context, waitMs, withoutLock);
     };
     const QList<ReaderOutcome> outcomes =
         forEachReader(readers, jobs, job, jobContext(fleet, io.stop), started, done, io);
+    for (const ReaderOutcome &outcome : outcomes) {
+        if (fleet.metrics && outcome.result == Result::NotStarted)
+            fleet.metrics->done(outcome, QDateTime::currentMSecsSinceEpoch());
+    }
     const bool interrupted = stopRequested(io);
     const Summary summary(outcomes);
     int exitCode = exitCodeOf(outcomes, interrupted ? stoppedExitCode(io) : Success);

@@ -17,6 +17,7 @@
 namespace Ctl {
 
 class AuditLog;
+class Metrics;
 
 // What a command over many readers does to each, and how it reports them.
 struct Fleet
@@ -28,14 +29,17 @@ struct Fleet
     EntryFields entries;       // what each reader's JSON entry tells
     QString progress;          // "writing", ...: the line for each reader when on a terminal
     AuditLog *log = nullptr;   // --log: a line per reader handled
+    Metrics *metrics = nullptr;  // --metrics: the counts and readers for Prometheus
     bool check = false;        // diff, apply --check: a reader that would change is drift (exit 5)
     bool tellsCheck = false;   // the document says "check" (apply and diff)
 };
 
 // The fleet's job on one reader with the reader's lock held around it (--wait: waitMs). A
 // reader that another process holds is Failed with exit code Busy and nothing is sent to it;
-// one whose wait an interrupt ended is NotStarted.
-ReaderOutcome lockedJob(const Fleet &fleet, const ReaderList::Reader &reader, const JobContext &context, int waitMs);
+// one whose wait an interrupt ended is NotStarted. One for which no lock can be had is Failed,
+// unless withoutLock (--no-lock), which lets it go on with a warning.
+ReaderOutcome lockedJob(const Fleet &fleet, const ReaderList::Reader &reader, const JobContext &context, int waitMs,
+                        bool withoutLock = false);
 
 // What a reader's result line says after its identity.
 QString statusText(const ReaderOutcome &outcome, const Fleet &fleet);

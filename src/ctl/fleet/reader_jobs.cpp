@@ -97,6 +97,13 @@ ReaderOutcome writeToReader(const ReaderList::Reader &reader, const SettingsFile
 {
     ReaderOutcome outcome;
     outcome.reader = reader;
+    if (!partial && !onSerial(reader) && !file.sets(QStringLiteral("KBCountry"))) {
+        return failed(outcome, UsageError,
+                      QStringLiteral("%1 lacks KBCountry in [KEYLON]: over USB HID write sends the keyboard country "
+                                     "and would reset it; add it, or change only what the file sets with --partial "
+                                     "or apply. Nothing was sent.")
+                          .arg(file.name));
+    }
     Opened opened = open(reader);
     if (!opened.transport)
         return failed(outcome, opened.exitCode, opened.error);

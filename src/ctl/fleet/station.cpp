@@ -17,6 +17,7 @@
 #include "ctl/output/audit_log.h"
 #include "ctl/output/document.h"
 #include "ctl/fleet/interrupt.h"
+#include "ctl/fleet/live_metrics.h"
 #include "ctl/table/exit_codes.h"
 
 namespace Ctl {
@@ -78,6 +79,7 @@ private:
     QString logFailure_;
     // No stop flag: at an interrupt a reader under way is applied and verified to its end.
     const JobContext context_ = jobContext(fleet_, nullptr);
+    LiveMetrics metrics_{fleet_.metrics, io_};  // --metrics
 };
 
 void Station::appeared(const ReaderList::Reader &reader)
@@ -102,6 +104,7 @@ void Station::appeared(const ReaderList::Reader &reader)
 
 void Station::vanished(const ReaderList::Reader &reader)
 {
+    metrics_.gone(reader);
     const QString device = reader.device();
     // One that goes before its turn was never handled: it counts when it comes back.
     waiting_.erase(std::remove_if(waiting_.begin(), waiting_.end(),
@@ -119,13 +122,15 @@ void Station::start(const ReaderList::Reader &reader)
     const Fleet &fleet = fleet_;
     const JobContext &context = context_;
     const int waitMs = invocation_.waitMs();
-    job->thread.reset(QThread::create([outcome, &fleet, &context, reader, waitMs] {
-        *outcome = lockedJob(fleet, reader, context, waitMs);
+    const bool withoutLock = invocation_.withoutLock();
+    job->thread.reset(QThread::create([outcome, &fleet, &context, reader, waitMs, withoutLock] {
+        *outcome = lockedJob(fleet, reader, context, waitMs, withoutLock);
     }));
     const QString device = reader.device();
     QObject::connect(job->thread.get(), &QThread::finished, &loop_, [this, device] { finished(device); });
     running_.insert(device, job);
     job->thread->start();
+    metrics_.takenUp(reader);
 }
 
 void Station::finished(const QString &device)
@@ -146,8 +151,11 @@ void Station::finished(const QString &device)
 void Station::report(const ReaderOutcome &outcome)
 {
     summary_.add(outcome);
+    metrics_.done(outcome);
     if (invocation_.json)
         outcomes_.append(outcome);
+    if (!outcome.warning.isEmpty())
+        io_.err << outcome.warning << Qt::endl;
     if (outcome.result == Result::Failed)
         io_.err << errorLine(outcome) << Qt::endl;
     if (invocation_.json) {
@@ -180,6 +188,7 @@ void Station::interrupt()
         outcome.reader = reader;
         outcome.error = QStringLiteral("not started: interrupted");
         summary_.add(outcome);
+        metrics_.done(outcome);
         if (invocation_.json)
             outcomes_.append(outcome);
         else
@@ -211,6 +220,7 @@ int Station::run(const QStringList &warnings)
     QObject::connect(&watcher_, &ReaderWatcher::appeared, &loop_, [this](const ReaderList::Reader &reader) { appeared(reader); });
     QObject::connect(&watcher_, &ReaderWatcher::vanished, &loop_, [this](const ReaderList::Reader &reader) { vanished(reader); });
 
+    metrics_.write();
     // An interrupt that came before the watch began ends it before any reader starts.
     if (io_.stop && io_.stop->load())
         stopping_ = true;

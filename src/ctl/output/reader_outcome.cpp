@@ -84,7 +84,9 @@ void Summary::add(const ReaderOutcome &outcome)
     case ReaderOutcome::Result::Written: ++written; break;
     case ReaderOutcome::Result::Failed:
         ++failed;
-        failedDevices << outcome.reader.device();
+        // A station may fail one reader at each of its plugs: it is named once.
+        if (!failedDevices.contains(outcome.reader.device()))
+            failedDevices << outcome.reader.device();
         break;
     case ReaderOutcome::Result::Interrupted: ++interrupted; break;
     case ReaderOutcome::Result::NotStarted: ++notStarted; break;

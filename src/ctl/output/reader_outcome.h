@@ -35,6 +35,7 @@ struct ReaderOutcome
     QString error;              // why it failed or stopped
     QString note;               // what the text line says for a success, when not the result
     QString logError;           // the audit log's opening line for it could not be written
+    QString warning;            // said on standard error, whatever came of it (no lock, --no-lock)
 
     bool ok() const;
 };

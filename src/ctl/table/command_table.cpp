@@ -102,9 +102,19 @@ const QList<OptionSpec> &options()
          "before a reader's first write frame a line that opens it. A log that cannot be opened stops the "
          "command before anything is sent.",
          Completion::File},
+        {"metrics", "FILE",
+         "write, apply, diff, set-interface: keep FILE (name it NAME.prom in node exporter's textfile "
+         "directory) in Prometheus' text format: readers by result, drift, the last reader and failure, the "
+         "readers with their identity. A station writes it at each event, a run at its start and end. A file "
+         "that cannot be written is said on standard error and changes nothing else.",
+         Completion::File},
         {"wait", "SECONDS",
          "A reader that another process holds (the window, a station, another keylon2ctl) is waited for, up to "
          "SECONDS; without it such a reader is refused at once as busy (exit 6), naming that process."},
+        {"no-lock", nullptr,
+         "A reader for which no lock can be had (neither a file in the lock directory nor the reader's node) "
+         "is talked to all the same, with a warning; without it such a reader is refused and nothing is sent. "
+         "Another program may then send its frames between this one's."},
         {"partial", nullptr, "write: read the reader first and change only the keys the file sets."},
         {"no-verify", nullptr, "write: do not read the settings back."},
         {"format", "FORMAT", "read: the configuration file or the settings alone as JSON.", Completion::Words,
@@ -159,23 +169,25 @@ const QList<CommandSpec> &commands()
          "there), vendor and product ID, and product string or description. Warns when two readers share a "
          "serial number, or one has none: sn: cannot pick those. A serial port counts as a reader when its "
          "description starts with the reader driver's text or its USB vendor ID is 0416."},
-        {"read", {}, Readers::One, {QStringLiteral("format"), QStringLiteral("wait")}, readCommand,
+        {"read", {}, Readers::One, {QStringLiteral("format"), QStringLiteral("wait"), QStringLiteral("no-lock")},
+         readCommand,
          "the reader's settings as a configuration file (the window's Import reads it) or as JSON",
          "Over the serial line the reader does not tell its keyboard country: the file leaves KBCountry out, so "
          "that applying it keeps each reader's country."},
         {"write", {{"FILE", Completion::ConfigFile}}, Readers::Many,
          {QStringLiteral("partial"), QStringLiteral("no-verify"), QStringLiteral("jobs"), QStringLiteral("log"),
-          QStringLiteral("wait")},
+          QStringLiteral("metrics"), QStringLiteral("wait"), QStringLiteral("no-lock")},
          writeCommand,
          "writes and saves every setting of the file, then reads them back",
          "Always writes, whether or not the reader holds the settings already. The file must set every "
          "[KEYLON] key but Interface, or the keys it leaves out would be reset; with --partial the reader is "
-         "read first and only the keys the file sets change. The settings go to the interface the reader is "
+         "read first and only the keys the file sets change. A file without KBCountry, as read makes one over "
+         "the serial line, writes to readers on the serial line; a reader on USB HID refuses it. The settings go to the interface the reader is "
          "on (the file's Interface is not applied: see set-interface); over the serial line KBCountry is not "
          "sent, the serial interface has no such setting."},
         {"apply", {{"FILE", Completion::ConfigFile}}, Readers::Many,
          {QStringLiteral("check"), QStringLiteral("watch"), QStringLiteral("jobs"), QStringLiteral("log"),
-          QStringLiteral("wait")},
+          QStringLiteral("metrics"), QStringLiteral("wait"), QStringLiteral("no-lock")},
          applyCommand,
          "reads each reader and writes, saves and reads back only the readers whose settings differ from the "
          "file's",
@@ -189,21 +201,23 @@ const QList<CommandSpec> &commands()
          "and the summary follows. Its exit code is 0 when no reader failed, else 1 (not 128 plus the signal: a "
          "signal is how a station ends). It takes no --device. With "
          "--json it prints a JSON line per reader as it is done, and apply's whole document as its last line."},
-        {"diff", {{"FILE", Completion::ConfigFile}}, Readers::Many, {QStringLiteral("jobs"), QStringLiteral("wait")},
+        {"diff", {{"FILE", Completion::ConfigFile}}, Readers::Many,
+         {QStringLiteral("jobs"), QStringLiteral("metrics"), QStringLiteral("wait"), QStringLiteral("no-lock")},
          diffCommand,
          "each reader's values that differ from the file's, key by key (reader -> file); writes nothing",
          "The keys the file sets are compared as apply compares them; the values are spelled as a "
          "configuration file spells them. Exit 0 when every reader matches the file, 5 when one differs; a reader "
          "that failed gives its own code."},
         {"set-interface", {{"usb|serial", Completion::Words, "usb serial"}}, Readers::Many,
-         {QStringLiteral("log"), QStringLiteral("wait")}, setInterfaceCommand,
+         {QStringLiteral("log"), QStringLiteral("metrics"), QStringLiteral("wait"), QStringLiteral("no-lock")}, setInterfaceCommand,
          "switches the reader to its USB keyboard or its serial interface",
          "The reader leaves the link and is found again on the other interface. Nothing is sent to a reader "
          "that is on that interface already."},
-        {"monitor", {}, Readers::One, {QStringLiteral("wait")}, monitorCommand,
+        {"monitor", {}, Readers::One, {QStringLiteral("wait"), QStringLiteral("no-lock")}, monitorCommand,
          "key ID codes from a reader on its serial interface, one per line, until interrupted",
          "With --json the codes are collected and printed in one document when monitor ends."},
-        {"firmware-update", {}, Readers::One, {QStringLiteral("wait")}, firmwareUpdateCommand,
+        {"firmware-update", {}, Readers::One, {QStringLiteral("wait"), QStringLiteral("no-lock")},
+         firmwareUpdateCommand,
          "puts the reader into ISP mode, then runs ./flashmate RECONNKLN from the working directory",
          "Nothing is sent when the firmware writer is not there. With --json the writer's output goes to "
          "standard error."},

@@ -26,6 +26,8 @@ struct Invocation
     }
     // --wait SECONDS in milliseconds; 0 without it.
     int waitMs() const { return value(QStringLiteral("wait"), QStringLiteral("0")).toInt() * 1000; }
+    // --no-lock: a reader for which no lock can be had is talked to all the same.
+    bool withoutLock() const { return isSet(QStringLiteral("no-lock")); }
 };
 
 }  // namespace Ctl

@@ -5,6 +5,7 @@
 #include <QHash>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QVector>
 
 #include "core/settings/config_check.h"
 #include "core/settings/config_mapping.h"
@@ -63,6 +64,83 @@ void refuseUnknownBrackets(SettingsFile &file, const QString &key, const QString
         file.problems << QStringLiteral("%1: %2=%3: %4 is not a bracket name the notation knows; %5")
                              .arg(file.name, key, text, bracket.text, bracketAdvice(bracket.text));
     }
+    // "[0x5B" would go out as its five characters.
+    const int open = text.lastIndexOf(QLatin1Char('['));
+    if (open >= 0 && text.indexOf(QLatin1Char(']'), open) < 0) {
+        file.problems << QStringLiteral("%1: %2=%3: the '[' of %4 is never closed; close the name, or write a '[' "
+                                        "itself as [0x5B]")
+                             .arg(file.name, key, text, text.mid(open));
+    }
+}
+
+// A file that Notepad saved as "Unicode" (UTF-16) or another program as UTF-32: with or
+// without a byte order mark, its letters are NULs apart. The INI reader would find nothing.
+QString wideEncoding(const QByteArray &bytes)
+{
+    if (bytes.startsWith(QByteArray("\xFF\xFE\0\0", 4)) || bytes.startsWith(QByteArray("\0\0\xFE\xFF", 4)))
+        return QStringLiteral("UTF-32");
+    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF"))
+        return QStringLiteral("UTF-16");
+    const QByteArray head = bytes.left(64);
+    const auto zeroWhere = [&](int period, const QList<int> &zeros) {
+        if (head.size() < period * 2 || head.size() % period != 0)
+            return false;
+        for (int i = 0; i < head.size(); ++i) {
+            if ((head.at(i) == '\0') != zeros.contains(i % period))
+                return false;
+        }
+        return true;
+    };
+    if (zeroWhere(4, {1, 2, 3}) || zeroWhere(4, {0, 1, 2}))
+        return QStringLiteral("UTF-32");
+    if (zeroWhere(2, {1}) || zeroWhere(2, {0}))
+        return QStringLiteral("UTF-16");
+    return QString();
+}
+
+int editDistance(const QString &a, const QString &b)
+{
+    QVector<int> row(b.size() + 1);
+    for (int j = 0; j <= b.size(); ++j)
+        row[j] = j;
+    for (int i = 1; i <= a.size(); ++i) {
+        int diagonal = row[0];
+        row[0] = i;
+        for (int j = 1; j <= b.size(); ++j) {
+            const int above = row[j];
+            row[j] = qMin(qMin(row[j] + 1, row[j - 1] + 1), diagonal + (a.at(i - 1) == b.at(j - 1) ? 0 : 1));
+            diagonal = above;
+        }
+    }
+    return row[b.size()];
+}
+
+// What an unknown key in [KEYLON] was most likely meant as: the key spelled otherwise in
+// letter case, or the nearest key (at most two letters off).
+QString keyAdvice(const QString &name)
+{
+    QString nearest;
+    int best = 3;
+    for (const Setting &key : Settings::all()) {
+        const QString known = QLatin1String(key.key);
+        if (known.compare(name, Qt::CaseInsensitive) == 0)
+            return QStringLiteral("; the key is spelled %1").arg(known);
+        const int distance = editDistance(known.toLower(), name.toLower());
+        if (distance < best) {
+            best = distance;
+            nearest = known;
+        }
+    }
+    return nearest.isEmpty() ? QString() : QStringLiteral("; did you mean %1?").arg(nearest);
+}
+
+// A value refused as a number or a switch that holds a '#': the INI reader takes no comment
+// there, and a person who wrote one should hear so.
+QString hashAdvice(const QString &text)
+{
+    return text.contains(QLatin1Char('#'))
+        ? QStringLiteral("; a '#' does not start a comment after a value: put the comment on a line of its own")
+        : QString();
 }
 
 // What a person may type that the INI reader would take otherwise: a key given twice, a value
@@ -94,6 +172,19 @@ void refuseMisreadLines(SettingsFile &file, const ConfigText::Text &text)
     }
 }
 
+// [keylon] is not [KEYLON] to the INI reader: its keys would be left out without a word.
+void refuseMisspelledSections(SettingsFile &file, const ConfigText::Text &text)
+{
+    QStringList misspelled;
+    for (const ConfigText::Entry &entry : text.entries) {
+        if (entry.group != QLatin1String("KEYLON") && !misspelled.contains(entry.group)
+            && entry.group.compare(QLatin1String("KEYLON"), Qt::CaseInsensitive) == 0) {
+            misspelled << entry.group;
+            file.problems << QStringLiteral("%1: the section [%2] is spelled [KEYLON]").arg(file.name, entry.group);
+        }
+    }
+}
+
 }  // namespace
 
 const QStringList &settingKeys()
@@ -120,8 +211,16 @@ SettingsFile readSettingsFile(const QString &path)
     // open the path for its judgement: it keeps what it read by path, without the judgement.
     if (QFileInfo(path).isFile()) {
         QFile in(path);
-        if (in.open(QIODevice::ReadOnly))
-            typed = ConfigText::scan(in.readAll());
+        if (in.open(QIODevice::ReadOnly)) {
+            const QByteArray bytes = in.readAll();
+            const QString encoding = wideEncoding(bytes);
+            if (!encoding.isEmpty()) {
+                file.problems << QStringLiteral("%1 is saved as %2 (Notepad calls it \"Unicode\"); save it as UTF-8")
+                                     .arg(file.name, encoding);
+                return file;
+            }
+            typed = ConfigText::scan(bytes);
+        }
         // An editor that starts its files with a byte order mark (Notepad does) must not make
         // the file unreadable: the INI reader gets the bytes after it.
         if (typed.byteOrderMark) {
@@ -131,6 +230,9 @@ SettingsFile readSettingsFile(const QString &path)
                 readPath = path;
         }
     }
+    refuseMisspelledSections(file, typed);
+    if (!file.problems.isEmpty())
+        return file;
     QString unreadable = ConfigFile::problem(readPath);
     if (!unreadable.isEmpty()) {
         file.problems << unreadable.replace(QFileInfo(readPath).fileName(), file.name);
@@ -143,7 +245,7 @@ SettingsFile readSettingsFile(const QString &path)
     const QStringList present = settings.childKeys();
     for (const QString &name : present) {
         if (!Settings::named(name))
-            file.problems << QStringLiteral("%1: unknown key %2 in [KEYLON]").arg(file.name, name);
+            file.problems << QStringLiteral("%1: unknown key %2 in [KEYLON]%3").arg(file.name, name, keyAdvice(name));
     }
 
     for (const Setting &key : Settings::all()) {
@@ -163,7 +265,7 @@ SettingsFile readSettingsFile(const QString &path)
             const QString word = text.toLower();
             if (word != QLatin1String("0") && word != QLatin1String("1") && word != QLatin1String("true")
                 && word != QLatin1String("false")) {
-                file.problems << shown + QStringLiteral(" is not 0 or 1");
+                file.problems << shown + QStringLiteral(" is not 0 or 1") + hashAdvice(text);
                 continue;
             }
             value = word == QLatin1String("1") || word == QLatin1String("true") ? 1 : 0;
@@ -171,7 +273,7 @@ SettingsFile readSettingsFile(const QString &path)
             bool number = false;
             value = text.toInt(&number, 10);
             if (!number) {
-                file.problems << shown + QStringLiteral(" is not a number");
+                file.problems << shown + QStringLiteral(" is not a number") + hashAdvice(text);
                 continue;
             }
             if (value < key.low() || value > key.high()) {

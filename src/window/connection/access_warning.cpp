@@ -25,3 +25,12 @@ void warnReaderBusy(const QString &node, const ReaderLock::Holder &holder)
                          WindowText::tr("The reader %1 is in use by %2 (process %3). Connect again when it is free.")
                              .arg(node, command, pid));
 }
+
+void warnNoLock(const QString &node, const QString &error)
+{
+    QMessageBox::warning(nullptr, WindowText::tr("Connect Device"),
+                         WindowText::tr("No lock can be had for the reader %1 (%2), so another program could talk to it "
+                                  "at the same time. Make the lock directory %3 writable for this user, then "
+                                  "connect again.")
+                             .arg(node, error, ReaderLock::directory()));
+}

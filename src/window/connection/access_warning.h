@@ -13,3 +13,7 @@ void warnIfAccessDenied(const AccessCheck::Diagnosis &diagnosis);
 // Tells the operator that another process holds the reader at node (a station, keylon2ctl, a
 // second window), and who: the window stays disconnected.
 void warnReaderBusy(const QString &node, const ReaderLock::Holder &holder);
+
+// Tells the operator that no lock could be had for the reader at node (why: error), so the
+// window did not connect: another program could talk to the reader at the same time.
+void warnNoLock(const QString &node, const QString &error);

@@ -112,6 +112,8 @@ void ConnectionPanel::connectOrDisconnect()
             showFailedConnect(usb ? "unable to open USB HID device\n" : "unable to open com device\n");
             if (opened.busy)
                 warnReaderBusy(opened.node, opened.holder);
+            else if (opened.noLock)
+                warnNoLock(opened.node, opened.lockError);
             else
                 warnIfAccessDenied(opened.access);
             return;

@@ -73,7 +73,7 @@ ReaderLink::Opened ReaderLink::openHid()
     const QString node = HidTransport::nodeOf(state_.hidVendorId, state_.hidProductId);
     if (!node.isEmpty()) {
         lock_ = ReaderLock::take(node);
-        if (lock_.busy()) {
+        if (!lock_.held()) {
             closeHid();
             return busy(node);
         }
@@ -87,7 +87,9 @@ ReaderLink::Opened ReaderLink::openHid()
 ReaderLink::Opened ReaderLink::busy(const QString &node)
 {
     Opened result;
-    result.busy = true;
+    result.busy = lock_.busy();
+    result.noLock = !result.busy;
+    result.lockError = lock_.error();
     result.node = node;
     result.holder = lock_.holder();
     lock_.release();
@@ -101,7 +103,8 @@ ReaderLink::Opened ReaderLink::openSerial(const QString &portName)
     lock_.release();
     const QString node = ReaderLock::nodeOf(portName);
     lock_ = ReaderLock::take(node);
-    if (lock_.busy())
+    // A node this user may not open: the open below finds the port refused and says why.
+    if (lock_.busy() || (!lock_.held() && !lock_.nodeDenied()))
         return busy(node);
 
     // Only the latest port object is kept. The one it replaces is closed by now (a disconnect

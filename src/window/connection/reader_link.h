@@ -40,11 +40,14 @@ public:
         bool busy = false;              // another process holds the reader's lock
         QString node;                   // with busy: the reader's node
         ReaderLock::Holder holder;      // and who holds it
+        bool noLock = false;            // no lock of any kind could be had for the reader at node
+        QString lockError;              // with noLock: why
     };
     // On success the transport flags describe this link alone, so that the actions that pick
     // a transport by them never write to a serial port that a former link left closed. The
     // reader's lock is held from the open until the link is taken down: a reader that another
-    // process holds is not connected (busy), and nothing is sent to it.
+    // process holds is not connected (busy), and nothing is sent to it; nor is one for which
+    // no lock can be had (noLock): another program could send its frames between the window's.
     Opened openHid();
     Opened openSerial(const QString &portName);
     // The connect is done: the window counts as connected, and the one-shot status read
@@ -94,7 +97,8 @@ private:
     friend struct WindowProbe;
 
     void watchForLineGone(const QString &portName);
-    // The open that lock_ found busy: who holds the reader; the lock object is let go.
+    // The open that lock_ found busy (who holds the reader) or without a lock; the lock object is
+    // let go.
     Opened busy(const QString &node);
     // The USB HID handle changes; hidDevice shows it.
     void setHid(std::unique_ptr<HidTransport> hid);

@@ -161,6 +161,12 @@ def reader_name(reader):
     return "%s (%s)" % (serial, where) if serial else where
 
 
+def in_module_words(text):
+    """keylon2ctl's text with its options named as this module's: a playbook has no --wait."""
+    return (text or "").replace("--wait SECONDS", "the option wait: SECONDS").replace(
+        ", or give --no-lock to go on without one", "")
+
+
 def reader_failed(reader):
     return reader.get("ok") is False or reader.get("result") in ("failed", "interrupted")
 
@@ -250,6 +256,9 @@ def main():
             stdout=out, **result)
 
     readers = [r for r in document.get("readers") or [] if isinstance(r, dict)]
+    for reader in readers:
+        if reader.get("error"):
+            reader["error"] = in_module_words(reader["error"])
     result["readers"] = readers
     result["changed"] = any(reader_changed(r) for r in readers)
     if isinstance(document.get("summary"), dict):
@@ -259,7 +268,7 @@ def main():
     if module._diff:
         result["diff"] = [d for d in (diff_of(r, src) for r in readers) if d]
     exit_code = document.get("exitCode", rc)
-    error = document.get("error") or err.strip()
+    error = in_module_words(document.get("error") or err.strip())
 
     if exit_code == NO_READER and not readers:
         if params["allow_none"]:
@@ -271,7 +280,8 @@ def main():
     if failed:
         result["failed_readers"] = [
             "%s: %s" % (reader_name(r), r.get("error") or r.get("result") or "failed") for r in failed]
-        hint = "; the option wait waits for a reader that another process holds" if exit_code == BUSY else ""
+        waits = exit_code == BUSY and "option wait" not in " ".join(result["failed_readers"])
+        hint = "; the option wait waits for a reader that another process holds" if waits else ""
         module.fail_json(msg="keylon2ctl apply failed on %d of %d readers: %s%s"
                          % (len(failed), len(readers), "; ".join(result["failed_readers"]), hint), **result)
     if module.check_mode and exit_code == DRIFT and rc == DRIFT:

@@ -17,6 +17,9 @@ description:
   - With I(src) it also runs C(keylon2ctl diff --json) and tells, per reader, whether it matches
     the file and, where it does not, each differing key's value on the reader and in the file.
   - No reader attached is not a failure; I(readers) is then empty.
+  - A reader that could not be read (busy with another process, refused, silent) is reported
+    with C(ok) false and why, and the others are reported as they are. The task fails only when
+    none of the readers could be read, or with I(require_all) when one could not.
   - In check mode on a host where C(keylon2ctl) is not installed yet (a task before this one
     would have installed it), the task is skipped and says so.
 version_added: "1.0.0"
@@ -40,6 +43,17 @@ options:
     description:
       - The path of C(keylon2ctl) on the managed host. By default it is looked for on C(PATH).
     type: path
+  wait:
+    description:
+      - Seconds to wait for a reader that another process holds (the window, a station,
+        another C(keylon2ctl)), as C(keylon2ctl --wait) does. By default such a reader is
+        reported at once as busy.
+    type: int
+  require_all:
+    description:
+      - Fail the task when any reader could not be read, not only when none could.
+    type: bool
+    default: false
 extends_documentation_fragment:
   - ansible.builtin.action_common_attributes
 attributes:
@@ -110,6 +124,10 @@ readers:
       description: Why it could not be read.
       type: str
       returned: when C(ok) is false
+    busy:
+      description: Another process held the reader (it was not read).
+      type: bool
+      returned: when C(ok) is false
     firmware:
       description: The firmware version the reader reports.
       type: str
@@ -146,8 +164,15 @@ from ansible.module_utils.basic import AnsibleModule
 NO_READER = 3
 PERMISSION_DENIED = 4
 DRIFT = 5  # diff: a reader differs from the file
+BUSY = 6  # another process holds a reader
 # Readers read at once: each read waits out the reader's pauses, not the processor.
 MAX_AT_ONCE = 8
+
+
+def in_module_words(text):
+    """keylon2ctl's text with its options named as this module's: a playbook has no --wait."""
+    return (text or "").replace("--wait SECONDS", "the option wait: SECONDS").replace(
+        ", or give --no-lock to go on without one", "")
 
 
 def run_json(module, cmd, accepted):
@@ -164,7 +189,8 @@ def run_json(module, cmd, accepted):
         module.warn("keylon2ctl: %s" % warning)
     exit_code = document.get("exitCode", rc)
     if exit_code not in accepted:
-        module.fail_json(msg=document.get("error") or err.strip() or "keylon2ctl failed (exit %d)" % exit_code,
+        module.fail_json(msg=in_module_words(document.get("error") or err.strip())
+                         or "keylon2ctl failed (exit %d)" % exit_code,
                          cmd=cmd, stderr=err, rc=rc)
     return document
 
@@ -175,10 +201,15 @@ def main():
             src=dict(type="path"),
             device=dict(type="list", elements="str", default=["all"]),
             keylon2ctl=dict(type="path"),
+            wait=dict(type="int"),
+            require_all=dict(type="bool", default=False),
         ),
         supports_check_mode=True,
     )
     params = module.params
+    if params["wait"] is not None and params["wait"] < 0:
+        module.fail_json(msg="wait: a number of seconds, 0 or more, not %d" % params["wait"])
+    wait = ["--wait", str(params["wait"])] if params["wait"] else []
     devices = [d.strip() for d in params["device"] if d and d.strip()] or ["all"]
     if "all" in devices and len(devices) > 1:
         module.fail_json(msg="device: 'all' cannot stand beside other selectors: %s" % ", ".join(devices))
@@ -207,21 +238,32 @@ def main():
         listed = run_json(module, list_cmd, (0, NO_READER))
         commands.append(list_cmd)
         devices = [r["device"] for r in listed.get("readers") or [] if isinstance(r, dict) and r.get("device")]
-    read_cmds = [[keylon2ctl, "read", "--json", "--device", device] for device in devices]
+    read_cmds = [[keylon2ctl, "read", "--json", "--device", device] + wait for device in devices]
     commands += read_cmds
     readers = []
     if read_cmds:
+        accepted = (0, 1, NO_READER, PERMISSION_DENIED, BUSY)
         with ThreadPoolExecutor(max_workers=min(MAX_AT_ONCE, len(read_cmds))) as pool:
-            documents = list(pool.map(lambda cmd: run_json(module, cmd, (0, 1, NO_READER, PERMISSION_DENIED)), read_cmds))
+            documents = list(pool.map(lambda cmd: run_json(module, cmd, accepted), read_cmds))
         for device, document in zip(devices, documents):
             found = [r for r in document.get("readers") or [] if isinstance(r, dict)]
             if not found:
-                module.warn("%s: %s" % (device, document.get("error") or "no reader found"))
+                module.warn("%s: %s" % (device, in_module_words(document.get("error")) or "no reader found"))
+            for reader in found:
+                if reader.get("ok") is False:
+                    reader["error"] = in_module_words(reader.get("error"))
+                    reader["busy"] = document.get("exitCode") == BUSY
             readers += found
 
-    if src and readers:
-        diff_cmd = [keylon2ctl, "diff", src, "--json"] + [arg for r in readers for arg in ("--device", r["device"])]
-        compared = run_json(module, diff_cmd, (0, 1, NO_READER, PERMISSION_DENIED, DRIFT))
+    unread = [r for r in readers if r.get("ok") is False]
+    if unread and (len(unread) == len(readers) or params["require_all"]):
+        module.fail_json(msg="%d of %d readers could not be read: %s" % (
+            len(unread), len(readers), "; ".join(r.get("error") or r.get("device", "?") for r in unread)),
+            readers=readers, cmd=commands)
+    read = [r for r in readers if r.get("ok") is not False]
+    if src and read:
+        diff_cmd = [keylon2ctl, "diff", src, "--json"] + wait + [arg for r in read for arg in ("--device", r["device"])]
+        compared = run_json(module, diff_cmd, (0, 1, NO_READER, PERMISSION_DENIED, DRIFT, BUSY))
         commands.append(diff_cmd)
         by_device = dict((r.get("device"), r) for r in compared.get("readers") or [] if isinstance(r, dict))
         for reader in readers:

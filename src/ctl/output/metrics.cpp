@@ -1,0 +1,320 @@
+#include "ctl/output/metrics.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QTextStream>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace Ctl {
+
+namespace {
+
+using Result = ReaderOutcome::Result;
+
+// In the order the file lists them.
+constexpr Result Results[] = {Result::Unchanged, Result::Changed,     Result::Written,
+                              Result::Failed,    Result::Interrupted, Result::NotStarted};
+
+int resultIndex(Result result)
+{
+    return int(std::find(std::begin(Results), std::end(Results), result) - std::begin(Results));
+}
+
+QByteArray seconds(qint64 msecs)
+{
+    return QByteArray::number(double(msecs) / 1000.0, 'f', 3);
+}
+
+QString systemError(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+// One metric family: its HELP and TYPE lines, then its samples.
+class Family
+{
+public:
+    Family(QByteArray &out, const QByteArray &source, const char *name, const char *type, const char *help)
+        : out_(out), source_(source), name_(name)
+    {
+        out_ += QByteArray("# HELP ") + name + ' ' + help + '\n';
+        out_ += QByteArray("# TYPE ") + name + ' ' + type + '\n';
+    }
+    // labels: `name="value",...` already escaped, or empty.
+    void sample(const QByteArray &value, const QByteArray &labels = QByteArray())
+    {
+        out_ += name_ + "{source=\"" + source_ + '"' + (labels.isEmpty() ? QByteArray() : ',' + labels) + "} "
+            + value + '\n';
+    }
+
+private:
+    QByteArray &out_;
+    const QByteArray &source_;
+    QByteArray name_;
+};
+
+}  // namespace
+
+QByteArray escapedLabel(const QString &value)
+{
+    QByteArray escaped;
+    for (const char c : value.toUtf8()) {
+        if (c == '\\')
+            escaped += "\\\\";
+        else if (c == '"')
+            escaped += "\\\"";
+        else if (c == '\n')
+            escaped += "\\n";
+        else
+            escaped += c;
+    }
+    return escaped;
+}
+
+Metrics::Metrics(Kind kind, const QString &path, bool check, qint64 startMs)
+    : kind_(kind), path_(path), check_(check), startMs_(startMs)
+{
+    QString name = QFileInfo(path).fileName();
+    if (name.endsWith(QLatin1String(".prom")))
+        name.chop(5);
+    source_ = escapedLabel(name);
+}
+
+Metrics::Tracked &Metrics::track(const ReaderList::Reader &reader)
+{
+    const QString device = reader.device();
+    for (Tracked &tracked : readers_) {
+        if (tracked.device == device && tracked.serialNumber == reader.serialNumber)
+            return tracked;
+    }
+    Tracked tracked;
+    tracked.device = device;
+    tracked.serialNumber = reader.serialNumber;
+    tracked.portPath = reader.portPath;
+    readers_.append(tracked);
+    return readers_.last();
+}
+
+void Metrics::takenUp(const ReaderList::Reader &reader, qint64 nowMs)
+{
+    ++seen_;
+    // Another reader on this node was pulled out without a word: it is gone now.
+    for (Tracked &tracked : readers_) {
+        if (tracked.attached && tracked.device == reader.device() && tracked.serialNumber != reader.serialNumber) {
+            tracked.attached = false;
+            tracked.goneMs = nowMs;
+        }
+    }
+    Tracked &tracked = track(reader);
+    tracked.attached = true;
+    tracked.portPath = reader.portPath;
+    dropOldestGone();
+}
+
+void Metrics::done(const ReaderOutcome &outcome, qint64 nowMs)
+{
+    ++results_[size_t(resultIndex(outcome.result))];
+    if (outcome.result == Result::NotStarted)
+        return;
+    lastReaderMs_ = nowMs;
+    if (outcome.result == Result::Failed)
+        lastFailureMs_ = nowMs;
+    Tracked &tracked = track(outcome.reader);
+    tracked.reported = true;
+    if (!outcome.firmware.isEmpty())
+        tracked.firmware = outcome.firmware;
+    if (outcome.result == Result::Unchanged || outcome.result == Result::Changed) {
+        tracked.drift = check_ && outcome.result == Result::Changed;
+        if (tracked.drift)
+            ++drift_;
+    }
+}
+
+void Metrics::gone(const ReaderList::Reader &reader, qint64 nowMs)
+{
+    for (Tracked &tracked : readers_) {
+        if (tracked.attached && tracked.device == reader.device()) {
+            tracked.attached = false;
+            tracked.goneMs = nowMs;
+        }
+    }
+    dropOldestGone();
+}
+
+void Metrics::dropOldestGone()
+{
+    for (;;) {
+        int count = 0;
+        int oldest = -1;
+        for (int i = 0; i < readers_.size(); ++i) {
+            if (readers_[i].attached)
+                continue;
+            ++count;
+            if (oldest < 0 || readers_[i].goneMs < readers_[oldest].goneMs)
+                oldest = i;
+        }
+        if (count <= MaxGoneReaders)
+            return;
+        readers_.removeAt(oldest);
+    }
+}
+
+bool Metrics::expire(qint64 nowMs)
+{
+    const int before = readers_.size();
+    readers_.erase(std::remove_if(readers_.begin(), readers_.end(),
+                                  [&](const Tracked &tracked) {
+                                      return !tracked.attached && nowMs - tracked.goneMs >= GoneKeepMs;
+                                  }),
+                   readers_.end());
+    return readers_.size() != before;
+}
+
+qint64 Metrics::nextExpiry() const
+{
+    qint64 next = -1;
+    for (const Tracked &tracked : readers_) {
+        if (!tracked.attached && (next < 0 || tracked.goneMs + GoneKeepMs < next))
+            next = tracked.goneMs + GoneKeepMs;
+    }
+    return next;
+}
+
+void Metrics::runEnded(int exitCode, qint64 nowMs)
+{
+    exitCode_ = exitCode;
+    endMs_ = nowMs;
+}
+
+QByteArray Metrics::text() const
+{
+    QByteArray out;
+    if (kind_ == Kind::Station) {
+        Family(out, source_, "keylon2_station_up", "gauge",
+               "1 while the station waits for readers and handles them; 0 once it ended cleanly.")
+            .sample(up_ ? "1" : "0");
+        Family(out, source_, "keylon2_start_time_seconds", "gauge",
+               "When the station started, in seconds since the epoch.")
+            .sample(seconds(startMs_));
+    } else {
+        Family(out, source_, "keylon2_start_time_seconds", "gauge",
+               "When the run started, in seconds since the epoch.")
+            .sample(seconds(startMs_));
+        if (endMs_ >= 0) {
+            Family(out, source_, "keylon2_run_end_time_seconds", "gauge",
+                   "When the run ended, in seconds since the epoch.")
+                .sample(seconds(endMs_));
+            Family(out, source_, "keylon2_run_exit_code", "gauge",
+                   "The run's exit code (keylon2ctl(1), EXIT STATUS).")
+                .sample(QByteArray::number(exitCode_));
+        }
+    }
+    Family(out, source_, "keylon2_readers_seen_total", "counter",
+           kind_ == Kind::Station ? "Readers taken up, one per plug." : "Readers the run took up.")
+        .sample(QByteArray::number(seen_));
+    Family readers(out, source_, "keylon2_readers_total", "counter",
+                   "Readers done, by result (changed: set up; with a check, would change).");
+    for (const Result result : Results) {
+        readers.sample(QByteArray::number(results_[size_t(resultIndex(result))]),
+                       "result=\"" + resultName(result).toLatin1() + '"');
+    }
+    Family(out, source_, "keylon2_drift_total", "counter",
+           "Readers a check (apply --check, diff) found differing from the file.")
+        .sample(QByteArray::number(drift_));
+    if (lastReaderMs_ >= 0) {
+        Family(out, source_, "keylon2_last_reader_timestamp_seconds", "gauge",
+               "When the last reader was done, in seconds since the epoch.")
+            .sample(seconds(lastReaderMs_));
+    }
+    if (lastFailureMs_ >= 0) {
+        Family(out, source_, "keylon2_last_failure_timestamp_seconds", "gauge",
+               "When the last reader failed, in seconds since the epoch.")
+            .sample(seconds(lastFailureMs_));
+    }
+    int drifted = 0;
+    for (const Tracked &tracked : readers_)
+        drifted += tracked.attached && tracked.drift ? 1 : 0;
+    Family(out, source_, "keylon2_drifted_readers", "gauge",
+           "Readers attached that the last check found differing from the file.")
+        .sample(QByteArray::number(drifted));
+
+    QList<QByteArray> identities;
+    QList<bool> attached;
+    for (const Tracked &tracked : readers_) {
+        if (!tracked.reported)
+            continue;
+        identities << "device=\"" + escapedLabel(tracked.device) + "\",serial_number=\""
+                          + escapedLabel(tracked.serialNumber) + "\",port_path=\"" + escapedLabel(tracked.portPath)
+                          + "\",firmware=\"" + escapedLabel(tracked.firmware) + '"';
+        attached << tracked.attached;
+    }
+    if (!identities.isEmpty()) {
+        Family info(out, source_, "keylon2_reader_info", "gauge",
+                    "Each reader attached, or pulled out in the last 10 minutes, with its identity.");
+        for (const QByteArray &labels : qAsConst(identities))
+            info.sample("1", labels);
+        Family present(out, source_, "keylon2_reader_attached", "gauge",
+                       "1 while the reader is attached, 0 once it was pulled out.");
+        for (int i = 0; i < identities.size(); ++i)
+            present.sample(attached[i] ? "1" : "0", identities[i]);
+    }
+    return out;
+}
+
+bool Metrics::write(QString *error) const
+{
+    const QFileInfo target(path_);
+    const QByteArray name = QFile::encodeName(target.absolutePath() + QStringLiteral("/.") + target.fileName()
+                                              + QStringLiteral(".XXXXXX"));
+    QByteArray temporary = name;
+    const int fd = ::mkstemp(temporary.data());
+    if (fd < 0) {
+        *error = QStringLiteral("cannot write the metrics %1: %2").arg(path_, systemError(errno));
+        return false;
+    }
+    const QByteArray content = text();
+    qint64 written = 0;
+    int failure = 0;
+    if (::fchmod(fd, 0644) != 0)
+        failure = errno;
+    while (!failure && written < content.size()) {
+        const ssize_t n = ::write(fd, content.constData() + written, size_t(content.size() - written));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            failure = n < 0 ? errno : ENOSPC;
+        else
+            written += n;
+    }
+    if (!failure && ::fsync(fd) != 0)
+        failure = errno;
+    if (::close(fd) != 0 && !failure)
+        failure = errno;
+    if (!failure && ::rename(temporary.constData(), QFile::encodeName(path_).constData()) != 0)
+        failure = errno;
+    if (!failure)
+        return true;
+    ::unlink(temporary.constData());
+    *error = QStringLiteral("cannot write the metrics %1: %2").arg(path_, systemError(failure));
+    return false;
+}
+
+void Metrics::writeOrSay(QTextStream &err)
+{
+    QString error;
+    if (write(&error)) {
+        writeError_.clear();
+    } else if (error != writeError_) {
+        err << error << Qt::endl;
+        writeError_ = error;
+    }
+}
+
+}  // namespace Ctl
