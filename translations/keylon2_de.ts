@@ -122,6 +122,297 @@
     </message>
 </context>
 <context>
+    <name>Keylon2ctl</name>
+    <message>
+        <location filename="../src/ctl/table/command_table.cpp" line="+71"/>
+        <source>(default: %1, %2)</source>
+        <translation>(Standard: %1, %2)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(default: %1)</source>
+        <translation>(Standard: %1)</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>The reader: hid:PATH, serial:PORT, sn:SERIAL or usb:PORTPATH, as list shows them. Commands on several readers take it as often as wanted.</source>
+        <translation>Das Lesegerät: hid:PATH, serial:PORT, sn:SERIAL oder usb:PORTPATH, wie list sie zeigt. Befehle für mehrere Lesegeräte nehmen die Option beliebig oft.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Every attached reader.</source>
+        <translation>Jedes angeschlossene Lesegerät.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>write, apply, diff: readers at once; 0 is all at once.</source>
+        <translation>write, apply, diff: Lesegeräte gleichzeitig; 0 heißt alle gleichzeitig.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>apply: read only and tell what would change; no write frame is sent.</source>
+        <translation>apply: nur lesen und sagen, was sich ändern würde; es wird kein Schreibrahmen gesendet.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>apply: after the readers attached, each reader plugged in, once per plug, until SIGINT (Ctrl-C), SIGTERM or SIGHUP; then the summary. Exit 0 when no reader failed, else 1.</source>
+        <translation>apply: nach den angeschlossenen Lesegeräten jedes eingesteckte Lesegerät, einmal je Einstecken, bis SIGINT (Strg-C), SIGTERM oder SIGHUP; dann die Zusammenfassung. Exit-Code 0, wenn kein Lesegerät fehlschlug, sonst 1.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>write, apply, set-interface: append JSON lines to LOG, the audit log: one per reader handled, and before a reader&apos;s first write frame a line that opens it. A log that cannot be opened stops the command before anything is sent.</source>
+        <translation>write, apply, set-interface: JSON-Zeilen an LOG anhängen, das Prüfprotokoll: eine je bearbeitetem Lesegerät und vor dem ersten Schreibrahmen eines Lesegeräts eine Zeile, die es eröffnet. Ein Protokoll, das sich nicht öffnen lässt, beendet den Befehl, bevor etwas gesendet wird.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>write, apply, diff, set-interface: keep FILE (name it NAME.prom in node exporter&apos;s textfile directory) in Prometheus&apos; text format: readers by result, drift, the last reader and failure, the readers with their identity. A station writes it at each event, a run at its start and end. A file that cannot be written is said on standard error and changes nothing else.</source>
+        <translation>write, apply, diff, set-interface: FILE (als NAME.prom im Textfile-Verzeichnis des Node Exporters) im Textformat von Prometheus führen: Lesegeräte nach Ergebnis, Abweichung, das letzte Lesegerät und der letzte Fehler, die Lesegeräte mit ihrer Kennung. Eine Station schreibt sie bei jedem Ereignis, ein Lauf an seinem Anfang und Ende. Eine Datei, die sich nicht schreiben lässt, wird auf der Standardfehlerausgabe gemeldet und ändert sonst nichts.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>A reader that another process holds (the window, a station, another keylon2ctl) is waited for, up to SECONDS; without it such a reader is refused at once as busy (exit 6), naming that process.</source>
+        <translation>Auf ein Lesegerät, das ein anderer Prozess hält (das Fenster, eine Station, ein anderes keylon2ctl), wird bis zu SECONDS gewartet; ohne diese Option wird ein solches Lesegerät sofort als belegt abgewiesen (Exit-Code 6), mit Nennung dieses Prozesses.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>A reader for which no lock can be had (neither a file in the lock directory nor the reader&apos;s node) is talked to all the same, with a warning; without it such a reader is refused and nothing is sent. Another program may then send its frames between this one&apos;s.</source>
+        <translation>Mit einem Lesegerät, für das keine Sperre zu bekommen ist (weder eine Datei im Sperrverzeichnis noch der Geräteknoten des Lesegeräts), wird trotzdem gesprochen, mit einer Warnung; ohne diese Option wird ein solches Lesegerät abgewiesen und nichts gesendet. Ein anderes Programm kann dann seine Rahmen zwischen die dieses Programms senden.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>write: read the reader first and change only the keys the file sets.</source>
+        <translation>write: das Lesegerät zuerst lesen und nur die Schlüssel ändern, die die Datei setzt.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>write: do not read the settings back.</source>
+        <translation>write: die Einstellungen nicht zurücklesen.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>read: the configuration file or the settings alone as JSON.</source>
+        <translation>read: die Konfigurationsdatei oder nur die Einstellungen als JSON.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>One JSON document on standard output (&quot;schema&quot;: 1), also on failure. apply --watch: a JSON line per reader as it is done, then the document.</source>
+        <translation>Ein JSON-Dokument auf der Standardausgabe ("schema": 1), auch bei einem Fehler. apply --watch: eine JSON-Zeile je Lesegerät, sobald es fertig ist, dann das Dokument.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Also the protocol&apos;s debug lines, on standard error.</source>
+        <translation>Auch die Debug-Zeilen des Protokolls, auf der Standardfehlerausgabe.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>This help; after a command, that command&apos;s.</source>
+        <translation>Diese Hilfe; nach einem Befehl die Hilfe dieses Befehls.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Every command in full, the configuration file&apos;s keys and the exit codes.</source>
+        <translation>Jeder Befehl vollständig, die Schlüssel der Konfigurationsdatei und die Exit-Codes.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The program&apos;s version.</source>
+        <translation>Die Version des Programms.</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>every attached reader, USB HID and serial, with its serial number and USB port</source>
+        <translation>jedes angeschlossene Lesegerät, USB-HID und seriell, mit seiner Seriennummer und seinem USB-Anschluss</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>On USB HID its node, on the serial line its port; each with its USB serial number, the USB socket it sits in (the name sysfs gives it, such as 1-2.3, which stays when the reader is plugged in again there), vendor and product ID, and product string or description. Warns when two readers share a serial number, or one has none: sn: cannot pick those. A serial port counts as a reader when its description starts with the reader driver&apos;s text or its USB vendor ID is 0416.</source>
+        <translation>Bei USB-HID sein Geräteknoten, an der seriellen Schnittstelle sein Port; jeweils mit seiner USB-Seriennummer, dem USB-Steckplatz, in dem es steckt (der Name, den sysfs ihm gibt, etwa 1-2.3, der bleibt, wenn das Lesegerät dort wieder eingesteckt wird), Hersteller- und Produkt-ID sowie Produktname oder Beschreibung. Warnt, wenn zwei Lesegeräte dieselbe Seriennummer haben oder eines keine hat: sn: kann diese nicht auswählen. Eine serielle Schnittstelle zählt als Lesegerät, wenn ihre Beschreibung mit dem Text des Lesegerätetreibers beginnt oder ihre USB-Hersteller-ID 0416 ist.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>the reader&apos;s settings as a configuration file (the window&apos;s Import reads it) or as JSON</source>
+        <translation>die Einstellungen des Lesegeräts als Konfigurationsdatei (der Import des Fensters liest sie) oder als JSON</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Over the serial line the reader does not tell its keyboard country: the file leaves KBCountry out, so that applying it keeps each reader&apos;s country.</source>
+        <translation>Über die serielle Schnittstelle nennt das Lesegerät sein Tastaturland nicht: Die Datei lässt KBCountry weg, sodass ihr Anwenden das Tastaturland jedes Lesegeräts beibehält.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>writes and saves every setting of the file, then reads them back</source>
+        <translation>schreibt und speichert jede Einstellung der Datei und liest sie dann zurück</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Always writes, whether or not the reader holds the settings already. The file must set every [KEYLON] key but Interface, or the keys it leaves out would be reset; with --partial the reader is read first and only the keys the file sets change. A file without KBCountry, as read makes one over the serial line, writes to readers on the serial line; a reader on USB HID refuses it. The settings go to the interface the reader is on (the file&apos;s Interface is not applied: see set-interface); over the serial line KBCountry is not sent, the serial interface has no such setting.</source>
+        <translation>Schreibt immer, ob das Lesegerät die Einstellungen schon hat oder nicht. Die Datei muss jeden [KEYLON]-Schlüssel außer Interface setzen, sonst würden die weggelassenen Schlüssel zurückgesetzt; mit --partial wird das Lesegerät zuerst gelesen und nur die Schlüssel ändern sich, die die Datei setzt. Eine Datei ohne KBCountry, wie read sie über die serielle Schnittstelle erstellt, wird auf Lesegeräte an der seriellen Schnittstelle geschrieben; ein Lesegerät an USB-HID weist sie ab. Die Einstellungen gehen an die Schnittstelle, an der das Lesegerät ist (Interface aus der Datei wird nicht angewendet: siehe set-interface); über die serielle Schnittstelle wird KBCountry nicht gesendet, die serielle Schnittstelle hat diese Einstellung nicht.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>reads each reader and writes, saves and reads back only the readers whose settings differ from the file&apos;s</source>
+        <translation>liest jedes Lesegerät und schreibt, speichert und liest nur die Lesegeräte zurück, deren Einstellungen von denen der Datei abweichen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Compares, key by key, what the reader holds with the keys the file sets, and changes only those keys. Each reader is unchanged, changed (naming the keys) or failed (saying why); a reader that already matches costs one read and nothing more. With --check nothing is written: it says what would change, and the exit code is 5 when a reader would change (0 when every reader matches). With --watch it is a station: it applies the file to the readers attached, then to each reader plugged in (on USB HID or the serial line), once per plug, a line per reader as it is done, until SIGINT (Ctrl-C), SIGTERM or SIGHUP, or until its output goes away; the readers under way then finish, and the summary follows. Its exit code is 0 when no reader failed, else 1 (not 128 plus the signal: a signal is how a station ends). It takes no --device. With --json it prints a JSON line per reader as it is done, and apply&apos;s whole document as its last line.</source>
+        <translation>Vergleicht Schlüssel für Schlüssel, was das Lesegerät hat, mit den Schlüsseln, die die Datei setzt, und ändert nur diese Schlüssel. Jedes Lesegerät ist unverändert, geändert (mit den Schlüsseln) oder fehlgeschlagen (mit dem Grund); ein Lesegerät, das schon passt, kostet einen Lesevorgang und nichts weiter. Mit --check wird nichts geschrieben: Es sagt, was sich ändern würde, und der Exit-Code ist 5, wenn sich ein Lesegerät ändern würde (0, wenn jedes Lesegerät passt). Mit --watch ist es eine Station: Es wendet die Datei auf die angeschlossenen Lesegeräte an, dann auf jedes eingesteckte Lesegerät (an USB-HID oder der seriellen Schnittstelle), einmal je Einstecken, eine Zeile je Lesegerät, sobald es fertig ist, bis SIGINT (Strg-C), SIGTERM oder SIGHUP oder bis seine Ausgabe wegfällt; die laufenden Lesegeräte werden dann fertig, und die Zusammenfassung folgt. Sein Exit-Code ist 0, wenn kein Lesegerät fehlschlug, sonst 1 (nicht 128 plus das Signal: Ein Signal ist die Art, wie eine Station endet). Es nimmt kein --device. Mit --json gibt es eine JSON-Zeile je Lesegerät aus, sobald es fertig ist, und als letzte Zeile das ganze Dokument von apply.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>each reader&apos;s values that differ from the file&apos;s, key by key (reader -&gt; file); writes nothing</source>
+        <translation>die Werte jedes Lesegeräts, die von denen der Datei abweichen, Schlüssel für Schlüssel (Lesegerät -&gt; Datei); schreibt nichts</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The keys the file sets are compared as apply compares them; the values are spelled as a configuration file spells them. Exit 0 when every reader matches the file, 5 when one differs; a reader that failed gives its own code.</source>
+        <translation>Die Schlüssel, die die Datei setzt, werden verglichen, wie apply sie vergleicht; die Werte werden geschrieben, wie eine Konfigurationsdatei sie schreibt. Exit-Code 0, wenn jedes Lesegerät zur Datei passt, 5, wenn eines abweicht; ein fehlgeschlagenes Lesegerät gibt seinen eigenen Code.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>switches the reader to its USB keyboard or its serial interface</source>
+        <translation>schaltet das Lesegerät auf seine USB-Tastatur oder seine serielle Schnittstelle um</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The reader leaves the link and is found again on the other interface. Nothing is sent to a reader that is on that interface already.</source>
+        <translation>Das Lesegerät verlässt die Verbindung und wird an der anderen Schnittstelle wiedergefunden. An ein Lesegerät, das schon an dieser Schnittstelle ist, wird nichts gesendet.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>key ID codes from a reader on its serial interface, one per line, until interrupted</source>
+        <translation>ID-Codes von Schlüsseln von einem Lesegerät an seiner seriellen Schnittstelle, einer je Zeile, bis zur Unterbrechung</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>With --json the codes are collected and printed in one document when monitor ends.</source>
+        <translation>Mit --json werden die Codes gesammelt und in einem Dokument ausgegeben, wenn monitor endet.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>puts the reader into ISP mode, then runs ./flashmate RECONNKLN from the working directory</source>
+        <translation>versetzt das Lesegerät in den ISP-Modus und startet dann ./flashmate RECONNKLN aus dem Arbeitsverzeichnis</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Nothing is sent when the firmware writer is not there. With --json the writer&apos;s output goes to standard error.</source>
+        <translation>Es wird nichts gesendet, wenn das Firmware-Schreibprogramm nicht da ist. Mit --json geht die Ausgabe des Schreibprogramms auf die Standardfehlerausgabe.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>what stands between this user and the readers, one line each with what to do</source>
+        <translation>was zwischen diesem Benutzer und den Lesegeräten steht, je eine Zeile mit dem, was zu tun ist</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Checks the udev rule, whether this user may open each reader&apos;s node and through what (seat ACL, group, owner), whether this session has a seat (an SSH session has none: join group plugdev), ModemManager on a reader&apos;s port, brltty, and another process holding a port. Exit 0 when every attached reader can be opened, 3 when none is attached, 4 when one cannot be opened.</source>
+        <translation>Prüft die udev-Regel, ob dieser Benutzer den Geräteknoten jedes Lesegeräts öffnen darf und wodurch (Seat-ACL, Gruppe, Eigentümer), ob diese Sitzung einen Seat hat (eine SSH-Sitzung hat keinen: Gruppe plugdev beitreten), ModemManager an der Schnittstelle eines Lesegeräts, brltty und einen anderen Prozess, der eine Schnittstelle hält. Exit-Code 0, wenn jedes angeschlossene Lesegerät geöffnet werden kann, 3, wenn keines angeschlossen ist, 4, wenn eines nicht geöffnet werden kann.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>the bash or zsh completion script; devices: what --device completes to</source>
+        <translation>das Vervollständigungsskript für bash oder zsh; devices: wozu --device vervollständigt</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>Usage: keylon2ctl %1 [--json]</source>
+        <translation>Aufruf: keylon2ctl %1 [--json]</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <location line="+30"/>
+        <source>Options:</source>
+        <translation>Optionen:</translation>
+    </message>
+    <message>
+        <location line="-22"/>
+        <source>Reads and writes the settings of Keylon2 key readers.
+
+Usage: keylon2ctl COMMAND [ARGUMENTS] [OPTIONS]
+       keylon2ctl COMMAND --help
+
+Commands:
+</source>
+        <translation>Liest und schreibt die Einstellungen von Keylon2-Schlüssellesegeräten.
+
+Aufruf: keylon2ctl BEFEHL [ARGUMENTE] [OPTIONEN]
+       keylon2ctl BEFEHL --help
+
+Befehle:
+</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>DEVICE is --device hid:PATH, serial:PORT, sn:SERIAL or usb:PORTPATH (as list shows them), or the same word after the command&apos;s arguments; without one, the only attached reader. A serial number that two readers share, or an empty one, never picks a reader. Serial ports count as readers by their description or their USB vendor ID 0416; any other port must be named.</source>
+        <translation>DEVICE ist --device hid:PATH, serial:PORT, sn:SERIAL oder usb:PORTPATH (wie list sie zeigt) oder dasselbe Wort nach den Argumenten des Befehls; ohne eines das einzige angeschlossene Lesegerät. Eine Seriennummer, die zwei Lesegeräte teilen, oder eine leere wählt nie ein Lesegerät. Serielle Schnittstellen zählen als Lesegeräte nach ihrer Beschreibung oder ihrer USB-Hersteller-ID 0416; jede andere Schnittstelle muss genannt werden.</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Exit codes:</source>
+        <translation>Exit-Codes:</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>apply --watch ends at SIGINT, SIGTERM or SIGHUP, or when its output goes away, with 0 when no reader failed, else 1.</source>
+        <translation>apply --watch endet bei SIGINT, SIGTERM oder SIGHUP oder wenn seine Ausgabe wegfällt, mit 0, wenn kein Lesegerät fehlschlug, sonst 1.</translation>
+    </message>
+    <message>
+        <location filename="../src/ctl/table/exit_codes.h" line="+31"/>
+        <source>success (every reader unchanged, or changed, written or switched as asked)</source>
+        <translation>Erfolg (jedes Lesegerät unverändert oder wie verlangt geändert, geschrieben oder umgeschaltet)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>a reader failed (no answer, a write that failed, a difference on verify)</source>
+        <translation>ein Lesegerät ist fehlgeschlagen (keine Antwort, ein fehlgeschlagenes Schreiben, eine Abweichung beim Prüfen)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>usage error, or a file that cannot be taken (nothing was sent)</source>
+        <translation>Aufruffehler oder eine Datei, die nicht angenommen werden kann (es wurde nichts gesendet)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>no reader found</source>
+        <translation>kein Lesegerät gefunden</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>permission denied on the reader&apos;s device node</source>
+        <translation>Zugriff auf den Geräteknoten des Lesegeräts verweigert</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>drift: diff or apply --check found a reader that differs from the file (a failure keeps its own code)</source>
+        <translation>Abweichung: diff oder apply --check fand ein Lesegerät, das von der Datei abweicht (ein Fehler behält seinen eigenen Code)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>busy: a reader is held by another process (--wait not given, or it ran out)</source>
+        <translation>belegt: Ein Lesegerät wird von einem anderen Prozess gehalten (--wait nicht angegeben oder abgelaufen)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>hung up (SIGHUP, a dropped session): the readers under way finished, no other was started</source>
+        <translation>aufgelegt (SIGHUP, eine abgebrochene Sitzung): Die laufenden Lesegeräte wurden fertig, kein weiteres wurde begonnen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>interrupted (SIGINT, Ctrl-C): the readers under way finished, no other was started</source>
+        <translation>unterbrochen (SIGINT, Strg-C): Die laufenden Lesegeräte wurden fertig, kein weiteres wurde begonnen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the output went away (a closed pipe or terminal: EPIPE or EIO): ended as after an interrupt; never killed by SIGPIPE</source>
+        <translation>die Ausgabe ist weggefallen (eine geschlossene Pipe oder ein geschlossenes Terminal: EPIPE oder EIO): beendet wie nach einer Unterbrechung; nie durch SIGPIPE beendet</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>terminated (SIGTERM): the readers under way finished, no other was started</source>
+        <translation>beendet (SIGTERM): Die laufenden Lesegeräte wurden fertig, kein weiteres wurde begonnen</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <location filename="../src/core/text/translations.cpp" line="+18"/>

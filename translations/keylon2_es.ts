@@ -122,6 +122,297 @@
     </message>
 </context>
 <context>
+    <name>Keylon2ctl</name>
+    <message>
+        <location filename="../src/ctl/table/command_table.cpp" line="+71"/>
+        <source>(default: %1, %2)</source>
+        <translation>(por defecto: %1, %2)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(default: %1)</source>
+        <translation>(por defecto: %1)</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>The reader: hid:PATH, serial:PORT, sn:SERIAL or usb:PORTPATH, as list shows them. Commands on several readers take it as often as wanted.</source>
+        <translation>El lector: hid:PATH, serial:PORT, sn:SERIAL o usb:PORTPATH, tal como los muestra list. Las órdenes sobre varios lectores la admiten tantas veces como se quiera.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Every attached reader.</source>
+        <translation>Cada lector conectado.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>write, apply, diff: readers at once; 0 is all at once.</source>
+        <translation>write, apply, diff: lectores a la vez; 0 es todos a la vez.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>apply: read only and tell what would change; no write frame is sent.</source>
+        <translation>apply: solo leer y decir qué cambiaría; no se envía ninguna trama de escritura.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>apply: after the readers attached, each reader plugged in, once per plug, until SIGINT (Ctrl-C), SIGTERM or SIGHUP; then the summary. Exit 0 when no reader failed, else 1.</source>
+        <translation>apply: tras los lectores conectados, cada lector que se enchufe, una vez por conexión, hasta SIGINT (Ctrl-C), SIGTERM o SIGHUP; después, el resumen. Código de salida 0 si ningún lector falló; si no, 1.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>write, apply, set-interface: append JSON lines to LOG, the audit log: one per reader handled, and before a reader&apos;s first write frame a line that opens it. A log that cannot be opened stops the command before anything is sent.</source>
+        <translation>write, apply, set-interface: añadir líneas JSON a LOG, el registro de auditoría: una por lector tratado y, antes de la primera trama de escritura de un lector, una línea que lo abre. Un registro que no se puede abrir detiene la orden antes de enviar nada.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>write, apply, diff, set-interface: keep FILE (name it NAME.prom in node exporter&apos;s textfile directory) in Prometheus&apos; text format: readers by result, drift, the last reader and failure, the readers with their identity. A station writes it at each event, a run at its start and end. A file that cannot be written is said on standard error and changes nothing else.</source>
+        <translation>write, apply, diff, set-interface: mantener FILE (llámelo NAME.prom en el directorio textfile de node exporter) en el formato de texto de Prometheus: lectores por resultado, desviaciones, el último lector y el último fallo, los lectores con su identidad. Una estación lo escribe en cada evento; una ejecución, al principio y al final. Un archivo que no se puede escribir se indica en la salida de error y no cambia nada más.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>A reader that another process holds (the window, a station, another keylon2ctl) is waited for, up to SECONDS; without it such a reader is refused at once as busy (exit 6), naming that process.</source>
+        <translation>Un lector que otro proceso tiene (la ventana, una estación, otro keylon2ctl) se espera hasta SECONDS segundos; sin esta opción, ese lector se rechaza al instante como ocupado (código 6), nombrando ese proceso.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>A reader for which no lock can be had (neither a file in the lock directory nor the reader&apos;s node) is talked to all the same, with a warning; without it such a reader is refused and nothing is sent. Another program may then send its frames between this one&apos;s.</source>
+        <translation>Con un lector para el que no se puede obtener un bloqueo (ni un archivo en el directorio de bloqueos ni el nodo del lector) se habla de todos modos, con un aviso; sin esta opción, ese lector se rechaza y no se envía nada. Otro programa puede entonces enviar sus tramas entre las de este.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>write: read the reader first and change only the keys the file sets.</source>
+        <translation>write: leer primero el lector y cambiar solo las claves que fija el archivo.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>write: do not read the settings back.</source>
+        <translation>write: no volver a leer los ajustes.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>read: the configuration file or the settings alone as JSON.</source>
+        <translation>read: el archivo de configuración o solo los ajustes en JSON.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>One JSON document on standard output (&quot;schema&quot;: 1), also on failure. apply --watch: a JSON line per reader as it is done, then the document.</source>
+        <translation>Un documento JSON en la salida estándar ("schema": 1), también en caso de fallo. apply --watch: una línea JSON por lector en cuanto termina y después el documento.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Also the protocol&apos;s debug lines, on standard error.</source>
+        <translation>También las líneas de depuración del protocolo, en la salida de error.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>This help; after a command, that command&apos;s.</source>
+        <translation>Esta ayuda; tras una orden, la de esa orden.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Every command in full, the configuration file&apos;s keys and the exit codes.</source>
+        <translation>Cada orden completa, las claves del archivo de configuración y los códigos de salida.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The program&apos;s version.</source>
+        <translation>La versión del programa.</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>every attached reader, USB HID and serial, with its serial number and USB port</source>
+        <translation>cada lector conectado, USB HID y serie, con su número de serie y su puerto USB</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>On USB HID its node, on the serial line its port; each with its USB serial number, the USB socket it sits in (the name sysfs gives it, such as 1-2.3, which stays when the reader is plugged in again there), vendor and product ID, and product string or description. Warns when two readers share a serial number, or one has none: sn: cannot pick those. A serial port counts as a reader when its description starts with the reader driver&apos;s text or its USB vendor ID is 0416.</source>
+        <translation>En USB HID su nodo, en la línea serie su puerto; cada uno con su número de serie USB, la toma USB en la que está (el nombre que le da sysfs, como 1-2.3, que se mantiene cuando el lector se vuelve a enchufar allí), ID de fabricante y de producto, y nombre del producto o descripción. Avisa cuando dos lectores comparten número de serie o uno no tiene: sn: no puede elegirlos. Un puerto serie cuenta como lector cuando su descripción empieza por el texto del controlador del lector o su ID de fabricante USB es 0416.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>the reader&apos;s settings as a configuration file (the window&apos;s Import reads it) or as JSON</source>
+        <translation>los ajustes del lector como archivo de configuración (lo lee la Importación de la ventana) o en JSON</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Over the serial line the reader does not tell its keyboard country: the file leaves KBCountry out, so that applying it keeps each reader&apos;s country.</source>
+        <translation>Por la línea serie el lector no indica su país del teclado: el archivo omite KBCountry, de modo que aplicarlo conserva el país de cada lector.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>writes and saves every setting of the file, then reads them back</source>
+        <translation>escribe y guarda cada ajuste del archivo y después los vuelve a leer</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Always writes, whether or not the reader holds the settings already. The file must set every [KEYLON] key but Interface, or the keys it leaves out would be reset; with --partial the reader is read first and only the keys the file sets change. A file without KBCountry, as read makes one over the serial line, writes to readers on the serial line; a reader on USB HID refuses it. The settings go to the interface the reader is on (the file&apos;s Interface is not applied: see set-interface); over the serial line KBCountry is not sent, the serial interface has no such setting.</source>
+        <translation>Escribe siempre, tenga o no el lector ya los ajustes. El archivo debe fijar cada clave de [KEYLON] excepto Interface; si no, las claves omitidas se restablecerían; con --partial el lector se lee primero y solo cambian las claves que fija el archivo. Un archivo sin KBCountry, como el que crea read por la línea serie, se escribe en los lectores de la línea serie; un lector en USB HID lo rechaza. Los ajustes van a la interfaz en la que está el lector (no se aplica el Interface del archivo: vea set-interface); por la línea serie no se envía KBCountry, la interfaz serie no tiene ese ajuste.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>reads each reader and writes, saves and reads back only the readers whose settings differ from the file&apos;s</source>
+        <translation>lee cada lector y escribe, guarda y vuelve a leer solo los lectores cuyos ajustes difieren de los del archivo</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Compares, key by key, what the reader holds with the keys the file sets, and changes only those keys. Each reader is unchanged, changed (naming the keys) or failed (saying why); a reader that already matches costs one read and nothing more. With --check nothing is written: it says what would change, and the exit code is 5 when a reader would change (0 when every reader matches). With --watch it is a station: it applies the file to the readers attached, then to each reader plugged in (on USB HID or the serial line), once per plug, a line per reader as it is done, until SIGINT (Ctrl-C), SIGTERM or SIGHUP, or until its output goes away; the readers under way then finish, and the summary follows. Its exit code is 0 when no reader failed, else 1 (not 128 plus the signal: a signal is how a station ends). It takes no --device. With --json it prints a JSON line per reader as it is done, and apply&apos;s whole document as its last line.</source>
+        <translation>Compara, clave por clave, lo que tiene el lector con las claves que fija el archivo, y cambia solo esas claves. Cada lector queda sin cambios, cambiado (con las claves) o fallido (con el motivo); un lector que ya coincide cuesta una lectura y nada más. Con --check no se escribe nada: dice qué cambiaría, y el código de salida es 5 cuando un lector cambiaría (0 cuando todos coinciden). Con --watch es una estación: aplica el archivo a los lectores conectados y después a cada lector que se enchufe (en USB HID o en la línea serie), una vez por conexión, una línea por lector en cuanto termina, hasta SIGINT (Ctrl-C), SIGTERM o SIGHUP, o hasta que desaparezca su salida; los lectores en curso terminan entonces y sigue el resumen. Su código de salida es 0 si ningún lector falló; si no, 1 (no 128 más la señal: una señal es como termina una estación). No admite --device. Con --json imprime una línea JSON por lector en cuanto termina y, como última línea, el documento completo de apply.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>each reader&apos;s values that differ from the file&apos;s, key by key (reader -&gt; file); writes nothing</source>
+        <translation>los valores de cada lector que difieren de los del archivo, clave por clave (lector -&gt; archivo); no escribe nada</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The keys the file sets are compared as apply compares them; the values are spelled as a configuration file spells them. Exit 0 when every reader matches the file, 5 when one differs; a reader that failed gives its own code.</source>
+        <translation>Las claves que fija el archivo se comparan como las compara apply; los valores se escriben como los escribe un archivo de configuración. Código de salida 0 cuando todos los lectores coinciden con el archivo, 5 cuando uno difiere; un lector que falló da su propio código.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>switches the reader to its USB keyboard or its serial interface</source>
+        <translation>cambia el lector a su teclado USB o a su interfaz serie</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The reader leaves the link and is found again on the other interface. Nothing is sent to a reader that is on that interface already.</source>
+        <translation>El lector abandona el enlace y se vuelve a encontrar en la otra interfaz. No se envía nada a un lector que ya está en esa interfaz.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>key ID codes from a reader on its serial interface, one per line, until interrupted</source>
+        <translation>códigos ID de llaves desde un lector en su interfaz serie, uno por línea, hasta que se interrumpa</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>With --json the codes are collected and printed in one document when monitor ends.</source>
+        <translation>Con --json los códigos se reúnen y se imprimen en un solo documento cuando termina monitor.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>puts the reader into ISP mode, then runs ./flashmate RECONNKLN from the working directory</source>
+        <translation>pone el lector en modo ISP y después ejecuta ./flashmate RECONNKLN desde el directorio de trabajo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Nothing is sent when the firmware writer is not there. With --json the writer&apos;s output goes to standard error.</source>
+        <translation>No se envía nada cuando el programa de escritura del firmware no está. Con --json la salida de ese programa va a la salida de error.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>what stands between this user and the readers, one line each with what to do</source>
+        <translation>qué hay entre este usuario y los lectores, una línea por punto con lo que hay que hacer</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Checks the udev rule, whether this user may open each reader&apos;s node and through what (seat ACL, group, owner), whether this session has a seat (an SSH session has none: join group plugdev), ModemManager on a reader&apos;s port, brltty, and another process holding a port. Exit 0 when every attached reader can be opened, 3 when none is attached, 4 when one cannot be opened.</source>
+        <translation>Comprueba la regla udev, si este usuario puede abrir el nodo de cada lector y por qué medio (ACL de puesto, grupo, propietario), si esta sesión tiene puesto (una sesión SSH no tiene: únase al grupo plugdev), ModemManager en el puerto de un lector, brltty y otro proceso que tenga un puerto. Código de salida 0 cuando se puede abrir cada lector conectado, 3 cuando no hay ninguno conectado, 4 cuando uno no se puede abrir.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>the bash or zsh completion script; devices: what --device completes to</source>
+        <translation>el script de completado de bash o zsh; devices: a qué completa --device</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>Usage: keylon2ctl %1 [--json]</source>
+        <translation>Uso: keylon2ctl %1 [--json]</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <location line="+30"/>
+        <source>Options:</source>
+        <translation>Opciones:</translation>
+    </message>
+    <message>
+        <location line="-22"/>
+        <source>Reads and writes the settings of Keylon2 key readers.
+
+Usage: keylon2ctl COMMAND [ARGUMENTS] [OPTIONS]
+       keylon2ctl COMMAND --help
+
+Commands:
+</source>
+        <translation>Lee y escribe los ajustes de los lectores de llaves Keylon2.
+
+Uso: keylon2ctl ORDEN [ARGUMENTOS] [OPCIONES]
+     keylon2ctl ORDEN --help
+
+Órdenes:
+</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>DEVICE is --device hid:PATH, serial:PORT, sn:SERIAL or usb:PORTPATH (as list shows them), or the same word after the command&apos;s arguments; without one, the only attached reader. A serial number that two readers share, or an empty one, never picks a reader. Serial ports count as readers by their description or their USB vendor ID 0416; any other port must be named.</source>
+        <translation>DEVICE es --device hid:PATH, serial:PORT, sn:SERIAL o usb:PORTPATH (tal como los muestra list), o la misma palabra tras los argumentos de la orden; sin él, el único lector conectado. Un número de serie que comparten dos lectores, o uno vacío, nunca elige un lector. Los puertos serie cuentan como lectores por su descripción o su ID de fabricante USB 0416; cualquier otro puerto debe nombrarse.</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Exit codes:</source>
+        <translation>Códigos de salida:</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>apply --watch ends at SIGINT, SIGTERM or SIGHUP, or when its output goes away, with 0 when no reader failed, else 1.</source>
+        <translation>apply --watch termina con SIGINT, SIGTERM o SIGHUP, o cuando desaparece su salida, con 0 si ningún lector falló; si no, 1.</translation>
+    </message>
+    <message>
+        <location filename="../src/ctl/table/exit_codes.h" line="+31"/>
+        <source>success (every reader unchanged, or changed, written or switched as asked)</source>
+        <translation>éxito (cada lector sin cambios, o cambiado, escrito o conmutado según lo pedido)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>a reader failed (no answer, a write that failed, a difference on verify)</source>
+        <translation>un lector falló (sin respuesta, una escritura fallida, una diferencia al verificar)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>usage error, or a file that cannot be taken (nothing was sent)</source>
+        <translation>error de uso, o un archivo que no se puede aceptar (no se envió nada)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>no reader found</source>
+        <translation>no se encontró ningún lector</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>permission denied on the reader&apos;s device node</source>
+        <translation>permiso denegado en el nodo de dispositivo del lector</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>drift: diff or apply --check found a reader that differs from the file (a failure keeps its own code)</source>
+        <translation>desviación: diff o apply --check encontró un lector que difiere del archivo (un fallo conserva su propio código)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>busy: a reader is held by another process (--wait not given, or it ran out)</source>
+        <translation>ocupado: otro proceso tiene un lector (sin --wait, o se agotó)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>hung up (SIGHUP, a dropped session): the readers under way finished, no other was started</source>
+        <translation>colgado (SIGHUP, una sesión perdida): los lectores en curso terminaron, no se empezó ningún otro</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>interrupted (SIGINT, Ctrl-C): the readers under way finished, no other was started</source>
+        <translation>interrumpido (SIGINT, Ctrl-C): los lectores en curso terminaron, no se empezó ningún otro</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the output went away (a closed pipe or terminal: EPIPE or EIO): ended as after an interrupt; never killed by SIGPIPE</source>
+        <translation>la salida desapareció (una tubería o un terminal cerrados: EPIPE o EIO): terminado como tras una interrupción; nunca muere por SIGPIPE</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>terminated (SIGTERM): the readers under way finished, no other was started</source>
+        <translation>terminado (SIGTERM): los lectores en curso terminaron, no se empezó ningún otro</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <location filename="../src/core/text/translations.cpp" line="+18"/>

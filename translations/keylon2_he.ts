@@ -122,6 +122,297 @@
     </message>
 </context>
 <context>
+    <name>Keylon2ctl</name>
+    <message>
+        <location filename="../src/ctl/table/command_table.cpp" line="+71"/>
+        <source>(default: %1, %2)</source>
+        <translation>(ברירת מחדל: %1, %2)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(default: %1)</source>
+        <translation>(ברירת מחדל: %1)</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>The reader: hid:PATH, serial:PORT, sn:SERIAL or usb:PORTPATH, as list shows them. Commands on several readers take it as often as wanted.</source>
+        <translation>הקורא: hid:PATH, serial:PORT, sn:SERIAL או usb:PORTPATH, כפי ש-list מציגה אותם. פקודות על כמה קוראים מקבלות אותה כמה פעמים שרוצים.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Every attached reader.</source>
+        <translation>כל קורא מחובר.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>write, apply, diff: readers at once; 0 is all at once.</source>
+        <translation>write, apply, diff: קוראים בו-זמנית; 0 פירושו כולם בו-זמנית.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>apply: read only and tell what would change; no write frame is sent.</source>
+        <translation>apply: רק לקרוא ולומר מה היה משתנה; לא נשלחת מסגרת כתיבה.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>apply: after the readers attached, each reader plugged in, once per plug, until SIGINT (Ctrl-C), SIGTERM or SIGHUP; then the summary. Exit 0 when no reader failed, else 1.</source>
+        <translation>apply: אחרי הקוראים המחוברים, כל קורא שמחובר, פעם אחת לכל חיבור, עד SIGINT (Ctrl-C), SIGTERM או SIGHUP; ואז הסיכום. קוד יציאה 0 כשאף קורא לא נכשל, אחרת 1.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>write, apply, set-interface: append JSON lines to LOG, the audit log: one per reader handled, and before a reader&apos;s first write frame a line that opens it. A log that cannot be opened stops the command before anything is sent.</source>
+        <translation>write, apply, set-interface: להוסיף שורות JSON ל-LOG, יומן הביקורת: אחת לכל קורא שטופל, ולפני מסגרת הכתיבה הראשונה של קורא שורה שפותחת אותו. יומן שלא ניתן לפתוח עוצר את הפקודה לפני שנשלח דבר.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>write, apply, diff, set-interface: keep FILE (name it NAME.prom in node exporter&apos;s textfile directory) in Prometheus&apos; text format: readers by result, drift, the last reader and failure, the readers with their identity. A station writes it at each event, a run at its start and end. A file that cannot be written is said on standard error and changes nothing else.</source>
+        <translation>write, apply, diff, set-interface: לנהל את FILE (קראו לו NAME.prom בספריית ה-textfile של node exporter) בתבנית הטקסט של Prometheus: קוראים לפי תוצאה, סטייה, הקורא והכישלון האחרונים, הקוראים עם זהותם. תחנה כותבת אותו בכל אירוע, ריצה בתחילתה ובסופה. קובץ שלא ניתן לכתוב נאמר בפלט השגיאות ואינו משנה דבר אחר.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>A reader that another process holds (the window, a station, another keylon2ctl) is waited for, up to SECONDS; without it such a reader is refused at once as busy (exit 6), naming that process.</source>
+        <translation>לקורא שתהליך אחר מחזיק (החלון, תחנה, keylon2ctl אחר) ממתינים עד SECONDS שניות; בלי האפשרות קורא כזה נדחה מיד כתפוס (קוד 6), עם שם התהליך.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>A reader for which no lock can be had (neither a file in the lock directory nor the reader&apos;s node) is talked to all the same, with a warning; without it such a reader is refused and nothing is sent. Another program may then send its frames between this one&apos;s.</source>
+        <translation>עם קורא שלא ניתן להשיג עבורו נעילה (לא קובץ בספריית הנעילות ולא צומת ההתקן של הקורא) מתקשרים בכל זאת, עם אזהרה; בלי האפשרות קורא כזה נדחה ולא נשלח דבר. תוכנית אחרת עלולה אז לשלוח את המסגרות שלה בין המסגרות של תוכנית זו.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>write: read the reader first and change only the keys the file sets.</source>
+        <translation>write: לקרוא את הקורא קודם ולשנות רק את המפתחות שהקובץ קובע.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>write: do not read the settings back.</source>
+        <translation>write: לא לקרוא את ההגדרות בחזרה.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>read: the configuration file or the settings alone as JSON.</source>
+        <translation>read: קובץ התצורה או ההגדרות בלבד כ-JSON.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>One JSON document on standard output (&quot;schema&quot;: 1), also on failure. apply --watch: a JSON line per reader as it is done, then the document.</source>
+        <translation>מסמך JSON אחד בפלט התקני ("schema": 1), גם בכישלון. apply --watch: שורת JSON לכל קורא כשהוא מסתיים, ואז המסמך.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Also the protocol&apos;s debug lines, on standard error.</source>
+        <translation>גם שורות הניפוי של הפרוטוקול, בפלט השגיאות.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>This help; after a command, that command&apos;s.</source>
+        <translation>עזרה זו; אחרי פקודה, העזרה של אותה פקודה.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Every command in full, the configuration file&apos;s keys and the exit codes.</source>
+        <translation>כל פקודה במלואה, מפתחות קובץ התצורה וקודי היציאה.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The program&apos;s version.</source>
+        <translation>גרסת התוכנית.</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>every attached reader, USB HID and serial, with its serial number and USB port</source>
+        <translation>כל קורא מחובר, USB HID וטורי, עם המספר הסידורי שלו ויציאת ה-USB שלו</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>On USB HID its node, on the serial line its port; each with its USB serial number, the USB socket it sits in (the name sysfs gives it, such as 1-2.3, which stays when the reader is plugged in again there), vendor and product ID, and product string or description. Warns when two readers share a serial number, or one has none: sn: cannot pick those. A serial port counts as a reader when its description starts with the reader driver&apos;s text or its USB vendor ID is 0416.</source>
+        <translation>ב-USB HID צומת ההתקן שלו, בקו הטורי היציאה שלו; כל אחד עם המספר הסידורי של ה-USB, שקע ה-USB שהוא מחובר אליו (השם ש-sysfs נותן לו, כמו 1-2.3, שנשאר כשהקורא מחובר שם שוב), מזהה יצרן ומוצר, ושם המוצר או התיאור. מזהיר כששני קוראים חולקים מספר סידורי או כשלאחד אין: sn: לא יכול לבחור בהם. יציאה טורית נחשבת לקורא כשהתיאור שלה מתחיל בטקסט של מנהל ההתקן של הקורא או כשמזהה יצרן ה-USB שלה הוא 0416.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>the reader&apos;s settings as a configuration file (the window&apos;s Import reads it) or as JSON</source>
+        <translation>הגדרות הקורא כקובץ תצורה (הייבוא של החלון קורא אותו) או כ-JSON</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Over the serial line the reader does not tell its keyboard country: the file leaves KBCountry out, so that applying it keeps each reader&apos;s country.</source>
+        <translation>בקו הטורי הקורא אינו מוסר את מדינת המקלדת שלו: הקובץ משמיט את KBCountry, כך שהחלתו שומרת על המדינה של כל קורא.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>writes and saves every setting of the file, then reads them back</source>
+        <translation>כותב ושומר כל הגדרה של הקובץ, ואז קורא אותן בחזרה</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Always writes, whether or not the reader holds the settings already. The file must set every [KEYLON] key but Interface, or the keys it leaves out would be reset; with --partial the reader is read first and only the keys the file sets change. A file without KBCountry, as read makes one over the serial line, writes to readers on the serial line; a reader on USB HID refuses it. The settings go to the interface the reader is on (the file&apos;s Interface is not applied: see set-interface); over the serial line KBCountry is not sent, the serial interface has no such setting.</source>
+        <translation>כותב תמיד, בין אם הקורא כבר מחזיק בהגדרות ובין אם לא. הקובץ חייב לקבוע כל מפתח של [KEYLON] מלבד Interface, אחרת המפתחות שהושמטו יאופסו; עם --partial הקורא נקרא קודם ומשתנים רק המפתחות שהקובץ קובע. קובץ בלי KBCountry, כמו זה ש-read יוצרת בקו הטורי, נכתב לקוראים בקו הטורי; קורא ב-USB HID דוחה אותו. ההגדרות הולכות לממשק שהקורא נמצא בו (ה-Interface של הקובץ אינו מוחל: ראו set-interface); בקו הטורי KBCountry אינו נשלח, לממשק הטורי אין הגדרה כזו.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>reads each reader and writes, saves and reads back only the readers whose settings differ from the file&apos;s</source>
+        <translation>קורא כל קורא וכותב, שומר וקורא בחזרה רק את הקוראים שההגדרות שלהם שונות מאלה של הקובץ</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Compares, key by key, what the reader holds with the keys the file sets, and changes only those keys. Each reader is unchanged, changed (naming the keys) or failed (saying why); a reader that already matches costs one read and nothing more. With --check nothing is written: it says what would change, and the exit code is 5 when a reader would change (0 when every reader matches). With --watch it is a station: it applies the file to the readers attached, then to each reader plugged in (on USB HID or the serial line), once per plug, a line per reader as it is done, until SIGINT (Ctrl-C), SIGTERM or SIGHUP, or until its output goes away; the readers under way then finish, and the summary follows. Its exit code is 0 when no reader failed, else 1 (not 128 plus the signal: a signal is how a station ends). It takes no --device. With --json it prints a JSON line per reader as it is done, and apply&apos;s whole document as its last line.</source>
+        <translation>משווה, מפתח אחר מפתח, את מה שהקורא מחזיק עם המפתחות שהקובץ קובע, ומשנה רק את המפתחות האלה. כל קורא נשאר ללא שינוי, שונה (עם המפתחות) או נכשל (עם הסיבה); קורא שכבר תואם עולה קריאה אחת ולא יותר. עם --check לא נכתב דבר: הפקודה אומרת מה היה משתנה, וקוד היציאה הוא 5 כשקורא היה משתנה (0 כשכל הקוראים תואמים). עם --watch זו תחנה: היא מחילה את הקובץ על הקוראים המחוברים, ואז על כל קורא שמחובר (ב-USB HID או בקו הטורי), פעם אחת לכל חיבור, שורה לכל קורא כשהוא מסתיים, עד SIGINT (Ctrl-C), SIGTERM או SIGHUP, או עד שהפלט שלה נעלם; הקוראים שבטיפול מסתיימים אז, והסיכום בא אחריהם. קוד היציאה שלה הוא 0 כשאף קורא לא נכשל, אחרת 1 (לא 128 ועוד האות: אות הוא הדרך שבה תחנה מסתיימת). היא אינה מקבלת --device. עם --json היא מדפיסה שורת JSON לכל קורא כשהוא מסתיים, ואת המסמך המלא של apply כשורה האחרונה.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>each reader&apos;s values that differ from the file&apos;s, key by key (reader -&gt; file); writes nothing</source>
+        <translation>הערכים של כל קורא השונים מאלה של הקובץ, מפתח אחר מפתח (קורא -&gt; קובץ); לא כותב דבר</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The keys the file sets are compared as apply compares them; the values are spelled as a configuration file spells them. Exit 0 when every reader matches the file, 5 when one differs; a reader that failed gives its own code.</source>
+        <translation>המפתחות שהקובץ קובע מושווים כפי ש-apply משווה אותם; הערכים נכתבים כפי שקובץ תצורה כותב אותם. קוד יציאה 0 כשכל הקוראים תואמים לקובץ, 5 כשאחד שונה; קורא שנכשל נותן את הקוד שלו.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>switches the reader to its USB keyboard or its serial interface</source>
+        <translation>מעביר את הקורא למקלדת ה-USB שלו או לממשק הטורי שלו</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The reader leaves the link and is found again on the other interface. Nothing is sent to a reader that is on that interface already.</source>
+        <translation>הקורא עוזב את החיבור ונמצא שוב בממשק האחר. לקורא שכבר נמצא בממשק הזה לא נשלח דבר.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>key ID codes from a reader on its serial interface, one per line, until interrupted</source>
+        <translation>קודים מזהים של מפתחות מקורא בממשק הטורי שלו, אחד בכל שורה, עד להפסקה</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>With --json the codes are collected and printed in one document when monitor ends.</source>
+        <translation>עם --json הקודים נאספים ומודפסים במסמך אחד כש-monitor מסתיימת.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>puts the reader into ISP mode, then runs ./flashmate RECONNKLN from the working directory</source>
+        <translation>מכניס את הקורא למצב ISP, ואז מריץ את ./flashmate RECONNKLN מתיקיית העבודה</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Nothing is sent when the firmware writer is not there. With --json the writer&apos;s output goes to standard error.</source>
+        <translation>לא נשלח דבר כשתוכנית צריבת הקושחה אינה שם. עם --json הפלט של תוכנית הצריבה הולך לפלט השגיאות.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>what stands between this user and the readers, one line each with what to do</source>
+        <translation>מה עומד בין המשתמש הזה לבין הקוראים, שורה לכל דבר עם מה לעשות</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Checks the udev rule, whether this user may open each reader&apos;s node and through what (seat ACL, group, owner), whether this session has a seat (an SSH session has none: join group plugdev), ModemManager on a reader&apos;s port, brltty, and another process holding a port. Exit 0 when every attached reader can be opened, 3 when none is attached, 4 when one cannot be opened.</source>
+        <translation>בודק את כלל ה-udev, אם המשתמש הזה רשאי לפתוח את צומת ההתקן של כל קורא ודרך מה (ACL של מושב, קבוצה, בעלים), אם להפעלה הזו יש מושב (להפעלת SSH אין: הצטרפו לקבוצה plugdev), ModemManager על היציאה של קורא, brltty, ותהליך אחר שמחזיק יציאה. קוד יציאה 0 כשאפשר לפתוח כל קורא מחובר, 3 כשאף קורא אינו מחובר, 4 כשאחד אינו נפתח.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>the bash or zsh completion script; devices: what --device completes to</source>
+        <translation>סקריפט ההשלמה של bash או zsh; devices: למה --device משלים</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>Usage: keylon2ctl %1 [--json]</source>
+        <translation>שימוש: keylon2ctl %1 [--json]</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <location line="+30"/>
+        <source>Options:</source>
+        <translation>אפשרויות:</translation>
+    </message>
+    <message>
+        <location line="-22"/>
+        <source>Reads and writes the settings of Keylon2 key readers.
+
+Usage: keylon2ctl COMMAND [ARGUMENTS] [OPTIONS]
+       keylon2ctl COMMAND --help
+
+Commands:
+</source>
+        <translation>קורא וכותב את ההגדרות של קוראי מפתחות Keylon2.
+
+שימוש: keylon2ctl COMMAND [ARGUMENTS] [OPTIONS]
+       keylon2ctl COMMAND --help
+
+פקודות:
+</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>DEVICE is --device hid:PATH, serial:PORT, sn:SERIAL or usb:PORTPATH (as list shows them), or the same word after the command&apos;s arguments; without one, the only attached reader. A serial number that two readers share, or an empty one, never picks a reader. Serial ports count as readers by their description or their USB vendor ID 0416; any other port must be named.</source>
+        <translation>DEVICE הוא --device hid:PATH, serial:PORT, sn:SERIAL או usb:PORTPATH (כפי ש-list מציגה אותם), או אותה מילה אחרי הארגומנטים של הפקודה; בלעדיו, הקורא המחובר היחיד. מספר סידורי ששני קוראים חולקים, או מספר ריק, לעולם אינו בוחר קורא. יציאות טוריות נחשבות לקוראים לפי התיאור שלהן או לפי מזהה יצרן ה-USB 0416; כל יציאה אחרת יש לציין בשמה.</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Exit codes:</source>
+        <translation>קודי יציאה:</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>apply --watch ends at SIGINT, SIGTERM or SIGHUP, or when its output goes away, with 0 when no reader failed, else 1.</source>
+        <translation>apply --watch מסתיימת ב-SIGINT, SIGTERM או SIGHUP, או כשהפלט שלה נעלם, עם 0 כשאף קורא לא נכשל, אחרת 1.</translation>
+    </message>
+    <message>
+        <location filename="../src/ctl/table/exit_codes.h" line="+31"/>
+        <source>success (every reader unchanged, or changed, written or switched as asked)</source>
+        <translation>הצלחה (כל קורא ללא שינוי, או שונה, נכתב או הועבר כמבוקש)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>a reader failed (no answer, a write that failed, a difference on verify)</source>
+        <translation>קורא נכשל (אין תשובה, כתיבה שנכשלה, הבדל באימות)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>usage error, or a file that cannot be taken (nothing was sent)</source>
+        <translation>שגיאת שימוש, או קובץ שלא ניתן לקבל (לא נשלח דבר)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>no reader found</source>
+        <translation>לא נמצא קורא</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>permission denied on the reader&apos;s device node</source>
+        <translation>ההרשאה לצומת ההתקן של הקורא נדחתה</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>drift: diff or apply --check found a reader that differs from the file (a failure keeps its own code)</source>
+        <translation>סטייה: diff או apply --check מצאו קורא השונה מהקובץ (כישלון שומר על הקוד שלו)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>busy: a reader is held by another process (--wait not given, or it ran out)</source>
+        <translation>תפוס: תהליך אחר מחזיק קורא (--wait לא ניתן, או שפג)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>hung up (SIGHUP, a dropped session): the readers under way finished, no other was started</source>
+        <translation>נותק (SIGHUP, הפעלה שנפלה): הקוראים שבטיפול הסתיימו, לא התחיל אף אחר</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>interrupted (SIGINT, Ctrl-C): the readers under way finished, no other was started</source>
+        <translation>הופסק (SIGINT, Ctrl-C): הקוראים שבטיפול הסתיימו, לא התחיל אף אחר</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the output went away (a closed pipe or terminal: EPIPE or EIO): ended as after an interrupt; never killed by SIGPIPE</source>
+        <translation>הפלט נעלם (צינור או מסוף שנסגרו: EPIPE או EIO): הסתיים כמו אחרי הפסקה; לעולם לא נהרג על ידי SIGPIPE</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>terminated (SIGTERM): the readers under way finished, no other was started</source>
+        <translation>הסתיים (SIGTERM): הקוראים שבטיפול הסתיימו, לא התחיל אף אחר</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <location filename="../src/core/text/translations.cpp" line="+18"/>

@@ -122,6 +122,297 @@
     </message>
 </context>
 <context>
+    <name>Keylon2ctl</name>
+    <message>
+        <location filename="../src/ctl/table/command_table.cpp" line="+71"/>
+        <source>(default: %1, %2)</source>
+        <translation>(predefinito: %1, %2)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(default: %1)</source>
+        <translation>(predefinito: %1)</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>The reader: hid:PATH, serial:PORT, sn:SERIAL or usb:PORTPATH, as list shows them. Commands on several readers take it as often as wanted.</source>
+        <translation>Il lettore: hid:PATH, serial:PORT, sn:SERIAL o usb:PORTPATH, come li mostra list. I comandi su più lettori la accettano tutte le volte che si vuole.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Every attached reader.</source>
+        <translation>Ogni lettore collegato.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>write, apply, diff: readers at once; 0 is all at once.</source>
+        <translation>write, apply, diff: lettori trattati insieme; 0 significa tutti insieme.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>apply: read only and tell what would change; no write frame is sent.</source>
+        <translation>apply: solo leggere e dire che cosa cambierebbe; non viene inviato alcun frame di scrittura.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>apply: after the readers attached, each reader plugged in, once per plug, until SIGINT (Ctrl-C), SIGTERM or SIGHUP; then the summary. Exit 0 when no reader failed, else 1.</source>
+        <translation>apply: dopo i lettori collegati, ogni lettore inserito, una volta per inserimento, fino a SIGINT (Ctrl-C), SIGTERM o SIGHUP; poi il riepilogo. Codice di uscita 0 se nessun lettore ha fallito, altrimenti 1.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>write, apply, set-interface: append JSON lines to LOG, the audit log: one per reader handled, and before a reader&apos;s first write frame a line that opens it. A log that cannot be opened stops the command before anything is sent.</source>
+        <translation>write, apply, set-interface: aggiungere righe JSON a LOG, il registro di controllo: una per ogni lettore trattato e, prima del primo frame di scrittura di un lettore, una riga che lo apre. Un registro che non si può aprire ferma il comando prima che venga inviato qualcosa.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>write, apply, diff, set-interface: keep FILE (name it NAME.prom in node exporter&apos;s textfile directory) in Prometheus&apos; text format: readers by result, drift, the last reader and failure, the readers with their identity. A station writes it at each event, a run at its start and end. A file that cannot be written is said on standard error and changes nothing else.</source>
+        <translation>write, apply, diff, set-interface: tenere FILE (chiamarlo NAME.prom nella directory textfile di node exporter) nel formato testuale di Prometheus: lettori per esito, scostamenti, l’ultimo lettore e l’ultimo errore, i lettori con la loro identità. Una stazione lo scrive a ogni evento, un’esecuzione all’inizio e alla fine. Un file che non si può scrivere viene segnalato sullo standard error e non cambia nient’altro.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>A reader that another process holds (the window, a station, another keylon2ctl) is waited for, up to SECONDS; without it such a reader is refused at once as busy (exit 6), naming that process.</source>
+        <translation>Un lettore tenuto da un altro processo (la finestra, una stazione, un altro keylon2ctl) viene atteso fino a SECONDS secondi; senza questa opzione un tale lettore viene rifiutato subito come occupato (codice 6), indicando quel processo.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>A reader for which no lock can be had (neither a file in the lock directory nor the reader&apos;s node) is talked to all the same, with a warning; without it such a reader is refused and nothing is sent. Another program may then send its frames between this one&apos;s.</source>
+        <translation>Con un lettore per cui non è possibile ottenere un blocco (né un file nella directory dei blocchi né il nodo del lettore) si comunica comunque, con un avviso; senza questa opzione un tale lettore viene rifiutato e non viene inviato nulla. Un altro programma può allora inviare i suoi frame tra quelli di questo.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>write: read the reader first and change only the keys the file sets.</source>
+        <translation>write: leggere prima il lettore e cambiare solo le chiavi che il file imposta.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>write: do not read the settings back.</source>
+        <translation>write: non rileggere le impostazioni.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>read: the configuration file or the settings alone as JSON.</source>
+        <translation>read: il file di configurazione o solo le impostazioni in JSON.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>One JSON document on standard output (&quot;schema&quot;: 1), also on failure. apply --watch: a JSON line per reader as it is done, then the document.</source>
+        <translation>Un documento JSON sullo standard output ("schema": 1), anche in caso di errore. apply --watch: una riga JSON per lettore appena è trattato, poi il documento.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Also the protocol&apos;s debug lines, on standard error.</source>
+        <translation>Anche le righe di debug del protocollo, sullo standard error.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>This help; after a command, that command&apos;s.</source>
+        <translation>Questo aiuto; dopo un comando, quello del comando.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Every command in full, the configuration file&apos;s keys and the exit codes.</source>
+        <translation>Ogni comando per intero, le chiavi del file di configurazione e i codici di uscita.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The program&apos;s version.</source>
+        <translation>La versione del programma.</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>every attached reader, USB HID and serial, with its serial number and USB port</source>
+        <translation>ogni lettore collegato, USB HID e seriale, con il suo numero di serie e la sua porta USB</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>On USB HID its node, on the serial line its port; each with its USB serial number, the USB socket it sits in (the name sysfs gives it, such as 1-2.3, which stays when the reader is plugged in again there), vendor and product ID, and product string or description. Warns when two readers share a serial number, or one has none: sn: cannot pick those. A serial port counts as a reader when its description starts with the reader driver&apos;s text or its USB vendor ID is 0416.</source>
+        <translation>Su USB HID il suo nodo, sulla linea seriale la sua porta; ciascuno con il numero di serie USB, la presa USB in cui è inserito (il nome che gli dà sysfs, come 1-2.3, che resta quando il lettore vi viene reinserito), ID del produttore e del prodotto, e nome del prodotto o descrizione. Avvisa quando due lettori hanno lo stesso numero di serie o uno non ne ha: sn: non può sceglierli. Una porta seriale conta come lettore quando la sua descrizione inizia con il testo del driver del lettore o il suo ID produttore USB è 0416.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>the reader&apos;s settings as a configuration file (the window&apos;s Import reads it) or as JSON</source>
+        <translation>le impostazioni del lettore come file di configurazione (l’Importa della finestra lo legge) o in JSON</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Over the serial line the reader does not tell its keyboard country: the file leaves KBCountry out, so that applying it keeps each reader&apos;s country.</source>
+        <translation>Sulla linea seriale il lettore non indica il suo paese della tastiera: il file omette KBCountry, così applicarlo mantiene il paese di ogni lettore.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>writes and saves every setting of the file, then reads them back</source>
+        <translation>scrive e salva ogni impostazione del file, poi le rilegge</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Always writes, whether or not the reader holds the settings already. The file must set every [KEYLON] key but Interface, or the keys it leaves out would be reset; with --partial the reader is read first and only the keys the file sets change. A file without KBCountry, as read makes one over the serial line, writes to readers on the serial line; a reader on USB HID refuses it. The settings go to the interface the reader is on (the file&apos;s Interface is not applied: see set-interface); over the serial line KBCountry is not sent, the serial interface has no such setting.</source>
+        <translation>Scrive sempre, che il lettore abbia già le impostazioni o no. Il file deve impostare ogni chiave di [KEYLON] tranne Interface, altrimenti le chiavi omesse verrebbero azzerate; con --partial il lettore viene prima letto e cambiano solo le chiavi che il file imposta. Un file senza KBCountry, come lo crea read sulla linea seriale, si scrive sui lettori sulla linea seriale; un lettore su USB HID lo rifiuta. Le impostazioni vanno all’interfaccia su cui si trova il lettore (l’Interface del file non viene applicata: vedere set-interface); sulla linea seriale KBCountry non viene inviato, l’interfaccia seriale non ha questa impostazione.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>reads each reader and writes, saves and reads back only the readers whose settings differ from the file&apos;s</source>
+        <translation>legge ogni lettore e scrive, salva e rilegge solo i lettori le cui impostazioni differiscono da quelle del file</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Compares, key by key, what the reader holds with the keys the file sets, and changes only those keys. Each reader is unchanged, changed (naming the keys) or failed (saying why); a reader that already matches costs one read and nothing more. With --check nothing is written: it says what would change, and the exit code is 5 when a reader would change (0 when every reader matches). With --watch it is a station: it applies the file to the readers attached, then to each reader plugged in (on USB HID or the serial line), once per plug, a line per reader as it is done, until SIGINT (Ctrl-C), SIGTERM or SIGHUP, or until its output goes away; the readers under way then finish, and the summary follows. Its exit code is 0 when no reader failed, else 1 (not 128 plus the signal: a signal is how a station ends). It takes no --device. With --json it prints a JSON line per reader as it is done, and apply&apos;s whole document as its last line.</source>
+        <translation>Confronta, chiave per chiave, ciò che il lettore contiene con le chiavi che il file imposta, e cambia solo quelle chiavi. Ogni lettore è invariato, modificato (con le chiavi) o fallito (con il motivo); un lettore già conforme costa una lettura e nient’altro. Con --check non si scrive nulla: dice che cosa cambierebbe, e il codice di uscita è 5 quando un lettore cambierebbe (0 quando ogni lettore è conforme). Con --watch è una stazione: applica il file ai lettori collegati, poi a ogni lettore inserito (su USB HID o sulla linea seriale), una volta per inserimento, una riga per lettore appena è trattato, fino a SIGINT (Ctrl-C), SIGTERM o SIGHUP, o finché la sua uscita non scompare; i lettori in corso allora terminano, e segue il riepilogo. Il suo codice di uscita è 0 se nessun lettore ha fallito, altrimenti 1 (non 128 più il segnale: un segnale è il modo in cui una stazione termina). Non accetta --device. Con --json stampa una riga JSON per lettore appena è trattato, e come ultima riga l’intero documento di apply.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>each reader&apos;s values that differ from the file&apos;s, key by key (reader -&gt; file); writes nothing</source>
+        <translation>i valori di ogni lettore che differiscono da quelli del file, chiave per chiave (lettore -&gt; file); non scrive nulla</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The keys the file sets are compared as apply compares them; the values are spelled as a configuration file spells them. Exit 0 when every reader matches the file, 5 when one differs; a reader that failed gives its own code.</source>
+        <translation>Le chiavi che il file imposta vengono confrontate come le confronta apply; i valori sono scritti come li scrive un file di configurazione. Codice di uscita 0 quando ogni lettore corrisponde al file, 5 quando uno differisce; un lettore fallito dà il proprio codice.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>switches the reader to its USB keyboard or its serial interface</source>
+        <translation>passa il lettore alla sua tastiera USB o alla sua interfaccia seriale</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The reader leaves the link and is found again on the other interface. Nothing is sent to a reader that is on that interface already.</source>
+        <translation>Il lettore lascia il collegamento e viene ritrovato sull’altra interfaccia. Non viene inviato nulla a un lettore che è già su quell’interfaccia.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>key ID codes from a reader on its serial interface, one per line, until interrupted</source>
+        <translation>i codici ID delle chiavi da un lettore sulla sua interfaccia seriale, uno per riga, fino all’interruzione</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>With --json the codes are collected and printed in one document when monitor ends.</source>
+        <translation>Con --json i codici vengono raccolti e stampati in un unico documento quando monitor termina.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>puts the reader into ISP mode, then runs ./flashmate RECONNKLN from the working directory</source>
+        <translation>mette il lettore in modalità ISP, poi avvia ./flashmate RECONNKLN dalla directory di lavoro</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Nothing is sent when the firmware writer is not there. With --json the writer&apos;s output goes to standard error.</source>
+        <translation>Non viene inviato nulla quando il programma di scrittura del firmware non c’è. Con --json l’uscita del programma va sullo standard error.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>what stands between this user and the readers, one line each with what to do</source>
+        <translation>che cosa si frappone tra questo utente e i lettori, una riga per punto con che cosa fare</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Checks the udev rule, whether this user may open each reader&apos;s node and through what (seat ACL, group, owner), whether this session has a seat (an SSH session has none: join group plugdev), ModemManager on a reader&apos;s port, brltty, and another process holding a port. Exit 0 when every attached reader can be opened, 3 when none is attached, 4 when one cannot be opened.</source>
+        <translation>Controlla la regola udev, se questo utente può aprire il nodo di ogni lettore e tramite che cosa (ACL della postazione, gruppo, proprietario), se questa sessione ha una postazione (una sessione SSH non ne ha: entrare nel gruppo plugdev), ModemManager sulla porta di un lettore, brltty, e un altro processo che tiene una porta. Codice di uscita 0 quando ogni lettore collegato può essere aperto, 3 quando nessuno è collegato, 4 quando uno non può essere aperto.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>the bash or zsh completion script; devices: what --device completes to</source>
+        <translation>lo script di completamento per bash o zsh; devices: a che cosa completa --device</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>Usage: keylon2ctl %1 [--json]</source>
+        <translation>Uso: keylon2ctl %1 [--json]</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <location line="+30"/>
+        <source>Options:</source>
+        <translation>Opzioni:</translation>
+    </message>
+    <message>
+        <location line="-22"/>
+        <source>Reads and writes the settings of Keylon2 key readers.
+
+Usage: keylon2ctl COMMAND [ARGUMENTS] [OPTIONS]
+       keylon2ctl COMMAND --help
+
+Commands:
+</source>
+        <translation>Legge e scrive le impostazioni dei lettori di chiavi Keylon2.
+
+Uso: keylon2ctl COMANDO [ARGOMENTI] [OPZIONI]
+     keylon2ctl COMANDO --help
+
+Comandi:
+</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>DEVICE is --device hid:PATH, serial:PORT, sn:SERIAL or usb:PORTPATH (as list shows them), or the same word after the command&apos;s arguments; without one, the only attached reader. A serial number that two readers share, or an empty one, never picks a reader. Serial ports count as readers by their description or their USB vendor ID 0416; any other port must be named.</source>
+        <translation>DEVICE è --device hid:PATH, serial:PORT, sn:SERIAL o usb:PORTPATH (come li mostra list), o la stessa parola dopo gli argomenti del comando; senza, l’unico lettore collegato. Un numero di serie condiviso da due lettori, o vuoto, non sceglie mai un lettore. Le porte seriali contano come lettori in base alla descrizione o all’ID produttore USB 0416; ogni altra porta va indicata.</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Exit codes:</source>
+        <translation>Codici di uscita:</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>apply --watch ends at SIGINT, SIGTERM or SIGHUP, or when its output goes away, with 0 when no reader failed, else 1.</source>
+        <translation>apply --watch termina a SIGINT, SIGTERM o SIGHUP, o quando la sua uscita scompare, con 0 se nessun lettore ha fallito, altrimenti 1.</translation>
+    </message>
+    <message>
+        <location filename="../src/ctl/table/exit_codes.h" line="+31"/>
+        <source>success (every reader unchanged, or changed, written or switched as asked)</source>
+        <translation>successo (ogni lettore invariato, o modificato, scritto o commutato come richiesto)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>a reader failed (no answer, a write that failed, a difference on verify)</source>
+        <translation>un lettore ha fallito (nessuna risposta, una scrittura fallita, una differenza alla verifica)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>usage error, or a file that cannot be taken (nothing was sent)</source>
+        <translation>errore di utilizzo, o un file che non si può accettare (non è stato inviato nulla)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>no reader found</source>
+        <translation>nessun lettore trovato</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>permission denied on the reader&apos;s device node</source>
+        <translation>permesso negato sul nodo di dispositivo del lettore</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>drift: diff or apply --check found a reader that differs from the file (a failure keeps its own code)</source>
+        <translation>scostamento: diff o apply --check ha trovato un lettore che differisce dal file (un errore mantiene il proprio codice)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>busy: a reader is held by another process (--wait not given, or it ran out)</source>
+        <translation>occupato: un lettore è tenuto da un altro processo (--wait non dato, o scaduto)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>hung up (SIGHUP, a dropped session): the readers under way finished, no other was started</source>
+        <translation>disconnesso (SIGHUP, una sessione caduta): i lettori in corso hanno terminato, nessun altro è stato avviato</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>interrupted (SIGINT, Ctrl-C): the readers under way finished, no other was started</source>
+        <translation>interrotto (SIGINT, Ctrl-C): i lettori in corso hanno terminato, nessun altro è stato avviato</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the output went away (a closed pipe or terminal: EPIPE or EIO): ended as after an interrupt; never killed by SIGPIPE</source>
+        <translation>l’uscita è scomparsa (una pipe o un terminale chiusi: EPIPE o EIO): terminato come dopo un’interruzione; mai ucciso da SIGPIPE</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>terminated (SIGTERM): the readers under way finished, no other was started</source>
+        <translation>terminato (SIGTERM): i lettori in corso hanno terminato, nessun altro è stato avviato</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <location filename="../src/core/text/translations.cpp" line="+18"/>
