@@ -286,8 +286,9 @@ private slots:
         QFETCH(QString, locale);
         QFETCH(QString, word);
         const QString missing = dir.filePath("missing.cfg");
+        const QString file = writeFile(dir, "site.cfg", SiteConfig);
         const QList<QStringList> machine = {{"read", "--format", "cfg"}, {"read", "--json"}, {"list", "--json"},
-                                            {"write", missing, "--json"}};
+                                            {"apply", file, "--check", "--json"}, {"write", missing, "--json"}};
         for (const QStringList &arguments : machine) {
             const Run english = ctl(arguments);
             const Run translated = ctl(arguments, 1, QString(), locale);

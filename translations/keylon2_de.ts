@@ -196,7 +196,7 @@
     <message>
         <location line="+3"/>
         <source>One JSON document on standard output (&quot;schema&quot;: 1), also on failure. apply --watch: a JSON line per reader as it is done, then the document.</source>
-        <translation>Ein JSON-Dokument auf der Standardausgabe ("schema": 1), auch bei einem Fehler. apply --watch: eine JSON-Zeile je Lesegerät, sobald es fertig ist, dann das Dokument.</translation>
+        <translation>Ein JSON-Dokument auf der Standardausgabe (&quot;schema&quot;: 1), auch bei einem Fehler. apply --watch: eine JSON-Zeile je Lesegerät, sobald es fertig ist, dann das Dokument.</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -410,6 +410,147 @@ Befehle:
         <location line="+2"/>
         <source>terminated (SIGTERM): the readers under way finished, no other was started</source>
         <translation>beendet (SIGTERM): Die laufenden Lesegeräte wurden fertig, kein weiteres wurde begonnen</translation>
+    </message>
+    <message>
+        <location filename="../src/ctl/commands/fleet_commands.cpp" line="+148"/>
+        <source>writing</source>
+        <translation>schreibt</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <location line="+34"/>
+        <source>unchanged</source>
+        <translation>unverändert</translation>
+    </message>
+    <message>
+        <location line="-32"/>
+        <source>would change: %1</source>
+        <translation>würde sich ändern: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>changed: %1</source>
+        <translation>geändert: %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source> (saved; not read back after the interrupt)</source>
+        <translation> (gespeichert; nach der Unterbrechung nicht zurückgelesen)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>would change</source>
+        <extracomment>How the summary counts the readers that apply changed or would change (&quot;3 changed&quot;)</extracomment>
+        <translation>würden sich ändern</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>changed</source>
+        <translation>geändert</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>checking</source>
+        <translation>prüft</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>applying</source>
+        <translation>wendet an</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>differs: %1</source>
+        <translation>weicht ab: %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>differ</source>
+        <extracomment>How the summary counts the readers that differ from the file (&quot;2 differ&quot;)</extracomment>
+        <translation>weichen ab</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>reading</source>
+        <translation>liest</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>switched</source>
+        <extracomment>How the summary counts the readers switched to the other interface (&quot;2 switched&quot;)</extracomment>
+        <translation>umgeschaltet</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>switching</source>
+        <translation>schaltet um</translation>
+    </message>
+    <message>
+        <location filename="../src/ctl/fleet/fleet.cpp" line="+23"/>
+        <source>interrupted: nothing was written</source>
+        <translation>unterbrochen: nichts wurde geschrieben</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>not started</source>
+        <translation>nicht begonnen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>failed: %1</source>
+        <translation>fehlgeschlagen: %1</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+35"/>
+        <source>%n readers: %1 done, %2 failed</source>
+        <translation>
+            <numerusform>%n Lesegerät: %1 fertig, %2 fehlgeschlagen</numerusform>
+            <numerusform>%n Lesegeräte: %1 fertig, %2 fehlgeschlagen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+4"/>
+        <source>%n readers: %1 unchanged, %3 %4, %2 failed</source>
+        <extracomment>%3: how many readers changed, %4 the word for them (&quot;changed&quot;, &quot;differ&quot;, ...)</extracomment>
+        <translation>
+            <numerusform>%n Lesegerät: %1 unverändert, %3 %4, %2 fehlgeschlagen</numerusform>
+            <numerusform>%n Lesegeräte: %1 unverändert, %3 %4, %2 fehlgeschlagen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>, %1 interrupted, %2 not started</source>
+        <translation>, %1 unterbrochen, %2 nicht begonnen</translation>
+    </message>
+    <message>
+        <location filename="../src/ctl/fleet/reader_jobs.cpp" line="+130"/>
+        <source>written, saved and verified</source>
+        <translation>geschrieben, gespeichert und geprüft</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>written and saved</source>
+        <translation>geschrieben und gespeichert</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>already on the serial interface</source>
+        <translation>schon an der seriellen Schnittstelle</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>already on the USB keyboard interface</source>
+        <translation>schon an der Schnittstelle USB-Tastatur</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>the reader switches to the serial interface</source>
+        <translation>das Lesegerät wechselt zur seriellen Schnittstelle</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the reader switches to the USB keyboard interface</source>
+        <translation>das Lesegerät wechselt zur Schnittstelle USB-Tastatur</translation>
     </message>
 </context>
 <context>

@@ -196,7 +196,7 @@
     <message>
         <location line="+3"/>
         <source>One JSON document on standard output (&quot;schema&quot;: 1), also on failure. apply --watch: a JSON line per reader as it is done, then the document.</source>
-        <translation>Un documento JSON en la salida estándar ("schema": 1), también en caso de fallo. apply --watch: una línea JSON por lector en cuanto termina y después el documento.</translation>
+        <translation>Un documento JSON en la salida estándar (&quot;schema&quot;: 1), también en caso de fallo. apply --watch: una línea JSON por lector en cuanto termina y después el documento.</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -410,6 +410,147 @@ Uso: keylon2ctl ORDEN [ARGUMENTOS] [OPCIONES]
         <location line="+2"/>
         <source>terminated (SIGTERM): the readers under way finished, no other was started</source>
         <translation>terminado (SIGTERM): los lectores en curso terminaron, no se empezó ningún otro</translation>
+    </message>
+    <message>
+        <location filename="../src/ctl/commands/fleet_commands.cpp" line="+148"/>
+        <source>writing</source>
+        <translation>escribiendo</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <location line="+34"/>
+        <source>unchanged</source>
+        <translation>sin cambios</translation>
+    </message>
+    <message>
+        <location line="-32"/>
+        <source>would change: %1</source>
+        <translation>cambiaría: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>changed: %1</source>
+        <translation>cambiado: %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source> (saved; not read back after the interrupt)</source>
+        <translation> (guardado; no se volvió a leer tras la interrupción)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>would change</source>
+        <extracomment>How the summary counts the readers that apply changed or would change (&quot;3 changed&quot;)</extracomment>
+        <translation>cambiarían</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>changed</source>
+        <translation>cambiados</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>checking</source>
+        <translation>comprobando</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>applying</source>
+        <translation>aplicando</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>differs: %1</source>
+        <translation>difiere: %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>differ</source>
+        <extracomment>How the summary counts the readers that differ from the file (&quot;2 differ&quot;)</extracomment>
+        <translation>difieren</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>reading</source>
+        <translation>leyendo</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>switched</source>
+        <extracomment>How the summary counts the readers switched to the other interface (&quot;2 switched&quot;)</extracomment>
+        <translation>conmutados</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>switching</source>
+        <translation>conmutando</translation>
+    </message>
+    <message>
+        <location filename="../src/ctl/fleet/fleet.cpp" line="+23"/>
+        <source>interrupted: nothing was written</source>
+        <translation>interrumpido: no se escribió nada</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>not started</source>
+        <translation>no empezado</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>failed: %1</source>
+        <translation>falló: %1</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+35"/>
+        <source>%n readers: %1 done, %2 failed</source>
+        <translation>
+            <numerusform>%n lector: %1 hechos, %2 fallidos</numerusform>
+            <numerusform>%n lectores: %1 hechos, %2 fallidos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+4"/>
+        <source>%n readers: %1 unchanged, %3 %4, %2 failed</source>
+        <extracomment>%3: how many readers changed, %4 the word for them (&quot;changed&quot;, &quot;differ&quot;, ...)</extracomment>
+        <translation>
+            <numerusform>%n lector: %1 sin cambios, %3 %4, %2 fallidos</numerusform>
+            <numerusform>%n lectores: %1 sin cambios, %3 %4, %2 fallidos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>, %1 interrupted, %2 not started</source>
+        <translation>, %1 interrumpidos, %2 no empezados</translation>
+    </message>
+    <message>
+        <location filename="../src/ctl/fleet/reader_jobs.cpp" line="+130"/>
+        <source>written, saved and verified</source>
+        <translation>escrito, guardado y verificado</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>written and saved</source>
+        <translation>escrito y guardado</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>already on the serial interface</source>
+        <translation>ya está en la interfaz serie</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>already on the USB keyboard interface</source>
+        <translation>ya está en la interfaz de teclado USB</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>the reader switches to the serial interface</source>
+        <translation>el lector cambia a la interfaz serie</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the reader switches to the USB keyboard interface</source>
+        <translation>el lector cambia a la interfaz de teclado USB</translation>
     </message>
 </context>
 <context>

@@ -196,7 +196,7 @@
     <message>
         <location line="+3"/>
         <source>One JSON document on standard output (&quot;schema&quot;: 1), also on failure. apply --watch: a JSON line per reader as it is done, then the document.</source>
-        <translation>Un document JSON sur la sortie standard ("schema": 1), même en cas d’échec. apply --watch : une ligne JSON par lecteur dès qu’il est traité, puis le document.</translation>
+        <translation>Un document JSON sur la sortie standard (&quot;schema&quot;: 1), même en cas d’échec. apply --watch : une ligne JSON par lecteur dès qu’il est traité, puis le document.</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -410,6 +410,147 @@ Commandes :
         <location line="+2"/>
         <source>terminated (SIGTERM): the readers under way finished, no other was started</source>
         <translation>terminé (SIGTERM) : les lecteurs en cours ont terminé, aucun autre n’a été commencé</translation>
+    </message>
+    <message>
+        <location filename="../src/ctl/commands/fleet_commands.cpp" line="+148"/>
+        <source>writing</source>
+        <translation>écriture</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <location line="+34"/>
+        <source>unchanged</source>
+        <translation>inchangé</translation>
+    </message>
+    <message>
+        <location line="-32"/>
+        <source>would change: %1</source>
+        <translation>changerait : %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>changed: %1</source>
+        <translation>modifié : %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source> (saved; not read back after the interrupt)</source>
+        <translation> (enregistré ; non relu après l’interruption)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>would change</source>
+        <extracomment>How the summary counts the readers that apply changed or would change (&quot;3 changed&quot;)</extracomment>
+        <translation>changeraient</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>changed</source>
+        <translation>modifiés</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>checking</source>
+        <translation>vérification</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>applying</source>
+        <translation>application</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>differs: %1</source>
+        <translation>diffère : %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>differ</source>
+        <extracomment>How the summary counts the readers that differ from the file (&quot;2 differ&quot;)</extracomment>
+        <translation>diffèrent</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>reading</source>
+        <translation>lecture</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>switched</source>
+        <extracomment>How the summary counts the readers switched to the other interface (&quot;2 switched&quot;)</extracomment>
+        <translation>basculés</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>switching</source>
+        <translation>bascule</translation>
+    </message>
+    <message>
+        <location filename="../src/ctl/fleet/fleet.cpp" line="+23"/>
+        <source>interrupted: nothing was written</source>
+        <translation>interrompu : rien n’a été écrit</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>not started</source>
+        <translation>non commencé</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>failed: %1</source>
+        <translation>échec : %1</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+35"/>
+        <source>%n readers: %1 done, %2 failed</source>
+        <translation>
+            <numerusform>%n lecteur : %1 terminé, %2 en échec</numerusform>
+            <numerusform>%n lecteurs : %1 terminés, %2 en échec</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+4"/>
+        <source>%n readers: %1 unchanged, %3 %4, %2 failed</source>
+        <extracomment>%3: how many readers changed, %4 the word for them (&quot;changed&quot;, &quot;differ&quot;, ...)</extracomment>
+        <translation>
+            <numerusform>%n lecteur : %1 inchangé, %3 %4, %2 en échec</numerusform>
+            <numerusform>%n lecteurs : %1 inchangés, %3 %4, %2 en échec</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>, %1 interrupted, %2 not started</source>
+        <translation>, %1 interrompus, %2 non commencés</translation>
+    </message>
+    <message>
+        <location filename="../src/ctl/fleet/reader_jobs.cpp" line="+130"/>
+        <source>written, saved and verified</source>
+        <translation>écrit, enregistré et vérifié</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>written and saved</source>
+        <translation>écrit et enregistré</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>already on the serial interface</source>
+        <translation>déjà sur l’interface série</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>already on the USB keyboard interface</source>
+        <translation>déjà sur l’interface clavier USB</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>the reader switches to the serial interface</source>
+        <translation>le lecteur passe sur l’interface série</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the reader switches to the USB keyboard interface</source>
+        <translation>le lecteur passe sur l’interface clavier USB</translation>
     </message>
 </context>
 <context>

@@ -196,7 +196,7 @@
     <message>
         <location line="+3"/>
         <source>One JSON document on standard output (&quot;schema&quot;: 1), also on failure. apply --watch: a JSON line per reader as it is done, then the document.</source>
-        <translation>מסמך JSON אחד בפלט התקני ("schema": 1), גם בכישלון. apply --watch: שורת JSON לכל קורא כשהוא מסתיים, ואז המסמך.</translation>
+        <translation>מסמך JSON אחד בפלט התקני (&quot;schema&quot;: 1), גם בכישלון. apply --watch: שורת JSON לכל קורא כשהוא מסתיים, ואז המסמך.</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -410,6 +410,147 @@ Commands:
         <location line="+2"/>
         <source>terminated (SIGTERM): the readers under way finished, no other was started</source>
         <translation>הסתיים (SIGTERM): הקוראים שבטיפול הסתיימו, לא התחיל אף אחר</translation>
+    </message>
+    <message>
+        <location filename="../src/ctl/commands/fleet_commands.cpp" line="+148"/>
+        <source>writing</source>
+        <translation>כותב</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <location line="+34"/>
+        <source>unchanged</source>
+        <translation>ללא שינוי</translation>
+    </message>
+    <message>
+        <location line="-32"/>
+        <source>would change: %1</source>
+        <translation>היה משתנה: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>changed: %1</source>
+        <translation>שונה: %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source> (saved; not read back after the interrupt)</source>
+        <translation> (נשמר; לא נקרא בחזרה אחרי ההפסקה)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>would change</source>
+        <extracomment>How the summary counts the readers that apply changed or would change (&quot;3 changed&quot;)</extracomment>
+        <translation>היו משתנים</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>changed</source>
+        <translation>שונו</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>checking</source>
+        <translation>בודק</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>applying</source>
+        <translation>מחיל</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>differs: %1</source>
+        <translation>שונה מהקובץ: %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>differ</source>
+        <extracomment>How the summary counts the readers that differ from the file (&quot;2 differ&quot;)</extracomment>
+        <translation>שונים</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>reading</source>
+        <translation>קורא</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>switched</source>
+        <extracomment>How the summary counts the readers switched to the other interface (&quot;2 switched&quot;)</extracomment>
+        <translation>הועברו</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>switching</source>
+        <translation>מעביר</translation>
+    </message>
+    <message>
+        <location filename="../src/ctl/fleet/fleet.cpp" line="+23"/>
+        <source>interrupted: nothing was written</source>
+        <translation>הופסק: לא נכתב דבר</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>not started</source>
+        <translation>לא התחיל</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>failed: %1</source>
+        <translation>נכשל: %1</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+35"/>
+        <source>%n readers: %1 done, %2 failed</source>
+        <translation>
+            <numerusform>קורא %n: %1 הושלמו, %2 נכשלו</numerusform>
+            <numerusform>%n קוראים: %1 הושלמו, %2 נכשלו</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+4"/>
+        <source>%n readers: %1 unchanged, %3 %4, %2 failed</source>
+        <extracomment>%3: how many readers changed, %4 the word for them (&quot;changed&quot;, &quot;differ&quot;, ...)</extracomment>
+        <translation>
+            <numerusform>קורא %n: %1 ללא שינוי, %3 %4, %2 נכשלו</numerusform>
+            <numerusform>%n קוראים: %1 ללא שינוי, %3 %4, %2 נכשלו</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>, %1 interrupted, %2 not started</source>
+        <translation>, %1 הופסקו, %2 לא התחילו</translation>
+    </message>
+    <message>
+        <location filename="../src/ctl/fleet/reader_jobs.cpp" line="+130"/>
+        <source>written, saved and verified</source>
+        <translation>נכתב, נשמר ואומת</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>written and saved</source>
+        <translation>נכתב ונשמר</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>already on the serial interface</source>
+        <translation>כבר בממשק הטורי</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>already on the USB keyboard interface</source>
+        <translation>כבר בממשק מקלדת ה-USB</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>the reader switches to the serial interface</source>
+        <translation>הקורא עובר לממשק הטורי</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the reader switches to the USB keyboard interface</source>
+        <translation>הקורא עובר לממשק מקלדת ה-USB</translation>
     </message>
 </context>
 <context>
