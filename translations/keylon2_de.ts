@@ -372,12 +372,13 @@ Befehle:
         <translation>Aufruffehler oder eine Datei, die nicht angenommen werden kann (es wurde nichts gesendet)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../src/ctl/commands/reader_commands.cpp" line="+127"/>
+        <location filename="../src/ctl/table/exit_codes.h" line="+1"/>
         <source>no reader found</source>
         <translation>kein Lesegerät gefunden</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../src/ctl/table/exit_codes.h" line="+1"/>
         <source>permission denied on the reader&apos;s device node</source>
         <translation>Zugriff auf den Geräteknoten des Lesegeräts verweigert</translation>
     </message>
@@ -471,6 +472,7 @@ Befehle:
     </message>
     <message>
         <location line="+2"/>
+        <location filename="../src/ctl/commands/reader_commands.cpp" line="+20"/>
         <source>reading</source>
         <translation>liest</translation>
     </message>
@@ -551,6 +553,41 @@ Befehle:
         <location line="+1"/>
         <source>the reader switches to the USB keyboard interface</source>
         <translation>das Lesegerät wechselt zur Schnittstelle USB-Tastatur</translation>
+    </message>
+    <message>
+        <location filename="../src/ctl/fleet/station.cpp" line="+234"/>
+        <source>udev&apos;s monitor</source>
+        <translation>den Monitor von udev</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>changes in %1</source>
+        <translation>Änderungen in %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>a listing once a second</source>
+        <translation>eine Auflistung je Sekunde</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>waiting for readers to be plugged in (%1); Ctrl-C ends</source>
+        <translation>Warte auf eingesteckte Lesegeräte (%1); Strg-C beendet</translation>
+    </message>
+    <message>
+        <location filename="../src/ctl/output/document.cpp" line="+44"/>
+        <source>warning: %1</source>
+        <translation>Warnung: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/ctl/output/io.cpp" line="+22"/>
+        <source>the output went away: the readers under way finish, no other starts</source>
+        <translation>die Ausgabe ist weggefallen: Die laufenden Lesegeräte werden fertig, kein weiteres beginnt</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>interrupted: the readers under way finish, no other starts; interrupt again to end at once</source>
+        <translation>unterbrochen: Die laufenden Lesegeräte werden fertig, kein weiteres beginnt; erneut unterbrechen, um sofort zu beenden</translation>
     </message>
 </context>
 <context>

@@ -372,12 +372,13 @@ Uso: keylon2ctl ORDEN [ARGUMENTOS] [OPCIONES]
         <translation>error de uso, o un archivo que no se puede aceptar (no se envió nada)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../src/ctl/commands/reader_commands.cpp" line="+127"/>
+        <location filename="../src/ctl/table/exit_codes.h" line="+1"/>
         <source>no reader found</source>
         <translation>no se encontró ningún lector</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../src/ctl/table/exit_codes.h" line="+1"/>
         <source>permission denied on the reader&apos;s device node</source>
         <translation>permiso denegado en el nodo de dispositivo del lector</translation>
     </message>
@@ -471,6 +472,7 @@ Uso: keylon2ctl ORDEN [ARGUMENTOS] [OPCIONES]
     </message>
     <message>
         <location line="+2"/>
+        <location filename="../src/ctl/commands/reader_commands.cpp" line="+20"/>
         <source>reading</source>
         <translation>leyendo</translation>
     </message>
@@ -551,6 +553,41 @@ Uso: keylon2ctl ORDEN [ARGUMENTOS] [OPCIONES]
         <location line="+1"/>
         <source>the reader switches to the USB keyboard interface</source>
         <translation>el lector cambia a la interfaz de teclado USB</translation>
+    </message>
+    <message>
+        <location filename="../src/ctl/fleet/station.cpp" line="+234"/>
+        <source>udev&apos;s monitor</source>
+        <translation>el monitor de udev</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>changes in %1</source>
+        <translation>los cambios en %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>a listing once a second</source>
+        <translation>una lista cada segundo</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>waiting for readers to be plugged in (%1); Ctrl-C ends</source>
+        <translation>esperando a que se enchufen lectores (%1); Ctrl-C termina</translation>
+    </message>
+    <message>
+        <location filename="../src/ctl/output/document.cpp" line="+44"/>
+        <source>warning: %1</source>
+        <translation>aviso: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/ctl/output/io.cpp" line="+22"/>
+        <source>the output went away: the readers under way finish, no other starts</source>
+        <translation>la salida desapareció: los lectores en curso terminan, no empieza ningún otro</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>interrupted: the readers under way finish, no other starts; interrupt again to end at once</source>
+        <translation>interrumpido: los lectores en curso terminan, no empieza ningún otro; interrumpa de nuevo para terminar al instante</translation>
     </message>
 </context>
 <context>

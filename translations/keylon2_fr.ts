@@ -372,12 +372,13 @@ Commandes :
         <translation>erreur d’utilisation, ou fichier qui ne peut pas être pris (rien n’a été envoyé)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../src/ctl/commands/reader_commands.cpp" line="+127"/>
+        <location filename="../src/ctl/table/exit_codes.h" line="+1"/>
         <source>no reader found</source>
         <translation>aucun lecteur trouvé</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../src/ctl/table/exit_codes.h" line="+1"/>
         <source>permission denied on the reader&apos;s device node</source>
         <translation>permission refusée sur le nœud de périphérique du lecteur</translation>
     </message>
@@ -471,6 +472,7 @@ Commandes :
     </message>
     <message>
         <location line="+2"/>
+        <location filename="../src/ctl/commands/reader_commands.cpp" line="+20"/>
         <source>reading</source>
         <translation>lecture</translation>
     </message>
@@ -551,6 +553,41 @@ Commandes :
         <location line="+1"/>
         <source>the reader switches to the USB keyboard interface</source>
         <translation>le lecteur passe sur l’interface clavier USB</translation>
+    </message>
+    <message>
+        <location filename="../src/ctl/fleet/station.cpp" line="+234"/>
+        <source>udev&apos;s monitor</source>
+        <translation>le moniteur d’udev</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>changes in %1</source>
+        <translation>les changements dans %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>a listing once a second</source>
+        <translation>une liste chaque seconde</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>waiting for readers to be plugged in (%1); Ctrl-C ends</source>
+        <translation>en attente de lecteurs branchés (%1) ; Ctrl-C termine</translation>
+    </message>
+    <message>
+        <location filename="../src/ctl/output/document.cpp" line="+44"/>
+        <source>warning: %1</source>
+        <translation>avertissement : %1</translation>
+    </message>
+    <message>
+        <location filename="../src/ctl/output/io.cpp" line="+22"/>
+        <source>the output went away: the readers under way finish, no other starts</source>
+        <translation>la sortie a disparu : les lecteurs en cours terminent, aucun autre ne commence</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>interrupted: the readers under way finish, no other starts; interrupt again to end at once</source>
+        <translation>interrompu : les lecteurs en cours terminent, aucun autre ne commence ; interrompez à nouveau pour arrêter aussitôt</translation>
     </message>
 </context>
 <context>

@@ -372,12 +372,13 @@ Commands:
         <translation>שגיאת שימוש, או קובץ שלא ניתן לקבל (לא נשלח דבר)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../src/ctl/commands/reader_commands.cpp" line="+127"/>
+        <location filename="../src/ctl/table/exit_codes.h" line="+1"/>
         <source>no reader found</source>
         <translation>לא נמצא קורא</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../src/ctl/table/exit_codes.h" line="+1"/>
         <source>permission denied on the reader&apos;s device node</source>
         <translation>ההרשאה לצומת ההתקן של הקורא נדחתה</translation>
     </message>
@@ -471,6 +472,7 @@ Commands:
     </message>
     <message>
         <location line="+2"/>
+        <location filename="../src/ctl/commands/reader_commands.cpp" line="+20"/>
         <source>reading</source>
         <translation>קורא</translation>
     </message>
@@ -551,6 +553,41 @@ Commands:
         <location line="+1"/>
         <source>the reader switches to the USB keyboard interface</source>
         <translation>הקורא עובר לממשק מקלדת ה-USB</translation>
+    </message>
+    <message>
+        <location filename="../src/ctl/fleet/station.cpp" line="+234"/>
+        <source>udev&apos;s monitor</source>
+        <translation>המנטר של udev</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>changes in %1</source>
+        <translation>שינויים ב-%1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>a listing once a second</source>
+        <translation>רשימה פעם בשנייה</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>waiting for readers to be plugged in (%1); Ctrl-C ends</source>
+        <translation>ממתין לחיבור קוראים (%1); Ctrl-C מסיים</translation>
+    </message>
+    <message>
+        <location filename="../src/ctl/output/document.cpp" line="+44"/>
+        <source>warning: %1</source>
+        <translation>אזהרה: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/ctl/output/io.cpp" line="+22"/>
+        <source>the output went away: the readers under way finish, no other starts</source>
+        <translation>הפלט נעלם: הקוראים שבטיפול מסתיימים, אף אחר אינו מתחיל</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>interrupted: the readers under way finish, no other starts; interrupt again to end at once</source>
+        <translation>הופסק: הקוראים שבטיפול מסתיימים, אף אחר אינו מתחיל; הפסיקו שוב כדי לסיים מיד</translation>
     </message>
 </context>
 <context>

@@ -372,12 +372,13 @@ Comandi:
         <translation>errore di utilizzo, o un file che non si può accettare (non è stato inviato nulla)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../src/ctl/commands/reader_commands.cpp" line="+127"/>
+        <location filename="../src/ctl/table/exit_codes.h" line="+1"/>
         <source>no reader found</source>
         <translation>nessun lettore trovato</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../src/ctl/table/exit_codes.h" line="+1"/>
         <source>permission denied on the reader&apos;s device node</source>
         <translation>permesso negato sul nodo di dispositivo del lettore</translation>
     </message>
@@ -471,6 +472,7 @@ Comandi:
     </message>
     <message>
         <location line="+2"/>
+        <location filename="../src/ctl/commands/reader_commands.cpp" line="+20"/>
         <source>reading</source>
         <translation>lettura</translation>
     </message>
@@ -551,6 +553,41 @@ Comandi:
         <location line="+1"/>
         <source>the reader switches to the USB keyboard interface</source>
         <translation>il lettore passa all’interfaccia tastiera USB</translation>
+    </message>
+    <message>
+        <location filename="../src/ctl/fleet/station.cpp" line="+234"/>
+        <source>udev&apos;s monitor</source>
+        <translation>il monitor di udev</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>changes in %1</source>
+        <translation>le modifiche in %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>a listing once a second</source>
+        <translation>un elenco ogni secondo</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>waiting for readers to be plugged in (%1); Ctrl-C ends</source>
+        <translation>in attesa che vengano inseriti lettori (%1); Ctrl-C termina</translation>
+    </message>
+    <message>
+        <location filename="../src/ctl/output/document.cpp" line="+44"/>
+        <source>warning: %1</source>
+        <translation>avviso: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/ctl/output/io.cpp" line="+22"/>
+        <source>the output went away: the readers under way finish, no other starts</source>
+        <translation>l’uscita è scomparsa: i lettori in corso terminano, nessun altro viene avviato</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>interrupted: the readers under way finish, no other starts; interrupt again to end at once</source>
+        <translation>interrotto: i lettori in corso terminano, nessun altro viene avviato; interrompere di nuovo per terminare subito</translation>
     </message>
 </context>
 <context>
