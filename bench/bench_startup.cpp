@@ -47,7 +47,8 @@ long long monotonicNs()
     return now.tv_sec * 1000000000LL + now.tv_nsec;
 }
 
-bool runOnce(const std::string &program, Sample *sample, bool noPorts = false)
+// language: the messages' language the window is started in; empty for English.
+bool runOnce(const std::string &program, Sample *sample, bool noPorts = false, const char *language = "")
 {
     int out[2];
     if (pipe(out) != 0)
@@ -57,6 +58,9 @@ bool runOnce(const std::string &program, Sample *sample, bool noPorts = false)
         setenv("KEYLON2_BENCH_NO_PORTS", "1", 1);
     else
         unsetenv("KEYLON2_BENCH_NO_PORTS");
+    unsetenv("LANGUAGE");
+    unsetenv("LC_ALL");
+    setenv("LC_MESSAGES", *language ? language : "C.UTF-8", 1);
     const pid_t child = fork();
     if (child < 0)
         return false;
@@ -113,7 +117,7 @@ int main(int argc, char **argv)
     const std::string empty = dir + "/bench_empty_window";
 
     std::vector<double> windowMs, emptyMs, windowKb, emptyKb, windowCpu, emptyCpu;
-    std::vector<double> windowMain, emptyMain, windowMade, emptyMade, noPortsMs, noPortsMade;
+    std::vector<double> windowMain, emptyMain, windowMade, emptyMade, noPortsMs, noPortsMade, germanMs;
     // One of each first, not counted: it fills the page cache and starts the display's caches.
     Sample warm;
     if (!runOnce(empty, &warm) || !runOnce(window, &warm)) {
@@ -122,8 +126,9 @@ int main(int argc, char **argv)
         return 1;
     }
     for (int run = 0; run < runs; ++run) {
-        Sample w, e, n;
-        if (!runOnce(empty, &e) || !runOnce(window, &w) || !runOnce(window, &n, true)) {
+        Sample w, e, n, g;
+        if (!runOnce(empty, &e) || !runOnce(window, &w) || !runOnce(window, &n, true)
+            || !runOnce(window, &g, false, "de_DE.UTF-8")) {
             std::fprintf(stderr, "bench_startup: run %d failed\n", run + 1);
             return 1;
         }
@@ -139,6 +144,7 @@ int main(int argc, char **argv)
         emptyMade.push_back(e.constructedMs);
         noPortsMs.push_back(n.paintMs);
         noPortsMade.push_back(n.constructedMs);
+        germanMs.push_back(g.paintMs);
     }
     // Where the time goes (medians): loading until main(), making the application and the
     // window, showing it until the first frame.
@@ -152,5 +158,7 @@ int main(int argc, char **argv)
     print("startup.cpu", "ms", windowCpu, emptyCpu, "processor time up to the first paint (user + system)");
     print("startup.paint.noports", "ms", noPortsMs, emptyMs,
           "for comparison: the same, the serial port list left out");
+    // Its floor is the window in English: what loading a language (ours and Qt's) costs.
+    print("startup.language", "ms", germanMs, windowMs, "window start-up to first paint in German");
     return 0;
 }

@@ -2,7 +2,8 @@
 // shown until its first frame is painted (see first_paint.h). Started by bench_startup.
 //
 // With KEYLON2_BENCH_NO_PORTS set, the serial port list the window takes at start-up is
-// replaced by an empty one, to show what listing the ports costs.
+// replaced by an empty one, to show what listing the ports costs. The desktop's language is
+// loaded as the utility loads it, from the translations this build made.
 #include <QApplication>
 
 #include <cstdlib>
@@ -10,6 +11,7 @@
 #include "window/app/mainwindow.h"
 #include "first_paint.h"
 #include "core/platform/platform.h"
+#include "core/text/translations.h"
 #include "window/ui/screen_scaling.h"
 
 int main(int argc, char **argv)
@@ -19,6 +21,10 @@ int main(int argc, char **argv)
         Platform::setPortEnumerator([] { return QList<Platform::PortRecord>(); });
     enableScreenScaling();
     QApplication app(argc, argv);
+    const QStringList translations{QStringLiteral(KEYLON2_TRANSLATIONS_DIR)};
+    const auto environment = [](const char *name) { return QString::fromLocal8Bit(qgetenv(name)); };
+    Translations::install(app, Translations::chooseLanguage(environment, Translations::shipped(translations)),
+                          translations);
     MainWindow window;
     FirstPaint::show(window);
     return app.exec();

@@ -296,6 +296,7 @@ goal_of() {
         window.*|ctl.hid.*|ctl.serial.*) echo 1.05 ;;
         startup.paint) echo 1.15 ;;
         startup.rss) echo 1.10 ;;
+        startup.language) echo 1.05 ;;
         startup.cpu|startup.paint.noports) echo "" ;;
         ctl.all.4|ctl.all.16) echo 1.30 ;;
         ctl.apply.differ.128|ctl.apply.match.128) echo 1.30 ;;
@@ -310,6 +311,7 @@ goal_of() {
 floor_name() {
     case $1 in
         window.*|ctl.hid.*|ctl.serial.*) echo "pauses asked for" ;;
+        startup.language) echo "the window in English" ;;
         startup.*) echo "empty QMainWindow" ;;
         ctl.all.1) echo "write + read pauses" ;;
         ctl.all.*) echo "one reader (ctl.all.1)" ;;

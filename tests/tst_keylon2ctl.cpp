@@ -8,6 +8,7 @@
 #include "core/settings/config_mapping.h"
 #include "core/settings/page_record.h"
 #include "ctl/ctl.h"
+#include "ctl/table/command_table.h"
 #include "ctl_runs.h"
 #include "ctl/fleet/jobs.h"
 #include "reader_bench.h"
@@ -21,11 +22,14 @@ VirtualReader::Model &model() { return VirtualReader::Model::instance(); }
 using Run = CtlRun;
 
 // keylon2ctl as a process on its own virtual readers (readers: how many on USB HID; failing:
-// the readers whose writes fail).
-Run ctl(const QStringList &arguments, int readers = 1, const QString &failing = QString())
+// the readers whose writes fail), in English unless a locale (LC_ALL) is given.
+Run ctl(const QStringList &arguments, int readers = 1, const QString &failing = QString(),
+        const QString &locale = QStringLiteral("C.UTF-8"))
 {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("LANGUAGE"));
+    environment.insert(QStringLiteral("LC_ALL"), locale);
     environment.insert(QStringLiteral("KEYLON2_VIRTUAL_HID_READERS"), QString::number(readers));
     if (!failing.isEmpty())
         environment.insert(QStringLiteral("KEYLON2_VIRTUAL_HID_FAILING"), failing);
@@ -261,6 +265,41 @@ private slots:
         for (const char *word : {"list", "read", "write", "set-interface", "monitor", "firmware-update", "--all",
                                  "--jobs", "--no-verify", "4  permission denied"})
             QVERIFY2(run.out.contains(QLatin1String(word)), word);
+        // In C, the help is the table's own English, as this process (no translation loaded) makes it.
+        QCOMPARE(run.out, Ctl::helpText(false));
+    }
+
+    // What machines read is the same in every language; the help is the language's. word: one the
+    // help has in that language and not in English.
+    void machineOutputIsTheSameInEveryLanguage_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("word");
+        QTest::newRow("de") << "de_DE.UTF-8" << QString::fromUtf8("Lesegerät");
+        QTest::newRow("fr") << "fr_FR.UTF-8" << "lecteur";
+        QTest::newRow("it") << "it_IT.UTF-8" << "lettore";
+        QTest::newRow("es") << "es_ES.UTF-8" << "lector";
+        QTest::newRow("he") << "he_IL.UTF-8" << QString::fromUtf8("קורא");
+    }
+    void machineOutputIsTheSameInEveryLanguage()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, word);
+        const QString missing = dir.filePath("missing.cfg");
+        const QString file = writeFile(dir, "site.cfg", SiteConfig);
+        const QList<QStringList> machine = {{"read", "--format", "cfg"}, {"read", "--json"}, {"list", "--json"},
+                                            {"apply", file, "--check", "--json"}, {"write", missing, "--json"}};
+        for (const QStringList &arguments : machine) {
+            const Run english = ctl(arguments);
+            const Run translated = ctl(arguments, 1, QString(), locale);
+            QVERIFY2(!english.out.isEmpty(), qPrintable(arguments.join(' ')));
+            QCOMPARE(translated.out, english.out);
+            QCOMPARE(translated.exitCode, english.exitCode);
+        }
+        const Run help = ctl({"--help"}, 1, QString(), locale);
+        QCOMPARE(help.exitCode, 0);
+        QVERIFY2(help.out.contains(word), qPrintable(help.out));
+        QVERIFY2(help.out.contains("--no-verify"), qPrintable(help.out));  // names stay as they are typed
     }
 };
 

@@ -285,16 +285,16 @@ private slots:
         WindowAccess::nameControls(*ui);
         QCoreApplication::removeTranslator(&translator);
 
-        QCOMPARE(window->windowTitle(), QStringLiteral("MainWindow|Keylon2 Utility V1.0.0"));
-        QCOMPARE(ui->tabWidget->tabText(0), QStringLiteral("MainWindow|Status"));
-        QCOMPARE(ui->tabWidget->tabText(1), QStringLiteral("MainWindow|Setting"));
+        QCOMPARE(window->windowTitle(), QStringLiteral("Window|Keylon2 Utility V1.0.0"));
+        QCOMPARE(ui->tabWidget->tabText(0), QStringLiteral("Window|Status"));
+        QCOMPARE(ui->tabWidget->tabText(1), QStringLiteral("Window|Setting"));
         QCOMPARE(ui->ConnectBut->text(), QString());
         int marked = 0;
         int named = 0;
         for (QWidget *widget : window->findChildren<QWidget *>()) {
             const QString text = textOf(widget);
             if (!qobject_cast<QLineEdit *>(widget) && !text.isEmpty()) {
-                QVERIFY2(text.startsWith(QLatin1String("MainWindow|")), qPrintable(widget->objectName() + ": " + text));
+                QVERIFY2(text.startsWith(QLatin1String("Window|")), qPrintable(widget->objectName() + ": " + text));
                 ++marked;
             }
             // What a screen reader calls a control and says of it, and its tool tip (Qt names
@@ -306,7 +306,7 @@ private slots:
             for (const QString &told : {widget->accessibleName(), description, widget->toolTip()}) {
                 if (told.isEmpty())
                     continue;
-                QVERIFY2(told.startsWith(QLatin1String("MainWindow|")), qPrintable(widget->objectName() + ": " + told));
+                QVERIFY2(told.startsWith(QLatin1String("Window|")), qPrintable(widget->objectName() + ": " + told));
                 ++named;
             }
         }

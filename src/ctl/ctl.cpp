@@ -10,6 +10,7 @@
 #include <poll.h>
 #include <unistd.h>
 
+#include "core/text/translations.h"
 #include "ctl/fleet/interrupt.h"
 #include "ctl/output/document.h"
 #include "ctl/table/command_table.h"
@@ -117,6 +118,8 @@ int processMain(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("keylon2ctl"));
     QCoreApplication::setApplicationVersion(QStringLiteral(KEYLON2_VERSION));
+    // The desktop's language for the help and the messages; C or POSIX is English.
+    Translations::installDesktopLanguage(app);
     const QStringList arguments = QCoreApplication::arguments();
     verbose = arguments.contains(QStringLiteral("--verbose"));
     qInstallMessageHandler(messages);

@@ -19,6 +19,8 @@
 #include "core/platform/platform.h"
 #include "window/ui/screen_scaling.h"
 #include "window/ui/ui_mainwindow.h"
+#include "window/ui/window_tr.h"
+#include "core/text/translations.h"
 #include "window_probe.h"
 
 namespace {
@@ -71,7 +73,9 @@ Need needOf(QWidget *widget)
         option.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
         option.textAlignment = box->alignment();
         const QRect label = box->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, box);
-        return {label.right() + 1 + fm.horizontalAdvance(' '), box->width()};
+        // Right to left the title stands at the right edge and runs to the left.
+        const int edge = box->isRightToLeft() ? box->width() - label.left() : label.right() + 1;
+        return {edge + fm.horizontalAdvance(' '), box->width()};
     }
     return {};
 }
@@ -109,6 +113,17 @@ public:
     static void initMain() { enableScreenScaling(); }
 
 private slots:
+    // The desktop's language (LANG and the rest, as CTest sets them per language), from the
+    // translations this build made; English when none is asked for.
+    void initTestCase()
+    {
+        const QStringList directories{QStringLiteral(KEYLON2_TRANSLATIONS_DIR)};
+        const auto environment = [](const char *name) { return QString::fromLocal8Bit(qgetenv(name)); };
+        const QString language = Translations::chooseLanguage(environment, Translations::shipped(directories));
+        QCOMPARE(language, qEnvironmentVariable("KEYLON2_EXPECTED_LANGUAGE"));
+        QVERIFY(Translations::install(*qApp, language, directories));
+    }
+
     void init() { Platform::setPortEnumerator([] { return QList<Platform::PortRecord>(); }); }
     void cleanup() { Platform::resetSeams(); }
 
@@ -164,8 +179,8 @@ private slots:
         QTest::addColumn<QString>("changeMode");
         QTest::addColumn<QString>("version");
         QTest::newRow("at start-up") << QString() << QString();
-        QTest::newRow("connected over USB KB") << "to Serial" << "F/W Version: 1.20";
-        QTest::newRow("connected over the serial port") << "to USB KB" << "F/W Version: QKR1.20";
+        QTest::newRow("connected over USB KB") << "to Serial" << "1.20";
+        QTest::newRow("connected over the serial port") << "to USB KB" << "QKR1.20";
     }
     void shouldFitEveryTextInItsRoom()
     {
@@ -173,9 +188,9 @@ private slots:
         QFETCH(QString, version);
         MainWindow window;
         if (!changeMode.isEmpty()) {
-            uiOf(window)->ChangeModeBut->setText(changeMode);
-            uiOf(window)->CodeType_lbl->setText("ASCII Code");
-            uiOf(window)->FWLbl->setText(version);
+            uiOf(window)->ChangeModeBut->setText(WindowText::tr(qPrintable(changeMode)));
+            uiOf(window)->CodeType_lbl->setText(WindowText::tr("ASCII Code"));
+            uiOf(window)->FWLbl->setText(WindowText::tr("F/W Version: %1").arg(version));
         }
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));

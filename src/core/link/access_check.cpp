@@ -9,6 +9,7 @@
 #endif
 
 #include "core/link/usb_ids.h"
+#include "core/text/core_text.h"
 
 namespace AccessCheck {
 
@@ -89,9 +90,8 @@ Diagnosis afterHidOpenPathFailed(const QString &node, const QString &error)
 
 QString deniedText(const QString &node)
 {
-    return QCoreApplication::translate(
-               "MainWindow", "The reader is attached, but this user may not open %1. Install the udev rules "
-                             "(%2, see the README), then unplug and plug the reader in again.")
+    return CoreText::tr("The reader is attached, but this user may not open %1. Install the udev rules "
+                        "(%2, see the README), then unplug and plug the reader in again.")
         .arg(node, RulesFileName);
 }
 

@@ -4,6 +4,7 @@
 #include <QStringList>
 
 #include "core/protocol/frames.h"
+#include "core/text/core_text.h"
 
 namespace SettingsWrite {
 
@@ -31,9 +32,9 @@ QList<Frame> settingsFrames(const SettingsRecord &page, quint8 serialActive, qui
 QList<OverlongAffix> overlongAffixes(const SettingsRecord &page)
 {
     const OverlongAffix affixes[] = {
-        {"PreAmble", int(page.pre.size())},
-        {"PostAmble", int(page.post.size())},
-        {"Remove Data", int(page.remove.size())},
+        {QT_TRANSLATE_NOOP("Core", "PreAmble"), int(page.pre.size())},
+        {QT_TRANSLATE_NOOP("Core", "PostAmble"), int(page.post.size())},
+        {QT_TRANSLATE_NOOP("Core", "Remove Data"), int(page.remove.size())},
     };
     QList<OverlongAffix> overlong;
     for (const OverlongAffix &affix : affixes) {
@@ -45,14 +46,14 @@ QList<OverlongAffix> overlongAffixes(const SettingsRecord &page)
 
 QString overlongAffixText(const QList<OverlongAffix> &overlong)
 {
-    const auto tr = [](const char *text) { return QCoreApplication::translate("MainWindow", text); };
     QStringList parts;
     for (const OverlongAffix &affix : overlong) {
-        parts << (parts.isEmpty() ? tr("The %1 has %2 codes") : tr("the %1 has %2 codes"))
-                     .arg(tr(affix.name))
-                     .arg(affix.codes);
+        //: %1 the affix as the page labels it, %n how many codes it holds (more than the reader keeps)
+        parts << (parts.isEmpty() ? CoreText::tr("The %1 has %n codes", nullptr, affix.codes)
+                                  : CoreText::tr("the %1 has %n codes", nullptr, affix.codes))
+                     .arg(CoreText::tr(affix.name));
     }
-    return tr("%1; the reader keeps at most %2. Nothing was sent.")
+    return CoreText::tr("%1; the reader keeps at most %2. Nothing was sent.")
         .arg(parts.join(QStringLiteral("; ")), QString::number(Frames::MaxAffixCodes));
 }
 

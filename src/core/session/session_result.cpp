@@ -1,21 +1,36 @@
 #include "core/session/session_result.h"
 
-QString SessionResult::stepName(Step step)
+#include "core/text/core_text.h"
+
+// The steps as a person reads them in a message; the same words in every language where a
+// machine reads them (describe()).
+static const char *stepLiteral(SessionResult::Step step)
 {
     switch (step) {
-    case Step::None: return QString();
-    case Step::Status: return QStringLiteral("status");
-    case Step::Options: return QStringLiteral("options");
-    case Step::OutputWindow: return QStringLiteral("output window");
-    case Step::KeyboardCountry: return QStringLiteral("keyboard country");
-    case Step::Preamble: return QStringLiteral("preamble");
-    case Step::Postamble: return QStringLiteral("postamble");
-    case Step::RemoveData: return QStringLiteral("remove data");
-    case Step::Save: return QStringLiteral("save command");
-    case Step::InterfaceChange: return QStringLiteral("interface change");
-    case Step::IspMode: return QStringLiteral("ISP mode command");
+    case SessionResult::Step::None: return "";
+    case SessionResult::Step::Status: return QT_TRANSLATE_NOOP("Core", "status");
+    case SessionResult::Step::Options: return QT_TRANSLATE_NOOP("Core", "options");
+    case SessionResult::Step::OutputWindow: return QT_TRANSLATE_NOOP("Core", "output window");
+    case SessionResult::Step::KeyboardCountry: return QT_TRANSLATE_NOOP("Core", "keyboard country");
+    case SessionResult::Step::Preamble: return QT_TRANSLATE_NOOP("Core", "preamble");
+    case SessionResult::Step::Postamble: return QT_TRANSLATE_NOOP("Core", "postamble");
+    case SessionResult::Step::RemoveData: return QT_TRANSLATE_NOOP("Core", "remove data");
+    case SessionResult::Step::Save: return QT_TRANSLATE_NOOP("Core", "save command");
+    case SessionResult::Step::InterfaceChange: return QT_TRANSLATE_NOOP("Core", "interface change");
+    case SessionResult::Step::IspMode: return QT_TRANSLATE_NOOP("Core", "ISP mode command");
     }
-    return QString();
+    return "";
+}
+
+QString SessionResult::stepName(Step step)
+{
+    return QString::fromLatin1(stepLiteral(step));
+}
+
+QString SessionResult::translatedStepName(Step step)
+{
+    const char *name = stepLiteral(step);
+    return *name ? CoreText::tr(name) : QString();
 }
 
 QString SessionResult::describe() const

@@ -15,7 +15,8 @@ const QStringList ControlNames = {
 };
 
 // Index = the keyboard-country value the reader keeps. "U.K" has no full stop after the K.
+// The names are the keyboard layouts the reader types for (translated where the page shows them).
 const QStringList CountryNames = {
-    QStringLiteral("USA"), QStringLiteral("U.K"), QStringLiteral("French"),
-    QStringLiteral("German"), QStringLiteral("Italy"),
+    QStringLiteral(QT_TRANSLATE_NOOP("Core", "USA")), QStringLiteral(QT_TRANSLATE_NOOP("Core", "U.K")), QStringLiteral(QT_TRANSLATE_NOOP("Core", "French")),
+    QStringLiteral(QT_TRANSLATE_NOOP("Core", "German")), QStringLiteral(QT_TRANSLATE_NOOP("Core", "Italy")),
 };

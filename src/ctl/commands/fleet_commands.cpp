@@ -5,6 +5,7 @@
 
 #include <memory>
 
+#include "ctl/table/ctl_text.h"
 #include "ctl/table/handlers.h"
 #include "ctl/table/settings_file.h"
 #include "ctl/fleet/fleet.h"
@@ -144,7 +145,7 @@ int writeCommand(const Invocation &invocation, Io &io)
     fleet.status = [](const ReaderOutcome &outcome) { return outcome.note; };
     fleet.writes = true;
     fleet.entries = {true, true, false};
-    fleet.progress = QStringLiteral("writing");
+    fleet.progress = CtlText::tr("writing");
     fleet.metrics = metrics.get();
     return metrics.end(runFleet(invocation, io, fleet, file.warnings), io);
 }
@@ -168,17 +169,18 @@ int applyCommand(const Invocation &invocation, Io &io)
     };
     fleet.status = [check](const ReaderOutcome &outcome) {
         if (outcome.result == Result::Unchanged)
-            return QStringLiteral("unchanged");
+            return CtlText::tr("unchanged");
         if (check)
-            return QStringLiteral("would change: ") + keysText(outcome.fields);
-        QString line = QStringLiteral("changed: ") + keysText(outcome.fields);
+            return CtlText::tr("would change: %1").arg(keysText(outcome.fields));
+        QString line = CtlText::tr("changed: %1").arg(keysText(outcome.fields));
         if (!outcome.verified)
-            line += QStringLiteral(" (saved; not read back after the interrupt)");
+            line += CtlText::tr(" (saved; not read back after the interrupt)");
         return line;
     };
-    fleet.changedWord = check ? QStringLiteral("would change") : QStringLiteral("changed");
+    //: How the summary counts the readers that apply changed or would change ("3 changed")
+    fleet.changedWord = check ? CtlText::tr("would change") : CtlText::tr("changed");
     fleet.entries = {true, true, true};
-    fleet.progress = check ? QStringLiteral("checking") : QStringLiteral("applying");
+    fleet.progress = check ? CtlText::tr("checking") : CtlText::tr("applying");
     fleet.check = check;
     fleet.tellsCheck = true;
     fleet.metrics = metrics.get();
@@ -201,15 +203,16 @@ int diffCommand(const Invocation &invocation, Io &io)
     };
     fleet.status = [](const ReaderOutcome &outcome) {
         if (outcome.result == Result::Unchanged)
-            return QStringLiteral("unchanged");
+            return CtlText::tr("unchanged");
         QStringList parts;
         for (const Difference &difference : outcome.differences)
             parts << QStringLiteral("%1 \"%2\" -> \"%3\"").arg(difference.key, difference.reader, difference.file);
-        return QStringLiteral("differs: ") + parts.join(QStringLiteral("; "));
+        return CtlText::tr("differs: %1").arg(parts.join(QStringLiteral("; ")));
     };
-    fleet.changedWord = QStringLiteral("differ");
+    //: How the summary counts the readers that differ from the file ("2 differ")
+    fleet.changedWord = CtlText::tr("differ");
     fleet.entries = {false, false, true};
-    fleet.progress = QStringLiteral("reading");
+    fleet.progress = CtlText::tr("reading");
     fleet.check = true;
     fleet.tellsCheck = true;
     fleet.metrics = metrics.get();
@@ -231,9 +234,10 @@ int setInterfaceCommand(const Invocation &invocation, Io &io)
         return switchInterface(reader, serial, context);
     };
     fleet.status = [](const ReaderOutcome &outcome) { return outcome.note; };
-    fleet.changedWord = QStringLiteral("switched");
+    //: How the summary counts the readers switched to the other interface ("2 switched")
+    fleet.changedWord = CtlText::tr("switched");
     fleet.entries = {true, false, false};
-    fleet.progress = QStringLiteral("switching");
+    fleet.progress = CtlText::tr("switching");
     fleet.metrics = metrics.get();
     return metrics.end(runFleet(invocation, io, fleet, QStringList()), io);
 }

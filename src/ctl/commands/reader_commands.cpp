@@ -20,6 +20,7 @@
 #include "ctl/output/document.h"
 #include "ctl/output/io.h"
 #include "ctl/output/reader_outcome.h"
+#include "ctl/table/ctl_text.h"
 #include "ctl/table/exit_codes.h"
 #include "ctl/table/invocation.h"
 #include "ctl/table/shell_completion.h"
@@ -123,7 +124,7 @@ int listCommand(const Invocation &invocation, Io &io)
     io.out.flush();
     warn(identityWarnings(readers), &document, io);
     if (readers.isEmpty())
-        io.err << "no reader found" << Qt::endl;
+        io.err << CtlText::tr("no reader found") << Qt::endl;
     if (invocation.json) {
         document.insert("readers", entries);
         printDocument(document, io);
@@ -143,7 +144,7 @@ int readCommand(const Invocation &invocation, Io &io)
     if (!locked.warning.isEmpty())
         io.err << locked.warning << Qt::endl;
     if (io.progress && !invocation.json)
-        io.err << reader.device() << ": reading" << Qt::endl;
+        io.err << reader.device() << ": " << CtlText::tr("reading") << Qt::endl;
     const ReadJob job = readReader(reader);
     if (job.result.exitCode != Success)
         return finishOne(invocation, io, reader, job.result.exitCode, job.result.message);

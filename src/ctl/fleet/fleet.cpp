@@ -8,6 +8,7 @@
 #include "ctl/output/audit_log.h"
 #include "ctl/output/document.h"
 #include "ctl/output/metrics.h"
+#include "ctl/table/ctl_text.h"
 #include "ctl/table/exit_codes.h"
 
 namespace Ctl {
@@ -19,10 +20,10 @@ using Result = ReaderOutcome::Result;
 QString stoppedStatus(const ReaderOutcome &outcome)
 {
     if (outcome.result == Result::Interrupted)
-        return QStringLiteral("interrupted: nothing was written");
+        return CtlText::tr("interrupted: nothing was written");
     if (outcome.result == Result::NotStarted)
-        return QStringLiteral("not started");
-    return QStringLiteral("failed: ") + outcome.error;
+        return CtlText::tr("not started");
+    return CtlText::tr("failed: %1").arg(outcome.error);
 }
 
 }  // namespace
@@ -57,20 +58,19 @@ QString statusText(const ReaderOutcome &outcome, const Fleet &fleet)
 
 QString summaryLine(const Summary &summary, const Fleet &fleet, bool interrupted)
 {
-    QString line = fleet.writes ? QStringLiteral("%1 readers: %2 done, %3 failed")
-                                      .arg(summary.readers)
+    QString line = fleet.writes ? CtlText::tr("%n readers: %1 done, %2 failed", nullptr, summary.readers)
                                       .arg(summary.written)
                                       .arg(summary.failed)
-                                : QStringLiteral("%1 readers: %2 unchanged, %3 %4, %5 failed")
-                                      .arg(summary.readers)
+                                //: %3: how many readers changed, %4 the word for them ("changed", "differ", ...)
+                                : CtlText::tr("%n readers: %1 unchanged, %3 %4, %2 failed", nullptr, summary.readers)
                                       .arg(summary.unchanged)
+                                      .arg(summary.failed)
                                       .arg(summary.changed)
-                                      .arg(fleet.changedWord)
-                                      .arg(summary.failed);
+                                      .arg(fleet.changedWord);
     if (!summary.failedDevices.isEmpty())
         line += QStringLiteral(" (%1)").arg(summary.failedDevices.join(QStringLiteral(", ")));
     if (interrupted)
-        line += QStringLiteral(", %1 interrupted, %2 not started").arg(summary.interrupted).arg(summary.notStarted);
+        line += CtlText::tr(", %1 interrupted, %2 not started").arg(summary.interrupted).arg(summary.notStarted);
     return line;
 }
 

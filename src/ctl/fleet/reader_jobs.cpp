@@ -2,6 +2,7 @@
 
 #include "ctl/fleet/devices.h"
 #include "ctl/fleet/jobs.h"
+#include "ctl/table/ctl_text.h"
 #include "core/session/reader_session.h"
 
 namespace Ctl {
@@ -126,7 +127,7 @@ ReaderOutcome writeToReader(const ReaderList::Reader &reader, const SettingsFile
     outcome.result = Result::Written;
     outcome = writeAndVerify(outcome, session, record, verify, context);
     if (outcome.ok())
-        outcome.note = outcome.verified ? QStringLiteral("written, saved and verified") : QStringLiteral("written and saved");
+        outcome.note = outcome.verified ? CtlText::tr("written, saved and verified") : CtlText::tr("written and saved");
     return outcome;
 }
 
@@ -134,10 +135,10 @@ ReaderOutcome switchInterface(const ReaderList::Reader &reader, bool serial, con
 {
     ReaderOutcome outcome;
     outcome.reader = reader;
-    const QString name = serial ? QStringLiteral("serial") : QStringLiteral("USB keyboard");
     if (onSerial(reader) == serial) {
         outcome.result = Result::Unchanged;
-        outcome.note = QStringLiteral("already on the %1 interface").arg(name);
+        outcome.note = serial ? CtlText::tr("already on the serial interface")
+                              : CtlText::tr("already on the USB keyboard interface");
         return outcome;
     }
     Opened opened = open(reader);
@@ -153,7 +154,8 @@ ReaderOutcome switchInterface(const ReaderList::Reader &reader, bool serial, con
     }
     outcome.result = Result::Changed;
     outcome.changed = true;
-    outcome.note = QStringLiteral("the reader switches to the %1 interface").arg(name);
+    outcome.note = serial ? CtlText::tr("the reader switches to the serial interface")
+                          : CtlText::tr("the reader switches to the USB keyboard interface");
     return outcome;
 }
 

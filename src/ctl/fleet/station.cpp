@@ -16,6 +16,7 @@
 
 #include "core/link/reader_watcher.h"
 #include "ctl/output/audit_log.h"
+#include "ctl/table/ctl_text.h"
 #include "ctl/output/document.h"
 #include "ctl/fleet/interrupt.h"
 #include "ctl/fleet/live_metrics.h"
@@ -264,16 +265,16 @@ int Station::run(const QStringList &warnings)
         QString how;
         switch (watcher_.mode()) {
         case ReaderWatcher::Mode::Udev:
-            how = QStringLiteral("udev's monitor");
+            how = CtlText::tr("udev's monitor");
             break;
         case ReaderWatcher::Mode::DeviceDirectory:
-            how = QStringLiteral("changes in ") + watcher_.watchedPaths().join(QStringLiteral(", "));
+            how = CtlText::tr("changes in %1").arg(watcher_.watchedPaths().join(QStringLiteral(", ")));
             break;
         case ReaderWatcher::Mode::Listing:
-            how = QStringLiteral("a listing once a second");
+            how = CtlText::tr("a listing once a second");
             break;
         }
-        io_.err << "waiting for readers to be plugged in (" << how << "); Ctrl-C ends" << Qt::endl;
+        io_.err << CtlText::tr("waiting for readers to be plugged in (%1); Ctrl-C ends").arg(how) << Qt::endl;
         loop_.exec();
     }
     watcher_.stop();

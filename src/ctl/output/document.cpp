@@ -5,6 +5,7 @@
 #include <QTextStream>
 
 #include "ctl/output/io.h"
+#include "ctl/table/ctl_text.h"
 #include "ctl/table/exit_codes.h"
 #include "ctl/table/invocation.h"
 
@@ -40,7 +41,7 @@ int fail(const Invocation &invocation, Io &io, int exitCode, const QStringList &
 void warn(const QStringList &warnings, QJsonObject *document, Io &io)
 {
     for (const QString &warning : warnings)
-        io.err << "warning: " << warning << Qt::endl;
+        io.err << CtlText::tr("warning: %1").arg(warning) << Qt::endl;
     if (document && !warnings.isEmpty())
         document->insert("warnings", QJsonArray::fromStringList(warnings));
 }

@@ -1,5 +1,6 @@
 #include "ctl/output/io.h"
 
+#include "ctl/table/ctl_text.h"
 #include "ctl/table/exit_codes.h"
 
 namespace Ctl {
@@ -18,8 +19,8 @@ int stoppedExitCode(const Io &io)
 QString stopNotice(const Io &io)
 {
     if (stoppedExitCode(io) == OutputGone)
-        return QStringLiteral("the output went away: the readers under way finish, no other starts");
-    return QStringLiteral("interrupted: the readers under way finish, no other starts; interrupt again to end at once");
+        return CtlText::tr("the output went away: the readers under way finish, no other starts");
+    return CtlText::tr("interrupted: the readers under way finish, no other starts; interrupt again to end at once");
 }
 
 }  // namespace Ctl

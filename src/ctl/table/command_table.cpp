@@ -2,6 +2,7 @@
 
 #include <limits>
 
+#include "ctl/table/ctl_text.h"
 #include "ctl/table/handlers.h"
 #include "ctl/table/settings_file.h"
 #include "ctl/table/exit_codes.h"
@@ -60,10 +61,21 @@ QString synopsis(const CommandSpec &command)
     return parts.join(QLatin1Char(' '));
 }
 
+// defaultText() in the language of the help.
+QString translatedDefault(const OptionSpec &option)
+{
+    if (!option.defaultValue)
+        return QString();
+    const QString value = QString::fromLatin1(option.defaultValue);
+    if (option.defaultMeaning)
+        return CtlText::tr("(default: %1, %2)").arg(value, CtlText::tr(option.defaultMeaning));
+    return CtlText::tr("(default: %1)").arg(value);
+}
+
 QString optionLines(const OptionSpec &option)
 {
-    QString help = QString::fromLatin1(option.help);
-    const QString byDefault = defaultText(option);
+    QString help = CtlText::tr(option.help);
+    const QString byDefault = translatedDefault(option);
     if (!byDefault.isEmpty())
         help += QLatin1Char(' ') + byDefault;
     return QStringLiteral("  ") + optionSynopsis(option) + QLatin1Char('\n') + wrapped(help, HelpColumn);
@@ -88,41 +100,41 @@ const QList<OptionSpec> &options()
 {
     static const QList<OptionSpec> table = {
         {"device", "DEVICE",
-         "The reader: hid:PATH, serial:PORT, sn:SERIAL or usb:PORTPATH, as list shows them. Commands on "
-         "several readers take it as often as wanted.",
+         QT_TRANSLATE_NOOP("Keylon2ctl", "The reader: hid:PATH, serial:PORT, sn:SERIAL or usb:PORTPATH, as list shows them. Commands on "
+         "several readers take it as often as wanted."),
          Completion::Device},
-        {"all", nullptr, "Every attached reader."},
-        {"jobs", "N", "write, apply, diff: readers at once; 0 is all at once.", Completion::Nothing, nullptr, "0"},
-        {"check", nullptr, "apply: read only and tell what would change; no write frame is sent."},
+        {"all", nullptr, QT_TRANSLATE_NOOP("Keylon2ctl", "Every attached reader.")},
+        {"jobs", "N", QT_TRANSLATE_NOOP("Keylon2ctl", "write, apply, diff: readers at once; 0 is all at once."), Completion::Nothing, nullptr, "0"},
+        {"check", nullptr, QT_TRANSLATE_NOOP("Keylon2ctl", "apply: read only and tell what would change; no write frame is sent.")},
         {"watch", nullptr,
-         "apply: after the readers attached, each reader plugged in, once per plug, until SIGINT (Ctrl-C), "
-         "SIGTERM or SIGHUP; then the summary. Exit 0 when no reader failed, else 1."},
+         QT_TRANSLATE_NOOP("Keylon2ctl", "apply: after the readers attached, each reader plugged in, once per plug, until SIGINT (Ctrl-C), "
+         "SIGTERM or SIGHUP; then the summary. Exit 0 when no reader failed, else 1.")},
         {"log", "LOG",
-         "write, apply, set-interface: append JSON lines to LOG, the audit log: one per reader handled, and "
+         QT_TRANSLATE_NOOP("Keylon2ctl", "write, apply, set-interface: append JSON lines to LOG, the audit log: one per reader handled, and "
          "before a reader's first write frame a line that opens it. A log that cannot be opened stops the "
-         "command before anything is sent.",
+         "command before anything is sent."),
          Completion::File},
         {"metrics", "FILE",
-         "write, apply, diff, set-interface: keep FILE (name it NAME.prom in node exporter's textfile "
+         QT_TRANSLATE_NOOP("Keylon2ctl", "write, apply, diff, set-interface: keep FILE (name it NAME.prom in node exporter's textfile "
          "directory) in Prometheus' text format: readers by result, drift, the last reader and failure, the "
          "readers with their identity. A station writes it at each event, a run at its start and end. A file "
-         "that cannot be written is said on standard error and changes nothing else.",
+         "that cannot be written is said on standard error and changes nothing else."),
          Completion::File},
         {"wait", "SECONDS",
-         "A reader that another process holds (the window, a station, another keylon2ctl) is waited for, up to "
-         "SECONDS; without it such a reader is refused at once as busy (exit 6), naming that process."},
+         QT_TRANSLATE_NOOP("Keylon2ctl", "A reader that another process holds (the window, a station, another keylon2ctl) is waited for, up to "
+         "SECONDS; without it such a reader is refused at once as busy (exit 6), naming that process.")},
         {"no-lock", nullptr,
-         "A reader for which no lock can be had (neither a file in the lock directory nor the reader's node) "
+         QT_TRANSLATE_NOOP("Keylon2ctl", "A reader for which no lock can be had (neither a file in the lock directory nor the reader's node) "
          "is talked to all the same, with a warning; without it such a reader is refused and nothing is sent. "
-         "Another program may then send its frames between this one's."},
-        {"partial", nullptr, "write: read the reader first and change only the keys the file sets."},
-        {"no-verify", nullptr, "write: do not read the settings back."},
-        {"format", "FORMAT", "read: the configuration file or the settings alone as JSON.", Completion::Words,
+         "Another program may then send its frames between this one's.")},
+        {"partial", nullptr, QT_TRANSLATE_NOOP("Keylon2ctl", "write: read the reader first and change only the keys the file sets.")},
+        {"no-verify", nullptr, QT_TRANSLATE_NOOP("Keylon2ctl", "write: do not read the settings back.")},
+        {"format", "FORMAT", QT_TRANSLATE_NOOP("Keylon2ctl", "read: the configuration file or the settings alone as JSON."), Completion::Words,
          "cfg json", "cfg"},
         {"json", nullptr,
-         "One JSON document on standard output (\"schema\": 1), also on failure. apply --watch: a JSON line per "
-         "reader as it is done, then the document."},
-        {"verbose", nullptr, "Also the protocol's debug lines, on standard error."},
+         QT_TRANSLATE_NOOP("Keylon2ctl", "One JSON document on standard output (\"schema\": 1), also on failure. apply --watch: a JSON line per "
+         "reader as it is done, then the document.")},
+        {"verbose", nullptr, QT_TRANSLATE_NOOP("Keylon2ctl", "Also the protocol's debug lines, on standard error.")},
     };
     return table;
 }
@@ -130,9 +142,9 @@ const QList<OptionSpec> &options()
 const QList<OptionSpec> &programOptions()
 {
     static const QList<OptionSpec> table = {
-        {"help", nullptr, "This help; after a command, that command's."},
-        {"help-all", nullptr, "Every command in full, the configuration file's keys and the exit codes."},
-        {"version", nullptr, "The program's version."},
+        {"help", nullptr, QT_TRANSLATE_NOOP("Keylon2ctl", "This help; after a command, that command's.")},
+        {"help-all", nullptr, QT_TRANSLATE_NOOP("Keylon2ctl", "Every command in full, the configuration file's keys and the exit codes.")},
+        {"version", nullptr, QT_TRANSLATE_NOOP("Keylon2ctl", "The program's version.")},
     };
     return table;
 }
@@ -163,35 +175,35 @@ const QList<CommandSpec> &commands()
 {
     static const QList<CommandSpec> table = {
         {"list", {}, Readers::None, {}, listCommand,
-         "every attached reader, USB HID and serial, with its serial number and USB port",
-         "On USB HID its node, on the serial line its port; each with its USB serial number, the USB socket it "
+         QT_TRANSLATE_NOOP("Keylon2ctl", "every attached reader, USB HID and serial, with its serial number and USB port"),
+         QT_TRANSLATE_NOOP("Keylon2ctl", "On USB HID its node, on the serial line its port; each with its USB serial number, the USB socket it "
          "sits in (the name sysfs gives it, such as 1-2.3, which stays when the reader is plugged in again "
          "there), vendor and product ID, and product string or description. Warns when two readers share a "
          "serial number, or one has none: sn: cannot pick those. A serial port counts as a reader when its "
-         "description starts with the reader driver's text or its USB vendor ID is 0416."},
+         "description starts with the reader driver's text or its USB vendor ID is 0416.")},
         {"read", {}, Readers::One, {QStringLiteral("format"), QStringLiteral("wait"), QStringLiteral("no-lock")},
          readCommand,
-         "the reader's settings as a configuration file (the window's Import reads it) or as JSON",
-         "Over the serial line the reader does not tell its keyboard country: the file leaves KBCountry out, so "
-         "that applying it keeps each reader's country."},
+         QT_TRANSLATE_NOOP("Keylon2ctl", "the reader's settings as a configuration file (the window's Import reads it) or as JSON"),
+         QT_TRANSLATE_NOOP("Keylon2ctl", "Over the serial line the reader does not tell its keyboard country: the file leaves KBCountry out, so "
+         "that applying it keeps each reader's country.")},
         {"write", {{"FILE", Completion::ConfigFile}}, Readers::Many,
          {QStringLiteral("partial"), QStringLiteral("no-verify"), QStringLiteral("jobs"), QStringLiteral("log"),
           QStringLiteral("metrics"), QStringLiteral("wait"), QStringLiteral("no-lock")},
          writeCommand,
-         "writes and saves every setting of the file, then reads them back",
-         "Always writes, whether or not the reader holds the settings already. The file must set every "
+         QT_TRANSLATE_NOOP("Keylon2ctl", "writes and saves every setting of the file, then reads them back"),
+         QT_TRANSLATE_NOOP("Keylon2ctl", "Always writes, whether or not the reader holds the settings already. The file must set every "
          "[KEYLON] key but Interface, or the keys it leaves out would be reset; with --partial the reader is "
          "read first and only the keys the file sets change. A file without KBCountry, as read makes one over "
          "the serial line, writes to readers on the serial line; a reader on USB HID refuses it. The settings go to the interface the reader is "
          "on (the file's Interface is not applied: see set-interface); over the serial line KBCountry is not "
-         "sent, the serial interface has no such setting."},
+         "sent, the serial interface has no such setting.")},
         {"apply", {{"FILE", Completion::ConfigFile}}, Readers::Many,
          {QStringLiteral("check"), QStringLiteral("watch"), QStringLiteral("jobs"), QStringLiteral("log"),
           QStringLiteral("metrics"), QStringLiteral("wait"), QStringLiteral("no-lock")},
          applyCommand,
-         "reads each reader and writes, saves and reads back only the readers whose settings differ from the "
-         "file's",
-         "Compares, key by key, what the reader holds with the keys the file sets, and changes only those keys. "
+         QT_TRANSLATE_NOOP("Keylon2ctl", "reads each reader and writes, saves and reads back only the readers whose settings differ from the "
+         "file's"),
+         QT_TRANSLATE_NOOP("Keylon2ctl", "Compares, key by key, what the reader holds with the keys the file sets, and changes only those keys. "
          "Each reader is unchanged, changed (naming the keys) or failed (saying why); a reader that already "
          "matches costs one read and nothing more. With --check nothing is written: it says what would change, "
          "and the exit code is 5 when a reader would change (0 when every reader matches). "
@@ -200,35 +212,35 @@ const QList<CommandSpec> &commands()
          "SIGINT (Ctrl-C), SIGTERM or SIGHUP, or until its output goes away; the readers under way then finish, "
          "and the summary follows. Its exit code is 0 when no reader failed, else 1 (not 128 plus the signal: a "
          "signal is how a station ends). It takes no --device. With "
-         "--json it prints a JSON line per reader as it is done, and apply's whole document as its last line."},
+         "--json it prints a JSON line per reader as it is done, and apply's whole document as its last line.")},
         {"diff", {{"FILE", Completion::ConfigFile}}, Readers::Many,
          {QStringLiteral("jobs"), QStringLiteral("metrics"), QStringLiteral("wait"), QStringLiteral("no-lock")},
          diffCommand,
-         "each reader's values that differ from the file's, key by key (reader -> file); writes nothing",
-         "The keys the file sets are compared as apply compares them; the values are spelled as a "
+         QT_TRANSLATE_NOOP("Keylon2ctl", "each reader's values that differ from the file's, key by key (reader -> file); writes nothing"),
+         QT_TRANSLATE_NOOP("Keylon2ctl", "The keys the file sets are compared as apply compares them; the values are spelled as a "
          "configuration file spells them. Exit 0 when every reader matches the file, 5 when one differs; a reader "
-         "that failed gives its own code."},
+         "that failed gives its own code.")},
         {"set-interface", {{"usb|serial", Completion::Words, "usb serial"}}, Readers::Many,
          {QStringLiteral("log"), QStringLiteral("metrics"), QStringLiteral("wait"), QStringLiteral("no-lock")}, setInterfaceCommand,
-         "switches the reader to its USB keyboard or its serial interface",
-         "The reader leaves the link and is found again on the other interface. Nothing is sent to a reader "
-         "that is on that interface already."},
+         QT_TRANSLATE_NOOP("Keylon2ctl", "switches the reader to its USB keyboard or its serial interface"),
+         QT_TRANSLATE_NOOP("Keylon2ctl", "The reader leaves the link and is found again on the other interface. Nothing is sent to a reader "
+         "that is on that interface already.")},
         {"monitor", {}, Readers::One, {QStringLiteral("wait"), QStringLiteral("no-lock")}, monitorCommand,
-         "key ID codes from a reader on its serial interface, one per line, until interrupted",
-         "With --json the codes are collected and printed in one document when monitor ends."},
+         QT_TRANSLATE_NOOP("Keylon2ctl", "key ID codes from a reader on its serial interface, one per line, until interrupted"),
+         QT_TRANSLATE_NOOP("Keylon2ctl", "With --json the codes are collected and printed in one document when monitor ends.")},
         {"firmware-update", {}, Readers::One, {QStringLiteral("wait"), QStringLiteral("no-lock")},
          firmwareUpdateCommand,
-         "puts the reader into ISP mode, then runs ./flashmate RECONNKLN from the working directory",
-         "Nothing is sent when the firmware writer is not there. With --json the writer's output goes to "
-         "standard error."},
+         QT_TRANSLATE_NOOP("Keylon2ctl", "puts the reader into ISP mode, then runs ./flashmate RECONNKLN from the working directory"),
+         QT_TRANSLATE_NOOP("Keylon2ctl", "Nothing is sent when the firmware writer is not there. With --json the writer's output goes to "
+         "standard error.")},
         {"doctor", {}, Readers::None, {}, doctorCommand,
-         "what stands between this user and the readers, one line each with what to do",
-         "Checks the udev rule, whether this user may open each reader's node and through what (seat ACL, "
+         QT_TRANSLATE_NOOP("Keylon2ctl", "what stands between this user and the readers, one line each with what to do"),
+         QT_TRANSLATE_NOOP("Keylon2ctl", "Checks the udev rule, whether this user may open each reader's node and through what (seat ACL, "
          "group, owner), whether this session has a seat (an SSH session has none: join group plugdev), "
          "ModemManager on a reader's port, brltty, and another process holding a port. Exit 0 when every "
-         "attached reader can be opened, 3 when none is attached, 4 when one cannot be opened."},
+         "attached reader can be opened, 3 when none is attached, 4 when one cannot be opened.")},
         {"completion", {{"bash|zsh|devices", Completion::Words, "bash zsh devices"}}, Readers::None, {},
-         completionCommand, "the bash or zsh completion script; devices: what --device completes to",
+         completionCommand, QT_TRANSLATE_NOOP("Keylon2ctl", "the bash or zsh completion script; devices: what --device completes to"),
          nullptr, true},
     };
     return table;
@@ -254,13 +266,12 @@ const OptionSpec *findOption(const QString &name)
 
 QString commandHelp(const CommandSpec &command)
 {
-    QString text = QStringLiteral("Usage: keylon2ctl ") + synopsis(command) + QStringLiteral(" [--json]\n\n");
-    text += wrapped(QString::fromLatin1(command.help).left(1).toUpper() + QString::fromLatin1(command.help).mid(1)
-                        + QLatin1Char('.'),
-                    0);
+    QString text = CtlText::tr("Usage: keylon2ctl %1 [--json]").arg(synopsis(command)) + QStringLiteral("\n\n");
+    const QString help = CtlText::tr(command.help);
+    text += wrapped(help.left(1).toUpper() + help.mid(1) + QLatin1Char('.'), 0);
     if (command.details)
-        text += QLatin1Char('\n') + wrapped(QString::fromLatin1(command.details), 0);
-    text += QStringLiteral("\nOptions:\n");
+        text += QLatin1Char('\n') + wrapped(CtlText::tr(command.details), 0);
+    text += QLatin1Char('\n') + CtlText::tr("Options:") + QLatin1Char('\n');
     for (const QString &name : optionNames(command))
         text += optionLines(*findOption(name));
     return text + exitCodeText();
@@ -268,7 +279,7 @@ QString commandHelp(const CommandSpec &command)
 
 QString helpText(bool all)
 {
-    QString text = QStringLiteral(
+    QString text = CtlText::tr(
         "Reads and writes the settings of Keylon2 key readers.\n"
         "\n"
         "Usage: keylon2ctl COMMAND [ARGUMENTS] [OPTIONS]\n"
@@ -278,19 +289,19 @@ QString helpText(bool all)
     for (const CommandSpec &command : commands()) {
         if (command.hidden)
             continue;
-        text += QStringLiteral("  ") + synopsis(command) + QLatin1Char('\n') + wrapped(QString::fromLatin1(command.help), HelpColumn);
+        text += QStringLiteral("  ") + synopsis(command) + QLatin1Char('\n') + wrapped(CtlText::tr(command.help), HelpColumn);
         if (all && command.details)
-            text += wrapped(QString::fromLatin1(command.details), HelpColumn) + QLatin1Char('\n');
+            text += wrapped(CtlText::tr(command.details), HelpColumn) + QLatin1Char('\n');
     }
     text += QLatin1Char('\n')
-        + wrapped(QStringLiteral(
+        + wrapped(CtlText::tr(
                       "DEVICE is --device hid:PATH, serial:PORT, sn:SERIAL or usb:PORTPATH (as list shows them), "
                       "or the same word after the command's arguments; without one, the only attached reader. "
                       "A serial number that two readers share, or an empty one, never picks a reader. Serial "
                       "ports count as readers by their description or their USB vendor ID 0416; any other port "
                       "must be named."),
                   0);
-    text += QStringLiteral("\nOptions:\n");
+    text += QLatin1Char('\n') + CtlText::tr("Options:") + QLatin1Char('\n');
     for (const OptionSpec &option : options())
         text += optionLines(option);
     for (const OptionSpec &option : programOptions())
@@ -302,14 +313,14 @@ QString helpText(bool all)
 
 QString exitCodeText()
 {
-    QString text = QStringLiteral("\nExit codes:\n");
+    QString text = QLatin1Char('\n') + CtlText::tr("Exit codes:") + QLatin1Char('\n');
     for (const ExitCodeSpec &exit : ExitCodes) {
         const QString code = QString::number(exit.code);
         text += QStringLiteral("  ") + code + QStringLiteral("  ")
-            + wrapped(QString::fromLatin1(exit.meaning), 4 + code.size()).mid(4 + code.size());
+            + wrapped(CtlText::tr(exit.meaning), 4 + code.size()).mid(4 + code.size());
     }
     return text
-        + wrapped(QStringLiteral("apply --watch ends at SIGINT, SIGTERM or SIGHUP, or when its output goes away, with 0 "
+        + wrapped(CtlText::tr("apply --watch ends at SIGINT, SIGTERM or SIGHUP, or when its output goes away, with 0 "
                                  "when no reader failed, else 1."),
                   0);
 }

@@ -4,6 +4,7 @@
 
 #include "core/platform/platform.h"
 #include "core/text/locale_codec.h"
+#include "window/ui/mirror.h"
 #include "window/ui/window_access.h"
 #include "window/ui/window_font.h"
 #include "window/ui/window_text_size.h"
@@ -24,6 +25,7 @@ MainWindow::MainWindow(QWidget *parent)
     WindowAccess::setUp(ui, *this);
     useLayoutFont(*this);
     WindowTextSize::follow(*this);
+    mirrorPlacedWidgets(*this);
     status_.setUp();
 
     setUpLocaleCodec(Platform::getACP(), Platform::getOEMCP());

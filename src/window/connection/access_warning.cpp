@@ -12,24 +12,24 @@ void warnIfAccessDenied(const AccessCheck::Diagnosis &diagnosis)
 #else
     if (diagnosis.finding != AccessCheck::Finding::Denied)
         return;
-    QMessageBox::warning(nullptr, QCoreApplication::translate("MainWindow", "Connect Device"),
+    QMessageBox::warning(nullptr, WindowText::tr("Connect Device"),
                          AccessCheck::deniedText(diagnosis.node));
 #endif
 }
 
 void warnReaderBusy(const QString &node, const ReaderLock::Holder &holder)
 {
-    const QString command = holder.command.isEmpty() ? windowTr("another program") : holder.command;
-    const QString pid = holder.pid > 0 ? QString::number(holder.pid) : windowTr("unknown");
-    QMessageBox::warning(nullptr, windowTr("Connect Device"),
-                         windowTr("The reader %1 is in use by %2 (process %3). Connect again when it is free.")
+    const QString command = holder.command.isEmpty() ? WindowText::tr("another program") : holder.command;
+    const QString pid = holder.pid > 0 ? QString::number(holder.pid) : WindowText::tr("unknown");
+    QMessageBox::warning(nullptr, WindowText::tr("Connect Device"),
+                         WindowText::tr("The reader %1 is in use by %2 (process %3). Connect again when it is free.")
                              .arg(node, command, pid));
 }
 
 void warnNoLock(const QString &node, const QString &error)
 {
-    QMessageBox::warning(nullptr, windowTr("Connect Device"),
-                         windowTr("No lock can be had for the reader %1 (%2), so another program could talk to it "
+    QMessageBox::warning(nullptr, WindowText::tr("Connect Device"),
+                         WindowText::tr("No lock can be had for the reader %1 (%2), so another program could talk to it "
                                   "at the same time. Make the lock directory %3 writable for this user, then "
                                   "connect again.")
                              .arg(node, error, ReaderLock::directory()));

@@ -87,8 +87,8 @@ void ConnectionPanel::showNotConnected()
 
 void ConnectionPanel::tellLineGone(const QString &portName)
 {
-    QMessageBox::warning(nullptr, windowTr("Connect Device"),
-                         windowTr("The serial port %1 is gone; the reader was disconnected.").arg(portName));
+    QMessageBox::warning(nullptr, WindowText::tr("Connect Device"),
+                         WindowText::tr("The serial port %1 is gone; the reader was disconnected.").arg(portName));
 }
 
 void ConnectionPanel::showFailedConnect(const char *debugLine)
@@ -127,8 +127,9 @@ void ConnectionPanel::connectOrDisconnect()
                 warnIfAccessDenied(opened.access);
             return;
         }
-        ui_.ChangeModeBut->setText(usb ? QStringLiteral("to Serial") : QStringLiteral("to USB KB"));
-        ui_.CodeType_lbl->setText(QStringLiteral("ASCII Code"));
+        //: The interface-change button names the interface it switches to
+        ui_.ChangeModeBut->setText(usb ? WindowText::tr("to Serial") : WindowText::tr("to USB KB"));
+        ui_.CodeType_lbl->setText(WindowText::tr("ASCII Code"));
         readSettings_();
     }
 

@@ -20,8 +20,8 @@ void FirmwareUpdate::run()
 {
     // Once in its loader the reader waits for the writer; without one it would stay there.
     if (!Platform::firmwareWriterRunnable()) {
-        QMessageBox::warning(nullptr, windowTr("FW Update"),
-                             windowTr("The firmware writer %1 was not found in %2; nothing was sent to the reader.")
+        QMessageBox::warning(nullptr, WindowText::tr("FW Update"),
+                             WindowText::tr("The firmware writer %1 was not found in %2; nothing was sent to the reader.")
                                  .arg(QFileInfo(Platform::firmwareWriterProgram()).fileName(),
                                       QDir::currentPath()));
         return;
@@ -30,8 +30,8 @@ void FirmwareUpdate::run()
     const SessionResult isp = link_.session().enterIspMode();
     // Over the serial line the write goes unchecked.
     if (isp.outcome == SessionResult::Outcome::FrameFailed) {
-        QMessageBox::information(nullptr, windowTr("ISP Mode"),
-                                 windowTr("Can't send ISP mode command to device, please check your Keylon device!!"),
+        QMessageBox::information(nullptr, WindowText::tr("ISP Mode"),
+                                 WindowText::tr("Can't send ISP mode command to device, please check your Keylon device!!"),
                                  QMessageBox::Yes);
         return;
     }

@@ -8,17 +8,19 @@
 #include <QTextCodec>
 #include <QVBoxLayout>
 
+#include "window/ui/window_tr.h"
+
 FirmwareWriterDialog::FirmwareWriterDialog(QWidget *parent)
     : QDialog(parent)
     , output_(new QPlainTextEdit(this))
     , printed_(output_)
     , decoder_(QTextCodec::codecForLocale()->makeDecoder())
     , end_(new QLabel(this))
-    , stop_(new QPushButton(tr("Stop the writer"), this))
-    , close_(new QPushButton(tr("Close"), this))
+    , stop_(new QPushButton(WindowText::tr("Stop the writer"), this))
+    , close_(new QPushButton(WindowText::tr("Close"), this))
 {
     setObjectName(QStringLiteral("FirmwareWriterDialog"));
-    setWindowTitle(tr("FW Update"));
+    setWindowTitle(WindowText::tr("FW Update"));
     setModal(true);
     output_->setObjectName(QStringLiteral("writerOutput"));
     output_->setReadOnly(true);
@@ -86,8 +88,8 @@ void FirmwareWriterDialog::askToStop()
     if (!running_)
         return;
     const auto answer = QMessageBox::question(
-        this, tr("FW Update"),
-        tr("Stopping the writer can leave the reader without working firmware. Stop it?"),
+        this, WindowText::tr("FW Update"),
+        WindowText::tr("Stopping the writer can leave the reader without working firmware. Stop it?"),
         QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
     if (answer != QMessageBox::Yes || !running_)
         return;
@@ -107,7 +109,7 @@ void FirmwareWriterDialog::showEnd(int exitCode)
     showOutput();
     running_ = false;
     ended_ = true;
-    end_->setText(tr("The firmware writer ended with exit code %1. Connect again when the reader is back.")
+    end_->setText(WindowText::tr("The firmware writer ended with exit code %1. Connect again when the reader is back.")
                       .arg(exitCode));
     stop_->setEnabled(false);
     close_->setEnabled(true);

@@ -16,17 +16,17 @@ void InterfaceChange::run()
         return;
 
     const QString question = link_.state().serialActive
-        ? windowTr("Do you want to change Keylon interface to <b>USB Keyboard</b> and utility will close?")
-        : windowTr("Do you want to change Keylon interface to <b>serial</b> and utility will close?");
-    if (QMessageBox::warning(nullptr, windowTr("Change Mode"), question, QMessageBox::Yes | QMessageBox::No)
+        ? WindowText::tr("Do you want to change Keylon interface to <b>USB Keyboard</b> and utility will close?")
+        : WindowText::tr("Do you want to change Keylon interface to <b>serial</b> and utility will close?");
+    if (QMessageBox::warning(nullptr, WindowText::tr("Change Mode"), question, QMessageBox::Yes | QMessageBox::No)
         != QMessageBox::Yes)
         return;
 
     const SessionResult result = link_.session().changeInterface();
     // The reader stays where it is when the frame did not reach it: so does the utility.
     if (!result.ok()) {
-        QMessageBox::warning(nullptr, windowTr("Change Mode"),
-                             windowTr("The reader did not get the interface change; the utility stays open."));
+        QMessageBox::warning(nullptr, WindowText::tr("Change Mode"),
+                             WindowText::tr("The reader did not get the interface change; the utility stays open."));
         return;
     }
     link_.leaveForOtherInterface();

@@ -20,8 +20,8 @@ bool acceptFile(const QString &path, const QString &title)
         return true;
     const QString name = QFileInfo(path).fileName();
     const QString text = check.result == ConfigFile::ReadCheck::CannotRead
-        ? windowTr("Cannot read %1: %2. The page was left as it was.").arg(name, check.reason)
-        : windowTr("%1 holds no Keylon settings. The page was left as it was.").arg(name);
+        ? WindowText::tr("Cannot read %1: %2. The page was left as it was.").arg(name, check.reason)
+        : WindowText::tr("%1 holds no Keylon settings. The page was left as it was.").arg(name);
     QMessageBox::warning(nullptr, title, text);
     return false;
 }
@@ -37,10 +37,10 @@ ConfigFiles::ConfigFiles(QWidget &dialogParent, ReaderLink &link, SettingsForm &
 
 void ConfigFiles::exportPage()
 {
-    const QString path = FileDialogs::getSaveFileName(&dialogParent_, windowTr("Save Config"), ".",
-                                                      windowTr("Config Files(*.cfg)"));
+    const QString path = FileDialogs::getSaveFileName(&dialogParent_, WindowText::tr("Save Config"), ".",
+                                                      WindowText::tr("Config Files(*.cfg)"));
     if (path.isEmpty()) {
-        QMessageBox::warning(nullptr, windowTr("Config File"), windowTr("You didn't input config file."));
+        QMessageBox::warning(nullptr, WindowText::tr("Config File"), WindowText::tr("You didn't input config file."));
         return;
     }
 
@@ -48,20 +48,20 @@ void ConfigFiles::exportPage()
     page.interfaceSerial = link_.state().serialActive != 0;
     QString reason;
     if (!ConfigFile::write(path, page, &reason))
-        QMessageBox::warning(nullptr, windowTr("Config File"),
-                             windowTr("Cannot write %1: %2. Nothing was saved.").arg(QFileInfo(path).fileName(), reason));
+        QMessageBox::warning(nullptr, WindowText::tr("Config File"),
+                             WindowText::tr("Cannot write %1: %2. Nothing was saved.").arg(QFileInfo(path).fileName(), reason));
 }
 
 void ConfigFiles::importPage()
 {
-    const QString path = FileDialogs::getOpenFileName(&dialogParent_, windowTr("Open Config"), ".",
-                                                      windowTr("Config Files(*.cfg)"));
+    const QString path = FileDialogs::getOpenFileName(&dialogParent_, WindowText::tr("Open Config"), ".",
+                                                      WindowText::tr("Config Files(*.cfg)"));
     if (path.isEmpty()) {
-        QMessageBox::information(nullptr, windowTr("Open Config"), windowTr("You didn't select any files."));
+        QMessageBox::information(nullptr, WindowText::tr("Open Config"), WindowText::tr("You didn't select any files."));
         return;
     }
 
-    if (!acceptFile(path, windowTr("Open Config")))
+    if (!acceptFile(path, WindowText::tr("Open Config")))
         return;
     const ConfigPage page = ConfigFile::read(path);
     link_.setInterfaceSetting(page.interfaceSerial ? 1 : 0);
@@ -72,14 +72,14 @@ void ConfigFiles::loadDefault()
 {
     const QString path = QDir::currentPath() + "/Default.cfg";
     if (!QFileInfo::exists(path)) {
-        QMessageBox::warning(nullptr, windowTr("Default File"), windowTr("Can not found default.cfg file."));
+        QMessageBox::warning(nullptr, WindowText::tr("Default File"), WindowText::tr("Can not found default.cfg file."));
         return;
     }
 
-    if (!acceptFile(path, windowTr("Load Default")))
+    if (!acceptFile(path, WindowText::tr("Load Default")))
         return;
     // The default file leaves the interface as it is: only an import changes it.
     form_.showPage(ConfigFile::read(path));
-    QMessageBox::warning(nullptr, windowTr("Load Default"),
-                         windowTr("The default file is successfully loaded, click the Set Status write to Keylon device."));
+    QMessageBox::warning(nullptr, WindowText::tr("Load Default"),
+                         WindowText::tr("The default file is successfully loaded, click the Set Status write to Keylon device."));
 }

@@ -9,8 +9,10 @@
 
 #include "core/settings/page_record.h"
 #include "core/settings/settings_table.h"
+#include "core/text/core_text.h"
 #include "core/text/name_tables.h"
 #include "window/ui/ui_mainwindow.h"
+#include "window/ui/window_tr.h"
 
 using Settings::Kind;
 
@@ -57,7 +59,8 @@ void SettingsForm::fillPickers()
     ui_.Pre_cmb->addItems(ControlNames);
     ui_.Post_cmb->addItems(ControlNames);
     ui_.Remove_cmb->addItems(ControlNames);
-    ui_.KB_cmb->addItems(CountryNames);
+    for (const QString &country : CountryNames)
+        ui_.KB_cmb->addItem(CoreText::tr(qPrintable(country)));
 }
 
 ConfigPage SettingsForm::page() const
@@ -87,7 +90,7 @@ void SettingsForm::showPage(const ConfigPage &page)
 void SettingsForm::showFirmwareVersion(const QString &version)
 {
     firmwareVersion_ = version;
-    ui_.FWLbl->setText(QStringLiteral("F/W Version: ") + firmwareVersion_);
+    ui_.FWLbl->setText(WindowText::tr("F/W Version: %1").arg(firmwareVersion_));
 }
 
 void SettingsForm::showRead(const ConfigPage &page, quint8 fields)

@@ -12,24 +12,24 @@
 
 namespace {
 
-const char *const SuccessText = "Successfully obtained Keylon the set value";
-const char *const VersionFailText = "Get F/W version fail, please retry.";
+const char *const SuccessText = QT_TRANSLATE_NOOP("Window", "Successfully obtained Keylon the set value");
+const char *const VersionFailText = QT_TRANSLATE_NOOP("Window", "Get F/W version fail, please retry.");
 
 // The box for an affix answer that did not come; one that came but was refused leaves its
 // edit alone and the read goes on.
 const char *affixFailText(SessionResult::Step step)
 {
     switch (step) {
-    case SessionResult::Step::Preamble: return "Get PreAmble fail, please retry.";
-    case SessionResult::Step::Postamble: return "Get PostAmble fail, please retry.";
-    case SessionResult::Step::RemoveData: return "Get RemoveData fail, please retry.";
+    case SessionResult::Step::Preamble: return QT_TRANSLATE_NOOP("Window", "Get PreAmble fail, please retry.");
+    case SessionResult::Step::Postamble: return QT_TRANSLATE_NOOP("Window", "Get PostAmble fail, please retry.");
+    case SessionResult::Step::RemoveData: return QT_TRANSLATE_NOOP("Window", "Get RemoveData fail, please retry.");
     default: return VersionFailText;
     }
 }
 
 void tell(const char *text)
 {
-    QMessageBox::information(nullptr, windowTr("Read Status"), windowTr(text), QMessageBox::Yes);
+    QMessageBox::information(nullptr, WindowText::tr("Read Status"), WindowText::tr(text), QMessageBox::Yes);
 }
 
 // What a USB HID read took.

@@ -21,7 +21,7 @@ void SettingsWriter::write()
 
     const auto overlong = SettingsWrite::overlongAffixes(page);
     if (!overlong.isEmpty()) {
-        QMessageBox::warning(nullptr, windowTr("Setting Keylon"), SettingsWrite::overlongAffixText(overlong));
+        QMessageBox::warning(nullptr, WindowText::tr("Setting Keylon"), SettingsWrite::overlongAffixText(overlong));
         return;
     }
 
@@ -32,15 +32,15 @@ void SettingsWriter::write()
     // that the reader does not hold the page.
     if (!result.ok()) {
         const QString text = result.step == SessionResult::Step::InterfaceChange
-            ? windowTr("Writing to the reader failed at the interface change; the page was saved, the interface was not changed.")
-            : windowTr("Writing to the reader failed at the %1; the reader did not save the page.")
-                  .arg(SessionResult::stepName(result.step));
-        QMessageBox::warning(nullptr, windowTr("Setting Keylon"), text);
+            ? WindowText::tr("Writing to the reader failed at the interface change; the page was saved, the interface was not changed.")
+            : WindowText::tr("Writing to the reader failed at the %1; the reader did not save the page.")
+                  .arg(SessionResult::translatedStepName(result.step));
+        QMessageBox::warning(nullptr, WindowText::tr("Setting Keylon"), text);
         return;
     }
     if (SettingsWrite::changesInterface(link.serialActive, link.interfaceSetting))
         link_.leaveForOtherInterface();
 
-    QMessageBox::information(nullptr, windowTr("Setting Keylon"), windowTr("Successfully set Keylon set value"),
+    QMessageBox::information(nullptr, WindowText::tr("Setting Keylon"), WindowText::tr("Successfully set Keylon set value"),
                              QMessageBox::Yes);
 }

@@ -18,6 +18,7 @@
 #include <QWidget>
 
 #include "window/ui/screen_scaling.h"
+#include "window/ui/window_tr.h"
 
 namespace Ui {
 
@@ -187,41 +188,49 @@ std::vector<QWidget *> MainWindow::settingControls() const
 
 void MainWindow::retranslateUi(QMainWindow *window)
 {
-    const auto tr = [](const char *text) { return QCoreApplication::translate("MainWindow", text, nullptr); };
-
-    window->setWindowTitle(tr("Keylon2 Utility V1.0.0"));
-    FWLbl->setText(tr("F/W Version:"));
-    groupBox_4->setTitle(tr("Output"));
-    TrigBut->setText(tr("&Scan"));
-    ClearBut->setText(tr("Clear"));
-    tabWidget->setTabText(tabWidget->indexOf(Membrane_tab), tr("Status"));
-    groupBox_2->setTitle(tr("Keylon"));
-    PreAmbleChk->setText(tr("PreAmble Enable"));
-    Label1->setText(tr("Output length"));
-    label->setText(tr("Output start"));
-    BuzzerEnableChk->setText(tr("Buzzer Enable"));
-    AutoReportChk->setText(tr("ID Code Auto Report"));
-    PostAmbleChk->setText(tr("PostAmble Enable"));
-    CodeType_lbl->setText(tr("Code"));
-    Label1_2->setText(tr("KB Country"));
-    FWUpdateBut->setText(tr("FW &Update"));
-    RemoveDataChk->setText(tr("Remove Data Enable"));
-    RemoveIDCodeChk->setText(tr("Remove ID Code Enable"));
-    label_3->setText(tr("Change Interface"));
-    ChangeModeBut->setText(tr("Change Mode"));
-    ImportBut->setText(tr("Import"));
-    ExportBut->setText(tr("Export"));
-    DefaultBut->setText(tr("Default"));
-    GetKLNStatusBut->setText(tr("&Get Status"));
-    SetKLNStatusBut->setText(tr("&Set Status"));
-    tabWidget->setTabText(tabWidget->indexOf(Keylon_tab), tr("Setting"));
+    window->setWindowTitle(WindowText::tr("Keylon2 Utility V1.0.0"));
+    FWLbl->setText(WindowText::tr("F/W Version:"));
+    groupBox_4->setTitle(WindowText::tr("Output"));
+    //: Button: asks the reader to scan a key now
+    TrigBut->setText(WindowText::tr("&Scan"));
+    //: Button: empties the output shown on the Status page
+    ClearBut->setText(WindowText::tr("Clear"));
+    //: Tab with the reader's output
+    tabWidget->setTabText(tabWidget->indexOf(Membrane_tab), WindowText::tr("Status"));
+    //: The reader's name, a product name
+    groupBox_2->setTitle(WindowText::tr("Keylon"));
+    PreAmbleChk->setText(WindowText::tr("PreAmble Enable"));
+    Label1->setText(WindowText::tr("Output length"));
+    label->setText(WindowText::tr("Output start"));
+    BuzzerEnableChk->setText(WindowText::tr("Buzzer Enable"));
+    AutoReportChk->setText(WindowText::tr("ID Code Auto Report"));
+    PostAmbleChk->setText(WindowText::tr("PostAmble Enable"));
+    //: Label before the affix pickers: which kind of code they show
+    CodeType_lbl->setText(WindowText::tr("Code"));
+    Label1_2->setText(WindowText::tr("KB Country"));
+    FWUpdateBut->setText(WindowText::tr("FW &Update"));
+    RemoveDataChk->setText(WindowText::tr("Remove Data Enable"));
+    RemoveIDCodeChk->setText(WindowText::tr("Remove ID Code Enable"));
+    label_3->setText(WindowText::tr("Change Interface"));
+    //: Button: switches the reader to the other interface
+    ChangeModeBut->setText(WindowText::tr("Change Mode"));
+    ImportBut->setText(WindowText::tr("Import"));
+    ExportBut->setText(WindowText::tr("Export"));
+    //: Button: loads default.cfg into the page
+    DefaultBut->setText(WindowText::tr("Default"));
+    GetKLNStatusBut->setText(WindowText::tr("&Get Status"));
+    SetKLNStatusBut->setText(WindowText::tr("&Set Status"));
+    //: Tab with the reader's settings
+    tabWidget->setTabText(tabWidget->indexOf(Keylon_tab), WindowText::tr("Setting"));
     ConnectBut->setText(QString());
-    Debuglabel->setText(tr("TextLabel"));
-    TestBut->setText(tr("PushButton"));
-    label_2->setText(tr("Connect Device"));
-    groupBox_3->setTitle(tr("Interface"));
-    USBKB_radcmd->setText(tr("USB KB"));
-    Searal_radcmd->setText(tr("Serial Port"));
+    //: Placeholder of a hidden label; never shown
+    Debuglabel->setText(WindowText::tr("TextLabel"));
+    //: Placeholder of a hidden button; never shown
+    TestBut->setText(WindowText::tr("PushButton"));
+    label_2->setText(WindowText::tr("Connect Device"));
+    groupBox_3->setTitle(WindowText::tr("Interface"));
+    USBKB_radcmd->setText(WindowText::tr("USB KB"));
+    Searal_radcmd->setText(WindowText::tr("Serial Port"));
 }
 
 }  // namespace Ui

@@ -259,22 +259,22 @@ void setUp(Ui::MainWindow &ui, QMainWindow &window)
 
 void nameControls(Ui::MainWindow &ui)
 {
-    ui.SerialNameEdit->setAccessibleName(windowTr("Serial port name"));
-    ui.ScannerEdit->setAccessibleName(windowTr("Output"));
-    ui.PreAmbleEdit->setAccessibleName(windowTr("Preamble"));
-    ui.PostAmbleEdit->setAccessibleName(windowTr("Postamble"));
-    ui.RemoveDataEdit->setAccessibleName(windowTr("Remove data"));
-    ui.KLNOutStartEdit->setAccessibleName(windowTr("Output start"));
-    ui.KLNOutLengthEdit->setAccessibleName(windowTr("Output length"));
-    namePicker(ui.Pre_cmb, windowTr("Preamble ASCII code"));
-    namePicker(ui.Post_cmb, windowTr("Postamble ASCII code"));
-    namePicker(ui.Remove_cmb, windowTr("Remove data ASCII code"));
+    ui.SerialNameEdit->setAccessibleName(WindowText::tr("Serial port name"));
+    ui.ScannerEdit->setAccessibleName(WindowText::tr("Output"));
+    ui.PreAmbleEdit->setAccessibleName(WindowText::tr("Preamble"));
+    ui.PostAmbleEdit->setAccessibleName(WindowText::tr("Postamble"));
+    ui.RemoveDataEdit->setAccessibleName(WindowText::tr("Remove data"));
+    ui.KLNOutStartEdit->setAccessibleName(WindowText::tr("Output start"));
+    ui.KLNOutLengthEdit->setAccessibleName(WindowText::tr("Output length"));
+    namePicker(ui.Pre_cmb, WindowText::tr("Preamble ASCII code"));
+    namePicker(ui.Post_cmb, WindowText::tr("Postamble ASCII code"));
+    namePicker(ui.Remove_cmb, WindowText::tr("Remove data ASCII code"));
     // The label says "KB Country"; read out, the short form is no word.
-    ui.KB_cmb->setAccessibleName(windowTr("Keyboard country"));
-    ui.Label1_2->setAccessibleName(windowTr("Keyboard country"));
+    ui.KB_cmb->setAccessibleName(WindowText::tr("Keyboard country"));
+    ui.Label1_2->setAccessibleName(WindowText::tr("Keyboard country"));
     // Its name is its text, which says where a press takes the reader ("to Serial"); the
     // heading above it, in another row of the page, is no label a screen reader would find.
-    ui.ChangeModeBut->setAccessibleDescription(windowTr("Change Interface"));
+    ui.ChangeModeBut->setAccessibleDescription(WindowText::tr("Change Interface"));
 
     for (QPushButton *button : {ui.ImportBut, ui.ExportBut, ui.GetKLNStatusBut, ui.SetKLNStatusBut})
         hintShortcut(ui, button, QString(button->text()).remove(QLatin1Char('&')));
@@ -283,12 +283,12 @@ void nameControls(Ui::MainWindow &ui)
 
 void showConnectState(Ui::MainWindow &ui, bool connected)
 {
-    const QString name = connected ? windowTr("Disconnect") : windowTr("Connect");
+    const QString name = connected ? WindowText::tr("Disconnect") : WindowText::tr("Connect");
     ui.ConnectBut->setAccessibleName(name);
     hintShortcut(ui, ui.ConnectBut, name);
     // Without a description of its own a button describes itself by its tool tip; the state
     // comes first, the tool tip after it.
-    const QString state = connected ? windowTr("Connected") : windowTr("Not connected");
+    const QString state = connected ? WindowText::tr("Connected") : WindowText::tr("Not connected");
     ui.ConnectBut->setAccessibleDescription(QStringLiteral("%1. %2").arg(state, ui.ConnectBut->toolTip()));
 }
 

@@ -2,6 +2,10 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QRadioButton>
+#include <QStyleOptionButton>
 #include <QDebug>
 #include <QFontInfo>
 #include <QLayout>
@@ -73,6 +77,51 @@ private:
     qreal factor_;
 };
 
+// Whether a text of the window's own font is wider than its room: a label's, or a check box's
+// or radio button's beside its indicator.
+bool textCut(const QWidget &window)
+{
+    for (QWidget *widget : window.findChildren<QWidget *>()) {
+        if (widget->testAttribute(Qt::WA_SetFont) || !widget->isVisibleTo(&window))
+            continue;
+        if (auto *label = qobject_cast<QLabel *>(widget)) {
+            if (!label->text().isEmpty() && label->sizeHint().width() > label->contentsRect().width() + 2 * label->margin())
+                return true;
+            continue;
+        }
+        const bool check = qobject_cast<QCheckBox *>(widget);
+        if (!check && !qobject_cast<QRadioButton *>(widget))
+            continue;
+        auto *button = static_cast<QAbstractButton *>(widget);
+        if (button->text().isEmpty())
+            continue;
+        QStyleOptionButton option;
+        option.initFrom(button);
+        option.text = button->text();
+        const QRect contents = button->style()->subElementRect(
+            check ? QStyle::SE_CheckBoxContents : QStyle::SE_RadioButtonContents, &option, button);
+        if (button->fontMetrics().size(Qt::TextShowMnemonic, button->text()).width() > contents.width())
+            return true;
+    }
+    return false;
+}
+
+// Glyphs do not grow in proportion to their size: a text that just fits its room at the drawn
+// size (a long translation) can be a few pixels too wide at another. The window's font is then
+// the largest below the scaled one at which every text fits, as it is at the drawn size.
+void keepTextsWhole(QWidget &window, qreal factor)
+{
+    QFont font = window.font();
+    if (font.pointSizeF() <= 0)
+        return;
+    const qreal step = 0.125 * factor;
+    const qreal floor = font.pointSizeF() * 0.9;
+    while (textCut(window) && font.pointSizeF() - step >= floor) {
+        font.setPointSizeF(font.pointSizeF() - step);
+        window.setFont(font);
+    }
+}
+
 void scaleTree(QWidget &window, qreal factor)
 {
     // Made for this window alone, and gone once its widgets are: the message boxes and file
@@ -100,6 +149,7 @@ void scaleTree(QWidget &window, qreal factor)
             widget->setGeometry(scaled(widget->geometry(), factor));
     }
     window.setFont(scaledFont(window.font(), factor));
+    keepTextsWhole(window, factor);
     const QSize size = scaled(window.size(), factor);
     window.setMinimumSize(scaledLimit(window.minimumSize(), factor));
     window.setMaximumSize(scaledLimit(window.maximumSize(), factor));

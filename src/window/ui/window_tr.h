@@ -3,9 +3,9 @@
 #include <QCoreApplication>
 #include <QString>
 
-// The window's texts, those of its message boxes included, go through the translation function
-// in the window's context, as the texts of its widgets do.
-inline QString windowTr(const char *text)
+// The window's texts, those of its widgets and of its message boxes, share one translation
+// context: WindowText::tr("...") is what lupdate finds.
+class WindowText
 {
-    return QCoreApplication::translate("MainWindow", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(Window)
+};

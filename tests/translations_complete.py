@@ -1,0 +1,60 @@
+#!/usr/bin/env python3
+"""Every shipped translation is complete, and lupdate finds no text of the sources missing from it.
+
+Usage: translations_complete.py LUPDATE SOURCE_DIR TS_FILE...
+Each .ts is copied, brought up to date with the sources by lupdate, and read: a text that is new
+(unfinished), gone from the sources (vanished/obsolete), or translated with an empty string or
+with placeholders other than the source's fails the check.
+"""
+import os
+import re
+import shutil
+import subprocess
+import sys
+import tempfile
+import xml.etree.ElementTree as ET
+
+
+def placeholders(text):
+    return sorted(set(re.findall(r'%(?:L?n|\d)', text or '')))
+
+
+def check(lupdate, sources, ts):
+    problems = []
+    with tempfile.TemporaryDirectory() as work:
+        copy = os.path.join(work, os.path.basename(ts))
+        shutil.copy(ts, copy)
+        subprocess.run([lupdate, '-silent', '-locations', 'none', '-extensions', 'cpp,h', sources, '-ts', copy],
+                       check=True)
+        for context in ET.parse(copy).getroot().iter('context'):
+            name = context.findtext('name')
+            for message in context.iter('message'):
+                source = message.findtext('source')
+                translation = message.find('translation')
+                kind = translation.get('type', '')
+                if kind:
+                    problems.append(f'{name}: "{source}" is {kind}')
+                    continue
+                forms = [f.text for f in translation.findall('numerusform')] or [translation.text]
+                for form in forms:
+                    if not form:
+                        problems.append(f'{name}: "{source}" has an empty translation')
+                    elif placeholders(form) != placeholders(source):
+                        problems.append(f'{name}: "{source}" keeps {placeholders(source)}, not {placeholders(form)}')
+    return problems
+
+
+def main():
+    lupdate, sources, files = sys.argv[1], sys.argv[2], sys.argv[3:]
+    failed = 0
+    for ts in files:
+        problems = check(lupdate, sources, ts)
+        for problem in problems:
+            print(f'{os.path.basename(ts)}: {problem}')
+        failed += bool(problems)
+    print(f'{len(files) - failed} passed, {failed} failed')
+    return 1 if failed else 0
+
+
+if __name__ == '__main__':
+    sys.exit(main())

@@ -1,0 +1,1071 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>Core</name>
+    <message>
+        <location filename="../src/core/link/access_check.cpp" line="+93"/>
+        <source>The reader is attached, but this user may not open %1. Install the udev rules (%2, see the README), then unplug and plug the reader in again.</source>
+        <translation>Das Lesegerät ist angeschlossen, aber dieser Benutzer darf %1 nicht öffnen. Installieren Sie die udev-Regeln (%2, siehe README) und stecken Sie das Lesegerät dann aus und wieder ein.</translation>
+    </message>
+    <message>
+        <location filename="../src/core/protocol/settings_frames.cpp" line="+35"/>
+        <source>PreAmble</source>
+        <translation>Präambel</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PostAmble</source>
+        <translation>Postambel</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Remove Data</source>
+        <translation>Daten entfernen</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+15"/>
+        <source>The %1 has %n codes</source>
+        <extracomment>%1 the affix as the page labels it, %n how many codes it holds (more than the reader keeps)</extracomment>
+        <translation>
+            <numerusform>%1 enthält %n Codes</numerusform>
+            <numerusform>%1 enthält %n Codes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>the %1 has %n codes</source>
+        <translation>
+            <numerusform>%1 enthält %n Codes</numerusform>
+            <numerusform>%1 enthält %n Codes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1; the reader keeps at most %2. Nothing was sent.</source>
+        <translation>%1; das Lesegerät speichert höchstens %2. Es wurde nichts gesendet.</translation>
+    </message>
+    <message>
+        <location filename="../src/core/text/name_tables.cpp" line="+20"/>
+        <source>USA</source>
+        <translation>USA</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>U.K</source>
+        <translation>Großbritannien</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>French</source>
+        <translation>Frankreich</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>German</source>
+        <translation>Deutschland</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Italy</source>
+        <translation>Italien</translation>
+    </message>
+    <message>
+        <location filename="../src/core/session/session_result.cpp" line="+11"/>
+        <source>status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>options</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>output window</source>
+        <translation>Ausgabefenster</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>keyboard country</source>
+        <translation>Tastaturland</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>preamble</source>
+        <translation>Präambel</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>postamble</source>
+        <translation>Postambel</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>remove data</source>
+        <translation>Daten entfernen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>save command</source>
+        <translation>Speicherbefehl</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>interface change</source>
+        <translation>Schnittstellenwechsel</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ISP mode command</source>
+        <translation>ISP-Modus-Befehl</translation>
+    </message>
+</context>
+<context>
+    <name>Keylon2ctl</name>
+    <message>
+        <location filename="../src/ctl/table/command_table.cpp" line="+71"/>
+        <source>(default: %1, %2)</source>
+        <translation>(Standard: %1, %2)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(default: %1)</source>
+        <translation>(Standard: %1)</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>The reader: hid:PATH, serial:PORT, sn:SERIAL or usb:PORTPATH, as list shows them. Commands on several readers take it as often as wanted.</source>
+        <translation>Das Lesegerät: hid:PATH, serial:PORT, sn:SERIAL oder usb:PORTPATH, wie list sie zeigt. Befehle für mehrere Lesegeräte nehmen die Option beliebig oft.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Every attached reader.</source>
+        <translation>Jedes angeschlossene Lesegerät.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>write, apply, diff: readers at once; 0 is all at once.</source>
+        <translation>write, apply, diff: Lesegeräte gleichzeitig; 0 heißt alle gleichzeitig.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>apply: read only and tell what would change; no write frame is sent.</source>
+        <translation>apply: nur lesen und sagen, was sich ändern würde; es wird kein Schreibrahmen gesendet.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>apply: after the readers attached, each reader plugged in, once per plug, until SIGINT (Ctrl-C), SIGTERM or SIGHUP; then the summary. Exit 0 when no reader failed, else 1.</source>
+        <translation>apply: nach den angeschlossenen Lesegeräten jedes eingesteckte Lesegerät, einmal je Einstecken, bis SIGINT (Strg-C), SIGTERM oder SIGHUP; dann die Zusammenfassung. Exit-Code 0, wenn kein Lesegerät fehlschlug, sonst 1.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>write, apply, set-interface: append JSON lines to LOG, the audit log: one per reader handled, and before a reader&apos;s first write frame a line that opens it. A log that cannot be opened stops the command before anything is sent.</source>
+        <translation>write, apply, set-interface: JSON-Zeilen an LOG anhängen, das Prüfprotokoll: eine je bearbeitetem Lesegerät und vor dem ersten Schreibrahmen eines Lesegeräts eine Zeile, die es eröffnet. Ein Protokoll, das sich nicht öffnen lässt, beendet den Befehl, bevor etwas gesendet wird.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>write, apply, diff, set-interface: keep FILE (name it NAME.prom in node exporter&apos;s textfile directory) in Prometheus&apos; text format: readers by result, drift, the last reader and failure, the readers with their identity. A station writes it at each event, a run at its start and end. A file that cannot be written is said on standard error and changes nothing else.</source>
+        <translation>write, apply, diff, set-interface: FILE (als NAME.prom im Textfile-Verzeichnis des Node Exporters) im Textformat von Prometheus führen: Lesegeräte nach Ergebnis, Abweichung, das letzte Lesegerät und der letzte Fehler, die Lesegeräte mit ihrer Kennung. Eine Station schreibt sie bei jedem Ereignis, ein Lauf an seinem Anfang und Ende. Eine Datei, die sich nicht schreiben lässt, wird auf der Standardfehlerausgabe gemeldet und ändert sonst nichts.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>A reader that another process holds (the window, a station, another keylon2ctl) is waited for, up to SECONDS; without it such a reader is refused at once as busy (exit 6), naming that process.</source>
+        <translation>Auf ein Lesegerät, das ein anderer Prozess hält (das Fenster, eine Station, ein anderes keylon2ctl), wird bis zu SECONDS gewartet; ohne diese Option wird ein solches Lesegerät sofort als belegt abgewiesen (Exit-Code 6), mit Nennung dieses Prozesses.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>A reader for which no lock can be had (neither a file in the lock directory nor the reader&apos;s node) is talked to all the same, with a warning; without it such a reader is refused and nothing is sent. Another program may then send its frames between this one&apos;s.</source>
+        <translation>Mit einem Lesegerät, für das keine Sperre zu bekommen ist (weder eine Datei im Sperrverzeichnis noch der Geräteknoten des Lesegeräts), wird trotzdem gesprochen, mit einer Warnung; ohne diese Option wird ein solches Lesegerät abgewiesen und nichts gesendet. Ein anderes Programm kann dann seine Rahmen zwischen die dieses Programms senden.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>write: read the reader first and change only the keys the file sets.</source>
+        <translation>write: das Lesegerät zuerst lesen und nur die Schlüssel ändern, die die Datei setzt.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>write: do not read the settings back.</source>
+        <translation>write: die Einstellungen nicht zurücklesen.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>read: the configuration file or the settings alone as JSON.</source>
+        <translation>read: die Konfigurationsdatei oder nur die Einstellungen als JSON.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>One JSON document on standard output (&quot;schema&quot;: 1), also on failure. apply --watch: a JSON line per reader as it is done, then the document.</source>
+        <translation>Ein JSON-Dokument auf der Standardausgabe (&quot;schema&quot;: 1), auch bei einem Fehler. apply --watch: eine JSON-Zeile je Lesegerät, sobald es fertig ist, dann das Dokument.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Also the protocol&apos;s debug lines, on standard error.</source>
+        <translation>Auch die Debug-Zeilen des Protokolls, auf der Standardfehlerausgabe.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>This help; after a command, that command&apos;s.</source>
+        <translation>Diese Hilfe; nach einem Befehl die Hilfe dieses Befehls.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Every command in full, the configuration file&apos;s keys and the exit codes.</source>
+        <translation>Jeder Befehl vollständig, die Schlüssel der Konfigurationsdatei und die Exit-Codes.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The program&apos;s version.</source>
+        <translation>Die Version des Programms.</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>every attached reader, USB HID and serial, with its serial number and USB port</source>
+        <translation>jedes angeschlossene Lesegerät, USB-HID und seriell, mit seiner Seriennummer und seinem USB-Anschluss</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>On USB HID its node, on the serial line its port; each with its USB serial number, the USB socket it sits in (the name sysfs gives it, such as 1-2.3, which stays when the reader is plugged in again there), vendor and product ID, and product string or description. Warns when two readers share a serial number, or one has none: sn: cannot pick those. A serial port counts as a reader when its description starts with the reader driver&apos;s text or its USB vendor ID is 0416.</source>
+        <translation>Bei USB-HID sein Geräteknoten, an der seriellen Schnittstelle sein Port; jeweils mit seiner USB-Seriennummer, dem USB-Steckplatz, in dem es steckt (der Name, den sysfs ihm gibt, etwa 1-2.3, der bleibt, wenn das Lesegerät dort wieder eingesteckt wird), Hersteller- und Produkt-ID sowie Produktname oder Beschreibung. Warnt, wenn zwei Lesegeräte dieselbe Seriennummer haben oder eines keine hat: sn: kann diese nicht auswählen. Eine serielle Schnittstelle zählt als Lesegerät, wenn ihre Beschreibung mit dem Text des Lesegerätetreibers beginnt oder ihre USB-Hersteller-ID 0416 ist.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>the reader&apos;s settings as a configuration file (the window&apos;s Import reads it) or as JSON</source>
+        <translation>die Einstellungen des Lesegeräts als Konfigurationsdatei (der Import des Fensters liest sie) oder als JSON</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Over the serial line the reader does not tell its keyboard country: the file leaves KBCountry out, so that applying it keeps each reader&apos;s country.</source>
+        <translation>Über die serielle Schnittstelle nennt das Lesegerät sein Tastaturland nicht: Die Datei lässt KBCountry weg, sodass ihr Anwenden das Tastaturland jedes Lesegeräts beibehält.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>writes and saves every setting of the file, then reads them back</source>
+        <translation>schreibt und speichert jede Einstellung der Datei und liest sie dann zurück</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Always writes, whether or not the reader holds the settings already. The file must set every [KEYLON] key but Interface, or the keys it leaves out would be reset; with --partial the reader is read first and only the keys the file sets change. A file without KBCountry, as read makes one over the serial line, writes to readers on the serial line; a reader on USB HID refuses it. The settings go to the interface the reader is on (the file&apos;s Interface is not applied: see set-interface); over the serial line KBCountry is not sent, the serial interface has no such setting.</source>
+        <translation>Schreibt immer, ob das Lesegerät die Einstellungen schon hat oder nicht. Die Datei muss jeden [KEYLON]-Schlüssel außer Interface setzen, sonst würden die weggelassenen Schlüssel zurückgesetzt; mit --partial wird das Lesegerät zuerst gelesen und nur die Schlüssel ändern sich, die die Datei setzt. Eine Datei ohne KBCountry, wie read sie über die serielle Schnittstelle erstellt, wird auf Lesegeräte an der seriellen Schnittstelle geschrieben; ein Lesegerät an USB-HID weist sie ab. Die Einstellungen gehen an die Schnittstelle, an der das Lesegerät ist (Interface aus der Datei wird nicht angewendet: siehe set-interface); über die serielle Schnittstelle wird KBCountry nicht gesendet, die serielle Schnittstelle hat diese Einstellung nicht.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>reads each reader and writes, saves and reads back only the readers whose settings differ from the file&apos;s</source>
+        <translation>liest jedes Lesegerät und schreibt, speichert und liest nur die Lesegeräte zurück, deren Einstellungen von denen der Datei abweichen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Compares, key by key, what the reader holds with the keys the file sets, and changes only those keys. Each reader is unchanged, changed (naming the keys) or failed (saying why); a reader that already matches costs one read and nothing more. With --check nothing is written: it says what would change, and the exit code is 5 when a reader would change (0 when every reader matches). With --watch it is a station: it applies the file to the readers attached, then to each reader plugged in (on USB HID or the serial line), once per plug, a line per reader as it is done, until SIGINT (Ctrl-C), SIGTERM or SIGHUP, or until its output goes away; the readers under way then finish, and the summary follows. Its exit code is 0 when no reader failed, else 1 (not 128 plus the signal: a signal is how a station ends). It takes no --device. With --json it prints a JSON line per reader as it is done, and apply&apos;s whole document as its last line.</source>
+        <translation>Vergleicht Schlüssel für Schlüssel, was das Lesegerät hat, mit den Schlüsseln, die die Datei setzt, und ändert nur diese Schlüssel. Jedes Lesegerät ist unverändert, geändert (mit den Schlüsseln) oder fehlgeschlagen (mit dem Grund); ein Lesegerät, das schon passt, kostet einen Lesevorgang und nichts weiter. Mit --check wird nichts geschrieben: Es sagt, was sich ändern würde, und der Exit-Code ist 5, wenn sich ein Lesegerät ändern würde (0, wenn jedes Lesegerät passt). Mit --watch ist es eine Station: Es wendet die Datei auf die angeschlossenen Lesegeräte an, dann auf jedes eingesteckte Lesegerät (an USB-HID oder der seriellen Schnittstelle), einmal je Einstecken, eine Zeile je Lesegerät, sobald es fertig ist, bis SIGINT (Strg-C), SIGTERM oder SIGHUP oder bis seine Ausgabe wegfällt; die laufenden Lesegeräte werden dann fertig, und die Zusammenfassung folgt. Sein Exit-Code ist 0, wenn kein Lesegerät fehlschlug, sonst 1 (nicht 128 plus das Signal: Ein Signal ist die Art, wie eine Station endet). Es nimmt kein --device. Mit --json gibt es eine JSON-Zeile je Lesegerät aus, sobald es fertig ist, und als letzte Zeile das ganze Dokument von apply.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>each reader&apos;s values that differ from the file&apos;s, key by key (reader -&gt; file); writes nothing</source>
+        <translation>die Werte jedes Lesegeräts, die von denen der Datei abweichen, Schlüssel für Schlüssel (Lesegerät -&gt; Datei); schreibt nichts</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The keys the file sets are compared as apply compares them; the values are spelled as a configuration file spells them. Exit 0 when every reader matches the file, 5 when one differs; a reader that failed gives its own code.</source>
+        <translation>Die Schlüssel, die die Datei setzt, werden verglichen, wie apply sie vergleicht; die Werte werden geschrieben, wie eine Konfigurationsdatei sie schreibt. Exit-Code 0, wenn jedes Lesegerät zur Datei passt, 5, wenn eines abweicht; ein fehlgeschlagenes Lesegerät gibt seinen eigenen Code.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>switches the reader to its USB keyboard or its serial interface</source>
+        <translation>schaltet das Lesegerät auf seine USB-Tastatur oder seine serielle Schnittstelle um</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The reader leaves the link and is found again on the other interface. Nothing is sent to a reader that is on that interface already.</source>
+        <translation>Das Lesegerät verlässt die Verbindung und wird an der anderen Schnittstelle wiedergefunden. An ein Lesegerät, das schon an dieser Schnittstelle ist, wird nichts gesendet.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>key ID codes from a reader on its serial interface, one per line, until interrupted</source>
+        <translation>ID-Codes von Schlüsseln von einem Lesegerät an seiner seriellen Schnittstelle, einer je Zeile, bis zur Unterbrechung</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>With --json the codes are collected and printed in one document when monitor ends.</source>
+        <translation>Mit --json werden die Codes gesammelt und in einem Dokument ausgegeben, wenn monitor endet.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>puts the reader into ISP mode, then runs ./flashmate RECONNKLN from the working directory</source>
+        <translation>versetzt das Lesegerät in den ISP-Modus und startet dann ./flashmate RECONNKLN aus dem Arbeitsverzeichnis</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Nothing is sent when the firmware writer is not there. With --json the writer&apos;s output goes to standard error.</source>
+        <translation>Es wird nichts gesendet, wenn das Firmware-Schreibprogramm nicht da ist. Mit --json geht die Ausgabe des Schreibprogramms auf die Standardfehlerausgabe.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>what stands between this user and the readers, one line each with what to do</source>
+        <translation>was zwischen diesem Benutzer und den Lesegeräten steht, je eine Zeile mit dem, was zu tun ist</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Checks the udev rule, whether this user may open each reader&apos;s node and through what (seat ACL, group, owner), whether this session has a seat (an SSH session has none: join group plugdev), ModemManager on a reader&apos;s port, brltty, and another process holding a port. Exit 0 when every attached reader can be opened, 3 when none is attached, 4 when one cannot be opened.</source>
+        <translation>Prüft die udev-Regel, ob dieser Benutzer den Geräteknoten jedes Lesegeräts öffnen darf und wodurch (Seat-ACL, Gruppe, Eigentümer), ob diese Sitzung einen Seat hat (eine SSH-Sitzung hat keinen: Gruppe plugdev beitreten), ModemManager an der Schnittstelle eines Lesegeräts, brltty und einen anderen Prozess, der eine Schnittstelle hält. Exit-Code 0, wenn jedes angeschlossene Lesegerät geöffnet werden kann, 3, wenn keines angeschlossen ist, 4, wenn eines nicht geöffnet werden kann.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>the bash or zsh completion script; devices: what --device completes to</source>
+        <translation>das Vervollständigungsskript für bash oder zsh; devices: wozu --device vervollständigt</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>Usage: keylon2ctl %1 [--json]</source>
+        <translation>Aufruf: keylon2ctl %1 [--json]</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <location line="+30"/>
+        <source>Options:</source>
+        <translation>Optionen:</translation>
+    </message>
+    <message>
+        <location line="-22"/>
+        <source>Reads and writes the settings of Keylon2 key readers.
+
+Usage: keylon2ctl COMMAND [ARGUMENTS] [OPTIONS]
+       keylon2ctl COMMAND --help
+
+Commands:
+</source>
+        <translation>Liest und schreibt die Einstellungen von Keylon2-Schlüssellesegeräten.
+
+Aufruf: keylon2ctl BEFEHL [ARGUMENTE] [OPTIONEN]
+       keylon2ctl BEFEHL --help
+
+Befehle:
+</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>DEVICE is --device hid:PATH, serial:PORT, sn:SERIAL or usb:PORTPATH (as list shows them), or the same word after the command&apos;s arguments; without one, the only attached reader. A serial number that two readers share, or an empty one, never picks a reader. Serial ports count as readers by their description or their USB vendor ID 0416; any other port must be named.</source>
+        <translation>DEVICE ist --device hid:PATH, serial:PORT, sn:SERIAL oder usb:PORTPATH (wie list sie zeigt) oder dasselbe Wort nach den Argumenten des Befehls; ohne eines das einzige angeschlossene Lesegerät. Eine Seriennummer, die zwei Lesegeräte teilen, oder eine leere wählt nie ein Lesegerät. Serielle Schnittstellen zählen als Lesegeräte nach ihrer Beschreibung oder ihrer USB-Hersteller-ID 0416; jede andere Schnittstelle muss genannt werden.</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Exit codes:</source>
+        <translation>Exit-Codes:</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>apply --watch ends at SIGINT, SIGTERM or SIGHUP, or when its output goes away, with 0 when no reader failed, else 1.</source>
+        <translation>apply --watch endet bei SIGINT, SIGTERM oder SIGHUP oder wenn seine Ausgabe wegfällt, mit 0, wenn kein Lesegerät fehlschlug, sonst 1.</translation>
+    </message>
+    <message>
+        <location filename="../src/ctl/table/exit_codes.h" line="+31"/>
+        <source>success (every reader unchanged, or changed, written or switched as asked)</source>
+        <translation>Erfolg (jedes Lesegerät unverändert oder wie verlangt geändert, geschrieben oder umgeschaltet)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>a reader failed (no answer, a write that failed, a difference on verify)</source>
+        <translation>ein Lesegerät ist fehlgeschlagen (keine Antwort, ein fehlgeschlagenes Schreiben, eine Abweichung beim Prüfen)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>usage error, or a file that cannot be taken (nothing was sent)</source>
+        <translation>Aufruffehler oder eine Datei, die nicht angenommen werden kann (es wurde nichts gesendet)</translation>
+    </message>
+    <message>
+        <location filename="../src/ctl/commands/reader_commands.cpp" line="+127"/>
+        <location filename="../src/ctl/table/exit_codes.h" line="+1"/>
+        <source>no reader found</source>
+        <translation>kein Lesegerät gefunden</translation>
+    </message>
+    <message>
+        <location filename="../src/ctl/table/exit_codes.h" line="+1"/>
+        <source>permission denied on the reader&apos;s device node</source>
+        <translation>Zugriff auf den Geräteknoten des Lesegeräts verweigert</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>drift: diff or apply --check found a reader that differs from the file (a failure keeps its own code)</source>
+        <translation>Abweichung: diff oder apply --check fand ein Lesegerät, das von der Datei abweicht (ein Fehler behält seinen eigenen Code)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>busy: a reader is held by another process (--wait not given, or it ran out)</source>
+        <translation>belegt: Ein Lesegerät wird von einem anderen Prozess gehalten (--wait nicht angegeben oder abgelaufen)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>hung up (SIGHUP, a dropped session): the readers under way finished, no other was started</source>
+        <translation>aufgelegt (SIGHUP, eine abgebrochene Sitzung): Die laufenden Lesegeräte wurden fertig, kein weiteres wurde begonnen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>interrupted (SIGINT, Ctrl-C): the readers under way finished, no other was started</source>
+        <translation>unterbrochen (SIGINT, Strg-C): Die laufenden Lesegeräte wurden fertig, kein weiteres wurde begonnen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the output went away (a closed pipe or terminal: EPIPE or EIO): ended as after an interrupt; never killed by SIGPIPE</source>
+        <translation>die Ausgabe ist weggefallen (eine geschlossene Pipe oder ein geschlossenes Terminal: EPIPE oder EIO): beendet wie nach einer Unterbrechung; nie durch SIGPIPE beendet</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>terminated (SIGTERM): the readers under way finished, no other was started</source>
+        <translation>beendet (SIGTERM): Die laufenden Lesegeräte wurden fertig, kein weiteres wurde begonnen</translation>
+    </message>
+    <message>
+        <location filename="../src/ctl/commands/fleet_commands.cpp" line="+148"/>
+        <source>writing</source>
+        <translation>schreibt</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <location line="+34"/>
+        <source>unchanged</source>
+        <translation>unverändert</translation>
+    </message>
+    <message>
+        <location line="-32"/>
+        <source>would change: %1</source>
+        <translation>würde sich ändern: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>changed: %1</source>
+        <translation>geändert: %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source> (saved; not read back after the interrupt)</source>
+        <translation> (gespeichert; nach der Unterbrechung nicht zurückgelesen)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>would change</source>
+        <extracomment>How the summary counts the readers that apply changed or would change (&quot;3 changed&quot;)</extracomment>
+        <translation>würden sich ändern</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>changed</source>
+        <translation>geändert</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>checking</source>
+        <translation>prüft</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>applying</source>
+        <translation>wendet an</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>differs: %1</source>
+        <translation>weicht ab: %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>differ</source>
+        <extracomment>How the summary counts the readers that differ from the file (&quot;2 differ&quot;)</extracomment>
+        <translation>weichen ab</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location filename="../src/ctl/commands/reader_commands.cpp" line="+20"/>
+        <source>reading</source>
+        <translation>liest</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>switched</source>
+        <extracomment>How the summary counts the readers switched to the other interface (&quot;2 switched&quot;)</extracomment>
+        <translation>umgeschaltet</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>switching</source>
+        <translation>schaltet um</translation>
+    </message>
+    <message>
+        <location filename="../src/ctl/fleet/fleet.cpp" line="+23"/>
+        <source>interrupted: nothing was written</source>
+        <translation>unterbrochen: nichts wurde geschrieben</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>not started</source>
+        <translation>nicht begonnen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>failed: %1</source>
+        <translation>fehlgeschlagen: %1</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+35"/>
+        <source>%n readers: %1 done, %2 failed</source>
+        <translation>
+            <numerusform>%n Lesegerät: %1 fertig, %2 fehlgeschlagen</numerusform>
+            <numerusform>%n Lesegeräte: %1 fertig, %2 fehlgeschlagen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+4"/>
+        <source>%n readers: %1 unchanged, %3 %4, %2 failed</source>
+        <extracomment>%3: how many readers changed, %4 the word for them (&quot;changed&quot;, &quot;differ&quot;, ...)</extracomment>
+        <translation>
+            <numerusform>%n Lesegerät: %1 unverändert, %3 %4, %2 fehlgeschlagen</numerusform>
+            <numerusform>%n Lesegeräte: %1 unverändert, %3 %4, %2 fehlgeschlagen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>, %1 interrupted, %2 not started</source>
+        <translation>, %1 unterbrochen, %2 nicht begonnen</translation>
+    </message>
+    <message>
+        <location filename="../src/ctl/fleet/reader_jobs.cpp" line="+130"/>
+        <source>written, saved and verified</source>
+        <translation>geschrieben, gespeichert und geprüft</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>written and saved</source>
+        <translation>geschrieben und gespeichert</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>already on the serial interface</source>
+        <translation>schon an der seriellen Schnittstelle</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>already on the USB keyboard interface</source>
+        <translation>schon an der Schnittstelle USB-Tastatur</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>the reader switches to the serial interface</source>
+        <translation>das Lesegerät wechselt zur seriellen Schnittstelle</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the reader switches to the USB keyboard interface</source>
+        <translation>das Lesegerät wechselt zur Schnittstelle USB-Tastatur</translation>
+    </message>
+    <message>
+        <location filename="../src/ctl/fleet/station.cpp" line="+268"/>
+        <source>udev&apos;s monitor</source>
+        <translation>den Monitor von udev</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>changes in %1</source>
+        <translation>Änderungen in %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>a listing once a second</source>
+        <translation>eine Auflistung je Sekunde</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>waiting for readers to be plugged in (%1); Ctrl-C ends</source>
+        <translation>Warte auf eingesteckte Lesegeräte (%1); Strg-C beendet</translation>
+    </message>
+    <message>
+        <location filename="../src/ctl/output/document.cpp" line="+44"/>
+        <source>warning: %1</source>
+        <translation>Warnung: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/ctl/output/io.cpp" line="+22"/>
+        <source>the output went away: the readers under way finish, no other starts</source>
+        <translation>die Ausgabe ist weggefallen: Die laufenden Lesegeräte werden fertig, kein weiteres beginnt</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>interrupted: the readers under way finish, no other starts; interrupt again to end at once</source>
+        <translation>unterbrochen: Die laufenden Lesegeräte werden fertig, kein weiteres beginnt; erneut unterbrechen, um sofort zu beenden</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <location filename="../src/core/text/translations.cpp" line="+18"/>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <extracomment>&quot;RTL&quot; for a language written from right to left, &quot;LTR&quot; otherwise; no other text</extracomment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>Window</name>
+    <message>
+        <location filename="../src/window/connection/access_warning.cpp" line="+15"/>
+        <location line="+9"/>
+        <location line="+7"/>
+        <location filename="../src/window/connection/connection_panel.cpp" line="+90"/>
+        <location filename="../src/window/ui/ui_mainwindow.cpp" line="+230"/>
+        <source>Connect Device</source>
+        <translation>Gerät verbinden</translation>
+    </message>
+    <message>
+        <location line="-9"/>
+        <source>another program</source>
+        <translation>ein anderes Programm</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>unknown</source>
+        <translation>unbekannt</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The reader %1 is in use by %2 (process %3). Connect again when it is free.</source>
+        <translation>Das Lesegerät %1 wird von %2 verwendet (Prozess %3). Verbinden Sie erneut, sobald es frei ist.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>No lock can be had for the reader %1 (%2), so another program could talk to it at the same time. Make the lock directory %3 writable for this user, then connect again.</source>
+        <translation>Für das Lesegerät %1 ist keine Sperre zu bekommen (%2), daher könnte ein anderes Programm gleichzeitig mit ihm sprechen. Machen Sie das Sperrverzeichnis %3 für diesen Benutzer beschreibbar und verbinden Sie dann erneut.</translation>
+    </message>
+    <message>
+        <location filename="../src/window/connection/connection_panel.cpp" line="+1"/>
+        <source>The serial port %1 is gone; the reader was disconnected.</source>
+        <translation>Die serielle Schnittstelle %1 ist verschwunden; die Verbindung zum Lesegerät wurde getrennt.</translation>
+    </message>
+    <message>
+        <location line="+40"/>
+        <source>to Serial</source>
+        <extracomment>The interface-change button names the interface it switches to</extracomment>
+        <translation>Zu Seriell</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>to USB KB</source>
+        <translation>Zu USB-Tast.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ASCII Code</source>
+        <translation>ASCII-Code</translation>
+    </message>
+    <message>
+        <location filename="../src/window/maintenance/firmware_update.cpp" line="+23"/>
+        <location filename="../src/window/maintenance/firmware_writer_dialog.cpp" line="+23"/>
+        <location line="+68"/>
+        <source>FW Update</source>
+        <translation>Firmware-Update</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The firmware writer %1 was not found in %2; nothing was sent to the reader.</source>
+        <translation>Das Firmware-Schreibprogramm %1 wurde in %2 nicht gefunden; es wurde nichts an das Lesegerät gesendet.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>ISP Mode</source>
+        <translation>ISP-Modus</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Can&apos;t send ISP mode command to device, please check your Keylon device!!</source>
+        <translation>Der Befehl für den ISP-Modus konnte nicht an das Gerät gesendet werden. Bitte prüfen Sie Ihr Keylon-Gerät!</translation>
+    </message>
+    <message>
+        <location filename="../src/window/maintenance/firmware_writer_dialog.cpp" line="-72"/>
+        <source>Stop the writer</source>
+        <translation>Schreibprogramm anhalten</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <location line="+72"/>
+        <source>Stopping the writer can leave the reader without working firmware. Stop it?</source>
+        <translation>Wenn Sie das Schreibprogramm anhalten, bleibt das Lesegerät womöglich ohne funktionierende Firmware. Trotzdem anhalten?</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>The firmware writer ended with exit code %1. Connect again when the reader is back.</source>
+        <translation>Das Firmware-Schreibprogramm wurde mit dem Exit-Code %1 beendet. Verbinden Sie erneut, sobald das Lesegerät wieder da ist.</translation>
+    </message>
+    <message>
+        <location filename="../src/window/maintenance/interface_change.cpp" line="+19"/>
+        <source>Do you want to change Keylon interface to &lt;b&gt;USB Keyboard&lt;/b&gt; and utility will close?</source>
+        <translation>Möchten Sie die Schnittstelle des Keylon auf &lt;b&gt;USB-Tastatur&lt;/b&gt; umstellen? Das Programm wird danach beendet.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Do you want to change Keylon interface to &lt;b&gt;serial&lt;/b&gt; and utility will close?</source>
+        <translation>Möchten Sie die Schnittstelle des Keylon auf &lt;b&gt;seriell&lt;/b&gt; umstellen? Das Programm wird danach beendet.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+7"/>
+        <location filename="../src/window/ui/ui_mainwindow.cpp" line="-14"/>
+        <source>Change Mode</source>
+        <extracomment>Button: switches the reader to the other interface</extracomment>
+        <translation>Modus wechseln</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The reader did not get the interface change; the utility stays open.</source>
+        <translation>Das Lesegerät hat den Schnittstellenwechsel nicht erhalten; das Programm bleibt geöffnet.</translation>
+    </message>
+    <message>
+        <location filename="../src/window/settings_page/config_files.cpp" line="+23"/>
+        <source>Cannot read %1: %2. The page was left as it was.</source>
+        <translation>%1 kann nicht gelesen werden: %2. Die Seite blieb unverändert.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 holds no Keylon settings. The page was left as it was.</source>
+        <translation>%1 enthält keine Keylon-Einstellungen. Die Seite blieb unverändert.</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Save Config</source>
+        <translation>Konfiguration speichern</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+17"/>
+        <source>Config Files(*.cfg)</source>
+        <translation>Konfigurationsdateien (*.cfg)</translation>
+    </message>
+    <message>
+        <location line="-15"/>
+        <location line="+8"/>
+        <source>Config File</source>
+        <translation>Konfigurationsdatei</translation>
+    </message>
+    <message>
+        <location line="-8"/>
+        <source>You didn&apos;t input config file.</source>
+        <translation>Sie haben keine Konfigurationsdatei angegeben.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Cannot write %1: %2. Nothing was saved.</source>
+        <translation>%1 kann nicht geschrieben werden: %2. Es wurde nichts gespeichert.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <location line="+3"/>
+        <location line="+4"/>
+        <source>Open Config</source>
+        <translation>Konfiguration öffnen</translation>
+    </message>
+    <message>
+        <location line="-4"/>
+        <source>You didn&apos;t select any files.</source>
+        <translation>Sie haben keine Datei ausgewählt.</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Default File</source>
+        <translation>Standarddatei</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Can not found default.cfg file.</source>
+        <translation>Die Datei default.cfg wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <location line="+4"/>
+        <source>Load Default</source>
+        <translation>Standard laden</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The default file is successfully loaded, click the Set Status write to Keylon device.</source>
+        <translation>Die Standarddatei wurde geladen. Klicken Sie auf „Status schreiben“, um sie auf das Keylon-Gerät zu übertragen.</translation>
+    </message>
+    <message>
+        <location filename="../src/window/settings_page/settings_form.cpp" line="+93"/>
+        <source>F/W Version: %1</source>
+        <translation>FW-Version: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/window/settings_page/settings_reader.cpp" line="+15"/>
+        <source>Successfully obtained Keylon the set value</source>
+        <translation>Die Keylon-Einstellungen wurden gelesen.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Get F/W version fail, please retry.</source>
+        <translation>Die Firmware-Version konnte nicht gelesen werden. Bitte erneut versuchen.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Get PreAmble fail, please retry.</source>
+        <translation>Die Präambel konnte nicht gelesen werden. Bitte erneut versuchen.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Get PostAmble fail, please retry.</source>
+        <translation>Die Postambel konnte nicht gelesen werden. Bitte erneut versuchen.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Get RemoveData fail, please retry.</source>
+        <translation>„Daten entfernen“ konnte nicht gelesen werden. Bitte erneut versuchen.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Read Status</source>
+        <translation>Status lesen</translation>
+    </message>
+    <message>
+        <location filename="../src/window/settings_page/settings_writer.cpp" line="+24"/>
+        <location line="+14"/>
+        <location line="+6"/>
+        <source>Setting Keylon</source>
+        <translation>Keylon einstellen</translation>
+    </message>
+    <message>
+        <location line="-9"/>
+        <source>Writing to the reader failed at the interface change; the page was saved, the interface was not changed.</source>
+        <translation>Das Schreiben auf das Lesegerät ist beim Schnittstellenwechsel fehlgeschlagen; die Seite wurde gespeichert, die Schnittstelle nicht gewechselt.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Writing to the reader failed at the %1; the reader did not save the page.</source>
+        <translation>Das Schreiben auf das Lesegerät ist fehlgeschlagen (Schritt: %1); das Lesegerät hat die Seite nicht gespeichert.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Successfully set Keylon set value</source>
+        <translation>Die Keylon-Einstellungen wurden geschrieben.</translation>
+    </message>
+    <message>
+        <location filename="../src/window/ui/ui_mainwindow.cpp" line="-25"/>
+        <source>Keylon2 Utility V1.0.0</source>
+        <translation>Keylon2-Dienstprogramm V1.0.0</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>F/W Version:</source>
+        <translation>FW-Version:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location filename="../src/window/ui/window_access.cpp" line="+263"/>
+        <source>Output</source>
+        <translation>Ausgabe</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Scan</source>
+        <extracomment>Button: asks the reader to scan a key now</extracomment>
+        <translation>&amp;Scannen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Clear</source>
+        <extracomment>Button: empties the output shown on the Status page</extracomment>
+        <translation>Leeren</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Status</source>
+        <extracomment>Tab with the reader&apos;s output</extracomment>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Keylon</source>
+        <extracomment>The reader&apos;s name, a product name</extracomment>
+        <translation>Keylon</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PreAmble Enable</source>
+        <translation>Präambel aktiv</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location filename="../src/window/ui/window_access.cpp" line="+5"/>
+        <source>Output length</source>
+        <translation>Ausgabelänge</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location filename="../src/window/ui/window_access.cpp" line="-1"/>
+        <source>Output start</source>
+        <translation>Ausgabebeginn</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Buzzer Enable</source>
+        <translation>Summer aktiv</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ID Code Auto Report</source>
+        <translation>ID autom. senden</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PostAmble Enable</source>
+        <translation>Postambel aktiv</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Code</source>
+        <extracomment>Label before the affix pickers: which kind of code they show</extracomment>
+        <translation>Code</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>KB Country</source>
+        <translation>Tastaturland</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>FW &amp;Update</source>
+        <translation>FW-&amp;Update</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Remove Data Enable</source>
+        <translation>Daten entfernen aktiv</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Remove ID Code Enable</source>
+        <translation>ID-Code entfernen aktiv</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location filename="../src/window/ui/window_access.cpp" line="+10"/>
+        <source>Change Interface</source>
+        <translation>Schnittstelle wechseln</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Import</source>
+        <translation>Importieren</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Export</source>
+        <translation>Exportieren</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Default</source>
+        <extracomment>Button: loads default.cfg into the page</extracomment>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Get Status</source>
+        <translation>Status &amp;lesen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Set Status</source>
+        <translation>Status &amp;schreiben</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Setting</source>
+        <extracomment>Tab with the reader&apos;s settings</extracomment>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>TextLabel</source>
+        <extracomment>Placeholder of a hidden label; never shown</extracomment>
+        <translation>Textfeld</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>PushButton</source>
+        <extracomment>Placeholder of a hidden button; never shown</extracomment>
+        <translation>Schaltfläche</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Interface</source>
+        <translation>Schnittstelle</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>USB KB</source>
+        <translation>USB-Tastatur</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Serial Port</source>
+        <translation>Seriell</translation>
+    </message>
+    <message>
+        <location filename="../src/window/ui/window_access.cpp" line="-15"/>
+        <source>Serial port name</source>
+        <translation>Name der seriellen Schnittstelle</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Preamble</source>
+        <translation>Präambel</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Postamble</source>
+        <translation>Postambel</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Remove data</source>
+        <translation>Daten entfernen</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Preamble ASCII code</source>
+        <translation>ASCII-Code der Präambel</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Postamble ASCII code</source>
+        <translation>ASCII-Code der Postambel</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Remove data ASCII code</source>
+        <translation>ASCII-Code für „Daten entfernen“</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+1"/>
+        <source>Keyboard country</source>
+        <translation>Tastaturland</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Disconnect</source>
+        <translation>Trennen</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Connect</source>
+        <translation>Verbinden</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Connected</source>
+        <translation>Verbunden</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Not connected</source>
+        <translation>Nicht verbunden</translation>
+    </message>
+</context>
+</TS>

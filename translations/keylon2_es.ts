@@ -1,0 +1,1071 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>Core</name>
+    <message>
+        <location filename="../src/core/link/access_check.cpp" line="+93"/>
+        <source>The reader is attached, but this user may not open %1. Install the udev rules (%2, see the README), then unplug and plug the reader in again.</source>
+        <translation>El lector está conectado, pero este usuario no puede abrir %1. Instale las reglas de udev (%2, consulte el README) y, a continuación, desconecte y vuelva a conectar el lector.</translation>
+    </message>
+    <message>
+        <location filename="../src/core/protocol/settings_frames.cpp" line="+35"/>
+        <source>PreAmble</source>
+        <translation>Preámbulo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PostAmble</source>
+        <translation>Postámbulo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Remove Data</source>
+        <translation>Eliminar datos</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+15"/>
+        <source>The %1 has %n codes</source>
+        <extracomment>%1 the affix as the page labels it, %n how many codes it holds (more than the reader keeps)</extracomment>
+        <translation>
+            <numerusform>%1 contiene %n códigos</numerusform>
+            <numerusform>%1 contiene %n códigos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>the %1 has %n codes</source>
+        <translation>
+            <numerusform>%1 contiene %n códigos</numerusform>
+            <numerusform>%1 contiene %n códigos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1; the reader keeps at most %2. Nothing was sent.</source>
+        <translation>%1; el lector guarda como máximo %2. No se ha enviado nada.</translation>
+    </message>
+    <message>
+        <location filename="../src/core/text/name_tables.cpp" line="+20"/>
+        <source>USA</source>
+        <translation>EE. UU.</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>U.K</source>
+        <translation>Reino Unido</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>French</source>
+        <translation>Francia</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>German</source>
+        <translation>Alemania</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Italy</source>
+        <translation>Italia</translation>
+    </message>
+    <message>
+        <location filename="../src/core/session/session_result.cpp" line="+11"/>
+        <source>status</source>
+        <translation>el estado</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>options</source>
+        <translation>las opciones</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>output window</source>
+        <translation>la ventana de salida</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>keyboard country</source>
+        <translation>el país del teclado</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>preamble</source>
+        <translation>el preámbulo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>postamble</source>
+        <translation>el postámbulo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>remove data</source>
+        <translation>eliminar datos</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>save command</source>
+        <translation>la orden de guardar</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>interface change</source>
+        <translation>el cambio de interfaz</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ISP mode command</source>
+        <translation>la orden del modo ISP</translation>
+    </message>
+</context>
+<context>
+    <name>Keylon2ctl</name>
+    <message>
+        <location filename="../src/ctl/table/command_table.cpp" line="+71"/>
+        <source>(default: %1, %2)</source>
+        <translation>(por defecto: %1, %2)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(default: %1)</source>
+        <translation>(por defecto: %1)</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>The reader: hid:PATH, serial:PORT, sn:SERIAL or usb:PORTPATH, as list shows them. Commands on several readers take it as often as wanted.</source>
+        <translation>El lector: hid:PATH, serial:PORT, sn:SERIAL o usb:PORTPATH, tal como los muestra list. Las órdenes sobre varios lectores la admiten tantas veces como se quiera.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Every attached reader.</source>
+        <translation>Cada lector conectado.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>write, apply, diff: readers at once; 0 is all at once.</source>
+        <translation>write, apply, diff: lectores a la vez; 0 es todos a la vez.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>apply: read only and tell what would change; no write frame is sent.</source>
+        <translation>apply: solo leer y decir qué cambiaría; no se envía ninguna trama de escritura.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>apply: after the readers attached, each reader plugged in, once per plug, until SIGINT (Ctrl-C), SIGTERM or SIGHUP; then the summary. Exit 0 when no reader failed, else 1.</source>
+        <translation>apply: tras los lectores conectados, cada lector que se enchufe, una vez por conexión, hasta SIGINT (Ctrl-C), SIGTERM o SIGHUP; después, el resumen. Código de salida 0 si ningún lector falló; si no, 1.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>write, apply, set-interface: append JSON lines to LOG, the audit log: one per reader handled, and before a reader&apos;s first write frame a line that opens it. A log that cannot be opened stops the command before anything is sent.</source>
+        <translation>write, apply, set-interface: añadir líneas JSON a LOG, el registro de auditoría: una por lector tratado y, antes de la primera trama de escritura de un lector, una línea que lo abre. Un registro que no se puede abrir detiene la orden antes de enviar nada.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>write, apply, diff, set-interface: keep FILE (name it NAME.prom in node exporter&apos;s textfile directory) in Prometheus&apos; text format: readers by result, drift, the last reader and failure, the readers with their identity. A station writes it at each event, a run at its start and end. A file that cannot be written is said on standard error and changes nothing else.</source>
+        <translation>write, apply, diff, set-interface: mantener FILE (llámelo NAME.prom en el directorio textfile de node exporter) en el formato de texto de Prometheus: lectores por resultado, desviaciones, el último lector y el último fallo, los lectores con su identidad. Una estación lo escribe en cada evento; una ejecución, al principio y al final. Un archivo que no se puede escribir se indica en la salida de error y no cambia nada más.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>A reader that another process holds (the window, a station, another keylon2ctl) is waited for, up to SECONDS; without it such a reader is refused at once as busy (exit 6), naming that process.</source>
+        <translation>Un lector que otro proceso tiene (la ventana, una estación, otro keylon2ctl) se espera hasta SECONDS segundos; sin esta opción, ese lector se rechaza al instante como ocupado (código 6), nombrando ese proceso.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>A reader for which no lock can be had (neither a file in the lock directory nor the reader&apos;s node) is talked to all the same, with a warning; without it such a reader is refused and nothing is sent. Another program may then send its frames between this one&apos;s.</source>
+        <translation>Con un lector para el que no se puede obtener un bloqueo (ni un archivo en el directorio de bloqueos ni el nodo del lector) se habla de todos modos, con un aviso; sin esta opción, ese lector se rechaza y no se envía nada. Otro programa puede entonces enviar sus tramas entre las de este.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>write: read the reader first and change only the keys the file sets.</source>
+        <translation>write: leer primero el lector y cambiar solo las claves que fija el archivo.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>write: do not read the settings back.</source>
+        <translation>write: no volver a leer los ajustes.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>read: the configuration file or the settings alone as JSON.</source>
+        <translation>read: el archivo de configuración o solo los ajustes en JSON.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>One JSON document on standard output (&quot;schema&quot;: 1), also on failure. apply --watch: a JSON line per reader as it is done, then the document.</source>
+        <translation>Un documento JSON en la salida estándar (&quot;schema&quot;: 1), también en caso de fallo. apply --watch: una línea JSON por lector en cuanto termina y después el documento.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Also the protocol&apos;s debug lines, on standard error.</source>
+        <translation>También las líneas de depuración del protocolo, en la salida de error.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>This help; after a command, that command&apos;s.</source>
+        <translation>Esta ayuda; tras una orden, la de esa orden.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Every command in full, the configuration file&apos;s keys and the exit codes.</source>
+        <translation>Cada orden completa, las claves del archivo de configuración y los códigos de salida.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The program&apos;s version.</source>
+        <translation>La versión del programa.</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>every attached reader, USB HID and serial, with its serial number and USB port</source>
+        <translation>cada lector conectado, USB HID y serie, con su número de serie y su puerto USB</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>On USB HID its node, on the serial line its port; each with its USB serial number, the USB socket it sits in (the name sysfs gives it, such as 1-2.3, which stays when the reader is plugged in again there), vendor and product ID, and product string or description. Warns when two readers share a serial number, or one has none: sn: cannot pick those. A serial port counts as a reader when its description starts with the reader driver&apos;s text or its USB vendor ID is 0416.</source>
+        <translation>En USB HID su nodo, en la línea serie su puerto; cada uno con su número de serie USB, la toma USB en la que está (el nombre que le da sysfs, como 1-2.3, que se mantiene cuando el lector se vuelve a enchufar allí), ID de fabricante y de producto, y nombre del producto o descripción. Avisa cuando dos lectores comparten número de serie o uno no tiene: sn: no puede elegirlos. Un puerto serie cuenta como lector cuando su descripción empieza por el texto del controlador del lector o su ID de fabricante USB es 0416.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>the reader&apos;s settings as a configuration file (the window&apos;s Import reads it) or as JSON</source>
+        <translation>los ajustes del lector como archivo de configuración (lo lee la Importación de la ventana) o en JSON</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Over the serial line the reader does not tell its keyboard country: the file leaves KBCountry out, so that applying it keeps each reader&apos;s country.</source>
+        <translation>Por la línea serie el lector no indica su país del teclado: el archivo omite KBCountry, de modo que aplicarlo conserva el país de cada lector.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>writes and saves every setting of the file, then reads them back</source>
+        <translation>escribe y guarda cada ajuste del archivo y después los vuelve a leer</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Always writes, whether or not the reader holds the settings already. The file must set every [KEYLON] key but Interface, or the keys it leaves out would be reset; with --partial the reader is read first and only the keys the file sets change. A file without KBCountry, as read makes one over the serial line, writes to readers on the serial line; a reader on USB HID refuses it. The settings go to the interface the reader is on (the file&apos;s Interface is not applied: see set-interface); over the serial line KBCountry is not sent, the serial interface has no such setting.</source>
+        <translation>Escribe siempre, tenga o no el lector ya los ajustes. El archivo debe fijar cada clave de [KEYLON] excepto Interface; si no, las claves omitidas se restablecerían; con --partial el lector se lee primero y solo cambian las claves que fija el archivo. Un archivo sin KBCountry, como el que crea read por la línea serie, se escribe en los lectores de la línea serie; un lector en USB HID lo rechaza. Los ajustes van a la interfaz en la que está el lector (no se aplica el Interface del archivo: vea set-interface); por la línea serie no se envía KBCountry, la interfaz serie no tiene ese ajuste.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>reads each reader and writes, saves and reads back only the readers whose settings differ from the file&apos;s</source>
+        <translation>lee cada lector y escribe, guarda y vuelve a leer solo los lectores cuyos ajustes difieren de los del archivo</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Compares, key by key, what the reader holds with the keys the file sets, and changes only those keys. Each reader is unchanged, changed (naming the keys) or failed (saying why); a reader that already matches costs one read and nothing more. With --check nothing is written: it says what would change, and the exit code is 5 when a reader would change (0 when every reader matches). With --watch it is a station: it applies the file to the readers attached, then to each reader plugged in (on USB HID or the serial line), once per plug, a line per reader as it is done, until SIGINT (Ctrl-C), SIGTERM or SIGHUP, or until its output goes away; the readers under way then finish, and the summary follows. Its exit code is 0 when no reader failed, else 1 (not 128 plus the signal: a signal is how a station ends). It takes no --device. With --json it prints a JSON line per reader as it is done, and apply&apos;s whole document as its last line.</source>
+        <translation>Compara, clave por clave, lo que tiene el lector con las claves que fija el archivo, y cambia solo esas claves. Cada lector queda sin cambios, cambiado (con las claves) o fallido (con el motivo); un lector que ya coincide cuesta una lectura y nada más. Con --check no se escribe nada: dice qué cambiaría, y el código de salida es 5 cuando un lector cambiaría (0 cuando todos coinciden). Con --watch es una estación: aplica el archivo a los lectores conectados y después a cada lector que se enchufe (en USB HID o en la línea serie), una vez por conexión, una línea por lector en cuanto termina, hasta SIGINT (Ctrl-C), SIGTERM o SIGHUP, o hasta que desaparezca su salida; los lectores en curso terminan entonces y sigue el resumen. Su código de salida es 0 si ningún lector falló; si no, 1 (no 128 más la señal: una señal es como termina una estación). No admite --device. Con --json imprime una línea JSON por lector en cuanto termina y, como última línea, el documento completo de apply.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>each reader&apos;s values that differ from the file&apos;s, key by key (reader -&gt; file); writes nothing</source>
+        <translation>los valores de cada lector que difieren de los del archivo, clave por clave (lector -&gt; archivo); no escribe nada</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The keys the file sets are compared as apply compares them; the values are spelled as a configuration file spells them. Exit 0 when every reader matches the file, 5 when one differs; a reader that failed gives its own code.</source>
+        <translation>Las claves que fija el archivo se comparan como las compara apply; los valores se escriben como los escribe un archivo de configuración. Código de salida 0 cuando todos los lectores coinciden con el archivo, 5 cuando uno difiere; un lector que falló da su propio código.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>switches the reader to its USB keyboard or its serial interface</source>
+        <translation>cambia el lector a su teclado USB o a su interfaz serie</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The reader leaves the link and is found again on the other interface. Nothing is sent to a reader that is on that interface already.</source>
+        <translation>El lector abandona el enlace y se vuelve a encontrar en la otra interfaz. No se envía nada a un lector que ya está en esa interfaz.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>key ID codes from a reader on its serial interface, one per line, until interrupted</source>
+        <translation>códigos ID de llaves desde un lector en su interfaz serie, uno por línea, hasta que se interrumpa</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>With --json the codes are collected and printed in one document when monitor ends.</source>
+        <translation>Con --json los códigos se reúnen y se imprimen en un solo documento cuando termina monitor.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>puts the reader into ISP mode, then runs ./flashmate RECONNKLN from the working directory</source>
+        <translation>pone el lector en modo ISP y después ejecuta ./flashmate RECONNKLN desde el directorio de trabajo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Nothing is sent when the firmware writer is not there. With --json the writer&apos;s output goes to standard error.</source>
+        <translation>No se envía nada cuando el programa de escritura del firmware no está. Con --json la salida de ese programa va a la salida de error.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>what stands between this user and the readers, one line each with what to do</source>
+        <translation>qué hay entre este usuario y los lectores, una línea por punto con lo que hay que hacer</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Checks the udev rule, whether this user may open each reader&apos;s node and through what (seat ACL, group, owner), whether this session has a seat (an SSH session has none: join group plugdev), ModemManager on a reader&apos;s port, brltty, and another process holding a port. Exit 0 when every attached reader can be opened, 3 when none is attached, 4 when one cannot be opened.</source>
+        <translation>Comprueba la regla udev, si este usuario puede abrir el nodo de cada lector y por qué medio (ACL de puesto, grupo, propietario), si esta sesión tiene puesto (una sesión SSH no tiene: únase al grupo plugdev), ModemManager en el puerto de un lector, brltty y otro proceso que tenga un puerto. Código de salida 0 cuando se puede abrir cada lector conectado, 3 cuando no hay ninguno conectado, 4 cuando uno no se puede abrir.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>the bash or zsh completion script; devices: what --device completes to</source>
+        <translation>el script de completado de bash o zsh; devices: a qué completa --device</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>Usage: keylon2ctl %1 [--json]</source>
+        <translation>Uso: keylon2ctl %1 [--json]</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <location line="+30"/>
+        <source>Options:</source>
+        <translation>Opciones:</translation>
+    </message>
+    <message>
+        <location line="-22"/>
+        <source>Reads and writes the settings of Keylon2 key readers.
+
+Usage: keylon2ctl COMMAND [ARGUMENTS] [OPTIONS]
+       keylon2ctl COMMAND --help
+
+Commands:
+</source>
+        <translation>Lee y escribe los ajustes de los lectores de llaves Keylon2.
+
+Uso: keylon2ctl ORDEN [ARGUMENTOS] [OPCIONES]
+     keylon2ctl ORDEN --help
+
+Órdenes:
+</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>DEVICE is --device hid:PATH, serial:PORT, sn:SERIAL or usb:PORTPATH (as list shows them), or the same word after the command&apos;s arguments; without one, the only attached reader. A serial number that two readers share, or an empty one, never picks a reader. Serial ports count as readers by their description or their USB vendor ID 0416; any other port must be named.</source>
+        <translation>DEVICE es --device hid:PATH, serial:PORT, sn:SERIAL o usb:PORTPATH (tal como los muestra list), o la misma palabra tras los argumentos de la orden; sin él, el único lector conectado. Un número de serie que comparten dos lectores, o uno vacío, nunca elige un lector. Los puertos serie cuentan como lectores por su descripción o su ID de fabricante USB 0416; cualquier otro puerto debe nombrarse.</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Exit codes:</source>
+        <translation>Códigos de salida:</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>apply --watch ends at SIGINT, SIGTERM or SIGHUP, or when its output goes away, with 0 when no reader failed, else 1.</source>
+        <translation>apply --watch termina con SIGINT, SIGTERM o SIGHUP, o cuando desaparece su salida, con 0 si ningún lector falló; si no, 1.</translation>
+    </message>
+    <message>
+        <location filename="../src/ctl/table/exit_codes.h" line="+31"/>
+        <source>success (every reader unchanged, or changed, written or switched as asked)</source>
+        <translation>éxito (cada lector sin cambios, o cambiado, escrito o conmutado según lo pedido)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>a reader failed (no answer, a write that failed, a difference on verify)</source>
+        <translation>un lector falló (sin respuesta, una escritura fallida, una diferencia al verificar)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>usage error, or a file that cannot be taken (nothing was sent)</source>
+        <translation>error de uso, o un archivo que no se puede aceptar (no se envió nada)</translation>
+    </message>
+    <message>
+        <location filename="../src/ctl/commands/reader_commands.cpp" line="+127"/>
+        <location filename="../src/ctl/table/exit_codes.h" line="+1"/>
+        <source>no reader found</source>
+        <translation>no se encontró ningún lector</translation>
+    </message>
+    <message>
+        <location filename="../src/ctl/table/exit_codes.h" line="+1"/>
+        <source>permission denied on the reader&apos;s device node</source>
+        <translation>permiso denegado en el nodo de dispositivo del lector</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>drift: diff or apply --check found a reader that differs from the file (a failure keeps its own code)</source>
+        <translation>desviación: diff o apply --check encontró un lector que difiere del archivo (un fallo conserva su propio código)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>busy: a reader is held by another process (--wait not given, or it ran out)</source>
+        <translation>ocupado: otro proceso tiene un lector (sin --wait, o se agotó)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>hung up (SIGHUP, a dropped session): the readers under way finished, no other was started</source>
+        <translation>colgado (SIGHUP, una sesión perdida): los lectores en curso terminaron, no se empezó ningún otro</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>interrupted (SIGINT, Ctrl-C): the readers under way finished, no other was started</source>
+        <translation>interrumpido (SIGINT, Ctrl-C): los lectores en curso terminaron, no se empezó ningún otro</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the output went away (a closed pipe or terminal: EPIPE or EIO): ended as after an interrupt; never killed by SIGPIPE</source>
+        <translation>la salida desapareció (una tubería o un terminal cerrados: EPIPE o EIO): terminado como tras una interrupción; nunca muere por SIGPIPE</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>terminated (SIGTERM): the readers under way finished, no other was started</source>
+        <translation>terminado (SIGTERM): los lectores en curso terminaron, no se empezó ningún otro</translation>
+    </message>
+    <message>
+        <location filename="../src/ctl/commands/fleet_commands.cpp" line="+148"/>
+        <source>writing</source>
+        <translation>escribiendo</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <location line="+34"/>
+        <source>unchanged</source>
+        <translation>sin cambios</translation>
+    </message>
+    <message>
+        <location line="-32"/>
+        <source>would change: %1</source>
+        <translation>cambiaría: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>changed: %1</source>
+        <translation>cambiado: %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source> (saved; not read back after the interrupt)</source>
+        <translation> (guardado; no se volvió a leer tras la interrupción)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>would change</source>
+        <extracomment>How the summary counts the readers that apply changed or would change (&quot;3 changed&quot;)</extracomment>
+        <translation>cambiarían</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>changed</source>
+        <translation>cambiados</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>checking</source>
+        <translation>comprobando</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>applying</source>
+        <translation>aplicando</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>differs: %1</source>
+        <translation>difiere: %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>differ</source>
+        <extracomment>How the summary counts the readers that differ from the file (&quot;2 differ&quot;)</extracomment>
+        <translation>difieren</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location filename="../src/ctl/commands/reader_commands.cpp" line="+20"/>
+        <source>reading</source>
+        <translation>leyendo</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>switched</source>
+        <extracomment>How the summary counts the readers switched to the other interface (&quot;2 switched&quot;)</extracomment>
+        <translation>conmutados</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>switching</source>
+        <translation>conmutando</translation>
+    </message>
+    <message>
+        <location filename="../src/ctl/fleet/fleet.cpp" line="+23"/>
+        <source>interrupted: nothing was written</source>
+        <translation>interrumpido: no se escribió nada</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>not started</source>
+        <translation>no empezado</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>failed: %1</source>
+        <translation>falló: %1</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+35"/>
+        <source>%n readers: %1 done, %2 failed</source>
+        <translation>
+            <numerusform>%n lector: %1 hechos, %2 fallidos</numerusform>
+            <numerusform>%n lectores: %1 hechos, %2 fallidos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+4"/>
+        <source>%n readers: %1 unchanged, %3 %4, %2 failed</source>
+        <extracomment>%3: how many readers changed, %4 the word for them (&quot;changed&quot;, &quot;differ&quot;, ...)</extracomment>
+        <translation>
+            <numerusform>%n lector: %1 sin cambios, %3 %4, %2 fallidos</numerusform>
+            <numerusform>%n lectores: %1 sin cambios, %3 %4, %2 fallidos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>, %1 interrupted, %2 not started</source>
+        <translation>, %1 interrumpidos, %2 no empezados</translation>
+    </message>
+    <message>
+        <location filename="../src/ctl/fleet/reader_jobs.cpp" line="+130"/>
+        <source>written, saved and verified</source>
+        <translation>escrito, guardado y verificado</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>written and saved</source>
+        <translation>escrito y guardado</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>already on the serial interface</source>
+        <translation>ya está en la interfaz serie</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>already on the USB keyboard interface</source>
+        <translation>ya está en la interfaz de teclado USB</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>the reader switches to the serial interface</source>
+        <translation>el lector cambia a la interfaz serie</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the reader switches to the USB keyboard interface</source>
+        <translation>el lector cambia a la interfaz de teclado USB</translation>
+    </message>
+    <message>
+        <location filename="../src/ctl/fleet/station.cpp" line="+268"/>
+        <source>udev&apos;s monitor</source>
+        <translation>el monitor de udev</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>changes in %1</source>
+        <translation>los cambios en %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>a listing once a second</source>
+        <translation>una lista cada segundo</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>waiting for readers to be plugged in (%1); Ctrl-C ends</source>
+        <translation>esperando a que se enchufen lectores (%1); Ctrl-C termina</translation>
+    </message>
+    <message>
+        <location filename="../src/ctl/output/document.cpp" line="+44"/>
+        <source>warning: %1</source>
+        <translation>aviso: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/ctl/output/io.cpp" line="+22"/>
+        <source>the output went away: the readers under way finish, no other starts</source>
+        <translation>la salida desapareció: los lectores en curso terminan, no empieza ningún otro</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>interrupted: the readers under way finish, no other starts; interrupt again to end at once</source>
+        <translation>interrumpido: los lectores en curso terminan, no empieza ningún otro; interrumpa de nuevo para terminar al instante</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <location filename="../src/core/text/translations.cpp" line="+18"/>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <extracomment>&quot;RTL&quot; for a language written from right to left, &quot;LTR&quot; otherwise; no other text</extracomment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>Window</name>
+    <message>
+        <location filename="../src/window/connection/access_warning.cpp" line="+15"/>
+        <location line="+9"/>
+        <location line="+7"/>
+        <location filename="../src/window/connection/connection_panel.cpp" line="+90"/>
+        <location filename="../src/window/ui/ui_mainwindow.cpp" line="+230"/>
+        <source>Connect Device</source>
+        <translation>Conectar el lector</translation>
+    </message>
+    <message>
+        <location line="-9"/>
+        <source>another program</source>
+        <translation>otro programa</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>unknown</source>
+        <translation>desconocido</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The reader %1 is in use by %2 (process %3). Connect again when it is free.</source>
+        <translation>El lector %1 está en uso por %2 (proceso %3). Vuelva a conectar cuando esté libre.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>No lock can be had for the reader %1 (%2), so another program could talk to it at the same time. Make the lock directory %3 writable for this user, then connect again.</source>
+        <translation>No se puede obtener un bloqueo para el lector %1 (%2), así que otro programa podría comunicarse con él al mismo tiempo. Haga que este usuario pueda escribir en el directorio de bloqueos %3 y vuelva a conectar.</translation>
+    </message>
+    <message>
+        <location filename="../src/window/connection/connection_panel.cpp" line="+1"/>
+        <source>The serial port %1 is gone; the reader was disconnected.</source>
+        <translation>El puerto serie %1 ha desaparecido; el lector se ha desconectado.</translation>
+    </message>
+    <message>
+        <location line="+40"/>
+        <source>to Serial</source>
+        <extracomment>The interface-change button names the interface it switches to</extracomment>
+        <translation>A serie</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>to USB KB</source>
+        <translation>A tecl. USB</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ASCII Code</source>
+        <translation>Código ASCII</translation>
+    </message>
+    <message>
+        <location filename="../src/window/maintenance/firmware_update.cpp" line="+23"/>
+        <location filename="../src/window/maintenance/firmware_writer_dialog.cpp" line="+23"/>
+        <location line="+68"/>
+        <source>FW Update</source>
+        <translation>Actualización del firmware</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The firmware writer %1 was not found in %2; nothing was sent to the reader.</source>
+        <translation>No se ha encontrado el programa de escritura del firmware %1 en %2; no se ha enviado nada al lector.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>ISP Mode</source>
+        <translation>Modo ISP</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Can&apos;t send ISP mode command to device, please check your Keylon device!!</source>
+        <translation>No se puede enviar la orden del modo ISP al dispositivo. Compruebe su dispositivo Keylon.</translation>
+    </message>
+    <message>
+        <location filename="../src/window/maintenance/firmware_writer_dialog.cpp" line="-72"/>
+        <source>Stop the writer</source>
+        <translation>Detener la escritura</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <location line="+72"/>
+        <source>Stopping the writer can leave the reader without working firmware. Stop it?</source>
+        <translation>Detener la escritura puede dejar el lector sin un firmware que funcione. ¿Detenerla?</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>The firmware writer ended with exit code %1. Connect again when the reader is back.</source>
+        <translation>El programa de escritura del firmware terminó con el código de salida %1. Vuelva a conectar cuando el lector esté de nuevo disponible.</translation>
+    </message>
+    <message>
+        <location filename="../src/window/maintenance/interface_change.cpp" line="+19"/>
+        <source>Do you want to change Keylon interface to &lt;b&gt;USB Keyboard&lt;/b&gt; and utility will close?</source>
+        <translation>¿Desea cambiar la interfaz del Keylon a &lt;b&gt;teclado USB&lt;/b&gt;? La utilidad se cerrará.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Do you want to change Keylon interface to &lt;b&gt;serial&lt;/b&gt; and utility will close?</source>
+        <translation>¿Desea cambiar la interfaz del Keylon a &lt;b&gt;serie&lt;/b&gt;? La utilidad se cerrará.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+7"/>
+        <location filename="../src/window/ui/ui_mainwindow.cpp" line="-14"/>
+        <source>Change Mode</source>
+        <extracomment>Button: switches the reader to the other interface</extracomment>
+        <translation>Cambiar modo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The reader did not get the interface change; the utility stays open.</source>
+        <translation>El lector no ha recibido el cambio de interfaz; la utilidad sigue abierta.</translation>
+    </message>
+    <message>
+        <location filename="../src/window/settings_page/config_files.cpp" line="+23"/>
+        <source>Cannot read %1: %2. The page was left as it was.</source>
+        <translation>No se puede leer %1: %2. La página no se ha modificado.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 holds no Keylon settings. The page was left as it was.</source>
+        <translation>%1 no contiene ajustes de Keylon. La página no se ha modificado.</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Save Config</source>
+        <translation>Guardar configuración</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+17"/>
+        <source>Config Files(*.cfg)</source>
+        <translation>Archivos de configuración (*.cfg)</translation>
+    </message>
+    <message>
+        <location line="-15"/>
+        <location line="+8"/>
+        <source>Config File</source>
+        <translation>Archivo de configuración</translation>
+    </message>
+    <message>
+        <location line="-8"/>
+        <source>You didn&apos;t input config file.</source>
+        <translation>No ha indicado ningún archivo de configuración.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Cannot write %1: %2. Nothing was saved.</source>
+        <translation>No se puede escribir %1: %2. No se ha guardado nada.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <location line="+3"/>
+        <location line="+4"/>
+        <source>Open Config</source>
+        <translation>Abrir configuración</translation>
+    </message>
+    <message>
+        <location line="-4"/>
+        <source>You didn&apos;t select any files.</source>
+        <translation>No ha seleccionado ningún archivo.</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Default File</source>
+        <translation>Archivo predeterminado</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Can not found default.cfg file.</source>
+        <translation>No se encuentra el archivo default.cfg.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <location line="+4"/>
+        <source>Load Default</source>
+        <translation>Cargar predeterminados</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The default file is successfully loaded, click the Set Status write to Keylon device.</source>
+        <translation>El archivo predeterminado se ha cargado. Pulse «Escribir estado» para escribirlo en el dispositivo Keylon.</translation>
+    </message>
+    <message>
+        <location filename="../src/window/settings_page/settings_form.cpp" line="+93"/>
+        <source>F/W Version: %1</source>
+        <translation>Versión FW: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/window/settings_page/settings_reader.cpp" line="+15"/>
+        <source>Successfully obtained Keylon the set value</source>
+        <translation>Los ajustes del Keylon se han leído.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Get F/W version fail, please retry.</source>
+        <translation>No se ha podido leer la versión del firmware. Vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Get PreAmble fail, please retry.</source>
+        <translation>No se ha podido leer el preámbulo. Vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Get PostAmble fail, please retry.</source>
+        <translation>No se ha podido leer el postámbulo. Vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Get RemoveData fail, please retry.</source>
+        <translation>No se ha podido leer «Eliminar datos». Vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Read Status</source>
+        <translation>Leer estado</translation>
+    </message>
+    <message>
+        <location filename="../src/window/settings_page/settings_writer.cpp" line="+24"/>
+        <location line="+14"/>
+        <location line="+6"/>
+        <source>Setting Keylon</source>
+        <translation>Ajuste del Keylon</translation>
+    </message>
+    <message>
+        <location line="-9"/>
+        <source>Writing to the reader failed at the interface change; the page was saved, the interface was not changed.</source>
+        <translation>La escritura en el lector ha fallado en el cambio de interfaz; la página se ha guardado, la interfaz no ha cambiado.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Writing to the reader failed at the %1; the reader did not save the page.</source>
+        <translation>La escritura en el lector ha fallado en el paso «%1»; el lector no ha guardado la página.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Successfully set Keylon set value</source>
+        <translation>Los ajustes del Keylon se han escrito.</translation>
+    </message>
+    <message>
+        <location filename="../src/window/ui/ui_mainwindow.cpp" line="-25"/>
+        <source>Keylon2 Utility V1.0.0</source>
+        <translation>Utilidad Keylon2 V1.0.0</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>F/W Version:</source>
+        <translation>Versión FW:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location filename="../src/window/ui/window_access.cpp" line="+263"/>
+        <source>Output</source>
+        <translation>Salida</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Scan</source>
+        <extracomment>Button: asks the reader to scan a key now</extracomment>
+        <translation>&amp;Escanear</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Clear</source>
+        <extracomment>Button: empties the output shown on the Status page</extracomment>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Status</source>
+        <extracomment>Tab with the reader&apos;s output</extracomment>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Keylon</source>
+        <extracomment>The reader&apos;s name, a product name</extracomment>
+        <translation>Keylon</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PreAmble Enable</source>
+        <translation>Preámbulo activo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location filename="../src/window/ui/window_access.cpp" line="+5"/>
+        <source>Output length</source>
+        <translation>Longitud de salida</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location filename="../src/window/ui/window_access.cpp" line="-1"/>
+        <source>Output start</source>
+        <translation>Inicio de salida</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Buzzer Enable</source>
+        <translation>Zumbador</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ID Code Auto Report</source>
+        <translation>Envío auto. código ID</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PostAmble Enable</source>
+        <translation>Postámbulo activo</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Code</source>
+        <extracomment>Label before the affix pickers: which kind of code they show</extracomment>
+        <translation>Código</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>KB Country</source>
+        <translation>País teclado</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>FW &amp;Update</source>
+        <translation>&amp;Actualizar FW</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Remove Data Enable</source>
+        <translation>Eliminar datos activo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Remove ID Code Enable</source>
+        <translation>Eliminar código ID activo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location filename="../src/window/ui/window_access.cpp" line="+10"/>
+        <source>Change Interface</source>
+        <translation>Cambiar interfaz</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Import</source>
+        <translation>Importar</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Export</source>
+        <translation>Exportar</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Default</source>
+        <extracomment>Button: loads default.cfg into the page</extracomment>
+        <translation>Predeterminado</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Get Status</source>
+        <translation>&amp;Leer estado</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Set Status</source>
+        <translation>E&amp;scribir estado</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Setting</source>
+        <extracomment>Tab with the reader&apos;s settings</extracomment>
+        <translation>Ajustes</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>TextLabel</source>
+        <extracomment>Placeholder of a hidden label; never shown</extracomment>
+        <translation>Etiqueta</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>PushButton</source>
+        <extracomment>Placeholder of a hidden button; never shown</extracomment>
+        <translation>Botón</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Interface</source>
+        <translation>Interfaz</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>USB KB</source>
+        <translation>Teclado USB</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Serial Port</source>
+        <translation>Puerto serie</translation>
+    </message>
+    <message>
+        <location filename="../src/window/ui/window_access.cpp" line="-15"/>
+        <source>Serial port name</source>
+        <translation>Nombre del puerto serie</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Preamble</source>
+        <translation>Preámbulo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Postamble</source>
+        <translation>Postámbulo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Remove data</source>
+        <translation>Eliminar datos</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Preamble ASCII code</source>
+        <translation>Código ASCII del preámbulo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Postamble ASCII code</source>
+        <translation>Código ASCII del postámbulo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Remove data ASCII code</source>
+        <translation>Código ASCII de «Eliminar datos»</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+1"/>
+        <source>Keyboard country</source>
+        <translation>País del teclado</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Disconnect</source>
+        <translation>Desconectar</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Connect</source>
+        <translation>Conectar</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Connected</source>
+        <translation>Conectado</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Not connected</source>
+        <translation>No conectado</translation>
+    </message>
+</context>
+</TS>

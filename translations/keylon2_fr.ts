@@ -1,0 +1,1071 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>Core</name>
+    <message>
+        <location filename="../src/core/link/access_check.cpp" line="+93"/>
+        <source>The reader is attached, but this user may not open %1. Install the udev rules (%2, see the README), then unplug and plug the reader in again.</source>
+        <translation>Le lecteur est branché, mais cet utilisateur n’a pas le droit d’ouvrir %1. Installez les règles udev (%2, voir le README), puis débranchez et rebranchez le lecteur.</translation>
+    </message>
+    <message>
+        <location filename="../src/core/protocol/settings_frames.cpp" line="+35"/>
+        <source>PreAmble</source>
+        <translation>Préambule</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PostAmble</source>
+        <translation>Postambule</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Remove Data</source>
+        <translation>Suppression de données</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+15"/>
+        <source>The %1 has %n codes</source>
+        <extracomment>%1 the affix as the page labels it, %n how many codes it holds (more than the reader keeps)</extracomment>
+        <translation>
+            <numerusform>%1 contient %n codes</numerusform>
+            <numerusform>%1 contient %n codes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>the %1 has %n codes</source>
+        <translation>
+            <numerusform>%1 contient %n codes</numerusform>
+            <numerusform>%1 contient %n codes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1; the reader keeps at most %2. Nothing was sent.</source>
+        <translation>%1 ; le lecteur en conserve au plus %2. Rien n’a été envoyé.</translation>
+    </message>
+    <message>
+        <location filename="../src/core/text/name_tables.cpp" line="+20"/>
+        <source>USA</source>
+        <translation>États-Unis</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>U.K</source>
+        <translation>Royaume-Uni</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>French</source>
+        <translation>France</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>German</source>
+        <translation>Allemagne</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Italy</source>
+        <translation>Italie</translation>
+    </message>
+    <message>
+        <location filename="../src/core/session/session_result.cpp" line="+11"/>
+        <source>status</source>
+        <translation>l’état</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>options</source>
+        <translation>les options</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>output window</source>
+        <translation>la fenêtre de sortie</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>keyboard country</source>
+        <translation>le pays du clavier</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>preamble</source>
+        <translation>le préambule</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>postamble</source>
+        <translation>la postambule</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>remove data</source>
+        <translation>la suppression de données</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>save command</source>
+        <translation>la commande d’enregistrement</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>interface change</source>
+        <translation>le changement d’interface</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ISP mode command</source>
+        <translation>la commande du mode ISP</translation>
+    </message>
+</context>
+<context>
+    <name>Keylon2ctl</name>
+    <message>
+        <location filename="../src/ctl/table/command_table.cpp" line="+71"/>
+        <source>(default: %1, %2)</source>
+        <translation>(par défaut : %1, %2)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(default: %1)</source>
+        <translation>(par défaut : %1)</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>The reader: hid:PATH, serial:PORT, sn:SERIAL or usb:PORTPATH, as list shows them. Commands on several readers take it as often as wanted.</source>
+        <translation>Le lecteur : hid:PATH, serial:PORT, sn:SERIAL ou usb:PORTPATH, tels que list les affiche. Les commandes sur plusieurs lecteurs l’acceptent autant de fois que voulu.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Every attached reader.</source>
+        <translation>Chaque lecteur branché.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>write, apply, diff: readers at once; 0 is all at once.</source>
+        <translation>write, apply, diff : lecteurs traités à la fois ; 0 signifie tous à la fois.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>apply: read only and tell what would change; no write frame is sent.</source>
+        <translation>apply : lire seulement et dire ce qui changerait ; aucune trame d’écriture n’est envoyée.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>apply: after the readers attached, each reader plugged in, once per plug, until SIGINT (Ctrl-C), SIGTERM or SIGHUP; then the summary. Exit 0 when no reader failed, else 1.</source>
+        <translation>apply : après les lecteurs branchés, chaque lecteur branché ensuite, une fois par branchement, jusqu’à SIGINT (Ctrl-C), SIGTERM ou SIGHUP ; puis le résumé. Code de sortie 0 si aucun lecteur n’a échoué, sinon 1.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>write, apply, set-interface: append JSON lines to LOG, the audit log: one per reader handled, and before a reader&apos;s first write frame a line that opens it. A log that cannot be opened stops the command before anything is sent.</source>
+        <translation>write, apply, set-interface : ajouter des lignes JSON à LOG, le journal d’audit : une par lecteur traité et, avant la première trame d’écriture d’un lecteur, une ligne qui l’ouvre. Un journal qui ne peut pas être ouvert arrête la commande avant tout envoi.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>write, apply, diff, set-interface: keep FILE (name it NAME.prom in node exporter&apos;s textfile directory) in Prometheus&apos; text format: readers by result, drift, the last reader and failure, the readers with their identity. A station writes it at each event, a run at its start and end. A file that cannot be written is said on standard error and changes nothing else.</source>
+        <translation>write, apply, diff, set-interface : tenir FILE (nommé NAME.prom dans le répertoire textfile de node exporter) au format texte de Prometheus : lecteurs par résultat, écarts, le dernier lecteur et le dernier échec, les lecteurs avec leur identité. Une station l’écrit à chaque événement, une exécution à son début et à sa fin. Un fichier qui ne peut pas être écrit est signalé sur la sortie d’erreur et ne change rien d’autre.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>A reader that another process holds (the window, a station, another keylon2ctl) is waited for, up to SECONDS; without it such a reader is refused at once as busy (exit 6), naming that process.</source>
+        <translation>Un lecteur qu’un autre processus détient (la fenêtre, une station, un autre keylon2ctl) est attendu jusqu’à SECONDS secondes ; sans cette option, un tel lecteur est refusé aussitôt comme occupé (code 6), en nommant ce processus.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>A reader for which no lock can be had (neither a file in the lock directory nor the reader&apos;s node) is talked to all the same, with a warning; without it such a reader is refused and nothing is sent. Another program may then send its frames between this one&apos;s.</source>
+        <translation>Un lecteur pour lequel aucun verrou ne peut être pris (ni un fichier dans le répertoire des verrous, ni le nœud du lecteur) est tout de même utilisé, avec un avertissement ; sans cette option, un tel lecteur est refusé et rien n’est envoyé. Un autre programme peut alors envoyer ses trames entre celles de ce programme.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>write: read the reader first and change only the keys the file sets.</source>
+        <translation>write : lire d’abord le lecteur et ne changer que les clés que le fichier définit.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>write: do not read the settings back.</source>
+        <translation>write : ne pas relire les réglages.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>read: the configuration file or the settings alone as JSON.</source>
+        <translation>read : le fichier de configuration, ou les réglages seuls en JSON.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>One JSON document on standard output (&quot;schema&quot;: 1), also on failure. apply --watch: a JSON line per reader as it is done, then the document.</source>
+        <translation>Un document JSON sur la sortie standard (&quot;schema&quot;: 1), même en cas d’échec. apply --watch : une ligne JSON par lecteur dès qu’il est traité, puis le document.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Also the protocol&apos;s debug lines, on standard error.</source>
+        <translation>Aussi les lignes de débogage du protocole, sur la sortie d’erreur.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>This help; after a command, that command&apos;s.</source>
+        <translation>Cette aide ; après une commande, celle de cette commande.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Every command in full, the configuration file&apos;s keys and the exit codes.</source>
+        <translation>Chaque commande en entier, les clés du fichier de configuration et les codes de sortie.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The program&apos;s version.</source>
+        <translation>La version du programme.</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>every attached reader, USB HID and serial, with its serial number and USB port</source>
+        <translation>chaque lecteur branché, USB HID et série, avec son numéro de série et son port USB</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>On USB HID its node, on the serial line its port; each with its USB serial number, the USB socket it sits in (the name sysfs gives it, such as 1-2.3, which stays when the reader is plugged in again there), vendor and product ID, and product string or description. Warns when two readers share a serial number, or one has none: sn: cannot pick those. A serial port counts as a reader when its description starts with the reader driver&apos;s text or its USB vendor ID is 0416.</source>
+        <translation>En USB HID son nœud, sur la ligne série son port ; chacun avec son numéro de série USB, la prise USB où il est branché (le nom que sysfs lui donne, comme 1-2.3, qui reste le même quand le lecteur y est rebranché), les ID de fabricant et de produit, et le nom du produit ou sa description. Avertit quand deux lecteurs partagent un numéro de série, ou qu’un lecteur n’en a pas : sn: ne peut pas les choisir. Un port série compte comme lecteur quand sa description commence par le texte du pilote du lecteur ou que son ID de fabricant USB est 0416.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>the reader&apos;s settings as a configuration file (the window&apos;s Import reads it) or as JSON</source>
+        <translation>les réglages du lecteur sous forme de fichier de configuration (l’Import de la fenêtre le lit) ou en JSON</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Over the serial line the reader does not tell its keyboard country: the file leaves KBCountry out, so that applying it keeps each reader&apos;s country.</source>
+        <translation>Sur la ligne série, le lecteur ne dit pas son pays du clavier : le fichier omet KBCountry, de sorte que l’appliquer garde le pays de chaque lecteur.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>writes and saves every setting of the file, then reads them back</source>
+        <translation>écrit et enregistre chaque réglage du fichier, puis les relit</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Always writes, whether or not the reader holds the settings already. The file must set every [KEYLON] key but Interface, or the keys it leaves out would be reset; with --partial the reader is read first and only the keys the file sets change. A file without KBCountry, as read makes one over the serial line, writes to readers on the serial line; a reader on USB HID refuses it. The settings go to the interface the reader is on (the file&apos;s Interface is not applied: see set-interface); over the serial line KBCountry is not sent, the serial interface has no such setting.</source>
+        <translation>Écrit toujours, que le lecteur ait déjà les réglages ou non. Le fichier doit définir chaque clé de [KEYLON] sauf Interface, sinon les clés omises seraient remises à zéro ; avec --partial, le lecteur est d’abord lu et seules les clés que le fichier définit changent. Un fichier sans KBCountry, tel que read le crée sur la ligne série, s’écrit sur les lecteurs en ligne série ; un lecteur en USB HID le refuse. Les réglages vont à l’interface où se trouve le lecteur (l’Interface du fichier n’est pas appliquée : voir set-interface) ; sur la ligne série, KBCountry n’est pas envoyé, l’interface série n’a pas ce réglage.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>reads each reader and writes, saves and reads back only the readers whose settings differ from the file&apos;s</source>
+        <translation>lit chaque lecteur et n’écrit, n’enregistre et ne relit que les lecteurs dont les réglages diffèrent de ceux du fichier</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Compares, key by key, what the reader holds with the keys the file sets, and changes only those keys. Each reader is unchanged, changed (naming the keys) or failed (saying why); a reader that already matches costs one read and nothing more. With --check nothing is written: it says what would change, and the exit code is 5 when a reader would change (0 when every reader matches). With --watch it is a station: it applies the file to the readers attached, then to each reader plugged in (on USB HID or the serial line), once per plug, a line per reader as it is done, until SIGINT (Ctrl-C), SIGTERM or SIGHUP, or until its output goes away; the readers under way then finish, and the summary follows. Its exit code is 0 when no reader failed, else 1 (not 128 plus the signal: a signal is how a station ends). It takes no --device. With --json it prints a JSON line per reader as it is done, and apply&apos;s whole document as its last line.</source>
+        <translation>Compare, clé par clé, ce que le lecteur contient avec les clés que le fichier définit, et ne change que ces clés. Chaque lecteur est inchangé, modifié (avec les clés) ou en échec (avec la raison) ; un lecteur déjà conforme coûte une lecture et rien de plus. Avec --check, rien n’est écrit : la commande dit ce qui changerait, et le code de sortie est 5 quand un lecteur changerait (0 quand chaque lecteur est conforme). Avec --watch, c’est une station : elle applique le fichier aux lecteurs branchés, puis à chaque lecteur branché ensuite (en USB HID ou sur la ligne série), une fois par branchement, une ligne par lecteur dès qu’il est traité, jusqu’à SIGINT (Ctrl-C), SIGTERM ou SIGHUP, ou jusqu’à ce que sa sortie disparaisse ; les lecteurs en cours terminent alors, et le résumé suit. Son code de sortie est 0 si aucun lecteur n’a échoué, sinon 1 (pas 128 plus le signal : un signal est la façon dont une station s’arrête). Elle n’accepte pas --device. Avec --json, elle affiche une ligne JSON par lecteur dès qu’il est traité, et le document entier d’apply en dernière ligne.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>each reader&apos;s values that differ from the file&apos;s, key by key (reader -&gt; file); writes nothing</source>
+        <translation>les valeurs de chaque lecteur qui diffèrent de celles du fichier, clé par clé (lecteur -&gt; fichier) ; n’écrit rien</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The keys the file sets are compared as apply compares them; the values are spelled as a configuration file spells them. Exit 0 when every reader matches the file, 5 when one differs; a reader that failed gives its own code.</source>
+        <translation>Les clés que le fichier définit sont comparées comme apply les compare ; les valeurs sont écrites comme un fichier de configuration les écrit. Code de sortie 0 quand chaque lecteur est conforme au fichier, 5 quand l’un diffère ; un lecteur en échec donne son propre code.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>switches the reader to its USB keyboard or its serial interface</source>
+        <translation>passe le lecteur sur son clavier USB ou sur son interface série</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The reader leaves the link and is found again on the other interface. Nothing is sent to a reader that is on that interface already.</source>
+        <translation>Le lecteur quitte la liaison et est retrouvé sur l’autre interface. Rien n’est envoyé à un lecteur qui est déjà sur cette interface.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>key ID codes from a reader on its serial interface, one per line, until interrupted</source>
+        <translation>les codes ID des clés lus par un lecteur sur son interface série, un par ligne, jusqu’à interruption</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>With --json the codes are collected and printed in one document when monitor ends.</source>
+        <translation>Avec --json, les codes sont rassemblés et affichés dans un seul document quand monitor se termine.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>puts the reader into ISP mode, then runs ./flashmate RECONNKLN from the working directory</source>
+        <translation>met le lecteur en mode ISP, puis lance ./flashmate RECONNKLN depuis le répertoire de travail</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Nothing is sent when the firmware writer is not there. With --json the writer&apos;s output goes to standard error.</source>
+        <translation>Rien n’est envoyé quand le programme d’écriture du micrologiciel est absent. Avec --json, la sortie de ce programme va sur la sortie d’erreur.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>what stands between this user and the readers, one line each with what to do</source>
+        <translation>ce qui se trouve entre cet utilisateur et les lecteurs, une ligne pour chaque point avec ce qu’il faut faire</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Checks the udev rule, whether this user may open each reader&apos;s node and through what (seat ACL, group, owner), whether this session has a seat (an SSH session has none: join group plugdev), ModemManager on a reader&apos;s port, brltty, and another process holding a port. Exit 0 when every attached reader can be opened, 3 when none is attached, 4 when one cannot be opened.</source>
+        <translation>Vérifie la règle udev, si cet utilisateur peut ouvrir le nœud de chaque lecteur et par quel moyen (ACL de siège, groupe, propriétaire), si cette session a un siège (une session SSH n’en a pas : rejoindre le groupe plugdev), ModemManager sur le port d’un lecteur, brltty, et un autre processus qui détient un port. Code de sortie 0 quand chaque lecteur branché peut être ouvert, 3 quand aucun n’est branché, 4 quand l’un ne peut pas être ouvert.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>the bash or zsh completion script; devices: what --device completes to</source>
+        <translation>le script de complétion bash ou zsh ; devices : ce que --device complète</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>Usage: keylon2ctl %1 [--json]</source>
+        <translation>Utilisation : keylon2ctl %1 [--json]</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <location line="+30"/>
+        <source>Options:</source>
+        <translation>Options :</translation>
+    </message>
+    <message>
+        <location line="-22"/>
+        <source>Reads and writes the settings of Keylon2 key readers.
+
+Usage: keylon2ctl COMMAND [ARGUMENTS] [OPTIONS]
+       keylon2ctl COMMAND --help
+
+Commands:
+</source>
+        <translation>Lit et écrit les réglages des lecteurs de clés Keylon2.
+
+Utilisation : keylon2ctl COMMANDE [ARGUMENTS] [OPTIONS]
+              keylon2ctl COMMANDE --help
+
+Commandes :
+</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>DEVICE is --device hid:PATH, serial:PORT, sn:SERIAL or usb:PORTPATH (as list shows them), or the same word after the command&apos;s arguments; without one, the only attached reader. A serial number that two readers share, or an empty one, never picks a reader. Serial ports count as readers by their description or their USB vendor ID 0416; any other port must be named.</source>
+        <translation>DEVICE est --device hid:PATH, serial:PORT, sn:SERIAL ou usb:PORTPATH (tels que list les affiche), ou le même mot après les arguments de la commande ; sans lui, le seul lecteur branché. Un numéro de série que deux lecteurs partagent, ou un numéro vide, ne choisit jamais de lecteur. Les ports série comptent comme lecteurs d’après leur description ou leur ID de fabricant USB 0416 ; tout autre port doit être nommé.</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Exit codes:</source>
+        <translation>Codes de sortie :</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>apply --watch ends at SIGINT, SIGTERM or SIGHUP, or when its output goes away, with 0 when no reader failed, else 1.</source>
+        <translation>apply --watch s’arrête à SIGINT, SIGTERM ou SIGHUP, ou quand sa sortie disparaît, avec 0 si aucun lecteur n’a échoué, sinon 1.</translation>
+    </message>
+    <message>
+        <location filename="../src/ctl/table/exit_codes.h" line="+31"/>
+        <source>success (every reader unchanged, or changed, written or switched as asked)</source>
+        <translation>succès (chaque lecteur inchangé, ou modifié, écrit ou basculé comme demandé)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>a reader failed (no answer, a write that failed, a difference on verify)</source>
+        <translation>un lecteur a échoué (pas de réponse, une écriture qui a échoué, une différence à la vérification)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>usage error, or a file that cannot be taken (nothing was sent)</source>
+        <translation>erreur d’utilisation, ou fichier qui ne peut pas être pris (rien n’a été envoyé)</translation>
+    </message>
+    <message>
+        <location filename="../src/ctl/commands/reader_commands.cpp" line="+127"/>
+        <location filename="../src/ctl/table/exit_codes.h" line="+1"/>
+        <source>no reader found</source>
+        <translation>aucun lecteur trouvé</translation>
+    </message>
+    <message>
+        <location filename="../src/ctl/table/exit_codes.h" line="+1"/>
+        <source>permission denied on the reader&apos;s device node</source>
+        <translation>permission refusée sur le nœud de périphérique du lecteur</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>drift: diff or apply --check found a reader that differs from the file (a failure keeps its own code)</source>
+        <translation>écart : diff ou apply --check a trouvé un lecteur qui diffère du fichier (un échec garde son propre code)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>busy: a reader is held by another process (--wait not given, or it ran out)</source>
+        <translation>occupé : un lecteur est détenu par un autre processus (--wait non donné, ou écoulé)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>hung up (SIGHUP, a dropped session): the readers under way finished, no other was started</source>
+        <translation>raccroché (SIGHUP, une session perdue) : les lecteurs en cours ont terminé, aucun autre n’a été commencé</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>interrupted (SIGINT, Ctrl-C): the readers under way finished, no other was started</source>
+        <translation>interrompu (SIGINT, Ctrl-C) : les lecteurs en cours ont terminé, aucun autre n’a été commencé</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the output went away (a closed pipe or terminal: EPIPE or EIO): ended as after an interrupt; never killed by SIGPIPE</source>
+        <translation>la sortie a disparu (un tube ou un terminal fermé : EPIPE ou EIO) : arrêt comme après une interruption ; jamais tué par SIGPIPE</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>terminated (SIGTERM): the readers under way finished, no other was started</source>
+        <translation>terminé (SIGTERM) : les lecteurs en cours ont terminé, aucun autre n’a été commencé</translation>
+    </message>
+    <message>
+        <location filename="../src/ctl/commands/fleet_commands.cpp" line="+148"/>
+        <source>writing</source>
+        <translation>écriture</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <location line="+34"/>
+        <source>unchanged</source>
+        <translation>inchangé</translation>
+    </message>
+    <message>
+        <location line="-32"/>
+        <source>would change: %1</source>
+        <translation>changerait : %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>changed: %1</source>
+        <translation>modifié : %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source> (saved; not read back after the interrupt)</source>
+        <translation> (enregistré ; non relu après l’interruption)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>would change</source>
+        <extracomment>How the summary counts the readers that apply changed or would change (&quot;3 changed&quot;)</extracomment>
+        <translation>changeraient</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>changed</source>
+        <translation>modifiés</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>checking</source>
+        <translation>vérification</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>applying</source>
+        <translation>application</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>differs: %1</source>
+        <translation>diffère : %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>differ</source>
+        <extracomment>How the summary counts the readers that differ from the file (&quot;2 differ&quot;)</extracomment>
+        <translation>diffèrent</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location filename="../src/ctl/commands/reader_commands.cpp" line="+20"/>
+        <source>reading</source>
+        <translation>lecture</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>switched</source>
+        <extracomment>How the summary counts the readers switched to the other interface (&quot;2 switched&quot;)</extracomment>
+        <translation>basculés</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>switching</source>
+        <translation>bascule</translation>
+    </message>
+    <message>
+        <location filename="../src/ctl/fleet/fleet.cpp" line="+23"/>
+        <source>interrupted: nothing was written</source>
+        <translation>interrompu : rien n’a été écrit</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>not started</source>
+        <translation>non commencé</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>failed: %1</source>
+        <translation>échec : %1</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+35"/>
+        <source>%n readers: %1 done, %2 failed</source>
+        <translation>
+            <numerusform>%n lecteur : %1 terminé, %2 en échec</numerusform>
+            <numerusform>%n lecteurs : %1 terminés, %2 en échec</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+4"/>
+        <source>%n readers: %1 unchanged, %3 %4, %2 failed</source>
+        <extracomment>%3: how many readers changed, %4 the word for them (&quot;changed&quot;, &quot;differ&quot;, ...)</extracomment>
+        <translation>
+            <numerusform>%n lecteur : %1 inchangé, %3 %4, %2 en échec</numerusform>
+            <numerusform>%n lecteurs : %1 inchangés, %3 %4, %2 en échec</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>, %1 interrupted, %2 not started</source>
+        <translation>, %1 interrompus, %2 non commencés</translation>
+    </message>
+    <message>
+        <location filename="../src/ctl/fleet/reader_jobs.cpp" line="+130"/>
+        <source>written, saved and verified</source>
+        <translation>écrit, enregistré et vérifié</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>written and saved</source>
+        <translation>écrit et enregistré</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>already on the serial interface</source>
+        <translation>déjà sur l’interface série</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>already on the USB keyboard interface</source>
+        <translation>déjà sur l’interface clavier USB</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>the reader switches to the serial interface</source>
+        <translation>le lecteur passe sur l’interface série</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the reader switches to the USB keyboard interface</source>
+        <translation>le lecteur passe sur l’interface clavier USB</translation>
+    </message>
+    <message>
+        <location filename="../src/ctl/fleet/station.cpp" line="+268"/>
+        <source>udev&apos;s monitor</source>
+        <translation>le moniteur d’udev</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>changes in %1</source>
+        <translation>les changements dans %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>a listing once a second</source>
+        <translation>une liste chaque seconde</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>waiting for readers to be plugged in (%1); Ctrl-C ends</source>
+        <translation>en attente de lecteurs branchés (%1) ; Ctrl-C termine</translation>
+    </message>
+    <message>
+        <location filename="../src/ctl/output/document.cpp" line="+44"/>
+        <source>warning: %1</source>
+        <translation>avertissement : %1</translation>
+    </message>
+    <message>
+        <location filename="../src/ctl/output/io.cpp" line="+22"/>
+        <source>the output went away: the readers under way finish, no other starts</source>
+        <translation>la sortie a disparu : les lecteurs en cours terminent, aucun autre ne commence</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>interrupted: the readers under way finish, no other starts; interrupt again to end at once</source>
+        <translation>interrompu : les lecteurs en cours terminent, aucun autre ne commence ; interrompez à nouveau pour arrêter aussitôt</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <location filename="../src/core/text/translations.cpp" line="+18"/>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <extracomment>&quot;RTL&quot; for a language written from right to left, &quot;LTR&quot; otherwise; no other text</extracomment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>Window</name>
+    <message>
+        <location filename="../src/window/connection/access_warning.cpp" line="+15"/>
+        <location line="+9"/>
+        <location line="+7"/>
+        <location filename="../src/window/connection/connection_panel.cpp" line="+90"/>
+        <location filename="../src/window/ui/ui_mainwindow.cpp" line="+230"/>
+        <source>Connect Device</source>
+        <translation>Connexion du lecteur</translation>
+    </message>
+    <message>
+        <location line="-9"/>
+        <source>another program</source>
+        <translation>un autre programme</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>unknown</source>
+        <translation>inconnu</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The reader %1 is in use by %2 (process %3). Connect again when it is free.</source>
+        <translation>Le lecteur %1 est utilisé par %2 (processus %3). Reconnectez-vous quand il sera libre.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>No lock can be had for the reader %1 (%2), so another program could talk to it at the same time. Make the lock directory %3 writable for this user, then connect again.</source>
+        <translation>Aucun verrou ne peut être pris pour le lecteur %1 (%2) : un autre programme pourrait lui parler en même temps. Rendez le répertoire des verrous %3 accessible en écriture pour cet utilisateur, puis reconnectez-vous.</translation>
+    </message>
+    <message>
+        <location filename="../src/window/connection/connection_panel.cpp" line="+1"/>
+        <source>The serial port %1 is gone; the reader was disconnected.</source>
+        <translation>Le port série %1 a disparu ; le lecteur a été déconnecté.</translation>
+    </message>
+    <message>
+        <location line="+40"/>
+        <source>to Serial</source>
+        <extracomment>The interface-change button names the interface it switches to</extracomment>
+        <translation>Vers série</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>to USB KB</source>
+        <translation>Vers clav. USB</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ASCII Code</source>
+        <translation>Code ASCII</translation>
+    </message>
+    <message>
+        <location filename="../src/window/maintenance/firmware_update.cpp" line="+23"/>
+        <location filename="../src/window/maintenance/firmware_writer_dialog.cpp" line="+23"/>
+        <location line="+68"/>
+        <source>FW Update</source>
+        <translation>Mise à jour du micrologiciel</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The firmware writer %1 was not found in %2; nothing was sent to the reader.</source>
+        <translation>Le programme d’écriture du micrologiciel %1 est introuvable dans %2 ; rien n’a été envoyé au lecteur.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>ISP Mode</source>
+        <translation>Mode ISP</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Can&apos;t send ISP mode command to device, please check your Keylon device!!</source>
+        <translation>Impossible d’envoyer la commande du mode ISP à l’appareil. Vérifiez votre appareil Keylon !</translation>
+    </message>
+    <message>
+        <location filename="../src/window/maintenance/firmware_writer_dialog.cpp" line="-72"/>
+        <source>Stop the writer</source>
+        <translation>Arrêter l’écriture</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <location line="+72"/>
+        <source>Stopping the writer can leave the reader without working firmware. Stop it?</source>
+        <translation>Arrêter l’écriture peut laisser le lecteur sans micrologiciel fonctionnel. L’arrêter quand même ?</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>The firmware writer ended with exit code %1. Connect again when the reader is back.</source>
+        <translation>Le programme d’écriture du micrologiciel s’est terminé avec le code de sortie %1. Reconnectez-vous quand le lecteur sera de retour.</translation>
+    </message>
+    <message>
+        <location filename="../src/window/maintenance/interface_change.cpp" line="+19"/>
+        <source>Do you want to change Keylon interface to &lt;b&gt;USB Keyboard&lt;/b&gt; and utility will close?</source>
+        <translation>Voulez-vous passer l’interface du Keylon en &lt;b&gt;clavier USB&lt;/b&gt; ? L’utilitaire se fermera ensuite.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Do you want to change Keylon interface to &lt;b&gt;serial&lt;/b&gt; and utility will close?</source>
+        <translation>Voulez-vous passer l’interface du Keylon en &lt;b&gt;série&lt;/b&gt; ? L’utilitaire se fermera ensuite.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+7"/>
+        <location filename="../src/window/ui/ui_mainwindow.cpp" line="-14"/>
+        <source>Change Mode</source>
+        <extracomment>Button: switches the reader to the other interface</extracomment>
+        <translation>Changer de mode</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The reader did not get the interface change; the utility stays open.</source>
+        <translation>Le lecteur n’a pas reçu le changement d’interface ; l’utilitaire reste ouvert.</translation>
+    </message>
+    <message>
+        <location filename="../src/window/settings_page/config_files.cpp" line="+23"/>
+        <source>Cannot read %1: %2. The page was left as it was.</source>
+        <translation>Impossible de lire %1 : %2. La page n’a pas été modifiée.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 holds no Keylon settings. The page was left as it was.</source>
+        <translation>%1 ne contient aucun réglage Keylon. La page n’a pas été modifiée.</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Save Config</source>
+        <translation>Enregistrer la configuration</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+17"/>
+        <source>Config Files(*.cfg)</source>
+        <translation>Fichiers de configuration (*.cfg)</translation>
+    </message>
+    <message>
+        <location line="-15"/>
+        <location line="+8"/>
+        <source>Config File</source>
+        <translation>Fichier de configuration</translation>
+    </message>
+    <message>
+        <location line="-8"/>
+        <source>You didn&apos;t input config file.</source>
+        <translation>Vous n’avez indiqué aucun fichier de configuration.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Cannot write %1: %2. Nothing was saved.</source>
+        <translation>Impossible d’écrire %1 : %2. Rien n’a été enregistré.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <location line="+3"/>
+        <location line="+4"/>
+        <source>Open Config</source>
+        <translation>Ouvrir une configuration</translation>
+    </message>
+    <message>
+        <location line="-4"/>
+        <source>You didn&apos;t select any files.</source>
+        <translation>Vous n’avez sélectionné aucun fichier.</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Default File</source>
+        <translation>Fichier par défaut</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Can not found default.cfg file.</source>
+        <translation>Le fichier default.cfg est introuvable.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <location line="+4"/>
+        <source>Load Default</source>
+        <translation>Charger les valeurs par défaut</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The default file is successfully loaded, click the Set Status write to Keylon device.</source>
+        <translation>Le fichier par défaut a été chargé. Cliquez sur « Écrire l’état » pour l’écrire dans l’appareil Keylon.</translation>
+    </message>
+    <message>
+        <location filename="../src/window/settings_page/settings_form.cpp" line="+93"/>
+        <source>F/W Version: %1</source>
+        <translation>Version FW : %1</translation>
+    </message>
+    <message>
+        <location filename="../src/window/settings_page/settings_reader.cpp" line="+15"/>
+        <source>Successfully obtained Keylon the set value</source>
+        <translation>Les réglages du Keylon ont été lus.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Get F/W version fail, please retry.</source>
+        <translation>Impossible de lire la version du micrologiciel. Veuillez réessayer.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Get PreAmble fail, please retry.</source>
+        <translation>Impossible de lire le préambule. Veuillez réessayer.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Get PostAmble fail, please retry.</source>
+        <translation>Impossible de lire la postambule. Veuillez réessayer.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Get RemoveData fail, please retry.</source>
+        <translation>Impossible de lire la suppression de données. Veuillez réessayer.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Read Status</source>
+        <translation>Lecture de l’état</translation>
+    </message>
+    <message>
+        <location filename="../src/window/settings_page/settings_writer.cpp" line="+24"/>
+        <location line="+14"/>
+        <location line="+6"/>
+        <source>Setting Keylon</source>
+        <translation>Réglage du Keylon</translation>
+    </message>
+    <message>
+        <location line="-9"/>
+        <source>Writing to the reader failed at the interface change; the page was saved, the interface was not changed.</source>
+        <translation>L’écriture dans le lecteur a échoué au changement d’interface ; la page a été enregistrée, l’interface n’a pas changé.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Writing to the reader failed at the %1; the reader did not save the page.</source>
+        <translation>L’écriture dans le lecteur a échoué à l’étape « %1 » ; le lecteur n’a pas enregistré la page.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Successfully set Keylon set value</source>
+        <translation>Les réglages du Keylon ont été écrits.</translation>
+    </message>
+    <message>
+        <location filename="../src/window/ui/ui_mainwindow.cpp" line="-25"/>
+        <source>Keylon2 Utility V1.0.0</source>
+        <translation>Utilitaire Keylon2 V1.0.0</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>F/W Version:</source>
+        <translation>Version FW :</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location filename="../src/window/ui/window_access.cpp" line="+263"/>
+        <source>Output</source>
+        <translation>Sortie</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Scan</source>
+        <extracomment>Button: asks the reader to scan a key now</extracomment>
+        <translation>&amp;Scanner</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Clear</source>
+        <extracomment>Button: empties the output shown on the Status page</extracomment>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Status</source>
+        <extracomment>Tab with the reader&apos;s output</extracomment>
+        <translation>État</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Keylon</source>
+        <extracomment>The reader&apos;s name, a product name</extracomment>
+        <translation>Keylon</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PreAmble Enable</source>
+        <translation>Préambule actif</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location filename="../src/window/ui/window_access.cpp" line="+5"/>
+        <source>Output length</source>
+        <translation>Longueur sortie</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location filename="../src/window/ui/window_access.cpp" line="-1"/>
+        <source>Output start</source>
+        <translation>Début de sortie</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Buzzer Enable</source>
+        <translation>Buzzer actif</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ID Code Auto Report</source>
+        <translation>Envoi auto du code ID</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PostAmble Enable</source>
+        <translation>Postambule active</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Code</source>
+        <extracomment>Label before the affix pickers: which kind of code they show</extracomment>
+        <translation>Code</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>KB Country</source>
+        <translation>Pays clavier</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>FW &amp;Update</source>
+        <translation>&amp;MàJ FW</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Remove Data Enable</source>
+        <translation>Suppr. données active</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Remove ID Code Enable</source>
+        <translation>Suppr. code ID active</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location filename="../src/window/ui/window_access.cpp" line="+10"/>
+        <source>Change Interface</source>
+        <translation>Changer d’interface</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Import</source>
+        <translation>Importer</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Export</source>
+        <translation>Exporter</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Default</source>
+        <extracomment>Button: loads default.cfg into the page</extracomment>
+        <translation>Par défaut</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Get Status</source>
+        <translation>&amp;Lire l’état</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Set Status</source>
+        <translation>&amp;Écrire l’état</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Setting</source>
+        <extracomment>Tab with the reader&apos;s settings</extracomment>
+        <translation>Réglages</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>TextLabel</source>
+        <extracomment>Placeholder of a hidden label; never shown</extracomment>
+        <translation>Étiquette</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>PushButton</source>
+        <extracomment>Placeholder of a hidden button; never shown</extracomment>
+        <translation>Bouton</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Interface</source>
+        <translation>Interface</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>USB KB</source>
+        <translation>Clavier USB</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Serial Port</source>
+        <translation>Port série</translation>
+    </message>
+    <message>
+        <location filename="../src/window/ui/window_access.cpp" line="-15"/>
+        <source>Serial port name</source>
+        <translation>Nom du port série</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Preamble</source>
+        <translation>Préambule</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Postamble</source>
+        <translation>Postambule</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Remove data</source>
+        <translation>Suppression de données</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Preamble ASCII code</source>
+        <translation>Code ASCII du préambule</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Postamble ASCII code</source>
+        <translation>Code ASCII de la postambule</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Remove data ASCII code</source>
+        <translation>Code ASCII de la suppression de données</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+1"/>
+        <source>Keyboard country</source>
+        <translation>Pays du clavier</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Disconnect</source>
+        <translation>Déconnecter</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Connect</source>
+        <translation>Connecter</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Connected</source>
+        <translation>Connecté</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Not connected</source>
+        <translation>Non connecté</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1071 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="he">
+<context>
+    <name>Core</name>
+    <message>
+        <location filename="../src/core/link/access_check.cpp" line="+93"/>
+        <source>The reader is attached, but this user may not open %1. Install the udev rules (%2, see the README), then unplug and plug the reader in again.</source>
+        <translation>הקורא מחובר, אך למשתמש זה אין הרשאה לפתוח את %1. התקינו את כללי udev ‏(%2, ראו README), ואז נתקו את הקורא וחברו אותו מחדש.</translation>
+    </message>
+    <message>
+        <location filename="../src/core/protocol/settings_frames.cpp" line="+35"/>
+        <source>PreAmble</source>
+        <translation>תחילית</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PostAmble</source>
+        <translation>סופית</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Remove Data</source>
+        <translation>הסרת נתונים</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+15"/>
+        <source>The %1 has %n codes</source>
+        <extracomment>%1 the affix as the page labels it, %n how many codes it holds (more than the reader keeps)</extracomment>
+        <translation>
+            <numerusform>ב%1 יש %n קודים</numerusform>
+            <numerusform>ב%1 יש %n קודים</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>the %1 has %n codes</source>
+        <translation>
+            <numerusform>ב%1 יש %n קודים</numerusform>
+            <numerusform>ב%1 יש %n קודים</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1; the reader keeps at most %2. Nothing was sent.</source>
+        <translation>%1; הקורא שומר %2 לכל היותר. דבר לא נשלח.</translation>
+    </message>
+    <message>
+        <location filename="../src/core/text/name_tables.cpp" line="+20"/>
+        <source>USA</source>
+        <translation>ארה״ב</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>U.K</source>
+        <translation>בריטניה</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>French</source>
+        <translation>צרפת</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>German</source>
+        <translation>גרמניה</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Italy</source>
+        <translation>איטליה</translation>
+    </message>
+    <message>
+        <location filename="../src/core/session/session_result.cpp" line="+11"/>
+        <source>status</source>
+        <translation>המצב</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>options</source>
+        <translation>האפשרויות</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>output window</source>
+        <translation>חלון הפלט</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>keyboard country</source>
+        <translation>מדינת המקלדת</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>preamble</source>
+        <translation>התחילית</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>postamble</source>
+        <translation>הסופית</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>remove data</source>
+        <translation>הסרת הנתונים</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>save command</source>
+        <translation>פקודת השמירה</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>interface change</source>
+        <translation>החלפת הממשק</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ISP mode command</source>
+        <translation>פקודת מצב ISP</translation>
+    </message>
+</context>
+<context>
+    <name>Keylon2ctl</name>
+    <message>
+        <location filename="../src/ctl/table/command_table.cpp" line="+71"/>
+        <source>(default: %1, %2)</source>
+        <translation>(ברירת מחדל: %1, %2)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(default: %1)</source>
+        <translation>(ברירת מחדל: %1)</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>The reader: hid:PATH, serial:PORT, sn:SERIAL or usb:PORTPATH, as list shows them. Commands on several readers take it as often as wanted.</source>
+        <translation>הקורא: hid:PATH, serial:PORT, sn:SERIAL או usb:PORTPATH, כפי ש-list מציגה אותם. פקודות על כמה קוראים מקבלות אותה כמה פעמים שרוצים.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Every attached reader.</source>
+        <translation>כל קורא מחובר.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>write, apply, diff: readers at once; 0 is all at once.</source>
+        <translation>write, apply, diff: קוראים בו-זמנית; 0 פירושו כולם בו-זמנית.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>apply: read only and tell what would change; no write frame is sent.</source>
+        <translation>apply: רק לקרוא ולומר מה היה משתנה; לא נשלחת מסגרת כתיבה.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>apply: after the readers attached, each reader plugged in, once per plug, until SIGINT (Ctrl-C), SIGTERM or SIGHUP; then the summary. Exit 0 when no reader failed, else 1.</source>
+        <translation>apply: אחרי הקוראים המחוברים, כל קורא שמחובר, פעם אחת לכל חיבור, עד SIGINT (Ctrl-C), SIGTERM או SIGHUP; ואז הסיכום. קוד יציאה 0 כשאף קורא לא נכשל, אחרת 1.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>write, apply, set-interface: append JSON lines to LOG, the audit log: one per reader handled, and before a reader&apos;s first write frame a line that opens it. A log that cannot be opened stops the command before anything is sent.</source>
+        <translation>write, apply, set-interface: להוסיף שורות JSON ל-LOG, יומן הביקורת: אחת לכל קורא שטופל, ולפני מסגרת הכתיבה הראשונה של קורא שורה שפותחת אותו. יומן שלא ניתן לפתוח עוצר את הפקודה לפני שנשלח דבר.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>write, apply, diff, set-interface: keep FILE (name it NAME.prom in node exporter&apos;s textfile directory) in Prometheus&apos; text format: readers by result, drift, the last reader and failure, the readers with their identity. A station writes it at each event, a run at its start and end. A file that cannot be written is said on standard error and changes nothing else.</source>
+        <translation>write, apply, diff, set-interface: לנהל את FILE (קראו לו NAME.prom בספריית ה-textfile של node exporter) בתבנית הטקסט של Prometheus: קוראים לפי תוצאה, סטייה, הקורא והכישלון האחרונים, הקוראים עם זהותם. תחנה כותבת אותו בכל אירוע, ריצה בתחילתה ובסופה. קובץ שלא ניתן לכתוב נאמר בפלט השגיאות ואינו משנה דבר אחר.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>A reader that another process holds (the window, a station, another keylon2ctl) is waited for, up to SECONDS; without it such a reader is refused at once as busy (exit 6), naming that process.</source>
+        <translation>לקורא שתהליך אחר מחזיק (החלון, תחנה, keylon2ctl אחר) ממתינים עד SECONDS שניות; בלי האפשרות קורא כזה נדחה מיד כתפוס (קוד 6), עם שם התהליך.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>A reader for which no lock can be had (neither a file in the lock directory nor the reader&apos;s node) is talked to all the same, with a warning; without it such a reader is refused and nothing is sent. Another program may then send its frames between this one&apos;s.</source>
+        <translation>עם קורא שלא ניתן להשיג עבורו נעילה (לא קובץ בספריית הנעילות ולא צומת ההתקן של הקורא) מתקשרים בכל זאת, עם אזהרה; בלי האפשרות קורא כזה נדחה ולא נשלח דבר. תוכנית אחרת עלולה אז לשלוח את המסגרות שלה בין המסגרות של תוכנית זו.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>write: read the reader first and change only the keys the file sets.</source>
+        <translation>write: לקרוא את הקורא קודם ולשנות רק את המפתחות שהקובץ קובע.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>write: do not read the settings back.</source>
+        <translation>write: לא לקרוא את ההגדרות בחזרה.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>read: the configuration file or the settings alone as JSON.</source>
+        <translation>read: קובץ התצורה או ההגדרות בלבד כ-JSON.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>One JSON document on standard output (&quot;schema&quot;: 1), also on failure. apply --watch: a JSON line per reader as it is done, then the document.</source>
+        <translation>מסמך JSON אחד בפלט התקני (&quot;schema&quot;: 1), גם בכישלון. apply --watch: שורת JSON לכל קורא כשהוא מסתיים, ואז המסמך.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Also the protocol&apos;s debug lines, on standard error.</source>
+        <translation>גם שורות הניפוי של הפרוטוקול, בפלט השגיאות.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>This help; after a command, that command&apos;s.</source>
+        <translation>עזרה זו; אחרי פקודה, העזרה של אותה פקודה.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Every command in full, the configuration file&apos;s keys and the exit codes.</source>
+        <translation>כל פקודה במלואה, מפתחות קובץ התצורה וקודי היציאה.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The program&apos;s version.</source>
+        <translation>גרסת התוכנית.</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>every attached reader, USB HID and serial, with its serial number and USB port</source>
+        <translation>כל קורא מחובר, USB HID וטורי, עם המספר הסידורי שלו ויציאת ה-USB שלו</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>On USB HID its node, on the serial line its port; each with its USB serial number, the USB socket it sits in (the name sysfs gives it, such as 1-2.3, which stays when the reader is plugged in again there), vendor and product ID, and product string or description. Warns when two readers share a serial number, or one has none: sn: cannot pick those. A serial port counts as a reader when its description starts with the reader driver&apos;s text or its USB vendor ID is 0416.</source>
+        <translation>ב-USB HID צומת ההתקן שלו, בקו הטורי היציאה שלו; כל אחד עם המספר הסידורי של ה-USB, שקע ה-USB שהוא מחובר אליו (השם ש-sysfs נותן לו, כמו 1-2.3, שנשאר כשהקורא מחובר שם שוב), מזהה יצרן ומוצר, ושם המוצר או התיאור. מזהיר כששני קוראים חולקים מספר סידורי או כשלאחד אין: sn: לא יכול לבחור בהם. יציאה טורית נחשבת לקורא כשהתיאור שלה מתחיל בטקסט של מנהל ההתקן של הקורא או כשמזהה יצרן ה-USB שלה הוא 0416.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>the reader&apos;s settings as a configuration file (the window&apos;s Import reads it) or as JSON</source>
+        <translation>הגדרות הקורא כקובץ תצורה (הייבוא של החלון קורא אותו) או כ-JSON</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Over the serial line the reader does not tell its keyboard country: the file leaves KBCountry out, so that applying it keeps each reader&apos;s country.</source>
+        <translation>בקו הטורי הקורא אינו מוסר את מדינת המקלדת שלו: הקובץ משמיט את KBCountry, כך שהחלתו שומרת על המדינה של כל קורא.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>writes and saves every setting of the file, then reads them back</source>
+        <translation>כותב ושומר כל הגדרה של הקובץ, ואז קורא אותן בחזרה</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Always writes, whether or not the reader holds the settings already. The file must set every [KEYLON] key but Interface, or the keys it leaves out would be reset; with --partial the reader is read first and only the keys the file sets change. A file without KBCountry, as read makes one over the serial line, writes to readers on the serial line; a reader on USB HID refuses it. The settings go to the interface the reader is on (the file&apos;s Interface is not applied: see set-interface); over the serial line KBCountry is not sent, the serial interface has no such setting.</source>
+        <translation>כותב תמיד, בין אם הקורא כבר מחזיק בהגדרות ובין אם לא. הקובץ חייב לקבוע כל מפתח של [KEYLON] מלבד Interface, אחרת המפתחות שהושמטו יאופסו; עם --partial הקורא נקרא קודם ומשתנים רק המפתחות שהקובץ קובע. קובץ בלי KBCountry, כמו זה ש-read יוצרת בקו הטורי, נכתב לקוראים בקו הטורי; קורא ב-USB HID דוחה אותו. ההגדרות הולכות לממשק שהקורא נמצא בו (ה-Interface של הקובץ אינו מוחל: ראו set-interface); בקו הטורי KBCountry אינו נשלח, לממשק הטורי אין הגדרה כזו.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>reads each reader and writes, saves and reads back only the readers whose settings differ from the file&apos;s</source>
+        <translation>קורא כל קורא וכותב, שומר וקורא בחזרה רק את הקוראים שההגדרות שלהם שונות מאלה של הקובץ</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Compares, key by key, what the reader holds with the keys the file sets, and changes only those keys. Each reader is unchanged, changed (naming the keys) or failed (saying why); a reader that already matches costs one read and nothing more. With --check nothing is written: it says what would change, and the exit code is 5 when a reader would change (0 when every reader matches). With --watch it is a station: it applies the file to the readers attached, then to each reader plugged in (on USB HID or the serial line), once per plug, a line per reader as it is done, until SIGINT (Ctrl-C), SIGTERM or SIGHUP, or until its output goes away; the readers under way then finish, and the summary follows. Its exit code is 0 when no reader failed, else 1 (not 128 plus the signal: a signal is how a station ends). It takes no --device. With --json it prints a JSON line per reader as it is done, and apply&apos;s whole document as its last line.</source>
+        <translation>משווה, מפתח אחר מפתח, את מה שהקורא מחזיק עם המפתחות שהקובץ קובע, ומשנה רק את המפתחות האלה. כל קורא נשאר ללא שינוי, שונה (עם המפתחות) או נכשל (עם הסיבה); קורא שכבר תואם עולה קריאה אחת ולא יותר. עם --check לא נכתב דבר: הפקודה אומרת מה היה משתנה, וקוד היציאה הוא 5 כשקורא היה משתנה (0 כשכל הקוראים תואמים). עם --watch זו תחנה: היא מחילה את הקובץ על הקוראים המחוברים, ואז על כל קורא שמחובר (ב-USB HID או בקו הטורי), פעם אחת לכל חיבור, שורה לכל קורא כשהוא מסתיים, עד SIGINT (Ctrl-C), SIGTERM או SIGHUP, או עד שהפלט שלה נעלם; הקוראים שבטיפול מסתיימים אז, והסיכום בא אחריהם. קוד היציאה שלה הוא 0 כשאף קורא לא נכשל, אחרת 1 (לא 128 ועוד האות: אות הוא הדרך שבה תחנה מסתיימת). היא אינה מקבלת --device. עם --json היא מדפיסה שורת JSON לכל קורא כשהוא מסתיים, ואת המסמך המלא של apply כשורה האחרונה.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>each reader&apos;s values that differ from the file&apos;s, key by key (reader -&gt; file); writes nothing</source>
+        <translation>הערכים של כל קורא השונים מאלה של הקובץ, מפתח אחר מפתח (קורא -&gt; קובץ); לא כותב דבר</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The keys the file sets are compared as apply compares them; the values are spelled as a configuration file spells them. Exit 0 when every reader matches the file, 5 when one differs; a reader that failed gives its own code.</source>
+        <translation>המפתחות שהקובץ קובע מושווים כפי ש-apply משווה אותם; הערכים נכתבים כפי שקובץ תצורה כותב אותם. קוד יציאה 0 כשכל הקוראים תואמים לקובץ, 5 כשאחד שונה; קורא שנכשל נותן את הקוד שלו.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>switches the reader to its USB keyboard or its serial interface</source>
+        <translation>מעביר את הקורא למקלדת ה-USB שלו או לממשק הטורי שלו</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The reader leaves the link and is found again on the other interface. Nothing is sent to a reader that is on that interface already.</source>
+        <translation>הקורא עוזב את החיבור ונמצא שוב בממשק האחר. לקורא שכבר נמצא בממשק הזה לא נשלח דבר.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>key ID codes from a reader on its serial interface, one per line, until interrupted</source>
+        <translation>קודים מזהים של מפתחות מקורא בממשק הטורי שלו, אחד בכל שורה, עד להפסקה</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>With --json the codes are collected and printed in one document when monitor ends.</source>
+        <translation>עם --json הקודים נאספים ומודפסים במסמך אחד כש-monitor מסתיימת.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>puts the reader into ISP mode, then runs ./flashmate RECONNKLN from the working directory</source>
+        <translation>מכניס את הקורא למצב ISP, ואז מריץ את ./flashmate RECONNKLN מתיקיית העבודה</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Nothing is sent when the firmware writer is not there. With --json the writer&apos;s output goes to standard error.</source>
+        <translation>לא נשלח דבר כשתוכנית צריבת הקושחה אינה שם. עם --json הפלט של תוכנית הצריבה הולך לפלט השגיאות.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>what stands between this user and the readers, one line each with what to do</source>
+        <translation>מה עומד בין המשתמש הזה לבין הקוראים, שורה לכל דבר עם מה לעשות</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Checks the udev rule, whether this user may open each reader&apos;s node and through what (seat ACL, group, owner), whether this session has a seat (an SSH session has none: join group plugdev), ModemManager on a reader&apos;s port, brltty, and another process holding a port. Exit 0 when every attached reader can be opened, 3 when none is attached, 4 when one cannot be opened.</source>
+        <translation>בודק את כלל ה-udev, אם המשתמש הזה רשאי לפתוח את צומת ההתקן של כל קורא ודרך מה (ACL של מושב, קבוצה, בעלים), אם להפעלה הזו יש מושב (להפעלת SSH אין: הצטרפו לקבוצה plugdev), ModemManager על היציאה של קורא, brltty, ותהליך אחר שמחזיק יציאה. קוד יציאה 0 כשאפשר לפתוח כל קורא מחובר, 3 כשאף קורא אינו מחובר, 4 כשאחד אינו נפתח.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>the bash or zsh completion script; devices: what --device completes to</source>
+        <translation>סקריפט ההשלמה של bash או zsh; devices: למה --device משלים</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>Usage: keylon2ctl %1 [--json]</source>
+        <translation>שימוש: keylon2ctl %1 [--json]</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <location line="+30"/>
+        <source>Options:</source>
+        <translation>אפשרויות:</translation>
+    </message>
+    <message>
+        <location line="-22"/>
+        <source>Reads and writes the settings of Keylon2 key readers.
+
+Usage: keylon2ctl COMMAND [ARGUMENTS] [OPTIONS]
+       keylon2ctl COMMAND --help
+
+Commands:
+</source>
+        <translation>קורא וכותב את ההגדרות של קוראי מפתחות Keylon2.
+
+שימוש: keylon2ctl COMMAND [ARGUMENTS] [OPTIONS]
+       keylon2ctl COMMAND --help
+
+פקודות:
+</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>DEVICE is --device hid:PATH, serial:PORT, sn:SERIAL or usb:PORTPATH (as list shows them), or the same word after the command&apos;s arguments; without one, the only attached reader. A serial number that two readers share, or an empty one, never picks a reader. Serial ports count as readers by their description or their USB vendor ID 0416; any other port must be named.</source>
+        <translation>DEVICE הוא --device hid:PATH, serial:PORT, sn:SERIAL או usb:PORTPATH (כפי ש-list מציגה אותם), או אותה מילה אחרי הארגומנטים של הפקודה; בלעדיו, הקורא המחובר היחיד. מספר סידורי ששני קוראים חולקים, או מספר ריק, לעולם אינו בוחר קורא. יציאות טוריות נחשבות לקוראים לפי התיאור שלהן או לפי מזהה יצרן ה-USB 0416; כל יציאה אחרת יש לציין בשמה.</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Exit codes:</source>
+        <translation>קודי יציאה:</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>apply --watch ends at SIGINT, SIGTERM or SIGHUP, or when its output goes away, with 0 when no reader failed, else 1.</source>
+        <translation>apply --watch מסתיימת ב-SIGINT, SIGTERM או SIGHUP, או כשהפלט שלה נעלם, עם 0 כשאף קורא לא נכשל, אחרת 1.</translation>
+    </message>
+    <message>
+        <location filename="../src/ctl/table/exit_codes.h" line="+31"/>
+        <source>success (every reader unchanged, or changed, written or switched as asked)</source>
+        <translation>הצלחה (כל קורא ללא שינוי, או שונה, נכתב או הועבר כמבוקש)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>a reader failed (no answer, a write that failed, a difference on verify)</source>
+        <translation>קורא נכשל (אין תשובה, כתיבה שנכשלה, הבדל באימות)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>usage error, or a file that cannot be taken (nothing was sent)</source>
+        <translation>שגיאת שימוש, או קובץ שלא ניתן לקבל (לא נשלח דבר)</translation>
+    </message>
+    <message>
+        <location filename="../src/ctl/commands/reader_commands.cpp" line="+127"/>
+        <location filename="../src/ctl/table/exit_codes.h" line="+1"/>
+        <source>no reader found</source>
+        <translation>לא נמצא קורא</translation>
+    </message>
+    <message>
+        <location filename="../src/ctl/table/exit_codes.h" line="+1"/>
+        <source>permission denied on the reader&apos;s device node</source>
+        <translation>ההרשאה לצומת ההתקן של הקורא נדחתה</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>drift: diff or apply --check found a reader that differs from the file (a failure keeps its own code)</source>
+        <translation>סטייה: diff או apply --check מצאו קורא השונה מהקובץ (כישלון שומר על הקוד שלו)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>busy: a reader is held by another process (--wait not given, or it ran out)</source>
+        <translation>תפוס: תהליך אחר מחזיק קורא (--wait לא ניתן, או שפג)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>hung up (SIGHUP, a dropped session): the readers under way finished, no other was started</source>
+        <translation>נותק (SIGHUP, הפעלה שנפלה): הקוראים שבטיפול הסתיימו, לא התחיל אף אחר</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>interrupted (SIGINT, Ctrl-C): the readers under way finished, no other was started</source>
+        <translation>הופסק (SIGINT, Ctrl-C): הקוראים שבטיפול הסתיימו, לא התחיל אף אחר</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the output went away (a closed pipe or terminal: EPIPE or EIO): ended as after an interrupt; never killed by SIGPIPE</source>
+        <translation>הפלט נעלם (צינור או מסוף שנסגרו: EPIPE או EIO): הסתיים כמו אחרי הפסקה; לעולם לא נהרג על ידי SIGPIPE</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>terminated (SIGTERM): the readers under way finished, no other was started</source>
+        <translation>הסתיים (SIGTERM): הקוראים שבטיפול הסתיימו, לא התחיל אף אחר</translation>
+    </message>
+    <message>
+        <location filename="../src/ctl/commands/fleet_commands.cpp" line="+148"/>
+        <source>writing</source>
+        <translation>כותב</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <location line="+34"/>
+        <source>unchanged</source>
+        <translation>ללא שינוי</translation>
+    </message>
+    <message>
+        <location line="-32"/>
+        <source>would change: %1</source>
+        <translation>היה משתנה: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>changed: %1</source>
+        <translation>שונה: %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source> (saved; not read back after the interrupt)</source>
+        <translation> (נשמר; לא נקרא בחזרה אחרי ההפסקה)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>would change</source>
+        <extracomment>How the summary counts the readers that apply changed or would change (&quot;3 changed&quot;)</extracomment>
+        <translation>היו משתנים</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>changed</source>
+        <translation>שונו</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>checking</source>
+        <translation>בודק</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>applying</source>
+        <translation>מחיל</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>differs: %1</source>
+        <translation>שונה מהקובץ: %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>differ</source>
+        <extracomment>How the summary counts the readers that differ from the file (&quot;2 differ&quot;)</extracomment>
+        <translation>שונים</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location filename="../src/ctl/commands/reader_commands.cpp" line="+20"/>
+        <source>reading</source>
+        <translation>קורא</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>switched</source>
+        <extracomment>How the summary counts the readers switched to the other interface (&quot;2 switched&quot;)</extracomment>
+        <translation>הועברו</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>switching</source>
+        <translation>מעביר</translation>
+    </message>
+    <message>
+        <location filename="../src/ctl/fleet/fleet.cpp" line="+23"/>
+        <source>interrupted: nothing was written</source>
+        <translation>הופסק: לא נכתב דבר</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>not started</source>
+        <translation>לא התחיל</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>failed: %1</source>
+        <translation>נכשל: %1</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+35"/>
+        <source>%n readers: %1 done, %2 failed</source>
+        <translation>
+            <numerusform>קורא %n: %1 הושלמו, %2 נכשלו</numerusform>
+            <numerusform>%n קוראים: %1 הושלמו, %2 נכשלו</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+4"/>
+        <source>%n readers: %1 unchanged, %3 %4, %2 failed</source>
+        <extracomment>%3: how many readers changed, %4 the word for them (&quot;changed&quot;, &quot;differ&quot;, ...)</extracomment>
+        <translation>
+            <numerusform>קורא %n: %1 ללא שינוי, %3 %4, %2 נכשלו</numerusform>
+            <numerusform>%n קוראים: %1 ללא שינוי, %3 %4, %2 נכשלו</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>, %1 interrupted, %2 not started</source>
+        <translation>, %1 הופסקו, %2 לא התחילו</translation>
+    </message>
+    <message>
+        <location filename="../src/ctl/fleet/reader_jobs.cpp" line="+130"/>
+        <source>written, saved and verified</source>
+        <translation>נכתב, נשמר ואומת</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>written and saved</source>
+        <translation>נכתב ונשמר</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>already on the serial interface</source>
+        <translation>כבר בממשק הטורי</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>already on the USB keyboard interface</source>
+        <translation>כבר בממשק מקלדת ה-USB</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>the reader switches to the serial interface</source>
+        <translation>הקורא עובר לממשק הטורי</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the reader switches to the USB keyboard interface</source>
+        <translation>הקורא עובר לממשק מקלדת ה-USB</translation>
+    </message>
+    <message>
+        <location filename="../src/ctl/fleet/station.cpp" line="+268"/>
+        <source>udev&apos;s monitor</source>
+        <translation>המנטר של udev</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>changes in %1</source>
+        <translation>שינויים ב-%1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>a listing once a second</source>
+        <translation>רשימה פעם בשנייה</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>waiting for readers to be plugged in (%1); Ctrl-C ends</source>
+        <translation>ממתין לחיבור קוראים (%1); Ctrl-C מסיים</translation>
+    </message>
+    <message>
+        <location filename="../src/ctl/output/document.cpp" line="+44"/>
+        <source>warning: %1</source>
+        <translation>אזהרה: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/ctl/output/io.cpp" line="+22"/>
+        <source>the output went away: the readers under way finish, no other starts</source>
+        <translation>הפלט נעלם: הקוראים שבטיפול מסתיימים, אף אחר אינו מתחיל</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>interrupted: the readers under way finish, no other starts; interrupt again to end at once</source>
+        <translation>הופסק: הקוראים שבטיפול מסתיימים, אף אחר אינו מתחיל; הפסיקו שוב כדי לסיים מיד</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <location filename="../src/core/text/translations.cpp" line="+18"/>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <extracomment>&quot;RTL&quot; for a language written from right to left, &quot;LTR&quot; otherwise; no other text</extracomment>
+        <translation>RTL</translation>
+    </message>
+</context>
+<context>
+    <name>Window</name>
+    <message>
+        <location filename="../src/window/connection/access_warning.cpp" line="+15"/>
+        <location line="+9"/>
+        <location line="+7"/>
+        <location filename="../src/window/connection/connection_panel.cpp" line="+90"/>
+        <location filename="../src/window/ui/ui_mainwindow.cpp" line="+230"/>
+        <source>Connect Device</source>
+        <translation>חיבור הקורא</translation>
+    </message>
+    <message>
+        <location line="-9"/>
+        <source>another program</source>
+        <translation>תוכנית אחרת</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>unknown</source>
+        <translation>לא ידוע</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The reader %1 is in use by %2 (process %3). Connect again when it is free.</source>
+        <translation>הקורא %1 נמצא בשימוש של %2 (תהליך %3). התחברו שוב כשיתפנה.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>No lock can be had for the reader %1 (%2), so another program could talk to it at the same time. Make the lock directory %3 writable for this user, then connect again.</source>
+        <translation>לא ניתן להשיג נעילה עבור הקורא %1 (%2), כך שתוכנית אחרת עלולה לתקשר איתו באותו זמן. הפכו את ספריית הנעילות %3 לניתנת לכתיבה עבור משתמש זה, ואז התחברו שוב.</translation>
+    </message>
+    <message>
+        <location filename="../src/window/connection/connection_panel.cpp" line="+1"/>
+        <source>The serial port %1 is gone; the reader was disconnected.</source>
+        <translation>היציאה הטורית %1 נעלמה; הקורא נותק.</translation>
+    </message>
+    <message>
+        <location line="+40"/>
+        <source>to Serial</source>
+        <extracomment>The interface-change button names the interface it switches to</extracomment>
+        <translation>לטורי</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>to USB KB</source>
+        <translation>למקלדת USB</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ASCII Code</source>
+        <translation>קוד ASCII</translation>
+    </message>
+    <message>
+        <location filename="../src/window/maintenance/firmware_update.cpp" line="+23"/>
+        <location filename="../src/window/maintenance/firmware_writer_dialog.cpp" line="+23"/>
+        <location line="+68"/>
+        <source>FW Update</source>
+        <translation>עדכון קושחה</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The firmware writer %1 was not found in %2; nothing was sent to the reader.</source>
+        <translation>תוכנית צריבת הקושחה %1 לא נמצאה ב־%2; דבר לא נשלח לקורא.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>ISP Mode</source>
+        <translation>מצב ISP</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Can&apos;t send ISP mode command to device, please check your Keylon device!!</source>
+        <translation>לא ניתן לשלוח את פקודת מצב ISP להתקן. בדקו את התקן ה־Keylon!</translation>
+    </message>
+    <message>
+        <location filename="../src/window/maintenance/firmware_writer_dialog.cpp" line="-72"/>
+        <source>Stop the writer</source>
+        <translation>עצירת הצריבה</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Close</source>
+        <translation>סגירה</translation>
+    </message>
+    <message>
+        <location line="+72"/>
+        <source>Stopping the writer can leave the reader without working firmware. Stop it?</source>
+        <translation>עצירת הצריבה עלולה להשאיר את הקורא ללא קושחה תקינה. לעצור?</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>The firmware writer ended with exit code %1. Connect again when the reader is back.</source>
+        <translation>תוכנית צריבת הקושחה הסתיימה עם קוד יציאה %1. התחברו שוב כשהקורא יחזור.</translation>
+    </message>
+    <message>
+        <location filename="../src/window/maintenance/interface_change.cpp" line="+19"/>
+        <source>Do you want to change Keylon interface to &lt;b&gt;USB Keyboard&lt;/b&gt; and utility will close?</source>
+        <translation>להחליף את ממשק ה־Keylon ל&lt;b&gt;מקלדת USB&lt;/b&gt;? התוכנה תיסגר.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Do you want to change Keylon interface to &lt;b&gt;serial&lt;/b&gt; and utility will close?</source>
+        <translation>להחליף את ממשק ה־Keylon ל&lt;b&gt;טורי&lt;/b&gt;? התוכנה תיסגר.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+7"/>
+        <location filename="../src/window/ui/ui_mainwindow.cpp" line="-14"/>
+        <source>Change Mode</source>
+        <extracomment>Button: switches the reader to the other interface</extracomment>
+        <translation>החלפת מצב</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The reader did not get the interface change; the utility stays open.</source>
+        <translation>הקורא לא קיבל את החלפת הממשק; התוכנה נשארת פתוחה.</translation>
+    </message>
+    <message>
+        <location filename="../src/window/settings_page/config_files.cpp" line="+23"/>
+        <source>Cannot read %1: %2. The page was left as it was.</source>
+        <translation>לא ניתן לקרוא את %1: ‏%2. הדף נשאר כפי שהיה.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 holds no Keylon settings. The page was left as it was.</source>
+        <translation>‏%1 אינו מכיל הגדרות Keylon. הדף נשאר כפי שהיה.</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Save Config</source>
+        <translation>שמירת תצורה</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+17"/>
+        <source>Config Files(*.cfg)</source>
+        <translation>קובצי תצורה (*.cfg)</translation>
+    </message>
+    <message>
+        <location line="-15"/>
+        <location line="+8"/>
+        <source>Config File</source>
+        <translation>קובץ תצורה</translation>
+    </message>
+    <message>
+        <location line="-8"/>
+        <source>You didn&apos;t input config file.</source>
+        <translation>לא צוין קובץ תצורה.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Cannot write %1: %2. Nothing was saved.</source>
+        <translation>לא ניתן לכתוב את %1: ‏%2. דבר לא נשמר.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <location line="+3"/>
+        <location line="+4"/>
+        <source>Open Config</source>
+        <translation>פתיחת תצורה</translation>
+    </message>
+    <message>
+        <location line="-4"/>
+        <source>You didn&apos;t select any files.</source>
+        <translation>לא נבחר קובץ.</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Default File</source>
+        <translation>קובץ ברירת מחדל</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Can not found default.cfg file.</source>
+        <translation>הקובץ default.cfg לא נמצא.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <location line="+4"/>
+        <source>Load Default</source>
+        <translation>טעינת ברירת מחדל</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The default file is successfully loaded, click the Set Status write to Keylon device.</source>
+        <translation>קובץ ברירת המחדל נטען. לחצו על „כתיבת מצב” כדי לכתוב אותו להתקן ה־Keylon.</translation>
+    </message>
+    <message>
+        <location filename="../src/window/settings_page/settings_form.cpp" line="+93"/>
+        <source>F/W Version: %1</source>
+        <translation>גרסת קושחה: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/window/settings_page/settings_reader.cpp" line="+15"/>
+        <source>Successfully obtained Keylon the set value</source>
+        <translation>הגדרות ה־Keylon נקראו בהצלחה.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Get F/W version fail, please retry.</source>
+        <translation>קריאת גרסת הקושחה נכשלה, נסו שוב.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Get PreAmble fail, please retry.</source>
+        <translation>קריאת התחילית נכשלה, נסו שוב.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Get PostAmble fail, please retry.</source>
+        <translation>קריאת הסופית נכשלה, נסו שוב.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Get RemoveData fail, please retry.</source>
+        <translation>קריאת הסרת הנתונים נכשלה, נסו שוב.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Read Status</source>
+        <translation>קריאת מצב</translation>
+    </message>
+    <message>
+        <location filename="../src/window/settings_page/settings_writer.cpp" line="+24"/>
+        <location line="+14"/>
+        <location line="+6"/>
+        <source>Setting Keylon</source>
+        <translation>הגדרת Keylon</translation>
+    </message>
+    <message>
+        <location line="-9"/>
+        <source>Writing to the reader failed at the interface change; the page was saved, the interface was not changed.</source>
+        <translation>הכתיבה לקורא נכשלה בהחלפת הממשק; הדף נשמר, הממשק לא הוחלף.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Writing to the reader failed at the %1; the reader did not save the page.</source>
+        <translation>הכתיבה לקורא נכשלה בשלב „%1”; הקורא לא שמר את הדף.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Successfully set Keylon set value</source>
+        <translation>הגדרות ה־Keylon נכתבו בהצלחה.</translation>
+    </message>
+    <message>
+        <location filename="../src/window/ui/ui_mainwindow.cpp" line="-25"/>
+        <source>Keylon2 Utility V1.0.0</source>
+        <translation>כלי Keylon2 גרסה 1.0.0</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>F/W Version:</source>
+        <translation>גרסת קושחה:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location filename="../src/window/ui/window_access.cpp" line="+263"/>
+        <source>Output</source>
+        <translation>פלט</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Scan</source>
+        <extracomment>Button: asks the reader to scan a key now</extracomment>
+        <translation>&amp;סריקה</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Clear</source>
+        <extracomment>Button: empties the output shown on the Status page</extracomment>
+        <translation>ניקוי</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Status</source>
+        <extracomment>Tab with the reader&apos;s output</extracomment>
+        <translation>מצב</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Keylon</source>
+        <extracomment>The reader&apos;s name, a product name</extracomment>
+        <translation>Keylon</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PreAmble Enable</source>
+        <translation>תחילית פעילה</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location filename="../src/window/ui/window_access.cpp" line="+5"/>
+        <source>Output length</source>
+        <translation>אורך פלט</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location filename="../src/window/ui/window_access.cpp" line="-1"/>
+        <source>Output start</source>
+        <translation>תחילת פלט</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Buzzer Enable</source>
+        <translation>זמזם פעיל</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ID Code Auto Report</source>
+        <translation>דיווח קוד מזהה אוטומטי</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PostAmble Enable</source>
+        <translation>סופית פעילה</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Code</source>
+        <extracomment>Label before the affix pickers: which kind of code they show</extracomment>
+        <translation>קוד</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>KB Country</source>
+        <translation>מדינת מקלדת</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>FW &amp;Update</source>
+        <translation>&amp;עדכון קושחה</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Remove Data Enable</source>
+        <translation>הסרת נתונים פעילה</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Remove ID Code Enable</source>
+        <translation>הסרת קוד מזהה פעילה</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location filename="../src/window/ui/window_access.cpp" line="+10"/>
+        <source>Change Interface</source>
+        <translation>החלפת ממשק</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Import</source>
+        <translation>ייבוא</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Export</source>
+        <translation>ייצוא</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Default</source>
+        <extracomment>Button: loads default.cfg into the page</extracomment>
+        <translation>ברירת מחדל</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Get Status</source>
+        <translation>&amp;קריאת מצב</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Set Status</source>
+        <translation>&amp;כתיבת מצב</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Setting</source>
+        <extracomment>Tab with the reader&apos;s settings</extracomment>
+        <translation>הגדרות</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>TextLabel</source>
+        <extracomment>Placeholder of a hidden label; never shown</extracomment>
+        <translation>תווית</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>PushButton</source>
+        <extracomment>Placeholder of a hidden button; never shown</extracomment>
+        <translation>לחצן</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Interface</source>
+        <translation>ממשק</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>USB KB</source>
+        <translation>מקלדת USB</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Serial Port</source>
+        <translation>יציאה טורית</translation>
+    </message>
+    <message>
+        <location filename="../src/window/ui/window_access.cpp" line="-15"/>
+        <source>Serial port name</source>
+        <translation>שם היציאה הטורית</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Preamble</source>
+        <translation>תחילית</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Postamble</source>
+        <translation>סופית</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Remove data</source>
+        <translation>הסרת נתונים</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Preamble ASCII code</source>
+        <translation>קוד ASCII של התחילית</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Postamble ASCII code</source>
+        <translation>קוד ASCII של הסופית</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Remove data ASCII code</source>
+        <translation>קוד ASCII של הסרת הנתונים</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+1"/>
+        <source>Keyboard country</source>
+        <translation>מדינת המקלדת</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Disconnect</source>
+        <translation>ניתוק</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Connect</source>
+        <translation>חיבור</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Connected</source>
+        <translation>מחובר</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Not connected</source>
+        <translation>לא מחובר</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1071 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it">
+<context>
+    <name>Core</name>
+    <message>
+        <location filename="../src/core/link/access_check.cpp" line="+93"/>
+        <source>The reader is attached, but this user may not open %1. Install the udev rules (%2, see the README), then unplug and plug the reader in again.</source>
+        <translation>Il lettore è collegato, ma questo utente non può aprire %1. Installare le regole udev (%2, vedere il README), quindi scollegare e ricollegare il lettore.</translation>
+    </message>
+    <message>
+        <location filename="../src/core/protocol/settings_frames.cpp" line="+35"/>
+        <source>PreAmble</source>
+        <translation>Preambolo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PostAmble</source>
+        <translation>Postambolo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Remove Data</source>
+        <translation>Rimozione dati</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+15"/>
+        <source>The %1 has %n codes</source>
+        <extracomment>%1 the affix as the page labels it, %n how many codes it holds (more than the reader keeps)</extracomment>
+        <translation>
+            <numerusform>%1 contiene %n codici</numerusform>
+            <numerusform>%1 contiene %n codici</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>the %1 has %n codes</source>
+        <translation>
+            <numerusform>%1 contiene %n codici</numerusform>
+            <numerusform>%1 contiene %n codici</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1; the reader keeps at most %2. Nothing was sent.</source>
+        <translation>%1; il lettore ne conserva al massimo %2. Non è stato inviato nulla.</translation>
+    </message>
+    <message>
+        <location filename="../src/core/text/name_tables.cpp" line="+20"/>
+        <source>USA</source>
+        <translation>USA</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>U.K</source>
+        <translation>Regno Unito</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>French</source>
+        <translation>Francia</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>German</source>
+        <translation>Germania</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Italy</source>
+        <translation>Italia</translation>
+    </message>
+    <message>
+        <location filename="../src/core/session/session_result.cpp" line="+11"/>
+        <source>status</source>
+        <translation>lo stato</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>options</source>
+        <translation>le opzioni</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>output window</source>
+        <translation>la finestra di uscita</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>keyboard country</source>
+        <translation>il paese della tastiera</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>preamble</source>
+        <translation>il preambolo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>postamble</source>
+        <translation>il postambolo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>remove data</source>
+        <translation>la rimozione dati</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>save command</source>
+        <translation>il comando di salvataggio</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>interface change</source>
+        <translation>il cambio di interfaccia</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ISP mode command</source>
+        <translation>il comando modalità ISP</translation>
+    </message>
+</context>
+<context>
+    <name>Keylon2ctl</name>
+    <message>
+        <location filename="../src/ctl/table/command_table.cpp" line="+71"/>
+        <source>(default: %1, %2)</source>
+        <translation>(predefinito: %1, %2)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>(default: %1)</source>
+        <translation>(predefinito: %1)</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>The reader: hid:PATH, serial:PORT, sn:SERIAL or usb:PORTPATH, as list shows them. Commands on several readers take it as often as wanted.</source>
+        <translation>Il lettore: hid:PATH, serial:PORT, sn:SERIAL o usb:PORTPATH, come li mostra list. I comandi su più lettori la accettano tutte le volte che si vuole.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Every attached reader.</source>
+        <translation>Ogni lettore collegato.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>write, apply, diff: readers at once; 0 is all at once.</source>
+        <translation>write, apply, diff: lettori trattati insieme; 0 significa tutti insieme.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>apply: read only and tell what would change; no write frame is sent.</source>
+        <translation>apply: solo leggere e dire che cosa cambierebbe; non viene inviato alcun frame di scrittura.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>apply: after the readers attached, each reader plugged in, once per plug, until SIGINT (Ctrl-C), SIGTERM or SIGHUP; then the summary. Exit 0 when no reader failed, else 1.</source>
+        <translation>apply: dopo i lettori collegati, ogni lettore inserito, una volta per inserimento, fino a SIGINT (Ctrl-C), SIGTERM o SIGHUP; poi il riepilogo. Codice di uscita 0 se nessun lettore ha fallito, altrimenti 1.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>write, apply, set-interface: append JSON lines to LOG, the audit log: one per reader handled, and before a reader&apos;s first write frame a line that opens it. A log that cannot be opened stops the command before anything is sent.</source>
+        <translation>write, apply, set-interface: aggiungere righe JSON a LOG, il registro di controllo: una per ogni lettore trattato e, prima del primo frame di scrittura di un lettore, una riga che lo apre. Un registro che non si può aprire ferma il comando prima che venga inviato qualcosa.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>write, apply, diff, set-interface: keep FILE (name it NAME.prom in node exporter&apos;s textfile directory) in Prometheus&apos; text format: readers by result, drift, the last reader and failure, the readers with their identity. A station writes it at each event, a run at its start and end. A file that cannot be written is said on standard error and changes nothing else.</source>
+        <translation>write, apply, diff, set-interface: tenere FILE (chiamarlo NAME.prom nella directory textfile di node exporter) nel formato testuale di Prometheus: lettori per esito, scostamenti, l’ultimo lettore e l’ultimo errore, i lettori con la loro identità. Una stazione lo scrive a ogni evento, un’esecuzione all’inizio e alla fine. Un file che non si può scrivere viene segnalato sullo standard error e non cambia nient’altro.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>A reader that another process holds (the window, a station, another keylon2ctl) is waited for, up to SECONDS; without it such a reader is refused at once as busy (exit 6), naming that process.</source>
+        <translation>Un lettore tenuto da un altro processo (la finestra, una stazione, un altro keylon2ctl) viene atteso fino a SECONDS secondi; senza questa opzione un tale lettore viene rifiutato subito come occupato (codice 6), indicando quel processo.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>A reader for which no lock can be had (neither a file in the lock directory nor the reader&apos;s node) is talked to all the same, with a warning; without it such a reader is refused and nothing is sent. Another program may then send its frames between this one&apos;s.</source>
+        <translation>Con un lettore per cui non è possibile ottenere un blocco (né un file nella directory dei blocchi né il nodo del lettore) si comunica comunque, con un avviso; senza questa opzione un tale lettore viene rifiutato e non viene inviato nulla. Un altro programma può allora inviare i suoi frame tra quelli di questo.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>write: read the reader first and change only the keys the file sets.</source>
+        <translation>write: leggere prima il lettore e cambiare solo le chiavi che il file imposta.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>write: do not read the settings back.</source>
+        <translation>write: non rileggere le impostazioni.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>read: the configuration file or the settings alone as JSON.</source>
+        <translation>read: il file di configurazione o solo le impostazioni in JSON.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>One JSON document on standard output (&quot;schema&quot;: 1), also on failure. apply --watch: a JSON line per reader as it is done, then the document.</source>
+        <translation>Un documento JSON sullo standard output (&quot;schema&quot;: 1), anche in caso di errore. apply --watch: una riga JSON per lettore appena è trattato, poi il documento.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Also the protocol&apos;s debug lines, on standard error.</source>
+        <translation>Anche le righe di debug del protocollo, sullo standard error.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>This help; after a command, that command&apos;s.</source>
+        <translation>Questo aiuto; dopo un comando, quello del comando.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Every command in full, the configuration file&apos;s keys and the exit codes.</source>
+        <translation>Ogni comando per intero, le chiavi del file di configurazione e i codici di uscita.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The program&apos;s version.</source>
+        <translation>La versione del programma.</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>every attached reader, USB HID and serial, with its serial number and USB port</source>
+        <translation>ogni lettore collegato, USB HID e seriale, con il suo numero di serie e la sua porta USB</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>On USB HID its node, on the serial line its port; each with its USB serial number, the USB socket it sits in (the name sysfs gives it, such as 1-2.3, which stays when the reader is plugged in again there), vendor and product ID, and product string or description. Warns when two readers share a serial number, or one has none: sn: cannot pick those. A serial port counts as a reader when its description starts with the reader driver&apos;s text or its USB vendor ID is 0416.</source>
+        <translation>Su USB HID il suo nodo, sulla linea seriale la sua porta; ciascuno con il numero di serie USB, la presa USB in cui è inserito (il nome che gli dà sysfs, come 1-2.3, che resta quando il lettore vi viene reinserito), ID del produttore e del prodotto, e nome del prodotto o descrizione. Avvisa quando due lettori hanno lo stesso numero di serie o uno non ne ha: sn: non può sceglierli. Una porta seriale conta come lettore quando la sua descrizione inizia con il testo del driver del lettore o il suo ID produttore USB è 0416.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>the reader&apos;s settings as a configuration file (the window&apos;s Import reads it) or as JSON</source>
+        <translation>le impostazioni del lettore come file di configurazione (l’Importa della finestra lo legge) o in JSON</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Over the serial line the reader does not tell its keyboard country: the file leaves KBCountry out, so that applying it keeps each reader&apos;s country.</source>
+        <translation>Sulla linea seriale il lettore non indica il suo paese della tastiera: il file omette KBCountry, così applicarlo mantiene il paese di ogni lettore.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>writes and saves every setting of the file, then reads them back</source>
+        <translation>scrive e salva ogni impostazione del file, poi le rilegge</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Always writes, whether or not the reader holds the settings already. The file must set every [KEYLON] key but Interface, or the keys it leaves out would be reset; with --partial the reader is read first and only the keys the file sets change. A file without KBCountry, as read makes one over the serial line, writes to readers on the serial line; a reader on USB HID refuses it. The settings go to the interface the reader is on (the file&apos;s Interface is not applied: see set-interface); over the serial line KBCountry is not sent, the serial interface has no such setting.</source>
+        <translation>Scrive sempre, che il lettore abbia già le impostazioni o no. Il file deve impostare ogni chiave di [KEYLON] tranne Interface, altrimenti le chiavi omesse verrebbero azzerate; con --partial il lettore viene prima letto e cambiano solo le chiavi che il file imposta. Un file senza KBCountry, come lo crea read sulla linea seriale, si scrive sui lettori sulla linea seriale; un lettore su USB HID lo rifiuta. Le impostazioni vanno all’interfaccia su cui si trova il lettore (l’Interface del file non viene applicata: vedere set-interface); sulla linea seriale KBCountry non viene inviato, l’interfaccia seriale non ha questa impostazione.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>reads each reader and writes, saves and reads back only the readers whose settings differ from the file&apos;s</source>
+        <translation>legge ogni lettore e scrive, salva e rilegge solo i lettori le cui impostazioni differiscono da quelle del file</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Compares, key by key, what the reader holds with the keys the file sets, and changes only those keys. Each reader is unchanged, changed (naming the keys) or failed (saying why); a reader that already matches costs one read and nothing more. With --check nothing is written: it says what would change, and the exit code is 5 when a reader would change (0 when every reader matches). With --watch it is a station: it applies the file to the readers attached, then to each reader plugged in (on USB HID or the serial line), once per plug, a line per reader as it is done, until SIGINT (Ctrl-C), SIGTERM or SIGHUP, or until its output goes away; the readers under way then finish, and the summary follows. Its exit code is 0 when no reader failed, else 1 (not 128 plus the signal: a signal is how a station ends). It takes no --device. With --json it prints a JSON line per reader as it is done, and apply&apos;s whole document as its last line.</source>
+        <translation>Confronta, chiave per chiave, ciò che il lettore contiene con le chiavi che il file imposta, e cambia solo quelle chiavi. Ogni lettore è invariato, modificato (con le chiavi) o fallito (con il motivo); un lettore già conforme costa una lettura e nient’altro. Con --check non si scrive nulla: dice che cosa cambierebbe, e il codice di uscita è 5 quando un lettore cambierebbe (0 quando ogni lettore è conforme). Con --watch è una stazione: applica il file ai lettori collegati, poi a ogni lettore inserito (su USB HID o sulla linea seriale), una volta per inserimento, una riga per lettore appena è trattato, fino a SIGINT (Ctrl-C), SIGTERM o SIGHUP, o finché la sua uscita non scompare; i lettori in corso allora terminano, e segue il riepilogo. Il suo codice di uscita è 0 se nessun lettore ha fallito, altrimenti 1 (non 128 più il segnale: un segnale è il modo in cui una stazione termina). Non accetta --device. Con --json stampa una riga JSON per lettore appena è trattato, e come ultima riga l’intero documento di apply.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>each reader&apos;s values that differ from the file&apos;s, key by key (reader -&gt; file); writes nothing</source>
+        <translation>i valori di ogni lettore che differiscono da quelli del file, chiave per chiave (lettore -&gt; file); non scrive nulla</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The keys the file sets are compared as apply compares them; the values are spelled as a configuration file spells them. Exit 0 when every reader matches the file, 5 when one differs; a reader that failed gives its own code.</source>
+        <translation>Le chiavi che il file imposta vengono confrontate come le confronta apply; i valori sono scritti come li scrive un file di configurazione. Codice di uscita 0 quando ogni lettore corrisponde al file, 5 quando uno differisce; un lettore fallito dà il proprio codice.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>switches the reader to its USB keyboard or its serial interface</source>
+        <translation>passa il lettore alla sua tastiera USB o alla sua interfaccia seriale</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The reader leaves the link and is found again on the other interface. Nothing is sent to a reader that is on that interface already.</source>
+        <translation>Il lettore lascia il collegamento e viene ritrovato sull’altra interfaccia. Non viene inviato nulla a un lettore che è già su quell’interfaccia.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>key ID codes from a reader on its serial interface, one per line, until interrupted</source>
+        <translation>i codici ID delle chiavi da un lettore sulla sua interfaccia seriale, uno per riga, fino all’interruzione</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>With --json the codes are collected and printed in one document when monitor ends.</source>
+        <translation>Con --json i codici vengono raccolti e stampati in un unico documento quando monitor termina.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>puts the reader into ISP mode, then runs ./flashmate RECONNKLN from the working directory</source>
+        <translation>mette il lettore in modalità ISP, poi avvia ./flashmate RECONNKLN dalla directory di lavoro</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Nothing is sent when the firmware writer is not there. With --json the writer&apos;s output goes to standard error.</source>
+        <translation>Non viene inviato nulla quando il programma di scrittura del firmware non c’è. Con --json l’uscita del programma va sullo standard error.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>what stands between this user and the readers, one line each with what to do</source>
+        <translation>che cosa si frappone tra questo utente e i lettori, una riga per punto con che cosa fare</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Checks the udev rule, whether this user may open each reader&apos;s node and through what (seat ACL, group, owner), whether this session has a seat (an SSH session has none: join group plugdev), ModemManager on a reader&apos;s port, brltty, and another process holding a port. Exit 0 when every attached reader can be opened, 3 when none is attached, 4 when one cannot be opened.</source>
+        <translation>Controlla la regola udev, se questo utente può aprire il nodo di ogni lettore e tramite che cosa (ACL della postazione, gruppo, proprietario), se questa sessione ha una postazione (una sessione SSH non ne ha: entrare nel gruppo plugdev), ModemManager sulla porta di un lettore, brltty, e un altro processo che tiene una porta. Codice di uscita 0 quando ogni lettore collegato può essere aperto, 3 quando nessuno è collegato, 4 quando uno non può essere aperto.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>the bash or zsh completion script; devices: what --device completes to</source>
+        <translation>lo script di completamento per bash o zsh; devices: a che cosa completa --device</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>Usage: keylon2ctl %1 [--json]</source>
+        <translation>Uso: keylon2ctl %1 [--json]</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <location line="+30"/>
+        <source>Options:</source>
+        <translation>Opzioni:</translation>
+    </message>
+    <message>
+        <location line="-22"/>
+        <source>Reads and writes the settings of Keylon2 key readers.
+
+Usage: keylon2ctl COMMAND [ARGUMENTS] [OPTIONS]
+       keylon2ctl COMMAND --help
+
+Commands:
+</source>
+        <translation>Legge e scrive le impostazioni dei lettori di chiavi Keylon2.
+
+Uso: keylon2ctl COMANDO [ARGOMENTI] [OPZIONI]
+     keylon2ctl COMANDO --help
+
+Comandi:
+</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>DEVICE is --device hid:PATH, serial:PORT, sn:SERIAL or usb:PORTPATH (as list shows them), or the same word after the command&apos;s arguments; without one, the only attached reader. A serial number that two readers share, or an empty one, never picks a reader. Serial ports count as readers by their description or their USB vendor ID 0416; any other port must be named.</source>
+        <translation>DEVICE è --device hid:PATH, serial:PORT, sn:SERIAL o usb:PORTPATH (come li mostra list), o la stessa parola dopo gli argomenti del comando; senza, l’unico lettore collegato. Un numero di serie condiviso da due lettori, o vuoto, non sceglie mai un lettore. Le porte seriali contano come lettori in base alla descrizione o all’ID produttore USB 0416; ogni altra porta va indicata.</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Exit codes:</source>
+        <translation>Codici di uscita:</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>apply --watch ends at SIGINT, SIGTERM or SIGHUP, or when its output goes away, with 0 when no reader failed, else 1.</source>
+        <translation>apply --watch termina a SIGINT, SIGTERM o SIGHUP, o quando la sua uscita scompare, con 0 se nessun lettore ha fallito, altrimenti 1.</translation>
+    </message>
+    <message>
+        <location filename="../src/ctl/table/exit_codes.h" line="+31"/>
+        <source>success (every reader unchanged, or changed, written or switched as asked)</source>
+        <translation>successo (ogni lettore invariato, o modificato, scritto o commutato come richiesto)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>a reader failed (no answer, a write that failed, a difference on verify)</source>
+        <translation>un lettore ha fallito (nessuna risposta, una scrittura fallita, una differenza alla verifica)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>usage error, or a file that cannot be taken (nothing was sent)</source>
+        <translation>errore di utilizzo, o un file che non si può accettare (non è stato inviato nulla)</translation>
+    </message>
+    <message>
+        <location filename="../src/ctl/commands/reader_commands.cpp" line="+127"/>
+        <location filename="../src/ctl/table/exit_codes.h" line="+1"/>
+        <source>no reader found</source>
+        <translation>nessun lettore trovato</translation>
+    </message>
+    <message>
+        <location filename="../src/ctl/table/exit_codes.h" line="+1"/>
+        <source>permission denied on the reader&apos;s device node</source>
+        <translation>permesso negato sul nodo di dispositivo del lettore</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>drift: diff or apply --check found a reader that differs from the file (a failure keeps its own code)</source>
+        <translation>scostamento: diff o apply --check ha trovato un lettore che differisce dal file (un errore mantiene il proprio codice)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>busy: a reader is held by another process (--wait not given, or it ran out)</source>
+        <translation>occupato: un lettore è tenuto da un altro processo (--wait non dato, o scaduto)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>hung up (SIGHUP, a dropped session): the readers under way finished, no other was started</source>
+        <translation>disconnesso (SIGHUP, una sessione caduta): i lettori in corso hanno terminato, nessun altro è stato avviato</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>interrupted (SIGINT, Ctrl-C): the readers under way finished, no other was started</source>
+        <translation>interrotto (SIGINT, Ctrl-C): i lettori in corso hanno terminato, nessun altro è stato avviato</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the output went away (a closed pipe or terminal: EPIPE or EIO): ended as after an interrupt; never killed by SIGPIPE</source>
+        <translation>l’uscita è scomparsa (una pipe o un terminale chiusi: EPIPE o EIO): terminato come dopo un’interruzione; mai ucciso da SIGPIPE</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>terminated (SIGTERM): the readers under way finished, no other was started</source>
+        <translation>terminato (SIGTERM): i lettori in corso hanno terminato, nessun altro è stato avviato</translation>
+    </message>
+    <message>
+        <location filename="../src/ctl/commands/fleet_commands.cpp" line="+148"/>
+        <source>writing</source>
+        <translation>scrittura</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <location line="+34"/>
+        <source>unchanged</source>
+        <translation>invariato</translation>
+    </message>
+    <message>
+        <location line="-32"/>
+        <source>would change: %1</source>
+        <translation>cambierebbe: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>changed: %1</source>
+        <translation>modificato: %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source> (saved; not read back after the interrupt)</source>
+        <translation> (salvato; non riletto dopo l’interruzione)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>would change</source>
+        <extracomment>How the summary counts the readers that apply changed or would change (&quot;3 changed&quot;)</extracomment>
+        <translation>cambierebbero</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>changed</source>
+        <translation>modificati</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>checking</source>
+        <translation>verifica</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>applying</source>
+        <translation>applicazione</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>differs: %1</source>
+        <translation>differisce: %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>differ</source>
+        <extracomment>How the summary counts the readers that differ from the file (&quot;2 differ&quot;)</extracomment>
+        <translation>differiscono</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location filename="../src/ctl/commands/reader_commands.cpp" line="+20"/>
+        <source>reading</source>
+        <translation>lettura</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>switched</source>
+        <extracomment>How the summary counts the readers switched to the other interface (&quot;2 switched&quot;)</extracomment>
+        <translation>commutati</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>switching</source>
+        <translation>commutazione</translation>
+    </message>
+    <message>
+        <location filename="../src/ctl/fleet/fleet.cpp" line="+23"/>
+        <source>interrupted: nothing was written</source>
+        <translation>interrotto: non è stato scritto nulla</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>not started</source>
+        <translation>non avviato</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>failed: %1</source>
+        <translation>fallito: %1</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+35"/>
+        <source>%n readers: %1 done, %2 failed</source>
+        <translation>
+            <numerusform>%n lettore: %1 completati, %2 falliti</numerusform>
+            <numerusform>%n lettori: %1 completati, %2 falliti</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+4"/>
+        <source>%n readers: %1 unchanged, %3 %4, %2 failed</source>
+        <extracomment>%3: how many readers changed, %4 the word for them (&quot;changed&quot;, &quot;differ&quot;, ...)</extracomment>
+        <translation>
+            <numerusform>%n lettore: %1 invariati, %3 %4, %2 falliti</numerusform>
+            <numerusform>%n lettori: %1 invariati, %3 %4, %2 falliti</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>, %1 interrupted, %2 not started</source>
+        <translation>, %1 interrotti, %2 non avviati</translation>
+    </message>
+    <message>
+        <location filename="../src/ctl/fleet/reader_jobs.cpp" line="+130"/>
+        <source>written, saved and verified</source>
+        <translation>scritto, salvato e verificato</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>written and saved</source>
+        <translation>scritto e salvato</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>already on the serial interface</source>
+        <translation>già sull’interfaccia seriale</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>already on the USB keyboard interface</source>
+        <translation>già sull’interfaccia tastiera USB</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>the reader switches to the serial interface</source>
+        <translation>il lettore passa all’interfaccia seriale</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the reader switches to the USB keyboard interface</source>
+        <translation>il lettore passa all’interfaccia tastiera USB</translation>
+    </message>
+    <message>
+        <location filename="../src/ctl/fleet/station.cpp" line="+268"/>
+        <source>udev&apos;s monitor</source>
+        <translation>il monitor di udev</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>changes in %1</source>
+        <translation>le modifiche in %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>a listing once a second</source>
+        <translation>un elenco ogni secondo</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>waiting for readers to be plugged in (%1); Ctrl-C ends</source>
+        <translation>in attesa che vengano inseriti lettori (%1); Ctrl-C termina</translation>
+    </message>
+    <message>
+        <location filename="../src/ctl/output/document.cpp" line="+44"/>
+        <source>warning: %1</source>
+        <translation>avviso: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/ctl/output/io.cpp" line="+22"/>
+        <source>the output went away: the readers under way finish, no other starts</source>
+        <translation>l’uscita è scomparsa: i lettori in corso terminano, nessun altro viene avviato</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>interrupted: the readers under way finish, no other starts; interrupt again to end at once</source>
+        <translation>interrotto: i lettori in corso terminano, nessun altro viene avviato; interrompere di nuovo per terminare subito</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <location filename="../src/core/text/translations.cpp" line="+18"/>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <extracomment>&quot;RTL&quot; for a language written from right to left, &quot;LTR&quot; otherwise; no other text</extracomment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>Window</name>
+    <message>
+        <location filename="../src/window/connection/access_warning.cpp" line="+15"/>
+        <location line="+9"/>
+        <location line="+7"/>
+        <location filename="../src/window/connection/connection_panel.cpp" line="+90"/>
+        <location filename="../src/window/ui/ui_mainwindow.cpp" line="+230"/>
+        <source>Connect Device</source>
+        <translation>Connessione del lettore</translation>
+    </message>
+    <message>
+        <location line="-9"/>
+        <source>another program</source>
+        <translation>un altro programma</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>unknown</source>
+        <translation>sconosciuto</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The reader %1 is in use by %2 (process %3). Connect again when it is free.</source>
+        <translation>Il lettore %1 è in uso da parte di %2 (processo %3). Riconnettersi quando sarà libero.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>No lock can be had for the reader %1 (%2), so another program could talk to it at the same time. Make the lock directory %3 writable for this user, then connect again.</source>
+        <translation>Non è possibile ottenere un blocco per il lettore %1 (%2), quindi un altro programma potrebbe comunicare con esso nello stesso momento. Rendere la directory dei blocchi %3 scrivibile per questo utente, quindi riconnettersi.</translation>
+    </message>
+    <message>
+        <location filename="../src/window/connection/connection_panel.cpp" line="+1"/>
+        <source>The serial port %1 is gone; the reader was disconnected.</source>
+        <translation>La porta seriale %1 non è più presente; il lettore è stato disconnesso.</translation>
+    </message>
+    <message>
+        <location line="+40"/>
+        <source>to Serial</source>
+        <extracomment>The interface-change button names the interface it switches to</extracomment>
+        <translation>A seriale</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>to USB KB</source>
+        <translation>A tast. USB</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ASCII Code</source>
+        <translation>Codice ASCII</translation>
+    </message>
+    <message>
+        <location filename="../src/window/maintenance/firmware_update.cpp" line="+23"/>
+        <location filename="../src/window/maintenance/firmware_writer_dialog.cpp" line="+23"/>
+        <location line="+68"/>
+        <source>FW Update</source>
+        <translation>Aggiornamento firmware</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The firmware writer %1 was not found in %2; nothing was sent to the reader.</source>
+        <translation>Il programma di scrittura del firmware %1 non è stato trovato in %2; non è stato inviato nulla al lettore.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>ISP Mode</source>
+        <translation>Modalità ISP</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Can&apos;t send ISP mode command to device, please check your Keylon device!!</source>
+        <translation>Impossibile inviare il comando modalità ISP al dispositivo. Controllare il dispositivo Keylon!</translation>
+    </message>
+    <message>
+        <location filename="../src/window/maintenance/firmware_writer_dialog.cpp" line="-72"/>
+        <source>Stop the writer</source>
+        <translation>Interrompi la scrittura</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <location line="+72"/>
+        <source>Stopping the writer can leave the reader without working firmware. Stop it?</source>
+        <translation>Interrompere la scrittura può lasciare il lettore senza un firmware funzionante. Interromperla?</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>The firmware writer ended with exit code %1. Connect again when the reader is back.</source>
+        <translation>Il programma di scrittura del firmware è terminato con codice di uscita %1. Riconnettersi quando il lettore sarà di nuovo disponibile.</translation>
+    </message>
+    <message>
+        <location filename="../src/window/maintenance/interface_change.cpp" line="+19"/>
+        <source>Do you want to change Keylon interface to &lt;b&gt;USB Keyboard&lt;/b&gt; and utility will close?</source>
+        <translation>Passare l’interfaccia del Keylon a &lt;b&gt;tastiera USB&lt;/b&gt;? L’utilità verrà chiusa.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Do you want to change Keylon interface to &lt;b&gt;serial&lt;/b&gt; and utility will close?</source>
+        <translation>Passare l’interfaccia del Keylon a &lt;b&gt;seriale&lt;/b&gt;? L’utilità verrà chiusa.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+7"/>
+        <location filename="../src/window/ui/ui_mainwindow.cpp" line="-14"/>
+        <source>Change Mode</source>
+        <extracomment>Button: switches the reader to the other interface</extracomment>
+        <translation>Cambia modalità</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The reader did not get the interface change; the utility stays open.</source>
+        <translation>Il lettore non ha ricevuto il cambio di interfaccia; l’utilità resta aperta.</translation>
+    </message>
+    <message>
+        <location filename="../src/window/settings_page/config_files.cpp" line="+23"/>
+        <source>Cannot read %1: %2. The page was left as it was.</source>
+        <translation>Impossibile leggere %1: %2. La pagina non è stata modificata.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 holds no Keylon settings. The page was left as it was.</source>
+        <translation>%1 non contiene impostazioni Keylon. La pagina non è stata modificata.</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Save Config</source>
+        <translation>Salva configurazione</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+17"/>
+        <source>Config Files(*.cfg)</source>
+        <translation>File di configurazione (*.cfg)</translation>
+    </message>
+    <message>
+        <location line="-15"/>
+        <location line="+8"/>
+        <source>Config File</source>
+        <translation>File di configurazione</translation>
+    </message>
+    <message>
+        <location line="-8"/>
+        <source>You didn&apos;t input config file.</source>
+        <translation>Non è stato indicato alcun file di configurazione.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Cannot write %1: %2. Nothing was saved.</source>
+        <translation>Impossibile scrivere %1: %2. Non è stato salvato nulla.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <location line="+3"/>
+        <location line="+4"/>
+        <source>Open Config</source>
+        <translation>Apri configurazione</translation>
+    </message>
+    <message>
+        <location line="-4"/>
+        <source>You didn&apos;t select any files.</source>
+        <translation>Non è stato selezionato alcun file.</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Default File</source>
+        <translation>File predefinito</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Can not found default.cfg file.</source>
+        <translation>Il file default.cfg non è stato trovato.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <location line="+4"/>
+        <source>Load Default</source>
+        <translation>Carica predefiniti</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The default file is successfully loaded, click the Set Status write to Keylon device.</source>
+        <translation>Il file predefinito è stato caricato. Fare clic su «Scrivi stato» per scriverlo nel dispositivo Keylon.</translation>
+    </message>
+    <message>
+        <location filename="../src/window/settings_page/settings_form.cpp" line="+93"/>
+        <source>F/W Version: %1</source>
+        <translation>Versione FW: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/window/settings_page/settings_reader.cpp" line="+15"/>
+        <source>Successfully obtained Keylon the set value</source>
+        <translation>Le impostazioni del Keylon sono state lette.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Get F/W version fail, please retry.</source>
+        <translation>Impossibile leggere la versione del firmware. Riprovare.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Get PreAmble fail, please retry.</source>
+        <translation>Impossibile leggere il preambolo. Riprovare.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Get PostAmble fail, please retry.</source>
+        <translation>Impossibile leggere il postambolo. Riprovare.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Get RemoveData fail, please retry.</source>
+        <translation>Impossibile leggere la rimozione dati. Riprovare.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Read Status</source>
+        <translation>Lettura stato</translation>
+    </message>
+    <message>
+        <location filename="../src/window/settings_page/settings_writer.cpp" line="+24"/>
+        <location line="+14"/>
+        <location line="+6"/>
+        <source>Setting Keylon</source>
+        <translation>Impostazione Keylon</translation>
+    </message>
+    <message>
+        <location line="-9"/>
+        <source>Writing to the reader failed at the interface change; the page was saved, the interface was not changed.</source>
+        <translation>La scrittura nel lettore non è riuscita al cambio di interfaccia; la pagina è stata salvata, l’interfaccia non è cambiata.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Writing to the reader failed at the %1; the reader did not save the page.</source>
+        <translation>La scrittura nel lettore non è riuscita al passo «%1»; il lettore non ha salvato la pagina.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Successfully set Keylon set value</source>
+        <translation>Le impostazioni del Keylon sono state scritte.</translation>
+    </message>
+    <message>
+        <location filename="../src/window/ui/ui_mainwindow.cpp" line="-25"/>
+        <source>Keylon2 Utility V1.0.0</source>
+        <translation>Utilità Keylon2 V1.0.0</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>F/W Version:</source>
+        <translation>Versione FW:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location filename="../src/window/ui/window_access.cpp" line="+263"/>
+        <source>Output</source>
+        <translation>Uscita</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Scan</source>
+        <extracomment>Button: asks the reader to scan a key now</extracomment>
+        <translation>&amp;Scansiona</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Clear</source>
+        <extracomment>Button: empties the output shown on the Status page</extracomment>
+        <translation>Pulisci</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Status</source>
+        <extracomment>Tab with the reader&apos;s output</extracomment>
+        <translation>Stato</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Keylon</source>
+        <extracomment>The reader&apos;s name, a product name</extracomment>
+        <translation>Keylon</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PreAmble Enable</source>
+        <translation>Preambolo attivo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location filename="../src/window/ui/window_access.cpp" line="+5"/>
+        <source>Output length</source>
+        <translation>Lunghezza uscita</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location filename="../src/window/ui/window_access.cpp" line="-1"/>
+        <source>Output start</source>
+        <translation>Inizio uscita</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Buzzer Enable</source>
+        <translation>Cicalino attivo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ID Code Auto Report</source>
+        <translation>Invio auto codice ID</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PostAmble Enable</source>
+        <translation>Postambolo attivo</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Code</source>
+        <extracomment>Label before the affix pickers: which kind of code they show</extracomment>
+        <translation>Codice</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>KB Country</source>
+        <translation>Paese tastiera</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>FW &amp;Update</source>
+        <translation>Aggiorna F&amp;W</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Remove Data Enable</source>
+        <translation>Rimozione dati attiva</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Remove ID Code Enable</source>
+        <translation>Rimozione codice ID attiva</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location filename="../src/window/ui/window_access.cpp" line="+10"/>
+        <source>Change Interface</source>
+        <translation>Cambia interfaccia</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Import</source>
+        <translation>Importa</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Export</source>
+        <translation>Esporta</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Default</source>
+        <extracomment>Button: loads default.cfg into the page</extracomment>
+        <translation>Predefiniti</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Get Status</source>
+        <translation>&amp;Leggi stato</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Set Status</source>
+        <translation>&amp;Scrivi stato</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Setting</source>
+        <extracomment>Tab with the reader&apos;s settings</extracomment>
+        <translation>Impostazioni</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>TextLabel</source>
+        <extracomment>Placeholder of a hidden label; never shown</extracomment>
+        <translation>Etichetta</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>PushButton</source>
+        <extracomment>Placeholder of a hidden button; never shown</extracomment>
+        <translation>Pulsante</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Interface</source>
+        <translation>Interfaccia</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>USB KB</source>
+        <translation>Tastiera USB</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Serial Port</source>
+        <translation>Porta seriale</translation>
+    </message>
+    <message>
+        <location filename="../src/window/ui/window_access.cpp" line="-15"/>
+        <source>Serial port name</source>
+        <translation>Nome della porta seriale</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Preamble</source>
+        <translation>Preambolo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Postamble</source>
+        <translation>Postambolo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Remove data</source>
+        <translation>Rimozione dati</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Preamble ASCII code</source>
+        <translation>Codice ASCII del preambolo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Postamble ASCII code</source>
+        <translation>Codice ASCII del postambolo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Remove data ASCII code</source>
+        <translation>Codice ASCII della rimozione dati</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+1"/>
+        <source>Keyboard country</source>
+        <translation>Paese della tastiera</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Disconnect</source>
+        <translation>Disconnetti</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Connect</source>
+        <translation>Connetti</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Connected</source>
+        <translation>Connesso</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Not connected</source>
+        <translation>Non connesso</translation>
+    </message>
+</context>
+</TS>
