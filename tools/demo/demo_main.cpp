@@ -27,6 +27,7 @@
 
 #include "window/app/mainwindow.h"
 #include "core/platform/platform.h"
+#include "core/text/translations.h"
 #include "reader_model.h"
 #include "serial_endpoint.h"
 #include "virtual_sysfs.h"
@@ -57,6 +58,8 @@ int main(int argc, char *argv[])
 {
     enableScreenScaling();
     QApplication app(argc, argv);
+    // The desktop's language, as the utility itself takes it.
+    Translations::installDesktopLanguage(app);
     QGuiApplication::setDesktopFileName(QStringLiteral("org.keylon2.Utility"));
     // The hidapi stand-in sets up its USB HID readers from the environment on first use; the
     // serial reader comes after them, so that none of them takes its place.
