@@ -119,7 +119,7 @@ int processMain(int argc, char *argv[])
     QCoreApplication::setApplicationName(QStringLiteral("keylon2ctl"));
     QCoreApplication::setApplicationVersion(QStringLiteral(KEYLON2_VERSION));
     // The desktop's language for the help and the messages; C or POSIX is English.
-    Translations::installDesktopLanguage(app);
+    Translations::installDesktopLanguage(app, Translations::QtTexts::English);
     const QStringList arguments = QCoreApplication::arguments();
     verbose = arguments.contains(QStringLiteral("--verbose"));
     qInstallMessageHandler(messages);

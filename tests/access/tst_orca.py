@@ -185,7 +185,7 @@ def on_the_bus():
 # there when it starts (on a desktop session the bus comes with the session and Qt finds it).
 start(["openbox", "--sm-disable"])
 demo = start([DEMO], stdout=demo_log)
-window_id = wait_for(lambda: xdotool("search", "--onlyvisible", "--name", "^Keylon2 Utility").split("\n")[0], 30)
+window_id = wait_for(lambda: xdotool("search", "--onlyvisible", "--name", "^Keylon2 Utility").split("\n")[0], 60)
 if not window_id:
     fail("the window did not come up")
 start([BUS_LAUNCHER, "--launch-immediately"])

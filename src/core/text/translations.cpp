@@ -87,16 +87,18 @@ QStringList directories()
             program + QStringLiteral("/../share/keylon2-utility/translations")};
 }
 
-bool install(QCoreApplication &app, const QString &language, const QStringList &directories)
+bool install(QCoreApplication &app, const QString &language, const QStringList &directories, QtTexts qtTexts)
 {
     if (language.isEmpty())
         return true;
     // Qt's standard buttons and dialogs; a missing file leaves them in English.
-    auto *qt = new QTranslator(&app);
-    if (qt->load(QStringLiteral("qtbase_") + language, qtTranslationsPath()))
-        QCoreApplication::installTranslator(qt);
-    else
-        delete qt;
+    if (qtTexts == QtTexts::Translated) {
+        auto *qt = new QTranslator(&app);
+        if (qt->load(QStringLiteral("qtbase_") + language, qtTranslationsPath()))
+            QCoreApplication::installTranslator(qt);
+        else
+            delete qt;
+    }
     for (const QString &directory : directories) {
         auto *ours = new QTranslator(&app);
         if (ours->load(Prefix + language, directory)) {
@@ -108,11 +110,11 @@ bool install(QCoreApplication &app, const QString &language, const QStringList &
     return false;
 }
 
-void installDesktopLanguage(QCoreApplication &app)
+void installDesktopLanguage(QCoreApplication &app, QtTexts qtTexts)
 {
     const QStringList where = directories();
     const auto environment = [](const char *name) { return QString::fromLocal8Bit(qgetenv(name)); };
-    install(app, chooseLanguage(environment, shipped(where)), where);
+    install(app, chooseLanguage(environment, shipped(where)), where, qtTexts);
 }
 
 }  // namespace Translations

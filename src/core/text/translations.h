@@ -22,11 +22,18 @@ QString chooseLanguage(const std::function<QString(const char *)> &environment, 
 // package installs them.
 QStringList directories();
 
-// Loads Qt's own translation (Debian's qttranslations) and ours for the language into the
-// application; an empty language loads nothing. Returns false when ours could not be loaded.
-bool install(QCoreApplication &app, const QString &language, const QStringList &directories);
+// Whether Qt's own texts are translated too: the window's standard buttons and file dialogs
+// are; keylon2ctl's are not, since Qt words a system error ("No such file or directory") in
+// its own texts and such a reason stands in what machines read (the JSON's "error").
+enum class QtTexts { Translated, English };
+
+// Loads ours for the language, and Qt's own translation (Debian's qttranslations) unless told
+// otherwise, into the application; an empty language loads nothing. Returns false when ours
+// could not be loaded.
+bool install(QCoreApplication &app, const QString &language, const QStringList &directories,
+             QtTexts qtTexts = QtTexts::Translated);
 
 // The whole start-up step: the desktop's language, loaded.
-void installDesktopLanguage(QCoreApplication &app);
+void installDesktopLanguage(QCoreApplication &app, QtTexts qtTexts = QtTexts::Translated);
 
 }  // namespace Translations
