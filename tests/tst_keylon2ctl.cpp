@@ -270,21 +270,31 @@ private slots:
     }
 
     // What machines read is the same in every language; the help is the language's. word: one the
-    // help has in that language and not in English.
+    // help has in that language and not in English; noReader and failed: standard error's lines
+    // for no reader and for a reader whose write failed.
     void machineOutputIsTheSameInEveryLanguage_data()
     {
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("word");
-        QTest::newRow("de") << "de_DE.UTF-8" << QString::fromUtf8("Lesegerät");
-        QTest::newRow("fr") << "fr_FR.UTF-8" << "lecteur";
-        QTest::newRow("it") << "it_IT.UTF-8" << "lettore";
-        QTest::newRow("es") << "es_ES.UTF-8" << "lector";
-        QTest::newRow("he") << "he_IL.UTF-8" << QString::fromUtf8("קורא");
+        QTest::addColumn<QString>("noReader");
+        QTest::addColumn<QString>("failed");
+        QTest::newRow("de") << "de_DE.UTF-8" << QString::fromUtf8("Lesegerät") << QString::fromUtf8("kein Lesegerät gefunden")
+                            << "Schreiben fehlgeschlagen: Optionen";
+        QTest::newRow("fr") << "fr_FR.UTF-8" << "lecteur" << QString::fromUtf8("aucun lecteur trouvé")
+                            << QString::fromUtf8("échec de l’écriture : les options");
+        QTest::newRow("it") << "it_IT.UTF-8" << "lettore" << "nessun lettore trovato"
+                            << "scrittura non riuscita: le opzioni";
+        QTest::newRow("es") << "es_ES.UTF-8" << "lector" << QString::fromUtf8("no se encontró ningún lector")
+                            << QString::fromUtf8("falló la escritura: las opciones");
+        QTest::newRow("he") << "he_IL.UTF-8" << QString::fromUtf8("קורא") << QString::fromUtf8("לא נמצא קורא")
+                            << QString::fromUtf8("כתיבת האפשרויות נכשלה");
     }
     void machineOutputIsTheSameInEveryLanguage()
     {
         QFETCH(QString, locale);
         QFETCH(QString, word);
+        QFETCH(QString, noReader);
+        QFETCH(QString, failed);
         const QString missing = dir.filePath("missing.cfg");
         const QString file = writeFile(dir, "site.cfg", SiteConfig);
         const QList<QStringList> machine = {{"read", "--format", "cfg"}, {"read", "--json"}, {"list", "--json"},
@@ -296,6 +306,18 @@ private slots:
             QCOMPARE(translated.out, english.out);
             QCOMPARE(translated.exitCode, english.exitCode);
         }
+        // A failure's reason: English in the JSON (and byte for byte in C), the language's on standard error.
+        const QList<QPair<QStringList, QString>> failures = {{{"read", "--json"}, noReader},
+                                                             {{"write", file, "--all", "--json"}, failed}};
+        for (const auto &failure : failures) {
+            const int readers = failure.second == noReader ? 0 : 2;
+            const Run english = ctl(failure.first, readers, "2");
+            const Run translated = ctl(failure.first, readers, "2", locale);
+            QCOMPARE(translated.out, english.out);
+            QCOMPARE(translated.exitCode, english.exitCode);
+            QVERIFY2(translated.err.contains(failure.second), qPrintable(translated.err));
+        }
+        QCOMPARE(ctl({"read"}, 0).err, QStringLiteral("no reader found\n"));
         const Run help = ctl({"--help"}, 1, QString(), locale);
         QCOMPARE(help.exitCode, 0);
         QVERIFY2(help.out.contains(word), qPrintable(help.out));

@@ -5,26 +5,31 @@
     <name>Core</name>
     <message>
         <location filename="../src/core/link/access_check.cpp" line="+93"/>
+        <location filename="../src/ctl/table/human_text.cpp" line="+83"/>
         <source>The reader is attached, but this user may not open %1. Install the udev rules (%2, see the README), then unplug and plug the reader in again.</source>
         <translation>Das Lesegerät ist angeschlossen, aber dieser Benutzer darf %1 nicht öffnen. Installieren Sie die udev-Regeln (%2, siehe README) und stecken Sie das Lesegerät dann aus und wieder ein.</translation>
     </message>
     <message>
         <location filename="../src/core/protocol/settings_frames.cpp" line="+35"/>
+        <location filename="../src/ctl/table/human_text.cpp" line="+91"/>
         <source>PreAmble</source>
         <translation>Präambel</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../src/ctl/table/human_text.cpp" line="+1"/>
         <source>PostAmble</source>
         <translation>Postambel</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../src/ctl/table/human_text.cpp" line="+1"/>
         <source>Remove Data</source>
         <translation>Daten entfernen</translation>
     </message>
     <message numerus="yes">
         <location line="+15"/>
+        <location filename="../src/ctl/table/human_text.cpp" line="-4"/>
         <source>The %1 has %n codes</source>
         <extracomment>%1 the affix as the page labels it, %n how many codes it holds (more than the reader keeps)</extracomment>
         <translation>
@@ -34,6 +39,7 @@
     </message>
     <message numerus="yes">
         <location line="+1"/>
+        <location filename="../src/ctl/table/human_text.cpp" line="+1"/>
         <source>the %1 has %n codes</source>
         <translation>
             <numerusform>%1 enthält %n Codes</numerusform>
@@ -42,6 +48,7 @@
     </message>
     <message>
         <location line="+3"/>
+        <location filename="../src/ctl/table/human_text.cpp" line="-2"/>
         <source>%1; the reader keeps at most %2. Nothing was sent.</source>
         <translation>%1; das Lesegerät speichert höchstens %2. Es wurde nichts gesendet.</translation>
     </message>
@@ -72,51 +79,61 @@
     </message>
     <message>
         <location filename="../src/core/session/session_result.cpp" line="+11"/>
+        <location filename="../src/ctl/table/human_text.cpp" line="-69"/>
         <source>status</source>
         <translation>Status</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../src/ctl/table/human_text.cpp" line="+1"/>
         <source>options</source>
         <translation>Optionen</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../src/ctl/table/human_text.cpp" line="+1"/>
         <source>output window</source>
         <translation>Ausgabefenster</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../src/ctl/table/human_text.cpp" line="+1"/>
         <source>keyboard country</source>
         <translation>Tastaturland</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../src/ctl/table/human_text.cpp" line="+1"/>
         <source>preamble</source>
         <translation>Präambel</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../src/ctl/table/human_text.cpp" line="+1"/>
         <source>postamble</source>
         <translation>Postambel</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../src/ctl/table/human_text.cpp" line="+1"/>
         <source>remove data</source>
         <translation>Daten entfernen</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../src/ctl/table/human_text.cpp" line="+1"/>
         <source>save command</source>
         <translation>Speicherbefehl</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../src/ctl/table/human_text.cpp" line="+1"/>
         <source>interface change</source>
         <translation>Schnittstellenwechsel</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../src/ctl/table/human_text.cpp" line="+1"/>
         <source>ISP mode command</source>
         <translation>ISP-Modus-Befehl</translation>
     </message>
@@ -372,10 +389,16 @@ Befehle:
         <translation>Aufruffehler oder eine Datei, die nicht angenommen werden kann (es wurde nichts gesendet)</translation>
     </message>
     <message>
-        <location filename="../src/ctl/commands/reader_commands.cpp" line="+127"/>
+        <location filename="../src/ctl/commands/reader_commands.cpp" line="+128"/>
         <location filename="../src/ctl/table/exit_codes.h" line="+1"/>
+        <location filename="../src/ctl/table/human_text.cpp" line="-51"/>
         <source>no reader found</source>
         <translation>kein Lesegerät gefunden</translation>
+    </message>
+    <message>
+        <location line="+150"/>
+        <source>%1: firmware written</source>
+        <translation>%1: Firmware geschrieben</translation>
     </message>
     <message>
         <location filename="../src/ctl/table/exit_codes.h" line="+1"/>
@@ -472,7 +495,7 @@ Befehle:
     </message>
     <message>
         <location line="+2"/>
-        <location filename="../src/ctl/commands/reader_commands.cpp" line="+20"/>
+        <location filename="../src/ctl/commands/reader_commands.cpp" line="-130"/>
         <source>reading</source>
         <translation>liest</translation>
     </message>
@@ -488,7 +511,7 @@ Befehle:
         <translation>schaltet um</translation>
     </message>
     <message>
-        <location filename="../src/ctl/fleet/fleet.cpp" line="+23"/>
+        <location filename="../src/ctl/fleet/fleet.cpp" line="+24"/>
         <source>interrupted: nothing was written</source>
         <translation>unterbrochen: nichts wurde geschrieben</translation>
     </message>
@@ -555,7 +578,7 @@ Befehle:
         <translation>das Lesegerät wechselt zur Schnittstelle USB-Tastatur</translation>
     </message>
     <message>
-        <location filename="../src/ctl/fleet/station.cpp" line="+268"/>
+        <location filename="../src/ctl/fleet/station.cpp" line="+269"/>
         <source>udev&apos;s monitor</source>
         <translation>den Monitor von udev</translation>
     </message>
@@ -575,7 +598,7 @@ Befehle:
         <translation>Warte auf eingesteckte Lesegeräte (%1); Strg-C beendet</translation>
     </message>
     <message>
-        <location filename="../src/ctl/output/document.cpp" line="+44"/>
+        <location filename="../src/ctl/output/document.cpp" line="+45"/>
         <source>warning: %1</source>
         <translation>Warnung: %1</translation>
     </message>
@@ -588,6 +611,725 @@ Befehle:
         <location line="+1"/>
         <source>interrupted: the readers under way finish, no other starts; interrupt again to end at once</source>
         <translation>unterbrochen: Die laufenden Lesegeräte werden fertig, kein weiteres beginnt; erneut unterbrechen, um sofort zu beenden</translation>
+    </message>
+    <message>
+        <location filename="../src/ctl/commands/doctor.cpp" line="+66"/>
+        <source>ok</source>
+        <extracomment>doctor&apos;s status column; the three words are padded to the longest</extracomment>
+        <translation>ok</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>problem</source>
+        <translation>Problem</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>%1. Fix: %2</source>
+        <extracomment>%1 what doctor found, %2 what to do about it</extracomment>
+        <translation>%1. Abhilfe: %2</translation>
+    </message>
+    <message>
+        <location filename="../src/ctl/table/human_text.cpp" line="-26"/>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Unbekannte Option „%1“.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Unknown options: %1.</source>
+        <translation>Unbekannte Optionen: %1.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Fehlender Wert nach „%1“.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>Unerwarteter Wert nach „%1“.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>no command given; see --help</source>
+        <translation>kein Befehl angegeben; siehe --help</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>unknown command &quot;%1&quot;; see --help</source>
+        <translation>unbekannter Befehl „%1“; siehe --help</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 does not take --%2; see keylon2ctl %1 --help</source>
+        <extracomment>%1 a command, %2 an option&apos;s name</extracomment>
+        <translation>%1 kennt --%2 nicht; siehe keylon2ctl %1 --help</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>--%1 is given more than once</source>
+        <translation>--%1 ist mehr als einmal angegeben</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>--%1 wants %2</source>
+        <extracomment>%2: the values it takes, as they are typed (&quot;cfg or json&quot;)</extracomment>
+        <translation>--%1 erwartet %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1: wrong number of arguments; see --help</source>
+        <translation>%1: falsche Anzahl von Argumenten; siehe --help</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>unexpected argument %1; see keylon2ctl %2 --help</source>
+        <translation>unerwartetes Argument %1; siehe keylon2ctl %2 --help</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 wants %2</source>
+        <extracomment>%1 a command, %2 the values its argument takes, as they are typed (&quot;usb or serial&quot;)</extracomment>
+        <translation>%1 erwartet %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 works on one reader; %2 were named</source>
+        <translation>%1 arbeitet mit einem Lesegerät; %2 wurden angegeben</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>--device and --all exclude each other</source>
+        <translation>--device und --all schließen einander aus</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>--jobs wants a number of readers (0: all at once)</source>
+        <translation>--jobs erwartet eine Anzahl Lesegeräte (0: alle auf einmal)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>--wait wants a number of seconds, 0 to %1</source>
+        <translation>--wait erwartet eine Anzahl Sekunden, 0 bis %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>--json and --format exclude each other</source>
+        <translation>--json und --format schließen einander aus</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>--watch takes every reader plugged in; it does not take --device</source>
+        <translation>--watch nimmt jedes eingesteckte Lesegerät; es kennt --device nicht</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>--%1 wants a file name</source>
+        <translation>--%1 erwartet einen Dateinamen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1. Nothing was sent.</source>
+        <translation>%1. Es wurde nichts gesendet.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 Nothing was sent.</source>
+        <translation>%1 Es wurde nichts gesendet.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 readers found, name one with --device: %2</source>
+        <translation>%1 Lesegeräte gefunden, nennen Sie eines mit --device: %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>--device wants hid:PATH, serial:PORT, sn:SERIAL or usb:PORTPATH, not &quot;%1&quot;</source>
+        <translation>--device erwartet hid:PATH, serial:PORT, sn:SERIAL oder usb:PORTPATH, nicht „%1“</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>no reader at %1 (found: %2)</source>
+        <translation>kein Lesegerät an %1 (gefunden: %2)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 readers answer to %2 (%3); it cannot pick one: name it by usb:PORTPATH or hid:PATH</source>
+        <translation>%1 Lesegeräte passen zu %2 (%3); damit ist keines bestimmt: nennen Sie es mit usb:PORTPATH oder hid:PATH</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 has no serial number; sn: cannot pick it</source>
+        <translation>%1 hat keine Seriennummer; sn: kann es nicht wählen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 readers share the serial number %2 (%3); sn: cannot pick them, name them by usb:PORTPATH or hid:PATH</source>
+        <translation>%1 Lesegeräte haben dieselbe Seriennummer %2 (%3); sn: kann sie nicht wählen, nennen Sie sie mit usb:PORTPATH oder hid:PATH</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>no lock (%1); going on without one, as --no-lock asks</source>
+        <translation>keine Sperre (%1); es geht ohne weiter, wie --no-lock verlangt</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>no lock can be had (%1); nothing was sent. Make the lock directory %2 writable for this user, or give --no-lock to go on without one</source>
+        <translation>keine Sperre erhältlich (%1); es wurde nichts gesendet. Machen Sie das Sperrverzeichnis %2 für diesen Benutzer beschreibbar oder geben Sie --no-lock an, um ohne Sperre weiterzumachen</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>busy: still in use by %1 after waiting %2 s</source>
+        <extracomment>%1 the program that holds the reader (&quot;keylon2ctl (process 4242)&quot;)</extracomment>
+        <translation>belegt: nach %2 s Warten noch in Gebrauch durch %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>busy: in use by %1; --wait SECONDS waits for it</source>
+        <translation>belegt: in Gebrauch durch %1; --wait SECONDS wartet darauf</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 (process %2)</source>
+        <translation>%1 (Prozess %2)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>a program</source>
+        <translation>ein Programm</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>another process</source>
+        <translation>ein anderer Prozess</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>cannot open %1: %2</source>
+        <translation>%1 kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>not started: interrupted</source>
+        <translation>nicht begonnen: unterbrochen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>interrupted before anything was written</source>
+        <translation>unterbrochen, bevor etwas geschrieben wurde</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>verify failed: %1</source>
+        <extracomment>%1: each key that read back otherwise, separated by &quot;; &quot;</extracomment>
+        <translation>Prüfung fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 is %2, wrote %3</source>
+        <extracomment>%1 a key of the configuration file, %2 the value read back, %3 the value written</extracomment>
+        <translation>%1 ist %2, geschrieben %3</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>writing the %1 failed</source>
+        <extracomment>%1 a step of the exchange: status, options, output window, preamble, save command, ...</extracomment>
+        <translation>Schreiben fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>writing the %1 failed (%2)</source>
+        <translation>Schreiben fehlgeschlagen: %1 (%2)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>no answer to the %1 read</source>
+        <translation>keine Antwort beim Lesen: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>no answer to the %1 read (%2)</source>
+        <translation>keine Antwort beim Lesen: %1 (%2)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>bad answer to the %1 read</source>
+        <translation>ungültige Antwort beim Lesen: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>bad answer to the %1 read (%2)</source>
+        <translation>ungültige Antwort beim Lesen: %1 (%2)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the reader is gone, at the %1</source>
+        <translation>das Lesegerät ist nicht mehr da, bei: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the reader is gone, at the %1 (%2)</source>
+        <translation>das Lesegerät ist nicht mehr da, bei: %1 (%2)</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>the serial line is gone</source>
+        <translation>die serielle Verbindung ist weg</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>a reader on USB HID types its key ID codes as keystrokes; monitor needs a serial reader</source>
+        <translation>ein Lesegerät an USB HID tippt seine ID-Codes als Tastendrücke; monitor braucht ein serielles Lesegerät</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 lacks KBCountry in [KEYLON]: over USB HID write sends the keyboard country and would reset it; add it, or change only what the file sets with --partial or apply. Nothing was sent.</source>
+        <translation>%1 fehlt KBCountry in [KEYLON]: über USB HID sendet write das Tastaturland und würde es zurücksetzen; ergänzen Sie es oder ändern Sie mit --partial oder apply nur, was die Datei setzt. Es wurde nichts gesendet.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 lacks %2 in [KEYLON]: write sends every setting and would reset those; add them, or change only what the file sets with --partial or apply. Nothing was sent.</source>
+        <extracomment>%2: the keys the file lacks</extracomment>
+        <translation>%1 fehlen %2 in [KEYLON]: write sendet jede Einstellung und würde diese zurücksetzen; ergänzen Sie sie oder ändern Sie mit --partial oder apply nur, was die Datei setzt. Es wurde nichts gesendet.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 sets none of the reader&apos;s settings in [KEYLON].</source>
+        <translation>%1 setzt in [KEYLON] keine Einstellung des Lesegeräts.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Cannot read %1: %2.</source>
+        <extracomment>%2: why, as the system words it</extracomment>
+        <translation>%1 kann nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 holds no Keylon settings.</source>
+        <translation>%1 enthält keine Keylon-Einstellungen.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>cannot read %1 again for the log: %2</source>
+        <translation>%1 kann für das Protokoll nicht erneut gelesen werden: %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The firmware writer %1 was not found in %2; nothing was sent to the reader.</source>
+        <translation>Das Firmware-Schreibprogramm %1 wurde in %2 nicht gefunden; es wurde nichts an das Lesegerät gesendet.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the firmware writer did not run to its end</source>
+        <translation>das Firmware-Schreibprogramm lief nicht bis zum Ende</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the firmware writer ended with exit code %1</source>
+        <translation>das Firmware-Schreibprogramm endete mit Exit-Code %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>cannot open the log %1: %2</source>
+        <translation>das Protokoll %1 kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>cannot use %1 as the log: not a regular file</source>
+        <translation>%1 kann nicht als Protokoll dienen: keine reguläre Datei</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the log %1 is closed</source>
+        <translation>das Protokoll %1 ist geschlossen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>cannot write to the log %1: %2</source>
+        <translation>in das Protokoll %1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>cannot write to the log %1: only %2 of %3 bytes of a line went out</source>
+        <translation>in das Protokoll %1 kann nicht geschrieben werden: nur %2 von %3 Bytes einer Zeile gingen hinaus</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>cannot save the log %1: %2</source>
+        <translation>das Protokoll %1 kann nicht gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>cannot write the metrics %1: %2</source>
+        <translation>die Metriken %1 können nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1: %2=%3: %4 is not a bracket name the notation knows; %5</source>
+        <translation>%1: %2=%3: %4 ist kein Klammername der Schreibweise; %5</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>write a name the notation knows (keylon2ctl --help-all lists them) or any code as [0xHH]; a &apos;[&apos; itself is [0x5B]</source>
+        <translation>schreiben Sie einen Namen, den die Schreibweise kennt (keylon2ctl --help-all listet sie auf), oder einen beliebigen Code als [0xHH]; ein &apos;[&apos; selbst ist [0x5B]</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>write [%1]</source>
+        <translation>schreiben Sie [%1]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>write [%1] (code %2)</source>
+        <translation>schreiben Sie [%1] (Code %2)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1: %2=%3: the &apos;[&apos; of %4 is never closed; close the name, or write a &apos;[&apos; itself as [0x5B]</source>
+        <translation>%1: %2=%3: das &apos;[&apos; von %4 wird nie geschlossen; schließen Sie den Namen oder schreiben Sie ein &apos;[&apos; selbst als [0x5B]</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1: unknown key %2 in [KEYLON]</source>
+        <translation>%1: unbekannter Schlüssel %2 in [KEYLON]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1: unknown key %2 in [KEYLON]; did you mean %3?</source>
+        <translation>%1: unbekannter Schlüssel %2 in [KEYLON]; meinten Sie %3?</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1: unknown key %2 in [KEYLON]; the key is spelled %3</source>
+        <translation>%1: unbekannter Schlüssel %2 in [KEYLON]; der Schlüssel wird %3 geschrieben</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1; a &apos;#&apos; does not start a comment after a value: put the comment on a line of its own</source>
+        <translation>%1; ein &apos;#&apos; beginnt nach einem Wert keinen Kommentar: schreiben Sie den Kommentar in eine eigene Zeile</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1: %2 is given twice in [KEYLON] (lines %3 and %4), and only the last line would count; keep the one line you mean</source>
+        <translation>%1: %2 steht zweimal in [KEYLON] (Zeilen %3 und %4), und nur die letzte Zeile würde zählen; behalten Sie die eine Zeile, die Sie meinen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1: line %2: %3=%4: a &apos;;&apos; outside double quotes starts a comment, so this reads as %3=%5; write %3=%6 to keep the &apos;;&apos;, or put a comment on a line of its own</source>
+        <translation>%1: Zeile %2: %3=%4: ein &apos;;&apos; außerhalb doppelter Anführungszeichen beginnt einen Kommentar, also liest sich das als %3=%5; schreiben Sie %3=%6, um das &apos;;&apos; zu behalten, oder setzen Sie einen Kommentar in eine eigene Zeile</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1: the section [%2] is spelled [KEYLON]</source>
+        <translation>%1: der Abschnitt [%2] wird [KEYLON] geschrieben</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 is saved as %2 (Notepad calls it &quot;Unicode&quot;); save it as UTF-8</source>
+        <translation>%1 ist als %2 gespeichert (der Editor nennt das „Unicode“); speichern Sie sie als UTF-8</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1: %2=%3 is not 0 or 1</source>
+        <translation>%1: %2=%3 ist nicht 0 oder 1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1: %2=%3 is not a number</source>
+        <translation>%1: %2=%3 ist keine Zahl</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1: %2=%3 is out of range: %4</source>
+        <extracomment>%4: the range, &quot;0 to 255&quot;</extracomment>
+        <translation>%1: %2=%3 liegt außerhalb des Bereichs: %4</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 to %2</source>
+        <translation>%1 bis %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 to %2 (%3)</source>
+        <translation>%1 bis %2 (%3)</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>0 or 1 (true and false are taken too)</source>
+        <translation>0 oder 1 (true und false gehen auch)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the preamble, postamble and remove data, in the bracket notation; at most 31 codes each</source>
+        <translation>Präambel, Postambel und Daten entfernen, in der Klammerschreibweise; je höchstens 31 Codes</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 to %2: the reader keeps one byte, and a read shows it signed</source>
+        <translation>%1 bis %2: das Lesegerät speichert ein Byte, und Lesen zeigt es mit Vorzeichen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>0 USB keyboard, 1 serial: the interface the file was read over; never applied</source>
+        <translation>0 USB-Tastatur, 1 seriell: die Schnittstelle, über die die Datei gelesen wurde; wird nie angewendet</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1; not on the serial interface</source>
+        <extracomment>%1: the keyboard countries with their numbers</extracomment>
+        <translation>%1; nicht an der seriellen Schnittstelle</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>the udev rule is switched off: %1 links to /dev/null</source>
+        <translation>die udev-Regel ist abgeschaltet: %1 verweist auf /dev/null</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>remove that link and run sudo udevadm control --reload-rules; then unplug and plug the reader in again</source>
+        <translation>entfernen Sie diesen Verweis und führen Sie sudo udevadm control --reload-rules aus; stecken Sie dann das Lesegerät aus und wieder ein</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the udev rule %1 is not installed</source>
+        <translation>die udev-Regel %1 ist nicht installiert</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>install the keylon2-utility package, or copy %1 to /etc/udev/rules.d/ and run sudo udevadm control --reload-rules; then unplug and plug the reader in again</source>
+        <translation>installieren Sie das Paket keylon2-utility oder kopieren Sie %1 nach /etc/udev/rules.d/ und führen Sie sudo udevadm control --reload-rules aus; stecken Sie dann das Lesegerät aus und wieder ein</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>the udev rule %1 gives the readers to the user at the seat only</source>
+        <translation>die udev-Regel %1 gibt die Lesegeräte nur dem Benutzer am Arbeitsplatz</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>install the package&apos;s rule, which also gives them to group plugdev</source>
+        <translation>installieren Sie die Regel des Pakets, die sie auch der Gruppe plugdev gibt</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the udev rule is installed: %1</source>
+        <translation>die udev-Regel ist installiert: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>running as root, which may open every node</source>
+        <translation>läuft als root, der jeden Geräteknoten öffnen darf</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>this session is at seat %1, whose user the udev rule hands the readers</source>
+        <translation>diese Sitzung ist am Arbeitsplatz %1, dessen Benutzer die udev-Regel die Lesegeräte gibt</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>this session has no seat (as over SSH); the readers come through group plugdev, which this user is in</source>
+        <translation>diese Sitzung hat keinen Arbeitsplatz (wie über SSH); die Lesegeräte kommen über die Gruppe plugdev, in der dieser Benutzer ist</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>this session has no seat (as over SSH): the seat&apos;s access does not reach it</source>
+        <translation>diese Sitzung hat keinen Arbeitsplatz (wie über SSH): der Zugriff des Arbeitsplatzes reicht nicht bis zu ihr</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>log in again: this user joined group plugdev after this session began</source>
+        <translation>melden Sie sich neu an: dieser Benutzer ist der Gruppe plugdev nach Beginn dieser Sitzung beigetreten</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>join group plugdev: sudo usermod -aG plugdev %1, then log in again</source>
+        <translation>treten Sie der Gruppe plugdev bei: sudo usermod -aG plugdev %1, dann melden Sie sich neu an</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>ModemManager is not running</source>
+        <translation>ModemManager läuft nicht</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ModemManager is running (pid %1)</source>
+        <translation>ModemManager läuft (PID %1)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>brltty is installed: it takes over USB serial adapters it knows when they are plugged in</source>
+        <translation>brltty ist installiert: es übernimmt USB-Seriell-Adapter, die es kennt, sobald sie eingesteckt werden</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>if the reader&apos;s serial port vanishes when it is plugged in, remove it: sudo apt-get remove brltty</source>
+        <translation>wenn die serielle Schnittstelle des Lesegeräts beim Einstecken verschwindet, entfernen Sie es: sudo apt-get remove brltty</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>brltty is not installed</source>
+        <translation>brltty ist nicht installiert</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 cannot be opened: %2</source>
+        <translation>%1 kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>unplug and plug the reader in again</source>
+        <translation>stecken Sie das Lesegerät aus und wieder ein</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>this user may open %1</source>
+        <translation>dieser Benutzer darf %1 öffnen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>this user may open %1, as root</source>
+        <translation>dieser Benutzer darf %1 öffnen, als root</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>this user may open %1, as its owner</source>
+        <translation>dieser Benutzer darf %1 öffnen, als Eigentümer</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>this user may open %1, through the seat&apos;s ACL entry</source>
+        <translation>dieser Benutzer darf %1 öffnen, über den ACL-Eintrag des Arbeitsplatzes</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>this user may open %1, through group %2</source>
+        <translation>dieser Benutzer darf %1 öffnen, über die Gruppe %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>this user may open %1, as every user may (mode %2)</source>
+        <translation>dieser Benutzer darf %1 öffnen, wie jeder Benutzer (Modus %2)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 is not there to be opened</source>
+        <translation>%1 ist nicht da und kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>this user may not open %1</source>
+        <translation>dieser Benutzer darf %1 nicht öffnen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>this user may not open %1 (owner %2, group %3, mode %4)</source>
+        <translation>dieser Benutzer darf %1 nicht öffnen (Eigentümer %2, Gruppe %3, Modus %4)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>this user may not open %1 (owner %2, group %3, mode %4, no ACL entry for this user)</source>
+        <translation>dieser Benutzer darf %1 nicht öffnen (Eigentümer %2, Gruppe %3, Modus %4, kein ACL-Eintrag für diesen Benutzer)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>install the udev rule (see above), then unplug and plug the reader in again</source>
+        <translation>installieren Sie die udev-Regel (siehe oben) und stecken Sie dann das Lesegerät aus und wieder ein</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>unplug and plug the reader in again: the udev rule applies when the reader is added</source>
+        <translation>stecken Sie das Lesegerät aus und wieder ein: die udev-Regel greift, wenn das Lesegerät hinzukommt</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>no other program holds %1</source>
+        <translation>kein anderes Programm hält %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 is locked by %2 (%3)</source>
+        <translation>%1 ist gesperrt von %2 (%3)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>end that program, or close the port in it</source>
+        <translation>beenden Sie dieses Programm oder schließen Sie dort die Schnittstelle</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 is open in %2</source>
+        <translation>%1 ist geöffnet in %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>end that program before using the reader: two programs on one reader confuse each other&apos;s frames</source>
+        <translation>beenden Sie dieses Programm, bevor Sie das Lesegerät benutzen: zwei Programme an einem Lesegerät bringen einander die Rahmen durcheinander</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>in use by %1, which holds its lock %2</source>
+        <translation>in Gebrauch durch %1, das seine Sperre %2 hält</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>wait until it is done: another program is refused as busy, or waits with keylon2ctl --wait SECONDS</source>
+        <translation>warten Sie, bis es fertig ist: ein anderes Programm wird als belegt abgewiesen oder wartet mit keylon2ctl --wait SECONDS</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>ModemManager leaves %1 alone</source>
+        <translation>ModemManager lässt %1 in Ruhe</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ModemManager may probe %1 with AT commands, which the reader takes for frames</source>
+        <translation>ModemManager kann %1 mit AT-Befehlen abfragen, die das Lesegerät für Rahmen hält</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>install the udev rule, which marks the port to be left alone, and plug the reader in again; or stop ModemManager: sudo systemctl stop ModemManager</source>
+        <translation>installieren Sie die udev-Regel, die die Schnittstelle als in Ruhe zu lassen markiert, und stecken Sie das Lesegerät neu ein; oder beenden Sie ModemManager: sudo systemctl stop ModemManager</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1: only a reader&apos;s node is locked, and a reader whose node cannot be opened has no lock</source>
+        <translation>%1: nur der Geräteknoten eines Lesegeräts wird gesperrt, und ein Lesegerät, dessen Knoten sich nicht öffnen lässt, hat keine Sperre</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>a service needs ReadWritePaths=%1; elsewhere make the directory, writable by every user and sticky (mode 1777)</source>
+        <translation>ein Dienst braucht ReadWritePaths=%1; andernorts legen Sie das Verzeichnis an, für jeden Benutzer beschreibbar und mit Sticky-Bit (Modus 1777)</translation>
+    </message>
+    <message>
+        <location filename="../src/ctl/table/settings_file.cpp" line="+338"/>
+        <source>Configuration files (FILE), as the window&apos;s Export writes them: [FW] Ver (the firmware version;
+never written) and [KEYLON] with these keys:
+%1Another key in [KEYLON], a value that is no number where a number belongs, a value out of its
+range, a key given twice, a &apos;;&apos; outside double quotes (the INI reader starts a comment there:
+write Pre=&quot;AB;CD&quot;) or a bracketed name the notation does not know (such as [TAB], [cr] or
+[Enter]) refuses the file before anything is sent, naming the key and how to write it. A UTF-8
+byte order mark at the start of the file is skipped.
+Bracket names in Pre, Post and Remove, with their codes in hexadecimal:%2
+[0xHH] is any code (two hexadecimal digits), [0x5B] a &apos;[&apos; itself. Names are upper case.
+The characters %3 are the codes b0 to b6.
+</source>
+        <translation>Konfigurationsdateien (FILE), wie „Exportieren“ im Fenster sie schreibt: [FW] Ver (die Firmware-Version;
+wird nie geschrieben) und [KEYLON] mit diesen Schlüsseln:
+%1Ein anderer Schlüssel in [KEYLON], ein Wert, der keine Zahl ist, wo eine Zahl hingehört, ein Wert
+außerhalb seines Bereichs, ein doppelt angegebener Schlüssel, ein &apos;;&apos; außerhalb doppelter
+Anführungszeichen (der INI-Leser beginnt dort einen Kommentar: schreiben Sie Pre=&quot;AB;CD&quot;) oder ein
+Klammername, den die Schreibweise nicht kennt (etwa [TAB], [cr] oder [Enter]), weist die Datei
+zurück, bevor etwas gesendet wird, und nennt den Schlüssel und wie er zu schreiben ist. Eine
+UTF-8-Bytereihenfolgemarke am Anfang der Datei wird übersprungen.
+Klammernamen in Pre, Post und Remove, mit ihren Codes hexadezimal:%2
+[0xHH] ist ein beliebiger Code (zwei Hexadezimalziffern), [0x5B] ein &apos;[&apos; selbst. Namen sind groß geschrieben.
+Die Zeichen %3 sind die Codes b0 bis b6.
+</translation>
     </message>
 </context>
 <context>

@@ -5,26 +5,31 @@
     <name>Core</name>
     <message>
         <location filename="../src/core/link/access_check.cpp" line="+93"/>
+        <location filename="../src/ctl/table/human_text.cpp" line="+83"/>
         <source>The reader is attached, but this user may not open %1. Install the udev rules (%2, see the README), then unplug and plug the reader in again.</source>
         <translation>El lector está conectado, pero este usuario no puede abrir %1. Instale las reglas de udev (%2, consulte el README) y, a continuación, desconecte y vuelva a conectar el lector.</translation>
     </message>
     <message>
         <location filename="../src/core/protocol/settings_frames.cpp" line="+35"/>
+        <location filename="../src/ctl/table/human_text.cpp" line="+91"/>
         <source>PreAmble</source>
         <translation>Preámbulo</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../src/ctl/table/human_text.cpp" line="+1"/>
         <source>PostAmble</source>
         <translation>Postámbulo</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../src/ctl/table/human_text.cpp" line="+1"/>
         <source>Remove Data</source>
         <translation>Eliminar datos</translation>
     </message>
     <message numerus="yes">
         <location line="+15"/>
+        <location filename="../src/ctl/table/human_text.cpp" line="-4"/>
         <source>The %1 has %n codes</source>
         <extracomment>%1 the affix as the page labels it, %n how many codes it holds (more than the reader keeps)</extracomment>
         <translation>
@@ -34,6 +39,7 @@
     </message>
     <message numerus="yes">
         <location line="+1"/>
+        <location filename="../src/ctl/table/human_text.cpp" line="+1"/>
         <source>the %1 has %n codes</source>
         <translation>
             <numerusform>%1 contiene %n códigos</numerusform>
@@ -42,6 +48,7 @@
     </message>
     <message>
         <location line="+3"/>
+        <location filename="../src/ctl/table/human_text.cpp" line="-2"/>
         <source>%1; the reader keeps at most %2. Nothing was sent.</source>
         <translation>%1; el lector guarda como máximo %2. No se ha enviado nada.</translation>
     </message>
@@ -72,51 +79,61 @@
     </message>
     <message>
         <location filename="../src/core/session/session_result.cpp" line="+11"/>
+        <location filename="../src/ctl/table/human_text.cpp" line="-69"/>
         <source>status</source>
         <translation>el estado</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../src/ctl/table/human_text.cpp" line="+1"/>
         <source>options</source>
         <translation>las opciones</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../src/ctl/table/human_text.cpp" line="+1"/>
         <source>output window</source>
         <translation>la ventana de salida</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../src/ctl/table/human_text.cpp" line="+1"/>
         <source>keyboard country</source>
         <translation>el país del teclado</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../src/ctl/table/human_text.cpp" line="+1"/>
         <source>preamble</source>
         <translation>el preámbulo</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../src/ctl/table/human_text.cpp" line="+1"/>
         <source>postamble</source>
         <translation>el postámbulo</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../src/ctl/table/human_text.cpp" line="+1"/>
         <source>remove data</source>
         <translation>eliminar datos</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../src/ctl/table/human_text.cpp" line="+1"/>
         <source>save command</source>
         <translation>la orden de guardar</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../src/ctl/table/human_text.cpp" line="+1"/>
         <source>interface change</source>
         <translation>el cambio de interfaz</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../src/ctl/table/human_text.cpp" line="+1"/>
         <source>ISP mode command</source>
         <translation>la orden del modo ISP</translation>
     </message>
@@ -372,10 +389,16 @@ Uso: keylon2ctl ORDEN [ARGUMENTOS] [OPCIONES]
         <translation>error de uso, o un archivo que no se puede aceptar (no se envió nada)</translation>
     </message>
     <message>
-        <location filename="../src/ctl/commands/reader_commands.cpp" line="+127"/>
+        <location filename="../src/ctl/commands/reader_commands.cpp" line="+128"/>
         <location filename="../src/ctl/table/exit_codes.h" line="+1"/>
+        <location filename="../src/ctl/table/human_text.cpp" line="-51"/>
         <source>no reader found</source>
         <translation>no se encontró ningún lector</translation>
+    </message>
+    <message>
+        <location line="+150"/>
+        <source>%1: firmware written</source>
+        <translation>%1: firmware escrito</translation>
     </message>
     <message>
         <location filename="../src/ctl/table/exit_codes.h" line="+1"/>
@@ -472,7 +495,7 @@ Uso: keylon2ctl ORDEN [ARGUMENTOS] [OPCIONES]
     </message>
     <message>
         <location line="+2"/>
-        <location filename="../src/ctl/commands/reader_commands.cpp" line="+20"/>
+        <location filename="../src/ctl/commands/reader_commands.cpp" line="-130"/>
         <source>reading</source>
         <translation>leyendo</translation>
     </message>
@@ -488,7 +511,7 @@ Uso: keylon2ctl ORDEN [ARGUMENTOS] [OPCIONES]
         <translation>conmutando</translation>
     </message>
     <message>
-        <location filename="../src/ctl/fleet/fleet.cpp" line="+23"/>
+        <location filename="../src/ctl/fleet/fleet.cpp" line="+24"/>
         <source>interrupted: nothing was written</source>
         <translation>interrumpido: no se escribió nada</translation>
     </message>
@@ -555,7 +578,7 @@ Uso: keylon2ctl ORDEN [ARGUMENTOS] [OPCIONES]
         <translation>el lector cambia a la interfaz de teclado USB</translation>
     </message>
     <message>
-        <location filename="../src/ctl/fleet/station.cpp" line="+268"/>
+        <location filename="../src/ctl/fleet/station.cpp" line="+269"/>
         <source>udev&apos;s monitor</source>
         <translation>el monitor de udev</translation>
     </message>
@@ -575,7 +598,7 @@ Uso: keylon2ctl ORDEN [ARGUMENTOS] [OPCIONES]
         <translation>esperando a que se enchufen lectores (%1); Ctrl-C termina</translation>
     </message>
     <message>
-        <location filename="../src/ctl/output/document.cpp" line="+44"/>
+        <location filename="../src/ctl/output/document.cpp" line="+45"/>
         <source>warning: %1</source>
         <translation>aviso: %1</translation>
     </message>
@@ -588,6 +611,725 @@ Uso: keylon2ctl ORDEN [ARGUMENTOS] [OPCIONES]
         <location line="+1"/>
         <source>interrupted: the readers under way finish, no other starts; interrupt again to end at once</source>
         <translation>interrumpido: los lectores en curso terminan, no empieza ningún otro; interrumpa de nuevo para terminar al instante</translation>
+    </message>
+    <message>
+        <location filename="../src/ctl/commands/doctor.cpp" line="+66"/>
+        <source>ok</source>
+        <extracomment>doctor&apos;s status column; the three words are padded to the longest</extracomment>
+        <translation>ok</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>warning</source>
+        <translation>aviso</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>problem</source>
+        <translation>problema</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>%1. Fix: %2</source>
+        <extracomment>%1 what doctor found, %2 what to do about it</extracomment>
+        <translation>%1. Solución: %2</translation>
+    </message>
+    <message>
+        <location filename="../src/ctl/table/human_text.cpp" line="-26"/>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Opción desconocida «%1».</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Unknown options: %1.</source>
+        <translation>Opciones desconocidas: %1.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Falta un valor después de «%1».</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>Valor inesperado después de «%1».</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>no command given; see --help</source>
+        <translation>no se ha indicado ninguna orden; consulte --help</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>unknown command &quot;%1&quot;; see --help</source>
+        <translation>orden desconocida «%1»; consulte --help</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 does not take --%2; see keylon2ctl %1 --help</source>
+        <extracomment>%1 a command, %2 an option&apos;s name</extracomment>
+        <translation>%1 no admite --%2; consulte keylon2ctl %1 --help</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>--%1 is given more than once</source>
+        <translation>--%1 se ha indicado más de una vez</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>--%1 wants %2</source>
+        <extracomment>%2: the values it takes, as they are typed (&quot;cfg or json&quot;)</extracomment>
+        <translation>--%1 espera %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1: wrong number of arguments; see --help</source>
+        <translation>%1: número de argumentos incorrecto; consulte --help</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>unexpected argument %1; see keylon2ctl %2 --help</source>
+        <translation>argumento inesperado %1; consulte keylon2ctl %2 --help</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 wants %2</source>
+        <extracomment>%1 a command, %2 the values its argument takes, as they are typed (&quot;usb or serial&quot;)</extracomment>
+        <translation>%1 espera %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 works on one reader; %2 were named</source>
+        <translation>%1 actúa sobre un solo lector; se han indicado %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>--device and --all exclude each other</source>
+        <translation>--device y --all se excluyen mutuamente</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>--jobs wants a number of readers (0: all at once)</source>
+        <translation>--jobs espera un número de lectores (0: todos a la vez)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>--wait wants a number of seconds, 0 to %1</source>
+        <translation>--wait espera un número de segundos, de 0 a %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>--json and --format exclude each other</source>
+        <translation>--json y --format se excluyen mutuamente</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>--watch takes every reader plugged in; it does not take --device</source>
+        <translation>--watch toma cada lector que se conecta; no admite --device</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>--%1 wants a file name</source>
+        <translation>--%1 espera un nombre de archivo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1. Nothing was sent.</source>
+        <translation>%1. No se ha enviado nada.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 Nothing was sent.</source>
+        <translation>%1 No se ha enviado nada.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 readers found, name one with --device: %2</source>
+        <translation>se han encontrado %1 lectores, indique uno con --device: %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>--device wants hid:PATH, serial:PORT, sn:SERIAL or usb:PORTPATH, not &quot;%1&quot;</source>
+        <translation>--device espera hid:PATH, serial:PORT, sn:SERIAL o usb:PORTPATH, no «%1»</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>no reader at %1 (found: %2)</source>
+        <translation>ningún lector en %1 (encontrados: %2)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 readers answer to %2 (%3); it cannot pick one: name it by usb:PORTPATH or hid:PATH</source>
+        <translation>%1 lectores responden a %2 (%3); no se puede elegir uno: indíquelo con usb:PORTPATH o hid:PATH</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 has no serial number; sn: cannot pick it</source>
+        <translation>%1 no tiene número de serie; sn: no puede elegirlo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 readers share the serial number %2 (%3); sn: cannot pick them, name them by usb:PORTPATH or hid:PATH</source>
+        <translation>%1 lectores comparten el número de serie %2 (%3); sn: no puede elegirlos, indíquelos con usb:PORTPATH o hid:PATH</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>no lock (%1); going on without one, as --no-lock asks</source>
+        <translation>sin bloqueo (%1); se continúa sin él, como pide --no-lock</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>no lock can be had (%1); nothing was sent. Make the lock directory %2 writable for this user, or give --no-lock to go on without one</source>
+        <translation>no se puede obtener un bloqueo (%1); no se ha enviado nada. Haga que este usuario pueda escribir en el directorio de bloqueos %2, o indique --no-lock para continuar sin él</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>busy: still in use by %1 after waiting %2 s</source>
+        <extracomment>%1 the program that holds the reader (&quot;keylon2ctl (process 4242)&quot;)</extracomment>
+        <translation>ocupado: sigue en uso por %1 tras esperar %2 s</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>busy: in use by %1; --wait SECONDS waits for it</source>
+        <translation>ocupado: en uso por %1; --wait SECONDS lo espera</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 (process %2)</source>
+        <translation>%1 (proceso %2)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>a program</source>
+        <translation>un programa</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>another process</source>
+        <translation>otro proceso</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>cannot open %1: %2</source>
+        <translation>no se puede abrir %1: %2</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>not started: interrupted</source>
+        <translation>no empezado: interrumpido</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>interrupted before anything was written</source>
+        <translation>interrumpido antes de escribir nada</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>verify failed: %1</source>
+        <extracomment>%1: each key that read back otherwise, separated by &quot;; &quot;</extracomment>
+        <translation>falló la verificación: %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 is %2, wrote %3</source>
+        <extracomment>%1 a key of the configuration file, %2 the value read back, %3 the value written</extracomment>
+        <translation>%1 es %2, escrito %3</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>writing the %1 failed</source>
+        <extracomment>%1 a step of the exchange: status, options, output window, preamble, save command, ...</extracomment>
+        <translation>falló la escritura: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>writing the %1 failed (%2)</source>
+        <translation>falló la escritura: %1 (%2)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>no answer to the %1 read</source>
+        <translation>sin respuesta a la lectura: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>no answer to the %1 read (%2)</source>
+        <translation>sin respuesta a la lectura: %1 (%2)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>bad answer to the %1 read</source>
+        <translation>respuesta no válida a la lectura: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>bad answer to the %1 read (%2)</source>
+        <translation>respuesta no válida a la lectura: %1 (%2)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the reader is gone, at the %1</source>
+        <translation>el lector ha desaparecido, durante: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the reader is gone, at the %1 (%2)</source>
+        <translation>el lector ha desaparecido, durante: %1 (%2)</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>the serial line is gone</source>
+        <translation>la línea serie ha desaparecido</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>a reader on USB HID types its key ID codes as keystrokes; monitor needs a serial reader</source>
+        <translation>un lector en USB HID teclea sus códigos ID como pulsaciones; monitor necesita un lector serie</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 lacks KBCountry in [KEYLON]: over USB HID write sends the keyboard country and would reset it; add it, or change only what the file sets with --partial or apply. Nothing was sent.</source>
+        <translation>a %1 le falta KBCountry en [KEYLON]: por USB HID write envía el país del teclado y lo restablecería; añádalo, o cambie solo lo que el archivo fija con --partial o apply. No se ha enviado nada.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 lacks %2 in [KEYLON]: write sends every setting and would reset those; add them, or change only what the file sets with --partial or apply. Nothing was sent.</source>
+        <extracomment>%2: the keys the file lacks</extracomment>
+        <translation>a %1 le falta %2 en [KEYLON]: write envía cada ajuste y los restablecería; añádalos, o cambie solo lo que el archivo fija con --partial o apply. No se ha enviado nada.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 sets none of the reader&apos;s settings in [KEYLON].</source>
+        <translation>%1 no fija ningún ajuste del lector en [KEYLON].</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Cannot read %1: %2.</source>
+        <extracomment>%2: why, as the system words it</extracomment>
+        <translation>No se puede leer %1: %2.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 holds no Keylon settings.</source>
+        <translation>%1 no contiene ajustes de Keylon.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>cannot read %1 again for the log: %2</source>
+        <translation>no se puede volver a leer %1 para el registro: %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The firmware writer %1 was not found in %2; nothing was sent to the reader.</source>
+        <translation>No se ha encontrado el programa de escritura del firmware %1 en %2; no se ha enviado nada al lector.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the firmware writer did not run to its end</source>
+        <translation>el programa de escritura del firmware no llegó al final</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the firmware writer ended with exit code %1</source>
+        <translation>el programa de escritura del firmware terminó con el código de salida %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>cannot open the log %1: %2</source>
+        <translation>no se puede abrir el registro %1: %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>cannot use %1 as the log: not a regular file</source>
+        <translation>no se puede usar %1 como registro: no es un archivo normal</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the log %1 is closed</source>
+        <translation>el registro %1 está cerrado</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>cannot write to the log %1: %2</source>
+        <translation>no se puede escribir en el registro %1: %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>cannot write to the log %1: only %2 of %3 bytes of a line went out</source>
+        <translation>no se puede escribir en el registro %1: solo salieron %2 de los %3 bytes de una línea</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>cannot save the log %1: %2</source>
+        <translation>no se puede guardar el registro %1: %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>cannot write the metrics %1: %2</source>
+        <translation>no se pueden escribir las métricas %1: %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1: %2=%3: %4 is not a bracket name the notation knows; %5</source>
+        <translation>%1: %2=%3: %4 no es un nombre entre corchetes que la notación conozca; %5</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>write a name the notation knows (keylon2ctl --help-all lists them) or any code as [0xHH]; a &apos;[&apos; itself is [0x5B]</source>
+        <translation>escriba un nombre que la notación conozca (keylon2ctl --help-all los enumera) o cualquier código como [0xHH]; un &apos;[&apos; se escribe [0x5B]</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>write [%1]</source>
+        <translation>escriba [%1]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>write [%1] (code %2)</source>
+        <translation>escriba [%1] (código %2)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1: %2=%3: the &apos;[&apos; of %4 is never closed; close the name, or write a &apos;[&apos; itself as [0x5B]</source>
+        <translation>%1: %2=%3: el &apos;[&apos; de %4 nunca se cierra; cierre el nombre, o escriba un &apos;[&apos; como [0x5B]</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1: unknown key %2 in [KEYLON]</source>
+        <translation>%1: clave desconocida %2 en [KEYLON]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1: unknown key %2 in [KEYLON]; did you mean %3?</source>
+        <translation>%1: clave desconocida %2 en [KEYLON]; ¿quería decir %3?</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1: unknown key %2 in [KEYLON]; the key is spelled %3</source>
+        <translation>%1: clave desconocida %2 en [KEYLON]; la clave se escribe %3</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1; a &apos;#&apos; does not start a comment after a value: put the comment on a line of its own</source>
+        <translation>%1; un &apos;#&apos; no empieza un comentario después de un valor: ponga el comentario en una línea aparte</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1: %2 is given twice in [KEYLON] (lines %3 and %4), and only the last line would count; keep the one line you mean</source>
+        <translation>%1: %2 aparece dos veces en [KEYLON] (líneas %3 y %4) y solo contaría la última línea; deje solo la línea que quiere</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1: line %2: %3=%4: a &apos;;&apos; outside double quotes starts a comment, so this reads as %3=%5; write %3=%6 to keep the &apos;;&apos;, or put a comment on a line of its own</source>
+        <translation>%1: línea %2: %3=%4: un &apos;;&apos; fuera de comillas dobles empieza un comentario, así que se lee %3=%5; escriba %3=%6 para conservar el &apos;;&apos;, o ponga un comentario en una línea aparte</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1: the section [%2] is spelled [KEYLON]</source>
+        <translation>%1: la sección [%2] se escribe [KEYLON]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 is saved as %2 (Notepad calls it &quot;Unicode&quot;); save it as UTF-8</source>
+        <translation>%1 está guardado como %2 (el Bloc de notas lo llama «Unicode»); guárdelo como UTF-8</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1: %2=%3 is not 0 or 1</source>
+        <translation>%1: %2=%3 no es 0 ni 1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1: %2=%3 is not a number</source>
+        <translation>%1: %2=%3 no es un número</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1: %2=%3 is out of range: %4</source>
+        <extracomment>%4: the range, &quot;0 to 255&quot;</extracomment>
+        <translation>%1: %2=%3 está fuera de rango: %4</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 to %2</source>
+        <translation>de %1 a %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 to %2 (%3)</source>
+        <translation>de %1 a %2 (%3)</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>0 or 1 (true and false are taken too)</source>
+        <translation>0 o 1 (también se aceptan true y false)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the preamble, postamble and remove data, in the bracket notation; at most 31 codes each</source>
+        <translation>el preámbulo, el postámbulo y eliminar datos, en la notación entre corchetes; como máximo 31 códigos cada uno</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 to %2: the reader keeps one byte, and a read shows it signed</source>
+        <translation>de %1 a %2: el lector guarda un byte, y una lectura lo muestra con signo</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>0 USB keyboard, 1 serial: the interface the file was read over; never applied</source>
+        <translation>0 teclado USB, 1 serie: la interfaz por la que se leyó el archivo; nunca se aplica</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1; not on the serial interface</source>
+        <extracomment>%1: the keyboard countries with their numbers</extracomment>
+        <translation>%1; no en la interfaz serie</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>the udev rule is switched off: %1 links to /dev/null</source>
+        <translation>la regla de udev está desactivada: %1 apunta a /dev/null</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>remove that link and run sudo udevadm control --reload-rules; then unplug and plug the reader in again</source>
+        <translation>elimine ese enlace y ejecute sudo udevadm control --reload-rules; después desconecte y vuelva a conectar el lector</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the udev rule %1 is not installed</source>
+        <translation>la regla de udev %1 no está instalada</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>install the keylon2-utility package, or copy %1 to /etc/udev/rules.d/ and run sudo udevadm control --reload-rules; then unplug and plug the reader in again</source>
+        <translation>instale el paquete keylon2-utility, o copie %1 en /etc/udev/rules.d/ y ejecute sudo udevadm control --reload-rules; después desconecte y vuelva a conectar el lector</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>the udev rule %1 gives the readers to the user at the seat only</source>
+        <translation>la regla de udev %1 solo da los lectores al usuario del puesto</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>install the package&apos;s rule, which also gives them to group plugdev</source>
+        <translation>instale la regla del paquete, que también los da al grupo plugdev</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the udev rule is installed: %1</source>
+        <translation>la regla de udev está instalada: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>running as root, which may open every node</source>
+        <translation>se ejecuta como root, que puede abrir cualquier nodo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>this session is at seat %1, whose user the udev rule hands the readers</source>
+        <translation>esta sesión está en el puesto %1, a cuyo usuario la regla de udev da los lectores</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>this session has no seat (as over SSH); the readers come through group plugdev, which this user is in</source>
+        <translation>esta sesión no tiene puesto (como por SSH); los lectores llegan por el grupo plugdev, al que pertenece este usuario</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>this session has no seat (as over SSH): the seat&apos;s access does not reach it</source>
+        <translation>esta sesión no tiene puesto (como por SSH): el acceso del puesto no le llega</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>log in again: this user joined group plugdev after this session began</source>
+        <translation>vuelva a iniciar sesión: este usuario entró en el grupo plugdev después de empezar esta sesión</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>join group plugdev: sudo usermod -aG plugdev %1, then log in again</source>
+        <translation>únase al grupo plugdev: sudo usermod -aG plugdev %1 y vuelva a iniciar sesión</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>ModemManager is not running</source>
+        <translation>ModemManager no se está ejecutando</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ModemManager is running (pid %1)</source>
+        <translation>ModemManager se está ejecutando (pid %1)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>brltty is installed: it takes over USB serial adapters it knows when they are plugged in</source>
+        <translation>brltty está instalado: se apropia de los adaptadores serie USB que conoce al conectarlos</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>if the reader&apos;s serial port vanishes when it is plugged in, remove it: sudo apt-get remove brltty</source>
+        <translation>si el puerto serie del lector desaparece al conectarlo, elimínelo: sudo apt-get remove brltty</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>brltty is not installed</source>
+        <translation>brltty no está instalado</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 cannot be opened: %2</source>
+        <translation>%1 no se puede abrir: %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>unplug and plug the reader in again</source>
+        <translation>desconecte y vuelva a conectar el lector</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>this user may open %1</source>
+        <translation>este usuario puede abrir %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>this user may open %1, as root</source>
+        <translation>este usuario puede abrir %1, como root</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>this user may open %1, as its owner</source>
+        <translation>este usuario puede abrir %1, como propietario</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>this user may open %1, through the seat&apos;s ACL entry</source>
+        <translation>este usuario puede abrir %1, mediante la entrada ACL del puesto</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>this user may open %1, through group %2</source>
+        <translation>este usuario puede abrir %1, mediante el grupo %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>this user may open %1, as every user may (mode %2)</source>
+        <translation>este usuario puede abrir %1, como cualquier usuario (modo %2)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 is not there to be opened</source>
+        <translation>%1 no está ahí para abrirse</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>this user may not open %1</source>
+        <translation>este usuario no puede abrir %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>this user may not open %1 (owner %2, group %3, mode %4)</source>
+        <translation>este usuario no puede abrir %1 (propietario %2, grupo %3, modo %4)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>this user may not open %1 (owner %2, group %3, mode %4, no ACL entry for this user)</source>
+        <translation>este usuario no puede abrir %1 (propietario %2, grupo %3, modo %4, sin entrada ACL para este usuario)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>install the udev rule (see above), then unplug and plug the reader in again</source>
+        <translation>instale la regla de udev (vea más arriba) y después desconecte y vuelva a conectar el lector</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>unplug and plug the reader in again: the udev rule applies when the reader is added</source>
+        <translation>desconecte y vuelva a conectar el lector: la regla de udev se aplica cuando se añade el lector</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>no other program holds %1</source>
+        <translation>ningún otro programa tiene %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 is locked by %2 (%3)</source>
+        <translation>%1 está bloqueado por %2 (%3)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>end that program, or close the port in it</source>
+        <translation>cierre ese programa, o cierre el puerto en él</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 is open in %2</source>
+        <translation>%1 está abierto en %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>end that program before using the reader: two programs on one reader confuse each other&apos;s frames</source>
+        <translation>cierre ese programa antes de usar el lector: dos programas en un lector se confunden las tramas entre sí</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>in use by %1, which holds its lock %2</source>
+        <translation>en uso por %1, que tiene su bloqueo %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>wait until it is done: another program is refused as busy, or waits with keylon2ctl --wait SECONDS</source>
+        <translation>espere a que termine: otro programa se rechaza como ocupado, o espera con keylon2ctl --wait SECONDS</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>ModemManager leaves %1 alone</source>
+        <translation>ModemManager deja en paz %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ModemManager may probe %1 with AT commands, which the reader takes for frames</source>
+        <translation>ModemManager puede sondear %1 con órdenes AT, que el lector toma por tramas</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>install the udev rule, which marks the port to be left alone, and plug the reader in again; or stop ModemManager: sudo systemctl stop ModemManager</source>
+        <translation>instale la regla de udev, que marca el puerto para dejarlo en paz, y vuelva a conectar el lector; o detenga ModemManager: sudo systemctl stop ModemManager</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1: only a reader&apos;s node is locked, and a reader whose node cannot be opened has no lock</source>
+        <translation>%1: solo se bloquea el nodo de un lector, y un lector cuyo nodo no se puede abrir no tiene bloqueo</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>a service needs ReadWritePaths=%1; elsewhere make the directory, writable by every user and sticky (mode 1777)</source>
+        <translation>un servicio necesita ReadWritePaths=%1; en otro caso cree el directorio, con escritura para todos los usuarios y bit sticky (modo 1777)</translation>
+    </message>
+    <message>
+        <location filename="../src/ctl/table/settings_file.cpp" line="+338"/>
+        <source>Configuration files (FILE), as the window&apos;s Export writes them: [FW] Ver (the firmware version;
+never written) and [KEYLON] with these keys:
+%1Another key in [KEYLON], a value that is no number where a number belongs, a value out of its
+range, a key given twice, a &apos;;&apos; outside double quotes (the INI reader starts a comment there:
+write Pre=&quot;AB;CD&quot;) or a bracketed name the notation does not know (such as [TAB], [cr] or
+[Enter]) refuses the file before anything is sent, naming the key and how to write it. A UTF-8
+byte order mark at the start of the file is skipped.
+Bracket names in Pre, Post and Remove, with their codes in hexadecimal:%2
+[0xHH] is any code (two hexadecimal digits), [0x5B] a &apos;[&apos; itself. Names are upper case.
+The characters %3 are the codes b0 to b6.
+</source>
+        <translation>Archivos de configuración (FILE), tal como los escribe Exportar de la ventana: [FW] Ver (la versión
+del firmware; nunca se escribe) y [KEYLON] con estas claves:
+%1Otra clave en [KEYLON], un valor que no es un número donde va un número, un valor fuera de rango,
+una clave indicada dos veces, un &apos;;&apos; fuera de comillas dobles (el lector INI empieza ahí un
+comentario: escriba Pre=&quot;AB;CD&quot;) o un nombre entre corchetes que la notación no conoce (como [TAB],
+[cr] o [Enter]) hace rechazar el archivo antes de enviar nada, indicando la clave y cómo escribirla.
+Una marca de orden de bytes UTF-8 al principio del archivo se omite.
+Nombres entre corchetes en Pre, Post y Remove, con sus códigos en hexadecimal:%2
+[0xHH] es cualquier código (dos dígitos hexadecimales), [0x5B] un &apos;[&apos; en sí. Los nombres van en
+mayúsculas.
+Los caracteres %3 son los códigos b0 a b6.
+</translation>
     </message>
 </context>
 <context>

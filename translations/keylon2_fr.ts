@@ -5,26 +5,31 @@
     <name>Core</name>
     <message>
         <location filename="../src/core/link/access_check.cpp" line="+93"/>
+        <location filename="../src/ctl/table/human_text.cpp" line="+83"/>
         <source>The reader is attached, but this user may not open %1. Install the udev rules (%2, see the README), then unplug and plug the reader in again.</source>
         <translation>Le lecteur est branché, mais cet utilisateur n’a pas le droit d’ouvrir %1. Installez les règles udev (%2, voir le README), puis débranchez et rebranchez le lecteur.</translation>
     </message>
     <message>
         <location filename="../src/core/protocol/settings_frames.cpp" line="+35"/>
+        <location filename="../src/ctl/table/human_text.cpp" line="+91"/>
         <source>PreAmble</source>
         <translation>Préambule</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../src/ctl/table/human_text.cpp" line="+1"/>
         <source>PostAmble</source>
         <translation>Postambule</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../src/ctl/table/human_text.cpp" line="+1"/>
         <source>Remove Data</source>
         <translation>Suppression de données</translation>
     </message>
     <message numerus="yes">
         <location line="+15"/>
+        <location filename="../src/ctl/table/human_text.cpp" line="-4"/>
         <source>The %1 has %n codes</source>
         <extracomment>%1 the affix as the page labels it, %n how many codes it holds (more than the reader keeps)</extracomment>
         <translation>
@@ -34,6 +39,7 @@
     </message>
     <message numerus="yes">
         <location line="+1"/>
+        <location filename="../src/ctl/table/human_text.cpp" line="+1"/>
         <source>the %1 has %n codes</source>
         <translation>
             <numerusform>%1 contient %n codes</numerusform>
@@ -42,6 +48,7 @@
     </message>
     <message>
         <location line="+3"/>
+        <location filename="../src/ctl/table/human_text.cpp" line="-2"/>
         <source>%1; the reader keeps at most %2. Nothing was sent.</source>
         <translation>%1 ; le lecteur en conserve au plus %2. Rien n’a été envoyé.</translation>
     </message>
@@ -72,51 +79,61 @@
     </message>
     <message>
         <location filename="../src/core/session/session_result.cpp" line="+11"/>
+        <location filename="../src/ctl/table/human_text.cpp" line="-69"/>
         <source>status</source>
         <translation>l’état</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../src/ctl/table/human_text.cpp" line="+1"/>
         <source>options</source>
         <translation>les options</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../src/ctl/table/human_text.cpp" line="+1"/>
         <source>output window</source>
         <translation>la fenêtre de sortie</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../src/ctl/table/human_text.cpp" line="+1"/>
         <source>keyboard country</source>
         <translation>le pays du clavier</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../src/ctl/table/human_text.cpp" line="+1"/>
         <source>preamble</source>
         <translation>le préambule</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../src/ctl/table/human_text.cpp" line="+1"/>
         <source>postamble</source>
         <translation>la postambule</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../src/ctl/table/human_text.cpp" line="+1"/>
         <source>remove data</source>
         <translation>la suppression de données</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../src/ctl/table/human_text.cpp" line="+1"/>
         <source>save command</source>
         <translation>la commande d’enregistrement</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../src/ctl/table/human_text.cpp" line="+1"/>
         <source>interface change</source>
         <translation>le changement d’interface</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../src/ctl/table/human_text.cpp" line="+1"/>
         <source>ISP mode command</source>
         <translation>la commande du mode ISP</translation>
     </message>
@@ -372,10 +389,16 @@ Commandes :
         <translation>erreur d’utilisation, ou fichier qui ne peut pas être pris (rien n’a été envoyé)</translation>
     </message>
     <message>
-        <location filename="../src/ctl/commands/reader_commands.cpp" line="+127"/>
+        <location filename="../src/ctl/commands/reader_commands.cpp" line="+128"/>
         <location filename="../src/ctl/table/exit_codes.h" line="+1"/>
+        <location filename="../src/ctl/table/human_text.cpp" line="-51"/>
         <source>no reader found</source>
         <translation>aucun lecteur trouvé</translation>
+    </message>
+    <message>
+        <location line="+150"/>
+        <source>%1: firmware written</source>
+        <translation>%1 : micrologiciel écrit</translation>
     </message>
     <message>
         <location filename="../src/ctl/table/exit_codes.h" line="+1"/>
@@ -472,7 +495,7 @@ Commandes :
     </message>
     <message>
         <location line="+2"/>
-        <location filename="../src/ctl/commands/reader_commands.cpp" line="+20"/>
+        <location filename="../src/ctl/commands/reader_commands.cpp" line="-130"/>
         <source>reading</source>
         <translation>lecture</translation>
     </message>
@@ -488,7 +511,7 @@ Commandes :
         <translation>bascule</translation>
     </message>
     <message>
-        <location filename="../src/ctl/fleet/fleet.cpp" line="+23"/>
+        <location filename="../src/ctl/fleet/fleet.cpp" line="+24"/>
         <source>interrupted: nothing was written</source>
         <translation>interrompu : rien n’a été écrit</translation>
     </message>
@@ -555,7 +578,7 @@ Commandes :
         <translation>le lecteur passe sur l’interface clavier USB</translation>
     </message>
     <message>
-        <location filename="../src/ctl/fleet/station.cpp" line="+268"/>
+        <location filename="../src/ctl/fleet/station.cpp" line="+269"/>
         <source>udev&apos;s monitor</source>
         <translation>le moniteur d’udev</translation>
     </message>
@@ -575,7 +598,7 @@ Commandes :
         <translation>en attente de lecteurs branchés (%1) ; Ctrl-C termine</translation>
     </message>
     <message>
-        <location filename="../src/ctl/output/document.cpp" line="+44"/>
+        <location filename="../src/ctl/output/document.cpp" line="+45"/>
         <source>warning: %1</source>
         <translation>avertissement : %1</translation>
     </message>
@@ -588,6 +611,725 @@ Commandes :
         <location line="+1"/>
         <source>interrupted: the readers under way finish, no other starts; interrupt again to end at once</source>
         <translation>interrompu : les lecteurs en cours terminent, aucun autre ne commence ; interrompez à nouveau pour arrêter aussitôt</translation>
+    </message>
+    <message>
+        <location filename="../src/ctl/commands/doctor.cpp" line="+66"/>
+        <source>ok</source>
+        <extracomment>doctor&apos;s status column; the three words are padded to the longest</extracomment>
+        <translation>ok</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>warning</source>
+        <translation>attention</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>problem</source>
+        <translation>problème</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>%1. Fix: %2</source>
+        <extracomment>%1 what doctor found, %2 what to do about it</extracomment>
+        <translation>%1. Solution : %2</translation>
+    </message>
+    <message>
+        <location filename="../src/ctl/table/human_text.cpp" line="-26"/>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Option inconnue « %1 ».</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Unknown options: %1.</source>
+        <translation>Options inconnues : %1.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Valeur manquante après « %1 ».</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>Valeur inattendue après « %1 ».</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>no command given; see --help</source>
+        <translation>aucune commande donnée ; voir --help</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>unknown command &quot;%1&quot;; see --help</source>
+        <translation>commande inconnue « %1 » ; voir --help</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 does not take --%2; see keylon2ctl %1 --help</source>
+        <extracomment>%1 a command, %2 an option&apos;s name</extracomment>
+        <translation>%1 n’accepte pas --%2 ; voir keylon2ctl %1 --help</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>--%1 is given more than once</source>
+        <translation>--%1 est donné plus d’une fois</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>--%1 wants %2</source>
+        <extracomment>%2: the values it takes, as they are typed (&quot;cfg or json&quot;)</extracomment>
+        <translation>--%1 attend %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1: wrong number of arguments; see --help</source>
+        <translation>%1 : nombre d’arguments incorrect ; voir --help</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>unexpected argument %1; see keylon2ctl %2 --help</source>
+        <translation>argument inattendu %1 ; voir keylon2ctl %2 --help</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 wants %2</source>
+        <extracomment>%1 a command, %2 the values its argument takes, as they are typed (&quot;usb or serial&quot;)</extracomment>
+        <translation>%1 attend %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 works on one reader; %2 were named</source>
+        <translation>%1 agit sur un seul lecteur ; %2 ont été nommés</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>--device and --all exclude each other</source>
+        <translation>--device et --all s’excluent mutuellement</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>--jobs wants a number of readers (0: all at once)</source>
+        <translation>--jobs attend un nombre de lecteurs (0 : tous à la fois)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>--wait wants a number of seconds, 0 to %1</source>
+        <translation>--wait attend un nombre de secondes, de 0 à %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>--json and --format exclude each other</source>
+        <translation>--json et --format s’excluent mutuellement</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>--watch takes every reader plugged in; it does not take --device</source>
+        <translation>--watch prend chaque lecteur branché ; il n’accepte pas --device</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>--%1 wants a file name</source>
+        <translation>--%1 attend un nom de fichier</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1. Nothing was sent.</source>
+        <translation>%1. Rien n’a été envoyé.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 Nothing was sent.</source>
+        <translation>%1 Rien n’a été envoyé.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 readers found, name one with --device: %2</source>
+        <translation>%1 lecteurs trouvés, nommez-en un avec --device : %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>--device wants hid:PATH, serial:PORT, sn:SERIAL or usb:PORTPATH, not &quot;%1&quot;</source>
+        <translation>--device attend hid:PATH, serial:PORT, sn:SERIAL ou usb:PORTPATH, pas « %1 »</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>no reader at %1 (found: %2)</source>
+        <translation>aucun lecteur à %1 (trouvés : %2)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 readers answer to %2 (%3); it cannot pick one: name it by usb:PORTPATH or hid:PATH</source>
+        <translation>%1 lecteurs répondent à %2 (%3) ; impossible d’en choisir un : nommez-le par usb:PORTPATH ou hid:PATH</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 has no serial number; sn: cannot pick it</source>
+        <translation>%1 n’a pas de numéro de série ; sn: ne peut pas le désigner</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 readers share the serial number %2 (%3); sn: cannot pick them, name them by usb:PORTPATH or hid:PATH</source>
+        <translation>%1 lecteurs partagent le numéro de série %2 (%3) ; sn: ne peut pas les désigner, nommez-les par usb:PORTPATH ou hid:PATH</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>no lock (%1); going on without one, as --no-lock asks</source>
+        <translation>pas de verrou (%1) ; on continue sans, comme le demande --no-lock</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>no lock can be had (%1); nothing was sent. Make the lock directory %2 writable for this user, or give --no-lock to go on without one</source>
+        <translation>impossible d’obtenir un verrou (%1) ; rien n’a été envoyé. Rendez le répertoire des verrous %2 accessible en écriture à cet utilisateur, ou donnez --no-lock pour continuer sans</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>busy: still in use by %1 after waiting %2 s</source>
+        <extracomment>%1 the program that holds the reader (&quot;keylon2ctl (process 4242)&quot;)</extracomment>
+        <translation>occupé : toujours utilisé par %1 après %2 s d’attente</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>busy: in use by %1; --wait SECONDS waits for it</source>
+        <translation>occupé : utilisé par %1 ; --wait SECONDS l’attend</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 (process %2)</source>
+        <translation>%1 (processus %2)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>a program</source>
+        <translation>un programme</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>another process</source>
+        <translation>un autre processus</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>cannot open %1: %2</source>
+        <translation>impossible d’ouvrir %1 : %2</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>not started: interrupted</source>
+        <translation>non commencé : interrompu</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>interrupted before anything was written</source>
+        <translation>interrompu avant que rien ne soit écrit</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>verify failed: %1</source>
+        <extracomment>%1: each key that read back otherwise, separated by &quot;; &quot;</extracomment>
+        <translation>échec de la vérification : %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 is %2, wrote %3</source>
+        <extracomment>%1 a key of the configuration file, %2 the value read back, %3 the value written</extracomment>
+        <translation>%1 vaut %2, écrit %3</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>writing the %1 failed</source>
+        <extracomment>%1 a step of the exchange: status, options, output window, preamble, save command, ...</extracomment>
+        <translation>échec de l’écriture : %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>writing the %1 failed (%2)</source>
+        <translation>échec de l’écriture : %1 (%2)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>no answer to the %1 read</source>
+        <translation>pas de réponse à la lecture : %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>no answer to the %1 read (%2)</source>
+        <translation>pas de réponse à la lecture : %1 (%2)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>bad answer to the %1 read</source>
+        <translation>réponse invalide à la lecture : %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>bad answer to the %1 read (%2)</source>
+        <translation>réponse invalide à la lecture : %1 (%2)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the reader is gone, at the %1</source>
+        <translation>le lecteur a disparu, pendant : %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the reader is gone, at the %1 (%2)</source>
+        <translation>le lecteur a disparu, pendant : %1 (%2)</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>the serial line is gone</source>
+        <translation>la liaison série a disparu</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>a reader on USB HID types its key ID codes as keystrokes; monitor needs a serial reader</source>
+        <translation>un lecteur en USB HID tape ses codes ID comme des frappes au clavier ; monitor a besoin d’un lecteur série</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 lacks KBCountry in [KEYLON]: over USB HID write sends the keyboard country and would reset it; add it, or change only what the file sets with --partial or apply. Nothing was sent.</source>
+        <translation>KBCountry manque dans [KEYLON] de %1 : en USB HID, write envoie le pays du clavier et le réinitialiserait ; ajoutez-le, ou ne changez que ce que le fichier règle avec --partial ou apply. Rien n’a été envoyé.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 lacks %2 in [KEYLON]: write sends every setting and would reset those; add them, or change only what the file sets with --partial or apply. Nothing was sent.</source>
+        <extracomment>%2: the keys the file lacks</extracomment>
+        <translation>%2 manque dans [KEYLON] de %1 : write envoie chaque réglage et les réinitialiserait ; ajoutez-les, ou ne changez que ce que le fichier règle avec --partial ou apply. Rien n’a été envoyé.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 sets none of the reader&apos;s settings in [KEYLON].</source>
+        <translation>%1 ne règle aucun réglage du lecteur dans [KEYLON].</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Cannot read %1: %2.</source>
+        <extracomment>%2: why, as the system words it</extracomment>
+        <translation>Impossible de lire %1 : %2.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 holds no Keylon settings.</source>
+        <translation>%1 ne contient aucun réglage Keylon.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>cannot read %1 again for the log: %2</source>
+        <translation>impossible de relire %1 pour le journal : %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The firmware writer %1 was not found in %2; nothing was sent to the reader.</source>
+        <translation>Le programme d’écriture du micrologiciel %1 est introuvable dans %2 ; rien n’a été envoyé au lecteur.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the firmware writer did not run to its end</source>
+        <translation>le programme d’écriture du micrologiciel ne s’est pas exécuté jusqu’au bout</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the firmware writer ended with exit code %1</source>
+        <translation>le programme d’écriture du micrologiciel s’est terminé avec le code de sortie %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>cannot open the log %1: %2</source>
+        <translation>impossible d’ouvrir le journal %1 : %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>cannot use %1 as the log: not a regular file</source>
+        <translation>impossible d’utiliser %1 comme journal : ce n’est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the log %1 is closed</source>
+        <translation>le journal %1 est fermé</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>cannot write to the log %1: %2</source>
+        <translation>impossible d’écrire dans le journal %1 : %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>cannot write to the log %1: only %2 of %3 bytes of a line went out</source>
+        <translation>impossible d’écrire dans le journal %1 : seuls %2 des %3 octets d’une ligne sont partis</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>cannot save the log %1: %2</source>
+        <translation>impossible d’enregistrer le journal %1 : %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>cannot write the metrics %1: %2</source>
+        <translation>impossible d’écrire les métriques %1 : %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1: %2=%3: %4 is not a bracket name the notation knows; %5</source>
+        <translation>%1 : %2=%3 : %4 n’est pas un nom entre crochets que la notation connaît ; %5</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>write a name the notation knows (keylon2ctl --help-all lists them) or any code as [0xHH]; a &apos;[&apos; itself is [0x5B]</source>
+        <translation>écrivez un nom que la notation connaît (keylon2ctl --help-all les liste) ou n’importe quel code sous la forme [0xHH] ; un &apos;[&apos; lui-même s’écrit [0x5B]</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>write [%1]</source>
+        <translation>écrivez [%1]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>write [%1] (code %2)</source>
+        <translation>écrivez [%1] (code %2)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1: %2=%3: the &apos;[&apos; of %4 is never closed; close the name, or write a &apos;[&apos; itself as [0x5B]</source>
+        <translation>%1 : %2=%3 : le &apos;[&apos; de %4 n’est jamais fermé ; fermez le nom, ou écrivez un &apos;[&apos; lui-même sous la forme [0x5B]</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1: unknown key %2 in [KEYLON]</source>
+        <translation>%1 : clé inconnue %2 dans [KEYLON]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1: unknown key %2 in [KEYLON]; did you mean %3?</source>
+        <translation>%1 : clé inconnue %2 dans [KEYLON] ; vouliez-vous dire %3 ?</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1: unknown key %2 in [KEYLON]; the key is spelled %3</source>
+        <translation>%1 : clé inconnue %2 dans [KEYLON] ; la clé s’écrit %3</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1; a &apos;#&apos; does not start a comment after a value: put the comment on a line of its own</source>
+        <translation>%1 ; un &apos;#&apos; ne commence pas de commentaire après une valeur : mettez le commentaire sur une ligne à part</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1: %2 is given twice in [KEYLON] (lines %3 and %4), and only the last line would count; keep the one line you mean</source>
+        <translation>%1 : %2 est donné deux fois dans [KEYLON] (lignes %3 et %4), et seule la dernière ligne compterait ; gardez la seule ligne voulue</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1: line %2: %3=%4: a &apos;;&apos; outside double quotes starts a comment, so this reads as %3=%5; write %3=%6 to keep the &apos;;&apos;, or put a comment on a line of its own</source>
+        <translation>%1 : ligne %2 : %3=%4 : un &apos;;&apos; hors des guillemets doubles commence un commentaire, ceci se lit donc %3=%5 ; écrivez %3=%6 pour garder le &apos;;&apos;, ou mettez un commentaire sur une ligne à part</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1: the section [%2] is spelled [KEYLON]</source>
+        <translation>%1 : la section [%2] s’écrit [KEYLON]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 is saved as %2 (Notepad calls it &quot;Unicode&quot;); save it as UTF-8</source>
+        <translation>%1 est enregistré en %2 (le Bloc-notes l’appelle « Unicode ») ; enregistrez-le en UTF-8</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1: %2=%3 is not 0 or 1</source>
+        <translation>%1 : %2=%3 ne vaut ni 0 ni 1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1: %2=%3 is not a number</source>
+        <translation>%1 : %2=%3 n’est pas un nombre</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1: %2=%3 is out of range: %4</source>
+        <extracomment>%4: the range, &quot;0 to 255&quot;</extracomment>
+        <translation>%1 : %2=%3 est hors limites : %4</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 to %2</source>
+        <translation>de %1 à %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 to %2 (%3)</source>
+        <translation>de %1 à %2 (%3)</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>0 or 1 (true and false are taken too)</source>
+        <translation>0 ou 1 (true et false sont acceptés aussi)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the preamble, postamble and remove data, in the bracket notation; at most 31 codes each</source>
+        <translation>le préambule, la postambule et la suppression de données, en notation entre crochets ; au plus 31 codes chacun</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 to %2: the reader keeps one byte, and a read shows it signed</source>
+        <translation>de %1 à %2 : le lecteur conserve un octet, et une lecture le montre signé</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>0 USB keyboard, 1 serial: the interface the file was read over; never applied</source>
+        <translation>0 clavier USB, 1 série : l’interface par laquelle le fichier a été lu ; jamais appliqué</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1; not on the serial interface</source>
+        <extracomment>%1: the keyboard countries with their numbers</extracomment>
+        <translation>%1 ; pas sur l’interface série</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>the udev rule is switched off: %1 links to /dev/null</source>
+        <translation>la règle udev est désactivée : %1 pointe vers /dev/null</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>remove that link and run sudo udevadm control --reload-rules; then unplug and plug the reader in again</source>
+        <translation>supprimez ce lien et lancez sudo udevadm control --reload-rules ; puis débranchez et rebranchez le lecteur</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the udev rule %1 is not installed</source>
+        <translation>la règle udev %1 n’est pas installée</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>install the keylon2-utility package, or copy %1 to /etc/udev/rules.d/ and run sudo udevadm control --reload-rules; then unplug and plug the reader in again</source>
+        <translation>installez le paquet keylon2-utility, ou copiez %1 dans /etc/udev/rules.d/ et lancez sudo udevadm control --reload-rules ; puis débranchez et rebranchez le lecteur</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>the udev rule %1 gives the readers to the user at the seat only</source>
+        <translation>la règle udev %1 ne donne les lecteurs qu’à l’utilisateur du poste</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>install the package&apos;s rule, which also gives them to group plugdev</source>
+        <translation>installez la règle du paquet, qui les donne aussi au groupe plugdev</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the udev rule is installed: %1</source>
+        <translation>la règle udev est installée : %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>running as root, which may open every node</source>
+        <translation>exécuté en tant que root, qui peut ouvrir tous les nœuds</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>this session is at seat %1, whose user the udev rule hands the readers</source>
+        <translation>cette session est au poste %1, dont l’utilisateur reçoit les lecteurs par la règle udev</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>this session has no seat (as over SSH); the readers come through group plugdev, which this user is in</source>
+        <translation>cette session n’a pas de poste (comme par SSH) ; les lecteurs passent par le groupe plugdev, dont cet utilisateur fait partie</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>this session has no seat (as over SSH): the seat&apos;s access does not reach it</source>
+        <translation>cette session n’a pas de poste (comme par SSH) : l’accès du poste ne l’atteint pas</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>log in again: this user joined group plugdev after this session began</source>
+        <translation>reconnectez-vous : cet utilisateur a rejoint le groupe plugdev après le début de cette session</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>join group plugdev: sudo usermod -aG plugdev %1, then log in again</source>
+        <translation>rejoignez le groupe plugdev : sudo usermod -aG plugdev %1, puis reconnectez-vous</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>ModemManager is not running</source>
+        <translation>ModemManager n’est pas lancé</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ModemManager is running (pid %1)</source>
+        <translation>ModemManager est lancé (pid %1)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>brltty is installed: it takes over USB serial adapters it knows when they are plugged in</source>
+        <translation>brltty est installé : il s’empare des adaptateurs série USB qu’il connaît dès qu’ils sont branchés</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>if the reader&apos;s serial port vanishes when it is plugged in, remove it: sudo apt-get remove brltty</source>
+        <translation>si le port série du lecteur disparaît quand il est branché, supprimez-le : sudo apt-get remove brltty</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>brltty is not installed</source>
+        <translation>brltty n’est pas installé</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 cannot be opened: %2</source>
+        <translation>%1 ne peut pas être ouvert : %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>unplug and plug the reader in again</source>
+        <translation>débranchez et rebranchez le lecteur</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>this user may open %1</source>
+        <translation>cet utilisateur peut ouvrir %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>this user may open %1, as root</source>
+        <translation>cet utilisateur peut ouvrir %1, en tant que root</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>this user may open %1, as its owner</source>
+        <translation>cet utilisateur peut ouvrir %1, en tant que propriétaire</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>this user may open %1, through the seat&apos;s ACL entry</source>
+        <translation>cet utilisateur peut ouvrir %1, par l’entrée ACL du poste</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>this user may open %1, through group %2</source>
+        <translation>cet utilisateur peut ouvrir %1, par le groupe %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>this user may open %1, as every user may (mode %2)</source>
+        <translation>cet utilisateur peut ouvrir %1, comme tout utilisateur (mode %2)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 is not there to be opened</source>
+        <translation>%1 n’est pas là pour être ouvert</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>this user may not open %1</source>
+        <translation>cet utilisateur n’a pas le droit d’ouvrir %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>this user may not open %1 (owner %2, group %3, mode %4)</source>
+        <translation>cet utilisateur n’a pas le droit d’ouvrir %1 (propriétaire %2, groupe %3, mode %4)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>this user may not open %1 (owner %2, group %3, mode %4, no ACL entry for this user)</source>
+        <translation>cet utilisateur n’a pas le droit d’ouvrir %1 (propriétaire %2, groupe %3, mode %4, pas d’entrée ACL pour cet utilisateur)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>install the udev rule (see above), then unplug and plug the reader in again</source>
+        <translation>installez la règle udev (voir plus haut), puis débranchez et rebranchez le lecteur</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>unplug and plug the reader in again: the udev rule applies when the reader is added</source>
+        <translation>débranchez et rebranchez le lecteur : la règle udev s’applique quand le lecteur apparaît</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>no other program holds %1</source>
+        <translation>aucun autre programme ne tient %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 is locked by %2 (%3)</source>
+        <translation>%1 est verrouillé par %2 (%3)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>end that program, or close the port in it</source>
+        <translation>quittez ce programme, ou fermez-y le port</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 is open in %2</source>
+        <translation>%1 est ouvert dans %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>end that program before using the reader: two programs on one reader confuse each other&apos;s frames</source>
+        <translation>quittez ce programme avant d’utiliser le lecteur : deux programmes sur un même lecteur mélangent leurs trames</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>in use by %1, which holds its lock %2</source>
+        <translation>utilisé par %1, qui tient son verrou %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>wait until it is done: another program is refused as busy, or waits with keylon2ctl --wait SECONDS</source>
+        <translation>attendez qu’il ait fini : un autre programme est refusé comme occupé, ou attend avec keylon2ctl --wait SECONDS</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>ModemManager leaves %1 alone</source>
+        <translation>ModemManager laisse %1 tranquille</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ModemManager may probe %1 with AT commands, which the reader takes for frames</source>
+        <translation>ModemManager peut sonder %1 avec des commandes AT, que le lecteur prend pour des trames</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>install the udev rule, which marks the port to be left alone, and plug the reader in again; or stop ModemManager: sudo systemctl stop ModemManager</source>
+        <translation>installez la règle udev, qui marque le port comme à laisser tranquille, et rebranchez le lecteur ; ou arrêtez ModemManager : sudo systemctl stop ModemManager</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1: only a reader&apos;s node is locked, and a reader whose node cannot be opened has no lock</source>
+        <translation>%1 : seul le nœud d’un lecteur est verrouillé, et un lecteur dont le nœud ne peut pas être ouvert n’a pas de verrou</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>a service needs ReadWritePaths=%1; elsewhere make the directory, writable by every user and sticky (mode 1777)</source>
+        <translation>un service a besoin de ReadWritePaths=%1 ; ailleurs, créez le répertoire, accessible en écriture à tous et avec le bit sticky (mode 1777)</translation>
+    </message>
+    <message>
+        <location filename="../src/ctl/table/settings_file.cpp" line="+338"/>
+        <source>Configuration files (FILE), as the window&apos;s Export writes them: [FW] Ver (the firmware version;
+never written) and [KEYLON] with these keys:
+%1Another key in [KEYLON], a value that is no number where a number belongs, a value out of its
+range, a key given twice, a &apos;;&apos; outside double quotes (the INI reader starts a comment there:
+write Pre=&quot;AB;CD&quot;) or a bracketed name the notation does not know (such as [TAB], [cr] or
+[Enter]) refuses the file before anything is sent, naming the key and how to write it. A UTF-8
+byte order mark at the start of the file is skipped.
+Bracket names in Pre, Post and Remove, with their codes in hexadecimal:%2
+[0xHH] is any code (two hexadecimal digits), [0x5B] a &apos;[&apos; itself. Names are upper case.
+The characters %3 are the codes b0 to b6.
+</source>
+        <translation>Fichiers de configuration (FILE), tels qu’Exporter de la fenêtre les écrit : [FW] Ver (la version
+du micrologiciel ; jamais écrite) et [KEYLON] avec ces clés :
+%1Une autre clé dans [KEYLON], une valeur qui n’est pas un nombre là où un nombre est attendu, une
+valeur hors limites, une clé donnée deux fois, un &apos;;&apos; hors des guillemets doubles (le lecteur INI y
+commence un commentaire : écrivez Pre=&quot;AB;CD&quot;) ou un nom entre crochets que la notation ne connaît
+pas (comme [TAB], [cr] ou [Enter]) fait refuser le fichier avant tout envoi, en nommant la clé et la
+façon de l’écrire. Une marque d’ordre des octets UTF-8 au début du fichier est ignorée.
+Noms entre crochets dans Pre, Post et Remove, avec leurs codes en hexadécimal :%2
+[0xHH] est n’importe quel code (deux chiffres hexadécimaux), [0x5B] un &apos;[&apos; lui-même. Les noms sont
+en majuscules.
+Les caractères %3 sont les codes b0 à b6.
+</translation>
     </message>
 </context>
 <context>

@@ -5,26 +5,31 @@
     <name>Core</name>
     <message>
         <location filename="../src/core/link/access_check.cpp" line="+93"/>
+        <location filename="../src/ctl/table/human_text.cpp" line="+83"/>
         <source>The reader is attached, but this user may not open %1. Install the udev rules (%2, see the README), then unplug and plug the reader in again.</source>
         <translation>הקורא מחובר, אך למשתמש זה אין הרשאה לפתוח את %1. התקינו את כללי udev ‏(%2, ראו README), ואז נתקו את הקורא וחברו אותו מחדש.</translation>
     </message>
     <message>
         <location filename="../src/core/protocol/settings_frames.cpp" line="+35"/>
+        <location filename="../src/ctl/table/human_text.cpp" line="+91"/>
         <source>PreAmble</source>
         <translation>תחילית</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../src/ctl/table/human_text.cpp" line="+1"/>
         <source>PostAmble</source>
         <translation>סופית</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../src/ctl/table/human_text.cpp" line="+1"/>
         <source>Remove Data</source>
         <translation>הסרת נתונים</translation>
     </message>
     <message numerus="yes">
         <location line="+15"/>
+        <location filename="../src/ctl/table/human_text.cpp" line="-4"/>
         <source>The %1 has %n codes</source>
         <extracomment>%1 the affix as the page labels it, %n how many codes it holds (more than the reader keeps)</extracomment>
         <translation>
@@ -34,6 +39,7 @@
     </message>
     <message numerus="yes">
         <location line="+1"/>
+        <location filename="../src/ctl/table/human_text.cpp" line="+1"/>
         <source>the %1 has %n codes</source>
         <translation>
             <numerusform>ב%1 יש %n קודים</numerusform>
@@ -42,6 +48,7 @@
     </message>
     <message>
         <location line="+3"/>
+        <location filename="../src/ctl/table/human_text.cpp" line="-2"/>
         <source>%1; the reader keeps at most %2. Nothing was sent.</source>
         <translation>%1; הקורא שומר %2 לכל היותר. דבר לא נשלח.</translation>
     </message>
@@ -72,51 +79,61 @@
     </message>
     <message>
         <location filename="../src/core/session/session_result.cpp" line="+11"/>
+        <location filename="../src/ctl/table/human_text.cpp" line="-69"/>
         <source>status</source>
         <translation>המצב</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../src/ctl/table/human_text.cpp" line="+1"/>
         <source>options</source>
         <translation>האפשרויות</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../src/ctl/table/human_text.cpp" line="+1"/>
         <source>output window</source>
         <translation>חלון הפלט</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../src/ctl/table/human_text.cpp" line="+1"/>
         <source>keyboard country</source>
         <translation>מדינת המקלדת</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../src/ctl/table/human_text.cpp" line="+1"/>
         <source>preamble</source>
         <translation>התחילית</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../src/ctl/table/human_text.cpp" line="+1"/>
         <source>postamble</source>
         <translation>הסופית</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../src/ctl/table/human_text.cpp" line="+1"/>
         <source>remove data</source>
         <translation>הסרת הנתונים</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../src/ctl/table/human_text.cpp" line="+1"/>
         <source>save command</source>
         <translation>פקודת השמירה</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../src/ctl/table/human_text.cpp" line="+1"/>
         <source>interface change</source>
         <translation>החלפת הממשק</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../src/ctl/table/human_text.cpp" line="+1"/>
         <source>ISP mode command</source>
         <translation>פקודת מצב ISP</translation>
     </message>
@@ -372,10 +389,16 @@ Commands:
         <translation>שגיאת שימוש, או קובץ שלא ניתן לקבל (לא נשלח דבר)</translation>
     </message>
     <message>
-        <location filename="../src/ctl/commands/reader_commands.cpp" line="+127"/>
+        <location filename="../src/ctl/commands/reader_commands.cpp" line="+128"/>
         <location filename="../src/ctl/table/exit_codes.h" line="+1"/>
+        <location filename="../src/ctl/table/human_text.cpp" line="-51"/>
         <source>no reader found</source>
         <translation>לא נמצא קורא</translation>
+    </message>
+    <message>
+        <location line="+150"/>
+        <source>%1: firmware written</source>
+        <translation>%1: הקושחה נצרבה</translation>
     </message>
     <message>
         <location filename="../src/ctl/table/exit_codes.h" line="+1"/>
@@ -472,7 +495,7 @@ Commands:
     </message>
     <message>
         <location line="+2"/>
-        <location filename="../src/ctl/commands/reader_commands.cpp" line="+20"/>
+        <location filename="../src/ctl/commands/reader_commands.cpp" line="-130"/>
         <source>reading</source>
         <translation>קורא</translation>
     </message>
@@ -488,7 +511,7 @@ Commands:
         <translation>מעביר</translation>
     </message>
     <message>
-        <location filename="../src/ctl/fleet/fleet.cpp" line="+23"/>
+        <location filename="../src/ctl/fleet/fleet.cpp" line="+24"/>
         <source>interrupted: nothing was written</source>
         <translation>הופסק: לא נכתב דבר</translation>
     </message>
@@ -555,7 +578,7 @@ Commands:
         <translation>הקורא עובר לממשק מקלדת ה-USB</translation>
     </message>
     <message>
-        <location filename="../src/ctl/fleet/station.cpp" line="+268"/>
+        <location filename="../src/ctl/fleet/station.cpp" line="+269"/>
         <source>udev&apos;s monitor</source>
         <translation>המנטר של udev</translation>
     </message>
@@ -575,7 +598,7 @@ Commands:
         <translation>ממתין לחיבור קוראים (%1); Ctrl-C מסיים</translation>
     </message>
     <message>
-        <location filename="../src/ctl/output/document.cpp" line="+44"/>
+        <location filename="../src/ctl/output/document.cpp" line="+45"/>
         <source>warning: %1</source>
         <translation>אזהרה: %1</translation>
     </message>
@@ -588,6 +611,723 @@ Commands:
         <location line="+1"/>
         <source>interrupted: the readers under way finish, no other starts; interrupt again to end at once</source>
         <translation>הופסק: הקוראים שבטיפול מסתיימים, אף אחר אינו מתחיל; הפסיקו שוב כדי לסיים מיד</translation>
+    </message>
+    <message>
+        <location filename="../src/ctl/commands/doctor.cpp" line="+66"/>
+        <source>ok</source>
+        <extracomment>doctor&apos;s status column; the three words are padded to the longest</extracomment>
+        <translation>תקין</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>warning</source>
+        <translation>אזהרה</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>problem</source>
+        <translation>בעיה</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>%1. Fix: %2</source>
+        <extracomment>%1 what doctor found, %2 what to do about it</extracomment>
+        <translation>%1. תיקון: %2</translation>
+    </message>
+    <message>
+        <location filename="../src/ctl/table/human_text.cpp" line="-26"/>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>אפשרות לא מוכרת &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Unknown options: %1.</source>
+        <translation>אפשרויות לא מוכרות: %1.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>חסר ערך אחרי &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>ערך לא צפוי אחרי &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>no command given; see --help</source>
+        <translation>לא ניתנה פקודה; ראו --help</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>unknown command &quot;%1&quot;; see --help</source>
+        <translation>פקודה לא מוכרת &quot;%1&quot;; ראו --help</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 does not take --%2; see keylon2ctl %1 --help</source>
+        <extracomment>%1 a command, %2 an option&apos;s name</extracomment>
+        <translation>%1 אינה מקבלת --%2; ראו keylon2ctl %1 --help</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>--%1 is given more than once</source>
+        <translation>--%1 ניתן יותר מפעם אחת</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>--%1 wants %2</source>
+        <extracomment>%2: the values it takes, as they are typed (&quot;cfg or json&quot;)</extracomment>
+        <translation>--%1 מצפה ל־%2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1: wrong number of arguments; see --help</source>
+        <translation>%1: מספר ארגומנטים שגוי; ראו --help</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>unexpected argument %1; see keylon2ctl %2 --help</source>
+        <translation>ארגומנט לא צפוי %1; ראו keylon2ctl %2 --help</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 wants %2</source>
+        <extracomment>%1 a command, %2 the values its argument takes, as they are typed (&quot;usb or serial&quot;)</extracomment>
+        <translation>%1 מצפה ל־%2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 works on one reader; %2 were named</source>
+        <translation>%1 פועלת על קורא אחד; צוינו %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>--device and --all exclude each other</source>
+        <translation>--device ו־--all אינם יכולים לבוא יחד</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>--jobs wants a number of readers (0: all at once)</source>
+        <translation>--jobs מצפה למספר קוראים (0: כולם בבת אחת)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>--wait wants a number of seconds, 0 to %1</source>
+        <translation>--wait מצפה למספר שניות, מ־0 עד %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>--json and --format exclude each other</source>
+        <translation>--json ו־--format אינם יכולים לבוא יחד</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>--watch takes every reader plugged in; it does not take --device</source>
+        <translation>--watch לוקח כל קורא שמחובר; הוא אינו מקבל --device</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>--%1 wants a file name</source>
+        <translation>--%1 מצפה לשם קובץ</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1. Nothing was sent.</source>
+        <translation>%1. דבר לא נשלח.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 Nothing was sent.</source>
+        <translation>%1 דבר לא נשלח.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 readers found, name one with --device: %2</source>
+        <translation>נמצאו %1 קוראים, ציינו אחד עם --device: %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>--device wants hid:PATH, serial:PORT, sn:SERIAL or usb:PORTPATH, not &quot;%1&quot;</source>
+        <translation>--device מצפה ל־hid:PATH,‏ serial:PORT,‏ sn:SERIAL או usb:PORTPATH, לא &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>no reader at %1 (found: %2)</source>
+        <translation>אין קורא ב־%1 (נמצאו: %2)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 readers answer to %2 (%3); it cannot pick one: name it by usb:PORTPATH or hid:PATH</source>
+        <translation>%1 קוראים עונים ל־%2 ‏(%3); אי אפשר לבחור אחד: ציינו אותו ב־usb:PORTPATH או hid:PATH</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 has no serial number; sn: cannot pick it</source>
+        <translation>ל־%1 אין מספר סידורי; sn: לא יכול לבחור בו</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 readers share the serial number %2 (%3); sn: cannot pick them, name them by usb:PORTPATH or hid:PATH</source>
+        <translation>ל־%1 קוראים אותו מספר סידורי %2 ‏(%3); sn: לא יכול לבחור בהם, ציינו אותם ב־usb:PORTPATH או hid:PATH</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>no lock (%1); going on without one, as --no-lock asks</source>
+        <translation>אין נעילה (%1); ממשיכים בלעדיה, כפי ש־--no-lock מבקש</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>no lock can be had (%1); nothing was sent. Make the lock directory %2 writable for this user, or give --no-lock to go on without one</source>
+        <translation>אי אפשר לקבל נעילה (%1); דבר לא נשלח. אפשרו למשתמש זה לכתוב בתיקיית הנעילות %2, או תנו --no-lock כדי להמשיך בלעדיה</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>busy: still in use by %1 after waiting %2 s</source>
+        <extracomment>%1 the program that holds the reader (&quot;keylon2ctl (process 4242)&quot;)</extracomment>
+        <translation>תפוס: עדיין בשימוש של %1 אחרי המתנה של %2 שניות</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>busy: in use by %1; --wait SECONDS waits for it</source>
+        <translation>תפוס: בשימוש של %1; ‏--wait SECONDS ממתין לו</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 (process %2)</source>
+        <translation>%1 (תהליך %2)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>a program</source>
+        <translation>תוכנית</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>another process</source>
+        <translation>תהליך אחר</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>cannot open %1: %2</source>
+        <translation>אי אפשר לפתוח את %1: %2</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>not started: interrupted</source>
+        <translation>לא התחיל: הופסק</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>interrupted before anything was written</source>
+        <translation>הופסק לפני שנכתב דבר</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>verify failed: %1</source>
+        <extracomment>%1: each key that read back otherwise, separated by &quot;; &quot;</extracomment>
+        <translation>האימות נכשל: %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 is %2, wrote %3</source>
+        <extracomment>%1 a key of the configuration file, %2 the value read back, %3 the value written</extracomment>
+        <translation>%1 הוא %2, נכתב %3</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>writing the %1 failed</source>
+        <extracomment>%1 a step of the exchange: status, options, output window, preamble, save command, ...</extracomment>
+        <translation>כתיבת %1 נכשלה</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>writing the %1 failed (%2)</source>
+        <translation>כתיבת %1 נכשלה (%2)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>no answer to the %1 read</source>
+        <translation>אין תשובה לקריאת %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>no answer to the %1 read (%2)</source>
+        <translation>אין תשובה לקריאת %1 (%2)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>bad answer to the %1 read</source>
+        <translation>תשובה שגויה לקריאת %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>bad answer to the %1 read (%2)</source>
+        <translation>תשובה שגויה לקריאת %1 (%2)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the reader is gone, at the %1</source>
+        <translation>הקורא נעלם, בשלב: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the reader is gone, at the %1 (%2)</source>
+        <translation>הקורא נעלם, בשלב: %1 (%2)</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>the serial line is gone</source>
+        <translation>הקו הטורי נעלם</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>a reader on USB HID types its key ID codes as keystrokes; monitor needs a serial reader</source>
+        <translation>קורא ב־USB HID מקליד את הקודים המזהים שלו כהקשות מקלדת; monitor צריך קורא טורי</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 lacks KBCountry in [KEYLON]: over USB HID write sends the keyboard country and would reset it; add it, or change only what the file sets with --partial or apply. Nothing was sent.</source>
+        <translation>ב־%1 חסר KBCountry ב־[KEYLON]: דרך USB HID הפקודה write שולחת את מדינת המקלדת ותאפס אותה; הוסיפו אותו, או שנו רק את מה שהקובץ קובע עם --partial או apply. דבר לא נשלח.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 lacks %2 in [KEYLON]: write sends every setting and would reset those; add them, or change only what the file sets with --partial or apply. Nothing was sent.</source>
+        <extracomment>%2: the keys the file lacks</extracomment>
+        <translation>ב־%1 חסרים %2 ב־[KEYLON]: הפקודה write שולחת כל הגדרה ותאפס אותן; הוסיפו אותן, או שנו רק את מה שהקובץ קובע עם --partial או apply. דבר לא נשלח.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 sets none of the reader&apos;s settings in [KEYLON].</source>
+        <translation>%1 אינו קובע אף הגדרה של הקורא ב־[KEYLON].</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Cannot read %1: %2.</source>
+        <extracomment>%2: why, as the system words it</extracomment>
+        <translation>אי אפשר לקרוא את %1: %2.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 holds no Keylon settings.</source>
+        <translation>%1 אינו מכיל הגדרות Keylon.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>cannot read %1 again for the log: %2</source>
+        <translation>אי אפשר לקרוא שוב את %1 עבור היומן: %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The firmware writer %1 was not found in %2; nothing was sent to the reader.</source>
+        <translation>תוכנית צריבת הקושחה %1 לא נמצאה ב־%2; דבר לא נשלח לקורא.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the firmware writer did not run to its end</source>
+        <translation>תוכנית צריבת הקושחה לא רצה עד סופה</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the firmware writer ended with exit code %1</source>
+        <translation>תוכנית צריבת הקושחה הסתיימה בקוד יציאה %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>cannot open the log %1: %2</source>
+        <translation>אי אפשר לפתוח את היומן %1: %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>cannot use %1 as the log: not a regular file</source>
+        <translation>אי אפשר להשתמש ב־%1 כיומן: אינו קובץ רגיל</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the log %1 is closed</source>
+        <translation>היומן %1 סגור</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>cannot write to the log %1: %2</source>
+        <translation>אי אפשר לכתוב ליומן %1: %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>cannot write to the log %1: only %2 of %3 bytes of a line went out</source>
+        <translation>אי אפשר לכתוב ליומן %1: רק %2 מתוך %3 הבתים של שורה נכתבו</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>cannot save the log %1: %2</source>
+        <translation>אי אפשר לשמור את היומן %1: %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>cannot write the metrics %1: %2</source>
+        <translation>אי אפשר לכתוב את המדדים %1: %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1: %2=%3: %4 is not a bracket name the notation knows; %5</source>
+        <translation>%1: %2=%3: %4 אינו שם בסוגריים שהכתיב מכיר; %5</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>write a name the notation knows (keylon2ctl --help-all lists them) or any code as [0xHH]; a &apos;[&apos; itself is [0x5B]</source>
+        <translation>כתבו שם שהכתיב מכיר (keylon2ctl --help-all מונה אותם) או כל קוד בצורה [0xHH]; התו &apos;[&apos; עצמו הוא [0x5B]</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>write [%1]</source>
+        <translation>כתבו [%1]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>write [%1] (code %2)</source>
+        <translation>כתבו [%1] (קוד %2)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1: %2=%3: the &apos;[&apos; of %4 is never closed; close the name, or write a &apos;[&apos; itself as [0x5B]</source>
+        <translation>%1: %2=%3: ה־&apos;[&apos; של %4 אינו נסגר; סגרו את השם, או כתבו &apos;[&apos; עצמו בצורה [0x5B]</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1: unknown key %2 in [KEYLON]</source>
+        <translation>%1: מפתח לא מוכר %2 ב־[KEYLON]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1: unknown key %2 in [KEYLON]; did you mean %3?</source>
+        <translation>%1: מפתח לא מוכר %2 ב־[KEYLON]; האם התכוונתם ל־%3?</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1: unknown key %2 in [KEYLON]; the key is spelled %3</source>
+        <translation>%1: מפתח לא מוכר %2 ב־[KEYLON]; המפתח נכתב %3</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1; a &apos;#&apos; does not start a comment after a value: put the comment on a line of its own</source>
+        <translation>%1; ‏&apos;#&apos; אינו פותח הערה אחרי ערך: כתבו את ההערה בשורה נפרדת</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1: %2 is given twice in [KEYLON] (lines %3 and %4), and only the last line would count; keep the one line you mean</source>
+        <translation>%1: %2 מופיע פעמיים ב־[KEYLON] (שורות %3 ו־%4), ורק השורה האחרונה הייתה נחשבת; השאירו רק את השורה שהתכוונתם אליה</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1: line %2: %3=%4: a &apos;;&apos; outside double quotes starts a comment, so this reads as %3=%5; write %3=%6 to keep the &apos;;&apos;, or put a comment on a line of its own</source>
+        <translation>%1: שורה %2: %3=%4: ‏&apos;;&apos; מחוץ למירכאות כפולות פותח הערה, ולכן זה נקרא %3=%5; כתבו %3=%6 כדי לשמור על ה־&apos;;&apos;, או כתבו הערה בשורה נפרדת</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1: the section [%2] is spelled [KEYLON]</source>
+        <translation>%1: המקטע [%2] נכתב [KEYLON]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 is saved as %2 (Notepad calls it &quot;Unicode&quot;); save it as UTF-8</source>
+        <translation>%1 שמור כ־%2 (‏Notepad קורא לזה &quot;Unicode&quot;); שמרו אותו כ־UTF-8</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1: %2=%3 is not 0 or 1</source>
+        <translation>%1: %2=%3 אינו 0 או 1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1: %2=%3 is not a number</source>
+        <translation>%1: %2=%3 אינו מספר</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1: %2=%3 is out of range: %4</source>
+        <extracomment>%4: the range, &quot;0 to 255&quot;</extracomment>
+        <translation>%1: %2=%3 מחוץ לטווח: %4</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 to %2</source>
+        <translation>%1 עד %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 to %2 (%3)</source>
+        <translation>%1 עד %2 (%3)</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>0 or 1 (true and false are taken too)</source>
+        <translation>0 או 1 (גם true ו־false מתקבלים)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the preamble, postamble and remove data, in the bracket notation; at most 31 codes each</source>
+        <translation>התחילית, הסופית והסרת הנתונים, בכתיב הסוגריים; עד 31 קודים כל אחד</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 to %2: the reader keeps one byte, and a read shows it signed</source>
+        <translation>%1 עד %2: הקורא שומר בית אחד, וקריאה מציגה אותו עם סימן</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>0 USB keyboard, 1 serial: the interface the file was read over; never applied</source>
+        <translation>0 מקלדת USB,‏ 1 טורי: הממשק שדרכו נקרא הקובץ; לעולם אינו מוחל</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1; not on the serial interface</source>
+        <extracomment>%1: the keyboard countries with their numbers</extracomment>
+        <translation>%1; לא בממשק הטורי</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>the udev rule is switched off: %1 links to /dev/null</source>
+        <translation>כלל ה־udev כבוי: %1 מקושר ל־‎/dev/null</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>remove that link and run sudo udevadm control --reload-rules; then unplug and plug the reader in again</source>
+        <translation>הסירו את הקישור והריצו sudo udevadm control --reload-rules; ואז נתקו את הקורא וחברו אותו מחדש</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the udev rule %1 is not installed</source>
+        <translation>כלל ה־udev‏ %1 אינו מותקן</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>install the keylon2-utility package, or copy %1 to /etc/udev/rules.d/ and run sudo udevadm control --reload-rules; then unplug and plug the reader in again</source>
+        <translation>התקינו את החבילה keylon2-utility, או העתיקו את %1 ל־‎/etc/udev/rules.d/‎ והריצו sudo udevadm control --reload-rules; ואז נתקו את הקורא וחברו אותו מחדש</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>the udev rule %1 gives the readers to the user at the seat only</source>
+        <translation>כלל ה־udev‏ %1 נותן את הקוראים רק למשתמש שליד העמדה</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>install the package&apos;s rule, which also gives them to group plugdev</source>
+        <translation>התקינו את הכלל של החבילה, שנותן אותם גם לקבוצה plugdev</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the udev rule is installed: %1</source>
+        <translation>כלל ה־udev מותקן: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>running as root, which may open every node</source>
+        <translation>רץ כ־root, שרשאי לפתוח כל צומת התקן</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>this session is at seat %1, whose user the udev rule hands the readers</source>
+        <translation>ההפעלה הזאת נמצאת בעמדה %1, שלמשתמש שלה כלל ה־udev נותן את הקוראים</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>this session has no seat (as over SSH); the readers come through group plugdev, which this user is in</source>
+        <translation>להפעלה הזאת אין עמדה (כמו דרך SSH); הקוראים מגיעים דרך הקבוצה plugdev, שהמשתמש הזה חבר בה</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>this session has no seat (as over SSH): the seat&apos;s access does not reach it</source>
+        <translation>להפעלה הזאת אין עמדה (כמו דרך SSH): הגישה של העמדה אינה מגיעה אליה</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>log in again: this user joined group plugdev after this session began</source>
+        <translation>התחברו מחדש: המשתמש הזה הצטרף לקבוצה plugdev אחרי שההפעלה הזאת התחילה</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>join group plugdev: sudo usermod -aG plugdev %1, then log in again</source>
+        <translation>הצטרפו לקבוצה plugdev: ‏sudo usermod -aG plugdev %1, ואז התחברו מחדש</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>ModemManager is not running</source>
+        <translation>ModemManager אינו רץ</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ModemManager is running (pid %1)</source>
+        <translation>ModemManager רץ (pid %1)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>brltty is installed: it takes over USB serial adapters it knows when they are plugged in</source>
+        <translation>brltty מותקן: הוא משתלט על מתאמי USB טוריים שהוא מכיר כשהם מחוברים</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>if the reader&apos;s serial port vanishes when it is plugged in, remove it: sudo apt-get remove brltty</source>
+        <translation>אם היציאה הטורית של הקורא נעלמת כשהוא מחובר, הסירו אותו: sudo apt-get remove brltty</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>brltty is not installed</source>
+        <translation>brltty אינו מותקן</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 cannot be opened: %2</source>
+        <translation>אי אפשר לפתוח את %1: %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>unplug and plug the reader in again</source>
+        <translation>נתקו את הקורא וחברו אותו מחדש</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>this user may open %1</source>
+        <translation>המשתמש הזה רשאי לפתוח את %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>this user may open %1, as root</source>
+        <translation>המשתמש הזה רשאי לפתוח את %1, בתור root</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>this user may open %1, as its owner</source>
+        <translation>המשתמש הזה רשאי לפתוח את %1, בתור הבעלים</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>this user may open %1, through the seat&apos;s ACL entry</source>
+        <translation>המשתמש הזה רשאי לפתוח את %1, דרך רשומת ה־ACL של העמדה</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>this user may open %1, through group %2</source>
+        <translation>המשתמש הזה רשאי לפתוח את %1, דרך הקבוצה %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>this user may open %1, as every user may (mode %2)</source>
+        <translation>המשתמש הזה רשאי לפתוח את %1, כמו כל משתמש (הרשאות %2)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 is not there to be opened</source>
+        <translation>%1 אינו קיים ולכן אי אפשר לפתוח אותו</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>this user may not open %1</source>
+        <translation>למשתמש הזה אין הרשאה לפתוח את %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>this user may not open %1 (owner %2, group %3, mode %4)</source>
+        <translation>למשתמש הזה אין הרשאה לפתוח את %1 (בעלים %2, קבוצה %3, הרשאות %4)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>this user may not open %1 (owner %2, group %3, mode %4, no ACL entry for this user)</source>
+        <translation>למשתמש הזה אין הרשאה לפתוח את %1 (בעלים %2, קבוצה %3, הרשאות %4, אין רשומת ACL למשתמש הזה)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>install the udev rule (see above), then unplug and plug the reader in again</source>
+        <translation>התקינו את כלל ה־udev (ראו למעלה), ואז נתקו את הקורא וחברו אותו מחדש</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>unplug and plug the reader in again: the udev rule applies when the reader is added</source>
+        <translation>נתקו את הקורא וחברו אותו מחדש: כלל ה־udev חל כשהקורא מתווסף</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>no other program holds %1</source>
+        <translation>אף תוכנית אחרת אינה מחזיקה את %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 is locked by %2 (%3)</source>
+        <translation>%1 נעול על ידי %2 (%3)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>end that program, or close the port in it</source>
+        <translation>סגרו את התוכנית הזאת, או סגרו בה את היציאה</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 is open in %2</source>
+        <translation>%1 פתוח ב־%2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>end that program before using the reader: two programs on one reader confuse each other&apos;s frames</source>
+        <translation>סגרו את התוכנית הזאת לפני השימוש בקורא: שתי תוכניות על קורא אחד מבלבלות זו לזו את המסגרות</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>in use by %1, which holds its lock %2</source>
+        <translation>בשימוש של %1, שמחזיק את הנעילה שלו %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>wait until it is done: another program is refused as busy, or waits with keylon2ctl --wait SECONDS</source>
+        <translation>המתינו עד שיסיים: תוכנית אחרת נדחית כתפוס, או ממתינה עם keylon2ctl --wait SECONDS</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>ModemManager leaves %1 alone</source>
+        <translation>ModemManager אינו נוגע ב־%1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ModemManager may probe %1 with AT commands, which the reader takes for frames</source>
+        <translation>ModemManager עלול לבדוק את %1 בפקודות AT, שהקורא מפרש כמסגרות</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>install the udev rule, which marks the port to be left alone, and plug the reader in again; or stop ModemManager: sudo systemctl stop ModemManager</source>
+        <translation>התקינו את כלל ה־udev, שמסמן שאין לגעת ביציאה, וחברו את הקורא מחדש; או עצרו את ModemManager: ‏sudo systemctl stop ModemManager</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1: only a reader&apos;s node is locked, and a reader whose node cannot be opened has no lock</source>
+        <translation>%1: רק צומת ההתקן של קורא ננעל, וקורא שאי אפשר לפתוח את הצומת שלו אין לו נעילה</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>a service needs ReadWritePaths=%1; elsewhere make the directory, writable by every user and sticky (mode 1777)</source>
+        <translation>שירות צריך ReadWritePaths=%1; במקומות אחרים צרו את התיקייה, ניתנת לכתיבה לכל משתמש ודביקה (הרשאות 1777)</translation>
+    </message>
+    <message>
+        <location filename="../src/ctl/table/settings_file.cpp" line="+338"/>
+        <source>Configuration files (FILE), as the window&apos;s Export writes them: [FW] Ver (the firmware version;
+never written) and [KEYLON] with these keys:
+%1Another key in [KEYLON], a value that is no number where a number belongs, a value out of its
+range, a key given twice, a &apos;;&apos; outside double quotes (the INI reader starts a comment there:
+write Pre=&quot;AB;CD&quot;) or a bracketed name the notation does not know (such as [TAB], [cr] or
+[Enter]) refuses the file before anything is sent, naming the key and how to write it. A UTF-8
+byte order mark at the start of the file is skipped.
+Bracket names in Pre, Post and Remove, with their codes in hexadecimal:%2
+[0xHH] is any code (two hexadecimal digits), [0x5B] a &apos;[&apos; itself. Names are upper case.
+The characters %3 are the codes b0 to b6.
+</source>
+        <translation>קובצי תצורה (FILE), כפי שהייצוא של החלון כותב אותם: [FW] Ver (גרסת הקושחה; לעולם אינה נכתבת)
+ו־[KEYLON] עם המפתחות האלה:
+%1מפתח אחר ב־[KEYLON], ערך שאינו מספר במקום שבו צריך מספר, ערך מחוץ לטווח שלו, מפתח שניתן פעמיים,
+‏&apos;;&apos; מחוץ למירכאות כפולות (קורא ה־INI פותח שם הערה: כתבו Pre=&quot;AB;CD&quot;) או שם בסוגריים שהכתיב
+אינו מכיר (כגון [TAB], ‏[cr] או [Enter]) גורמים לדחיית הקובץ לפני שנשלח דבר, עם שם המפתח ואיך
+לכתוב אותו. סימן סדר בתים של UTF-8 בתחילת הקובץ מדולג.
+שמות בסוגריים ב־Pre,‏ Post ו־Remove, עם הקודים שלהם בהקסדצימלי:%2
+‏[0xHH] הוא כל קוד (שתי ספרות הקסדצימליות), ‏[0x5B] הוא &apos;[&apos; עצמו. השמות באותיות גדולות.
+התווים %3 הם הקודים b0 עד b6.
+</translation>
     </message>
 </context>
 <context>

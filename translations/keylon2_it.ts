@@ -5,26 +5,31 @@
     <name>Core</name>
     <message>
         <location filename="../src/core/link/access_check.cpp" line="+93"/>
+        <location filename="../src/ctl/table/human_text.cpp" line="+83"/>
         <source>The reader is attached, but this user may not open %1. Install the udev rules (%2, see the README), then unplug and plug the reader in again.</source>
         <translation>Il lettore è collegato, ma questo utente non può aprire %1. Installare le regole udev (%2, vedere il README), quindi scollegare e ricollegare il lettore.</translation>
     </message>
     <message>
         <location filename="../src/core/protocol/settings_frames.cpp" line="+35"/>
+        <location filename="../src/ctl/table/human_text.cpp" line="+91"/>
         <source>PreAmble</source>
         <translation>Preambolo</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../src/ctl/table/human_text.cpp" line="+1"/>
         <source>PostAmble</source>
         <translation>Postambolo</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../src/ctl/table/human_text.cpp" line="+1"/>
         <source>Remove Data</source>
         <translation>Rimozione dati</translation>
     </message>
     <message numerus="yes">
         <location line="+15"/>
+        <location filename="../src/ctl/table/human_text.cpp" line="-4"/>
         <source>The %1 has %n codes</source>
         <extracomment>%1 the affix as the page labels it, %n how many codes it holds (more than the reader keeps)</extracomment>
         <translation>
@@ -34,6 +39,7 @@
     </message>
     <message numerus="yes">
         <location line="+1"/>
+        <location filename="../src/ctl/table/human_text.cpp" line="+1"/>
         <source>the %1 has %n codes</source>
         <translation>
             <numerusform>%1 contiene %n codici</numerusform>
@@ -42,6 +48,7 @@
     </message>
     <message>
         <location line="+3"/>
+        <location filename="../src/ctl/table/human_text.cpp" line="-2"/>
         <source>%1; the reader keeps at most %2. Nothing was sent.</source>
         <translation>%1; il lettore ne conserva al massimo %2. Non è stato inviato nulla.</translation>
     </message>
@@ -72,51 +79,61 @@
     </message>
     <message>
         <location filename="../src/core/session/session_result.cpp" line="+11"/>
+        <location filename="../src/ctl/table/human_text.cpp" line="-69"/>
         <source>status</source>
         <translation>lo stato</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../src/ctl/table/human_text.cpp" line="+1"/>
         <source>options</source>
         <translation>le opzioni</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../src/ctl/table/human_text.cpp" line="+1"/>
         <source>output window</source>
         <translation>la finestra di uscita</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../src/ctl/table/human_text.cpp" line="+1"/>
         <source>keyboard country</source>
         <translation>il paese della tastiera</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../src/ctl/table/human_text.cpp" line="+1"/>
         <source>preamble</source>
         <translation>il preambolo</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../src/ctl/table/human_text.cpp" line="+1"/>
         <source>postamble</source>
         <translation>il postambolo</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../src/ctl/table/human_text.cpp" line="+1"/>
         <source>remove data</source>
         <translation>la rimozione dati</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../src/ctl/table/human_text.cpp" line="+1"/>
         <source>save command</source>
         <translation>il comando di salvataggio</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../src/ctl/table/human_text.cpp" line="+1"/>
         <source>interface change</source>
         <translation>il cambio di interfaccia</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../src/ctl/table/human_text.cpp" line="+1"/>
         <source>ISP mode command</source>
         <translation>il comando modalità ISP</translation>
     </message>
@@ -372,10 +389,16 @@ Comandi:
         <translation>errore di utilizzo, o un file che non si può accettare (non è stato inviato nulla)</translation>
     </message>
     <message>
-        <location filename="../src/ctl/commands/reader_commands.cpp" line="+127"/>
+        <location filename="../src/ctl/commands/reader_commands.cpp" line="+128"/>
         <location filename="../src/ctl/table/exit_codes.h" line="+1"/>
+        <location filename="../src/ctl/table/human_text.cpp" line="-51"/>
         <source>no reader found</source>
         <translation>nessun lettore trovato</translation>
+    </message>
+    <message>
+        <location line="+150"/>
+        <source>%1: firmware written</source>
+        <translation>%1: firmware scritto</translation>
     </message>
     <message>
         <location filename="../src/ctl/table/exit_codes.h" line="+1"/>
@@ -472,7 +495,7 @@ Comandi:
     </message>
     <message>
         <location line="+2"/>
-        <location filename="../src/ctl/commands/reader_commands.cpp" line="+20"/>
+        <location filename="../src/ctl/commands/reader_commands.cpp" line="-130"/>
         <source>reading</source>
         <translation>lettura</translation>
     </message>
@@ -488,7 +511,7 @@ Comandi:
         <translation>commutazione</translation>
     </message>
     <message>
-        <location filename="../src/ctl/fleet/fleet.cpp" line="+23"/>
+        <location filename="../src/ctl/fleet/fleet.cpp" line="+24"/>
         <source>interrupted: nothing was written</source>
         <translation>interrotto: non è stato scritto nulla</translation>
     </message>
@@ -555,7 +578,7 @@ Comandi:
         <translation>il lettore passa all’interfaccia tastiera USB</translation>
     </message>
     <message>
-        <location filename="../src/ctl/fleet/station.cpp" line="+268"/>
+        <location filename="../src/ctl/fleet/station.cpp" line="+269"/>
         <source>udev&apos;s monitor</source>
         <translation>il monitor di udev</translation>
     </message>
@@ -575,7 +598,7 @@ Comandi:
         <translation>in attesa che vengano inseriti lettori (%1); Ctrl-C termina</translation>
     </message>
     <message>
-        <location filename="../src/ctl/output/document.cpp" line="+44"/>
+        <location filename="../src/ctl/output/document.cpp" line="+45"/>
         <source>warning: %1</source>
         <translation>avviso: %1</translation>
     </message>
@@ -588,6 +611,724 @@ Comandi:
         <location line="+1"/>
         <source>interrupted: the readers under way finish, no other starts; interrupt again to end at once</source>
         <translation>interrotto: i lettori in corso terminano, nessun altro viene avviato; interrompere di nuovo per terminare subito</translation>
+    </message>
+    <message>
+        <location filename="../src/ctl/commands/doctor.cpp" line="+66"/>
+        <source>ok</source>
+        <extracomment>doctor&apos;s status column; the three words are padded to the longest</extracomment>
+        <translation>ok</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>warning</source>
+        <translation>avviso</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>problem</source>
+        <translation>problema</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>%1. Fix: %2</source>
+        <extracomment>%1 what doctor found, %2 what to do about it</extracomment>
+        <translation>%1. Rimedio: %2</translation>
+    </message>
+    <message>
+        <location filename="../src/ctl/table/human_text.cpp" line="-26"/>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Opzione sconosciuta &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Unknown options: %1.</source>
+        <translation>Opzioni sconosciute: %1.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Valore mancante dopo &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>Valore inatteso dopo &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>no command given; see --help</source>
+        <translation>nessun comando indicato; vedere --help</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>unknown command &quot;%1&quot;; see --help</source>
+        <translation>comando sconosciuto &quot;%1&quot;; vedere --help</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 does not take --%2; see keylon2ctl %1 --help</source>
+        <extracomment>%1 a command, %2 an option&apos;s name</extracomment>
+        <translation>%1 non accetta --%2; vedere keylon2ctl %1 --help</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>--%1 is given more than once</source>
+        <translation>--%1 è indicato più di una volta</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>--%1 wants %2</source>
+        <extracomment>%2: the values it takes, as they are typed (&quot;cfg or json&quot;)</extracomment>
+        <translation>--%1 richiede %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1: wrong number of arguments; see --help</source>
+        <translation>%1: numero di argomenti errato; vedere --help</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>unexpected argument %1; see keylon2ctl %2 --help</source>
+        <translation>argomento inatteso %1; vedere keylon2ctl %2 --help</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 wants %2</source>
+        <extracomment>%1 a command, %2 the values its argument takes, as they are typed (&quot;usb or serial&quot;)</extracomment>
+        <translation>%1 richiede %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 works on one reader; %2 were named</source>
+        <translation>%1 agisce su un solo lettore; ne sono stati indicati %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>--device and --all exclude each other</source>
+        <translation>--device e --all si escludono a vicenda</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>--jobs wants a number of readers (0: all at once)</source>
+        <translation>--jobs richiede un numero di lettori (0: tutti insieme)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>--wait wants a number of seconds, 0 to %1</source>
+        <translation>--wait richiede un numero di secondi, da 0 a %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>--json and --format exclude each other</source>
+        <translation>--json e --format si escludono a vicenda</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>--watch takes every reader plugged in; it does not take --device</source>
+        <translation>--watch prende ogni lettore collegato; non accetta --device</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>--%1 wants a file name</source>
+        <translation>--%1 richiede un nome di file</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1. Nothing was sent.</source>
+        <translation>%1. Non è stato inviato nulla.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 Nothing was sent.</source>
+        <translation>%1 Non è stato inviato nulla.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 readers found, name one with --device: %2</source>
+        <translation>trovati %1 lettori, indicarne uno con --device: %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>--device wants hid:PATH, serial:PORT, sn:SERIAL or usb:PORTPATH, not &quot;%1&quot;</source>
+        <translation>--device richiede hid:PATH, serial:PORT, sn:SERIAL o usb:PORTPATH, non &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>no reader at %1 (found: %2)</source>
+        <translation>nessun lettore su %1 (trovati: %2)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 readers answer to %2 (%3); it cannot pick one: name it by usb:PORTPATH or hid:PATH</source>
+        <translation>%1 lettori corrispondono a %2 (%3); non se ne può scegliere uno: indicarlo con usb:PORTPATH o hid:PATH</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 has no serial number; sn: cannot pick it</source>
+        <translation>%1 non ha numero di serie; sn: non può sceglierlo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 readers share the serial number %2 (%3); sn: cannot pick them, name them by usb:PORTPATH or hid:PATH</source>
+        <translation>%1 lettori hanno lo stesso numero di serie %2 (%3); sn: non può sceglierli, indicarli con usb:PORTPATH o hid:PATH</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>no lock (%1); going on without one, as --no-lock asks</source>
+        <translation>nessun blocco (%1); si procede senza, come chiede --no-lock</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>no lock can be had (%1); nothing was sent. Make the lock directory %2 writable for this user, or give --no-lock to go on without one</source>
+        <translation>impossibile ottenere un blocco (%1); non è stato inviato nulla. Rendere la cartella dei blocchi %2 scrivibile per questo utente, o indicare --no-lock per procedere senza</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>busy: still in use by %1 after waiting %2 s</source>
+        <extracomment>%1 the program that holds the reader (&quot;keylon2ctl (process 4242)&quot;)</extracomment>
+        <translation>occupato: ancora in uso da %1 dopo %2 s di attesa</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>busy: in use by %1; --wait SECONDS waits for it</source>
+        <translation>occupato: in uso da %1; --wait SECONDS lo attende</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 (process %2)</source>
+        <translation>%1 (processo %2)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>a program</source>
+        <translation>un programma</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>another process</source>
+        <translation>un altro processo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>cannot open %1: %2</source>
+        <translation>impossibile aprire %1: %2</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>not started: interrupted</source>
+        <translation>non avviato: interrotto</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>interrupted before anything was written</source>
+        <translation>interrotto prima che fosse scritto qualcosa</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>verify failed: %1</source>
+        <extracomment>%1: each key that read back otherwise, separated by &quot;; &quot;</extracomment>
+        <translation>verifica non riuscita: %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 is %2, wrote %3</source>
+        <extracomment>%1 a key of the configuration file, %2 the value read back, %3 the value written</extracomment>
+        <translation>%1 è %2, scritto %3</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>writing the %1 failed</source>
+        <extracomment>%1 a step of the exchange: status, options, output window, preamble, save command, ...</extracomment>
+        <translation>scrittura non riuscita: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>writing the %1 failed (%2)</source>
+        <translation>scrittura non riuscita: %1 (%2)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>no answer to the %1 read</source>
+        <translation>nessuna risposta alla lettura: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>no answer to the %1 read (%2)</source>
+        <translation>nessuna risposta alla lettura: %1 (%2)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>bad answer to the %1 read</source>
+        <translation>risposta non valida alla lettura: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>bad answer to the %1 read (%2)</source>
+        <translation>risposta non valida alla lettura: %1 (%2)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the reader is gone, at the %1</source>
+        <translation>il lettore non c’è più, durante: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the reader is gone, at the %1 (%2)</source>
+        <translation>il lettore non c’è più, durante: %1 (%2)</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>the serial line is gone</source>
+        <translation>la linea seriale non c’è più</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>a reader on USB HID types its key ID codes as keystrokes; monitor needs a serial reader</source>
+        <translation>un lettore su USB HID digita i suoi codici ID come tasti; monitor richiede un lettore seriale</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 lacks KBCountry in [KEYLON]: over USB HID write sends the keyboard country and would reset it; add it, or change only what the file sets with --partial or apply. Nothing was sent.</source>
+        <translation>in %1 manca KBCountry in [KEYLON]: su USB HID write invia il paese della tastiera e lo azzererebbe; aggiungerlo, o cambiare solo ciò che il file imposta con --partial o apply. Non è stato inviato nulla.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 lacks %2 in [KEYLON]: write sends every setting and would reset those; add them, or change only what the file sets with --partial or apply. Nothing was sent.</source>
+        <extracomment>%2: the keys the file lacks</extracomment>
+        <translation>in %1 manca %2 in [KEYLON]: write invia ogni impostazione e le azzererebbe; aggiungerle, o cambiare solo ciò che il file imposta con --partial o apply. Non è stato inviato nulla.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 sets none of the reader&apos;s settings in [KEYLON].</source>
+        <translation>%1 non imposta nessuna impostazione del lettore in [KEYLON].</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Cannot read %1: %2.</source>
+        <extracomment>%2: why, as the system words it</extracomment>
+        <translation>Impossibile leggere %1: %2.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 holds no Keylon settings.</source>
+        <translation>%1 non contiene impostazioni Keylon.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>cannot read %1 again for the log: %2</source>
+        <translation>impossibile rileggere %1 per il registro: %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The firmware writer %1 was not found in %2; nothing was sent to the reader.</source>
+        <translation>Il programma di scrittura del firmware %1 non è stato trovato in %2; non è stato inviato nulla al lettore.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the firmware writer did not run to its end</source>
+        <translation>il programma di scrittura del firmware non è arrivato alla fine</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the firmware writer ended with exit code %1</source>
+        <translation>il programma di scrittura del firmware è terminato con codice di uscita %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>cannot open the log %1: %2</source>
+        <translation>impossibile aprire il registro %1: %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>cannot use %1 as the log: not a regular file</source>
+        <translation>impossibile usare %1 come registro: non è un file normale</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the log %1 is closed</source>
+        <translation>il registro %1 è chiuso</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>cannot write to the log %1: %2</source>
+        <translation>impossibile scrivere nel registro %1: %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>cannot write to the log %1: only %2 of %3 bytes of a line went out</source>
+        <translation>impossibile scrivere nel registro %1: sono usciti solo %2 dei %3 byte di una riga</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>cannot save the log %1: %2</source>
+        <translation>impossibile salvare il registro %1: %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>cannot write the metrics %1: %2</source>
+        <translation>impossibile scrivere le metriche %1: %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1: %2=%3: %4 is not a bracket name the notation knows; %5</source>
+        <translation>%1: %2=%3: %4 non è un nome tra parentesi che la notazione conosce; %5</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>write a name the notation knows (keylon2ctl --help-all lists them) or any code as [0xHH]; a &apos;[&apos; itself is [0x5B]</source>
+        <translation>scrivere un nome che la notazione conosce (keylon2ctl --help-all li elenca) o qualsiasi codice come [0xHH]; un &apos;[&apos; si scrive [0x5B]</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>write [%1]</source>
+        <translation>scrivere [%1]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>write [%1] (code %2)</source>
+        <translation>scrivere [%1] (codice %2)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1: %2=%3: the &apos;[&apos; of %4 is never closed; close the name, or write a &apos;[&apos; itself as [0x5B]</source>
+        <translation>%1: %2=%3: la &apos;[&apos; di %4 non viene mai chiusa; chiudere il nome, o scrivere una &apos;[&apos; come [0x5B]</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1: unknown key %2 in [KEYLON]</source>
+        <translation>%1: chiave sconosciuta %2 in [KEYLON]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1: unknown key %2 in [KEYLON]; did you mean %3?</source>
+        <translation>%1: chiave sconosciuta %2 in [KEYLON]; si intendeva %3?</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1: unknown key %2 in [KEYLON]; the key is spelled %3</source>
+        <translation>%1: chiave sconosciuta %2 in [KEYLON]; la chiave si scrive %3</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1; a &apos;#&apos; does not start a comment after a value: put the comment on a line of its own</source>
+        <translation>%1; un &apos;#&apos; non inizia un commento dopo un valore: mettere il commento su una riga a sé</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1: %2 is given twice in [KEYLON] (lines %3 and %4), and only the last line would count; keep the one line you mean</source>
+        <translation>%1: %2 compare due volte in [KEYLON] (righe %3 e %4) e conterebbe solo l’ultima riga; tenere la sola riga voluta</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1: line %2: %3=%4: a &apos;;&apos; outside double quotes starts a comment, so this reads as %3=%5; write %3=%6 to keep the &apos;;&apos;, or put a comment on a line of its own</source>
+        <translation>%1: riga %2: %3=%4: un &apos;;&apos; fuori dalle virgolette doppie inizia un commento, quindi si legge %3=%5; scrivere %3=%6 per tenere il &apos;;&apos;, o mettere un commento su una riga a sé</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1: the section [%2] is spelled [KEYLON]</source>
+        <translation>%1: la sezione [%2] si scrive [KEYLON]</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 is saved as %2 (Notepad calls it &quot;Unicode&quot;); save it as UTF-8</source>
+        <translation>%1 è salvato come %2 (il Blocco note lo chiama &quot;Unicode&quot;); salvarlo come UTF-8</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1: %2=%3 is not 0 or 1</source>
+        <translation>%1: %2=%3 non è 0 o 1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1: %2=%3 is not a number</source>
+        <translation>%1: %2=%3 non è un numero</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1: %2=%3 is out of range: %4</source>
+        <extracomment>%4: the range, &quot;0 to 255&quot;</extracomment>
+        <translation>%1: %2=%3 è fuori intervallo: %4</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 to %2</source>
+        <translation>da %1 a %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 to %2 (%3)</source>
+        <translation>da %1 a %2 (%3)</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>0 or 1 (true and false are taken too)</source>
+        <translation>0 o 1 (sono accettati anche true e false)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the preamble, postamble and remove data, in the bracket notation; at most 31 codes each</source>
+        <translation>il preambolo, il postambolo e la rimozione dati, nella notazione tra parentesi; al massimo 31 codici ciascuno</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 to %2: the reader keeps one byte, and a read shows it signed</source>
+        <translation>da %1 a %2: il lettore conserva un byte, e una lettura lo mostra con segno</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>0 USB keyboard, 1 serial: the interface the file was read over; never applied</source>
+        <translation>0 tastiera USB, 1 seriale: l’interfaccia su cui è stato letto il file; mai applicato</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1; not on the serial interface</source>
+        <extracomment>%1: the keyboard countries with their numbers</extracomment>
+        <translation>%1; non sull’interfaccia seriale</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>the udev rule is switched off: %1 links to /dev/null</source>
+        <translation>la regola udev è disattivata: %1 punta a /dev/null</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>remove that link and run sudo udevadm control --reload-rules; then unplug and plug the reader in again</source>
+        <translation>rimuovere il collegamento ed eseguire sudo udevadm control --reload-rules; poi scollegare e ricollegare il lettore</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the udev rule %1 is not installed</source>
+        <translation>la regola udev %1 non è installata</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>install the keylon2-utility package, or copy %1 to /etc/udev/rules.d/ and run sudo udevadm control --reload-rules; then unplug and plug the reader in again</source>
+        <translation>installare il pacchetto keylon2-utility, o copiare %1 in /etc/udev/rules.d/ ed eseguire sudo udevadm control --reload-rules; poi scollegare e ricollegare il lettore</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>the udev rule %1 gives the readers to the user at the seat only</source>
+        <translation>la regola udev %1 dà i lettori solo all’utente della postazione</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>install the package&apos;s rule, which also gives them to group plugdev</source>
+        <translation>installare la regola del pacchetto, che li dà anche al gruppo plugdev</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the udev rule is installed: %1</source>
+        <translation>la regola udev è installata: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>running as root, which may open every node</source>
+        <translation>in esecuzione come root, che può aprire ogni nodo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>this session is at seat %1, whose user the udev rule hands the readers</source>
+        <translation>questa sessione è alla postazione %1, al cui utente la regola udev dà i lettori</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>this session has no seat (as over SSH); the readers come through group plugdev, which this user is in</source>
+        <translation>questa sessione non ha postazione (come via SSH); i lettori arrivano tramite il gruppo plugdev, di cui questo utente fa parte</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>this session has no seat (as over SSH): the seat&apos;s access does not reach it</source>
+        <translation>questa sessione non ha postazione (come via SSH): l’accesso della postazione non la raggiunge</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>log in again: this user joined group plugdev after this session began</source>
+        <translation>accedere di nuovo: questo utente è entrato nel gruppo plugdev dopo l’inizio di questa sessione</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>join group plugdev: sudo usermod -aG plugdev %1, then log in again</source>
+        <translation>entrare nel gruppo plugdev: sudo usermod -aG plugdev %1, poi accedere di nuovo</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>ModemManager is not running</source>
+        <translation>ModemManager non è in esecuzione</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ModemManager is running (pid %1)</source>
+        <translation>ModemManager è in esecuzione (pid %1)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>brltty is installed: it takes over USB serial adapters it knows when they are plugged in</source>
+        <translation>brltty è installato: si prende gli adattatori seriali USB che conosce quando vengono collegati</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>if the reader&apos;s serial port vanishes when it is plugged in, remove it: sudo apt-get remove brltty</source>
+        <translation>se la porta seriale del lettore sparisce quando viene collegato, rimuoverlo: sudo apt-get remove brltty</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>brltty is not installed</source>
+        <translation>brltty non è installato</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 cannot be opened: %2</source>
+        <translation>%1 non può essere aperto: %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>unplug and plug the reader in again</source>
+        <translation>scollegare e ricollegare il lettore</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>this user may open %1</source>
+        <translation>questo utente può aprire %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>this user may open %1, as root</source>
+        <translation>questo utente può aprire %1, come root</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>this user may open %1, as its owner</source>
+        <translation>questo utente può aprire %1, come proprietario</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>this user may open %1, through the seat&apos;s ACL entry</source>
+        <translation>questo utente può aprire %1, tramite la voce ACL della postazione</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>this user may open %1, through group %2</source>
+        <translation>questo utente può aprire %1, tramite il gruppo %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>this user may open %1, as every user may (mode %2)</source>
+        <translation>questo utente può aprire %1, come ogni utente (modo %2)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 is not there to be opened</source>
+        <translation>%1 non c’è e non può essere aperto</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>this user may not open %1</source>
+        <translation>questo utente non può aprire %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>this user may not open %1 (owner %2, group %3, mode %4)</source>
+        <translation>questo utente non può aprire %1 (proprietario %2, gruppo %3, modo %4)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>this user may not open %1 (owner %2, group %3, mode %4, no ACL entry for this user)</source>
+        <translation>questo utente non può aprire %1 (proprietario %2, gruppo %3, modo %4, nessuna voce ACL per questo utente)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>install the udev rule (see above), then unplug and plug the reader in again</source>
+        <translation>installare la regola udev (vedere sopra), poi scollegare e ricollegare il lettore</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>unplug and plug the reader in again: the udev rule applies when the reader is added</source>
+        <translation>scollegare e ricollegare il lettore: la regola udev si applica quando il lettore viene aggiunto</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>no other program holds %1</source>
+        <translation>nessun altro programma tiene %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 is locked by %2 (%3)</source>
+        <translation>%1 è bloccato da %2 (%3)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>end that program, or close the port in it</source>
+        <translation>chiudere quel programma, o chiudere la porta in esso</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 is open in %2</source>
+        <translation>%1 è aperto in %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>end that program before using the reader: two programs on one reader confuse each other&apos;s frames</source>
+        <translation>chiudere quel programma prima di usare il lettore: due programmi su un lettore si confondono i frame a vicenda</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>in use by %1, which holds its lock %2</source>
+        <translation>in uso da %1, che tiene il suo blocco %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>wait until it is done: another program is refused as busy, or waits with keylon2ctl --wait SECONDS</source>
+        <translation>attendere che abbia finito: un altro programma viene rifiutato come occupato, o attende con keylon2ctl --wait SECONDS</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>ModemManager leaves %1 alone</source>
+        <translation>ModemManager lascia stare %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ModemManager may probe %1 with AT commands, which the reader takes for frames</source>
+        <translation>ModemManager può sondare %1 con comandi AT, che il lettore scambia per frame</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>install the udev rule, which marks the port to be left alone, and plug the reader in again; or stop ModemManager: sudo systemctl stop ModemManager</source>
+        <translation>installare la regola udev, che segna la porta da lasciare stare, e ricollegare il lettore; oppure fermare ModemManager: sudo systemctl stop ModemManager</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1: only a reader&apos;s node is locked, and a reader whose node cannot be opened has no lock</source>
+        <translation>%1: viene bloccato solo il nodo di un lettore, e un lettore il cui nodo non può essere aperto non ha blocco</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>a service needs ReadWritePaths=%1; elsewhere make the directory, writable by every user and sticky (mode 1777)</source>
+        <translation>un servizio richiede ReadWritePaths=%1; altrove creare la cartella, scrivibile da ogni utente e con sticky bit (modo 1777)</translation>
+    </message>
+    <message>
+        <location filename="../src/ctl/table/settings_file.cpp" line="+338"/>
+        <source>Configuration files (FILE), as the window&apos;s Export writes them: [FW] Ver (the firmware version;
+never written) and [KEYLON] with these keys:
+%1Another key in [KEYLON], a value that is no number where a number belongs, a value out of its
+range, a key given twice, a &apos;;&apos; outside double quotes (the INI reader starts a comment there:
+write Pre=&quot;AB;CD&quot;) or a bracketed name the notation does not know (such as [TAB], [cr] or
+[Enter]) refuses the file before anything is sent, naming the key and how to write it. A UTF-8
+byte order mark at the start of the file is skipped.
+Bracket names in Pre, Post and Remove, with their codes in hexadecimal:%2
+[0xHH] is any code (two hexadecimal digits), [0x5B] a &apos;[&apos; itself. Names are upper case.
+The characters %3 are the codes b0 to b6.
+</source>
+        <translation>File di configurazione (FILE), come li scrive Esporta della finestra: [FW] Ver (la versione del
+firmware; mai scritta) e [KEYLON] con queste chiavi:
+%1Un’altra chiave in [KEYLON], un valore che non è un numero dove ci vuole un numero, un valore fuori
+intervallo, una chiave indicata due volte, un &apos;;&apos; fuori dalle virgolette doppie (il lettore INI lì
+inizia un commento: scrivere Pre=&quot;AB;CD&quot;) o un nome tra parentesi che la notazione non conosce (come
+[TAB], [cr] o [Enter]) fa rifiutare il file prima di inviare qualsiasi cosa, indicando la chiave e
+come scriverla. Un BOM UTF-8 all’inizio del file viene saltato.
+Nomi tra parentesi in Pre, Post e Remove, con i loro codici in esadecimale:%2
+[0xHH] è un codice qualsiasi (due cifre esadecimali), [0x5B] una &apos;[&apos; stessa. I nomi sono maiuscoli.
+I caratteri %3 sono i codici da b0 a b6.
+</translation>
     </message>
 </context>
 <context>

@@ -14,6 +14,7 @@
 #include "ctl/fleet/interrupt.h"
 #include "ctl/output/document.h"
 #include "ctl/table/command_table.h"
+#include "ctl/table/human_text.h"
 #include "ctl/table/parser.h"
 
 namespace Ctl {
@@ -118,8 +119,9 @@ int processMain(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("keylon2ctl"));
     QCoreApplication::setApplicationVersion(QStringLiteral(KEYLON2_VERSION));
-    // The desktop's language for the help and the messages; C or POSIX is English.
-    Translations::installDesktopLanguage(app, Translations::QtTexts::English);
+    // The desktop's language for the help and the messages; C or POSIX is English. What
+    // machines read keeps the core's texts in English: only keylon2ctl's context stays installed.
+    installHumanTexts(app, Translations::installDesktopLanguage(app, Translations::QtTexts::English));
     const QStringList arguments = QCoreApplication::arguments();
     verbose = arguments.contains(QStringLiteral("--verbose"));
     qInstallMessageHandler(messages);

@@ -87,10 +87,10 @@ QStringList directories()
             program + QStringLiteral("/../share/keylon2-utility/translations")};
 }
 
-bool install(QCoreApplication &app, const QString &language, const QStringList &directories, QtTexts qtTexts)
+namespace {
+
+QTranslator *installOurs(QCoreApplication &app, const QString &language, const QStringList &directories, QtTexts qtTexts)
 {
-    if (language.isEmpty())
-        return true;
     // Qt's standard buttons and dialogs; a missing file leaves them in English.
     if (qtTexts == QtTexts::Translated) {
         auto *qt = new QTranslator(&app);
@@ -103,18 +103,26 @@ bool install(QCoreApplication &app, const QString &language, const QStringList &
         auto *ours = new QTranslator(&app);
         if (ours->load(Prefix + language, directory)) {
             QCoreApplication::installTranslator(ours);
-            return true;
+            return ours;
         }
         delete ours;
     }
-    return false;
+    return nullptr;
 }
 
-void installDesktopLanguage(QCoreApplication &app, QtTexts qtTexts)
+}  // namespace
+
+bool install(QCoreApplication &app, const QString &language, const QStringList &directories, QtTexts qtTexts)
+{
+    return language.isEmpty() || installOurs(app, language, directories, qtTexts);
+}
+
+QTranslator *installDesktopLanguage(QCoreApplication &app, QtTexts qtTexts)
 {
     const QStringList where = directories();
     const auto environment = [](const char *name) { return QString::fromLocal8Bit(qgetenv(name)); };
-    install(app, chooseLanguage(environment, shipped(where)), where, qtTexts);
+    const QString language = chooseLanguage(environment, shipped(where));
+    return language.isEmpty() ? nullptr : installOurs(app, language, where, qtTexts);
 }
 
 }  // namespace Translations

@@ -33,7 +33,8 @@ enum class QtTexts { Translated, English };
 bool install(QCoreApplication &app, const QString &language, const QStringList &directories,
              QtTexts qtTexts = QtTexts::Translated);
 
-// The whole start-up step: the desktop's language, loaded.
-void installDesktopLanguage(QCoreApplication &app, QtTexts qtTexts = QtTexts::Translated);
+// The whole start-up step: the desktop's language, loaded. Returns our translation as
+// installed, or null (English, or none could be loaded).
+QTranslator *installDesktopLanguage(QCoreApplication &app, QtTexts qtTexts = QtTexts::Translated);
 
 }  // namespace Translations

@@ -5,6 +5,7 @@
 #include <QJsonObject>
 #include <QTextStream>
 
+#include <algorithm>
 #include <hidapi.h>
 
 #include "core/link/access_check.h"
@@ -12,7 +13,9 @@
 #include "core/link/reader_lock.h"
 #include "ctl/table/handlers.h"
 #include "ctl/output/io.h"
+#include "ctl/table/ctl_text.h"
 #include "ctl/table/exit_codes.h"
+#include "ctl/table/human_text.h"
 #include "ctl/table/invocation.h"
 
 namespace Ctl {
@@ -54,12 +57,31 @@ AccessDoctor::Reader doctorReader(const ReaderList::Reader &listed)
     return reader;
 }
 
+// The status word as a person reads it, padded so that the texts line up in every language.
+QString statusWord(AccessDoctor::Status status)
+{
+    const auto word = [](AccessDoctor::Status of) {
+        switch (of) {
+        //: doctor's status column; the three words are padded to the longest
+        case AccessDoctor::Status::Ok: return CtlText::tr("ok");
+        case AccessDoctor::Status::Warning: return CtlText::tr("warning");
+        case AccessDoctor::Status::Problem: break;
+        }
+        return CtlText::tr("problem");
+    };
+    int width = 8;
+    for (const AccessDoctor::Status of : {AccessDoctor::Status::Ok, AccessDoctor::Status::Warning, AccessDoctor::Status::Problem})
+        width = std::max(width, int(word(of).size()));
+    return word(status).leftJustified(width + 1);
+}
+
 QString checkLine(const Check &check, const QString &subject)
 {
-    QString line = AccessDoctor::statusName(check.status).leftJustified(9) + subject + check.text;
-    if (!check.advice.isEmpty())
-        line += QStringLiteral(". Fix: ") + check.advice;
-    return line;
+    const QString text = subject + human(check.text);
+    if (check.advice.isEmpty())
+        return statusWord(check.status) + text;
+    //: %1 what doctor found, %2 what to do about it
+    return statusWord(check.status) + CtlText::tr("%1. Fix: %2").arg(text, human(check.advice));
 }
 
 QJsonArray checksJson(const QList<Check> &checks)
@@ -150,10 +172,10 @@ int doctor(bool json, Io &io, const AccessDoctor::Environment &environment)
     io.out.flush();
 
     if (readers.isEmpty())
-        io.err << noReader << Qt::endl;
+        io.err << human(noReader) << Qt::endl;
     for (const AccessDoctor::ReaderReport &entry : report.readers) {
         if (!entry.canOpen)
-            io.err << entry.reader.device << ": " << entry.error << Qt::endl;
+            io.err << entry.reader.device << ": " << human(entry.error) << Qt::endl;
     }
     return exitCode;
 }

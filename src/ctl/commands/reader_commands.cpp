@@ -22,6 +22,7 @@
 #include "ctl/output/reader_outcome.h"
 #include "ctl/table/ctl_text.h"
 #include "ctl/table/exit_codes.h"
+#include "ctl/table/human_text.h"
 #include "ctl/table/invocation.h"
 #include "ctl/table/shell_completion.h"
 
@@ -80,7 +81,7 @@ int finishOne(const Invocation &invocation, Io &io, const ReaderList::Reader &re
               const QString &error, QJsonObject entry = QJsonObject())
 {
     if (!error.isEmpty())
-        io.err << error << Qt::endl;
+        io.err << human(error) << Qt::endl;
     if (!invocation.json)
         return exitCode;
     const QJsonObject identity = identityJson(reader);
@@ -142,7 +143,7 @@ int readCommand(const Invocation &invocation, Io &io)
     if (locked.exitCode != Success)
         return finishOne(invocation, io, reader, locked.exitCode, locked.error);
     if (!locked.warning.isEmpty())
-        io.err << locked.warning << Qt::endl;
+        io.err << human(locked.warning) << Qt::endl;
     if (io.progress && !invocation.json)
         io.err << reader.device() << ": " << CtlText::tr("reading") << Qt::endl;
     const ReadJob job = readReader(reader);
@@ -181,7 +182,7 @@ int monitorCommand(const Invocation &invocation, Io &io)
     if (locked.exitCode != Success)
         return finishOne(invocation, io, reader, locked.exitCode, locked.error);
     if (!locked.warning.isEmpty())
-        io.err << locked.warning << Qt::endl;
+        io.err << human(locked.warning) << Qt::endl;
     Opened opened = open(reader);
     if (!opened.transport)
         return finishOne(invocation, io, reader, opened.exitCode, opened.error);
@@ -241,7 +242,7 @@ int firmwareUpdateCommand(const Invocation &invocation, Io &io)
     if (locked.exitCode != Success)
         return finishOne(invocation, io, reader, locked.exitCode, locked.error);
     if (!locked.warning.isEmpty())
-        io.err << locked.warning << Qt::endl;
+        io.err << human(locked.warning) << Qt::endl;
     {
         // The link goes with the operation, so that the writer finds the reader free.
         Opened opened = open(reader);
@@ -274,7 +275,7 @@ int firmwareUpdateCommand(const Invocation &invocation, Io &io)
                          QStringLiteral("the firmware writer ended with exit code %1").arg(process.exitCode()));
     }
     if (!invocation.json) {
-        io.out << reader.device() << ": firmware written\n";
+        io.out << CtlText::tr("%1: firmware written").arg(reader.device()) << '\n';
         io.out.flush();
     }
     return finishOne(invocation, io, reader, Success, QString());

@@ -10,6 +10,7 @@
 #include "ctl/output/metrics.h"
 #include "ctl/table/ctl_text.h"
 #include "ctl/table/exit_codes.h"
+#include "ctl/table/human_text.h"
 
 namespace Ctl {
 
@@ -23,7 +24,7 @@ QString stoppedStatus(const ReaderOutcome &outcome)
         return CtlText::tr("interrupted: nothing was written");
     if (outcome.result == Result::NotStarted)
         return CtlText::tr("not started");
-    return CtlText::tr("failed: %1").arg(outcome.error);
+    return CtlText::tr("failed: %1").arg(human(outcome.error));
 }
 
 }  // namespace
@@ -126,7 +127,7 @@ bool logOutcome(const Fleet &fleet, const ReaderOutcome &outcome, Io &io, QStrin
     if (!fleet.log)
         return true;
     const auto failed = [&](const QString &error) {
-        io.err << error << Qt::endl;
+        io.err << human(error) << Qt::endl;
         if (failure->isEmpty())
             *failure = error;
         return false;
@@ -148,7 +149,7 @@ int closeLog(const Fleet &fleet, QString failure, int exitCode, QJsonObject *doc
         return exitCode;
     QString error;
     if (!fleet.log->close(&error)) {
-        io.err << error << Qt::endl;
+        io.err << human(error) << Qt::endl;
         if (failure.isEmpty())
             failure = error;
     }
@@ -184,7 +185,7 @@ int runFleet(const Invocation &invocation, Io &io, const Fleet &fleet, const QSt
     QString logFailure;
     const auto done = [&](const ReaderOutcome &outcome) {
         if (!outcome.warning.isEmpty())
-            io.err << outcome.warning << Qt::endl;
+            io.err << human(outcome.warning) << Qt::endl;
         if (outcome.result == Result::Failed || outcome.result == Result::Interrupted)
             io.err << errorLine(outcome) << Qt::endl;
         if (!invocation.json) {

@@ -21,6 +21,7 @@
 #include "ctl/fleet/interrupt.h"
 #include "ctl/fleet/live_metrics.h"
 #include "ctl/table/exit_codes.h"
+#include "ctl/table/human_text.h"
 
 namespace Ctl {
 
@@ -188,7 +189,7 @@ void Station::report(const ReaderOutcome &outcome)
     if (invocation_.json)
         outcomes_.append(outcome);
     if (!outcome.warning.isEmpty())
-        io_.err << outcome.warning << Qt::endl;
+        io_.err << human(outcome.warning) << Qt::endl;
     if (outcome.result == Result::Failed)
         io_.err << errorLine(outcome) << Qt::endl;
     if (invocation_.json) {
@@ -203,7 +204,7 @@ void Station::report(const ReaderOutcome &outcome)
     if (fleet_.log && logOutcome(fleet_, outcome, io_, &logFailure_)) {
         QString error;
         if (!fleet_.log->sync(&error)) {
-            io_.err << error << Qt::endl;
+            io_.err << human(error) << Qt::endl;
             if (logFailure_.isEmpty())
                 logFailure_ = error;
         }

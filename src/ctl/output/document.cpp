@@ -7,6 +7,7 @@
 #include "ctl/output/io.h"
 #include "ctl/table/ctl_text.h"
 #include "ctl/table/exit_codes.h"
+#include "ctl/table/human_text.h"
 #include "ctl/table/invocation.h"
 
 namespace Ctl {
@@ -28,7 +29,7 @@ void printDocument(const QJsonObject &document, Io &io)
 int fail(const Invocation &invocation, Io &io, int exitCode, const QStringList &lines)
 {
     for (const QString &line : lines)
-        io.err << line << Qt::endl;
+        io.err << human(line) << Qt::endl;
     if (invocation.json) {
         QJsonObject document = Ctl::document(invocation.commandWord, exitCode, lines.join(QLatin1Char('\n')));
         if (invocation.command)
@@ -41,7 +42,7 @@ int fail(const Invocation &invocation, Io &io, int exitCode, const QStringList &
 void warn(const QStringList &warnings, QJsonObject *document, Io &io)
 {
     for (const QString &warning : warnings)
-        io.err << CtlText::tr("warning: %1").arg(warning) << Qt::endl;
+        io.err << CtlText::tr("warning: %1").arg(human(warning)) << Qt::endl;
     if (document && !warnings.isEmpty())
         document->insert("warnings", QJsonArray::fromStringList(warnings));
 }

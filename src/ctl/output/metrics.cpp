@@ -12,6 +12,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "ctl/table/human_text.h"
+
 namespace Ctl {
 
 namespace {
@@ -312,7 +314,7 @@ void Metrics::writeOrSay(QTextStream &err)
     if (write(&error)) {
         writeError_.clear();
     } else if (error != writeError_) {
-        err << error << Qt::endl;
+        err << human(error) << Qt::endl;
         writeError_ = error;
     }
 }

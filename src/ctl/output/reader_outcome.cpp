@@ -2,6 +2,8 @@
 
 #include <QJsonArray>
 
+#include "ctl/table/human_text.h"
+
 namespace Ctl {
 
 bool ReaderOutcome::ok() const
@@ -65,8 +67,8 @@ QString errorLine(const ReaderOutcome &outcome)
 {
     // The link's own texts name the node already.
     if (outcome.error.contains(outcome.reader.path))
-        return outcome.error;
-    return outcome.reader.device() + QStringLiteral(": ") + outcome.error;
+        return human(outcome.error);
+    return outcome.reader.device() + QStringLiteral(": ") + human(outcome.error);
 }
 
 Summary::Summary(const QList<ReaderOutcome> &outcomes)

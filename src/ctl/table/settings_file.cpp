@@ -15,6 +15,8 @@
 #include "core/protocol/settings_frames.h"
 #include "core/text/keycode.h"
 #include "core/text/name_tables.h"
+#include "ctl/table/ctl_text.h"
+#include "ctl/table/human_text.h"
 
 namespace Ctl {
 
@@ -329,7 +331,11 @@ QString fileFormatText()
         names += (code % 8 == 0 ? QStringLiteral("\n  ") : QStringLiteral(", "))
             + QStringLiteral("[%1] %2").arg(ControlNames.at(code)).arg(code, 2, 16, QLatin1Char('0'));
     }
-    return QStringLiteral(
+    // The keys' lines as the settings table words them, each said in the language.
+    QStringList keys = Settings::helpText().split(QLatin1Char('\n'));
+    for (QString &line : keys)
+        line = human(line);
+    return CtlText::tr(
                "Configuration files (FILE), as the window's Export writes them: [FW] Ver (the firmware version;\n"
                "never written) and [KEYLON] with these keys:\n"
                "%1"
@@ -341,7 +347,7 @@ QString fileFormatText()
                "Bracket names in Pre, Post and Remove, with their codes in hexadecimal:%2\n"
                "[0xHH] is any code (two hexadecimal digits), [0x5B] a '[' itself. Names are upper case.\n"
                "The characters %3 are the codes b0 to b6.\n")
-        .arg(Settings::helpText(), names,
+        .arg(keys.join(QLatin1Char('\n')), names,
              QString::fromUtf8("\u20ac \u00a4 \u00a6 \u00a7 \u00a8 \u00b3 \u00b4"));
 }
 
