@@ -30,6 +30,17 @@ echo "== desktop-file-validate"
 desktop-file-validate "$unpacked"/usr/share/applications/*.desktop || status=1
 echo "== appstreamcli validate"
 appstreamcli validate --no-net "$unpacked"/usr/share/metainfo/*.metainfo.xml || status=1
+echo "== the desktop entry and the metainfo in every language of po/LINGUAS"
+for language in $(cat "$(dirname "$0")/../po/LINGUAS"); do
+    for key in Name GenericName Comment Keywords; do
+        grep -q "^$key\[$language\]=" "$unpacked"/usr/share/applications/*.desktop \
+            || { echo "the desktop entry has no $key[$language]"; status=1; }
+    done
+    for element in name summary p; do
+        grep -q "<$element xml:lang=\"$language\">" "$unpacked"/usr/share/metainfo/*.metainfo.xml \
+            || { echo "the metainfo has no <$element> in $language"; status=1; }
+    done
+done
 echo "== changelog"
 version=$(dpkg-deb -f "$deb" Version)
 zcat "$unpacked"/usr/share/doc/keylon2-utility/changelog.gz >"$unpacked/changelog"

@@ -10,14 +10,15 @@ set -euo pipefail
 # rules' checks; orca, openbox: the screen reader and a window manager for the test that
 # listens to the window; qttools5-dev, qttools5-dev-tools: lupdate and lrelease for the
 # translations; qttranslations5-l10n: Qt's own texts (standard buttons, file dialogs) in the
-# shipped languages.
+# shipped languages; gettext: msgfmt, which merges the translations into the desktop entry
+# and the metainfo.
 packages=(cmake g++ make pkg-config qtbase5-dev libqt5serialport5-dev libhidapi-dev libudev-dev
           fonts-liberation2 xvfb xauth dpkg-dev file desktop-file-utils appstream lintian
           tigervnc-standalone-server tigervnc-tools python3 python3-jsonschema openssl ansible-core
           at-spi2-core python3-pyatspi dbus-daemon xdotool weston qtwayland5 python3-pil
           ansible-lint yamllint pycodestyle python3-voluptuous systemd rpm rpmlint prometheus
           python3-prometheus-client orca openbox dbus qttools5-dev qttools5-dev-tools
-          qttranslations5-l10n)
+          qttranslations5-l10n gettext)
 for option in "$@"; do
     # Qt 6: Core5Compat for the locale codecs, libxcb for the screen's size on X11, the Wayland
     # platform plugin for the window under a Wayland compositor.

@@ -1,11 +1,14 @@
 #!/usr/bin/env python3
 """Every shipped translation is complete, and lupdate finds no text of the sources missing from it.
 
-Usage: translations_complete.py LUPDATE SOURCE_DIR TS_FILE...
+Usage: translations_complete.py LUPDATE SOURCE_DIR TS_OR_PO_FILE...
 Each .ts is copied, brought up to date with the sources by lupdate, and read: a text that is new
 (unfinished), gone from the sources (vanished/obsolete), or translated with an empty string or
-with placeholders other than the source's fails the check.
+with placeholders other than the source's fails the check. Each .po (the desktop entry's and the
+metainfo's) is merged with what xgettext finds in packaging/*.in now: an untranslated or fuzzy
+entry fails it.
 """
+import glob
 import os
 import re
 import shutil
@@ -44,11 +47,26 @@ def check(lupdate, sources, ts):
     return problems
 
 
+def check_po(root, po):
+    sources = sorted(os.path.relpath(path, root) for path in glob.glob(os.path.join(root, 'packaging', '*.in')))
+    with tempfile.TemporaryDirectory() as work:
+        pot = os.path.join(work, 'fresh.pot')
+        subprocess.run(['xgettext', '--from-code=UTF-8', '--omit-header', '-o', pot] + sources, cwd=root, check=True)
+        merged = os.path.join(work, 'merged.po')
+        subprocess.run(['msgmerge', '--quiet', '-o', merged, po, pot], check=True)
+        done = subprocess.run(['msgfmt', '--check', '--statistics', '-o', os.devnull, merged],
+                              capture_output=True, text=True)
+        statistics = done.stderr.strip()
+        if done.returncode or 'untranslated' in statistics or 'fuzzy' in statistics:
+            return [statistics]
+    return []
+
+
 def main():
     lupdate, sources, files = sys.argv[1], sys.argv[2], sys.argv[3:]
     failed = 0
     for ts in files:
-        problems = check(lupdate, sources, ts)
+        problems = check_po(os.path.dirname(sources), ts) if ts.endswith('.po') else check(lupdate, sources, ts)
         for problem in problems:
             print(f'{os.path.basename(ts)}: {problem}')
         failed += bool(problems)
