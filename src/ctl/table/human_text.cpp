@@ -290,7 +290,7 @@ QVector<Compiled> compile()
                 expression += QStringLiteral("(\\d+)");
                 ++i;
             } else {
-                expression += QRegularExpression::escape(source.at(i));
+                expression += QRegularExpression::escape(QString(source.at(i)));
                 ++entry.literal;
             }
         }
