@@ -6,6 +6,7 @@
 
 #include <atomic>
 #include <cerrno>
+#include <clocale>
 #include <hidapi.h>
 #include <poll.h>
 #include <unistd.h>
@@ -119,6 +120,10 @@ int processMain(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("keylon2ctl"));
     QCoreApplication::setApplicationVersion(QStringLiteral(KEYLON2_VERSION));
+    // The system's reasons (strerror: "No such file or directory") stand in --json and the audit
+    // log, so they stay English whatever locale the C library was given; our language is chosen
+    // from the environment below, not from the C library.
+    std::setlocale(LC_MESSAGES, "C");
     // The desktop's language for the help and the messages; C or POSIX is English. What
     // machines read keeps the core's texts in English: only keylon2ctl's context stays installed.
     installHumanTexts(app, Translations::installDesktopLanguage(app, Translations::QtTexts::English));

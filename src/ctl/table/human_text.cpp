@@ -368,6 +368,10 @@ QString said(const QString &english, int depth)
 {
     if (!fullTexts || english.isEmpty() || depth > 4)
         return english;
+    // A text may fit more than one pattern ("Cannot read X: why." then " Nothing was sent."
+    // fits "%1. Nothing was sent." too): the first fit whose reasons are all known wins, else
+    // the first fit.
+    QString first;
     for (const Compiled &entry : compiled()) {
         const QRegularExpressionMatch match = entry.expression.match(english);
         if (!match.hasMatch())
@@ -379,15 +383,23 @@ QString said(const QString &english, int depth)
         if (entry.countGroup)
             translated.replace(QLatin1String("%n"), match.captured(entry.countGroup));
         QStringList arguments;
+        bool known = true;
         for (int argument = 1; argument <= 9; ++argument) {
             const int group = entry.groupOf[argument];
             if (!group)
                 break;
             const QString value = match.captured(group);
-            arguments << (entry.pattern->reasons & (1u << (argument - 1)) ? reasonSaid(value, depth + 1) : value);
+            const bool reason = entry.pattern->reasons & (1u << (argument - 1));
+            arguments << (reason ? reasonSaid(value, depth + 1) : value);
+            known = known && (!reason || value.isEmpty() || arguments.last() != value);
         }
-        return filled(translated, arguments);
+        if (known)
+            return filled(translated, arguments);
+        if (first.isNull())
+            first = filled(translated, arguments);
     }
+    if (!first.isNull())
+        return first;
     // "hid:/dev/hidraw3: busy: ...": a device or file, then a reason.
     static const QRegularExpression named(QStringLiteral("^([^ ]+?): (.+)$"),
                                           QRegularExpression::DotMatchesEverythingOption);
