@@ -305,6 +305,9 @@ private slots:
             QVERIFY2(!english.out.isEmpty(), qPrintable(arguments.join(' ')));
             QCOMPARE(translated.out, english.out);
             QCOMPARE(translated.exitCode, english.exitCode);
+            // What standard error says (the missing file) is said in the language.
+            if (!english.err.isEmpty())
+                QVERIFY2(translated.err != english.err, qPrintable(translated.err));
         }
         // A failure's reason: English in the JSON (and byte for byte in C), the language's on standard error.
         const QList<QPair<QStringList, QString>> failures = {{{"read", "--json"}, noReader},
