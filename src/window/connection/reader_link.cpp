@@ -144,30 +144,31 @@ ReaderLink::Opened ReaderLink::openSerial(const QString &portName)
 void ReaderLink::watchForLineGone(const QString &portName)
 {
     QSerialPort *const port = serialPort();
-    // Met during an exchange, the error is emitted in the worker and comes here queued, before
-    // the exchange is over; the link goes down once it is, as after any other action.
+    // Met during an exchange, the error is emitted in the worker and comes here queued.
     connect(port, &QSerialPort::errorOccurred, this, [this, port, portName](QSerialPort::SerialPortError error) {
-        if (!SerialTransport::meansLineGone(error))
-            return;
-        auto takeDownLater = [this, port, portName] {
-            QTimer::singleShot(0, this, [this, port, portName] {
-                if (port != serialPort() || !state_.connected || !state_.serialActive)
-                    return;
-                takeDown(Teardown::Disconnect);
-                emit lineGone(portName);
-            });
-        };
-        if (exchanging())
-            lineGoneAfterExchange_ = takeDownLater;
-        else
-            takeDownLater();
+        if (SerialTransport::meansLineGone(error))
+            QTimer::singleShot(0, this, [this, port, portName] { takeDownGoneLine(port, portName); });
     });
+}
+
+void ReaderLink::takeDownGoneLine(QSerialPort *port, const QString &portName)
+{
+    // Not under the feet of an exchange: the link goes down once it is over, as after any
+    // other action.
+    if (exchanging()) {
+        lineGoneAfterExchange_ = [this, port, portName] { takeDownGoneLine(port, portName); };
+        return;
+    }
+    if (port != serialPort() || !state_.connected || !state_.serialActive)
+        return;
+    takeDown(Teardown::Disconnect);
+    emit lineGone(portName);
 }
 
 void ReaderLink::afterExchange()
 {
     if (lineGoneAfterExchange_)
-        std::exchange(lineGoneAfterExchange_, nullptr)();
+        QTimer::singleShot(0, this, std::exchange(lineGoneAfterExchange_, nullptr));
 }
 
 void ReaderLink::markConnected()

@@ -111,6 +111,7 @@ private:
     friend struct WindowProbe;
 
     void watchForLineGone(const QString &portName);
+    void takeDownGoneLine(QSerialPort *port, const QString &portName);
     // The open that lock_ found busy (who holds the reader) or without a lock; the lock object is
     // let go.
     Opened busy(const QString &node);
