@@ -18,6 +18,8 @@ struct WindowProbe
     static QSerialPort *serialPort(MainWindow &window) { return window.link_.serialPort(); }
     static charThread *&tickerThread(MainWindow &window) { return window.status_.ticker_; }
     static SettingsForm &form(MainWindow &window) { return window.form_; }
+    // An exchange with the reader runs on the worker.
+    static bool exchanging(MainWindow &window) { return window.link_.exchanging(); }
     // The whole serial receive path with one chunk, as a poll that found it would take it.
     static void receiveChunk(MainWindow &window, const QByteArray &chunk) { window.reader_.receiveChunk(chunk); }
 };

@@ -20,6 +20,7 @@ MainWindow::MainWindow(QWidget *parent)
     , files_(*this, link_, form_)
     , firmware_(*this, link_)
     , interfaceChange_(link_)
+    , wait_(*this, ui, link_.runner())
 {
     ui.setupUi(this);
     WindowAccess::setUp(ui, *this);

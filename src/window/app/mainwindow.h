@@ -6,6 +6,7 @@
 #include "window/settings_page/config_files.h"
 #include "window/connection/connection_panel.h"
 #include "window/connection/reader_link.h"
+#include "window/connection/reader_wait.h"
 #include "window/maintenance/firmware_update.h"
 #include "window/maintenance/interface_change.h"
 #include "window/settings_page/settings_form.h"
@@ -77,4 +78,5 @@ private:
     ConfigFiles files_;
     FirmwareUpdate firmware_;
     InterfaceChange interfaceChange_;
+    ReaderWait wait_;
 };

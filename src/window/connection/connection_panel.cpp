@@ -102,6 +102,8 @@ void ConnectionPanel::showFailedConnect(const char *debugLine)
 
 void ConnectionPanel::connectOrDisconnect()
 {
+    if (link_.exchanging())
+        return;
     // A connect the program asks for before the start-up list came (no click, which would have
     // brought the list already) still finds the port the list would have put in the field.
     if (portFill_)

@@ -4,6 +4,8 @@
 #include <QSerialPort>
 #include <QTimer>
 
+#include <utility>
+
 #include "core/link/hid_transport.h"
 #include "core/link/serial_transport.h"
 
@@ -24,6 +26,9 @@ ReaderLink::ReaderLink(QObject *timerOwner)
     , hid_(std::make_unique<HidTransport>(nullptr))
     , serial_(std::make_unique<SerialTransport>(nullptr))
 {
+    // The port's errors of an exchange are emitted in the worker and queued to the link.
+    qRegisterMetaType<QSerialPort::SerialPortError>();
+    connect(&runner_, &ExchangeRunner::finished, this, &ReaderLink::afterExchange);
 }
 
 ReaderLink::~ReaderLink()
@@ -120,7 +125,11 @@ ReaderLink::Opened ReaderLink::openSerial(const QString &portName)
     watchForLineGone(portName);
     delete state_.pollTimer;  // one poll timer at any time
     state_.pollTimer = new QTimer(timerOwner_);
-    connect(state_.pollTimer, &QTimer::timeout, this, &ReaderLink::pollDue);
+    connect(state_.pollTimer, &QTimer::timeout, this, [this] {
+        // The port is the worker's while an exchange runs; the exchange takes what comes.
+        if (!exchanging())
+            emit pollDue();
+    });
     state_.pollTimer->start(100);
     state_.serialActive = 1;
     state_.hidActive = 0;
@@ -135,16 +144,31 @@ ReaderLink::Opened ReaderLink::openSerial(const QString &portName)
 void ReaderLink::watchForLineGone(const QString &portName)
 {
     QSerialPort *const port = serialPort();
+    // Met during an exchange, the error is emitted in the worker and comes here queued.
     connect(port, &QSerialPort::errorOccurred, this, [this, port, portName](QSerialPort::SerialPortError error) {
-        if (!SerialTransport::meansLineGone(error))
-            return;
-        QTimer::singleShot(0, port, [this, port, portName] {
-            if (port != serialPort() || !state_.connected || !state_.serialActive)
-                return;
-            takeDown(Teardown::Disconnect);
-            emit lineGone(portName);
-        });
+        if (SerialTransport::meansLineGone(error))
+            QTimer::singleShot(0, this, [this, port, portName] { takeDownGoneLine(port, portName); });
     });
+}
+
+void ReaderLink::takeDownGoneLine(QSerialPort *port, const QString &portName)
+{
+    // Not under the feet of an exchange: the link goes down once it is over, as after any
+    // other action.
+    if (exchanging()) {
+        lineGoneAfterExchange_ = [this, port, portName] { takeDownGoneLine(port, portName); };
+        return;
+    }
+    if (port != serialPort() || !state_.connected || !state_.serialActive)
+        return;
+    takeDown(Teardown::Disconnect);
+    emit lineGone(portName);
+}
+
+void ReaderLink::afterExchange()
+{
+    if (lineGoneAfterExchange_)
+        QTimer::singleShot(0, this, std::exchange(lineGoneAfterExchange_, nullptr));
 }
 
 void ReaderLink::markConnected()
@@ -224,6 +248,8 @@ QByteArray ReaderLink::takeSerialBytes()
 
 void ReaderLink::dumpDiagnosticInterface()
 {
+    if (exchanging())
+        return;
     std::unique_ptr<HidTransport> device = HidTransport::openDiagnostic();
     if (!device) {
         // The link that is open, if any, stays as it is.
@@ -231,5 +257,5 @@ void ReaderLink::dumpDiagnosticInterface()
         return;
     }
     setHid(std::move(device));  // the dump takes the link's place
-    hid_->dump();
+    exchange([this] { hid_->dump(); });
 }

@@ -4,9 +4,11 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 #include "core/link/access_check.h"
+#include "window/connection/exchange_runner.h"
 #include "window/connection/link_state.h"
 #include "core/link/reader_lock.h"
 #include "core/session/reader_session.h"
@@ -71,6 +73,18 @@ public:
     ReaderSession session();
     ReaderSession hidSession();
 
+    // Runs an exchange with the reader (a callable that uses the sessions above) on the worker
+    // thread and returns what it returned; the window stays alive meanwhile. The poll of the
+    // serial line waits, and a line that went down during the exchange is taken down after it.
+    template<typename Exchange>
+    auto exchange(Exchange &&job) -> decltype(job())
+    {
+        return runner_.run(serialPort(), std::forward<Exchange>(job));
+    }
+    // An exchange runs: nothing else may talk to the reader or touch the link until it is over.
+    bool exchanging() const { return runner_.busy(); }
+    ExchangeRunner &runner() { return runner_; }
+
     QSerialPort *serialPort() const;
     // Something the reader sent waits on the open serial port.
     bool serialBytesWaiting();
@@ -97,12 +111,14 @@ private:
     friend struct WindowProbe;
 
     void watchForLineGone(const QString &portName);
+    void takeDownGoneLine(QSerialPort *port, const QString &portName);
     // The open that lock_ found busy (who holds the reader) or without a lock; the lock object is
     // let go.
     Opened busy(const QString &node);
     // The USB HID handle changes; hidDevice shows it.
     void setHid(std::unique_ptr<HidTransport> hid);
     void closeHid();
+    void afterExchange();
 
     QObject *timerOwner_;
     LinkState state_;
@@ -110,4 +126,6 @@ private:
     std::unique_ptr<SerialTransport> serial_;  // the latest serial port, open or not (its
                                                // QSerialPort has no Qt parent); no port at first
     ReaderLock lock_;                          // the connected reader's
+    ExchangeRunner runner_;
+    std::function<void()> lineGoneAfterExchange_;  // a line that went down while the worker had it
 };

@@ -18,6 +18,8 @@ FirmwareUpdate::FirmwareUpdate(QWidget &window, ReaderLink &link)
 
 void FirmwareUpdate::run()
 {
+    if (link_.exchanging())
+        return;
     // Once in its loader the reader waits for the writer; without one it would stay there.
     if (!Platform::firmwareWriterRunnable()) {
         QMessageBox::warning(nullptr, WindowText::tr("FW Update"),
@@ -27,7 +29,7 @@ void FirmwareUpdate::run()
         return;
     }
 
-    const SessionResult isp = link_.session().enterIspMode();
+    const SessionResult isp = link_.exchange([this] { return link_.session().enterIspMode(); });
     // Over the serial line the write goes unchecked.
     if (isp.outcome == SessionResult::Outcome::FrameFailed) {
         QMessageBox::information(nullptr, WindowText::tr("ISP Mode"),
@@ -42,7 +44,7 @@ void FirmwareUpdate::run()
         link_.takeDown(ReaderLink::Teardown::Disconnect);
 
     // All the time the reader gets to come up in ISP mode before the writer looks for it.
-    Platform::sleepMs(1000);
+    link_.exchange([] { Platform::sleepMs(1000); });
 
     // Only whether the writer ran to an end of its own counts; its exit code and output are
     // for the operator, who sees them in the dialog.

@@ -12,7 +12,7 @@ InterfaceChange::InterfaceChange(ReaderLink &link)
 
 void InterfaceChange::run()
 {
-    if (!link_.state().connected)
+    if (!link_.state().connected || link_.exchanging())
         return;
 
     const QString question = link_.state().serialActive
@@ -22,7 +22,7 @@ void InterfaceChange::run()
         != QMessageBox::Yes)
         return;
 
-    const SessionResult result = link_.session().changeInterface();
+    const SessionResult result = link_.exchange([this] { return link_.session().changeInterface(); });
     // The reader stays where it is when the frame did not reach it: so does the utility.
     if (!result.ok()) {
         QMessageBox::warning(nullptr, WindowText::tr("Change Mode"),

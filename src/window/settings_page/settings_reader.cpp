@@ -52,13 +52,15 @@ SettingsReader::SettingsReader(ReaderLink &link, SettingsForm &form, StatusPage 
 
 void SettingsReader::read()
 {
+    if (link_.exchanging())
+        return;
     const LinkState &link = link_.state();
     if (link.serialActive) {
         // Anything that came in before the request (a key's ID code) is taken up on its own,
         // so that the answers start a chunk of their own.
         if (link_.serialBytesWaiting())
             takeSerialChunk();
-        const ReaderSession::SettingsRead read = link_.session().readSettings();
+        const ReaderSession::SettingsRead read = link_.exchange([this] { return link_.session().readSettings(); });
         // What came while the line was quieted is never taken for answers, but a key read just
         // before the request belongs on the Status page.
         if (!read.quieted.isEmpty()) {
@@ -79,7 +81,7 @@ void SettingsReader::read()
         return;
     }
 
-    const ReaderSession::SettingsRead read = link_.hidSession().readSettings();
+    const ReaderSession::SettingsRead read = link_.exchange([this] { return link_.hidSession().readSettings(); });
     if (!read.statusRead) {
         tell(VersionFailText);
         return;
@@ -95,6 +97,8 @@ void SettingsReader::read()
 
 void SettingsReader::takeSerialChunk()
 {
+    if (link_.exchanging())
+        return;
     const QByteArray chunk = link_.takeSerialBytes();
     if (!chunk.isEmpty())
         receiveChunk(chunk);
@@ -131,14 +135,15 @@ int SettingsReader::showSerialAnswers(const QByteArray &chunk)
 
 void SettingsReader::readStatusOnce()
 {
-    ReaderSession session = link_.hidSession();
+    if (link_.exchanging())
+        return;
     if (link_.state().currentTab == 0) {
-        session.preReadStatus();
+        link_.exchange([this] { link_.hidSession().preReadStatus(); });
         link_.noteStatusPreRead();
     }
     if (link_.state().statusShown)
         return;
-    const ReaderSession::SettingsRead read = session.readStatusOnce();
+    const ReaderSession::SettingsRead read = link_.exchange([this] { return link_.hidSession().readStatusOnce(); });
     form_.showRead(PageRecord::pageOfRead(read.record, PageRecord::ReadPath::StatusPage), fieldsOf(read));
     link_.noteStatusShown();
 }

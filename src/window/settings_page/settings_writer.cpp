@@ -15,6 +15,8 @@ SettingsWriter::SettingsWriter(ReaderLink &link, SettingsForm &form)
 
 void SettingsWriter::write()
 {
+    if (link_.exchanging())
+        return;
     // All three affixes are converted before anything goes out: an affix the reader could not
     // give back must stop the whole write, not leave half of a page in the reader.
     const SettingsRecord page = form_.recordToWrite();
@@ -26,7 +28,8 @@ void SettingsWriter::write()
     }
 
     const LinkState &link = link_.state();
-    const SessionResult result = link_.session().writeSettings(page, link.interfaceSetting);
+    const quint8 target = link.interfaceSetting;
+    const SessionResult result = link_.exchange([&] { return link_.session().writeSettings(page, target); });
     // A USB HID write that fails ends the write where it is, without the save; a serial frame
     // that did not reach the line means the line is gone. Either way the operator must learn
     // that the reader does not hold the page.
