@@ -25,7 +25,7 @@ public:
         bool statusRead = false;   // version, options, output window (and, over USB HID, the
                                    // keyboard country) are in the record
         bool hasCountry = false;   // only USB HID answers with the keyboard country
-        bool affixRead[3] = {};    // preamble, postamble, remove data taken
+        bool affixRead[RecordFields::AffixCount] = {};  // preamble, postamble, remove data taken
         QByteArray serialAnswers;  // what the serial line brought after the read frames
         QByteArray answerChunk;    // the six serial answers found in it, back to back; empty
                                    // when they were not all there
