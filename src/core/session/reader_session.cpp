@@ -119,6 +119,7 @@ ReaderSession::SettingsRead ReaderSession::readOverHid()
     read.record = HidAnswers::parseStatus(answer);
     read.statusRead = true;
     read.hasCountry = true;
+    read.fields = RecordFields::Status | RecordFields::Country;
 
     for (int i = 0; i < RecordFields::AffixCount; ++i) {
         const Settings::Setting &affix = *Settings::affixes().at(i);
@@ -134,6 +135,7 @@ ReaderSession::SettingsRead ReaderSession::readOverHid()
         if (const auto codes = HidAnswers::parseAffix(answer)) {
             read.record.*affix.codes = *codes;
             read.affixRead[i] = true;
+            read.fields |= RecordFields::affix(i);
         } else if (read.result.ok()) {
             read.result = failure(Outcome::BadAnswer, step);
         }
@@ -164,6 +166,7 @@ ReaderSession::SettingsRead ReaderSession::readStatusOnce()
     oneShotExchange(CmdStatus, answer, Step::Status);
     read.record = HidAnswers::parseOneShotStatus(answer);
     read.statusRead = true;
+    read.fields = RecordFields::Status;
 
     for (int i = 0; i < RecordFields::AffixCount; ++i) {
         const Settings::Setting &affix = *Settings::affixes().at(i);
@@ -172,6 +175,7 @@ ReaderSession::SettingsRead ReaderSession::readStatusOnce()
         if (const auto codes = HidAnswers::parseOneShotAffix(answer)) {
             read.record.*affix.codes = *codes;
             read.affixRead[i] = true;
+            read.fields |= RecordFields::affix(i);
         }
         if (affix.readCommand == CmdGetRemove)
             qDebug("Checksum = %x", Frames::checksum(answer.left(quint8(answer[1]) + 1)));
@@ -204,11 +208,13 @@ ReaderSession::SettingsRead ReaderSession::readOverSerial()
     const SerialAnswers::Parsed parsed = SerialAnswers::parse(found.whole ? found.answers : read.serialAnswers);
     const SerialAnswers::Taken taken = SerialAnswers::take(parsed);
     read.record = taken.record;
+    read.fields = taken.fields;
+    read.allAnswered = parsed.allComplete();
     read.statusRead = taken.fields & RecordFields::OutputWindow;
     for (int i = 0; i < RecordFields::AffixCount; ++i)
         read.affixRead[i] = taken.fields & RecordFields::affix(i);
 
-    if (parsed.allComplete()) {
+    if (read.allAnswered) {
         for (int i = 0; i < RecordFields::AffixCount && read.result.ok(); ++i) {
             if (!read.affixRead[i])
                 read.result = failure(Outcome::BadAnswer, stepOfCommand(frames[3 + i]));
