@@ -10,91 +10,35 @@
 
 namespace Settings {
 
-namespace {
-
-using P = ConfigPage;
-using R = SettingsRecord;
-
-Setting onOff(const char *key, quint8 bit, bool P::*flag, const char *widget)
-{
-    Setting row{key, Kind::Switch};
-    row.bit = bit;
-    row.flag = flag;
-    row.widget = widget;
-    return row;
-}
-
-Setting affix(const char *key, QString P::*text, QByteArray R::*codes, const char *debugLine, const char *switchedBy,
-              const char *widget)
-{
-    Setting row{key, Kind::Affix};
-    row.text = text;
-    row.codes = codes;
-    row.debugLine = debugLine;
-    row.switchedBy = switchedBy;
-    row.widget = widget;
-    return row;
-}
-
-Setting travels(Setting row, const char *label, const char *picker, quint8 readCommand, const char *readLine,
-                const char *oneShotLine)
-{
-    row.label = label;
-    row.picker = picker;
-    row.readCommand = readCommand;
-    row.writeCommand = quint8(readCommand + 1);  // the reader writes an affix with the code after its read
-    row.readLine = readLine;
-    row.oneShotLine = oneShotLine;
-    return row;
-}
-
-Setting number(const char *key, QString P::*text, quint8 R::*byte, const char *debugLine, const char *widget)
-{
-    Setting row{key, Kind::Number};
-    row.text = text;
-    row.byte = byte;
-    row.debugLine = debugLine;
-    row.widget = widget;
-    return row;
-}
-
-}  // namespace
-
 const std::vector<Setting> &all()
 {
-    static const std::vector<Setting> table = [] {
-        Setting interface = onOff("Interface", 0, &P::interfaceSerial, nullptr);
-        interface.help = "0 USB keyboard, 1 serial: the interface the file was read over; never applied";
-        Setting country{"KBCountry", Kind::Choice};
-        country.help = "; not on the serial interface";
-        country.index = &P::kbCountry;
-        country.entry = &R::kbCountry;
-        country.choices = &CountryNames;
-        country.usbOnly = true;
-        country.widget = "KB_cmb";
-        // The affixes' read commands: 0x20, 0x24, 0x28.
-        return std::vector<Setting>{
-            interface,
-            onOff("PreEnable", OptionBits::PreEnable, &P::preEnable, "PreAmbleChk"),
-            travels(affix("Pre", &P::pre, &R::pre, "PreVal=%x", "PreEnable", "PreAmbleEdit"),
-                    QT_TRANSLATE_NOOP("Core", "PreAmble"), "Pre_cmb", 0x20, "PreAmble Len=%d %x %x %x %x",
-                    "PreAmble Len=%d %x %x %x %x"),
-            onOff("PostEnable", OptionBits::PostEnable, &P::postEnable, "PostAmbleChk"),
-            travels(affix("Post", &P::post, &R::post, "PosVal=%x", "PostEnable", "PostAmbleEdit"),
-                    QT_TRANSLATE_NOOP("Core", "PostAmble"), "Post_cmb", 0x24, "PostAmble Len=%d %x %x %x %x",
-                    "PostAmble Len=%d %x %x %x %x"),
-            onOff("RemoveEnable", OptionBits::RemoveEnable, &P::removeEnable, "RemoveDataChk"),
-            travels(affix("Remove", &P::remove, &R::remove, "RemoveVal=%x", "RemoveEnable", "RemoveDataEdit"),
-                    QT_TRANSLATE_NOOP("Core", "Remove Data"), "Remove_cmb", 0x28, "Revome data Len=%d %x %x %x %x",
-                    "Remove Data Len=%d %x %x %x %x"),
-            onOff("RemoveIDCode", OptionBits::RemoveIDCode, &P::removeIdCode, "RemoveIDCodeChk"),
-            onOff("AutoReport", OptionBits::AutoReport, &P::autoReport, "AutoReportChk"),
-            onOff("Buzzer", OptionBits::Buzzer, &P::buzzer, "BuzzerEnableChk"),
-            number("OutputStart", &P::outputStart, &R::outputStart, "t1num: %d", "KLNOutStartEdit"),
-            number("OutputLength", &P::outputLength, &R::outputLength, "t2num: %d", "KLNOutLengthEdit"),
-            country,
-        };
-    }();
+    using P = ConfigPage;
+    using R = SettingsRecord;
+    static const std::vector<Setting> table = {
+        {"Interface", Kind::Switch, nullptr, 0, &P::interfaceSerial,
+         "0 USB keyboard, 1 serial: the interface the file was read over; never applied"},
+        {"PreEnable", Kind::Switch, "PreAmbleChk", OptionBits::PreEnable, &P::preEnable},
+        {"Pre", Kind::Affix, "PreAmbleEdit", 0, nullptr, nullptr, &P::pre, &R::pre, nullptr, "PreVal=%x", "PreEnable",
+         nullptr, nullptr, nullptr, false, QT_TRANSLATE_NOOP("Core", "PreAmble"), "Pre_cmb", 0x20, 0x21,
+         "PreAmble Len=%d %x %x %x %x", "PreAmble Len=%d %x %x %x %x"},
+        {"PostEnable", Kind::Switch, "PostAmbleChk", OptionBits::PostEnable, &P::postEnable},
+        {"Post", Kind::Affix, "PostAmbleEdit", 0, nullptr, nullptr, &P::post, &R::post, nullptr, "PosVal=%x",
+         "PostEnable", nullptr, nullptr, nullptr, false, QT_TRANSLATE_NOOP("Core", "PostAmble"), "Post_cmb", 0x24, 0x25,
+         "PostAmble Len=%d %x %x %x %x", "PostAmble Len=%d %x %x %x %x"},
+        {"RemoveEnable", Kind::Switch, "RemoveDataChk", OptionBits::RemoveEnable, &P::removeEnable},
+        {"Remove", Kind::Affix, "RemoveDataEdit", 0, nullptr, nullptr, &P::remove, &R::remove, nullptr, "RemoveVal=%x",
+         "RemoveEnable", nullptr, nullptr, nullptr, false, QT_TRANSLATE_NOOP("Core", "Remove Data"), "Remove_cmb", 0x28,
+         0x29, "Revome data Len=%d %x %x %x %x", "Remove Data Len=%d %x %x %x %x"},
+        {"RemoveIDCode", Kind::Switch, "RemoveIDCodeChk", OptionBits::RemoveIDCode, &P::removeIdCode},
+        {"AutoReport", Kind::Switch, "AutoReportChk", OptionBits::AutoReport, &P::autoReport},
+        {"Buzzer", Kind::Switch, "BuzzerEnableChk", OptionBits::Buzzer, &P::buzzer},
+        {"OutputStart", Kind::Number, "KLNOutStartEdit", 0, nullptr, nullptr, &P::outputStart, nullptr, &R::outputStart,
+         "t1num: %d"},
+        {"OutputLength", Kind::Number, "KLNOutLengthEdit", 0, nullptr, nullptr, &P::outputLength, nullptr,
+         &R::outputLength, "t2num: %d"},
+        {"KBCountry", Kind::Choice, "KB_cmb", 0, nullptr, "; not on the serial interface", nullptr, nullptr, nullptr,
+         nullptr, nullptr, &P::kbCountry, &R::kbCountry, &CountryNames, true},
+    };
     return table;
 }
 

@@ -27,6 +27,7 @@ struct Setting
 {
     const char *key;
     Kind kind;
+    const char *widget = nullptr;          // the object name of its widget on the settings page
     quint8 bit = 0;                        // Switch: its option bit; 0 for Interface, which no record carries
     bool ConfigPage::*flag = nullptr;      // Switch
     const char *help = nullptr;            // what --help-all says, where the kind's text is not enough
@@ -39,12 +40,11 @@ struct Setting
     int SettingsRecord::*entry = nullptr;
     const QStringList *choices = nullptr;
     bool usbOnly = false;                  // no read over the serial line returns it
-    const char *widget = nullptr;          // the object name of its widget on the settings page
     // Affix: how it travels. The reader answers the affixes in the order of the table.
     const char *label = nullptr;           // as the page labels it
     const char *picker = nullptr;          // the object name of its list of control codes
-    quint8 readCommand = 0;                // the frame that reads it
-    quint8 writeCommand = 0;               // the frame that writes it
+    quint8 readCommand = 0;                // the frames that read it and write it
+    quint8 writeCommand = 0;
     const char *readLine = nullptr;        // what a read logs of its answer
     const char *oneShotLine = nullptr;     // the same for the Status page's one-shot read
 
