@@ -78,7 +78,7 @@ ConfigPage SettingsForm::page() const
 SettingsRecord SettingsForm::recordToWrite() const
 {
     ConfigPage shown = page();
-    if (shown.kbCountry < 0)
+    if (!Settings::named(QStringLiteral("KBCountry"))->holds(shown.kbCountry))
         shown.kbCountry = readerCountry_;
     return PageRecord::recordOfPage(shown);
 }
