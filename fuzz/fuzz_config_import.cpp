@@ -16,6 +16,7 @@
 #include <cstdlib>
 
 #include "core/settings/config_mapping.h"
+#include "core/settings/settings_table.h"
 
 namespace {
 
@@ -98,8 +99,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     check(back.autoReport == page.autoReport && back.buzzer == page.buzzer);
     check(back.interfaceSerial == page.interfaceSerial);
     check(back.kbCountry == page.kbCountry);
-    check(back.outputStart == QString::number(ConfigFile::outputNumber(page.outputStart)));
-    check(back.outputLength == QString::number(ConfigFile::outputNumber(page.outputLength)));
+    check(back.outputStart == QString::number(Settings::outputNumber(page.outputStart)));
+    check(back.outputLength == QString::number(Settings::outputNumber(page.outputLength)));
 
     QFile::remove(input);
     QFile::remove(exported);

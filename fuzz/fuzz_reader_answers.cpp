@@ -12,6 +12,7 @@
 #include "core/protocol/frames.h"
 #include "core/protocol/hid_answers.h"
 #include "core/protocol/serial_answers.h"
+#include "core/settings/page_record.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
@@ -32,7 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     }
     if (used > chunk.size())
         std::abort();
-    SerialAnswers::versionText(parsed.versionBytes);
+    PageRecord::versionText(parsed.versionBytes, true);
 
     // What a settings read collected: every byte is either one of the answers or one of the
     // others, and answers that were found are six whole ones.

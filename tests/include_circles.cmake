@@ -1,4 +1,4 @@
-# Fails when files of one part of the program (PART: window, ctl) include each other in a
+# Fails when files of one part of the program (PART: core, window, ctl) include each other in a
 # circle, directly or through others; a header and its .cpp count as one. With FOLDERS, also
 # when two folders of the part include each other both ways. Includes are written from ROOT
 # (src/). Prints how many floors the files stand on: a file stands above every file it needs.

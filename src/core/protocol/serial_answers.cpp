@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include "core/settings/settings_table.h"
+
 namespace SerialAnswers {
 
 Parsed parse(const QByteArray &chunk)
@@ -59,10 +61,9 @@ Taken take(const Parsed &parsed)
     taken.record.options = parsed.options;
     taken.record.outputStart = parsed.outputStart;
     taken.record.outputLength = parsed.outputLength;
-    QByteArray *const affixes[] = {&taken.record.pre, &taken.record.post, &taken.record.remove};
-    for (int i = 0; i < 3; ++i) {
+    for (int i = 0; i < RecordFields::AffixCount; ++i) {
         if (parsed.complete >= 4 + i && parsed.affixes[i].accepted) {
-            *affixes[i] = parsed.affixes[i].codes;
+            taken.record.*Settings::affixes().at(i)->codes = parsed.affixes[i].codes;
             taken.fields |= RecordFields::affix(i);
         }
     }
@@ -134,12 +135,6 @@ Found findAnswers(const QByteArray &collected)
     found.whole = parse(collected).allComplete();
     (found.whole ? found.answers : found.others) = collected;
     return found;
-}
-
-QString versionText(const QByteArray &versionBytes)
-{
-    const int end = versionBytes.indexOf('\0');
-    return QString::fromUtf8(end < 0 ? versionBytes : versionBytes.left(end));
 }
 
 }  // namespace SerialAnswers

@@ -12,7 +12,7 @@
 namespace SerialAnswers {
 
 constexpr int FixedAnswerSize = 8;
-constexpr int AnswerCount = 6;
+constexpr int AnswerCount = 3 + RecordFields::AffixCount;
 
 struct Affix
 {
@@ -28,7 +28,7 @@ struct Parsed
     quint8 options = 0;
     quint8 outputStart = 0;
     quint8 outputLength = 0;
-    Affix affixes[3];         // preamble, postamble, remove data
+    Affix affixes[RecordFields::AffixCount];  // preamble, postamble, remove data
 
     bool allComplete() const { return recognised && complete == AnswerCount; }
 };
@@ -63,8 +63,5 @@ struct Found
 // answers carry other headers, right after it. Without all six, each ending in 0x0D, the
 // bytes are the answers only when parse() takes them whole as they stand.
 Found findAnswers(const QByteArray &collected);
-
-// The version text: the 8 bytes as UTF-8 up to the first 0x00 among them.
-QString versionText(const QByteArray &versionBytes);
 
 }  // namespace SerialAnswers

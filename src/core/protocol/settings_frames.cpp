@@ -1,9 +1,9 @@
 #include "core/protocol/settings_frames.h"
 
-#include <QCoreApplication>
 #include <QStringList>
 
 #include "core/protocol/frames.h"
+#include "core/settings/settings_table.h"
 #include "core/text/core_text.h"
 
 namespace SettingsWrite {
@@ -17,13 +17,12 @@ QList<Frame> settingsFrames(const SettingsRecord &page, quint8 serialActive, qui
         frames.append({CmdKBCountry, Frames::writeFrame(CmdKBCountry, quint8(page.kbCountry))});
 
     const bool other = changesInterface(serialActive, interfaceSetting);
-    const auto affix = [&](quint8 command, const QByteArray &codes) {
+    for (const Settings::Setting *affix : Settings::affixes()) {
+        const quint8 command = affix->writeCommand;
+        const QByteArray &codes = page.*affix->codes;
         frames.append({command, other ? Frames::otherInterfaceAffixFrame(interfaceSetting, command, codes)
                                       : Frames::affixFrame(command, codes)});
-    };
-    affix(CmdSetPre, page.pre);
-    affix(CmdSetPost, page.post);
-    affix(CmdSetRemove, page.remove);
+    }
 
     frames.append({CmdSave, Frames::keyedFrame(CmdSave)});
     return frames;
@@ -31,15 +30,11 @@ QList<Frame> settingsFrames(const SettingsRecord &page, quint8 serialActive, qui
 
 QList<OverlongAffix> overlongAffixes(const SettingsRecord &page)
 {
-    const OverlongAffix affixes[] = {
-        {QT_TRANSLATE_NOOP("Core", "PreAmble"), int(page.pre.size())},
-        {QT_TRANSLATE_NOOP("Core", "PostAmble"), int(page.post.size())},
-        {QT_TRANSLATE_NOOP("Core", "Remove Data"), int(page.remove.size())},
-    };
     QList<OverlongAffix> overlong;
-    for (const OverlongAffix &affix : affixes) {
-        if (affix.codes > Frames::MaxAffixCodes)
-            overlong.append(affix);
+    for (const Settings::Setting *affix : Settings::affixes()) {
+        const int codes = int((page.*affix->codes).size());
+        if (codes > Frames::MaxAffixCodes)
+            overlong.append({affix->label, codes});
     }
     return overlong;
 }

@@ -3,43 +3,42 @@
 #include <QDebug>
 #include <QElapsedTimer>
 
+#include <vector>
+
 #include "core/platform/platform.h"
 #include "core/protocol/frames.h"
 #include "core/protocol/hid_answers.h"
 #include "core/protocol/hid_exchange.h"
 #include "core/protocol/hid_io.h"
 #include "core/protocol/settings_frames.h"
+#include "core/settings/settings_table.h"
 
 using Outcome = SessionResult::Outcome;
 using Step = SessionResult::Step;
 
 namespace {
 
-struct AffixStep
-{
-    quint8 code;
-    Step step;
-    const char *debugFormat;
-};
-
-const AffixStep AffixSteps[] = {
-    {CmdGetPre, Step::Preamble, "PreAmble Len=%d %x %x %x %x"},
-    {CmdGetPost, Step::Postamble, "PostAmble Len=%d %x %x %x %x"},
-    {CmdGetRemove, Step::RemoveData, "Revome data Len=%d %x %x %x %x"},
-};
-
 Step stepOfCommand(quint8 command)
 {
     switch (command) {
+    case CmdStatus: return Step::Status;
     case CmdOptions: return Step::Options;
     case CmdOutput: return Step::OutputWindow;
     case CmdKBCountry: return Step::KeyboardCountry;
+    case CmdGetPre:
     case CmdSetPre: return Step::Preamble;
+    case CmdGetPost:
     case CmdSetPost: return Step::Postamble;
+    case CmdGetRemove:
     case CmdSetRemove: return Step::RemoveData;
     case CmdSave: return Step::Save;
     default: return Step::None;
     }
+}
+
+void logAffixAnswer(const char *line, const QByteArray &answer)
+{
+    qDebug(line, quint8(answer[0]), quint8(answer[1]), quint8(answer[2]), quint8(answer[3]), quint8(answer[4]));
 }
 
 }  // namespace
@@ -120,24 +119,25 @@ ReaderSession::SettingsRead ReaderSession::readOverHid()
     read.record = HidAnswers::parseStatus(answer);
     read.statusRead = true;
     read.hasCountry = true;
+    read.fields = RecordFields::Status | RecordFields::Country;
 
-    QByteArray *const affixes[] = {&read.record.pre, &read.record.post, &read.record.remove};
-    for (int i = 0; i < 3; ++i) {
-        const AffixStep &affix = AffixSteps[i];
+    for (int i = 0; i < RecordFields::AffixCount; ++i) {
+        const Settings::Setting &affix = *Settings::affixes().at(i);
+        const Step step = stepOfCommand(affix.readCommand);
         sequence = nextSequence();
         const SessionResult result =
-            exchange(Frames::hidReport(Frames::readFrame(affix.code), sequence), answer, sequence, affix.step);
+            exchange(Frames::hidReport(Frames::readFrame(affix.readCommand), sequence), answer, sequence, step);
         if (!result.ok()) {
             read.result = result;
             return read;
         }
-        qDebug(affix.debugFormat, quint8(answer[0]), quint8(answer[1]), quint8(answer[2]),
-               quint8(answer[3]), quint8(answer[4]));
+        logAffixAnswer(affix.readLine, answer);
         if (const auto codes = HidAnswers::parseAffix(answer)) {
-            *affixes[i] = *codes;
+            read.record.*affix.codes = *codes;
             read.affixRead[i] = true;
+            read.fields |= RecordFields::affix(i);
         } else if (read.result.ok()) {
-            read.result = failure(Outcome::BadAnswer, affix.step);
+            read.result = failure(Outcome::BadAnswer, step);
         }
     }
     return read;
@@ -166,18 +166,18 @@ ReaderSession::SettingsRead ReaderSession::readStatusOnce()
     oneShotExchange(CmdStatus, answer, Step::Status);
     read.record = HidAnswers::parseOneShotStatus(answer);
     read.statusRead = true;
+    read.fields = RecordFields::Status;
 
-    QByteArray *const affixes[] = {&read.record.pre, &read.record.post, &read.record.remove};
-    for (int i = 0; i < 3; ++i) {
-        const AffixStep &affix = AffixSteps[i];
-        oneShotExchange(affix.code, answer, affix.step);
-        qDebug(affix.code == CmdGetRemove ? "Remove Data Len=%d %x %x %x %x" : affix.debugFormat,
-               quint8(answer[0]), quint8(answer[1]), quint8(answer[2]), quint8(answer[3]), quint8(answer[4]));
+    for (int i = 0; i < RecordFields::AffixCount; ++i) {
+        const Settings::Setting &affix = *Settings::affixes().at(i);
+        oneShotExchange(affix.readCommand, answer, stepOfCommand(affix.readCommand));
+        logAffixAnswer(affix.oneShotLine, answer);
         if (const auto codes = HidAnswers::parseOneShotAffix(answer)) {
-            *affixes[i] = *codes;
+            read.record.*affix.codes = *codes;
             read.affixRead[i] = true;
+            read.fields |= RecordFields::affix(i);
         }
-        if (affix.code == CmdGetRemove)
+        if (affix.readCommand == CmdGetRemove)
             qDebug("Checksum = %x", Frames::checksum(answer.left(quint8(answer[1]) + 1)));
     }
     return read;
@@ -188,16 +188,13 @@ ReaderSession::SettingsRead ReaderSession::readOverSerial()
     SettingsRead read;
     SessionResult firstFailure;
     read.quieted = quietLine();
-    const struct {
-        quint8 code;
-        Step step;
-    } frames[] = {
-        {CmdStatus, Step::Status},   {CmdOptions, Step::Options},    {CmdOutput, Step::OutputWindow},
-        {CmdGetPre, Step::Preamble}, {CmdGetPost, Step::Postamble}, {CmdGetRemove, Step::RemoveData},
-    };
-    for (const auto &frame : frames) {
-        if (!transport_.write(Frames::readFrame(frame.code)) && firstFailure.ok())
-            firstFailure = failure(Outcome::LineGone, frame.step, transport_.errorText());
+    // The answers come in the order of the frames: the status, then each affix of the table.
+    std::vector<quint8> frames = {CmdStatus, CmdOptions, CmdOutput};
+    for (const Settings::Setting *affix : Settings::affixes())
+        frames.push_back(affix->readCommand);
+    for (const quint8 frame : frames) {
+        if (!transport_.write(Frames::readFrame(frame)) && firstFailure.ok())
+            firstFailure = failure(Outcome::LineGone, stepOfCommand(frame), transport_.errorText());
         Platform::sleepMs(SerialFramePauseMs);
     }
 
@@ -211,14 +208,16 @@ ReaderSession::SettingsRead ReaderSession::readOverSerial()
     const SerialAnswers::Parsed parsed = SerialAnswers::parse(found.whole ? found.answers : read.serialAnswers);
     const SerialAnswers::Taken taken = SerialAnswers::take(parsed);
     read.record = taken.record;
+    read.fields = taken.fields;
+    read.allAnswered = parsed.allComplete();
     read.statusRead = taken.fields & RecordFields::OutputWindow;
-    for (int i = 0; i < 3; ++i)
+    for (int i = 0; i < RecordFields::AffixCount; ++i)
         read.affixRead[i] = taken.fields & RecordFields::affix(i);
 
-    if (parsed.allComplete()) {
-        for (int i = 0; i < 3 && read.result.ok(); ++i) {
+    if (read.allAnswered) {
+        for (int i = 0; i < RecordFields::AffixCount && read.result.ok(); ++i) {
             if (!read.affixRead[i])
-                read.result = failure(Outcome::BadAnswer, frames[3 + i].step);
+                read.result = failure(Outcome::BadAnswer, stepOfCommand(frames[3 + i]));
         }
     } else if (!firstFailure.ok()) {
         read.result = firstFailure;
@@ -229,7 +228,7 @@ ReaderSession::SettingsRead ReaderSession::readOverSerial()
     } else {
         // The answer that the parser stopped at: the header, or the first one cut short.
         const int stopped = parsed.recognised ? parsed.complete : 0;
-        read.result = failure(stopped == 0 ? Outcome::BadAnswer : Outcome::NoAnswer, frames[stopped].step);
+        read.result = failure(stopped == 0 ? Outcome::BadAnswer : Outcome::NoAnswer, stepOfCommand(frames[stopped]));
     }
     return read;
 }

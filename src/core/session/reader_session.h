@@ -25,7 +25,9 @@ public:
         bool statusRead = false;   // version, options, output window (and, over USB HID, the
                                    // keyboard country) are in the record
         bool hasCountry = false;   // only USB HID answers with the keyboard country
-        bool affixRead[3] = {};    // preamble, postamble, remove data taken
+        bool affixRead[RecordFields::AffixCount] = {};  // preamble, postamble, remove data taken
+        quint8 fields = 0;         // RecordFields: every part of the record the answers gave
+        bool allAnswered = false;  // serial: all six answers lay whole in what came, taken or not
         QByteArray serialAnswers;  // what the serial line brought after the read frames
         QByteArray answerChunk;    // the six serial answers found in it, back to back; empty
                                    // when they were not all there

@@ -62,20 +62,6 @@ void useUtf8(QSettings &file)
 #endif
 }
 
-QString textOf(const QVariant &value)
-{
-    if (value.userType() == QMetaType::QStringList)
-        return value.toStringList().join(QLatin1Char(','));
-    return value.toString();
-}
-
-int outputNumber(const QString &text)
-{
-    bool ok = false;
-    const int value = text.toInt(&ok, 10);
-    return ok ? value : 0;
-}
-
 bool write(const QString &path, const ConfigPage &page, QString *reason)
 {
     QSettings file(path, QSettings::IniFormat);

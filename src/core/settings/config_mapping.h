@@ -5,21 +5,12 @@
 #include "core/settings/settings_record.h"
 
 class QSettings;
-class QVariant;
 
 namespace ConfigFile {
 
 // Makes an INI file's texts UTF-8 both ways, as the exported files are (Qt 6 always reads and
 // writes INI files so; Qt 5 reads and writes Latin-1 unless told).
 void useUtf8(QSettings &file);
-
-// The integer that export stores for an output-window text: base 10, 0 when it is no number.
-int outputNumber(const QString &text);
-
-// A value's text as the INI reader gives it. The reader takes an unquoted value with commas in
-// it for a list: export quotes such texts, but a file written by hand ("Pre=AB,[CR]") would
-// otherwise lose the whole affix.
-QString textOf(const QVariant &value);
 
 // Writes [FW] Ver and every setting's key into the INI file at path, as UTF-8. Keys of an
 // existing file that are not ours stay. Returns false when the file could not be written, with

@@ -1,9 +1,15 @@
 #include "core/settings/page_record.h"
 
-#include "core/protocol/serial_answers.h"
 #include "core/settings/settings_table.h"
 
 namespace PageRecord {
+
+QString versionText(const QByteArray &version, bool utf8)
+{
+    const int end = version.indexOf('\0');
+    const QByteArray text = end < 0 ? version : version.left(end);
+    return utf8 ? QString::fromUtf8(text) : QString::fromLatin1(text);
+}
 
 SettingsRecord recordOfPage(const ConfigPage &page)
 {
@@ -16,8 +22,7 @@ SettingsRecord recordOfPage(const ConfigPage &page)
 ConfigPage pageOfRecord(const SettingsRecord &record, bool serial)
 {
     ConfigPage page;
-    const int end = record.version.indexOf('\0');
-    page.firmwareVersion = QString::fromLatin1(end < 0 ? record.version : record.version.left(end));
+    page.firmwareVersion = versionText(record.version);
     for (const Settings::Setting &setting : Settings::all())
         setting.toPage(record, page, serial);
     return page;
@@ -28,7 +33,7 @@ ConfigPage pageOfRead(const SettingsRecord &record, ReadPath path)
     ConfigPage page = pageOfRecord(record, path == ReadPath::Serial);
     page.kbCountry = record.kbCountry;
     if (path == ReadPath::Serial) {
-        page.firmwareVersion = SerialAnswers::versionText(record.version);
+        page.firmwareVersion = versionText(record.version, true);
         return page;
     }
     // Over USB HID each byte is one character. The reader pads the field with NULs; they are
@@ -48,9 +53,8 @@ ConfigPage pageOfRead(const SettingsRecord &record, ReadPath path)
                 text += QString::fromUtf8(&code, 1).remove(QChar(0));
             return text;
         };
-        page.pre = plain(record.pre);
-        page.post = plain(record.post);
-        page.remove = plain(record.remove);
+        for (const Settings::Setting *affix : Settings::affixes())
+            page.*affix->text = plain(record.*affix->codes);
     }
     return page;
 }

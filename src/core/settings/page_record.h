@@ -7,6 +7,10 @@
 // switches, a country index) and the record that goes to and comes from the reader.
 namespace PageRecord {
 
+// The firmware version's text: its bytes up to the first NUL, each byte one character, or as
+// UTF-8 (the window reads the serial line's answers so).
+QString versionText(const QByteArray &version, bool utf8 = false);
+
 // What "&Set Status" sends for the page. The output window's texts are read in base 10 (not a
 // number reads as 0) and cut to one byte, so 300 goes out as 0x2C and -1 as 0xFF; the
 // country index likewise. Logs "t1num: %d", "t2num: %d" and each literal affix byte

@@ -51,5 +51,6 @@ struct ConfigPage
 namespace RecordFields {
 enum : quint8 { Version = 0x01, Options = 0x02, RemoveIdCode = 0x04, OutputWindow = 0x08, Country = 0x10, Pre = 0x20 };
 constexpr quint8 Status = Version | Options | RemoveIdCode | OutputWindow;
+constexpr int AffixCount = 3;  // the settings table's affix rows
 constexpr quint8 affix(int index) { return quint8(Pre << index); }  // 0 pre, 1 post, 2 remove
 }  // namespace RecordFields

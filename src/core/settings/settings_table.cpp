@@ -1,10 +1,10 @@
 #include "core/settings/settings_table.h"
 
+#include <QCoreApplication>
 #include <QtDebug>
 
 #include <algorithm>
 
-#include "core/settings/config_mapping.h"
 #include "core/text/keycode.h"
 #include "core/text/name_tables.h"
 
@@ -15,23 +15,45 @@ const std::vector<Setting> &all()
     using P = ConfigPage;
     using R = SettingsRecord;
     static const std::vector<Setting> table = {
-        {"Interface", Kind::Switch, 0, &P::interfaceSerial,
+        {"Interface", Kind::Switch, nullptr, 0, &P::interfaceSerial,
          "0 USB keyboard, 1 serial: the interface the file was read over; never applied"},
-        {"PreEnable", Kind::Switch, OptionBits::PreEnable, &P::preEnable},
-        {"Pre", Kind::Affix, 0, nullptr, nullptr, &P::pre, &R::pre, nullptr, "PreVal=%x", "PreEnable"},
-        {"PostEnable", Kind::Switch, OptionBits::PostEnable, &P::postEnable},
-        {"Post", Kind::Affix, 0, nullptr, nullptr, &P::post, &R::post, nullptr, "PosVal=%x", "PostEnable"},
-        {"RemoveEnable", Kind::Switch, OptionBits::RemoveEnable, &P::removeEnable},
-        {"Remove", Kind::Affix, 0, nullptr, nullptr, &P::remove, &R::remove, nullptr, "RemoveVal=%x", "RemoveEnable"},
-        {"RemoveIDCode", Kind::Switch, OptionBits::RemoveIDCode, &P::removeIdCode},
-        {"AutoReport", Kind::Switch, OptionBits::AutoReport, &P::autoReport},
-        {"Buzzer", Kind::Switch, OptionBits::Buzzer, &P::buzzer},
-        {"OutputStart", Kind::Number, 0, nullptr, nullptr, &P::outputStart, nullptr, &R::outputStart, "t1num: %d"},
-        {"OutputLength", Kind::Number, 0, nullptr, nullptr, &P::outputLength, nullptr, &R::outputLength, "t2num: %d"},
-        {"KBCountry", Kind::Choice, 0, nullptr, "; not on the serial interface", nullptr, nullptr, nullptr, nullptr,
-         nullptr, &P::kbCountry, &R::kbCountry, &CountryNames, true},
+        {"PreEnable", Kind::Switch, "PreAmbleChk", OptionBits::PreEnable, &P::preEnable},
+        {"Pre", Kind::Affix, "PreAmbleEdit", 0, nullptr, nullptr, &P::pre, &R::pre, nullptr, "PreVal=%x", "PreEnable",
+         nullptr, nullptr, nullptr, false, QT_TRANSLATE_NOOP("Core", "PreAmble"), "Pre_cmb", 0x20, 0x21,
+         "PreAmble Len=%d %x %x %x %x", "PreAmble Len=%d %x %x %x %x"},
+        {"PostEnable", Kind::Switch, "PostAmbleChk", OptionBits::PostEnable, &P::postEnable},
+        {"Post", Kind::Affix, "PostAmbleEdit", 0, nullptr, nullptr, &P::post, &R::post, nullptr, "PosVal=%x",
+         "PostEnable", nullptr, nullptr, nullptr, false, QT_TRANSLATE_NOOP("Core", "PostAmble"), "Post_cmb", 0x24, 0x25,
+         "PostAmble Len=%d %x %x %x %x", "PostAmble Len=%d %x %x %x %x"},
+        {"RemoveEnable", Kind::Switch, "RemoveDataChk", OptionBits::RemoveEnable, &P::removeEnable},
+        {"Remove", Kind::Affix, "RemoveDataEdit", 0, nullptr, nullptr, &P::remove, &R::remove, nullptr, "RemoveVal=%x",
+         "RemoveEnable", nullptr, nullptr, nullptr, false, QT_TRANSLATE_NOOP("Core", "Remove Data"), "Remove_cmb", 0x28,
+         0x29, "Revome data Len=%d %x %x %x %x", "Remove Data Len=%d %x %x %x %x"},
+        {"RemoveIDCode", Kind::Switch, "RemoveIDCodeChk", OptionBits::RemoveIDCode, &P::removeIdCode},
+        {"AutoReport", Kind::Switch, "AutoReportChk", OptionBits::AutoReport, &P::autoReport},
+        {"Buzzer", Kind::Switch, "BuzzerEnableChk", OptionBits::Buzzer, &P::buzzer},
+        {"OutputStart", Kind::Number, "KLNOutStartEdit", 0, nullptr, nullptr, &P::outputStart, nullptr, &R::outputStart,
+         "t1num: %d"},
+        {"OutputLength", Kind::Number, "KLNOutLengthEdit", 0, nullptr, nullptr, &P::outputLength, nullptr,
+         &R::outputLength, "t2num: %d"},
+        {"KBCountry", Kind::Choice, "KB_cmb", 0, nullptr, "; not on the serial interface", nullptr, nullptr, nullptr,
+         nullptr, nullptr, &P::kbCountry, &R::kbCountry, &CountryNames, true},
     };
     return table;
+}
+
+const std::vector<const Setting *> &affixes()
+{
+    static const std::vector<const Setting *> rows = [] {
+        std::vector<const Setting *> found;
+        for (const Setting &row : all()) {
+            if (row.kind == Kind::Affix)
+                found.push_back(&row);
+        }
+        Q_ASSERT(int(found.size()) == RecordFields::AffixCount);
+        return found;
+    }();
+    return rows;
 }
 
 QVariant Setting::shown(const ConfigPage &page) const
@@ -43,7 +65,7 @@ QVariant Setting::exported(const ConfigPage &page) const
 {
     if (kind == Kind::Switch)
         return page.*flag ? 1 : 0;
-    return kind == Kind::Number ? ConfigFile::outputNumber(page.*text) : shown(page);
+    return kind == Kind::Number ? outputNumber(page.*text) : shown(page);
 }
 
 void Setting::import(ConfigPage &page, const QVariant &value) const
@@ -52,7 +74,7 @@ void Setting::import(ConfigPage &page, const QVariant &value) const
     case Kind::Switch: page.*flag = value.toBool(); break;
     case Kind::Choice: page.*index = value.toInt(); break;
     case Kind::Affix:
-    case Kind::Number: page.*text = ConfigFile::textOf(value); break;
+    case Kind::Number: page.*text = textOf(value); break;
     }
 }
 
@@ -78,7 +100,7 @@ void Setting::toPage(const SettingsRecord &record, ConfigPage &page, bool serial
     case Kind::Affix: page.*text = serial ? SerialDisplayText(record.*codes) : DeviceCodesToText(record.*codes); break;
     case Kind::Number: page.*text = QString::number(qint8(record.*byte)); break;
     case Kind::Choice:  // -1: no entry of the list
-        page.*index = record.*entry >= 0 && record.*entry < choices->size() ? record.*entry : -1;
+        page.*index = holds(record.*entry) ? record.*entry : -1;
         break;
     }
 }
@@ -163,6 +185,41 @@ QString helpText()
     for (int i = 0; i < helps.size(); ++i)
         text += QStringLiteral("  %1\n        %2\n").arg(keys.at(i).join(QStringLiteral(", ")), helps.at(i));
     return text;
+}
+
+std::optional<int> switchValue(const QString &text)
+{
+    const QString word = text.toLower();
+    if (word == QLatin1String("1") || word == QLatin1String("true"))
+        return 1;
+    if (word == QLatin1String("0") || word == QLatin1String("false"))
+        return 0;
+    return std::nullopt;
+}
+
+std::optional<int> numberValue(const QString &text)
+{
+    bool number = false;
+    const int value = text.toInt(&number, 10);
+    return number ? std::optional<int>(value) : std::nullopt;
+}
+
+int unclosedBracket(const QString &text)
+{
+    const int open = text.lastIndexOf(QLatin1Char('['));
+    return open >= 0 && text.indexOf(QLatin1Char(']'), open) < 0 ? open : -1;
+}
+
+int outputNumber(const QString &text)
+{
+    return numberValue(text).value_or(0);
+}
+
+QString textOf(const QVariant &value)
+{
+    if (value.userType() == QMetaType::QStringList)
+        return value.toStringList().join(QLatin1Char(','));
+    return value.toString();
 }
 
 }  // namespace Settings

@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <QVariant>
 
+#include <optional>
 #include <vector>
 
 #include "core/settings/settings_record.h"
@@ -26,6 +27,7 @@ struct Setting
 {
     const char *key;
     Kind kind;
+    const char *widget = nullptr;          // the object name of its widget on the settings page
     quint8 bit = 0;                        // Switch: its option bit; 0 for Interface, which no record carries
     bool ConfigPage::*flag = nullptr;      // Switch
     const char *help = nullptr;            // what --help-all says, where the kind's text is not enough
@@ -38,6 +40,13 @@ struct Setting
     int SettingsRecord::*entry = nullptr;
     const QStringList *choices = nullptr;
     bool usbOnly = false;                  // no read over the serial line returns it
+    // Affix: how it travels. The reader answers the affixes in the order of the table.
+    const char *label = nullptr;           // as the page labels it
+    const char *picker = nullptr;          // the object name of its list of control codes
+    quint8 readCommand = 0;                // the frames that read it and write it
+    quint8 writeCommand = 0;
+    const char *readLine = nullptr;        // what a read logs of its answer
+    const char *oneShotLine = nullptr;     // the same for the Status page's one-shot read
 
     // Interface only tells how a file was read: no record carries it, nothing sends it.
     bool applied() const { return kind != Kind::Switch || bit != 0; }
@@ -47,6 +56,7 @@ struct Setting
     {
         return kind == Kind::Switch ? 1 : kind == Kind::Number ? 127 : choices ? int(choices->size()) - 1 : 0;
     }
+    bool holds(int value) const { return value >= low() && value <= high(); }
 
     // The page's value: a bool, a text, an index.
     QVariant shown(const ConfigPage &page) const;
@@ -67,6 +77,8 @@ struct Setting
 
 // In the order export writes them.
 const std::vector<Setting> &all();
+// The affix rows (preamble, postamble, remove data), in the order of the table.
+const std::vector<const Setting *> &affixes();
 const Setting *named(const QString &key);
 
 // The applied rows in the order the record holds them: the switches bit by bit, the numbers and
@@ -76,5 +88,23 @@ std::vector<const Setting *> recordOrder();
 // The keys and what each holds, as --help-all lists them: rows that say the same share an
 // entry; Interface, which is never applied, comes last.
 QString helpText();
+
+// The checks of a value a file gives, one for each way it can be wrong; the front ends word
+// what they find. holds() says whether a value lies in a row's range.
+// A switch: 0, 1, true or false, in any letter case.
+std::optional<int> switchValue(const QString &text);
+// A number or a choice: an integer in base 10.
+std::optional<int> numberValue(const QString &text);
+// An affix: where a '[' opens a name that no ']' closes ("[0x5B" would go out as its five
+// characters); -1 when none does.
+int unclosedBracket(const QString &text);
+
+// The integer that export stores for an output-window text: base 10, 0 when it is no number.
+int outputNumber(const QString &text);
+
+// A value's text as the INI reader gives it. The reader takes an unquoted value with commas in
+// it for a list: export quotes such texts, but a file written by hand ("Pre=AB,[CR]") would
+// otherwise lose the whole affix.
+QString textOf(const QVariant &value);
 
 }  // namespace Settings

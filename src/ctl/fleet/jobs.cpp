@@ -33,12 +33,6 @@ ReaderSession::SettingsRead readSettings(ReaderSession &session)
     return session.readSettings();
 }
 
-QString firmwareText(const QByteArray &version)
-{
-    const int end = version.indexOf('\0');
-    return QString::fromLatin1(end < 0 ? version : version.left(end));
-}
-
 ReadJob readReader(const ReaderList::Reader &reader)
 {
     ReadJob job;

@@ -35,9 +35,6 @@ ReadJob readReader(const ReaderList::Reader &reader);
 // not part of the answers.
 ReaderSession::SettingsRead readSettings(ReaderSession &session);
 
-// The firmware version as a read gives it: the text up to its first NUL.
-QString firmwareText(const QByteArray &version);
-
 // The fields of `wrote` that `read` does not hold, by their configuration keys. The country
 // only where the read carries one.
 QStringList differences(const SettingsRecord &wrote, const ReaderSession::SettingsRead &read);

@@ -4,6 +4,7 @@
 #include "ctl/fleet/jobs.h"
 #include "ctl/table/ctl_text.h"
 #include "core/session/reader_session.h"
+#include "core/settings/page_record.h"
 
 namespace Ctl {
 
@@ -49,7 +50,7 @@ ReaderOutcome writeAndVerify(ReaderOutcome outcome, ReaderSession &session, cons
     const ReaderSession::SettingsRead back = readSettings(session);
     if (!back.result.ok())
         return failed(outcome, ReaderFailed, back.result.describe());
-    outcome.firmware = firmwareText(back.record.version);
+    outcome.firmware = PageRecord::versionText(back.record.version);
     const QStringList wrong = differences(record, back);
     if (!wrong.isEmpty())
         return failed(outcome, ReaderFailed, QStringLiteral("verify failed: ") + wrong.join(QStringLiteral("; ")));
@@ -72,7 +73,7 @@ ReaderOutcome applyToReader(const ReaderList::Reader &reader, const SettingsFile
     const ReaderSession::SettingsRead read = readSettings(session);
     if (!read.result.ok())
         return failed(outcome, ReaderFailed, read.result.describe());
-    outcome.firmware = firmwareText(read.record.version);
+    outcome.firmware = PageRecord::versionText(read.record.version);
     outcome.differences = compare(read, onSerial(reader), file);
     for (const Difference &difference : outcome.differences)
         outcome.fields << difference.key;
@@ -115,7 +116,7 @@ ReaderOutcome writeToReader(const ReaderList::Reader &reader, const SettingsFile
         const ReaderSession::SettingsRead read = readSettings(session);
         if (!read.result.ok())
             return failed(outcome, ReaderFailed, read.result.describe());
-        outcome.firmware = firmwareText(read.record.version);
+        outcome.firmware = PageRecord::versionText(read.record.version);
         if (context.stopped()) {
             outcome.result = Result::Interrupted;
             outcome.error = QStringLiteral("interrupted before anything was written");

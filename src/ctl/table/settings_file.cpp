@@ -66,9 +66,8 @@ void refuseUnknownBrackets(SettingsFile &file, const QString &key, const QString
         file.problems << QStringLiteral("%1: %2=%3: %4 is not a bracket name the notation knows; %5")
                              .arg(file.name, key, text, bracket.text, bracketAdvice(bracket.text));
     }
-    // "[0x5B" would go out as its five characters.
-    const int open = text.lastIndexOf(QLatin1Char('['));
-    if (open >= 0 && text.indexOf(QLatin1Char(']'), open) < 0) {
+    const int open = Settings::unclosedBracket(text);
+    if (open >= 0) {
         file.problems << QStringLiteral("%1: %2=%3: the '[' of %4 is never closed; close the name, or write a '[' "
                                         "itself as [0x5B]")
                              .arg(file.name, key, text, text.mid(open));
@@ -254,7 +253,7 @@ SettingsFile readSettingsFile(const QString &path)
         const QString name = QLatin1String(key.key);
         if (!present.contains(name))
             continue;
-        const QString text = ConfigFile::textOf(settings.value(name));
+        const QString text = Settings::textOf(settings.value(name));
         const QString shown = QStringLiteral("%1: %2=%3").arg(file.name, name, text);
         if (key.kind == Kind::Affix) {
             file.keys << name;
@@ -262,28 +261,18 @@ SettingsFile readSettingsFile(const QString &path)
             refuseUnknownBrackets(file, name, text);
             continue;
         }
-        int value = 0;
-        if (key.kind == Kind::Switch) {
-            const QString word = text.toLower();
-            if (word != QLatin1String("0") && word != QLatin1String("1") && word != QLatin1String("true")
-                && word != QLatin1String("false")) {
-                file.problems << shown + QStringLiteral(" is not 0 or 1") + hashAdvice(text);
-                continue;
-            }
-            value = word == QLatin1String("1") || word == QLatin1String("true") ? 1 : 0;
-        } else {
-            bool number = false;
-            value = text.toInt(&number, 10);
-            if (!number) {
-                file.problems << shown + QStringLiteral(" is not a number") + hashAdvice(text);
-                continue;
-            }
-            if (value < key.low() || value > key.high()) {
-                file.problems << shown + QStringLiteral(" is out of range: ") + rangeText(key);
-                continue;
-            }
+        const bool isSwitch = key.kind == Kind::Switch;
+        const std::optional<int> value = isSwitch ? Settings::switchValue(text) : Settings::numberValue(text);
+        if (!value) {
+            file.problems << shown + (isSwitch ? QStringLiteral(" is not 0 or 1") : QStringLiteral(" is not a number"))
+                    + hashAdvice(text);
+            continue;
         }
-        file.spelled.insert(name, QString::number(value));
+        if (!key.holds(*value)) {
+            file.problems << shown + QStringLiteral(" is out of range: ") + rangeText(key);
+            continue;
+        }
+        file.spelled.insert(name, QString::number(*value));
         if (key.applied())
             file.keys << name;
     }

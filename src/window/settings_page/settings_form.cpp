@@ -24,19 +24,23 @@ struct Field
     QWidget *widget;  // a check box for a switch, an edit for an affix or number, a list for a choice
 };
 
-// Each setting's widget on the page, in the order a page is shown. Interface has none: the
-// connection box shows it.
+template<typename W = QWidget>
+W *widgetNamed(const Ui::MainWindow &ui, const char *name)
+{
+    return ui.centralWidget->findChild<W *>(QLatin1String(name));
+}
+
+// Each setting's widget on the page, in the order a page is shown: the switches, then the
+// rest. Interface has none: the connection box shows it.
 std::vector<Field> fieldsOf(const Ui::MainWindow &ui)
 {
-    const std::pair<const char *, QWidget *> widgets[] = {
-        {"PreEnable", ui.PreAmbleChk},      {"PostEnable", ui.PostAmbleChk},   {"RemoveEnable", ui.RemoveDataChk},
-        {"RemoveIDCode", ui.RemoveIDCodeChk}, {"AutoReport", ui.AutoReportChk}, {"Buzzer", ui.BuzzerEnableChk},
-        {"Pre", ui.PreAmbleEdit},           {"Post", ui.PostAmbleEdit},        {"Remove", ui.RemoveDataEdit},
-        {"OutputStart", ui.KLNOutStartEdit}, {"OutputLength", ui.KLNOutLengthEdit}, {"KBCountry", ui.KB_cmb},
-    };
     std::vector<Field> fields;
-    for (const auto &widget : widgets)
-        fields.push_back({Settings::named(QLatin1String(widget.first)), widget.second});
+    for (const bool switches : {true, false}) {
+        for (const Settings::Setting &setting : Settings::all()) {
+            if (setting.widget && (setting.kind == Kind::Switch) == switches)
+                fields.push_back({&setting, widgetNamed(ui, setting.widget)});
+        }
+    }
     return fields;
 }
 
@@ -56,9 +60,8 @@ SettingsForm::SettingsForm(Ui::MainWindow &ui)
 
 void SettingsForm::fillPickers()
 {
-    ui_.Pre_cmb->addItems(ControlNames);
-    ui_.Post_cmb->addItems(ControlNames);
-    ui_.Remove_cmb->addItems(ControlNames);
+    for (const Settings::Setting *affix : Settings::affixes())
+        widgetNamed<QComboBox>(ui_, affix->picker)->addItems(ControlNames);
     for (const QString &country : CountryNames)
         ui_.KB_cmb->addItem(CoreText::tr(qPrintable(country)));
 }
@@ -75,7 +78,7 @@ ConfigPage SettingsForm::page() const
 SettingsRecord SettingsForm::recordToWrite() const
 {
     ConfigPage shown = page();
-    if (shown.kbCountry < 0)
+    if (!Settings::named(QStringLiteral("KBCountry"))->holds(shown.kbCountry))
         shown.kbCountry = readerCountry_;
     return PageRecord::recordOfPage(shown);
 }
@@ -122,10 +125,9 @@ void SettingsForm::showRead(const ConfigPage &page, quint8 fields)
         ui_.KB_cmb->setCurrentIndex(page.kbCountry);
         readerCountry_ = page.kbCountry;
     }
-    const QString *const affixes[] = {&page.pre, &page.post, &page.remove};
-    for (int i = 0; i < 3; ++i) {
+    for (int i = 0; i < RecordFields::AffixCount; ++i) {
         if (fields & RecordFields::affix(i))
-            edit(Affix(i))->setText(*affixes[i]);
+            edit(Affix(i))->setText(page.*Settings::affixes().at(i)->text);
     }
 }
 
@@ -190,10 +192,5 @@ void SettingsForm::controlPicked(Affix affix, int index)
 
 QLineEdit *SettingsForm::edit(Affix affix) const
 {
-    switch (affix) {
-    case Affix::Pre: return ui_.PreAmbleEdit;
-    case Affix::Post: return ui_.PostAmbleEdit;
-    case Affix::Remove: break;
-    }
-    return ui_.RemoveDataEdit;
+    return widgetNamed<QLineEdit>(ui_, Settings::affixes().at(int(affix))->widget);
 }

@@ -12,7 +12,7 @@ class MainWindow;
 
 class QLineEdit;
 
-enum class Affix { Pre, Post, Remove };
+enum class Affix { Pre, Post, Remove };  // as the settings table lists its affix rows
 
 // The settings page: its widgets to and from the values of the page, one widget per setting of
 // the settings table. Every read, write, Import and Export goes through here; nothing else

@@ -32,15 +32,6 @@ void tell(const char *text)
     QMessageBox::information(nullptr, WindowText::tr("Read Status"), WindowText::tr(text), QMessageBox::Yes);
 }
 
-// What a USB HID read took.
-quint8 fieldsOf(const ReaderSession::SettingsRead &read)
-{
-    int fields = (read.statusRead ? RecordFields::Status : 0) | (read.hasCountry ? RecordFields::Country : 0);
-    for (int i = 0; i < 3; ++i)
-        fields |= read.affixRead[i] ? RecordFields::affix(i) : 0;
-    return quint8(fields);
-}
-
 }  // namespace
 
 SettingsReader::SettingsReader(ReaderLink &link, SettingsForm &form, StatusPage &status)
@@ -68,9 +59,8 @@ void SettingsReader::read()
             qDebug().noquote().nospace() << "bytes:" << read.quieted.toHex();
         }
         form_.disableCountry();  // no read command returns the country here
-        // What came is taken apart through the same path as every chunk.
-        const bool complete = !read.serialAnswers.isEmpty()
-            && receiveRead(read.serialAnswers, read.answerChunk) == 0;
+        // What came is shown as every chunk is, with what the session took from it.
+        const bool complete = !read.serialAnswers.isEmpty() && showSerialRead(read);
         if (!link.hidActive) {
             tell(complete ? SuccessText : VersionFailText);
             return;
@@ -88,7 +78,7 @@ void SettingsReader::read()
     }
     // An affix answer with a count above 31 or a wrong checksum is dropped: its edit keeps
     // its text.
-    form_.showRead(PageRecord::pageOfRead(read.record, PageRecord::ReadPath::UsbHid), fieldsOf(read));
+    form_.showRead(PageRecord::pageOfRead(read.record, PageRecord::ReadPath::UsbHid), read.fields);
     const bool answered = read.result.outcome != SessionResult::Outcome::NoAnswer
         && read.result.outcome != SessionResult::Outcome::FrameFailed
         && read.result.outcome != SessionResult::Outcome::LineGone;
@@ -106,31 +96,39 @@ void SettingsReader::takeSerialChunk()
 
 int SettingsReader::receiveChunk(const QByteArray &chunk)
 {
-    return receiveRead(chunk, chunk);
+    status_.echo(chunk);
+    qDebug().noquote().nospace() << "bytes:" << chunk.toHex();
+    return showSerialAnswers(chunk);
 }
 
 // What a settings read collected: all of it echoed and logged as one chunk, in the order it
-// came, and only the answers found in it (when found) handed to the parser, so that a key's
-// ID code among them is shown and does not spoil the read.
-int SettingsReader::receiveRead(const QByteArray &collected, const QByteArray &answers)
+// came; the session took the answers from where they lay in it (a key's ID code among them is
+// shown and does not spoil the read).
+bool SettingsReader::showSerialRead(const ReaderSession::SettingsRead &read)
 {
-    status_.echo(collected);
-    qDebug().noquote().nospace() << "bytes:" << collected.toHex();
-    return showSerialAnswers(answers.isEmpty() ? collected : answers);
+    status_.echo(read.serialAnswers);
+    qDebug().noquote().nospace() << "bytes:" << read.serialAnswers.toHex();
+    showAnswers(read.answerChunk.isEmpty() ? read.serialAnswers : read.answerChunk, read.record, read.fields);
+    return read.allAnswered;
 }
 
 int SettingsReader::showSerialAnswers(const QByteArray &chunk)
 {
-    qDebug().noquote().nospace() << "Get DisplayKLNValue=" << chunk.toHex();
     const SerialAnswers::Parsed parsed = SerialAnswers::parse(chunk);
-    // What is whole in the chunk is shown; the parser stops at the first answer cut short.
-    if (parsed.complete >= 1)
-        qDebug().nospace() << "ver:" << parsed.versionBytes;
-    if (parsed.complete >= 2)
-        qDebug("KLN Status Setting:%02X", parsed.options);
     const SerialAnswers::Taken taken = SerialAnswers::take(parsed);
-    form_.showRead(PageRecord::pageOfRead(taken.record, PageRecord::ReadPath::Serial), taken.fields);
+    showAnswers(chunk, taken.record, taken.fields);
     return parsed.allComplete() ? 0 : -1;
+}
+
+// What is whole in the answers is shown; the parser stopped at the first answer cut short.
+void SettingsReader::showAnswers(const QByteArray &chunk, const SettingsRecord &record, quint8 fields)
+{
+    qDebug().noquote().nospace() << "Get DisplayKLNValue=" << chunk.toHex();
+    if (fields & RecordFields::Version)
+        qDebug().nospace() << "ver:" << record.version;
+    if (fields & RecordFields::Options)
+        qDebug("KLN Status Setting:%02X", record.options);
+    form_.showRead(PageRecord::pageOfRead(record, PageRecord::ReadPath::Serial), fields);
 }
 
 void SettingsReader::readStatusOnce()
@@ -144,6 +142,6 @@ void SettingsReader::readStatusOnce()
     if (link_.state().statusShown)
         return;
     const ReaderSession::SettingsRead read = link_.exchange([this] { return link_.hidSession().readStatusOnce(); });
-    form_.showRead(PageRecord::pageOfRead(read.record, PageRecord::ReadPath::StatusPage), fieldsOf(read));
+    form_.showRead(PageRecord::pageOfRead(read.record, PageRecord::ReadPath::StatusPage), read.fields);
     link_.noteStatusShown();
 }

@@ -2,6 +2,8 @@
 
 #include <QByteArray>
 
+#include "core/session/reader_session.h"
+
 class ReaderLink;
 class SettingsForm;
 class StatusPage;
@@ -34,7 +36,8 @@ public:
     int showSerialAnswers(const QByteArray &chunk);
 
 private:
-    int receiveRead(const QByteArray &collected, const QByteArray &answers);
+    bool showSerialRead(const ReaderSession::SettingsRead &read);
+    void showAnswers(const QByteArray &chunk, const SettingsRecord &record, quint8 fields);
 
     ReaderLink &link_;
     SettingsForm &form_;
