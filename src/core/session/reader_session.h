@@ -8,6 +8,8 @@
 #include "core/settings/settings_record.h"
 #include "core/session/session_result.h"
 
+struct Dialect;
+
 // Everything the utility says to the reader, over either transport: reading and writing the
 // settings, the interface change and ISP mode. No widget: a front end turns the results into
 // what it shows. The session keeps the rolling sequence number of the USB HID requests in the
@@ -96,8 +98,8 @@ private:
     void oneShotExchange(quint8 command, QByteArray &answer, SessionResult::Step step);
     QByteArray collectSerialAnswers();
     bool sendFrame(const QByteArray &frame);
-    bool serial() const { return transport_.kind() == Transport::Kind::Serial; }
 
     Transport &transport_;
+    const Dialect &dialect_;
     quint8 &sequence_;
 };
