@@ -27,22 +27,18 @@ void FirmwareUpdate::run()
         return;
     }
 
-    const SessionResult isp = link_.session().enterIspMode();
-    // Over the serial line the write goes unchecked.
+    // Over the serial line the write goes unchecked. The reader leaves for its loader: the link
+    // is let go the way a disconnect does, so that the writer finds the reader free.
+    const SessionResult isp = link_.reader().enterIspMode(HeldReader::IspCheck::NotRefused, [this] {
+        if (link_.state().connected)
+            link_.takeDown(ReaderLink::Teardown::Disconnect);
+    });
     if (isp.outcome == SessionResult::Outcome::FrameFailed) {
         QMessageBox::information(nullptr, WindowText::tr("ISP Mode"),
                                  WindowText::tr("Can't send ISP mode command to device, please check your Keylon device!!"),
                                  QMessageBox::Yes);
         return;
     }
-
-    // The reader leaves for its loader: let go of it the way a disconnect does, so that the
-    // writer finds it free.
-    if (link_.state().connected)
-        link_.takeDown(ReaderLink::Teardown::Disconnect);
-
-    // All the time the reader gets to come up in ISP mode before the writer looks for it.
-    Platform::sleepMs(1000);
 
     // Only whether the writer ran to an end of its own counts; its exit code and output are
     // for the operator, who sees them in the dialog.

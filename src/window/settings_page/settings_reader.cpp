@@ -56,8 +56,9 @@ void SettingsReader::read()
     if (link.serialActive) {
         // Anything that came in before the request (a key's ID code) is taken up on its own,
         // so that the answers start a chunk of their own.
-        if (link_.serialBytesWaiting())
-            takeSerialChunk();
+        const QByteArray waiting = link_.reader().takeWaiting();
+        if (!waiting.isEmpty())
+            receiveChunk(waiting);
         const ReaderSession::SettingsRead read = link_.session().readSettings();
         // What came while the line was quieted is never taken for answers, but a key read just
         // before the request belongs on the Status page.
@@ -65,7 +66,8 @@ void SettingsReader::read()
             status_.echo(read.quieted);
             qDebug().noquote().nospace() << "bytes:" << read.quieted.toHex();
         }
-        form_.disableCountry();  // no read command returns the country here
+        if (!link_.reader().dialect().carriesCountry)
+            form_.disableCountry();  // no read command returns the country here
         // What came is taken apart through the same path as every chunk.
         const bool complete = !read.serialAnswers.isEmpty()
             && receiveRead(read.serialAnswers, read.answerChunk) == 0;
