@@ -46,7 +46,11 @@ HeldReader::HeldReader(std::unique_ptr<Transport> transport, const ReaderList::R
 
 HeldReader::HeldReader(HeldReader &&) noexcept = default;
 HeldReader &HeldReader::operator=(HeldReader &&) noexcept = default;
-HeldReader::~HeldReader() = default;
+HeldReader::~HeldReader()
+{
+    // The link goes before the lock: nobody may take the reader while this one still has it open.
+    transport_.reset();
+}
 
 HeldReader::Opening HeldReader::claim(const ReaderList::Reader &listed, const Wait &wait)
 {

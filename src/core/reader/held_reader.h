@@ -120,7 +120,7 @@ private:
 
     ReaderList::Reader listed_;
     const Dialect *dialect_ = &Dialects::of(Transport::Kind::UsbHid);
-    std::unique_ptr<Transport> transport_;
+    std::unique_ptr<Transport> transport_;  // before the lock: a move closes the old link first
     ReaderLock lock_;
     bool lockless_ = false;
     QString lockError_;
