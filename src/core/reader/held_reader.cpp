@@ -160,8 +160,10 @@ QByteArray HeldReader::takeWaiting()
 
 ReaderSession::SettingsRead HeldReader::readSettings()
 {
-    takeWaiting();
-    return session().readSettings();
+    const QByteArray waiting = takeWaiting();
+    ReaderSession::SettingsRead read = session().readSettings();
+    read.waiting = waiting;
+    return read;
 }
 
 SessionResult HeldReader::writeSettings(const SettingsRecord &record, quint8 targetInterface)

@@ -94,8 +94,8 @@ public:
 
     // What waits on the link right now (a key read), taken off it without waiting.
     QByteArray takeWaiting();
-    // The settings read afresh: what waited on the link before the request is not part of the
-    // answers.
+    // The settings read afresh: what waited on the link before the request (a key read, kept in
+    // the read's `waiting`) is not part of the answers.
     ReaderSession::SettingsRead readSettings();
     SessionResult writeSettings(const SettingsRecord &record, quint8 targetInterface);
     SessionResult changeInterface();

@@ -31,6 +31,7 @@ public:
         QByteArray serialAnswers;  // what the serial line brought after the read frames
         QByteArray answerChunk;    // the six serial answers found in it, back to back; empty
                                    // when they were not all there
+        QByteArray waiting;        // what waited on the link before the read (HeldReader::readSettings)
         QByteArray quieted;        // what the line brought before the read frames (quietLine)
     };
     // Over USB HID: the status, then the three affixes, one exchange each; the read ends at the

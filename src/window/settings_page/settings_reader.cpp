@@ -54,12 +54,11 @@ void SettingsReader::read()
 {
     const LinkState &link = link_.state();
     if (link.serialActive) {
+        const ReaderSession::SettingsRead read = link_.reader().readSettings();
         // Anything that came in before the request (a key's ID code) is taken up on its own,
         // so that the answers start a chunk of their own.
-        const QByteArray waiting = link_.reader().takeWaiting();
-        if (!waiting.isEmpty())
-            receiveChunk(waiting);
-        const ReaderSession::SettingsRead read = link_.session().readSettings();
+        if (!read.waiting.isEmpty())
+            receiveChunk(read.waiting);
         // What came while the line was quieted is never taken for answers, but a key read just
         // before the request belongs on the Status page.
         if (!read.quieted.isEmpty()) {
