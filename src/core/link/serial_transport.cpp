@@ -71,6 +71,14 @@ int SerialTransport::receive(QByteArray &into, int timeoutMs)
     return into.size();
 }
 
+QByteArray SerialTransport::takeWaiting()
+{
+    // What the system holds for the port counts too, not only what Qt has taken in so far.
+    if (!port_ || !port_->isOpen() || (port_->bytesAvailable() <= 0 && !port_->waitForReadyRead(0)))
+        return QByteArray();
+    return port_->read(port_->bytesAvailable());
+}
+
 bool SerialTransport::meansLineGone(int serialPortError)
 {
     return serialPortError == QSerialPort::ResourceError || serialPortError == QSerialPort::ReadError;

@@ -38,6 +38,7 @@ public:
     QString name() const override;
     bool write(const QByteArray &bytes) override;
     int receive(QByteArray &into, int timeoutMs) override;
+    QByteArray takeWaiting() override;
     QString errorText() const override { return error_; }
     bool lineGone() const override;
 

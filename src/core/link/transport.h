@@ -27,6 +27,16 @@ public:
     // count, 0 when nothing came, -1 when the link failed.
     virtual int receive(QByteArray &into, int timeoutMs) = 0;
 
+    // What the reader sent that waits on the link right now (a key read), taken without
+    // waiting for more; empty when nothing does. One receive that does not wait, unless the
+    // link knows better.
+    virtual QByteArray takeWaiting()
+    {
+        QByteArray waiting;
+        receive(waiting, 0);
+        return waiting;
+    }
+
     // The link's reason for the last failure, copied when it happened.
     virtual QString errorText() const = 0;
 

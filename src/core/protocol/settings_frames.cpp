@@ -8,12 +8,13 @@
 
 namespace SettingsWrite {
 
-QList<Frame> settingsFrames(const SettingsRecord &page, quint8 serialActive, quint8 interfaceSetting)
+QList<Frame> settingsFrames(const SettingsRecord &page, quint8 serialActive, quint8 interfaceSetting,
+                            bool withCountry)
 {
     QList<Frame> frames;
     frames.append({CmdOptions, Frames::writeFrame(CmdOptions, page.options)});
     frames.append({CmdOutput, Frames::writeFrame(CmdOutput, page.outputStart, page.outputLength)});
-    if (!serialActive)
+    if (withCountry)
         frames.append({CmdKBCountry, Frames::writeFrame(CmdKBCountry, quint8(page.kbCountry))});
 
     const bool other = changesInterface(serialActive, interfaceSetting);

@@ -18,11 +18,12 @@ struct Frame
     QByteArray bytes;  // the frame as it goes out on the serial line
 };
 
-// Options, output window, keyboard country (USB HID only; the serial firmware has no such
-// command), the three affixes and the save. When interfaceSetting differs from serialActive
-// the affixes are addressed to the other interface, which the reader stores for after the
-// change that follows the save.
-QList<Frame> settingsFrames(const SettingsRecord &page, quint8 serialActive, quint8 interfaceSetting);
+// Options, output window, keyboard country (withCountry: where the interface carries it), the
+// three affixes and the save. When interfaceSetting differs from serialActive the affixes are
+// addressed to the other interface, which the reader stores for after the change that follows
+// the save.
+QList<Frame> settingsFrames(const SettingsRecord &page, quint8 serialActive, quint8 interfaceSetting,
+                            bool withCountry);
 
 // True when the write ends with the reader changing interface.
 inline bool changesInterface(quint8 serialActive, quint8 interfaceSetting)

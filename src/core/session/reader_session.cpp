@@ -11,6 +11,7 @@
 #include "core/protocol/hid_exchange.h"
 #include "core/protocol/hid_io.h"
 #include "core/protocol/settings_frames.h"
+#include "core/session/dialect.h"
 #include "core/settings/settings_table.h"
 
 using Outcome = SessionResult::Outcome;
@@ -45,6 +46,7 @@ void logAffixAnswer(const char *line, const QByteArray &answer)
 
 ReaderSession::ReaderSession(Transport &transport, quint8 &frameSequence)
     : transport_(transport)
+    , dialect_(Dialects::of(transport.kind()))
     , sequence_(frameSequence)
 {
 }
@@ -103,7 +105,7 @@ SessionResult ReaderSession::exchange(const QByteArray &request, QByteArray &ans
 
 ReaderSession::SettingsRead ReaderSession::readSettings()
 {
-    return serial() ? readOverSerial() : readOverHid();
+    return dialect_.framesInReports ? readOverHid() : readOverSerial();
 }
 
 ReaderSession::SettingsRead ReaderSession::readOverHid()
@@ -118,8 +120,8 @@ ReaderSession::SettingsRead ReaderSession::readOverHid()
         return read;
     read.record = HidAnswers::parseStatus(answer);
     read.statusRead = true;
-    read.hasCountry = true;
-    read.fields = RecordFields::Status | RecordFields::Country;
+    read.hasCountry = dialect_.carriesCountry;
+    read.fields = RecordFields::Status | (dialect_.carriesCountry ? RecordFields::Country : 0);
 
     for (int i = 0; i < RecordFields::AffixCount; ++i) {
         const Settings::Setting &affix = *Settings::affixes().at(i);
@@ -236,7 +238,7 @@ ReaderSession::SettingsRead ReaderSession::readOverSerial()
 QByteArray ReaderSession::quietLine()
 {
     QByteArray drained;
-    if (!serial())
+    if (!dialect_.quietsLine)
         return drained;
     QElapsedTimer sinceStart;
     sinceStart.start();
@@ -279,7 +281,7 @@ QByteArray ReaderSession::collectSerialAnswers()
 
 bool ReaderSession::sendFrame(const QByteArray &frame)
 {
-    if (serial())
+    if (!dialect_.framesInReports)
         return transport_.write(frame);
     if (transport_.write(Frames::hidReport(frame)))
         return true;
@@ -289,18 +291,18 @@ bool ReaderSession::sendFrame(const QByteArray &frame)
 
 SessionResult ReaderSession::writeSettings(const SettingsRecord &record, quint8 targetInterface)
 {
-    const quint8 serialLink = serial() ? 1 : 0;
+    const quint8 serialLink = dialect_.interfaceValue;
     SessionResult result;
     const auto sent = [&](const QByteArray &frame, Step step) {
         if (sendFrame(frame))
             return true;
         if (result.ok())
-            result = failure(serial() ? Outcome::LineGone : Outcome::FrameFailed, step, transport_.errorText());
-        // A serial frame that is lost is not noticed by the reader; the rest still goes out.
-        return serial();
+            result = failure(dialect_.lostFrame, step, transport_.errorText());
+        // A frame the reader answers not is not missed by it either: the rest still goes out.
+        return !dialect_.framesInReports;
     };
 
-    const auto frames = SettingsWrite::settingsFrames(record, serialLink, targetInterface);
+    const auto frames = SettingsWrite::settingsFrames(record, serialLink, targetInterface, dialect_.carriesCountry);
     for (const SettingsWrite::Frame &frame : frames) {
         if (serialLink && frame.command == CmdSetRemove)
             qDebug("RS232 RemoveDataEdit Start");
@@ -321,24 +323,17 @@ SessionResult ReaderSession::changeInterface()
     // The frame names no target: the reader always switches to the interface it is not on.
     if (sendFrame(Frames::keyedFrame(CmdChangeInterface)))
         return SessionResult();
-    return failure(serial() ? Outcome::LineGone : Outcome::FrameFailed, Step::InterfaceChange,
-                   transport_.errorText());
+    return failure(dialect_.lostFrame, Step::InterfaceChange, transport_.errorText());
 }
 
 SessionResult ReaderSession::enterIspMode()
 {
     const QByteArray frame = Frames::keyedFrame(CmdIspMode);
-    if (serial()) {
+    if (dialect_.logsIspFrame)
         qDebug("serial_buf: %x %x", unsigned(quint8(frame[4])), unsigned(quint8(frame[5])));
-        if (transport_.write(frame))
+    for (int attempt = 0; attempt < dialect_.ispTries; ++attempt) {
+        if (sendFrame(frame))
             return SessionResult();
-        return failure(Outcome::LineGone, Step::IspMode, transport_.errorText());
     }
-    const QByteArray report = Frames::hidReport(frame);
-    for (int attempt = 0; attempt < 3; ++attempt) {
-        if (transport_.write(report))
-            return SessionResult();
-        logHidWriteFailure(transport_.errorText());
-    }
-    return failure(Outcome::FrameFailed, Step::IspMode, transport_.errorText());
+    return failure(dialect_.lostFrame, Step::IspMode, transport_.errorText());
 }

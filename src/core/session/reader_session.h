@@ -8,6 +8,8 @@
 #include "core/settings/settings_record.h"
 #include "core/session/session_result.h"
 
+struct Dialect;
+
 // Everything the utility says to the reader, over either transport: reading and writing the
 // settings, the interface change and ISP mode. No widget: a front end turns the results into
 // what it shows. The session keeps the rolling sequence number of the USB HID requests in the
@@ -31,6 +33,7 @@ public:
         QByteArray serialAnswers;  // what the serial line brought after the read frames
         QByteArray answerChunk;    // the six serial answers found in it, back to back; empty
                                    // when they were not all there
+        QByteArray waiting;        // what waited on the link before the read (HeldReader::readSettings)
         QByteArray quieted;        // what the line brought before the read frames (quietLine)
     };
     // Over USB HID: the status, then the three affixes, one exchange each; the read ends at the
@@ -98,8 +101,8 @@ private:
     void oneShotExchange(quint8 command, QByteArray &answer, SessionResult::Step step);
     QByteArray collectSerialAnswers();
     bool sendFrame(const QByteArray &frame);
-    bool serial() const { return transport_.kind() == Transport::Kind::Serial; }
 
     Transport &transport_;
+    const Dialect &dialect_;
     quint8 &sequence_;
 };

@@ -139,7 +139,7 @@ int writeCommand(const Invocation &invocation, Io &io)
     const bool verify = !invocation.isSet(QStringLiteral("no-verify"));
     Fleet fleet;
     fleet.log = log.get();
-    fleet.job = [&](const ReaderList::Reader &reader, const JobContext &context) {
+    fleet.job = [&](HeldReader &reader, const JobContext &context) {
         return writeToReader(reader, file, partial, verify, context);
     };
     fleet.status = [](const ReaderOutcome &outcome) { return outcome.note; };
@@ -164,7 +164,7 @@ int applyCommand(const Invocation &invocation, Io &io)
         return refused;
     Fleet fleet;
     fleet.log = log.get();
-    fleet.job = [&](const ReaderList::Reader &reader, const JobContext &context) {
+    fleet.job = [&](HeldReader &reader, const JobContext &context) {
         return applyToReader(reader, file, check ? ApplyMode::Check : ApplyMode::Apply, context);
     };
     fleet.status = [check](const ReaderOutcome &outcome) {
@@ -198,7 +198,7 @@ int diffCommand(const Invocation &invocation, Io &io)
     if (const int refused = metrics.open(invocation, io, true))
         return refused;
     Fleet fleet;
-    fleet.job = [&](const ReaderList::Reader &reader, const JobContext &context) {
+    fleet.job = [&](HeldReader &reader, const JobContext &context) {
         return applyToReader(reader, file, ApplyMode::Check, context);
     };
     fleet.status = [](const ReaderOutcome &outcome) {
@@ -230,7 +230,7 @@ int setInterfaceCommand(const Invocation &invocation, Io &io)
         return refused;
     Fleet fleet;
     fleet.log = log.get();
-    fleet.job = [serial](const ReaderList::Reader &reader, const JobContext &context) {
+    fleet.job = [serial](HeldReader &reader, const JobContext &context) {
         return switchInterface(reader, serial, context);
     };
     fleet.status = [](const ReaderOutcome &outcome) { return outcome.note; };

@@ -146,7 +146,7 @@ int readCommand(const Invocation &invocation, Io &io)
         io.err << human(locked.warning) << Qt::endl;
     if (io.progress && !invocation.json)
         io.err << reader.device() << ": " << CtlText::tr("reading") << Qt::endl;
-    const ReadJob job = readReader(reader);
+    const ReadJob job = readReader(*locked.reader);
     if (job.result.exitCode != Success)
         return finishOne(invocation, io, reader, job.result.exitCode, job.result.message);
 
@@ -183,26 +183,27 @@ int monitorCommand(const Invocation &invocation, Io &io)
         return finishOne(invocation, io, reader, locked.exitCode, locked.error);
     if (!locked.warning.isEmpty())
         io.err << human(locked.warning) << Qt::endl;
-    Opened opened = open(reader);
-    if (!opened.transport)
+    const Opened opened = connect(*locked.reader);
+    if (opened.exitCode != Success)
         return finishOne(invocation, io, reader, opened.exitCode, opened.error);
+    Transport &line = locked.reader->transport();
 
     QJsonArray codes;
-    QByteArray line;
+    QByteArray code;
     QByteArray chunk;
     const auto flush = [&] {
-        if (line.isEmpty())
+        if (code.isEmpty())
             return;
         if (invocation.json)
-            codes.append(QString::fromUtf8(line));
+            codes.append(QString::fromUtf8(code));
         else
-            io.out << QString::fromUtf8(line) << Qt::endl;
-        line.clear();
+            io.out << QString::fromUtf8(code) << Qt::endl;
+        code.clear();
     };
     int exitCode = Success;
     QString error;
     while (!stopRequested(io)) {
-        const int received = opened.transport->receive(chunk, QuietMs);
+        const int received = line.receive(chunk, QuietMs);
         if (received < 0) {
             exitCode = ReaderFailed;
             error = reader.device() + QStringLiteral(": the serial line is gone");
@@ -216,7 +217,7 @@ int monitorCommand(const Invocation &invocation, Io &io)
             if (byte == '\r' || byte == '\n')
                 flush();
             else if (byte != '\0')
-                line.append(byte);
+                code.append(byte);
         }
     }
     flush();
@@ -243,19 +244,13 @@ int firmwareUpdateCommand(const Invocation &invocation, Io &io)
         return finishOne(invocation, io, reader, locked.exitCode, locked.error);
     if (!locked.warning.isEmpty())
         io.err << human(locked.warning) << Qt::endl;
-    {
-        // The link goes with the operation, so that the writer finds the reader free.
-        Opened opened = open(reader);
-        if (!opened.transport)
-            return finishOne(invocation, io, reader, opened.exitCode, opened.error);
-        quint8 sequence = 1;
-        const SessionResult result = ReaderSession(*opened.transport, sequence).enterIspMode();
-        if (!result.ok())
-            return finishOne(invocation, io, reader, ReaderFailed, reader.device() + QStringLiteral(": ") + result.describe());
-    }
-
-    // All the time the reader gets to come up in ISP mode before the writer looks for it.
-    Platform::sleepMs(1000);
+    const Opened opened = connect(*locked.reader);
+    if (opened.exitCode != Success)
+        return finishOne(invocation, io, reader, opened.exitCode, opened.error);
+    // The link goes, the lock stays: the writer finds the reader free, and nobody else.
+    const SessionResult result = locked.reader->enterIspMode();
+    if (!result.ok())
+        return finishOne(invocation, io, reader, ReaderFailed, reader.device() + QStringLiteral(": ") + result.describe());
     QProcess process;
     // With --json standard output holds the document alone: the writer speaks on standard error.
     process.setProcessChannelMode(invocation.json ? QProcess::MergedChannels : QProcess::ForwardedChannels);

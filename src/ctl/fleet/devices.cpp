@@ -1,8 +1,6 @@
 #include "ctl/fleet/devices.h"
 
 #include "core/link/access_check.h"
-#include "core/link/hid_transport.h"
-#include "core/link/serial_transport.h"
 #include "ctl/table/exit_codes.h"
 
 namespace Ctl {
@@ -146,64 +144,65 @@ QStringList deviceNames(const QList<ReaderList::Reader> &readers)
     return names;
 }
 
+namespace {
+
+// keylon2ctl's words for a reader that did not open.
+void word(const HeldReader::Error &error, const ReaderList::Reader &reader, int waitMs, int &exitCode, QString &text)
+{
+    switch (error.failure) {
+    case HeldReader::Failure::None:
+        return;
+    case HeldReader::Failure::Busy: {
+        exitCode = Busy;
+        const QString holder = ReaderLock::holderText(error.holder);
+        text = waitMs > 0 ? QStringLiteral("%1: busy: still in use by %2 after waiting %3 s")
+                                .arg(reader.device(), holder)
+                                .arg((waitMs + 999) / 1000)
+                          : QStringLiteral("%1: busy: in use by %2; --wait SECONDS waits for it")
+                                .arg(reader.device(), holder);
+        return;
+    }
+    case HeldReader::Failure::NoLock:
+        exitCode = ReaderFailed;
+        text = QStringLiteral("%1: no lock can be had (%2); nothing was sent. Make the lock directory %3 "
+                              "writable for this user, or give --no-lock to go on without one")
+                   .arg(reader.device(), error.reason, ReaderLock::directory());
+        return;
+    case HeldReader::Failure::Denied:
+        exitCode = PermissionDenied;
+        text = AccessCheck::deniedText(reader.path);
+        return;
+    case HeldReader::Failure::NotFound:
+    case HeldReader::Failure::Failed:
+        exitCode = error.failure == HeldReader::Failure::NotFound ? NoReader : ReaderFailed;
+        text = QStringLiteral("cannot open %1: %2").arg(reader.device(), error.reason);
+        return;
+    }
+}
+
+}  // namespace
+
 Locked lockReader(const ReaderList::Reader &reader, int waitMs, const std::atomic<bool> *stop, bool withoutLock)
 {
     Locked locked;
-    locked.lock = ReaderLock::take(reader.path, waitMs, [stop] { return stop && stop->load(); });
-    // A node this user may not open is a reader it may not open: the open says so.
-    if (locked.lock.state() == ReaderLock::State::Unavailable && !locked.lock.nodeDenied()) {
-        // Without a lock a second program could send its frames between this one's.
-        if (withoutLock) {
-            locked.warning = QStringLiteral("%1: no lock (%2); going on without one, as --no-lock asks")
-                                 .arg(reader.device(), locked.lock.error());
-            return locked;
-        }
-        locked.exitCode = ReaderFailed;
-        locked.error = QStringLiteral("%1: no lock can be had (%2); nothing was sent. Make the lock directory %3 "
-                                      "writable for this user, or give --no-lock to go on without one")
-                           .arg(reader.device(), locked.lock.error(), ReaderLock::directory());
-        return locked;
+    HeldReader::Wait wait;
+    wait.waitMs = waitMs;
+    wait.stopped = [stop] { return stop && stop->load(); };
+    wait.withoutLock = withoutLock;
+    HeldReader::Opening opening = HeldReader::claim(reader, wait);
+    word(opening.error, reader, waitMs, locked.exitCode, locked.error);
+    locked.reader = std::move(opening.reader);
+    if (locked.reader && locked.reader->lockless()) {
+        locked.warning = QStringLiteral("%1: no lock (%2); going on without one, as --no-lock asks")
+                             .arg(reader.device(), locked.reader->lockError());
     }
-    if (!locked.lock.busy())
-        return locked;
-    locked.exitCode = Busy;
-    const QString holder = ReaderLock::holderText(locked.lock.holder());
-    locked.error = waitMs > 0 ? QStringLiteral("%1: busy: still in use by %2 after waiting %3 s")
-                                    .arg(reader.device(), holder)
-                                    .arg((waitMs + 999) / 1000)
-                              : QStringLiteral("%1: busy: in use by %2; --wait SECONDS waits for it")
-                                    .arg(reader.device(), holder);
     return locked;
 }
 
-Opened open(const ReaderList::Reader &reader)
+Opened connect(HeldReader &reader)
 {
     Opened opened;
-    if (reader.kind == Transport::Kind::Serial) {
-        SerialTransport::Opened port = SerialTransport::open(reader.path);
-        if (port.ok) {
-            opened.transport = std::move(port.transport);
-        } else if (port.permissionDenied) {
-            opened.exitCode = PermissionDenied;
-            opened.error = AccessCheck::deniedText(reader.path);
-        } else {
-            // A port that is there but does not open (not a terminal, an I/O error) is a reader
-            // that failed; only a port that is not there is no reader.
-            opened.exitCode = port.notFound ? NoReader : ReaderFailed;
-            opened.error = QStringLiteral("cannot open %1: %2").arg(reader.device(), port.error);
-        }
-        return opened;
-    }
-
-    HidTransport::Opened hid = HidTransport::openPath(reader.path);
-    if (hid.transport) {
-        opened.transport = std::move(hid.transport);
-        return opened;
-    }
-    const bool denied = hid.access.finding == AccessCheck::Finding::Denied;
-    opened.exitCode = denied ? PermissionDenied : ReaderFailed;
-    opened.error = denied ? AccessCheck::deniedText(reader.path)
-                          : QStringLiteral("cannot open %1: %2").arg(reader.device(), hid.error);
+    word(reader.connect(), reader.listed(), 0, opened.exitCode, opened.error);
     return opened;
 }
 

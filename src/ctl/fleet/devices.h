@@ -8,8 +8,7 @@
 #include <memory>
 
 #include "core/link/reader_list.h"
-#include "core/link/reader_lock.h"
-#include "core/link/transport.h"
+#include "core/reader/held_reader.h"
 
 namespace Ctl {
 
@@ -33,28 +32,28 @@ QStringList identityWarnings(const QList<ReaderList::Reader> &readers);
 // pick it alone.
 QStringList deviceNames(const QList<ReaderList::Reader> &readers);
 
-// Opens the link to the reader in the calling thread, which then is the only one to use it.
-struct Opened
-{
-    std::unique_ptr<Transport> transport;
-    int exitCode = 0;
-    QString error;
-};
-Opened open(const ReaderList::Reader &reader);
-
-// The reader's lock, held while a command talks to it: taken before its link is opened and
-// released after the link is closed. Busy (exitCode) with a line that names the holder when
-// another process has it and waitMs (0: not at all) ran out or stop was set. A reader for
-// which no lock at all can be had (neither the lock file nor its node) is refused, saying
-// why, unless withoutLock: then the command goes on and warning says that it has no lock.
+// The reader's lock, held while a command talks to it: taken before its link is opened
+// (connect) and let go after the link is closed. Busy (exitCode) with a line that names the
+// holder when another process has it and waitMs (0: not at all) ran out or stop was set. A
+// reader for which no lock at all can be had (neither the lock file nor its node) is refused,
+// saying why, unless withoutLock: then the command goes on and warning says that it has no lock.
 struct Locked
 {
-    ReaderLock lock;
+    std::unique_ptr<HeldReader> reader;  // null when refused
     int exitCode = 0;
     QString error;
     QString warning;
 };
 Locked lockReader(const ReaderList::Reader &reader, int waitMs, const std::atomic<bool> *stop,
                   bool withoutLock = false);
+
+// Opens the link to the locked reader in the calling thread, which then is the only one to use
+// it. exitCode 0 when it opened; otherwise error says why.
+struct Opened
+{
+    int exitCode = 0;
+    QString error;
+};
+Opened connect(HeldReader &reader);
 
 }  // namespace Ctl

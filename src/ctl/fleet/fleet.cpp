@@ -34,7 +34,7 @@ ReaderOutcome lockedJob(const Fleet &fleet, const ReaderList::Reader &reader, co
 {
     const Locked locked = lockReader(reader, waitMs, context.stop, withoutLock);
     if (locked.exitCode == Success) {
-        ReaderOutcome outcome = fleet.job(reader, context);
+        ReaderOutcome outcome = fleet.job(*locked.reader, context);
         outcome.warning = locked.warning;
         return outcome;
     }

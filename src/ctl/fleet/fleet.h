@@ -22,7 +22,7 @@ class Metrics;
 // What a command over many readers does to each, and how it reports them.
 struct Fleet
 {
-    ReaderJob job;
+    LockedReaderJob job;
     std::function<QString(const ReaderOutcome &)> status;  // a done reader's line, after its identity
     QString changedWord;       // how the summary counts Changed: "changed", "would change", ...
     bool writes = false;       // write: the summary counts done and failed

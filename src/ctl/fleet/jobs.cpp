@@ -26,29 +26,20 @@ QString codesText(const QByteArray &codes)
 
 }  // namespace
 
-ReaderSession::SettingsRead readSettings(ReaderSession &session)
-{
-    QByteArray pending;
-    session.transport().receive(pending, 0);
-    return session.readSettings();
-}
-
-ReadJob readReader(const ReaderList::Reader &reader)
+ReadJob readReader(HeldReader &reader)
 {
     ReadJob job;
-    Opened opened = open(reader);
-    if (!opened.transport) {
+    const Opened opened = connect(reader);
+    if (opened.exitCode != Success) {
         job.result = {opened.exitCode, opened.error};
         return job;
     }
-    quint8 sequence = 1;
-    ReaderSession session(*opened.transport, sequence);
-    const ReaderSession::SettingsRead read = readSettings(session);
+    const ReaderSession::SettingsRead read = reader.readSettings();
     if (!read.result.ok()) {
-        job.result = {ReaderFailed, QStringLiteral("%1: %2").arg(reader.device(), read.result.describe())};
+        job.result = {ReaderFailed, QStringLiteral("%1: %2").arg(reader.listed().device(), read.result.describe())};
         return job;
     }
-    job.page = PageRecord::pageOfRecord(read.record, reader.kind == Transport::Kind::Serial);
+    job.page = PageRecord::pageOfRecord(read.record, reader.dialect().interfaceValue != 0);
     job.hasCountry = read.hasCountry;
     return job;
 }

@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "core/link/reader_list.h"
+#include "core/reader/held_reader.h"
 #include "core/session/reader_session.h"
 #include "core/settings/config_mapping.h"
 #include "core/settings/settings_record.h"
@@ -29,11 +30,7 @@ struct ReadJob
     ConfigPage page;
     bool hasCountry = false;  // the serial interface has no keyboard country to read
 };
-ReadJob readReader(const ReaderList::Reader &reader);
-
-// The reader's settings read afresh: what the line held before the request (a key read) is
-// not part of the answers.
-ReaderSession::SettingsRead readSettings(ReaderSession &session);
+ReadJob readReader(HeldReader &reader);
 
 // The fields of `wrote` that `read` does not hold, by their configuration keys. The country
 // only where the read carries one.
@@ -60,6 +57,8 @@ struct JobContext
 };
 
 using ReaderJob = std::function<ReaderOutcome(const ReaderList::Reader &, const JobContext &)>;
+// A job on a reader whose lock is held; it opens the link when it needs one (connect).
+using LockedReaderJob = std::function<ReaderOutcome(HeldReader &, const JobContext &)>;
 
 // Runs the job for each reader, up to `jobs` at once (0: all at once), each in a QThread of its
 // own that opens, uses and closes its link (a QSerialPort wants a QThread). Once io.stop is

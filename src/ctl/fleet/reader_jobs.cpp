@@ -3,8 +3,10 @@
 #include "ctl/fleet/devices.h"
 #include "ctl/fleet/jobs.h"
 #include "ctl/table/ctl_text.h"
+#include "core/reader/file_interface.h"
 #include "core/session/reader_session.h"
 #include "core/settings/page_record.h"
+#include "ctl/table/exit_codes.h"
 
 namespace Ctl {
 
@@ -20,34 +22,35 @@ ReaderOutcome failed(ReaderOutcome outcome, int exitCode, const QString &error)
     return outcome;
 }
 
-bool onSerial(const ReaderList::Reader &reader)
+bool onSerial(const HeldReader &reader)
 {
-    return reader.kind == Transport::Kind::Serial;
+    return reader.dialect().interfaceValue != 0;
 }
 
-// The keys a write sends to this reader: the serial interface has no keyboard country.
-QStringList keysSent(const ReaderList::Reader &reader, const QStringList &keys)
+// The keys a write sends to this reader: only some interfaces carry the keyboard country.
+QStringList keysSent(const HeldReader &reader, const QStringList &keys)
 {
     QStringList sent = keys;
-    if (onSerial(reader))
+    if (!reader.dialect().carriesCountry)
         sent.removeAll(QStringLiteral("KBCountry"));
     return sent;
 }
 
 // Writes and saves the record; with verify (and no interrupt since) reads it back. The
 // outcome is changed once the save went out.
-ReaderOutcome writeAndVerify(ReaderOutcome outcome, ReaderSession &session, const SettingsRecord &record, bool verify,
+ReaderOutcome writeAndVerify(ReaderOutcome outcome, HeldReader &reader, const SettingsRecord &record, bool verify,
                              const JobContext &context)
 {
     context.writing(outcome);
-    const SessionResult written = session.writeSettings(record, onSerial(outcome.reader) ? 1 : 0);
+    const SessionResult written =
+        reader.writeSettings(record, FileInterface::writeTarget(FileInterface::Use::LeftToSetInterface, reader.dialect()));
     if (!written.ok())
         return failed(outcome, ReaderFailed, written.describe());
     outcome.changed = true;
     // The settings are saved: an interrupt leaves out the read-back, not the reader.
     if (!verify || context.stopped())
         return outcome;
-    const ReaderSession::SettingsRead back = readSettings(session);
+    const ReaderSession::SettingsRead back = reader.readSettings();
     if (!back.result.ok())
         return failed(outcome, ReaderFailed, back.result.describe());
     outcome.firmware = PageRecord::versionText(back.record.version);
@@ -60,17 +63,14 @@ ReaderOutcome writeAndVerify(ReaderOutcome outcome, ReaderSession &session, cons
 
 }  // namespace
 
-ReaderOutcome applyToReader(const ReaderList::Reader &reader, const SettingsFile &file, ApplyMode mode,
-                            const JobContext &context)
+ReaderOutcome applyToReader(HeldReader &reader, const SettingsFile &file, ApplyMode mode, const JobContext &context)
 {
     ReaderOutcome outcome;
-    outcome.reader = reader;
-    Opened opened = open(reader);
-    if (!opened.transport)
+    outcome.reader = reader.listed();
+    const Opened opened = connect(reader);
+    if (opened.exitCode != Success)
         return failed(outcome, opened.exitCode, opened.error);
-    quint8 sequence = 1;
-    ReaderSession session(*opened.transport, sequence);
-    const ReaderSession::SettingsRead read = readSettings(session);
+    const ReaderSession::SettingsRead read = reader.readSettings();
     if (!read.result.ok())
         return failed(outcome, ReaderFailed, read.result.describe());
     outcome.firmware = PageRecord::versionText(read.record.version);
@@ -91,29 +91,27 @@ ReaderOutcome applyToReader(const ReaderList::Reader &reader, const SettingsFile
         outcome.error = QStringLiteral("interrupted before anything was written");
         return outcome;
     }
-    return writeAndVerify(outcome, session, mergedRecord(read.record, file), true, context);
+    return writeAndVerify(outcome, reader, mergedRecord(read.record, file), true, context);
 }
 
-ReaderOutcome writeToReader(const ReaderList::Reader &reader, const SettingsFile &file, bool partial, bool verify,
+ReaderOutcome writeToReader(HeldReader &reader, const SettingsFile &file, bool partial, bool verify,
                             const JobContext &context)
 {
     ReaderOutcome outcome;
-    outcome.reader = reader;
-    if (!partial && !onSerial(reader) && !file.sets(QStringLiteral("KBCountry"))) {
+    outcome.reader = reader.listed();
+    if (!partial && reader.dialect().carriesCountry && !file.sets(QStringLiteral("KBCountry"))) {
         return failed(outcome, UsageError,
                       QStringLiteral("%1 lacks KBCountry in [KEYLON]: over USB HID write sends the keyboard country "
                                      "and would reset it; add it, or change only what the file sets with --partial "
                                      "or apply. Nothing was sent.")
                           .arg(file.name));
     }
-    Opened opened = open(reader);
-    if (!opened.transport)
+    const Opened opened = connect(reader);
+    if (opened.exitCode != Success)
         return failed(outcome, opened.exitCode, opened.error);
-    quint8 sequence = 1;
-    ReaderSession session(*opened.transport, sequence);
     SettingsRecord record = file.record;
     if (partial) {
-        const ReaderSession::SettingsRead read = readSettings(session);
+        const ReaderSession::SettingsRead read = reader.readSettings();
         if (!read.result.ok())
             return failed(outcome, ReaderFailed, read.result.describe());
         outcome.firmware = PageRecord::versionText(read.record.version);
@@ -126,29 +124,28 @@ ReaderOutcome writeToReader(const ReaderList::Reader &reader, const SettingsFile
     }
     outcome.fields = keysSent(reader, partial ? file.keys : settingKeys());
     outcome.result = Result::Written;
-    outcome = writeAndVerify(outcome, session, record, verify, context);
+    outcome = writeAndVerify(outcome, reader, record, verify, context);
     if (outcome.ok())
         outcome.note = outcome.verified ? CtlText::tr("written, saved and verified") : CtlText::tr("written and saved");
     return outcome;
 }
 
-ReaderOutcome switchInterface(const ReaderList::Reader &reader, bool serial, const JobContext &context)
+ReaderOutcome switchInterface(HeldReader &reader, bool serial, const JobContext &context)
 {
     ReaderOutcome outcome;
-    outcome.reader = reader;
+    outcome.reader = reader.listed();
     if (onSerial(reader) == serial) {
         outcome.result = Result::Unchanged;
         outcome.note = serial ? CtlText::tr("already on the serial interface")
                               : CtlText::tr("already on the USB keyboard interface");
         return outcome;
     }
-    Opened opened = open(reader);
-    if (!opened.transport)
+    const Opened opened = connect(reader);
+    if (opened.exitCode != Success)
         return failed(outcome, opened.exitCode, opened.error);
     outcome.fields << QStringLiteral("Interface");
     context.writing(outcome);
-    quint8 sequence = 1;
-    const SessionResult result = ReaderSession(*opened.transport, sequence).changeInterface();
+    const SessionResult result = reader.changeInterface();
     if (!result.ok()) {
         outcome.fields.clear();
         return failed(outcome, ReaderFailed, result.describe());

@@ -5,10 +5,10 @@
 #include "ctl/table/settings_file.h"
 #include "ctl/fleet/jobs.h"
 #include "ctl/output/reader_outcome.h"
-#include "core/link/reader_list.h"
+#include "core/reader/held_reader.h"
 
-// What write, apply, diff and set-interface do to one reader, each a function that opens the
-// reader, does its work and closes the link again, in the calling thread. A watch loop calls
+// What write, apply, diff and set-interface do to one locked reader, each a function that opens
+// its link, does its work and leaves the link to close with the reader, in the calling thread. A watch loop calls
 // them for one reader; the commands run them for many (forEachReader).
 namespace Ctl {
 
@@ -21,16 +21,16 @@ enum class ApplyMode {
 // otherwise Changed with the differing keys, and (Apply) the reader's own settings with the
 // file's keys put in are written, saved and read back. Never writes when the reader matches,
 // nor when context.stop came while it was read (Interrupted). `changed`: the save went out.
-ReaderOutcome applyToReader(const ReaderList::Reader &reader, const SettingsFile &file, ApplyMode mode,
+ReaderOutcome applyToReader(HeldReader &reader, const SettingsFile &file, ApplyMode mode,
                             const JobContext &context = {});
 
 // Writes the file's settings, saves them and (verify) reads them back: Written. partial: the
 // reader is read first and only the keys the file sets change.
-ReaderOutcome writeToReader(const ReaderList::Reader &reader, const SettingsFile &file, bool partial, bool verify,
+ReaderOutcome writeToReader(HeldReader &reader, const SettingsFile &file, bool partial, bool verify,
                             const JobContext &context = {});
 
 // The reader goes to its serial (serial) or USB keyboard interface: Changed; Unchanged when it
 // is there already, and nothing is sent.
-ReaderOutcome switchInterface(const ReaderList::Reader &reader, bool serial, const JobContext &context = {});
+ReaderOutcome switchInterface(HeldReader &reader, bool serial, const JobContext &context = {});
 
 }  // namespace Ctl

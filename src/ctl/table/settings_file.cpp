@@ -280,7 +280,8 @@ SettingsFile readSettingsFile(const QString &path)
     if (!file.problems.isEmpty())
         return file;
     // The table above judges the file; its values come through the mapping of the window's
-    // Import and "&Set Status", so that a file means the same to both front ends.
+    // Import and "&Set Status", so that a file's settings mean the same to both front ends. Its
+    // Interface does not: keylon2ctl leaves the interface to set-interface (FileInterface).
     file.record = PageRecord::recordOfPage(ConfigFile::read(readPath));
     const QList<SettingsWrite::OverlongAffix> overlong = SettingsWrite::overlongAffixes(file.record);
     if (!overlong.isEmpty())

@@ -26,6 +26,8 @@ ReaderLink::ReaderLink(QObject *timerOwner)
     , hid_(std::make_unique<HidTransport>(nullptr))
     , serial_(std::make_unique<SerialTransport>(nullptr))
 {
+    hid_.shareSequence(state_.frameSequence);
+    serial_.shareSequence(state_.frameSequence);
     // The port's errors of an exchange are emitted in the worker and queued to the link.
     qRegisterMetaType<QSerialPort::SerialPortError>();
     connect(&runner_, &ExchangeRunner::finished, this, &ReaderLink::afterExchange);
@@ -33,7 +35,7 @@ ReaderLink::ReaderLink(QObject *timerOwner)
 
 ReaderLink::~ReaderLink()
 {
-    if (hid_->device())
+    if (hid().device())
         closeHid();
     // The port holds a lock file for the device; left open, the lock would outlive the window
     // and the next start would find the port taken.
@@ -41,16 +43,39 @@ ReaderLink::~ReaderLink()
         serialPort()->close();
 }
 
-void ReaderLink::setHid(std::unique_ptr<HidTransport> hid)
+HidTransport &ReaderLink::hid() const
 {
-    hid_ = hid ? std::move(hid) : std::make_unique<HidTransport>(nullptr);
-    state_.hidDevice = hid_->device();
+    return static_cast<HidTransport &>(hid_.transport());
+}
+
+SerialTransport &ReaderLink::serial() const
+{
+    return static_cast<SerialTransport &>(serial_.transport());
+}
+
+void ReaderLink::adoptHid(HeldReader reader)
+{
+    hid_ = std::move(reader);
+    hid_.shareSequence(state_.frameSequence);
+    state_.hidDevice = hid().device();
+}
+
+void ReaderLink::adoptSerial(HeldReader reader)
+{
+    serial_ = std::move(reader);
+    serial_.shareSequence(state_.frameSequence);
 }
 
 void ReaderLink::closeHid()
 {
-    hid_->close();
+    hid().close();
     state_.hidDevice = nullptr;
+}
+
+void ReaderLink::releaseLocks()
+{
+    hid_.releaseLock();
+    serial_.releaseLock();
 }
 
 bool ReaderLink::probe()
@@ -66,61 +91,55 @@ bool ReaderLink::probe()
     return true;
 }
 
+ReaderLink::Opened ReaderLink::refused(const HeldReader::Error &error)
+{
+    Opened result = opened(false, error.access);
+    result.busy = error.failure == HeldReader::Failure::Busy;
+    result.noLock = error.failure == HeldReader::Failure::NoLock;
+    if (result.busy || result.noLock) {
+        result.node = error.node;
+        result.holder = error.holder;
+        result.lockError = error.reason;
+    }
+    return result;
+}
+
 ReaderLink::Opened ReaderLink::openHid()
 {
-    lock_.release();
+    releaseLocks();
     // With no reader found at start-up, each of its IDs is tried again: it may have been
     // plugged in since.
-    setHid(HidTransport::openByIds(state_.hidVendorId, state_.hidProductId));
-    if (!hid_->device())
-        return opened(false, AccessCheck::afterHidOpenFailed(state_.hidProductId));
-    // Opening a node sends nothing; the lock decides whether anything will be.
-    const QString node = HidTransport::nodeOf(state_.hidVendorId, state_.hidProductId);
-    if (!node.isEmpty()) {
-        lock_ = ReaderLock::take(node);
-        if (!lock_.held()) {
-            closeHid();
-            return busy(node);
-        }
+    HeldReader::Opening opening = HeldReader::openByIds(state_.hidVendorId, state_.hidProductId);
+    if (!opening.ok()) {
+        adoptHid(HeldReader(std::make_unique<HidTransport>(nullptr)));
+        return refused(opening.error);
     }
+    adoptHid(std::move(*opening.reader));
     state_.hidActive = 1;
     state_.serialActive = 0;
     state_.interfaceSetting = 0;
     return opened(true);
 }
 
-ReaderLink::Opened ReaderLink::busy(const QString &node)
-{
-    Opened result;
-    result.busy = lock_.busy();
-    result.noLock = !result.busy;
-    result.lockError = lock_.error();
-    result.node = node;
-    result.holder = lock_.holder();
-    lock_.release();
-    return result;
-}
-
 ReaderLink::Opened ReaderLink::openSerial(const QString &portName)
 {
-    // Locked before the open: the serial port's own lock would refuse a held port with a
-    // permission error that says nothing of who has it.
-    lock_.release();
-    const QString node = ReaderLock::nodeOf(portName);
-    lock_ = ReaderLock::take(node);
-    // A node this user may not open: the open below finds the port refused and says why.
-    if (lock_.busy() || (!lock_.held() && !lock_.nodeDenied()))
-        return busy(node);
+    releaseLocks();
+    ReaderList::Reader port;
+    port.kind = Transport::Kind::Serial;
+    port.path = portName;
+    HeldReader::Opening opening = HeldReader::claim(port);
+    if (!opening.ok())
+        return refused(opening.error);
 
     // Only the latest port object is kept. The one it replaces is closed by now (a disconnect
     // or a failed open); deleting it first also frees the port should a path that dropped the
     // link have left it open.
-    serial_.reset();
-    serial_ = SerialTransport::open(portName).transport;
-    if (!serial_->port()->isOpen()) {
-        const AccessCheck::Diagnosis access = serial_->connectRefused();
-        lock_.release();
-        return opened(false, access);
+    adoptSerial(HeldReader(std::make_unique<SerialTransport>(nullptr)));
+    const HeldReader::Error error = opening.reader->connect(HeldReader::Diagnosis::WithUsbHid);
+    adoptSerial(std::move(*opening.reader));
+    if (error.failure != HeldReader::Failure::None) {
+        serial_.releaseLock();
+        return opened(false, error.access);
     }
     watchForLineGone(portName);
     delete state_.pollTimer;  // one poll timer at any time
@@ -204,7 +223,7 @@ void ReaderLink::takeDown(Teardown how)
         if (serialPort() && serialPort()->isOpen())
             serialPort()->close();
     }
-    lock_.release();
+    releaseLocks();
     state_.connected = 0;
     emit wentDown();
 }
@@ -215,27 +234,24 @@ void ReaderLink::leaveForOtherInterface()
     emit readerLeft();
 }
 
+HeldReader &ReaderLink::reader()
+{
+    return state_.serialActive ? serial_ : hid_;
+}
+
 ReaderSession ReaderLink::session()
 {
-    if (state_.serialActive)
-        return ReaderSession(*serial_, state_.frameSequence);
-    return hidSession();
+    return reader().session();
 }
 
 ReaderSession ReaderLink::hidSession()
 {
-    return ReaderSession(*hid_, state_.frameSequence);
+    return hid_.session();
 }
 
 QSerialPort *ReaderLink::serialPort() const
 {
-    return serial_->port();
-}
-
-bool ReaderLink::serialBytesWaiting()
-{
-    QSerialPort *const port = serialPort();
-    return port && port->isOpen() && (port->bytesAvailable() > 0 || port->waitForReadyRead(0));
+    return serial().port();
 }
 
 QByteArray ReaderLink::takeSerialBytes()
@@ -256,6 +272,7 @@ void ReaderLink::dumpDiagnosticInterface()
         qDebug("unable to open device\n");
         return;
     }
-    setHid(std::move(device));  // the dump takes the link's place
-    exchange([this] { hid_->dump(); });
+    hid_.replaceLink(std::move(device));  // the dump takes the link's place
+    state_.hidDevice = hid().device();
+    exchange([this] { hid().dump(); });
 }

@@ -11,6 +11,7 @@
 #include "window/connection/exchange_runner.h"
 #include "window/connection/link_state.h"
 #include "core/link/reader_lock.h"
+#include "core/reader/held_reader.h"
 #include "core/session/reader_session.h"
 
 class HidTransport;
@@ -68,8 +69,10 @@ public:
     // readerLeft() (the utility closes; the operator connects again over the other transport).
     void leaveForOtherInterface();
 
-    // Sessions on the link: the serial port when serialActive, USB HID otherwise; or USB HID
-    // whatever the flags say. On a link that is not open every exchange fails.
+    // The reader on the link: the serial port when serialActive, USB HID otherwise. Its
+    // sessions, and the USB HID one whatever the flags say. On a link that is not open every
+    // exchange fails.
+    HeldReader &reader();
     ReaderSession session();
     ReaderSession hidSession();
 
@@ -86,8 +89,6 @@ public:
     ExchangeRunner &runner() { return runner_; }
 
     QSerialPort *serialPort() const;
-    // Something the reader sent waits on the open serial port.
-    bool serialBytesWaiting();
     // All the serial port holds; empty when nothing or no port.
     QByteArray takeSerialBytes();
 
@@ -112,20 +113,23 @@ private:
 
     void watchForLineGone(const QString &portName);
     void takeDownGoneLine(QSerialPort *port, const QString &portName);
-    // The open that lock_ found busy (who holds the reader) or without a lock; the lock object is
-    // let go.
-    Opened busy(const QString &node);
-    // The USB HID handle changes; hidDevice shows it.
-    void setHid(std::unique_ptr<HidTransport> hid);
+    // The window's words for a reader that did not open: busy (who holds it), no lock, or
+    // refused (why).
+    static Opened refused(const HeldReader::Error &error);
+    // The reader takes the place of the USB HID (or serial) one; hidDevice shows the handle.
+    void adoptHid(HeldReader reader);
+    void adoptSerial(HeldReader reader);
+    HidTransport &hid() const;
+    SerialTransport &serial() const;
     void closeHid();
+    void releaseLocks();
     void afterExchange();
 
     QObject *timerOwner_;
     LinkState state_;
-    std::unique_ptr<HidTransport> hid_;        // its handle is null when none is open
-    std::unique_ptr<SerialTransport> serial_;  // the latest serial port, open or not (its
-                                               // QSerialPort has no Qt parent); no port at first
-    ReaderLock lock_;                          // the connected reader's
+    HeldReader hid_;     // its handle is null when none is open
+    HeldReader serial_;  // the latest serial port, open or not (its QSerialPort has no Qt parent);
+                         // no port at first
     ExchangeRunner runner_;
     std::function<void()> lineGoneAfterExchange_;  // a line that went down while the worker had it
 };

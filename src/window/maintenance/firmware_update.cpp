@@ -44,7 +44,7 @@ void FirmwareUpdate::run()
         link_.takeDown(ReaderLink::Teardown::Disconnect);
 
     // All the time the reader gets to come up in ISP mode before the writer looks for it.
-    link_.exchange([] { Platform::sleepMs(1000); });
+    link_.exchange([] { HeldReader::awaitLoader(); });
 
     // Only whether the writer ran to an end of its own counts; its exit code and output are
     // for the operator, who sees them in the dialog.

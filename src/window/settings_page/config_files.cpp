@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QMessageBox>
 
+#include "core/reader/file_interface.h"
 #include "core/settings/config_mapping.h"
 #include "window/settings_page/file_dialogs.h"
 #include "window/connection/reader_link.h"
@@ -64,7 +65,8 @@ void ConfigFiles::importPage()
     if (!acceptFile(path, WindowText::tr("Open Config")))
         return;
     const ConfigPage page = ConfigFile::read(path);
-    link_.setInterfaceSetting(page.interfaceSerial ? 1 : 0);
+    link_.setInterfaceSetting(
+        FileInterface::writeTarget(FileInterface::Use::NextWrite, link_.reader().dialect(), page.interfaceSerial));
     form_.showPage(page);
 }
 

@@ -47,18 +47,19 @@ void SettingsReader::read()
         return;
     const LinkState &link = link_.state();
     if (link.serialActive) {
+        const ReaderSession::SettingsRead read = link_.exchange([this] { return link_.reader().readSettings(); });
         // Anything that came in before the request (a key's ID code) is taken up on its own,
         // so that the answers start a chunk of their own.
-        if (link_.serialBytesWaiting())
-            takeSerialChunk();
-        const ReaderSession::SettingsRead read = link_.exchange([this] { return link_.session().readSettings(); });
+        if (!read.waiting.isEmpty())
+            receiveChunk(read.waiting);
         // What came while the line was quieted is never taken for answers, but a key read just
         // before the request belongs on the Status page.
         if (!read.quieted.isEmpty()) {
             status_.echo(read.quieted);
             qDebug().noquote().nospace() << "bytes:" << read.quieted.toHex();
         }
-        form_.disableCountry();  // no read command returns the country here
+        if (!link_.reader().dialect().carriesCountry)
+            form_.disableCountry();  // no read command returns the country here
         // What came is shown as every chunk is, with what the session took from it.
         const bool complete = !read.serialAnswers.isEmpty() && showSerialRead(read);
         if (!link.hidActive) {
