@@ -96,6 +96,18 @@ int finishOne(const Invocation &invocation, Io &io, const ReaderList::Reader &re
     return exitCode;
 }
 
+// The reader's lock for a command on one reader: 0, or the exit code of a reader that is busy
+// or has no lock to be had. Going on without one (--no-lock) is said on standard error.
+int lockOne(const Invocation &invocation, Io &io, const ReaderList::Reader &reader, Locked &locked)
+{
+    locked = lockReader(reader, invocation.waitMs(), io.stop, invocation.withoutLock());
+    if (locked.exitCode != Success)
+        return finishOne(invocation, io, reader, locked.exitCode, locked.error);
+    if (!locked.warning.isEmpty())
+        io.err << human(locked.warning) << Qt::endl;
+    return Success;
+}
+
 }  // namespace
 
 int listCommand(const Invocation &invocation, Io &io)
@@ -139,11 +151,9 @@ int readCommand(const Invocation &invocation, Io &io)
     if (selection.exitCode != Success)
         return fail(invocation, io, selection.exitCode, {selection.error});
     const ReaderList::Reader &reader = selection.readers.first();
-    const Locked locked = lockReader(reader, invocation.waitMs(), io.stop, invocation.withoutLock());
-    if (locked.exitCode != Success)
-        return finishOne(invocation, io, reader, locked.exitCode, locked.error);
-    if (!locked.warning.isEmpty())
-        io.err << human(locked.warning) << Qt::endl;
+    Locked locked;
+    if (const int refused = lockOne(invocation, io, reader, locked))
+        return refused;
     if (io.progress && !invocation.json)
         io.err << reader.device() << ": " << CtlText::tr("reading") << Qt::endl;
     const ReadJob job = readReader(*locked.reader);
@@ -178,11 +188,9 @@ int monitorCommand(const Invocation &invocation, Io &io)
                              + QStringLiteral(": a reader on USB HID types its key ID codes as keystrokes; monitor needs "
                                               "a serial reader"));
     }
-    const Locked locked = lockReader(reader, invocation.waitMs(), io.stop, invocation.withoutLock());
-    if (locked.exitCode != Success)
-        return finishOne(invocation, io, reader, locked.exitCode, locked.error);
-    if (!locked.warning.isEmpty())
-        io.err << human(locked.warning) << Qt::endl;
+    Locked locked;
+    if (const int refused = lockOne(invocation, io, reader, locked))
+        return refused;
     const Opened opened = connect(*locked.reader);
     if (opened.exitCode != Success)
         return finishOne(invocation, io, reader, opened.exitCode, opened.error);
@@ -239,11 +247,9 @@ int firmwareUpdateCommand(const Invocation &invocation, Io &io)
                              .arg(writer.fileName(), QDir::currentPath()));
     }
     // Held until the writer is done: nobody else talks to the reader while its firmware changes.
-    const Locked locked = lockReader(reader, invocation.waitMs(), io.stop, invocation.withoutLock());
-    if (locked.exitCode != Success)
-        return finishOne(invocation, io, reader, locked.exitCode, locked.error);
-    if (!locked.warning.isEmpty())
-        io.err << human(locked.warning) << Qt::endl;
+    Locked locked;
+    if (const int refused = lockOne(invocation, io, reader, locked))
+        return refused;
     const Opened opened = connect(*locked.reader);
     if (opened.exitCode != Success)
         return finishOne(invocation, io, reader, opened.exitCode, opened.error);
