@@ -108,6 +108,17 @@ int lockOne(const Invocation &invocation, Io &io, const ReaderList::Reader &read
     return Success;
 }
 
+// The same, and the link to the reader opened: 0, or the exit code of a reader that did not open.
+int openOne(const Invocation &invocation, Io &io, const ReaderList::Reader &reader, Locked &locked)
+{
+    if (const int refused = lockOne(invocation, io, reader, locked))
+        return refused;
+    const Opened opened = connect(*locked.reader);
+    if (opened.exitCode != Success)
+        return finishOne(invocation, io, reader, opened.exitCode, opened.error);
+    return Success;
+}
+
 }  // namespace
 
 int listCommand(const Invocation &invocation, Io &io)
@@ -189,11 +200,8 @@ int monitorCommand(const Invocation &invocation, Io &io)
                                               "a serial reader"));
     }
     Locked locked;
-    if (const int refused = lockOne(invocation, io, reader, locked))
+    if (const int refused = openOne(invocation, io, reader, locked))
         return refused;
-    const Opened opened = connect(*locked.reader);
-    if (opened.exitCode != Success)
-        return finishOne(invocation, io, reader, opened.exitCode, opened.error);
     Transport &line = locked.reader->transport();
 
     QJsonArray codes;
@@ -248,11 +256,8 @@ int firmwareUpdateCommand(const Invocation &invocation, Io &io)
     }
     // Held until the writer is done: nobody else talks to the reader while its firmware changes.
     Locked locked;
-    if (const int refused = lockOne(invocation, io, reader, locked))
+    if (const int refused = openOne(invocation, io, reader, locked))
         return refused;
-    const Opened opened = connect(*locked.reader);
-    if (opened.exitCode != Success)
-        return finishOne(invocation, io, reader, opened.exitCode, opened.error);
     // The link goes, the lock stays: the writer finds the reader free, and nobody else.
     const SessionResult result = locked.reader->enterIspMode();
     if (!result.ok())
