@@ -53,6 +53,8 @@ public:
         return writes_ >= from_ && writes_ <= to_ ? QStringLiteral("the line is cut") : inner_.errorText();
     }
     bool lineGone() const override { return gone() || inner_.lineGone(); }
+    bool isOpen() const override { return inner_.isOpen(); }
+    void close() override { inner_.close(); }
 
 private:
     bool gone() const { return to_ == INT_MAX && writes_ >= from_; }

@@ -1,10 +1,10 @@
 #pragma once
 
 #include <QByteArray>
+#include <QSerialPort>
 
 #include "window/app/mainwindow.h"
 
-class QSerialPort;
 class charThread;
 
 // The window's private parts, for the tests that look inside a room: the widget holder, the
@@ -15,7 +15,10 @@ struct WindowProbe
     static Ui::MainWindow *ui(MainWindow &window) { return &window.ui; }
     static const Ui::MainWindow *ui(const MainWindow &window) { return &window.ui; }
     static LinkState &link(MainWindow &window) { return window.link_.state_; }
-    static QSerialPort *serialPort(MainWindow &window) { return window.link_.serialPort(); }
+    static QSerialPort *serialPort(MainWindow &window)
+    {
+        return qobject_cast<QSerialPort *>(window.link_.reader().transport().threadBound());
+    }
     static charThread *&tickerThread(MainWindow &window) { return window.status_.ticker_; }
     static SettingsForm &form(MainWindow &window) { return window.form_; }
     // An exchange with the reader runs on the worker.

@@ -48,8 +48,9 @@ public:
     bool lineGone() const override { return gone_; }
 
     hid_device *device() const { return device_; }
+    bool isOpen() const override { return device_ != nullptr; }
     // Closes the handle and lets hidapi go, as every teardown of the window's link does.
-    void close();
+    void close() override;
 
 private:
     hid_device *device_;

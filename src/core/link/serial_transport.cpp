@@ -79,6 +79,44 @@ QByteArray SerialTransport::takeWaiting()
     return port_->read(port_->bytesAvailable());
 }
 
+QByteArray SerialTransport::takeArrived()
+{
+    if (!port_ || port_->bytesAvailable() <= 0)
+        return QByteArray();
+    return port_->read(port_->bytesAvailable());
+}
+
+bool SerialTransport::isOpen() const
+{
+    return port_ && port_->isOpen();
+}
+
+void SerialTransport::close()
+{
+    if (isOpen())
+        port_->close();
+}
+
+QObject *SerialTransport::threadBound() const
+{
+    return port_;
+}
+
+// A port whose device went away (the reader pulled out, the far side of the line closed) stays
+// open, and its read notifier fires without end: each read finds the line hung up (a read error),
+// each write a resource error. Met during an exchange on another thread, the error comes to
+// context queued.
+void SerialTransport::watchGone(QObject *context, const std::function<void()> &gone)
+{
+    if (!port_)
+        return;
+    qRegisterMetaType<QSerialPort::SerialPortError>();
+    QObject::connect(port_, &QSerialPort::errorOccurred, context, [gone](QSerialPort::SerialPortError error) {
+        if (meansLineGone(error))
+            gone();
+    });
+}
+
 bool SerialTransport::meansLineGone(int serialPortError)
 {
     return serialPortError == QSerialPort::ResourceError || serialPortError == QSerialPort::ReadError;

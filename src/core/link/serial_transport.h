@@ -39,6 +39,12 @@ public:
     bool write(const QByteArray &bytes) override;
     int receive(QByteArray &into, int timeoutMs) override;
     QByteArray takeWaiting() override;
+    QByteArray takeArrived() override;
+    bool isOpen() const override;
+    // The port object stays, closed: the next open makes another.
+    void close() override;
+    QObject *threadBound() const override;
+    void watchGone(QObject *context, const std::function<void()> &gone) override;
     QString errorText() const override { return error_; }
     bool lineGone() const override;
 

@@ -3,6 +3,10 @@
 #include <QByteArray>
 #include <QString>
 
+#include <functional>
+
+class QObject;
+
 // One link to the reader: it moves bytes and knows nothing of what they mean. The reader
 // speaks a slightly different dialect on each of its interfaces (no keyboard country on the
 // serial line, answers back to back there, one report per answer over USB HID); the session
@@ -35,6 +39,27 @@ public:
         QByteArray waiting;
         receive(waiting, 0);
         return waiting;
+    }
+
+    // What has come in on the link so far, taken without asking the system for more: what a
+    // program that looks every few milliseconds for what the reader sent unasked takes.
+    virtual QByteArray takeArrived() { return takeWaiting(); }
+
+    // The link is open: closing it would let go of the device.
+    virtual bool isOpen() const = 0;
+    // Closes the link. The object stays and fails every exchange from now on.
+    virtual void close() = 0;
+
+    // A Qt object of the link that serves the thread it lives in only (a serial port): a program
+    // that hands an exchange to another thread moves it there with the exchange. Null when the
+    // link's handle serves any thread.
+    virtual QObject *threadBound() const { return nullptr; }
+    // Calls gone() in context's thread, once or more, when the device behind the open link goes
+    // away, for a link that says so (a serial port that errs at each turn of the event loop).
+    virtual void watchGone(QObject *context, const std::function<void()> &gone)
+    {
+        Q_UNUSED(context);
+        Q_UNUSED(gone);
     }
 
     // The link's reason for the last failure, copied when it happened.

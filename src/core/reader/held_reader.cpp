@@ -148,6 +148,26 @@ HeldReader::Opening HeldReader::openByIds(quint16 &vendorId, quint16 &productId)
     return opening;
 }
 
+HeldReader::Opening HeldReader::openChosen(ReaderList::Reader &chosen)
+{
+    if (chosen.kind == Transport::Kind::UsbHid && chosen.path.isEmpty())
+        return openByIds(chosen.vendorId, chosen.productId);
+    Opening opening = claim(chosen);
+    if (!opening.ok())
+        return opening;
+    opening.error = opening.reader->connect(Diagnosis::WithUsbHid);
+    if (opening.error.failure != Failure::None)
+        opening.reader->releaseLock();
+    return opening;
+}
+
+HeldReader HeldReader::unopened(Transport::Kind kind)
+{
+    if (kind == Transport::Kind::Serial)
+        return HeldReader(std::make_unique<SerialTransport>(nullptr));
+    return HeldReader(std::make_unique<HidTransport>(nullptr));
+}
+
 ReaderSession HeldReader::session()
 {
     return ReaderSession(*transport_, sharedSequence_ ? *sharedSequence_ : sequence_);

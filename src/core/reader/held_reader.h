@@ -69,6 +69,15 @@ public:
     // written back), then the lock of the node it opened. Opening a node sends nothing.
     static Opening openByIds(quint16 &vendorId, quint16 &productId);
 
+    // The reader the operator chose at the desk: over USB HID by its IDs (each of the reader's
+    // product IDs in turn when vendorId is 0, the IDs that opened written back), else at the
+    // chosen port, whose refusal is looked into as far as a reader on USB HID this user may not
+    // open. A reader whose link did not open comes back with the error when its closed link
+    // tells why; its lock is let go.
+    static Opening openChosen(ReaderList::Reader &chosen);
+    // A reader of that kind with no link open: every exchange fails.
+    static HeldReader unopened(Transport::Kind kind);
+
     // A link that was opened elsewhere (or not at all: every exchange on it fails), unlocked.
     explicit HeldReader(std::unique_ptr<Transport> transport, const ReaderList::Reader &listed = {});
     HeldReader(HeldReader &&) noexcept;
@@ -134,10 +143,10 @@ private:
 
 struct HeldReader::Opening
 {
-    std::unique_ptr<HeldReader> reader;  // null when it did not open
+    std::unique_ptr<HeldReader> reader;  // null when it did not open (but see openChosen())
     Error error;
 
-    bool ok() const { return reader != nullptr; }
+    bool ok() const { return reader != nullptr && error.failure == Failure::None; }
 };
 
 inline HeldReader::Opening HeldReader::open(const ReaderList::Reader &listed)

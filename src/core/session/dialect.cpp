@@ -4,8 +4,8 @@ namespace {
 
 using Outcome = SessionResult::Outcome;
 
-const Dialect UsbHid{Transport::Kind::UsbHid, 0, true, true, false, Outcome::FrameFailed, 3, false};
-const Dialect Serial{Transport::Kind::Serial, 1, false, false, true, Outcome::LineGone, 1, true};
+const Dialect UsbHid{Transport::Kind::UsbHid, 0, true, true, false, false, Outcome::FrameFailed, 3, false};
+const Dialect Serial{Transport::Kind::Serial, 1, false, false, true, true, Outcome::LineGone, 1, true};
 
 }  // namespace
 

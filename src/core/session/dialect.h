@@ -23,6 +23,9 @@ struct Dialect
     // process that is gone) and is drained until quiet before a read. Over USB HID each open has
     // a queue of its own.
     bool quietsLine;
+    // A key read comes over the link as the ID code's characters, unasked (serial), and is taken
+    // from it every few milliseconds. Over USB HID the reader types it as a keyboard.
+    bool keyReadsOnLink;
     // What a frame that did not get there means: the link refused it (USB HID), or the line is
     // gone (serial).
     SessionResult::Outcome lostFrame;

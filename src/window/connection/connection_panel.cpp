@@ -118,7 +118,11 @@ void ConnectionPanel::connectOrDisconnect()
         // No reader port was found at start-up: the reader may have been plugged in since.
         if (!usb && ui_.SerialNameEdit->text() == Platform::defaultPortName())
             ui_.SerialNameEdit->setText(PortChoice::readerPort(Platform::enumeratePorts()));
-        const ReaderLink::Opened opened = usb ? link_.openHid() : link_.openSerial(ui_.SerialNameEdit->text());
+        ReaderList::Reader chosen;
+        chosen.kind = usb ? Transport::Kind::UsbHid : Transport::Kind::Serial;
+        if (!usb)
+            chosen.path = ui_.SerialNameEdit->text();
+        const ReaderLink::Opened opened = link_.open(chosen);
         if (!opened.ok) {
             showFailedConnect(usb ? "unable to open USB HID device\n" : "unable to open com device\n");
             if (opened.busy)

@@ -1,15 +1,19 @@
 #include "window/connection/reader_link.h"
 
 #include <QDebug>
-#include <QSerialPort>
 #include <QTimer>
 
 #include <utility>
 
 #include "core/link/hid_transport.h"
-#include "core/link/serial_transport.h"
 
 namespace {
+
+hid_device *hidHandleOf(const HeldReader &reader)
+{
+    const auto *const hid = dynamic_cast<const HidTransport *>(&reader.transport());
+    return hid ? hid->device() : nullptr;
+}
 
 ReaderLink::Opened opened(bool ok, const AccessCheck::Diagnosis &refused = {})
 {
@@ -23,59 +27,20 @@ ReaderLink::Opened opened(bool ok, const AccessCheck::Diagnosis &refused = {})
 
 ReaderLink::ReaderLink(QObject *timerOwner)
     : timerOwner_(timerOwner)
-    , hid_(std::make_unique<HidTransport>(nullptr))
-    , serial_(std::make_unique<SerialTransport>(nullptr))
+    , reader_(HeldReader::unopened(Transport::Kind::UsbHid))
+    , noKeyboardLink_(HeldReader::unopened(Transport::Kind::UsbHid))
 {
-    hid_.shareSequence(state_.frameSequence);
-    serial_.shareSequence(state_.frameSequence);
-    // The port's errors of an exchange are emitted in the worker and queued to the link.
-    qRegisterMetaType<QSerialPort::SerialPortError>();
+    reader_.shareSequence(state_.frameSequence);
+    noKeyboardLink_.shareSequence(state_.frameSequence);
     connect(&runner_, &ExchangeRunner::finished, this, &ReaderLink::afterExchange);
 }
 
 ReaderLink::~ReaderLink()
 {
-    if (hid().device())
-        closeHid();
-    // The port holds a lock file for the device; left open, the lock would outlive the window
-    // and the next start would find the port taken.
-    if (serialPort() && serialPort()->isOpen())
-        serialPort()->close();
-}
-
-HidTransport &ReaderLink::hid() const
-{
-    return static_cast<HidTransport &>(hid_.transport());
-}
-
-SerialTransport &ReaderLink::serial() const
-{
-    return static_cast<SerialTransport &>(serial_.transport());
-}
-
-void ReaderLink::adoptHid(HeldReader reader)
-{
-    hid_ = std::move(reader);
-    hid_.shareSequence(state_.frameSequence);
-    state_.hidDevice = hid().device();
-}
-
-void ReaderLink::adoptSerial(HeldReader reader)
-{
-    serial_ = std::move(reader);
-    serial_.shareSequence(state_.frameSequence);
-}
-
-void ReaderLink::closeHid()
-{
-    hid().close();
-    state_.hidDevice = nullptr;
-}
-
-void ReaderLink::releaseLocks()
-{
-    hid_.releaseLock();
-    serial_.releaseLock();
+    // A serial port holds a lock file for the device; left open, the lock would outlive the
+    // window and the next start would find the port taken.
+    if (reader_.transport().isOpen())
+        reader_.transport().close();
 }
 
 bool ReaderLink::probe()
@@ -104,81 +69,62 @@ ReaderLink::Opened ReaderLink::refused(const HeldReader::Error &error)
     return result;
 }
 
-ReaderLink::Opened ReaderLink::openHid()
+ReaderLink::Opened ReaderLink::open(ReaderList::Reader chosen)
 {
-    releaseLocks();
+    // Only the latest link object is kept. The one it replaces is closed by now (a disconnect or
+    // a failed open); letting it go first also frees the port should a path that dropped the
+    // link have left it open.
+    reader_ = HeldReader::unopened(chosen.kind);
+    noKeyboardLink_ = HeldReader::unopened(Transport::Kind::UsbHid);
+    reader_.shareSequence(state_.frameSequence);
+    state_.hidDevice = nullptr;
     // With no reader found at start-up, each of its IDs is tried again: it may have been
     // plugged in since.
-    HeldReader::Opening opening = HeldReader::openByIds(state_.hidVendorId, state_.hidProductId);
-    if (!opening.ok()) {
-        adoptHid(HeldReader(std::make_unique<HidTransport>(nullptr)));
-        return refused(opening.error);
+    chosen.vendorId = state_.hidVendorId;
+    chosen.productId = state_.hidProductId;
+    HeldReader::Opening opening = HeldReader::openChosen(chosen);
+    state_.hidVendorId = chosen.vendorId;
+    state_.hidProductId = chosen.productId;
+    if (opening.reader) {
+        reader_ = std::move(*opening.reader);
+        reader_.shareSequence(state_.frameSequence);
     }
-    adoptHid(std::move(*opening.reader));
-    state_.hidActive = 1;
-    state_.serialActive = 0;
-    state_.interfaceSetting = 0;
-    return opened(true);
-}
-
-ReaderLink::Opened ReaderLink::openSerial(const QString &portName)
-{
-    releaseLocks();
-    ReaderList::Reader port;
-    port.kind = Transport::Kind::Serial;
-    port.path = portName;
-    HeldReader::Opening opening = HeldReader::claim(port);
     if (!opening.ok())
         return refused(opening.error);
+    state_.hidDevice = hidHandleOf(reader_);
 
-    // Only the latest port object is kept. The one it replaces is closed by now (a disconnect
-    // or a failed open); deleting it first also frees the port should a path that dropped the
-    // link have left it open.
-    adoptSerial(HeldReader(std::make_unique<SerialTransport>(nullptr)));
-    const HeldReader::Error error = opening.reader->connect(HeldReader::Diagnosis::WithUsbHid);
-    adoptSerial(std::move(*opening.reader));
-    if (error.failure != HeldReader::Failure::None) {
-        serial_.releaseLock();
-        return opened(false, error.access);
+    const Dialect &dialect = reader_.dialect();
+    if (dialect.keyReadsOnLink) {
+        const Transport *const link = &reader_.transport();
+        reader_.transport().watchGone(this, [this, link, name = chosen.path] {
+            QTimer::singleShot(0, this, [this, link, name] { takeDownGoneLine(link, name); });
+        });
+        delete state_.pollTimer;  // one poll timer at any time
+        state_.pollTimer = new QTimer(timerOwner_);
+        connect(state_.pollTimer, &QTimer::timeout, this, [this] {
+            // The link is the worker's while an exchange runs; the exchange takes what comes.
+            if (!exchanging())
+                emit pollDue();
+        });
+        state_.pollTimer->start(100);
     }
-    watchForLineGone(portName);
-    delete state_.pollTimer;  // one poll timer at any time
-    state_.pollTimer = new QTimer(timerOwner_);
-    connect(state_.pollTimer, &QTimer::timeout, this, [this] {
-        // The port is the worker's while an exchange runs; the exchange takes what comes.
-        if (!exchanging())
-            emit pollDue();
-    });
-    state_.pollTimer->start(100);
-    state_.serialActive = 1;
-    state_.hidActive = 0;
-    state_.interfaceSetting = 1;
+    state_.serialActive = dialect.interfaceValue == 1;
+    state_.hidActive = dialect.interfaceValue == 0;
+    state_.interfaceSetting = dialect.interfaceValue;
     return opened(true);
 }
 
-// A port whose device went away (the reader pulled out, the far side of the line closed) stays
-// open, and its read notifier fires without end: each read finds the line hung up (a read
-// error), each write a resource error. The link is taken down once the action that met the
-// error has finished.
-void ReaderLink::watchForLineGone(const QString &portName)
-{
-    QSerialPort *const port = serialPort();
-    // Met during an exchange, the error is emitted in the worker and comes here queued.
-    connect(port, &QSerialPort::errorOccurred, this, [this, port, portName](QSerialPort::SerialPortError error) {
-        if (SerialTransport::meansLineGone(error))
-            QTimer::singleShot(0, this, [this, port, portName] { takeDownGoneLine(port, portName); });
-    });
-}
-
-void ReaderLink::takeDownGoneLine(QSerialPort *port, const QString &portName)
+// The device behind the link went away: the link is taken down once the action that met it has
+// finished.
+void ReaderLink::takeDownGoneLine(const Transport *link, const QString &portName)
 {
     // Not under the feet of an exchange: the link goes down once it is over, as after any
     // other action.
     if (exchanging()) {
-        lineGoneAfterExchange_ = [this, port, portName] { takeDownGoneLine(port, portName); };
+        lineGoneAfterExchange_ = [this, link, portName] { takeDownGoneLine(link, portName); };
         return;
     }
-    if (port != serialPort() || !state_.connected || !state_.serialActive)
+    if (link != &reader_.transport() || !state_.connected)
         return;
     takeDown(Teardown::Disconnect);
     emit lineGone(portName);
@@ -204,26 +150,20 @@ void ReaderLink::markNotConnected()
 
 void ReaderLink::takeDown(Teardown how)
 {
-    // A disconnect takes down each link the flags name. A reader leaving for its other
-    // interface takes the link its frame went out on, which serialActive picks.
-    const bool leaving = how == Teardown::Leave;
-    const bool serial = state_.serialActive;
-    const bool hid = leaving ? !serial : state_.hidActive != 0;
-    if (hid) {
-        if (!leaving)
+    // A disconnect takes down the link the flags name, and says which. A reader leaving for its
+    // other interface takes the link its frame went out on, without a word.
+    if (how == Teardown::Leave || state_.hidActive || state_.serialActive) {
+        if (how == Teardown::Disconnect && state_.hidActive)
             qDebug("Z400_Device disconnect");
-        closeHid();
-    }
-    if (serial) {
-        if (!leaving)
+        if (how == Teardown::Disconnect && state_.serialActive)
             qDebug("KLN2_Device disconnect");
         delete state_.pollTimer;
         state_.pollTimer = nullptr;
-        // The port object stays; the next serial connect replaces it.
-        if (serialPort() && serialPort()->isOpen())
-            serialPort()->close();
+        // The link object stays; the next connect replaces it.
+        reader_.transport().close();
+        state_.hidDevice = nullptr;
     }
-    releaseLocks();
+    reader_.releaseLock();
     state_.connected = 0;
     emit wentDown();
 }
@@ -234,32 +174,9 @@ void ReaderLink::leaveForOtherInterface()
     emit readerLeft();
 }
 
-HeldReader &ReaderLink::reader()
+ReaderSession ReaderLink::keyboardSession()
 {
-    return state_.serialActive ? serial_ : hid_;
-}
-
-ReaderSession ReaderLink::session()
-{
-    return reader().session();
-}
-
-ReaderSession ReaderLink::hidSession()
-{
-    return hid_.session();
-}
-
-QSerialPort *ReaderLink::serialPort() const
-{
-    return serial().port();
-}
-
-QByteArray ReaderLink::takeSerialBytes()
-{
-    QSerialPort *const port = serialPort();
-    if (!port || port->bytesAvailable() <= 0)
-        return QByteArray();
-    return port->read(port->bytesAvailable());
+    return reader_.dialect().interfaceValue == 0 ? reader_.session() : noKeyboardLink_.session();
 }
 
 void ReaderLink::dumpDiagnosticInterface()
@@ -272,7 +189,9 @@ void ReaderLink::dumpDiagnosticInterface()
         qDebug("unable to open device\n");
         return;
     }
-    hid_.replaceLink(std::move(device));  // the dump takes the link's place
-    state_.hidDevice = hid().device();
-    exchange([this] { hid().dump(); });
+    HidTransport &dumped = *device;
+    // The dump takes the place of the USB HID link; a serial one stays as it is.
+    (state_.serialActive ? noKeyboardLink_ : reader_).replaceLink(std::move(device));
+    state_.hidDevice = dumped.device();
+    exchange([&dumped] { dumped.dump(); });
 }

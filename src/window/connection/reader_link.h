@@ -14,13 +14,10 @@
 #include "core/reader/held_reader.h"
 #include "core/session/reader_session.h"
 
-class HidTransport;
-class QSerialPort;
-class SerialTransport;
-
-// The link to the reader that the window holds: at most one at a time, over USB HID or the
-// serial line. It opens the link, takes it down, keeps the link state that every action reads,
-// and says when the link went down. It knows no widget.
+// The link to the reader that the window holds: at most one at a time, over whichever transport
+// the operator chose. It opens the link, takes it down, keeps the link state that every action
+// reads, and says when the link went down. It knows no widget, and no transport but through the
+// reader's dialect.
 class ReaderLink : public QObject
 {
     Q_OBJECT
@@ -46,13 +43,15 @@ public:
         bool noLock = false;            // no lock of any kind could be had for the reader at node
         QString lockError;              // with noLock: why
     };
-    // On success the transport flags describe this link alone, so that the actions that pick
-    // a transport by them never write to a serial port that a former link left closed. The
-    // reader's lock is held from the open until the link is taken down: a reader that another
-    // process holds is not connected (busy), and nothing is sent to it; nor is one for which
-    // no lock can be had (noLock): another program could send its frames between the window's.
-    Opened openHid();
-    Opened openSerial(const QString &portName);
+    // Opens the reader the operator chose (its kind, and its port where it has one; over USB HID
+    // the IDs the probe found are tried). The link it had before goes first. On success the
+    // transport flags say which of the reader's interfaces this link alone reaches, so that the
+    // actions that pick a way by them never write to a serial port that a former link left
+    // closed. The reader's lock is held from the open until the link is taken down: a reader
+    // that another process holds is not connected (busy), and nothing is sent to it; nor is one
+    // for which no lock can be had (noLock): another program could send its frames between the
+    // window's.
+    Opened open(ReaderList::Reader chosen);
     // The connect is done: the window counts as connected, and the one-shot status read
     // starts over.
     void markConnected();
@@ -69,12 +68,12 @@ public:
     // readerLeft() (the utility closes; the operator connects again over the other transport).
     void leaveForOtherInterface();
 
-    // The reader on the link: the serial port when serialActive, USB HID otherwise. Its
-    // sessions, and the USB HID one whatever the flags say. On a link that is not open every
-    // exchange fails.
-    HeldReader &reader();
-    ReaderSession session();
-    ReaderSession hidSession();
+    // The reader on the link, and its session. On a link that is not open every exchange fails.
+    HeldReader &reader() { return reader_; }
+    ReaderSession session() { return reader_.session(); }
+    // The session on the reader's USB keyboard interface: the link's when it reaches that
+    // interface, else one on a link that is not open.
+    ReaderSession keyboardSession();
 
     // Runs an exchange with the reader (a callable that uses the sessions above) on the worker
     // thread and returns what it returned; the window stays alive meanwhile. The poll of the
@@ -82,54 +81,47 @@ public:
     template<typename Exchange>
     auto exchange(Exchange &&job) -> decltype(job())
     {
-        return runner_.run(serialPort(), std::forward<Exchange>(job));
+        return runner_.run(reader_.transport().threadBound(), std::forward<Exchange>(job));
     }
     // An exchange runs: nothing else may talk to the reader or touch the link until it is over.
     bool exchanging() const { return runner_.busy(); }
     ExchangeRunner &runner() { return runner_; }
 
-    QSerialPort *serialPort() const;
-    // All the serial port holds; empty when nothing or no port.
-    QByteArray takeSerialBytes();
+    // What the reader sent unasked that has come in on the link; empty when nothing or no link.
+    QByteArray takeArrived() { return reader_.transport().takeArrived(); }
 
     void setInterfaceSetting(quint8 serial) { state_.interfaceSetting = serial; }
     void setCurrentTab(int index) { state_.currentTab = quint8(index); }
     void noteStatusPreRead() { state_.statusPreRead = 1; }
     void noteStatusShown() { state_.statusShown = 1; }
     // The developer's dump of the reader's diagnostic interface. The device it opens becomes
-    // the link's USB HID handle; the link counts as neither connected nor USB HID.
+    // the link's USB HID handle (unless the link went to the serial line); the link counts as
+    // neither connected nor USB HID.
     void dumpDiagnosticInterface();
 
 signals:
     void wentDown();
-    // The serial port's device went away while connected; the link is down already.
+    // The device behind the link (a serial port) went away while connected; the link is down
+    // already.
     void lineGone(const QString &portName);
     void readerLeft();
-    // Every 100 ms while a serial link is open: time to take what the reader sent.
+    // Every 100 ms while a link that carries key reads is open: time to take what the reader
+    // sent.
     void pollDue();
 
 private:
     friend struct WindowProbe;
 
-    void watchForLineGone(const QString &portName);
-    void takeDownGoneLine(QSerialPort *port, const QString &portName);
+    void takeDownGoneLine(const Transport *link, const QString &portName);
     // The window's words for a reader that did not open: busy (who holds it), no lock, or
     // refused (why).
     static Opened refused(const HeldReader::Error &error);
-    // The reader takes the place of the USB HID (or serial) one; hidDevice shows the handle.
-    void adoptHid(HeldReader reader);
-    void adoptSerial(HeldReader reader);
-    HidTransport &hid() const;
-    SerialTransport &serial() const;
-    void closeHid();
-    void releaseLocks();
     void afterExchange();
 
     QObject *timerOwner_;
     LinkState state_;
-    HeldReader hid_;     // its handle is null when none is open
-    HeldReader serial_;  // the latest serial port, open or not (its QSerialPort has no Qt parent);
-                         // no port at first
+    HeldReader reader_;  // the latest link, open or not; none at first
+    HeldReader noKeyboardLink_;
     ExchangeRunner runner_;
     std::function<void()> lineGoneAfterExchange_;  // a line that went down while the worker had it
 };

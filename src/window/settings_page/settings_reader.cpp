@@ -72,7 +72,7 @@ void SettingsReader::read()
         return;
     }
 
-    const ReaderSession::SettingsRead read = link_.exchange([this] { return link_.hidSession().readSettings(); });
+    const ReaderSession::SettingsRead read = link_.exchange([this] { return link_.session().readSettings(); });
     if (!read.statusRead) {
         tell(VersionFailText);
         return;
@@ -90,7 +90,7 @@ void SettingsReader::takeSerialChunk()
 {
     if (link_.exchanging())
         return;
-    const QByteArray chunk = link_.takeSerialBytes();
+    const QByteArray chunk = link_.takeArrived();
     if (!chunk.isEmpty())
         receiveChunk(chunk);
 }
@@ -137,12 +137,12 @@ void SettingsReader::readStatusOnce()
     if (link_.exchanging())
         return;
     if (link_.state().currentTab == 0) {
-        link_.exchange([this] { link_.hidSession().preReadStatus(); });
+        link_.exchange([this] { link_.keyboardSession().preReadStatus(); });
         link_.noteStatusPreRead();
     }
     if (link_.state().statusShown)
         return;
-    const ReaderSession::SettingsRead read = link_.exchange([this] { return link_.hidSession().readStatusOnce(); });
+    const ReaderSession::SettingsRead read = link_.exchange([this] { return link_.keyboardSession().readStatusOnce(); });
     form_.showRead(PageRecord::pageOfRead(read.record, PageRecord::ReadPath::StatusPage), read.fields);
     link_.noteStatusShown();
 }
