@@ -398,6 +398,16 @@ private slots:
         linkOf(w).currentTab = 1;
         QVERIFY(QMetaObject::invokeMethod(&w, "ReadStatus"));
         QCOMPARE(model().receivedFrames().size(), 4);
+
+        // On the Status page of a fresh connection both reads go out in one wait.
+        uiOf(w)->ConnectBut->click();
+        QVERIFY(ReaderFixture::connectOverHid(w).connected);
+        model().clearReceived();
+        linkOf(w).currentTab = 0;
+        QSignalSpy waits(&WindowProbe::runner(w), &ExchangeRunner::started);
+        QVERIFY(QMetaObject::invokeMethod(&w, "ReadStatus"));
+        QCOMPARE(model().receivedFrames().size(), 5);
+        QCOMPARE(waits.count(), 1);
     }
 };
 

@@ -23,6 +23,7 @@ struct WindowProbe
     static SettingsForm &form(MainWindow &window) { return window.form_; }
     // An exchange with the reader runs on the worker.
     static bool exchanging(MainWindow &window) { return window.link_.exchanging(); }
+    static ExchangeRunner &runner(MainWindow &window) { return window.link_.runner(); }
     // The whole serial receive path with one chunk, as a poll that found it would take it.
     static void receiveChunk(MainWindow &window, const QByteArray &chunk) { window.reader_.receiveChunk(chunk); }
 };

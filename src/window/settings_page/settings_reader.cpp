@@ -136,13 +136,21 @@ void SettingsReader::readStatusOnce()
 {
     if (link_.exchanging())
         return;
-    if (link_.state().currentTab == 0) {
-        link_.exchange([this] { link_.keyboardSession().preReadStatus(); });
-        link_.noteStatusPreRead();
-    }
-    if (link_.state().statusShown)
+    // The preliminary read and the record's read are one exchange: the operator sees one wait.
+    const bool preRead = link_.state().currentTab == 0;
+    const bool show = !link_.state().statusShown;
+    if (!preRead && !show)
         return;
-    const ReaderSession::SettingsRead read = link_.exchange([this] { return link_.keyboardSession().readStatusOnce(); });
+    const ReaderSession::SettingsRead read = link_.exchange([this, preRead, show] {
+        ReaderSession session = link_.keyboardSession();
+        if (preRead)
+            session.preReadStatus();
+        return show ? session.readStatusOnce() : ReaderSession::SettingsRead();
+    });
+    if (preRead)
+        link_.noteStatusPreRead();
+    if (!show)
+        return;
     form_.showRead(PageRecord::pageOfRead(read.record, PageRecord::ReadPath::StatusPage), read.fields);
     link_.noteStatusShown();
 }
