@@ -122,15 +122,15 @@ void ConnectionPanel::connectOrDisconnect()
         chosen.kind = usb ? Transport::Kind::UsbHid : Transport::Kind::Serial;
         if (!usb)
             chosen.path = ui_.SerialNameEdit->text();
-        const ReaderLink::Opened opened = link_.open(chosen);
-        if (!opened.ok) {
+        const HeldReader::Error refused = link_.open(chosen);
+        if (refused.failure != HeldReader::Failure::None) {
             showFailedConnect(usb ? "unable to open USB HID device\n" : "unable to open com device\n");
-            if (opened.busy)
-                warnReaderBusy(opened.node, opened.holder);
-            else if (opened.noLock)
-                warnNoLock(opened.node, opened.lockError);
+            if (refused.failure == HeldReader::Failure::Busy)
+                warnReaderBusy(refused.node, refused.holder);
+            else if (refused.failure == HeldReader::Failure::NoLock)
+                warnNoLock(refused.node, refused.reason);
             else
-                warnIfAccessDenied(opened.access);
+                warnIfAccessDenied(refused.access);
             return;
         }
         //: The interface-change button names the interface it switches to

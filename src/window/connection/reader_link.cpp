@@ -15,14 +15,6 @@ hid_device *hidHandleOf(const HeldReader &reader)
     return hid ? hid->device() : nullptr;
 }
 
-ReaderLink::Opened opened(bool ok, const AccessCheck::Diagnosis &refused = {})
-{
-    ReaderLink::Opened result;
-    result.ok = ok;
-    result.access = refused;
-    return result;
-}
-
 }  // namespace
 
 ReaderLink::ReaderLink(QObject *timerOwner)
@@ -56,20 +48,7 @@ bool ReaderLink::probe()
     return true;
 }
 
-ReaderLink::Opened ReaderLink::refused(const HeldReader::Error &error)
-{
-    Opened result = opened(false, error.access);
-    result.busy = error.failure == HeldReader::Failure::Busy;
-    result.noLock = error.failure == HeldReader::Failure::NoLock;
-    if (result.busy || result.noLock) {
-        result.node = error.node;
-        result.holder = error.holder;
-        result.lockError = error.reason;
-    }
-    return result;
-}
-
-ReaderLink::Opened ReaderLink::open(ReaderList::Reader chosen)
+HeldReader::Error ReaderLink::open(ReaderList::Reader chosen)
 {
     // Only the latest link object is kept. The one it replaces is closed by now (a disconnect or
     // a failed open); letting it go first also frees the port should a path that dropped the
@@ -90,7 +69,7 @@ ReaderLink::Opened ReaderLink::open(ReaderList::Reader chosen)
         reader_.shareSequence(state_.frameSequence);
     }
     if (!opening.ok())
-        return refused(opening.error);
+        return opening.error;
     state_.hidDevice = hidHandleOf(reader_);
 
     const Dialect &dialect = reader_.dialect();
@@ -111,7 +90,7 @@ ReaderLink::Opened ReaderLink::open(ReaderList::Reader chosen)
     state_.serialActive = dialect.interfaceValue == 1;
     state_.hidActive = dialect.interfaceValue == 0;
     state_.interfaceSetting = dialect.interfaceValue;
-    return opened(true);
+    return {};
 }
 
 // The device behind the link went away: the link is taken down once the action that met it has

@@ -33,16 +33,6 @@ public:
     // the connect opens it anew. True when one answered.
     bool probe();
 
-    struct Opened
-    {
-        bool ok = false;
-        AccessCheck::Diagnosis access;  // why it did not open, when the reader refused this user
-        bool busy = false;              // another process holds the reader's lock
-        QString node;                   // with busy: the reader's node
-        ReaderLock::Holder holder;      // and who holds it
-        bool noLock = false;            // no lock of any kind could be had for the reader at node
-        QString lockError;              // with noLock: why
-    };
     // Opens the reader the operator chose (its kind, and its port where it has one; over USB HID
     // the IDs the probe found are tried). The link it had before goes first. On success the
     // transport flags say which of the reader's interfaces this link alone reaches, so that the
@@ -50,8 +40,8 @@ public:
     // closed. The reader's lock is held from the open until the link is taken down: a reader
     // that another process holds is not connected (busy), and nothing is sent to it; nor is one
     // for which no lock can be had (noLock): another program could send its frames between the
-    // window's.
-    Opened open(ReaderList::Reader chosen);
+    // window's. Failure::None when it opened; else the front end words the error.
+    HeldReader::Error open(ReaderList::Reader chosen);
     // The connect is done: the window counts as connected, and the one-shot status read
     // starts over.
     void markConnected();
@@ -113,9 +103,6 @@ private:
     friend struct WindowProbe;
 
     void takeDownGoneLine(const Transport *link, const QString &portName);
-    // The window's words for a reader that did not open: busy (who holds it), no lock, or
-    // refused (why).
-    static Opened refused(const HeldReader::Error &error);
     void afterExchange();
 
     QObject *timerOwner_;
