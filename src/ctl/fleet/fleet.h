@@ -54,10 +54,10 @@ void finishDocument(QJsonObject &document, const QList<ReaderOutcome> &outcomes,
 JobContext jobContext(const Fleet &fleet, const std::atomic<bool> *stop);
 
 // Appends the reader's line to the fleet's log, when there is one: the line that completes
-// the opening line of a reader that was written. On failure (of this line, or of the opening
-// line before it) says why on standard error, keeps the first such text in *failure, and
-// returns false.
-bool logOutcome(const Fleet &fleet, const ReaderOutcome &outcome, Io &io, QString *failure);
+// the opening line of a reader that was written; with sync, the log is then saved to disk. On
+// failure (of this line, of the opening line before it, or of the save) says why on standard
+// error, keeps the first such text in *failure, and returns false.
+bool logOutcome(const Fleet &fleet, const ReaderOutcome &outcome, Io &io, QString *failure, bool sync = false);
 // Syncs and closes the log before the command ends, and returns the exit code to end with: a
 // log that lost a line (failure) or could not be synced turns success into ReaderFailed, and
 // the document (when given) says so.

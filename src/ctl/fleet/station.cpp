@@ -15,7 +15,6 @@
 #include <memory>
 
 #include "core/link/reader_watcher.h"
-#include "ctl/output/audit_log.h"
 #include "ctl/table/ctl_text.h"
 #include "ctl/output/document.h"
 #include "ctl/fleet/interrupt.h"
@@ -201,14 +200,8 @@ void Station::report(const ReaderOutcome &outcome)
         io_.out << resultLine(outcome.reader, statusText(outcome, fleet_)) << '\n';
     }
     io_.out.flush();
-    if (fleet_.log && logOutcome(fleet_, outcome, io_, &logFailure_)) {
-        QString error;
-        if (!fleet_.log->sync(&error)) {
-            io_.err << human(error) << Qt::endl;
-            if (logFailure_.isEmpty())
-                logFailure_ = error;
-        }
-    }
+    // Saved line by line: a power cut takes none of the readers already done.
+    logOutcome(fleet_, outcome, io_, &logFailure_, true);
 }
 
 void Station::interrupt()
