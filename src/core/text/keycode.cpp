@@ -87,18 +87,6 @@ QByteArray literalBytes(const QString &text)
     return bytes;
 }
 
-int hexDigitValue(QChar c)
-{
-    const ushort u = c.unicode();
-    if (u >= '0' && u <= '9')
-        return u - '0';
-    if (u >= 'A' && u <= 'F')
-        return u - 'A' + 10;
-    if (u >= 'a' && u <= 'f')
-        return u - 'a' + 10;
-    return -1;
-}
-
 // Whether a bracket token starts at the "[" at position i; if so its closing bracket and its
 // code. Positions past the end match nothing. The tests run in this order on purpose: "[[CR]"
 // is a literal "[" followed by the token "[CR]", and "[A[CR]" a literal "[", "A", then "[CR]".
@@ -155,6 +143,18 @@ QString codesText(const QByteArray &codes, bool full)
 }
 
 }  // namespace
+
+int hexDigitValue(QChar c)
+{
+    const ushort u = c.unicode();
+    if (u >= '0' && u <= '9')
+        return u - '0';
+    if (u >= 'A' && u <= 'F')
+        return u - 'A' + 10;
+    if (u >= 'a' && u <= 'f')
+        return u - 'a' + 10;
+    return -1;
+}
 
 int ControlCodeOfName(const QString &name)
 {
