@@ -134,18 +134,17 @@ int listCommand(const Invocation &invocation, Io &io)
     QJsonArray entries;
     for (const ReaderList::Reader &reader : readers) {
         const bool hid = reader.kind == Transport::Kind::UsbHid;
+        const QString name = hid ? reader.product : reader.description;
         if (invocation.json) {
             QJsonObject entry = identityJson(reader);
             entry.insert("ok", true);
             entry.insert("path", reader.path);
             entry.insert("vendorId", hex4(reader.vendorId));
             entry.insert("productId", hex4(reader.productId));
-            entry.insert(hid ? "product" : "description", hid ? reader.product : reader.description);
+            entry.insert(hid ? "product" : "description", name);
             entries.append(entry);
         } else {
-            io.out << resultLine(reader, QStringLiteral("%1:%2  %3")
-                                             .arg(hex4(reader.vendorId), hex4(reader.productId),
-                                                  hid ? reader.product : reader.description))
+            io.out << resultLine(reader, QStringLiteral("%1:%2  %3").arg(hex4(reader.vendorId), hex4(reader.productId), name))
                    << '\n';
         }
     }
