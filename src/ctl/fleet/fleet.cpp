@@ -172,10 +172,9 @@ int closeLog(const Fleet &fleet, QString failure, int exitCode, QJsonObject *doc
     return exitCode;
 }
 
-int runFleet(const Invocation &invocation, Io &io, const Fleet &fleet, const QStringList &warnings)
+int runFleet(const Invocation &invocation, Io &io, const Fleet &fleet)
 {
     QJsonObject document = Ctl::document(invocation.commandWord, Success);
-    warn(warnings, &document, io);
     const Selection selection = select(invocation.devices, invocation.all);
     if (selection.exitCode != Success)
         return fail(invocation, io, selection.exitCode, {selection.error});

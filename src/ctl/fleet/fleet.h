@@ -2,7 +2,6 @@
 
 #include <QJsonObject>
 #include <QString>
-#include <QStringList>
 
 #include <functional>
 
@@ -64,13 +63,13 @@ bool logOutcome(const Fleet &fleet, const ReaderOutcome &outcome, Io &io, QStrin
 int closeLog(const Fleet &fleet, QString failure, int exitCode, QJsonObject *document, Io &io);
 
 // Each reader's line the moment it is done, then a summary; with --json, one document at the end.
-int runFleet(const Invocation &invocation, Io &io, const Fleet &fleet, const QStringList &warnings);
+int runFleet(const Invocation &invocation, Io &io, const Fleet &fleet);
 
 // apply --watch: the readers attached, then each reader plugged in, once per plug, until the
 // first interrupt; the readers under way then finish, and the summary ends it. Exit 0 when no
 // reader failed, else 1: an interrupt is how a station is meant to end. With --json, one line
 // per reader as it is done ({"schema": 1, "command": "apply", "reader": {...}}) and a last
 // line that is apply's whole document.
-int watchFleet(const Invocation &invocation, Io &io, const Fleet &fleet, const QStringList &warnings);
+int watchFleet(const Invocation &invocation, Io &io, const Fleet &fleet);
 
 }  // namespace Ctl

@@ -45,7 +45,7 @@ public:
     {
     }
 
-    int run(const QStringList &warnings);
+    int run();
 
 private:
     // One reader under way. Its thread writes `outcome` and nothing else; this thread reads it
@@ -230,10 +230,9 @@ void Station::interrupt()
     io_.err << stopNotice(io_) << Qt::endl;
 }
 
-int Station::run(const QStringList &warnings)
+int Station::run()
 {
     QJsonObject document = Ctl::document(invocation_.commandWord, Success);
-    warn(warnings, &document, io_);
 
     const auto notifier = Interrupt::whenNotified(io_.interruptFd, &loop_, [this] { interrupt(); });
     QTimer poll;
@@ -289,10 +288,10 @@ int Station::run(const QStringList &warnings)
 
 }  // namespace
 
-int watchFleet(const Invocation &invocation, Io &io, const Fleet &fleet, const QStringList &warnings)
+int watchFleet(const Invocation &invocation, Io &io, const Fleet &fleet)
 {
     Station station(invocation, io, fleet);
-    return station.run(warnings);
+    return station.run();
 }
 
 }  // namespace Ctl
