@@ -535,6 +535,8 @@ private slots:
                               << QStringList{"Post=ID[cr]", "write [CR] (code 0d)"};
         QTest::newRow("[Enter]") << keys + "Remove=[Enter]\n" << int(Usage) << QByteArray()
                                  << QStringList{"Remove=[Enter]", "write [CR]"};
+        QTest::newRow("[0xa]") << keys + "Pre=[0xa]\n" << int(Usage) << QByteArray()
+                               << QStringList{"Pre=[0xa]", "write [0x0A]"};
         QTest::newRow("[Foo]") << keys + "Pre=[Foo]\n" << int(Usage) << QByteArray()
                                << QStringList{"Pre=[Foo]", "[0xHH]"};
         QTest::newRow("unclosed [") << keys + "Pre=[0x5B\n" << int(Usage) << QByteArray()

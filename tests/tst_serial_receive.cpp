@@ -13,7 +13,6 @@
 #include "window/status_page/status_log.h"
 #include "core/protocol/frames.h"
 #include "core/protocol/serial_answers.h"
-#include "window/status_page/serial_receive.h"
 #include "reader_fixture.h"
 #include "reader_model.h"
 #include "serial_endpoint.h"
@@ -216,7 +215,7 @@ private slots:
                                           "\x98\x80tail"};
         QByteArray all;
         for (const QByteArray &chunk : chunks) {
-            SerialReceive::echoChunk(uiOf(w)->ScannerEdit, chunk);
+            StatusLog::of(uiOf(w)->ScannerEdit).echo(chunk);
             StatusLog::of(uiOf(w)->ScannerEdit).flush();  // shown now, not at the next frame
             all += chunk;
             QVERIFY(!uiOf(w)->ScannerEdit->toPlainText().contains(QChar::ReplacementCharacter));

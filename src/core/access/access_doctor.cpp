@@ -13,6 +13,7 @@
 #endif
 
 #include "core/link/access_check.h"
+#include "core/link/reader_lock.h"
 
 namespace AccessDoctor {
 
@@ -393,11 +394,7 @@ Report examine(const Environment &environment, const QList<Reader> &readers)
             entry.error = entry.checks.last().text;
         // Only a held reader gets a line: the lock is free in the usual case.
         if (reader.held) {
-            const QString holder = reader.holderPid > 0
-                ? QStringLiteral("%1 (process %2)")
-                      .arg(reader.holderCommand.isEmpty() ? QStringLiteral("a program") : reader.holderCommand)
-                      .arg(reader.holderPid)
-                : QStringLiteral("another process");
+            const QString holder = ReaderLock::holderText({reader.holderPid, reader.holderCommand});
             entry.checks.append({QStringLiteral("lock"), Status::Warning,
                                  QStringLiteral("in use by %1, which holds its lock %2").arg(holder, reader.lockFile),
                                  QStringLiteral("wait until it is done: another program is refused as busy, or waits "

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QHash>
 #include <QSerialPortInfo>
 #include <QThread>
 
@@ -42,18 +43,11 @@ unsigned systemCodePage()
 
 unsigned codePageOfCharset(const QByteArray &charset)
 {
-    const QByteArray name = charset.toUpper();
-    if (name == "UTF-8" || name == "UTF8")
-        return 65001;
-    if (name == "ISO-8859-1" || name == "ISO8859-1")
-        return 28591;
-    if (name == "ISO-8859-15" || name == "ISO8859-15")
-        return 28605;
-    if (name == "KOI8-R")
-        return 20866;
-    if (name == "KOI8-U")
-        return 21866;
-    return 65001;
+    static const QHash<QByteArray, unsigned> codePages = {
+        {"UTF-8", 65001},       {"UTF8", 65001},       {"ISO-8859-1", 28591}, {"ISO8859-1", 28591},
+        {"ISO-8859-15", 28605}, {"ISO8859-15", 28605}, {"KOI8-R", 20866},     {"KOI8-U", 21866},
+    };
+    return codePages.value(charset.toUpper(), 65001);
 }
 
 unsigned getACP()

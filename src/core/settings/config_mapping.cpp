@@ -95,12 +95,9 @@ ReadCheck checkReadable(const QString &path)
         return check;
     }
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        check.result = ReadCheck::CannotRead;
-        check.reason = file.errorString();
-        return check;
-    }
-    file.readAll();
+    if (file.open(QIODevice::ReadOnly))
+        file.readAll();
+    // A failed open leaves its error too.
     if (file.error() != QFileDevice::NoError) {
         check.result = ReadCheck::CannotRead;
         check.reason = file.errorString();

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "core/text/keycode.h"
+
 namespace {
 
 // Code page 437 as published, with four entries changed: 0x1A -> U+001C, 0x1C -> U+007F,
@@ -71,24 +73,13 @@ bool isHexText(const char *in, int length)
         && in[length - 3] == 'F' && in[length - 2] == 'F' && in[length - 1] == 'F';
 }
 
-int hexDigitValue(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    return -1;
-}
-
 QString hexTextToUnicode(const char *in, int length)
 {
     QString result;
     uint accumulator = 0;
     int digits = 0;
     for (int i = 2; i < length - 4; ++i) {
-        const int value = hexDigitValue(in[i]);
+        const int value = hexDigitValue(QLatin1Char(in[i]));
         if (value < 0)
             continue;
         accumulator = accumulator * 16 + uint(value);

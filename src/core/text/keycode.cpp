@@ -87,18 +87,6 @@ QByteArray literalBytes(const QString &text)
     return bytes;
 }
 
-int hexDigitValue(QChar c)
-{
-    const ushort u = c.unicode();
-    if (u >= '0' && u <= '9')
-        return u - '0';
-    if (u >= 'A' && u <= 'F')
-        return u - 'A' + 10;
-    if (u >= 'a' && u <= 'f')
-        return u - 'a' + 10;
-    return -1;
-}
-
 // Whether a bracket token starts at the "[" at position i; if so its closing bracket and its
 // code. Positions past the end match nothing. The tests run in this order on purpose: "[[CR]"
 // is a literal "[" followed by the token "[CR]", and "[A[CR]" a literal "[", "A", then "[CR]".
@@ -133,20 +121,40 @@ bool bracketTokenAt(const QString &text, int i, int *end, uchar *code)
     return true;
 }
 
-QString hexToken(uchar code, bool upperCase)
+// Control names, ASCII as it is, "[0xhh]" for the rest; the full form shows the reader's seven
+// own characters as themselves and its hexadecimal digits in upper case.
+QString codesText(const QByteArray &codes, bool full)
 {
-    QString digits = QString::number(code, 16).rightJustified(2, QLatin1Char('0'));
-    if (upperCase)
-        digits = digits.toUpper();
-    return QStringLiteral("[0x") + digits + QLatin1Char(']');
-}
-
-QString nameToken(uchar code)
-{
-    return QLatin1Char('[') + ControlNames.value(code) + QLatin1Char(']');
+    QString text;
+    for (const char c : codes) {
+        const uchar code = uchar(c);
+        if (full && code >= firstSpecialCode && code < firstSpecialCode + 7)
+            text.append(QChar(specialCharacters[code - firstSpecialCode]));
+        else if (code < 0x20)
+            text.append(QLatin1Char('[') + ControlNames.value(code) + QLatin1Char(']'));
+        else if (code < 0x7F)
+            text.append(QLatin1Char(char(code)));
+        else if (full)
+            text.append(QStringLiteral("[0x%1]").arg(QString::number(code, 16).toUpper()));
+        else
+            text.append(QStringLiteral("[0x%1]").arg(QString::number(code, 16)));
+    }
+    return text;
 }
 
 }  // namespace
+
+int hexDigitValue(QChar c)
+{
+    const ushort u = c.unicode();
+    if (u >= '0' && u <= '9')
+        return u - '0';
+    if (u >= 'A' && u <= 'F')
+        return u - 'A' + 10;
+    if (u >= 'a' && u <= 'f')
+        return u - 'a' + 10;
+    return -1;
+}
 
 int ControlCodeOfName(const QString &name)
 {
@@ -183,34 +191,12 @@ QByteArray TextToDeviceCodes(const QString &text, const char *debugFormat)
 
 QString DeviceCodesToText(const QByteArray &codes)
 {
-    QString text;
-    for (const char c : codes) {
-        const uchar code = uchar(c);
-        if (code >= firstSpecialCode && code < firstSpecialCode + 7)
-            text.append(QChar(specialCharacters[code - firstSpecialCode]));
-        else if (code < 0x20)
-            text.append(nameToken(code));
-        else if (code < 0x7F)
-            text.append(QLatin1Char(char(code)));
-        else
-            text.append(hexToken(code, true));
-    }
-    return text;
+    return codesText(codes, true);
 }
 
 QString SerialDisplayText(const QByteArray &codes)
 {
-    QString text;
-    for (const char c : codes) {
-        const uchar code = uchar(c);
-        if (code < 0x20)
-            text.append(nameToken(code));
-        else if (code < 0x7F)
-            text.append(QLatin1Char(char(code)));
-        else
-            text.append(hexToken(code, false));
-    }
-    return text;
+    return codesText(codes, false);
 }
 
 QList<UnknownBracket> UnknownBrackets(const QString &text)

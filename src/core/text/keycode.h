@@ -4,6 +4,9 @@
 #include <QList>
 #include <QString>
 
+// 0 to 15 for a hexadecimal digit of either case; -1 for any other character.
+int hexDigitValue(QChar c);
+
 // The index of name in ControlNames (exact case, indices 1 to 31); 0 when none matches.
 int ControlCodeOfName(const QString &name);
 

@@ -147,7 +147,7 @@ int writeCommand(const Invocation &invocation, Io &io)
     fleet.entries = {true, true, false};
     fleet.progress = CtlText::tr("writing");
     fleet.metrics = metrics.get();
-    return metrics.end(runFleet(invocation, io, fleet, file.warnings), io);
+    return metrics.end(runFleet(invocation, io, fleet), io);
 }
 
 int applyCommand(const Invocation &invocation, Io &io)
@@ -185,8 +185,8 @@ int applyCommand(const Invocation &invocation, Io &io)
     fleet.tellsCheck = true;
     fleet.metrics = metrics.get();
     if (invocation.isSet(QStringLiteral("watch")))
-        return metrics.end(watchFleet(invocation, io, fleet, file.warnings), io);
-    return metrics.end(runFleet(invocation, io, fleet, file.warnings), io);
+        return metrics.end(watchFleet(invocation, io, fleet), io);
+    return metrics.end(runFleet(invocation, io, fleet), io);
 }
 
 int diffCommand(const Invocation &invocation, Io &io)
@@ -216,7 +216,7 @@ int diffCommand(const Invocation &invocation, Io &io)
     fleet.check = true;
     fleet.tellsCheck = true;
     fleet.metrics = metrics.get();
-    return metrics.end(runFleet(invocation, io, fleet, file.warnings), io);
+    return metrics.end(runFleet(invocation, io, fleet), io);
 }
 
 int setInterfaceCommand(const Invocation &invocation, Io &io)
@@ -239,7 +239,7 @@ int setInterfaceCommand(const Invocation &invocation, Io &io)
     fleet.entries = {true, false, false};
     fleet.progress = CtlText::tr("switching");
     fleet.metrics = metrics.get();
-    return metrics.end(runFleet(invocation, io, fleet, QStringList()), io);
+    return metrics.end(runFleet(invocation, io, fleet), io);
 }
 
 }  // namespace Ctl

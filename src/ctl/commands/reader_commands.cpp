@@ -70,10 +70,14 @@ QJsonObject configJson(const ConfigPage &page, bool withCountry)
     return settings;
 }
 
-// The one reader a command is for; with an error when it could not be chosen.
-Selection oneReader(const Invocation &invocation)
+// The one reader a command is for: 0, or the exit code of a choice that could not be made.
+int oneReader(const Invocation &invocation, Io &io, ReaderList::Reader &reader)
 {
-    return select(invocation.devices, false);
+    const Selection selection = select(invocation.devices, false);
+    if (selection.exitCode != Success)
+        return fail(invocation, io, selection.exitCode, {selection.error});
+    reader = selection.readers.first();
+    return Success;
 }
 
 // The document of a command on one reader, with that reader's entry.
@@ -130,18 +134,17 @@ int listCommand(const Invocation &invocation, Io &io)
     QJsonArray entries;
     for (const ReaderList::Reader &reader : readers) {
         const bool hid = reader.kind == Transport::Kind::UsbHid;
+        const QString name = hid ? reader.product : reader.description;
         if (invocation.json) {
             QJsonObject entry = identityJson(reader);
             entry.insert("ok", true);
             entry.insert("path", reader.path);
             entry.insert("vendorId", hex4(reader.vendorId));
             entry.insert("productId", hex4(reader.productId));
-            entry.insert(hid ? "product" : "description", hid ? reader.product : reader.description);
+            entry.insert(hid ? "product" : "description", name);
             entries.append(entry);
         } else {
-            io.out << resultLine(reader, QStringLiteral("%1:%2  %3")
-                                             .arg(hex4(reader.vendorId), hex4(reader.productId),
-                                                  hid ? reader.product : reader.description))
+            io.out << resultLine(reader, QStringLiteral("%1:%2  %3").arg(hex4(reader.vendorId), hex4(reader.productId), name))
                    << '\n';
         }
     }
@@ -158,10 +161,9 @@ int listCommand(const Invocation &invocation, Io &io)
 
 int readCommand(const Invocation &invocation, Io &io)
 {
-    const Selection selection = oneReader(invocation);
-    if (selection.exitCode != Success)
-        return fail(invocation, io, selection.exitCode, {selection.error});
-    const ReaderList::Reader &reader = selection.readers.first();
+    ReaderList::Reader reader;
+    if (const int refused = oneReader(invocation, io, reader))
+        return refused;
     Locked locked;
     if (const int refused = lockOne(invocation, io, reader, locked))
         return refused;
@@ -189,10 +191,9 @@ int readCommand(const Invocation &invocation, Io &io)
 
 int monitorCommand(const Invocation &invocation, Io &io)
 {
-    const Selection selection = oneReader(invocation);
-    if (selection.exitCode != Success)
-        return fail(invocation, io, selection.exitCode, {selection.error});
-    const ReaderList::Reader &reader = selection.readers.first();
+    ReaderList::Reader reader;
+    if (const int refused = oneReader(invocation, io, reader))
+        return refused;
     if (reader.kind != Transport::Kind::Serial) {
         return finishOne(invocation, io, reader, UsageError,
                          reader.device()
@@ -243,10 +244,9 @@ int monitorCommand(const Invocation &invocation, Io &io)
 
 int firmwareUpdateCommand(const Invocation &invocation, Io &io)
 {
-    const Selection selection = oneReader(invocation);
-    if (selection.exitCode != Success)
-        return fail(invocation, io, selection.exitCode, {selection.error});
-    const ReaderList::Reader &reader = selection.readers.first();
+    ReaderList::Reader reader;
+    if (const int refused = oneReader(invocation, io, reader))
+        return refused;
     const QString program = Platform::firmwareWriterProgram();
     const QFileInfo writer(program);
     if (!Platform::firmwareWriterRunnable()) {

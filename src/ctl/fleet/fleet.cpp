@@ -91,6 +91,15 @@ void finishDocument(QJsonObject &document, const QList<ReaderOutcome> &outcomes,
 
 namespace {
 
+// Says the log's failure on standard error and keeps the first in *failure. False.
+bool logFailed(const QString &error, Io &io, QString *failure)
+{
+    io.err << human(error) << Qt::endl;
+    if (failure->isEmpty())
+        *failure = error;
+    return false;
+}
+
 AuditEntry auditEntry(const ReaderOutcome &outcome, const QString &result)
 {
     AuditEntry entry;
@@ -122,25 +131,23 @@ JobContext jobContext(const Fleet &fleet, const std::atomic<bool> *stop)
     return context;
 }
 
-bool logOutcome(const Fleet &fleet, const ReaderOutcome &outcome, Io &io, QString *failure)
+bool logOutcome(const Fleet &fleet, const ReaderOutcome &outcome, Io &io, QString *failure, bool sync)
 {
     if (!fleet.log)
         return true;
-    const auto failed = [&](const QString &error) {
-        io.err << human(error) << Qt::endl;
-        if (failure->isEmpty())
-            *failure = error;
-        return false;
-    };
     if (!outcome.logError.isEmpty())
-        failed(outcome.logError);
+        logFailed(outcome.logError, io, failure);
     AuditEntry entry = auditEntry(outcome, resultName(outcome.result));
     if (!outcome.ok())
         entry.error = outcome.error.isEmpty() ? resultName(outcome.result) : outcome.error;
     QString error;
     if (!fleet.log->append(entry, &error))
-        return failed(error);
-    return outcome.logError.isEmpty();
+        return logFailed(error, io, failure);
+    if (!outcome.logError.isEmpty())
+        return false;
+    if (sync && !fleet.log->sync(&error))
+        return logFailed(error, io, failure);
+    return true;
 }
 
 int closeLog(const Fleet &fleet, QString failure, int exitCode, QJsonObject *document, Io &io)
@@ -148,11 +155,8 @@ int closeLog(const Fleet &fleet, QString failure, int exitCode, QJsonObject *doc
     if (!fleet.log)
         return exitCode;
     QString error;
-    if (!fleet.log->close(&error)) {
-        io.err << human(error) << Qt::endl;
-        if (failure.isEmpty())
-            failure = error;
-    }
+    if (!fleet.log->close(&error))
+        logFailed(error, io, &failure);
     if (failure.isEmpty())
         return exitCode;
     // The readers are done as they say, but the trail asked for is not whole: a failure, which
@@ -168,10 +172,9 @@ int closeLog(const Fleet &fleet, QString failure, int exitCode, QJsonObject *doc
     return exitCode;
 }
 
-int runFleet(const Invocation &invocation, Io &io, const Fleet &fleet, const QStringList &warnings)
+int runFleet(const Invocation &invocation, Io &io, const Fleet &fleet)
 {
     QJsonObject document = Ctl::document(invocation.commandWord, Success);
-    warn(warnings, &document, io);
     const Selection selection = select(invocation.devices, invocation.all);
     if (selection.exitCode != Success)
         return fail(invocation, io, selection.exitCode, {selection.error});

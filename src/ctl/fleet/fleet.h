@@ -2,7 +2,6 @@
 
 #include <QJsonObject>
 #include <QString>
-#include <QStringList>
 
 #include <functional>
 
@@ -54,23 +53,23 @@ void finishDocument(QJsonObject &document, const QList<ReaderOutcome> &outcomes,
 JobContext jobContext(const Fleet &fleet, const std::atomic<bool> *stop);
 
 // Appends the reader's line to the fleet's log, when there is one: the line that completes
-// the opening line of a reader that was written. On failure (of this line, or of the opening
-// line before it) says why on standard error, keeps the first such text in *failure, and
-// returns false.
-bool logOutcome(const Fleet &fleet, const ReaderOutcome &outcome, Io &io, QString *failure);
+// the opening line of a reader that was written; with sync, the log is then saved to disk. On
+// failure (of this line, of the opening line before it, or of the save) says why on standard
+// error, keeps the first such text in *failure, and returns false.
+bool logOutcome(const Fleet &fleet, const ReaderOutcome &outcome, Io &io, QString *failure, bool sync = false);
 // Syncs and closes the log before the command ends, and returns the exit code to end with: a
 // log that lost a line (failure) or could not be synced turns success into ReaderFailed, and
 // the document (when given) says so.
 int closeLog(const Fleet &fleet, QString failure, int exitCode, QJsonObject *document, Io &io);
 
 // Each reader's line the moment it is done, then a summary; with --json, one document at the end.
-int runFleet(const Invocation &invocation, Io &io, const Fleet &fleet, const QStringList &warnings);
+int runFleet(const Invocation &invocation, Io &io, const Fleet &fleet);
 
 // apply --watch: the readers attached, then each reader plugged in, once per plug, until the
 // first interrupt; the readers under way then finish, and the summary ends it. Exit 0 when no
 // reader failed, else 1: an interrupt is how a station is meant to end. With --json, one line
 // per reader as it is done ({"schema": 1, "command": "apply", "reader": {...}}) and a last
 // line that is apply's whole document.
-int watchFleet(const Invocation &invocation, Io &io, const Fleet &fleet, const QStringList &warnings);
+int watchFleet(const Invocation &invocation, Io &io, const Fleet &fleet);
 
 }  // namespace Ctl

@@ -24,25 +24,22 @@ LiveMetrics::LiveMetrics(Metrics *metrics, Io &io) : metrics_(metrics), io_(io)
 
 void LiveMetrics::takenUp(const ReaderList::Reader &reader)
 {
-    if (!metrics_)
-        return;
-    metrics_->takenUp(reader, now());
+    if (metrics_)
+        metrics_->takenUp(reader, now());
     write();
 }
 
 void LiveMetrics::done(const ReaderOutcome &outcome)
 {
-    if (!metrics_)
-        return;
-    metrics_->done(outcome, now());
+    if (metrics_)
+        metrics_->done(outcome, now());
     write();
 }
 
 void LiveMetrics::gone(const ReaderList::Reader &reader)
 {
-    if (!metrics_)
-        return;
-    metrics_->gone(reader, now());
+    if (metrics_)
+        metrics_->gone(reader, now());
     write();
 }
 

@@ -22,6 +22,15 @@ ReaderOutcome failed(ReaderOutcome outcome, int exitCode, const QString &error)
     return outcome;
 }
 
+// A reader that was being read when the interrupt came is not written: only the readers whose
+// write frames are under way finish.
+ReaderOutcome interrupted(ReaderOutcome outcome)
+{
+    outcome.result = Result::Interrupted;
+    outcome.error = QStringLiteral("interrupted before anything was written");
+    return outcome;
+}
+
 bool onSerial(const HeldReader &reader)
 {
     return reader.dialect().interfaceValue != 0;
@@ -84,13 +93,8 @@ ReaderOutcome applyToReader(HeldReader &reader, const SettingsFile &file, ApplyM
     outcome.result = Result::Changed;
     if (mode == ApplyMode::Check)
         return outcome;
-    // A reader that was being read when the interrupt came is not written: only the readers
-    // whose write frames are under way finish.
-    if (context.stopped()) {
-        outcome.result = Result::Interrupted;
-        outcome.error = QStringLiteral("interrupted before anything was written");
-        return outcome;
-    }
+    if (context.stopped())
+        return interrupted(outcome);
     return writeAndVerify(outcome, reader, mergedRecord(read.record, file), true, context);
 }
 
@@ -115,11 +119,8 @@ ReaderOutcome writeToReader(HeldReader &reader, const SettingsFile &file, bool p
         if (!read.result.ok())
             return failed(outcome, ReaderFailed, read.result.describe());
         outcome.firmware = PageRecord::versionText(read.record.version);
-        if (context.stopped()) {
-            outcome.result = Result::Interrupted;
-            outcome.error = QStringLiteral("interrupted before anything was written");
-            return outcome;
-        }
+        if (context.stopped())
+            return interrupted(outcome);
         record = mergedRecord(read.record, file);
     }
     outcome.fields = keysSent(reader, partial ? file.keys : settingKeys());

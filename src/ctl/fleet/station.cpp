@@ -15,7 +15,6 @@
 #include <memory>
 
 #include "core/link/reader_watcher.h"
-#include "ctl/output/audit_log.h"
 #include "ctl/table/ctl_text.h"
 #include "ctl/output/document.h"
 #include "ctl/fleet/interrupt.h"
@@ -46,7 +45,7 @@ public:
     {
     }
 
-    int run(const QStringList &warnings);
+    int run();
 
 private:
     // One reader under way. Its thread writes `outcome` and nothing else; this thread reads it
@@ -201,14 +200,8 @@ void Station::report(const ReaderOutcome &outcome)
         io_.out << resultLine(outcome.reader, statusText(outcome, fleet_)) << '\n';
     }
     io_.out.flush();
-    if (fleet_.log && logOutcome(fleet_, outcome, io_, &logFailure_)) {
-        QString error;
-        if (!fleet_.log->sync(&error)) {
-            io_.err << human(error) << Qt::endl;
-            if (logFailure_.isEmpty())
-                logFailure_ = error;
-        }
-    }
+    // Saved line by line: a power cut takes none of the readers already done.
+    logOutcome(fleet_, outcome, io_, &logFailure_, true);
 }
 
 void Station::interrupt()
@@ -237,10 +230,9 @@ void Station::interrupt()
     io_.err << stopNotice(io_) << Qt::endl;
 }
 
-int Station::run(const QStringList &warnings)
+int Station::run()
 {
     QJsonObject document = Ctl::document(invocation_.commandWord, Success);
-    warn(warnings, &document, io_);
 
     const auto notifier = Interrupt::whenNotified(io_.interruptFd, &loop_, [this] { interrupt(); });
     QTimer poll;
@@ -296,10 +288,10 @@ int Station::run(const QStringList &warnings)
 
 }  // namespace
 
-int watchFleet(const Invocation &invocation, Io &io, const Fleet &fleet, const QStringList &warnings)
+int watchFleet(const Invocation &invocation, Io &io, const Fleet &fleet)
 {
     Station station(invocation, io, fleet);
-    return station.run(warnings);
+    return station.run();
 }
 
 }  // namespace Ctl

@@ -198,24 +198,19 @@ void Metrics::runEnded(int exitCode, qint64 nowMs)
 QByteArray Metrics::text() const
 {
     QByteArray out;
+    const auto gauge = [&](const char *name, const char *help, const QByteArray &value) {
+        Family(out, source_, name, "gauge", help).sample(value);
+    };
     if (kind_ == Kind::Station) {
-        Family(out, source_, "keylon2_station_up", "gauge",
-               "1 while the station waits for readers and handles them; 0 once it ended cleanly.")
-            .sample(up_ ? "1" : "0");
-        Family(out, source_, "keylon2_start_time_seconds", "gauge",
-               "When the station started, in seconds since the epoch.")
-            .sample(seconds(startMs_));
+        gauge("keylon2_station_up", "1 while the station waits for readers and handles them; 0 once it ended cleanly.",
+              up_ ? "1" : "0");
+        gauge("keylon2_start_time_seconds", "When the station started, in seconds since the epoch.", seconds(startMs_));
     } else {
-        Family(out, source_, "keylon2_start_time_seconds", "gauge",
-               "When the run started, in seconds since the epoch.")
-            .sample(seconds(startMs_));
+        gauge("keylon2_start_time_seconds", "When the run started, in seconds since the epoch.", seconds(startMs_));
         if (endMs_ >= 0) {
-            Family(out, source_, "keylon2_run_end_time_seconds", "gauge",
-                   "When the run ended, in seconds since the epoch.")
-                .sample(seconds(endMs_));
-            Family(out, source_, "keylon2_run_exit_code", "gauge",
-                   "The run's exit code (keylon2ctl(1), EXIT STATUS).")
-                .sample(QByteArray::number(exitCode_));
+            gauge("keylon2_run_end_time_seconds", "When the run ended, in seconds since the epoch.", seconds(endMs_));
+            gauge("keylon2_run_exit_code", "The run's exit code (keylon2ctl(1), EXIT STATUS).",
+                  QByteArray::number(exitCode_));
         }
     }
     Family(out, source_, "keylon2_readers_seen_total", "counter",
@@ -231,21 +226,18 @@ QByteArray Metrics::text() const
            "Readers a check (apply --check, diff) found differing from the file.")
         .sample(QByteArray::number(drift_));
     if (lastReaderMs_ >= 0) {
-        Family(out, source_, "keylon2_last_reader_timestamp_seconds", "gauge",
-               "When the last reader was done, in seconds since the epoch.")
-            .sample(seconds(lastReaderMs_));
+        gauge("keylon2_last_reader_timestamp_seconds", "When the last reader was done, in seconds since the epoch.",
+              seconds(lastReaderMs_));
     }
     if (lastFailureMs_ >= 0) {
-        Family(out, source_, "keylon2_last_failure_timestamp_seconds", "gauge",
-               "When the last reader failed, in seconds since the epoch.")
-            .sample(seconds(lastFailureMs_));
+        gauge("keylon2_last_failure_timestamp_seconds", "When the last reader failed, in seconds since the epoch.",
+              seconds(lastFailureMs_));
     }
     int drifted = 0;
     for (const Tracked &tracked : readers_)
         drifted += tracked.attached && tracked.drift ? 1 : 0;
-    Family(out, source_, "keylon2_drifted_readers", "gauge",
-           "Readers attached that the last check found differing from the file.")
-        .sample(QByteArray::number(drifted));
+    gauge("keylon2_drifted_readers", "Readers attached that the last check found differing from the file.",
+          QByteArray::number(drifted));
 
     QList<QByteArray> identities;
     QList<bool> attached;

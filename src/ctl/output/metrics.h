@@ -40,8 +40,6 @@ public:
     // change is drift.
     Metrics(Kind kind, const QString &path, bool check, qint64 startMs);
 
-    const QString &path() const { return path_; }
-
     // A reader taken up (station: plugged in; run: selected).
     void takenUp(const ReaderList::Reader &reader, qint64 nowMs);
     // A reader done, as its result line says.

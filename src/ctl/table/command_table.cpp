@@ -61,21 +61,10 @@ QString synopsis(const CommandSpec &command)
     return parts.join(QLatin1Char(' '));
 }
 
-// defaultText() in the language of the help.
-QString translatedDefault(const OptionSpec &option)
-{
-    if (!option.defaultValue)
-        return QString();
-    const QString value = QString::fromLatin1(option.defaultValue);
-    if (option.defaultMeaning)
-        return CtlText::tr("(default: %1, %2)").arg(value, CtlText::tr(option.defaultMeaning));
-    return CtlText::tr("(default: %1)").arg(value);
-}
-
 QString optionLines(const OptionSpec &option)
 {
     QString help = CtlText::tr(option.help);
-    const QString byDefault = translatedDefault(option);
+    const QString byDefault = defaultText(option);
     if (!byDefault.isEmpty())
         help += QLatin1Char(' ') + byDefault;
     return QStringLiteral("  ") + optionSynopsis(option) + QLatin1Char('\n') + wrapped(help, HelpColumn);
@@ -165,10 +154,10 @@ QString defaultText(const OptionSpec &option)
 {
     if (!option.defaultValue)
         return QString();
-    QString text = QStringLiteral("(default: ") + QLatin1String(option.defaultValue);
+    const QString value = QString::fromLatin1(option.defaultValue);
     if (option.defaultMeaning)
-        text += QStringLiteral(", ") + QLatin1String(option.defaultMeaning);
-    return text + QLatin1Char(')');
+        return CtlText::tr("(default: %1, %2)").arg(value, CtlText::tr(option.defaultMeaning));
+    return CtlText::tr("(default: %1)").arg(value);
 }
 
 const QList<CommandSpec> &commands()

@@ -66,7 +66,7 @@ const QList<OptionSpec> &options();
 const QList<OptionSpec> &programOptions();
 // In the order they are checked: the first rule broken is the one said.
 const QList<OptionRule> &optionRules();
-// "(default: 0, all at once)"; empty for an option without a default.
+// "(default: 0, all at once)" in the language of the help; empty for an option without a default.
 QString defaultText(const OptionSpec &option);
 const CommandSpec *findCommand(const QString &name);
 const OptionSpec *findOption(const QString &name);

@@ -50,7 +50,7 @@ QString bracketAdvice(const QString &token)
         name = upper;  // [cr]
     else if (meant.contains(upper))
         name = meant.value(upper);
-    else if (upper.size() == 3 && upper.startsWith(QLatin1String("0X")) && QStringLiteral("0123456789ABCDEF").contains(upper.at(2)))
+    else if (upper.size() == 3 && upper.startsWith(QLatin1String("0X")) && hexDigitValue(upper.at(2)) >= 0)
         name = QStringLiteral("0x0") + upper.at(2);  // [0x4]
     if (name.isEmpty())
         return QStringLiteral("write a name the notation knows (keylon2ctl --help-all lists them) or any code as "

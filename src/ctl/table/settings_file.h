@@ -32,7 +32,6 @@ struct SettingsFile
     SettingsRecord record;  // their values as they go to the reader; the rest left as a record has them
     QHash<QString, QString> spelled;  // each key's value as a configuration file spells it
     QStringList problems;   // why it is refused, one line each; empty when it is taken
-    QStringList warnings;   // what is taken but worth a word on standard error
 
     bool sets(const QString &key) const { return keys.contains(key); }
 };

@@ -25,11 +25,6 @@ QStringList optionsOf(const CommandSpec &command)
     return flags << QStringLiteral("--help");
 }
 
-QString words(const char *list)
-{
-    return QString::fromLatin1(list);
-}
-
 // A help line as zsh shows it beside a choice: no brackets, no colons.
 QString zshText(const char *help)
 {
@@ -47,7 +42,7 @@ QString zshText(const char *help)
 QString zshAction(Completion completion, const char *choices)
 {
     switch (completion) {
-    case Completion::Words: return QStringLiteral("(%1)").arg(words(choices));
+    case Completion::Words: return QStringLiteral("(%1)").arg(QLatin1String(choices));
     case Completion::ConfigFile: return QStringLiteral("_files -g \"*.cfg(-.)\"");
     case Completion::File: return QStringLiteral("_files");
     case Completion::Device: return QStringLiteral("_keylon2ctl_devices");
@@ -60,12 +55,6 @@ QString zshAction(Completion completion, const char *choices)
 
 QString bashCompletion()
 {
-    QStringList valued;
-    for (const OptionSpec &option : options()) {
-        if (option.valueName)
-            valued << QStringLiteral("--") + QLatin1String(option.name);
-    }
-
     QString optionCases;
     QString argumentCases;
     for (const CommandSpec &command : commands()) {
@@ -75,7 +64,7 @@ QString bashCompletion()
             const ArgumentSpec &argument = command.arguments.at(i);
             const QString action = argument.completion == Completion::ConfigFile
                 ? QStringLiteral("files=cfg")
-                : QStringLiteral("candidates=(%1)").arg(words(argument.words));
+                : QStringLiteral("candidates=(%1)").arg(QLatin1String(argument.words));
             argumentCases += QStringLiteral("                    %1:%2) %3 ;;\n").arg(QLatin1String(command.name)).arg(i).arg(action);
         }
         if (command.readers != Readers::None)
@@ -83,12 +72,14 @@ QString bashCompletion()
                                  .arg(QLatin1String(command.name))
                                  .arg(command.arguments.size());
     }
+    QStringList valued;
     QString valueCases;
     for (const OptionSpec &option : options()) {
         if (!option.valueName)
             continue;
+        valued << QStringLiteral("--") + QLatin1String(option.name);
         const QString action = option.completion == Completion::Device ? QStringLiteral("devices=1")
-            : option.completion == Completion::Words ? QStringLiteral("candidates=(%1)").arg(words(option.words))
+            : option.completion == Completion::Words ? QStringLiteral("candidates=(%1)").arg(QLatin1String(option.words))
             : option.completion == Completion::File  ? QStringLiteral("files=any")
                                                      : QStringLiteral(":");
         valueCases += QStringLiteral("        --%1) %2 ;;\n").arg(QLatin1String(option.name), action);

@@ -6,7 +6,6 @@
 #include "window/status_page/char_thread.h"
 #include "window/status_page/status_log.h"
 #include "core/platform/platform.h"
-#include "window/status_page/serial_receive.h"
 #include "window/ui/ui_mainwindow.h"
 
 StatusPage::StatusPage(Ui::MainWindow &ui)
@@ -21,7 +20,7 @@ void StatusPage::setUp()
 
 void StatusPage::echo(const QByteArray &chunk)
 {
-    SerialReceive::echoChunk(ui_.ScannerEdit, chunk);
+    StatusLog::of(ui_.ScannerEdit).echo(chunk);
 }
 
 void StatusPage::listPorts()

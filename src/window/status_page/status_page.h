@@ -18,6 +18,8 @@ public:
     // sends all day, before any text reaches it.
     void setUp();
 
+    // Appends the chunk, as UTF-8 without its 0x00 bytes, at the end of the page with the next
+    // frame; a character that the chunk ends inside shows once the next chunk finishes it.
     void echo(const QByteArray &chunk);
 
     void listPorts();
