@@ -91,7 +91,7 @@ HidTransport::~HidTransport()
 
 QString HidTransport::name() const
 {
-    return QStringLiteral("hid:") + path_;
+    return kindWord(kind()) + QLatin1Char(':') + path_;
 }
 
 bool HidTransport::write(const QByteArray &bytes)

@@ -12,7 +12,7 @@ namespace ReaderList {
 
 QString Reader::device() const
 {
-    return (kind == Transport::Kind::UsbHid ? QStringLiteral("hid:") : QStringLiteral("serial:")) + path;
+    return Transport::kindWord(kind) + QLatin1Char(':') + path;
 }
 
 bool isReaderPort(const QString &description, bool hasVendorId, quint16 vendorId)

@@ -43,7 +43,7 @@ AccessCheck::Diagnosis SerialTransport::connectRefused() const
 
 QString SerialTransport::name() const
 {
-    return QStringLiteral("serial:") + (port_ ? port_->portName() : QString());
+    return kindWord(kind()) + QLatin1Char(':') + (port_ ? port_->portName() : QString());
 }
 
 bool SerialTransport::write(const QByteArray &bytes)

@@ -19,6 +19,9 @@ public:
     virtual ~Transport() = default;
 
     virtual Kind kind() const = 0;
+    // The kind's word: what a device's name starts with ("hid:PATH", "serial:PORT") and what
+    // keylon2ctl's JSON calls its transport.
+    static QString kindWord(Kind kind) { return kind == Kind::UsbHid ? QStringLiteral("hid") : QStringLiteral("serial"); }
     // How a person names the link: "hid:PATH" or "serial:PORT".
     virtual QString name() const = 0;
 

@@ -131,9 +131,8 @@ int doctor(bool json, Io &io, const AccessDoctor::Environment &environment)
     if (json) {
         QJsonArray entries;
         for (const AccessDoctor::ReaderReport &entry : report.readers) {
-            const bool serial = entry.reader.kind == Transport::Kind::Serial;
             QJsonObject object{{"device", entry.reader.device},
-                               {"transport", serial ? "serial" : "hid"},
+                               {"transport", Transport::kindWord(entry.reader.kind)},
                                {"serialNumber", entry.reader.serialNumber},
                                {"portPath", entry.reader.portPath},
                                {"ok", entry.canOpen},

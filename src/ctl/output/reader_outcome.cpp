@@ -28,7 +28,7 @@ QJsonObject identityJson(const ReaderList::Reader &reader)
 {
     return QJsonObject{
         {"device", reader.device()},
-        {"transport", reader.kind == Transport::Kind::UsbHid ? "hid" : "serial"},
+        {"transport", Transport::kindWord(reader.kind)},
         {"serialNumber", reader.serialNumber},
         {"portPath", reader.portPath},
     };
