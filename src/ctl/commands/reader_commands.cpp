@@ -12,6 +12,7 @@
 #include <algorithm>
 
 #include "core/platform/platform.h"
+#include "core/session/dialect.h"
 #include "core/session/reader_session.h"
 #include "core/settings/config_mapping.h"
 #include "core/settings/settings_table.h"
@@ -194,7 +195,8 @@ int monitorCommand(const Invocation &invocation, Io &io)
     ReaderList::Reader reader;
     if (const int refused = oneReader(invocation, io, reader))
         return refused;
-    if (reader.kind != Transport::Kind::Serial) {
+    // Only a reader whose key reads come over its link has anything to show.
+    if (!Dialects::of(reader.kind).keyReadsOnLink) {
         return finishOne(invocation, io, reader, UsageError,
                          reader.device()
                              + QStringLiteral(": a reader on USB HID types its key ID codes as keystrokes; monitor needs "
