@@ -8,7 +8,6 @@
 
 #include <cerrno>
 #include <cstdlib>
-#include <cstring>
 
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
@@ -18,14 +17,11 @@
 #include <unistd.h>
 #endif
 
+#include "core/platform/platform.h"
+
 namespace {
 
 constexpr int RetryMs = 50;
-
-QString systemText(int error)
-{
-    return QString::fromLocal8Bit(std::strerror(error));
-}
 
 #ifdef Q_OS_UNIX
 struct FileId
@@ -89,14 +85,14 @@ int openLockFile(const QByteArray &path, QString *error)
             return -1;
         }
         if (errno != ENOENT) {
-            *error = QStringLiteral("cannot open %1: %2").arg(QFile::decodeName(path), systemText(errno));
+            *error = QStringLiteral("cannot open %1: %2").arg(QFile::decodeName(path), Platform::systemErrorText(errno));
             return -1;
         }
         QByteArray temporary = path + ".XXXXXX";
         const int made = ::mkostemp(temporary.data(), O_CLOEXEC);
         if (made < 0) {
             *error = QStringLiteral("cannot make a lock file in %1: %2")
-                         .arg(QFileInfo(QFile::decodeName(path)).path(), systemText(errno));
+                         .arg(QFileInfo(QFile::decodeName(path)).path(), Platform::systemErrorText(errno));
             return -1;
         }
         ::fchmod(made, 0644);
@@ -107,7 +103,7 @@ int openLockFile(const QByteArray &path, QString *error)
             return made;
         ::close(made);
         if (linkError != EEXIST) {
-            *error = QStringLiteral("cannot make %1: %2").arg(QFile::decodeName(path), systemText(linkError));
+            *error = QStringLiteral("cannot make %1: %2").arg(QFile::decodeName(path), Platform::systemErrorText(linkError));
             return -1;
         }
         // Another process made it a moment ago: open that one.
@@ -128,7 +124,7 @@ int openNode(const QByteArray &path, QString *error, bool *exclusive, bool *deni
     if (fd < 0) {
         *exclusive = errno == EBUSY;
         *denied = errno == EACCES || errno == EPERM;
-        *error = QStringLiteral("cannot open %1: %2").arg(QFile::decodeName(path), systemText(errno));
+        *error = QStringLiteral("cannot open %1: %2").arg(QFile::decodeName(path), Platform::systemErrorText(errno));
         return -1;
     }
     struct stat facts {};
@@ -154,7 +150,7 @@ int tryLock(int fd, const QString &what, QString *error)
         return 1;
     if (errno == EWOULDBLOCK || errno == EINTR)
         return 0;
-    *error = QStringLiteral("cannot lock %1: %2").arg(what, systemText(errno));
+    *error = QStringLiteral("cannot lock %1: %2").arg(what, Platform::systemErrorText(errno));
     return -1;
 }
 #endif

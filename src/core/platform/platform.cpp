@@ -6,6 +6,8 @@
 #include <QSerialPortInfo>
 #include <QThread>
 
+#include <cstring>
+
 #ifdef Q_OS_WIN
 #include <windows.h>
 #else
@@ -148,6 +150,11 @@ bool firmwareWriterRunnable()
 void resetSeams()
 {
     seams() = Seams();
+}
+
+QString systemErrorText(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
 }
 
 }  // namespace Platform

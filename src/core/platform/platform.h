@@ -39,6 +39,10 @@ void setPortEnumerator(std::function<QList<PortRecord>()> enumerator);
 // The system's own port list, whatever enumerator is set (for an enumerator that adds to it).
 QList<PortRecord> systemPorts();
 
+// The system's words for an errno value ("No such file or directory"), in the C library's
+// language.
+QString systemErrorText(int error);
+
 // The port name the serial field starts with when no reader port is found: the platform's
 // usual first port ("/dev/ttyACM0" on Linux, "COM6" on Windows).
 QString defaultPortName();

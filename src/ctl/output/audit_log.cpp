@@ -10,13 +10,14 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <ctime>
 
 #include <fcntl.h>
 #include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include "core/platform/platform.h"
 
 namespace Ctl {
 
@@ -26,11 +27,6 @@ namespace {
 // line, where schema 1 had one line per reader: a consumer that counted lines as readers would
 // count wrong.
 constexpr int Schema = 2;
-
-QString systemError(int error)
-{
-    return QString::fromLocal8Bit(std::strerror(error));
-}
 
 // The user who runs the command (not whom it may run as), by name where the system knows it.
 QString userName()
@@ -74,7 +70,7 @@ std::unique_ptr<AuditLog> AuditLog::open(const QString &path, const AuditRun &ru
     const QByteArray name = QFile::encodeName(path);
     const int fd = ::open(name.constData(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0666);
     if (fd < 0) {
-        *error = QStringLiteral("cannot open the log %1: %2").arg(path, systemError(errno));
+        *error = QStringLiteral("cannot open the log %1: %2").arg(path, Platform::systemErrorText(errno));
         return nullptr;
     }
     struct stat info {};
@@ -145,7 +141,7 @@ bool AuditLog::append(const AuditEntry &entry, QString *error)
     if (ofThisLine > 0 || (afterCut && written <= 0))
         cut_.store(true);
     if (error) {
-        *error = written < 0 ? QStringLiteral("cannot write to the log %1: %2").arg(path_, systemError(errno))
+        *error = written < 0 ? QStringLiteral("cannot write to the log %1: %2").arg(path_, Platform::systemErrorText(errno))
                              : QStringLiteral("cannot write to the log %1: only %2 of %3 bytes of a line went out")
                                    .arg(path_)
                                    .arg(written)
@@ -160,7 +156,7 @@ bool AuditLog::sync(QString *error)
         return true;
     if (error)
         *error = fd_ < 0 ? QStringLiteral("the log %1 is closed").arg(path_)
-                         : QStringLiteral("cannot save the log %1: %2").arg(path_, systemError(errno));
+                         : QStringLiteral("cannot save the log %1: %2").arg(path_, Platform::systemErrorText(errno));
     return false;
 }
 
@@ -176,7 +172,7 @@ bool AuditLog::close(QString *error)
     if (synced && closed)
         return true;
     if (error)
-        *error = QStringLiteral("cannot save the log %1: %2").arg(path_, systemError(synced ? closeError : syncError));
+        *error = QStringLiteral("cannot save the log %1: %2").arg(path_, Platform::systemErrorText(synced ? closeError : syncError));
     return false;
 }
 

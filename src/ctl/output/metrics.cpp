@@ -6,12 +6,12 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstring>
 
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "core/platform/platform.h"
 #include "ctl/table/human_text.h"
 
 namespace Ctl {
@@ -32,11 +32,6 @@ int resultIndex(Result result)
 QByteArray seconds(qint64 msecs)
 {
     return QByteArray::number(double(msecs) / 1000.0, 'f', 3);
-}
-
-QString systemError(int error)
-{
-    return QString::fromLocal8Bit(std::strerror(error));
 }
 
 // One metric family: its HELP and TYPE lines, then its samples.
@@ -270,7 +265,7 @@ bool Metrics::write(QString *error) const
     QByteArray temporary = name;
     const int fd = ::mkstemp(temporary.data());
     if (fd < 0) {
-        *error = QStringLiteral("cannot write the metrics %1: %2").arg(path_, systemError(errno));
+        *error = QStringLiteral("cannot write the metrics %1: %2").arg(path_, Platform::systemErrorText(errno));
         return false;
     }
     const QByteArray content = text();
@@ -296,7 +291,7 @@ bool Metrics::write(QString *error) const
     if (!failure)
         return true;
     ::unlink(temporary.constData());
-    *error = QStringLiteral("cannot write the metrics %1: %2").arg(path_, systemError(failure));
+    *error = QStringLiteral("cannot write the metrics %1: %2").arg(path_, Platform::systemErrorText(failure));
     return false;
 }
 
