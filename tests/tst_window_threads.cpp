@@ -13,6 +13,7 @@
 #include "reader_model.h"
 #include "test_support.h"
 #include "window/app/mainwindow.h"
+#include "window/connection/exchange_runner.h"
 #include "window/ui/ui_mainwindow.h"
 #include "window_probe.h"
 
@@ -166,6 +167,30 @@ private slots:
         QCOMPARE(busyCursor(), Qt::ArrowCursor);
         // The worker ends with the window; one still running would abort the program here.
         window.reset();
+    }
+
+    // A slot that runs inside the wait and starts an exchange of its own is refused by the
+    // runner itself, whatever the build: the reader never gets it, and the one under way ends
+    // as it would have.
+    void shouldRefuseAnExchangeInsideAnother()
+    {
+        ExchangeRunner runner;
+        bool innerRan = false;
+        std::optional<int> inner = 0;
+        bool innerVoid = true;
+        QTimer::singleShot(0, this, [&] {
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("already running"));
+            inner = runner.run(nullptr, [&] { innerRan = true; return 2; });
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("already running"));
+            innerVoid = runner.run(nullptr, [&] { innerRan = true; });
+        });
+        const std::optional<int> outer = runner.run(nullptr, [] { QThread::msleep(200); return 1; });
+        QCOMPARE(outer, std::optional<int>(1));
+        QVERIFY(!inner);
+        QVERIFY(!innerVoid);
+        QVERIFY(!innerRan);
+        QVERIFY(!runner.busy());
+        QVERIFY(runner.run(nullptr, [] {}));
     }
 };
 

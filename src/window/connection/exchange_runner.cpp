@@ -34,11 +34,15 @@ ExchangeRunner::~ExchangeRunner()
     delete workerContext_;
 }
 
-void ExchangeRunner::runJob(QObject *travelling, const std::function<void()> &job)
+bool ExchangeRunner::runJob(QObject *travelling, const std::function<void()> &job)
 {
-    // Two exchanges at once would share the reader's handle between threads; the window holds
-    // off every action that talks to the reader while one runs.
-    Q_ASSERT_X(!busy_, "ExchangeRunner::run", "an exchange with the reader is already running");
+    // Two exchanges at once would share the reader's handle between threads. The window holds
+    // off every action that talks to the reader while one runs; one that slipped through still
+    // never reaches the reader.
+    if (busy_) {
+        qWarning("ExchangeRunner: an exchange with the reader is already running; refused another");
+        return false;
+    }
 
     // Started on the first exchange, after the start-up probe has initialised hidapi.
     if (!workerContext_) {
@@ -88,4 +92,5 @@ void ExchangeRunner::runJob(QObject *travelling, const std::function<void()> &jo
 
     busy_ = false;
     emit finished();
+    return true;
 }

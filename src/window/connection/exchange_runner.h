@@ -28,19 +28,23 @@ public:
 
     bool busy() const { return busy_; }
 
-    // Runs exchange() on the worker and returns what it returned. `travelling`, when not null,
-    // lives on the worker while the exchange runs and is back in this thread when run() returns;
-    // it must have no Qt parent.
+    // Runs exchange() on the worker and returns what it returned (for an exchange that returns
+    // nothing: true). `travelling`, when not null, lives on the worker while the exchange runs
+    // and is back in this thread when run() returns; it must have no Qt parent.
+    //
+    // A slot that runs inside the wait must not start another exchange: nested, it would move
+    // the port from the wrong thread and run after the one it waits inside. Such a run is
+    // refused, in every build: exchange() is not called and run() returns nothing (false).
     template<typename Exchange>
-    auto run(QObject *travelling, Exchange &&exchange) -> decltype(exchange())
+    auto run(QObject *travelling, Exchange &&exchange)
     {
         using Result = decltype(exchange());
         if constexpr (std::is_void_v<Result>) {
-            runJob(travelling, std::forward<Exchange>(exchange));
+            return runJob(travelling, std::forward<Exchange>(exchange));
         } else {
             std::optional<Result> result;
             runJob(travelling, [&] { result.emplace(exchange()); });
-            return std::move(*result);
+            return result;
         }
     }
 
@@ -50,7 +54,7 @@ signals:
     void finished();
 
 private:
-    void runJob(QObject *travelling, const std::function<void()> &job);
+    bool runJob(QObject *travelling, const std::function<void()> &job);
 
     QThread worker_;
     QObject *workerContext_ = nullptr;  // lives on the worker: the jobs are handed to it

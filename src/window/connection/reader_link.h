@@ -68,8 +68,9 @@ public:
     // Runs an exchange with the reader (a callable that uses the sessions above) on the worker
     // thread and returns what it returned; the window stays alive meanwhile. The poll of the
     // serial line waits, and a line that went down during the exchange is taken down after it.
+    // While another exchange runs it is refused and returns nothing (ExchangeRunner::run).
     template<typename Exchange>
-    auto exchange(Exchange &&job) -> decltype(job())
+    auto exchange(Exchange &&job)
     {
         return runner_.run(reader_.transport().threadBound(), std::forward<Exchange>(job));
     }

@@ -29,9 +29,11 @@ void FirmwareUpdate::run()
         return;
     }
 
-    const SessionResult isp = link_.exchange([this] { return link_.session().enterIspMode(); });
+    const auto isp = link_.exchange([this] { return link_.session().enterIspMode(); });
+    if (!isp)
+        return;
     // Over the serial line the write goes unchecked.
-    if (isp.outcome == SessionResult::Outcome::FrameFailed) {
+    if (isp->outcome == SessionResult::Outcome::FrameFailed) {
         QMessageBox::information(nullptr, WindowText::tr("ISP Mode"),
                                  WindowText::tr("Can't send ISP mode command to device, please check your Keylon device!!"),
                                  QMessageBox::Yes);

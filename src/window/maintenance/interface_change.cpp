@@ -22,9 +22,11 @@ void InterfaceChange::run()
         != QMessageBox::Yes)
         return;
 
-    const SessionResult result = link_.exchange([this] { return link_.session().changeInterface(); });
+    const auto result = link_.exchange([this] { return link_.session().changeInterface(); });
+    if (!result)
+        return;
     // The reader stays where it is when the frame did not reach it: so does the utility.
-    if (!result.ok()) {
+    if (!result->ok()) {
         QMessageBox::warning(nullptr, WindowText::tr("Change Mode"),
                              WindowText::tr("The reader did not get the interface change; the utility stays open."));
         return;

@@ -47,7 +47,10 @@ void SettingsReader::read()
         return;
     const LinkState &link = link_.state();
     if (link.serialActive) {
-        const ReaderSession::SettingsRead read = link_.exchange([this] { return link_.reader().readSettings(); });
+        const auto taken = link_.exchange([this] { return link_.reader().readSettings(); });
+        if (!taken)
+            return;
+        const ReaderSession::SettingsRead &read = *taken;
         // Anything that came in before the request (a key's ID code) is taken up on its own,
         // so that the answers start a chunk of their own.
         if (!read.waiting.isEmpty())
@@ -72,7 +75,10 @@ void SettingsReader::read()
         return;
     }
 
-    const ReaderSession::SettingsRead read = link_.exchange([this] { return link_.session().readSettings(); });
+    const auto taken = link_.exchange([this] { return link_.session().readSettings(); });
+    if (!taken)
+        return;
+    const ReaderSession::SettingsRead &read = *taken;
     if (!read.statusRead) {
         tell(VersionFailText);
         return;
@@ -141,16 +147,18 @@ void SettingsReader::readStatusOnce()
     const bool show = !link_.state().statusShown;
     if (!preRead && !show)
         return;
-    const ReaderSession::SettingsRead read = link_.exchange([this, preRead, show] {
+    const auto read = link_.exchange([this, preRead, show] {
         ReaderSession session = link_.keyboardSession();
         if (preRead)
             session.preReadStatus();
         return show ? session.readStatusOnce() : ReaderSession::SettingsRead();
     });
+    if (!read)
+        return;
     if (preRead)
         link_.noteStatusPreRead();
     if (!show)
         return;
-    form_.showRead(PageRecord::pageOfRead(read.record, PageRecord::ReadPath::StatusPage), read.fields);
+    form_.showRead(PageRecord::pageOfRead(read->record, PageRecord::ReadPath::StatusPage), read->fields);
     link_.noteStatusShown();
 }

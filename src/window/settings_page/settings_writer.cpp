@@ -29,7 +29,10 @@ void SettingsWriter::write()
 
     const LinkState &link = link_.state();
     const quint8 target = link.interfaceSetting;
-    const SessionResult result = link_.exchange([&] { return link_.session().writeSettings(page, target); });
+    const auto written = link_.exchange([&] { return link_.session().writeSettings(page, target); });
+    if (!written)
+        return;
+    const SessionResult &result = *written;
     // A USB HID write that fails ends the write where it is, without the save; a serial frame
     // that did not reach the line means the line is gone. Either way the operator must learn
     // that the reader does not hold the page.
