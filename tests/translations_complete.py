@@ -4,7 +4,8 @@
 Usage: translations_complete.py LUPDATE SOURCE_DIR TS_OR_PO_FILE...
 Each .ts is copied, brought up to date with the sources by lupdate, and read: a text that is new
 (unfinished), gone from the sources (vanished/obsolete), or translated with an empty string or
-with placeholders other than the source's fails the check. Each .po (the desktop entry's and the
+with placeholders other than the source's fails the check, and so does a text about a file's key
+that does not use the glossary's word for it (or uses the word of the key the reader reads). Each .po (the desktop entry's and the
 metainfo's) is merged with what xgettext finds in packaging/*.in now: an untranslated or fuzzy
 entry fails it.
 """
@@ -22,8 +23,33 @@ def placeholders(text):
     return sorted(set(re.findall(r'%(?:L?n|\d)', text or '')))
 
 
+# A text that speaks of a file's key ("unknown key Buzer in [KEYLON]") and of no key the reader
+# reads.
+FILE_KEY = re.compile(r'\bkeys?\b', re.I)
+READER_KEY = re.compile(r'\bkey (ID|reader)|\bkeystroke', re.I)
+
+
+def glossary_words(root, language):
+    """The words of a file's key and of the reader's key in LANGUAGE, from translations/glossary.md."""
+    rows = {}
+    with open(os.path.join(root, 'translations', 'glossary.md'), encoding='utf-8') as glossary:
+        header = None
+        for line in glossary:
+            cells = [cell.strip() for cell in line.strip().strip('|').split('|')]
+            if header is None and cells[0] == 'English':
+                header = cells
+            elif header and len(cells) == len(header):
+                rows[cells[0]] = dict(zip(header, cells))
+    names = {'de': 'Deutsch', 'fr': 'Français', 'it': 'Italiano', 'es': 'Español', 'he': 'עברית'}
+    words = lambda row: re.findall(r'\w+', rows[row][names[language]])
+    return words('key (of a .cfg file)'), words('key (what the reader reads)')
+
+
 def check(lupdate, sources, ts):
     problems = []
+    language = re.search(r'_(\w+)\.ts$', ts).group(1)
+    file_words, reader_words = glossary_words(os.path.dirname(sources), language)
+    reader_words = [word for word in reader_words if word not in file_words]
     with tempfile.TemporaryDirectory() as work:
         copy = os.path.join(work, os.path.basename(ts))
         shutil.copy(ts, copy)
@@ -44,6 +70,10 @@ def check(lupdate, sources, ts):
                         problems.append(f'{name}: "{source}" has an empty translation')
                     elif placeholders(form) != placeholders(source):
                         problems.append(f'{name}: "{source}" keeps {placeholders(source)}, not {placeholders(form)}')
+                    elif FILE_KEY.search(source) and not READER_KEY.search(source) and (
+                            not any(word in form for word in file_words)
+                            or any(word in form for word in reader_words)):
+                        problems.append(f'{name}: "{source}" names a file\'s key other than {file_words}')
     return problems
 
 

@@ -198,7 +198,7 @@
     <message>
         <location line="+3"/>
         <source>write: read the reader first and change only the keys the file sets.</source>
-        <translation>write: das Lesegerät zuerst lesen und nur die Schlüssel ändern, die die Datei setzt.</translation>
+        <translation>write: das Lesegerät zuerst lesen und nur die Einträge ändern, die die Datei setzt.</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -228,7 +228,7 @@
     <message>
         <location line="+1"/>
         <source>Every command in full, the configuration file&apos;s keys and the exit codes.</source>
-        <translation>Jeder Befehl vollständig, die Schlüssel der Konfigurationsdatei und die Exit-Codes.</translation>
+        <translation>Jeder Befehl vollständig, die Einträge der Konfigurationsdatei und die Exit-Codes.</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -263,7 +263,7 @@
     <message>
         <location line="+1"/>
         <source>Always writes, whether or not the reader holds the settings already. The file must set every [KEYLON] key but Interface, or the keys it leaves out would be reset; with --partial the reader is read first and only the keys the file sets change. A file without KBCountry, as read makes one over the serial line, writes to readers on the serial line; a reader on USB HID refuses it. The settings go to the interface the reader is on (the file&apos;s Interface is not applied: see set-interface); over the serial line KBCountry is not sent, the serial interface has no such setting.</source>
-        <translation>Schreibt immer, ob das Lesegerät die Einstellungen schon hat oder nicht. Die Datei muss jeden [KEYLON]-Schlüssel außer Interface setzen, sonst würden die weggelassenen Schlüssel zurückgesetzt; mit --partial wird das Lesegerät zuerst gelesen und nur die Schlüssel ändern sich, die die Datei setzt. Eine Datei ohne KBCountry, wie read sie über die serielle Schnittstelle erstellt, wird auf Lesegeräte an der seriellen Schnittstelle geschrieben; ein Lesegerät an USB-HID weist sie ab. Die Einstellungen gehen an die Schnittstelle, an der das Lesegerät ist (Interface aus der Datei wird nicht angewendet: siehe set-interface); über die serielle Schnittstelle wird KBCountry nicht gesendet, die serielle Schnittstelle hat diese Einstellung nicht.</translation>
+        <translation>Schreibt immer, ob das Lesegerät die Einstellungen schon hat oder nicht. Die Datei muss jeden [KEYLON]-Eintrag außer Interface setzen, sonst würden die weggelassenen Einträge zurückgesetzt; mit --partial wird das Lesegerät zuerst gelesen und nur die Einträge ändern sich, die die Datei setzt. Eine Datei ohne KBCountry, wie read sie über die serielle Schnittstelle erstellt, wird auf Lesegeräte an der seriellen Schnittstelle geschrieben; ein Lesegerät an USB-HID weist sie ab. Die Einstellungen gehen an die Schnittstelle, an der das Lesegerät ist (Interface aus der Datei wird nicht angewendet: siehe set-interface); über die serielle Schnittstelle wird KBCountry nicht gesendet, die serielle Schnittstelle hat diese Einstellung nicht.</translation>
     </message>
     <message>
         <location line="+10"/>
@@ -273,17 +273,17 @@
     <message>
         <location line="+2"/>
         <source>Compares, key by key, what the reader holds with the keys the file sets, and changes only those keys. Each reader is unchanged, changed (naming the keys) or failed (saying why); a reader that already matches costs one read and nothing more. With --check nothing is written: it says what would change, and the exit code is 5 when a reader would change (0 when every reader matches). With --watch it is a station: it applies the file to the readers attached, then to each reader plugged in (on USB HID or the serial line), once per plug, a line per reader as it is done, until SIGINT (Ctrl-C), SIGTERM or SIGHUP, or until its output goes away; the readers under way then finish, and the summary follows. Its exit code is 0 when no reader failed, else 1 (not 128 plus the signal: a signal is how a station ends). It takes no --device. With --json it prints a JSON line per reader as it is done, and apply&apos;s whole document as its last line.</source>
-        <translation>Vergleicht Schlüssel für Schlüssel, was das Lesegerät hat, mit den Schlüsseln, die die Datei setzt, und ändert nur diese Schlüssel. Jedes Lesegerät ist unverändert, geändert (mit den Schlüsseln) oder fehlgeschlagen (mit dem Grund); ein Lesegerät, das schon passt, kostet einen Lesevorgang und nichts weiter. Mit --check wird nichts geschrieben: Es sagt, was sich ändern würde, und der Exit-Code ist 5, wenn sich ein Lesegerät ändern würde (0, wenn jedes Lesegerät passt). Mit --watch ist es eine Station: Es wendet die Datei auf die angeschlossenen Lesegeräte an, dann auf jedes eingesteckte Lesegerät (an USB-HID oder der seriellen Schnittstelle), einmal je Einstecken, eine Zeile je Lesegerät, sobald es fertig ist, bis SIGINT (Strg-C), SIGTERM oder SIGHUP oder bis seine Ausgabe wegfällt; die laufenden Lesegeräte werden dann fertig, und die Zusammenfassung folgt. Sein Exit-Code ist 0, wenn kein Lesegerät fehlschlug, sonst 1 (nicht 128 plus das Signal: Ein Signal ist die Art, wie eine Station endet). Es nimmt kein --device. Mit --json gibt es eine JSON-Zeile je Lesegerät aus, sobald es fertig ist, und als letzte Zeile das ganze Dokument von apply.</translation>
+        <translation>Vergleicht Eintrag für Eintrag, was das Lesegerät hat, mit den Einträgen, die die Datei setzt, und ändert nur diese Einträge. Jedes Lesegerät ist unverändert, geändert (mit den Einträgen) oder fehlgeschlagen (mit dem Grund); ein Lesegerät, das schon passt, kostet einen Lesevorgang und nichts weiter. Mit --check wird nichts geschrieben: Es sagt, was sich ändern würde, und der Exit-Code ist 5, wenn sich ein Lesegerät ändern würde (0, wenn jedes Lesegerät passt). Mit --watch ist es eine Station: Es wendet die Datei auf die angeschlossenen Lesegeräte an, dann auf jedes eingesteckte Lesegerät (an USB-HID oder der seriellen Schnittstelle), einmal je Einstecken, eine Zeile je Lesegerät, sobald es fertig ist, bis SIGINT (Strg-C), SIGTERM oder SIGHUP oder bis seine Ausgabe wegfällt; die laufenden Lesegeräte werden dann fertig, und die Zusammenfassung folgt. Sein Exit-Code ist 0, wenn kein Lesegerät fehlschlug, sonst 1 (nicht 128 plus das Signal: Ein Signal ist die Art, wie eine Station endet). Es nimmt kein --device. Mit --json gibt es eine JSON-Zeile je Lesegerät aus, sobald es fertig ist, und als letzte Zeile das ganze Dokument von apply.</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>each reader&apos;s values that differ from the file&apos;s, key by key (reader -&gt; file); writes nothing</source>
-        <translation>die Werte jedes Lesegeräts, die von denen der Datei abweichen, Schlüssel für Schlüssel (Lesegerät -&gt; Datei); schreibt nichts</translation>
+        <translation>die Werte jedes Lesegeräts, die von denen der Datei abweichen, Eintrag für Eintrag (Lesegerät -&gt; Datei); schreibt nichts</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The keys the file sets are compared as apply compares them; the values are spelled as a configuration file spells them. Exit 0 when every reader matches the file, 5 when one differs; a reader that failed gives its own code.</source>
-        <translation>Die Schlüssel, die die Datei setzt, werden verglichen, wie apply sie vergleicht; die Werte werden geschrieben, wie eine Konfigurationsdatei sie schreibt. Exit-Code 0, wenn jedes Lesegerät zur Datei passt, 5, wenn eines abweicht; ein fehlgeschlagenes Lesegerät gibt seinen eigenen Code.</translation>
+        <translation>Die Einträge, die die Datei setzt, werden verglichen, wie apply sie vergleicht; die Werte werden geschrieben, wie eine Konfigurationsdatei sie schreibt. Exit-Code 0, wenn jedes Lesegerät zur Datei passt, 5, wenn eines abweicht; ein fehlgeschlagenes Lesegerät gibt seinen eigenen Code.</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -996,17 +996,17 @@ Befehle:
     <message>
         <location line="+2"/>
         <source>%1: unknown key %2 in [KEYLON]</source>
-        <translation>%1: unbekannter Schlüssel %2 in [KEYLON]</translation>
+        <translation>%1: unbekannter Eintrag %2 in [KEYLON]</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1: unknown key %2 in [KEYLON]; did you mean %3?</source>
-        <translation>%1: unbekannter Schlüssel %2 in [KEYLON]; meinten Sie %3?</translation>
+        <translation>%1: unbekannter Eintrag %2 in [KEYLON]; meinten Sie %3?</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1: unknown key %2 in [KEYLON]; the key is spelled %3</source>
-        <translation>%1: unbekannter Schlüssel %2 in [KEYLON]; der Schlüssel wird %3 geschrieben</translation>
+        <translation>%1: unbekannter Eintrag %2 in [KEYLON]; der Eintrag wird %3 geschrieben</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1319,12 +1319,12 @@ Bracket names in Pre, Post and Remove, with their codes in hexadecimal:%2
 The characters %3 are the codes b0 to b6.
 </source>
         <translation>Konfigurationsdateien (FILE), wie „Exportieren“ im Fenster sie schreibt: [FW] Ver (die Firmware-Version;
-wird nie geschrieben) und [KEYLON] mit diesen Schlüsseln:
-%1Ein anderer Schlüssel in [KEYLON], ein Wert, der keine Zahl ist, wo eine Zahl hingehört, ein Wert
-außerhalb seines Bereichs, ein doppelt angegebener Schlüssel, ein &apos;;&apos; außerhalb doppelter
+wird nie geschrieben) und [KEYLON] mit diesen Einträgen:
+%1Ein anderer Eintrag in [KEYLON], ein Wert, der keine Zahl ist, wo eine Zahl hingehört, ein Wert
+außerhalb seines Bereichs, ein doppelt angegebener Eintrag, ein &apos;;&apos; außerhalb doppelter
 Anführungszeichen (der INI-Leser beginnt dort einen Kommentar: schreiben Sie Pre=&quot;AB;CD&quot;) oder ein
 Klammername, den die Schreibweise nicht kennt (etwa [TAB], [cr] oder [Enter]), weist die Datei
-zurück, bevor etwas gesendet wird, und nennt den Schlüssel und wie er zu schreiben ist. Eine
+zurück, bevor etwas gesendet wird, und nennt den Eintrag und wie er zu schreiben ist. Eine
 UTF-8-Bytereihenfolgemarke am Anfang der Datei wird übersprungen.
 Klammernamen in Pre, Post und Remove, mit ihren Codes hexadezimal:%2
 [0xHH] ist ein beliebiger Code (zwei Hexadezimalziffern), [0x5B] ein &apos;[&apos; selbst. Namen sind groß geschrieben.

@@ -198,7 +198,7 @@
     <message>
         <location line="+3"/>
         <source>write: read the reader first and change only the keys the file sets.</source>
-        <translation>write : lire d’abord le lecteur et ne changer que les clés que le fichier définit.</translation>
+        <translation>write : lire d’abord le lecteur et ne changer que les entrées que le fichier définit.</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -228,7 +228,7 @@
     <message>
         <location line="+1"/>
         <source>Every command in full, the configuration file&apos;s keys and the exit codes.</source>
-        <translation>Chaque commande en entier, les clés du fichier de configuration et les codes de sortie.</translation>
+        <translation>Chaque commande en entier, les entrées du fichier de configuration et les codes de sortie.</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -263,7 +263,7 @@
     <message>
         <location line="+1"/>
         <source>Always writes, whether or not the reader holds the settings already. The file must set every [KEYLON] key but Interface, or the keys it leaves out would be reset; with --partial the reader is read first and only the keys the file sets change. A file without KBCountry, as read makes one over the serial line, writes to readers on the serial line; a reader on USB HID refuses it. The settings go to the interface the reader is on (the file&apos;s Interface is not applied: see set-interface); over the serial line KBCountry is not sent, the serial interface has no such setting.</source>
-        <translation>Écrit toujours, que le lecteur ait déjà les réglages ou non. Le fichier doit définir chaque clé de [KEYLON] sauf Interface, sinon les clés omises seraient remises à zéro ; avec --partial, le lecteur est d’abord lu et seules les clés que le fichier définit changent. Un fichier sans KBCountry, tel que read le crée sur la ligne série, s’écrit sur les lecteurs en ligne série ; un lecteur en USB HID le refuse. Les réglages vont à l’interface où se trouve le lecteur (l’Interface du fichier n’est pas appliquée : voir set-interface) ; sur la ligne série, KBCountry n’est pas envoyé, l’interface série n’a pas ce réglage.</translation>
+        <translation>Écrit toujours, que le lecteur ait déjà les réglages ou non. Le fichier doit définir chaque entrée de [KEYLON] sauf Interface, sinon les entrées omises seraient remises à zéro ; avec --partial, le lecteur est d’abord lu et seules les entrées que le fichier définit changent. Un fichier sans KBCountry, tel que read le crée sur la ligne série, s’écrit sur les lecteurs en ligne série ; un lecteur en USB HID le refuse. Les réglages vont à l’interface où se trouve le lecteur (l’Interface du fichier n’est pas appliquée : voir set-interface) ; sur la ligne série, KBCountry n’est pas envoyé, l’interface série n’a pas ce réglage.</translation>
     </message>
     <message>
         <location line="+10"/>
@@ -273,17 +273,17 @@
     <message>
         <location line="+2"/>
         <source>Compares, key by key, what the reader holds with the keys the file sets, and changes only those keys. Each reader is unchanged, changed (naming the keys) or failed (saying why); a reader that already matches costs one read and nothing more. With --check nothing is written: it says what would change, and the exit code is 5 when a reader would change (0 when every reader matches). With --watch it is a station: it applies the file to the readers attached, then to each reader plugged in (on USB HID or the serial line), once per plug, a line per reader as it is done, until SIGINT (Ctrl-C), SIGTERM or SIGHUP, or until its output goes away; the readers under way then finish, and the summary follows. Its exit code is 0 when no reader failed, else 1 (not 128 plus the signal: a signal is how a station ends). It takes no --device. With --json it prints a JSON line per reader as it is done, and apply&apos;s whole document as its last line.</source>
-        <translation>Compare, clé par clé, ce que le lecteur contient avec les clés que le fichier définit, et ne change que ces clés. Chaque lecteur est inchangé, modifié (avec les clés) ou en échec (avec la raison) ; un lecteur déjà conforme coûte une lecture et rien de plus. Avec --check, rien n’est écrit : la commande dit ce qui changerait, et le code de sortie est 5 quand un lecteur changerait (0 quand chaque lecteur est conforme). Avec --watch, c’est une station : elle applique le fichier aux lecteurs branchés, puis à chaque lecteur branché ensuite (en USB HID ou sur la ligne série), une fois par branchement, une ligne par lecteur dès qu’il est traité, jusqu’à SIGINT (Ctrl-C), SIGTERM ou SIGHUP, ou jusqu’à ce que sa sortie disparaisse ; les lecteurs en cours terminent alors, et le résumé suit. Son code de sortie est 0 si aucun lecteur n’a échoué, sinon 1 (pas 128 plus le signal : un signal est la façon dont une station s’arrête). Elle n’accepte pas --device. Avec --json, elle affiche une ligne JSON par lecteur dès qu’il est traité, et le document entier d’apply en dernière ligne.</translation>
+        <translation>Compare, entrée par entrée, ce que le lecteur contient avec les entrées que le fichier définit, et ne change que ces entrées. Chaque lecteur est inchangé, modifié (avec les entrées) ou en échec (avec la raison) ; un lecteur déjà conforme coûte une lecture et rien de plus. Avec --check, rien n’est écrit : la commande dit ce qui changerait, et le code de sortie est 5 quand un lecteur changerait (0 quand chaque lecteur est conforme). Avec --watch, c’est une station : elle applique le fichier aux lecteurs branchés, puis à chaque lecteur branché ensuite (en USB HID ou sur la ligne série), une fois par branchement, une ligne par lecteur dès qu’il est traité, jusqu’à SIGINT (Ctrl-C), SIGTERM ou SIGHUP, ou jusqu’à ce que sa sortie disparaisse ; les lecteurs en cours terminent alors, et le résumé suit. Son code de sortie est 0 si aucun lecteur n’a échoué, sinon 1 (pas 128 plus le signal : un signal est la façon dont une station s’arrête). Elle n’accepte pas --device. Avec --json, elle affiche une ligne JSON par lecteur dès qu’il est traité, et le document entier d’apply en dernière ligne.</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>each reader&apos;s values that differ from the file&apos;s, key by key (reader -&gt; file); writes nothing</source>
-        <translation>les valeurs de chaque lecteur qui diffèrent de celles du fichier, clé par clé (lecteur -&gt; fichier) ; n’écrit rien</translation>
+        <translation>les valeurs de chaque lecteur qui diffèrent de celles du fichier, entrée par entrée (lecteur -&gt; fichier) ; n’écrit rien</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The keys the file sets are compared as apply compares them; the values are spelled as a configuration file spells them. Exit 0 when every reader matches the file, 5 when one differs; a reader that failed gives its own code.</source>
-        <translation>Les clés que le fichier définit sont comparées comme apply les compare ; les valeurs sont écrites comme un fichier de configuration les écrit. Code de sortie 0 quand chaque lecteur est conforme au fichier, 5 quand l’un diffère ; un lecteur en échec donne son propre code.</translation>
+        <translation>Les entrées que le fichier définit sont comparées comme apply les compare ; les valeurs sont écrites comme un fichier de configuration les écrit. Code de sortie 0 quand chaque lecteur est conforme au fichier, 5 quand l’un diffère ; un lecteur en échec donne son propre code.</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -996,17 +996,17 @@ Commandes :
     <message>
         <location line="+2"/>
         <source>%1: unknown key %2 in [KEYLON]</source>
-        <translation>%1 : clé inconnue %2 dans [KEYLON]</translation>
+        <translation>%1 : entrée inconnue %2 dans [KEYLON]</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1: unknown key %2 in [KEYLON]; did you mean %3?</source>
-        <translation>%1 : clé inconnue %2 dans [KEYLON] ; vouliez-vous dire %3 ?</translation>
+        <translation>%1 : entrée inconnue %2 dans [KEYLON] ; vouliez-vous dire %3 ?</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1: unknown key %2 in [KEYLON]; the key is spelled %3</source>
-        <translation>%1 : clé inconnue %2 dans [KEYLON] ; la clé s’écrit %3</translation>
+        <translation>%1 : entrée inconnue %2 dans [KEYLON] ; l’entrée s’écrit %3</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1319,11 +1319,11 @@ Bracket names in Pre, Post and Remove, with their codes in hexadecimal:%2
 The characters %3 are the codes b0 to b6.
 </source>
         <translation>Fichiers de configuration (FILE), tels qu’Exporter de la fenêtre les écrit : [FW] Ver (la version
-du micrologiciel ; jamais écrite) et [KEYLON] avec ces clés :
-%1Une autre clé dans [KEYLON], une valeur qui n’est pas un nombre là où un nombre est attendu, une
-valeur hors limites, une clé donnée deux fois, un &apos;;&apos; hors des guillemets doubles (le lecteur INI y
+du micrologiciel ; jamais écrite) et [KEYLON] avec ces entrées :
+%1Une autre entrée dans [KEYLON], une valeur qui n’est pas un nombre là où un nombre est attendu, une
+valeur hors limites, une entrée donnée deux fois, un &apos;;&apos; hors des guillemets doubles (le lecteur INI y
 commence un commentaire : écrivez Pre=&quot;AB;CD&quot;) ou un nom entre crochets que la notation ne connaît
-pas (comme [TAB], [cr] ou [Enter]) fait refuser le fichier avant tout envoi, en nommant la clé et la
+pas (comme [TAB], [cr] ou [Enter]) fait refuser le fichier avant tout envoi, en nommant l’entrée et la
 façon de l’écrire. Une marque d’ordre des octets UTF-8 au début du fichier est ignorée.
 Noms entre crochets dans Pre, Post et Remove, avec leurs codes en hexadécimal :%2
 [0xHH] est n’importe quel code (deux chiffres hexadécimaux), [0x5B] un &apos;[&apos; lui-même. Les noms sont

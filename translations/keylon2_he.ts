@@ -198,7 +198,7 @@
     <message>
         <location line="+3"/>
         <source>write: read the reader first and change only the keys the file sets.</source>
-        <translation>write: לקרוא את הקורא קודם ולשנות רק את המפתחות שהקובץ קובע.</translation>
+        <translation>write: לקרוא את הקורא קודם ולשנות רק את השדות שהקובץ קובע.</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -228,7 +228,7 @@
     <message>
         <location line="+1"/>
         <source>Every command in full, the configuration file&apos;s keys and the exit codes.</source>
-        <translation>כל פקודה במלואה, מפתחות קובץ התצורה וקודי היציאה.</translation>
+        <translation>כל פקודה במלואה, שדות קובץ התצורה וקודי היציאה.</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -263,7 +263,7 @@
     <message>
         <location line="+1"/>
         <source>Always writes, whether or not the reader holds the settings already. The file must set every [KEYLON] key but Interface, or the keys it leaves out would be reset; with --partial the reader is read first and only the keys the file sets change. A file without KBCountry, as read makes one over the serial line, writes to readers on the serial line; a reader on USB HID refuses it. The settings go to the interface the reader is on (the file&apos;s Interface is not applied: see set-interface); over the serial line KBCountry is not sent, the serial interface has no such setting.</source>
-        <translation>כותב תמיד, בין אם הקורא כבר מחזיק בהגדרות ובין אם לא. הקובץ חייב לקבוע כל מפתח של [KEYLON] מלבד Interface, אחרת המפתחות שהושמטו יאופסו; עם --partial הקורא נקרא קודם ומשתנים רק המפתחות שהקובץ קובע. קובץ בלי KBCountry, כמו זה ש-read יוצרת בקו הטורי, נכתב לקוראים בקו הטורי; קורא ב-USB HID דוחה אותו. ההגדרות הולכות לממשק שהקורא נמצא בו (ה-Interface של הקובץ אינו מוחל: ראו set-interface); בקו הטורי KBCountry אינו נשלח, לממשק הטורי אין הגדרה כזו.</translation>
+        <translation>כותב תמיד, בין אם הקורא כבר מחזיק בהגדרות ובין אם לא. הקובץ חייב לקבוע כל שדה של [KEYLON] מלבד Interface, אחרת השדות שהושמטו יאופסו; עם --partial הקורא נקרא קודם ומשתנים רק השדות שהקובץ קובע. קובץ בלי KBCountry, כמו זה ש-read יוצרת בקו הטורי, נכתב לקוראים בקו הטורי; קורא ב-USB HID דוחה אותו. ההגדרות הולכות לממשק שהקורא נמצא בו (ה-Interface של הקובץ אינו מוחל: ראו set-interface); בקו הטורי KBCountry אינו נשלח, לממשק הטורי אין הגדרה כזו.</translation>
     </message>
     <message>
         <location line="+10"/>
@@ -273,17 +273,17 @@
     <message>
         <location line="+2"/>
         <source>Compares, key by key, what the reader holds with the keys the file sets, and changes only those keys. Each reader is unchanged, changed (naming the keys) or failed (saying why); a reader that already matches costs one read and nothing more. With --check nothing is written: it says what would change, and the exit code is 5 when a reader would change (0 when every reader matches). With --watch it is a station: it applies the file to the readers attached, then to each reader plugged in (on USB HID or the serial line), once per plug, a line per reader as it is done, until SIGINT (Ctrl-C), SIGTERM or SIGHUP, or until its output goes away; the readers under way then finish, and the summary follows. Its exit code is 0 when no reader failed, else 1 (not 128 plus the signal: a signal is how a station ends). It takes no --device. With --json it prints a JSON line per reader as it is done, and apply&apos;s whole document as its last line.</source>
-        <translation>משווה, מפתח אחר מפתח, את מה שהקורא מחזיק עם המפתחות שהקובץ קובע, ומשנה רק את המפתחות האלה. כל קורא נשאר ללא שינוי, שונה (עם המפתחות) או נכשל (עם הסיבה); קורא שכבר תואם עולה קריאה אחת ולא יותר. עם --check לא נכתב דבר: הפקודה אומרת מה היה משתנה, וקוד היציאה הוא 5 כשקורא היה משתנה (0 כשכל הקוראים תואמים). עם --watch זו תחנה: היא מחילה את הקובץ על הקוראים המחוברים, ואז על כל קורא שמחובר (ב-USB HID או בקו הטורי), פעם אחת לכל חיבור, שורה לכל קורא כשהוא מסתיים, עד SIGINT (Ctrl-C), SIGTERM או SIGHUP, או עד שהפלט שלה נעלם; הקוראים שבטיפול מסתיימים אז, והסיכום בא אחריהם. קוד היציאה שלה הוא 0 כשאף קורא לא נכשל, אחרת 1 (לא 128 ועוד האות: אות הוא הדרך שבה תחנה מסתיימת). היא אינה מקבלת --device. עם --json היא מדפיסה שורת JSON לכל קורא כשהוא מסתיים, ואת המסמך המלא של apply כשורה האחרונה.</translation>
+        <translation>משווה, שדה אחר שדה, את מה שהקורא מחזיק עם השדות שהקובץ קובע, ומשנה רק את השדות האלה. כל קורא נשאר ללא שינוי, שונה (עם השדות) או נכשל (עם הסיבה); קורא שכבר תואם עולה קריאה אחת ולא יותר. עם --check לא נכתב דבר: הפקודה אומרת מה היה משתנה, וקוד היציאה הוא 5 כשקורא היה משתנה (0 כשכל הקוראים תואמים). עם --watch זו תחנה: היא מחילה את הקובץ על הקוראים המחוברים, ואז על כל קורא שמחובר (ב-USB HID או בקו הטורי), פעם אחת לכל חיבור, שורה לכל קורא כשהוא מסתיים, עד SIGINT (Ctrl-C), SIGTERM או SIGHUP, או עד שהפלט שלה נעלם; הקוראים שבטיפול מסתיימים אז, והסיכום בא אחריהם. קוד היציאה שלה הוא 0 כשאף קורא לא נכשל, אחרת 1 (לא 128 ועוד האות: אות הוא הדרך שבה תחנה מסתיימת). היא אינה מקבלת --device. עם --json היא מדפיסה שורת JSON לכל קורא כשהוא מסתיים, ואת המסמך המלא של apply כשורה האחרונה.</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>each reader&apos;s values that differ from the file&apos;s, key by key (reader -&gt; file); writes nothing</source>
-        <translation>הערכים של כל קורא השונים מאלה של הקובץ, מפתח אחר מפתח (קורא -&gt; קובץ); לא כותב דבר</translation>
+        <translation>הערכים של כל קורא השונים מאלה של הקובץ, שדה אחר שדה (קורא -&gt; קובץ); לא כותב דבר</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The keys the file sets are compared as apply compares them; the values are spelled as a configuration file spells them. Exit 0 when every reader matches the file, 5 when one differs; a reader that failed gives its own code.</source>
-        <translation>המפתחות שהקובץ קובע מושווים כפי ש-apply משווה אותם; הערכים נכתבים כפי שקובץ תצורה כותב אותם. קוד יציאה 0 כשכל הקוראים תואמים לקובץ, 5 כשאחד שונה; קורא שנכשל נותן את הקוד שלו.</translation>
+        <translation>השדות שהקובץ קובע מושווים כפי ש-apply משווה אותם; הערכים נכתבים כפי שקובץ תצורה כותב אותם. קוד יציאה 0 כשכל הקוראים תואמים לקובץ, 5 כשאחד שונה; קורא שנכשל נותן את הקוד שלו.</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -996,17 +996,17 @@ Commands:
     <message>
         <location line="+2"/>
         <source>%1: unknown key %2 in [KEYLON]</source>
-        <translation>%1: מפתח לא מוכר %2 ב־[KEYLON]</translation>
+        <translation>%1: שדה לא מוכר %2 ב־[KEYLON]</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1: unknown key %2 in [KEYLON]; did you mean %3?</source>
-        <translation>%1: מפתח לא מוכר %2 ב־[KEYLON]; האם התכוונתם ל־%3?</translation>
+        <translation>%1: שדה לא מוכר %2 ב־[KEYLON]; האם התכוונתם ל־%3?</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1: unknown key %2 in [KEYLON]; the key is spelled %3</source>
-        <translation>%1: מפתח לא מוכר %2 ב־[KEYLON]; המפתח נכתב %3</translation>
+        <translation>%1: שדה לא מוכר %2 ב־[KEYLON]; השדה נכתב %3</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1319,10 +1319,10 @@ Bracket names in Pre, Post and Remove, with their codes in hexadecimal:%2
 The characters %3 are the codes b0 to b6.
 </source>
         <translation>קובצי תצורה (FILE), כפי שהייצוא של החלון כותב אותם: [FW] Ver (גרסת הקושחה; לעולם אינה נכתבת)
-ו־[KEYLON] עם המפתחות האלה:
-%1מפתח אחר ב־[KEYLON], ערך שאינו מספר במקום שבו צריך מספר, ערך מחוץ לטווח שלו, מפתח שניתן פעמיים,
+ו־[KEYLON] עם השדות האלה:
+%1שדה אחר ב־[KEYLON], ערך שאינו מספר במקום שבו צריך מספר, ערך מחוץ לטווח שלו, שדה שניתן פעמיים,
 ‏&apos;;&apos; מחוץ למירכאות כפולות (קורא ה־INI פותח שם הערה: כתבו Pre=&quot;AB;CD&quot;) או שם בסוגריים שהכתיב
-אינו מכיר (כגון [TAB], ‏[cr] או [Enter]) גורמים לדחיית הקובץ לפני שנשלח דבר, עם שם המפתח ואיך
+אינו מכיר (כגון [TAB], ‏[cr] או [Enter]) גורמים לדחיית הקובץ לפני שנשלח דבר, עם שם השדה ואיך
 לכתוב אותו. סימן סדר בתים של UTF-8 בתחילת הקובץ מדולג.
 שמות בסוגריים ב־Pre,‏ Post ו־Remove, עם הקודים שלהם בהקסדצימלי:%2
 ‏[0xHH] הוא כל קוד (שתי ספרות הקסדצימליות), ‏[0x5B] הוא &apos;[&apos; עצמו. השמות באותיות גדולות.

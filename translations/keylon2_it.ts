@@ -198,7 +198,7 @@
     <message>
         <location line="+3"/>
         <source>write: read the reader first and change only the keys the file sets.</source>
-        <translation>write: leggere prima il lettore e cambiare solo le chiavi che il file imposta.</translation>
+        <translation>write: leggere prima il lettore e cambiare solo le voci che il file imposta.</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -228,7 +228,7 @@
     <message>
         <location line="+1"/>
         <source>Every command in full, the configuration file&apos;s keys and the exit codes.</source>
-        <translation>Ogni comando per intero, le chiavi del file di configurazione e i codici di uscita.</translation>
+        <translation>Ogni comando per intero, le voci del file di configurazione e i codici di uscita.</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -263,7 +263,7 @@
     <message>
         <location line="+1"/>
         <source>Always writes, whether or not the reader holds the settings already. The file must set every [KEYLON] key but Interface, or the keys it leaves out would be reset; with --partial the reader is read first and only the keys the file sets change. A file without KBCountry, as read makes one over the serial line, writes to readers on the serial line; a reader on USB HID refuses it. The settings go to the interface the reader is on (the file&apos;s Interface is not applied: see set-interface); over the serial line KBCountry is not sent, the serial interface has no such setting.</source>
-        <translation>Scrive sempre, che il lettore abbia già le impostazioni o no. Il file deve impostare ogni chiave di [KEYLON] tranne Interface, altrimenti le chiavi omesse verrebbero azzerate; con --partial il lettore viene prima letto e cambiano solo le chiavi che il file imposta. Un file senza KBCountry, come lo crea read sulla linea seriale, si scrive sui lettori sulla linea seriale; un lettore su USB HID lo rifiuta. Le impostazioni vanno all’interfaccia su cui si trova il lettore (l’Interface del file non viene applicata: vedere set-interface); sulla linea seriale KBCountry non viene inviato, l’interfaccia seriale non ha questa impostazione.</translation>
+        <translation>Scrive sempre, che il lettore abbia già le impostazioni o no. Il file deve impostare ogni voce di [KEYLON] tranne Interface, altrimenti le voci omesse verrebbero azzerate; con --partial il lettore viene prima letto e cambiano solo le voci che il file imposta. Un file senza KBCountry, come lo crea read sulla linea seriale, si scrive sui lettori sulla linea seriale; un lettore su USB HID lo rifiuta. Le impostazioni vanno all’interfaccia su cui si trova il lettore (l’Interface del file non viene applicata: vedere set-interface); sulla linea seriale KBCountry non viene inviato, l’interfaccia seriale non ha questa impostazione.</translation>
     </message>
     <message>
         <location line="+10"/>
@@ -273,17 +273,17 @@
     <message>
         <location line="+2"/>
         <source>Compares, key by key, what the reader holds with the keys the file sets, and changes only those keys. Each reader is unchanged, changed (naming the keys) or failed (saying why); a reader that already matches costs one read and nothing more. With --check nothing is written: it says what would change, and the exit code is 5 when a reader would change (0 when every reader matches). With --watch it is a station: it applies the file to the readers attached, then to each reader plugged in (on USB HID or the serial line), once per plug, a line per reader as it is done, until SIGINT (Ctrl-C), SIGTERM or SIGHUP, or until its output goes away; the readers under way then finish, and the summary follows. Its exit code is 0 when no reader failed, else 1 (not 128 plus the signal: a signal is how a station ends). It takes no --device. With --json it prints a JSON line per reader as it is done, and apply&apos;s whole document as its last line.</source>
-        <translation>Confronta, chiave per chiave, ciò che il lettore contiene con le chiavi che il file imposta, e cambia solo quelle chiavi. Ogni lettore è invariato, modificato (con le chiavi) o fallito (con il motivo); un lettore già conforme costa una lettura e nient’altro. Con --check non si scrive nulla: dice che cosa cambierebbe, e il codice di uscita è 5 quando un lettore cambierebbe (0 quando ogni lettore è conforme). Con --watch è una stazione: applica il file ai lettori collegati, poi a ogni lettore inserito (su USB HID o sulla linea seriale), una volta per inserimento, una riga per lettore appena è trattato, fino a SIGINT (Ctrl-C), SIGTERM o SIGHUP, o finché la sua uscita non scompare; i lettori in corso allora terminano, e segue il riepilogo. Il suo codice di uscita è 0 se nessun lettore ha fallito, altrimenti 1 (non 128 più il segnale: un segnale è il modo in cui una stazione termina). Non accetta --device. Con --json stampa una riga JSON per lettore appena è trattato, e come ultima riga l’intero documento di apply.</translation>
+        <translation>Confronta, voce per voce, ciò che il lettore contiene con le voci che il file imposta, e cambia solo quelle voci. Ogni lettore è invariato, modificato (con le voci) o fallito (con il motivo); un lettore già conforme costa una lettura e nient’altro. Con --check non si scrive nulla: dice che cosa cambierebbe, e il codice di uscita è 5 quando un lettore cambierebbe (0 quando ogni lettore è conforme). Con --watch è una stazione: applica il file ai lettori collegati, poi a ogni lettore inserito (su USB HID o sulla linea seriale), una volta per inserimento, una riga per lettore appena è trattato, fino a SIGINT (Ctrl-C), SIGTERM o SIGHUP, o finché la sua uscita non scompare; i lettori in corso allora terminano, e segue il riepilogo. Il suo codice di uscita è 0 se nessun lettore ha fallito, altrimenti 1 (non 128 più il segnale: un segnale è il modo in cui una stazione termina). Non accetta --device. Con --json stampa una riga JSON per lettore appena è trattato, e come ultima riga l’intero documento di apply.</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>each reader&apos;s values that differ from the file&apos;s, key by key (reader -&gt; file); writes nothing</source>
-        <translation>i valori di ogni lettore che differiscono da quelli del file, chiave per chiave (lettore -&gt; file); non scrive nulla</translation>
+        <translation>i valori di ogni lettore che differiscono da quelli del file, voce per voce (lettore -&gt; file); non scrive nulla</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The keys the file sets are compared as apply compares them; the values are spelled as a configuration file spells them. Exit 0 when every reader matches the file, 5 when one differs; a reader that failed gives its own code.</source>
-        <translation>Le chiavi che il file imposta vengono confrontate come le confronta apply; i valori sono scritti come li scrive un file di configurazione. Codice di uscita 0 quando ogni lettore corrisponde al file, 5 quando uno differisce; un lettore fallito dà il proprio codice.</translation>
+        <translation>Le voci che il file imposta vengono confrontate come le confronta apply; i valori sono scritti come li scrive un file di configurazione. Codice di uscita 0 quando ogni lettore corrisponde al file, 5 quando uno differisce; un lettore fallito dà il proprio codice.</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -996,17 +996,17 @@ Comandi:
     <message>
         <location line="+2"/>
         <source>%1: unknown key %2 in [KEYLON]</source>
-        <translation>%1: chiave sconosciuta %2 in [KEYLON]</translation>
+        <translation>%1: voce sconosciuta %2 in [KEYLON]</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1: unknown key %2 in [KEYLON]; did you mean %3?</source>
-        <translation>%1: chiave sconosciuta %2 in [KEYLON]; si intendeva %3?</translation>
+        <translation>%1: voce sconosciuta %2 in [KEYLON]; si intendeva %3?</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1: unknown key %2 in [KEYLON]; the key is spelled %3</source>
-        <translation>%1: chiave sconosciuta %2 in [KEYLON]; la chiave si scrive %3</translation>
+        <translation>%1: voce sconosciuta %2 in [KEYLON]; la voce si scrive %3</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1319,11 +1319,11 @@ Bracket names in Pre, Post and Remove, with their codes in hexadecimal:%2
 The characters %3 are the codes b0 to b6.
 </source>
         <translation>File di configurazione (FILE), come li scrive Esporta della finestra: [FW] Ver (la versione del
-firmware; mai scritta) e [KEYLON] con queste chiavi:
-%1Un’altra chiave in [KEYLON], un valore che non è un numero dove ci vuole un numero, un valore fuori
-intervallo, una chiave indicata due volte, un &apos;;&apos; fuori dalle virgolette doppie (il lettore INI lì
+firmware; mai scritta) e [KEYLON] con queste voci:
+%1Un’altra voce in [KEYLON], un valore che non è un numero dove ci vuole un numero, un valore fuori
+intervallo, una voce indicata due volte, un &apos;;&apos; fuori dalle virgolette doppie (il lettore INI lì
 inizia un commento: scrivere Pre=&quot;AB;CD&quot;) o un nome tra parentesi che la notazione non conosce (come
-[TAB], [cr] o [Enter]) fa rifiutare il file prima di inviare qualsiasi cosa, indicando la chiave e
+[TAB], [cr] o [Enter]) fa rifiutare il file prima di inviare qualsiasi cosa, indicando la voce e
 come scriverla. Un BOM UTF-8 all’inizio del file viene saltato.
 Nomi tra parentesi in Pre, Post e Remove, con i loro codici in esadecimale:%2
 [0xHH] è un codice qualsiasi (due cifre esadecimali), [0x5B] una &apos;[&apos; stessa. I nomi sono maiuscoli.
