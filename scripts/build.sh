@@ -11,6 +11,10 @@ if [ -n "${KEYLON2_QT:-}" ]; then
 fi
 bash scripts/install-deps.sh "${deps[@]}"
 build_dir=${BUILD_DIR:-build}
+# ccache (CMakeLists.txt uses it where it is installed) takes paths under the sources as relative
+# and leaves the build's directory out of its key, so another clone of the same sources, such as
+# CI's, finds what this one compiled.
+export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$PWD} CCACHE_NOHASHDIR=${CCACHE_NOHASHDIR:-1}
 generator=()
 command -v ninja >/dev/null 2>&1 && generator=(-G Ninja)
 if [ ! -f "$build_dir/CMakeCache.txt" ]; then

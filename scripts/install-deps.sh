@@ -11,8 +11,9 @@ set -euo pipefail
 # listens to the window; qttools5-dev, qttools5-dev-tools: lupdate and lrelease for the
 # translations; qttranslations5-l10n: Qt's own texts (standard buttons, file dialogs) in the
 # shipped languages; gettext: msgfmt, which merges the translations into the desktop entry
-# and the metainfo.
-packages=(cmake g++ make pkg-config qtbase5-dev libqt5serialport5-dev libhidapi-dev libudev-dev
+# and the metainfo. ninja-build and ccache: faster builds, and a second clone of the same sources
+# (CI's) compiles only what changed.
+packages=(cmake g++ make ninja-build ccache pkg-config qtbase5-dev libqt5serialport5-dev libhidapi-dev libudev-dev
           fonts-liberation2 xvfb xauth dpkg-dev file desktop-file-utils appstream lintian
           tigervnc-standalone-server tigervnc-tools python3 python3-jsonschema openssl ansible-core
           at-spi2-core python3-pyatspi dbus-daemon xdotool weston qtwayland5 python3-pil

@@ -9,7 +9,7 @@ case "${1:-}" in
 --sanitize)
     export BUILD_DIR=${BUILD_DIR:-build-asan}
     export BUILD_TYPE=Debug
-    bash scripts/build.sh -DKEYLON2_SANITIZE=ON
+    bash scripts/build.sh -DKEYLON2_SANITIZE=ON -DKEYLON2_BUILD_BENCH=OFF
     ;;
 --qt6)
     export BUILD_DIR=${BUILD_DIR:-build-qt6}
