@@ -39,7 +39,7 @@ ReadJob readReader(HeldReader &reader)
         job.result = {ReaderFailed, QStringLiteral("%1: %2").arg(reader.listed().device(), read.result.describe())};
         return job;
     }
-    job.page = PageRecord::pageOfRecord(read.record, reader.dialect().interfaceValue != 0);
+    job.page = PageRecord::pageOfRecord(read.record, reader.interfaceValue() == Dialects::SerialInterface.value);
     job.hasCountry = read.hasCountry;
     return job;
 }

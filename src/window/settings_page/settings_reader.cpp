@@ -45,9 +45,14 @@ void SettingsReader::read()
 {
     if (link_.exchanging())
         return;
-    const LinkState &link = link_.state();
-    if (link.serialActive) {
-        const ReaderSession::SettingsRead read = link_.exchange([this] { return link_.reader().readSettings(); });
+    // Before the first link there is nothing to read.
+    if (!link_.state().serialActive && !link_.state().hidActive) {
+        tell(SuccessText);
+        return;
+    }
+    HeldReader &reader = link_.reader();
+    const ReaderSession::SettingsRead read = link_.exchange([&reader] { return reader.readSettings(); });
+    if (reader.answersOnLine()) {
         // Anything that came in before the request (a key's ID code) is taken up on its own,
         // so that the answers start a chunk of their own.
         if (!read.waiting.isEmpty())
@@ -58,21 +63,14 @@ void SettingsReader::read()
             status_.echo(read.quieted);
             qDebug().noquote().nospace() << "bytes:" << read.quieted.toHex();
         }
-        if (!link_.reader().dialect().carriesCountry)
+        if (!reader.carriesCountry())
             form_.disableCountry();  // no read command returns the country here
         // What came is shown as every chunk is, with what the session took from it.
         const bool complete = !read.serialAnswers.isEmpty() && showSerialRead(read);
-        if (!link.hidActive) {
-            tell(complete ? SuccessText : VersionFailText);
-            return;
-        }
-    }
-    if (!link.hidActive) {
-        tell(SuccessText);
+        tell(complete ? SuccessText : VersionFailText);
         return;
     }
 
-    const ReaderSession::SettingsRead read = link_.exchange([this] { return link_.session().readSettings(); });
     if (!read.statusRead) {
         tell(VersionFailText);
         return;
