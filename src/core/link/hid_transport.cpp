@@ -2,6 +2,7 @@
 
 #include <QDebug>
 
+#include <algorithm>
 #include <cstdio>
 #include <iterator>
 #include <mutex>
@@ -38,16 +39,6 @@ QString deviceError(hid_device *device)
     return hidErrorOf(nullptr);
 }
 
-// The reader at a node that hid_enumerate listed, or null with hidapi's reason.
-hid_device *openNode(const QString &node, QString &error)
-{
-    const QByteArray path = node.toLocal8Bit();
-    Locked lock(hidapiLock);
-    hid_device *device = hid_open_path(path.constData());
-    error = device ? QString() : hidErrorOf(nullptr);
-    return device;
-}
-
 int writeReport(hid_device *device, const QByteArray &report)
 {
     if (!device)
@@ -55,15 +46,14 @@ int writeReport(hid_device *device, const QByteArray &report)
     return hid_write(device, reinterpret_cast<const unsigned char *>(report.constData()), size_t(report.size()));
 }
 
+bool isReaderProduct(quint16 productId)
+{
+    return std::find(std::begin(UsbIds::ProductIds), std::end(UsbIds::ProductIds), productId) != std::end(UsbIds::ProductIds);
+}
+
 [[maybe_unused]] bool wasTried(quint16 listed, quint16 tried)
 {
-    if (tried != 0)
-        return listed == tried;
-    for (quint16 id : UsbIds::ProductIds) {
-        if (id == listed)
-            return true;
-    }
-    return listed == UsbIds::DiagnosticProductId;
+    return tried != 0 ? listed == tried : isReaderProduct(listed) || listed == UsbIds::DiagnosticProductId;
 }
 
 LinkOpening openByIds(ReaderList::Reader &reader)
@@ -81,20 +71,6 @@ LinkOpening openByIds(ReaderList::Reader &reader)
     return opening;
 }
 
-// A reader is opened and closed again: only the open tells whether this user may have it (a
-// node may be out of sight, as in a container).
-TriedOpen tryOpen(const QString &node)
-{
-    TriedOpen tried;
-    if (hid_device *device = openNode(node, tried.error)) {
-        hid_close(device);
-        tried.opened = true;
-        return tried;
-    }
-    tried.denied = AccessCheck::afterHidOpenPathFailed(node, tried.error).finding == AccessCheck::Finding::Denied;
-    return tried;
-}
-
 constexpr int DumpReadTries = 10;  // a reader that never answers must not freeze the window
 constexpr unsigned DumpReadPauseMs = 500;
 constexpr size_t StringLength = 255;
@@ -107,30 +83,21 @@ QString wideText(const wchar_t *text)
 void logStrings(hid_device *device)
 {
     wchar_t text[StringLength];
-
-    text[0] = 0;
-    if (hid_get_manufacturer_string(device, text, StringLength) < 0)
-        qDebug("Unable to read manufacturer string\n");
-    text[StringLength - 1] = 0;
+    // One of the device's strings into text, and a word when it could not be read.
+    const auto read = [&text](const char *failed, const auto &get) {
+        text[0] = 0;
+        if (get() < 0)
+            qDebug("%s", failed);
+        text[StringLength - 1] = 0;
+    };
+    read("Unable to read manufacturer string\n", [&] { return hid_get_manufacturer_string(device, text, StringLength); });
     qDebug("Manufacturer String: %ls\n", qUtf16Printable(wideText(text)));
-
-    text[0] = 0;
-    if (hid_get_product_string(device, text, StringLength) < 0)
-        qDebug("Unable to read product string\n");
-    text[StringLength - 1] = 0;
+    read("Unable to read product string\n", [&] { return hid_get_product_string(device, text, StringLength); });
     qDebug("Product String: %ls\n", qUtf16Printable(wideText(text)));
-
-    text[0] = 0;
-    if (hid_get_serial_number_string(device, text, StringLength) < 0)
-        qDebug("Unable to read serial number string\n");
-    text[StringLength - 1] = 0;
+    read("Unable to read serial number string\n", [&] { return hid_get_serial_number_string(device, text, StringLength); });
     qDebug("Serial Number String: (%d) %ls", int(text[0]), qUtf16Printable(wideText(text)));
     std::fputs("\n", stdout);
-
-    text[0] = 0;
-    if (hid_get_indexed_string(device, 1, text, StringLength) < 0)
-        qDebug("Unable to read indexed string 1\n");
-    text[StringLength - 1] = 0;
+    read("Unable to read indexed string 1\n", [&] { return hid_get_indexed_string(device, 1, text, StringLength); });
     qDebug("Indexed String 1: %ls\n", qUtf16Printable(wideText(text)));
 }
 
@@ -182,7 +149,7 @@ const TransportDescriptor &Transports::usbHid()
         .openByIds = &openByIds,
         .unopened = [] { return std::make_unique<HidTransport>(nullptr); },
         .nodeClass = QStringLiteral("hidraw"),
-        .tryOpen = &tryOpen,
+        .doctorOpens = true,
         .labelKey = QStringLiteral("product"),
     };
     return hid;
@@ -223,17 +190,21 @@ int HidTransport::receive(QByteArray &into, int timeoutMs)
 LinkOpening HidTransport::openPath(const QString &node)
 {
     LinkOpening opened;
+    const QByteArray path = node.toLocal8Bit();
+    hid_device *device = nullptr;
     QString error;
-    if (hid_device *device = openNode(node, error)) {
+    {
+        Locked lock(hidapiLock);
+        device = hid_open_path(path.constData());
+        error = device ? QString() : hidErrorOf(nullptr);
+    }
+    if (device) {
         opened.transport = std::make_unique<HidTransport>(device, true, node);
         return opened;
     }
-    opened.error.node = node;
-    opened.error.access = AccessCheck::afterHidOpenPathFailed(node, error);
-    if (opened.error.access.finding == AccessCheck::Finding::Denied)
-        opened.error.failure = OpenFailure::Denied;
-    else
-        opened.error = {OpenFailure::Failed, node, {}, {}, error};
+    const AccessCheck::Diagnosis access = AccessCheck::afterHidOpenPathFailed(node, error);
+    const bool denied = access.finding == AccessCheck::Finding::Denied;
+    opened.error = {denied ? OpenFailure::Denied : OpenFailure::Failed, node, access, {}, error};
     return opened;
 }
 
@@ -311,14 +282,9 @@ QList<ReaderList::Reader> HidTransport::listed()
         devices = hid_enumerate(UsbIds::VendorId, 0);
     }
     for (const hid_device_info *info = devices; info; info = info->next) {
-        bool ours = false;
-        for (quint16 productId : UsbIds::ProductIds)
-            ours = ours || info->product_id == productId;
-        if (!ours || !info->path)
+        if (!isReaderProduct(info->product_id) || !info->path)
             continue;
-        ReaderList::Reader reader;
-        reader.transport = &Transports::usbHid();
-        reader.path = QString::fromLocal8Bit(info->path);
+        ReaderList::Reader reader = ReaderList::Reader::at(Transports::usbHid(), QString::fromLocal8Bit(info->path));
         reader.vendorId = info->vendor_id;
         reader.productId = info->product_id;
         if (info->serial_number)

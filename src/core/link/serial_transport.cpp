@@ -12,25 +12,6 @@
 
 namespace {
 
-// Serial ports that are a reader's, each with its USB identity.
-QList<ReaderList::Reader> listed()
-{
-    QList<ReaderList::Reader> readers;
-    for (const Platform::PortRecord &port : Platform::enumeratePorts()) {
-        if (!ReaderList::isReaderPort(port.friendName, port.vendorId != 0, port.vendorId))
-            continue;
-        ReaderList::Reader reader = ReaderList::Reader::at(Transports::serial(), port.physName);
-        reader.vendorId = port.vendorId;
-        reader.productId = port.productId;
-        reader.label = port.friendName;
-        const UsbIdentity::Identity identity = UsbIdentity::ofTty(reader.path);
-        reader.portPath = identity.portPath;
-        reader.serialNumber = identity.serialNumber.isEmpty() ? port.serialNumber : identity.serialNumber;
-        readers.append(reader);
-    }
-    return readers;
-}
-
 // Any port may be named; only the ports that are a reader's are listed.
 ReaderList::Reader named(const QString &path)
 {
@@ -39,6 +20,24 @@ ReaderList::Reader named(const QString &path)
     reader.portPath = identity.portPath;
     reader.serialNumber = identity.serialNumber;
     return reader;
+}
+
+// Serial ports that are a reader's, each with its USB identity.
+QList<ReaderList::Reader> listed()
+{
+    QList<ReaderList::Reader> readers;
+    for (const Platform::PortRecord &port : Platform::enumeratePorts()) {
+        if (!ReaderList::isReaderPort(port.friendName, port.vendorId != 0, port.vendorId))
+            continue;
+        ReaderList::Reader reader = named(port.physName);
+        reader.vendorId = port.vendorId;
+        reader.productId = port.productId;
+        reader.label = port.friendName;
+        if (reader.serialNumber.isEmpty())
+            reader.serialNumber = port.serialNumber;
+        readers.append(reader);
+    }
+    return readers;
 }
 
 }  // namespace

@@ -9,8 +9,8 @@
 #include "core/link/access_check.h"
 #include "core/link/dialect.h"
 #include "core/link/reader_lock.h"
+#include "core/link/transport.h"
 
-class Transport;
 namespace ReaderList {
 struct Reader;
 }
@@ -38,14 +38,6 @@ struct LinkOpening
 {
     std::unique_ptr<Transport> transport;  // null, or a link that did not open and tells why
     OpenError error;
-};
-
-// What doctor learned by opening a reader and closing it again.
-struct TriedOpen
-{
-    bool opened = false;
-    bool denied = false;  // this user may not open it
-    QString error;
 };
 
 // One way of reaching the reader, and all that the rest of the program knows of it: the lists,
@@ -78,12 +70,13 @@ struct TransportDescriptor
     // where this is null.
     std::function<QString(const QString &path)> lockNode{};
     // For doctor: the sysfs class of its nodes ("hidraw", "tty"); whether the node is a tty line
-    // (UUCP lock files and ModemManager's probes concern it); and the open that tells whether
-    // this user may have the reader, null where opening would disturb it (a serial port's
-    // control lines) and the node alone is judged.
+    // (UUCP lock files and ModemManager's probes concern it); whether doctor opens the reader and
+    // closes it again to learn if this user may have it (a node may be out of sight, as in a
+    // container), or judges the node alone, where opening would disturb the reader (a serial
+    // port's control lines).
     QString nodeClass{};
     bool ttyLine = false;
-    std::function<TriedOpen(const QString &node)> tryOpen{};
+    bool doctorOpens = false;
     // The JSON key of what list shows beside a reader ("product", "description").
     QString labelKey{};
 

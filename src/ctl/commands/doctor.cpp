@@ -40,13 +40,13 @@ AccessDoctor::Reader doctorReader(const ReaderList::Reader &listed)
         reader.holderCommand = holder->command;
         reader.lockFile = ReaderLock::lockFile(listed.lockNode());
     }
-    if (!listed.transport->tryOpen)
+    if (!listed.transport->doctorOpens)
         return reader;
-    const TriedOpen tried = listed.transport->tryOpen(listed.path);
-    reader.openError = tried.error;
-    reader.open = tried.opened ? AccessDoctor::Reader::Open::Opened
-        : tried.denied         ? AccessDoctor::Reader::Open::Refused
-                               : AccessDoctor::Reader::Open::Failed;
+    const LinkOpening tried = listed.transport->open(listed.path, false);
+    reader.openError = tried.error.reason;
+    reader.open = tried.transport ? AccessDoctor::Reader::Open::Opened
+        : tried.error.failure == OpenFailure::Denied ? AccessDoctor::Reader::Open::Refused
+                                                     : AccessDoctor::Reader::Open::Failed;
     return reader;
 }
 
