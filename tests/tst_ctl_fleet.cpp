@@ -340,7 +340,6 @@ private slots:
     {
         using Ctl::ReaderOutcome;
         ReaderOutcome failed;
-        failed.reader.kind = Transport::Kind::UsbHid;
         failed.reader.path = QStringLiteral("/dev/virtual-hidraw10");
         failed.result = ReaderOutcome::Result::Failed;
         ReaderOutcome other = failed;

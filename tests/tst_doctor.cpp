@@ -196,7 +196,7 @@ private slots:
 
         AccessDoctor::Reader reader;
         reader.device = "serial:" + Node;
-        reader.kind = Transport::Kind::Serial;
+        reader.transport = &Transports::serial();
         reader.node = Node;
         const AccessDoctor::Report report = AccessDoctor::examine(environment, {reader});
         QCOMPARE(report.readers.size(), 1);

@@ -79,7 +79,7 @@ private slots:
         QFETCH(QStringList, steps);
         QFETCH(QStringList, named);
         QFETCH(qint64, nextExpiry);
-        Metrics metrics(Metrics::Kind::Station, QStringLiteral("station.prom"), false, Start);
+        Metrics metrics(Metrics::Scope::Station, QStringLiteral("station.prom"), false, Start);
         for (const QString &step : steps) {
             const qint64 at = Start + step.section(' ', 0, 0).toLongLong() * Minute;
             const QString what = step.section(' ', 1);
@@ -112,7 +112,7 @@ private slots:
     // However many readers come and go, the gone ones named are at most MaxGoneReaders.
     void goneReadersAreBounded()
     {
-        Metrics metrics(Metrics::Kind::Station, QStringLiteral("station.prom"), false, Start);
+        Metrics metrics(Metrics::Scope::Station, QStringLiteral("station.prom"), false, Start);
         const int plugs = Metrics::MaxGoneReaders + 50;
         for (int i = 0; i < plugs; ++i) {
             const ReaderList::Reader plugged = reader(1, QStringLiteral("SN-%1").arg(i));
@@ -132,7 +132,7 @@ private slots:
     // a check counts a reader that would change as drift.
     void labelsAndDrift()
     {
-        Metrics metrics(Metrics::Kind::Run, QStringLiteral("/x/check \"a\".prom"), true, Start);
+        Metrics metrics(Metrics::Scope::Run, QStringLiteral("/x/check \"a\".prom"), true, Start);
         const ReaderList::Reader odd = reader(1, QStringLiteral("SN\"1\\2\n3"));
         metrics.takenUp(odd, Start);
         metrics.done(outcome(odd, Result::Changed), Start + 1500);
@@ -155,7 +155,7 @@ private slots:
     {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("station.prom"));
-        Metrics metrics(Metrics::Kind::Station, path, false, Start);
+        Metrics metrics(Metrics::Scope::Station, path, false, Start);
         QString error;
         const mode_t umaskBefore = ::umask(027);
         const bool written = metrics.write(&error);
@@ -168,7 +168,7 @@ private slots:
                  QFile::ReadOther);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"station.prom"});
 
-        Metrics nowhere(Metrics::Kind::Run, dir.filePath(QStringLiteral("missing/x.prom")), false, Start);
+        Metrics nowhere(Metrics::Scope::Run, dir.filePath(QStringLiteral("missing/x.prom")), false, Start);
         QVERIFY(!nowhere.write(&error));
         QVERIFY2(error.contains("No such file or directory"), qPrintable(error));
         QString said;  // a station whose directory is missing says so once, not at every reader

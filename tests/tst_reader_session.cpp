@@ -31,14 +31,17 @@ struct Link
 {
     VirtualReader::SerialEndpoint endpoint{model()};
     std::unique_ptr<Transport> transport;
+    const Dialect *dialect = nullptr;
     quint8 sequence = 1;
 
     bool open(bool serial)
     {
+        dialect = serial ? &Transports::serial().dialect : &Transports::usbHid().dialect;
         if (serial) {
             if (!ReaderFixture::startSerialReader(endpoint))
                 return false;
-            if (auto port = SerialTransport::open(endpoint.portPath()); port.ok) transport = std::move(port.transport);
+            if (auto port = SerialTransport::open(endpoint.portPath()); port.error.failure == OpenFailure::None)
+                transport = std::move(port.transport);
         } else {
             hid_device *device = hid_open(VirtualReader::VendorId, model().hidProductId(), nullptr);
             if (device)
@@ -114,7 +117,7 @@ private slots:
         QVERIFY(link.open(serial));
         link.inject(Fault(fault));
 
-        const ReaderSession::SettingsRead read = ReaderSession(*link.transport, link.sequence).readSettings();
+        const ReaderSession::SettingsRead read = ReaderSession(*link.transport, *link.dialect, link.sequence).readSettings();
         QCOMPARE(read.result.outcome, outcome);
         QCOMPARE(read.result.step, step);
         if (outcome != Outcome::Done)
@@ -163,7 +166,7 @@ private slots:
         record.post = "Q";
 
         const SessionResult result =
-            ReaderSession(*link.transport, link.sequence).writeSettings(record, serial ? 1 : 0);
+            ReaderSession(*link.transport, *link.dialect, link.sequence).writeSettings(record, serial ? 1 : 0);
         QCOMPARE(result.outcome, outcome);
         QCOMPARE(result.step, step);
         if (outcome != Outcome::Done)
@@ -196,7 +199,7 @@ private slots:
         Link link;
         QVERIFY(link.open(false));
         link.inject(failing ? FailWrites : None);
-        ReaderSession session(*link.transport, link.sequence);
+        ReaderSession session(*link.transport, *link.dialect, link.sequence);
         const SessionResult result = isp ? session.enterIspMode() : session.changeInterface();
         QCOMPARE(result.outcome, failing ? Outcome::FrameFailed : Outcome::Done);
         QCOMPARE(result.step, failing ? (isp ? Step::IspMode : Step::InterfaceChange) : Step::None);

@@ -33,7 +33,6 @@ class CutLink : public Transport
 {
 public:
     CutLink(Transport &inner, int from, int to = INT_MAX) : inner_(inner), from_(from), to_(to) {}
-    Kind kind() const override { return inner_.kind(); }
     QString name() const override { return inner_.name(); }
     bool write(const QByteArray &bytes) override
     {
@@ -97,11 +96,13 @@ struct Link
     explicit Link(VirtualReader::SerialEndpoint &e) : endpoint(e) {}
     VirtualReader::SerialEndpoint &endpoint;
     std::unique_ptr<Transport> transport;
+    const Dialect *dialect = nullptr;
     quint8 sequence = 1;
 
     bool open(bool serial)
     {
         transport.reset();
+        dialect = serial ? &Transports::serial().dialect : &Transports::usbHid().dialect;
         if (!serial) {
             model().setInterface(VirtualReader::Interface::UsbKeyboard);
             hid_device *device = hid_open(VirtualReader::VendorId, model().hidProductId(), nullptr);
@@ -112,7 +113,8 @@ struct Link
         endpoint.stop();
         if (!ReaderFixture::startSerialReader(endpoint))
             return false;
-        if (auto port = SerialTransport::open(endpoint.portPath()); port.ok) transport = std::move(port.transport);
+        if (auto port = SerialTransport::open(endpoint.portPath()); port.error.failure == OpenFailure::None)
+            transport = std::move(port.transport);
         return transport != nullptr;
     }
 };
@@ -227,7 +229,7 @@ private slots:
         }
         model().setFaults(faults);
         CutLink cut(*link.transport, cutLine ? frame : INT_MAX);
-        ReaderSession session(cut, link.sequence);
+        ReaderSession session(cut, *link.dialect, link.sequence);
 
         QElapsedTimer timer;
         timer.start();
@@ -263,7 +265,7 @@ private slots:
         model().setFaults(Faults());
         model().plugIn();
         QVERIFY(link.open(serial));
-        ReaderSession again(*link.transport, link.sequence);
+        ReaderSession again(*link.transport, *link.dialect, link.sequence);
         const ReaderSession::SettingsRead read = again.readSettings();
         QVERIFY2(read.result.ok(), qPrintable(read.result.describe()));
         const bool all[3] = {true, true, true};
@@ -294,7 +296,7 @@ private slots:
         faults.lateReads = emptyReads;
         model().setFaults(faults);
         CutLink cut(*link.transport, 1, failedWrites);
-        ReaderSession session(cut, link.sequence);
+        ReaderSession session(cut, *link.dialect, link.sequence);
         const quint8 sequence = session.nextSequence();
         QByteArray answer;
         const SessionResult result =
@@ -373,7 +375,7 @@ private slots:
         faults.faultsFromFrame = 4;
         faults.serialAnswerDelayMs = 150;  // the preamble's answer after the key's code
         model().setFaults(faults);
-        ReaderSession session(*link.transport, link.sequence);
+        ReaderSession session(*link.transport, *link.dialect, link.sequence);
         std::thread key([&] {
             QThread::msleep(keyAfterMs);
             endpoint.sendRaw("0012AB34CD\r\n");

@@ -7,7 +7,7 @@
 #include <atomic>
 #include <cerrno>
 #include <clocale>
-#include <hidapi.h>
+#include "core/link/hid_transport.h"
 #include <poll.h>
 #include <unistd.h>
 
@@ -133,7 +133,7 @@ int processMain(int argc, char *argv[])
     Interrupt::install();
 
     // Once, here, before any thread of a command on many readers starts.
-    hid_init();
+    HidTransport::init();
     StandardStream outDevice(STDOUT_FILENO);
     StandardStream errDevice(STDERR_FILENO);
     QTextStream out(&outDevice);
@@ -142,7 +142,7 @@ int processMain(int argc, char *argv[])
     const int code = run(arguments, io);
     out.flush();
     err.flush();
-    hid_exit();
+    HidTransport::exit();
     return code;
 }
 

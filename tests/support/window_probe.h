@@ -15,6 +15,7 @@ struct WindowProbe
     static Ui::MainWindow *ui(MainWindow &window) { return &window.ui; }
     static const Ui::MainWindow *ui(const MainWindow &window) { return &window.ui; }
     static LinkState &link(MainWindow &window) { return window.link_.state_; }
+    static ReaderLink &readerLink(MainWindow &window) { return window.link_; }
     static QSerialPort *serialPort(MainWindow &window)
     {
         return qobject_cast<QSerialPort *>(window.link_.reader().transport().threadBound());

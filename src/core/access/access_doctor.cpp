@@ -136,8 +136,7 @@ QString joinPlugdevAdvice(const Environment &environment, const GroupMembership 
 QString udevDeviceName(const Environment &environment, const ReaderReport &report)
 {
     const QString name = QFileInfo(report.reader.node).fileName();
-    const QString subsystem = report.reader.kind == Transport::Kind::Serial ? QStringLiteral("tty")
-                                                                            : QStringLiteral("hidraw");
+    const QString &subsystem = report.reader.transport->nodeClass;
     const QString numbers =
         readText(environment.path(QStringLiteral("/sys/class/%1/%2/dev").arg(subsystem, name)), 64).trimmed();
     static const QRegularExpression majorMinor(QStringLiteral("^\\d+:\\d+$"));
@@ -245,7 +244,7 @@ Check holderCheck(const Environment &environment, ReaderReport &report, const QL
     const QString &node = report.reader.node;
     const QString name = QFileInfo(node).fileName();
     Check check{QStringLiteral("holder"), Status::Ok, QStringLiteral("no other program holds %1").arg(node), QString()};
-    if (report.reader.kind == Transport::Kind::Serial) {
+    if (report.reader.transport->ttyLine) {
         for (const QString &directory : {QStringLiteral("/run/lock"), QStringLiteral("/var/lock")}) {
             const QString lock = directory + QStringLiteral("/LCK..") + name;
             const qint64 pid = lockOwner(environment.path(lock));
@@ -400,7 +399,7 @@ Report examine(const Environment &environment, const QList<Reader> &readers)
                                  QStringLiteral("wait until it is done: another program is refused as busy, or waits "
                                                 "with keylon2ctl --wait SECONDS")});
         }
-        if (reader.kind == Transport::Kind::Serial && !modemManagers.isEmpty()) {
+        if (reader.transport->ttyLine && !modemManagers.isEmpty()) {
             if (modemManagerIgnores(environment, entry)) {
                 entry.checks.append({QStringLiteral("modemmanager"), Status::Ok,
                                      QStringLiteral("ModemManager leaves %1 alone").arg(reader.node), QString()});

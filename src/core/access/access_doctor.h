@@ -4,7 +4,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "core/link/transport.h"
+#include "core/link/transport_descriptor.h"
 
 // What stands between this user and the readers: the udev rule, the owner, group and ACL of
 // each reader's node, the session's seat, ModemManager, brltty, and other programs holding a
@@ -85,7 +85,7 @@ struct Reader
         Failed,
     };
     QString device;  // "hid:PATH" or "serial:PORT"
-    Transport::Kind kind = Transport::Kind::UsbHid;
+    const TransportDescriptor *transport = &Transports::usbHid();
     QString node;
     QString serialNumber;
     QString portPath;  // the USB socket, as sysfs names it; empty when unknown

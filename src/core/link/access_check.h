@@ -19,16 +19,6 @@ struct Diagnosis
     QString node;  // the device node that could not be opened, when denied
 };
 
-// After hid_open failed for productId (0: each of the reader's IDs was tried): hid_enumerate
-// lists devices without opening them, so a reader listed under an ID that was tried was refused.
-// With 0 the diagnostic product C141 counts as the reader too.
-Diagnosis afterHidOpenFailed(quint16 productId);
-
-// Whether a reader on USB HID is listed but refused, found by opening it (an open that works is
-// closed again). A reader the start-up probe could not open leaves the serial port chosen, and
-// the serial connect that fails is the one place where the operator would learn nothing.
-Diagnosis hidReaderRefused();
-
 // After QSerialPort failed to open node with error.
 Diagnosis afterSerialOpenFailed(QSerialPort::SerialPortError error, const QString &node);
 

@@ -4,25 +4,22 @@
 
 #include "core/link/access_check.h"
 #include "core/link/transport.h"
+#include "core/link/transport_descriptor.h"
 
 #include <hidapi.h>
 
-// The reader's USB HID interface through hidapi. An owned handle is closed when the transport
-// goes.
+// The reader's USB HID interface through hidapi, and the only door to hidapi: every call into
+// it is made here, and the calls that touch its state for the whole process hold one lock. An
+// owned handle is closed when the transport goes.
 class HidTransport : public Transport
 {
 public:
     explicit HidTransport(hid_device *device, bool owned = false, const QString &path = QString());
 
-    struct Opened
-    {
-        std::unique_ptr<HidTransport> transport;  // null when the reader did not open
-        QString error;                            // hidapi's reason
-        AccessCheck::Diagnosis access;            // Denied: this user may not open the node
-    };
     // The reader at a node that hid_enumerate listed (never another path: hidapi crashes on
-    // one). Safe beside other threads' hidapi calls.
-    static Opened openPath(const QString &node);
+    // one): the link, else Denied (this user may not open the node) or Failed with hidapi's
+    // reason.
+    static LinkOpening openPath(const QString &node);
     // The reader by its USB IDs. With vendorId 0 each of the reader's product IDs is tried in
     // turn, 0xF100 first, and the IDs that opened are written back. Null when none opened.
     static std::unique_ptr<HidTransport> openByIds(quint16 &vendorId, quint16 &productId);
@@ -31,6 +28,16 @@ public:
     static QString nodeOf(quint16 vendorId, quint16 productId);
     // The reader's diagnostic interface (product C141), for the developer's dump.
     static std::unique_ptr<HidTransport> openDiagnostic();
+    // Readers on USB HID: vendor 0x0416, the reader's product IDs (listing opens nothing).
+    static QList<ReaderList::Reader> listed();
+    // After no reader opened by productId (0: each of the reader's IDs was tried): a reader
+    // listed with an ID that was tried is one this user may not open.
+    static AccessCheck::Diagnosis refusal(quint16 productId);
+    // Whether a reader on USB HID is listed but none of the reader's IDs opens.
+    static AccessCheck::Diagnosis anyRefused();
+    // Lets hidapi go (after the last handle closed) and makes it ready again.
+    static void exit();
+    static void init();
 
     // The developer's dump on the debug channel: the device's strings, and its answer to one
     // status request (without a sequence number) within a bounded wait.
@@ -40,7 +47,6 @@ public:
     HidTransport(const HidTransport &) = delete;
     HidTransport &operator=(const HidTransport &) = delete;
 
-    Kind kind() const override { return Kind::UsbHid; }
     QString name() const override;
     bool write(const QByteArray &bytes) override;
     int receive(QByteArray &into, int timeoutMs) override;

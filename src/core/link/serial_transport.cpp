@@ -3,7 +3,61 @@
 #include <QSerialPort>
 #include <QSerialPortInfo>
 
+#include "core/link/hid_transport.h"
+#include "core/link/port_choice.h"
+#include "core/link/reader_list.h"
 #include "core/link/serial_io.h"
+#include "core/link/usb_identity.h"
+#include "core/platform/platform.h"
+
+namespace {
+
+// Any port may be named; only the ports that are a reader's are listed.
+ReaderList::Reader named(const QString &path)
+{
+    ReaderList::Reader reader = ReaderList::Reader::at(Transports::serial(), path);
+    const UsbIdentity::Identity identity = UsbIdentity::ofTty(path);
+    reader.portPath = identity.portPath;
+    reader.serialNumber = identity.serialNumber;
+    return reader;
+}
+
+// Serial ports that are a reader's, each with its USB identity.
+QList<ReaderList::Reader> listed()
+{
+    QList<ReaderList::Reader> readers;
+    for (const Platform::PortRecord &port : Platform::enumeratePorts()) {
+        if (!ReaderList::isReaderPort(port.friendName, port.vendorId != 0, port.vendorId))
+            continue;
+        ReaderList::Reader reader = named(port.physName);
+        reader.vendorId = port.vendorId;
+        reader.productId = port.productId;
+        reader.label = port.friendName;
+        if (reader.serialNumber.isEmpty())
+            reader.serialNumber = port.serialNumber;
+        readers.append(reader);
+    }
+    return readers;
+}
+
+}  // namespace
+
+const TransportDescriptor &Transports::serial()
+{
+    static const TransportDescriptor serial{
+        .word = QStringLiteral("serial"),
+        .dialect = {Dialects::SerialInterface, Dialects::SerialLine},
+        .list = &listed,
+        .costlyList = true,
+        .named = &named,
+        .open = &SerialTransport::open,
+        .unopened = [] { return std::make_unique<SerialTransport>(nullptr); },
+        .nodeClass = QStringLiteral("tty"),
+        .ttyLine = true,
+        .labelKey = QStringLiteral("description"),
+    };
+    return serial;
+}
 
 SerialTransport::SerialTransport(QSerialPort *port)
     : port_(port)
@@ -12,38 +66,43 @@ SerialTransport::SerialTransport(QSerialPort *port)
 
 SerialTransport::~SerialTransport() = default;
 
-SerialTransport::Opened SerialTransport::open(const QString &portName)
+LinkOpening SerialTransport::open(const QString &portName, bool lookFurther)
 {
-    Opened opened;
     auto port = std::make_unique<QSerialPort>(portName);
     port->setBaudRate(QSerialPort::Baud9600);
     port->setFlowControl(QSerialPort::NoFlowControl);
     port->setParity(QSerialPort::NoParity);
     port->setDataBits(QSerialPort::Data8);
     port->setStopBits(QSerialPort::OneStop);
-    opened.ok = port->open(QIODevice::ReadWrite);
     // QSerialPort has no read time-out setting: its reads never block, and the waits that need
     // a bound (writes reaching the line, the settings read) carry their own.
-    if (!opened.ok) {
-        opened.error = port->errorString();
-        opened.permissionDenied = port->error() == QSerialPort::PermissionError;
-        opened.notFound = port->error() == QSerialPort::DeviceNotFoundError;
+    const bool ok = port->open(QIODevice::ReadWrite);
+    LinkOpening opening;
+    auto *transport = new SerialTransport(port.get());
+    opening.transport.reset(transport);
+    transport->owned_ = std::move(port);
+    if (ok)
+        return opening;
+    const QSerialPort::SerialPortError error = transport->port_->error();
+    OpenError &e = opening.error;
+    e = {error == QSerialPort::DeviceNotFoundError ? OpenFailure::NotFound : OpenFailure::Failed, portName, {}, {},
+         transport->port_->errorString()};
+    if (lookFurther) {
+        e.node = ReaderLock::nodeOf(portName);
+        e.access = AccessCheck::afterSerialOpenFailed(error, QSerialPortInfo(*transport->port_).systemLocation());
+        if (e.access.finding != AccessCheck::Finding::Denied)
+            e.access = HidTransport::anyRefused();
+        if (e.access.finding == AccessCheck::Finding::Denied)
+            e.failure = OpenFailure::Denied;
+    } else if (error == QSerialPort::PermissionError) {
+        e = {OpenFailure::Denied, portName, {AccessCheck::Finding::Denied, portName}, {}, {}};
     }
-    opened.transport.reset(new SerialTransport(port.get()));
-    opened.transport->owned_ = std::move(port);
-    return opened;
-}
-
-AccessCheck::Diagnosis SerialTransport::connectRefused() const
-{
-    const AccessCheck::Diagnosis access =
-        AccessCheck::afterSerialOpenFailed(port_->error(), QSerialPortInfo(*port_).systemLocation());
-    return access.finding == AccessCheck::Finding::Denied ? access : AccessCheck::hidReaderRefused();
+    return opening;
 }
 
 QString SerialTransport::name() const
 {
-    return kindWord(kind()) + QLatin1Char(':') + (port_ ? port_->portName() : QString());
+    return Transports::serial().prefix() + (port_ ? port_->portName() : QString());
 }
 
 bool SerialTransport::write(const QByteArray &bytes)

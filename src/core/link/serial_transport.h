@@ -4,6 +4,7 @@
 
 #include "core/link/access_check.h"
 #include "core/link/transport.h"
+#include "core/link/transport_descriptor.h"
 
 class QSerialPort;
 
@@ -17,24 +18,15 @@ public:
     SerialTransport(const SerialTransport &) = delete;
     SerialTransport &operator=(const SerialTransport &) = delete;
 
-    struct Opened
-    {
-        bool ok = false;
-        std::unique_ptr<SerialTransport> transport;  // the port, closed when it did not open
-        QString error;
-        bool permissionDenied = false;
-        bool notFound = false;  // no such port
-    };
     // Opens the port with the reader's line settings: 9600 baud, 8 data bits, no parity,
-    // one stop bit, no flow control.
-    static Opened open(const QString &portName);
-    // Why a connect over the serial port did not open it: this user may not open the port's
-    // node; else a reader on USB HID is listed but refused (a reader the start-up probe could
-    // not open leaves the serial port chosen, and this is the one place where the operator
-    // would learn of it).
-    AccessCheck::Diagnosis connectRefused() const;
+    // one stop bit, no flow control. A port that did not open comes back closed, with why: a
+    // port that is not there is no reader (NotFound); one that is there but does not open (not
+    // a terminal, an I/O error) is a reader that failed. lookFurther: a port this user may
+    // open is looked into as far as a reader on USB HID that is listed but refused (a reader the
+    // start-up probe could not open leaves the serial port chosen, and this is the one place
+    // where the operator would learn of it).
+    static LinkOpening open(const QString &portName, bool lookFurther = false);
 
-    Kind kind() const override { return Kind::Serial; }
     QString name() const override;
     bool write(const QByteArray &bytes) override;
     int receive(QByteArray &into, int timeoutMs) override;

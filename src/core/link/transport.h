@@ -9,19 +9,13 @@ class QObject;
 
 // One link to the reader: it moves bytes and knows nothing of what they mean. The reader
 // speaks a slightly different dialect on each of its interfaces (no keyboard country on the
-// serial line, answers back to back there, one report per answer over USB HID); the session
-// on top of the transport deals with that.
+// serial line, answers back to back there, one report per answer over USB HID); its transport's
+// descriptor names the dialect, and the session on top of the link speaks it.
 class Transport
 {
 public:
-    enum class Kind { UsbHid, Serial };
-
     virtual ~Transport() = default;
 
-    virtual Kind kind() const = 0;
-    // The kind's word: what a device's name starts with ("hid:PATH", "serial:PORT") and what
-    // keylon2ctl's JSON calls its transport.
-    static QString kindWord(Kind kind) { return kind == Kind::UsbHid ? QStringLiteral("hid") : QStringLiteral("serial"); }
     // How a person names the link: "hid:PATH" or "serial:PORT".
     virtual QString name() const = 0;
 

@@ -2,7 +2,7 @@
 
 #include <QtGlobal>
 
-#include "core/session/dialect.h"
+#include "core/link/dialect.h"
 
 // A configuration file's Interface key says which interface the reader was on when the file was
 // saved. The two front ends give it one meaning each, by this rule alone:
@@ -23,7 +23,7 @@ enum class Use {
 inline quint8 writeTarget(Use use, const Dialect &link, bool fileSaysSerial = false)
 {
     if (use == Use::LeftToSetInterface)
-        return link.interfaceValue;
+        return link.reader.value;
     return fileSaysSerial ? 1 : 0;
 }
 

@@ -10,52 +10,38 @@
 #include "core/link/reader_list.h"
 #include "core/link/reader_lock.h"
 #include "core/link/transport.h"
-#include "core/session/dialect.h"
+#include "core/link/transport_descriptor.h"
 #include "core/session/reader_session.h"
 
+// The lock wait: waitMs 0 tries once; otherwise until the lock is had, waitMs have gone by
+// or stopped() says so. withoutLock: a reader for which no lock can be had opens anyway
+// (lockless() says so afterwards).
+struct LockWait
+{
+    int waitMs = 0;
+    std::function<bool()> stopped;
+    bool withoutLock = false;
+};
+
 // One reader as a program holds it: its lock, the link to it, the sequence number of its USB
-// HID requests and the dialect of its interface. Both front ends open readers through it and
-// only word what went wrong; what is said to the reader goes through its session.
+// HID requests and the dialect of its interface, which its transport names. Both front ends open
+// readers through it, ask it what its link carries, and only word what went wrong; what is said
+// to the reader goes through its session.
 class HeldReader
 {
 public:
-    // Why a reader did not open: one of these, and nothing else.
-    enum class Failure {
-        None,
-        NotFound,  // no reader there (the port is not there, no reader answers to the IDs)
-        Denied,    // this user may not open it (access says which node)
-        Busy,      // another process holds its lock (holder says who)
-        NoLock,    // no lock of any kind can be had for it (reason says why)
-        Failed,    // it is there but did not open (reason says why)
-    };
-    struct Error
-    {
-        Failure failure = Failure::None;
-        QString node;                   // the reader's node, when known
-        AccessCheck::Diagnosis access;  // with Denied, and wherever a refused reader was found
-        ReaderLock::Holder holder;      // with Busy
-        QString reason;                 // with NoLock (the lock's) and Failed (the link's)
-    };
-
-    // The lock wait: waitMs 0 tries once; otherwise until the lock is had, waitMs have gone by
-    // or stopped() says so. withoutLock: a reader for which no lock can be had opens anyway
-    // (lockless() says so afterwards).
-    struct Wait
-    {
-        int waitMs = 0;
-        std::function<bool()> stopped;
-        bool withoutLock = false;
-    };
+    // Why a reader did not open: one of a closed set.
+    using Failure = OpenFailure;
+    using Error = OpenError;
+    using Wait = LockWait;
 
     struct Opening;
 
     // A listed reader, or a port named by the operator: its lock first, then its link. The link
     // can wait (claim(), then connect()) for a program that locks before it knows whether it
     // will talk to the reader.
-    static Opening open(const ReaderList::Reader &listed, const Wait &wait);
-    static Opening claim(const ReaderList::Reader &listed, const Wait &wait);
-    static Opening open(const ReaderList::Reader &listed);
-    static Opening claim(const ReaderList::Reader &listed);
+    static Opening open(const ReaderList::Reader &listed, const Wait &wait = {});
+    static Opening claim(const ReaderList::Reader &listed, const Wait &wait = {});
     // How far a refused serial port is looked into.
     enum class Diagnosis {
         PortOnly,     // the port's own error
@@ -65,31 +51,43 @@ public:
     // A serial port that did not open stays the reader's link, closed: it tells why.
     Error connect(Diagnosis diagnosis = Diagnosis::PortOnly);
 
-    // The reader on USB HID by its IDs (vendorId 0: each of the reader's product IDs in turn,
-    // written back), then the lock of the node it opened. Opening a node sends nothing.
-    static Opening openByIds(quint16 &vendorId, quint16 &productId);
+    // The reader found by its USB IDs, where its transport finds one so (vendorId 0: each of the
+    // reader's product IDs in turn; the IDs and the node written back), then the lock of the node
+    // it opened. Opening a node sends nothing.
+    static Opening openByIds(ReaderList::Reader &chosen);
 
-    // The reader the operator chose at the desk: over USB HID by its IDs (each of the reader's
-    // product IDs in turn when vendorId is 0, the IDs that opened written back), else at the
-    // chosen port, whose refusal is looked into as far as a reader on USB HID this user may not
-    // open. A reader whose link did not open comes back with the error when its closed link
-    // tells why; its lock is let go.
+    // The reader the operator chose at the desk: by its IDs where no path is named and its
+    // transport finds readers so, else at the chosen path, whose refusal is looked into as far
+    // as a reader elsewhere that this user may not open. A reader whose link did not open comes
+    // back with the error when its closed link tells why; its lock is let go.
     static Opening openChosen(ReaderList::Reader &chosen);
-    // A reader of that kind with no link open: every exchange fails.
-    static HeldReader unopened(Transport::Kind kind);
+    // A reader of that transport with no link open: every exchange fails.
+    static HeldReader unopened(const TransportDescriptor &transport);
 
     // A link that was opened elsewhere (or not at all: every exchange on it fails), unlocked.
-    explicit HeldReader(std::unique_ptr<Transport> transport, const ReaderList::Reader &listed = {});
+    HeldReader(std::unique_ptr<Transport> transport, const ReaderList::Reader &listed);
     HeldReader(HeldReader &&) noexcept;
     HeldReader &operator=(HeldReader &&) noexcept;
     ~HeldReader();
 
     const ReaderList::Reader &listed() const { return listed_; }
-    const Dialect &dialect() const { return *dialect_; }
+    const Dialect &dialect() const { return listed_.transport->dialect; }
+    // What the reader's link carries: the keyboard country; key reads, as they happen; answers
+    // back to back on a line (rather than one report per request, paired by its sequence
+    // number).
+    bool carriesCountry() const { return dialect().reader.carriesCountry; }
+    bool carriesKeyReads() const { return dialect().reader.keyReadsOnLink; }
+    bool answersOnLine() const { return !dialect().link.framesInReports; }
+    // The reader's interface as a frame, a file's Interface key and the window's link state give
+    // it.
+    quint8 interfaceValue() const { return dialect().reader.value; }
+    // A write that leaves the reader on targetInterface ends with it leaving this link.
+    bool leavesLink(quint8 targetInterface) const { return interfaceValue() != targetInterface; }
     // The link; valid from a successful connect (or the constructor) until closeLink().
     Transport &transport() const { return *transport_; }
-    // Another link to the same reader takes the place of this one; the lock stays.
-    void replaceLink(std::unique_ptr<Transport> transport);
+    // Another link, of that transport, to the same reader takes the place of this one; the lock
+    // stays.
+    void replaceLink(std::unique_ptr<Transport> transport, const TransportDescriptor &kind);
     const ReaderLock &lock() const { return lock_; }
     void releaseLock() { lock_.release(); }
     // Opened without a lock (Wait::withoutLock); lockError() says why none could be had.
@@ -103,8 +101,8 @@ public:
 
     // What waits on the link right now (a key read), taken off it without waiting.
     QByteArray takeWaiting();
-    // The settings read afresh: what waited on the link before the request (a key read, kept in
-    // the read's `waiting`) is not part of the answers.
+    // The settings read afresh: on a link that carries key reads, what waited on it before the
+    // request (a key read, kept in the read's `waiting`) is not part of the answers.
     ReaderSession::SettingsRead readSettings();
     SessionResult writeSettings(const SettingsRecord &record, quint8 targetInterface);
     SessionResult changeInterface();
@@ -132,7 +130,6 @@ private:
     HeldReader() = default;
 
     ReaderList::Reader listed_;
-    const Dialect *dialect_ = &Dialects::of(Transport::Kind::UsbHid);
     std::unique_ptr<Transport> transport_;  // before the lock: a move closes the old link first
     ReaderLock lock_;
     bool lockless_ = false;
@@ -148,13 +145,3 @@ struct HeldReader::Opening
 
     bool ok() const { return reader != nullptr && error.failure == Failure::None; }
 };
-
-inline HeldReader::Opening HeldReader::open(const ReaderList::Reader &listed)
-{
-    return open(listed, Wait());
-}
-
-inline HeldReader::Opening HeldReader::claim(const ReaderList::Reader &listed)
-{
-    return claim(listed, Wait());
-}

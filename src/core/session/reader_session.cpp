@@ -11,7 +11,6 @@
 #include "core/protocol/hid_exchange.h"
 #include "core/protocol/hid_io.h"
 #include "core/protocol/settings_frames.h"
-#include "core/session/dialect.h"
 #include "core/settings/settings_table.h"
 
 using Outcome = SessionResult::Outcome;
@@ -44,11 +43,16 @@ void logAffixAnswer(const char *line, const QByteArray &answer)
 
 }  // namespace
 
-ReaderSession::ReaderSession(Transport &transport, quint8 &frameSequence)
+ReaderSession::ReaderSession(Transport &transport, const Dialect &dialect, quint8 &frameSequence)
     : transport_(transport)
-    , dialect_(Dialects::of(transport.kind()))
+    , dialect_(dialect)
     , sequence_(frameSequence)
 {
+}
+
+SessionResult::Outcome ReaderSession::lostFrame() const
+{
+    return dialect_.link.lostFrame == LinkBehaviour::LostFrame::LineGone ? Outcome::LineGone : Outcome::FrameFailed;
 }
 
 quint8 ReaderSession::nextSequence()
@@ -105,7 +109,7 @@ SessionResult ReaderSession::exchange(const QByteArray &request, QByteArray &ans
 
 ReaderSession::SettingsRead ReaderSession::readSettings()
 {
-    return dialect_.framesInReports ? readOverHid() : readOverSerial();
+    return dialect_.link.framesInReports ? readOverHid() : readOverSerial();
 }
 
 ReaderSession::SettingsRead ReaderSession::readOverHid()
@@ -120,8 +124,8 @@ ReaderSession::SettingsRead ReaderSession::readOverHid()
         return read;
     read.record = HidAnswers::parseStatus(answer);
     read.statusRead = true;
-    read.hasCountry = dialect_.carriesCountry;
-    read.fields = RecordFields::Status | (dialect_.carriesCountry ? RecordFields::Country : 0);
+    read.hasCountry = dialect_.reader.carriesCountry;
+    read.fields = RecordFields::Status | (dialect_.reader.carriesCountry ? RecordFields::Country : 0);
 
     for (int i = 0; i < RecordFields::AffixCount; ++i) {
         const Settings::Setting &affix = *Settings::affixes().at(i);
@@ -238,7 +242,7 @@ ReaderSession::SettingsRead ReaderSession::readOverSerial()
 QByteArray ReaderSession::quietLine()
 {
     QByteArray drained;
-    if (!dialect_.quietsLine)
+    if (!dialect_.link.quietsLine)
         return drained;
     QElapsedTimer sinceStart;
     sinceStart.start();
@@ -281,7 +285,7 @@ QByteArray ReaderSession::collectSerialAnswers()
 
 bool ReaderSession::sendFrame(const QByteArray &frame)
 {
-    if (!dialect_.framesInReports)
+    if (!dialect_.link.framesInReports)
         return transport_.write(frame);
     if (transport_.write(Frames::hidReport(frame)))
         return true;
@@ -291,18 +295,18 @@ bool ReaderSession::sendFrame(const QByteArray &frame)
 
 SessionResult ReaderSession::writeSettings(const SettingsRecord &record, quint8 targetInterface)
 {
-    const quint8 serialLink = dialect_.interfaceValue;
+    const quint8 serialLink = dialect_.reader.value;
     SessionResult result;
     const auto sent = [&](const QByteArray &frame, Step step) {
         if (sendFrame(frame))
             return true;
         if (result.ok())
-            result = failure(dialect_.lostFrame, step, transport_.errorText());
+            result = failure(lostFrame(), step, transport_.errorText());
         // A frame the reader answers not is not missed by it either: the rest still goes out.
-        return !dialect_.framesInReports;
+        return !dialect_.link.framesInReports;
     };
 
-    const auto frames = SettingsWrite::settingsFrames(record, serialLink, targetInterface, dialect_.carriesCountry);
+    const auto frames = SettingsWrite::settingsFrames(record, serialLink, targetInterface, dialect_.reader.carriesCountry);
     for (const SettingsWrite::Frame &frame : frames) {
         if (serialLink && frame.command == CmdSetRemove)
             qDebug("RS232 RemoveDataEdit Start");
@@ -323,17 +327,17 @@ SessionResult ReaderSession::changeInterface()
     // The frame names no target: the reader always switches to the interface it is not on.
     if (sendFrame(Frames::keyedFrame(CmdChangeInterface)))
         return SessionResult();
-    return failure(dialect_.lostFrame, Step::InterfaceChange, transport_.errorText());
+    return failure(lostFrame(), Step::InterfaceChange, transport_.errorText());
 }
 
 SessionResult ReaderSession::enterIspMode()
 {
     const QByteArray frame = Frames::keyedFrame(CmdIspMode);
-    if (dialect_.logsIspFrame)
+    if (dialect_.link.logsIspFrame)
         qDebug("serial_buf: %x %x", unsigned(quint8(frame[4])), unsigned(quint8(frame[5])));
-    for (int attempt = 0; attempt < dialect_.ispTries; ++attempt) {
+    for (int attempt = 0; attempt < dialect_.link.ispTries; ++attempt) {
         if (sendFrame(frame))
             return SessionResult();
     }
-    return failure(dialect_.lostFrame, Step::IspMode, transport_.errorText());
+    return failure(lostFrame(), Step::IspMode, transport_.errorText());
 }

@@ -3,12 +3,11 @@
 #include <QByteArray>
 #include <QtGlobal>
 
+#include "core/link/dialect.h"
 #include "core/link/transport.h"
 #include "core/protocol/serial_answers.h"
 #include "core/settings/settings_record.h"
 #include "core/session/session_result.h"
-
-struct Dialect;
 
 // Everything the utility says to the reader, over either transport: reading and writing the
 // settings, the interface change and ISP mode. No widget: a front end turns the results into
@@ -18,7 +17,7 @@ struct Dialect;
 class ReaderSession
 {
 public:
-    ReaderSession(Transport &transport, quint8 &frameSequence);
+    ReaderSession(Transport &transport, const Dialect &dialect, quint8 &frameSequence);
 
     struct SettingsRead
     {
@@ -101,6 +100,8 @@ private:
     void oneShotExchange(quint8 command, QByteArray &answer, SessionResult::Step step);
     QByteArray collectSerialAnswers();
     bool sendFrame(const QByteArray &frame);
+    // What a frame that did not get there means on this link.
+    SessionResult::Outcome lostFrame() const;
 
     Transport &transport_;
     const Dialect &dialect_;

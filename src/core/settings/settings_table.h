@@ -48,6 +48,9 @@ struct Setting
     const char *readLine = nullptr;        // what a read logs of its answer
     const char *oneShotLine = nullptr;     // the same for the Status page's one-shot read
 
+    bool isSwitch() const { return kind == Kind::Switch; }
+    bool isAffix() const { return kind == Kind::Affix; }
+    bool isChoice() const { return kind == Kind::Choice; }
     // Interface only tells how a file was read: no record carries it, nothing sends it.
     bool applied() const { return kind != Kind::Switch || bit != 0; }
     // What a file may give.

@@ -6,7 +6,6 @@
 #include <QTextStream>
 
 #include <algorithm>
-#include <hidapi.h>
 
 #include "core/link/access_check.h"
 #include "core/link/reader_list.h"
@@ -31,29 +30,23 @@ AccessDoctor::Reader doctorReader(const ReaderList::Reader &listed)
 {
     AccessDoctor::Reader reader;
     reader.device = listed.device();
-    reader.kind = listed.kind;
+    reader.transport = listed.transport;
     reader.node = listed.path;
     reader.serialNumber = listed.serialNumber;
     reader.portPath = listed.portPath;
-    if (const std::optional<ReaderLock::Holder> holder = ReaderLock::holderOf(listed.path)) {
+    if (const std::optional<ReaderLock::Holder> holder = ReaderLock::holderOf(listed.lockNode())) {
         reader.held = true;
         reader.holderPid = holder->pid;
         reader.holderCommand = holder->command;
-        reader.lockFile = ReaderLock::lockFile(listed.path);
+        reader.lockFile = ReaderLock::lockFile(listed.lockNode());
     }
-    if (listed.kind != Transport::Kind::UsbHid)
+    if (!listed.transport->doctorOpens)
         return reader;
-    const QByteArray path = listed.path.toLocal8Bit();
-    if (hid_device *device = hid_open_path(path.constData())) {
-        hid_close(device);
-        reader.open = AccessDoctor::Reader::Open::Opened;
-        return reader;
-    }
-    const wchar_t *text = hid_error(nullptr);
-    reader.openError = text ? QString::fromWCharArray(text) : QString();
-    const bool denied =
-        AccessCheck::afterHidOpenPathFailed(listed.path, reader.openError).finding == AccessCheck::Finding::Denied;
-    reader.open = denied ? AccessDoctor::Reader::Open::Refused : AccessDoctor::Reader::Open::Failed;
+    const LinkOpening tried = listed.transport->open(listed.path, false);
+    reader.openError = tried.error.reason;
+    reader.open = tried.transport ? AccessDoctor::Reader::Open::Opened
+        : tried.error.failure == OpenFailure::Denied ? AccessDoctor::Reader::Open::Refused
+                                                     : AccessDoctor::Reader::Open::Failed;
     return reader;
 }
 
@@ -132,7 +125,7 @@ int doctor(bool json, Io &io, const AccessDoctor::Environment &environment)
         QJsonArray entries;
         for (const AccessDoctor::ReaderReport &entry : report.readers) {
             QJsonObject object{{"device", entry.reader.device},
-                               {"transport", Transport::kindWord(entry.reader.kind)},
+                               {"transport", entry.reader.transport->word},
                                {"serialNumber", entry.reader.serialNumber},
                                {"portPath", entry.reader.portPath},
                                {"ok", entry.canOpen},

@@ -76,7 +76,7 @@ public:
         if (path.isEmpty())
             return fail(invocation, io, UsageError, {QStringLiteral("--metrics wants a file name. Nothing was sent.")});
         station_ = invocation.isSet(QStringLiteral("watch"));
-        metrics_.reset(new Metrics(station_ ? Metrics::Kind::Station : Metrics::Kind::Run, path, check,
+        metrics_.reset(new Metrics(station_ ? Metrics::Scope::Station : Metrics::Scope::Run, path, check,
                                    QDateTime::currentMSecsSinceEpoch()));
         if (!station_)
             write(io);

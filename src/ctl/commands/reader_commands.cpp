@@ -12,7 +12,6 @@
 #include <algorithm>
 
 #include "core/platform/platform.h"
-#include "core/session/dialect.h"
 #include "core/session/reader_session.h"
 #include "core/settings/config_mapping.h"
 #include "core/settings/settings_table.h"
@@ -134,18 +133,16 @@ int listCommand(const Invocation &invocation, Io &io)
                                          readers.isEmpty() ? QStringLiteral("no reader found") : QString());
     QJsonArray entries;
     for (const ReaderList::Reader &reader : readers) {
-        const bool hid = reader.kind == Transport::Kind::UsbHid;
-        const QString name = hid ? reader.product : reader.description;
         if (invocation.json) {
             QJsonObject entry = identityJson(reader);
             entry.insert("ok", true);
             entry.insert("path", reader.path);
             entry.insert("vendorId", hex4(reader.vendorId));
             entry.insert("productId", hex4(reader.productId));
-            entry.insert(hid ? "product" : "description", name);
+            entry.insert(reader.transport->labelKey, reader.label);
             entries.append(entry);
         } else {
-            io.out << resultLine(reader, QStringLiteral("%1:%2  %3").arg(hex4(reader.vendorId), hex4(reader.productId), name))
+            io.out << resultLine(reader, QStringLiteral("%1:%2  %3").arg(hex4(reader.vendorId), hex4(reader.productId), reader.label))
                    << '\n';
         }
     }
@@ -196,7 +193,7 @@ int monitorCommand(const Invocation &invocation, Io &io)
     if (const int refused = oneReader(invocation, io, reader))
         return refused;
     // Only a reader whose key reads come over its link has anything to show.
-    if (!Dialects::of(reader.kind).keyReadsOnLink) {
+    if (!reader.transport->dialect.reader.keyReadsOnLink) {
         return finishOne(invocation, io, reader, UsageError,
                          reader.device()
                              + QStringLiteral(": a reader on USB HID types its key ID codes as keystrokes; monitor needs "

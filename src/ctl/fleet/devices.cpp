@@ -62,32 +62,35 @@ Selection select(const QStringList &devices, bool all)
         return selection;
     }
 
-    // Only what is named gets listed: the serial ports cost more to list than USB HID.
-    bool listHid = false;
+    // Only what is named gets listed: some transports cost more to list than others (every
+    // serial port), and a path that any transport can open needs no list at all.
+    bool listCheap = false;
     bool listAll = false;
     for (const QString &device : devices) {
-        listHid = listHid || device.startsWith(QLatin1String("hid:"));
+        const TransportDescriptor *transport = Transports::ofDevice(device);
+        if (transport && !transport->named)
+            (transport->costlyList ? listAll : listCheap) = true;
         listAll = listAll || device.startsWith(QLatin1String("sn:")) || device.startsWith(QLatin1String("usb:"));
     }
     const QList<ReaderList::Reader> attached =
-        listAll ? ReaderList::attached() : listHid ? ReaderList::attached(true) : QList<ReaderList::Reader>();
+        listAll ? ReaderList::attached() : listCheap ? ReaderList::attached(true) : QList<ReaderList::Reader>();
 
     for (const QString &device : devices) {
         const int colon = device.indexOf(QLatin1Char(':'));
         const QString kind = device.left(colon + 1);
         const QString value = colon < 0 ? QString() : device.mid(colon + 1);
         QList<ReaderList::Reader> found;
-        if (value.isEmpty() || (kind != QLatin1String("serial:") && kind != QLatin1String("hid:")
-                                && kind != QLatin1String("sn:") && kind != QLatin1String("usb:")))
+        const TransportDescriptor *transport = Transports::ofDevice(device);
+        if (value.isEmpty() || (!transport && kind != QLatin1String("sn:") && kind != QLatin1String("usb:")))
             return refuse(UsageError, QStringLiteral("--device wants hid:PATH, serial:PORT, sn:SERIAL or "
                                                      "usb:PORTPATH, not \"%1\"").arg(device));
-        if (kind == QLatin1String("serial:")) {
+        if (transport && transport->named) {
             // Any port may be named; only the ports that are a reader's are found without a name.
-            found << ReaderList::serialPort(value);
-        } else if (kind == QLatin1String("hid:")) {
+            found << transport->named(value);
+        } else if (transport) {
             // hidapi must only be handed a node it listed: an arbitrary path can crash it.
             for (const ReaderList::Reader &reader : attached) {
-                if (reader.kind == Transport::Kind::UsbHid && reader.device() == device)
+                if (reader.device() == device)
                     found << reader;
             }
         } else {

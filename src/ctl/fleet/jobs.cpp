@@ -39,7 +39,7 @@ ReadJob readReader(HeldReader &reader)
         job.result = {ReaderFailed, QStringLiteral("%1: %2").arg(reader.listed().device(), read.result.describe())};
         return job;
     }
-    job.page = PageRecord::pageOfRecord(read.record, reader.dialect().interfaceValue != 0);
+    job.page = PageRecord::pageOfRecord(read.record, reader.interfaceValue() == Dialects::SerialInterface.value);
     job.hasCountry = read.hasCountry;
     return job;
 }
@@ -51,7 +51,7 @@ QStringList differences(const SettingsRecord &wrote, const ReaderSession::Settin
     for (const Settings::Setting *setting : Settings::recordOrder()) {
         if ((setting->usbOnly && !read.hasCountry) || !setting->differs(held, wrote))
             continue;
-        const bool affix = setting->kind == Settings::Kind::Affix;
+        const bool affix = setting->isAffix();
         fields << QStringLiteral("%1 is %2, wrote %3")
                       .arg(QLatin1String(setting->key),
                            affix ? codesText(held.*setting->codes) : QString::number(setting->raw(held)),

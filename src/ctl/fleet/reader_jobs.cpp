@@ -33,14 +33,14 @@ ReaderOutcome interrupted(ReaderOutcome outcome)
 
 bool onSerial(const HeldReader &reader)
 {
-    return reader.dialect().interfaceValue != 0;
+    return reader.interfaceValue() == Dialects::SerialInterface.value;
 }
 
 // The keys a write sends to this reader: only some interfaces carry the keyboard country.
 QStringList keysSent(const HeldReader &reader, const QStringList &keys)
 {
     QStringList sent = keys;
-    if (!reader.dialect().carriesCountry)
+    if (!reader.carriesCountry())
         sent.removeAll(QStringLiteral("KBCountry"));
     return sent;
 }
@@ -103,7 +103,7 @@ ReaderOutcome writeToReader(HeldReader &reader, const SettingsFile &file, bool p
 {
     ReaderOutcome outcome;
     outcome.reader = reader.listed();
-    if (!partial && reader.dialect().carriesCountry && !file.sets(QStringLiteral("KBCountry"))) {
+    if (!partial && reader.carriesCountry() && !file.sets(QStringLiteral("KBCountry"))) {
         return failed(outcome, UsageError,
                       QStringLiteral("%1 lacks KBCountry in [KEYLON]: over USB HID write sends the keyboard country "
                                      "and would reset it; add it, or change only what the file sets with --partial "

@@ -75,8 +75,8 @@ QByteArray escapedLabel(const QString &value)
     return escaped;
 }
 
-Metrics::Metrics(Kind kind, const QString &path, bool check, qint64 startMs)
-    : kind_(kind), path_(path), check_(check), startMs_(startMs)
+Metrics::Metrics(Scope scope, const QString &path, bool check, qint64 startMs)
+    : scope_(scope), path_(path), check_(check), startMs_(startMs)
 {
     QString name = QFileInfo(path).fileName();
     if (name.endsWith(QLatin1String(".prom")))
@@ -196,7 +196,7 @@ QByteArray Metrics::text() const
     const auto gauge = [&](const char *name, const char *help, const QByteArray &value) {
         Family(out, source_, name, "gauge", help).sample(value);
     };
-    if (kind_ == Kind::Station) {
+    if (scope_ == Scope::Station) {
         gauge("keylon2_station_up", "1 while the station waits for readers and handles them; 0 once it ended cleanly.",
               up_ ? "1" : "0");
         gauge("keylon2_start_time_seconds", "When the station started, in seconds since the epoch.", seconds(startMs_));
@@ -209,7 +209,7 @@ QByteArray Metrics::text() const
         }
     }
     Family(out, source_, "keylon2_readers_seen_total", "counter",
-           kind_ == Kind::Station ? "Readers taken up, one per plug." : "Readers the run took up.")
+           scope_ == Scope::Station ? "Readers taken up, one per plug." : "Readers the run took up.")
         .sample(QByteArray::number(seen_));
     Family readers(out, source_, "keylon2_readers_total", "counter",
                    "Readers done, by result (changed: set up; with a check, would change).");

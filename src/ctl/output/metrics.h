@@ -25,7 +25,7 @@ namespace Ctl {
 class Metrics
 {
 public:
-    enum class Kind {
+    enum class Scope {
         Station,  // apply --watch: up, written on every event
         Run,      // write, apply, diff, set-interface: written at the start and at the end
     };
@@ -38,7 +38,7 @@ public:
 
     // check: results are what would change (apply --check, diff), and a reader that would
     // change is drift.
-    Metrics(Kind kind, const QString &path, bool check, qint64 startMs);
+    Metrics(Scope scope, const QString &path, bool check, qint64 startMs);
 
     // A reader taken up (station: plugged in; run: selected).
     void takenUp(const ReaderList::Reader &reader, qint64 nowMs);
@@ -84,7 +84,7 @@ private:
     Tracked &track(const ReaderList::Reader &reader);
     void dropOldestGone();
 
-    Kind kind_;
+    Scope scope_;
     QString path_;
     QByteArray source_;
     bool check_;

@@ -28,7 +28,7 @@ QJsonObject identityJson(const ReaderList::Reader &reader)
 {
     return QJsonObject{
         {"device", reader.device()},
-        {"transport", Transport::kindWord(reader.kind)},
+        {"transport", reader.transport->word},
         {"serialNumber", reader.serialNumber},
         {"portPath", reader.portPath},
     };

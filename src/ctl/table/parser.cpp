@@ -2,6 +2,7 @@
 
 #include <QCommandLineParser>
 
+#include "core/link/transport_descriptor.h"
 #include "ctl/table/command_table.h"
 
 namespace Ctl {
@@ -11,11 +12,7 @@ namespace {
 // hid:PATH, serial:PORT, sn:SERIAL or usb:PORTPATH: a DEVICE word after a command's arguments.
 bool looksLikeDevice(const QString &word)
 {
-    for (const char *kind : {"hid:", "serial:", "sn:", "usb:"}) {
-        if (word.startsWith(QLatin1String(kind)))
-            return true;
-    }
-    return false;
+    return Transports::ofDevice(word) || word.startsWith(QLatin1String("sn:")) || word.startsWith(QLatin1String("usb:"));
 }
 
 // The choices of an option's value or an argument: "cfg json".

@@ -22,7 +22,6 @@ namespace Ctl {
 
 namespace {
 
-using Settings::Kind;
 using Settings::Setting;
 
 QString rangeText(const Setting &key)
@@ -255,13 +254,13 @@ SettingsFile readSettingsFile(const QString &path)
             continue;
         const QString text = Settings::textOf(settings.value(name));
         const QString shown = QStringLiteral("%1: %2=%3").arg(file.name, name, text);
-        if (key.kind == Kind::Affix) {
+        if (key.isAffix()) {
             file.keys << name;
             file.spelled.insert(name, text);
             refuseUnknownBrackets(file, name, text);
             continue;
         }
-        const bool isSwitch = key.kind == Kind::Switch;
+        const bool isSwitch = key.isSwitch();
         const std::optional<int> value = isSwitch ? Settings::switchValue(text) : Settings::numberValue(text);
         if (!value) {
             file.problems << shown + (isSwitch ? QStringLiteral(" is not 0 or 1") : QStringLiteral(" is not a number"))
@@ -308,7 +307,7 @@ QList<Difference> compare(const ReaderSession::SettingsRead &read, bool serial, 
             continue;
         // As read writes it; a country the list does not hold as the reader's number.
         const QString shown =
-            key.kind == Kind::Choice ? QString::number(held.*key.entry) : key.exported(page).toString();
+            key.isChoice() ? QString::number(held.*key.entry) : key.exported(page).toString();
         differences.append({name, shown, file.spelled.value(name)});
     }
     return differences;

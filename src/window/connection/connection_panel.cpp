@@ -118,11 +118,8 @@ void ConnectionPanel::connectOrDisconnect()
         // No reader port was found at start-up: the reader may have been plugged in since.
         if (!usb && ui_.SerialNameEdit->text() == Platform::defaultPortName())
             ui_.SerialNameEdit->setText(PortChoice::readerPort(Platform::enumeratePorts()));
-        ReaderList::Reader chosen;
-        chosen.kind = usb ? Transport::Kind::UsbHid : Transport::Kind::Serial;
-        if (!usb)
-            chosen.path = ui_.SerialNameEdit->text();
-        const HeldReader::Error refused = link_.open(chosen);
+        const HeldReader::Error refused = link_.open(usb ? ReaderList::Reader::at(Transports::usbHid(), QString())
+                                                         : ReaderList::Reader::at(Transports::serial(), ui_.SerialNameEdit->text()));
         if (refused.failure != HeldReader::Failure::None) {
             showFailedConnect(usb ? "unable to open USB HID device\n" : "unable to open com device\n");
             if (refused.failure == HeldReader::Failure::Busy)

@@ -19,8 +19,8 @@ hid_device *hidHandleOf(const HeldReader &reader)
 
 ReaderLink::ReaderLink(QObject *timerOwner)
     : timerOwner_(timerOwner)
-    , reader_(HeldReader::unopened(Transport::Kind::UsbHid))
-    , noKeyboardLink_(HeldReader::unopened(Transport::Kind::UsbHid))
+    , reader_(HeldReader::unopened(Transports::usbHid()))
+    , noKeyboardLink_(HeldReader::unopened(Transports::usbHid()))
 {
     reader_.shareSequence(state_.frameSequence);
     noKeyboardLink_.shareSequence(state_.frameSequence);
@@ -53,8 +53,8 @@ HeldReader::Error ReaderLink::open(ReaderList::Reader chosen)
     // Only the latest link object is kept. The one it replaces is closed by now (a disconnect or
     // a failed open); letting it go first also frees the port should a path that dropped the
     // link have left it open.
-    reader_ = HeldReader::unopened(chosen.kind);
-    noKeyboardLink_ = HeldReader::unopened(Transport::Kind::UsbHid);
+    reader_ = HeldReader::unopened(*chosen.transport);
+    noKeyboardLink_ = HeldReader::unopened(Transports::usbHid());
     reader_.shareSequence(state_.frameSequence);
     state_.hidDevice = nullptr;
     // With no reader found at start-up, each of its IDs is tried again: it may have been
@@ -72,8 +72,7 @@ HeldReader::Error ReaderLink::open(ReaderList::Reader chosen)
         return opening.error;
     state_.hidDevice = hidHandleOf(reader_);
 
-    const Dialect &dialect = reader_.dialect();
-    if (dialect.keyReadsOnLink) {
+    if (reader_.carriesKeyReads()) {
         const Transport *const link = &reader_.transport();
         reader_.transport().watchGone(this, [this, link, name = chosen.path] {
             QTimer::singleShot(0, this, [this, link, name] { takeDownGoneLine(link, name); });
@@ -87,9 +86,10 @@ HeldReader::Error ReaderLink::open(ReaderList::Reader chosen)
         });
         state_.pollTimer->start(100);
     }
-    state_.serialActive = dialect.interfaceValue == 1;
-    state_.hidActive = dialect.interfaceValue == 0;
-    state_.interfaceSetting = dialect.interfaceValue;
+    // The link state names the reader's interface, whichever transport reaches it.
+    state_.serialActive = reader_.interfaceValue() == Dialects::SerialInterface.value;
+    state_.hidActive = reader_.interfaceValue() == Dialects::UsbKeyboard.value;
+    state_.interfaceSetting = reader_.interfaceValue();
     return {};
 }
 
@@ -155,7 +155,7 @@ void ReaderLink::leaveForOtherInterface()
 
 ReaderSession ReaderLink::keyboardSession()
 {
-    return reader_.dialect().interfaceValue == 0 ? reader_.session() : noKeyboardLink_.session();
+    return reader_.answersOnLine() ? noKeyboardLink_.session() : reader_.session();
 }
 
 void ReaderLink::dumpDiagnosticInterface()
@@ -170,7 +170,7 @@ void ReaderLink::dumpDiagnosticInterface()
     }
     HidTransport &dumped = *device;
     // The dump takes the place of the USB HID link; a serial one stays as it is.
-    (state_.serialActive ? noKeyboardLink_ : reader_).replaceLink(std::move(device));
+    (state_.serialActive ? noKeyboardLink_ : reader_).replaceLink(std::move(device), Transports::usbHid());
     state_.hidDevice = dumped.device();
     exchange([&dumped] { dumped.dump(); });
 }

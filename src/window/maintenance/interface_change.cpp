@@ -15,7 +15,8 @@ void InterfaceChange::run()
     if (!link_.state().connected || link_.exchanging())
         return;
 
-    const QString question = link_.state().serialActive
+    // The reader always switches to the interface it is not on.
+    const QString question = link_.reader().interfaceValue() == Dialects::SerialInterface.value
         ? WindowText::tr("Do you want to change Keylon interface to <b>USB Keyboard</b> and utility will close?")
         : WindowText::tr("Do you want to change Keylon interface to <b>serial</b> and utility will close?");
     if (QMessageBox::warning(nullptr, WindowText::tr("Change Mode"), question, QMessageBox::Yes | QMessageBox::No)

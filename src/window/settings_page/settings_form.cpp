@@ -14,7 +14,6 @@
 #include "window/ui/ui_mainwindow.h"
 #include "window/ui/window_tr.h"
 
-using Settings::Kind;
 
 namespace {
 
@@ -37,7 +36,7 @@ std::vector<Field> fieldsOf(const Ui::MainWindow &ui)
     std::vector<Field> fields;
     for (const bool switches : {true, false}) {
         for (const Settings::Setting &setting : Settings::all()) {
-            if (setting.widget && (setting.kind == Kind::Switch) == switches)
+            if (setting.widget && setting.isSwitch() == switches)
                 fields.push_back({&setting, widgetNamed(ui, setting.widget)});
         }
     }
@@ -46,9 +45,9 @@ std::vector<Field> fieldsOf(const Ui::MainWindow &ui)
 
 // The property that holds a widget's value: a check box's state, an edit's text, a list's
 // current entry.
-const char *valueProperty(Kind kind)
+const char *valueProperty(const Settings::Setting &setting)
 {
-    return kind == Kind::Switch ? "checked" : kind == Kind::Choice ? "currentIndex" : "text";
+    return setting.isSwitch() ? "checked" : setting.isChoice() ? "currentIndex" : "text";
 }
 
 }  // namespace
@@ -71,7 +70,7 @@ ConfigPage SettingsForm::page() const
     ConfigPage page;
     page.firmwareVersion = firmwareVersion_;
     for (const Field &field : fieldsOf(ui_))
-        field.setting->import(page, field.widget->property(valueProperty(field.setting->kind)));
+        field.setting->import(page, field.widget->property(valueProperty(*field.setting)));
     return page;
 }
 
@@ -87,7 +86,7 @@ SettingsRecord SettingsForm::recordToWrite() const
 void SettingsForm::showPage(const ConfigPage &page)
 {
     for (const Field &field : fieldsOf(ui_))
-        field.widget->setProperty(valueProperty(field.setting->kind), field.setting->shown(page));
+        field.widget->setProperty(valueProperty(*field.setting), field.setting->shown(page));
 }
 
 void SettingsForm::showFirmwareVersion(const QString &version)
@@ -104,7 +103,7 @@ void SettingsForm::showRead(const ConfigPage &page, quint8 fields)
     // switch arrives apart from the others: the serial line's answers leave it out.
     for (const Settings::Setting *setting : Settings::recordOrder()) {
         const quint8 field = setting->bit == OptionBits::RemoveIDCode ? RecordFields::RemoveIdCode : RecordFields::Options;
-        if (setting->kind != Kind::Switch || !(fields & field))
+        if (!setting->isSwitch() || !(fields & field))
             continue;
         const bool on = page.*(setting->flag);
         for (const Field &shown : fieldsOf(ui_)) {

@@ -45,12 +45,17 @@ void SettingsReader::read()
 {
     if (link_.exchanging())
         return;
-    const LinkState &link = link_.state();
-    if (link.serialActive) {
-        const auto taken = link_.exchange([this] { return link_.reader().readSettings(); });
-        if (!taken)
-            return;
-        const ReaderSession::SettingsRead &read = *taken;
+    // Before the first link there is nothing to read.
+    if (!link_.state().serialActive && !link_.state().hidActive) {
+        tell(SuccessText);
+        return;
+    }
+    HeldReader &reader = link_.reader();
+    const auto taken = link_.exchange([&reader] { return reader.readSettings(); });
+    if (!taken)
+        return;
+    const ReaderSession::SettingsRead &read = *taken;
+    if (reader.answersOnLine()) {
         // Anything that came in before the request (a key's ID code) is taken up on its own,
         // so that the answers start a chunk of their own.
         if (!read.waiting.isEmpty())
@@ -61,24 +66,14 @@ void SettingsReader::read()
             status_.echo(read.quieted);
             qDebug().noquote().nospace() << "bytes:" << read.quieted.toHex();
         }
-        if (!link_.reader().dialect().carriesCountry)
+        if (!reader.carriesCountry())
             form_.disableCountry();  // no read command returns the country here
         // What came is shown as every chunk is, with what the session took from it.
         const bool complete = !read.serialAnswers.isEmpty() && showSerialRead(read);
-        if (!link.hidActive) {
-            tell(complete ? SuccessText : VersionFailText);
-            return;
-        }
-    }
-    if (!link.hidActive) {
-        tell(SuccessText);
+        tell(complete ? SuccessText : VersionFailText);
         return;
     }
 
-    const auto taken = link_.exchange([this] { return link_.session().readSettings(); });
-    if (!taken)
-        return;
-    const ReaderSession::SettingsRead &read = *taken;
     if (!read.statusRead) {
         tell(VersionFailText);
         return;

@@ -27,8 +27,7 @@ void SettingsWriter::write()
         return;
     }
 
-    const LinkState &link = link_.state();
-    const quint8 target = link.interfaceSetting;
+    const quint8 target = link_.state().interfaceSetting;
     const auto written = link_.exchange([&] { return link_.session().writeSettings(page, target); });
     if (!written)
         return;
@@ -44,7 +43,7 @@ void SettingsWriter::write()
         QMessageBox::warning(nullptr, WindowText::tr("Setting Keylon"), text);
         return;
     }
-    if (SettingsWrite::changesInterface(link.serialActive, link.interfaceSetting))
+    if (link_.reader().leavesLink(target))
         link_.leaveForOtherInterface();
 
     QMessageBox::information(nullptr, WindowText::tr("Setting Keylon"), WindowText::tr("Successfully set Keylon set value"),
