@@ -206,8 +206,14 @@ std::optional<int> numberValue(const QString &text)
 
 int unclosedBracket(const QString &text)
 {
-    const int open = text.lastIndexOf(QLatin1Char('['));
-    return open >= 0 && text.indexOf(QLatin1Char(']'), open) < 0 ? open : -1;
+    for (int open = text.indexOf(QLatin1Char('[')); open >= 0;) {
+        const int next = text.indexOf(QLatin1Char('['), open + 1);
+        const int close = text.indexOf(QLatin1Char(']'), open);
+        if (close < 0 || (next >= 0 && close > next))
+            return open;
+        open = next;
+    }
+    return -1;
 }
 
 int outputNumber(const QString &text)

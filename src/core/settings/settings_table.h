@@ -95,8 +95,9 @@ QString helpText();
 std::optional<int> switchValue(const QString &text);
 // A number or a choice: an integer in base 10.
 std::optional<int> numberValue(const QString &text);
-// An affix: where a '[' opens a name that no ']' closes ("[0x5B" would go out as its five
-// characters); -1 when none does.
+// An affix: where the first '[' opens a name that no ']' closes before the next '[' or the
+// end ("[0x5B" would go out as its five characters, "[0x5BAB[CR]" meant "[0x5B]AB[CR]");
+// -1 when none does.
 int unclosedBracket(const QString &text);
 
 // The integer that export stores for an output-window text: base 10, 0 when it is no number.

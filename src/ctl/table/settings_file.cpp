@@ -66,11 +66,13 @@ void refuseUnknownBrackets(SettingsFile &file, const QString &key, const QString
         file.problems << QStringLiteral("%1: %2=%3: %4 is not a bracket name the notation knows; %5")
                              .arg(file.name, key, text, bracket.text, bracketAdvice(bracket.text));
     }
+    // Up to the next '[' or the end: "[0x5BAB" of "[0x5BAB[CR]".
     const int open = Settings::unclosedBracket(text);
     if (open >= 0) {
+        const int next = text.indexOf(QLatin1Char('['), open + 1);
         file.problems << QStringLiteral("%1: %2=%3: the '[' of %4 is never closed; close the name, or write a '[' "
                                         "itself as [0x5B]")
-                             .arg(file.name, key, text, text.mid(open));
+                             .arg(file.name, key, text, text.mid(open, next < 0 ? -1 : next - open));
     }
 }
 
