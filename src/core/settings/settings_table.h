@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/settings/settings_record.h"
+#include "core/text/message.h"
 
 // Every setting of the reader, once: its key in a configuration file (and in keylon2ctl's JSON),
 // what kind of value it holds, where the page and the record keep it, and what --help-all says
@@ -87,7 +88,7 @@ std::vector<const Setting *> recordOrder();
 
 // The keys and what each holds, as --help-all lists them: rows that say the same share an
 // entry; Interface, which is never applied, comes last.
-QString helpText();
+Message helpText();
 
 // The checks of a value a file gives, one for each way it can be wrong; the front ends word
 // what they find. holds() says whether a value lies in a row's range.
