@@ -5,7 +5,10 @@ Usage: translations_complete.py LUPDATE SOURCE_DIR TS_OR_PO_FILE...
 Each .ts is copied, brought up to date with the sources by lupdate, and read: a text that is new
 (unfinished), gone from the sources (vanished/obsolete), or translated with an empty string or
 with placeholders other than the source's fails the check, and so does a text about a file's key
-that does not use the glossary's word for it (or uses the word of the key the reader reads). Each .po (the desktop entry's and the
+that does not use the glossary's word for it (or uses the word of the key the reader reads). So does
+a message of the core or of keylon2ctl whose English is written in more than one place of the
+sources: a message is made once, where it is made or in one table, so that a change to it cannot
+miss a copy. Each .po (the desktop entry's and the
 metainfo's) is merged with what xgettext finds in packaging/*.in now: an untranslated or fuzzy
 entry fails it.
 """
@@ -53,12 +56,16 @@ def check(lupdate, sources, ts):
     with tempfile.TemporaryDirectory() as work:
         copy = os.path.join(work, os.path.basename(ts))
         shutil.copy(ts, copy)
-        subprocess.run([lupdate, '-silent', '-locations', 'none', '-extensions', 'cpp,h', sources, '-ts', copy],
+        subprocess.run([lupdate, '-silent', '-locations', 'absolute', '-extensions', 'cpp,h', sources, '-ts', copy],
                        check=True)
         for context in ET.parse(copy).getroot().iter('context'):
             name = context.findtext('name')
             for message in context.iter('message'):
                 source = message.findtext('source')
+                places = ['%s:%s' % (os.path.basename(where.get('filename', '')), where.get('line'))
+                          for where in message.findall('location')]
+                if name in ('Core', 'Keylon2ctl') and len(places) > 1:
+                    problems.append(f'{name}: "{source}" is written {len(places)} times: {", ".join(places)}')
                 translation = message.find('translation')
                 kind = translation.get('type', '')
                 if kind:

@@ -35,7 +35,7 @@ QList<QByteArray> lines(const QString &path)
 // The child process of the concurrent test: appends `count` long lines tagged `tag`.
 int appendLines(const QString &path, const QString &tag, int count)
 {
-    QString error;
+    Message error;
     auto log = AuditLog::open(path, {QStringLiteral("apply"), false, QStringLiteral("site.cfg"),
                                      AuditLog::sha256Hex("site")}, &error);
     if (!log)
@@ -46,7 +46,7 @@ int appendLines(const QString &path, const QString &tag, int count)
     for (int i = 0; i < count; ++i) {
         AuditEntry entry{QStringLiteral("hid:/dev/virtual-hidraw1"), QStringLiteral("1-1"),
                          QStringLiteral("%1-%2").arg(tag).arg(i), QStringLiteral("1.20"), QStringLiteral("failed"),
-                         {}, padding};
+                         {}, Message::plain(padding)};
         if (!log->append(entry))
             return 1;
     }
@@ -75,7 +75,7 @@ private slots:
         const AuditRun apply{"apply", false, "site.cfg", sha};
         const AuditEntry changed{"hid:/dev/hidraw3", "1-2.3", "KLN2-000001", "1.20", "changed", {"Buzzer", "Post"}, {}};
         const AuditEntry unchanged{"serial:/dev/ttyACM0", "", "", "QKR1.20", "unchanged", {}, {}};
-        const AuditEntry failed{"hid:/dev/hidraw4", "1-2.4", "KLN2-000002", "", "failed", {}, "device disconnected"};
+        const AuditEntry failed{"hid:/dev/hidraw4", "1-2.4", "KLN2-000002", "", "failed", {}, Message::plain("device disconnected")};
         QTest::newRow("apply: changed and unchanged") << apply << QList<AuditEntry> {changed, unchanged} << true;
         QTest::newRow("apply --check") << AuditRun {"apply", true, "site.cfg", sha} << QList<AuditEntry> {changed}
                                        << true;
@@ -85,7 +85,7 @@ private slots:
                                                 << QList<AuditEntry> {changed} << true;
         QTest::newRow("text that needs escaping")
             << AuditRun {"apply", false, "caf\u00e9 \"1\".cfg", sha}
-            << QList<AuditEntry> {{"serial:/dev/pts/4", "", "KLN2-\"\u00fc\"\n", "1.20\t", "failed", {}, "line\nbreak"}}
+            << QList<AuditEntry> {{"serial:/dev/pts/4", "", "KLN2-\"\u00fc\"\n", "1.20\t", "failed", {}, Message::plain("line\nbreak").coded("no-answer")}}
             << true;
         QTest::newRow("refused: failed without why") << apply
                                                      << QList<AuditEntry> {{"hid:/dev/hidraw4", "", "", "", "failed", {}, {}}}
@@ -101,20 +101,20 @@ private slots:
         QFETCH(QList<AuditEntry>, entries);
         QFETCH(bool, valid);
         const QString path = dir.filePath(QString::fromLatin1(QTest::currentDataTag()) + ".log");
-        QString error;
+        Message error;
         {
             auto earlier = AuditLog::open(path, {"write", false, "old.cfg", AuditLog::sha256Hex("old")}, &error);
-            QVERIFY2(earlier, qPrintable(error));
+            QVERIFY2(earlier, qPrintable(error.english()));
             QVERIFY(earlier->append({"hid:/dev/hidraw1", "1-1", "KLN2-000009", "1.20", "written", {"Pre"}, {}}));
             QVERIFY(earlier->close(&error));
         }
         const QByteArray first = lines(path).value(0);
         const QDateTime before = QDateTime::currentDateTimeUtc().addMSecs(-1);
         auto log = AuditLog::open(path, run, &error);
-        QVERIFY2(log, qPrintable(error));
+        QVERIFY2(log, qPrintable(error.english()));
         for (const AuditEntry &entry : entries)
             QVERIFY(log->append(entry, &error));
-        QVERIFY2(log->close(&error), qPrintable(error));
+        QVERIFY2(log->close(&error), qPrintable(error.english()));
 
         const QList<QByteArray> written = lines(path);
         QCOMPARE(written.size(), 1 + entries.size());
@@ -131,7 +131,8 @@ private slots:
             QCOMPARE(line.value("firmware").toString(), entry.firmware);
             QCOMPARE(line.value("result").toString(), entry.result);
             QCOMPARE(line.value("fields").toVariant().toStringList(), entry.fields);
-            QCOMPARE(line.value("error").toString(), entry.error);
+            QCOMPARE(line.value("error").toString(), entry.error.english());
+            QCOMPARE(line.value("code").toString(), entry.error.code());
             const QDateTime time = QDateTime::fromString(line.value("time").toString(), Qt::ISODateWithMs);
             QVERIFY2(time >= before && time <= QDateTime::currentDateTimeUtc(), qPrintable(line.value("time").toString()));
         }
@@ -159,9 +160,9 @@ private slots:
         QFETCH(QString, why);
         if (path.endsWith("fifo"))
             QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0 || errno == EEXIST);
-        QString error;
+        Message error;
         QVERIFY(!AuditLog::open(path, {"apply", false, {}, {}}, &error));
-        QVERIFY2(error.contains(why) && error.contains(path), qPrintable(error));
+        QVERIFY2(error.english().contains(why) && error.english().contains(path), qPrintable(error.english()));
     }
 
     // Two runs appending to one log at once leave whole lines only, every one of them.

@@ -6,9 +6,11 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTranslator>
 #include <QtTest>
 
 #include <atomic>
+#include <functional>
 #include <unistd.h>
 
 #include "config_keys.h"
@@ -227,6 +229,16 @@ private slots:
                      qPrintable(Ctl::exitCodeText()));
         }
         QCOMPARE(manCodes.keys(), tableCodes);
+        // The failure codes: the man page lists the table's, each with its meaning.
+        QStringList manFailures, tableFailures;
+        for (auto match = entry.globalMatch(section("ERROR CODES")); match.hasNext();) {
+            const QRegularExpressionMatch m = match.next();
+            manFailures << m.captured(1).simplified() + ": " + m.captured(2).simplified();
+        }
+        for (const Ctl::FailureCode &failure : Ctl::FailureCodes)
+            tableFailures << QString::fromLatin1(failure.word) + ": " + failure.meaning;
+        QCOMPARE(manFailures, tableFailures);
+        tableFailures.replaceInStrings(QRegularExpression(": .*"), QString());
         QCOMPARE(tableCodes, (QList<int>{Success, ReaderFailed, Usage, NoReader, Denied, Drift, Busy, 129, Interrupted, 141, 143}));
 
         // The README and each JSON Schema's exitCode list codes in prose ("0 success, 1 a reader
@@ -258,6 +270,24 @@ private slots:
                 QVERIFY2(tableCodes.contains(code), qPrintable(QStringLiteral("%1: %2").arg(name).arg(code)));
             std::sort(codes.begin(), codes.end());
             QCOMPARE(listed(exitCode["description"].toString()), codes);
+            // Each "error" has its "code" beside it, which lists the table's codes and what each means.
+            int coded = 0;
+            const std::function<void(const QJsonValue &)> checkCodes = [&](const QJsonValue &value) {
+                const QJsonObject properties = value.toObject()["properties"].toObject();
+                if (properties.contains("error")) {
+                    const QJsonObject code = properties["code"].toObject();
+                    QCOMPARE(code["enum"].toArray().toVariantList(), QVariant(tableFailures).toList());
+                    for (const Ctl::FailureCode &failure : Ctl::FailureCodes) {
+                        QVERIFY2(code["description"].toString().contains(QStringLiteral("%1: %2").arg(failure.word, failure.meaning)),
+                                 qPrintable(name + ": " + failure.word));
+                    }
+                    ++coded;
+                }
+                for (const QJsonValue &inner : value.toObject())
+                    checkCodes(inner);
+            };
+            checkCodes(QJsonDocument::fromJson(repoText("data/schema/" + name).toUtf8()).object());
+            QVERIFY2(coded > 0 || name.contains("watch"), qPrintable(name));
         }
         QVERIFY(described >= 10);
 
@@ -315,6 +345,163 @@ private slots:
 
     // In each row the reader keeps one field otherwise than it was written: write fails and
     // names that field alone.
+    // Each failure code, met as an operator meets it: the JSON's code and English error (in the
+    // reader's entry when the command got that far), and the last line of standard error in
+    // German, worded from the same message (a reader an interrupt came before has none). FILE,
+    // DIR, CWD, PROGRAM and PID stand for what differs from run to run.
+    void failureCodes_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("setup");
+        QTest::addColumn<QString>("error");
+        QTest::addColumn<QString>("german");
+        const auto row = [](const char *code, const QStringList &arguments, const QByteArray &file, const char *setup,
+                            const QString &error, const QString &german) {
+            QTest::newRow(code) << arguments << file << QString(setup) << error << german;
+        };
+        const QByteArray whole = ConfigKeys::fileText(ConfigKeys::base());
+        row("usage", {"list", "--bogus"}, {}, "", "Unknown option 'bogus'.", "Unbekannte Option „bogus“.");
+        row("bad-file", {"apply", "FILE"}, "[KEYLON]\nPre=[0x5BAB[CR][LF]\n", "",
+            "FILE: Pre=[0x5BAB[CR][LF]: the '[' of [0x5BAB is never closed; close the name, or write a '[' itself as [0x5B]. "
+            "Nothing was sent.",
+            "FILE: Pre=[0x5BAB[CR][LF]: das '[' von [0x5BAB wird nie geschlossen; schließen Sie den Namen oder schreiben "
+            "Sie ein '[' selbst als [0x5B]. Es wurde nichts gesendet.");
+        row("unknown-key", {"diff", "FILE"}, "[KEYLON]\nBuzer=1\n", "",
+            "FILE: unknown key Buzer in [KEYLON]; did you mean Buzzer?. Nothing was sent.",
+            "FILE: unbekannter Eintrag Buzer in [KEYLON]; meinten Sie Buzzer?. Es wurde nichts gesendet.");
+        row("incomplete-file", {"write", "FILE"}, "[KEYLON]\nBuzzer=1\n", "",
+            "FILE lacks PreEnable, Pre, PostEnable, Post, RemoveEnable, Remove, RemoveIDCode, AutoReport, OutputStart, "
+            "OutputLength, KBCountry in [KEYLON]: write sends every setting and would reset those; add them, or change "
+            "only what the file sets with --partial or apply. Nothing was sent.",
+            "FILE fehlen PreEnable, Pre, PostEnable, Post, RemoveEnable, Remove, RemoveIDCode, AutoReport, OutputStart, "
+            "OutputLength, KBCountry in [KEYLON]: write sendet jede Einstellung und würde diese zurücksetzen; ergänzen "
+            "Sie sie oder ändern Sie mit --partial oder apply nur, was die Datei setzt. Es wurde nichts gesendet.");
+        row("no-reader", {"read"}, {}, "absent",
+            "no reader found",
+            "kein Lesegerät gefunden");
+        row("not-found", {"read", "--device", "sn:KLN2-999999"}, {}, "",
+            "no reader at sn:KLN2-999999 (found: hid:/dev/virtual-hidraw1 (sn:KLN2-000001))",
+            "kein Lesegerät an sn:KLN2-999999 (gefunden: hid:/dev/virtual-hidraw1 (sn:KLN2-000001))");
+        row("ambiguous", {"read"}, {}, "two readers",
+            "2 readers found, name one with --device: hid:/dev/virtual-hidraw1 (sn:KLN2-000001), "
+            "hid:/dev/virtual-hidraw2 (sn:KLN2-000002)",
+            "2 Lesegeräte gefunden, nennen Sie eines mit --device: hid:/dev/virtual-hidraw1 (sn:KLN2-000001), "
+            "hid:/dev/virtual-hidraw2 (sn:KLN2-000002)");
+        row("busy", {"read"}, {}, "held",
+            "hid:/dev/virtual-hidraw1: busy: in use by PROGRAM (process PID); --wait SECONDS waits for it",
+            "hid:/dev/virtual-hidraw1: belegt: in Gebrauch durch PROGRAM (Prozess PID); --wait SECONDS wartet darauf");
+        row("no-lock", {"read"}, {}, "no lock directory",
+            "hid:/dev/virtual-hidraw1: no lock can be had (the lock directory DIR/no-lock-directory is not there; cannot "
+            "open /dev/virtual-hidraw1: No such file or directory); nothing was sent. Make the lock directory "
+            "DIR/no-lock-directory writable for this user, or give --no-lock to go on without one",
+            "hid:/dev/virtual-hidraw1: keine Sperre erhältlich (the lock directory DIR/no-lock-directory is not there; "
+            "cannot open /dev/virtual-hidraw1: No such file or directory); es wurde nichts gesendet. Machen Sie das "
+            "Sperrverzeichnis DIR/no-lock-directory für diesen Benutzer beschreibbar oder geben Sie --no-lock an, um "
+            "ohne Sperre weiterzumachen");
+        row("denied", {"read"}, {}, "refused",
+            "The reader is attached, but this user may not open /dev/virtual-hidraw1. Install the udev rules "
+            "(60-keylon2.rules, see the README), then unplug and plug the reader in again.",
+            "Das Lesegerät ist angeschlossen, aber dieser Benutzer darf /dev/virtual-hidraw1 nicht öffnen. Installieren "
+            "Sie die udev-Regeln (60-keylon2.rules, siehe README) und stecken Sie das Lesegerät dann aus und wieder ein.");
+        row("open-failed", {"read"}, {}, "open fails",
+            "cannot open hid:/dev/virtual-hidraw1: Failed to open a device with path '/dev/virtual-hidraw1': "
+            "Input/output error",
+            "hid:/dev/virtual-hidraw1 kann nicht geöffnet werden: Failed to open a device with path "
+            "'/dev/virtual-hidraw1': Input/output error");
+        row("frame-failed", {"write", "FILE"}, whole, "writes fail",
+            "writing the options failed (write failed: broken pipe)",
+            "hid:/dev/virtual-hidraw1: Schreiben fehlgeschlagen: Optionen (write failed: broken pipe)");
+        row("no-answer", {"read"}, {}, "silent",
+            "hid:/dev/virtual-hidraw1: no answer to the status read",
+            "hid:/dev/virtual-hidraw1: keine Antwort beim Lesen: Status");
+        row("bad-answer", {"read"}, {}, "bad checksum",
+            "hid:/dev/virtual-hidraw1: bad answer to the preamble read",
+            "hid:/dev/virtual-hidraw1: ungültige Antwort beim Lesen: Präambel");
+        row("line-gone", {"read"}, {}, "gone",
+            "hid:/dev/virtual-hidraw1: the reader is gone, at the status (read failed: input/output error)",
+            "hid:/dev/virtual-hidraw1: das Lesegerät ist nicht mehr da, bei: Status (read failed: input/output "
+            "error)");
+        row("verify-mismatch", {"write", "FILE"}, whole, "stores wrong",
+            "verify failed: OutputStart is 2, wrote 1",
+            "hid:/dev/virtual-hidraw1: Prüfung fehlgeschlagen: OutputStart ist 2, geschrieben 1");
+        row("interrupted", {"apply", "FILE"}, whole, "interrupted",
+            "not started: interrupted",
+            "");
+        row("wrong-interface", {"monitor"}, {}, "",
+            "hid:/dev/virtual-hidraw1: a reader on USB HID types its key ID codes as keystrokes; monitor needs a "
+            "serial reader",
+            "hid:/dev/virtual-hidraw1: ein Lesegerät an USB HID tippt seine ID-Codes als Tastendrücke; monitor "
+            "braucht ein serielles Lesegerät");
+        row("no-writer", {"firmware-update"}, {}, "no writer",
+            "The firmware writer flashmate was not found in CWD; nothing was sent to the reader.",
+            "Das Firmware-Schreibprogramm flashmate wurde in CWD nicht gefunden; es wurde nichts an das Lesegerät gesendet.");
+        row("writer-failed", {"firmware-update"}, {}, "failing writer",
+            "the firmware writer ended with exit code 3",
+            "das Firmware-Schreibprogramm endete mit Exit-Code 3");
+        row("log-failed", {"write", "FILE", "--log", "DIR"}, whole, "",
+            "cannot open the log DIR: Is a directory. Nothing was sent.",
+            "das Protokoll DIR kann nicht geöffnet werden: Is a directory. Es wurde nichts gesendet.");
+    }
+    void failureCodes()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QByteArray, file);
+        QFETCH(QString, setup);
+        QFETCH(QString, error);
+        QFETCH(QString, german);
+        const QString name = QString::fromLatin1(QTest::currentDataTag()) + QStringLiteral(".cfg");
+        if (!file.isEmpty())
+            arguments.replaceInStrings(QStringLiteral("FILE"), writeTestFile(dir.filePath(name), file));
+        arguments.replaceInStrings(QStringLiteral("DIR"), dir.path());
+        VirtualReader::Faults faults;
+        faults.openRefused = setup == "refused";
+        faults.openFails = setup == "open fails";
+        faults.failAllWrites = setup == "writes fail";
+        faults.noAnswer = setup == "silent";
+        faults.badChecksum = setup == "bad checksum";
+        faults.failReads = setup == "gone";
+        faults.storesWrong = setup == "stores wrong" ? VirtualReader::Field::OutputStart : VirtualReader::Field::None;
+        model().setFaults(faults);
+        Model::setCount(setup == "absent" ? 0 : setup == "two readers" ? 2 : 1);
+        ReaderLock held;
+        if (setup == "held")
+            held = ReaderLock::take(QString::fromLatin1(model().hidPath()));
+        const QByteArray locks = qgetenv("KEYLON2_LOCK_DIR");
+        if (setup == "no lock directory")
+            qputenv("KEYLON2_LOCK_DIR", QFile::encodeName(dir.filePath("no-lock-directory")));
+        if (setup == "no writer")
+            QFile::rename(Platform::firmwareWriterProgram(), dir.filePath("writer"));
+        if (setup == "failing writer") {
+            QFile::remove(Platform::firmwareWriterProgram());
+            QFile::rename(this->file("#!/bin/sh\nexit 3\n"), Platform::firmwareWriterProgram());
+            QFile::setPermissions(Platform::firmwareWriterProgram(), QFile::Permissions(0x7755));
+        }
+
+        QTranslator texts;
+        QVERIFY(texts.load(QStringLiteral("keylon2_de"), QStringLiteral(KEYLON2_TRANSLATIONS_DIR)));
+        QCoreApplication::installTranslator(&texts);
+        const Run run = ctl(arguments << QStringLiteral("--json"), setup == "interrupted");
+        QCoreApplication::removeTranslator(&texts);
+        qputenv("KEYLON2_LOCK_DIR", locks);
+        QFile::remove(Platform::firmwareWriterProgram());
+        initTestCase();
+
+        const auto filled = [&](QString text) {
+            return text.replace(QLatin1String("FILE"), name)
+                .replace(QLatin1String("DIR"), dir.path())
+                .replace(QLatin1String("CWD"), QDir::currentPath())
+                .replace(QLatin1String("PROGRAM"), QCoreApplication::applicationName().left(15))  // as /proc/PID/comm
+                .replace(QLatin1String("PID"), QString::number(QCoreApplication::applicationPid()));
+        };
+        const QJsonObject document = QJsonDocument::fromJson(run.out.toUtf8()).object();
+        const QJsonObject reader = document["readers"].toArray().first().toObject();
+        const QJsonObject failed = reader.contains("code") ? reader : document;
+        QCOMPARE(failed["code"].toString(), QString::fromLatin1(QTest::currentDataTag()));
+        QCOMPARE(failed["error"].toString(), filled(error));
+        QCOMPARE(run.err.trimmed().split('\n').last(), filled(german));
+    }
+
     void verifyNamesTheFieldTheReaderKeptOtherwise_data()
     {
         QTest::addColumn<QString>("key");

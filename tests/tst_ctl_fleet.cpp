@@ -331,7 +331,7 @@ private slots:
             names << reader.device();
         QCOMPARE(names, chosen);
         if (exitCode == 2 && devices.first() == "sn:KLN2-000002")
-            QVERIFY2(selection.error.contains("cannot pick one"), qPrintable(selection.error));
+            QVERIFY2(selection.error.english().contains("cannot pick one"), qPrintable(selection.error.english()));
     }
 
     // Two readers one after the other: the first line is there while the second is still read.

@@ -121,7 +121,7 @@ private slots:
         // change again once the reader is done take nothing up.
         QTest::newRow("refused until its node's rights come: then taken up, once")
             << QStringList{"0hid-1", "line", "^hid-1", "line", "^hid-1", "gap", "INT"}
-            << QStringList{"KLN2-000001 failed: " + AccessCheck::deniedText("/dev/virtual-hidraw1"), "KLN2-000001 " + changed}
+            << QStringList{"KLN2-000001 failed: " + AccessCheck::deniedText("/dev/virtual-hidraw1").english(), "KLN2-000001 " + changed}
             << "2 readers: 0 unchanged, 1 changed, 1 failed (hid:/dev/virtual-hidraw1)" << 1 << QStringList{"hid-1=7"};
     }
     void stationHandlesEveryPlugOnce()

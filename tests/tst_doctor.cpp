@@ -205,7 +205,7 @@ private slots:
         const auto found = std::find_if(checks.cbegin(), checks.cend(),
                                         [&](const AccessDoctor::Check &c) { return c.name == check; });
         QVERIFY(found != checks.cend());
-        const QString said = found->text + " / " + found->advice;
+        const QString said = found->text.english() + " / " + found->advice.english();
         QVERIFY2(said.contains(says), qPrintable(said));
         QCOMPARE(int(found->status), status);
         QCOMPARE(report.readers.first().canOpen, canOpen);

@@ -156,11 +156,11 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("station.prom"));
         Metrics metrics(Metrics::Scope::Station, path, false, Start);
-        QString error;
+        Message error;
         const mode_t umaskBefore = ::umask(027);
         const bool written = metrics.write(&error);
         ::umask(umaskBefore);
-        QVERIFY2(written, qPrintable(error));
+        QVERIFY2(written, qPrintable(error.english()));
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), metrics.text());
@@ -170,12 +170,12 @@ private slots:
 
         Metrics nowhere(Metrics::Scope::Run, dir.filePath(QStringLiteral("missing/x.prom")), false, Start);
         QVERIFY(!nowhere.write(&error));
-        QVERIFY2(error.contains("No such file or directory"), qPrintable(error));
+        QVERIFY2(error.english().contains("No such file or directory"), qPrintable(error.english()));
         QString said;  // a station whose directory is missing says so once, not at every reader
         QTextStream err(&said);
         nowhere.writeOrSay(err);
         nowhere.writeOrSay(err);
-        QCOMPARE(said, error + '\n');
+        QCOMPARE(said, error.english() + '\n');
     }
 };
 

@@ -154,7 +154,7 @@ private slots:
         QVERIFY(second.busy());
         QCOMPARE(second.holder().pid, pid);
         QCOMPARE(second.holder().command, command);
-        QCOMPARE(ReaderLock::holderText(second.holder()), QStringLiteral("%1 (process %2)").arg(command).arg(pid));
+        QCOMPARE(ReaderLock::holderText(second.holder()).english(), QStringLiteral("%1 (process %2)").arg(command).arg(pid));
 
         if (holder == Holder::ThisProcess) {
             own.release();

@@ -55,6 +55,8 @@ private slots:
             {"affix with names", "Pre", "[CR]AB[0x5B]", "taken"},
             {"affix name never closed", "Remove", "AB[CR", "unclosed at 2"},
             {"affix closed before it opens", "Post", "A]B[", "unclosed at 3"},
+            {"affix name left open before the next", "Pre", "[0x5BAB[CR][LF]", "unclosed at 0"},
+            {"affix open after closed names", "Pre", "[CR]A[B[LF]", "unclosed at 5"},
         };
         for (const auto &row : rows)
             QTest::newRow(row.name) << row.key << row.text << row.expected;

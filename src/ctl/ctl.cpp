@@ -15,7 +15,6 @@
 #include "ctl/fleet/interrupt.h"
 #include "ctl/output/document.h"
 #include "ctl/table/command_table.h"
-#include "ctl/table/human_text.h"
 #include "ctl/table/parser.h"
 
 namespace Ctl {
@@ -125,8 +124,8 @@ int processMain(int argc, char *argv[])
     // from the environment below, not from the C library.
     std::setlocale(LC_MESSAGES, "C");
     // The desktop's language for the help and the messages; C or POSIX is English. What
-    // machines read keeps the core's texts in English: only keylon2ctl's context stays installed.
-    installHumanTexts(app, Translations::installDesktopLanguage(app, Translations::QtTexts::English));
+    // machines read is worded from the same messages in English.
+    Translations::installDesktopLanguage(app, Translations::QtTexts::English);
     const QStringList arguments = QCoreApplication::arguments();
     verbose = arguments.contains(QStringLiteral("--verbose"));
     qInstallMessageHandler(messages);

@@ -124,11 +124,13 @@ GroupMembership plugdevMembership(const Environment &environment)
     return membership;
 }
 
-QString joinPlugdevAdvice(const Environment &environment, const GroupMembership &membership)
+Message joinPlugdevAdvice(const Environment &environment, const GroupMembership &membership)
 {
     if (membership.listed)
-        return QStringLiteral("log in again: this user joined group plugdev after this session began");
-    return QStringLiteral("join group plugdev: sudo usermod -aG plugdev %1, then log in again")
+        return Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl", "log in again: this user joined group plugdev after "
+                                                                "this session began"));
+    return Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl", "join group plugdev: sudo usermod -aG plugdev %1, then log "
+                                                            "in again"))
         .arg(environment.userName.isEmpty() ? QStringLiteral("USER") : environment.userName);
 }
 
@@ -189,51 +191,67 @@ Check accessCheck(const Environment &environment, ReaderReport &report, const QS
 {
     const Reader &reader = report.reader;
     const NodeAccess &access = report.access;
-    Check check{QStringLiteral("access"), Status::Ok, QString(), QString()};
+    Check check{QStringLiteral("access"), Status::Ok, Message(), Message()};
+    const Message replug(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl", "unplug and plug the reader in again"));
     if (reader.open == Reader::Open::Failed) {
         check.status = Status::Problem;
-        check.text = QStringLiteral("%1 cannot be opened: %2").arg(reader.node, reader.openError);
-        check.advice = QStringLiteral("unplug and plug the reader in again");
+        check.text = Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl", "%1 cannot be opened: %2"))
+                         .arg(reader.node, reader.openError)
+                         .coded("open-failed");
+        check.advice = replug;
         return check;
     }
     const bool grantOpens = access.grant != Grant::Unknown && access.grant != Grant::None;
     report.canOpen = reader.open == Reader::Open::Opened || (reader.open == Reader::Open::NotTried && grantOpens);
     if (report.canOpen) {
-        QString through;
+        const char *through = QT_TRANSLATE_NOOP("Keylon2ctl", "this user may open %1");
         switch (access.grant) {
-        case Grant::Root: through = QStringLiteral(", as root"); break;
-        case Grant::Owner: through = QStringLiteral(", as its owner"); break;
-        case Grant::SeatAcl: through = QStringLiteral(", through the seat's ACL entry"); break;
-        case Grant::Group: through = QStringLiteral(", through group ") + access.grantingGroup; break;
-        case Grant::Other: through = QStringLiteral(", as every user may (mode %1)").arg(modeText(access.mode)); break;
+        case Grant::Root: through = QT_TRANSLATE_NOOP("Keylon2ctl", "this user may open %1, as root"); break;
+        case Grant::Owner: through = QT_TRANSLATE_NOOP("Keylon2ctl", "this user may open %1, as its owner"); break;
+        case Grant::SeatAcl:
+            through = QT_TRANSLATE_NOOP("Keylon2ctl", "this user may open %1, through the seat's ACL entry");
+            break;
+        case Grant::Group: through = QT_TRANSLATE_NOOP("Keylon2ctl", "this user may open %1, through group %2"); break;
+        case Grant::Other:
+            through = QT_TRANSLATE_NOOP("Keylon2ctl", "this user may open %1, as every user may (mode %2)");
+            break;
         default: break;
         }
-        check.text = QStringLiteral("this user may open %1%2").arg(reader.node, through);
+        check.text = Message(CtlRoom, through)
+                         .arg(reader.node, access.grant == Grant::Group ? access.grantingGroup : modeText(access.mode));
         return check;
     }
 
     check.status = Status::Problem;
     if (access.grant == Grant::Unknown && reader.open == Reader::Open::NotTried) {
-        check.text = QStringLiteral("%1 is not there to be opened").arg(reader.node);
-        check.advice = QStringLiteral("unplug and plug the reader in again");
+        check.text = Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl", "%1 is not there to be opened"))
+                         .arg(reader.node)
+                         .coded("not-found");
+        check.advice = replug;
         return check;
     }
-    check.text = QStringLiteral("this user may not open %1").arg(reader.node);
+    check.text =
+        Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl", "this user may not open %1")).arg(reader.node).coded("denied");
     QString groupName;
     if (access.grant != Grant::Unknown) {
         groupName = accountName(environment, QStringLiteral("/etc/group"), access.groupId);
-        check.text += QStringLiteral(" (owner %1, group %2, mode %3%4)")
-                          .arg(accountName(environment, QStringLiteral("/etc/passwd"), access.ownerId), groupName,
-                               modeText(access.mode),
-                               access.hasAcl && !access.aclForUser ? QStringLiteral(", no ACL entry for this user")
-                                                                  : QString());
+        check.text = Message(CtlRoom, access.hasAcl && !access.aclForUser
+                                          ? QT_TRANSLATE_NOOP("Keylon2ctl", "this user may not open %1 (owner %2, group "
+                                                                            "%3, mode %4, no ACL entry for this user)")
+                                          : QT_TRANSLATE_NOOP("Keylon2ctl", "this user may not open %1 (owner %2, group "
+                                                                            "%3, mode %4)"))
+                         .arg(reader.node, accountName(environment, QStringLiteral("/etc/passwd"), access.ownerId))
+                         .arg(groupName, modeText(access.mode))
+                         .coded("denied");
     }
     if (rule.isEmpty())
-        check.advice = QStringLiteral("install the udev rule (see above), then unplug and plug the reader in again");
+        check.advice = Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl", "install the udev rule (see above), then unplug "
+                                                                        "and plug the reader in again"));
     else if (groupName == Plugdev && !membership.now)
         check.advice = joinPlugdevAdvice(environment, membership);
     else
-        check.advice = QStringLiteral("unplug and plug the reader in again: the udev rule applies when the reader is added");
+        check.advice = Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl", "unplug and plug the reader in again: the udev "
+                                                                        "rule applies when the reader is added"));
     return check;
 }
 
@@ -243,7 +261,8 @@ Check holderCheck(const Environment &environment, ReaderReport &report, const QL
 {
     const QString &node = report.reader.node;
     const QString name = QFileInfo(node).fileName();
-    Check check{QStringLiteral("holder"), Status::Ok, QStringLiteral("no other program holds %1").arg(node), QString()};
+    Check check{QStringLiteral("holder"), Status::Ok,
+                Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl", "no other program holds %1")).arg(node), Message()};
     if (report.reader.transport->ttyLine) {
         for (const QString &directory : {QStringLiteral("/run/lock"), QStringLiteral("/var/lock")}) {
             const QString lock = directory + QStringLiteral("/LCK..") + name;
@@ -258,8 +277,10 @@ Check holderCheck(const Environment &environment, ReaderReport &report, const QL
                     owner = process;
             }
             check.status = Status::Problem;
-            check.text = QStringLiteral("%1 is locked by %2 (%3)").arg(node, processText(owner), lock);
-            check.advice = QStringLiteral("end that program, or close the port in it");
+            check.text = Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl", "%1 is locked by %2 (%3)"))
+                             .arg(node, processText(owner), lock)
+                             .coded("busy");
+            check.advice = Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl", "end that program, or close the port in it"));
             report.canOpen = false;
             return check;
         }
@@ -271,9 +292,10 @@ Check holderCheck(const Environment &environment, ReaderReport &report, const QL
     }
     if (!holders.isEmpty()) {
         check.status = Status::Warning;
-        check.text = QStringLiteral("%1 is open in %2").arg(node, holders.join(QStringLiteral(", ")));
-        check.advice = QStringLiteral("end that program before using the reader: two programs on one reader "
-                                      "confuse each other's frames");
+        check.text = Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl", "%1 is open in %2"))
+                         .arg(node, holders.join(QStringLiteral(", ")));
+        check.advice = Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl",
+            "end that program before using the reader: two programs on one reader confuse each other's frames"));
     }
     return check;
 }
@@ -319,38 +341,49 @@ Report examine(const Environment &environment, const QList<Reader> &readers)
     const QString rule = ruleFile.masked ? QString() : ruleFile.path;
     if (ruleFile.masked) {
         report.checks.append({QStringLiteral("udev-rule"), Status::Problem,
-                              QStringLiteral("the udev rule is switched off: %1 links to /dev/null").arg(ruleFile.path),
-                              QStringLiteral("remove that link and run sudo udevadm control --reload-rules; then "
-                                             "unplug and plug the reader in again")});
+                              Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl", "the udev rule is switched off: %1 "
+                                                                               "links to /dev/null"))
+                                  .arg(ruleFile.path),
+                              Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl",
+                                  "remove that link and run sudo udevadm control --reload-rules; then unplug and plug "
+                                  "the reader in again"))});
     } else if (rule.isEmpty()) {
         report.checks.append({QStringLiteral("udev-rule"), Status::Problem,
-                              QStringLiteral("the udev rule %1 is not installed").arg(AccessCheck::RulesFileName),
-                              QStringLiteral("install the keylon2-utility package, or copy %1 to /etc/udev/rules.d/ "
-                                             "and run sudo udevadm control --reload-rules; then unplug and plug "
-                                             "the reader in again")
+                              Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl", "the udev rule %1 is not installed"))
+                                  .arg(AccessCheck::RulesFileName),
+                              Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl",
+                                  "install the keylon2-utility package, or copy %1 to /etc/udev/rules.d/ and run sudo "
+                                  "udevadm control --reload-rules; then unplug and plug the reader in again"))
                                   .arg(AccessCheck::RulesFileName)});
     } else if (!readText(environment.path(rule)).contains(QLatin1String("GROUP=\"plugdev\""))) {
         report.checks.append({QStringLiteral("udev-rule"), Status::Warning,
-                              QStringLiteral("the udev rule %1 gives the readers to the user at the seat only").arg(rule),
-                              QStringLiteral("install the package's rule, which also gives them to group plugdev")});
+                              Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl", "the udev rule %1 gives the readers to "
+                                                                               "the user at the seat only"))
+                                  .arg(rule),
+                              Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl", "install the package's rule, which also "
+                                                                               "gives them to group plugdev"))});
     } else {
         report.checks.append({QStringLiteral("udev-rule"), Status::Ok,
-                              QStringLiteral("the udev rule is installed: %1").arg(rule), QString()});
+                              Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl", "the udev rule is installed: %1")).arg(rule),
+                              Message()});
     }
 
     const GroupMembership membership = plugdevMembership(environment);
     const QString seat = seatOf(environment);
-    Check session{QStringLiteral("session"), Status::Ok, QString(), QString()};
+    Check session{QStringLiteral("session"), Status::Ok, Message(), Message()};
     if (environment.uid == 0) {
-        session.text = QStringLiteral("running as root, which may open every node");
+        session.text = Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl", "running as root, which may open every node"));
     } else if (!seat.isEmpty()) {
-        session.text = QStringLiteral("this session is at seat %1, whose user the udev rule hands the readers").arg(seat);
+        session.text = Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl", "this session is at seat %1, whose user the udev "
+                                                                        "rule hands the readers"))
+                           .arg(seat);
     } else if (membership.now) {
-        session.text = QStringLiteral("this session has no seat (as over SSH); the readers come through group plugdev, "
-                                      "which this user is in");
+        session.text = Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl",
+            "this session has no seat (as over SSH); the readers come through group plugdev, which this user is in"));
     } else {
         session.status = Status::Warning;
-        session.text = QStringLiteral("this session has no seat (as over SSH): the seat's access does not reach it");
+        session.text = Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl", "this session has no seat (as over SSH): the "
+                                                                        "seat's access does not reach it"));
         session.advice = joinPlugdevAdvice(environment, membership);
     }
     report.checks.append(session);
@@ -363,9 +396,10 @@ Report examine(const Environment &environment, const QList<Reader> &readers)
     }
     report.checks.append({QStringLiteral("modemmanager"), Status::Ok,
                           modemManagers.isEmpty()
-                              ? QStringLiteral("ModemManager is not running")
-                              : QStringLiteral("ModemManager is running (pid %1)").arg(modemManagers.join(QStringLiteral(", "))),
-                          QString()});
+                              ? Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl", "ModemManager is not running"))
+                              : Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl", "ModemManager is running (pid %1)"))
+                                    .arg(modemManagers.join(QStringLiteral(", "))),
+                          Message()});
 
     bool brltty = false;
     for (const QString &directory : {QStringLiteral("/usr/bin"), QStringLiteral("/usr/sbin"), QStringLiteral("/bin"),
@@ -373,12 +407,15 @@ Report examine(const Environment &environment, const QList<Reader> &readers)
         brltty = brltty || QFileInfo(environment.path(directory + QStringLiteral("/brltty"))).isFile();
     if (brltty) {
         report.checks.append({QStringLiteral("brltty"), Status::Warning,
-                              QStringLiteral("brltty is installed: it takes over USB serial adapters it knows when "
-                                             "they are plugged in"),
-                              QStringLiteral("if the reader's serial port vanishes when it is plugged in, remove it: "
-                                             "sudo apt-get remove brltty")});
+                              Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl",
+                                  "brltty is installed: it takes over USB serial adapters it knows when they are "
+                                  "plugged in")),
+                              Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl",
+                                  "if the reader's serial port vanishes when it is plugged in, remove it: sudo apt-get "
+                                  "remove brltty"))});
     } else {
-        report.checks.append({QStringLiteral("brltty"), Status::Ok, QStringLiteral("brltty is not installed"), QString()});
+        report.checks.append({QStringLiteral("brltty"), Status::Ok,
+                              Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl", "brltty is not installed")), Message()});
     }
 
     for (const Reader &reader : readers) {
@@ -393,23 +430,29 @@ Report examine(const Environment &environment, const QList<Reader> &readers)
             entry.error = entry.checks.last().text;
         // Only a held reader gets a line: the lock is free in the usual case.
         if (reader.held) {
-            const QString holder = ReaderLock::holderText({reader.holderPid, reader.holderCommand});
             entry.checks.append({QStringLiteral("lock"), Status::Warning,
-                                 QStringLiteral("in use by %1, which holds its lock %2").arg(holder, reader.lockFile),
-                                 QStringLiteral("wait until it is done: another program is refused as busy, or waits "
-                                                "with keylon2ctl --wait SECONDS")});
+                                 Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl", "in use by %1, which holds its lock %2"))
+                                     .arg(ReaderLock::holderText({reader.holderPid, reader.holderCommand}))
+                                     .arg(reader.lockFile),
+                                 Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl",
+                                     "wait until it is done: another program is refused as busy, or waits with "
+                                     "keylon2ctl --wait SECONDS"))});
         }
         if (reader.transport->ttyLine && !modemManagers.isEmpty()) {
             if (modemManagerIgnores(environment, entry)) {
                 entry.checks.append({QStringLiteral("modemmanager"), Status::Ok,
-                                     QStringLiteral("ModemManager leaves %1 alone").arg(reader.node), QString()});
+                                     Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl", "ModemManager leaves %1 alone"))
+                                         .arg(reader.node),
+                                     Message()});
             } else {
                 entry.checks.append(
                     {QStringLiteral("modemmanager"), Status::Problem,
-                     QStringLiteral("ModemManager may probe %1 with AT commands, which the reader takes for frames")
+                     Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl", "ModemManager may probe %1 with AT commands, "
+                                                                      "which the reader takes for frames"))
                          .arg(reader.node),
-                     QStringLiteral("install the udev rule, which marks the port to be left alone, and plug the "
-                                    "reader in again; or stop ModemManager: sudo systemctl stop ModemManager")});
+                     Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl",
+                         "install the udev rule, which marks the port to be left alone, and plug the reader in again; "
+                         "or stop ModemManager: sudo systemctl stop ModemManager"))});
             }
         }
         report.readers.append(entry);

@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include "core/link/transport_descriptor.h"
+#include "core/text/message.h"
 
 // What stands between this user and the readers: the udev rule, the owner, group and ACL of
 // each reader's node, the session's seat, ModemManager, brltty, and other programs holding a
@@ -35,8 +36,8 @@ struct Check
 {
     QString name;    // "udev-rule", "session", "modemmanager", "brltty", "access", "holder", "lock"
     Status status = Status::Ok;
-    QString text;    // what was found
-    QString advice;  // what to do about it; empty when nothing
+    Message text;    // what was found
+    Message advice;  // what to do about it; empty when nothing
 };
 
 // Through what this user may open a node: read and write, by the kernel's rules (the owner's
@@ -104,7 +105,7 @@ struct ReaderReport
     Reader reader;
     NodeAccess access;
     bool canOpen = false;
-    QString error;  // why not, when it cannot be opened
+    Message error;  // why not, when it cannot be opened; coded as keylon2ctl's failures are (denied, busy, ...)
     QList<Check> checks;
 };
 

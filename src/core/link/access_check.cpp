@@ -7,8 +7,6 @@
 #include <unistd.h>
 #endif
 
-#include "core/text/core_text.h"
-
 namespace AccessCheck {
 
 const QString RulesFileName = QStringLiteral("60-keylon2.rules");
@@ -36,10 +34,11 @@ Diagnosis afterHidOpenPathFailed(const QString &node, const QString &error)
 #endif
 }
 
-QString deniedText(const QString &node)
+Message deniedText(const QString &node)
 {
-    return CoreText::tr("The reader is attached, but this user may not open %1. Install the udev rules "
-                        "(%2, see the README), then unplug and plug the reader in again.")
+    return Message(CoreRoom, QT_TRANSLATE_NOOP("Core",
+        "The reader is attached, but this user may not open %1. Install the udev rules (%2, see the README), then "
+        "unplug and plug the reader in again."))
         .arg(node, RulesFileName);
 }
 

@@ -3,6 +3,8 @@
 #include <QSerialPort>
 #include <QString>
 
+#include "core/text/message.h"
+
 // Why a connect could not open the reader. On Linux the reader's hidraw and tty nodes belong to
 // root unless a udev rule hands them to the user at the desk; an ordinary user then sees the
 // reader listed but cannot open it.
@@ -28,7 +30,7 @@ Diagnosis afterHidOpenPathFailed(const QString &node, const QString &error);
 
 // What the operator is told about a reader whose node this user may not open. A udev rule
 // applies when the device is added, so a new rule needs the reader plugged in again.
-QString deniedText(const QString &node);
+Message deniedText(const QString &node);
 
 // The rules file that grants the user at the desk the reader's nodes.
 extern const QString RulesFileName;

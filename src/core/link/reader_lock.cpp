@@ -338,11 +338,13 @@ std::optional<ReaderLock::Holder> ReaderLock::holderOf(const QString &node)
 #endif
 }
 
-QString ReaderLock::holderText(const Holder &holder)
+Message ReaderLock::holderText(const Holder &holder)
 {
     if (holder.pid <= 0)
-        return QStringLiteral("another process");
-    return QStringLiteral("%1 (process %2)")
-        .arg(holder.command.isEmpty() ? QStringLiteral("a program") : holder.command)
+        return Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl", "another process"));
+    //: %1 the program that holds the reader ("keylon2ctl")
+    return Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl", "%1 (process %2)"))
+        .arg(holder.command.isEmpty() ? Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl", "a program"))
+                                      : Message::plain(holder.command))
         .arg(holder.pid);
 }

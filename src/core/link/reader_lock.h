@@ -6,6 +6,8 @@
 #include <functional>
 #include <optional>
 
+#include "core/text/message.h"
+
 // One reader, one writer. Every program that talks to a reader (the window while connected,
 // keylon2ctl, a station) holds that reader's lock, so that a second program refuses or waits
 // instead of sending frames between the first one's. The lock is two advisory flocks, taken
@@ -81,7 +83,7 @@ public:
     // nobody does.
     static std::optional<Holder> holderOf(const QString &node);
     // "keylon2ctl (process 4242)"; "another process" when not known.
-    static QString holderText(const Holder &holder);
+    static Message holderText(const Holder &holder);
 
 private:
     int fd_ = -1;      // the lock file

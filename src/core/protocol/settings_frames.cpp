@@ -4,7 +4,6 @@
 
 #include "core/protocol/frames.h"
 #include "core/settings/settings_table.h"
-#include "core/text/core_text.h"
 
 namespace SettingsWrite {
 
@@ -40,17 +39,18 @@ QList<OverlongAffix> overlongAffixes(const SettingsRecord &page)
     return overlong;
 }
 
-QString overlongAffixText(const QList<OverlongAffix> &overlong)
+Message overlongAffixText(const QList<OverlongAffix> &overlong)
 {
-    QStringList parts;
+    QList<Message> parts;
     for (const OverlongAffix &affix : overlong) {
         //: %1 the affix as the page labels it, %n how many codes it holds (more than the reader keeps)
-        parts << (parts.isEmpty() ? CoreText::tr("The %1 has %n codes", nullptr, affix.codes)
-                                  : CoreText::tr("the %1 has %n codes", nullptr, affix.codes))
-                     .arg(CoreText::tr(affix.name));
+        parts << (Message(CoreRoom, parts.isEmpty() ? QT_TRANSLATE_N_NOOP("Core", "The %1 has %n codes")
+                                                        : QT_TRANSLATE_N_NOOP("Core", "the %1 has %n codes"),
+                                affix.codes)
+                      .arg(Message(CoreRoom, affix.name)));
     }
-    return CoreText::tr("%1; the reader keeps at most %2. Nothing was sent.")
-        .arg(parts.join(QStringLiteral("; ")), QString::number(Frames::MaxAffixCodes));
+    return Message(CoreRoom, QT_TRANSLATE_NOOP("Core", "%1; the reader keeps at most %2. Nothing was sent."))
+        .arg(Message::joined(parts, QStringLiteral("; ")), Frames::MaxAffixCodes);
 }
 
 }  // namespace SettingsWrite

@@ -6,6 +6,7 @@
 #include <QtGlobal>
 
 #include "core/settings/settings_record.h"
+#include "core/text/message.h"
 
 // The frames that write a settings record to the reader, in the order the reader expects
 // them. Plain functions: the slot reads the page into a SettingsRecord and sends what these
@@ -42,6 +43,6 @@ struct OverlongAffix
 QList<OverlongAffix> overlongAffixes(const SettingsRecord &page);
 
 // What the operator is told when a write stops for overlong affixes, naming each and the limit.
-QString overlongAffixText(const QList<OverlongAffix> &overlong);
+Message overlongAffixText(const QList<OverlongAffix> &overlong);
 
 }  // namespace SettingsWrite

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include "core/text/message.h"
+
 // What one operation of the reader session did.
 struct SessionResult
 {
@@ -35,11 +37,7 @@ struct SessionResult
 
     // "options", "output window", "keyboard country", "preamble", "postamble", "remove data",
     // "save command", "interface change"; "status", "ISP mode command"; empty for None.
-    static QString stepName(Step step);
-    // The same in the desktop's language, for a message to a person.
-    static QString translatedStepName(Step step);
-    // One line for a person: e.g. "no answer to the preamble read".
-    QString describe() const;
+    static Message stepName(Step step);
 };
 
 inline SessionResult failure(SessionResult::Outcome outcome, SessionResult::Step step,

@@ -16,7 +16,7 @@ const std::vector<Setting> &all()
     using R = SettingsRecord;
     static const std::vector<Setting> table = {
         {"Interface", Kind::Switch, nullptr, 0, &P::interfaceSerial,
-         "0 USB keyboard, 1 serial: the interface the file was read over; never applied"},
+         QT_TRANSLATE_NOOP("Keylon2ctl", "0 USB keyboard, 1 serial: the interface the file was read over; never applied")},
         {"PreEnable", Kind::Switch, "PreAmbleChk", OptionBits::PreEnable, &P::preEnable},
         {"Pre", Kind::Affix, "PreAmbleEdit", 0, nullptr, nullptr, &P::pre, &R::pre, nullptr, "PreVal=%x", "PreEnable",
          nullptr, nullptr, nullptr, false, QT_TRANSLATE_NOOP("Core", "PreAmble"), "Pre_cmb", 0x20, 0x21,
@@ -36,7 +36,9 @@ const std::vector<Setting> &all()
          "t1num: %d"},
         {"OutputLength", Kind::Number, "KLNOutLengthEdit", 0, nullptr, nullptr, &P::outputLength, nullptr,
          &R::outputLength, "t2num: %d"},
-        {"KBCountry", Kind::Choice, "KB_cmb", 0, nullptr, "; not on the serial interface", nullptr, nullptr, nullptr,
+        //: %1: the keyboard countries with their numbers
+        {"KBCountry", Kind::Choice, "KB_cmb", 0, nullptr,
+         QT_TRANSLATE_NOOP("Keylon2ctl", "%1; not on the serial interface"), nullptr, nullptr, nullptr,
          nullptr, nullptr, &P::kbCountry, &R::kbCountry, &CountryNames, true},
     };
     return table;
@@ -151,40 +153,44 @@ std::vector<const Setting *> recordOrder()
     return order;
 }
 
-QString helpText()
+Message helpText()
 {
-    QStringList helps;
+    QList<Message> helps;
+    QStringList spelled;  // each help in English: rows that say the same share an entry
     QList<QStringList> keys;
     for (const bool applied : {true, false}) {
         for (const Setting &row : all()) {
             if (row.applied() != applied)
                 continue;
-            QString help = QString::fromLatin1(row.help);
+            Message help(CtlRoom, row.help);
             if (row.kind == Kind::Switch && !row.help)
-                help = QStringLiteral("0 or 1 (true and false are taken too)");
+                help = Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl", "0 or 1 (true and false are taken too)"));
             else if (row.kind == Kind::Affix)
-                help = QStringLiteral("the preamble, postamble and remove data, in the bracket notation; "
-                                      "at most 31 codes each");
+                help = Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl", "the preamble, postamble and remove data, in the "
+                                                                        "bracket notation; at most 31 codes each"));
             else if (row.kind == Kind::Number)
-                help = QStringLiteral("%1 to %2: the reader keeps one byte, and a read shows it signed")
-                           .arg(row.low())
-                           .arg(row.high());
-            for (int index = row.choices ? int(row.choices->size()) - 1 : -1; index >= 0; --index)
-                help.prepend(QStringLiteral("%1%2 %3")
-                                 .arg(index ? QStringLiteral(", ") : QString())
-                                 .arg(index)
-                                 .arg(row.choices->at(index)));
-            if (!helps.contains(help)) {
+                help = Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl", "%1 to %2: the reader keeps one byte, and a "
+                                                                        "read shows it signed"))
+                           .arg(row.low(), row.high());
+            QStringList choices;
+            for (int index = 0; row.choices && index < int(row.choices->size()); ++index)
+                choices << QStringLiteral("%1 %2").arg(index).arg(row.choices->at(index));
+            if (row.choices)
+                help.arg(choices.join(QStringLiteral(", ")));
+            if (!spelled.contains(help.english())) {
+                spelled << help.english();
                 helps << help;
                 keys << QStringList();
             }
-            keys[helps.indexOf(help)] << QLatin1String(row.key);
+            keys[spelled.indexOf(help.english())] << QLatin1String(row.key);
         }
     }
-    QString text;
-    for (int i = 0; i < helps.size(); ++i)
-        text += QStringLiteral("  %1\n        %2\n").arg(keys.at(i).join(QStringLiteral(", ")), helps.at(i));
-    return text;
+    QList<Message> lines;
+    for (int i = 0; i < helps.size(); ++i) {
+        lines << Message::plain(QStringLiteral("  %1\n        %2\n"))
+                     .arg(keys.at(i).join(QStringLiteral(", ")), helps.at(i));
+    }
+    return Message::joined(lines, QString());
 }
 
 std::optional<int> switchValue(const QString &text)
@@ -206,8 +212,14 @@ std::optional<int> numberValue(const QString &text)
 
 int unclosedBracket(const QString &text)
 {
-    const int open = text.lastIndexOf(QLatin1Char('['));
-    return open >= 0 && text.indexOf(QLatin1Char(']'), open) < 0 ? open : -1;
+    for (int open = text.indexOf(QLatin1Char('[')); open >= 0;) {
+        const int next = text.indexOf(QLatin1Char('['), open + 1);
+        const int close = text.indexOf(QLatin1Char(']'), open);
+        if (close < 0 || (next >= 0 && close > next))
+            return open;
+        open = next;
+    }
+    return -1;
 }
 
 int outputNumber(const QString &text)

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/settings/settings_record.h"
+#include "core/text/message.h"
 
 // Every setting of the reader, once: its key in a configuration file (and in keylon2ctl's JSON),
 // what kind of value it holds, where the page and the record keep it, and what --help-all says
@@ -90,7 +91,7 @@ std::vector<const Setting *> recordOrder();
 
 // The keys and what each holds, as --help-all lists them: rows that say the same share an
 // entry; Interface, which is never applied, comes last.
-QString helpText();
+Message helpText();
 
 // The checks of a value a file gives, one for each way it can be wrong; the front ends word
 // what they find. holds() says whether a value lies in a row's range.
@@ -98,8 +99,9 @@ QString helpText();
 std::optional<int> switchValue(const QString &text);
 // A number or a choice: an integer in base 10.
 std::optional<int> numberValue(const QString &text);
-// An affix: where a '[' opens a name that no ']' closes ("[0x5B" would go out as its five
-// characters); -1 when none does.
+// An affix: where the first '[' opens a name that no ']' closes before the next '[' or the
+// end ("[0x5B" would go out as its five characters, "[0x5BAB[CR]" meant "[0x5B]AB[CR]");
+// -1 when none does.
 int unclosedBracket(const QString &text);
 
 // The integer that export stores for an output-window text: base 10, 0 when it is no number.

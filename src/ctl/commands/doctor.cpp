@@ -10,11 +10,12 @@
 #include "core/link/access_check.h"
 #include "core/link/reader_list.h"
 #include "core/link/reader_lock.h"
+#include "ctl/fleet/devices.h"
+#include "ctl/output/document.h"
 #include "ctl/table/handlers.h"
 #include "ctl/output/io.h"
 #include "ctl/table/ctl_text.h"
 #include "ctl/table/exit_codes.h"
-#include "ctl/table/human_text.h"
 #include "ctl/table/invocation.h"
 
 namespace Ctl {
@@ -70,11 +71,11 @@ QString statusWord(AccessDoctor::Status status)
 
 QString checkLine(const Check &check, const QString &subject)
 {
-    const QString text = subject + human(check.text);
+    const QString text = subject + check.text.human();
     if (check.advice.isEmpty())
         return statusWord(check.status) + text;
     //: %1 what doctor found, %2 what to do about it
-    return statusWord(check.status) + CtlText::tr("%1. Fix: %2").arg(text, human(check.advice));
+    return statusWord(check.status) + CtlText::tr("%1. Fix: %2").arg(text, check.advice.human());
 }
 
 QJsonArray checksJson(const QList<Check> &checks)
@@ -83,9 +84,9 @@ QJsonArray checksJson(const QList<Check> &checks)
     for (const Check &check : checks) {
         QJsonObject object{{"check", check.name},
                            {"status", AccessDoctor::statusName(check.status)},
-                           {"text", check.text}};
+                           {"text", check.text.english()}};
         if (!check.advice.isEmpty())
-            object.insert("advice", check.advice);
+            object.insert("advice", check.advice.english());
         array.append(object);
     }
     return array;
@@ -107,10 +108,13 @@ int doctor(bool json, Io &io, const AccessDoctor::Environment &environment)
     const QString lockProblem = ReaderLock::directoryProblem();
     if (!lockProblem.isEmpty()) {
         report.checks.append({QStringLiteral("locks"), AccessDoctor::Status::Warning,
-                              lockProblem + QStringLiteral(": only a reader's node is locked, and a reader whose "
-                                                           "node cannot be opened has no lock"),
-                              QStringLiteral("a service needs ReadWritePaths=%1; elsewhere make the directory, "
-                                             "writable by every user and sticky (mode 1777)")
+                              Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl",
+                                  "%1: only a reader's node is locked, and a reader whose node cannot be opened has no "
+                                  "lock"))
+                                  .arg(lockProblem),
+                              Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl",
+                                  "a service needs ReadWritePaths=%1; elsewhere make the directory, writable by every "
+                                  "user and sticky (mode 1777)"))
                                   .arg(ReaderLock::directory())});
     }
 
@@ -119,7 +123,7 @@ int doctor(bool json, Io &io, const AccessDoctor::Environment &environment)
         if (!entry.canOpen)
             exitCode = PermissionDenied;
     }
-    const QString noReader = QStringLiteral("no reader found");
+    const Message noReader = noReaderFound();
 
     if (json) {
         QJsonArray entries;
@@ -132,8 +136,10 @@ int doctor(bool json, Io &io, const AccessDoctor::Environment &environment)
                                {"node", entry.reader.node},
                                {"access", AccessDoctor::grantName(entry.access.grant)},
                                {"checks", checksJson(entry.checks)}};
-            if (!entry.canOpen)
-                object.insert("error", entry.error);
+            if (!entry.canOpen) {
+                object.insert("error", entry.error.english());
+                insertError(object, entry.error);
+            }
             if (entry.reader.held) {
                 QJsonObject holder{{"lockFile", entry.reader.lockFile}};
                 if (entry.reader.holderPid > 0)
@@ -151,7 +157,7 @@ int doctor(bool json, Io &io, const AccessDoctor::Environment &environment)
                              {"checks", checksJson(report.checks)},
                              {"readers", entries}};
         if (readers.isEmpty())
-            document.insert("error", noReader);
+            insertError(document, noReader);
         io.out << QJsonDocument(document).toJson(QJsonDocument::Indented);
     } else {
         for (const Check &check : report.checks)
@@ -164,10 +170,10 @@ int doctor(bool json, Io &io, const AccessDoctor::Environment &environment)
     io.out.flush();
 
     if (readers.isEmpty())
-        io.err << human(noReader) << Qt::endl;
+        io.err << noReader.human() << Qt::endl;
     for (const AccessDoctor::ReaderReport &entry : report.readers) {
         if (!entry.canOpen)
-            io.err << entry.reader.device << ": " << human(entry.error) << Qt::endl;
+            io.err << entry.reader.device << ": " << entry.error.human() << Qt::endl;
     }
     return exitCode;
 }

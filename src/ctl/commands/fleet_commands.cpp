@@ -21,19 +21,33 @@ namespace {
 
 using Result = ReaderOutcome::Result;
 
+// The last line of what stops a command before any reader is looked for ends in "Nothing was
+// sent.", once: a sentence of its own after a line that ends in a full stop.
+Message nothingSent(const Message &line)
+{
+    const QString english = line.english();
+    if (english.endsWith(QLatin1String("Nothing was sent.")))
+        return line;
+    return Message(CtlRoom, english.endsWith(QLatin1Char('.')) ? QT_TRANSLATE_NOOP("Keylon2ctl", "%1 Nothing was sent.")
+                                                                : QT_TRANSLATE_NOOP("Keylon2ctl", "%1. Nothing was sent."))
+        .arg(line);
+}
+
 // The file of write, apply and diff, refused (exit 2) before any reader is looked for. Success
 // when it is taken.
 int takeFile(const Invocation &invocation, Io &io, SettingsFile &file)
 {
     file = readSettingsFile(invocation.arguments.first());
-    if (file.problems.isEmpty() && file.keys.isEmpty())
-        file.problems << QStringLiteral("%1 sets none of the reader's settings in [KEYLON].").arg(file.name);
+    if (file.problems.isEmpty() && file.keys.isEmpty()) {
+        file.problems << Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl", "%1 sets none of the reader's settings in "
+                                                                          "[KEYLON]."))
+                             .arg(file.name)
+                             .coded(Code::BadFile);
+    }
     if (file.problems.isEmpty())
         return Success;
-    QStringList lines = file.problems;
-    if (!lines.last().endsWith(QLatin1String("Nothing was sent.")))
-        lines.last() += lines.last().endsWith(QLatin1Char('.')) ? QStringLiteral(" Nothing was sent.")
-                                                                 : QStringLiteral(". Nothing was sent.");
+    QList<Message> lines = file.problems;
+    lines.last() = nothingSent(lines.last());
     return fail(invocation, io, UsageError, lines);
 }
 
@@ -45,20 +59,22 @@ int openLog(const Invocation &invocation, Io &io, const QString &file, bool chec
     if (!invocation.isSet(QStringLiteral("log")))
         return Success;
     AuditRun run{invocation.commandWord, check, file, QString()};
-    QString error;
+    Message error;
     if (!file.isEmpty()) {
         // The bytes as they are now, a moment after the command took them.
         QFile taken(file);
         if (taken.open(QIODevice::ReadOnly))
             run.fileSha256 = AuditLog::sha256Hex(taken.readAll());
         else
-            error = QStringLiteral("cannot read %1 again for the log: %2").arg(file, taken.errorString());
+            error = Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl", "cannot read %1 again for the log: %2"))
+                        .arg(file, taken.errorString())
+                        .coded(Code::LogFailed);
     }
     if (error.isEmpty())
         log = AuditLog::open(invocation.value(QStringLiteral("log")), run, &error);
     if (log)
         return Success;
-    return fail(invocation, io, UsageError, {error + QStringLiteral(". Nothing was sent.")});
+    return fail(invocation, io, UsageError, {nothingSent(error)});
 }
 
 // --metrics FILE. A run writes it at its start and at its end, a station at each event
@@ -74,7 +90,7 @@ public:
             return Success;
         const QString path = invocation.value(QStringLiteral("metrics"));
         if (path.isEmpty())
-            return fail(invocation, io, UsageError, {QStringLiteral("--metrics wants a file name. Nothing was sent.")});
+            return fail(invocation, io, UsageError, {nothingSent(fileNameWanted(QStringLiteral("metrics")))});
         station_ = invocation.isSet(QStringLiteral("watch"));
         metrics_.reset(new Metrics(station_ ? Metrics::Scope::Station : Metrics::Scope::Run, path, check,
                                    QDateTime::currentMSecsSinceEpoch()));
@@ -124,11 +140,13 @@ int writeCommand(const Invocation &invocation, Io &io)
     // A file that read made over the serial line has no KBCountry, and the serial line never
     // sends it: such a file writes there. Over USB HID writeToReader refuses it.
     if (!partial && !missing.isEmpty() && missing != QStringList{QStringLiteral("KBCountry")}) {
+        //: %2: the keys the file lacks
         return fail(invocation, io, UsageError,
-                    {QStringLiteral("%1 lacks %2 in [KEYLON]: write sends every setting and would reset those; add "
-                                    "them, or change only what the file sets with --partial or apply. Nothing was "
-                                    "sent.")
-                         .arg(file.name, keysText(missing))});
+                    {Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl",
+                        "%1 lacks %2 in [KEYLON]: write sends every setting and would reset those; add them, or change "
+                        "only what the file sets with --partial or apply. Nothing was sent."))
+                         .arg(file.name, keysText(missing))
+                         .coded(Code::IncompleteFile)});
     }
     std::unique_ptr<AuditLog> log;
     if (const int refused = openLog(invocation, io, invocation.arguments.first(), false, log))
@@ -168,8 +186,6 @@ int applyCommand(const Invocation &invocation, Io &io)
         return applyToReader(reader, file, check ? ApplyMode::Check : ApplyMode::Apply, context);
     };
     fleet.status = [check](const ReaderOutcome &outcome) {
-        if (outcome.result == Result::Unchanged)
-            return CtlText::tr("unchanged");
         if (check)
             return CtlText::tr("would change: %1").arg(keysText(outcome.fields));
         QString line = CtlText::tr("changed: %1").arg(keysText(outcome.fields));
@@ -202,8 +218,6 @@ int diffCommand(const Invocation &invocation, Io &io)
         return applyToReader(reader, file, ApplyMode::Check, context);
     };
     fleet.status = [](const ReaderOutcome &outcome) {
-        if (outcome.result == Result::Unchanged)
-            return CtlText::tr("unchanged");
         QStringList parts;
         for (const Difference &difference : outcome.differences)
             parts << QStringLiteral("%1 \"%2\" -> \"%3\"").arg(difference.key, difference.reader, difference.file);
@@ -212,7 +226,7 @@ int diffCommand(const Invocation &invocation, Io &io)
     //: How the summary counts the readers that differ from the file ("2 differ")
     fleet.changedWord = CtlText::tr("differ");
     fleet.entries = {false, false, true};
-    fleet.progress = CtlText::tr("reading");
+    fleet.progress = readingWord();
     fleet.check = true;
     fleet.tellsCheck = true;
     fleet.metrics = metrics.get();

@@ -16,13 +16,13 @@
 #include "core/settings/config_mapping.h"
 #include "core/settings/settings_table.h"
 #include "ctl/fleet/devices.h"
+#include "ctl/fleet/fleet.h"
 #include "ctl/fleet/jobs.h"
 #include "ctl/output/document.h"
 #include "ctl/output/io.h"
 #include "ctl/output/reader_outcome.h"
 #include "ctl/table/ctl_text.h"
 #include "ctl/table/exit_codes.h"
-#include "ctl/table/human_text.h"
 #include "ctl/table/invocation.h"
 #include "ctl/table/shell_completion.h"
 
@@ -82,18 +82,17 @@ int oneReader(const Invocation &invocation, Io &io, ReaderList::Reader &reader)
 
 // The document of a command on one reader, with that reader's entry.
 int finishOne(const Invocation &invocation, Io &io, const ReaderList::Reader &reader, int exitCode,
-              const QString &error, QJsonObject entry = QJsonObject())
+              const Message &error, QJsonObject entry = QJsonObject())
 {
     if (!error.isEmpty())
-        io.err << human(error) << Qt::endl;
+        io.err << error.human() << Qt::endl;
     if (!invocation.json)
         return exitCode;
     const QJsonObject identity = identityJson(reader);
     for (auto field = identity.begin(); field != identity.end(); ++field)
         entry.insert(field.key(), field.value());
     entry.insert("ok", error.isEmpty());
-    if (!error.isEmpty())
-        entry.insert("error", error);
+    insertError(entry, error);
     QJsonObject document = Ctl::document(invocation.commandWord, exitCode, error);
     document.insert("readers", QJsonArray{entry});
     printDocument(document, io);
@@ -106,9 +105,9 @@ int lockOne(const Invocation &invocation, Io &io, const ReaderList::Reader &read
 {
     locked = lockReader(reader, invocation.waitMs(), io.stop, invocation.withoutLock());
     if (locked.exitCode != Success)
-        return finishOne(invocation, io, reader, locked.exitCode, locked.error);
+        return finishOne(invocation, io, reader, locked.exitCode, readerLine(reader, locked.error, locked.namesReader));
     if (!locked.warning.isEmpty())
-        io.err << human(locked.warning) << Qt::endl;
+        io.err << locked.warning.human() << Qt::endl;
     return Success;
 }
 
@@ -119,7 +118,7 @@ int openOne(const Invocation &invocation, Io &io, const ReaderList::Reader &read
         return refused;
     const Opened opened = connect(*locked.reader);
     if (opened.exitCode != Success)
-        return finishOne(invocation, io, reader, opened.exitCode, opened.error);
+        return finishOne(invocation, io, reader, opened.exitCode, readerLine(reader, opened.error, opened.namesReader));
     return Success;
 }
 
@@ -129,8 +128,7 @@ int listCommand(const Invocation &invocation, Io &io)
 {
     const QList<ReaderList::Reader> readers = ReaderList::attached();
     const int exitCode = readers.isEmpty() ? NoReader : Success;
-    QJsonObject document = Ctl::document(QStringLiteral("list"), exitCode,
-                                         readers.isEmpty() ? QStringLiteral("no reader found") : QString());
+    QJsonObject document = Ctl::document(QStringLiteral("list"), exitCode, readers.isEmpty() ? noReaderFound() : Message());
     QJsonArray entries;
     for (const ReaderList::Reader &reader : readers) {
         if (invocation.json) {
@@ -149,7 +147,7 @@ int listCommand(const Invocation &invocation, Io &io)
     io.out.flush();
     warn(identityWarnings(readers), &document, io);
     if (readers.isEmpty())
-        io.err << CtlText::tr("no reader found") << Qt::endl;
+        io.err << noReaderFound().human() << Qt::endl;
     if (invocation.json) {
         document.insert("readers", entries);
         printDocument(document, io);
@@ -166,7 +164,7 @@ int readCommand(const Invocation &invocation, Io &io)
     if (const int refused = lockOne(invocation, io, reader, locked))
         return refused;
     if (io.progress && !invocation.json)
-        io.err << reader.device() << ": " << CtlText::tr("reading") << Qt::endl;
+        io.err << reader.device() << ": " << readingWord() << Qt::endl;
     const ReadJob job = readReader(*locked.reader);
     if (job.result.exitCode != Success)
         return finishOne(invocation, io, reader, job.result.exitCode, job.result.message);
@@ -177,7 +175,7 @@ int readCommand(const Invocation &invocation, Io &io)
     const int exitCode = stopRequested(io) ? stoppedExitCode(io) : Success;
     if (invocation.json) {
         const QJsonObject entry{{"firmware", job.page.firmwareVersion}, {"settings", configJson(job.page, withCountry)}};
-        return finishOne(invocation, io, reader, exitCode, QString(), entry);
+        return finishOne(invocation, io, reader, exitCode, Message(), entry);
     }
     if (invocation.value(QStringLiteral("format")) == QLatin1String("json"))
         io.out << QJsonDocument(configJson(job.page, withCountry)).toJson(QJsonDocument::Indented);
@@ -195,9 +193,9 @@ int monitorCommand(const Invocation &invocation, Io &io)
     // Only a reader whose key reads come over its link has anything to show.
     if (!reader.transport->dialect.reader.keyReadsOnLink) {
         return finishOne(invocation, io, reader, UsageError,
-                         reader.device()
-                             + QStringLiteral(": a reader on USB HID types its key ID codes as keystrokes; monitor needs "
-                                              "a serial reader"));
+                         readerLine(reader, Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl",
+                             "a reader on USB HID types its key ID codes as keystrokes; monitor needs a serial reader"))
+                                                .coded(Code::WrongInterface)));
     }
     Locked locked;
     if (const int refused = openOne(invocation, io, reader, locked))
@@ -217,12 +215,13 @@ int monitorCommand(const Invocation &invocation, Io &io)
         code.clear();
     };
     int exitCode = Success;
-    QString error;
+    Message error;
     while (!stopRequested(io)) {
         const int received = line.receive(chunk, QuietMs);
         if (received < 0) {
             exitCode = ReaderFailed;
-            error = reader.device() + QStringLiteral(": the serial line is gone");
+            error = readerLine(reader, Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl", "the serial line is gone"))
+                                           .coded(Code::LineGone));
             break;
         }
         // The reader sends each read in one burst, ended by its postamble when it has one
@@ -250,8 +249,10 @@ int firmwareUpdateCommand(const Invocation &invocation, Io &io)
     const QFileInfo writer(program);
     if (!Platform::firmwareWriterRunnable()) {
         return finishOne(invocation, io, reader, UsageError,
-                         QStringLiteral("The firmware writer %1 was not found in %2; nothing was sent to the reader.")
-                             .arg(writer.fileName(), QDir::currentPath()));
+                         Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl", "The firmware writer %1 was not found in %2; "
+                                                                          "nothing was sent to the reader."))
+                             .arg(writer.fileName(), QDir::currentPath())
+                             .coded(Code::NoWriter));
     }
     // Held until the writer is done: nobody else talks to the reader while its firmware changes.
     Locked locked;
@@ -260,7 +261,7 @@ int firmwareUpdateCommand(const Invocation &invocation, Io &io)
     // The link goes, the lock stays: the writer finds the reader free, and nobody else.
     const SessionResult result = locked.reader->enterIspMode();
     if (!result.ok())
-        return finishOne(invocation, io, reader, ReaderFailed, reader.device() + QStringLiteral(": ") + result.describe());
+        return finishOne(invocation, io, reader, ReaderFailed, readerLine(reader, sessionFailure(result)));
     QProcess process;
     // With --json standard output holds the document alone: the writer speaks on standard error.
     process.setProcessChannelMode(invocation.json ? QProcess::MergedChannels : QProcess::ForwardedChannels);
@@ -274,16 +275,20 @@ int firmwareUpdateCommand(const Invocation &invocation, Io &io)
         }
     }
     if (process.exitStatus() != QProcess::NormalExit || process.error() == QProcess::FailedToStart)
-        return finishOne(invocation, io, reader, ReaderFailed, QStringLiteral("the firmware writer did not run to its end"));
+        return finishOne(invocation, io, reader, ReaderFailed,
+                         Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl", "the firmware writer did not run to its end"))
+                             .coded(Code::WriterFailed));
     if (process.exitCode() != 0) {
         return finishOne(invocation, io, reader, ReaderFailed,
-                         QStringLiteral("the firmware writer ended with exit code %1").arg(process.exitCode()));
+                         Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl", "the firmware writer ended with exit code %1"))
+                             .arg(process.exitCode())
+                             .coded(Code::WriterFailed));
     }
     if (!invocation.json) {
         io.out << CtlText::tr("%1: firmware written").arg(reader.device()) << '\n';
         io.out.flush();
     }
-    return finishOne(invocation, io, reader, Success, QString());
+    return finishOne(invocation, io, reader, Success, Message());
 }
 
 int completionCommand(const Invocation &invocation, Io &io)

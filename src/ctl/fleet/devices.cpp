@@ -1,6 +1,7 @@
 #include "ctl/fleet/devices.h"
 
 #include "core/link/access_check.h"
+#include "ctl/output/reader_outcome.h"
 #include "ctl/table/exit_codes.h"
 
 namespace Ctl {
@@ -44,7 +45,7 @@ int count(const QList<ReaderList::Reader> &readers, QString ReaderList::Reader::
 Selection select(const QStringList &devices, bool all)
 {
     Selection selection;
-    const auto refuse = [&](int exitCode, const QString &error) {
+    const auto refuse = [&](int exitCode, const Message &error) {
         selection.readers.clear();
         selection.exitCode = exitCode;
         selection.error = error;
@@ -53,11 +54,13 @@ Selection select(const QStringList &devices, bool all)
     if (devices.isEmpty()) {
         const QList<ReaderList::Reader> attached = ReaderList::attached();
         if (attached.isEmpty())
-            return refuse(NoReader, QStringLiteral("no reader found"));
-        if (attached.size() > 1 && !all)
-            return refuse(UsageError, QStringLiteral("%1 readers found, name one with --device: %2")
-                                          .arg(attached.size())
-                                          .arg(foundText(attached)));
+            return refuse(NoReader, noReaderFound());
+        if (attached.size() > 1 && !all) {
+            return refuse(UsageError, Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl", "%1 readers found, name one with "
+                                                                                       "--device: %2"))
+                                          .arg(attached.size(), foundText(attached))
+                                          .coded(Code::Ambiguous));
+        }
         selection.readers = attached;
         return selection;
     }
@@ -82,8 +85,10 @@ Selection select(const QStringList &devices, bool all)
         QList<ReaderList::Reader> found;
         const TransportDescriptor *transport = Transports::ofDevice(device);
         if (value.isEmpty() || (!transport && kind != QLatin1String("sn:") && kind != QLatin1String("usb:")))
-            return refuse(UsageError, QStringLiteral("--device wants hid:PATH, serial:PORT, sn:SERIAL or "
-                                                     "usb:PORTPATH, not \"%1\"").arg(device));
+            return refuse(UsageError, Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl",
+                "--device wants hid:PATH, serial:PORT, sn:SERIAL or usb:PORTPATH, not \"%1\""))
+                                          .arg(device)
+                                          .coded(Code::Usage));
         if (transport && transport->named) {
             // Any port may be named; only the ports that are a reader's are found without a name.
             found << transport->named(value);
@@ -98,25 +103,37 @@ Selection select(const QStringList &devices, bool all)
                                                                     : &ReaderList::Reader::portPath, value);
         }
         if (found.isEmpty())
-            return refuse(NoReader, QStringLiteral("no reader at %1 (found: %2)").arg(device, foundText(attached)));
+            return refuse(NoReader, Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl", "no reader at %1 (found: %2)"))
+                                        .arg(device, foundText(attached))
+                                        .coded(Code::NotFound));
         if (found.size() > 1)
-            return refuse(UsageError, QStringLiteral("%1 readers answer to %2 (%3); it cannot pick one: name it by "
-                                                     "usb:PORTPATH or hid:PATH")
-                                          .arg(found.size())
-                                          .arg(device, foundText(found)));
+            return refuse(UsageError, Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl",
+                "%1 readers answer to %2 (%3); it cannot pick one: name it by usb:PORTPATH or hid:PATH"))
+                                          .arg(found.size(), device, foundText(found))
+                                          .coded(Code::Ambiguous));
         if (count(selection.readers, &ReaderList::Reader::path, found.first().path) == 0)
             selection.readers << found.first();
     }
     return selection;
 }
 
-QStringList identityWarnings(const QList<ReaderList::Reader> &readers)
+Message noReaderFound()
 {
-    QStringList warnings;
+    for (const ExitCodeSpec &exit : ExitCodes) {
+        if (exit.code == NoReader)
+            return Message(CtlRoom, exit.meaning).coded(Code::NoReader);
+    }
+    return Message();
+}
+
+QList<Message> identityWarnings(const QList<ReaderList::Reader> &readers)
+{
+    QList<Message> warnings;
     QStringList told;
     for (const ReaderList::Reader &reader : readers) {
         if (reader.serialNumber.isEmpty()) {
-            warnings << QStringLiteral("%1 has no serial number; sn: cannot pick it").arg(reader.device());
+            warnings << Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl", "%1 has no serial number; sn: cannot pick it"))
+                            .arg(reader.device());
             continue;
         }
         const QList<ReaderList::Reader> sharing = matching(readers, &ReaderList::Reader::serialNumber, reader.serialNumber);
@@ -126,10 +143,9 @@ QStringList identityWarnings(const QList<ReaderList::Reader> &readers)
         QStringList devices;
         for (const ReaderList::Reader &other : sharing)
             devices << other.device();
-        warnings << QStringLiteral("%1 readers share the serial number %2 (%3); sn: cannot pick them, name them by "
-                                   "usb:PORTPATH or hid:PATH")
-                        .arg(sharing.size())
-                        .arg(reader.serialNumber, devices.join(QStringLiteral(", ")));
+        warnings << Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl",
+            "%1 readers share the serial number %2 (%3); sn: cannot pick them, name them by usb:PORTPATH or hid:PATH"))
+                        .arg(sharing.size(), reader.serialNumber, devices.join(QStringLiteral(", ")));
     }
     return warnings;
 }
@@ -149,38 +165,43 @@ QStringList deviceNames(const QList<ReaderList::Reader> &readers)
 
 namespace {
 
-// keylon2ctl's words for a reader that did not open.
-void word(const HeldReader::Error &error, const ReaderList::Reader &reader, int waitMs, int &exitCode, QString &text)
+// keylon2ctl's words for a reader that did not open. A busy reader and one without a lock are
+// said without the reader, which each line names; the others name its node themselves.
+Opened word(const HeldReader::Error &error, const ReaderList::Reader &reader, int waitMs)
 {
     switch (error.failure) {
     case HeldReader::Failure::None:
-        return;
-    case HeldReader::Failure::Busy: {
-        exitCode = Busy;
-        const QString holder = ReaderLock::holderText(error.holder);
-        text = waitMs > 0 ? QStringLiteral("%1: busy: still in use by %2 after waiting %3 s")
-                                .arg(reader.device(), holder)
-                                .arg((waitMs + 999) / 1000)
-                          : QStringLiteral("%1: busy: in use by %2; --wait SECONDS waits for it")
-                                .arg(reader.device(), holder);
-        return;
-    }
+        break;
+    case HeldReader::Failure::Busy:
+        //: %1 the program that holds the reader ("keylon2ctl (process 4242)")
+        return {Busy, (waitMs > 0 ? Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl", "busy: still in use by %1 after "
+                                                                                      "waiting %2 s"))
+                                        .arg(ReaderLock::holderText(error.holder), (waitMs + 999) / 1000)
+                                  : Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl", "busy: in use by %1; --wait "
+                                                                                      "SECONDS waits for it"))
+                                        .arg(ReaderLock::holderText(error.holder)))
+                          .coded(Code::Busy),
+                false};
     case HeldReader::Failure::NoLock:
-        exitCode = ReaderFailed;
-        text = QStringLiteral("%1: no lock can be had (%2); nothing was sent. Make the lock directory %3 "
-                              "writable for this user, or give --no-lock to go on without one")
-                   .arg(reader.device(), error.reason, ReaderLock::directory());
-        return;
+        return {ReaderFailed,
+                Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl",
+                    "no lock can be had (%1); nothing was sent. Make the lock directory %2 writable for this user, or "
+                    "give --no-lock to go on without one"))
+                    .arg(error.reason, ReaderLock::directory())
+                    .coded(Code::NoLock),
+                false};
     case HeldReader::Failure::Denied:
-        exitCode = PermissionDenied;
-        text = AccessCheck::deniedText(reader.path);
-        return;
+        return {PermissionDenied, AccessCheck::deniedText(reader.path).coded(Code::Denied), true};
     case HeldReader::Failure::NotFound:
     case HeldReader::Failure::Failed:
-        exitCode = error.failure == HeldReader::Failure::NotFound ? NoReader : ReaderFailed;
-        text = QStringLiteral("cannot open %1: %2").arg(reader.device(), error.reason);
-        return;
+        const bool notFound = error.failure == HeldReader::Failure::NotFound;
+        return {notFound ? NoReader : ReaderFailed,
+                Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl", "cannot open %1: %2"))
+                    .arg(reader.device(), error.reason)
+                    .coded(notFound ? Code::NotFound : Code::OpenFailed),
+                true};
     }
+    return {};
 }
 
 }  // namespace
@@ -193,20 +214,22 @@ Locked lockReader(const ReaderList::Reader &reader, int waitMs, const std::atomi
     wait.stopped = [stop] { return stop && stop->load(); };
     wait.withoutLock = withoutLock;
     HeldReader::Opening opening = HeldReader::claim(reader, wait);
-    word(opening.error, reader, waitMs, locked.exitCode, locked.error);
+    const Opened refused = word(opening.error, reader, waitMs);
+    locked.exitCode = refused.exitCode;
+    locked.error = refused.error;
+    locked.namesReader = refused.namesReader;
     locked.reader = std::move(opening.reader);
     if (locked.reader && locked.reader->lockless()) {
-        locked.warning = QStringLiteral("%1: no lock (%2); going on without one, as --no-lock asks")
-                             .arg(reader.device(), locked.reader->lockError());
+        locked.warning = readerLine(reader, Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl",
+            "no lock (%1); going on without one, as --no-lock asks"))
+                                                .arg(locked.reader->lockError()));
     }
     return locked;
 }
 
 Opened connect(HeldReader &reader)
 {
-    Opened opened;
-    word(reader.connect(), reader.listed(), 0, opened.exitCode, opened.error);
-    return opened;
+    return word(reader.connect(), reader.listed(), 0);
 }
 
 }  // namespace Ctl

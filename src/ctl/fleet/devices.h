@@ -21,12 +21,15 @@ struct Selection
 {
     QList<ReaderList::Reader> readers;
     int exitCode = 0;
-    QString error;
+    Message error;
 };
 Selection select(const QStringList &devices, bool all);
 
+// "no reader found", as exit code 3 means it.
+Message noReaderFound();
+
 // What list warns about: serial numbers that two readers share, readers without one.
-QStringList identityWarnings(const QList<ReaderList::Reader> &readers);
+QList<Message> identityWarnings(const QList<ReaderList::Reader> &readers);
 
 // What --device completes to: each reader's device, and its sn: and usb: names where those
 // pick it alone.
@@ -41,8 +44,9 @@ struct Locked
 {
     std::unique_ptr<HeldReader> reader;  // null when refused
     int exitCode = 0;
-    QString error;
-    QString warning;
+    Message error;
+    bool namesReader = false;  // the error names the reader's node; otherwise a line puts the reader before it
+    Message warning;
 };
 Locked lockReader(const ReaderList::Reader &reader, int waitMs, const std::atomic<bool> *stop,
                   bool withoutLock = false);
@@ -52,7 +56,8 @@ Locked lockReader(const ReaderList::Reader &reader, int waitMs, const std::atomi
 struct Opened
 {
     int exitCode = 0;
-    QString error;
+    Message error;
+    bool namesReader = false;
 };
 Opened connect(HeldReader &reader);
 

@@ -10,7 +10,6 @@
 #include "ctl/output/metrics.h"
 #include "ctl/table/ctl_text.h"
 #include "ctl/table/exit_codes.h"
-#include "ctl/table/human_text.h"
 
 namespace Ctl {
 
@@ -24,7 +23,7 @@ QString stoppedStatus(const ReaderOutcome &outcome)
         return CtlText::tr("interrupted: nothing was written");
     if (outcome.result == Result::NotStarted)
         return CtlText::tr("not started");
-    return CtlText::tr("failed: %1").arg(human(outcome.error));
+    return CtlText::tr("failed: %1").arg(outcome.error.human());
 }
 
 }  // namespace
@@ -41,20 +40,26 @@ ReaderOutcome lockedJob(const Fleet &fleet, const ReaderList::Reader &reader, co
     ReaderOutcome outcome;
     outcome.reader = reader;
     if (context.stopped()) {
-        outcome.error = QStringLiteral("not started: interrupted");
+        outcome.error = notStarted();
         return outcome;
     }
     outcome.result = Result::Failed;
     outcome.exitCode = locked.exitCode;
-    // The reader's line names it already, and errorLine names it on standard error: once each.
-    const QString named = reader.device() + QStringLiteral(": ");
-    outcome.error = locked.error.startsWith(named) ? locked.error.mid(named.size()) : locked.error;
+    outcome.error = locked.error;
+    outcome.errorNamesReader = locked.namesReader;
     return outcome;
 }
 
 QString statusText(const ReaderOutcome &outcome, const Fleet &fleet)
 {
+    if (outcome.result == Result::Unchanged && outcome.note.isEmpty())
+        return CtlText::tr("unchanged");
     return outcome.ok() ? fleet.status(outcome) : stoppedStatus(outcome);
+}
+
+QString readingWord()
+{
+    return CtlText::tr("reading");
 }
 
 QString summaryLine(const Summary &summary, const Fleet &fleet, bool interrupted)
@@ -92,9 +97,9 @@ void finishDocument(QJsonObject &document, const QList<ReaderOutcome> &outcomes,
 namespace {
 
 // Says the log's failure on standard error and keeps the first in *failure. False.
-bool logFailed(const QString &error, Io &io, QString *failure)
+bool logFailed(const Message &error, Io &io, Message *failure)
 {
-    io.err << human(error) << Qt::endl;
+    io.err << error.human() << Qt::endl;
     if (failure->isEmpty())
         *failure = error;
     return false;
@@ -123,7 +128,7 @@ JobContext jobContext(const Fleet &fleet, const std::atomic<bool> *stop)
         // whose opening line cannot be written is still written, as it would be without a
         // log; the run then ends as one whose log lost a line.
         context.beforeWrite = [log](ReaderOutcome &outcome) {
-            QString error;
+            Message error;
             if (!log->append(auditEntry(outcome, QStringLiteral("started")), &error))
                 outcome.logError = error;
         };
@@ -131,7 +136,7 @@ JobContext jobContext(const Fleet &fleet, const std::atomic<bool> *stop)
     return context;
 }
 
-bool logOutcome(const Fleet &fleet, const ReaderOutcome &outcome, Io &io, QString *failure, bool sync)
+bool logOutcome(const Fleet &fleet, const ReaderOutcome &outcome, Io &io, Message *failure, bool sync)
 {
     if (!fleet.log)
         return true;
@@ -139,8 +144,8 @@ bool logOutcome(const Fleet &fleet, const ReaderOutcome &outcome, Io &io, QStrin
         logFailed(outcome.logError, io, failure);
     AuditEntry entry = auditEntry(outcome, resultName(outcome.result));
     if (!outcome.ok())
-        entry.error = outcome.error.isEmpty() ? resultName(outcome.result) : outcome.error;
-    QString error;
+        entry.error = outcome.error.isEmpty() ? Message::plain(resultName(outcome.result)) : outcome.error;
+    Message error;
     if (!fleet.log->append(entry, &error))
         return logFailed(error, io, failure);
     if (!outcome.logError.isEmpty())
@@ -150,11 +155,11 @@ bool logOutcome(const Fleet &fleet, const ReaderOutcome &outcome, Io &io, QStrin
     return true;
 }
 
-int closeLog(const Fleet &fleet, QString failure, int exitCode, QJsonObject *document, Io &io)
+int closeLog(const Fleet &fleet, Message failure, int exitCode, QJsonObject *document, Io &io)
 {
     if (!fleet.log)
         return exitCode;
-    QString error;
+    Message error;
     if (!fleet.log->close(&error))
         logFailed(error, io, &failure);
     if (failure.isEmpty())
@@ -167,7 +172,7 @@ int closeLog(const Fleet &fleet, QString failure, int exitCode, QJsonObject *doc
         document->insert("ok", false);
         document->insert("exitCode", exitCode);
         if (!document->contains("error"))
-            document->insert("error", failure);
+            insertError(*document, failure);
     }
     return exitCode;
 }
@@ -185,10 +190,10 @@ int runFleet(const Invocation &invocation, Io &io, const Fleet &fleet)
         if (io.progress && !invocation.json)
             io.err << reader.device() << ": " << fleet.progress << Qt::endl;
     };
-    QString logFailure;
+    Message logFailure;
     const auto done = [&](const ReaderOutcome &outcome) {
         if (!outcome.warning.isEmpty())
-            io.err << human(outcome.warning) << Qt::endl;
+            io.err << outcome.warning.human() << Qt::endl;
         if (outcome.result == Result::Failed || outcome.result == Result::Interrupted)
             io.err << errorLine(outcome) << Qt::endl;
         if (!invocation.json) {

@@ -41,7 +41,10 @@ ReaderOutcome lockedJob(const Fleet &fleet, const ReaderList::Reader &reader, co
                         bool withoutLock = false);
 
 // What a reader's result line says after its identity.
+// "unchanged" for a reader that held the settings (without a note of its own), else the fleet's.
 QString statusText(const ReaderOutcome &outcome, const Fleet &fleet);
+// The progress word of a command that only reads.
+QString readingWord();
 QString summaryLine(const Summary &summary, const Fleet &fleet, bool interrupted);
 
 // The fleet's document at its end: its outcome, an entry per reader and the summary.
@@ -56,11 +59,11 @@ JobContext jobContext(const Fleet &fleet, const std::atomic<bool> *stop);
 // the opening line of a reader that was written; with sync, the log is then saved to disk. On
 // failure (of this line, of the opening line before it, or of the save) says why on standard
 // error, keeps the first such text in *failure, and returns false.
-bool logOutcome(const Fleet &fleet, const ReaderOutcome &outcome, Io &io, QString *failure, bool sync = false);
+bool logOutcome(const Fleet &fleet, const ReaderOutcome &outcome, Io &io, Message *failure, bool sync = false);
 // Syncs and closes the log before the command ends, and returns the exit code to end with: a
 // log that lost a line (failure) or could not be synced turns success into ReaderFailed, and
 // the document (when given) says so.
-int closeLog(const Fleet &fleet, QString failure, int exitCode, QJsonObject *document, Io &io);
+int closeLog(const Fleet &fleet, Message failure, int exitCode, QJsonObject *document, Io &io);
 
 // Each reader's line the moment it is done, then a summary; with --json, one document at the end.
 int runFleet(const Invocation &invocation, Io &io, const Fleet &fleet);

@@ -26,17 +26,42 @@ QString codesText(const QByteArray &codes)
 
 }  // namespace
 
+Message sessionFailure(const SessionResult &result)
+{
+    // Without the link's own reason, and with it.
+    const auto said = [&](const char *failure, const char *withDetail, const char *code) {
+        return Message(CtlRoom, result.detail.isEmpty() ? failure : withDetail)
+            .arg(SessionResult::stepName(result.step), result.detail)
+            .coded(code);
+    };
+    using Outcome = SessionResult::Outcome;
+    switch (result.outcome) {
+    case Outcome::Done: return Message();
+    //: %1 a step of the exchange: status, options, output window, preamble, save command, ...
+    case Outcome::FrameFailed: return said(QT_TRANSLATE_NOOP("Keylon2ctl", "writing the %1 failed"),
+                                           QT_TRANSLATE_NOOP("Keylon2ctl", "writing the %1 failed (%2)"), Code::FrameFailed);
+    case Outcome::NoAnswer: return said(QT_TRANSLATE_NOOP("Keylon2ctl", "no answer to the %1 read"),
+                                        QT_TRANSLATE_NOOP("Keylon2ctl", "no answer to the %1 read (%2)"), Code::NoAnswer);
+    case Outcome::BadAnswer: return said(QT_TRANSLATE_NOOP("Keylon2ctl", "bad answer to the %1 read"),
+                                         QT_TRANSLATE_NOOP("Keylon2ctl", "bad answer to the %1 read (%2)"), Code::BadAnswer);
+    case Outcome::LineGone: return said(QT_TRANSLATE_NOOP("Keylon2ctl", "the reader is gone, at the %1"),
+                                        QT_TRANSLATE_NOOP("Keylon2ctl", "the reader is gone, at the %1 (%2)"),
+                                        Code::LineGone);
+    }
+    return Message();
+}
+
 ReadJob readReader(HeldReader &reader)
 {
     ReadJob job;
     const Opened opened = connect(reader);
     if (opened.exitCode != Success) {
-        job.result = {opened.exitCode, opened.error};
+        job.result = {opened.exitCode, readerLine(reader.listed(), opened.error, opened.namesReader)};
         return job;
     }
     const ReaderSession::SettingsRead read = reader.readSettings();
     if (!read.result.ok()) {
-        job.result = {ReaderFailed, QStringLiteral("%1: %2").arg(reader.listed().device(), read.result.describe())};
+        job.result = {ReaderFailed, readerLine(reader.listed(), sessionFailure(read.result))};
         return job;
     }
     job.page = PageRecord::pageOfRecord(read.record, reader.interfaceValue() == Dialects::SerialInterface.value);
@@ -44,18 +69,19 @@ ReadJob readReader(HeldReader &reader)
     return job;
 }
 
-QStringList differences(const SettingsRecord &wrote, const ReaderSession::SettingsRead &read)
+QList<Message> differences(const SettingsRecord &wrote, const ReaderSession::SettingsRead &read)
 {
-    QStringList fields;
+    QList<Message> fields;
     const SettingsRecord &held = read.record;
     for (const Settings::Setting *setting : Settings::recordOrder()) {
         if ((setting->usbOnly && !read.hasCountry) || !setting->differs(held, wrote))
             continue;
         const bool affix = setting->isAffix();
-        fields << QStringLiteral("%1 is %2, wrote %3")
-                      .arg(QLatin1String(setting->key),
-                           affix ? codesText(held.*setting->codes) : QString::number(setting->raw(held)),
-                           affix ? codesText(wrote.*setting->codes) : QString::number(setting->raw(wrote)));
+        //: %1 a key of the configuration file, %2 the value read back, %3 the value written
+        fields << Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl", "%1 is %2, wrote %3"))
+                      .arg(QLatin1String(setting->key))
+                      .arg(affix ? codesText(held.*setting->codes) : QString::number(setting->raw(held)))
+                      .arg(affix ? codesText(wrote.*setting->codes) : QString::number(setting->raw(wrote)));
     }
     return fields;
 }
@@ -68,7 +94,7 @@ QList<ReaderOutcome> forEachReader(const QList<ReaderList::Reader> &readers, int
     QVector<ReaderOutcome> outcomes(readers.size());
     for (int i = 0; i < readers.size(); ++i) {
         outcomes[i].reader = readers.at(i);
-        outcomes[i].error = QStringLiteral("not started: interrupted");
+        outcomes[i].error = notStarted();
     }
     std::mutex reporting;  // started(), done() and the interrupt's notice, one at a time
     std::atomic<int> next{0};

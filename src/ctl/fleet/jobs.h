@@ -20,8 +20,11 @@ namespace Ctl {
 struct JobResult
 {
     int exitCode = 0;  // 0 done
-    QString message;   // why not, in one line
+    Message message;   // why not, in one line
 };
+
+// Why an exchange with the reader failed ("no answer to the preamble read"), with its code.
+Message sessionFailure(const SessionResult &result);
 
 // Reads the reader's settings as the page a configuration file holds.
 struct ReadJob
@@ -32,9 +35,9 @@ struct ReadJob
 };
 ReadJob readReader(HeldReader &reader);
 
-// The fields of `wrote` that `read` does not hold, by their configuration keys. The country
-// only where the read carries one.
-QStringList differences(const SettingsRecord &wrote, const ReaderSession::SettingsRead &read);
+// The fields of `wrote` that `read` does not hold ("Pre is 42, wrote 41"). The country only
+// where the read carries one.
+QList<Message> differences(const SettingsRecord &wrote, const ReaderSession::SettingsRead &read);
 
 // What a reader's job is given besides the reader.
 struct JobContext

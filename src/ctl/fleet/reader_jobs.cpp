@@ -14,20 +14,23 @@ namespace {
 
 using Result = ReaderOutcome::Result;
 
-ReaderOutcome failed(ReaderOutcome outcome, int exitCode, const QString &error)
+ReaderOutcome failed(ReaderOutcome outcome, int exitCode, const Message &error, bool namesReader = false)
 {
     outcome.result = Result::Failed;
     outcome.exitCode = exitCode;
     outcome.error = error;
+    outcome.errorNamesReader = namesReader;
     return outcome;
 }
+
 
 // A reader that was being read when the interrupt came is not written: only the readers whose
 // write frames are under way finish.
 ReaderOutcome interrupted(ReaderOutcome outcome)
 {
     outcome.result = Result::Interrupted;
-    outcome.error = QStringLiteral("interrupted before anything was written");
+    outcome.error = Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl", "interrupted before anything was written"))
+                        .coded(Code::Interrupted);
     return outcome;
 }
 
@@ -54,18 +57,22 @@ ReaderOutcome writeAndVerify(ReaderOutcome outcome, HeldReader &reader, const Se
     const SessionResult written =
         reader.writeSettings(record, FileInterface::writeTarget(FileInterface::Use::LeftToSetInterface, reader.dialect()));
     if (!written.ok())
-        return failed(outcome, ReaderFailed, written.describe());
+        return failed(outcome, ReaderFailed, sessionFailure(written));
     outcome.changed = true;
     // The settings are saved: an interrupt leaves out the read-back, not the reader.
     if (!verify || context.stopped())
         return outcome;
     const ReaderSession::SettingsRead back = reader.readSettings();
     if (!back.result.ok())
-        return failed(outcome, ReaderFailed, back.result.describe());
+        return failed(outcome, ReaderFailed, sessionFailure(back.result));
     outcome.firmware = PageRecord::versionText(back.record.version);
-    const QStringList wrong = differences(record, back);
-    if (!wrong.isEmpty())
-        return failed(outcome, ReaderFailed, QStringLiteral("verify failed: ") + wrong.join(QStringLiteral("; ")));
+    const QList<Message> wrong = differences(record, back);
+    if (!wrong.isEmpty()) {
+        //: %1: each key that read back otherwise, separated by "; "
+        return failed(outcome, ReaderFailed, Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl", "verify failed: %1"))
+                                                 .arg(Message::joined(wrong, QStringLiteral("; ")))
+                                                 .coded(Code::VerifyMismatch));
+    }
     outcome.verified = true;
     return outcome;
 }
@@ -78,10 +85,10 @@ ReaderOutcome applyToReader(HeldReader &reader, const SettingsFile &file, ApplyM
     outcome.reader = reader.listed();
     const Opened opened = connect(reader);
     if (opened.exitCode != Success)
-        return failed(outcome, opened.exitCode, opened.error);
+        return failed(outcome, opened.exitCode, opened.error, opened.namesReader);
     const ReaderSession::SettingsRead read = reader.readSettings();
     if (!read.result.ok())
-        return failed(outcome, ReaderFailed, read.result.describe());
+        return failed(outcome, ReaderFailed, sessionFailure(read.result));
     outcome.firmware = PageRecord::versionText(read.record.version);
     outcome.differences = compare(read, onSerial(reader), file);
     for (const Difference &difference : outcome.differences)
@@ -105,19 +112,21 @@ ReaderOutcome writeToReader(HeldReader &reader, const SettingsFile &file, bool p
     outcome.reader = reader.listed();
     if (!partial && reader.carriesCountry() && !file.sets(QStringLiteral("KBCountry"))) {
         return failed(outcome, UsageError,
-                      QStringLiteral("%1 lacks KBCountry in [KEYLON]: over USB HID write sends the keyboard country "
-                                     "and would reset it; add it, or change only what the file sets with --partial "
-                                     "or apply. Nothing was sent.")
-                          .arg(file.name));
+                      Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl",
+                          "%1 lacks KBCountry in [KEYLON]: over USB HID write sends the keyboard country and would "
+                          "reset it; add it, or change only what the file sets with --partial or apply. Nothing was "
+                          "sent."))
+                          .arg(file.name)
+                          .coded(Code::IncompleteFile));
     }
     const Opened opened = connect(reader);
     if (opened.exitCode != Success)
-        return failed(outcome, opened.exitCode, opened.error);
+        return failed(outcome, opened.exitCode, opened.error, opened.namesReader);
     SettingsRecord record = file.record;
     if (partial) {
         const ReaderSession::SettingsRead read = reader.readSettings();
         if (!read.result.ok())
-            return failed(outcome, ReaderFailed, read.result.describe());
+            return failed(outcome, ReaderFailed, sessionFailure(read.result));
         outcome.firmware = PageRecord::versionText(read.record.version);
         if (context.stopped())
             return interrupted(outcome);
@@ -143,13 +152,13 @@ ReaderOutcome switchInterface(HeldReader &reader, bool serial, const JobContext 
     }
     const Opened opened = connect(reader);
     if (opened.exitCode != Success)
-        return failed(outcome, opened.exitCode, opened.error);
+        return failed(outcome, opened.exitCode, opened.error, opened.namesReader);
     outcome.fields << QStringLiteral("Interface");
     context.writing(outcome);
     const SessionResult result = reader.changeInterface();
     if (!result.ok()) {
         outcome.fields.clear();
-        return failed(outcome, ReaderFailed, result.describe());
+        return failed(outcome, ReaderFailed, sessionFailure(result));
     }
     outcome.result = Result::Changed;
     outcome.changed = true;

@@ -20,7 +20,6 @@
 #include "ctl/fleet/interrupt.h"
 #include "ctl/fleet/live_metrics.h"
 #include "ctl/table/exit_codes.h"
-#include "ctl/table/human_text.h"
 
 namespace Ctl {
 
@@ -82,7 +81,7 @@ private:
     Summary summary_;
     QList<ReaderOutcome> outcomes_;                  // --json: in the order the readers were done
     bool stopping_ = false;
-    QString logFailure_;
+    Message logFailure_;
     // No stop flag: at an interrupt a reader under way is applied and verified to its end.
     const JobContext context_ = jobContext(fleet_, nullptr);
     LiveMetrics metrics_{fleet_.metrics, io_};  // --metrics
@@ -188,7 +187,7 @@ void Station::report(const ReaderOutcome &outcome)
     if (invocation_.json)
         outcomes_.append(outcome);
     if (!outcome.warning.isEmpty())
-        io_.err << human(outcome.warning) << Qt::endl;
+        io_.err << outcome.warning.human() << Qt::endl;
     if (outcome.result == Result::Failed)
         io_.err << errorLine(outcome) << Qt::endl;
     if (invocation_.json) {
@@ -213,7 +212,7 @@ void Station::interrupt()
     for (const ReaderList::Reader &reader : qAsConst(waiting_)) {
         ReaderOutcome outcome;
         outcome.reader = reader;
-        outcome.error = QStringLiteral("not started: interrupted");
+        outcome.error = notStarted();
         summary_.add(outcome);
         metrics_.done(outcome);
         if (invocation_.json)

@@ -18,6 +18,8 @@
 #include <unistd.h>
 
 #include "core/platform/platform.h"
+#include "ctl/output/document.h"
+#include "ctl/table/exit_codes.h"
 
 namespace Ctl {
 
@@ -58,25 +60,42 @@ QJsonValue textOrNull(const QString &text)
     return text.isEmpty() ? QJsonValue(QJsonValue::Null) : QJsonValue(text);
 }
 
+Message logFailure(const char *source, const QString &path)
+{
+    return Message(CtlRoom, source).arg(path).coded(Code::LogFailed);
+}
+
+Message closedLog(const QString &path)
+{
+    return logFailure(QT_TRANSLATE_NOOP("Keylon2ctl", "the log %1 is closed"), path);
+}
+
+Message unsaved(const QString &path, int error)
+{
+    return logFailure(QT_TRANSLATE_NOOP("Keylon2ctl", "cannot save the log %1: %2"), path)
+        .arg(Platform::systemErrorText(error));
+}
+
 }  // namespace
 
-std::unique_ptr<AuditLog> AuditLog::open(const QString &path, const AuditRun &run, QString *error)
+std::unique_ptr<AuditLog> AuditLog::open(const QString &path, const AuditRun &run, Message *error)
 {
     if (path.isEmpty()) {
-        *error = QStringLiteral("--log wants a file name");
+        *error = fileNameWanted(QStringLiteral("log"));
         return nullptr;
     }
     // Non-blocking, so that a FIFO nobody reads refuses instead of hanging the command.
     const QByteArray name = QFile::encodeName(path);
     const int fd = ::open(name.constData(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0666);
     if (fd < 0) {
-        *error = QStringLiteral("cannot open the log %1: %2").arg(path, Platform::systemErrorText(errno));
+        *error = logFailure(QT_TRANSLATE_NOOP("Keylon2ctl", "cannot open the log %1: %2"), path)
+                     .arg(Platform::systemErrorText(errno));
         return nullptr;
     }
     struct stat info {};
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
         ::close(fd);
-        *error = QStringLiteral("cannot use %1 as the log: not a regular file").arg(path);
+        *error = logFailure(QT_TRANSLATE_NOOP("Keylon2ctl", "cannot use %1 as the log: not a regular file"), path);
         return nullptr;
     }
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
@@ -112,16 +131,15 @@ QByteArray AuditLog::line(const AuditEntry &entry, qint64 msecsSinceEpoch) const
     object.insert(QStringLiteral("fileSha256"), textOrNull(run_.fileSha256));
     object.insert(QStringLiteral("result"), entry.result);
     object.insert(QStringLiteral("fields"), QJsonArray::fromStringList(entry.fields));
-    if (!entry.error.isEmpty())
-        object.insert(QStringLiteral("error"), entry.error);
+    insertError(object, entry.error);
     return QJsonDocument(object).toJson(QJsonDocument::Compact);
 }
 
-bool AuditLog::append(const AuditEntry &entry, QString *error)
+bool AuditLog::append(const AuditEntry &entry, Message *error)
 {
     if (fd_ < 0) {
         if (error)
-            *error = QStringLiteral("the log %1 is closed").arg(path_);
+            *error = closedLog(path_);
         return false;
     }
     // After a line that went out in part, this one ends that piece first, so that it stands
@@ -141,26 +159,27 @@ bool AuditLog::append(const AuditEntry &entry, QString *error)
     if (ofThisLine > 0 || (afterCut && written <= 0))
         cut_.store(true);
     if (error) {
-        *error = written < 0 ? QStringLiteral("cannot write to the log %1: %2").arg(path_, Platform::systemErrorText(errno))
-                             : QStringLiteral("cannot write to the log %1: only %2 of %3 bytes of a line went out")
-                                   .arg(path_)
-                                   .arg(written)
-                                   .arg(text.size());
+        *error = written < 0
+            ? logFailure(QT_TRANSLATE_NOOP("Keylon2ctl", "cannot write to the log %1: %2"), path_)
+                  .arg(Platform::systemErrorText(errno))
+            : logFailure(QT_TRANSLATE_NOOP("Keylon2ctl", "cannot write to the log %1: only %2 of %3 bytes of a line "
+                                                         "went out"),
+                         path_)
+                  .arg(qint64(written), text.size());
     }
     return false;
 }
 
-bool AuditLog::sync(QString *error)
+bool AuditLog::sync(Message *error)
 {
     if (fd_ >= 0 && ::fsync(fd_) == 0)
         return true;
     if (error)
-        *error = fd_ < 0 ? QStringLiteral("the log %1 is closed").arg(path_)
-                         : QStringLiteral("cannot save the log %1: %2").arg(path_, Platform::systemErrorText(errno));
+        *error = fd_ < 0 ? closedLog(path_) : unsaved(path_, errno);
     return false;
 }
 
-bool AuditLog::close(QString *error)
+bool AuditLog::close(Message *error)
 {
     if (fd_ < 0)
         return true;
@@ -172,7 +191,7 @@ bool AuditLog::close(QString *error)
     if (synced && closed)
         return true;
     if (error)
-        *error = QStringLiteral("cannot save the log %1: %2").arg(path_, Platform::systemErrorText(synced ? closeError : syncError));
+        *error = unsaved(path_, synced ? closeError : syncError);
     return false;
 }
 

@@ -7,6 +7,8 @@
 #include <atomic>
 #include <memory>
 
+#include "core/text/message.h"
+
 namespace Ctl {
 
 // What every line of one run carries besides the reader.
@@ -27,7 +29,7 @@ struct AuditEntry
     QString firmware;      // as read; empty when none was read
     QString result;        // as the JSON document says it: "changed", "unchanged", "written", "failed", ...
     QStringList fields;    // configuration keys changed (or, with check, that would change)
-    QString error;         // why it failed; empty otherwise
+    Message error;         // why it failed (its English and its code); empty otherwise
 };
 
 // The audit trail of --log FILE: JSON Lines, one line per reader handled, appended to FILE.
@@ -40,7 +42,7 @@ public:
     // Opens FILE for appending, making it when missing. Null, with *error saying why, when it
     // cannot be opened or is not a regular file: the command then stops before it sends
     // anything (exit 2).
-    static std::unique_ptr<AuditLog> open(const QString &path, const AuditRun &run, QString *error);
+    static std::unique_ptr<AuditLog> open(const QString &path, const AuditRun &run, Message *error);
     ~AuditLog();  // syncs and closes what close() has not; its errors then go unreported
 
     AuditLog(const AuditLog &) = delete;
@@ -49,14 +51,14 @@ public:
     // Appends the reader's line. Safe from several threads at once. False, with *error, when
     // the line did not go out whole (a full disk, a file size limit): a line of which only a
     // part reached the file is not written. The next line then starts on a line of its own.
-    bool append(const AuditEntry &entry, QString *error = nullptr);
+    bool append(const AuditEntry &entry, Message *error = nullptr);
     // The line as append() writes it, without the line break, stamped with the time given.
     QByteArray line(const AuditEntry &entry, qint64 msecsSinceEpoch) const;
     // Syncs the file to the disk and keeps it open: a station that runs for hours syncs each
     // line, so that a power cut takes none of the readers already done.
-    bool sync(QString *error = nullptr);
+    bool sync(Message *error = nullptr);
     // Syncs the file to the disk and closes it; before the command exits.
-    bool close(QString *error = nullptr);
+    bool close(Message *error = nullptr);
 
     static QString sha256Hex(const QByteArray &bytes);
 

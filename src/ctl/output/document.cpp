@@ -7,17 +7,24 @@
 #include "ctl/output/io.h"
 #include "ctl/table/ctl_text.h"
 #include "ctl/table/exit_codes.h"
-#include "ctl/table/human_text.h"
 #include "ctl/table/invocation.h"
 
 namespace Ctl {
 
-QJsonObject document(const QString &command, int exitCode, const QString &error)
+QJsonObject document(const QString &command, int exitCode, const Message &error)
 {
     QJsonObject object{{"schema", 1}, {"command", command}, {"ok", exitCode == Success}, {"exitCode", exitCode}};
-    if (!error.isEmpty())
-        object.insert("error", error);
+    insertError(object, error);
     return object;
+}
+
+void insertError(QJsonObject &object, const Message &error)
+{
+    if (error.isEmpty())
+        return;
+    object.insert("error", error.english());
+    if (!error.code().isEmpty())
+        object.insert("code", error.code());
 }
 
 void printDocument(const QJsonObject &document, Io &io)
@@ -26,12 +33,13 @@ void printDocument(const QJsonObject &document, Io &io)
     io.out.flush();
 }
 
-int fail(const Invocation &invocation, Io &io, int exitCode, const QStringList &lines)
+int fail(const Invocation &invocation, Io &io, int exitCode, const QList<Message> &lines)
 {
-    for (const QString &line : lines)
-        io.err << human(line) << Qt::endl;
+    for (const Message &line : lines)
+        io.err << line.human() << Qt::endl;
     if (invocation.json) {
-        QJsonObject document = Ctl::document(invocation.commandWord, exitCode, lines.join(QLatin1Char('\n')));
+        QJsonObject document = Ctl::document(invocation.commandWord, exitCode,
+                                             Message::joined(lines, QStringLiteral("\n")));
         if (invocation.command)
             document.insert("readers", QJsonArray());
         printDocument(document, io);
@@ -39,12 +47,20 @@ int fail(const Invocation &invocation, Io &io, int exitCode, const QStringList &
     return exitCode;
 }
 
-void warn(const QStringList &warnings, QJsonObject *document, Io &io)
+Message fileNameWanted(const QString &option)
 {
-    for (const QString &warning : warnings)
-        io.err << CtlText::tr("warning: %1").arg(human(warning)) << Qt::endl;
+    return Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl", "--%1 wants a file name")).arg(option).coded(Code::Usage);
+}
+
+void warn(const QList<Message> &warnings, QJsonObject *document, Io &io)
+{
+    QJsonArray english;
+    for (const Message &warning : warnings) {
+        io.err << CtlText::tr("warning: %1").arg(warning.human()) << Qt::endl;
+        english.append(warning.english());
+    }
     if (document && !warnings.isEmpty())
-        document->insert("warnings", QJsonArray::fromStringList(warnings));
+        document->insert("warnings", english);
 }
 
 }  // namespace Ctl

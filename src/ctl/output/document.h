@@ -4,21 +4,28 @@
 #include <QString>
 #include <QStringList>
 
+#include "core/text/message.h"
+
 namespace Ctl {
 
 struct Invocation;
 struct Io;
 
-// The document every command prints with --json.
-QJsonObject document(const QString &command, int exitCode, const QString &error = QString());
+// The document every command prints with --json; a failure's error in English, and its code.
+QJsonObject document(const QString &command, int exitCode, const Message &error = Message());
+void insertError(QJsonObject &object, const Message &error);
 void printDocument(const QJsonObject &document, Io &io);
 
 // A command that ends before any reader is done: each line on standard error and, with
 // --json, the document with the lines as its error (and an empty list of readers when the
 // command is known). Returns exitCode.
-int fail(const Invocation &invocation, Io &io, int exitCode, const QStringList &lines);
+// The code is the first line's.
+int fail(const Invocation &invocation, Io &io, int exitCode, const QList<Message> &lines);
+
+// "--log wants a file name".
+Message fileNameWanted(const QString &option);
 
 // Warnings: one line each on standard error; with --json also in the document.
-void warn(const QStringList &warnings, QJsonObject *document, Io &io);
+void warn(const QList<Message> &warnings, QJsonObject *document, Io &io);
 
 }  // namespace Ctl

@@ -12,7 +12,6 @@
 #include <unistd.h>
 
 #include "core/platform/platform.h"
-#include "ctl/table/human_text.h"
 
 namespace Ctl {
 
@@ -257,17 +256,20 @@ QByteArray Metrics::text() const
     return out;
 }
 
-bool Metrics::write(QString *error) const
+bool Metrics::write(Message *error) const
 {
+    const auto unwritten = [&](int failure) {
+        *error = Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl", "cannot write the metrics %1: %2"))
+                     .arg(path_, Platform::systemErrorText(failure));
+        return false;
+    };
     const QFileInfo target(path_);
     const QByteArray name = QFile::encodeName(target.absolutePath() + QStringLiteral("/.") + target.fileName()
                                               + QStringLiteral(".XXXXXX"));
     QByteArray temporary = name;
     const int fd = ::mkstemp(temporary.data());
-    if (fd < 0) {
-        *error = QStringLiteral("cannot write the metrics %1: %2").arg(path_, Platform::systemErrorText(errno));
-        return false;
-    }
+    if (fd < 0)
+        return unwritten(errno);
     const QByteArray content = text();
     qint64 written = 0;
     int failure = 0;
@@ -291,18 +293,17 @@ bool Metrics::write(QString *error) const
     if (!failure)
         return true;
     ::unlink(temporary.constData());
-    *error = QStringLiteral("cannot write the metrics %1: %2").arg(path_, Platform::systemErrorText(failure));
-    return false;
+    return unwritten(failure);
 }
 
 void Metrics::writeOrSay(QTextStream &err)
 {
-    QString error;
+    Message error;
     if (write(&error)) {
         writeError_.clear();
-    } else if (error != writeError_) {
-        err << human(error) << Qt::endl;
-        writeError_ = error;
+    } else if (error.english() != writeError_) {
+        err << error.human() << Qt::endl;
+        writeError_ = error.english();
     }
 }
 

@@ -61,7 +61,7 @@ public:
     // collector skips), readable by all (the collector runs as a user of its own), synced,
     // then renamed over PATH. False, with *error, when that could not be done; PATH then
     // holds what it held.
-    bool write(QString *error) const;
+    bool write(Message *error) const;
     // write(), and when it fails a line on `err` that says why, unless the write before failed
     // for the same reason: a station whose directory is missing says so once, not at every
     // reader.

@@ -2,7 +2,8 @@
 
 #include <QJsonArray>
 
-#include "ctl/table/human_text.h"
+#include "ctl/output/document.h"
+
 
 namespace Ctl {
 
@@ -52,8 +53,10 @@ QJsonObject outcomeJson(const ReaderOutcome &outcome, EntryFields fields)
     }
     if (!outcome.firmware.isNull())
         entry.insert("firmware", outcome.firmware);
-    if (!outcome.ok())
-        entry.insert("error", outcome.error);
+    if (!outcome.ok()) {
+        entry.insert("error", outcome.error.english());
+        insertError(entry, outcome.error);
+    }
     return entry;
 }
 
@@ -63,12 +66,19 @@ QString resultLine(const ReaderList::Reader &reader, const QString &status)
     return QStringLiteral("%1  %2  %3  %4").arg(reader.device(), shown(reader.serialNumber), shown(reader.portPath), status);
 }
 
+Message readerLine(const ReaderList::Reader &reader, const Message &why, bool namesReader)
+{
+    return namesReader ? why : Message::plain(QStringLiteral("%1: %2")).arg(reader.device()).arg(why);
+}
+
+Message notStarted()
+{
+    return Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl", "not started: interrupted")).coded(Code::Interrupted);
+}
+
 QString errorLine(const ReaderOutcome &outcome)
 {
-    // The link's own texts name the node already.
-    if (outcome.error.contains(outcome.reader.path))
-        return human(outcome.error);
-    return outcome.reader.device() + QStringLiteral(": ") + human(outcome.error);
+    return readerLine(outcome.reader, outcome.error, outcome.errorNamesReader).human();
 }
 
 Summary::Summary(const QList<ReaderOutcome> &outcomes)

@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include "core/link/reader_list.h"
+#include "core/text/message.h"
 #include "ctl/table/exit_codes.h"
 #include "ctl/table/settings_file.h"
 
@@ -32,10 +33,11 @@ struct ReaderOutcome
     QString firmware;           // the version read, when one was
     QStringList fields;         // the keys that differ, were changed or were written
     QList<Difference> differences;
-    QString error;              // why it failed or stopped
+    Message error;              // why it failed or stopped
+    bool errorNamesReader = false;  // error names the reader's node: its line on standard error adds nothing
     QString note;               // what the text line says for a success, when not the result
-    QString logError;           // the audit log's opening line for it could not be written
-    QString warning;            // said on standard error, whatever came of it (no lock, --no-lock)
+    Message logError;           // the audit log's opening line for it could not be written
+    Message warning;            // said on standard error, whatever came of it (no lock, --no-lock)
 
     bool ok() const;
 };
@@ -55,7 +57,11 @@ QJsonObject outcomeJson(const ReaderOutcome &outcome, EntryFields fields);
 
 // "hid:/dev/hidraw3  KLN2-000001  1-2.3  " (a dash for what is unknown), then the status.
 QString resultLine(const ReaderList::Reader &reader, const QString &status);
-// The line on standard error for a failed or stopped reader: "DEVICE: why".
+// "DEVICE: why", or why alone when it names the reader itself.
+Message readerLine(const ReaderList::Reader &reader, const Message &why, bool namesReader = false);
+// Why a reader an interrupt came before is NotStarted.
+Message notStarted();
+// The line on standard error for a failed or stopped reader, in the desktop's language.
 QString errorLine(const ReaderOutcome &outcome);
 
 struct Summary

@@ -141,11 +141,13 @@ const QList<OptionSpec> &programOptions()
 const QList<OptionRule> &optionRules()
 {
     static const QList<OptionRule> table = {
-        {"all", "device", 0, "--device and --all exclude each other"},
-        {"jobs", nullptr, std::numeric_limits<int>::max(), "--jobs wants a number of readers (0: all at once)"},
-        {"wait", nullptr, MaxWaitSeconds, "--wait wants a number of seconds, 0 to %1"},
-        {"json", "format", 0, "--json and --format exclude each other"},
-        {"watch", "device", 0, "--watch takes every reader plugged in; it does not take --device"},
+        {"all", "device", 0, QT_TRANSLATE_NOOP("Keylon2ctl", "--device and --all exclude each other")},
+        {"jobs", nullptr, std::numeric_limits<int>::max(),
+         QT_TRANSLATE_NOOP("Keylon2ctl", "--jobs wants a number of readers (0: all at once)")},
+        {"wait", nullptr, MaxWaitSeconds, QT_TRANSLATE_NOOP("Keylon2ctl", "--wait wants a number of seconds, 0 to %1")},
+        {"json", "format", 0, QT_TRANSLATE_NOOP("Keylon2ctl", "--json and --format exclude each other")},
+        {"watch", "device", 0,
+         QT_TRANSLATE_NOOP("Keylon2ctl", "--watch takes every reader plugged in; it does not take --device")},
     };
     return table;
 }
@@ -253,6 +255,11 @@ const OptionSpec *findOption(const QString &name)
     return nullptr;
 }
 
+static QString optionsHeading()
+{
+    return QLatin1Char('\n') + CtlText::tr("Options:") + QLatin1Char('\n');
+}
+
 QString commandHelp(const CommandSpec &command)
 {
     QString text = CtlText::tr("Usage: keylon2ctl %1 [--json]").arg(synopsis(command)) + QStringLiteral("\n\n");
@@ -260,7 +267,7 @@ QString commandHelp(const CommandSpec &command)
     text += wrapped(help.left(1).toUpper() + help.mid(1) + QLatin1Char('.'), 0);
     if (command.details)
         text += QLatin1Char('\n') + wrapped(CtlText::tr(command.details), 0);
-    text += QLatin1Char('\n') + CtlText::tr("Options:") + QLatin1Char('\n');
+    text += optionsHeading();
     for (const QString &name : optionNames(command))
         text += optionLines(*findOption(name));
     return text + exitCodeText();
@@ -290,7 +297,7 @@ QString helpText(bool all)
                       "ports count as readers by their description or their USB vendor ID 0416; any other port "
                       "must be named."),
                   0);
-    text += QLatin1Char('\n') + CtlText::tr("Options:") + QLatin1Char('\n');
+    text += optionsHeading();
     for (const OptionSpec &option : options())
         text += optionLines(option);
     for (const OptionSpec &option : programOptions())

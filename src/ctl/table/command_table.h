@@ -57,7 +57,7 @@ struct OptionRule
     const char *option;
     const char *other;
     int most;
-    const char *error;  // the usage error when the rule is broken; %1: most
+    const char *error;  // the usage error when the rule is broken (its source text); %1: most
 };
 
 const QList<CommandSpec> &commands();

@@ -45,4 +45,50 @@ inline constexpr ExitCodeSpec ExitCodes[] = {
     {SignalBase + 15, "SIGTERM", QT_TRANSLATE_NOOP("Keylon2ctl", "terminated (SIGTERM): the readers under way finished, no other was started")},
 };
 
+// The kinds of failure, each a word that --json ("code" beside "error") and the audit log give a
+// program to branch on, and what it means as the man page and the JSON Schemas say it (a test
+// holds them to this table). A word once released is never renamed.
+struct FailureCode
+{
+    const char *word;
+    const char *meaning;
+    constexpr operator const char *() const { return word; }
+};
+
+namespace Code {
+constexpr FailureCode Usage{"usage", "the command line is not one keylon2ctl takes (exit 2)"};
+constexpr FailureCode BadFile{"bad-file", "the configuration file cannot be taken as it is written (exit 2)"};
+constexpr FailureCode UnknownKey{"unknown-key",
+    "the configuration file holds a key in [KEYLON] that the utility does not know (exit 2)"};
+constexpr FailureCode IncompleteFile{"incomplete-file",
+    "write's file leaves out settings that write would reset (exit 2)"};
+constexpr FailureCode NoReader{"no-reader", "no reader is attached (exit 3)"};
+constexpr FailureCode NotFound{"not-found", "the reader named is not there (exit 3)"};
+constexpr FailureCode Ambiguous{"ambiguous", "more than one reader fits and one must be named (exit 2)"};
+constexpr FailureCode Busy{"busy", "another process holds the reader (exit 6)"};
+constexpr FailureCode NoLock{"no-lock", "no lock can be had for the reader, and --no-lock was not given (exit 1)"};
+constexpr FailureCode Denied{"denied", "this user may not open the reader's node (exit 4)"};
+constexpr FailureCode OpenFailed{"open-failed", "the reader is there but its link did not open (exit 1)"};
+constexpr FailureCode FrameFailed{"frame-failed", "a frame could not be written to the reader (exit 1)"};
+constexpr FailureCode NoAnswer{"no-answer", "the reader did not answer in time (exit 1)"};
+constexpr FailureCode BadAnswer{"bad-answer", "the reader's answer could not be taken (exit 1)"};
+constexpr FailureCode LineGone{"line-gone", "the reader went away while it was talked to (exit 1)"};
+constexpr FailureCode VerifyMismatch{"verify-mismatch", "the settings read back are not those written (exit 1)"};
+constexpr FailureCode Interrupted{"interrupted",
+    "a signal or output that went away stopped the reader before anything was written"};
+constexpr FailureCode WrongInterface{"wrong-interface",
+    "the reader's interface cannot do what the command asks (exit 2)"};
+constexpr FailureCode NoWriter{"no-writer", "the firmware writer is not there; nothing was sent (exit 2)"};
+constexpr FailureCode WriterFailed{"writer-failed", "the firmware writer did not end well (exit 1)"};
+constexpr FailureCode LogFailed{"log-failed",
+    "the audit log cannot be opened or written (exit 2 before, 1 after the readers)"};
+}  // namespace Code
+
+inline constexpr FailureCode FailureCodes[] = {
+    Code::Usage, Code::BadFile, Code::UnknownKey, Code::IncompleteFile, Code::NoReader, Code::NotFound,
+    Code::Ambiguous, Code::Busy, Code::NoLock, Code::Denied, Code::OpenFailed, Code::FrameFailed, Code::NoAnswer,
+    Code::BadAnswer, Code::LineGone, Code::VerifyMismatch, Code::Interrupted, Code::WrongInterface, Code::NoWriter,
+    Code::WriterFailed, Code::LogFailed
+};
+
 }  // namespace Ctl

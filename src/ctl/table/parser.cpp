@@ -36,6 +36,37 @@ bool keeps(const Invocation &invocation, const OptionRule &rule)
     return ok && value >= 0 && value <= rule.most;
 }
 
+// Why the option parser refused the command line, worded by us rather than taken from its text:
+// unknown options first, as it does, else the last option that lacks its value or has one it
+// does not take.
+Message parserError(const QCommandLineParser &parser, const QStringList &arguments)
+{
+    const QStringList unknown = parser.unknownOptionNames();
+    if (unknown.size() == 1)
+        return Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl", "Unknown option '%1'.")).arg(unknown.first());
+    if (unknown.size() > 1)
+        return Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl", "Unknown options: %1."))
+            .arg(unknown.join(QStringLiteral(", ")));
+    Message error;
+    for (int i = 1; i < arguments.size() && arguments.at(i) != QLatin1String("--"); ++i) {
+        const QString &argument = arguments.at(i);
+        if (!argument.startsWith(QLatin1Char('-')) || argument.size() < 2)
+            continue;
+        const int dashes = argument.startsWith(QLatin1String("--")) ? 2 : 1;
+        const int assign = argument.indexOf(QLatin1Char('='));
+        const OptionSpec *option = findOption(argument.mid(dashes, assign < 0 ? -1 : assign - dashes));
+        const bool takesValue = option && option->valueName;
+        if (takesValue && assign < 0 && i + 1 == arguments.size())
+            error = Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl", "Missing value after '%1'.")).arg(argument);
+        else if (!takesValue && assign >= 0)
+            error = Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl", "Unexpected value after '%1'."))
+                        .arg(argument.left(assign));
+        else if (takesValue && assign < 0)
+            ++i;
+    }
+    return error.isEmpty() ? Message::plain(parser.errorText()) : error;
+}
+
 }  // namespace
 
 Parsed parse(const QStringList &arguments)
@@ -55,9 +86,9 @@ Parsed parse(const QStringList &arguments)
         parser.addOption(QCommandLineOption(names));
     }
 
-    const auto usage = [&](const QString &error) {
+    const auto usage = [&](Message error) {
         parsed.exitCode = UsageError;
-        parsed.error = error;
+        parsed.error = error.coded(Code::Usage);
         return parsed;
     };
     const bool understood = parser.parse(arguments);
@@ -66,7 +97,7 @@ Parsed parse(const QStringList &arguments)
     invocation.command = findCommand(invocation.commandWord);
     invocation.json = arguments.contains(QStringLiteral("--json"));
     if (!understood)
-        return usage(parser.errorText());
+        return usage(parserError(parser, arguments));
 
     if (parser.isSet(QStringLiteral("version"))) {
         parsed.output = QStringLiteral("keylon2ctl " KEYLON2_VERSION "\n");
@@ -81,22 +112,29 @@ Parsed parse(const QStringList &arguments)
         return parsed;
     }
     if (invocation.commandWord.isEmpty())
-        return usage(QStringLiteral("no command given; see --help"));
+        return usage(Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl", "no command given; see --help")));
     const CommandSpec *command = invocation.command;
     if (!command)
-        return usage(QStringLiteral("unknown command \"%1\"; see --help").arg(invocation.commandWord));
+        return usage(Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl", "unknown command \"%1\"; see --help"))
+                         .arg(invocation.commandWord));
 
     const QStringList given = parser.optionNames();
     const QStringList taken = optionNames(*command);
     for (const QString &name : given) {
         if (!taken.contains(name))
-            return usage(QStringLiteral("%1 does not take --%2; see keylon2ctl %1 --help").arg(command->name, name));
+            //: %1 a command, %2 an option's name
+            return usage(Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl", "%1 does not take --%2; see keylon2ctl %1 --help"))
+                             .arg(command->name)
+                             .arg(name));
         if (name != QLatin1String("device") && given.count(name) > 1)
-            return usage(QStringLiteral("--%1 is given more than once").arg(name));
+            return usage(Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl", "--%1 is given more than once")).arg(name));
         invocation.values.insert(name, parser.value(name));
         const OptionSpec *option = findOption(name);
         if (option && option->words && !wordsOf(option->words).contains(parser.value(name)))
-            return usage(QStringLiteral("--%1 wants %2").arg(name, wordsOf(option->words).join(QStringLiteral(" or "))));
+            //: %2: the values it takes, as they are typed ("cfg or json")
+            return usage(Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl", "--%1 wants %2"))
+                             .arg(name)
+                             .arg(wordsOf(option->words).join(QStringLiteral(" or "))));
     }
     invocation.devices = parser.values(QStringLiteral("device"));
     invocation.all = parser.isSet(QStringLiteral("all"));
@@ -105,27 +143,33 @@ Parsed parse(const QStringList &arguments)
     // named as what it is, not taken for a reader.
     const int expected = command->arguments.size();
     if (words.size() < expected)
-        return usage(QStringLiteral("%1: wrong number of arguments; see --help").arg(command->name));
+        return usage(Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl", "%1: wrong number of arguments; see --help"))
+                         .arg(command->name));
     for (const QString &word : words.mid(expected)) {
         if (command->readers == Readers::None || !looksLikeDevice(word))
-            return usage(QStringLiteral("unexpected argument %1; see keylon2ctl %2 --help").arg(word, command->name));
+            return usage(Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl", "unexpected argument %1; see keylon2ctl %2 --help"))
+                             .arg(word)
+                             .arg(command->name));
         invocation.devices << word;
     }
     words = words.mid(0, expected);
     for (int i = 0; i < expected; ++i) {
         const ArgumentSpec &argument = command->arguments.at(i);
         if (argument.completion == Completion::Words && !wordsOf(argument.words).contains(words.at(i)))
-            return usage(QStringLiteral("%1 wants %2").arg(command->name, wordsOf(argument.words).join(QStringLiteral(" or "))));
+            //: %1 a command, %2 the values its argument takes, as they are typed ("usb or serial")
+            return usage(Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl", "%1 wants %2"))
+                             .arg(command->name)
+                             .arg(wordsOf(argument.words).join(QStringLiteral(" or "))));
     }
     invocation.arguments = words;
 
     if (command->readers == Readers::One && invocation.devices.size() > 1)
-        return usage(QStringLiteral("%1 works on one reader; %2 were named").arg(command->name).arg(invocation.devices.size()));
+        return usage(Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl", "%1 works on one reader; %2 were named"))
+                         .arg(command->name)
+                         .arg(invocation.devices.size()));
     for (const OptionRule &rule : optionRules()) {
-        if (!keeps(invocation, rule)) {
-            const QString error = QString::fromLatin1(rule.error);
-            return usage(error.contains(QLatin1String("%1")) ? error.arg(rule.most) : error);
-        }
+        if (!keeps(invocation, rule))
+            return usage(Message(CtlRoom, rule.error).arg(rule.most));
     }
     return parsed;
 }

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 
+#include "core/text/message.h"
 #include "ctl/table/exit_codes.h"
 #include "ctl/table/invocation.h"
 
@@ -13,7 +14,7 @@ struct Parsed
 {
     Invocation invocation;
     int exitCode = Success;
-    QString error;   // a usage error: one line
+    Message error;   // a usage error: one line
     QString output;  // --help, --help-all, --version: print this and end
 };
 Parsed parse(const QStringList &arguments);

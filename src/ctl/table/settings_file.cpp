@@ -1,13 +1,13 @@
 #include "ctl/table/settings_file.h"
 
 #include <QFile>
+#include <QDir>
 #include <QFileInfo>
 #include <QHash>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QVector>
 
-#include "core/settings/config_check.h"
 #include "core/settings/config_mapping.h"
 #include "core/settings/config_text.h"
 #include "core/settings/page_record.h"
@@ -16,7 +16,7 @@
 #include "core/text/keycode.h"
 #include "core/text/name_tables.h"
 #include "ctl/table/ctl_text.h"
-#include "ctl/table/human_text.h"
+#include "ctl/table/exit_codes.h"
 
 namespace Ctl {
 
@@ -24,16 +24,21 @@ namespace {
 
 using Settings::Setting;
 
-QString rangeText(const Setting &key)
+Message rangeText(const Setting &key)
 {
-    QString text = QStringLiteral("%1 to %2").arg(key.low()).arg(key.high());
-    if (key.choices)
-        text += QStringLiteral(" (") + key.choices->join(QStringLiteral(", ")) + QLatin1Char(')');
-    return text;
+    return Message(CtlRoom, key.choices ? QT_TRANSLATE_NOOP("Keylon2ctl", "%1 to %2 (%3)")
+                                        : QT_TRANSLATE_NOOP("Keylon2ctl", "%1 to %2"))
+        .arg(key.low(), key.high(), key.choices ? key.choices->join(QStringLiteral(", ")) : QString());
+}
+
+// A line of a refused file: its source text, said with the file's name as %1.
+Message refusal(const SettingsFile &file, const char *source, const char *code = Code::BadFile)
+{
+    return Message(CtlRoom, source).arg(file.name).coded(code);
 }
 
 // How to write what an unknown bracket name was most likely meant as.
-QString bracketAdvice(const QString &token)
+Message bracketAdvice(const QString &token)
 {
     static const QHash<QString, QString> meant = {
         {QStringLiteral("TAB"), QStringLiteral("HT")},       {QStringLiteral("ENTER"), QStringLiteral("CR")},
@@ -51,25 +56,33 @@ QString bracketAdvice(const QString &token)
         name = meant.value(upper);
     else if (upper.size() == 3 && upper.startsWith(QLatin1String("0X")) && hexDigitValue(upper.at(2)) >= 0)
         name = QStringLiteral("0x0") + upper.at(2);  // [0x4]
-    if (name.isEmpty())
-        return QStringLiteral("write a name the notation knows (keylon2ctl --help-all lists them) or any code as "
-                              "[0xHH]; a '[' itself is [0x5B]");
+    if (name.isEmpty()) {
+        return Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl",
+            "write a name the notation knows (keylon2ctl --help-all lists them) or any code as [0xHH]; a '[' itself is "
+            "[0x5B]"));
+    }
     const int code = ControlNames.indexOf(name);
-    return code < 0 ? QStringLiteral("write [%1]").arg(name)
-                    : QStringLiteral("write [%1] (code %2)").arg(name).arg(code, 2, 16, QLatin1Char('0'));
+    if (code < 0)
+        return Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl", "write [%1]")).arg(name);
+    return Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl", "write [%1] (code %2)"))
+        .arg(name, QStringLiteral("%1").arg(code, 2, 16, QLatin1Char('0')));
 }
 
+// %1 the file, %2 a key, %3 its value as written.
 void refuseUnknownBrackets(SettingsFile &file, const QString &key, const QString &text)
 {
     for (const UnknownBracket &bracket : UnknownBrackets(text)) {
-        file.problems << QStringLiteral("%1: %2=%3: %4 is not a bracket name the notation knows; %5")
-                             .arg(file.name, key, text, bracket.text, bracketAdvice(bracket.text));
+        file.problems << refusal(file, QT_TRANSLATE_NOOP("Keylon2ctl", "%1: %2=%3: %4 is not a bracket name the "
+                                                                       "notation knows; %5"))
+                             .arg(key, text, bracket.text, bracketAdvice(bracket.text));
     }
+    // Up to the next '[' or the end: "[0x5BAB" of "[0x5BAB[CR]".
     const int open = Settings::unclosedBracket(text);
     if (open >= 0) {
-        file.problems << QStringLiteral("%1: %2=%3: the '[' of %4 is never closed; close the name, or write a '[' "
-                                        "itself as [0x5B]")
-                             .arg(file.name, key, text, text.mid(open));
+        const int next = text.indexOf(QLatin1Char('['), open + 1);
+        file.problems << refusal(file, QT_TRANSLATE_NOOP("Keylon2ctl", "%1: %2=%3: the '[' of %4 is never closed; close "
+                                                                       "the name, or write a '[' itself as [0x5B]"))
+                             .arg(key, text, text.mid(open, next < 0 ? -1 : next - open));
     }
 }
 
@@ -115,32 +128,39 @@ int editDistance(const QString &a, const QString &b)
     return row[b.size()];
 }
 
-// What an unknown key in [KEYLON] was most likely meant as: the key spelled otherwise in
-// letter case, or the nearest key (at most two letters off).
-QString keyAdvice(const QString &name)
+// An unknown key in [KEYLON], with what it was most likely meant as: the key spelled otherwise
+// in letter case, or the nearest key (at most two letters off).
+Message unknownKey(const SettingsFile &file, const QString &name)
 {
     QString nearest;
     int best = 3;
+    const char *source = QT_TRANSLATE_NOOP("Keylon2ctl", "%1: unknown key %2 in [KEYLON]");
     for (const Setting &key : Settings::all()) {
         const QString known = QLatin1String(key.key);
-        if (known.compare(name, Qt::CaseInsensitive) == 0)
-            return QStringLiteral("; the key is spelled %1").arg(known);
         const int distance = editDistance(known.toLower(), name.toLower());
+        if (known.compare(name, Qt::CaseInsensitive) == 0) {
+            nearest = known;
+            source = QT_TRANSLATE_NOOP("Keylon2ctl", "%1: unknown key %2 in [KEYLON]; the key is spelled %3");
+            break;
+        }
         if (distance < best) {
             best = distance;
             nearest = known;
+            source = QT_TRANSLATE_NOOP("Keylon2ctl", "%1: unknown key %2 in [KEYLON]; did you mean %3?");
         }
     }
-    return nearest.isEmpty() ? QString() : QStringLiteral("; did you mean %1?").arg(nearest);
+    return refusal(file, source, Code::UnknownKey).arg(name).arg(nearest);
 }
 
 // A value refused as a number or a switch that holds a '#': the INI reader takes no comment
 // there, and a person who wrote one should hear so.
-QString hashAdvice(const QString &text)
+Message hashAdvice(const Message &refused, const QString &text)
 {
-    return text.contains(QLatin1Char('#'))
-        ? QStringLiteral("; a '#' does not start a comment after a value: put the comment on a line of its own")
-        : QString();
+    if (!text.contains(QLatin1Char('#')))
+        return refused;
+    return Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl", "%1; a '#' does not start a comment after a value: put the "
+                                                            "comment on a line of its own"))
+        .arg(refused);
 }
 
 // What a person may type that the INI reader would take otherwise: a key given twice, a value
@@ -152,22 +172,19 @@ void refuseMisreadLines(SettingsFile &file, const ConfigText::Text &text)
         if (entry.group != QLatin1String("KEYLON"))
             continue;
         if (firstLine.contains(entry.key)) {
-            file.problems << QStringLiteral("%1: %2 is given twice in [KEYLON] (lines %3 and %4), and only the last "
-                                            "line would count; keep the one line you mean")
-                                 .arg(file.name, entry.key)
-                                 .arg(firstLine.value(entry.key))
-                                 .arg(entry.line);
+            file.problems << refusal(file, QT_TRANSLATE_NOOP("Keylon2ctl",
+                "%1: %2 is given twice in [KEYLON] (lines %3 and %4), and only the last line would count; keep the one "
+                "line you mean"))
+                                 .arg(entry.key, firstLine.value(entry.key), entry.line);
         } else {
             firstLine.insert(entry.key, entry.line);
         }
         if (entry.cutAt >= 0) {
-            file.problems << QStringLiteral("%1: line %2: %3=%4: a ';' outside double quotes starts a comment, so "
-                                            "this reads as %3=%5; write %3=%6 to keep the ';', or put a comment on "
-                                            "a line of its own")
-                                 .arg(file.name)
-                                 .arg(entry.line)
-                                 .arg(entry.key, entry.value, entry.value.left(entry.cutAt).trimmed(),
-                                      ConfigText::quoted(entry.value));
+            file.problems << refusal(file, QT_TRANSLATE_NOOP("Keylon2ctl",
+                "%1: line %2: %3=%4: a ';' outside double quotes starts a comment, so this reads as %3=%5; write %3=%6 "
+                "to keep the ';', or put a comment on a line of its own"))
+                                 .arg(entry.line, entry.key, entry.value, entry.value.left(entry.cutAt).trimmed())
+                                 .arg(ConfigText::quoted(entry.value));
         }
     }
 }
@@ -180,7 +197,8 @@ void refuseMisspelledSections(SettingsFile &file, const ConfigText::Text &text)
         if (entry.group != QLatin1String("KEYLON") && !misspelled.contains(entry.group)
             && entry.group.compare(QLatin1String("KEYLON"), Qt::CaseInsensitive) == 0) {
             misspelled << entry.group;
-            file.problems << QStringLiteral("%1: the section [%2] is spelled [KEYLON]").arg(file.name, entry.group);
+            file.problems << refusal(file, QT_TRANSLATE_NOOP("Keylon2ctl", "%1: the section [%2] is spelled [KEYLON]"))
+                                 .arg(entry.group);
         }
     }
 }
@@ -215,8 +233,9 @@ SettingsFile readSettingsFile(const QString &path)
             const QByteArray bytes = in.readAll();
             const QString encoding = wideEncoding(bytes);
             if (!encoding.isEmpty()) {
-                file.problems << QStringLiteral("%1 is saved as %2 (Notepad calls it \"Unicode\"); save it as UTF-8")
-                                     .arg(file.name, encoding);
+                file.problems << refusal(file, QT_TRANSLATE_NOOP("Keylon2ctl", "%1 is saved as %2 (Notepad calls it "
+                                                                               "\"Unicode\"); save it as UTF-8"))
+                                     .arg(encoding);
                 return file;
             }
             typed = ConfigText::scan(bytes);
@@ -233,9 +252,20 @@ SettingsFile readSettingsFile(const QString &path)
     refuseMisspelledSections(file, typed);
     if (!file.problems.isEmpty())
         return file;
-    QString unreadable = ConfigFile::problem(readPath);
-    if (!unreadable.isEmpty()) {
-        file.problems << unreadable.replace(QFileInfo(readPath).fileName(), file.name);
+    const ConfigFile::ReadCheck check = ConfigFile::checkReadable(readPath);
+    if (check.result == ConfigFile::ReadCheck::CannotRead) {
+        // The path as given, folder and all: a file that is not there may be missing from the
+        // folder the caller meant. (A copy without the byte order mark goes by the file's name.)
+        QString shown = QDir::toNativeSeparators(readPath);
+        shown.replace(QFileInfo(readPath).fileName(), file.name);
+        //: %2: why, as the system words it
+        file.problems << Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl", "Cannot read %1: %2."))
+                             .arg(shown, check.reason)
+                             .coded(Code::BadFile);
+        return file;
+    }
+    if (check.result == ConfigFile::ReadCheck::NoKeylonSettings) {
+        file.problems << refusal(file, QT_TRANSLATE_NOOP("Keylon2ctl", "%1 holds no Keylon settings."));
         return file;
     }
     refuseMisreadLines(file, typed);
@@ -245,7 +275,7 @@ SettingsFile readSettingsFile(const QString &path)
     const QStringList present = settings.childKeys();
     for (const QString &name : present) {
         if (!Settings::named(name))
-            file.problems << QStringLiteral("%1: unknown key %2 in [KEYLON]%3").arg(file.name, name, keyAdvice(name));
+            file.problems << unknownKey(file, name);
     }
 
     for (const Setting &key : Settings::all()) {
@@ -253,7 +283,7 @@ SettingsFile readSettingsFile(const QString &path)
         if (!present.contains(name))
             continue;
         const QString text = Settings::textOf(settings.value(name));
-        const QString shown = QStringLiteral("%1: %2=%3").arg(file.name, name, text);
+
         if (key.isAffix()) {
             file.keys << name;
             file.spelled.insert(name, text);
@@ -263,12 +293,17 @@ SettingsFile readSettingsFile(const QString &path)
         const bool isSwitch = key.isSwitch();
         const std::optional<int> value = isSwitch ? Settings::switchValue(text) : Settings::numberValue(text);
         if (!value) {
-            file.problems << shown + (isSwitch ? QStringLiteral(" is not 0 or 1") : QStringLiteral(" is not a number"))
-                    + hashAdvice(text);
+            file.problems << hashAdvice(refusal(file, isSwitch ? QT_TRANSLATE_NOOP("Keylon2ctl", "%1: %2=%3 is not 0 or 1")
+                                                               : QT_TRANSLATE_NOOP("Keylon2ctl", "%1: %2=%3 is not a "
+                                                                                                 "number"))
+                                            .arg(name, text),
+                                        text);
             continue;
         }
         if (!key.holds(*value)) {
-            file.problems << shown + QStringLiteral(" is out of range: ") + rangeText(key);
+            //: %4: the range, "0 to 255"
+            file.problems << refusal(file, QT_TRANSLATE_NOOP("Keylon2ctl", "%1: %2=%3 is out of range: %4"))
+                                 .arg(name, text, rangeText(key));
             continue;
         }
         file.spelled.insert(name, QString::number(*value));
@@ -284,7 +319,9 @@ SettingsFile readSettingsFile(const QString &path)
     file.record = PageRecord::recordOfPage(ConfigFile::read(readPath));
     const QList<SettingsWrite::OverlongAffix> overlong = SettingsWrite::overlongAffixes(file.record);
     if (!overlong.isEmpty())
-        file.problems << file.name + QStringLiteral(": ") + SettingsWrite::overlongAffixText(overlong);
+        file.problems << Message::plain(QStringLiteral("%1: %2"))
+                             .arg(file.name, SettingsWrite::overlongAffixText(overlong))
+                             .coded(Code::BadFile);
     return file;
 }
 
@@ -320,10 +357,7 @@ QString fileFormatText()
         names += (code % 8 == 0 ? QStringLiteral("\n  ") : QStringLiteral(", "))
             + QStringLiteral("[%1] %2").arg(ControlNames.at(code)).arg(code, 2, 16, QLatin1Char('0'));
     }
-    // The keys' lines as the settings table words them, each said in the language.
-    QStringList keys = Settings::helpText().split(QLatin1Char('\n'));
-    for (QString &line : keys)
-        line = human(line);
+
     return CtlText::tr(
                "Configuration files (FILE), as the window's Export writes them: [FW] Ver (the firmware version;\n"
                "never written) and [KEYLON] with these keys:\n"
@@ -336,7 +370,7 @@ QString fileFormatText()
                "Bracket names in Pre, Post and Remove, with their codes in hexadecimal:%2\n"
                "[0xHH] is any code (two hexadecimal digits), [0x5B] a '[' itself. Names are upper case.\n"
                "The characters %3 are the codes b0 to b6.\n")
-        .arg(keys.join(QLatin1Char('\n')), names,
+        .arg(Settings::helpText().human(), names,
              QString::fromUtf8("\u20ac \u00a4 \u00a6 \u00a7 \u00a8 \u00b3 \u00b4"));
 }
 

@@ -7,6 +7,7 @@
 
 #include "core/session/reader_session.h"
 #include "core/settings/settings_record.h"
+#include "core/text/message.h"
 
 // A configuration file as write, apply and diff take it. The window's Import takes any value and
 // gives every key it misses a default; a fleet must not: a file is refused, before anything is
@@ -31,7 +32,7 @@ struct SettingsFile
     QStringList keys;    // the settings it sets (Interface is never applied), in the order of a file
     SettingsRecord record;  // their values as they go to the reader; the rest left as a record has them
     QHash<QString, QString> spelled;  // each key's value as a configuration file spells it
-    QStringList problems;   // why it is refused, one line each; empty when it is taken
+    QList<Message> problems;  // why it is refused, one line each; empty when it is taken
 
     bool sets(const QString &key) const { return keys.contains(key); }
 };

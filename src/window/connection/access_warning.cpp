@@ -13,7 +13,7 @@ void warnIfAccessDenied(const AccessCheck::Diagnosis &diagnosis)
     if (diagnosis.finding != AccessCheck::Finding::Denied)
         return;
     QMessageBox::warning(nullptr, WindowText::tr("Connect Device"),
-                         AccessCheck::deniedText(diagnosis.node));
+                         AccessCheck::deniedText(diagnosis.node).human());
 #endif
 }
 

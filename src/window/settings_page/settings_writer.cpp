@@ -23,7 +23,7 @@ void SettingsWriter::write()
 
     const auto overlong = SettingsWrite::overlongAffixes(page);
     if (!overlong.isEmpty()) {
-        QMessageBox::warning(nullptr, WindowText::tr("Setting Keylon"), SettingsWrite::overlongAffixText(overlong));
+        QMessageBox::warning(nullptr, WindowText::tr("Setting Keylon"), SettingsWrite::overlongAffixText(overlong).human());
         return;
     }
 
@@ -39,7 +39,7 @@ void SettingsWriter::write()
         const QString text = result.step == SessionResult::Step::InterfaceChange
             ? WindowText::tr("Writing to the reader failed at the interface change; the page was saved, the interface was not changed.")
             : WindowText::tr("Writing to the reader failed at the %1; the reader did not save the page.")
-                  .arg(SessionResult::translatedStepName(result.step));
+                  .arg(SessionResult::stepName(result.step).human());
         QMessageBox::warning(nullptr, WindowText::tr("Setting Keylon"), text);
         return;
     }

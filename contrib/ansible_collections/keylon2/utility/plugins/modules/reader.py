@@ -161,10 +161,21 @@ def reader_name(reader):
     return "%s (%s)" % (serial, where) if serial else where
 
 
-def in_module_words(text):
-    """keylon2ctl's text with its options named as this module's: a playbook has no --wait."""
-    return (text or "").replace("--wait SECONDS", "the option wait: SECONDS").replace(
-        ", or give --no-lock to go on without one", "")
+def in_module_words(failed, wait):
+    """Why keylon2ctl failed (a document or a reader's entry), in this module's terms: the
+    failures whose text names keylon2ctl's own options are told by their code and worded here;
+    the others keep keylon2ctl's English."""
+    code = failed.get("code")
+    if code == "busy":
+        if wait:
+            return "busy: another process still held the reader after waiting %d s" % wait
+        return "busy: another process holds the reader; the option wait: SECONDS waits for it"
+    if code == "no-lock":
+        return ("no lock can be had for the reader, so nothing was sent; make the lock directory "
+                "writable for the user the task runs as")
+    if code == "ambiguous":
+        return "more than one reader fits; name the one meant with the option device"
+    return failed.get("error") or ""
 
 
 def reader_failed(reader):
@@ -258,7 +269,7 @@ def main():
     readers = [r for r in document.get("readers") or [] if isinstance(r, dict)]
     for reader in readers:
         if reader.get("error"):
-            reader["error"] = in_module_words(reader["error"])
+            reader["error"] = in_module_words(reader, params["wait"])
     result["readers"] = readers
     result["changed"] = any(reader_changed(r) for r in readers)
     if isinstance(document.get("summary"), dict):
@@ -268,7 +279,7 @@ def main():
     if module._diff:
         result["diff"] = [d for d in (diff_of(r, src) for r in readers) if d]
     exit_code = document.get("exitCode", rc)
-    error = in_module_words(document.get("error") or err.strip())
+    error = in_module_words(document, params["wait"]) or err.strip()
 
     if exit_code == NO_READER and not readers:
         if params["allow_none"]:
@@ -280,8 +291,9 @@ def main():
     if failed:
         result["failed_readers"] = [
             "%s: %s" % (reader_name(r), r.get("error") or r.get("result") or "failed") for r in failed]
-        waits = exit_code == BUSY and "option wait" not in " ".join(result["failed_readers"])
-        hint = "; the option wait waits for a reader that another process holds" if waits else ""
+        hint = ""
+        if exit_code == BUSY and params["wait"] and any(r.get("code") == "busy" for r in failed):
+            hint = "; a longer wait waits longer for a reader that another process holds"
         module.fail_json(msg="keylon2ctl apply failed on %d of %d readers: %s%s"
                          % (len(failed), len(readers), "; ".join(result["failed_readers"]), hint), **result)
     if module.check_mode and exit_code == DRIFT and rc == DRIFT:

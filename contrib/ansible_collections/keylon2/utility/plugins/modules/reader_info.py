@@ -124,6 +124,12 @@ readers:
       description: Why it could not be read.
       type: str
       returned: when C(ok) is false
+    code:
+      description:
+        - keylon2ctl's word for the kind of failure (C(busy), C(denied), C(no-answer), ...), which
+          stays the same in every release; C(man keylon2ctl) lists them under ERROR CODES.
+      type: str
+      returned: when C(ok) is false
     busy:
       description: Another process held the reader (it was not read).
       type: bool
@@ -169,13 +175,24 @@ BUSY = 6  # another process holds a reader
 MAX_AT_ONCE = 8
 
 
-def in_module_words(text):
-    """keylon2ctl's text with its options named as this module's: a playbook has no --wait."""
-    return (text or "").replace("--wait SECONDS", "the option wait: SECONDS").replace(
-        ", or give --no-lock to go on without one", "")
+def in_module_words(failed, wait):
+    """Why keylon2ctl failed (a document or a reader's entry), in this module's terms: the
+    failures whose text names keylon2ctl's own options are told by their code and worded here;
+    the others keep keylon2ctl's English."""
+    code = failed.get("code")
+    if code == "busy":
+        if wait:
+            return "busy: another process still held the reader after waiting %d s" % wait
+        return "busy: another process holds the reader; the option wait: SECONDS waits for it"
+    if code == "no-lock":
+        return ("no lock can be had for the reader, so nothing was sent; make the lock directory "
+                "writable for the user the task runs as")
+    if code == "ambiguous":
+        return "more than one reader fits; name the one meant with the option device"
+    return failed.get("error") or ""
 
 
-def run_json(module, cmd, accepted):
+def run_json(module, cmd, accepted, wait=0):
     """keylon2ctl's JSON document; fails the task when there is none or the exit code is not accepted."""
     rc, out, err = module.run_command(cmd)
     try:
@@ -189,7 +206,7 @@ def run_json(module, cmd, accepted):
         module.warn("keylon2ctl: %s" % warning)
     exit_code = document.get("exitCode", rc)
     if exit_code not in accepted:
-        module.fail_json(msg=in_module_words(document.get("error") or err.strip())
+        module.fail_json(msg=in_module_words(document, wait) or err.strip()
                          or "keylon2ctl failed (exit %d)" % exit_code,
                          cmd=cmd, stderr=err, rc=rc)
     return document
@@ -244,15 +261,15 @@ def main():
     if read_cmds:
         accepted = (0, 1, NO_READER, PERMISSION_DENIED, BUSY)
         with ThreadPoolExecutor(max_workers=min(MAX_AT_ONCE, len(read_cmds))) as pool:
-            documents = list(pool.map(lambda cmd: run_json(module, cmd, accepted), read_cmds))
+            documents = list(pool.map(lambda cmd: run_json(module, cmd, accepted, params["wait"]), read_cmds))
         for device, document in zip(devices, documents):
             found = [r for r in document.get("readers") or [] if isinstance(r, dict)]
             if not found:
-                module.warn("%s: %s" % (device, in_module_words(document.get("error")) or "no reader found"))
+                module.warn("%s: %s" % (device, in_module_words(document, params["wait"]) or "no reader found"))
             for reader in found:
                 if reader.get("ok") is False:
-                    reader["error"] = in_module_words(reader.get("error"))
-                    reader["busy"] = document.get("exitCode") == BUSY
+                    reader["error"] = in_module_words(reader, params["wait"])
+                    reader["busy"] = reader.get("code") == "busy"
             readers += found
 
     unread = [r for r in readers if r.get("ok") is False]
@@ -263,7 +280,7 @@ def main():
     read = [r for r in readers if r.get("ok") is not False]
     if src and read:
         diff_cmd = [keylon2ctl, "diff", src, "--json"] + wait + [arg for r in read for arg in ("--device", r["device"])]
-        compared = run_json(module, diff_cmd, (0, 1, NO_READER, PERMISSION_DENIED, DRIFT, BUSY))
+        compared = run_json(module, diff_cmd, (0, 1, NO_READER, PERMISSION_DENIED, DRIFT, BUSY), params["wait"])
         commands.append(diff_cmd)
         by_device = dict((r.get("device"), r) for r in compared.get("readers") or [] if isinstance(r, dict))
         for reader in readers:
