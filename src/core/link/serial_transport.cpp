@@ -46,6 +46,7 @@ const TransportDescriptor &Transports::serial()
 {
     static const TransportDescriptor serial{
         .word = QStringLiteral("serial"),
+        .pathName = QStringLiteral("PORT"),
         .dialect = {Dialects::SerialInterface, Dialects::SerialLine},
         .list = &listed,
         .costlyList = true,

@@ -31,4 +31,12 @@ const TransportDescriptor *ofDevice(const QString &device)
     return nullptr;
 }
 
+QString deviceForms()
+{
+    QStringList forms;
+    for (const TransportDescriptor *descriptor : all())
+        forms << descriptor->form();
+    return forms.join(QStringLiteral(", "));
+}
+
 }  // namespace Transports

@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <memory>
@@ -47,6 +48,8 @@ struct TransportDescriptor
     // What a device's name starts with, before a colon ("hid" in "hid:PATH"), and what
     // keylon2ctl's JSON calls the transport.
     QString word{};
+    // What stands after the prefix in help ("PATH" in "hid:PATH").
+    QString pathName = QStringLiteral("PATH");
     // The reader's interface at the far end and how the link behaves, for a reader reached this
     // way.
     Dialect dialect{};
@@ -81,6 +84,7 @@ struct TransportDescriptor
     QString labelKey{};
 
     QString prefix() const { return word + QLatin1Char(':'); }
+    QString form() const { return prefix() + pathName; }
 };
 
 namespace Transports {
@@ -93,5 +97,7 @@ QList<const TransportDescriptor *> all();
 void add(const TransportDescriptor &descriptor);
 // The transport whose prefix the device's name starts with; null when none does.
 const TransportDescriptor *ofDevice(const QString &device);
+// How a device is named on each transport, for help: "hid:PATH, serial:PORT".
+QString deviceForms();
 
 }  // namespace Transports
