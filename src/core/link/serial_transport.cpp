@@ -54,6 +54,7 @@ const TransportDescriptor &Transports::serial()
         .open = &SerialTransport::open,
         .unopened = [] { return std::make_unique<SerialTransport>(nullptr); },
         .nodeClass = QStringLiteral("tty"),
+        .nodeNames = {QStringLiteral("ttyACM*"), QStringLiteral("ttyUSB*")},
         .ttyLine = true,
         .labelKey = QStringLiteral("description"),
     };

@@ -78,6 +78,9 @@ struct TransportDescriptor
     // container), or judges the node alone, where opening would disturb the reader (a serial
     // port's control lines).
     QString nodeClass{};
+    // The names its nodes take in /dev (wildcards, such as "hidraw*"): the watcher looks for
+    // them there, and asks udev's monitor for the nodeClass subsystem.
+    QStringList nodeNames{};
     bool ttyLine = false;
     bool doctorOpens = false;
     // The JSON key of what list shows beside a reader ("product", "description").
