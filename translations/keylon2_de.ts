@@ -1331,6 +1331,11 @@ Klammernamen in Pre, Post und Remove, mit ihren Codes hexadezimal:%2
 Die Zeichen %3 sind die Codes b0 bis b6.
 </translation>
     </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>Two items of a list, such as two ways to name a reader (&quot;hid:PATH, serial:PORT&quot;)</extracomment>
+        <translation>%1, %2</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>

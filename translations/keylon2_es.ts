@@ -1331,6 +1331,11 @@ mayúsculas.
 Los caracteres %3 son los códigos b0 a b6.
 </translation>
     </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>Two items of a list, such as two ways to name a reader (&quot;hid:PATH, serial:PORT&quot;)</extracomment>
+        <translation>%1, %2</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>

@@ -1331,6 +1331,11 @@ en majuscules.
 Les caractères %3 sont les codes b0 à b6.
 </translation>
     </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>Two items of a list, such as two ways to name a reader (&quot;hid:PATH, serial:PORT&quot;)</extracomment>
+        <translation>%1, %2</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>

@@ -1329,6 +1329,11 @@ The characters %3 are the codes b0 to b6.
 התווים %3 הם הקודים b0 עד b6.
 </translation>
     </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>Two items of a list, such as two ways to name a reader (&quot;hid:PATH, serial:PORT&quot;)</extracomment>
+        <translation>%1,‏ %2</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>

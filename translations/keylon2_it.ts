@@ -1330,6 +1330,11 @@ Nomi tra parentesi in Pre, Post e Remove, con i loro codici in esadecimale:%2
 I caratteri %3 sono i codici da b0 a b6.
 </translation>
     </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>Two items of a list, such as two ways to name a reader (&quot;hid:PATH, serial:PORT&quot;)</extracomment>
+        <translation>%1, %2</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>

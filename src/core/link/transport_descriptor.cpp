@@ -31,12 +31,4 @@ const TransportDescriptor *ofDevice(const QString &device)
     return nullptr;
 }
 
-QString deviceForms()
-{
-    QStringList forms;
-    for (const TransportDescriptor *descriptor : all())
-        forms << descriptor->form();
-    return forms.join(QStringLiteral(", "));
-}
-
 }  // namespace Transports

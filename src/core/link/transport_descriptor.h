@@ -100,7 +100,5 @@ QList<const TransportDescriptor *> all();
 void add(const TransportDescriptor &descriptor);
 // The transport whose prefix the device's name starts with; null when none does.
 const TransportDescriptor *ofDevice(const QString &device);
-// How a device is named on each transport, for help: "hid:PATH, serial:PORT".
-QString deviceForms();
 
 }  // namespace Transports

@@ -2,6 +2,7 @@
 
 #include "core/link/access_check.h"
 #include "ctl/output/reader_outcome.h"
+#include "ctl/table/command_table.h"
 #include "ctl/table/exit_codes.h"
 
 namespace Ctl {
@@ -88,7 +89,7 @@ Selection select(const QStringList &devices, bool all)
             //: %1 how each transport names a reader ("hid:PATH, serial:PORT"), %2 what was given
             return refuse(UsageError, Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl",
                 "--device wants %1, sn:SERIAL or usb:PORTPATH, not \"%2\""))
-                                          .arg(Transports::deviceForms(), device)
+                                          .arg(deviceForms(), device)
                                           .coded(Code::Usage));
         if (transport && transport->named) {
             // Any port may be named; only the ports that are a reader's are found without a name.

@@ -155,9 +155,20 @@ const QList<OptionRule> &optionRules()
     return table;
 }
 
+Message deviceForms()
+{
+    Message forms;
+    for (const TransportDescriptor *transport : Transports::all()) {
+        //: Two items of a list, such as two ways to name a reader ("hid:PATH, serial:PORT")
+        forms = forms.isEmpty() ? Message::plain(transport->form())
+                                : Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl", "%1, %2")).arg(forms, transport->form());
+    }
+    return forms;
+}
+
 Message helpMessage(const char *help)
 {
-    return Message(CtlRoom, help).arg(Transports::deviceForms());
+    return Message(CtlRoom, help).arg(deviceForms());
 }
 
 QString defaultText(const OptionSpec &option)

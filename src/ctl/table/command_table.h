@@ -68,8 +68,9 @@ const QList<OptionSpec> &options();
 const QList<OptionSpec> &programOptions();
 // In the order they are checked: the first rule broken is the one said.
 const QList<OptionRule> &optionRules();
-// A help text of the table as a message: its %1, where it has one, is how each transport names
-// a reader ("hid:PATH, serial:PORT").
+// How each transport names a reader, listed in the language of the help: "hid:PATH, serial:PORT".
+Message deviceForms();
+// A help text of the table as a message: its %1, where it has one, is deviceForms().
 Message helpMessage(const char *help);
 // "(default: 0, all at once)" in the language of the help; empty for an option without a default.
 QString defaultText(const OptionSpec &option);
