@@ -101,6 +101,10 @@ private slots:
         QVERIFY2(write.exitCode == 0, qPrintable(write.err));
         QCOMPARE(model().savedSettings().pre, QByteArray("XY"));
         QCOMPARE(runCtlHere({"diff", file, "--device", "loop:reader-1"}).exitCode, 0);
+
+        // Help and a --device that names no transport offer it beside the others.
+        QVERIFY(runCtlHere({"--help"}).out.simplified().contains("--device hid:PATH, serial:PORT, loop:PATH, sn:SERIAL"));
+        QVERIFY(runCtlHere({"read", "--device", "pipe:x"}).err.contains("wants hid:PATH, serial:PORT, loop:PATH, sn:"));
     }
 
     void windowReadsAndWritesThroughItsLink()

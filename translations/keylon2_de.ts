@@ -152,8 +152,8 @@
     </message>
     <message>
         <location line="+31"/>
-        <source>The reader: hid:PATH, serial:PORT, sn:SERIAL or usb:PORTPATH, as list shows them. Commands on several readers take it as often as wanted.</source>
-        <translation>Das Lesegerät: hid:PATH, serial:PORT, sn:SERIAL oder usb:PORTPATH, wie list sie zeigt. Befehle für mehrere Lesegeräte nehmen die Option beliebig oft.</translation>
+        <source>The reader: %1, sn:SERIAL or usb:PORTPATH, as list shows them. Commands on several readers take it as often as wanted.</source>
+        <translation>Das Lesegerät: %1, sn:SERIAL oder usb:PORTPATH, wie list sie zeigt. Befehle für mehrere Lesegeräte nehmen die Option beliebig oft.</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -360,8 +360,8 @@ Befehle:
     </message>
     <message>
         <location line="+15"/>
-        <source>DEVICE is --device hid:PATH, serial:PORT, sn:SERIAL or usb:PORTPATH (as list shows them), or the same word after the command&apos;s arguments; without one, the only attached reader. A serial number that two readers share, or an empty one, never picks a reader. Serial ports count as readers by their description or their USB vendor ID 0416; any other port must be named.</source>
-        <translation>DEVICE ist --device hid:PATH, serial:PORT, sn:SERIAL oder usb:PORTPATH (wie list sie zeigt) oder dasselbe Wort nach den Argumenten des Befehls; ohne eines das einzige angeschlossene Lesegerät. Eine Seriennummer, die zwei Lesegeräte teilen, oder eine leere wählt nie ein Lesegerät. Serielle Schnittstellen zählen als Lesegeräte nach ihrer Beschreibung oder ihrer USB-Hersteller-ID 0416; jede andere Schnittstelle muss genannt werden.</translation>
+        <source>DEVICE is --device %1, sn:SERIAL or usb:PORTPATH (as list shows them), or the same word after the command&apos;s arguments; without one, the only attached reader. A serial number that two readers share, or an empty one, never picks a reader. Serial ports count as readers by their description or their USB vendor ID 0416; any other port must be named.</source>
+        <translation>DEVICE ist --device %1, sn:SERIAL oder usb:PORTPATH (wie list sie zeigt) oder dasselbe Wort nach den Argumenten des Befehls; ohne eines das einzige angeschlossene Lesegerät. Eine Seriennummer, die zwei Lesegeräte teilen, oder eine leere wählt nie ein Lesegerät. Serielle Schnittstellen zählen als Lesegeräte nach ihrer Beschreibung oder ihrer USB-Hersteller-ID 0416; jede andere Schnittstelle muss genannt werden.</translation>
     </message>
     <message>
         <location line="+19"/>
@@ -749,8 +749,8 @@ Befehle:
     </message>
     <message>
         <location line="+1"/>
-        <source>--device wants hid:PATH, serial:PORT, sn:SERIAL or usb:PORTPATH, not &quot;%1&quot;</source>
-        <translation>--device erwartet hid:PATH, serial:PORT, sn:SERIAL oder usb:PORTPATH, nicht „%1“</translation>
+        <source>--device wants %1, sn:SERIAL or usb:PORTPATH, not &quot;%2&quot;</source>
+        <translation>--device erwartet %1, sn:SERIAL oder usb:PORTPATH, nicht „%2“</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -1330,6 +1330,11 @@ Klammernamen in Pre, Post und Remove, mit ihren Codes hexadezimal:%2
 [0xHH] ist ein beliebiger Code (zwei Hexadezimalziffern), [0x5B] ein &apos;[&apos; selbst. Namen sind groß geschrieben.
 Die Zeichen %3 sind die Codes b0 bis b6.
 </translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>Two items of a list, such as two ways to name a reader (&quot;hid:PATH, serial:PORT&quot;)</extracomment>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>

@@ -152,8 +152,8 @@
     </message>
     <message>
         <location line="+31"/>
-        <source>The reader: hid:PATH, serial:PORT, sn:SERIAL or usb:PORTPATH, as list shows them. Commands on several readers take it as often as wanted.</source>
-        <translation>El lector: hid:PATH, serial:PORT, sn:SERIAL o usb:PORTPATH, tal como los muestra list. Las órdenes sobre varios lectores la admiten tantas veces como se quiera.</translation>
+        <source>The reader: %1, sn:SERIAL or usb:PORTPATH, as list shows them. Commands on several readers take it as often as wanted.</source>
+        <translation>El lector: %1, sn:SERIAL o usb:PORTPATH, tal como los muestra list. Las órdenes sobre varios lectores la admiten tantas veces como se quiera.</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -360,8 +360,8 @@ Uso: keylon2ctl ORDEN [ARGUMENTOS] [OPCIONES]
     </message>
     <message>
         <location line="+15"/>
-        <source>DEVICE is --device hid:PATH, serial:PORT, sn:SERIAL or usb:PORTPATH (as list shows them), or the same word after the command&apos;s arguments; without one, the only attached reader. A serial number that two readers share, or an empty one, never picks a reader. Serial ports count as readers by their description or their USB vendor ID 0416; any other port must be named.</source>
-        <translation>DEVICE es --device hid:PATH, serial:PORT, sn:SERIAL o usb:PORTPATH (tal como los muestra list), o la misma palabra tras los argumentos de la orden; sin él, el único lector conectado. Un número de serie que comparten dos lectores, o uno vacío, nunca elige un lector. Los puertos serie cuentan como lectores por su descripción o su ID de fabricante USB 0416; cualquier otro puerto debe nombrarse.</translation>
+        <source>DEVICE is --device %1, sn:SERIAL or usb:PORTPATH (as list shows them), or the same word after the command&apos;s arguments; without one, the only attached reader. A serial number that two readers share, or an empty one, never picks a reader. Serial ports count as readers by their description or their USB vendor ID 0416; any other port must be named.</source>
+        <translation>DEVICE es --device %1, sn:SERIAL o usb:PORTPATH (tal como los muestra list), o la misma palabra tras los argumentos de la orden; sin él, el único lector conectado. Un número de serie que comparten dos lectores, o uno vacío, nunca elige un lector. Los puertos serie cuentan como lectores por su descripción o su ID de fabricante USB 0416; cualquier otro puerto debe nombrarse.</translation>
     </message>
     <message>
         <location line="+19"/>
@@ -749,8 +749,8 @@ Uso: keylon2ctl ORDEN [ARGUMENTOS] [OPCIONES]
     </message>
     <message>
         <location line="+1"/>
-        <source>--device wants hid:PATH, serial:PORT, sn:SERIAL or usb:PORTPATH, not &quot;%1&quot;</source>
-        <translation>--device espera hid:PATH, serial:PORT, sn:SERIAL o usb:PORTPATH, no «%1»</translation>
+        <source>--device wants %1, sn:SERIAL or usb:PORTPATH, not &quot;%2&quot;</source>
+        <translation>--device espera %1, sn:SERIAL o usb:PORTPATH, no «%2»</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -1330,6 +1330,11 @@ Nombres entre corchetes en Pre, Post y Remove, con sus códigos en hexadecimal:%
 mayúsculas.
 Los caracteres %3 son los códigos b0 a b6.
 </translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>Two items of a list, such as two ways to name a reader (&quot;hid:PATH, serial:PORT&quot;)</extracomment>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>

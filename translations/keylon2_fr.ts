@@ -152,8 +152,8 @@
     </message>
     <message>
         <location line="+31"/>
-        <source>The reader: hid:PATH, serial:PORT, sn:SERIAL or usb:PORTPATH, as list shows them. Commands on several readers take it as often as wanted.</source>
-        <translation>Le lecteur : hid:PATH, serial:PORT, sn:SERIAL ou usb:PORTPATH, tels que list les affiche. Les commandes sur plusieurs lecteurs l’acceptent autant de fois que voulu.</translation>
+        <source>The reader: %1, sn:SERIAL or usb:PORTPATH, as list shows them. Commands on several readers take it as often as wanted.</source>
+        <translation>Le lecteur : %1, sn:SERIAL ou usb:PORTPATH, tels que list les affiche. Les commandes sur plusieurs lecteurs l’acceptent autant de fois que voulu.</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -360,8 +360,8 @@ Commandes :
     </message>
     <message>
         <location line="+15"/>
-        <source>DEVICE is --device hid:PATH, serial:PORT, sn:SERIAL or usb:PORTPATH (as list shows them), or the same word after the command&apos;s arguments; without one, the only attached reader. A serial number that two readers share, or an empty one, never picks a reader. Serial ports count as readers by their description or their USB vendor ID 0416; any other port must be named.</source>
-        <translation>DEVICE est --device hid:PATH, serial:PORT, sn:SERIAL ou usb:PORTPATH (tels que list les affiche), ou le même mot après les arguments de la commande ; sans lui, le seul lecteur branché. Un numéro de série que deux lecteurs partagent, ou un numéro vide, ne choisit jamais de lecteur. Les ports série comptent comme lecteurs d’après leur description ou leur ID de fabricant USB 0416 ; tout autre port doit être nommé.</translation>
+        <source>DEVICE is --device %1, sn:SERIAL or usb:PORTPATH (as list shows them), or the same word after the command&apos;s arguments; without one, the only attached reader. A serial number that two readers share, or an empty one, never picks a reader. Serial ports count as readers by their description or their USB vendor ID 0416; any other port must be named.</source>
+        <translation>DEVICE est --device %1, sn:SERIAL ou usb:PORTPATH (tels que list les affiche), ou le même mot après les arguments de la commande ; sans lui, le seul lecteur branché. Un numéro de série que deux lecteurs partagent, ou un numéro vide, ne choisit jamais de lecteur. Les ports série comptent comme lecteurs d’après leur description ou leur ID de fabricant USB 0416 ; tout autre port doit être nommé.</translation>
     </message>
     <message>
         <location line="+19"/>
@@ -749,8 +749,8 @@ Commandes :
     </message>
     <message>
         <location line="+1"/>
-        <source>--device wants hid:PATH, serial:PORT, sn:SERIAL or usb:PORTPATH, not &quot;%1&quot;</source>
-        <translation>--device attend hid:PATH, serial:PORT, sn:SERIAL ou usb:PORTPATH, pas « %1 »</translation>
+        <source>--device wants %1, sn:SERIAL or usb:PORTPATH, not &quot;%2&quot;</source>
+        <translation>--device attend %1, sn:SERIAL ou usb:PORTPATH, pas « %2 »</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -1330,6 +1330,11 @@ Noms entre crochets dans Pre, Post et Remove, avec leurs codes en hexadécimal :
 en majuscules.
 Les caractères %3 sont les codes b0 à b6.
 </translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>Two items of a list, such as two ways to name a reader (&quot;hid:PATH, serial:PORT&quot;)</extracomment>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>

@@ -152,8 +152,8 @@
     </message>
     <message>
         <location line="+31"/>
-        <source>The reader: hid:PATH, serial:PORT, sn:SERIAL or usb:PORTPATH, as list shows them. Commands on several readers take it as often as wanted.</source>
-        <translation>הקורא: hid:PATH, serial:PORT, sn:SERIAL או usb:PORTPATH, כפי ש-list מציגה אותם. פקודות על כמה קוראים מקבלות אותה כמה פעמים שרוצים.</translation>
+        <source>The reader: %1, sn:SERIAL or usb:PORTPATH, as list shows them. Commands on several readers take it as often as wanted.</source>
+        <translation>הקורא: %1, sn:SERIAL או usb:PORTPATH, כפי ש-list מציגה אותם. פקודות על כמה קוראים מקבלות אותה כמה פעמים שרוצים.</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -360,8 +360,8 @@ Commands:
     </message>
     <message>
         <location line="+15"/>
-        <source>DEVICE is --device hid:PATH, serial:PORT, sn:SERIAL or usb:PORTPATH (as list shows them), or the same word after the command&apos;s arguments; without one, the only attached reader. A serial number that two readers share, or an empty one, never picks a reader. Serial ports count as readers by their description or their USB vendor ID 0416; any other port must be named.</source>
-        <translation>DEVICE הוא --device hid:PATH, serial:PORT, sn:SERIAL או usb:PORTPATH (כפי ש-list מציגה אותם), או אותה מילה אחרי הארגומנטים של הפקודה; בלעדיו, הקורא המחובר היחיד. מספר סידורי ששני קוראים חולקים, או מספר ריק, לעולם אינו בוחר קורא. יציאות טוריות נחשבות לקוראים לפי התיאור שלהן או לפי מזהה יצרן ה-USB 0416; כל יציאה אחרת יש לציין בשמה.</translation>
+        <source>DEVICE is --device %1, sn:SERIAL or usb:PORTPATH (as list shows them), or the same word after the command&apos;s arguments; without one, the only attached reader. A serial number that two readers share, or an empty one, never picks a reader. Serial ports count as readers by their description or their USB vendor ID 0416; any other port must be named.</source>
+        <translation>DEVICE הוא --device %1, sn:SERIAL או usb:PORTPATH (כפי ש-list מציגה אותם), או אותה מילה אחרי הארגומנטים של הפקודה; בלעדיו, הקורא המחובר היחיד. מספר סידורי ששני קוראים חולקים, או מספר ריק, לעולם אינו בוחר קורא. יציאות טוריות נחשבות לקוראים לפי התיאור שלהן או לפי מזהה יצרן ה-USB 0416; כל יציאה אחרת יש לציין בשמה.</translation>
     </message>
     <message>
         <location line="+19"/>
@@ -749,8 +749,8 @@ Commands:
     </message>
     <message>
         <location line="+1"/>
-        <source>--device wants hid:PATH, serial:PORT, sn:SERIAL or usb:PORTPATH, not &quot;%1&quot;</source>
-        <translation>--device מצפה ל־hid:PATH,‏ serial:PORT,‏ sn:SERIAL או usb:PORTPATH, לא &quot;%1&quot;</translation>
+        <source>--device wants %1, sn:SERIAL or usb:PORTPATH, not &quot;%2&quot;</source>
+        <translation>--device מצפה ל־%1,‏ sn:SERIAL או usb:PORTPATH, לא &quot;%2&quot;</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -1328,6 +1328,11 @@ The characters %3 are the codes b0 to b6.
 ‏[0xHH] הוא כל קוד (שתי ספרות הקסדצימליות), ‏[0x5B] הוא &apos;[&apos; עצמו. השמות באותיות גדולות.
 התווים %3 הם הקודים b0 עד b6.
 </translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>Two items of a list, such as two ways to name a reader (&quot;hid:PATH, serial:PORT&quot;)</extracomment>
+        <translation>%1,‏ %2</translation>
     </message>
 </context>
 <context>

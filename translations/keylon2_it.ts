@@ -152,8 +152,8 @@
     </message>
     <message>
         <location line="+31"/>
-        <source>The reader: hid:PATH, serial:PORT, sn:SERIAL or usb:PORTPATH, as list shows them. Commands on several readers take it as often as wanted.</source>
-        <translation>Il lettore: hid:PATH, serial:PORT, sn:SERIAL o usb:PORTPATH, come li mostra list. I comandi su più lettori la accettano tutte le volte che si vuole.</translation>
+        <source>The reader: %1, sn:SERIAL or usb:PORTPATH, as list shows them. Commands on several readers take it as often as wanted.</source>
+        <translation>Il lettore: %1, sn:SERIAL o usb:PORTPATH, come li mostra list. I comandi su più lettori la accettano tutte le volte che si vuole.</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -360,8 +360,8 @@ Comandi:
     </message>
     <message>
         <location line="+15"/>
-        <source>DEVICE is --device hid:PATH, serial:PORT, sn:SERIAL or usb:PORTPATH (as list shows them), or the same word after the command&apos;s arguments; without one, the only attached reader. A serial number that two readers share, or an empty one, never picks a reader. Serial ports count as readers by their description or their USB vendor ID 0416; any other port must be named.</source>
-        <translation>DEVICE è --device hid:PATH, serial:PORT, sn:SERIAL o usb:PORTPATH (come li mostra list), o la stessa parola dopo gli argomenti del comando; senza, l’unico lettore collegato. Un numero di serie condiviso da due lettori, o vuoto, non sceglie mai un lettore. Le porte seriali contano come lettori in base alla descrizione o all’ID produttore USB 0416; ogni altra porta va indicata.</translation>
+        <source>DEVICE is --device %1, sn:SERIAL or usb:PORTPATH (as list shows them), or the same word after the command&apos;s arguments; without one, the only attached reader. A serial number that two readers share, or an empty one, never picks a reader. Serial ports count as readers by their description or their USB vendor ID 0416; any other port must be named.</source>
+        <translation>DEVICE è --device %1, sn:SERIAL o usb:PORTPATH (come li mostra list), o la stessa parola dopo gli argomenti del comando; senza, l’unico lettore collegato. Un numero di serie condiviso da due lettori, o vuoto, non sceglie mai un lettore. Le porte seriali contano come lettori in base alla descrizione o all’ID produttore USB 0416; ogni altra porta va indicata.</translation>
     </message>
     <message>
         <location line="+19"/>
@@ -749,8 +749,8 @@ Comandi:
     </message>
     <message>
         <location line="+1"/>
-        <source>--device wants hid:PATH, serial:PORT, sn:SERIAL or usb:PORTPATH, not &quot;%1&quot;</source>
-        <translation>--device richiede hid:PATH, serial:PORT, sn:SERIAL o usb:PORTPATH, non &quot;%1&quot;</translation>
+        <source>--device wants %1, sn:SERIAL or usb:PORTPATH, not &quot;%2&quot;</source>
+        <translation>--device richiede %1, sn:SERIAL o usb:PORTPATH, non &quot;%2&quot;</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -1329,6 +1329,11 @@ Nomi tra parentesi in Pre, Post e Remove, con i loro codici in esadecimale:%2
 [0xHH] è un codice qualsiasi (due cifre esadecimali), [0x5B] una &apos;[&apos; stessa. I nomi sono maiuscoli.
 I caratteri %3 sono i codici da b0 a b6.
 </translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>Two items of a list, such as two ways to name a reader (&quot;hid:PATH, serial:PORT&quot;)</extracomment>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>

@@ -149,6 +149,7 @@ const TransportDescriptor &Transports::usbHid()
         .openByIds = &openByIds,
         .unopened = [] { return std::make_unique<HidTransport>(nullptr); },
         .nodeClass = QStringLiteral("hidraw"),
+        .nodeNames = {QStringLiteral("hidraw*")},
         .doctorOpens = true,
         .labelKey = QStringLiteral("product"),
     };

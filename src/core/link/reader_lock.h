@@ -72,9 +72,6 @@ public:
     static QString nodeOf(const QString &name);
     static QString lockFile(const QString &node);
 
-    // Held through the node's lock alone: the lock file could not be had (fileError() says why).
-    bool nodeOnly() const { return held() && fd_ < 0; }
-    const QString &fileError() const { return fileError_; }
     // Unavailable because this user may not open the node: nor may it open the reader, and the
     // open that follows says so (permission denied), sending nothing.
     bool nodeDenied() const { return nodeDenied_; }

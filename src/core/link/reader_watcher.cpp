@@ -16,6 +16,8 @@
 #include <unistd.h>
 #endif
 
+#include "core/link/transport_descriptor.h"
+
 namespace {
 
 // udev's daemon makes this socket; without it the monitor would be silent.
@@ -87,9 +89,10 @@ ReaderWatcher::~ReaderWatcher()
 
 ReaderWatcher::DeviceDirectory ReaderWatcher::systemDevices()
 {
-    return {QStringLiteral("/dev"),
-            {QStringLiteral("hidraw*"), QStringLiteral("ttyACM*"), QStringLiteral("ttyUSB*")},
-            {}};
+    DeviceDirectory devices{QStringLiteral("/dev"), {}, {}};
+    for (const TransportDescriptor *transport : Transports::all())
+        devices.nameFilters << transport->nodeNames;
+    return devices;
 }
 
 QList<ReaderWatcher::DeviceDirectory> ReaderWatcher::deviceDirectories()
@@ -213,10 +216,15 @@ bool ReaderWatcher::startUdev()
     udev_ = udev_new();
     if (udev_)
         monitor_ = udev_monitor_new_from_netlink(udev_, "udev");
+    bool filtered = monitor_;
+    for (const TransportDescriptor *transport : Transports::all()) {
+        if (filtered && !transport->nodeClass.isEmpty())
+            filtered = udev_monitor_filter_add_match_subsystem_devtype(
+                           monitor_, transport->nodeClass.toLatin1().constData(), nullptr)
+                >= 0;
+    }
     // The monitor's socket is non-blocking: readUdev takes what is there and returns.
-    if (!monitor_ || udev_monitor_filter_add_match_subsystem_devtype(monitor_, "hidraw", nullptr) < 0
-        || udev_monitor_filter_add_match_subsystem_devtype(monitor_, "tty", nullptr) < 0
-        || udev_monitor_enable_receiving(monitor_) < 0 || udev_monitor_get_fd(monitor_) < 0) {
+    if (!filtered || udev_monitor_enable_receiving(monitor_) < 0 || udev_monitor_get_fd(monitor_) < 0) {
         stopUdev();
         return false;
     }

@@ -18,7 +18,7 @@ struct udev_monitor;
 
 // Tells when readers are plugged in and pulled out, on USB HID and the serial line alike.
 //
-// It learns of devices from udev's monitor (the hidraw and tty subsystems), idle between
+// It learns of devices from udev's monitor (each transport's subsystem), idle between
 // events: a plug gives several events, so it lists the readers once the events have settled
 // and reports what changed. Where udev is absent (no /run/udev/control, as in a container, or
 // the monitor cannot be had) it watches the device directory instead (inotify on /dev: a
@@ -64,7 +64,7 @@ public:
     explicit ReaderWatcher(Options options, QObject *parent = nullptr);
     ~ReaderWatcher() override;
 
-    // /dev with the names of the readers' nodes (hidraw*, ttyACM*, ttyUSB*).
+    // /dev with the names of the readers' nodes, as each transport names them.
     static DeviceDirectory systemDevices();
     // The directories a watcher watches where its options name none: systemDevices() unless
     // the program set others. Udev's monitor is used only while they are the system's: the

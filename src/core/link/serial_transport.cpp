@@ -46,6 +46,7 @@ const TransportDescriptor &Transports::serial()
 {
     static const TransportDescriptor serial{
         .word = QStringLiteral("serial"),
+        .pathName = QStringLiteral("PORT"),
         .dialect = {Dialects::SerialInterface, Dialects::SerialLine},
         .list = &listed,
         .costlyList = true,
@@ -53,6 +54,7 @@ const TransportDescriptor &Transports::serial()
         .open = &SerialTransport::open,
         .unopened = [] { return std::make_unique<SerialTransport>(nullptr); },
         .nodeClass = QStringLiteral("tty"),
+        .nodeNames = {QStringLiteral("ttyACM*"), QStringLiteral("ttyUSB*")},
         .ttyLine = true,
         .labelKey = QStringLiteral("description"),
     };

@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <memory>
@@ -47,6 +48,8 @@ struct TransportDescriptor
     // What a device's name starts with, before a colon ("hid" in "hid:PATH"), and what
     // keylon2ctl's JSON calls the transport.
     QString word{};
+    // What stands after the prefix in help ("PATH" in "hid:PATH").
+    QString pathName = QStringLiteral("PATH");
     // The reader's interface at the far end and how the link behaves, for a reader reached this
     // way.
     Dialect dialect{};
@@ -75,12 +78,16 @@ struct TransportDescriptor
     // container), or judges the node alone, where opening would disturb the reader (a serial
     // port's control lines).
     QString nodeClass{};
+    // The names its nodes take in /dev (wildcards, such as "hidraw*"): the watcher looks for
+    // them there, and asks udev's monitor for the nodeClass subsystem.
+    QStringList nodeNames{};
     bool ttyLine = false;
     bool doctorOpens = false;
     // The JSON key of what list shows beside a reader ("product", "description").
     QString labelKey{};
 
     QString prefix() const { return word + QLatin1Char(':'); }
+    QString form() const { return prefix() + pathName; }
 };
 
 namespace Transports {

@@ -124,6 +124,24 @@ QString keysText(const QStringList &keys)
     return keys.join(QStringLiteral(", "));
 }
 
+// Runs the fleet (apply --watch: the station) with its --log and --metrics, both opened before
+// any reader is looked for. `file`: the configuration file the command took, if any; check:
+// nothing is written.
+int runRecorded(const Invocation &invocation, Io &io, Fleet &fleet, const QString &file, bool check)
+{
+    std::unique_ptr<AuditLog> log;
+    if (const int refused = openLog(invocation, io, file, check, log))
+        return refused;
+    MetricsFile metrics;
+    if (const int refused = metrics.open(invocation, io, check))
+        return refused;
+    fleet.log = log.get();
+    fleet.metrics = metrics.get();
+    if (invocation.isSet(QStringLiteral("watch")))
+        return metrics.end(watchFleet(invocation, io, fleet), io);
+    return metrics.end(runFleet(invocation, io, fleet), io);
+}
+
 }  // namespace
 
 int writeCommand(const Invocation &invocation, Io &io)
@@ -148,15 +166,8 @@ int writeCommand(const Invocation &invocation, Io &io)
                          .arg(file.name, keysText(missing))
                          .coded(Code::IncompleteFile)});
     }
-    std::unique_ptr<AuditLog> log;
-    if (const int refused = openLog(invocation, io, invocation.arguments.first(), false, log))
-        return refused;
-    MetricsFile metrics;
-    if (const int refused = metrics.open(invocation, io, false))
-        return refused;
     const bool verify = !invocation.isSet(QStringLiteral("no-verify"));
     Fleet fleet;
-    fleet.log = log.get();
     fleet.job = [&](HeldReader &reader, const JobContext &context) {
         return writeToReader(reader, file, partial, verify, context);
     };
@@ -164,8 +175,7 @@ int writeCommand(const Invocation &invocation, Io &io)
     fleet.writes = true;
     fleet.entries = {true, true, false};
     fleet.progress = CtlText::tr("writing");
-    fleet.metrics = metrics.get();
-    return metrics.end(runFleet(invocation, io, fleet), io);
+    return runRecorded(invocation, io, fleet, invocation.arguments.first(), false);
 }
 
 int applyCommand(const Invocation &invocation, Io &io)
@@ -174,14 +184,7 @@ int applyCommand(const Invocation &invocation, Io &io)
     if (const int refused = takeFile(invocation, io, file))
         return refused;
     const bool check = invocation.isSet(QStringLiteral("check"));
-    std::unique_ptr<AuditLog> log;
-    if (const int refused = openLog(invocation, io, invocation.arguments.first(), check, log))
-        return refused;
-    MetricsFile metrics;
-    if (const int refused = metrics.open(invocation, io, check))
-        return refused;
     Fleet fleet;
-    fleet.log = log.get();
     fleet.job = [&](HeldReader &reader, const JobContext &context) {
         return applyToReader(reader, file, check ? ApplyMode::Check : ApplyMode::Apply, context);
     };
@@ -199,19 +202,13 @@ int applyCommand(const Invocation &invocation, Io &io)
     fleet.progress = check ? CtlText::tr("checking") : CtlText::tr("applying");
     fleet.check = check;
     fleet.tellsCheck = true;
-    fleet.metrics = metrics.get();
-    if (invocation.isSet(QStringLiteral("watch")))
-        return metrics.end(watchFleet(invocation, io, fleet), io);
-    return metrics.end(runFleet(invocation, io, fleet), io);
+    return runRecorded(invocation, io, fleet, invocation.arguments.first(), check);
 }
 
 int diffCommand(const Invocation &invocation, Io &io)
 {
     SettingsFile file;
     if (const int refused = takeFile(invocation, io, file))
-        return refused;
-    MetricsFile metrics;
-    if (const int refused = metrics.open(invocation, io, true))
         return refused;
     Fleet fleet;
     fleet.job = [&](HeldReader &reader, const JobContext &context) {
@@ -229,21 +226,13 @@ int diffCommand(const Invocation &invocation, Io &io)
     fleet.progress = readingWord();
     fleet.check = true;
     fleet.tellsCheck = true;
-    fleet.metrics = metrics.get();
-    return metrics.end(runFleet(invocation, io, fleet), io);
+    return runRecorded(invocation, io, fleet, invocation.arguments.first(), true);
 }
 
 int setInterfaceCommand(const Invocation &invocation, Io &io)
 {
     const bool serial = invocation.arguments.first() == QLatin1String("serial");
-    std::unique_ptr<AuditLog> log;
-    if (const int refused = openLog(invocation, io, QString(), false, log))
-        return refused;
-    MetricsFile metrics;
-    if (const int refused = metrics.open(invocation, io, false))
-        return refused;
     Fleet fleet;
-    fleet.log = log.get();
     fleet.job = [serial](HeldReader &reader, const JobContext &context) {
         return switchInterface(reader, serial, context);
     };
@@ -252,8 +241,7 @@ int setInterfaceCommand(const Invocation &invocation, Io &io)
     fleet.changedWord = CtlText::tr("switched");
     fleet.entries = {true, false, false};
     fleet.progress = CtlText::tr("switching");
-    fleet.metrics = metrics.get();
-    return metrics.end(runFleet(invocation, io, fleet), io);
+    return runRecorded(invocation, io, fleet, QString(), false);
 }
 
 }  // namespace Ctl

@@ -2,6 +2,7 @@
 
 #include "core/link/access_check.h"
 #include "ctl/output/reader_outcome.h"
+#include "ctl/table/command_table.h"
 #include "ctl/table/exit_codes.h"
 
 namespace Ctl {
@@ -85,9 +86,10 @@ Selection select(const QStringList &devices, bool all)
         QList<ReaderList::Reader> found;
         const TransportDescriptor *transport = Transports::ofDevice(device);
         if (value.isEmpty() || (!transport && kind != QLatin1String("sn:") && kind != QLatin1String("usb:")))
+            //: %1 how each transport names a reader ("hid:PATH, serial:PORT"), %2 what was given
             return refuse(UsageError, Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl",
-                "--device wants hid:PATH, serial:PORT, sn:SERIAL or usb:PORTPATH, not \"%1\""))
-                                          .arg(device)
+                "--device wants %1, sn:SERIAL or usb:PORTPATH, not \"%2\""))
+                                          .arg(deviceForms(), device)
                                           .coded(Code::Usage));
         if (transport && transport->named) {
             // Any port may be named; only the ports that are a reader's are found without a name.

@@ -2,6 +2,8 @@
 
 #include <limits>
 
+#include "core/link/transport_descriptor.h"
+
 #include "ctl/table/ctl_text.h"
 #include "ctl/table/handlers.h"
 #include "ctl/table/settings_file.h"
@@ -63,7 +65,7 @@ QString synopsis(const CommandSpec &command)
 
 QString optionLines(const OptionSpec &option)
 {
-    QString help = CtlText::tr(option.help);
+    QString help = helpMessage(option.help).human();
     const QString byDefault = defaultText(option);
     if (!byDefault.isEmpty())
         help += QLatin1Char(' ') + byDefault;
@@ -89,7 +91,8 @@ const QList<OptionSpec> &options()
 {
     static const QList<OptionSpec> table = {
         {"device", "DEVICE",
-         QT_TRANSLATE_NOOP("Keylon2ctl", "The reader: hid:PATH, serial:PORT, sn:SERIAL or usb:PORTPATH, as list shows them. Commands on "
+         //: %1 how each transport names a reader ("hid:PATH, serial:PORT")
+         QT_TRANSLATE_NOOP("Keylon2ctl", "The reader: %1, sn:SERIAL or usb:PORTPATH, as list shows them. Commands on "
          "several readers take it as often as wanted."),
          Completion::Device},
         {"all", nullptr, QT_TRANSLATE_NOOP("Keylon2ctl", "Every attached reader.")},
@@ -150,6 +153,22 @@ const QList<OptionRule> &optionRules()
          QT_TRANSLATE_NOOP("Keylon2ctl", "--watch takes every reader plugged in; it does not take --device")},
     };
     return table;
+}
+
+Message deviceForms()
+{
+    Message forms;
+    for (const TransportDescriptor *transport : Transports::all()) {
+        //: Two items of a list, such as two ways to name a reader ("hid:PATH, serial:PORT")
+        forms = forms.isEmpty() ? Message::plain(transport->form())
+                                : Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl", "%1, %2")).arg(forms, transport->form());
+    }
+    return forms;
+}
+
+Message helpMessage(const char *help)
+{
+    return Message(CtlRoom, help).arg(deviceForms());
 }
 
 QString defaultText(const OptionSpec &option)
@@ -290,12 +309,12 @@ QString helpText(bool all)
             text += wrapped(CtlText::tr(command.details), HelpColumn) + QLatin1Char('\n');
     }
     text += QLatin1Char('\n')
-        + wrapped(CtlText::tr(
-                      "DEVICE is --device hid:PATH, serial:PORT, sn:SERIAL or usb:PORTPATH (as list shows them), "
+        + wrapped(helpMessage(QT_TRANSLATE_NOOP("Keylon2ctl",
+                      "DEVICE is --device %1, sn:SERIAL or usb:PORTPATH (as list shows them), "
                       "or the same word after the command's arguments; without one, the only attached reader. "
                       "A serial number that two readers share, or an empty one, never picks a reader. Serial "
                       "ports count as readers by their description or their USB vendor ID 0416; any other port "
-                      "must be named."),
+                      "must be named.")).human(),
                   0);
     text += optionsHeading();
     for (const OptionSpec &option : options())

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "core/text/message.h"
+
 // The commands of keylon2ctl, one entry each. Parsing, --help and the shell completions are
 // all made from this table, so a command or an option is added in one place.
 namespace Ctl {
@@ -66,6 +68,10 @@ const QList<OptionSpec> &options();
 const QList<OptionSpec> &programOptions();
 // In the order they are checked: the first rule broken is the one said.
 const QList<OptionRule> &optionRules();
+// How each transport names a reader, listed in the language of the help: "hid:PATH, serial:PORT".
+Message deviceForms();
+// A help text of the table as a message: its %1, where it has one, is deviceForms().
+Message helpMessage(const char *help);
 // "(default: 0, all at once)" in the language of the help; empty for an option without a default.
 QString defaultText(const OptionSpec &option);
 const CommandSpec *findCommand(const QString &name);

@@ -28,7 +28,7 @@ QStringList optionsOf(const CommandSpec &command)
 // A help line as zsh shows it beside a choice: no brackets, no colons.
 QString zshText(const char *help)
 {
-    QString text = QString::fromLatin1(help);
+    QString text = helpMessage(help).english();
     const int stop = text.indexOf(QLatin1String(". "));
     if (stop > 0)
         text.truncate(stop);
