@@ -9,8 +9,6 @@
 #include <QTemporaryDir>
 #include <QTextStream>
 
-#include <algorithm>
-
 #include "core/platform/platform.h"
 #include "core/session/reader_session.h"
 #include "core/settings/config_mapping.h"
@@ -38,26 +36,14 @@ QString hex4(quint16 id)
 }
 
 // The page as the window's Export writes it, through the same mapping; without KBCountry when
-// the reader did not tell it, so that the file leaves other readers' countries alone.
+// the reader did not tell it.
 QByteArray configText(const ConfigPage &page, bool withCountry)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("reader.cfg"));
-    ConfigFile::write(path, page);
+    ConfigFile::write(path, page, nullptr, withCountry);
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QByteArray();
-    QList<QByteArray> lines = file.readAll().split('\n');
-    // The keys a serial read does not return (the country); [FW] holds none of that name.
-    if (!withCountry)
-        lines.erase(std::remove_if(lines.begin(), lines.end(),
-                                   [](const QByteArray &line) {
-                                       const int equals = line.indexOf('=');
-                                       const auto *key = Settings::named(QString::fromUtf8(line.left(equals)));
-                                       return equals > 0 && key && key->usbOnly;
-                                   }),
-                    lines.end());
-    return lines.join('\n');
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 QJsonObject configJson(const ConfigPage &page, bool withCountry)

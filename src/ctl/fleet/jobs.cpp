@@ -69,13 +69,11 @@ ReadJob readReader(HeldReader &reader)
     return job;
 }
 
-QList<Message> differences(const SettingsRecord &wrote, const ReaderSession::SettingsRead &read)
+QList<Message> differences(const SettingsRecord &wrote, const FirmwareCheck::Written &written)
 {
     QList<Message> fields;
-    const SettingsRecord &held = read.record;
-    for (const Settings::Setting *setting : Settings::recordOrder()) {
-        if ((setting->usbOnly && !read.hasCountry) || !setting->differs(held, wrote))
-            continue;
+    const SettingsRecord &held = written.back.record;
+    for (const Settings::Setting *setting : written.wrong) {
         const bool affix = setting->isAffix();
         //: %1 a key of the configuration file, %2 the value read back, %3 the value written
         fields << Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl", "%1 is %2, wrote %3"))

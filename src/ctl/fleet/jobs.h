@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "core/link/reader_list.h"
+#include "core/reader/firmware_check.h"
 #include "core/reader/held_reader.h"
 #include "core/session/reader_session.h"
 #include "core/settings/config_mapping.h"
@@ -35,9 +36,8 @@ struct ReadJob
 };
 ReadJob readReader(HeldReader &reader);
 
-// The fields of `wrote` that `read` does not hold ("Pre is 42, wrote 41"). The country only
-// where the read carries one.
-QList<Message> differences(const SettingsRecord &wrote, const ReaderSession::SettingsRead &read);
+// The settings of `wrote` that read back otherwise ("Pre is 42, wrote 41").
+QList<Message> differences(const SettingsRecord &wrote, const FirmwareCheck::Written &written);
 
 // What a reader's job is given besides the reader.
 struct JobContext

@@ -54,23 +54,20 @@ ReaderOutcome writeAndVerify(ReaderOutcome outcome, HeldReader &reader, const Se
                              const JobContext &context)
 {
     context.writing(outcome);
-    const SessionResult written =
-        reader.writeSettings(record, FileInterface::writeTarget(FileInterface::Use::LeftToSetInterface, reader.dialect()));
-    if (!written.ok())
-        return failed(outcome, ReaderFailed, sessionFailure(written));
-    outcome.changed = true;
+    bool skipped = false;
+    const FirmwareCheck::Written written =
+        FirmwareCheck::writeVerified(reader, record, [&] { return skipped = !verify || context.stopped(); });
+    outcome.changed = written.saved;
+    if (!written.result.ok())
+        return failed(outcome, ReaderFailed, sessionFailure(written.result));
     // The settings are saved: an interrupt leaves out the read-back, not the reader.
-    if (!verify || context.stopped())
+    if (skipped)
         return outcome;
-    const ReaderSession::SettingsRead back = reader.readSettings();
-    if (!back.result.ok())
-        return failed(outcome, ReaderFailed, sessionFailure(back.result));
-    outcome.firmware = PageRecord::versionText(back.record.version);
-    const QList<Message> wrong = differences(record, back);
-    if (!wrong.isEmpty()) {
+    outcome.firmware = PageRecord::versionText(written.back.record.version);
+    if (!written.ok()) {
         //: %1: each key that read back otherwise, separated by "; "
         return failed(outcome, ReaderFailed, Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl", "verify failed: %1"))
-                                                 .arg(Message::joined(wrong, QStringLiteral("; ")))
+                                                 .arg(Message::joined(differences(record, written), QStringLiteral("; ")))
                                                  .coded(Code::VerifyMismatch));
     }
     outcome.verified = true;
