@@ -165,8 +165,11 @@ private slots:
         QCOMPARE(file.value("FW/Ver").toString(), QStringLiteral("1.20"));
         QCOMPARE(file.value("Reader/SerialNumber").toString(), QStringLiteral("KLN2-000001"));
         QCOMPARE(file.value("Reader/Device").toString(), listed.device());
-        QVERIFY(defaultPath(before, QDateTime(QDate(2026, 12, 9), QTime(15, 4, 5)))
-                    .endsWith("/keylon2/firmware-backups/KLN2-000001-20261209-150405.cfg"));
+        const QDateTime when(QDate(2026, 12, 9), QTime(15, 4, 5));
+        QVERIFY(defaultPath(before, QString(), when).endsWith("/keylon2/firmware-backups/KLN2-000001-20261209-150405.cfg"));
+        // A second update within the second keeps the first one's file.
+        QVERIFY(save(before, defaultPath(before, dir.path(), when)));
+        QCOMPARE(defaultPath(before, dir.path(), when), dir.filePath("KLN2-000001-20261209-150405-2.cfg"));
     }
 };
 

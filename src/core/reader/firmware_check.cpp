@@ -70,17 +70,25 @@ bool save(const Backup &backup, const QString &path, QString *reason)
     return false;
 }
 
-QString defaultPath(const Backup &backup, const QDateTime &when)
+QString defaultPath(const Backup &backup, const QString &folder, const QDateTime &when)
 {
     QString state = qEnvironmentVariable("XDG_STATE_HOME");
     if (!QDir::isAbsolutePath(state))
         state = QDir::homePath() + QStringLiteral("/.local/state");
+    state += QStringLiteral("/keylon2/firmware-backups");
+    if (!folder.isEmpty())
+        state = folder;
     QString name = !backup.reader.serialNumber.isEmpty() ? backup.reader.serialNumber
         : !backup.reader.portPath.isEmpty()              ? backup.reader.portPath
                                                          : QStringLiteral("reader");
     name.replace(QLatin1Char('/'), QLatin1Char('_'));
-    return QStringLiteral("%1/keylon2/firmware-backups/%2-%3.cfg")
-        .arg(state, name, when.toString(QStringLiteral("yyyyMMdd-HHmmss")));
+    const QString stem = QStringLiteral("%1/%2-%3")
+                             .arg(state, name, when.toString(QStringLiteral("yyyyMMdd-HHmmss")));
+    // A second update within the same second keeps the first one's backup.
+    QString path = stem + QStringLiteral(".cfg");
+    for (int n = 2; QFileInfo::exists(path); ++n)
+        path = QStringLiteral("%1-%2.cfg").arg(stem).arg(n);
+    return path;
 }
 
 Found awaitReturn(const ReaderList::Reader &before, int waitMs, const std::function<bool()> &stopped)

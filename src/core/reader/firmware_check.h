@@ -42,9 +42,11 @@ Backup keep(const ReaderList::Reader &reader, const ReaderSession::SettingsRead 
 // leave alone (SerialNumber, PortPath, Device). False with the system's reason when it could
 // not be written; the folder is made when missing.
 bool save(const Backup &backup, const QString &path, QString *reason = nullptr);
-// One file per reader and update: $XDG_STATE_HOME (~/.local/state)/keylon2/firmware-backups/
-// <serial number, else USB port path, else "reader">-<yyyyMMdd-HHmmss>.cfg.
-QString defaultPath(const Backup &backup, const QDateTime &when = QDateTime::currentDateTime());
+// One file per reader and update, in folder or else $XDG_STATE_HOME (~/.local/state)/keylon2/
+// firmware-backups: <serial number, else USB port path, else "reader">-<yyyyMMdd-HHmmss>.cfg
+// (-2, -3, ... before .cfg where that file exists already).
+QString defaultPath(const Backup &backup, const QString &folder = QString(),
+                    const QDateTime &when = QDateTime::currentDateTime());
 
 // Whether the reader came back after its loader.
 enum class Return {
