@@ -121,6 +121,7 @@ void Follower::restartFromLoader()
         if (!dir.isEmpty() && plugged.contains(number)) {
             ReaderFile &kept = files[number];
             kept.stored = content.stored;
+            kept.writeFrames = content.writeFrames;  // counted from what the writer left
             kept.serialNumber = content.serialNumber.isEmpty() ? kept.serialNumber : content.serialNumber;
             replaceIfPresent(filePath(dir, QStringLiteral("hid"), number), format(kept));
         }

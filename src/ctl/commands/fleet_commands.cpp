@@ -297,7 +297,27 @@ int firmwareUpdateCommand(const Invocation &invocation, Io &io)
                               "firmware)");
     Fleet fleet;
     fleet.log = log.get();
-    fleet.job = [&](HeldReader &reader, const JobContext &context) { return updateFirmware(reader, update, context, io); };
+    // A reader that did not come back may wait in its loader, where the next reader's writer
+    // could not tell it from its own: the readers after it are left alone.
+    QString inLoader;
+    fleet.job = [&](HeldReader &reader, const JobContext &context) {
+        if (!inLoader.isEmpty()) {
+            ReaderOutcome outcome;
+            outcome.reader = reader.listed();
+            outcome.result = ReaderOutcome::Result::Failed;
+            outcome.exitCode = ReaderFailed;
+            outcome.error = Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl", "not started: %1 did not come back and may wait in "
+                                                                             "its loader, where a second reader could not be told "
+                                                                             "from it; nothing was sent"))
+                                .arg(inLoader)
+                                .coded(Code::LoaderBusy);
+            return outcome;
+        }
+        ReaderOutcome outcome = updateFirmware(reader, update, context, io);
+        if (outcome.error.code() == QLatin1String(Code::NotBack) || outcome.error.code() == QLatin1String(Code::WriterFailed))
+            inLoader = reader.listed().device();
+        return outcome;
+    };
     fleet.status = [](const ReaderOutcome &outcome) { return outcome.note; };
     //: How the summary counts the readers whose firmware was updated ("2 updated")
     fleet.changedWord = CtlText::tr("updated");

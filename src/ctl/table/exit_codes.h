@@ -92,6 +92,8 @@ constexpr FailureCode FirmwareUnchanged{"firmware-unchanged",
     "firmware-update: the writer ended but the reader reports the version of before (exit 1; --allow-same takes it)"};
 constexpr FailureCode UnexpectedVersion{"unexpected-version",
     "firmware-update: the reader reports another version than --expect-version (exit 1)"};
+constexpr FailureCode LoaderBusy{"loader-busy",
+    "firmware-update: a reader before this one did not come back and may wait in its loader; nothing was sent to this one (exit 1)"};
 }  // namespace Code
 
 inline constexpr FailureCode FailureCodes[] = {
@@ -99,7 +101,7 @@ inline constexpr FailureCode FailureCodes[] = {
     Code::Ambiguous, Code::Busy, Code::NoLock, Code::Denied, Code::OpenFailed, Code::FrameFailed, Code::NoAnswer,
     Code::BadAnswer, Code::LineGone, Code::VerifyMismatch, Code::Interrupted, Code::WrongInterface, Code::NoWriter,
     Code::WriterFailed, Code::LogFailed, Code::BackupFailed, Code::NotBack, Code::AnotherReader,
-    Code::FirmwareUnchanged, Code::UnexpectedVersion
+    Code::FirmwareUnchanged, Code::UnexpectedVersion, Code::LoaderBusy
 };
 
 }  // namespace Ctl
