@@ -59,6 +59,14 @@ QStringList keysSent(const HeldReader &reader, const QStringList &keys)
     return sent;
 }
 
+Message verifyFailed(const SettingsRecord &wrote, const FirmwareCheck::Written &written)
+{
+    //: %1: each key that read back otherwise, separated by "; "
+    return Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl", "verify failed: %1"))
+        .arg(Message::joined(differences(wrote, written), QStringLiteral("; ")))
+        .coded(Code::VerifyMismatch);
+}
+
 // Writes and saves the record; with verify (and no interrupt since) reads it back. The
 // outcome is changed once the save went out.
 ReaderOutcome writeAndVerify(ReaderOutcome outcome, HeldReader &reader, const SettingsRecord &record, bool verify,
@@ -75,12 +83,8 @@ ReaderOutcome writeAndVerify(ReaderOutcome outcome, HeldReader &reader, const Se
     if (skipped)
         return outcome;
     outcome.firmware = PageRecord::versionText(written.back.record.version);
-    if (!written.ok()) {
-        //: %1: each key that read back otherwise, separated by "; "
-        return failed(outcome, ReaderFailed, Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl", "verify failed: %1"))
-                                                 .arg(Message::joined(differences(record, written), QStringLiteral("; ")))
-                                                 .coded(Code::VerifyMismatch));
-    }
+    if (!written.ok())
+        return failed(outcome, ReaderFailed, verifyFailed(record, written));
     outcome.verified = true;
     return outcome;
 }
@@ -142,6 +146,14 @@ QString backupPath(const FirmwareUpdate &update, const FirmwareCheck::Backup &ba
     if (update.backup.isEmpty() || update.backup.endsWith(QLatin1Char('/')) || QFileInfo(update.backup).isDir())
         return FirmwareCheck::defaultPath(backup, update.backup);
     return update.backup;
+}
+
+Message anotherReader(const ReaderList::Reader &other)
+{
+    return Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl", "another reader (%1, %2) came back where this one was; nothing "
+                                                            "was written to it"))
+        .arg(other.serialNumber.isEmpty() ? QStringLiteral("-") : other.serialNumber, other.device())
+        .coded(Code::AnotherReader);
 }
 
 // What the settings part of an update's line says.
@@ -292,14 +304,8 @@ ReaderOutcome updateFirmware(HeldReader &reader, const FirmwareUpdate &update, c
                           .arg(path)
                           .coded(Code::NotBack));
     }
-    if (found.how == Return::Another) {
-        const auto shown = [](const QString &text) { return text.isEmpty() ? QStringLiteral("-") : text; };
-        return failed(outcome, ReaderFailed,
-                      Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl", "another reader (%1, %2) came back where this one was; "
-                                                                       "nothing was written to it"))
-                          .arg(shown(found.reader.serialNumber), found.reader.device())
-                          .coded(Code::AnotherReader));
-    }
+    if (found.how == Return::Another)
+        return failed(outcome, ReaderFailed, anotherReader(found.reader));
     // The reader as it is listed now, under its node's lock (the node may be new): restore()
     // then looks at who it is now, not at who it was.
     reader.release();
@@ -325,13 +331,12 @@ ReaderOutcome updateFirmware(HeldReader &reader, const FirmwareUpdate &update, c
             outcome.fields = keys(restored.sent);
             outcome.details.insert("settingsRestored", QJsonArray::fromStringList(outcome.fields));
         }
+        if (restored.otherReader)
+            return failed(outcome, ReaderFailed, anotherReader(back->listed()));
         if (!restored.result.ok())
             return failed(outcome, ReaderFailed, sessionFailure(restored.result));
-        if (!restored.ok()) {
-            return failed(outcome, ReaderFailed, Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl", "verify failed: %1"))
-                                                     .arg(Message::joined(differences(before.record, restored), QStringLiteral("; ")))
-                                                     .coded(Code::VerifyMismatch));
-        }
+        if (!restored.ok())
+            return failed(outcome, ReaderFailed, verifyFailed(before.record, restored));
     }
     switch (FirmwareCheck::outcome(before, after.record, update.expectVersion)) {
     case Outcome::Updated:
