@@ -9,6 +9,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <csignal>
+
 namespace {
 
 // What reader N of the plug directory keeps, as its file says it.
@@ -207,6 +209,32 @@ private slots:
                                    .arg(codes.count(QString()))),
                  qPrintable(text));
         QVERIFY2(text.contains(QStringLiteral("outcome=\"%1\"} 1").arg(codes[1])), qPrintable(text));
+    }
+
+    // Ctrl-C reaches the whole process group, the writer with it: the writer runs to its end, its
+    // reader is checked, and no other reader starts.
+    void interruptLetsTheWriterEnd()
+    {
+        plugIn(3);
+        QProcess process;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("KEYLON2_VIRTUAL_PLUG_DIR", plug);
+        env.insert("XDG_STATE_HOME", state);
+        env.insert("KEYLON2_FLASHMATE_MS", "1500");
+        process.setProcessEnvironment(env);
+        process.setWorkingDirectory(work);
+        // A session of its own, as a terminal's foreground job is a group of its own.
+        process.start("setsid", {QStringLiteral(KEYLON2CTL_DEMO), "firmware-update", "--all"});
+        QVERIFY(process.waitForStarted());
+        QByteArray out;
+        QTRY_VERIFY_WITH_TIMEOUT((out += process.readAllStandardOutput()).contains("in its loader"), 10000);
+        QCOMPARE(::kill(-pid_t(process.processId()), SIGINT), 0);
+        QVERIFY(process.waitForFinished(30000));
+        QCOMPARE(process.exitCode(), 130);
+        QCOMPARE(kept(plug, 1).value("version"), QStringLiteral("1.21"));
+        QCOMPARE(kept(plug, 1).value("pre"), QStringLiteral("04"));
+        QCOMPARE(kept(plug, 2).value("writeFrames", "0"), QStringLiteral("0"));
+        QCOMPARE(kept(plug, 3).value("writeFrames", "0"), QStringLiteral("0"));
     }
 };
 
