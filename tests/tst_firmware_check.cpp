@@ -1,5 +1,6 @@
 // What a firmware update is checked by: the reader kept before, found back after its loader,
 // compared, and the settings of before put back on that reader alone.
+#include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -10,7 +11,9 @@
 #include "core/settings/config_mapping.h"
 #include "core/settings/page_record.h"
 #include "core_support.h"
+#include "reader_bench.h"
 #include "reader_model.h"
+#include "serial_endpoint.h"
 
 using VirtualReader::Model;
 using namespace FirmwareCheck;
@@ -143,6 +146,42 @@ private slots:
         QCOMPARE(back->savedSettings().kbCountry, own.kbCountry);
         reader.reset();
         QVERIFY(differing(before, readOf(found.reader)).empty());
+    }
+
+    // The demo programs' own readers (no plug directory) go to their loader and come back
+    // through the stand-in writer, in another process, over USB HID and the serial line alike.
+    void demoReaderComesBackThroughFlashmate_data()
+    {
+        QTest::addColumn<bool>("serial");
+        QTest::newRow("USB HID") << false;
+        QTest::newRow("serial") << true;
+    }
+
+    void demoReaderComesBackThroughFlashmate()
+    {
+        QFETCH(bool, serial);
+        Model &model = Model::instance();
+        VirtualReader::SerialEndpoint endpoint(model);
+        ReaderList::Reader listed = listedOnly();
+        if (serial) {
+            model.setInterface(VirtualReader::Interface::Serial);
+            QVERIFY(ReaderFixture::startSerialReader(endpoint));
+            listed = Transports::serial().named(endpoint.portPath());
+        }
+        HeldReader::Opening opening = HeldReader::open(listed);
+        QVERIFY(opening.ok());
+        QVERIFY(opening.reader->enterIspMode(HeldReader::IspCheck::NotRefused).outcome != SessionResult::Outcome::FrameFailed);
+        QTRY_VERIFY(model.inIspMode());
+        opening.reader.reset();
+
+        QProcess writer;
+        writer.start(QStringLiteral(FLASHMATE), {"RECONNKLN"});
+        QVERIFY(writer.waitForFinished(10000));
+        QCOMPARE(writer.exitCode(), 0);
+        ReaderList::attached();  // the program's next look at its readers
+        QVERIFY(!model.inIspMode());
+        QCOMPARE(model.version(), QByteArray("1.21\0\0\0\0", 8));
+        QCOMPARE(model.currentInterface(), serial ? VirtualReader::Interface::Serial : VirtualReader::Interface::UsbKeyboard);
     }
 
     // The backup is a configuration file that Import and apply take, and says whose it is.

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 
@@ -54,6 +55,8 @@ bool save(const Backup &backup, const QString &path, QString *reason)
             *reason = QStringLiteral("cannot make the folder %1").arg(info.absolutePath());
         return false;
     }
+    // A file of that name is replaced whole: no key of it may pass for the reader's.
+    QFile::remove(path);
     const ConfigPage page = PageRecord::pageOfRecord(backup.record, onSerial(backup.reader));
     if (!ConfigFile::write(path, page, reason, backup.hasCountry && page.kbCountry >= 0))
         return false;

@@ -39,8 +39,8 @@ Backup keep(const ReaderList::Reader &reader, const ReaderSession::SettingsRead 
 
 // The backup as a configuration file that the window's Import and keylon2ctl apply take ([FW]
 // Ver, [KEYLON] as read writes it), with the reader's identity in a [Reader] group that both
-// leave alone (SerialNumber, PortPath, Device). False with the system's reason when it could
-// not be written; the folder is made when missing.
+// leave alone (SerialNumber, PortPath, Device). A file of that name is replaced; the folder is
+// made when missing. False with the system's reason when it could not be written.
 bool save(const Backup &backup, const QString &path, QString *reason = nullptr);
 // One file per reader and update, in folder or else $XDG_STATE_HOME (~/.local/state)/keylon2/
 // firmware-backups: <serial number, else USB port path, else "reader">-<yyyyMMdd-HHmmss>.cfg

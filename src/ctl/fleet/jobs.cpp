@@ -94,7 +94,9 @@ QList<ReaderOutcome> forEachReader(const QList<ReaderList::Reader> &readers, int
         outcomes[i].reader = readers.at(i);
         outcomes[i].error = notStarted();
     }
-    std::mutex reporting;  // started(), done() and the interrupt's notice, one at a time
+    std::mutex reporting;  // started(), done(), the interrupt's notice and a job's lines, one at a time
+    JobContext shared = context;
+    shared.reporting = &reporting;
     std::atomic<int> next{0};
     const auto work = [&] {
         for (int i = next++; i < readers.size() && !context.stopped(); i = next++) {
@@ -103,7 +105,7 @@ QList<ReaderOutcome> forEachReader(const QList<ReaderList::Reader> &readers, int
                 if (started)
                     started(readers.at(i));
             }
-            const ReaderOutcome outcome = job(readers.at(i), context);
+            const ReaderOutcome outcome = job(readers.at(i), shared);
             std::lock_guard<std::mutex> lock(reporting);
             outcomes[i] = outcome;
             done(outcome);

@@ -5,6 +5,7 @@
 
 #include <atomic>
 #include <functional>
+#include <mutex>
 
 #include "core/link/reader_list.h"
 #include "core/reader/firmware_check.h"
@@ -50,6 +51,9 @@ struct JobContext
     // opening line, so that a reader is in the log before any frame can change it. It may set
     // outcome.logError.
     std::function<void(ReaderOutcome &)> beforeWrite;
+    // Held while a job writes to standard error, which the interrupt's notice shares
+    // (forEachReader sets it).
+    std::mutex *reporting = nullptr;
 
     bool stopped() const { return stop && stop->load(); }
     void writing(ReaderOutcome &outcome) const

@@ -114,8 +114,18 @@ private:
     }
 };
 
+// A line of the job's on standard error, between the others.
+void say(const JobContext &context, Io &io, const QString &text)
+{
+    std::unique_lock<std::mutex> lock;
+    if (context.reporting)
+        lock = std::unique_lock<std::mutex>(*context.reporting);
+    io.err << text;
+    io.err.flush();
+}
+
 // Runs the writer from the working directory; empty when it ended well.
-Message runWriter(bool toErr, Io &io)
+Message runWriter(bool toErr, const JobContext &context, Io &io)
 {
     WriterProcess process;
     // With --json standard output holds the document alone: the writer speaks on standard error.
@@ -125,10 +135,8 @@ Message runWriter(bool toErr, Io &io)
     process.closeWriteChannel();
     while (process.state() != QProcess::NotRunning) {
         process.waitForFinished(100);
-        if (toErr) {
-            io.err << QString::fromLocal8Bit(process.readAll());
-            io.err.flush();
-        }
+        if (toErr)
+            say(context, io, QString::fromLocal8Bit(process.readAll()));
     }
     if (process.exitStatus() != QProcess::NormalExit || process.error() == QProcess::FailedToStart)
         return Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl", "the firmware writer did not run to its end"))
@@ -280,8 +288,8 @@ ReaderOutcome updateFirmware(HeldReader &reader, const FirmwareUpdate &update, c
                                                .coded(Code::BackupFailed));
     }
     outcome.details.insert("backup", path);
-    io.err << CtlText::tr("%1: settings and firmware %2 kept in %3").arg(reader.listed().device(), before.firmware(), path)
-           << Qt::endl;
+    say(context, io, CtlText::tr("%1: settings and firmware %2 kept in %3").arg(reader.listed().device(), before.firmware(), path)
+                         + QLatin1Char('\n'));
     if (context.stopped())
         return interrupted(outcome);
 
@@ -289,8 +297,7 @@ ReaderOutcome updateFirmware(HeldReader &reader, const FirmwareUpdate &update, c
     const SessionResult isp = reader.enterIspMode();
     if (!isp.ok())
         return failed(outcome, ReaderFailed, sessionFailure(isp));
-    outcome.changed = true;
-    const Message writer = runWriter(update.writerToErr, io);
+    const Message writer = runWriter(update.writerToErr, context, io);
     if (!writer.isEmpty())
         return failed(outcome, ReaderFailed, writer);
 
