@@ -202,6 +202,11 @@ private slots:
         QStringList expected{"1 started", "1 changed", "2 started", "2 failed"};
         expected << (codes[2].isEmpty() ? QStringList{"3 started", "3 changed"} : QStringList{"3 failed"});
         QCOMPARE(order, expected);
+        QProcess python;
+        python.start(QStringLiteral(KEYLON2_PYTHON3), {QStringLiteral(KEYLON2_SOURCE_DIR "/tests/support/json_lines_valid.py"),
+                                                       QStringLiteral(KEYLON2_SOURCE_DIR "/data/schema/keylon2ctl-audit.schema.json"), log});
+        QVERIFY(python.waitForFinished(30000));
+        QVERIFY2(python.exitCode() == 0, python.readAllStandardOutput() + python.readAllStandardError());
         QFile prom(metrics);
         QVERIFY(prom.open(QIODevice::ReadOnly));
         const QString text = QString::fromUtf8(prom.readAll());
