@@ -98,7 +98,11 @@ private slots:
         const ReaderList::Reader listed = listedOnly();
         const ReaderSession::SettingsRead read = readOf(listed);
         QVERIFY(read.result.ok());
-        const Backup before = keep(listed, read);
+        // The window knows the reader it opened by its USB IDs by its node alone.
+        ReaderList::Reader byNode;
+        byNode.path = listed.path;
+        const Backup before = keep(loader == Loader::NewNode ? byNode : listed, read);
+        QCOMPARE(before.reader.serialNumber, QStringLiteral("KLN2-000001"));
         QCOMPARE(before.firmware(), QStringLiteral("1.20"));
 
         // The loader: the reader leaves its node, and comes back as the writer left it.

@@ -35,6 +35,8 @@ struct Backup
 
     QString firmware() const;
 };
+// A reader known by its node alone (the window opens one by its USB IDs) takes its serial
+// number and USB port path from the listing of the attached readers.
 Backup keep(const ReaderList::Reader &reader, const ReaderSession::SettingsRead &read);
 
 // The backup as a configuration file that the window's Import and keylon2ctl apply take ([FW]
