@@ -137,7 +137,7 @@ int processMain(int argc, char *argv[])
     StandardStream errDevice(STDERR_FILENO);
     QTextStream out(&outDevice);
     QTextStream err(&errDevice);
-    Io io{out, err, isatty(STDOUT_FILENO) != 0, &Interrupt::requested(), Interrupt::notifyFd(), &Interrupt::cause(), QString()};
+    Io io{out, err, isatty(STDOUT_FILENO) != 0, &Interrupt::requested(), Interrupt::notifyFd(), &Interrupt::cause()};
     const int code = run(arguments, io);
     out.flush();
     err.flush();

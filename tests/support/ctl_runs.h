@@ -24,7 +24,7 @@ inline CtlRun runCtlHere(const QStringList &arguments, std::atomic<bool> *stop =
 {
     CtlRun run;
     QTextStream out(&run.out), err(&run.err);
-    Ctl::Io io{out, err, false, stop, -1, nullptr, QString()};
+    Ctl::Io io{out, err, false, stop};
     run.exitCode = Ctl::run(QStringList{QStringLiteral("keylon2ctl")} + arguments, io);
     out.flush();
     err.flush();
