@@ -127,6 +127,16 @@ with tempfile.TemporaryDirectory() as work:
     check(["set-interface", "serial", "--device", "sn:KLN2-000001", "--json"], 0)
     check(["monitor", "--json", "--device", "hid:/dev/virtual-hidraw1"], 2)
     check(["firmware-update", "--json", "--device", "hid:/dev/virtual-hidraw1"], 2)
+    # With the stand-in writer beside it: an update, and a fleet in which one reader fails.
+    flashmate = os.path.join(os.path.dirname(os.path.abspath(ctl)), "tools", "demo", "flashmate")
+    os.symlink(flashmate, os.path.join(work, "flashmate"))
+    updates = {"XDG_STATE_HOME": os.path.join(work, "state"), "KEYLON2_FLASHMATE_MS": "0"}
+    check(["firmware-update", "--json", "--device", "sn:KLN2-000001"], 0, environment=updates,
+          expect=lambda d: d["readers"][0]["firmwareAfter"] == "1.21")
+    check(["firmware-update", "--json", "--all", "--wait-back", "1"], 1,
+          environment=dict(updates, KEYLON2_FLASHMATE_FAULT="another:KLN2-000001"),
+          expect=lambda d: [r.get("code") for r in d["readers"]] == ["another-reader", None])
+    os.remove(os.path.join(work, "flashmate"))
     check(["list", "--all", "--json"], 2)
     check(["frobnicate", "--json"], 2)
     check(["doctor", "--json"], 0)

@@ -439,7 +439,7 @@ private slots:
             "Das Firmware-Schreibprogramm flashmate wurde in CWD nicht gefunden; es wurde nichts an das Lesegerät gesendet.");
         row("writer-failed", {"firmware-update"}, {}, "failing writer",
             "the firmware writer ended with exit code 3",
-            "das Firmware-Schreibprogramm endete mit Exit-Code 3");
+            "hid:/dev/virtual-hidraw1: das Firmware-Schreibprogramm endete mit Exit-Code 3");
         row("log-failed", {"write", "FILE", "--log", "DIR"}, whole, "",
             "cannot open the log DIR: Is a directory. Nothing was sent.",
             "das Protokoll DIR kann nicht geöffnet werden: Is a directory. Es wurde nichts gesendet.");
@@ -601,7 +601,8 @@ private slots:
         row("read", HidSilent, "silent", ReaderFailed);
         row("write", HidSilent, "silent", ReaderFailed);
         row("set-interface", HidSilent, "silent", Success);
-        row("firmware-update", HidSilent, "silent", Success);
+        // An update reads the reader first: a silent one gets nothing, not even the ISP frame.
+        row("firmware-update", HidSilent, "silent", ReaderFailed);
         row("monitor", HidSilent, "on USB HID", Usage);
 
         for (const char *command : {"read", "write", "set-interface", "monitor", "firmware-update"}) {
@@ -615,7 +616,7 @@ private slots:
         row("write", SerialSilent, "serial silent", ReaderFailed);
         row("set-interface", SerialSilent, "serial silent", Success);
         row("monitor", SerialSilent, "serial silent", Success);
-        row("firmware-update", SerialSilent, "serial silent", Success);
+        row("firmware-update", SerialSilent, "serial silent", ReaderFailed);
         row("write", MalformedFile, "malformed line in the file", Usage);
         for (const char *command : {"read", "write", "set-interface", "firmware-update"})
             row(command, HidBusy, "held by another", Busy);

@@ -236,9 +236,15 @@ private slots:
         read.record = wrote;
         read.record.pre = "B";
         read.record.kbCountry = 9;  // not compared: the serial line gives no country
-        QCOMPARE(Message::joined(Ctl::differences(wrote, read), "; ").english(), QStringLiteral("Pre is 42, wrote 41"));
+        const auto readBack = [&] {
+            FirmwareCheck::Written written;
+            written.back = read;
+            written.wrong = FirmwareCheck::differing(FirmwareCheck::Backup{{}, wrote, true}, read);
+            return written;
+        };
+        QCOMPARE(Message::joined(Ctl::differences(wrote, readBack()), "; ").english(), QStringLiteral("Pre is 42, wrote 41"));
         read.hasCountry = true;
-        QCOMPARE(Ctl::differences(wrote, read).size(), 2);
+        QCOMPARE(Ctl::differences(wrote, readBack()).size(), 2);
     }
 
     void monitorPrintsOneCodePerLine()

@@ -4,32 +4,27 @@
 <context>
     <name>Core</name>
     <message>
-        <location filename="../src/core/link/access_check.cpp" line="+93"/>
-        <location filename="../src/ctl/table/human_text.cpp" line="+83"/>
+        <location filename="../src/core/link/access_check.cpp" line="+39"/>
         <source>The reader is attached, but this user may not open %1. Install the udev rules (%2, see the README), then unplug and plug the reader in again.</source>
         <translation>Das Lesegerät ist angeschlossen, aber dieser Benutzer darf %1 nicht öffnen. Installieren Sie die udev-Regeln (%2, siehe README) und stecken Sie das Lesegerät dann aus und wieder ein.</translation>
     </message>
     <message>
-        <location filename="../src/core/protocol/settings_frames.cpp" line="+35"/>
-        <location filename="../src/ctl/table/human_text.cpp" line="+91"/>
+        <location filename="../src/core/settings/settings_table.cpp" line="+22"/>
         <source>PreAmble</source>
         <translation>Präambel</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location filename="../src/ctl/table/human_text.cpp" line="+1"/>
+        <location line="+4"/>
         <source>PostAmble</source>
         <translation>Postambel</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location filename="../src/ctl/table/human_text.cpp" line="+1"/>
+        <location line="+4"/>
         <source>Remove Data</source>
         <translation>Daten entfernen</translation>
     </message>
     <message numerus="yes">
-        <location line="+15"/>
-        <location filename="../src/ctl/table/human_text.cpp" line="-4"/>
+        <location filename="../src/core/protocol/settings_frames.cpp" line="+47"/>
         <source>The %1 has %n codes</source>
         <extracomment>%1 the affix as the page labels it, %n how many codes it holds (more than the reader keeps)</extracomment>
         <translation>
@@ -39,7 +34,6 @@
     </message>
     <message numerus="yes">
         <location line="+1"/>
-        <location filename="../src/ctl/table/human_text.cpp" line="+1"/>
         <source>the %1 has %n codes</source>
         <translation>
             <numerusform>%1 enthält %n Codes</numerusform>
@@ -47,8 +41,7 @@
         </translation>
     </message>
     <message>
-        <location line="+3"/>
-        <location filename="../src/ctl/table/human_text.cpp" line="-2"/>
+        <location line="+4"/>
         <source>%1; the reader keeps at most %2. Nothing was sent.</source>
         <translation>%1; das Lesegerät speichert höchstens %2. Es wurde nichts gesendet.</translation>
     </message>
@@ -78,62 +71,52 @@
         <translation>Italien</translation>
     </message>
     <message>
-        <location filename="../src/core/session/session_result.cpp" line="+11"/>
-        <location filename="../src/ctl/table/human_text.cpp" line="-69"/>
+        <location filename="../src/core/session/session_result.cpp" line="+8"/>
         <source>status</source>
         <translation>Status</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../src/ctl/table/human_text.cpp" line="+1"/>
         <source>options</source>
         <translation>Optionen</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../src/ctl/table/human_text.cpp" line="+1"/>
         <source>output window</source>
         <translation>Ausgabefenster</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../src/ctl/table/human_text.cpp" line="+1"/>
         <source>keyboard country</source>
         <translation>Tastaturland</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../src/ctl/table/human_text.cpp" line="+1"/>
         <source>preamble</source>
         <translation>Präambel</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../src/ctl/table/human_text.cpp" line="+1"/>
         <source>postamble</source>
         <translation>Postambel</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../src/ctl/table/human_text.cpp" line="+1"/>
         <source>remove data</source>
         <translation>Daten entfernen</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../src/ctl/table/human_text.cpp" line="+1"/>
         <source>save command</source>
         <translation>Speicherbefehl</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../src/ctl/table/human_text.cpp" line="+1"/>
         <source>interface change</source>
         <translation>Schnittstellenwechsel</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../src/ctl/table/human_text.cpp" line="+1"/>
         <source>ISP mode command</source>
         <translation>ISP-Modus-Befehl</translation>
     </message>
@@ -141,7 +124,7 @@
 <context>
     <name>Keylon2ctl</name>
     <message>
-        <location filename="../src/ctl/table/command_table.cpp" line="+71"/>
+        <location filename="../src/ctl/table/command_table.cpp" line="+178"/>
         <source>(default: %1, %2)</source>
         <translation>(Standard: %1, %2)</translation>
     </message>
@@ -176,17 +159,7 @@
         <translation>apply: nach den angeschlossenen Lesegeräten jedes eingesteckte Lesegerät, einmal je Einstecken, bis SIGINT (Strg-C), SIGTERM oder SIGHUP; dann die Zusammenfassung. Exit-Code 0, wenn kein Lesegerät fehlschlug, sonst 1.</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <source>write, apply, set-interface: append JSON lines to LOG, the audit log: one per reader handled, and before a reader&apos;s first write frame a line that opens it. A log that cannot be opened stops the command before anything is sent.</source>
-        <translation>write, apply, set-interface: JSON-Zeilen an LOG anhängen, das Prüfprotokoll: eine je bearbeitetem Lesegerät und vor dem ersten Schreibrahmen eines Lesegeräts eine Zeile, die es eröffnet. Ein Protokoll, das sich nicht öffnen lässt, beendet den Befehl, bevor etwas gesendet wird.</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>write, apply, diff, set-interface: keep FILE (name it NAME.prom in node exporter&apos;s textfile directory) in Prometheus&apos; text format: readers by result, drift, the last reader and failure, the readers with their identity. A station writes it at each event, a run at its start and end. A file that cannot be written is said on standard error and changes nothing else.</source>
-        <translation>write, apply, diff, set-interface: FILE (als NAME.prom im Textfile-Verzeichnis des Node Exporters) im Textformat von Prometheus führen: Lesegeräte nach Ergebnis, Abweichung, das letzte Lesegerät und der letzte Fehler, die Lesegeräte mit ihrer Kennung. Eine Station schreibt sie bei jedem Ereignis, ein Lauf an seinem Anfang und Ende. Eine Datei, die sich nicht schreiben lässt, wird auf der Standardfehlerausgabe gemeldet und ändert sonst nichts.</translation>
-    </message>
-    <message>
-        <location line="+6"/>
+        <location line="+14"/>
         <source>A reader that another process holds (the window, a station, another keylon2ctl) is waited for, up to SECONDS; without it such a reader is refused at once as busy (exit 6), naming that process.</source>
         <translation>Auf ein Lesegerät, das ein anderer Prozess hält (das Fenster, eine Station, ein anderes keylon2ctl), wird bis zu SECONDS gewartet; ohne diese Option wird ein solches Lesegerät sofort als belegt abgewiesen (Exit-Code 6), mit Nennung dieses Prozesses.</translation>
     </message>
@@ -206,7 +179,32 @@
         <translation>write: die Einstellungen nicht zurücklesen.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
+        <source>firmware-update: keep the reader&apos;s settings and firmware version in FILE, a configuration file that apply and the window&apos;s Import take; a folder gets one file per reader. Without it each reader&apos;s file goes to keylon2/firmware-backups/ in the user&apos;s state directory ($XDG_STATE_HOME, ~/.local/state), named by its serial number and the time.</source>
+        <translation>firmware-update: Einstellungen und Firmware-Version des Lesegeräts in FILE aufbewahren, einer Konfigurationsdatei, die apply und der Import des Fensters annehmen; ein Ordner erhält eine Datei je Lesegerät. Ohne diese Option kommt die Datei jedes Lesegeräts nach keylon2/firmware-backups/ im Zustandsverzeichnis des Benutzers ($XDG_STATE_HOME, ~/.local/state), benannt nach seiner Seriennummer und der Uhrzeit.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>firmware-update: how long to wait for the reader to come back after the writer.</source>
+        <translation>firmware-update: wie lange nach dem Schreibprogramm auf die Rückkehr des Lesegeräts gewartet wird.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>firmware-update: a reader that comes back with the version of before is no failure.</source>
+        <translation>firmware-update: ein Lesegerät, das mit der bisherigen Version zurückkommt, gilt nicht als Fehler.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>firmware-update: the version the reader must report after the update; another one is a failure.</source>
+        <translation>firmware-update: die Version, die das Lesegerät nach der Aktualisierung melden muss; eine andere ist ein Fehler.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>firmware-update: leave the settings the writer reset as they are, instead of writing back those of before.</source>
+        <translation>firmware-update: die Einstellungen, die das Schreibprogramm zurückgesetzt hat, so lassen, statt die bisherigen zurückzuschreiben.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>read: the configuration file or the settings alone as JSON.</source>
         <translation>read: die Konfigurationsdatei oder nur die Einstellungen als JSON.</translation>
     </message>
@@ -236,7 +234,12 @@
         <translation>Die Version des Programms.</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+12"/>
+        <source>--wait-back wants a number of seconds, 0 to %1</source>
+        <translation>--wait-back erwartet eine Anzahl Sekunden, 0 bis %1</translation>
+    </message>
+    <message>
+        <location line="+22"/>
         <source>every attached reader, USB HID and serial, with its serial number and USB port</source>
         <translation>jedes angeschlossene Lesegerät, USB-HID und seriell, mit seiner Seriennummer und seinem USB-Anschluss</translation>
     </message>
@@ -306,17 +309,7 @@
         <translation>Mit --json werden die Codes gesammelt und in einem Dokument ausgegeben, wenn monitor endet.</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <source>puts the reader into ISP mode, then runs ./flashmate RECONNKLN from the working directory</source>
-        <translation>versetzt das Lesegerät in den ISP-Modus und startet dann ./flashmate RECONNKLN aus dem Arbeitsverzeichnis</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Nothing is sent when the firmware writer is not there. With --json the writer&apos;s output goes to standard error.</source>
-        <translation>Es wird nichts gesendet, wenn das Firmware-Schreibprogramm nicht da ist. Mit --json geht die Ausgabe des Schreibprogramms auf die Standardfehlerausgabe.</translation>
-    </message>
-    <message>
-        <location line="+3"/>
+        <location line="+22"/>
         <source>what stands between this user and the readers, one line each with what to do</source>
         <translation>was zwischen diesem Benutzer und den Lesegeräten steht, je eine Zeile mit dem, was zu tun ist</translation>
     </message>
@@ -331,18 +324,37 @@
         <translation>das Vervollständigungsskript für bash oder zsh; devices: wozu --device vervollständigt</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+31"/>
         <source>Usage: keylon2ctl %1 [--json]</source>
         <translation>Aufruf: keylon2ctl %1 [--json]</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <location line="+30"/>
+        <location line="-5"/>
         <source>Options:</source>
         <translation>Optionen:</translation>
     </message>
     <message>
-        <location line="-22"/>
+        <location line="-190"/>
+        <source>write, apply, set-interface, firmware-update: append JSON lines to LOG, the audit log: one per reader handled, and before a reader&apos;s first write frame a line that opens it. A log that cannot be opened stops the command before anything is sent.</source>
+        <translation>write, apply, set-interface, firmware-update: JSON-Zeilen an LOG anhängen, das Prüfprotokoll: eine je bearbeitetem Lesegerät und vor dem ersten Schreibrahmen eines Lesegeräts eine Zeile, die es eröffnet. Ein Protokoll, das sich nicht öffnen lässt, beendet den Befehl, bevor etwas gesendet wird.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>write, apply, diff, set-interface, firmware-update: keep FILE (name it NAME.prom in node exporter&apos;s textfile directory) in Prometheus&apos; text format: readers by result, drift, firmware updates by outcome, the last reader and failure, the readers with their identity. A station writes it at each event, a run at its start and end. A file that cannot be written is said on standard error and changes nothing else.</source>
+        <translation>write, apply, diff, set-interface, firmware-update: FILE (als NAME.prom im Textfile-Verzeichnis des Node Exporters) im Textformat von Prometheus führen: Lesegeräte nach Ergebnis, Abweichung, Firmware-Aktualisierungen nach Ausgang, das letzte Lesegerät und der letzte Fehler, die Lesegeräte mit ihrer Kennung. Eine Station schreibt sie bei jedem Ereignis, ein Lauf an seinem Anfang und Ende. Eine Datei, die sich nicht schreiben lässt, wird auf der Standardfehlerausgabe gemeldet und ändert sonst nichts.</translation>
+    </message>
+    <message>
+        <location line="+137"/>
+        <source>puts the reader into ISP mode, runs ./flashmate RECONNKLN from the working directory, and checks the reader that comes back</source>
+        <translation>versetzt das Lesegerät in den ISP-Modus, startet ./flashmate RECONNKLN aus dem Arbeitsverzeichnis und prüft das Lesegerät, das zurückkommt</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Before: the reader is read and its settings and firmware version kept in a backup file (see --backup); a reader that cannot be read, or a backup that cannot be written, gets nothing. After the writer: the same reader (the same serial number, else the same USB port; a new node is normal) is waited for up to --wait-back seconds and read. It is updated (the version before and after), or it failed: the writer changed nothing (the version of before; --allow-same takes that), another version than --expect-version, not back (it may wait in its loader: run the writer again, or unplug it and plug it in again), or another reader came back in its place (nothing is written to it). The settings the writer reset are written back from the backup, only those that differ, then read back, unless --keep-reset; the line says which. Several readers (--device as often as wanted, or --all) are updated one after another, never two in their loaders at once. An interrupt lets a writer under way run to its end (stopping a writer can leave the reader without working firmware), then no other reader starts. Nothing is sent when the firmware writer is not there. With --json the writer&apos;s output goes to standard error.</source>
+        <translation>Vorher: Das Lesegerät wird gelesen und seine Einstellungen und Firmware-Version werden in einer Sicherungsdatei aufbewahrt (siehe --backup); ein Lesegerät, das sich nicht lesen lässt, oder eine Sicherung, die sich nicht schreiben lässt, bekommt nichts. Nach dem Schreibprogramm: Auf dasselbe Lesegerät (dieselbe Seriennummer, sonst derselbe USB-Anschluss; ein neuer Knoten ist normal) wird bis zu --wait-back Sekunden gewartet, dann wird es gelesen. Es ist aktualisiert (die Version vorher und nachher), oder es ist fehlgeschlagen: Das Schreibprogramm hat nichts geändert (die bisherige Version; --allow-same nimmt das hin), eine andere Version als --expect-version, nicht zurück (es kann in seinem Lader warten: Schreibprogramm erneut starten oder das Lesegerät aus- und wieder einstecken) oder ein anderes Lesegerät kam an seiner Stelle zurück (es wird nichts dorthin geschrieben). Die Einstellungen, die das Schreibprogramm zurückgesetzt hat, werden aus der Sicherung zurückgeschrieben, nur die abweichenden, dann zurückgelesen, außer mit --keep-reset; die Zeile sagt, welche. Mehrere Lesegeräte (--device beliebig oft oder --all) werden nacheinander aktualisiert, nie zwei zugleich in ihrem Lader. Eine Unterbrechung lässt ein laufendes Schreibprogramm zu Ende laufen (ein angehaltenes Schreibprogramm kann das Lesegerät ohne funktionierende Firmware zurücklassen), danach beginnt kein weiteres Lesegerät. Es wird nichts gesendet, wenn das Firmware-Schreibprogramm nicht da ist. Mit --json geht die Ausgabe des Schreibprogramms auf die Standardfehlerausgabe.</translation>
+    </message>
+    <message>
+        <location line="+64"/>
         <source>Reads and writes the settings of Keylon2 key readers.
 
 Usage: keylon2ctl COMMAND [ARGUMENTS] [OPTIONS]
@@ -389,19 +401,12 @@ Befehle:
         <translation>Aufruffehler oder eine Datei, die nicht angenommen werden kann (es wurde nichts gesendet)</translation>
     </message>
     <message>
-        <location filename="../src/ctl/commands/reader_commands.cpp" line="+128"/>
-        <location filename="../src/ctl/table/exit_codes.h" line="+1"/>
-        <location filename="../src/ctl/table/human_text.cpp" line="-51"/>
+        <location line="+1"/>
         <source>no reader found</source>
         <translation>kein Lesegerät gefunden</translation>
     </message>
     <message>
-        <location line="+150"/>
-        <source>%1: firmware written</source>
-        <translation>%1: Firmware geschrieben</translation>
-    </message>
-    <message>
-        <location filename="../src/ctl/table/exit_codes.h" line="+1"/>
+        <location line="+1"/>
         <source>permission denied on the reader&apos;s device node</source>
         <translation>Zugriff auf den Geräteknoten des Lesegeräts verweigert</translation>
     </message>
@@ -436,18 +441,17 @@ Befehle:
         <translation>beendet (SIGTERM): Die laufenden Lesegeräte wurden fertig, kein weiteres wurde begonnen</translation>
     </message>
     <message>
-        <location filename="../src/ctl/commands/fleet_commands.cpp" line="+148"/>
+        <location filename="../src/ctl/commands/fleet_commands.cpp" line="+169"/>
         <source>writing</source>
         <translation>schreibt</translation>
     </message>
     <message>
-        <location line="+24"/>
-        <location line="+34"/>
+        <location filename="../src/ctl/fleet/fleet.cpp" line="+56"/>
         <source>unchanged</source>
         <translation>unverändert</translation>
     </message>
     <message>
-        <location line="-32"/>
+        <location filename="../src/ctl/commands/fleet_commands.cpp" line="+24"/>
         <source>would change: %1</source>
         <translation>würde sich ändern: %1</translation>
     </message>
@@ -483,7 +487,7 @@ Befehle:
         <translation>wendet an</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+25"/>
         <source>differs: %1</source>
         <translation>weicht ab: %1</translation>
     </message>
@@ -494,13 +498,38 @@ Befehle:
         <translation>weichen ab</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <location filename="../src/ctl/commands/reader_commands.cpp" line="-130"/>
+        <location line="+47"/>
+        <source>--backup names one file, and several readers are to be updated: name a folder. Nothing was sent.</source>
+        <translation>--backup nennt eine Datei, aber mehrere Lesegeräte sollen aktualisiert werden: Nennen Sie einen Ordner. Es wurde nichts gesendet.</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>a firmware writer under way runs to its end (stopping it can leave the reader without working firmware)</source>
+        <translation>ein laufendes Firmware-Schreibprogramm läuft zu Ende (es anzuhalten kann das Lesegerät ohne funktionierende Firmware zurücklassen)</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>not started: %1 did not come back and may wait in its loader, where a second reader could not be told from it; nothing was sent</source>
+        <translation>nicht begonnen: %1 kam nicht zurück und kann in seinem Lader warten, wo ein zweites Lesegerät nicht davon zu unterscheiden wäre; es wurde nichts gesendet</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>updated</source>
+        <extracomment>How the summary counts the readers whose firmware was updated (&quot;2 updated&quot;)</extracomment>
+        <translation>aktualisiert</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>updating</source>
+        <translation>aktualisiert gerade</translation>
+    </message>
+    <message>
+        <location filename="../src/ctl/fleet/fleet.cpp" line="+6"/>
         <source>reading</source>
         <translation>liest</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location filename="../src/ctl/commands/fleet_commands.cpp" line="-69"/>
         <source>switched</source>
         <extracomment>How the summary counts the readers switched to the other interface (&quot;2 switched&quot;)</extracomment>
         <translation>umgeschaltet</translation>
@@ -511,7 +540,7 @@ Befehle:
         <translation>schaltet um</translation>
     </message>
     <message>
-        <location filename="../src/ctl/fleet/fleet.cpp" line="+24"/>
+        <location filename="../src/ctl/fleet/fleet.cpp" line="-39"/>
         <source>interrupted: nothing was written</source>
         <translation>unterbrochen: nichts wurde geschrieben</translation>
     </message>
@@ -526,7 +555,7 @@ Befehle:
         <translation>fehlgeschlagen: %1</translation>
     </message>
     <message numerus="yes">
-        <location line="+35"/>
+        <location line="+41"/>
         <source>%n readers: %1 done, %2 failed</source>
         <translation>
             <numerusform>%n Lesegerät: %1 fertig, %2 fehlgeschlagen</numerusform>
@@ -548,7 +577,22 @@ Befehle:
         <translation>, %1 unterbrochen, %2 nicht begonnen</translation>
     </message>
     <message>
-        <location filename="../src/ctl/fleet/reader_jobs.cpp" line="+130"/>
+        <location filename="../src/ctl/fleet/reader_jobs.cpp" line="+152"/>
+        <source>settings as before</source>
+        <translation>Einstellungen wie vorher</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>settings left reset (--keep-reset): %1</source>
+        <translation>Einstellungen zurückgesetzt gelassen (--keep-reset): %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>settings restored: %1</source>
+        <translation>Einstellungen wiederhergestellt: %1</translation>
+    </message>
+    <message>
+        <location line="+62"/>
         <source>written, saved and verified</source>
         <translation>geschrieben, gespeichert und geprüft</translation>
     </message>
@@ -568,7 +612,7 @@ Befehle:
         <translation>schon an der Schnittstelle USB-Tastatur</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+15"/>
         <source>the reader switches to the serial interface</source>
         <translation>das Lesegerät wechselt zur seriellen Schnittstelle</translation>
     </message>
@@ -578,7 +622,53 @@ Befehle:
         <translation>das Lesegerät wechselt zur Schnittstelle USB-Tastatur</translation>
     </message>
     <message>
-        <location filename="../src/ctl/fleet/station.cpp" line="+269"/>
+        <location line="+22"/>
+        <source>cannot write the backup %1: %2; nothing was sent</source>
+        <translation>die Sicherung %1 lässt sich nicht schreiben: %2; es wurde nichts gesendet</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1: settings and firmware %2 kept in %3</source>
+        <translation>%1: Einstellungen und Firmware %2 aufbewahrt in %3</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>the reader did not come back within %1 s; it may wait in its loader: run the firmware writer again, or unplug the reader and plug it in again; its settings are in %2</source>
+        <translation>das Lesegerät kam nicht innerhalb von %1 s zurück; es kann in seinem Lader warten: Firmware-Schreibprogramm erneut starten oder das Lesegerät aus- und wieder einstecken; seine Einstellungen sind in %2</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>another reader (%1, %2) came back where this one was; nothing was written to it</source>
+        <translation>ein anderes Lesegerät (%1, %2) kam an der Stelle dieses zurück; es wurde nichts dorthin geschrieben</translation>
+    </message>
+    <message>
+        <location line="+42"/>
+        <source>updated: firmware %1 -&gt; %2; %3</source>
+        <extracomment>%1 the firmware version before, %2 after, %3 what became of the settings</extracomment>
+        <translation>aktualisiert: Firmware %1 -&gt; %2; %3</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>the firmware writer ended, but the reader still reports firmware %1: nothing was updated</source>
+        <translation>das Firmware-Schreibprogramm ist zu Ende, aber das Lesegerät meldet weiter Firmware %1: nichts wurde aktualisiert</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>firmware %1 as before (--allow-same); %2</source>
+        <translation>Firmware %1 wie vorher (--allow-same); %2</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>the reader reports firmware %1, not %2 as expected</source>
+        <translation>das Lesegerät meldet Firmware %1, nicht wie erwartet %2</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>; backup %1</source>
+        <translation>; Sicherung %1</translation>
+    </message>
+    <message>
+        <location filename="../src/ctl/fleet/station.cpp" line="+260"/>
         <source>udev&apos;s monitor</source>
         <translation>den Monitor von udev</translation>
     </message>
@@ -598,7 +688,7 @@ Befehle:
         <translation>Warte auf eingesteckte Lesegeräte (%1); Strg-C beendet</translation>
     </message>
     <message>
-        <location filename="../src/ctl/output/document.cpp" line="+45"/>
+        <location filename="../src/ctl/output/document.cpp" line="+59"/>
         <source>warning: %1</source>
         <translation>Warnung: %1</translation>
     </message>
@@ -613,7 +703,7 @@ Befehle:
         <translation>unterbrochen: Die laufenden Lesegeräte werden fertig, kein weiteres beginnt; erneut unterbrechen, um sofort zu beenden</translation>
     </message>
     <message>
-        <location filename="../src/ctl/commands/doctor.cpp" line="+66"/>
+        <location filename="../src/ctl/commands/doctor.cpp" line="+60"/>
         <source>ok</source>
         <extracomment>doctor&apos;s status column; the three words are padded to the longest</extracomment>
         <translation>ok</translation>
@@ -635,80 +725,80 @@ Befehle:
         <translation>%1. Abhilfe: %2</translation>
     </message>
     <message>
-        <location filename="../src/ctl/table/human_text.cpp" line="-26"/>
+        <location filename="../src/ctl/table/parser.cpp" line="+46"/>
         <source>Unknown option &apos;%1&apos;.</source>
         <translation>Unbekannte Option „%1“.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Unknown options: %1.</source>
         <translation>Unbekannte Optionen: %1.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+12"/>
         <source>Missing value after &apos;%1&apos;.</source>
         <translation>Fehlender Wert nach „%1“.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Unexpected value after &apos;%1&apos;.</source>
         <translation>Unerwarteter Wert nach „%1“.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+53"/>
         <source>no command given; see --help</source>
         <translation>kein Befehl angegeben; siehe --help</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>unknown command &quot;%1&quot;; see --help</source>
         <translation>unbekannter Befehl „%1“; siehe --help</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+8"/>
         <source>%1 does not take --%2; see keylon2ctl %1 --help</source>
         <extracomment>%1 a command, %2 an option&apos;s name</extracomment>
         <translation>%1 kennt --%2 nicht; siehe keylon2ctl %1 --help</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+4"/>
         <source>--%1 is given more than once</source>
         <translation>--%1 ist mehr als einmal angegeben</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+5"/>
         <source>--%1 wants %2</source>
         <extracomment>%2: the values it takes, as they are typed (&quot;cfg or json&quot;)</extracomment>
         <translation>--%1 erwartet %2</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+11"/>
         <source>%1: wrong number of arguments; see --help</source>
         <translation>%1: falsche Anzahl von Argumenten; siehe --help</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+4"/>
         <source>unexpected argument %1; see keylon2ctl %2 --help</source>
         <translation>unerwartetes Argument %1; siehe keylon2ctl %2 --help</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+10"/>
         <source>%1 wants %2</source>
         <extracomment>%1 a command, %2 the values its argument takes, as they are typed (&quot;usb or serial&quot;)</extracomment>
         <translation>%1 erwartet %2</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+7"/>
         <source>%1 works on one reader; %2 were named</source>
         <translation>%1 arbeitet mit einem Lesegerät; %2 wurden angegeben</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../src/ctl/table/command_table.cpp" line="-191"/>
         <source>--device and --all exclude each other</source>
         <translation>--device und --all schließen einander aus</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>--jobs wants a number of readers (0: all at once)</source>
         <translation>--jobs erwartet eine Anzahl Lesegeräte (0: alle auf einmal)</translation>
     </message>
@@ -718,32 +808,32 @@ Befehle:
         <translation>--wait erwartet eine Anzahl Sekunden, 0 bis %1</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>--json and --format exclude each other</source>
         <translation>--json und --format schließen einander aus</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>--watch takes every reader plugged in; it does not take --device</source>
         <translation>--watch nimmt jedes eingesteckte Lesegerät; es kennt --device nicht</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../src/ctl/output/document.cpp" line="-7"/>
         <source>--%1 wants a file name</source>
         <translation>--%1 erwartet einen Dateinamen</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../src/ctl/commands/fleet_commands.cpp" line="-222"/>
         <source>%1. Nothing was sent.</source>
         <translation>%1. Es wurde nichts gesendet.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-1"/>
         <source>%1 Nothing was sent.</source>
         <translation>%1 Es wurde nichts gesendet.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location filename="../src/ctl/fleet/devices.cpp" line="+59"/>
         <source>%1 readers found, name one with --device: %2</source>
         <translation>%1 Lesegeräte gefunden, nennen Sie eines mit --device: %2</translation>
     </message>
@@ -753,49 +843,50 @@ Befehle:
         <translation>--device erwartet %1, sn:SERIAL oder usb:PORTPATH, nicht „%2“</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+18"/>
         <source>no reader at %1 (found: %2)</source>
         <translation>kein Lesegerät an %1 (gefunden: %2)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+4"/>
         <source>%1 readers answer to %2 (%3); it cannot pick one: name it by usb:PORTPATH or hid:PATH</source>
         <translation>%1 Lesegeräte passen zu %2 (%3); damit ist keines bestimmt: nennen Sie es mit usb:PORTPATH oder hid:PATH</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+25"/>
         <source>%1 has no serial number; sn: cannot pick it</source>
         <translation>%1 hat keine Seriennummer; sn: kann es nicht wählen</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+11"/>
         <source>%1 readers share the serial number %2 (%3); sn: cannot pick them, name them by usb:PORTPATH or hid:PATH</source>
         <translation>%1 Lesegeräte haben dieselbe Seriennummer %2 (%3); sn: kann sie nicht wählen, nennen Sie sie mit usb:PORTPATH oder hid:PATH</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+77"/>
         <source>no lock (%1); going on without one, as --no-lock asks</source>
         <translation>keine Sperre (%1); es geht ohne weiter, wie --no-lock verlangt</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-36"/>
         <source>no lock can be had (%1); nothing was sent. Make the lock directory %2 writable for this user, or give --no-lock to go on without one</source>
         <translation>keine Sperre erhältlich (%1); es wurde nichts gesendet. Machen Sie das Sperrverzeichnis %2 für diesen Benutzer beschreibbar oder geben Sie --no-lock an, um ohne Sperre weiterzumachen</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="-10"/>
         <source>busy: still in use by %1 after waiting %2 s</source>
         <extracomment>%1 the program that holds the reader (&quot;keylon2ctl (process 4242)&quot;)</extracomment>
         <translation>belegt: nach %2 s Warten noch in Gebrauch durch %1</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>busy: in use by %1; --wait SECONDS waits for it</source>
         <translation>belegt: in Gebrauch durch %1; --wait SECONDS wartet darauf</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../src/core/link/reader_lock.cpp" line="+346"/>
         <source>%1 (process %2)</source>
+        <extracomment>%1 the program that holds the reader (&quot;keylon2ctl&quot;)</extracomment>
         <translation>%1 (Prozess %2)</translation>
     </message>
     <message>
@@ -804,39 +895,40 @@ Befehle:
         <translation>ein Programm</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-3"/>
         <source>another process</source>
         <translation>ein anderer Prozess</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../src/ctl/fleet/devices.cpp" line="+19"/>
         <source>cannot open %1: %2</source>
         <translation>%1 kann nicht geöffnet werden: %2</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location filename="../src/ctl/output/reader_outcome.cpp" line="+78"/>
         <source>not started: interrupted</source>
         <translation>nicht begonnen: unterbrochen</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../src/ctl/fleet/reader_jobs.cpp" line="-321"/>
         <source>interrupted before anything was written</source>
         <translation>unterbrochen, bevor etwas geschrieben wurde</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+37"/>
+        <location line="+251"/>
         <source>verify failed: %1</source>
         <extracomment>%1: each key that read back otherwise, separated by &quot;; &quot;</extracomment>
         <translation>Prüfung fehlgeschlagen: %1</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location filename="../src/ctl/fleet/jobs.cpp" line="+79"/>
         <source>%1 is %2, wrote %3</source>
         <extracomment>%1 a key of the configuration file, %2 the value read back, %3 the value written</extracomment>
         <translation>%1 ist %2, geschrieben %3</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-38"/>
         <source>writing the %1 failed</source>
         <extracomment>%1 a step of the exchange: status, options, output window, preamble, save command, ...</extracomment>
         <translation>Schreiben fehlgeschlagen: %1</translation>
@@ -877,109 +969,109 @@ Befehle:
         <translation>das Lesegerät ist nicht mehr da, bei: %1 (%2)</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location filename="../src/ctl/commands/reader_commands.cpp" line="+205"/>
         <source>the serial line is gone</source>
         <translation>die serielle Verbindung ist weg</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-27"/>
         <source>a reader on USB HID types its key ID codes as keystrokes; monitor needs a serial reader</source>
         <translation>ein Lesegerät an USB HID tippt seine ID-Codes als Tastendrücke; monitor braucht ein serielles Lesegerät</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location filename="../src/ctl/fleet/reader_jobs.cpp" line="-139"/>
         <source>%1 lacks KBCountry in [KEYLON]: over USB HID write sends the keyboard country and would reset it; add it, or change only what the file sets with --partial or apply. Nothing was sent.</source>
         <translation>%1 fehlt KBCountry in [KEYLON]: über USB HID sendet write das Tastaturland und würde es zurücksetzen; ergänzen Sie es oder ändern Sie mit --partial oder apply nur, was die Datei setzt. Es wurde nichts gesendet.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location filename="../src/ctl/commands/fleet_commands.cpp" line="+114"/>
         <source>%1 lacks %2 in [KEYLON]: write sends every setting and would reset those; add them, or change only what the file sets with --partial or apply. Nothing was sent.</source>
         <extracomment>%2: the keys the file lacks</extracomment>
         <translation>%1 fehlen %2 in [KEYLON]: write sendet jede Einstellung und würde diese zurücksetzen; ergänzen Sie sie oder ändern Sie mit --partial oder apply nur, was die Datei setzt. Es wurde nichts gesendet.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="-103"/>
         <source>%1 sets none of the reader&apos;s settings in [KEYLON].</source>
         <translation>%1 setzt in [KEYLON] keine Einstellung des Lesegeräts.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location filename="../src/ctl/table/settings_file.cpp" line="+262"/>
         <source>Cannot read %1: %2.</source>
         <extracomment>%2: why, as the system words it</extracomment>
         <translation>%1 kann nicht gelesen werden: %2.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+6"/>
         <source>%1 holds no Keylon settings.</source>
         <translation>%1 enthält keine Keylon-Einstellungen.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../src/ctl/commands/fleet_commands.cpp" line="+27"/>
         <source>cannot read %1 again for the log: %2</source>
         <translation>%1 kann für das Protokoll nicht erneut gelesen werden: %2</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+195"/>
         <source>The firmware writer %1 was not found in %2; nothing was sent to the reader.</source>
         <translation>Das Firmware-Schreibprogramm %1 wurde in %2 nicht gefunden; es wurde nichts an das Lesegerät gesendet.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location filename="../src/ctl/fleet/reader_jobs.cpp" line="-62"/>
         <source>the firmware writer did not run to its end</source>
         <translation>das Firmware-Schreibprogramm lief nicht bis zum Ende</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>the firmware writer ended with exit code %1</source>
         <translation>das Firmware-Schreibprogramm endete mit Exit-Code %1</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location filename="../src/ctl/output/audit_log.cpp" line="+91"/>
         <source>cannot open the log %1: %2</source>
         <translation>das Protokoll %1 kann nicht geöffnet werden: %2</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+7"/>
         <source>cannot use %1 as the log: not a regular file</source>
         <translation>%1 kann nicht als Protokoll dienen: keine reguläre Datei</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-28"/>
         <source>the log %1 is closed</source>
         <translation>das Protokoll %1 ist geschlossen</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+95"/>
         <source>cannot write to the log %1: %2</source>
         <translation>in das Protokoll %1 kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>cannot write to the log %1: only %2 of %3 bytes of a line went out</source>
         <translation>in das Protokoll %1 kann nicht geschrieben werden: nur %2 von %3 Bytes einer Zeile gingen hinaus</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-92"/>
         <source>cannot save the log %1: %2</source>
         <translation>das Protokoll %1 kann nicht gespeichert werden: %2</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../src/ctl/output/metrics.cpp" line="+281"/>
         <source>cannot write the metrics %1: %2</source>
         <translation>die Metriken %1 können nicht geschrieben werden: %2</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location filename="../src/ctl/table/settings_file.cpp" line="-193"/>
         <source>%1: %2=%3: %4 is not a bracket name the notation knows; %5</source>
         <translation>%1: %2=%3: %4 ist kein Klammername der Schreibweise; %5</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-15"/>
         <source>write a name the notation knows (keylon2ctl --help-all lists them) or any code as [0xHH]; a &apos;[&apos; itself is [0x5B]</source>
         <translation>schreiben Sie einen Namen, den die Schreibweise kennt (keylon2ctl --help-all listet sie auf), oder einen beliebigen Code als [0xHH]; ein &apos;[&apos; selbst ist [0x5B]</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+6"/>
         <source>write [%1]</source>
         <translation>schreiben Sie [%1]</translation>
     </message>
@@ -989,52 +1081,52 @@ Befehle:
         <translation>schreiben Sie [%1] (Code %2)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+16"/>
         <source>%1: %2=%3: the &apos;[&apos; of %4 is never closed; close the name, or write a &apos;[&apos; itself as [0x5B]</source>
         <translation>%1: %2=%3: das &apos;[&apos; von %4 wird nie geschlossen; schließen Sie den Namen oder schreiben Sie ein &apos;[&apos; selbst als [0x5B]</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+54"/>
         <source>%1: unknown key %2 in [KEYLON]</source>
         <translation>%1: unbekannter Eintrag %2 in [KEYLON]</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+12"/>
         <source>%1: unknown key %2 in [KEYLON]; did you mean %3?</source>
         <translation>%1: unbekannter Eintrag %2 in [KEYLON]; meinten Sie %3?</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-6"/>
         <source>%1: unknown key %2 in [KEYLON]; the key is spelled %3</source>
         <translation>%1: unbekannter Eintrag %2 in [KEYLON]; der Eintrag wird %3 geschrieben</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+18"/>
         <source>%1; a &apos;#&apos; does not start a comment after a value: put the comment on a line of its own</source>
         <translation>%1; ein &apos;#&apos; beginnt nach einem Wert keinen Kommentar: schreiben Sie den Kommentar in eine eigene Zeile</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+14"/>
         <source>%1: %2 is given twice in [KEYLON] (lines %3 and %4), and only the last line would count; keep the one line you mean</source>
         <translation>%1: %2 steht zweimal in [KEYLON] (Zeilen %3 und %4), und nur die letzte Zeile würde zählen; behalten Sie die eine Zeile, die Sie meinen</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+8"/>
         <source>%1: line %2: %3=%4: a &apos;;&apos; outside double quotes starts a comment, so this reads as %3=%5; write %3=%6 to keep the &apos;;&apos;, or put a comment on a line of its own</source>
         <translation>%1: Zeile %2: %3=%4: ein &apos;;&apos; außerhalb doppelter Anführungszeichen beginnt einen Kommentar, also liest sich das als %3=%5; schreiben Sie %3=%6, um das &apos;;&apos; zu behalten, oder setzen Sie einen Kommentar in eine eigene Zeile</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+17"/>
         <source>%1: the section [%2] is spelled [KEYLON]</source>
         <translation>%1: der Abschnitt [%2] wird [KEYLON] geschrieben</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+36"/>
         <source>%1 is saved as %2 (Notepad calls it &quot;Unicode&quot;); save it as UTF-8</source>
         <translation>%1 ist als %2 gespeichert (der Editor nennt das „Unicode“); speichern Sie sie als UTF-8</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+60"/>
         <source>%1: %2=%3 is not 0 or 1</source>
         <translation>%1: %2=%3 ist nicht 0 oder 1</translation>
     </message>
@@ -1044,104 +1136,104 @@ Befehle:
         <translation>%1: %2=%3 ist keine Zahl</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+8"/>
         <source>%1: %2=%3 is out of range: %4</source>
         <extracomment>%4: the range, &quot;0 to 255&quot;</extracomment>
         <translation>%1: %2=%3 liegt außerhalb des Bereichs: %4</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-275"/>
         <source>%1 to %2</source>
         <translation>%1 bis %2</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-1"/>
         <source>%1 to %2 (%3)</source>
         <translation>%1 bis %2 (%3)</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location filename="../src/core/settings/settings_table.cpp" line="+137"/>
         <source>0 or 1 (true and false are taken too)</source>
         <translation>0 oder 1 (true und false gehen auch)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>the preamble, postamble and remove data, in the bracket notation; at most 31 codes each</source>
         <translation>Präambel, Postambel und Daten entfernen, in der Klammerschreibweise; je höchstens 31 Codes</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>%1 to %2: the reader keeps one byte, and a read shows it signed</source>
         <translation>%1 bis %2: das Lesegerät speichert ein Byte, und Lesen zeigt es mit Vorzeichen</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-153"/>
         <source>0 USB keyboard, 1 serial: the interface the file was read over; never applied</source>
         <translation>0 USB-Tastatur, 1 seriell: die Schnittstelle, über die die Datei gelesen wurde; wird nie angewendet</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+22"/>
         <source>%1; not on the serial interface</source>
         <extracomment>%1: the keyboard countries with their numbers</extracomment>
         <translation>%1; nicht an der seriellen Schnittstelle</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location filename="../src/core/access/access_doctor.cpp" line="+344"/>
         <source>the udev rule is switched off: %1 links to /dev/null</source>
         <translation>die udev-Regel ist abgeschaltet: %1 verweist auf /dev/null</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>remove that link and run sudo udevadm control --reload-rules; then unplug and plug the reader in again</source>
         <translation>entfernen Sie diesen Verweis und führen Sie sudo udevadm control --reload-rules aus; stecken Sie dann das Lesegerät aus und wieder ein</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+5"/>
         <source>the udev rule %1 is not installed</source>
         <translation>die udev-Regel %1 ist nicht installiert</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>install the keylon2-utility package, or copy %1 to /etc/udev/rules.d/ and run sudo udevadm control --reload-rules; then unplug and plug the reader in again</source>
         <translation>installieren Sie das Paket keylon2-utility oder kopieren Sie %1 nach /etc/udev/rules.d/ und führen Sie sudo udevadm control --reload-rules aus; stecken Sie dann das Lesegerät aus und wieder ein</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+6"/>
         <source>the udev rule %1 gives the readers to the user at the seat only</source>
         <translation>die udev-Regel %1 gibt die Lesegeräte nur dem Benutzer am Arbeitsplatz</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>install the package&apos;s rule, which also gives them to group plugdev</source>
         <translation>installieren Sie die Regel des Pakets, die sie auch der Gruppe plugdev gibt</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>the udev rule is installed: %1</source>
         <translation>die udev-Regel ist installiert: %1</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+8"/>
         <source>running as root, which may open every node</source>
         <translation>läuft als root, der jeden Geräteknoten öffnen darf</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>this session is at seat %1, whose user the udev rule hands the readers</source>
         <translation>diese Sitzung ist am Arbeitsplatz %1, dessen Benutzer die udev-Regel die Lesegeräte gibt</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>this session has no seat (as over SSH); the readers come through group plugdev, which this user is in</source>
         <translation>diese Sitzung hat keinen Arbeitsplatz (wie über SSH); die Lesegeräte kommen über die Gruppe plugdev, in der dieser Benutzer ist</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>this session has no seat (as over SSH): the seat&apos;s access does not reach it</source>
         <translation>diese Sitzung hat keinen Arbeitsplatz (wie über SSH): der Zugriff des Arbeitsplatzes reicht nicht bis zu ihr</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-255"/>
         <source>log in again: this user joined group plugdev after this session began</source>
         <translation>melden Sie sich neu an: dieser Benutzer ist der Gruppe plugdev nach Beginn dieser Sitzung beigetreten</translation>
     </message>
@@ -1151,7 +1243,7 @@ Befehle:
         <translation>treten Sie der Gruppe plugdev bei: sudo usermod -aG plugdev %1, dann melden Sie sich neu an</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+267"/>
         <source>ModemManager is not running</source>
         <translation>ModemManager läuft nicht</translation>
     </message>
@@ -1161,37 +1253,37 @@ Befehle:
         <translation>ModemManager läuft (PID %1)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+10"/>
         <source>brltty is installed: it takes over USB serial adapters it knows when they are plugged in</source>
         <translation>brltty ist installiert: es übernimmt USB-Seriell-Adapter, die es kennt, sobald sie eingesteckt werden</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>if the reader&apos;s serial port vanishes when it is plugged in, remove it: sudo apt-get remove brltty</source>
         <translation>wenn die serielle Schnittstelle des Lesegeräts beim Einstecken verschwindet, entfernen Sie es: sudo apt-get remove brltty</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+5"/>
         <source>brltty is not installed</source>
         <translation>brltty ist nicht installiert</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-220"/>
         <source>%1 cannot be opened: %2</source>
         <translation>%1 kann nicht geöffnet werden: %2</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-3"/>
         <source>unplug and plug the reader in again</source>
         <translation>stecken Sie das Lesegerät aus und wieder ein</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+12"/>
         <source>this user may open %1</source>
         <translation>dieser Benutzer darf %1 öffnen</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>this user may open %1, as root</source>
         <translation>dieser Benutzer darf %1 öffnen, als root</translation>
     </message>
@@ -1201,112 +1293,112 @@ Befehle:
         <translation>dieser Benutzer darf %1 öffnen, als Eigentümer</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>this user may open %1, through the seat&apos;s ACL entry</source>
         <translation>dieser Benutzer darf %1 öffnen, über den ACL-Eintrag des Arbeitsplatzes</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>this user may open %1, through group %2</source>
         <translation>dieser Benutzer darf %1 öffnen, über die Gruppe %2</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>this user may open %1, as every user may (mode %2)</source>
         <translation>dieser Benutzer darf %1 öffnen, wie jeder Benutzer (Modus %2)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+11"/>
         <source>%1 is not there to be opened</source>
         <translation>%1 ist nicht da und kann nicht geöffnet werden</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+7"/>
         <source>this user may not open %1</source>
         <translation>dieser Benutzer darf %1 nicht öffnen</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+7"/>
         <source>this user may not open %1 (owner %2, group %3, mode %4)</source>
         <translation>dieser Benutzer darf %1 nicht öffnen (Eigentümer %2, Gruppe %3, Modus %4)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-2"/>
         <source>this user may not open %1 (owner %2, group %3, mode %4, no ACL entry for this user)</source>
         <translation>dieser Benutzer darf %1 nicht öffnen (Eigentümer %2, Gruppe %3, Modus %4, kein ACL-Eintrag für diesen Benutzer)</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+9"/>
         <source>install the udev rule (see above), then unplug and plug the reader in again</source>
         <translation>installieren Sie die udev-Regel (siehe oben) und stecken Sie dann das Lesegerät aus und wieder ein</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+5"/>
         <source>unplug and plug the reader in again: the udev rule applies when the reader is added</source>
         <translation>stecken Sie das Lesegerät aus und wieder ein: die udev-Regel greift, wenn das Lesegerät hinzukommt</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+12"/>
         <source>no other program holds %1</source>
         <translation>kein anderes Programm hält %1</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+15"/>
         <source>%1 is locked by %2 (%3)</source>
         <translation>%1 ist gesperrt von %2 (%3)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>end that program, or close the port in it</source>
         <translation>beenden Sie dieses Programm oder schließen Sie dort die Schnittstelle</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+12"/>
         <source>%1 is open in %2</source>
         <translation>%1 ist geöffnet in %2</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>end that program before using the reader: two programs on one reader confuse each other&apos;s frames</source>
         <translation>beenden Sie dieses Programm, bevor Sie das Lesegerät benutzen: zwei Programme an einem Lesegerät bringen einander die Rahmen durcheinander</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+137"/>
         <source>in use by %1, which holds its lock %2</source>
         <translation>in Gebrauch durch %1, das seine Sperre %2 hält</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>wait until it is done: another program is refused as busy, or waits with keylon2ctl --wait SECONDS</source>
         <translation>warten Sie, bis es fertig ist: ein anderes Programm wird als belegt abgewiesen oder wartet mit keylon2ctl --wait SECONDS</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+7"/>
         <source>ModemManager leaves %1 alone</source>
         <translation>ModemManager lässt %1 in Ruhe</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+6"/>
         <source>ModemManager may probe %1 with AT commands, which the reader takes for frames</source>
         <translation>ModemManager kann %1 mit AT-Befehlen abfragen, die das Lesegerät für Rahmen hält</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>install the udev rule, which marks the port to be left alone, and plug the reader in again; or stop ModemManager: sudo systemctl stop ModemManager</source>
         <translation>installieren Sie die udev-Regel, die die Schnittstelle als in Ruhe zu lassen markiert, und stecken Sie das Lesegerät neu ein; oder beenden Sie ModemManager: sudo systemctl stop ModemManager</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location filename="../src/ctl/commands/doctor.cpp" line="+33"/>
         <source>%1: only a reader&apos;s node is locked, and a reader whose node cannot be opened has no lock</source>
         <translation>%1: nur der Geräteknoten eines Lesegeräts wird gesperrt, und ein Lesegerät, dessen Knoten sich nicht öffnen lässt, hat keine Sperre</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>a service needs ReadWritePaths=%1; elsewhere make the directory, writable by every user and sticky (mode 1777)</source>
         <translation>ein Dienst braucht ReadWritePaths=%1; andernorts legen Sie das Verzeichnis an, für jeden Benutzer beschreibbar und mit Sticky-Bit (Modus 1777)</translation>
     </message>
     <message>
-        <location filename="../src/ctl/table/settings_file.cpp" line="+338"/>
+        <location filename="../src/ctl/table/settings_file.cpp" line="+332"/>
         <source>Configuration files (FILE), as the window&apos;s Export writes them: [FW] Ver (the firmware version;
 never written) and [KEYLON] with these keys:
 %1Another key in [KEYLON], a value that is no number where a number belongs, a value out of its
@@ -1383,7 +1475,7 @@ Die Zeichen %3 sind die Codes b0 bis b6.
         <translation>Die serielle Schnittstelle %1 ist verschwunden; die Verbindung zum Lesegerät wurde getrennt.</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+43"/>
         <source>to Serial</source>
         <extracomment>The interface-change button names the interface it switches to</extracomment>
         <translation>Zu Seriell</translation>
@@ -1399,7 +1491,7 @@ Die Zeichen %3 sind die Codes b0 bis b6.
         <translation>ASCII-Code</translation>
     </message>
     <message>
-        <location filename="../src/window/maintenance/firmware_update.cpp" line="+23"/>
+        <location filename="../src/window/maintenance/firmware_update.cpp" line="+25"/>
         <location filename="../src/window/maintenance/firmware_writer_dialog.cpp" line="+23"/>
         <location line="+68"/>
         <source>FW Update</source>
@@ -1411,7 +1503,7 @@ Die Zeichen %3 sind die Codes b0 bis b6.
         <translation>Das Firmware-Schreibprogramm %1 wurde in %2 nicht gefunden; es wurde nichts an das Lesegerät gesendet.</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+11"/>
         <source>ISP Mode</source>
         <translation>ISP-Modus</translation>
     </message>
@@ -1441,7 +1533,7 @@ Die Zeichen %3 sind die Codes b0 bis b6.
         <translation>Das Firmware-Schreibprogramm wurde mit dem Exit-Code %1 beendet. Verbinden Sie erneut, sobald das Lesegerät wieder da ist.</translation>
     </message>
     <message>
-        <location filename="../src/window/maintenance/interface_change.cpp" line="+19"/>
+        <location filename="../src/window/maintenance/interface_change.cpp" line="+20"/>
         <source>Do you want to change Keylon interface to &lt;b&gt;USB Keyboard&lt;/b&gt; and utility will close?</source>
         <translation>Möchten Sie die Schnittstelle des Keylon auf &lt;b&gt;USB-Tastatur&lt;/b&gt; umstellen? Das Programm wird danach beendet.</translation>
     </message>
@@ -1452,7 +1544,7 @@ Die Zeichen %3 sind die Codes b0 bis b6.
     </message>
     <message>
         <location line="+1"/>
-        <location line="+7"/>
+        <location line="+9"/>
         <location filename="../src/window/ui/ui_mainwindow.cpp" line="-14"/>
         <source>Change Mode</source>
         <extracomment>Button: switches the reader to the other interface</extracomment>
@@ -1464,7 +1556,7 @@ Die Zeichen %3 sind die Codes b0 bis b6.
         <translation>Das Lesegerät hat den Schnittstellenwechsel nicht erhalten; das Programm bleibt geöffnet.</translation>
     </message>
     <message>
-        <location filename="../src/window/settings_page/config_files.cpp" line="+23"/>
+        <location filename="../src/window/settings_page/config_files.cpp" line="+24"/>
         <source>Cannot read %1: %2. The page was left as it was.</source>
         <translation>%1 kann nicht gelesen werden: %2. Die Seite blieb unverändert.</translation>
     </message>
@@ -1513,7 +1605,7 @@ Die Zeichen %3 sind die Codes b0 bis b6.
         <translation>Sie haben keine Datei ausgewählt.</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+16"/>
         <source>Default File</source>
         <translation>Standarddatei</translation>
     </message>
@@ -1534,7 +1626,7 @@ Die Zeichen %3 sind die Codes b0 bis b6.
         <translation>Die Standarddatei wurde geladen. Klicken Sie auf „Status schreiben“, um sie auf das Keylon-Gerät zu übertragen.</translation>
     </message>
     <message>
-        <location filename="../src/window/settings_page/settings_form.cpp" line="+93"/>
+        <location filename="../src/window/settings_page/settings_form.cpp" line="+95"/>
         <source>F/W Version: %1</source>
         <translation>FW-Version: %1</translation>
     </message>
@@ -1569,8 +1661,8 @@ Die Zeichen %3 sind die Codes b0 bis b6.
         <translation>Status lesen</translation>
     </message>
     <message>
-        <location filename="../src/window/settings_page/settings_writer.cpp" line="+24"/>
-        <location line="+14"/>
+        <location filename="../src/window/settings_page/settings_writer.cpp" line="+26"/>
+        <location line="+17"/>
         <location line="+6"/>
         <source>Setting Keylon</source>
         <translation>Keylon einstellen</translation>

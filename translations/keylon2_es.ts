@@ -4,32 +4,27 @@
 <context>
     <name>Core</name>
     <message>
-        <location filename="../src/core/link/access_check.cpp" line="+93"/>
-        <location filename="../src/ctl/table/human_text.cpp" line="+83"/>
+        <location filename="../src/core/link/access_check.cpp" line="+39"/>
         <source>The reader is attached, but this user may not open %1. Install the udev rules (%2, see the README), then unplug and plug the reader in again.</source>
         <translation>El lector está conectado, pero este usuario no puede abrir %1. Instale las reglas de udev (%2, consulte el README) y, a continuación, desconecte y vuelva a conectar el lector.</translation>
     </message>
     <message>
-        <location filename="../src/core/protocol/settings_frames.cpp" line="+35"/>
-        <location filename="../src/ctl/table/human_text.cpp" line="+91"/>
+        <location filename="../src/core/settings/settings_table.cpp" line="+22"/>
         <source>PreAmble</source>
         <translation>Preámbulo</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location filename="../src/ctl/table/human_text.cpp" line="+1"/>
+        <location line="+4"/>
         <source>PostAmble</source>
         <translation>Postámbulo</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location filename="../src/ctl/table/human_text.cpp" line="+1"/>
+        <location line="+4"/>
         <source>Remove Data</source>
         <translation>Eliminar datos</translation>
     </message>
     <message numerus="yes">
-        <location line="+15"/>
-        <location filename="../src/ctl/table/human_text.cpp" line="-4"/>
+        <location filename="../src/core/protocol/settings_frames.cpp" line="+47"/>
         <source>The %1 has %n codes</source>
         <extracomment>%1 the affix as the page labels it, %n how many codes it holds (more than the reader keeps)</extracomment>
         <translation>
@@ -39,7 +34,6 @@
     </message>
     <message numerus="yes">
         <location line="+1"/>
-        <location filename="../src/ctl/table/human_text.cpp" line="+1"/>
         <source>the %1 has %n codes</source>
         <translation>
             <numerusform>%1 contiene %n códigos</numerusform>
@@ -47,8 +41,7 @@
         </translation>
     </message>
     <message>
-        <location line="+3"/>
-        <location filename="../src/ctl/table/human_text.cpp" line="-2"/>
+        <location line="+4"/>
         <source>%1; the reader keeps at most %2. Nothing was sent.</source>
         <translation>%1; el lector guarda como máximo %2. No se ha enviado nada.</translation>
     </message>
@@ -78,62 +71,52 @@
         <translation>Italia</translation>
     </message>
     <message>
-        <location filename="../src/core/session/session_result.cpp" line="+11"/>
-        <location filename="../src/ctl/table/human_text.cpp" line="-69"/>
+        <location filename="../src/core/session/session_result.cpp" line="+8"/>
         <source>status</source>
         <translation>el estado</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../src/ctl/table/human_text.cpp" line="+1"/>
         <source>options</source>
         <translation>las opciones</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../src/ctl/table/human_text.cpp" line="+1"/>
         <source>output window</source>
         <translation>la ventana de salida</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../src/ctl/table/human_text.cpp" line="+1"/>
         <source>keyboard country</source>
         <translation>el país del teclado</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../src/ctl/table/human_text.cpp" line="+1"/>
         <source>preamble</source>
         <translation>el preámbulo</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../src/ctl/table/human_text.cpp" line="+1"/>
         <source>postamble</source>
         <translation>el postámbulo</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../src/ctl/table/human_text.cpp" line="+1"/>
         <source>remove data</source>
         <translation>eliminar datos</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../src/ctl/table/human_text.cpp" line="+1"/>
         <source>save command</source>
         <translation>la orden de guardar</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../src/ctl/table/human_text.cpp" line="+1"/>
         <source>interface change</source>
         <translation>el cambio de interfaz</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../src/ctl/table/human_text.cpp" line="+1"/>
         <source>ISP mode command</source>
         <translation>la orden del modo ISP</translation>
     </message>
@@ -141,7 +124,7 @@
 <context>
     <name>Keylon2ctl</name>
     <message>
-        <location filename="../src/ctl/table/command_table.cpp" line="+71"/>
+        <location filename="../src/ctl/table/command_table.cpp" line="+178"/>
         <source>(default: %1, %2)</source>
         <translation>(por defecto: %1, %2)</translation>
     </message>
@@ -176,17 +159,7 @@
         <translation>apply: tras los lectores conectados, cada lector que se enchufe, una vez por conexión, hasta SIGINT (Ctrl-C), SIGTERM o SIGHUP; después, el resumen. Código de salida 0 si ningún lector falló; si no, 1.</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <source>write, apply, set-interface: append JSON lines to LOG, the audit log: one per reader handled, and before a reader&apos;s first write frame a line that opens it. A log that cannot be opened stops the command before anything is sent.</source>
-        <translation>write, apply, set-interface: añadir líneas JSON a LOG, el registro de auditoría: una por lector tratado y, antes de la primera trama de escritura de un lector, una línea que lo abre. Un registro que no se puede abrir detiene la orden antes de enviar nada.</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>write, apply, diff, set-interface: keep FILE (name it NAME.prom in node exporter&apos;s textfile directory) in Prometheus&apos; text format: readers by result, drift, the last reader and failure, the readers with their identity. A station writes it at each event, a run at its start and end. A file that cannot be written is said on standard error and changes nothing else.</source>
-        <translation>write, apply, diff, set-interface: mantener FILE (llámelo NAME.prom en el directorio textfile de node exporter) en el formato de texto de Prometheus: lectores por resultado, desviaciones, el último lector y el último fallo, los lectores con su identidad. Una estación lo escribe en cada evento; una ejecución, al principio y al final. Un archivo que no se puede escribir se indica en la salida de error y no cambia nada más.</translation>
-    </message>
-    <message>
-        <location line="+6"/>
+        <location line="+14"/>
         <source>A reader that another process holds (the window, a station, another keylon2ctl) is waited for, up to SECONDS; without it such a reader is refused at once as busy (exit 6), naming that process.</source>
         <translation>Un lector que otro proceso tiene (la ventana, una estación, otro keylon2ctl) se espera hasta SECONDS segundos; sin esta opción, ese lector se rechaza al instante como ocupado (código 6), nombrando ese proceso.</translation>
     </message>
@@ -206,7 +179,32 @@
         <translation>write: no volver a leer los ajustes.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
+        <source>firmware-update: keep the reader&apos;s settings and firmware version in FILE, a configuration file that apply and the window&apos;s Import take; a folder gets one file per reader. Without it each reader&apos;s file goes to keylon2/firmware-backups/ in the user&apos;s state directory ($XDG_STATE_HOME, ~/.local/state), named by its serial number and the time.</source>
+        <translation>firmware-update: guardar los ajustes y la versión del firmware del lector en FILE, un archivo de configuración que apply y la importación de la ventana aceptan; una carpeta recibe un archivo por lector. Sin esta opción, el archivo de cada lector va a keylon2/firmware-backups/ en el directorio de estado del usuario ($XDG_STATE_HOME, ~/.local/state), con el nombre de su número de serie y la hora.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>firmware-update: how long to wait for the reader to come back after the writer.</source>
+        <translation>firmware-update: cuánto esperar a que el lector vuelva después del programa de escritura.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>firmware-update: a reader that comes back with the version of before is no failure.</source>
+        <translation>firmware-update: un lector que vuelve con la versión de antes no es un fallo.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>firmware-update: the version the reader must report after the update; another one is a failure.</source>
+        <translation>firmware-update: la versión que el lector debe indicar tras la actualización; otra es un fallo.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>firmware-update: leave the settings the writer reset as they are, instead of writing back those of before.</source>
+        <translation>firmware-update: dejar como están los ajustes que el programa de escritura restableció, en lugar de volver a escribir los de antes.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>read: the configuration file or the settings alone as JSON.</source>
         <translation>read: el archivo de configuración o solo los ajustes en JSON.</translation>
     </message>
@@ -236,7 +234,12 @@
         <translation>La versión del programa.</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+12"/>
+        <source>--wait-back wants a number of seconds, 0 to %1</source>
+        <translation>--wait-back espera un número de segundos, de 0 a %1</translation>
+    </message>
+    <message>
+        <location line="+22"/>
         <source>every attached reader, USB HID and serial, with its serial number and USB port</source>
         <translation>cada lector conectado, USB HID y serie, con su número de serie y su puerto USB</translation>
     </message>
@@ -306,17 +309,7 @@
         <translation>Con --json los códigos se reúnen y se imprimen en un solo documento cuando termina monitor.</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <source>puts the reader into ISP mode, then runs ./flashmate RECONNKLN from the working directory</source>
-        <translation>pone el lector en modo ISP y después ejecuta ./flashmate RECONNKLN desde el directorio de trabajo</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Nothing is sent when the firmware writer is not there. With --json the writer&apos;s output goes to standard error.</source>
-        <translation>No se envía nada cuando el programa de escritura del firmware no está. Con --json la salida de ese programa va a la salida de error.</translation>
-    </message>
-    <message>
-        <location line="+3"/>
+        <location line="+22"/>
         <source>what stands between this user and the readers, one line each with what to do</source>
         <translation>qué hay entre este usuario y los lectores, una línea por punto con lo que hay que hacer</translation>
     </message>
@@ -331,18 +324,37 @@
         <translation>el script de completado de bash o zsh; devices: a qué completa --device</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+31"/>
         <source>Usage: keylon2ctl %1 [--json]</source>
         <translation>Uso: keylon2ctl %1 [--json]</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <location line="+30"/>
+        <location line="-5"/>
         <source>Options:</source>
         <translation>Opciones:</translation>
     </message>
     <message>
-        <location line="-22"/>
+        <location line="-190"/>
+        <source>write, apply, set-interface, firmware-update: append JSON lines to LOG, the audit log: one per reader handled, and before a reader&apos;s first write frame a line that opens it. A log that cannot be opened stops the command before anything is sent.</source>
+        <translation>write, apply, set-interface, firmware-update: añadir líneas JSON a LOG, el registro de auditoría: una por lector tratado y, antes de la primera trama de escritura de un lector, una línea que lo abre. Un registro que no se puede abrir detiene la orden antes de enviar nada.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>write, apply, diff, set-interface, firmware-update: keep FILE (name it NAME.prom in node exporter&apos;s textfile directory) in Prometheus&apos; text format: readers by result, drift, firmware updates by outcome, the last reader and failure, the readers with their identity. A station writes it at each event, a run at its start and end. A file that cannot be written is said on standard error and changes nothing else.</source>
+        <translation>write, apply, diff, set-interface, firmware-update: mantener FILE (llámelo NAME.prom en el directorio textfile de node exporter) en el formato de texto de Prometheus: lectores por resultado, desviaciones, actualizaciones del firmware por desenlace, el último lector y el último fallo, los lectores con su identidad. Una estación lo escribe en cada evento; una ejecución, al principio y al final. Un archivo que no se puede escribir se indica en la salida de error y no cambia nada más.</translation>
+    </message>
+    <message>
+        <location line="+137"/>
+        <source>puts the reader into ISP mode, runs ./flashmate RECONNKLN from the working directory, and checks the reader that comes back</source>
+        <translation>pone el lector en modo ISP, ejecuta ./flashmate RECONNKLN desde el directorio de trabajo y comprueba el lector que vuelve</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Before: the reader is read and its settings and firmware version kept in a backup file (see --backup); a reader that cannot be read, or a backup that cannot be written, gets nothing. After the writer: the same reader (the same serial number, else the same USB port; a new node is normal) is waited for up to --wait-back seconds and read. It is updated (the version before and after), or it failed: the writer changed nothing (the version of before; --allow-same takes that), another version than --expect-version, not back (it may wait in its loader: run the writer again, or unplug it and plug it in again), or another reader came back in its place (nothing is written to it). The settings the writer reset are written back from the backup, only those that differ, then read back, unless --keep-reset; the line says which. Several readers (--device as often as wanted, or --all) are updated one after another, never two in their loaders at once. An interrupt lets a writer under way run to its end (stopping a writer can leave the reader without working firmware), then no other reader starts. Nothing is sent when the firmware writer is not there. With --json the writer&apos;s output goes to standard error.</source>
+        <translation>Antes: se lee el lector y sus ajustes y la versión de su firmware se guardan en un archivo de copia (vea --backup); un lector que no se puede leer, o una copia que no se puede escribir, no recibe nada. Después del programa de escritura: se espera al mismo lector (el mismo número de serie, si no el mismo puerto USB; un nodo nuevo es normal) hasta --wait-back segundos y se lee. Está actualizado (la versión antes y después), o falló: el programa de escritura no cambió nada (la versión de antes; --allow-same lo acepta), otra versión que --expect-version, no volvió (puede esperar en su cargador: ejecute de nuevo el programa de escritura, o desconecte el lector y vuelva a conectarlo), u otro lector volvió en su lugar (no se le escribe nada). Los ajustes que el programa de escritura restableció se vuelven a escribir desde la copia, solo los que difieren, y se leen de nuevo, salvo con --keep-reset; la línea dice cuáles. Varios lectores (--device tantas veces como se quiera, o --all) se actualizan uno tras otro, nunca dos a la vez en su cargador. Una interrupción deja que un programa de escritura en curso llegue a su fin (detenerlo puede dejar el lector sin firmware que funcione) y después no empieza ningún otro lector. No se envía nada cuando el programa de escritura del firmware no está. Con --json la salida del programa de escritura va a la salida de error.</translation>
+    </message>
+    <message>
+        <location line="+64"/>
         <source>Reads and writes the settings of Keylon2 key readers.
 
 Usage: keylon2ctl COMMAND [ARGUMENTS] [OPTIONS]
@@ -389,19 +401,12 @@ Uso: keylon2ctl ORDEN [ARGUMENTOS] [OPCIONES]
         <translation>error de uso, o un archivo que no se puede aceptar (no se envió nada)</translation>
     </message>
     <message>
-        <location filename="../src/ctl/commands/reader_commands.cpp" line="+128"/>
-        <location filename="../src/ctl/table/exit_codes.h" line="+1"/>
-        <location filename="../src/ctl/table/human_text.cpp" line="-51"/>
+        <location line="+1"/>
         <source>no reader found</source>
         <translation>no se encontró ningún lector</translation>
     </message>
     <message>
-        <location line="+150"/>
-        <source>%1: firmware written</source>
-        <translation>%1: firmware escrito</translation>
-    </message>
-    <message>
-        <location filename="../src/ctl/table/exit_codes.h" line="+1"/>
+        <location line="+1"/>
         <source>permission denied on the reader&apos;s device node</source>
         <translation>permiso denegado en el nodo de dispositivo del lector</translation>
     </message>
@@ -436,18 +441,17 @@ Uso: keylon2ctl ORDEN [ARGUMENTOS] [OPCIONES]
         <translation>terminado (SIGTERM): los lectores en curso terminaron, no se empezó ningún otro</translation>
     </message>
     <message>
-        <location filename="../src/ctl/commands/fleet_commands.cpp" line="+148"/>
+        <location filename="../src/ctl/commands/fleet_commands.cpp" line="+169"/>
         <source>writing</source>
         <translation>escribiendo</translation>
     </message>
     <message>
-        <location line="+24"/>
-        <location line="+34"/>
+        <location filename="../src/ctl/fleet/fleet.cpp" line="+56"/>
         <source>unchanged</source>
         <translation>sin cambios</translation>
     </message>
     <message>
-        <location line="-32"/>
+        <location filename="../src/ctl/commands/fleet_commands.cpp" line="+24"/>
         <source>would change: %1</source>
         <translation>cambiaría: %1</translation>
     </message>
@@ -483,7 +487,7 @@ Uso: keylon2ctl ORDEN [ARGUMENTOS] [OPCIONES]
         <translation>aplicando</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+25"/>
         <source>differs: %1</source>
         <translation>difiere: %1</translation>
     </message>
@@ -494,13 +498,38 @@ Uso: keylon2ctl ORDEN [ARGUMENTOS] [OPCIONES]
         <translation>difieren</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <location filename="../src/ctl/commands/reader_commands.cpp" line="-130"/>
+        <location line="+47"/>
+        <source>--backup names one file, and several readers are to be updated: name a folder. Nothing was sent.</source>
+        <translation>--backup nombra un solo archivo, pero hay que actualizar varios lectores: nombre una carpeta. No se envió nada.</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>a firmware writer under way runs to its end (stopping it can leave the reader without working firmware)</source>
+        <translation>un programa de escritura del firmware en curso llega a su fin (detenerlo puede dejar el lector sin firmware que funcione)</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>not started: %1 did not come back and may wait in its loader, where a second reader could not be told from it; nothing was sent</source>
+        <translation>no empezado: %1 no volvió y puede esperar en su cargador, donde un segundo lector no se podría distinguir de él; no se envió nada</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>updated</source>
+        <extracomment>How the summary counts the readers whose firmware was updated (&quot;2 updated&quot;)</extracomment>
+        <translation>actualizados</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>updating</source>
+        <translation>actualizando</translation>
+    </message>
+    <message>
+        <location filename="../src/ctl/fleet/fleet.cpp" line="+6"/>
         <source>reading</source>
         <translation>leyendo</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location filename="../src/ctl/commands/fleet_commands.cpp" line="-69"/>
         <source>switched</source>
         <extracomment>How the summary counts the readers switched to the other interface (&quot;2 switched&quot;)</extracomment>
         <translation>conmutados</translation>
@@ -511,7 +540,7 @@ Uso: keylon2ctl ORDEN [ARGUMENTOS] [OPCIONES]
         <translation>conmutando</translation>
     </message>
     <message>
-        <location filename="../src/ctl/fleet/fleet.cpp" line="+24"/>
+        <location filename="../src/ctl/fleet/fleet.cpp" line="-39"/>
         <source>interrupted: nothing was written</source>
         <translation>interrumpido: no se escribió nada</translation>
     </message>
@@ -526,7 +555,7 @@ Uso: keylon2ctl ORDEN [ARGUMENTOS] [OPCIONES]
         <translation>falló: %1</translation>
     </message>
     <message numerus="yes">
-        <location line="+35"/>
+        <location line="+41"/>
         <source>%n readers: %1 done, %2 failed</source>
         <translation>
             <numerusform>%n lector: %1 hechos, %2 fallidos</numerusform>
@@ -548,7 +577,22 @@ Uso: keylon2ctl ORDEN [ARGUMENTOS] [OPCIONES]
         <translation>, %1 interrumpidos, %2 no empezados</translation>
     </message>
     <message>
-        <location filename="../src/ctl/fleet/reader_jobs.cpp" line="+130"/>
+        <location filename="../src/ctl/fleet/reader_jobs.cpp" line="+152"/>
+        <source>settings as before</source>
+        <translation>ajustes como antes</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>settings left reset (--keep-reset): %1</source>
+        <translation>ajustes dejados restablecidos (--keep-reset): %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>settings restored: %1</source>
+        <translation>ajustes recuperados: %1</translation>
+    </message>
+    <message>
+        <location line="+62"/>
         <source>written, saved and verified</source>
         <translation>escrito, guardado y verificado</translation>
     </message>
@@ -568,7 +612,7 @@ Uso: keylon2ctl ORDEN [ARGUMENTOS] [OPCIONES]
         <translation>ya está en la interfaz de teclado USB</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+15"/>
         <source>the reader switches to the serial interface</source>
         <translation>el lector cambia a la interfaz serie</translation>
     </message>
@@ -578,7 +622,53 @@ Uso: keylon2ctl ORDEN [ARGUMENTOS] [OPCIONES]
         <translation>el lector cambia a la interfaz de teclado USB</translation>
     </message>
     <message>
-        <location filename="../src/ctl/fleet/station.cpp" line="+269"/>
+        <location line="+22"/>
+        <source>cannot write the backup %1: %2; nothing was sent</source>
+        <translation>no se puede escribir la copia %1: %2; no se envió nada</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1: settings and firmware %2 kept in %3</source>
+        <translation>%1: ajustes y firmware %2 guardados en %3</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>the reader did not come back within %1 s; it may wait in its loader: run the firmware writer again, or unplug the reader and plug it in again; its settings are in %2</source>
+        <translation>el lector no volvió en %1 s; puede esperar en su cargador: ejecute de nuevo el programa de escritura del firmware, o desconecte el lector y vuelva a conectarlo; sus ajustes están en %2</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>another reader (%1, %2) came back where this one was; nothing was written to it</source>
+        <translation>otro lector (%1, %2) volvió en el lugar de este; no se le escribió nada</translation>
+    </message>
+    <message>
+        <location line="+42"/>
+        <source>updated: firmware %1 -&gt; %2; %3</source>
+        <extracomment>%1 the firmware version before, %2 after, %3 what became of the settings</extracomment>
+        <translation>actualizado: firmware %1 -&gt; %2; %3</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>the firmware writer ended, but the reader still reports firmware %1: nothing was updated</source>
+        <translation>el programa de escritura del firmware terminó, pero el lector sigue indicando el firmware %1: no se actualizó nada</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>firmware %1 as before (--allow-same); %2</source>
+        <translation>firmware %1 como antes (--allow-same); %2</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>the reader reports firmware %1, not %2 as expected</source>
+        <translation>el lector indica el firmware %1, no %2 como se esperaba</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>; backup %1</source>
+        <translation>; copia %1</translation>
+    </message>
+    <message>
+        <location filename="../src/ctl/fleet/station.cpp" line="+260"/>
         <source>udev&apos;s monitor</source>
         <translation>el monitor de udev</translation>
     </message>
@@ -598,7 +688,7 @@ Uso: keylon2ctl ORDEN [ARGUMENTOS] [OPCIONES]
         <translation>esperando a que se enchufen lectores (%1); Ctrl-C termina</translation>
     </message>
     <message>
-        <location filename="../src/ctl/output/document.cpp" line="+45"/>
+        <location filename="../src/ctl/output/document.cpp" line="+59"/>
         <source>warning: %1</source>
         <translation>aviso: %1</translation>
     </message>
@@ -613,7 +703,7 @@ Uso: keylon2ctl ORDEN [ARGUMENTOS] [OPCIONES]
         <translation>interrumpido: los lectores en curso terminan, no empieza ningún otro; interrumpa de nuevo para terminar al instante</translation>
     </message>
     <message>
-        <location filename="../src/ctl/commands/doctor.cpp" line="+66"/>
+        <location filename="../src/ctl/commands/doctor.cpp" line="+60"/>
         <source>ok</source>
         <extracomment>doctor&apos;s status column; the three words are padded to the longest</extracomment>
         <translation>ok</translation>
@@ -635,80 +725,80 @@ Uso: keylon2ctl ORDEN [ARGUMENTOS] [OPCIONES]
         <translation>%1. Solución: %2</translation>
     </message>
     <message>
-        <location filename="../src/ctl/table/human_text.cpp" line="-26"/>
+        <location filename="../src/ctl/table/parser.cpp" line="+46"/>
         <source>Unknown option &apos;%1&apos;.</source>
         <translation>Opción desconocida «%1».</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Unknown options: %1.</source>
         <translation>Opciones desconocidas: %1.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+12"/>
         <source>Missing value after &apos;%1&apos;.</source>
         <translation>Falta un valor después de «%1».</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Unexpected value after &apos;%1&apos;.</source>
         <translation>Valor inesperado después de «%1».</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+53"/>
         <source>no command given; see --help</source>
         <translation>no se ha indicado ninguna orden; consulte --help</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>unknown command &quot;%1&quot;; see --help</source>
         <translation>orden desconocida «%1»; consulte --help</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+8"/>
         <source>%1 does not take --%2; see keylon2ctl %1 --help</source>
         <extracomment>%1 a command, %2 an option&apos;s name</extracomment>
         <translation>%1 no admite --%2; consulte keylon2ctl %1 --help</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+4"/>
         <source>--%1 is given more than once</source>
         <translation>--%1 se ha indicado más de una vez</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+5"/>
         <source>--%1 wants %2</source>
         <extracomment>%2: the values it takes, as they are typed (&quot;cfg or json&quot;)</extracomment>
         <translation>--%1 espera %2</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+11"/>
         <source>%1: wrong number of arguments; see --help</source>
         <translation>%1: número de argumentos incorrecto; consulte --help</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+4"/>
         <source>unexpected argument %1; see keylon2ctl %2 --help</source>
         <translation>argumento inesperado %1; consulte keylon2ctl %2 --help</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+10"/>
         <source>%1 wants %2</source>
         <extracomment>%1 a command, %2 the values its argument takes, as they are typed (&quot;usb or serial&quot;)</extracomment>
         <translation>%1 espera %2</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+7"/>
         <source>%1 works on one reader; %2 were named</source>
         <translation>%1 actúa sobre un solo lector; se han indicado %2</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../src/ctl/table/command_table.cpp" line="-191"/>
         <source>--device and --all exclude each other</source>
         <translation>--device y --all se excluyen mutuamente</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>--jobs wants a number of readers (0: all at once)</source>
         <translation>--jobs espera un número de lectores (0: todos a la vez)</translation>
     </message>
@@ -718,32 +808,32 @@ Uso: keylon2ctl ORDEN [ARGUMENTOS] [OPCIONES]
         <translation>--wait espera un número de segundos, de 0 a %1</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>--json and --format exclude each other</source>
         <translation>--json y --format se excluyen mutuamente</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>--watch takes every reader plugged in; it does not take --device</source>
         <translation>--watch toma cada lector que se conecta; no admite --device</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../src/ctl/output/document.cpp" line="-7"/>
         <source>--%1 wants a file name</source>
         <translation>--%1 espera un nombre de archivo</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../src/ctl/commands/fleet_commands.cpp" line="-222"/>
         <source>%1. Nothing was sent.</source>
         <translation>%1. No se ha enviado nada.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-1"/>
         <source>%1 Nothing was sent.</source>
         <translation>%1 No se ha enviado nada.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location filename="../src/ctl/fleet/devices.cpp" line="+59"/>
         <source>%1 readers found, name one with --device: %2</source>
         <translation>se han encontrado %1 lectores, indique uno con --device: %2</translation>
     </message>
@@ -753,49 +843,50 @@ Uso: keylon2ctl ORDEN [ARGUMENTOS] [OPCIONES]
         <translation>--device espera %1, sn:SERIAL o usb:PORTPATH, no «%2»</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+18"/>
         <source>no reader at %1 (found: %2)</source>
         <translation>ningún lector en %1 (encontrados: %2)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+4"/>
         <source>%1 readers answer to %2 (%3); it cannot pick one: name it by usb:PORTPATH or hid:PATH</source>
         <translation>%1 lectores responden a %2 (%3); no se puede elegir uno: indíquelo con usb:PORTPATH o hid:PATH</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+25"/>
         <source>%1 has no serial number; sn: cannot pick it</source>
         <translation>%1 no tiene número de serie; sn: no puede elegirlo</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+11"/>
         <source>%1 readers share the serial number %2 (%3); sn: cannot pick them, name them by usb:PORTPATH or hid:PATH</source>
         <translation>%1 lectores comparten el número de serie %2 (%3); sn: no puede elegirlos, indíquelos con usb:PORTPATH o hid:PATH</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+77"/>
         <source>no lock (%1); going on without one, as --no-lock asks</source>
         <translation>sin bloqueo (%1); se continúa sin él, como pide --no-lock</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-36"/>
         <source>no lock can be had (%1); nothing was sent. Make the lock directory %2 writable for this user, or give --no-lock to go on without one</source>
         <translation>no se puede obtener un bloqueo (%1); no se ha enviado nada. Haga que este usuario pueda escribir en el directorio de bloqueos %2, o indique --no-lock para continuar sin él</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="-10"/>
         <source>busy: still in use by %1 after waiting %2 s</source>
         <extracomment>%1 the program that holds the reader (&quot;keylon2ctl (process 4242)&quot;)</extracomment>
         <translation>ocupado: sigue en uso por %1 tras esperar %2 s</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>busy: in use by %1; --wait SECONDS waits for it</source>
         <translation>ocupado: en uso por %1; --wait SECONDS lo espera</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../src/core/link/reader_lock.cpp" line="+346"/>
         <source>%1 (process %2)</source>
+        <extracomment>%1 the program that holds the reader (&quot;keylon2ctl&quot;)</extracomment>
         <translation>%1 (proceso %2)</translation>
     </message>
     <message>
@@ -804,39 +895,40 @@ Uso: keylon2ctl ORDEN [ARGUMENTOS] [OPCIONES]
         <translation>un programa</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-3"/>
         <source>another process</source>
         <translation>otro proceso</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../src/ctl/fleet/devices.cpp" line="+19"/>
         <source>cannot open %1: %2</source>
         <translation>no se puede abrir %1: %2</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location filename="../src/ctl/output/reader_outcome.cpp" line="+78"/>
         <source>not started: interrupted</source>
         <translation>no empezado: interrumpido</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../src/ctl/fleet/reader_jobs.cpp" line="-321"/>
         <source>interrupted before anything was written</source>
         <translation>interrumpido antes de escribir nada</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+37"/>
+        <location line="+251"/>
         <source>verify failed: %1</source>
         <extracomment>%1: each key that read back otherwise, separated by &quot;; &quot;</extracomment>
         <translation>falló la verificación: %1</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location filename="../src/ctl/fleet/jobs.cpp" line="+79"/>
         <source>%1 is %2, wrote %3</source>
         <extracomment>%1 a key of the configuration file, %2 the value read back, %3 the value written</extracomment>
         <translation>%1 es %2, escrito %3</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-38"/>
         <source>writing the %1 failed</source>
         <extracomment>%1 a step of the exchange: status, options, output window, preamble, save command, ...</extracomment>
         <translation>falló la escritura: %1</translation>
@@ -877,109 +969,109 @@ Uso: keylon2ctl ORDEN [ARGUMENTOS] [OPCIONES]
         <translation>el lector ha desaparecido, durante: %1 (%2)</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location filename="../src/ctl/commands/reader_commands.cpp" line="+205"/>
         <source>the serial line is gone</source>
         <translation>la línea serie ha desaparecido</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-27"/>
         <source>a reader on USB HID types its key ID codes as keystrokes; monitor needs a serial reader</source>
         <translation>un lector en USB HID teclea sus códigos ID como pulsaciones; monitor necesita un lector serie</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location filename="../src/ctl/fleet/reader_jobs.cpp" line="-139"/>
         <source>%1 lacks KBCountry in [KEYLON]: over USB HID write sends the keyboard country and would reset it; add it, or change only what the file sets with --partial or apply. Nothing was sent.</source>
         <translation>a %1 le falta KBCountry en [KEYLON]: por USB HID write envía el país del teclado y lo restablecería; añádalo, o cambie solo lo que el archivo fija con --partial o apply. No se ha enviado nada.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location filename="../src/ctl/commands/fleet_commands.cpp" line="+114"/>
         <source>%1 lacks %2 in [KEYLON]: write sends every setting and would reset those; add them, or change only what the file sets with --partial or apply. Nothing was sent.</source>
         <extracomment>%2: the keys the file lacks</extracomment>
         <translation>a %1 le falta %2 en [KEYLON]: write envía cada ajuste y los restablecería; añádalos, o cambie solo lo que el archivo fija con --partial o apply. No se ha enviado nada.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="-103"/>
         <source>%1 sets none of the reader&apos;s settings in [KEYLON].</source>
         <translation>%1 no fija ningún ajuste del lector en [KEYLON].</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location filename="../src/ctl/table/settings_file.cpp" line="+262"/>
         <source>Cannot read %1: %2.</source>
         <extracomment>%2: why, as the system words it</extracomment>
         <translation>No se puede leer %1: %2.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+6"/>
         <source>%1 holds no Keylon settings.</source>
         <translation>%1 no contiene ajustes de Keylon.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../src/ctl/commands/fleet_commands.cpp" line="+27"/>
         <source>cannot read %1 again for the log: %2</source>
         <translation>no se puede volver a leer %1 para el registro: %2</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+195"/>
         <source>The firmware writer %1 was not found in %2; nothing was sent to the reader.</source>
         <translation>No se ha encontrado el programa de escritura del firmware %1 en %2; no se ha enviado nada al lector.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location filename="../src/ctl/fleet/reader_jobs.cpp" line="-62"/>
         <source>the firmware writer did not run to its end</source>
         <translation>el programa de escritura del firmware no llegó al final</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>the firmware writer ended with exit code %1</source>
         <translation>el programa de escritura del firmware terminó con el código de salida %1</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location filename="../src/ctl/output/audit_log.cpp" line="+91"/>
         <source>cannot open the log %1: %2</source>
         <translation>no se puede abrir el registro %1: %2</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+7"/>
         <source>cannot use %1 as the log: not a regular file</source>
         <translation>no se puede usar %1 como registro: no es un archivo normal</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-28"/>
         <source>the log %1 is closed</source>
         <translation>el registro %1 está cerrado</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+95"/>
         <source>cannot write to the log %1: %2</source>
         <translation>no se puede escribir en el registro %1: %2</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>cannot write to the log %1: only %2 of %3 bytes of a line went out</source>
         <translation>no se puede escribir en el registro %1: solo salieron %2 de los %3 bytes de una línea</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-92"/>
         <source>cannot save the log %1: %2</source>
         <translation>no se puede guardar el registro %1: %2</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../src/ctl/output/metrics.cpp" line="+281"/>
         <source>cannot write the metrics %1: %2</source>
         <translation>no se pueden escribir las métricas %1: %2</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location filename="../src/ctl/table/settings_file.cpp" line="-193"/>
         <source>%1: %2=%3: %4 is not a bracket name the notation knows; %5</source>
         <translation>%1: %2=%3: %4 no es un nombre entre corchetes que la notación conozca; %5</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-15"/>
         <source>write a name the notation knows (keylon2ctl --help-all lists them) or any code as [0xHH]; a &apos;[&apos; itself is [0x5B]</source>
         <translation>escriba un nombre que la notación conozca (keylon2ctl --help-all los enumera) o cualquier código como [0xHH]; un &apos;[&apos; se escribe [0x5B]</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+6"/>
         <source>write [%1]</source>
         <translation>escriba [%1]</translation>
     </message>
@@ -989,52 +1081,52 @@ Uso: keylon2ctl ORDEN [ARGUMENTOS] [OPCIONES]
         <translation>escriba [%1] (código %2)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+16"/>
         <source>%1: %2=%3: the &apos;[&apos; of %4 is never closed; close the name, or write a &apos;[&apos; itself as [0x5B]</source>
         <translation>%1: %2=%3: el &apos;[&apos; de %4 nunca se cierra; cierre el nombre, o escriba un &apos;[&apos; como [0x5B]</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+54"/>
         <source>%1: unknown key %2 in [KEYLON]</source>
         <translation>%1: clave desconocida %2 en [KEYLON]</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+12"/>
         <source>%1: unknown key %2 in [KEYLON]; did you mean %3?</source>
         <translation>%1: clave desconocida %2 en [KEYLON]; ¿quería decir %3?</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-6"/>
         <source>%1: unknown key %2 in [KEYLON]; the key is spelled %3</source>
         <translation>%1: clave desconocida %2 en [KEYLON]; la clave se escribe %3</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+18"/>
         <source>%1; a &apos;#&apos; does not start a comment after a value: put the comment on a line of its own</source>
         <translation>%1; un &apos;#&apos; no empieza un comentario después de un valor: ponga el comentario en una línea aparte</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+14"/>
         <source>%1: %2 is given twice in [KEYLON] (lines %3 and %4), and only the last line would count; keep the one line you mean</source>
         <translation>%1: %2 aparece dos veces en [KEYLON] (líneas %3 y %4) y solo contaría la última línea; deje solo la línea que quiere</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+8"/>
         <source>%1: line %2: %3=%4: a &apos;;&apos; outside double quotes starts a comment, so this reads as %3=%5; write %3=%6 to keep the &apos;;&apos;, or put a comment on a line of its own</source>
         <translation>%1: línea %2: %3=%4: un &apos;;&apos; fuera de comillas dobles empieza un comentario, así que se lee %3=%5; escriba %3=%6 para conservar el &apos;;&apos;, o ponga un comentario en una línea aparte</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+17"/>
         <source>%1: the section [%2] is spelled [KEYLON]</source>
         <translation>%1: la sección [%2] se escribe [KEYLON]</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+36"/>
         <source>%1 is saved as %2 (Notepad calls it &quot;Unicode&quot;); save it as UTF-8</source>
         <translation>%1 está guardado como %2 (el Bloc de notas lo llama «Unicode»); guárdelo como UTF-8</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+60"/>
         <source>%1: %2=%3 is not 0 or 1</source>
         <translation>%1: %2=%3 no es 0 ni 1</translation>
     </message>
@@ -1044,104 +1136,104 @@ Uso: keylon2ctl ORDEN [ARGUMENTOS] [OPCIONES]
         <translation>%1: %2=%3 no es un número</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+8"/>
         <source>%1: %2=%3 is out of range: %4</source>
         <extracomment>%4: the range, &quot;0 to 255&quot;</extracomment>
         <translation>%1: %2=%3 está fuera de rango: %4</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-275"/>
         <source>%1 to %2</source>
         <translation>de %1 a %2</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-1"/>
         <source>%1 to %2 (%3)</source>
         <translation>de %1 a %2 (%3)</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location filename="../src/core/settings/settings_table.cpp" line="+137"/>
         <source>0 or 1 (true and false are taken too)</source>
         <translation>0 o 1 (también se aceptan true y false)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>the preamble, postamble and remove data, in the bracket notation; at most 31 codes each</source>
         <translation>el preámbulo, el postámbulo y eliminar datos, en la notación entre corchetes; como máximo 31 códigos cada uno</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>%1 to %2: the reader keeps one byte, and a read shows it signed</source>
         <translation>de %1 a %2: el lector guarda un byte, y una lectura lo muestra con signo</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-153"/>
         <source>0 USB keyboard, 1 serial: the interface the file was read over; never applied</source>
         <translation>0 teclado USB, 1 serie: la interfaz por la que se leyó el archivo; nunca se aplica</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+22"/>
         <source>%1; not on the serial interface</source>
         <extracomment>%1: the keyboard countries with their numbers</extracomment>
         <translation>%1; no en la interfaz serie</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location filename="../src/core/access/access_doctor.cpp" line="+344"/>
         <source>the udev rule is switched off: %1 links to /dev/null</source>
         <translation>la regla de udev está desactivada: %1 apunta a /dev/null</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>remove that link and run sudo udevadm control --reload-rules; then unplug and plug the reader in again</source>
         <translation>elimine ese enlace y ejecute sudo udevadm control --reload-rules; después desconecte y vuelva a conectar el lector</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+5"/>
         <source>the udev rule %1 is not installed</source>
         <translation>la regla de udev %1 no está instalada</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>install the keylon2-utility package, or copy %1 to /etc/udev/rules.d/ and run sudo udevadm control --reload-rules; then unplug and plug the reader in again</source>
         <translation>instale el paquete keylon2-utility, o copie %1 en /etc/udev/rules.d/ y ejecute sudo udevadm control --reload-rules; después desconecte y vuelva a conectar el lector</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+6"/>
         <source>the udev rule %1 gives the readers to the user at the seat only</source>
         <translation>la regla de udev %1 solo da los lectores al usuario del puesto</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>install the package&apos;s rule, which also gives them to group plugdev</source>
         <translation>instale la regla del paquete, que también los da al grupo plugdev</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>the udev rule is installed: %1</source>
         <translation>la regla de udev está instalada: %1</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+8"/>
         <source>running as root, which may open every node</source>
         <translation>se ejecuta como root, que puede abrir cualquier nodo</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>this session is at seat %1, whose user the udev rule hands the readers</source>
         <translation>esta sesión está en el puesto %1, a cuyo usuario la regla de udev da los lectores</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>this session has no seat (as over SSH); the readers come through group plugdev, which this user is in</source>
         <translation>esta sesión no tiene puesto (como por SSH); los lectores llegan por el grupo plugdev, al que pertenece este usuario</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>this session has no seat (as over SSH): the seat&apos;s access does not reach it</source>
         <translation>esta sesión no tiene puesto (como por SSH): el acceso del puesto no le llega</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-255"/>
         <source>log in again: this user joined group plugdev after this session began</source>
         <translation>vuelva a iniciar sesión: este usuario entró en el grupo plugdev después de empezar esta sesión</translation>
     </message>
@@ -1151,7 +1243,7 @@ Uso: keylon2ctl ORDEN [ARGUMENTOS] [OPCIONES]
         <translation>únase al grupo plugdev: sudo usermod -aG plugdev %1 y vuelva a iniciar sesión</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+267"/>
         <source>ModemManager is not running</source>
         <translation>ModemManager no se está ejecutando</translation>
     </message>
@@ -1161,37 +1253,37 @@ Uso: keylon2ctl ORDEN [ARGUMENTOS] [OPCIONES]
         <translation>ModemManager se está ejecutando (pid %1)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+10"/>
         <source>brltty is installed: it takes over USB serial adapters it knows when they are plugged in</source>
         <translation>brltty está instalado: se apropia de los adaptadores serie USB que conoce al conectarlos</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>if the reader&apos;s serial port vanishes when it is plugged in, remove it: sudo apt-get remove brltty</source>
         <translation>si el puerto serie del lector desaparece al conectarlo, elimínelo: sudo apt-get remove brltty</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+5"/>
         <source>brltty is not installed</source>
         <translation>brltty no está instalado</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-220"/>
         <source>%1 cannot be opened: %2</source>
         <translation>%1 no se puede abrir: %2</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-3"/>
         <source>unplug and plug the reader in again</source>
         <translation>desconecte y vuelva a conectar el lector</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+12"/>
         <source>this user may open %1</source>
         <translation>este usuario puede abrir %1</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>this user may open %1, as root</source>
         <translation>este usuario puede abrir %1, como root</translation>
     </message>
@@ -1201,112 +1293,112 @@ Uso: keylon2ctl ORDEN [ARGUMENTOS] [OPCIONES]
         <translation>este usuario puede abrir %1, como propietario</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>this user may open %1, through the seat&apos;s ACL entry</source>
         <translation>este usuario puede abrir %1, mediante la entrada ACL del puesto</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>this user may open %1, through group %2</source>
         <translation>este usuario puede abrir %1, mediante el grupo %2</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>this user may open %1, as every user may (mode %2)</source>
         <translation>este usuario puede abrir %1, como cualquier usuario (modo %2)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+11"/>
         <source>%1 is not there to be opened</source>
         <translation>%1 no está ahí para abrirse</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+7"/>
         <source>this user may not open %1</source>
         <translation>este usuario no puede abrir %1</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+7"/>
         <source>this user may not open %1 (owner %2, group %3, mode %4)</source>
         <translation>este usuario no puede abrir %1 (propietario %2, grupo %3, modo %4)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-2"/>
         <source>this user may not open %1 (owner %2, group %3, mode %4, no ACL entry for this user)</source>
         <translation>este usuario no puede abrir %1 (propietario %2, grupo %3, modo %4, sin entrada ACL para este usuario)</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+9"/>
         <source>install the udev rule (see above), then unplug and plug the reader in again</source>
         <translation>instale la regla de udev (vea más arriba) y después desconecte y vuelva a conectar el lector</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+5"/>
         <source>unplug and plug the reader in again: the udev rule applies when the reader is added</source>
         <translation>desconecte y vuelva a conectar el lector: la regla de udev se aplica cuando se añade el lector</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+12"/>
         <source>no other program holds %1</source>
         <translation>ningún otro programa tiene %1</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+15"/>
         <source>%1 is locked by %2 (%3)</source>
         <translation>%1 está bloqueado por %2 (%3)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>end that program, or close the port in it</source>
         <translation>cierre ese programa, o cierre el puerto en él</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+12"/>
         <source>%1 is open in %2</source>
         <translation>%1 está abierto en %2</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>end that program before using the reader: two programs on one reader confuse each other&apos;s frames</source>
         <translation>cierre ese programa antes de usar el lector: dos programas en un lector se confunden las tramas entre sí</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+137"/>
         <source>in use by %1, which holds its lock %2</source>
         <translation>en uso por %1, que tiene su bloqueo %2</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>wait until it is done: another program is refused as busy, or waits with keylon2ctl --wait SECONDS</source>
         <translation>espere a que termine: otro programa se rechaza como ocupado, o espera con keylon2ctl --wait SECONDS</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+7"/>
         <source>ModemManager leaves %1 alone</source>
         <translation>ModemManager deja en paz %1</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+6"/>
         <source>ModemManager may probe %1 with AT commands, which the reader takes for frames</source>
         <translation>ModemManager puede sondear %1 con órdenes AT, que el lector toma por tramas</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>install the udev rule, which marks the port to be left alone, and plug the reader in again; or stop ModemManager: sudo systemctl stop ModemManager</source>
         <translation>instale la regla de udev, que marca el puerto para dejarlo en paz, y vuelva a conectar el lector; o detenga ModemManager: sudo systemctl stop ModemManager</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location filename="../src/ctl/commands/doctor.cpp" line="+33"/>
         <source>%1: only a reader&apos;s node is locked, and a reader whose node cannot be opened has no lock</source>
         <translation>%1: solo se bloquea el nodo de un lector, y un lector cuyo nodo no se puede abrir no tiene bloqueo</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>a service needs ReadWritePaths=%1; elsewhere make the directory, writable by every user and sticky (mode 1777)</source>
         <translation>un servicio necesita ReadWritePaths=%1; en otro caso cree el directorio, con escritura para todos los usuarios y bit sticky (modo 1777)</translation>
     </message>
     <message>
-        <location filename="../src/ctl/table/settings_file.cpp" line="+338"/>
+        <location filename="../src/ctl/table/settings_file.cpp" line="+332"/>
         <source>Configuration files (FILE), as the window&apos;s Export writes them: [FW] Ver (the firmware version;
 never written) and [KEYLON] with these keys:
 %1Another key in [KEYLON], a value that is no number where a number belongs, a value out of its
@@ -1383,7 +1475,7 @@ Los caracteres %3 son los códigos b0 a b6.
         <translation>El puerto serie %1 ha desaparecido; el lector se ha desconectado.</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+43"/>
         <source>to Serial</source>
         <extracomment>The interface-change button names the interface it switches to</extracomment>
         <translation>A serie</translation>
@@ -1399,7 +1491,7 @@ Los caracteres %3 son los códigos b0 a b6.
         <translation>Código ASCII</translation>
     </message>
     <message>
-        <location filename="../src/window/maintenance/firmware_update.cpp" line="+23"/>
+        <location filename="../src/window/maintenance/firmware_update.cpp" line="+25"/>
         <location filename="../src/window/maintenance/firmware_writer_dialog.cpp" line="+23"/>
         <location line="+68"/>
         <source>FW Update</source>
@@ -1411,7 +1503,7 @@ Los caracteres %3 son los códigos b0 a b6.
         <translation>No se ha encontrado el programa de escritura del firmware %1 en %2; no se ha enviado nada al lector.</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+11"/>
         <source>ISP Mode</source>
         <translation>Modo ISP</translation>
     </message>
@@ -1441,7 +1533,7 @@ Los caracteres %3 son los códigos b0 a b6.
         <translation>El programa de escritura del firmware terminó con el código de salida %1. Vuelva a conectar cuando el lector esté de nuevo disponible.</translation>
     </message>
     <message>
-        <location filename="../src/window/maintenance/interface_change.cpp" line="+19"/>
+        <location filename="../src/window/maintenance/interface_change.cpp" line="+20"/>
         <source>Do you want to change Keylon interface to &lt;b&gt;USB Keyboard&lt;/b&gt; and utility will close?</source>
         <translation>¿Desea cambiar la interfaz del Keylon a &lt;b&gt;teclado USB&lt;/b&gt;? La utilidad se cerrará.</translation>
     </message>
@@ -1452,7 +1544,7 @@ Los caracteres %3 son los códigos b0 a b6.
     </message>
     <message>
         <location line="+1"/>
-        <location line="+7"/>
+        <location line="+9"/>
         <location filename="../src/window/ui/ui_mainwindow.cpp" line="-14"/>
         <source>Change Mode</source>
         <extracomment>Button: switches the reader to the other interface</extracomment>
@@ -1464,7 +1556,7 @@ Los caracteres %3 son los códigos b0 a b6.
         <translation>El lector no ha recibido el cambio de interfaz; la utilidad sigue abierta.</translation>
     </message>
     <message>
-        <location filename="../src/window/settings_page/config_files.cpp" line="+23"/>
+        <location filename="../src/window/settings_page/config_files.cpp" line="+24"/>
         <source>Cannot read %1: %2. The page was left as it was.</source>
         <translation>No se puede leer %1: %2. La página no se ha modificado.</translation>
     </message>
@@ -1513,7 +1605,7 @@ Los caracteres %3 son los códigos b0 a b6.
         <translation>No ha seleccionado ningún archivo.</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+16"/>
         <source>Default File</source>
         <translation>Archivo predeterminado</translation>
     </message>
@@ -1534,7 +1626,7 @@ Los caracteres %3 son los códigos b0 a b6.
         <translation>El archivo predeterminado se ha cargado. Pulse «Escribir estado» para escribirlo en el dispositivo Keylon.</translation>
     </message>
     <message>
-        <location filename="../src/window/settings_page/settings_form.cpp" line="+93"/>
+        <location filename="../src/window/settings_page/settings_form.cpp" line="+95"/>
         <source>F/W Version: %1</source>
         <translation>Versión FW: %1</translation>
     </message>
@@ -1569,8 +1661,8 @@ Los caracteres %3 son los códigos b0 a b6.
         <translation>Leer estado</translation>
     </message>
     <message>
-        <location filename="../src/window/settings_page/settings_writer.cpp" line="+24"/>
-        <location line="+14"/>
+        <location filename="../src/window/settings_page/settings_writer.cpp" line="+26"/>
+        <location line="+17"/>
         <location line="+6"/>
         <source>Setting Keylon</source>
         <translation>Ajuste del Keylon</translation>

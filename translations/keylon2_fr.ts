@@ -4,32 +4,27 @@
 <context>
     <name>Core</name>
     <message>
-        <location filename="../src/core/link/access_check.cpp" line="+93"/>
-        <location filename="../src/ctl/table/human_text.cpp" line="+83"/>
+        <location filename="../src/core/link/access_check.cpp" line="+39"/>
         <source>The reader is attached, but this user may not open %1. Install the udev rules (%2, see the README), then unplug and plug the reader in again.</source>
         <translation>Le lecteur est branché, mais cet utilisateur n’a pas le droit d’ouvrir %1. Installez les règles udev (%2, voir le README), puis débranchez et rebranchez le lecteur.</translation>
     </message>
     <message>
-        <location filename="../src/core/protocol/settings_frames.cpp" line="+35"/>
-        <location filename="../src/ctl/table/human_text.cpp" line="+91"/>
+        <location filename="../src/core/settings/settings_table.cpp" line="+22"/>
         <source>PreAmble</source>
         <translation>Préambule</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location filename="../src/ctl/table/human_text.cpp" line="+1"/>
+        <location line="+4"/>
         <source>PostAmble</source>
         <translation>Postambule</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location filename="../src/ctl/table/human_text.cpp" line="+1"/>
+        <location line="+4"/>
         <source>Remove Data</source>
         <translation>Suppression de données</translation>
     </message>
     <message numerus="yes">
-        <location line="+15"/>
-        <location filename="../src/ctl/table/human_text.cpp" line="-4"/>
+        <location filename="../src/core/protocol/settings_frames.cpp" line="+47"/>
         <source>The %1 has %n codes</source>
         <extracomment>%1 the affix as the page labels it, %n how many codes it holds (more than the reader keeps)</extracomment>
         <translation>
@@ -39,7 +34,6 @@
     </message>
     <message numerus="yes">
         <location line="+1"/>
-        <location filename="../src/ctl/table/human_text.cpp" line="+1"/>
         <source>the %1 has %n codes</source>
         <translation>
             <numerusform>%1 contient %n codes</numerusform>
@@ -47,8 +41,7 @@
         </translation>
     </message>
     <message>
-        <location line="+3"/>
-        <location filename="../src/ctl/table/human_text.cpp" line="-2"/>
+        <location line="+4"/>
         <source>%1; the reader keeps at most %2. Nothing was sent.</source>
         <translation>%1 ; le lecteur en conserve au plus %2. Rien n’a été envoyé.</translation>
     </message>
@@ -78,62 +71,52 @@
         <translation>Italie</translation>
     </message>
     <message>
-        <location filename="../src/core/session/session_result.cpp" line="+11"/>
-        <location filename="../src/ctl/table/human_text.cpp" line="-69"/>
+        <location filename="../src/core/session/session_result.cpp" line="+8"/>
         <source>status</source>
         <translation>l’état</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../src/ctl/table/human_text.cpp" line="+1"/>
         <source>options</source>
         <translation>les options</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../src/ctl/table/human_text.cpp" line="+1"/>
         <source>output window</source>
         <translation>la fenêtre de sortie</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../src/ctl/table/human_text.cpp" line="+1"/>
         <source>keyboard country</source>
         <translation>le pays du clavier</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../src/ctl/table/human_text.cpp" line="+1"/>
         <source>preamble</source>
         <translation>le préambule</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../src/ctl/table/human_text.cpp" line="+1"/>
         <source>postamble</source>
         <translation>la postambule</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../src/ctl/table/human_text.cpp" line="+1"/>
         <source>remove data</source>
         <translation>la suppression de données</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../src/ctl/table/human_text.cpp" line="+1"/>
         <source>save command</source>
         <translation>la commande d’enregistrement</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../src/ctl/table/human_text.cpp" line="+1"/>
         <source>interface change</source>
         <translation>le changement d’interface</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../src/ctl/table/human_text.cpp" line="+1"/>
         <source>ISP mode command</source>
         <translation>la commande du mode ISP</translation>
     </message>
@@ -141,7 +124,7 @@
 <context>
     <name>Keylon2ctl</name>
     <message>
-        <location filename="../src/ctl/table/command_table.cpp" line="+71"/>
+        <location filename="../src/ctl/table/command_table.cpp" line="+178"/>
         <source>(default: %1, %2)</source>
         <translation>(par défaut : %1, %2)</translation>
     </message>
@@ -176,17 +159,7 @@
         <translation>apply : après les lecteurs branchés, chaque lecteur branché ensuite, une fois par branchement, jusqu’à SIGINT (Ctrl-C), SIGTERM ou SIGHUP ; puis le résumé. Code de sortie 0 si aucun lecteur n’a échoué, sinon 1.</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <source>write, apply, set-interface: append JSON lines to LOG, the audit log: one per reader handled, and before a reader&apos;s first write frame a line that opens it. A log that cannot be opened stops the command before anything is sent.</source>
-        <translation>write, apply, set-interface : ajouter des lignes JSON à LOG, le journal d’audit : une par lecteur traité et, avant la première trame d’écriture d’un lecteur, une ligne qui l’ouvre. Un journal qui ne peut pas être ouvert arrête la commande avant tout envoi.</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>write, apply, diff, set-interface: keep FILE (name it NAME.prom in node exporter&apos;s textfile directory) in Prometheus&apos; text format: readers by result, drift, the last reader and failure, the readers with their identity. A station writes it at each event, a run at its start and end. A file that cannot be written is said on standard error and changes nothing else.</source>
-        <translation>write, apply, diff, set-interface : tenir FILE (nommé NAME.prom dans le répertoire textfile de node exporter) au format texte de Prometheus : lecteurs par résultat, écarts, le dernier lecteur et le dernier échec, les lecteurs avec leur identité. Une station l’écrit à chaque événement, une exécution à son début et à sa fin. Un fichier qui ne peut pas être écrit est signalé sur la sortie d’erreur et ne change rien d’autre.</translation>
-    </message>
-    <message>
-        <location line="+6"/>
+        <location line="+14"/>
         <source>A reader that another process holds (the window, a station, another keylon2ctl) is waited for, up to SECONDS; without it such a reader is refused at once as busy (exit 6), naming that process.</source>
         <translation>Un lecteur qu’un autre processus détient (la fenêtre, une station, un autre keylon2ctl) est attendu jusqu’à SECONDS secondes ; sans cette option, un tel lecteur est refusé aussitôt comme occupé (code 6), en nommant ce processus.</translation>
     </message>
@@ -206,7 +179,32 @@
         <translation>write : ne pas relire les réglages.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
+        <source>firmware-update: keep the reader&apos;s settings and firmware version in FILE, a configuration file that apply and the window&apos;s Import take; a folder gets one file per reader. Without it each reader&apos;s file goes to keylon2/firmware-backups/ in the user&apos;s state directory ($XDG_STATE_HOME, ~/.local/state), named by its serial number and the time.</source>
+        <translation>firmware-update : conserver les réglages et la version du micrologiciel du lecteur dans FILE, un fichier de configuration qu’apply et l’import de la fenêtre acceptent ; un dossier reçoit un fichier par lecteur. Sans cette option, le fichier de chaque lecteur va dans keylon2/firmware-backups/ du répertoire d’état de l’utilisateur ($XDG_STATE_HOME, ~/.local/state), nommé d’après son numéro de série et l’heure.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>firmware-update: how long to wait for the reader to come back after the writer.</source>
+        <translation>firmware-update : combien de temps attendre le retour du lecteur après le programme d’écriture.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>firmware-update: a reader that comes back with the version of before is no failure.</source>
+        <translation>firmware-update : un lecteur qui revient avec la version d’avant n’est pas un échec.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>firmware-update: the version the reader must report after the update; another one is a failure.</source>
+        <translation>firmware-update : la version que le lecteur doit indiquer après la mise à jour ; une autre est un échec.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>firmware-update: leave the settings the writer reset as they are, instead of writing back those of before.</source>
+        <translation>firmware-update : laisser tels quels les réglages que le programme d’écriture a réinitialisés, au lieu de réécrire ceux d’avant.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>read: the configuration file or the settings alone as JSON.</source>
         <translation>read : le fichier de configuration, ou les réglages seuls en JSON.</translation>
     </message>
@@ -236,7 +234,12 @@
         <translation>La version du programme.</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+12"/>
+        <source>--wait-back wants a number of seconds, 0 to %1</source>
+        <translation>--wait-back attend un nombre de secondes, de 0 à %1</translation>
+    </message>
+    <message>
+        <location line="+22"/>
         <source>every attached reader, USB HID and serial, with its serial number and USB port</source>
         <translation>chaque lecteur branché, USB HID et série, avec son numéro de série et son port USB</translation>
     </message>
@@ -306,17 +309,7 @@
         <translation>Avec --json, les codes sont rassemblés et affichés dans un seul document quand monitor se termine.</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <source>puts the reader into ISP mode, then runs ./flashmate RECONNKLN from the working directory</source>
-        <translation>met le lecteur en mode ISP, puis lance ./flashmate RECONNKLN depuis le répertoire de travail</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Nothing is sent when the firmware writer is not there. With --json the writer&apos;s output goes to standard error.</source>
-        <translation>Rien n’est envoyé quand le programme d’écriture du micrologiciel est absent. Avec --json, la sortie de ce programme va sur la sortie d’erreur.</translation>
-    </message>
-    <message>
-        <location line="+3"/>
+        <location line="+22"/>
         <source>what stands between this user and the readers, one line each with what to do</source>
         <translation>ce qui se trouve entre cet utilisateur et les lecteurs, une ligne pour chaque point avec ce qu’il faut faire</translation>
     </message>
@@ -331,18 +324,37 @@
         <translation>le script de complétion bash ou zsh ; devices : ce que --device complète</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+31"/>
         <source>Usage: keylon2ctl %1 [--json]</source>
         <translation>Utilisation : keylon2ctl %1 [--json]</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <location line="+30"/>
+        <location line="-5"/>
         <source>Options:</source>
         <translation>Options :</translation>
     </message>
     <message>
-        <location line="-22"/>
+        <location line="-190"/>
+        <source>write, apply, set-interface, firmware-update: append JSON lines to LOG, the audit log: one per reader handled, and before a reader&apos;s first write frame a line that opens it. A log that cannot be opened stops the command before anything is sent.</source>
+        <translation>write, apply, set-interface, firmware-update : ajouter des lignes JSON à LOG, le journal d’audit : une par lecteur traité et, avant la première trame d’écriture d’un lecteur, une ligne qui l’ouvre. Un journal qui ne peut pas être ouvert arrête la commande avant tout envoi.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>write, apply, diff, set-interface, firmware-update: keep FILE (name it NAME.prom in node exporter&apos;s textfile directory) in Prometheus&apos; text format: readers by result, drift, firmware updates by outcome, the last reader and failure, the readers with their identity. A station writes it at each event, a run at its start and end. A file that cannot be written is said on standard error and changes nothing else.</source>
+        <translation>write, apply, diff, set-interface, firmware-update : tenir FILE (nommé NAME.prom dans le répertoire textfile de node exporter) au format texte de Prometheus : lecteurs par résultat, écarts, mises à jour du micrologiciel par issue, le dernier lecteur et le dernier échec, les lecteurs avec leur identité. Une station l’écrit à chaque événement, une exécution à son début et à sa fin. Un fichier qui ne peut pas être écrit est signalé sur la sortie d’erreur et ne change rien d’autre.</translation>
+    </message>
+    <message>
+        <location line="+137"/>
+        <source>puts the reader into ISP mode, runs ./flashmate RECONNKLN from the working directory, and checks the reader that comes back</source>
+        <translation>met le lecteur en mode ISP, lance ./flashmate RECONNKLN depuis le répertoire de travail et vérifie le lecteur qui revient</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Before: the reader is read and its settings and firmware version kept in a backup file (see --backup); a reader that cannot be read, or a backup that cannot be written, gets nothing. After the writer: the same reader (the same serial number, else the same USB port; a new node is normal) is waited for up to --wait-back seconds and read. It is updated (the version before and after), or it failed: the writer changed nothing (the version of before; --allow-same takes that), another version than --expect-version, not back (it may wait in its loader: run the writer again, or unplug it and plug it in again), or another reader came back in its place (nothing is written to it). The settings the writer reset are written back from the backup, only those that differ, then read back, unless --keep-reset; the line says which. Several readers (--device as often as wanted, or --all) are updated one after another, never two in their loaders at once. An interrupt lets a writer under way run to its end (stopping a writer can leave the reader without working firmware), then no other reader starts. Nothing is sent when the firmware writer is not there. With --json the writer&apos;s output goes to standard error.</source>
+        <translation>Avant : le lecteur est lu, et ses réglages et la version de son micrologiciel sont conservés dans un fichier de sauvegarde (voir --backup) ; un lecteur qui ne peut pas être lu, ou une sauvegarde qui ne peut pas être écrite, ne reçoit rien. Après le programme d’écriture : le même lecteur (le même numéro de série, sinon le même port USB ; un nouveau nœud est normal) est attendu jusqu’à --wait-back secondes, puis lu. Il est mis à jour (la version avant et après), ou il a échoué : le programme d’écriture n’a rien changé (la version d’avant ; --allow-same l’accepte), une autre version que --expect-version, pas revenu (il peut attendre dans son chargeur : relancez le programme d’écriture, ou débranchez le lecteur et rebranchez-le), ou un autre lecteur est revenu à sa place (rien ne lui est écrit). Les réglages que le programme d’écriture a réinitialisés sont réécrits depuis la sauvegarde, seulement ceux qui diffèrent, puis relus, sauf avec --keep-reset ; la ligne dit lesquels. Plusieurs lecteurs (--device autant de fois que voulu, ou --all) sont mis à jour l’un après l’autre, jamais deux à la fois dans leur chargeur. Une interruption laisse un programme d’écriture en cours aller à son terme (l’arrêter peut laisser le lecteur sans micrologiciel fonctionnel), puis aucun autre lecteur ne commence. Rien n’est envoyé quand le programme d’écriture du micrologiciel n’est pas là. Avec --json, la sortie du programme d’écriture va sur la sortie d’erreur.</translation>
+    </message>
+    <message>
+        <location line="+64"/>
         <source>Reads and writes the settings of Keylon2 key readers.
 
 Usage: keylon2ctl COMMAND [ARGUMENTS] [OPTIONS]
@@ -389,19 +401,12 @@ Commandes :
         <translation>erreur d’utilisation, ou fichier qui ne peut pas être pris (rien n’a été envoyé)</translation>
     </message>
     <message>
-        <location filename="../src/ctl/commands/reader_commands.cpp" line="+128"/>
-        <location filename="../src/ctl/table/exit_codes.h" line="+1"/>
-        <location filename="../src/ctl/table/human_text.cpp" line="-51"/>
+        <location line="+1"/>
         <source>no reader found</source>
         <translation>aucun lecteur trouvé</translation>
     </message>
     <message>
-        <location line="+150"/>
-        <source>%1: firmware written</source>
-        <translation>%1 : micrologiciel écrit</translation>
-    </message>
-    <message>
-        <location filename="../src/ctl/table/exit_codes.h" line="+1"/>
+        <location line="+1"/>
         <source>permission denied on the reader&apos;s device node</source>
         <translation>permission refusée sur le nœud de périphérique du lecteur</translation>
     </message>
@@ -436,18 +441,17 @@ Commandes :
         <translation>terminé (SIGTERM) : les lecteurs en cours ont terminé, aucun autre n’a été commencé</translation>
     </message>
     <message>
-        <location filename="../src/ctl/commands/fleet_commands.cpp" line="+148"/>
+        <location filename="../src/ctl/commands/fleet_commands.cpp" line="+169"/>
         <source>writing</source>
         <translation>écriture</translation>
     </message>
     <message>
-        <location line="+24"/>
-        <location line="+34"/>
+        <location filename="../src/ctl/fleet/fleet.cpp" line="+56"/>
         <source>unchanged</source>
         <translation>inchangé</translation>
     </message>
     <message>
-        <location line="-32"/>
+        <location filename="../src/ctl/commands/fleet_commands.cpp" line="+24"/>
         <source>would change: %1</source>
         <translation>changerait : %1</translation>
     </message>
@@ -483,7 +487,7 @@ Commandes :
         <translation>application</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+25"/>
         <source>differs: %1</source>
         <translation>diffère : %1</translation>
     </message>
@@ -494,13 +498,38 @@ Commandes :
         <translation>diffèrent</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <location filename="../src/ctl/commands/reader_commands.cpp" line="-130"/>
+        <location line="+47"/>
+        <source>--backup names one file, and several readers are to be updated: name a folder. Nothing was sent.</source>
+        <translation>--backup désigne un seul fichier, mais plusieurs lecteurs sont à mettre à jour : indiquez un dossier. Rien n’a été envoyé.</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>a firmware writer under way runs to its end (stopping it can leave the reader without working firmware)</source>
+        <translation>un programme d’écriture du micrologiciel en cours va à son terme (l’arrêter peut laisser le lecteur sans micrologiciel fonctionnel)</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>not started: %1 did not come back and may wait in its loader, where a second reader could not be told from it; nothing was sent</source>
+        <translation>non commencé : %1 n’est pas revenu et peut attendre dans son chargeur, où un second lecteur ne pourrait pas en être distingué ; rien n’a été envoyé</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>updated</source>
+        <extracomment>How the summary counts the readers whose firmware was updated (&quot;2 updated&quot;)</extracomment>
+        <translation>mis à jour</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>updating</source>
+        <translation>mise à jour</translation>
+    </message>
+    <message>
+        <location filename="../src/ctl/fleet/fleet.cpp" line="+6"/>
         <source>reading</source>
         <translation>lecture</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location filename="../src/ctl/commands/fleet_commands.cpp" line="-69"/>
         <source>switched</source>
         <extracomment>How the summary counts the readers switched to the other interface (&quot;2 switched&quot;)</extracomment>
         <translation>basculés</translation>
@@ -511,7 +540,7 @@ Commandes :
         <translation>bascule</translation>
     </message>
     <message>
-        <location filename="../src/ctl/fleet/fleet.cpp" line="+24"/>
+        <location filename="../src/ctl/fleet/fleet.cpp" line="-39"/>
         <source>interrupted: nothing was written</source>
         <translation>interrompu : rien n’a été écrit</translation>
     </message>
@@ -526,7 +555,7 @@ Commandes :
         <translation>échec : %1</translation>
     </message>
     <message numerus="yes">
-        <location line="+35"/>
+        <location line="+41"/>
         <source>%n readers: %1 done, %2 failed</source>
         <translation>
             <numerusform>%n lecteur : %1 terminé, %2 en échec</numerusform>
@@ -548,7 +577,22 @@ Commandes :
         <translation>, %1 interrompus, %2 non commencés</translation>
     </message>
     <message>
-        <location filename="../src/ctl/fleet/reader_jobs.cpp" line="+130"/>
+        <location filename="../src/ctl/fleet/reader_jobs.cpp" line="+152"/>
+        <source>settings as before</source>
+        <translation>réglages comme avant</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>settings left reset (--keep-reset): %1</source>
+        <translation>réglages laissés réinitialisés (--keep-reset) : %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>settings restored: %1</source>
+        <translation>réglages rétablis : %1</translation>
+    </message>
+    <message>
+        <location line="+62"/>
         <source>written, saved and verified</source>
         <translation>écrit, enregistré et vérifié</translation>
     </message>
@@ -568,7 +612,7 @@ Commandes :
         <translation>déjà sur l’interface clavier USB</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+15"/>
         <source>the reader switches to the serial interface</source>
         <translation>le lecteur passe sur l’interface série</translation>
     </message>
@@ -578,7 +622,53 @@ Commandes :
         <translation>le lecteur passe sur l’interface clavier USB</translation>
     </message>
     <message>
-        <location filename="../src/ctl/fleet/station.cpp" line="+269"/>
+        <location line="+22"/>
+        <source>cannot write the backup %1: %2; nothing was sent</source>
+        <translation>impossible d’écrire la sauvegarde %1 : %2 ; rien n’a été envoyé</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1: settings and firmware %2 kept in %3</source>
+        <translation>%1 : réglages et micrologiciel %2 conservés dans %3</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>the reader did not come back within %1 s; it may wait in its loader: run the firmware writer again, or unplug the reader and plug it in again; its settings are in %2</source>
+        <translation>le lecteur n’est pas revenu en %1 s ; il peut attendre dans son chargeur : relancez le programme d’écriture du micrologiciel, ou débranchez le lecteur et rebranchez-le ; ses réglages sont dans %2</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>another reader (%1, %2) came back where this one was; nothing was written to it</source>
+        <translation>un autre lecteur (%1, %2) est revenu à la place de celui-ci ; rien ne lui a été écrit</translation>
+    </message>
+    <message>
+        <location line="+42"/>
+        <source>updated: firmware %1 -&gt; %2; %3</source>
+        <extracomment>%1 the firmware version before, %2 after, %3 what became of the settings</extracomment>
+        <translation>mis à jour : micrologiciel %1 -&gt; %2 ; %3</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>the firmware writer ended, but the reader still reports firmware %1: nothing was updated</source>
+        <translation>le programme d’écriture du micrologiciel a terminé, mais le lecteur indique toujours le micrologiciel %1 : rien n’a été mis à jour</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>firmware %1 as before (--allow-same); %2</source>
+        <translation>micrologiciel %1 comme avant (--allow-same) ; %2</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>the reader reports firmware %1, not %2 as expected</source>
+        <translation>le lecteur indique le micrologiciel %1, et non %2 comme attendu</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>; backup %1</source>
+        <translation> ; sauvegarde %1</translation>
+    </message>
+    <message>
+        <location filename="../src/ctl/fleet/station.cpp" line="+260"/>
         <source>udev&apos;s monitor</source>
         <translation>le moniteur d’udev</translation>
     </message>
@@ -598,7 +688,7 @@ Commandes :
         <translation>en attente de lecteurs branchés (%1) ; Ctrl-C termine</translation>
     </message>
     <message>
-        <location filename="../src/ctl/output/document.cpp" line="+45"/>
+        <location filename="../src/ctl/output/document.cpp" line="+59"/>
         <source>warning: %1</source>
         <translation>avertissement : %1</translation>
     </message>
@@ -613,7 +703,7 @@ Commandes :
         <translation>interrompu : les lecteurs en cours terminent, aucun autre ne commence ; interrompez à nouveau pour arrêter aussitôt</translation>
     </message>
     <message>
-        <location filename="../src/ctl/commands/doctor.cpp" line="+66"/>
+        <location filename="../src/ctl/commands/doctor.cpp" line="+60"/>
         <source>ok</source>
         <extracomment>doctor&apos;s status column; the three words are padded to the longest</extracomment>
         <translation>ok</translation>
@@ -635,80 +725,80 @@ Commandes :
         <translation>%1. Solution : %2</translation>
     </message>
     <message>
-        <location filename="../src/ctl/table/human_text.cpp" line="-26"/>
+        <location filename="../src/ctl/table/parser.cpp" line="+46"/>
         <source>Unknown option &apos;%1&apos;.</source>
         <translation>Option inconnue « %1 ».</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Unknown options: %1.</source>
         <translation>Options inconnues : %1.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+12"/>
         <source>Missing value after &apos;%1&apos;.</source>
         <translation>Valeur manquante après « %1 ».</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Unexpected value after &apos;%1&apos;.</source>
         <translation>Valeur inattendue après « %1 ».</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+53"/>
         <source>no command given; see --help</source>
         <translation>aucune commande donnée ; voir --help</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>unknown command &quot;%1&quot;; see --help</source>
         <translation>commande inconnue « %1 » ; voir --help</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+8"/>
         <source>%1 does not take --%2; see keylon2ctl %1 --help</source>
         <extracomment>%1 a command, %2 an option&apos;s name</extracomment>
         <translation>%1 n’accepte pas --%2 ; voir keylon2ctl %1 --help</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+4"/>
         <source>--%1 is given more than once</source>
         <translation>--%1 est donné plus d’une fois</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+5"/>
         <source>--%1 wants %2</source>
         <extracomment>%2: the values it takes, as they are typed (&quot;cfg or json&quot;)</extracomment>
         <translation>--%1 attend %2</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+11"/>
         <source>%1: wrong number of arguments; see --help</source>
         <translation>%1 : nombre d’arguments incorrect ; voir --help</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+4"/>
         <source>unexpected argument %1; see keylon2ctl %2 --help</source>
         <translation>argument inattendu %1 ; voir keylon2ctl %2 --help</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+10"/>
         <source>%1 wants %2</source>
         <extracomment>%1 a command, %2 the values its argument takes, as they are typed (&quot;usb or serial&quot;)</extracomment>
         <translation>%1 attend %2</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+7"/>
         <source>%1 works on one reader; %2 were named</source>
         <translation>%1 agit sur un seul lecteur ; %2 ont été nommés</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../src/ctl/table/command_table.cpp" line="-191"/>
         <source>--device and --all exclude each other</source>
         <translation>--device et --all s’excluent mutuellement</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>--jobs wants a number of readers (0: all at once)</source>
         <translation>--jobs attend un nombre de lecteurs (0 : tous à la fois)</translation>
     </message>
@@ -718,32 +808,32 @@ Commandes :
         <translation>--wait attend un nombre de secondes, de 0 à %1</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>--json and --format exclude each other</source>
         <translation>--json et --format s’excluent mutuellement</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>--watch takes every reader plugged in; it does not take --device</source>
         <translation>--watch prend chaque lecteur branché ; il n’accepte pas --device</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../src/ctl/output/document.cpp" line="-7"/>
         <source>--%1 wants a file name</source>
         <translation>--%1 attend un nom de fichier</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../src/ctl/commands/fleet_commands.cpp" line="-222"/>
         <source>%1. Nothing was sent.</source>
         <translation>%1. Rien n’a été envoyé.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-1"/>
         <source>%1 Nothing was sent.</source>
         <translation>%1 Rien n’a été envoyé.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location filename="../src/ctl/fleet/devices.cpp" line="+59"/>
         <source>%1 readers found, name one with --device: %2</source>
         <translation>%1 lecteurs trouvés, nommez-en un avec --device : %2</translation>
     </message>
@@ -753,49 +843,50 @@ Commandes :
         <translation>--device attend %1, sn:SERIAL ou usb:PORTPATH, pas « %2 »</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+18"/>
         <source>no reader at %1 (found: %2)</source>
         <translation>aucun lecteur à %1 (trouvés : %2)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+4"/>
         <source>%1 readers answer to %2 (%3); it cannot pick one: name it by usb:PORTPATH or hid:PATH</source>
         <translation>%1 lecteurs répondent à %2 (%3) ; impossible d’en choisir un : nommez-le par usb:PORTPATH ou hid:PATH</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+25"/>
         <source>%1 has no serial number; sn: cannot pick it</source>
         <translation>%1 n’a pas de numéro de série ; sn: ne peut pas le désigner</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+11"/>
         <source>%1 readers share the serial number %2 (%3); sn: cannot pick them, name them by usb:PORTPATH or hid:PATH</source>
         <translation>%1 lecteurs partagent le numéro de série %2 (%3) ; sn: ne peut pas les désigner, nommez-les par usb:PORTPATH ou hid:PATH</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+77"/>
         <source>no lock (%1); going on without one, as --no-lock asks</source>
         <translation>pas de verrou (%1) ; on continue sans, comme le demande --no-lock</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-36"/>
         <source>no lock can be had (%1); nothing was sent. Make the lock directory %2 writable for this user, or give --no-lock to go on without one</source>
         <translation>impossible d’obtenir un verrou (%1) ; rien n’a été envoyé. Rendez le répertoire des verrous %2 accessible en écriture à cet utilisateur, ou donnez --no-lock pour continuer sans</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="-10"/>
         <source>busy: still in use by %1 after waiting %2 s</source>
         <extracomment>%1 the program that holds the reader (&quot;keylon2ctl (process 4242)&quot;)</extracomment>
         <translation>occupé : toujours utilisé par %1 après %2 s d’attente</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>busy: in use by %1; --wait SECONDS waits for it</source>
         <translation>occupé : utilisé par %1 ; --wait SECONDS l’attend</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../src/core/link/reader_lock.cpp" line="+346"/>
         <source>%1 (process %2)</source>
+        <extracomment>%1 the program that holds the reader (&quot;keylon2ctl&quot;)</extracomment>
         <translation>%1 (processus %2)</translation>
     </message>
     <message>
@@ -804,39 +895,40 @@ Commandes :
         <translation>un programme</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-3"/>
         <source>another process</source>
         <translation>un autre processus</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../src/ctl/fleet/devices.cpp" line="+19"/>
         <source>cannot open %1: %2</source>
         <translation>impossible d’ouvrir %1 : %2</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location filename="../src/ctl/output/reader_outcome.cpp" line="+78"/>
         <source>not started: interrupted</source>
         <translation>non commencé : interrompu</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../src/ctl/fleet/reader_jobs.cpp" line="-321"/>
         <source>interrupted before anything was written</source>
         <translation>interrompu avant que rien ne soit écrit</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+37"/>
+        <location line="+251"/>
         <source>verify failed: %1</source>
         <extracomment>%1: each key that read back otherwise, separated by &quot;; &quot;</extracomment>
         <translation>échec de la vérification : %1</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location filename="../src/ctl/fleet/jobs.cpp" line="+79"/>
         <source>%1 is %2, wrote %3</source>
         <extracomment>%1 a key of the configuration file, %2 the value read back, %3 the value written</extracomment>
         <translation>%1 vaut %2, écrit %3</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-38"/>
         <source>writing the %1 failed</source>
         <extracomment>%1 a step of the exchange: status, options, output window, preamble, save command, ...</extracomment>
         <translation>échec de l’écriture : %1</translation>
@@ -877,109 +969,109 @@ Commandes :
         <translation>le lecteur a disparu, pendant : %1 (%2)</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location filename="../src/ctl/commands/reader_commands.cpp" line="+205"/>
         <source>the serial line is gone</source>
         <translation>la liaison série a disparu</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-27"/>
         <source>a reader on USB HID types its key ID codes as keystrokes; monitor needs a serial reader</source>
         <translation>un lecteur en USB HID tape ses codes ID comme des frappes au clavier ; monitor a besoin d’un lecteur série</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location filename="../src/ctl/fleet/reader_jobs.cpp" line="-139"/>
         <source>%1 lacks KBCountry in [KEYLON]: over USB HID write sends the keyboard country and would reset it; add it, or change only what the file sets with --partial or apply. Nothing was sent.</source>
         <translation>KBCountry manque dans [KEYLON] de %1 : en USB HID, write envoie le pays du clavier et le réinitialiserait ; ajoutez-le, ou ne changez que ce que le fichier règle avec --partial ou apply. Rien n’a été envoyé.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location filename="../src/ctl/commands/fleet_commands.cpp" line="+114"/>
         <source>%1 lacks %2 in [KEYLON]: write sends every setting and would reset those; add them, or change only what the file sets with --partial or apply. Nothing was sent.</source>
         <extracomment>%2: the keys the file lacks</extracomment>
         <translation>%2 manque dans [KEYLON] de %1 : write envoie chaque réglage et les réinitialiserait ; ajoutez-les, ou ne changez que ce que le fichier règle avec --partial ou apply. Rien n’a été envoyé.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="-103"/>
         <source>%1 sets none of the reader&apos;s settings in [KEYLON].</source>
         <translation>%1 ne règle aucun réglage du lecteur dans [KEYLON].</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location filename="../src/ctl/table/settings_file.cpp" line="+262"/>
         <source>Cannot read %1: %2.</source>
         <extracomment>%2: why, as the system words it</extracomment>
         <translation>Impossible de lire %1 : %2.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+6"/>
         <source>%1 holds no Keylon settings.</source>
         <translation>%1 ne contient aucun réglage Keylon.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../src/ctl/commands/fleet_commands.cpp" line="+27"/>
         <source>cannot read %1 again for the log: %2</source>
         <translation>impossible de relire %1 pour le journal : %2</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+195"/>
         <source>The firmware writer %1 was not found in %2; nothing was sent to the reader.</source>
         <translation>Le programme d’écriture du micrologiciel %1 est introuvable dans %2 ; rien n’a été envoyé au lecteur.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location filename="../src/ctl/fleet/reader_jobs.cpp" line="-62"/>
         <source>the firmware writer did not run to its end</source>
         <translation>le programme d’écriture du micrologiciel ne s’est pas exécuté jusqu’au bout</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>the firmware writer ended with exit code %1</source>
         <translation>le programme d’écriture du micrologiciel s’est terminé avec le code de sortie %1</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location filename="../src/ctl/output/audit_log.cpp" line="+91"/>
         <source>cannot open the log %1: %2</source>
         <translation>impossible d’ouvrir le journal %1 : %2</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+7"/>
         <source>cannot use %1 as the log: not a regular file</source>
         <translation>impossible d’utiliser %1 comme journal : ce n’est pas un fichier ordinaire</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-28"/>
         <source>the log %1 is closed</source>
         <translation>le journal %1 est fermé</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+95"/>
         <source>cannot write to the log %1: %2</source>
         <translation>impossible d’écrire dans le journal %1 : %2</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>cannot write to the log %1: only %2 of %3 bytes of a line went out</source>
         <translation>impossible d’écrire dans le journal %1 : seuls %2 des %3 octets d’une ligne sont partis</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-92"/>
         <source>cannot save the log %1: %2</source>
         <translation>impossible d’enregistrer le journal %1 : %2</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../src/ctl/output/metrics.cpp" line="+281"/>
         <source>cannot write the metrics %1: %2</source>
         <translation>impossible d’écrire les métriques %1 : %2</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location filename="../src/ctl/table/settings_file.cpp" line="-193"/>
         <source>%1: %2=%3: %4 is not a bracket name the notation knows; %5</source>
         <translation>%1 : %2=%3 : %4 n’est pas un nom entre crochets que la notation connaît ; %5</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-15"/>
         <source>write a name the notation knows (keylon2ctl --help-all lists them) or any code as [0xHH]; a &apos;[&apos; itself is [0x5B]</source>
         <translation>écrivez un nom que la notation connaît (keylon2ctl --help-all les liste) ou n’importe quel code sous la forme [0xHH] ; un &apos;[&apos; lui-même s’écrit [0x5B]</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+6"/>
         <source>write [%1]</source>
         <translation>écrivez [%1]</translation>
     </message>
@@ -989,52 +1081,52 @@ Commandes :
         <translation>écrivez [%1] (code %2)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+16"/>
         <source>%1: %2=%3: the &apos;[&apos; of %4 is never closed; close the name, or write a &apos;[&apos; itself as [0x5B]</source>
         <translation>%1 : %2=%3 : le &apos;[&apos; de %4 n’est jamais fermé ; fermez le nom, ou écrivez un &apos;[&apos; lui-même sous la forme [0x5B]</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+54"/>
         <source>%1: unknown key %2 in [KEYLON]</source>
         <translation>%1 : entrée inconnue %2 dans [KEYLON]</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+12"/>
         <source>%1: unknown key %2 in [KEYLON]; did you mean %3?</source>
         <translation>%1 : entrée inconnue %2 dans [KEYLON] ; vouliez-vous dire %3 ?</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-6"/>
         <source>%1: unknown key %2 in [KEYLON]; the key is spelled %3</source>
         <translation>%1 : entrée inconnue %2 dans [KEYLON] ; l’entrée s’écrit %3</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+18"/>
         <source>%1; a &apos;#&apos; does not start a comment after a value: put the comment on a line of its own</source>
         <translation>%1 ; un &apos;#&apos; ne commence pas de commentaire après une valeur : mettez le commentaire sur une ligne à part</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+14"/>
         <source>%1: %2 is given twice in [KEYLON] (lines %3 and %4), and only the last line would count; keep the one line you mean</source>
         <translation>%1 : %2 est donné deux fois dans [KEYLON] (lignes %3 et %4), et seule la dernière ligne compterait ; gardez la seule ligne voulue</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+8"/>
         <source>%1: line %2: %3=%4: a &apos;;&apos; outside double quotes starts a comment, so this reads as %3=%5; write %3=%6 to keep the &apos;;&apos;, or put a comment on a line of its own</source>
         <translation>%1 : ligne %2 : %3=%4 : un &apos;;&apos; hors des guillemets doubles commence un commentaire, ceci se lit donc %3=%5 ; écrivez %3=%6 pour garder le &apos;;&apos;, ou mettez un commentaire sur une ligne à part</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+17"/>
         <source>%1: the section [%2] is spelled [KEYLON]</source>
         <translation>%1 : la section [%2] s’écrit [KEYLON]</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+36"/>
         <source>%1 is saved as %2 (Notepad calls it &quot;Unicode&quot;); save it as UTF-8</source>
         <translation>%1 est enregistré en %2 (le Bloc-notes l’appelle « Unicode ») ; enregistrez-le en UTF-8</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+60"/>
         <source>%1: %2=%3 is not 0 or 1</source>
         <translation>%1 : %2=%3 ne vaut ni 0 ni 1</translation>
     </message>
@@ -1044,104 +1136,104 @@ Commandes :
         <translation>%1 : %2=%3 n’est pas un nombre</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+8"/>
         <source>%1: %2=%3 is out of range: %4</source>
         <extracomment>%4: the range, &quot;0 to 255&quot;</extracomment>
         <translation>%1 : %2=%3 est hors limites : %4</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-275"/>
         <source>%1 to %2</source>
         <translation>de %1 à %2</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-1"/>
         <source>%1 to %2 (%3)</source>
         <translation>de %1 à %2 (%3)</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location filename="../src/core/settings/settings_table.cpp" line="+137"/>
         <source>0 or 1 (true and false are taken too)</source>
         <translation>0 ou 1 (true et false sont acceptés aussi)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>the preamble, postamble and remove data, in the bracket notation; at most 31 codes each</source>
         <translation>le préambule, la postambule et la suppression de données, en notation entre crochets ; au plus 31 codes chacun</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>%1 to %2: the reader keeps one byte, and a read shows it signed</source>
         <translation>de %1 à %2 : le lecteur conserve un octet, et une lecture le montre signé</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-153"/>
         <source>0 USB keyboard, 1 serial: the interface the file was read over; never applied</source>
         <translation>0 clavier USB, 1 série : l’interface par laquelle le fichier a été lu ; jamais appliqué</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+22"/>
         <source>%1; not on the serial interface</source>
         <extracomment>%1: the keyboard countries with their numbers</extracomment>
         <translation>%1 ; pas sur l’interface série</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location filename="../src/core/access/access_doctor.cpp" line="+344"/>
         <source>the udev rule is switched off: %1 links to /dev/null</source>
         <translation>la règle udev est désactivée : %1 pointe vers /dev/null</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>remove that link and run sudo udevadm control --reload-rules; then unplug and plug the reader in again</source>
         <translation>supprimez ce lien et lancez sudo udevadm control --reload-rules ; puis débranchez et rebranchez le lecteur</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+5"/>
         <source>the udev rule %1 is not installed</source>
         <translation>la règle udev %1 n’est pas installée</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>install the keylon2-utility package, or copy %1 to /etc/udev/rules.d/ and run sudo udevadm control --reload-rules; then unplug and plug the reader in again</source>
         <translation>installez le paquet keylon2-utility, ou copiez %1 dans /etc/udev/rules.d/ et lancez sudo udevadm control --reload-rules ; puis débranchez et rebranchez le lecteur</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+6"/>
         <source>the udev rule %1 gives the readers to the user at the seat only</source>
         <translation>la règle udev %1 ne donne les lecteurs qu’à l’utilisateur du poste</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>install the package&apos;s rule, which also gives them to group plugdev</source>
         <translation>installez la règle du paquet, qui les donne aussi au groupe plugdev</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>the udev rule is installed: %1</source>
         <translation>la règle udev est installée : %1</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+8"/>
         <source>running as root, which may open every node</source>
         <translation>exécuté en tant que root, qui peut ouvrir tous les nœuds</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>this session is at seat %1, whose user the udev rule hands the readers</source>
         <translation>cette session est au poste %1, dont l’utilisateur reçoit les lecteurs par la règle udev</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>this session has no seat (as over SSH); the readers come through group plugdev, which this user is in</source>
         <translation>cette session n’a pas de poste (comme par SSH) ; les lecteurs passent par le groupe plugdev, dont cet utilisateur fait partie</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>this session has no seat (as over SSH): the seat&apos;s access does not reach it</source>
         <translation>cette session n’a pas de poste (comme par SSH) : l’accès du poste ne l’atteint pas</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-255"/>
         <source>log in again: this user joined group plugdev after this session began</source>
         <translation>reconnectez-vous : cet utilisateur a rejoint le groupe plugdev après le début de cette session</translation>
     </message>
@@ -1151,7 +1243,7 @@ Commandes :
         <translation>rejoignez le groupe plugdev : sudo usermod -aG plugdev %1, puis reconnectez-vous</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+267"/>
         <source>ModemManager is not running</source>
         <translation>ModemManager n’est pas lancé</translation>
     </message>
@@ -1161,37 +1253,37 @@ Commandes :
         <translation>ModemManager est lancé (pid %1)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+10"/>
         <source>brltty is installed: it takes over USB serial adapters it knows when they are plugged in</source>
         <translation>brltty est installé : il s’empare des adaptateurs série USB qu’il connaît dès qu’ils sont branchés</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>if the reader&apos;s serial port vanishes when it is plugged in, remove it: sudo apt-get remove brltty</source>
         <translation>si le port série du lecteur disparaît quand il est branché, supprimez-le : sudo apt-get remove brltty</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+5"/>
         <source>brltty is not installed</source>
         <translation>brltty n’est pas installé</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-220"/>
         <source>%1 cannot be opened: %2</source>
         <translation>%1 ne peut pas être ouvert : %2</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-3"/>
         <source>unplug and plug the reader in again</source>
         <translation>débranchez et rebranchez le lecteur</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+12"/>
         <source>this user may open %1</source>
         <translation>cet utilisateur peut ouvrir %1</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>this user may open %1, as root</source>
         <translation>cet utilisateur peut ouvrir %1, en tant que root</translation>
     </message>
@@ -1201,112 +1293,112 @@ Commandes :
         <translation>cet utilisateur peut ouvrir %1, en tant que propriétaire</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>this user may open %1, through the seat&apos;s ACL entry</source>
         <translation>cet utilisateur peut ouvrir %1, par l’entrée ACL du poste</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>this user may open %1, through group %2</source>
         <translation>cet utilisateur peut ouvrir %1, par le groupe %2</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>this user may open %1, as every user may (mode %2)</source>
         <translation>cet utilisateur peut ouvrir %1, comme tout utilisateur (mode %2)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+11"/>
         <source>%1 is not there to be opened</source>
         <translation>%1 n’est pas là pour être ouvert</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+7"/>
         <source>this user may not open %1</source>
         <translation>cet utilisateur n’a pas le droit d’ouvrir %1</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+7"/>
         <source>this user may not open %1 (owner %2, group %3, mode %4)</source>
         <translation>cet utilisateur n’a pas le droit d’ouvrir %1 (propriétaire %2, groupe %3, mode %4)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-2"/>
         <source>this user may not open %1 (owner %2, group %3, mode %4, no ACL entry for this user)</source>
         <translation>cet utilisateur n’a pas le droit d’ouvrir %1 (propriétaire %2, groupe %3, mode %4, pas d’entrée ACL pour cet utilisateur)</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+9"/>
         <source>install the udev rule (see above), then unplug and plug the reader in again</source>
         <translation>installez la règle udev (voir plus haut), puis débranchez et rebranchez le lecteur</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+5"/>
         <source>unplug and plug the reader in again: the udev rule applies when the reader is added</source>
         <translation>débranchez et rebranchez le lecteur : la règle udev s’applique quand le lecteur apparaît</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+12"/>
         <source>no other program holds %1</source>
         <translation>aucun autre programme ne tient %1</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+15"/>
         <source>%1 is locked by %2 (%3)</source>
         <translation>%1 est verrouillé par %2 (%3)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>end that program, or close the port in it</source>
         <translation>quittez ce programme, ou fermez-y le port</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+12"/>
         <source>%1 is open in %2</source>
         <translation>%1 est ouvert dans %2</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>end that program before using the reader: two programs on one reader confuse each other&apos;s frames</source>
         <translation>quittez ce programme avant d’utiliser le lecteur : deux programmes sur un même lecteur mélangent leurs trames</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+137"/>
         <source>in use by %1, which holds its lock %2</source>
         <translation>utilisé par %1, qui tient son verrou %2</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>wait until it is done: another program is refused as busy, or waits with keylon2ctl --wait SECONDS</source>
         <translation>attendez qu’il ait fini : un autre programme est refusé comme occupé, ou attend avec keylon2ctl --wait SECONDS</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+7"/>
         <source>ModemManager leaves %1 alone</source>
         <translation>ModemManager laisse %1 tranquille</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+6"/>
         <source>ModemManager may probe %1 with AT commands, which the reader takes for frames</source>
         <translation>ModemManager peut sonder %1 avec des commandes AT, que le lecteur prend pour des trames</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>install the udev rule, which marks the port to be left alone, and plug the reader in again; or stop ModemManager: sudo systemctl stop ModemManager</source>
         <translation>installez la règle udev, qui marque le port comme à laisser tranquille, et rebranchez le lecteur ; ou arrêtez ModemManager : sudo systemctl stop ModemManager</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location filename="../src/ctl/commands/doctor.cpp" line="+33"/>
         <source>%1: only a reader&apos;s node is locked, and a reader whose node cannot be opened has no lock</source>
         <translation>%1 : seul le nœud d’un lecteur est verrouillé, et un lecteur dont le nœud ne peut pas être ouvert n’a pas de verrou</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>a service needs ReadWritePaths=%1; elsewhere make the directory, writable by every user and sticky (mode 1777)</source>
         <translation>un service a besoin de ReadWritePaths=%1 ; ailleurs, créez le répertoire, accessible en écriture à tous et avec le bit sticky (mode 1777)</translation>
     </message>
     <message>
-        <location filename="../src/ctl/table/settings_file.cpp" line="+338"/>
+        <location filename="../src/ctl/table/settings_file.cpp" line="+332"/>
         <source>Configuration files (FILE), as the window&apos;s Export writes them: [FW] Ver (the firmware version;
 never written) and [KEYLON] with these keys:
 %1Another key in [KEYLON], a value that is no number where a number belongs, a value out of its
@@ -1383,7 +1475,7 @@ Les caractères %3 sont les codes b0 à b6.
         <translation>Le port série %1 a disparu ; le lecteur a été déconnecté.</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+43"/>
         <source>to Serial</source>
         <extracomment>The interface-change button names the interface it switches to</extracomment>
         <translation>Vers série</translation>
@@ -1399,7 +1491,7 @@ Les caractères %3 sont les codes b0 à b6.
         <translation>Code ASCII</translation>
     </message>
     <message>
-        <location filename="../src/window/maintenance/firmware_update.cpp" line="+23"/>
+        <location filename="../src/window/maintenance/firmware_update.cpp" line="+25"/>
         <location filename="../src/window/maintenance/firmware_writer_dialog.cpp" line="+23"/>
         <location line="+68"/>
         <source>FW Update</source>
@@ -1411,7 +1503,7 @@ Les caractères %3 sont les codes b0 à b6.
         <translation>Le programme d’écriture du micrologiciel %1 est introuvable dans %2 ; rien n’a été envoyé au lecteur.</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+11"/>
         <source>ISP Mode</source>
         <translation>Mode ISP</translation>
     </message>
@@ -1441,7 +1533,7 @@ Les caractères %3 sont les codes b0 à b6.
         <translation>Le programme d’écriture du micrologiciel s’est terminé avec le code de sortie %1. Reconnectez-vous quand le lecteur sera de retour.</translation>
     </message>
     <message>
-        <location filename="../src/window/maintenance/interface_change.cpp" line="+19"/>
+        <location filename="../src/window/maintenance/interface_change.cpp" line="+20"/>
         <source>Do you want to change Keylon interface to &lt;b&gt;USB Keyboard&lt;/b&gt; and utility will close?</source>
         <translation>Voulez-vous passer l’interface du Keylon en &lt;b&gt;clavier USB&lt;/b&gt; ? L’utilitaire se fermera ensuite.</translation>
     </message>
@@ -1452,7 +1544,7 @@ Les caractères %3 sont les codes b0 à b6.
     </message>
     <message>
         <location line="+1"/>
-        <location line="+7"/>
+        <location line="+9"/>
         <location filename="../src/window/ui/ui_mainwindow.cpp" line="-14"/>
         <source>Change Mode</source>
         <extracomment>Button: switches the reader to the other interface</extracomment>
@@ -1464,7 +1556,7 @@ Les caractères %3 sont les codes b0 à b6.
         <translation>Le lecteur n’a pas reçu le changement d’interface ; l’utilitaire reste ouvert.</translation>
     </message>
     <message>
-        <location filename="../src/window/settings_page/config_files.cpp" line="+23"/>
+        <location filename="../src/window/settings_page/config_files.cpp" line="+24"/>
         <source>Cannot read %1: %2. The page was left as it was.</source>
         <translation>Impossible de lire %1 : %2. La page n’a pas été modifiée.</translation>
     </message>
@@ -1513,7 +1605,7 @@ Les caractères %3 sont les codes b0 à b6.
         <translation>Vous n’avez sélectionné aucun fichier.</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+16"/>
         <source>Default File</source>
         <translation>Fichier par défaut</translation>
     </message>
@@ -1534,7 +1626,7 @@ Les caractères %3 sont les codes b0 à b6.
         <translation>Le fichier par défaut a été chargé. Cliquez sur « Écrire l’état » pour l’écrire dans l’appareil Keylon.</translation>
     </message>
     <message>
-        <location filename="../src/window/settings_page/settings_form.cpp" line="+93"/>
+        <location filename="../src/window/settings_page/settings_form.cpp" line="+95"/>
         <source>F/W Version: %1</source>
         <translation>Version FW : %1</translation>
     </message>
@@ -1569,8 +1661,8 @@ Les caractères %3 sont les codes b0 à b6.
         <translation>Lecture de l’état</translation>
     </message>
     <message>
-        <location filename="../src/window/settings_page/settings_writer.cpp" line="+24"/>
-        <location line="+14"/>
+        <location filename="../src/window/settings_page/settings_writer.cpp" line="+26"/>
+        <location line="+17"/>
         <location line="+6"/>
         <source>Setting Keylon</source>
         <translation>Réglage du Keylon</translation>

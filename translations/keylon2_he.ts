@@ -4,32 +4,27 @@
 <context>
     <name>Core</name>
     <message>
-        <location filename="../src/core/link/access_check.cpp" line="+93"/>
-        <location filename="../src/ctl/table/human_text.cpp" line="+83"/>
+        <location filename="../src/core/link/access_check.cpp" line="+39"/>
         <source>The reader is attached, but this user may not open %1. Install the udev rules (%2, see the README), then unplug and plug the reader in again.</source>
         <translation>הקורא מחובר, אך למשתמש זה אין הרשאה לפתוח את %1. התקינו את כללי udev ‏(%2, ראו README), ואז נתקו את הקורא וחברו אותו מחדש.</translation>
     </message>
     <message>
-        <location filename="../src/core/protocol/settings_frames.cpp" line="+35"/>
-        <location filename="../src/ctl/table/human_text.cpp" line="+91"/>
+        <location filename="../src/core/settings/settings_table.cpp" line="+22"/>
         <source>PreAmble</source>
         <translation>תחילית</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location filename="../src/ctl/table/human_text.cpp" line="+1"/>
+        <location line="+4"/>
         <source>PostAmble</source>
         <translation>סופית</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location filename="../src/ctl/table/human_text.cpp" line="+1"/>
+        <location line="+4"/>
         <source>Remove Data</source>
         <translation>הסרת נתונים</translation>
     </message>
     <message numerus="yes">
-        <location line="+15"/>
-        <location filename="../src/ctl/table/human_text.cpp" line="-4"/>
+        <location filename="../src/core/protocol/settings_frames.cpp" line="+47"/>
         <source>The %1 has %n codes</source>
         <extracomment>%1 the affix as the page labels it, %n how many codes it holds (more than the reader keeps)</extracomment>
         <translation>
@@ -39,7 +34,6 @@
     </message>
     <message numerus="yes">
         <location line="+1"/>
-        <location filename="../src/ctl/table/human_text.cpp" line="+1"/>
         <source>the %1 has %n codes</source>
         <translation>
             <numerusform>ב%1 יש %n קודים</numerusform>
@@ -47,8 +41,7 @@
         </translation>
     </message>
     <message>
-        <location line="+3"/>
-        <location filename="../src/ctl/table/human_text.cpp" line="-2"/>
+        <location line="+4"/>
         <source>%1; the reader keeps at most %2. Nothing was sent.</source>
         <translation>%1; הקורא שומר %2 לכל היותר. דבר לא נשלח.</translation>
     </message>
@@ -78,62 +71,52 @@
         <translation>איטליה</translation>
     </message>
     <message>
-        <location filename="../src/core/session/session_result.cpp" line="+11"/>
-        <location filename="../src/ctl/table/human_text.cpp" line="-69"/>
+        <location filename="../src/core/session/session_result.cpp" line="+8"/>
         <source>status</source>
         <translation>המצב</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../src/ctl/table/human_text.cpp" line="+1"/>
         <source>options</source>
         <translation>האפשרויות</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../src/ctl/table/human_text.cpp" line="+1"/>
         <source>output window</source>
         <translation>חלון הפלט</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../src/ctl/table/human_text.cpp" line="+1"/>
         <source>keyboard country</source>
         <translation>מדינת המקלדת</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../src/ctl/table/human_text.cpp" line="+1"/>
         <source>preamble</source>
         <translation>התחילית</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../src/ctl/table/human_text.cpp" line="+1"/>
         <source>postamble</source>
         <translation>הסופית</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../src/ctl/table/human_text.cpp" line="+1"/>
         <source>remove data</source>
         <translation>הסרת הנתונים</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../src/ctl/table/human_text.cpp" line="+1"/>
         <source>save command</source>
         <translation>פקודת השמירה</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../src/ctl/table/human_text.cpp" line="+1"/>
         <source>interface change</source>
         <translation>החלפת הממשק</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../src/ctl/table/human_text.cpp" line="+1"/>
         <source>ISP mode command</source>
         <translation>פקודת מצב ISP</translation>
     </message>
@@ -141,7 +124,7 @@
 <context>
     <name>Keylon2ctl</name>
     <message>
-        <location filename="../src/ctl/table/command_table.cpp" line="+71"/>
+        <location filename="../src/ctl/table/command_table.cpp" line="+178"/>
         <source>(default: %1, %2)</source>
         <translation>(ברירת מחדל: %1, %2)</translation>
     </message>
@@ -176,17 +159,7 @@
         <translation>apply: אחרי הקוראים המחוברים, כל קורא שמחובר, פעם אחת לכל חיבור, עד SIGINT (Ctrl-C), SIGTERM או SIGHUP; ואז הסיכום. קוד יציאה 0 כשאף קורא לא נכשל, אחרת 1.</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <source>write, apply, set-interface: append JSON lines to LOG, the audit log: one per reader handled, and before a reader&apos;s first write frame a line that opens it. A log that cannot be opened stops the command before anything is sent.</source>
-        <translation>write, apply, set-interface: להוסיף שורות JSON ל-LOG, יומן הביקורת: אחת לכל קורא שטופל, ולפני מסגרת הכתיבה הראשונה של קורא שורה שפותחת אותו. יומן שלא ניתן לפתוח עוצר את הפקודה לפני שנשלח דבר.</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>write, apply, diff, set-interface: keep FILE (name it NAME.prom in node exporter&apos;s textfile directory) in Prometheus&apos; text format: readers by result, drift, the last reader and failure, the readers with their identity. A station writes it at each event, a run at its start and end. A file that cannot be written is said on standard error and changes nothing else.</source>
-        <translation>write, apply, diff, set-interface: לנהל את FILE (קראו לו NAME.prom בספריית ה-textfile של node exporter) בתבנית הטקסט של Prometheus: קוראים לפי תוצאה, סטייה, הקורא והכישלון האחרונים, הקוראים עם זהותם. תחנה כותבת אותו בכל אירוע, ריצה בתחילתה ובסופה. קובץ שלא ניתן לכתוב נאמר בפלט השגיאות ואינו משנה דבר אחר.</translation>
-    </message>
-    <message>
-        <location line="+6"/>
+        <location line="+14"/>
         <source>A reader that another process holds (the window, a station, another keylon2ctl) is waited for, up to SECONDS; without it such a reader is refused at once as busy (exit 6), naming that process.</source>
         <translation>לקורא שתהליך אחר מחזיק (החלון, תחנה, keylon2ctl אחר) ממתינים עד SECONDS שניות; בלי האפשרות קורא כזה נדחה מיד כתפוס (קוד 6), עם שם התהליך.</translation>
     </message>
@@ -206,7 +179,32 @@
         <translation>write: לא לקרוא את ההגדרות בחזרה.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
+        <source>firmware-update: keep the reader&apos;s settings and firmware version in FILE, a configuration file that apply and the window&apos;s Import take; a folder gets one file per reader. Without it each reader&apos;s file goes to keylon2/firmware-backups/ in the user&apos;s state directory ($XDG_STATE_HOME, ~/.local/state), named by its serial number and the time.</source>
+        <translation>firmware-update: לשמור את ההגדרות ואת גרסת הקושחה של הקורא ב-FILE, קובץ תצורה ש-apply והייבוא של החלון מקבלים; תיקייה מקבלת קובץ לכל קורא. בלעדיה הקובץ של כל קורא נשמר ב-keylon2/firmware-backups/ בתיקיית המצב של המשתמש ($XDG_STATE_HOME, ~/.local/state), בשם לפי המספר הסידורי שלו והשעה.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>firmware-update: how long to wait for the reader to come back after the writer.</source>
+        <translation>firmware-update: כמה זמן לחכות לחזרת הקורא אחרי תוכנית הצריבה.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>firmware-update: a reader that comes back with the version of before is no failure.</source>
+        <translation>firmware-update: קורא שחוזר עם הגרסה של קודם אינו כישלון.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>firmware-update: the version the reader must report after the update; another one is a failure.</source>
+        <translation>firmware-update: הגרסה שהקורא חייב לדווח אחרי העדכון; גרסה אחרת היא כישלון.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>firmware-update: leave the settings the writer reset as they are, instead of writing back those of before.</source>
+        <translation>firmware-update: להשאיר את ההגדרות שתוכנית הצריבה אתחלה כפי שהן, במקום לכתוב בחזרה את אלה של קודם.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>read: the configuration file or the settings alone as JSON.</source>
         <translation>read: קובץ התצורה או ההגדרות בלבד כ-JSON.</translation>
     </message>
@@ -236,7 +234,12 @@
         <translation>גרסת התוכנית.</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+12"/>
+        <source>--wait-back wants a number of seconds, 0 to %1</source>
+        <translation>--wait-back מצפה למספר שניות, מ־0 עד %1</translation>
+    </message>
+    <message>
+        <location line="+22"/>
         <source>every attached reader, USB HID and serial, with its serial number and USB port</source>
         <translation>כל קורא מחובר, USB HID וטורי, עם המספר הסידורי שלו ויציאת ה-USB שלו</translation>
     </message>
@@ -306,17 +309,7 @@
         <translation>עם --json הקודים נאספים ומודפסים במסמך אחד כש-monitor מסתיימת.</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <source>puts the reader into ISP mode, then runs ./flashmate RECONNKLN from the working directory</source>
-        <translation>מכניס את הקורא למצב ISP, ואז מריץ את ./flashmate RECONNKLN מתיקיית העבודה</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Nothing is sent when the firmware writer is not there. With --json the writer&apos;s output goes to standard error.</source>
-        <translation>לא נשלח דבר כשתוכנית צריבת הקושחה אינה שם. עם --json הפלט של תוכנית הצריבה הולך לפלט השגיאות.</translation>
-    </message>
-    <message>
-        <location line="+3"/>
+        <location line="+22"/>
         <source>what stands between this user and the readers, one line each with what to do</source>
         <translation>מה עומד בין המשתמש הזה לבין הקוראים, שורה לכל דבר עם מה לעשות</translation>
     </message>
@@ -331,18 +324,37 @@
         <translation>סקריפט ההשלמה של bash או zsh; devices: למה --device משלים</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+31"/>
         <source>Usage: keylon2ctl %1 [--json]</source>
         <translation>שימוש: keylon2ctl %1 [--json]</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <location line="+30"/>
+        <location line="-5"/>
         <source>Options:</source>
         <translation>אפשרויות:</translation>
     </message>
     <message>
-        <location line="-22"/>
+        <location line="-190"/>
+        <source>write, apply, set-interface, firmware-update: append JSON lines to LOG, the audit log: one per reader handled, and before a reader&apos;s first write frame a line that opens it. A log that cannot be opened stops the command before anything is sent.</source>
+        <translation>write, apply, set-interface, firmware-update: להוסיף שורות JSON ל-LOG, יומן הביקורת: אחת לכל קורא שטופל, ולפני מסגרת הכתיבה הראשונה של קורא שורה שפותחת אותו. יומן שלא ניתן לפתוח עוצר את הפקודה לפני שנשלח דבר.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>write, apply, diff, set-interface, firmware-update: keep FILE (name it NAME.prom in node exporter&apos;s textfile directory) in Prometheus&apos; text format: readers by result, drift, firmware updates by outcome, the last reader and failure, the readers with their identity. A station writes it at each event, a run at its start and end. A file that cannot be written is said on standard error and changes nothing else.</source>
+        <translation>write, apply, diff, set-interface, firmware-update: לנהל את FILE (קראו לו NAME.prom בספריית ה-textfile של node exporter) בתבנית הטקסט של Prometheus: קוראים לפי תוצאה, סטייה, עדכוני קושחה לפי תוצאה, הקורא והכישלון האחרונים, הקוראים עם זהותם. תחנה כותבת אותו בכל אירוע, ריצה בתחילתה ובסופה. קובץ שלא ניתן לכתוב נאמר בפלט השגיאות ואינו משנה דבר אחר.</translation>
+    </message>
+    <message>
+        <location line="+137"/>
+        <source>puts the reader into ISP mode, runs ./flashmate RECONNKLN from the working directory, and checks the reader that comes back</source>
+        <translation>מכניס את הקורא למצב ISP, מריץ את ./flashmate RECONNKLN מתיקיית העבודה ובודק את הקורא שחוזר</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Before: the reader is read and its settings and firmware version kept in a backup file (see --backup); a reader that cannot be read, or a backup that cannot be written, gets nothing. After the writer: the same reader (the same serial number, else the same USB port; a new node is normal) is waited for up to --wait-back seconds and read. It is updated (the version before and after), or it failed: the writer changed nothing (the version of before; --allow-same takes that), another version than --expect-version, not back (it may wait in its loader: run the writer again, or unplug it and plug it in again), or another reader came back in its place (nothing is written to it). The settings the writer reset are written back from the backup, only those that differ, then read back, unless --keep-reset; the line says which. Several readers (--device as often as wanted, or --all) are updated one after another, never two in their loaders at once. An interrupt lets a writer under way run to its end (stopping a writer can leave the reader without working firmware), then no other reader starts. Nothing is sent when the firmware writer is not there. With --json the writer&apos;s output goes to standard error.</source>
+        <translation>לפני: הקורא נקרא, וההגדרות וגרסת הקושחה שלו נשמרות בקובץ גיבוי (ראו --backup); קורא שלא ניתן לקרוא, או גיבוי שלא ניתן לכתוב, אינו מקבל דבר. אחרי תוכנית הצריבה: ממתינים לאותו קורא (אותו מספר סידורי, אחרת אותה יציאת USB; צומת חדש הוא דבר רגיל) עד --wait-back שניות, ואז קוראים אותו. הוא עודכן (הגרסה לפני ואחרי), או שנכשל: תוכנית הצריבה לא שינתה דבר (הגרסה של קודם; --allow-same מקבל זאת), גרסה אחרת מ---expect-version, לא חזר (ייתכן שהוא ממתין במטען שלו: הריצו שוב את תוכנית הצריבה, או נתקו את הקורא וחברו אותו שוב), או שקורא אחר חזר במקומו (לא נכתב אליו דבר). ההגדרות שתוכנית הצריבה אתחלה נכתבות בחזרה מהגיבוי, רק אלה שונות, ואז נקראות שוב, אלא אם ניתן --keep-reset; השורה אומרת אילו. כמה קוראים (--device כמה פעמים שרוצים, או --all) מעודכנים בזה אחר זה, לעולם לא שניים במטען שלהם בבת אחת. הפסקה נותנת לתוכנית צריבה שבפעולה לרוץ עד סופה (עצירתה עלולה להשאיר את הקורא בלי קושחה תקינה), ואז אף קורא אחר אינו מתחיל. לא נשלח דבר כשתוכנית צריבת הקושחה אינה קיימת. עם --json הפלט של תוכנית הצריבה הולך לפלט השגיאות.</translation>
+    </message>
+    <message>
+        <location line="+64"/>
         <source>Reads and writes the settings of Keylon2 key readers.
 
 Usage: keylon2ctl COMMAND [ARGUMENTS] [OPTIONS]
@@ -389,19 +401,12 @@ Commands:
         <translation>שגיאת שימוש, או קובץ שלא ניתן לקבל (לא נשלח דבר)</translation>
     </message>
     <message>
-        <location filename="../src/ctl/commands/reader_commands.cpp" line="+128"/>
-        <location filename="../src/ctl/table/exit_codes.h" line="+1"/>
-        <location filename="../src/ctl/table/human_text.cpp" line="-51"/>
+        <location line="+1"/>
         <source>no reader found</source>
         <translation>לא נמצא קורא</translation>
     </message>
     <message>
-        <location line="+150"/>
-        <source>%1: firmware written</source>
-        <translation>%1: הקושחה נצרבה</translation>
-    </message>
-    <message>
-        <location filename="../src/ctl/table/exit_codes.h" line="+1"/>
+        <location line="+1"/>
         <source>permission denied on the reader&apos;s device node</source>
         <translation>ההרשאה לצומת ההתקן של הקורא נדחתה</translation>
     </message>
@@ -436,18 +441,17 @@ Commands:
         <translation>הסתיים (SIGTERM): הקוראים שבטיפול הסתיימו, לא התחיל אף אחר</translation>
     </message>
     <message>
-        <location filename="../src/ctl/commands/fleet_commands.cpp" line="+148"/>
+        <location filename="../src/ctl/commands/fleet_commands.cpp" line="+169"/>
         <source>writing</source>
         <translation>כותב</translation>
     </message>
     <message>
-        <location line="+24"/>
-        <location line="+34"/>
+        <location filename="../src/ctl/fleet/fleet.cpp" line="+56"/>
         <source>unchanged</source>
         <translation>ללא שינוי</translation>
     </message>
     <message>
-        <location line="-32"/>
+        <location filename="../src/ctl/commands/fleet_commands.cpp" line="+24"/>
         <source>would change: %1</source>
         <translation>היה משתנה: %1</translation>
     </message>
@@ -483,7 +487,7 @@ Commands:
         <translation>מחיל</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+25"/>
         <source>differs: %1</source>
         <translation>שונה מהקובץ: %1</translation>
     </message>
@@ -494,13 +498,38 @@ Commands:
         <translation>שונים</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <location filename="../src/ctl/commands/reader_commands.cpp" line="-130"/>
+        <location line="+47"/>
+        <source>--backup names one file, and several readers are to be updated: name a folder. Nothing was sent.</source>
+        <translation>--backup מציין קובץ אחד, אבל יש לעדכן כמה קוראים: ציינו תיקייה. לא נשלח דבר.</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>a firmware writer under way runs to its end (stopping it can leave the reader without working firmware)</source>
+        <translation>תוכנית צריבת קושחה שבפעולה רצה עד סופה (עצירתה עלולה להשאיר את הקורא בלי קושחה תקינה)</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>not started: %1 did not come back and may wait in its loader, where a second reader could not be told from it; nothing was sent</source>
+        <translation>לא התחיל: %1 לא חזר וייתכן שהוא ממתין במטען שלו, שם לא ניתן היה להבחין בינו לבין קורא שני; לא נשלח דבר</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>updated</source>
+        <extracomment>How the summary counts the readers whose firmware was updated (&quot;2 updated&quot;)</extracomment>
+        <translation>עודכנו</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>updating</source>
+        <translation>מעדכן</translation>
+    </message>
+    <message>
+        <location filename="../src/ctl/fleet/fleet.cpp" line="+6"/>
         <source>reading</source>
         <translation>קורא</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location filename="../src/ctl/commands/fleet_commands.cpp" line="-69"/>
         <source>switched</source>
         <extracomment>How the summary counts the readers switched to the other interface (&quot;2 switched&quot;)</extracomment>
         <translation>הועברו</translation>
@@ -511,7 +540,7 @@ Commands:
         <translation>מעביר</translation>
     </message>
     <message>
-        <location filename="../src/ctl/fleet/fleet.cpp" line="+24"/>
+        <location filename="../src/ctl/fleet/fleet.cpp" line="-39"/>
         <source>interrupted: nothing was written</source>
         <translation>הופסק: לא נכתב דבר</translation>
     </message>
@@ -526,7 +555,7 @@ Commands:
         <translation>נכשל: %1</translation>
     </message>
     <message numerus="yes">
-        <location line="+35"/>
+        <location line="+41"/>
         <source>%n readers: %1 done, %2 failed</source>
         <translation>
             <numerusform>קורא %n: %1 הושלמו, %2 נכשלו</numerusform>
@@ -548,7 +577,22 @@ Commands:
         <translation>, %1 הופסקו, %2 לא התחילו</translation>
     </message>
     <message>
-        <location filename="../src/ctl/fleet/reader_jobs.cpp" line="+130"/>
+        <location filename="../src/ctl/fleet/reader_jobs.cpp" line="+152"/>
+        <source>settings as before</source>
+        <translation>הגדרות כמו קודם</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>settings left reset (--keep-reset): %1</source>
+        <translation>הגדרות נשארו מאותחלות (--keep-reset): %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>settings restored: %1</source>
+        <translation>הגדרות שוחזרו: %1</translation>
+    </message>
+    <message>
+        <location line="+62"/>
         <source>written, saved and verified</source>
         <translation>נכתב, נשמר ואומת</translation>
     </message>
@@ -568,7 +612,7 @@ Commands:
         <translation>כבר בממשק מקלדת ה-USB</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+15"/>
         <source>the reader switches to the serial interface</source>
         <translation>הקורא עובר לממשק הטורי</translation>
     </message>
@@ -578,7 +622,53 @@ Commands:
         <translation>הקורא עובר לממשק מקלדת ה-USB</translation>
     </message>
     <message>
-        <location filename="../src/ctl/fleet/station.cpp" line="+269"/>
+        <location line="+22"/>
+        <source>cannot write the backup %1: %2; nothing was sent</source>
+        <translation>לא ניתן לכתוב את הגיבוי %1: %2; לא נשלח דבר</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1: settings and firmware %2 kept in %3</source>
+        <translation>%1: ההגדרות והקושחה %2 נשמרו ב-%3</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>the reader did not come back within %1 s; it may wait in its loader: run the firmware writer again, or unplug the reader and plug it in again; its settings are in %2</source>
+        <translation>הקורא לא חזר תוך %1 שניות; ייתכן שהוא ממתין במטען שלו: הריצו שוב את תוכנית צריבת הקושחה, או נתקו את הקורא וחברו אותו שוב; ההגדרות שלו ב-%2</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>another reader (%1, %2) came back where this one was; nothing was written to it</source>
+        <translation>קורא אחר (%1, %2) חזר במקומו של זה; לא נכתב אליו דבר</translation>
+    </message>
+    <message>
+        <location line="+42"/>
+        <source>updated: firmware %1 -&gt; %2; %3</source>
+        <extracomment>%1 the firmware version before, %2 after, %3 what became of the settings</extracomment>
+        <translation>עודכן: קושחה %1 -&gt; %2; %3</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>the firmware writer ended, but the reader still reports firmware %1: nothing was updated</source>
+        <translation>תוכנית צריבת הקושחה הסתיימה, אבל הקורא עדיין מדווח על קושחה %1: דבר לא עודכן</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>firmware %1 as before (--allow-same); %2</source>
+        <translation>קושחה %1 כמו קודם (--allow-same); %2</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>the reader reports firmware %1, not %2 as expected</source>
+        <translation>הקורא מדווח על קושחה %1, לא %2 כמצופה</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>; backup %1</source>
+        <translation>; גיבוי %1</translation>
+    </message>
+    <message>
+        <location filename="../src/ctl/fleet/station.cpp" line="+260"/>
         <source>udev&apos;s monitor</source>
         <translation>המנטר של udev</translation>
     </message>
@@ -598,7 +688,7 @@ Commands:
         <translation>ממתין לחיבור קוראים (%1); Ctrl-C מסיים</translation>
     </message>
     <message>
-        <location filename="../src/ctl/output/document.cpp" line="+45"/>
+        <location filename="../src/ctl/output/document.cpp" line="+59"/>
         <source>warning: %1</source>
         <translation>אזהרה: %1</translation>
     </message>
@@ -613,7 +703,7 @@ Commands:
         <translation>הופסק: הקוראים שבטיפול מסתיימים, אף אחר אינו מתחיל; הפסיקו שוב כדי לסיים מיד</translation>
     </message>
     <message>
-        <location filename="../src/ctl/commands/doctor.cpp" line="+66"/>
+        <location filename="../src/ctl/commands/doctor.cpp" line="+60"/>
         <source>ok</source>
         <extracomment>doctor&apos;s status column; the three words are padded to the longest</extracomment>
         <translation>תקין</translation>
@@ -635,80 +725,80 @@ Commands:
         <translation>%1. תיקון: %2</translation>
     </message>
     <message>
-        <location filename="../src/ctl/table/human_text.cpp" line="-26"/>
+        <location filename="../src/ctl/table/parser.cpp" line="+46"/>
         <source>Unknown option &apos;%1&apos;.</source>
         <translation>אפשרות לא מוכרת &quot;%1&quot;.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Unknown options: %1.</source>
         <translation>אפשרויות לא מוכרות: %1.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+12"/>
         <source>Missing value after &apos;%1&apos;.</source>
         <translation>חסר ערך אחרי &quot;%1&quot;.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Unexpected value after &apos;%1&apos;.</source>
         <translation>ערך לא צפוי אחרי &quot;%1&quot;.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+53"/>
         <source>no command given; see --help</source>
         <translation>לא ניתנה פקודה; ראו --help</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>unknown command &quot;%1&quot;; see --help</source>
         <translation>פקודה לא מוכרת &quot;%1&quot;; ראו --help</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+8"/>
         <source>%1 does not take --%2; see keylon2ctl %1 --help</source>
         <extracomment>%1 a command, %2 an option&apos;s name</extracomment>
         <translation>%1 אינה מקבלת --%2; ראו keylon2ctl %1 --help</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+4"/>
         <source>--%1 is given more than once</source>
         <translation>--%1 ניתן יותר מפעם אחת</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+5"/>
         <source>--%1 wants %2</source>
         <extracomment>%2: the values it takes, as they are typed (&quot;cfg or json&quot;)</extracomment>
         <translation>--%1 מצפה ל־%2</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+11"/>
         <source>%1: wrong number of arguments; see --help</source>
         <translation>%1: מספר ארגומנטים שגוי; ראו --help</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+4"/>
         <source>unexpected argument %1; see keylon2ctl %2 --help</source>
         <translation>ארגומנט לא צפוי %1; ראו keylon2ctl %2 --help</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+10"/>
         <source>%1 wants %2</source>
         <extracomment>%1 a command, %2 the values its argument takes, as they are typed (&quot;usb or serial&quot;)</extracomment>
         <translation>%1 מצפה ל־%2</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+7"/>
         <source>%1 works on one reader; %2 were named</source>
         <translation>%1 פועלת על קורא אחד; צוינו %2</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../src/ctl/table/command_table.cpp" line="-191"/>
         <source>--device and --all exclude each other</source>
         <translation>--device ו־--all אינם יכולים לבוא יחד</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>--jobs wants a number of readers (0: all at once)</source>
         <translation>--jobs מצפה למספר קוראים (0: כולם בבת אחת)</translation>
     </message>
@@ -718,32 +808,32 @@ Commands:
         <translation>--wait מצפה למספר שניות, מ־0 עד %1</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>--json and --format exclude each other</source>
         <translation>--json ו־--format אינם יכולים לבוא יחד</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>--watch takes every reader plugged in; it does not take --device</source>
         <translation>--watch לוקח כל קורא שמחובר; הוא אינו מקבל --device</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../src/ctl/output/document.cpp" line="-7"/>
         <source>--%1 wants a file name</source>
         <translation>--%1 מצפה לשם קובץ</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../src/ctl/commands/fleet_commands.cpp" line="-222"/>
         <source>%1. Nothing was sent.</source>
         <translation>%1. דבר לא נשלח.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-1"/>
         <source>%1 Nothing was sent.</source>
         <translation>%1 דבר לא נשלח.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location filename="../src/ctl/fleet/devices.cpp" line="+59"/>
         <source>%1 readers found, name one with --device: %2</source>
         <translation>נמצאו %1 קוראים, ציינו אחד עם --device: %2</translation>
     </message>
@@ -753,49 +843,50 @@ Commands:
         <translation>--device מצפה ל־%1,‏ sn:SERIAL או usb:PORTPATH, לא &quot;%2&quot;</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+18"/>
         <source>no reader at %1 (found: %2)</source>
         <translation>אין קורא ב־%1 (נמצאו: %2)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+4"/>
         <source>%1 readers answer to %2 (%3); it cannot pick one: name it by usb:PORTPATH or hid:PATH</source>
         <translation>%1 קוראים עונים ל־%2 ‏(%3); אי אפשר לבחור אחד: ציינו אותו ב־usb:PORTPATH או hid:PATH</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+25"/>
         <source>%1 has no serial number; sn: cannot pick it</source>
         <translation>ל־%1 אין מספר סידורי; sn: לא יכול לבחור בו</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+11"/>
         <source>%1 readers share the serial number %2 (%3); sn: cannot pick them, name them by usb:PORTPATH or hid:PATH</source>
         <translation>ל־%1 קוראים אותו מספר סידורי %2 ‏(%3); sn: לא יכול לבחור בהם, ציינו אותם ב־usb:PORTPATH או hid:PATH</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+77"/>
         <source>no lock (%1); going on without one, as --no-lock asks</source>
         <translation>אין נעילה (%1); ממשיכים בלעדיה, כפי ש־--no-lock מבקש</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-36"/>
         <source>no lock can be had (%1); nothing was sent. Make the lock directory %2 writable for this user, or give --no-lock to go on without one</source>
         <translation>אי אפשר לקבל נעילה (%1); דבר לא נשלח. אפשרו למשתמש זה לכתוב בתיקיית הנעילות %2, או תנו --no-lock כדי להמשיך בלעדיה</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="-10"/>
         <source>busy: still in use by %1 after waiting %2 s</source>
         <extracomment>%1 the program that holds the reader (&quot;keylon2ctl (process 4242)&quot;)</extracomment>
         <translation>תפוס: עדיין בשימוש של %1 אחרי המתנה של %2 שניות</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>busy: in use by %1; --wait SECONDS waits for it</source>
         <translation>תפוס: בשימוש של %1; ‏--wait SECONDS ממתין לו</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../src/core/link/reader_lock.cpp" line="+346"/>
         <source>%1 (process %2)</source>
+        <extracomment>%1 the program that holds the reader (&quot;keylon2ctl&quot;)</extracomment>
         <translation>%1 (תהליך %2)</translation>
     </message>
     <message>
@@ -804,39 +895,40 @@ Commands:
         <translation>תוכנית</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-3"/>
         <source>another process</source>
         <translation>תהליך אחר</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../src/ctl/fleet/devices.cpp" line="+19"/>
         <source>cannot open %1: %2</source>
         <translation>אי אפשר לפתוח את %1: %2</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location filename="../src/ctl/output/reader_outcome.cpp" line="+78"/>
         <source>not started: interrupted</source>
         <translation>לא התחיל: הופסק</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../src/ctl/fleet/reader_jobs.cpp" line="-321"/>
         <source>interrupted before anything was written</source>
         <translation>הופסק לפני שנכתב דבר</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+37"/>
+        <location line="+251"/>
         <source>verify failed: %1</source>
         <extracomment>%1: each key that read back otherwise, separated by &quot;; &quot;</extracomment>
         <translation>האימות נכשל: %1</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location filename="../src/ctl/fleet/jobs.cpp" line="+79"/>
         <source>%1 is %2, wrote %3</source>
         <extracomment>%1 a key of the configuration file, %2 the value read back, %3 the value written</extracomment>
         <translation>%1 הוא %2, נכתב %3</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-38"/>
         <source>writing the %1 failed</source>
         <extracomment>%1 a step of the exchange: status, options, output window, preamble, save command, ...</extracomment>
         <translation>כתיבת %1 נכשלה</translation>
@@ -877,109 +969,109 @@ Commands:
         <translation>הקורא נעלם, בשלב: %1 (%2)</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location filename="../src/ctl/commands/reader_commands.cpp" line="+205"/>
         <source>the serial line is gone</source>
         <translation>הקו הטורי נעלם</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-27"/>
         <source>a reader on USB HID types its key ID codes as keystrokes; monitor needs a serial reader</source>
         <translation>קורא ב־USB HID מקליד את הקודים המזהים שלו כהקשות מקלדת; monitor צריך קורא טורי</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location filename="../src/ctl/fleet/reader_jobs.cpp" line="-139"/>
         <source>%1 lacks KBCountry in [KEYLON]: over USB HID write sends the keyboard country and would reset it; add it, or change only what the file sets with --partial or apply. Nothing was sent.</source>
         <translation>ב־%1 חסר KBCountry ב־[KEYLON]: דרך USB HID הפקודה write שולחת את מדינת המקלדת ותאפס אותה; הוסיפו אותו, או שנו רק את מה שהקובץ קובע עם --partial או apply. דבר לא נשלח.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location filename="../src/ctl/commands/fleet_commands.cpp" line="+114"/>
         <source>%1 lacks %2 in [KEYLON]: write sends every setting and would reset those; add them, or change only what the file sets with --partial or apply. Nothing was sent.</source>
         <extracomment>%2: the keys the file lacks</extracomment>
         <translation>ב־%1 חסרים %2 ב־[KEYLON]: הפקודה write שולחת כל הגדרה ותאפס אותן; הוסיפו אותן, או שנו רק את מה שהקובץ קובע עם --partial או apply. דבר לא נשלח.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="-103"/>
         <source>%1 sets none of the reader&apos;s settings in [KEYLON].</source>
         <translation>%1 אינו קובע אף הגדרה של הקורא ב־[KEYLON].</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location filename="../src/ctl/table/settings_file.cpp" line="+262"/>
         <source>Cannot read %1: %2.</source>
         <extracomment>%2: why, as the system words it</extracomment>
         <translation>אי אפשר לקרוא את %1: %2.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+6"/>
         <source>%1 holds no Keylon settings.</source>
         <translation>%1 אינו מכיל הגדרות Keylon.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../src/ctl/commands/fleet_commands.cpp" line="+27"/>
         <source>cannot read %1 again for the log: %2</source>
         <translation>אי אפשר לקרוא שוב את %1 עבור היומן: %2</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+195"/>
         <source>The firmware writer %1 was not found in %2; nothing was sent to the reader.</source>
         <translation>תוכנית צריבת הקושחה %1 לא נמצאה ב־%2; דבר לא נשלח לקורא.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location filename="../src/ctl/fleet/reader_jobs.cpp" line="-62"/>
         <source>the firmware writer did not run to its end</source>
         <translation>תוכנית צריבת הקושחה לא רצה עד סופה</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>the firmware writer ended with exit code %1</source>
         <translation>תוכנית צריבת הקושחה הסתיימה בקוד יציאה %1</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location filename="../src/ctl/output/audit_log.cpp" line="+91"/>
         <source>cannot open the log %1: %2</source>
         <translation>אי אפשר לפתוח את היומן %1: %2</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+7"/>
         <source>cannot use %1 as the log: not a regular file</source>
         <translation>אי אפשר להשתמש ב־%1 כיומן: אינו קובץ רגיל</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-28"/>
         <source>the log %1 is closed</source>
         <translation>היומן %1 סגור</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+95"/>
         <source>cannot write to the log %1: %2</source>
         <translation>אי אפשר לכתוב ליומן %1: %2</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>cannot write to the log %1: only %2 of %3 bytes of a line went out</source>
         <translation>אי אפשר לכתוב ליומן %1: רק %2 מתוך %3 הבתים של שורה נכתבו</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-92"/>
         <source>cannot save the log %1: %2</source>
         <translation>אי אפשר לשמור את היומן %1: %2</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../src/ctl/output/metrics.cpp" line="+281"/>
         <source>cannot write the metrics %1: %2</source>
         <translation>אי אפשר לכתוב את המדדים %1: %2</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location filename="../src/ctl/table/settings_file.cpp" line="-193"/>
         <source>%1: %2=%3: %4 is not a bracket name the notation knows; %5</source>
         <translation>%1: %2=%3: %4 אינו שם בסוגריים שהכתיב מכיר; %5</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-15"/>
         <source>write a name the notation knows (keylon2ctl --help-all lists them) or any code as [0xHH]; a &apos;[&apos; itself is [0x5B]</source>
         <translation>כתבו שם שהכתיב מכיר (keylon2ctl --help-all מונה אותם) או כל קוד בצורה [0xHH]; התו &apos;[&apos; עצמו הוא [0x5B]</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+6"/>
         <source>write [%1]</source>
         <translation>כתבו [%1]</translation>
     </message>
@@ -989,52 +1081,52 @@ Commands:
         <translation>כתבו [%1] (קוד %2)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+16"/>
         <source>%1: %2=%3: the &apos;[&apos; of %4 is never closed; close the name, or write a &apos;[&apos; itself as [0x5B]</source>
         <translation>%1: %2=%3: ה־&apos;[&apos; של %4 אינו נסגר; סגרו את השם, או כתבו &apos;[&apos; עצמו בצורה [0x5B]</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+54"/>
         <source>%1: unknown key %2 in [KEYLON]</source>
         <translation>%1: שדה לא מוכר %2 ב־[KEYLON]</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+12"/>
         <source>%1: unknown key %2 in [KEYLON]; did you mean %3?</source>
         <translation>%1: שדה לא מוכר %2 ב־[KEYLON]; האם התכוונתם ל־%3?</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-6"/>
         <source>%1: unknown key %2 in [KEYLON]; the key is spelled %3</source>
         <translation>%1: שדה לא מוכר %2 ב־[KEYLON]; השדה נכתב %3</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+18"/>
         <source>%1; a &apos;#&apos; does not start a comment after a value: put the comment on a line of its own</source>
         <translation>%1; ‏&apos;#&apos; אינו פותח הערה אחרי ערך: כתבו את ההערה בשורה נפרדת</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+14"/>
         <source>%1: %2 is given twice in [KEYLON] (lines %3 and %4), and only the last line would count; keep the one line you mean</source>
         <translation>%1: %2 מופיע פעמיים ב־[KEYLON] (שורות %3 ו־%4), ורק השורה האחרונה הייתה נחשבת; השאירו רק את השורה שהתכוונתם אליה</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+8"/>
         <source>%1: line %2: %3=%4: a &apos;;&apos; outside double quotes starts a comment, so this reads as %3=%5; write %3=%6 to keep the &apos;;&apos;, or put a comment on a line of its own</source>
         <translation>%1: שורה %2: %3=%4: ‏&apos;;&apos; מחוץ למירכאות כפולות פותח הערה, ולכן זה נקרא %3=%5; כתבו %3=%6 כדי לשמור על ה־&apos;;&apos;, או כתבו הערה בשורה נפרדת</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+17"/>
         <source>%1: the section [%2] is spelled [KEYLON]</source>
         <translation>%1: המקטע [%2] נכתב [KEYLON]</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+36"/>
         <source>%1 is saved as %2 (Notepad calls it &quot;Unicode&quot;); save it as UTF-8</source>
         <translation>%1 שמור כ־%2 (‏Notepad קורא לזה &quot;Unicode&quot;); שמרו אותו כ־UTF-8</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+60"/>
         <source>%1: %2=%3 is not 0 or 1</source>
         <translation>%1: %2=%3 אינו 0 או 1</translation>
     </message>
@@ -1044,104 +1136,104 @@ Commands:
         <translation>%1: %2=%3 אינו מספר</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+8"/>
         <source>%1: %2=%3 is out of range: %4</source>
         <extracomment>%4: the range, &quot;0 to 255&quot;</extracomment>
         <translation>%1: %2=%3 מחוץ לטווח: %4</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-275"/>
         <source>%1 to %2</source>
         <translation>%1 עד %2</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-1"/>
         <source>%1 to %2 (%3)</source>
         <translation>%1 עד %2 (%3)</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location filename="../src/core/settings/settings_table.cpp" line="+137"/>
         <source>0 or 1 (true and false are taken too)</source>
         <translation>0 או 1 (גם true ו־false מתקבלים)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>the preamble, postamble and remove data, in the bracket notation; at most 31 codes each</source>
         <translation>התחילית, הסופית והסרת הנתונים, בכתיב הסוגריים; עד 31 קודים כל אחד</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>%1 to %2: the reader keeps one byte, and a read shows it signed</source>
         <translation>%1 עד %2: הקורא שומר בית אחד, וקריאה מציגה אותו עם סימן</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-153"/>
         <source>0 USB keyboard, 1 serial: the interface the file was read over; never applied</source>
         <translation>0 מקלדת USB,‏ 1 טורי: הממשק שדרכו נקרא הקובץ; לעולם אינו מוחל</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+22"/>
         <source>%1; not on the serial interface</source>
         <extracomment>%1: the keyboard countries with their numbers</extracomment>
         <translation>%1; לא בממשק הטורי</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location filename="../src/core/access/access_doctor.cpp" line="+344"/>
         <source>the udev rule is switched off: %1 links to /dev/null</source>
         <translation>כלל ה־udev כבוי: %1 מקושר ל־‎/dev/null</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>remove that link and run sudo udevadm control --reload-rules; then unplug and plug the reader in again</source>
         <translation>הסירו את הקישור והריצו sudo udevadm control --reload-rules; ואז נתקו את הקורא וחברו אותו מחדש</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+5"/>
         <source>the udev rule %1 is not installed</source>
         <translation>כלל ה־udev‏ %1 אינו מותקן</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>install the keylon2-utility package, or copy %1 to /etc/udev/rules.d/ and run sudo udevadm control --reload-rules; then unplug and plug the reader in again</source>
         <translation>התקינו את החבילה keylon2-utility, או העתיקו את %1 ל־‎/etc/udev/rules.d/‎ והריצו sudo udevadm control --reload-rules; ואז נתקו את הקורא וחברו אותו מחדש</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+6"/>
         <source>the udev rule %1 gives the readers to the user at the seat only</source>
         <translation>כלל ה־udev‏ %1 נותן את הקוראים רק למשתמש שליד העמדה</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>install the package&apos;s rule, which also gives them to group plugdev</source>
         <translation>התקינו את הכלל של החבילה, שנותן אותם גם לקבוצה plugdev</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>the udev rule is installed: %1</source>
         <translation>כלל ה־udev מותקן: %1</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+8"/>
         <source>running as root, which may open every node</source>
         <translation>רץ כ־root, שרשאי לפתוח כל צומת התקן</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>this session is at seat %1, whose user the udev rule hands the readers</source>
         <translation>ההפעלה הזאת נמצאת בעמדה %1, שלמשתמש שלה כלל ה־udev נותן את הקוראים</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>this session has no seat (as over SSH); the readers come through group plugdev, which this user is in</source>
         <translation>להפעלה הזאת אין עמדה (כמו דרך SSH); הקוראים מגיעים דרך הקבוצה plugdev, שהמשתמש הזה חבר בה</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>this session has no seat (as over SSH): the seat&apos;s access does not reach it</source>
         <translation>להפעלה הזאת אין עמדה (כמו דרך SSH): הגישה של העמדה אינה מגיעה אליה</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-255"/>
         <source>log in again: this user joined group plugdev after this session began</source>
         <translation>התחברו מחדש: המשתמש הזה הצטרף לקבוצה plugdev אחרי שההפעלה הזאת התחילה</translation>
     </message>
@@ -1151,7 +1243,7 @@ Commands:
         <translation>הצטרפו לקבוצה plugdev: ‏sudo usermod -aG plugdev %1, ואז התחברו מחדש</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+267"/>
         <source>ModemManager is not running</source>
         <translation>ModemManager אינו רץ</translation>
     </message>
@@ -1161,37 +1253,37 @@ Commands:
         <translation>ModemManager רץ (pid %1)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+10"/>
         <source>brltty is installed: it takes over USB serial adapters it knows when they are plugged in</source>
         <translation>brltty מותקן: הוא משתלט על מתאמי USB טוריים שהוא מכיר כשהם מחוברים</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>if the reader&apos;s serial port vanishes when it is plugged in, remove it: sudo apt-get remove brltty</source>
         <translation>אם היציאה הטורית של הקורא נעלמת כשהוא מחובר, הסירו אותו: sudo apt-get remove brltty</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+5"/>
         <source>brltty is not installed</source>
         <translation>brltty אינו מותקן</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-220"/>
         <source>%1 cannot be opened: %2</source>
         <translation>אי אפשר לפתוח את %1: %2</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-3"/>
         <source>unplug and plug the reader in again</source>
         <translation>נתקו את הקורא וחברו אותו מחדש</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+12"/>
         <source>this user may open %1</source>
         <translation>המשתמש הזה רשאי לפתוח את %1</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>this user may open %1, as root</source>
         <translation>המשתמש הזה רשאי לפתוח את %1, בתור root</translation>
     </message>
@@ -1201,112 +1293,112 @@ Commands:
         <translation>המשתמש הזה רשאי לפתוח את %1, בתור הבעלים</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>this user may open %1, through the seat&apos;s ACL entry</source>
         <translation>המשתמש הזה רשאי לפתוח את %1, דרך רשומת ה־ACL של העמדה</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>this user may open %1, through group %2</source>
         <translation>המשתמש הזה רשאי לפתוח את %1, דרך הקבוצה %2</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>this user may open %1, as every user may (mode %2)</source>
         <translation>המשתמש הזה רשאי לפתוח את %1, כמו כל משתמש (הרשאות %2)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+11"/>
         <source>%1 is not there to be opened</source>
         <translation>%1 אינו קיים ולכן אי אפשר לפתוח אותו</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+7"/>
         <source>this user may not open %1</source>
         <translation>למשתמש הזה אין הרשאה לפתוח את %1</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+7"/>
         <source>this user may not open %1 (owner %2, group %3, mode %4)</source>
         <translation>למשתמש הזה אין הרשאה לפתוח את %1 (בעלים %2, קבוצה %3, הרשאות %4)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-2"/>
         <source>this user may not open %1 (owner %2, group %3, mode %4, no ACL entry for this user)</source>
         <translation>למשתמש הזה אין הרשאה לפתוח את %1 (בעלים %2, קבוצה %3, הרשאות %4, אין רשומת ACL למשתמש הזה)</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+9"/>
         <source>install the udev rule (see above), then unplug and plug the reader in again</source>
         <translation>התקינו את כלל ה־udev (ראו למעלה), ואז נתקו את הקורא וחברו אותו מחדש</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+5"/>
         <source>unplug and plug the reader in again: the udev rule applies when the reader is added</source>
         <translation>נתקו את הקורא וחברו אותו מחדש: כלל ה־udev חל כשהקורא מתווסף</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+12"/>
         <source>no other program holds %1</source>
         <translation>אף תוכנית אחרת אינה מחזיקה את %1</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+15"/>
         <source>%1 is locked by %2 (%3)</source>
         <translation>%1 נעול על ידי %2 (%3)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>end that program, or close the port in it</source>
         <translation>סגרו את התוכנית הזאת, או סגרו בה את היציאה</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+12"/>
         <source>%1 is open in %2</source>
         <translation>%1 פתוח ב־%2</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>end that program before using the reader: two programs on one reader confuse each other&apos;s frames</source>
         <translation>סגרו את התוכנית הזאת לפני השימוש בקורא: שתי תוכניות על קורא אחד מבלבלות זו לזו את המסגרות</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+137"/>
         <source>in use by %1, which holds its lock %2</source>
         <translation>בשימוש של %1, שמחזיק את הנעילה שלו %2</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>wait until it is done: another program is refused as busy, or waits with keylon2ctl --wait SECONDS</source>
         <translation>המתינו עד שיסיים: תוכנית אחרת נדחית כתפוס, או ממתינה עם keylon2ctl --wait SECONDS</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+7"/>
         <source>ModemManager leaves %1 alone</source>
         <translation>ModemManager אינו נוגע ב־%1</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+6"/>
         <source>ModemManager may probe %1 with AT commands, which the reader takes for frames</source>
         <translation>ModemManager עלול לבדוק את %1 בפקודות AT, שהקורא מפרש כמסגרות</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>install the udev rule, which marks the port to be left alone, and plug the reader in again; or stop ModemManager: sudo systemctl stop ModemManager</source>
         <translation>התקינו את כלל ה־udev, שמסמן שאין לגעת ביציאה, וחברו את הקורא מחדש; או עצרו את ModemManager: ‏sudo systemctl stop ModemManager</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location filename="../src/ctl/commands/doctor.cpp" line="+33"/>
         <source>%1: only a reader&apos;s node is locked, and a reader whose node cannot be opened has no lock</source>
         <translation>%1: רק צומת ההתקן של קורא ננעל, וקורא שאי אפשר לפתוח את הצומת שלו אין לו נעילה</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>a service needs ReadWritePaths=%1; elsewhere make the directory, writable by every user and sticky (mode 1777)</source>
         <translation>שירות צריך ReadWritePaths=%1; במקומות אחרים צרו את התיקייה, ניתנת לכתיבה לכל משתמש ודביקה (הרשאות 1777)</translation>
     </message>
     <message>
-        <location filename="../src/ctl/table/settings_file.cpp" line="+338"/>
+        <location filename="../src/ctl/table/settings_file.cpp" line="+332"/>
         <source>Configuration files (FILE), as the window&apos;s Export writes them: [FW] Ver (the firmware version;
 never written) and [KEYLON] with these keys:
 %1Another key in [KEYLON], a value that is no number where a number belongs, a value out of its
@@ -1381,7 +1473,7 @@ The characters %3 are the codes b0 to b6.
         <translation>היציאה הטורית %1 נעלמה; הקורא נותק.</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+43"/>
         <source>to Serial</source>
         <extracomment>The interface-change button names the interface it switches to</extracomment>
         <translation>לטורי</translation>
@@ -1397,7 +1489,7 @@ The characters %3 are the codes b0 to b6.
         <translation>קוד ASCII</translation>
     </message>
     <message>
-        <location filename="../src/window/maintenance/firmware_update.cpp" line="+23"/>
+        <location filename="../src/window/maintenance/firmware_update.cpp" line="+25"/>
         <location filename="../src/window/maintenance/firmware_writer_dialog.cpp" line="+23"/>
         <location line="+68"/>
         <source>FW Update</source>
@@ -1409,7 +1501,7 @@ The characters %3 are the codes b0 to b6.
         <translation>תוכנית צריבת הקושחה %1 לא נמצאה ב־%2; דבר לא נשלח לקורא.</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+11"/>
         <source>ISP Mode</source>
         <translation>מצב ISP</translation>
     </message>
@@ -1439,7 +1531,7 @@ The characters %3 are the codes b0 to b6.
         <translation>תוכנית צריבת הקושחה הסתיימה עם קוד יציאה %1. התחברו שוב כשהקורא יחזור.</translation>
     </message>
     <message>
-        <location filename="../src/window/maintenance/interface_change.cpp" line="+19"/>
+        <location filename="../src/window/maintenance/interface_change.cpp" line="+20"/>
         <source>Do you want to change Keylon interface to &lt;b&gt;USB Keyboard&lt;/b&gt; and utility will close?</source>
         <translation>להחליף את ממשק ה־Keylon ל&lt;b&gt;מקלדת USB&lt;/b&gt;? התוכנה תיסגר.</translation>
     </message>
@@ -1450,7 +1542,7 @@ The characters %3 are the codes b0 to b6.
     </message>
     <message>
         <location line="+1"/>
-        <location line="+7"/>
+        <location line="+9"/>
         <location filename="../src/window/ui/ui_mainwindow.cpp" line="-14"/>
         <source>Change Mode</source>
         <extracomment>Button: switches the reader to the other interface</extracomment>
@@ -1462,7 +1554,7 @@ The characters %3 are the codes b0 to b6.
         <translation>הקורא לא קיבל את החלפת הממשק; התוכנה נשארת פתוחה.</translation>
     </message>
     <message>
-        <location filename="../src/window/settings_page/config_files.cpp" line="+23"/>
+        <location filename="../src/window/settings_page/config_files.cpp" line="+24"/>
         <source>Cannot read %1: %2. The page was left as it was.</source>
         <translation>לא ניתן לקרוא את %1: ‏%2. הדף נשאר כפי שהיה.</translation>
     </message>
@@ -1511,7 +1603,7 @@ The characters %3 are the codes b0 to b6.
         <translation>לא נבחר קובץ.</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+16"/>
         <source>Default File</source>
         <translation>קובץ ברירת מחדל</translation>
     </message>
@@ -1532,7 +1624,7 @@ The characters %3 are the codes b0 to b6.
         <translation>קובץ ברירת המחדל נטען. לחצו על „כתיבת מצב” כדי לכתוב אותו להתקן ה־Keylon.</translation>
     </message>
     <message>
-        <location filename="../src/window/settings_page/settings_form.cpp" line="+93"/>
+        <location filename="../src/window/settings_page/settings_form.cpp" line="+95"/>
         <source>F/W Version: %1</source>
         <translation>גרסת קושחה: %1</translation>
     </message>
@@ -1567,8 +1659,8 @@ The characters %3 are the codes b0 to b6.
         <translation>קריאת מצב</translation>
     </message>
     <message>
-        <location filename="../src/window/settings_page/settings_writer.cpp" line="+24"/>
-        <location line="+14"/>
+        <location filename="../src/window/settings_page/settings_writer.cpp" line="+26"/>
+        <location line="+17"/>
         <location line="+6"/>
         <source>Setting Keylon</source>
         <translation>הגדרת Keylon</translation>

@@ -54,8 +54,10 @@ struct Follower
     QString dir;
     QSet<int> plugged;
     QHash<int, ReaderFile> files;  // as read at plug-in, with the write frames counted since
+    QString loaderDir;
 
     void sync(bool first);
+    void restartFromLoader();
 };
 
 Follower &follower()
@@ -84,6 +86,8 @@ void Follower::sync(bool first)
             const bool failedBefore = files.value(number).failWrites;
             files.insert(number, content);
             model->powerUp(content.stored);
+            if (!content.serialNumber.isEmpty())
+                model->setSerialNumber(content.serialNumber);
             if (content.failWrites || failedBefore) {
                 Faults faults = model->faults();
                 faults.failAllWrites = content.failWrites;
@@ -95,6 +99,33 @@ void Follower::sync(bool first)
         }
     }
     plugged = now;
+}
+
+// Readers in their loader whose writer is done start up from what it left them.
+void Follower::restartFromLoader()
+{
+    if (loaderDir.isEmpty())
+        return;
+    for (int number : scan(loaderDir, QStringLiteral("restart"))) {
+        Model *model = Model::reader(number);
+        if (!model || !model->inIspMode())
+            continue;
+        const QString path = filePath(loaderDir, QStringLiteral("restart"), number);
+        QFile file(path);
+        const ReaderFile content = parse(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray());
+        QFile::remove(path);
+        QFile::remove(filePath(loaderDir, QStringLiteral("loader"), number));
+        model->powerUp(content.stored);
+        if (!content.serialNumber.isEmpty())
+            model->setSerialNumber(content.serialNumber);
+        if (!dir.isEmpty() && plugged.contains(number)) {
+            ReaderFile &kept = files[number];
+            kept.stored = content.stored;
+            kept.writeFrames = content.writeFrames;  // counted from what the writer left
+            kept.serialNumber = content.serialNumber.isEmpty() ? kept.serialNumber : content.serialNumber;
+            replaceIfPresent(filePath(dir, QStringLiteral("hid"), number), format(kept));
+        }
+    }
 }
 
 }  // namespace
@@ -144,6 +175,8 @@ ReaderFile parse(const QByteArray &text)
             file.serialNumber = QString::fromUtf8(value);
         else if (key == "usbPort")
             file.usbPort = QString::fromUtf8(value);
+        else if (key == "loader")
+            file.loader = value == "1";
     }
     Answers::clampAffixes(stored.saved);
     Answers::clampAffixes(stored.savedOther);
@@ -179,6 +212,8 @@ QByteArray format(const ReaderFile &file)
         text += "serialNumber=" + file.serialNumber.toUtf8() + '\n';
     if (!file.usbPort.isEmpty())
         text += "usbPort=" + file.usbPort.toUtf8() + '\n';
+    if (file.loader)
+        text += "loader=1\n";
     return text;
 }
 
@@ -266,6 +301,40 @@ void syncUsbHid()
     std::lock_guard<std::mutex> lock(f.mutex);
     if (!f.dir.isEmpty())
         f.sync(false);
+    f.restartFromLoader();
+}
+
+void setLoaderDirectory(const QString &dir)
+{
+    Follower &f = follower();
+    std::lock_guard<std::mutex> lock(f.mutex);
+    f.loaderDir = dir;
+    qputenv("KEYLON2_VIRTUAL_LOADER_DIR", QFile::encodeName(dir));
+}
+
+QString loaderDirectory()
+{
+    Follower &f = follower();
+    std::lock_guard<std::mutex> lock(f.mutex);
+    return f.loaderDir;
+}
+
+void noteLoader(const Model &model)
+{
+    const QString dir = loaderDirectory();
+    if (dir.isEmpty() || !model.inIspMode() || !QDir().mkpath(dir))
+        return;
+    ReaderFile file;
+    file.stored = model.stored();
+    file.serialNumber = model.serialNumber();
+    file.loader = true;
+    // Written beside and renamed, so that the writer never reads it half written.
+    const QString path = filePath(dir, QStringLiteral("loader"), model.number());
+    QFile scratch(path + QStringLiteral(".new"));
+    if (scratch.open(QIODevice::WriteOnly | QIODevice::Truncate) && scratch.write(format(file)) >= 0) {
+        scratch.close();
+        ::rename(QFile::encodeName(scratch.fileName()).constData(), QFile::encodeName(path).constData());
+    }
 }
 
 void checkUsbHidReader(int number)

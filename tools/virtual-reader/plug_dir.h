@@ -19,6 +19,9 @@
 //             (serialNumber=KLN2-1<N in five digits>, usbPort=2-1.N: never a USB HID
 //             reader's). keylon2ctl-demo lists these ports as readers, with that identity.
 //
+// A hid-N file may name the reader's serial number (serialNumber=...): the reader then goes by
+// it, as a reader that a firmware writer brought back under another node keeps its own.
+//
 // A file's content is what that reader keeps (its saved settings, interface and version, as
 // "key=value" lines; an empty file is a reader in factory state). It is read when the file
 // appears and written back by the program that hosts the reader after every frame that
@@ -40,6 +43,7 @@ struct ReaderFile
     QString port;             // serial: the port it answers on, while its program runs
     QString serialNumber;     // serial: its USB serial number, as the program gives it
     QString usbPort;          // serial: the USB socket it sits in (2-1.N), as the program gives it
+    bool loader = false;      // loader-N: the reader waits in its loader
 };
 ReaderFile parse(const QByteArray &text);
 QByteArray format(const ReaderFile &file);
@@ -71,6 +75,28 @@ void checkUsbHidReader(int number);
 bool usbHidNodeClosed(int number);
 // A write reached the reader: counts a write frame and stores what the reader keeps now.
 void noteUsbHidWrite(const Model &model, const QByteArray &frame);
+
+// ---- the loader: a reader in ISP mode and the firmware writer ----
+// A reader that takes the ISP frame leaves its node for its loader, where it stays until a
+// firmware writer is done with it. The loader hands it over through files, so that a writer in
+// another process (the stand-in writer flashmate, tools/demo) can reach a reader that lives in
+// this one:
+//   loader-N   written when reader N enters its loader: what it keeps, in a plug file's
+//              format, with its serialNumber.
+//   restart-N  written by the writer: what reader N keeps from now on (version, settings,
+//              interface, and serialNumber when another reader is to come back in its place).
+//              At its next look (before every listing and open) the program that hosts the
+//              reader takes both files away and the reader starts up from it, on its node again.
+// A writer that leaves the files alone leaves the reader in its loader for good. The loader
+// directory is the plug directory when the program follows one (there the writer may as well
+// move the reader to another node: remove hid-N, write hid-M with its serialNumber), else a
+// folder of the program's own under the temporary directory. Every program linked to the
+// stand-in names it to the programs it starts (its firmware writer) in
+// KEYLON2_VIRTUAL_LOADER_DIR, and removes its own folder at exit.
+void setLoaderDirectory(const QString &dir);
+QString loaderDirectory();
+// After a frame reached reader `model`: when it is in its loader now, writes loader-N.
+void noteLoader(const Model &model);
 
 // ---- serial readers announced by keylon2-virtual-reader ----
 struct SerialPort

@@ -1,6 +1,7 @@
 #include "serial_endpoint.h"
 
 #include "reader_model.h"
+#include "plug_dir.h"
 
 #include <atomic>
 #include <chrono>
@@ -105,6 +106,7 @@ void SerialEndpoint::Private::receive()
         if (n <= 0)
             return;
         const QList<QByteArray> replies = model.serialReceive(QByteArray(buffer, int(n)));
+        PlugDir::noteLoader(model);
         const bool split = model.faults().splitSerialAnswers;
         const Clock::time_point now = Clock::now() + milliseconds(model.serialAnswerDelayMs());
         for (const QByteArray &reply : replies) {

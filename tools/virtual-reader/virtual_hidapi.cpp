@@ -18,12 +18,15 @@
 //   KEYLON2_VIRTUAL_PLUG_DIR=DIR         readers come and go with the files hid-N in DIR
 //                                        (see plug_dir.h); KEYLON2_VIRTUAL_HID_READERS is
 //                                        then ignored
+// and sets KEYLON2_VIRTUAL_LOADER_DIR for the programs it starts: where its readers in ISP mode
+// wait for a firmware writer (plug_dir.h, "the loader").
 // The production build links the real hidapi and never reads them.
 #include "plug_dir.h"
 #include "reader_model.h"
 
 #include <hidapi.h>
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QThread>
@@ -34,6 +37,8 @@
 #include <cwchar>
 #include <mutex>
 #include <string>
+
+#include <unistd.h>
 
 using VirtualReader::Model;
 
@@ -90,6 +95,19 @@ void writeTally()
     std::fclose(file);
 }
 
+// A program that follows no plug directory hands its readers in their loader over in a folder
+// of its own, gone with it.
+QString privateLoaderDir()
+{
+    static const QString dir = QStringLiteral("%1/keylon2-virtual-loader-%2").arg(QDir::tempPath()).arg(qint64(getpid()));
+    return dir;
+}
+
+void removePrivateLoaderDir()
+{
+    QDir(privateLoaderDir()).removeRecursively();
+}
+
 void readEnvironment()
 {
     static std::once_flag once;
@@ -105,6 +123,10 @@ void readEnvironment()
                 problems << QStringLiteral("KEYLON2_VIRTUAL_HID_READERS is ignored: the files in %1 say "
                                            "which readers are attached").arg(dir);
             VirtualReader::PlugDir::followUsbHid(dir);
+            VirtualReader::PlugDir::setLoaderDirectory(dir);
+        } else {
+            VirtualReader::PlugDir::setLoaderDirectory(privateLoaderDir());
+            std::atexit(removePrivateLoaderDir);
         }
         problems += Model::setUpFromEnvironment(following ? nullptr : std::getenv("KEYLON2_VIRTUAL_HID_READERS"),
                                                 std::getenv("KEYLON2_VIRTUAL_HID_FAILING"));
@@ -350,6 +372,7 @@ int HID_API_EXPORT hid_write(hid_device *dev, const unsigned char *data, size_t 
         return -1;
     }
     VirtualReader::PlugDir::noteUsbHidWrite(*dev->model, report.mid(1));
+    VirtualReader::PlugDir::noteLoader(*dev->model);
     return int(length);
 }
 

@@ -62,13 +62,15 @@ void useUtf8(QSettings &file)
 #endif
 }
 
-bool write(const QString &path, const ConfigPage &page, QString *reason)
+bool write(const QString &path, const ConfigPage &page, QString *reason, bool withCountry)
 {
     QSettings file(path, QSettings::IniFormat);
     useUtf8(file);
     file.setValue("FW/Ver", page.firmwareVersion);
-    for (const Settings::Setting &setting : Settings::all())
-        file.setValue(QStringLiteral("KEYLON/") + QLatin1String(setting.key), setting.exported(page));
+    for (const Settings::Setting &setting : Settings::all()) {
+        if (withCountry || !setting.usbOnly)
+            file.setValue(QStringLiteral("KEYLON/") + QLatin1String(setting.key), setting.exported(page));
+    }
     file.sync();
     if (file.status() == QSettings::NoError)
         return true;

@@ -14,8 +14,9 @@ void useUtf8(QSettings &file);
 
 // Writes [FW] Ver and every setting's key into the INI file at path, as UTF-8. Keys of an
 // existing file that are not ours stay. Returns false when the file could not be written, with
-// the system's reason in *reason.
-bool write(const QString &path, const ConfigPage &page, QString *reason = nullptr);
+// the system's reason in *reason. Without withCountry, the keys that only a USB HID read gives
+// (the keyboard country) are left out, so that the file leaves other readers' countries alone.
+bool write(const QString &path, const ConfigPage &page, QString *reason = nullptr, bool withCountry = true);
 
 // Whether a file is one that read() may fill the page from. A file that cannot be read gives
 // nothing but default values, so it must not get that far: it is refused with the system's

@@ -1,10 +1,13 @@
 // The commands over many readers: each reader's job, and how the fleet reports it.
 #include <QDateTime>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTextStream>
 
 #include <memory>
 
+#include "core/platform/platform.h"
 #include "ctl/table/ctl_text.h"
 #include "ctl/table/handlers.h"
 #include "ctl/table/settings_file.h"
@@ -242,6 +245,74 @@ int setInterfaceCommand(const Invocation &invocation, Io &io)
     fleet.entries = {true, false, false};
     fleet.progress = CtlText::tr("switching");
     return runRecorded(invocation, io, fleet, QString(), false);
+}
+
+int firmwareUpdateCommand(const Invocation &invocation, Io &io)
+{
+    // Before anything is looked for: nothing goes to a reader when there is no writer to run.
+    if (!Platform::firmwareWriterRunnable()) {
+        return fail(invocation, io, UsageError,
+                    {Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl", "The firmware writer %1 was not found in %2; "
+                                                                      "nothing was sent to the reader."))
+                         .arg(QFileInfo(Platform::firmwareWriterProgram()).fileName(), QDir::currentPath())
+                         .coded(Code::NoWriter)});
+    }
+    FirmwareUpdate update;
+    update.backup = invocation.value(QStringLiteral("backup"));
+    const bool several = invocation.all || invocation.devices.size() > 1;
+    if (several && !update.backup.isEmpty() && !update.backup.endsWith(QLatin1Char('/')) && !QFileInfo(update.backup).isDir()) {
+        return fail(invocation, io, UsageError,
+                    {Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl", "--backup names one file, and several readers are to be "
+                                                                      "updated: name a folder. Nothing was sent."))
+                         .coded(Code::Usage)});
+    }
+    update.waitBackMs = invocation.value(QStringLiteral("wait-back"), QStringLiteral("60")).toInt() * 1000;
+    update.allowSame = invocation.isSet(QStringLiteral("allow-same"));
+    update.keepReset = invocation.isSet(QStringLiteral("keep-reset"));
+    update.expectVersion = invocation.value(QStringLiteral("expect-version"));
+    update.waitMs = invocation.waitMs();
+    update.withoutLock = invocation.withoutLock();
+    update.writerToErr = invocation.json;
+    std::unique_ptr<AuditLog> log;
+    if (const int refused = openLog(invocation, io, QString(), false, log))
+        return refused;
+    MetricsFile metrics;
+    if (const int refused = metrics.open(invocation, io, false))
+        return refused;
+    if (metrics.get())
+        metrics.get()->countUpdates();
+    io.stopNote = CtlText::tr("a firmware writer under way runs to its end (stopping it can leave the reader without working "
+                              "firmware)");
+    Fleet fleet;
+    fleet.log = log.get();
+    // A reader that did not come back may wait in its loader, where the next reader's writer
+    // could not tell it from its own: the readers after it are left alone.
+    QString inLoader;
+    fleet.job = [&](HeldReader &reader, const JobContext &context) {
+        if (!inLoader.isEmpty()) {
+            ReaderOutcome outcome;
+            outcome.reader = reader.listed();
+            outcome.result = ReaderOutcome::Result::Failed;
+            outcome.exitCode = ReaderFailed;
+            outcome.error = Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl", "not started: %1 did not come back and may wait in "
+                                                                             "its loader, where a second reader could not be told "
+                                                                             "from it; nothing was sent"))
+                                .arg(inLoader)
+                                .coded(Code::LoaderBusy);
+            return outcome;
+        }
+        ReaderOutcome outcome = updateFirmware(reader, update, context, io);
+        if (outcome.error.code() == QLatin1String(Code::NotBack) || outcome.error.code() == QLatin1String(Code::WriterFailed))
+            inLoader = reader.listed().device();
+        return outcome;
+    };
+    fleet.status = [](const ReaderOutcome &outcome) { return outcome.note; };
+    //: How the summary counts the readers whose firmware was updated ("2 updated")
+    fleet.changedWord = CtlText::tr("updated");
+    fleet.progress = CtlText::tr("updating");
+    fleet.metrics = metrics.get();
+    fleet.oneAtATime = true;
+    return metrics.end(runFleet(invocation, io, fleet), io);
 }
 
 }  // namespace Ctl

@@ -1,17 +1,11 @@
 #include "ctl/table/handlers.h"
 
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTextStream>
 
-#include <algorithm>
-
-#include "core/platform/platform.h"
 #include "core/session/reader_session.h"
 #include "core/settings/config_mapping.h"
 #include "core/settings/settings_table.h"
@@ -38,26 +32,14 @@ QString hex4(quint16 id)
 }
 
 // The page as the window's Export writes it, through the same mapping; without KBCountry when
-// the reader did not tell it, so that the file leaves other readers' countries alone.
+// the reader did not tell it.
 QByteArray configText(const ConfigPage &page, bool withCountry)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("reader.cfg"));
-    ConfigFile::write(path, page);
+    ConfigFile::write(path, page, nullptr, withCountry);
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QByteArray();
-    QList<QByteArray> lines = file.readAll().split('\n');
-    // The keys a serial read does not return (the country); [FW] holds none of that name.
-    if (!withCountry)
-        lines.erase(std::remove_if(lines.begin(), lines.end(),
-                                   [](const QByteArray &line) {
-                                       const int equals = line.indexOf('=');
-                                       const auto *key = Settings::named(QString::fromUtf8(line.left(equals)));
-                                       return equals > 0 && key && key->usbOnly;
-                                   }),
-                    lines.end());
-    return lines.join('\n');
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 QJsonObject configJson(const ConfigPage &page, bool withCountry)
@@ -238,57 +220,6 @@ int monitorCommand(const Invocation &invocation, Io &io)
     flush();
     // An interrupt is how monitor is meant to end.
     return finishOne(invocation, io, reader, exitCode, error, QJsonObject{{"codes", codes}});
-}
-
-int firmwareUpdateCommand(const Invocation &invocation, Io &io)
-{
-    ReaderList::Reader reader;
-    if (const int refused = oneReader(invocation, io, reader))
-        return refused;
-    const QString program = Platform::firmwareWriterProgram();
-    const QFileInfo writer(program);
-    if (!Platform::firmwareWriterRunnable()) {
-        return finishOne(invocation, io, reader, UsageError,
-                         Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl", "The firmware writer %1 was not found in %2; "
-                                                                          "nothing was sent to the reader."))
-                             .arg(writer.fileName(), QDir::currentPath())
-                             .coded(Code::NoWriter));
-    }
-    // Held until the writer is done: nobody else talks to the reader while its firmware changes.
-    Locked locked;
-    if (const int refused = openOne(invocation, io, reader, locked))
-        return refused;
-    // The link goes, the lock stays: the writer finds the reader free, and nobody else.
-    const SessionResult result = locked.reader->enterIspMode();
-    if (!result.ok())
-        return finishOne(invocation, io, reader, ReaderFailed, readerLine(reader, sessionFailure(result)));
-    QProcess process;
-    // With --json standard output holds the document alone: the writer speaks on standard error.
-    process.setProcessChannelMode(invocation.json ? QProcess::MergedChannels : QProcess::ForwardedChannels);
-    process.start(program, Platform::firmwareWriterArguments(), QIODevice::ReadWrite);
-    process.closeWriteChannel();
-    while (process.state() != QProcess::NotRunning) {
-        process.waitForFinished(100);
-        if (invocation.json) {
-            io.err << QString::fromLocal8Bit(process.readAll());
-            io.err.flush();
-        }
-    }
-    if (process.exitStatus() != QProcess::NormalExit || process.error() == QProcess::FailedToStart)
-        return finishOne(invocation, io, reader, ReaderFailed,
-                         Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl", "the firmware writer did not run to its end"))
-                             .coded(Code::WriterFailed));
-    if (process.exitCode() != 0) {
-        return finishOne(invocation, io, reader, ReaderFailed,
-                         Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl", "the firmware writer ended with exit code %1"))
-                             .arg(process.exitCode())
-                             .coded(Code::WriterFailed));
-    }
-    if (!invocation.json) {
-        io.out << CtlText::tr("%1: firmware written").arg(reader.device()) << '\n';
-        io.out.flush();
-    }
-    return finishOne(invocation, io, reader, Success, Message());
 }
 
 int completionCommand(const Invocation &invocation, Io &io)

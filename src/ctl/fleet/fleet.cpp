@@ -114,6 +114,7 @@ AuditEntry auditEntry(const ReaderOutcome &outcome, const QString &result)
     entry.firmware = outcome.firmware;
     entry.result = result;
     entry.fields = outcome.fields;
+    entry.details = outcome.details;
     return entry;
 }
 
@@ -208,7 +209,7 @@ int runFleet(const Invocation &invocation, Io &io, const Fleet &fleet)
         for (const ReaderList::Reader &reader : readers)
             fleet.metrics->takenUp(reader, QDateTime::currentMSecsSinceEpoch());
     }
-    const int jobs = invocation.value(QStringLiteral("jobs"), QStringLiteral("0")).toInt();
+    const int jobs = fleet.oneAtATime ? 1 : invocation.value(QStringLiteral("jobs"), QStringLiteral("0")).toInt();
     const int waitMs = invocation.waitMs();
     const bool withoutLock = invocation.withoutLock();
     const ReaderJob job = [&](const ReaderList::Reader &reader, const JobContext &context) {

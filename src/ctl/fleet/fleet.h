@@ -31,6 +31,7 @@ struct Fleet
     Metrics *metrics = nullptr;  // --metrics: the counts and readers for Prometheus
     bool check = false;        // diff, apply --check: a reader that would change is drift (exit 5)
     bool tellsCheck = false;   // the document says "check" (apply and diff)
+    bool oneAtATime = false;   // firmware-update: readers in their loader cannot be told apart
 };
 
 // The fleet's job on one reader with the reader's lock held around it (--wait: waitMs). A

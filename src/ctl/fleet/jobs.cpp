@@ -69,13 +69,11 @@ ReadJob readReader(HeldReader &reader)
     return job;
 }
 
-QList<Message> differences(const SettingsRecord &wrote, const ReaderSession::SettingsRead &read)
+QList<Message> differences(const SettingsRecord &wrote, const FirmwareCheck::Written &written)
 {
     QList<Message> fields;
-    const SettingsRecord &held = read.record;
-    for (const Settings::Setting *setting : Settings::recordOrder()) {
-        if ((setting->usbOnly && !read.hasCountry) || !setting->differs(held, wrote))
-            continue;
+    const SettingsRecord &held = written.back.record;
+    for (const Settings::Setting *setting : written.wrong) {
         const bool affix = setting->isAffix();
         //: %1 a key of the configuration file, %2 the value read back, %3 the value written
         fields << Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl", "%1 is %2, wrote %3"))
@@ -96,7 +94,9 @@ QList<ReaderOutcome> forEachReader(const QList<ReaderList::Reader> &readers, int
         outcomes[i].reader = readers.at(i);
         outcomes[i].error = notStarted();
     }
-    std::mutex reporting;  // started(), done() and the interrupt's notice, one at a time
+    std::mutex reporting;  // started(), done(), the interrupt's notice and a job's lines, one at a time
+    JobContext shared = context;
+    shared.reporting = &reporting;
     std::atomic<int> next{0};
     const auto work = [&] {
         for (int i = next++; i < readers.size() && !context.stopped(); i = next++) {
@@ -105,7 +105,7 @@ QList<ReaderOutcome> forEachReader(const QList<ReaderList::Reader> &readers, int
                 if (started)
                     started(readers.at(i));
             }
-            const ReaderOutcome outcome = job(readers.at(i), context);
+            const ReaderOutcome outcome = job(readers.at(i), shared);
             std::lock_guard<std::mutex> lock(reporting);
             outcomes[i] = outcome;
             done(outcome);

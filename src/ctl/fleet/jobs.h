@@ -5,8 +5,10 @@
 
 #include <atomic>
 #include <functional>
+#include <mutex>
 
 #include "core/link/reader_list.h"
+#include "core/reader/firmware_check.h"
 #include "core/reader/held_reader.h"
 #include "core/session/reader_session.h"
 #include "core/settings/config_mapping.h"
@@ -35,9 +37,8 @@ struct ReadJob
 };
 ReadJob readReader(HeldReader &reader);
 
-// The fields of `wrote` that `read` does not hold ("Pre is 42, wrote 41"). The country only
-// where the read carries one.
-QList<Message> differences(const SettingsRecord &wrote, const ReaderSession::SettingsRead &read);
+// The settings of `wrote` that read back otherwise ("Pre is 42, wrote 41").
+QList<Message> differences(const SettingsRecord &wrote, const FirmwareCheck::Written &written);
 
 // What a reader's job is given besides the reader.
 struct JobContext
@@ -50,6 +51,9 @@ struct JobContext
     // opening line, so that a reader is in the log before any frame can change it. It may set
     // outcome.logError.
     std::function<void(ReaderOutcome &)> beforeWrite;
+    // Held while a job writes to standard error, which the interrupt's notice shares
+    // (forEachReader sets it).
+    std::mutex *reporting = nullptr;
 
     bool stopped() const { return stop && stop->load(); }
     void writing(ReaderOutcome &outcome) const

@@ -33,4 +33,22 @@ ReaderOutcome writeToReader(HeldReader &reader, const SettingsFile &file, bool p
 // is there already, and nothing is sent.
 ReaderOutcome switchInterface(HeldReader &reader, bool serial, const JobContext &context = {});
 
+// What firmware-update's command line asks of each reader.
+struct FirmwareUpdate
+{
+    QString backup;         // --backup: a file, or a folder for a file per reader; empty: the state directory's
+    int waitBackMs = 60000;
+    bool allowSame = false;
+    bool keepReset = false;
+    QString expectVersion;
+    int waitMs = 0;         // --wait and --no-lock, for the reader back under another node
+    bool withoutLock = false;
+    bool writerToErr = false;  // --json: the writer's output goes to standard error
+};
+// The reader read and kept in its backup, sent to its loader, the firmware writer run to its end,
+// the reader found back, read and compared, and the settings the writer reset written back:
+// Changed when its version changed, Unchanged when it did not and that is allowed. details:
+// firmwareBefore, firmwareAfter, backup, settingsReset, settingsRestored.
+ReaderOutcome updateFirmware(HeldReader &reader, const FirmwareUpdate &update, const JobContext &context, Io &io);
+
 }  // namespace Ctl

@@ -131,6 +131,8 @@ QByteArray AuditLog::line(const AuditEntry &entry, qint64 msecsSinceEpoch) const
     object.insert(QStringLiteral("fileSha256"), textOrNull(run_.fileSha256));
     object.insert(QStringLiteral("result"), entry.result);
     object.insert(QStringLiteral("fields"), QJsonArray::fromStringList(entry.fields));
+    for (auto detail = entry.details.begin(); detail != entry.details.end(); ++detail)
+        object.insert(detail.key(), detail.value());
     insertError(object, entry.error);
     return QJsonDocument(object).toJson(QJsonDocument::Compact);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QJsonObject>
 #include <QString>
 #include <QStringList>
 
@@ -30,6 +31,7 @@ struct AuditEntry
     QString result;        // as the JSON document says it: "changed", "unchanged", "written", "failed", ...
     QStringList fields;    // configuration keys changed (or, with check, that would change)
     Message error;         // why it failed (its English and its code); empty otherwise
+    QJsonObject details {};  // what the command adds (firmware-update: the versions, the backup)
 };
 
 // The audit trail of --log FILE: JSON Lines, one line per reader handled, appended to FILE.

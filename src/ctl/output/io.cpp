@@ -20,7 +20,8 @@ QString stopNotice(const Io &io)
 {
     if (stoppedExitCode(io) == OutputGone)
         return CtlText::tr("the output went away: the readers under way finish, no other starts");
-    return CtlText::tr("interrupted: the readers under way finish, no other starts; interrupt again to end at once");
+    const QString notice = CtlText::tr("interrupted: the readers under way finish, no other starts; interrupt again to end at once");
+    return io.stopNote.isEmpty() ? notice : notice + QStringLiteral("; ") + io.stopNote;
 }
 
 }  // namespace Ctl

@@ -19,6 +19,7 @@ struct Io
     // Why stop was set: the signal's number, or SIGPIPE when the output went away; 0 or no
     // cause: SIGINT.
     const std::atomic<int> *stopCause = nullptr;
+    QString stopNote {};          // what an interrupt leaves to run, when the notice must say it
 };
 
 bool stopRequested(const Io &io);

@@ -114,11 +114,24 @@ void Metrics::takenUp(const ReaderList::Reader &reader, qint64 nowMs)
     dropOldestGone();
 }
 
+void Metrics::countUpdates()
+{
+    updates_.insert(QStringLiteral("updated"), 0);
+    updates_.insert(QStringLiteral("unchanged"), 0);
+}
+
 void Metrics::done(const ReaderOutcome &outcome, qint64 nowMs)
 {
     ++results_[size_t(resultIndex(outcome.result))];
     if (outcome.result == Result::NotStarted)
         return;
+    if (!updates_.isEmpty()) {
+        const QString code = outcome.error.code();
+        ++updates_[outcome.result == Result::Changed ? QStringLiteral("updated")
+                   : outcome.ok()                     ? QStringLiteral("unchanged")
+                   : code.isEmpty()                   ? QStringLiteral("failed")
+                                                      : code];
+    }
     lastReaderMs_ = nowMs;
     if (outcome.result == Result::Failed)
         lastFailureMs_ = nowMs;
@@ -215,6 +228,12 @@ QByteArray Metrics::text() const
     for (const Result result : Results) {
         readers.sample(QByteArray::number(results_[size_t(resultIndex(result))]),
                        "result=\"" + resultName(result).toLatin1() + '"');
+    }
+    if (!updates_.isEmpty()) {
+        Family updates(out, source_, "keylon2_firmware_updates_total", "counter",
+                       "Firmware updates done, by outcome: updated, unchanged (allowed), or the failure's code.");
+        for (auto update = updates_.cbegin(); update != updates_.cend(); ++update)
+            updates.sample(QByteArray::number(update.value()), "outcome=\"" + update.key().toLatin1() + '"');
     }
     Family(out, source_, "keylon2_drift_total", "counter",
            "Readers a check (apply --check, diff) found differing from the file.")

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QMap>
 #include <QString>
 #include <QtGlobal>
 
@@ -54,6 +55,9 @@ public:
     void stationEnded() { up_ = false; }
     // The run ends with exitCode.
     void runEnded(int exitCode, qint64 nowMs);
+    // firmware-update: the file also counts the updates by outcome (updated, unchanged, or the
+    // failure's code).
+    void countUpdates();
 
     // The file's content, in Prometheus' text format (version 0.0.4).
     QByteArray text() const;
@@ -98,6 +102,7 @@ private:
     int exitCode_ = -1;   // Run: once ended
     qint64 endMs_ = -1;
     QList<Tracked> readers_;  // in the order they were first taken up
+    QMap<QString, qint64> updates_;  // by outcome, once countUpdates() was called
     QString writeError_;      // the last write's, while writes fail
 };
 

@@ -53,6 +53,8 @@ QJsonObject outcomeJson(const ReaderOutcome &outcome, EntryFields fields)
     }
     if (!outcome.firmware.isNull())
         entry.insert("firmware", outcome.firmware);
+    for (auto detail = outcome.details.begin(); detail != outcome.details.end(); ++detail)
+        entry.insert(detail.key(), detail.value());
     if (!outcome.ok()) {
         entry.insert("error", outcome.error.english());
         insertError(entry, outcome.error);

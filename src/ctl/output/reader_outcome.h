@@ -38,6 +38,7 @@ struct ReaderOutcome
     QString note;               // what the text line says for a success, when not the result
     Message logError;           // the audit log's opening line for it could not be written
     Message warning;            // said on standard error, whatever came of it (no lock, --no-lock)
+    QJsonObject details;        // what the command adds to the reader's JSON entry and log line
 
     bool ok() const;
 };

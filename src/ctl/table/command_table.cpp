@@ -102,13 +102,13 @@ const QList<OptionSpec> &options()
          QT_TRANSLATE_NOOP("Keylon2ctl", "apply: after the readers attached, each reader plugged in, once per plug, until SIGINT (Ctrl-C), "
          "SIGTERM or SIGHUP; then the summary. Exit 0 when no reader failed, else 1.")},
         {"log", "LOG",
-         QT_TRANSLATE_NOOP("Keylon2ctl", "write, apply, set-interface: append JSON lines to LOG, the audit log: one per reader handled, and "
+         QT_TRANSLATE_NOOP("Keylon2ctl", "write, apply, set-interface, firmware-update: append JSON lines to LOG, the audit log: one per reader handled, and "
          "before a reader's first write frame a line that opens it. A log that cannot be opened stops the "
          "command before anything is sent."),
          Completion::File},
         {"metrics", "FILE",
-         QT_TRANSLATE_NOOP("Keylon2ctl", "write, apply, diff, set-interface: keep FILE (name it NAME.prom in node exporter's textfile "
-         "directory) in Prometheus' text format: readers by result, drift, the last reader and failure, the "
+         QT_TRANSLATE_NOOP("Keylon2ctl", "write, apply, diff, set-interface, firmware-update: keep FILE (name it NAME.prom in node exporter's textfile "
+         "directory) in Prometheus' text format: readers by result, drift, firmware updates by outcome, the last reader and failure, the "
          "readers with their identity. A station writes it at each event, a run at its start and end. A file "
          "that cannot be written is said on standard error and changes nothing else."),
          Completion::File},
@@ -121,6 +121,22 @@ const QList<OptionSpec> &options()
          "Another program may then send its frames between this one's.")},
         {"partial", nullptr, QT_TRANSLATE_NOOP("Keylon2ctl", "write: read the reader first and change only the keys the file sets.")},
         {"no-verify", nullptr, QT_TRANSLATE_NOOP("Keylon2ctl", "write: do not read the settings back.")},
+        {"backup", "FILE",
+         QT_TRANSLATE_NOOP("Keylon2ctl", "firmware-update: keep the reader's settings and firmware version in FILE, a configuration file "
+         "that apply and the window's Import take; a folder gets one file per reader. Without it each reader's "
+         "file goes to keylon2/firmware-backups/ in the user's state directory ($XDG_STATE_HOME, ~/.local/state), "
+         "named by its serial number and the time."),
+         Completion::File},
+        {"wait-back", "SECONDS",
+         QT_TRANSLATE_NOOP("Keylon2ctl", "firmware-update: how long to wait for the reader to come back after the writer."),
+         Completion::Nothing, nullptr, "60"},
+        {"allow-same", nullptr,
+         QT_TRANSLATE_NOOP("Keylon2ctl", "firmware-update: a reader that comes back with the version of before is no failure.")},
+        {"expect-version", "VERSION",
+         QT_TRANSLATE_NOOP("Keylon2ctl", "firmware-update: the version the reader must report after the update; another one is a failure.")},
+        {"keep-reset", nullptr,
+         QT_TRANSLATE_NOOP("Keylon2ctl", "firmware-update: leave the settings the writer reset as they are, instead of writing back those "
+         "of before.")},
         {"format", "FORMAT", QT_TRANSLATE_NOOP("Keylon2ctl", "read: the configuration file or the settings alone as JSON."), Completion::Words,
          "cfg json", "cfg"},
         {"json", nullptr,
@@ -148,6 +164,7 @@ const QList<OptionRule> &optionRules()
         {"jobs", nullptr, std::numeric_limits<int>::max(),
          QT_TRANSLATE_NOOP("Keylon2ctl", "--jobs wants a number of readers (0: all at once)")},
         {"wait", nullptr, MaxWaitSeconds, QT_TRANSLATE_NOOP("Keylon2ctl", "--wait wants a number of seconds, 0 to %1")},
+        {"wait-back", nullptr, MaxWaitSeconds, QT_TRANSLATE_NOOP("Keylon2ctl", "--wait-back wants a number of seconds, 0 to %1")},
         {"json", "format", 0, QT_TRANSLATE_NOOP("Keylon2ctl", "--json and --format exclude each other")},
         {"watch", "device", 0,
          QT_TRANSLATE_NOOP("Keylon2ctl", "--watch takes every reader plugged in; it does not take --device")},
@@ -238,10 +255,25 @@ const QList<CommandSpec> &commands()
         {"monitor", {}, Readers::One, {QStringLiteral("wait"), QStringLiteral("no-lock")}, monitorCommand,
          QT_TRANSLATE_NOOP("Keylon2ctl", "key ID codes from a reader on its serial interface, one per line, until interrupted"),
          QT_TRANSLATE_NOOP("Keylon2ctl", "With --json the codes are collected and printed in one document when monitor ends.")},
-        {"firmware-update", {}, Readers::One, {QStringLiteral("wait"), QStringLiteral("no-lock")},
+        {"firmware-update", {}, Readers::Many,
+         {QStringLiteral("backup"), QStringLiteral("wait-back"), QStringLiteral("allow-same"), QStringLiteral("expect-version"),
+          QStringLiteral("keep-reset"), QStringLiteral("log"), QStringLiteral("metrics"), QStringLiteral("wait"),
+          QStringLiteral("no-lock")},
          firmwareUpdateCommand,
-         QT_TRANSLATE_NOOP("Keylon2ctl", "puts the reader into ISP mode, then runs ./flashmate RECONNKLN from the working directory"),
-         QT_TRANSLATE_NOOP("Keylon2ctl", "Nothing is sent when the firmware writer is not there. With --json the writer's output goes to "
+         QT_TRANSLATE_NOOP("Keylon2ctl", "puts the reader into ISP mode, runs ./flashmate RECONNKLN from the working directory, and checks "
+         "the reader that comes back"),
+         QT_TRANSLATE_NOOP("Keylon2ctl", "Before: the reader is read and its settings and firmware version kept in a backup file (see "
+         "--backup); a reader that cannot be read, or a backup that cannot be written, gets nothing. After the "
+         "writer: the same reader (the same serial number, else the same USB port; a new node is normal) is waited "
+         "for up to --wait-back seconds and read. It is updated (the version before and after), or it failed: "
+         "the writer changed nothing (the version of before; --allow-same takes that), another version than "
+         "--expect-version, not back (it may wait in its loader: run the writer again, or unplug it and plug it in "
+         "again), or another reader came back in its place (nothing is written to it). The settings the writer "
+         "reset are written back from the backup, only those that differ, then read back, unless --keep-reset; "
+         "the line says which. Several readers (--device as often as wanted, or --all) are updated one after "
+         "another, never two in their loaders at once. An interrupt lets a writer under way run to its end "
+         "(stopping a writer can leave the reader without working firmware), then no other reader starts. "
+         "Nothing is sent when the firmware writer is not there. With --json the writer's output goes to "
          "standard error.")},
         {"doctor", {}, Readers::None, {}, doctorCommand,
          QT_TRANSLATE_NOOP("Keylon2ctl", "what stands between this user and the readers, one line each with what to do"),

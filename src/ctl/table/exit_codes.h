@@ -82,13 +82,26 @@ constexpr FailureCode NoWriter{"no-writer", "the firmware writer is not there; n
 constexpr FailureCode WriterFailed{"writer-failed", "the firmware writer did not end well (exit 1)"};
 constexpr FailureCode LogFailed{"log-failed",
     "the audit log cannot be opened or written (exit 2 before, 1 after the readers)"};
+constexpr FailureCode BackupFailed{"backup-failed",
+    "firmware-update: the reader's backup file cannot be written; nothing was sent (exit 2)"};
+constexpr FailureCode NotBack{"not-back",
+    "firmware-update: the reader did not come back after the writer within --wait-back; it may wait in its loader (exit 1)"};
+constexpr FailureCode AnotherReader{"another-reader",
+    "firmware-update: another reader came back where the reader was; nothing was written to it (exit 1)"};
+constexpr FailureCode FirmwareUnchanged{"firmware-unchanged",
+    "firmware-update: the writer ended but the reader reports the version of before (exit 1; --allow-same takes it)"};
+constexpr FailureCode UnexpectedVersion{"unexpected-version",
+    "firmware-update: the reader reports another version than --expect-version (exit 1)"};
+constexpr FailureCode LoaderBusy{"loader-busy",
+    "firmware-update: a reader before this one did not come back and may wait in its loader; nothing was sent to this one (exit 1)"};
 }  // namespace Code
 
 inline constexpr FailureCode FailureCodes[] = {
     Code::Usage, Code::BadFile, Code::UnknownKey, Code::IncompleteFile, Code::NoReader, Code::NotFound,
     Code::Ambiguous, Code::Busy, Code::NoLock, Code::Denied, Code::OpenFailed, Code::FrameFailed, Code::NoAnswer,
     Code::BadAnswer, Code::LineGone, Code::VerifyMismatch, Code::Interrupted, Code::WrongInterface, Code::NoWriter,
-    Code::WriterFailed, Code::LogFailed
+    Code::WriterFailed, Code::LogFailed, Code::BackupFailed, Code::NotBack, Code::AnotherReader,
+    Code::FirmwareUnchanged, Code::UnexpectedVersion, Code::LoaderBusy
 };
 
 }  // namespace Ctl
