@@ -21,7 +21,9 @@ int main(int argc, char **argv)
         Platform::setPortEnumerator([] { return QList<Platform::PortRecord>(); });
     enableScreenScaling();
     QApplication app(argc, argv);
-    const QStringList translations{QStringLiteral(KEYLON2_TRANSLATIONS_DIR)};
+    // The translations this build made, beside the bench's folder: nothing of the checkout's
+    // place is compiled in.
+    const QStringList translations{QCoreApplication::applicationDirPath() + QStringLiteral("/../translations")};
     const auto environment = [](const char *name) { return QString::fromLocal8Bit(qgetenv(name)); };
     Translations::install(app, Translations::chooseLanguage(environment, Translations::shipped(translations)),
                           translations);

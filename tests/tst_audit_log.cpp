@@ -10,6 +10,7 @@
 
 #include <sys/stat.h>
 
+#include "build_paths.h"
 #include "ctl/output/audit_log.h"
 
 using Ctl::AuditEntry;
@@ -18,8 +19,8 @@ using Ctl::AuditRun;
 
 namespace {
 
-const QString Schema = QStringLiteral(KEYLON2_SOURCE_DIR "/data/schema/keylon2ctl-audit.schema.json");
-const QString Validator = QStringLiteral(KEYLON2_SOURCE_DIR "/tests/support/json_lines_valid.py");
+const QString Schema = buildPath("KEYLON2_SOURCE_DIR", "/data/schema/keylon2ctl-audit.schema.json");
+const QString Validator = buildPath("KEYLON2_SOURCE_DIR", "/tests/support/json_lines_valid.py");
 
 QList<QByteArray> lines(const QString &path)
 {

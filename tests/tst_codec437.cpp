@@ -5,6 +5,7 @@
 
 #include <cstdio>
 
+#include "build_paths.h"
 #include "core/text/codepage437_codec.h"
 
 namespace {
@@ -20,7 +21,7 @@ QTextCodec *codec437()
 QMap<int, ushort> publishedTable()
 {
     QMap<int, ushort> table;
-    QFile file(QStringLiteral(KEYLON2_TEST_DATA "/cp437.txt"));
+    QFile file(buildPath("KEYLON2_TEST_DATA", "/cp437.txt"));
     if (file.open(QIODevice::ReadOnly | QIODevice::Text)) {
         for (const QByteArray &line : file.readAll().split('\n')) {
             unsigned byte = 0;

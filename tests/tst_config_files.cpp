@@ -5,6 +5,7 @@
 
 #include <sys/stat.h>
 
+#include "build_paths.h"
 #include "window/app/mainwindow.h"
 #include "core/settings/config_mapping.h"
 #include "window/settings_page/file_dialogs.h"
@@ -67,7 +68,7 @@ QString pageState(const ConfigPage &p)
 const ConfigPage fullPage{{}, false, true, true, true, true, true, true, "AB[CR][LF]", "[0x7F]x",
                           " a,b;c\\d %1 = \"q\"", "3", "12", 4};
 
-const QString Data = QStringLiteral(KEYLON2_TEST_DATA "/config/");
+const QString Data = buildPath("KEYLON2_TEST_DATA", "/config/");
 
 }  // namespace
 

@@ -13,6 +13,7 @@
 #include <functional>
 #include <unistd.h>
 
+#include "build_paths.h"
 #include "config_keys.h"
 #include "ctl_runs.h"
 #include "ctl/ctl.h"
@@ -56,10 +57,10 @@ Run ctlDenied(const QStringList &arguments, const QString &port)
     QFile::setPermissions(port, root ? QFile::ReadOwner | QFile::WriteOwner : QFile::Permissions());
     if (root)
         process.start(QStringLiteral("setpriv"), QStringList{"--reuid=nobody", "--regid=nogroup", "--clear-groups",
-                                                             QStringLiteral(KEYLON2CTL_DEMO)}
+                                                             buildPath("KEYLON2CTL_DEMO")}
                                                      + arguments);
     else
-        process.start(QStringLiteral(KEYLON2CTL_DEMO), arguments);
+        process.start(buildPath("KEYLON2CTL_DEMO"), arguments);
     Run run;
     if (process.waitForFinished(20000) && process.exitStatus() == QProcess::NormalExit) {
         run.exitCode = process.exitCode();
@@ -174,7 +175,7 @@ private slots:
     // README's, the JSON Schemas' and the Ansible modules' are the exit code table's.
     void manPageAgreesWithTheCommandTable()
     {
-        QFile page(QStringLiteral(KEYLON2_TEST_DATA "/../../docs/keylon2ctl.1"));
+        QFile page(buildPath("KEYLON2_TEST_DATA", "/../../docs/keylon2ctl.1"));
         QVERIFY(page.open(QIODevice::ReadOnly));
         // The text as read, without roff's escapes and fonts.
         const QString text = QString::fromUtf8(page.readAll())
@@ -245,7 +246,7 @@ private slots:
         // failed, ..."): the README every code, a schema the codes of its enum, all the table's.
         // (A line of the audit log or of apply --watch has no exit code.)
         const auto repoText = [](const QString &path) {
-            QFile file(QStringLiteral(KEYLON2_TEST_DATA "/../../") + path);
+            QFile file(buildPath("KEYLON2_TEST_DATA", "/../../") + path);
             return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
         };
         const auto listed = [](const QString &prose) {
@@ -259,7 +260,7 @@ private slots:
         const int from = readme.indexOf(QLatin1String("Exit codes: "));
         QCOMPARE(listed(readme.mid(from, readme.indexOf('.', from) - from)), constantNames.keys());
         int described = 0;
-        for (const QString &name : QDir(QStringLiteral(KEYLON2_TEST_DATA "/../../data/schema")).entryList({"*.json"})) {
+        for (const QString &name : QDir(buildPath("KEYLON2_TEST_DATA", "/../../data/schema")).entryList({"*.json"})) {
             const QJsonObject exitCode = QJsonDocument::fromJson(repoText("data/schema/" + name).toUtf8())
                                              .object()["properties"].toObject()["exitCode"].toObject();
             QList<int> codes;
@@ -294,7 +295,7 @@ private slots:
         // The Ansible modules: their constants for keylon2ctl's exit codes are the table's, by
         // name and number, and each "exit code N" of their documentation is one of its codes.
         const QString modules = QStringLiteral("contrib/ansible_collections/keylon2/utility/plugins/modules/");
-        for (const QString &name : QDir(QStringLiteral(KEYLON2_TEST_DATA "/../../") + modules).entryList({"*.py"})) {
+        for (const QString &name : QDir(buildPath("KEYLON2_TEST_DATA", "/../../") + modules).entryList({"*.py"})) {
             const QString module = repoText(modules + name);
             int constants = 0;
             for (const QString &line : module.section(QLatin1String("# keylon2ctl's exit codes\n"), 1).split('\n')) {
@@ -313,7 +314,7 @@ private slots:
     // The man page's FILE FORMAT names every key of the settings table, and no other.
     void manPageListsEverySetting()
     {
-        QFile page(QStringLiteral(KEYLON2_TEST_DATA "/../../docs/keylon2ctl.1"));
+        QFile page(buildPath("KEYLON2_TEST_DATA", "/../../docs/keylon2ctl.1"));
         QVERIFY(page.open(QIODevice::ReadOnly));
         const QString section = QString::fromUtf8(page.readAll()).section(".SH FILE FORMAT", 1).section("\n.SH ", 0, 0);
         QStringList manKeys, keys = ConfigKeys::Keys;
@@ -479,7 +480,7 @@ private slots:
         }
 
         QTranslator texts;
-        QVERIFY(texts.load(QStringLiteral("keylon2_de"), QStringLiteral(KEYLON2_TRANSLATIONS_DIR)));
+        QVERIFY(texts.load(QStringLiteral("keylon2_de"), buildPath("KEYLON2_TRANSLATIONS_DIR")));
         QCoreApplication::installTranslator(&texts);
         const Run run = ctl(arguments << QStringLiteral("--json"), setup == "interrupted");
         QCoreApplication::removeTranslator(&texts);

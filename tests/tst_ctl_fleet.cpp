@@ -20,6 +20,7 @@
 #include <unistd.h>
 #include <thread>
 
+#include "build_paths.h"
 #include "ctl/ctl.h"
 #include "ctl_runs.h"
 #include "ctl/fleet/devices.h"
@@ -90,7 +91,7 @@ QProcess *startCtl(const QStringList &arguments, int readers, const QString &tal
         environment.insert("KEYLON2_VIRTUAL_PLUG_DIR", plugDir);
     environment.insert("KEYLON2_VIRTUAL_HID_TALLY", tally);
     process->setProcessEnvironment(environment);
-    process->start(QStringLiteral(KEYLON2CTL_DEMO), arguments);
+    process->start(buildPath("KEYLON2CTL_DEMO"), arguments);
     return process;
 }
 

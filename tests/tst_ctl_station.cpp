@@ -16,6 +16,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "build_paths.h"
 #include "core/link/access_check.h"
 #include "ctl/ctl.h"
 #include "ctl_runs.h"
@@ -28,7 +29,7 @@ using VirtualReader::Model;
 namespace {
 
 const QByteArray SiteFile = "[KEYLON]\nBuzzer=0\nPostEnable=1\nPost=[CR]\n";
-const QString AuditSchema = QStringLiteral(KEYLON2_SOURCE_DIR "/data/schema/keylon2ctl-audit.schema.json");
+const QString AuditSchema = buildPath("KEYLON2_SOURCE_DIR", "/data/schema/keylon2ctl-audit.schema.json");
 
 
 QList<QByteArray> linesOf(const QByteArray &text)
@@ -44,7 +45,7 @@ QString logFaults(const QString &log)
 {
     QProcess python;
     python.start(QStringLiteral(KEYLON2_PYTHON3),
-                 {QStringLiteral(KEYLON2_SOURCE_DIR "/tests/support/json_lines_valid.py"), AuditSchema, log});
+                 {buildPath("KEYLON2_SOURCE_DIR", "/tests/support/json_lines_valid.py"), AuditSchema, log});
     if (!python.waitForFinished(30000))
         return QStringLiteral("the validator did not end");
     return python.exitCode() == 0 ? QString()
@@ -65,7 +66,7 @@ struct Station
         process.setProcessEnvironment(environment);
         QObject::connect(&process, &QProcess::readyReadStandardOutput, [this] { out += process.readAllStandardOutput(); });
         QObject::connect(&process, &QProcess::readyReadStandardError, [this] { err += process.readAllStandardError(); });
-        process.start(QStringLiteral(KEYLON2CTL_DEMO), arguments);
+        process.start(buildPath("KEYLON2CTL_DEMO"), arguments);
     }
     ~Station()
     {
@@ -137,7 +138,7 @@ private slots:
         const QString log = dir.filePath(QString::fromLatin1(QTest::currentDataTag()) + ".jsonl");
         QProcess serialReaders;
         if (steps.join(' ').contains("serial")) {
-            serialReaders.start(QStringLiteral(KEYLON2_VIRTUAL_READER), {"--plug-dir", plug.path()});
+            serialReaders.start(buildPath("KEYLON2_VIRTUAL_READER"), {"--plug-dir", plug.path()});
             QVERIFY(serialReaders.waitForStarted(5000));
         }
         const auto stopSerialReaders = qScopeGuard([&] {
@@ -235,7 +236,7 @@ private slots:
         const QString stop = dir.filePath("metrics-reader.stop");
         QProcess reader;
         reader.start(QStringLiteral(KEYLON2_PYTHON3),
-                     {QStringLiteral(KEYLON2_SOURCE_DIR "/tests/support/metrics_reader.py"), metrics, stop});
+                     {buildPath("KEYLON2_SOURCE_DIR", "/tests/support/metrics_reader.py"), metrics, stop});
         QVERIFY(reader.waitForStarted(5000));
         const auto stopReader = qScopeGuard([&] {
             writeTestFile(stop, "");
@@ -378,7 +379,7 @@ private slots:
         environment.insert("KEYLON2_VIRTUAL_HID_READERS", "1");
         run.setProcessEnvironment(environment);
         run.start("bash", QStringList{"-c", QStringLiteral("trap %1 XFSZ; ulimit -f %2; exec \"$0\" \"$@\"").arg(xfsz, limit),
-                                      QStringLiteral(KEYLON2CTL_DEMO)}
+                                      buildPath("KEYLON2CTL_DEMO")}
                               + arguments + QStringList{site, "--all", "--log", log, "--json"});
         QVERIFY(run.waitForFinished(30000));
         QCOMPARE(run.exitStatus(), QProcess::NormalExit);
@@ -405,7 +406,7 @@ private slots:
             QDir().mkpath(locks);
             environment.insert("KEYLON2_LOCK_DIR", locks);
             run.setProcessEnvironment(environment);
-            run.start(QStringLiteral(KEYLON2CTL_DEMO), {"apply", site, "--all", "--log", log});
+            run.start(buildPath("KEYLON2CTL_DEMO"), {"apply", site, "--all", "--log", log});
             QVERIFY(run.waitForStarted(5000));
             pids << run.processId();
         }

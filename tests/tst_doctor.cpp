@@ -12,6 +12,7 @@
 
 #include <algorithm>
 
+#include "build_paths.h"
 #include "ctl/ctl.h"
 #include "ctl_runs.h"
 #include "ctl/commands/doctor.h"
@@ -291,7 +292,7 @@ private slots:
                                  "import json, sys, jsonschema\n"
                                  "schema = json.load(open(sys.argv[1]))\n"
                                  "jsonschema.Draft202012Validator(schema).validate(json.load(open(sys.argv[2])))\n",
-                                 KEYLON2_SCHEMA_DIR "/keylon2ctl-doctor.schema.json", file});
+                                 buildPath("KEYLON2_SOURCE_DIR", "/data/schema/keylon2ctl-doctor.schema.json"), file});
         QVERIFY(python.waitForFinished(30000));
         QVERIFY2(python.exitStatus() == QProcess::NormalExit && python.exitCode() == 0,
                  qPrintable(python.readAllStandardError() + run.out));

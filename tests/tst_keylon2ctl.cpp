@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "build_paths.h"
 #include "core/settings/config_mapping.h"
 #include "core/settings/page_record.h"
 #include "ctl/ctl.h"
@@ -34,7 +35,7 @@ Run ctl(const QStringList &arguments, int readers = 1, const QString &failing = 
     if (!failing.isEmpty())
         environment.insert(QStringLiteral("KEYLON2_VIRTUAL_HID_FAILING"), failing);
     process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(KEYLON2CTL_DEMO), arguments);
+    process.start(buildPath("KEYLON2CTL_DEMO"), arguments);
     Run run;
     if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
         return run;
@@ -184,7 +185,7 @@ private slots:
         QTest::addColumn<int>("readers");
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QString>("error");
-        QTest::newRow("foreign file") << QStringList{"write", QStringLiteral(KEYLON2_TEST_DATA "/config/foreign.ini")}
+        QTest::newRow("foreign file") << QStringList{"write", buildPath("KEYLON2_TEST_DATA", "/config/foreign.ini")}
                                       << 1 << 2 << "foreign.ini holds no Keylon settings. Nothing was sent.";
         QTest::newRow("missing file, named with its folder")
             << QStringList{"apply", "/nonexistent/keylon2/site.cfg", "--all"} << 1 << 2
@@ -251,7 +252,7 @@ private slots:
         VirtualReader::SerialEndpoint endpoint(model());
         QVERIFY(ReaderFixture::startSerialReader(endpoint));
         QProcess process;
-        process.start(QStringLiteral(KEYLON2CTL_DEMO), {"monitor", "--device", "serial:" + endpoint.portPath()});
+        process.start(buildPath("KEYLON2CTL_DEMO"), {"monitor", "--device", "serial:" + endpoint.portPath()});
         QVERIFY(process.waitForStarted());
         QTest::qWait(500);  // the port is open by then
         QVERIFY(endpoint.sendIdCode("0A1B2C3D"));

@@ -11,6 +11,7 @@
 #include <QTranslator>
 #include <QtTest>
 
+#include "build_paths.h"
 #include "window/app/mainwindow.h"
 #include "reader_fixture.h"
 #include "test_support.h"
@@ -101,7 +102,7 @@ class PseudoLanguageTest : public QObject
 private slots:
     void initTestCase()
     {
-        QVERIFY(pseudo.load(QStringLiteral("keylon2_pseudo"), QStringLiteral(KEYLON2_PSEUDO_DIR)));
+        QVERIFY(pseudo.load(QStringLiteral("keylon2_pseudo"), buildPath("KEYLON2_PSEUDO_DIR")));
         QVERIFY(QCoreApplication::installTranslator(&pseudo));
         FileDialogs::getSaveFileName = noFile;
         FileDialogs::getOpenFileName = noFile;

@@ -14,6 +14,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "build_paths.h"
 #include "core/link/reader_lock.h"
 
 namespace {
@@ -215,7 +216,7 @@ private slots:
     void twoProcessesOnOneReader()
     {
         QProcess reader;
-        reader.start(QStringLiteral(KEYLON2_VIRTUAL_READER), QStringList());
+        reader.start(buildPath("KEYLON2_VIRTUAL_READER"), QStringList());
         QVERIFY(reader.waitForReadyRead(10000));
         const QString port = QString::fromUtf8(reader.readLine()).trimmed();
         QVERIFY(port.startsWith("/dev/"));
@@ -226,7 +227,7 @@ private slots:
         site.close();
         const auto ctl = [&](const QStringList &arguments) {
             auto process = std::make_unique<QProcess>();
-            process->start(QStringLiteral(KEYLON2CTL_DEMO), arguments);
+            process->start(buildPath("KEYLON2CTL_DEMO"), arguments);
             return process;
         };
 
@@ -303,7 +304,7 @@ private slots:
             return which.isEmpty() ? dir.path() : which == "missing" ? dir.filePath("not-there") : closed.path();
         };
         QProcess reader;
-        reader.start(QStringLiteral(KEYLON2_VIRTUAL_READER), QStringList());
+        reader.start(buildPath("KEYLON2_VIRTUAL_READER"), QStringList());
         QVERIFY(reader.waitForReadyRead(10000));
         const QString port = QString::fromUtf8(reader.readLine()).trimmed();
         QVERIFY(::chmod(QFile::encodeName(port).constData(), 0666) == 0);  // for nobody
@@ -316,9 +317,9 @@ private slots:
             process->setProcessEnvironment(environment);
             if (asNobody)
                 process->start("setpriv", QStringList{"--reuid=nobody", "--regid=nogroup", "--clear-groups",
-                                                      QStringLiteral(KEYLON2CTL_DEMO)} + arguments);
+                                                      buildPath("KEYLON2CTL_DEMO")} + arguments);
             else
-                process->start(QStringLiteral(KEYLON2CTL_DEMO), arguments);
+                process->start(buildPath("KEYLON2CTL_DEMO"), arguments);
             return process;
         };
 
@@ -357,7 +358,7 @@ private slots:
     {
         QFETCH(int, killAfterMs);
         QProcess reader;
-        reader.start(QStringLiteral(KEYLON2_VIRTUAL_READER), QStringList());
+        reader.start(buildPath("KEYLON2_VIRTUAL_READER"), QStringList());
         QVERIFY(reader.waitForReadyRead(10000));
         const QString device = "serial:" + QString::fromUtf8(reader.readLine()).trimmed();
         QFile site(dir.filePath("killed.cfg"));
@@ -366,21 +367,21 @@ private slots:
         site.close();
         const auto run = [&](const QStringList &arguments) {
             QProcess ctl;
-            ctl.start(QStringLiteral(KEYLON2CTL_DEMO), arguments);
+            ctl.start(buildPath("KEYLON2CTL_DEMO"), arguments);
             ctl.waitForFinished(30000);
             return ctl.exitCode();
         };
         QCOMPARE(run({"apply", site.fileName(), "--device", device}), 0);
 
         QProcess killed;
-        killed.start(QStringLiteral(KEYLON2CTL_DEMO), {"diff", site.fileName(), "--device", device});
+        killed.start(buildPath("KEYLON2CTL_DEMO"), {"diff", site.fileName(), "--device", device});
         QVERIFY(killed.waitForStarted());
         QThread::msleep(unsigned(killAfterMs));
         ::kill(pid_t(killed.processId()), SIGKILL);
         QVERIFY(killed.waitForFinished(10000));
 
         QProcess again;
-        again.start(QStringLiteral(KEYLON2CTL_DEMO), {"diff", site.fileName(), "--device", device});
+        again.start(buildPath("KEYLON2CTL_DEMO"), {"diff", site.fileName(), "--device", device});
         QVERIFY(again.waitForFinished(30000));
         QVERIFY2(again.exitCode() == 0, again.readAllStandardOutput() + again.readAllStandardError());
         reader.terminate();

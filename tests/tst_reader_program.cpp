@@ -10,6 +10,7 @@
 #include <QTextEdit>
 #include <QtTest>
 
+#include "build_paths.h"
 #include "window/app/mainwindow.h"
 #include "core/platform/platform.h"
 #include "plug_dir.h"
@@ -29,7 +30,7 @@ private slots:
     void shouldReadTheSettingsAndShowTheKeysItReads()
     {
         QProcess reader;
-        reader.start(QStringLiteral(KEYLON2_VIRTUAL_READER), {"--keys", "1"});
+        reader.start(buildPath("KEYLON2_VIRTUAL_READER"), {"--keys", "1"});
         QVERIFY2(reader.waitForStarted(5000), qPrintable(reader.errorString()));
         QVERIFY(ReaderFixture::waitUntil([&] { return reader.canReadLine(); }));
         const QString port = QString::fromLocal8Bit(reader.readLine()).trimmed();
@@ -72,7 +73,7 @@ private slots:
     {
         QTemporaryDir dir;
         QProcess reader;
-        reader.start(QStringLiteral(KEYLON2_VIRTUAL_READER), {"--plug-dir", dir.path()});
+        reader.start(buildPath("KEYLON2_VIRTUAL_READER"), {"--plug-dir", dir.path()});
         QVERIFY2(reader.waitForStarted(5000), qPrintable(reader.errorString()));
         const QString path = dir.filePath("serial-12");
         auto content = [&path] {
@@ -85,7 +86,7 @@ private slots:
             QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
             environment.insert("KEYLON2_VIRTUAL_PLUG_DIR", dir.path());
             process.setProcessEnvironment(environment);
-            process.start(QStringLiteral(KEYLON2CTL_DEMO), arguments);
+            process.start(buildPath("KEYLON2CTL_DEMO"), arguments);
             process.waitForFinished(30000);
             *out = QString::fromUtf8(process.readAllStandardOutput());
             return process.exitCode();

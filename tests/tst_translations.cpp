@@ -2,6 +2,7 @@
 #include <QTabWidget>
 #include <QtTest>
 
+#include "build_paths.h"
 #include "core/text/translations.h"
 #include "window/app/mainwindow.h"
 
@@ -67,7 +68,7 @@ private slots:
     // Every language of the build is there, and speaks the window's and the core's texts.
     void shouldShipEveryLanguage()
     {
-        const QStringList directories{QStringLiteral(KEYLON2_TRANSLATIONS_DIR)};
+        const QStringList directories{buildPath("KEYLON2_TRANSLATIONS_DIR")};
         QStringList shipped = Translations::shipped(directories);
         shipped.sort();
         QCOMPARE(shipped, QStringList({"de", "es", "fr", "he", "it"}));
@@ -92,7 +93,7 @@ private slots:
     {
         QFETCH(QString, language);
         QFETCH(bool, rightToLeft);
-        QVERIFY(Translations::install(*qApp, language, {QStringLiteral(KEYLON2_TRANSLATIONS_DIR)}));
+        QVERIFY(Translations::install(*qApp, language, {buildPath("KEYLON2_TRANSLATIONS_DIR")}));
         QCOMPARE(qApp->layoutDirection() == Qt::RightToLeft, rightToLeft);
         for (QTranslator *translator : qApp->findChildren<QTranslator *>()) {
             QCoreApplication::removeTranslator(translator);

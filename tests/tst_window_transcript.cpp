@@ -26,6 +26,7 @@
 #include <functional>
 #include <memory>
 
+#include "build_paths.h"
 #include "config_keys.h"
 #include "core/link/reader_lock.h"
 #include "core/platform/platform.h"
@@ -40,7 +41,7 @@ using VirtualReader::Model;
 
 namespace {
 
-const QString Golden = QStringLiteral(KEYLON2_TEST_DATA "/window_transcript.txt");
+const QString Golden = buildPath("KEYLON2_TEST_DATA", "/window_transcript.txt");
 
 Model &model() { return Model::instance(); }
 
@@ -538,7 +539,7 @@ QList<Step> WindowTranscriptTest::steps()
          },
          SB::Ok},
         {"Import another program's file",
-         [this] { dialogAnswer = QStringLiteral(KEYLON2_TEST_DATA "/config/foreign.ini"); click("ImportBut"); }, SB::Ok},
+         [this] { dialogAnswer = buildPath("KEYLON2_TEST_DATA", "/config/foreign.ini"); click("ImportBut"); }, SB::Ok},
         {"Set Status with the imported page", [this] { click("SetKLNStatusBut"); }},
         {"switch the preamble off and on", [this] { click("PreAmbleChk"); click("PreAmbleChk"); }},
         {"type a preamble of 32 codes", [this] { type("PreAmbleEdit", QString("[CR]").repeated(32)); }},

@@ -15,6 +15,7 @@
 #include <QWindow>
 #include <QtTest>
 
+#include "build_paths.h"
 #include "window/app/mainwindow.h"
 #include "core/platform/platform.h"
 #include "window/ui/screen_scaling.h"
@@ -117,7 +118,7 @@ private slots:
     // translations this build made; English when none is asked for.
     void initTestCase()
     {
-        const QStringList directories{QStringLiteral(KEYLON2_TRANSLATIONS_DIR)};
+        const QStringList directories{buildPath("KEYLON2_TRANSLATIONS_DIR")};
         const auto environment = [](const char *name) { return QString::fromLocal8Bit(qgetenv(name)); };
         const QString language = Translations::chooseLanguage(environment, Translations::shipped(directories));
         QCOMPARE(language, qEnvironmentVariable("KEYLON2_EXPECTED_LANGUAGE"));
