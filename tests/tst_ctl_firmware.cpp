@@ -9,6 +9,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "build_paths.h"
+
 namespace {
 
 // What reader N of the plug directory keeps, as its file says it.
@@ -62,7 +64,7 @@ class TestCtlFirmware : public QObject
             env.insert(item.section('=', 0, 0), item.section('=', 1));
         process.setProcessEnvironment(env);
         process.setWorkingDirectory(work);
-        process.start(QStringLiteral(KEYLON2CTL_DEMO), QStringList{"firmware-update", "--json", "--wait-back", "1"} + arguments);
+        process.start(buildPath("KEYLON2CTL_DEMO"), QStringList{"firmware-update", "--json", "--wait-back", "1"} + arguments);
         if (!process.waitForFinished(60000))
             return -1;
         *document = QJsonDocument::fromJson(process.readAllStandardOutput()).object();
@@ -78,7 +80,7 @@ private slots:
         plug = dir.filePath("plug");
         state = dir.filePath("state");
         QVERIFY(QDir().mkpath(work));
-        QVERIFY(QFile::link(QStringLiteral(FLASHMATE), work + "/flashmate"));
+        QVERIFY(QFile::link(buildPath("KEYLON2_FLASHMATE"), work + "/flashmate"));
     }
 
     // One reader through each way an update can end. node: the plug file the reader is in
