@@ -11,6 +11,8 @@
 
 #include <csignal>
 
+#include "build_paths.h"
+
 namespace {
 
 // What reader N of the plug directory keeps, as its file says it.
@@ -64,7 +66,7 @@ class TestCtlFirmware : public QObject
             env.insert(item.section('=', 0, 0), item.section('=', 1));
         process.setProcessEnvironment(env);
         process.setWorkingDirectory(work);
-        process.start(QStringLiteral(KEYLON2CTL_DEMO), QStringList{"firmware-update", "--json", "--wait-back", "1"} + arguments);
+        process.start(buildPath("KEYLON2CTL_DEMO"), QStringList{"firmware-update", "--json", "--wait-back", "1"} + arguments);
         if (!process.waitForFinished(60000))
             return -1;
         *document = QJsonDocument::fromJson(process.readAllStandardOutput()).object();
@@ -80,7 +82,7 @@ private slots:
         plug = dir.filePath("plug");
         state = dir.filePath("state");
         QVERIFY(QDir().mkpath(work));
-        QVERIFY(QFile::link(QStringLiteral(FLASHMATE), work + "/flashmate"));
+        QVERIFY(QFile::link(buildPath("KEYLON2_FLASHMATE"), work + "/flashmate"));
     }
 
     // One reader through each way an update can end. node: the plug file the reader is in
@@ -155,7 +157,7 @@ private slots:
             QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
             env.insert("KEYLON2_VIRTUAL_PLUG_DIR", plug);
             apply.setProcessEnvironment(env);
-            apply.start(QStringLiteral(KEYLON2CTL_DEMO), {"apply", backup, "--check", "--device", "sn:KLN2-000001"});
+            apply.start(buildPath("KEYLON2CTL_DEMO"), {"apply", backup, "--check", "--device", "sn:KLN2-000001"});
             QVERIFY(apply.waitForFinished(30000));
             QCOMPARE(apply.exitCode(), 5);
         }
@@ -213,8 +215,8 @@ private slots:
         expected << (codes[2].isEmpty() ? QStringList{"3 started", "3 changed"} : QStringList{"3 failed"});
         QCOMPARE(order, expected);
         QProcess python;
-        python.start(QStringLiteral(KEYLON2_PYTHON3), {QStringLiteral(KEYLON2_SOURCE_DIR "/tests/support/json_lines_valid.py"),
-                                                       QStringLiteral(KEYLON2_SOURCE_DIR "/data/schema/keylon2ctl-audit.schema.json"), log});
+        python.start(QStringLiteral(KEYLON2_PYTHON3), {buildPath("KEYLON2_SOURCE_DIR", "/tests/support/json_lines_valid.py"),
+                                                       buildPath("KEYLON2_SOURCE_DIR", "/data/schema/keylon2ctl-audit.schema.json"), log});
         QVERIFY(python.waitForFinished(30000));
         QVERIFY2(python.exitCode() == 0, python.readAllStandardOutput() + python.readAllStandardError());
         QFile prom(metrics);
@@ -239,7 +241,7 @@ private slots:
         process.setProcessEnvironment(env);
         process.setWorkingDirectory(work);
         // A session of its own, as a terminal's foreground job is a group of its own.
-        process.start("setsid", {QStringLiteral(KEYLON2CTL_DEMO), "firmware-update", "--all"});
+        process.start("setsid", {buildPath("KEYLON2CTL_DEMO"), "firmware-update", "--all"});
         QVERIFY(process.waitForStarted());
         QByteArray out;
         QTRY_VERIFY_WITH_TIMEOUT((out += process.readAllStandardOutput()).contains("in its loader"), 10000);

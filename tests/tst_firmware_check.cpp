@@ -7,6 +7,7 @@
 
 #include <hidapi.h>
 
+#include "build_paths.h"
 #include "core/reader/firmware_check.h"
 #include "core/settings/config_mapping.h"
 #include "core/settings/page_record.h"
@@ -179,7 +180,7 @@ private slots:
         opening.reader.reset();
 
         QProcess writer;
-        writer.start(QStringLiteral(FLASHMATE), {"RECONNKLN"});
+        writer.start(buildPath("KEYLON2_FLASHMATE"), {"RECONNKLN"});
         QVERIFY(writer.waitForFinished(10000));
         QCOMPARE(writer.exitCode(), 0);
         ReaderList::attached();  // the program's next look at its readers

@@ -9,6 +9,7 @@
 #include "window/app/mainwindow.h"
 #include "window/maintenance/writer_output.h"
 #include "core/platform/platform.h"
+#include "build_paths.h"
 #include "reader_fixture.h"
 #include "reader_model.h"
 #include "serial_endpoint.h"
@@ -378,6 +379,88 @@ private slots:
         for (const QString &read : reads)
             output.append(read);
         QCOMPARE(view.toPlainText(), shown);
+    }
+
+    // "Connect and check" after the stand-in writer flashmate: the reader found back, connected
+    // over the same transport, its version and settings held against those it had.
+    void shouldCheckTheReaderAfterTheWriter_data()
+    {
+        QTest::addColumn<bool>("serial");
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<QStringList>("texts");  // the check's boxes, after the connect's read
+        QTest::addColumn<QByteArray>("version");  // what the reader reports at the end
+        const QString updated = "The reader is back with firmware 1.21 (before the update: 1.20). ";
+        const QString restored = "These settings are not as before the update: OutputStart, OutputLength. "
+                                 "Write back those of before?";
+        const QString written = "The settings of before the update were written back: OutputStart, OutputLength.";
+        QTest::newRow("USB HID, reset and written back") << false << QString() << QStringList{updated + restored, written}
+                                                         << QByteArray("1.21");
+        QTest::newRow("serial, reset and written back") << true << QString()
+                                                        << QStringList{"The reader is back with firmware QKR1.3 (before the "
+                                                                       "update: QKR1.2). " + restored, written}
+                                                        << QByteArray("1.30");
+        QTest::newRow("unchanged") << false << "unchanged"
+                                   << QStringList{"The reader is back and still reports firmware 1.20: the update did not "
+                                                  "change it. Its settings are as before."}
+                                   << QByteArray("1.20");
+        QTest::newRow("another reader") << false << "another"
+                                        << QStringList{"Another reader (serial number KLN2-900001) came back where the reader "
+                                                       "was; nothing was written to it."}
+                                        << QByteArray("1.21");
+    }
+    void shouldCheckTheReaderAfterTheWriter()
+    {
+        QFETCH(bool, serial);
+        QFETCH(QString, fault);
+        QFETCH(QStringList, texts);
+        QFETCH(QByteArray, version);
+        removeWriter();
+        QVERIFY(QFile::link(buildPath("KEYLON2_FLASHMATE"), Platform::firmwareWriterProgram()));
+        qputenv("KEYLON2_FLASHMATE_MS", "20");
+        qputenv("KEYLON2_FLASHMATE_FAULT", fault.toUtf8());
+        // The serial line tells three characters of the version.
+        if (serial)
+            qputenv("KEYLON2_FLASHMATE_VERSION", "1.30");
+        Model::Stored kept = Model::instance().stored();
+        kept.saved.outputStart = 1;
+        kept.saved.outputLength = 6;
+        Model::instance().powerUp(kept);
+        Reader reader;
+        // The reader's port as the system lists a USB serial port, by the reader's serial number.
+        Platform::setPortEnumerator([&reader] {
+            const QString port = reader.endpoint.portPath();
+            Platform::PortRecord record{port, "Keylon2", port, "", 0x0416, 0xF100};
+            record.serialNumber = Model::instance().serialNumber();
+            return QList<Platform::PortRecord>{record};
+        });
+        auto systemPorts = qScopeGuard([] { Platform::setPortEnumerator({}); });
+        MainWindow window;
+        window.show();
+        QVERIFY(reader.connectQuietly(window, serial));
+        ModalCloser closer;
+        closer.setDialogHandler([](QDialog *dialog) {
+            auto *check = dialog->findChild<QPushButton *>("checkButton");
+            if (check->isEnabled() && !dialog->property("closing").toBool()) {
+                dialog->setProperty("closing", true);
+                QTimer::singleShot(0, check, &QPushButton::click);
+            }
+        });
+        window.FWUpdateClick();
+        qunsetenv("KEYLON2_FLASHMATE_FAULT");
+        qunsetenv("KEYLON2_FLASHMATE_VERSION");
+
+        QStringList shown;
+        for (const ModalCloser::Box &box : closer.boxes()) {
+            if (box.title == "FW Update")
+                shown << box.text;
+        }
+        QCOMPARE(shown.join("\n"), texts.join("\n"));
+        QCOMPARE(Model::instance().stored().version.left(4), version);
+        // Written back, or never written: the reader keeps its output window of before,
+        // except where the writer reset a reader that was then left alone.
+        const bool reset = fault.isEmpty();
+        QCOMPARE(Model::instance().stored().saved.outputLength, quint8(reset || fault == "unchanged" ? 6 : 8));
+        QCOMPARE(bool(linkOf(window).connected), fault != "another");
     }
 };
 

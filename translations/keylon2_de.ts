@@ -124,7 +124,7 @@
 <context>
     <name>Keylon2ctl</name>
     <message>
-        <location filename="../src/ctl/table/command_table.cpp" line="+178"/>
+        <location filename="../src/ctl/table/command_table.cpp" line="+197"/>
         <source>(default: %1, %2)</source>
         <translation>(Standard: %1, %2)</translation>
     </message>
@@ -134,8 +134,9 @@
         <translation>(Standard: %1)</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="-103"/>
         <source>The reader: %1, sn:SERIAL or usb:PORTPATH, as list shows them. Commands on several readers take it as often as wanted.</source>
+        <extracomment>%1 how each transport names a reader (&quot;hid:PATH, serial:PORT&quot;)</extracomment>
         <translation>Das Lesegerät: %1, sn:SERIAL oder usb:PORTPATH, wie list sie zeigt. Befehle für mehrere Lesegeräte nehmen die Option beliebig oft.</translation>
     </message>
     <message>
@@ -196,7 +197,7 @@
     <message>
         <location line="+2"/>
         <source>firmware-update: the version the reader must report after the update; another one is a failure.</source>
-        <translation>firmware-update: die Version, die das Lesegerät nach der Aktualisierung melden muss; eine andere ist ein Fehler.</translation>
+        <translation>firmware-update: die Version, die das Lesegerät nach dem Update melden muss; eine andere ist ein Fehler.</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -239,7 +240,7 @@
         <translation>--wait-back erwartet eine Anzahl Sekunden, 0 bis %1</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+38"/>
         <source>every attached reader, USB HID and serial, with its serial number and USB port</source>
         <translation>jedes angeschlossene Lesegerät, USB-HID und seriell, mit seiner Seriennummer und seinem USB-Anschluss</translation>
     </message>
@@ -334,7 +335,7 @@
         <translation>Optionen:</translation>
     </message>
     <message>
-        <location line="-190"/>
+        <location line="-206"/>
         <source>write, apply, set-interface, firmware-update: append JSON lines to LOG, the audit log: one per reader handled, and before a reader&apos;s first write frame a line that opens it. A log that cannot be opened stops the command before anything is sent.</source>
         <translation>write, apply, set-interface, firmware-update: JSON-Zeilen an LOG anhängen, das Prüfprotokoll: eine je bearbeitetem Lesegerät und vor dem ersten Schreibrahmen eines Lesegeräts eine Zeile, die es eröffnet. Ein Protokoll, das sich nicht öffnen lässt, beendet den Befehl, bevor etwas gesendet wird.</translation>
     </message>
@@ -344,7 +345,7 @@
         <translation>write, apply, diff, set-interface, firmware-update: FILE (als NAME.prom im Textfile-Verzeichnis des Node Exporters) im Textformat von Prometheus führen: Lesegeräte nach Ergebnis, Abweichung, Firmware-Aktualisierungen nach Ausgang, das letzte Lesegerät und der letzte Fehler, die Lesegeräte mit ihrer Kennung. Eine Station schreibt sie bei jedem Ereignis, ein Lauf an seinem Anfang und Ende. Eine Datei, die sich nicht schreiben lässt, wird auf der Standardfehlerausgabe gemeldet und ändert sonst nichts.</translation>
     </message>
     <message>
-        <location line="+137"/>
+        <location line="+153"/>
         <source>puts the reader into ISP mode, runs ./flashmate RECONNKLN from the working directory, and checks the reader that comes back</source>
         <translation>versetzt das Lesegerät in den ISP-Modus, startet ./flashmate RECONNKLN aus dem Arbeitsverzeichnis und prüft das Lesegerät, das zurückkommt</translation>
     </message>
@@ -441,7 +442,7 @@ Befehle:
         <translation>beendet (SIGTERM): Die laufenden Lesegeräte wurden fertig, kein weiteres wurde begonnen</translation>
     </message>
     <message>
-        <location filename="../src/ctl/commands/fleet_commands.cpp" line="+169"/>
+        <location filename="../src/ctl/commands/fleet_commands.cpp" line="+180"/>
         <source>writing</source>
         <translation>schreibt</translation>
     </message>
@@ -451,7 +452,7 @@ Befehle:
         <translation>unverändert</translation>
     </message>
     <message>
-        <location filename="../src/ctl/commands/fleet_commands.cpp" line="+24"/>
+        <location filename="../src/ctl/commands/fleet_commands.cpp" line="+16"/>
         <source>would change: %1</source>
         <translation>würde sich ändern: %1</translation>
     </message>
@@ -487,7 +488,7 @@ Befehle:
         <translation>wendet an</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+19"/>
         <source>differs: %1</source>
         <translation>weicht ab: %1</translation>
     </message>
@@ -498,7 +499,7 @@ Befehle:
         <translation>weichen ab</translation>
     </message>
     <message>
-        <location line="+47"/>
+        <location line="+38"/>
         <source>--backup names one file, and several readers are to be updated: name a folder. Nothing was sent.</source>
         <translation>--backup nennt eine Datei, aber mehrere Lesegeräte sollen aktualisiert werden: Nennen Sie einen Ordner. Es wurde nichts gesendet.</translation>
     </message>
@@ -529,7 +530,7 @@ Befehle:
         <translation>liest</translation>
     </message>
     <message>
-        <location filename="../src/ctl/commands/fleet_commands.cpp" line="-69"/>
+        <location filename="../src/ctl/commands/fleet_commands.cpp" line="-68"/>
         <source>switched</source>
         <extracomment>How the summary counts the readers switched to the other interface (&quot;2 switched&quot;)</extracomment>
         <translation>umgeschaltet</translation>
@@ -577,7 +578,7 @@ Befehle:
         <translation>, %1 unterbrochen, %2 nicht begonnen</translation>
     </message>
     <message>
-        <location filename="../src/ctl/fleet/reader_jobs.cpp" line="+152"/>
+        <location filename="../src/ctl/fleet/reader_jobs.cpp" line="+172"/>
         <source>settings as before</source>
         <translation>Einstellungen wie vorher</translation>
     </message>
@@ -632,17 +633,17 @@ Befehle:
         <translation>%1: Einstellungen und Firmware %2 aufbewahrt in %3</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+16"/>
         <source>the reader did not come back within %1 s; it may wait in its loader: run the firmware writer again, or unplug the reader and plug it in again; its settings are in %2</source>
         <translation>das Lesegerät kam nicht innerhalb von %1 s zurück; es kann in seinem Lader warten: Firmware-Schreibprogramm erneut starten oder das Lesegerät aus- und wieder einstecken; seine Einstellungen sind in %2</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="-146"/>
         <source>another reader (%1, %2) came back where this one was; nothing was written to it</source>
         <translation>ein anderes Lesegerät (%1, %2) kam an der Stelle dieses zurück; es wurde nichts dorthin geschrieben</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+191"/>
         <source>updated: firmware %1 -&gt; %2; %3</source>
         <extracomment>%1 the firmware version before, %2 after, %3 what became of the settings</extracomment>
         <translation>aktualisiert: Firmware %1 -&gt; %2; %3</translation>
@@ -793,7 +794,7 @@ Befehle:
         <translation>%1 arbeitet mit einem Lesegerät; %2 wurden angegeben</translation>
     </message>
     <message>
-        <location filename="../src/ctl/table/command_table.cpp" line="-191"/>
+        <location filename="../src/ctl/table/command_table.cpp" line="-207"/>
         <source>--device and --all exclude each other</source>
         <translation>--device und --all schließen einander aus</translation>
     </message>
@@ -823,7 +824,7 @@ Befehle:
         <translation>--%1 erwartet einen Dateinamen</translation>
     </message>
     <message>
-        <location filename="../src/ctl/commands/fleet_commands.cpp" line="-222"/>
+        <location filename="../src/ctl/commands/fleet_commands.cpp" line="-211"/>
         <source>%1. Nothing was sent.</source>
         <translation>%1. Es wurde nichts gesendet.</translation>
     </message>
@@ -833,13 +834,14 @@ Befehle:
         <translation>%1 Es wurde nichts gesendet.</translation>
     </message>
     <message>
-        <location filename="../src/ctl/fleet/devices.cpp" line="+59"/>
+        <location filename="../src/ctl/fleet/devices.cpp" line="+60"/>
         <source>%1 readers found, name one with --device: %2</source>
         <translation>%1 Lesegeräte gefunden, nennen Sie eines mit --device: %2</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+30"/>
         <source>--device wants %1, sn:SERIAL or usb:PORTPATH, not &quot;%2&quot;</source>
+        <extracomment>%1 how each transport names a reader (&quot;hid:PATH, serial:PORT&quot;), %2 what was given</extracomment>
         <translation>--device erwartet %1, sn:SERIAL oder usb:PORTPATH, nicht „%2“</translation>
     </message>
     <message>
@@ -910,13 +912,12 @@ Befehle:
         <translation>nicht begonnen: unterbrochen</translation>
     </message>
     <message>
-        <location filename="../src/ctl/fleet/reader_jobs.cpp" line="-321"/>
+        <location filename="../src/ctl/fleet/reader_jobs.cpp" line="-333"/>
         <source>interrupted before anything was written</source>
         <translation>unterbrochen, bevor etwas geschrieben wurde</translation>
     </message>
     <message>
-        <location line="+37"/>
-        <location line="+251"/>
+        <location line="+22"/>
         <source>verify failed: %1</source>
         <extracomment>%1: each key that read back otherwise, separated by &quot;; &quot;</extracomment>
         <translation>Prüfung fehlgeschlagen: %1</translation>
@@ -979,18 +980,18 @@ Befehle:
         <translation>ein Lesegerät an USB HID tippt seine ID-Codes als Tastendrücke; monitor braucht ein serielles Lesegerät</translation>
     </message>
     <message>
-        <location filename="../src/ctl/fleet/reader_jobs.cpp" line="-139"/>
+        <location filename="../src/ctl/fleet/reader_jobs.cpp" line="+147"/>
         <source>%1 lacks KBCountry in [KEYLON]: over USB HID write sends the keyboard country and would reset it; add it, or change only what the file sets with --partial or apply. Nothing was sent.</source>
         <translation>%1 fehlt KBCountry in [KEYLON]: über USB HID sendet write das Tastaturland und würde es zurücksetzen; ergänzen Sie es oder ändern Sie mit --partial oder apply nur, was die Datei setzt. Es wurde nichts gesendet.</translation>
     </message>
     <message>
-        <location filename="../src/ctl/commands/fleet_commands.cpp" line="+114"/>
+        <location filename="../src/ctl/commands/fleet_commands.cpp" line="+132"/>
         <source>%1 lacks %2 in [KEYLON]: write sends every setting and would reset those; add them, or change only what the file sets with --partial or apply. Nothing was sent.</source>
         <extracomment>%2: the keys the file lacks</extracomment>
         <translation>%1 fehlen %2 in [KEYLON]: write sendet jede Einstellung und würde diese zurücksetzen; ergänzen Sie sie oder ändern Sie mit --partial oder apply nur, was die Datei setzt. Es wurde nichts gesendet.</translation>
     </message>
     <message>
-        <location line="-103"/>
+        <location line="-121"/>
         <source>%1 sets none of the reader&apos;s settings in [KEYLON].</source>
         <translation>%1 setzt in [KEYLON] keine Einstellung des Lesegeräts.</translation>
     </message>
@@ -1011,12 +1012,12 @@ Befehle:
         <translation>%1 kann für das Protokoll nicht erneut gelesen werden: %2</translation>
     </message>
     <message>
-        <location line="+195"/>
+        <location line="+183"/>
         <source>The firmware writer %1 was not found in %2; nothing was sent to the reader.</source>
         <translation>Das Firmware-Schreibprogramm %1 wurde in %2 nicht gefunden; es wurde nichts an das Lesegerät gesendet.</translation>
     </message>
     <message>
-        <location filename="../src/ctl/fleet/reader_jobs.cpp" line="-62"/>
+        <location filename="../src/ctl/fleet/reader_jobs.cpp" line="-70"/>
         <source>the firmware writer did not run to its end</source>
         <translation>das Firmware-Schreibprogramm lief nicht bis zum Ende</translation>
     </message>
@@ -1424,6 +1425,7 @@ Die Zeichen %3 sind die Codes b0 bis b6.
 </translation>
     </message>
     <message>
+        <location filename="../src/ctl/table/command_table.cpp" line="+11"/>
         <source>%1, %2</source>
         <extracomment>Two items of a list, such as two ways to name a reader (&quot;hid:PATH, serial:PORT&quot;)</extracomment>
         <translation>%1, %2</translation>
@@ -1475,7 +1477,7 @@ Die Zeichen %3 sind die Codes b0 bis b6.
         <translation>Die serielle Schnittstelle %1 ist verschwunden; die Verbindung zum Lesegerät wurde getrennt.</translation>
     </message>
     <message>
-        <location line="+43"/>
+        <location line="+60"/>
         <source>to Serial</source>
         <extracomment>The interface-change button names the interface it switches to</extracomment>
         <translation>Zu Seriell</translation>
@@ -1491,19 +1493,20 @@ Die Zeichen %3 sind die Codes b0 bis b6.
         <translation>ASCII-Code</translation>
     </message>
     <message>
-        <location filename="../src/window/maintenance/firmware_update.cpp" line="+25"/>
-        <location filename="../src/window/maintenance/firmware_writer_dialog.cpp" line="+23"/>
-        <location line="+68"/>
+        <location filename="../src/window/maintenance/firmware_update.cpp" line="+38"/>
+        <location line="+45"/>
+        <location filename="../src/window/maintenance/firmware_writer_dialog.cpp" line="+24"/>
+        <location line="+81"/>
         <source>FW Update</source>
         <translation>Firmware-Update</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-44"/>
         <source>The firmware writer %1 was not found in %2; nothing was sent to the reader.</source>
         <translation>Das Firmware-Schreibprogramm %1 wurde in %2 nicht gefunden; es wurde nichts an das Lesegerät gesendet.</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+15"/>
         <source>ISP Mode</source>
         <translation>ISP-Modus</translation>
     </message>
@@ -1513,7 +1516,57 @@ Die Zeichen %3 sind die Codes b0 bis b6.
         <translation>Der Befehl für den ISP-Modus konnte nicht an das Gerät gesendet werden. Bitte prüfen Sie Ihr Keylon-Gerät!</translation>
     </message>
     <message>
-        <location filename="../src/window/maintenance/firmware_writer_dialog.cpp" line="-72"/>
+        <location line="+35"/>
+        <source>The reader did not come back within %1 seconds. It may wait in its loader: run the update again, or connect when the reader is back.</source>
+        <translation>Das Lesegerät ist nicht innerhalb von %1 Sekunden zurückgekommen. Es kann in seinem Lader warten: Führen Sie das Update erneut aus, oder verbinden Sie sich, wenn das Lesegerät zurück ist.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Another reader (serial number %1) came back where the reader was; nothing was written to it.</source>
+        <translation>Ein anderes Lesegerät (Seriennummer %1) ist dort zurückgekommen, wo das Lesegerät war; es wurde nichts darauf geschrieben.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>The reader is back, but its settings could not be read; nothing was written to it.</source>
+        <translation>Das Lesegerät ist zurück, aber seine Einstellungen konnten nicht gelesen werden; es wurde nichts darauf geschrieben.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>The reader is back and still reports firmware %1: the update did not change it.</source>
+        <translation>Das Lesegerät ist zurück und meldet weiterhin Firmware %1: Das Update hat sie nicht geändert.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The reader is back with firmware %1 (before the update: %2).</source>
+        <translation>Das Lesegerät ist mit Firmware %1 zurück (vor dem Update: %2).</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Its settings are as before.</source>
+        <translation>Seine Einstellungen sind wie zuvor.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>These settings are not as before the update: %1. Write back those of before?</source>
+        <translation>Diese Einstellungen sind nicht wie vor dem Update: %1. Die von vorher zurückschreiben?</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>The settings of before the update were written back: %1.</source>
+        <translation>Die Einstellungen von vor dem Update wurden zurückgeschrieben: %1.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Writing back the settings of before the update failed at the %1.</source>
+        <translation>Das Zurückschreiben der Einstellungen von vor dem Update ist bei %1 fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The settings of before the update were written, but these read back otherwise: %1.</source>
+        <translation>Die Einstellungen von vor dem Update wurden geschrieben, aber diese werden anders zurückgelesen: %1.</translation>
+    </message>
+    <message>
+        <location filename="../src/window/maintenance/firmware_writer_dialog.cpp" line="-86"/>
         <source>Stop the writer</source>
         <translation>Schreibprogramm anhalten</translation>
     </message>
@@ -1523,7 +1576,12 @@ Die Zeichen %3 sind die Codes b0 bis b6.
         <translation>Schließen</translation>
     </message>
     <message>
-        <location line="+72"/>
+        <location line="+1"/>
+        <source>Connect and check</source>
+        <translation>Verbinden und prüfen</translation>
+    </message>
+    <message>
+        <location line="+85"/>
         <source>Stopping the writer can leave the reader without working firmware. Stop it?</source>
         <translation>Wenn Sie das Schreibprogramm anhalten, bleibt das Lesegerät womöglich ohne funktionierende Firmware. Trotzdem anhalten?</translation>
     </message>
@@ -1663,12 +1721,12 @@ Die Zeichen %3 sind die Codes b0 bis b6.
     <message>
         <location filename="../src/window/settings_page/settings_writer.cpp" line="+26"/>
         <location line="+17"/>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>Setting Keylon</source>
         <translation>Keylon einstellen</translation>
     </message>
     <message>
-        <location line="-9"/>
+        <location line="-10"/>
         <source>Writing to the reader failed at the interface change; the page was saved, the interface was not changed.</source>
         <translation>Das Schreiben auf das Lesegerät ist beim Schnittstellenwechsel fehlgeschlagen; die Seite wurde gespeichert, die Schnittstelle nicht gewechselt.</translation>
     </message>
@@ -1678,7 +1736,7 @@ Die Zeichen %3 sind die Codes b0 bis b6.
         <translation>Das Schreiben auf das Lesegerät ist fehlgeschlagen (Schritt: %1); das Lesegerät hat die Seite nicht gespeichert.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>Successfully set Keylon set value</source>
         <translation>Die Keylon-Einstellungen wurden geschrieben.</translation>
     </message>

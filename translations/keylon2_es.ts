@@ -124,7 +124,7 @@
 <context>
     <name>Keylon2ctl</name>
     <message>
-        <location filename="../src/ctl/table/command_table.cpp" line="+178"/>
+        <location filename="../src/ctl/table/command_table.cpp" line="+197"/>
         <source>(default: %1, %2)</source>
         <translation>(por defecto: %1, %2)</translation>
     </message>
@@ -134,8 +134,9 @@
         <translation>(por defecto: %1)</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="-103"/>
         <source>The reader: %1, sn:SERIAL or usb:PORTPATH, as list shows them. Commands on several readers take it as often as wanted.</source>
+        <extracomment>%1 how each transport names a reader (&quot;hid:PATH, serial:PORT&quot;)</extracomment>
         <translation>El lector: %1, sn:SERIAL o usb:PORTPATH, tal como los muestra list. Las órdenes sobre varios lectores la admiten tantas veces como se quiera.</translation>
     </message>
     <message>
@@ -239,7 +240,7 @@
         <translation>--wait-back espera un número de segundos, de 0 a %1</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+38"/>
         <source>every attached reader, USB HID and serial, with its serial number and USB port</source>
         <translation>cada lector conectado, USB HID y serie, con su número de serie y su puerto USB</translation>
     </message>
@@ -334,7 +335,7 @@
         <translation>Opciones:</translation>
     </message>
     <message>
-        <location line="-190"/>
+        <location line="-206"/>
         <source>write, apply, set-interface, firmware-update: append JSON lines to LOG, the audit log: one per reader handled, and before a reader&apos;s first write frame a line that opens it. A log that cannot be opened stops the command before anything is sent.</source>
         <translation>write, apply, set-interface, firmware-update: añadir líneas JSON a LOG, el registro de auditoría: una por lector tratado y, antes de la primera trama de escritura de un lector, una línea que lo abre. Un registro que no se puede abrir detiene la orden antes de enviar nada.</translation>
     </message>
@@ -344,7 +345,7 @@
         <translation>write, apply, diff, set-interface, firmware-update: mantener FILE (llámelo NAME.prom en el directorio textfile de node exporter) en el formato de texto de Prometheus: lectores por resultado, desviaciones, actualizaciones del firmware por desenlace, el último lector y el último fallo, los lectores con su identidad. Una estación lo escribe en cada evento; una ejecución, al principio y al final. Un archivo que no se puede escribir se indica en la salida de error y no cambia nada más.</translation>
     </message>
     <message>
-        <location line="+137"/>
+        <location line="+153"/>
         <source>puts the reader into ISP mode, runs ./flashmate RECONNKLN from the working directory, and checks the reader that comes back</source>
         <translation>pone el lector en modo ISP, ejecuta ./flashmate RECONNKLN desde el directorio de trabajo y comprueba el lector que vuelve</translation>
     </message>
@@ -441,7 +442,7 @@ Uso: keylon2ctl ORDEN [ARGUMENTOS] [OPCIONES]
         <translation>terminado (SIGTERM): los lectores en curso terminaron, no se empezó ningún otro</translation>
     </message>
     <message>
-        <location filename="../src/ctl/commands/fleet_commands.cpp" line="+169"/>
+        <location filename="../src/ctl/commands/fleet_commands.cpp" line="+180"/>
         <source>writing</source>
         <translation>escribiendo</translation>
     </message>
@@ -451,7 +452,7 @@ Uso: keylon2ctl ORDEN [ARGUMENTOS] [OPCIONES]
         <translation>sin cambios</translation>
     </message>
     <message>
-        <location filename="../src/ctl/commands/fleet_commands.cpp" line="+24"/>
+        <location filename="../src/ctl/commands/fleet_commands.cpp" line="+16"/>
         <source>would change: %1</source>
         <translation>cambiaría: %1</translation>
     </message>
@@ -487,7 +488,7 @@ Uso: keylon2ctl ORDEN [ARGUMENTOS] [OPCIONES]
         <translation>aplicando</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+19"/>
         <source>differs: %1</source>
         <translation>difiere: %1</translation>
     </message>
@@ -498,7 +499,7 @@ Uso: keylon2ctl ORDEN [ARGUMENTOS] [OPCIONES]
         <translation>difieren</translation>
     </message>
     <message>
-        <location line="+47"/>
+        <location line="+38"/>
         <source>--backup names one file, and several readers are to be updated: name a folder. Nothing was sent.</source>
         <translation>--backup nombra un solo archivo, pero hay que actualizar varios lectores: nombre una carpeta. No se envió nada.</translation>
     </message>
@@ -529,7 +530,7 @@ Uso: keylon2ctl ORDEN [ARGUMENTOS] [OPCIONES]
         <translation>leyendo</translation>
     </message>
     <message>
-        <location filename="../src/ctl/commands/fleet_commands.cpp" line="-69"/>
+        <location filename="../src/ctl/commands/fleet_commands.cpp" line="-68"/>
         <source>switched</source>
         <extracomment>How the summary counts the readers switched to the other interface (&quot;2 switched&quot;)</extracomment>
         <translation>conmutados</translation>
@@ -577,7 +578,7 @@ Uso: keylon2ctl ORDEN [ARGUMENTOS] [OPCIONES]
         <translation>, %1 interrumpidos, %2 no empezados</translation>
     </message>
     <message>
-        <location filename="../src/ctl/fleet/reader_jobs.cpp" line="+152"/>
+        <location filename="../src/ctl/fleet/reader_jobs.cpp" line="+172"/>
         <source>settings as before</source>
         <translation>ajustes como antes</translation>
     </message>
@@ -632,17 +633,17 @@ Uso: keylon2ctl ORDEN [ARGUMENTOS] [OPCIONES]
         <translation>%1: ajustes y firmware %2 guardados en %3</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+16"/>
         <source>the reader did not come back within %1 s; it may wait in its loader: run the firmware writer again, or unplug the reader and plug it in again; its settings are in %2</source>
         <translation>el lector no volvió en %1 s; puede esperar en su cargador: ejecute de nuevo el programa de escritura del firmware, o desconecte el lector y vuelva a conectarlo; sus ajustes están en %2</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="-146"/>
         <source>another reader (%1, %2) came back where this one was; nothing was written to it</source>
         <translation>otro lector (%1, %2) volvió en el lugar de este; no se le escribió nada</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+191"/>
         <source>updated: firmware %1 -&gt; %2; %3</source>
         <extracomment>%1 the firmware version before, %2 after, %3 what became of the settings</extracomment>
         <translation>actualizado: firmware %1 -&gt; %2; %3</translation>
@@ -793,7 +794,7 @@ Uso: keylon2ctl ORDEN [ARGUMENTOS] [OPCIONES]
         <translation>%1 actúa sobre un solo lector; se han indicado %2</translation>
     </message>
     <message>
-        <location filename="../src/ctl/table/command_table.cpp" line="-191"/>
+        <location filename="../src/ctl/table/command_table.cpp" line="-207"/>
         <source>--device and --all exclude each other</source>
         <translation>--device y --all se excluyen mutuamente</translation>
     </message>
@@ -823,7 +824,7 @@ Uso: keylon2ctl ORDEN [ARGUMENTOS] [OPCIONES]
         <translation>--%1 espera un nombre de archivo</translation>
     </message>
     <message>
-        <location filename="../src/ctl/commands/fleet_commands.cpp" line="-222"/>
+        <location filename="../src/ctl/commands/fleet_commands.cpp" line="-211"/>
         <source>%1. Nothing was sent.</source>
         <translation>%1. No se ha enviado nada.</translation>
     </message>
@@ -833,13 +834,14 @@ Uso: keylon2ctl ORDEN [ARGUMENTOS] [OPCIONES]
         <translation>%1 No se ha enviado nada.</translation>
     </message>
     <message>
-        <location filename="../src/ctl/fleet/devices.cpp" line="+59"/>
+        <location filename="../src/ctl/fleet/devices.cpp" line="+60"/>
         <source>%1 readers found, name one with --device: %2</source>
         <translation>se han encontrado %1 lectores, indique uno con --device: %2</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+30"/>
         <source>--device wants %1, sn:SERIAL or usb:PORTPATH, not &quot;%2&quot;</source>
+        <extracomment>%1 how each transport names a reader (&quot;hid:PATH, serial:PORT&quot;), %2 what was given</extracomment>
         <translation>--device espera %1, sn:SERIAL o usb:PORTPATH, no «%2»</translation>
     </message>
     <message>
@@ -910,13 +912,12 @@ Uso: keylon2ctl ORDEN [ARGUMENTOS] [OPCIONES]
         <translation>no empezado: interrumpido</translation>
     </message>
     <message>
-        <location filename="../src/ctl/fleet/reader_jobs.cpp" line="-321"/>
+        <location filename="../src/ctl/fleet/reader_jobs.cpp" line="-333"/>
         <source>interrupted before anything was written</source>
         <translation>interrumpido antes de escribir nada</translation>
     </message>
     <message>
-        <location line="+37"/>
-        <location line="+251"/>
+        <location line="+22"/>
         <source>verify failed: %1</source>
         <extracomment>%1: each key that read back otherwise, separated by &quot;; &quot;</extracomment>
         <translation>falló la verificación: %1</translation>
@@ -979,18 +980,18 @@ Uso: keylon2ctl ORDEN [ARGUMENTOS] [OPCIONES]
         <translation>un lector en USB HID teclea sus códigos ID como pulsaciones; monitor necesita un lector serie</translation>
     </message>
     <message>
-        <location filename="../src/ctl/fleet/reader_jobs.cpp" line="-139"/>
+        <location filename="../src/ctl/fleet/reader_jobs.cpp" line="+147"/>
         <source>%1 lacks KBCountry in [KEYLON]: over USB HID write sends the keyboard country and would reset it; add it, or change only what the file sets with --partial or apply. Nothing was sent.</source>
         <translation>a %1 le falta KBCountry en [KEYLON]: por USB HID write envía el país del teclado y lo restablecería; añádalo, o cambie solo lo que el archivo fija con --partial o apply. No se ha enviado nada.</translation>
     </message>
     <message>
-        <location filename="../src/ctl/commands/fleet_commands.cpp" line="+114"/>
+        <location filename="../src/ctl/commands/fleet_commands.cpp" line="+132"/>
         <source>%1 lacks %2 in [KEYLON]: write sends every setting and would reset those; add them, or change only what the file sets with --partial or apply. Nothing was sent.</source>
         <extracomment>%2: the keys the file lacks</extracomment>
         <translation>a %1 le falta %2 en [KEYLON]: write envía cada ajuste y los restablecería; añádalos, o cambie solo lo que el archivo fija con --partial o apply. No se ha enviado nada.</translation>
     </message>
     <message>
-        <location line="-103"/>
+        <location line="-121"/>
         <source>%1 sets none of the reader&apos;s settings in [KEYLON].</source>
         <translation>%1 no fija ningún ajuste del lector en [KEYLON].</translation>
     </message>
@@ -1011,12 +1012,12 @@ Uso: keylon2ctl ORDEN [ARGUMENTOS] [OPCIONES]
         <translation>no se puede volver a leer %1 para el registro: %2</translation>
     </message>
     <message>
-        <location line="+195"/>
+        <location line="+183"/>
         <source>The firmware writer %1 was not found in %2; nothing was sent to the reader.</source>
         <translation>No se ha encontrado el programa de escritura del firmware %1 en %2; no se ha enviado nada al lector.</translation>
     </message>
     <message>
-        <location filename="../src/ctl/fleet/reader_jobs.cpp" line="-62"/>
+        <location filename="../src/ctl/fleet/reader_jobs.cpp" line="-70"/>
         <source>the firmware writer did not run to its end</source>
         <translation>el programa de escritura del firmware no llegó al final</translation>
     </message>
@@ -1424,6 +1425,7 @@ Los caracteres %3 son los códigos b0 a b6.
 </translation>
     </message>
     <message>
+        <location filename="../src/ctl/table/command_table.cpp" line="+11"/>
         <source>%1, %2</source>
         <extracomment>Two items of a list, such as two ways to name a reader (&quot;hid:PATH, serial:PORT&quot;)</extracomment>
         <translation>%1, %2</translation>
@@ -1475,7 +1477,7 @@ Los caracteres %3 son los códigos b0 a b6.
         <translation>El puerto serie %1 ha desaparecido; el lector se ha desconectado.</translation>
     </message>
     <message>
-        <location line="+43"/>
+        <location line="+60"/>
         <source>to Serial</source>
         <extracomment>The interface-change button names the interface it switches to</extracomment>
         <translation>A serie</translation>
@@ -1491,19 +1493,20 @@ Los caracteres %3 son los códigos b0 a b6.
         <translation>Código ASCII</translation>
     </message>
     <message>
-        <location filename="../src/window/maintenance/firmware_update.cpp" line="+25"/>
-        <location filename="../src/window/maintenance/firmware_writer_dialog.cpp" line="+23"/>
-        <location line="+68"/>
+        <location filename="../src/window/maintenance/firmware_update.cpp" line="+38"/>
+        <location line="+45"/>
+        <location filename="../src/window/maintenance/firmware_writer_dialog.cpp" line="+24"/>
+        <location line="+81"/>
         <source>FW Update</source>
         <translation>Actualización del firmware</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-44"/>
         <source>The firmware writer %1 was not found in %2; nothing was sent to the reader.</source>
         <translation>No se ha encontrado el programa de escritura del firmware %1 en %2; no se ha enviado nada al lector.</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+15"/>
         <source>ISP Mode</source>
         <translation>Modo ISP</translation>
     </message>
@@ -1513,7 +1516,57 @@ Los caracteres %3 son los códigos b0 a b6.
         <translation>No se puede enviar la orden del modo ISP al dispositivo. Compruebe su dispositivo Keylon.</translation>
     </message>
     <message>
-        <location filename="../src/window/maintenance/firmware_writer_dialog.cpp" line="-72"/>
+        <location line="+35"/>
+        <source>The reader did not come back within %1 seconds. It may wait in its loader: run the update again, or connect when the reader is back.</source>
+        <translation>El lector no volvió en %1 segundos. Puede esperar en su cargador: ejecute de nuevo la actualización, o conéctese cuando el lector haya vuelto.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Another reader (serial number %1) came back where the reader was; nothing was written to it.</source>
+        <translation>Otro lector (número de serie %1) volvió donde estaba el lector; no se escribió nada en él.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>The reader is back, but its settings could not be read; nothing was written to it.</source>
+        <translation>El lector ha vuelto, pero no se pudieron leer sus ajustes; no se escribió nada en él.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>The reader is back and still reports firmware %1: the update did not change it.</source>
+        <translation>El lector ha vuelto y sigue indicando el firmware %1: la actualización no lo cambió.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The reader is back with firmware %1 (before the update: %2).</source>
+        <translation>El lector ha vuelto con el firmware %1 (antes de la actualización: %2).</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Its settings are as before.</source>
+        <translation>Sus ajustes son como antes.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>These settings are not as before the update: %1. Write back those of before?</source>
+        <translation>Estos ajustes no son como antes de la actualización: %1. ¿Volver a escribir los de antes?</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>The settings of before the update were written back: %1.</source>
+        <translation>Se volvieron a escribir los ajustes de antes de la actualización: %1.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Writing back the settings of before the update failed at the %1.</source>
+        <translation>La escritura de los ajustes de antes de la actualización falló en %1.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The settings of before the update were written, but these read back otherwise: %1.</source>
+        <translation>Se escribieron los ajustes de antes de la actualización, pero estos se leen de otra forma: %1.</translation>
+    </message>
+    <message>
+        <location filename="../src/window/maintenance/firmware_writer_dialog.cpp" line="-86"/>
         <source>Stop the writer</source>
         <translation>Detener la escritura</translation>
     </message>
@@ -1523,7 +1576,12 @@ Los caracteres %3 son los códigos b0 a b6.
         <translation>Cerrar</translation>
     </message>
     <message>
-        <location line="+72"/>
+        <location line="+1"/>
+        <source>Connect and check</source>
+        <translation>Conectar y comprobar</translation>
+    </message>
+    <message>
+        <location line="+85"/>
         <source>Stopping the writer can leave the reader without working firmware. Stop it?</source>
         <translation>Detener la escritura puede dejar el lector sin un firmware que funcione. ¿Detenerla?</translation>
     </message>
@@ -1663,12 +1721,12 @@ Los caracteres %3 son los códigos b0 a b6.
     <message>
         <location filename="../src/window/settings_page/settings_writer.cpp" line="+26"/>
         <location line="+17"/>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>Setting Keylon</source>
         <translation>Ajuste del Keylon</translation>
     </message>
     <message>
-        <location line="-9"/>
+        <location line="-10"/>
         <source>Writing to the reader failed at the interface change; the page was saved, the interface was not changed.</source>
         <translation>La escritura en el lector ha fallado en el cambio de interfaz; la página se ha guardado, la interfaz no ha cambiado.</translation>
     </message>
@@ -1678,7 +1736,7 @@ Los caracteres %3 son los códigos b0 a b6.
         <translation>La escritura en el lector ha fallado en el paso «%1»; el lector no ha guardado la página.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>Successfully set Keylon set value</source>
         <translation>Los ajustes del Keylon se han escrito.</translation>
     </message>

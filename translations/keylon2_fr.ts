@@ -124,7 +124,7 @@
 <context>
     <name>Keylon2ctl</name>
     <message>
-        <location filename="../src/ctl/table/command_table.cpp" line="+178"/>
+        <location filename="../src/ctl/table/command_table.cpp" line="+197"/>
         <source>(default: %1, %2)</source>
         <translation>(par défaut : %1, %2)</translation>
     </message>
@@ -134,8 +134,9 @@
         <translation>(par défaut : %1)</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="-103"/>
         <source>The reader: %1, sn:SERIAL or usb:PORTPATH, as list shows them. Commands on several readers take it as often as wanted.</source>
+        <extracomment>%1 how each transport names a reader (&quot;hid:PATH, serial:PORT&quot;)</extracomment>
         <translation>Le lecteur : %1, sn:SERIAL ou usb:PORTPATH, tels que list les affiche. Les commandes sur plusieurs lecteurs l’acceptent autant de fois que voulu.</translation>
     </message>
     <message>
@@ -239,7 +240,7 @@
         <translation>--wait-back attend un nombre de secondes, de 0 à %1</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+38"/>
         <source>every attached reader, USB HID and serial, with its serial number and USB port</source>
         <translation>chaque lecteur branché, USB HID et série, avec son numéro de série et son port USB</translation>
     </message>
@@ -334,7 +335,7 @@
         <translation>Options :</translation>
     </message>
     <message>
-        <location line="-190"/>
+        <location line="-206"/>
         <source>write, apply, set-interface, firmware-update: append JSON lines to LOG, the audit log: one per reader handled, and before a reader&apos;s first write frame a line that opens it. A log that cannot be opened stops the command before anything is sent.</source>
         <translation>write, apply, set-interface, firmware-update : ajouter des lignes JSON à LOG, le journal d’audit : une par lecteur traité et, avant la première trame d’écriture d’un lecteur, une ligne qui l’ouvre. Un journal qui ne peut pas être ouvert arrête la commande avant tout envoi.</translation>
     </message>
@@ -344,7 +345,7 @@
         <translation>write, apply, diff, set-interface, firmware-update : tenir FILE (nommé NAME.prom dans le répertoire textfile de node exporter) au format texte de Prometheus : lecteurs par résultat, écarts, mises à jour du micrologiciel par issue, le dernier lecteur et le dernier échec, les lecteurs avec leur identité. Une station l’écrit à chaque événement, une exécution à son début et à sa fin. Un fichier qui ne peut pas être écrit est signalé sur la sortie d’erreur et ne change rien d’autre.</translation>
     </message>
     <message>
-        <location line="+137"/>
+        <location line="+153"/>
         <source>puts the reader into ISP mode, runs ./flashmate RECONNKLN from the working directory, and checks the reader that comes back</source>
         <translation>met le lecteur en mode ISP, lance ./flashmate RECONNKLN depuis le répertoire de travail et vérifie le lecteur qui revient</translation>
     </message>
@@ -441,7 +442,7 @@ Commandes :
         <translation>terminé (SIGTERM) : les lecteurs en cours ont terminé, aucun autre n’a été commencé</translation>
     </message>
     <message>
-        <location filename="../src/ctl/commands/fleet_commands.cpp" line="+169"/>
+        <location filename="../src/ctl/commands/fleet_commands.cpp" line="+180"/>
         <source>writing</source>
         <translation>écriture</translation>
     </message>
@@ -451,7 +452,7 @@ Commandes :
         <translation>inchangé</translation>
     </message>
     <message>
-        <location filename="../src/ctl/commands/fleet_commands.cpp" line="+24"/>
+        <location filename="../src/ctl/commands/fleet_commands.cpp" line="+16"/>
         <source>would change: %1</source>
         <translation>changerait : %1</translation>
     </message>
@@ -487,7 +488,7 @@ Commandes :
         <translation>application</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+19"/>
         <source>differs: %1</source>
         <translation>diffère : %1</translation>
     </message>
@@ -498,7 +499,7 @@ Commandes :
         <translation>diffèrent</translation>
     </message>
     <message>
-        <location line="+47"/>
+        <location line="+38"/>
         <source>--backup names one file, and several readers are to be updated: name a folder. Nothing was sent.</source>
         <translation>--backup désigne un seul fichier, mais plusieurs lecteurs sont à mettre à jour : indiquez un dossier. Rien n’a été envoyé.</translation>
     </message>
@@ -529,7 +530,7 @@ Commandes :
         <translation>lecture</translation>
     </message>
     <message>
-        <location filename="../src/ctl/commands/fleet_commands.cpp" line="-69"/>
+        <location filename="../src/ctl/commands/fleet_commands.cpp" line="-68"/>
         <source>switched</source>
         <extracomment>How the summary counts the readers switched to the other interface (&quot;2 switched&quot;)</extracomment>
         <translation>basculés</translation>
@@ -577,7 +578,7 @@ Commandes :
         <translation>, %1 interrompus, %2 non commencés</translation>
     </message>
     <message>
-        <location filename="../src/ctl/fleet/reader_jobs.cpp" line="+152"/>
+        <location filename="../src/ctl/fleet/reader_jobs.cpp" line="+172"/>
         <source>settings as before</source>
         <translation>réglages comme avant</translation>
     </message>
@@ -632,17 +633,17 @@ Commandes :
         <translation>%1 : réglages et micrologiciel %2 conservés dans %3</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+16"/>
         <source>the reader did not come back within %1 s; it may wait in its loader: run the firmware writer again, or unplug the reader and plug it in again; its settings are in %2</source>
         <translation>le lecteur n’est pas revenu en %1 s ; il peut attendre dans son chargeur : relancez le programme d’écriture du micrologiciel, ou débranchez le lecteur et rebranchez-le ; ses réglages sont dans %2</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="-146"/>
         <source>another reader (%1, %2) came back where this one was; nothing was written to it</source>
         <translation>un autre lecteur (%1, %2) est revenu à la place de celui-ci ; rien ne lui a été écrit</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+191"/>
         <source>updated: firmware %1 -&gt; %2; %3</source>
         <extracomment>%1 the firmware version before, %2 after, %3 what became of the settings</extracomment>
         <translation>mis à jour : micrologiciel %1 -&gt; %2 ; %3</translation>
@@ -793,7 +794,7 @@ Commandes :
         <translation>%1 agit sur un seul lecteur ; %2 ont été nommés</translation>
     </message>
     <message>
-        <location filename="../src/ctl/table/command_table.cpp" line="-191"/>
+        <location filename="../src/ctl/table/command_table.cpp" line="-207"/>
         <source>--device and --all exclude each other</source>
         <translation>--device et --all s’excluent mutuellement</translation>
     </message>
@@ -823,7 +824,7 @@ Commandes :
         <translation>--%1 attend un nom de fichier</translation>
     </message>
     <message>
-        <location filename="../src/ctl/commands/fleet_commands.cpp" line="-222"/>
+        <location filename="../src/ctl/commands/fleet_commands.cpp" line="-211"/>
         <source>%1. Nothing was sent.</source>
         <translation>%1. Rien n’a été envoyé.</translation>
     </message>
@@ -833,13 +834,14 @@ Commandes :
         <translation>%1 Rien n’a été envoyé.</translation>
     </message>
     <message>
-        <location filename="../src/ctl/fleet/devices.cpp" line="+59"/>
+        <location filename="../src/ctl/fleet/devices.cpp" line="+60"/>
         <source>%1 readers found, name one with --device: %2</source>
         <translation>%1 lecteurs trouvés, nommez-en un avec --device : %2</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+30"/>
         <source>--device wants %1, sn:SERIAL or usb:PORTPATH, not &quot;%2&quot;</source>
+        <extracomment>%1 how each transport names a reader (&quot;hid:PATH, serial:PORT&quot;), %2 what was given</extracomment>
         <translation>--device attend %1, sn:SERIAL ou usb:PORTPATH, pas « %2 »</translation>
     </message>
     <message>
@@ -910,13 +912,12 @@ Commandes :
         <translation>non commencé : interrompu</translation>
     </message>
     <message>
-        <location filename="../src/ctl/fleet/reader_jobs.cpp" line="-321"/>
+        <location filename="../src/ctl/fleet/reader_jobs.cpp" line="-333"/>
         <source>interrupted before anything was written</source>
         <translation>interrompu avant que rien ne soit écrit</translation>
     </message>
     <message>
-        <location line="+37"/>
-        <location line="+251"/>
+        <location line="+22"/>
         <source>verify failed: %1</source>
         <extracomment>%1: each key that read back otherwise, separated by &quot;; &quot;</extracomment>
         <translation>échec de la vérification : %1</translation>
@@ -979,18 +980,18 @@ Commandes :
         <translation>un lecteur en USB HID tape ses codes ID comme des frappes au clavier ; monitor a besoin d’un lecteur série</translation>
     </message>
     <message>
-        <location filename="../src/ctl/fleet/reader_jobs.cpp" line="-139"/>
+        <location filename="../src/ctl/fleet/reader_jobs.cpp" line="+147"/>
         <source>%1 lacks KBCountry in [KEYLON]: over USB HID write sends the keyboard country and would reset it; add it, or change only what the file sets with --partial or apply. Nothing was sent.</source>
         <translation>KBCountry manque dans [KEYLON] de %1 : en USB HID, write envoie le pays du clavier et le réinitialiserait ; ajoutez-le, ou ne changez que ce que le fichier règle avec --partial ou apply. Rien n’a été envoyé.</translation>
     </message>
     <message>
-        <location filename="../src/ctl/commands/fleet_commands.cpp" line="+114"/>
+        <location filename="../src/ctl/commands/fleet_commands.cpp" line="+132"/>
         <source>%1 lacks %2 in [KEYLON]: write sends every setting and would reset those; add them, or change only what the file sets with --partial or apply. Nothing was sent.</source>
         <extracomment>%2: the keys the file lacks</extracomment>
         <translation>%2 manque dans [KEYLON] de %1 : write envoie chaque réglage et les réinitialiserait ; ajoutez-les, ou ne changez que ce que le fichier règle avec --partial ou apply. Rien n’a été envoyé.</translation>
     </message>
     <message>
-        <location line="-103"/>
+        <location line="-121"/>
         <source>%1 sets none of the reader&apos;s settings in [KEYLON].</source>
         <translation>%1 ne règle aucun réglage du lecteur dans [KEYLON].</translation>
     </message>
@@ -1011,12 +1012,12 @@ Commandes :
         <translation>impossible de relire %1 pour le journal : %2</translation>
     </message>
     <message>
-        <location line="+195"/>
+        <location line="+183"/>
         <source>The firmware writer %1 was not found in %2; nothing was sent to the reader.</source>
         <translation>Le programme d’écriture du micrologiciel %1 est introuvable dans %2 ; rien n’a été envoyé au lecteur.</translation>
     </message>
     <message>
-        <location filename="../src/ctl/fleet/reader_jobs.cpp" line="-62"/>
+        <location filename="../src/ctl/fleet/reader_jobs.cpp" line="-70"/>
         <source>the firmware writer did not run to its end</source>
         <translation>le programme d’écriture du micrologiciel ne s’est pas exécuté jusqu’au bout</translation>
     </message>
@@ -1424,6 +1425,7 @@ Les caractères %3 sont les codes b0 à b6.
 </translation>
     </message>
     <message>
+        <location filename="../src/ctl/table/command_table.cpp" line="+11"/>
         <source>%1, %2</source>
         <extracomment>Two items of a list, such as two ways to name a reader (&quot;hid:PATH, serial:PORT&quot;)</extracomment>
         <translation>%1, %2</translation>
@@ -1475,7 +1477,7 @@ Les caractères %3 sont les codes b0 à b6.
         <translation>Le port série %1 a disparu ; le lecteur a été déconnecté.</translation>
     </message>
     <message>
-        <location line="+43"/>
+        <location line="+60"/>
         <source>to Serial</source>
         <extracomment>The interface-change button names the interface it switches to</extracomment>
         <translation>Vers série</translation>
@@ -1491,19 +1493,20 @@ Les caractères %3 sont les codes b0 à b6.
         <translation>Code ASCII</translation>
     </message>
     <message>
-        <location filename="../src/window/maintenance/firmware_update.cpp" line="+25"/>
-        <location filename="../src/window/maintenance/firmware_writer_dialog.cpp" line="+23"/>
-        <location line="+68"/>
+        <location filename="../src/window/maintenance/firmware_update.cpp" line="+38"/>
+        <location line="+45"/>
+        <location filename="../src/window/maintenance/firmware_writer_dialog.cpp" line="+24"/>
+        <location line="+81"/>
         <source>FW Update</source>
         <translation>Mise à jour du micrologiciel</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-44"/>
         <source>The firmware writer %1 was not found in %2; nothing was sent to the reader.</source>
         <translation>Le programme d’écriture du micrologiciel %1 est introuvable dans %2 ; rien n’a été envoyé au lecteur.</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+15"/>
         <source>ISP Mode</source>
         <translation>Mode ISP</translation>
     </message>
@@ -1513,7 +1516,57 @@ Les caractères %3 sont les codes b0 à b6.
         <translation>Impossible d’envoyer la commande du mode ISP à l’appareil. Vérifiez votre appareil Keylon !</translation>
     </message>
     <message>
-        <location filename="../src/window/maintenance/firmware_writer_dialog.cpp" line="-72"/>
+        <location line="+35"/>
+        <source>The reader did not come back within %1 seconds. It may wait in its loader: run the update again, or connect when the reader is back.</source>
+        <translation>Le lecteur n’est pas revenu dans les %1 secondes. Il peut attendre dans son chargeur : relancez la mise à jour, ou connectez-vous quand le lecteur est revenu.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Another reader (serial number %1) came back where the reader was; nothing was written to it.</source>
+        <translation>Un autre lecteur (numéro de série %1) est revenu là où était le lecteur ; rien n’y a été écrit.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>The reader is back, but its settings could not be read; nothing was written to it.</source>
+        <translation>Le lecteur est revenu, mais ses réglages n’ont pas pu être lus ; rien n’y a été écrit.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>The reader is back and still reports firmware %1: the update did not change it.</source>
+        <translation>Le lecteur est revenu et indique toujours le micrologiciel %1 : la mise à jour ne l’a pas changé.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The reader is back with firmware %1 (before the update: %2).</source>
+        <translation>Le lecteur est revenu avec le micrologiciel %1 (avant la mise à jour : %2).</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Its settings are as before.</source>
+        <translation>Ses réglages sont comme avant.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>These settings are not as before the update: %1. Write back those of before?</source>
+        <translation>Ces réglages ne sont pas comme avant la mise à jour : %1. Réécrire ceux d’avant ?</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>The settings of before the update were written back: %1.</source>
+        <translation>Les réglages d’avant la mise à jour ont été réécrits : %1.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Writing back the settings of before the update failed at the %1.</source>
+        <translation>La réécriture des réglages d’avant la mise à jour a échoué à l’étape %1.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The settings of before the update were written, but these read back otherwise: %1.</source>
+        <translation>Les réglages d’avant la mise à jour ont été écrits, mais ceux-ci se relisent autrement : %1.</translation>
+    </message>
+    <message>
+        <location filename="../src/window/maintenance/firmware_writer_dialog.cpp" line="-86"/>
         <source>Stop the writer</source>
         <translation>Arrêter l’écriture</translation>
     </message>
@@ -1523,7 +1576,12 @@ Les caractères %3 sont les codes b0 à b6.
         <translation>Fermer</translation>
     </message>
     <message>
-        <location line="+72"/>
+        <location line="+1"/>
+        <source>Connect and check</source>
+        <translation>Connecter et vérifier</translation>
+    </message>
+    <message>
+        <location line="+85"/>
         <source>Stopping the writer can leave the reader without working firmware. Stop it?</source>
         <translation>Arrêter l’écriture peut laisser le lecteur sans micrologiciel fonctionnel. L’arrêter quand même ?</translation>
     </message>
@@ -1663,12 +1721,12 @@ Les caractères %3 sont les codes b0 à b6.
     <message>
         <location filename="../src/window/settings_page/settings_writer.cpp" line="+26"/>
         <location line="+17"/>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>Setting Keylon</source>
         <translation>Réglage du Keylon</translation>
     </message>
     <message>
-        <location line="-9"/>
+        <location line="-10"/>
         <source>Writing to the reader failed at the interface change; the page was saved, the interface was not changed.</source>
         <translation>L’écriture dans le lecteur a échoué au changement d’interface ; la page a été enregistrée, l’interface n’a pas changé.</translation>
     </message>
@@ -1678,7 +1736,7 @@ Les caractères %3 sont les codes b0 à b6.
         <translation>L’écriture dans le lecteur a échoué à l’étape « %1 » ; le lecteur n’a pas enregistré la page.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>Successfully set Keylon set value</source>
         <translation>Les réglages du Keylon ont été écrits.</translation>
     </message>

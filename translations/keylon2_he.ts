@@ -124,7 +124,7 @@
 <context>
     <name>Keylon2ctl</name>
     <message>
-        <location filename="../src/ctl/table/command_table.cpp" line="+178"/>
+        <location filename="../src/ctl/table/command_table.cpp" line="+197"/>
         <source>(default: %1, %2)</source>
         <translation>(ברירת מחדל: %1, %2)</translation>
     </message>
@@ -134,8 +134,9 @@
         <translation>(ברירת מחדל: %1)</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="-103"/>
         <source>The reader: %1, sn:SERIAL or usb:PORTPATH, as list shows them. Commands on several readers take it as often as wanted.</source>
+        <extracomment>%1 how each transport names a reader (&quot;hid:PATH, serial:PORT&quot;)</extracomment>
         <translation>הקורא: %1, sn:SERIAL או usb:PORTPATH, כפי ש-list מציגה אותם. פקודות על כמה קוראים מקבלות אותה כמה פעמים שרוצים.</translation>
     </message>
     <message>
@@ -239,7 +240,7 @@
         <translation>--wait-back מצפה למספר שניות, מ־0 עד %1</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+38"/>
         <source>every attached reader, USB HID and serial, with its serial number and USB port</source>
         <translation>כל קורא מחובר, USB HID וטורי, עם המספר הסידורי שלו ויציאת ה-USB שלו</translation>
     </message>
@@ -334,7 +335,7 @@
         <translation>אפשרויות:</translation>
     </message>
     <message>
-        <location line="-190"/>
+        <location line="-206"/>
         <source>write, apply, set-interface, firmware-update: append JSON lines to LOG, the audit log: one per reader handled, and before a reader&apos;s first write frame a line that opens it. A log that cannot be opened stops the command before anything is sent.</source>
         <translation>write, apply, set-interface, firmware-update: להוסיף שורות JSON ל-LOG, יומן הביקורת: אחת לכל קורא שטופל, ולפני מסגרת הכתיבה הראשונה של קורא שורה שפותחת אותו. יומן שלא ניתן לפתוח עוצר את הפקודה לפני שנשלח דבר.</translation>
     </message>
@@ -344,7 +345,7 @@
         <translation>write, apply, diff, set-interface, firmware-update: לנהל את FILE (קראו לו NAME.prom בספריית ה-textfile של node exporter) בתבנית הטקסט של Prometheus: קוראים לפי תוצאה, סטייה, עדכוני קושחה לפי תוצאה, הקורא והכישלון האחרונים, הקוראים עם זהותם. תחנה כותבת אותו בכל אירוע, ריצה בתחילתה ובסופה. קובץ שלא ניתן לכתוב נאמר בפלט השגיאות ואינו משנה דבר אחר.</translation>
     </message>
     <message>
-        <location line="+137"/>
+        <location line="+153"/>
         <source>puts the reader into ISP mode, runs ./flashmate RECONNKLN from the working directory, and checks the reader that comes back</source>
         <translation>מכניס את הקורא למצב ISP, מריץ את ./flashmate RECONNKLN מתיקיית העבודה ובודק את הקורא שחוזר</translation>
     </message>
@@ -441,7 +442,7 @@ Commands:
         <translation>הסתיים (SIGTERM): הקוראים שבטיפול הסתיימו, לא התחיל אף אחר</translation>
     </message>
     <message>
-        <location filename="../src/ctl/commands/fleet_commands.cpp" line="+169"/>
+        <location filename="../src/ctl/commands/fleet_commands.cpp" line="+180"/>
         <source>writing</source>
         <translation>כותב</translation>
     </message>
@@ -451,7 +452,7 @@ Commands:
         <translation>ללא שינוי</translation>
     </message>
     <message>
-        <location filename="../src/ctl/commands/fleet_commands.cpp" line="+24"/>
+        <location filename="../src/ctl/commands/fleet_commands.cpp" line="+16"/>
         <source>would change: %1</source>
         <translation>היה משתנה: %1</translation>
     </message>
@@ -487,7 +488,7 @@ Commands:
         <translation>מחיל</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+19"/>
         <source>differs: %1</source>
         <translation>שונה מהקובץ: %1</translation>
     </message>
@@ -498,7 +499,7 @@ Commands:
         <translation>שונים</translation>
     </message>
     <message>
-        <location line="+47"/>
+        <location line="+38"/>
         <source>--backup names one file, and several readers are to be updated: name a folder. Nothing was sent.</source>
         <translation>--backup מציין קובץ אחד, אבל יש לעדכן כמה קוראים: ציינו תיקייה. לא נשלח דבר.</translation>
     </message>
@@ -529,7 +530,7 @@ Commands:
         <translation>קורא</translation>
     </message>
     <message>
-        <location filename="../src/ctl/commands/fleet_commands.cpp" line="-69"/>
+        <location filename="../src/ctl/commands/fleet_commands.cpp" line="-68"/>
         <source>switched</source>
         <extracomment>How the summary counts the readers switched to the other interface (&quot;2 switched&quot;)</extracomment>
         <translation>הועברו</translation>
@@ -577,7 +578,7 @@ Commands:
         <translation>, %1 הופסקו, %2 לא התחילו</translation>
     </message>
     <message>
-        <location filename="../src/ctl/fleet/reader_jobs.cpp" line="+152"/>
+        <location filename="../src/ctl/fleet/reader_jobs.cpp" line="+172"/>
         <source>settings as before</source>
         <translation>הגדרות כמו קודם</translation>
     </message>
@@ -632,17 +633,17 @@ Commands:
         <translation>%1: ההגדרות והקושחה %2 נשמרו ב-%3</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+16"/>
         <source>the reader did not come back within %1 s; it may wait in its loader: run the firmware writer again, or unplug the reader and plug it in again; its settings are in %2</source>
         <translation>הקורא לא חזר תוך %1 שניות; ייתכן שהוא ממתין במטען שלו: הריצו שוב את תוכנית צריבת הקושחה, או נתקו את הקורא וחברו אותו שוב; ההגדרות שלו ב-%2</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="-146"/>
         <source>another reader (%1, %2) came back where this one was; nothing was written to it</source>
         <translation>קורא אחר (%1, %2) חזר במקומו של זה; לא נכתב אליו דבר</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+191"/>
         <source>updated: firmware %1 -&gt; %2; %3</source>
         <extracomment>%1 the firmware version before, %2 after, %3 what became of the settings</extracomment>
         <translation>עודכן: קושחה %1 -&gt; %2; %3</translation>
@@ -793,7 +794,7 @@ Commands:
         <translation>%1 פועלת על קורא אחד; צוינו %2</translation>
     </message>
     <message>
-        <location filename="../src/ctl/table/command_table.cpp" line="-191"/>
+        <location filename="../src/ctl/table/command_table.cpp" line="-207"/>
         <source>--device and --all exclude each other</source>
         <translation>--device ו־--all אינם יכולים לבוא יחד</translation>
     </message>
@@ -823,7 +824,7 @@ Commands:
         <translation>--%1 מצפה לשם קובץ</translation>
     </message>
     <message>
-        <location filename="../src/ctl/commands/fleet_commands.cpp" line="-222"/>
+        <location filename="../src/ctl/commands/fleet_commands.cpp" line="-211"/>
         <source>%1. Nothing was sent.</source>
         <translation>%1. דבר לא נשלח.</translation>
     </message>
@@ -833,13 +834,14 @@ Commands:
         <translation>%1 דבר לא נשלח.</translation>
     </message>
     <message>
-        <location filename="../src/ctl/fleet/devices.cpp" line="+59"/>
+        <location filename="../src/ctl/fleet/devices.cpp" line="+60"/>
         <source>%1 readers found, name one with --device: %2</source>
         <translation>נמצאו %1 קוראים, ציינו אחד עם --device: %2</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+30"/>
         <source>--device wants %1, sn:SERIAL or usb:PORTPATH, not &quot;%2&quot;</source>
+        <extracomment>%1 how each transport names a reader (&quot;hid:PATH, serial:PORT&quot;), %2 what was given</extracomment>
         <translation>--device מצפה ל־%1,‏ sn:SERIAL או usb:PORTPATH, לא &quot;%2&quot;</translation>
     </message>
     <message>
@@ -910,13 +912,12 @@ Commands:
         <translation>לא התחיל: הופסק</translation>
     </message>
     <message>
-        <location filename="../src/ctl/fleet/reader_jobs.cpp" line="-321"/>
+        <location filename="../src/ctl/fleet/reader_jobs.cpp" line="-333"/>
         <source>interrupted before anything was written</source>
         <translation>הופסק לפני שנכתב דבר</translation>
     </message>
     <message>
-        <location line="+37"/>
-        <location line="+251"/>
+        <location line="+22"/>
         <source>verify failed: %1</source>
         <extracomment>%1: each key that read back otherwise, separated by &quot;; &quot;</extracomment>
         <translation>האימות נכשל: %1</translation>
@@ -979,18 +980,18 @@ Commands:
         <translation>קורא ב־USB HID מקליד את הקודים המזהים שלו כהקשות מקלדת; monitor צריך קורא טורי</translation>
     </message>
     <message>
-        <location filename="../src/ctl/fleet/reader_jobs.cpp" line="-139"/>
+        <location filename="../src/ctl/fleet/reader_jobs.cpp" line="+147"/>
         <source>%1 lacks KBCountry in [KEYLON]: over USB HID write sends the keyboard country and would reset it; add it, or change only what the file sets with --partial or apply. Nothing was sent.</source>
         <translation>ב־%1 חסר KBCountry ב־[KEYLON]: דרך USB HID הפקודה write שולחת את מדינת המקלדת ותאפס אותה; הוסיפו אותו, או שנו רק את מה שהקובץ קובע עם --partial או apply. דבר לא נשלח.</translation>
     </message>
     <message>
-        <location filename="../src/ctl/commands/fleet_commands.cpp" line="+114"/>
+        <location filename="../src/ctl/commands/fleet_commands.cpp" line="+132"/>
         <source>%1 lacks %2 in [KEYLON]: write sends every setting and would reset those; add them, or change only what the file sets with --partial or apply. Nothing was sent.</source>
         <extracomment>%2: the keys the file lacks</extracomment>
         <translation>ב־%1 חסרים %2 ב־[KEYLON]: הפקודה write שולחת כל הגדרה ותאפס אותן; הוסיפו אותן, או שנו רק את מה שהקובץ קובע עם --partial או apply. דבר לא נשלח.</translation>
     </message>
     <message>
-        <location line="-103"/>
+        <location line="-121"/>
         <source>%1 sets none of the reader&apos;s settings in [KEYLON].</source>
         <translation>%1 אינו קובע אף הגדרה של הקורא ב־[KEYLON].</translation>
     </message>
@@ -1011,12 +1012,12 @@ Commands:
         <translation>אי אפשר לקרוא שוב את %1 עבור היומן: %2</translation>
     </message>
     <message>
-        <location line="+195"/>
+        <location line="+183"/>
         <source>The firmware writer %1 was not found in %2; nothing was sent to the reader.</source>
         <translation>תוכנית צריבת הקושחה %1 לא נמצאה ב־%2; דבר לא נשלח לקורא.</translation>
     </message>
     <message>
-        <location filename="../src/ctl/fleet/reader_jobs.cpp" line="-62"/>
+        <location filename="../src/ctl/fleet/reader_jobs.cpp" line="-70"/>
         <source>the firmware writer did not run to its end</source>
         <translation>תוכנית צריבת הקושחה לא רצה עד סופה</translation>
     </message>
@@ -1422,6 +1423,7 @@ The characters %3 are the codes b0 to b6.
 </translation>
     </message>
     <message>
+        <location filename="../src/ctl/table/command_table.cpp" line="+11"/>
         <source>%1, %2</source>
         <extracomment>Two items of a list, such as two ways to name a reader (&quot;hid:PATH, serial:PORT&quot;)</extracomment>
         <translation>%1,‏ %2</translation>
@@ -1473,7 +1475,7 @@ The characters %3 are the codes b0 to b6.
         <translation>היציאה הטורית %1 נעלמה; הקורא נותק.</translation>
     </message>
     <message>
-        <location line="+43"/>
+        <location line="+60"/>
         <source>to Serial</source>
         <extracomment>The interface-change button names the interface it switches to</extracomment>
         <translation>לטורי</translation>
@@ -1489,19 +1491,20 @@ The characters %3 are the codes b0 to b6.
         <translation>קוד ASCII</translation>
     </message>
     <message>
-        <location filename="../src/window/maintenance/firmware_update.cpp" line="+25"/>
-        <location filename="../src/window/maintenance/firmware_writer_dialog.cpp" line="+23"/>
-        <location line="+68"/>
+        <location filename="../src/window/maintenance/firmware_update.cpp" line="+38"/>
+        <location line="+45"/>
+        <location filename="../src/window/maintenance/firmware_writer_dialog.cpp" line="+24"/>
+        <location line="+81"/>
         <source>FW Update</source>
         <translation>עדכון קושחה</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-44"/>
         <source>The firmware writer %1 was not found in %2; nothing was sent to the reader.</source>
         <translation>תוכנית צריבת הקושחה %1 לא נמצאה ב־%2; דבר לא נשלח לקורא.</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+15"/>
         <source>ISP Mode</source>
         <translation>מצב ISP</translation>
     </message>
@@ -1511,7 +1514,57 @@ The characters %3 are the codes b0 to b6.
         <translation>לא ניתן לשלוח את פקודת מצב ISP להתקן. בדקו את התקן ה־Keylon!</translation>
     </message>
     <message>
-        <location filename="../src/window/maintenance/firmware_writer_dialog.cpp" line="-72"/>
+        <location line="+35"/>
+        <source>The reader did not come back within %1 seconds. It may wait in its loader: run the update again, or connect when the reader is back.</source>
+        <translation>הקורא לא חזר תוך %1 שניות. ייתכן שהוא ממתין במטען שלו: הריצו שוב את העדכון, או התחברו כשהקורא יחזור.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Another reader (serial number %1) came back where the reader was; nothing was written to it.</source>
+        <translation>קורא אחר (מספר סידורי %1) חזר למקום שבו היה הקורא; דבר לא נכתב אליו.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>The reader is back, but its settings could not be read; nothing was written to it.</source>
+        <translation>הקורא חזר, אך לא ניתן היה לקרוא את הגדרותיו; דבר לא נכתב אליו.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>The reader is back and still reports firmware %1: the update did not change it.</source>
+        <translation>הקורא חזר ועדיין מדווח על קושחה %1: העדכון לא שינה אותה.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The reader is back with firmware %1 (before the update: %2).</source>
+        <translation>הקורא חזר עם קושחה %1 (לפני העדכון: %2).</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Its settings are as before.</source>
+        <translation>הגדרותיו כמו קודם.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>These settings are not as before the update: %1. Write back those of before?</source>
+        <translation>הגדרות אלה אינן כמו לפני העדכון: %1. לכתוב בחזרה את אלה שהיו קודם?</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>The settings of before the update were written back: %1.</source>
+        <translation>ההגדרות מלפני העדכון נכתבו בחזרה: %1.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Writing back the settings of before the update failed at the %1.</source>
+        <translation>כתיבת ההגדרות מלפני העדכון בחזרה נכשלה בשלב %1.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The settings of before the update were written, but these read back otherwise: %1.</source>
+        <translation>ההגדרות מלפני העדכון נכתבו, אך אלה נקראות בחזרה אחרת: %1.</translation>
+    </message>
+    <message>
+        <location filename="../src/window/maintenance/firmware_writer_dialog.cpp" line="-86"/>
         <source>Stop the writer</source>
         <translation>עצירת הצריבה</translation>
     </message>
@@ -1521,7 +1574,12 @@ The characters %3 are the codes b0 to b6.
         <translation>סגירה</translation>
     </message>
     <message>
-        <location line="+72"/>
+        <location line="+1"/>
+        <source>Connect and check</source>
+        <translation>התחברו ובדקו</translation>
+    </message>
+    <message>
+        <location line="+85"/>
         <source>Stopping the writer can leave the reader without working firmware. Stop it?</source>
         <translation>עצירת הצריבה עלולה להשאיר את הקורא ללא קושחה תקינה. לעצור?</translation>
     </message>
@@ -1661,12 +1719,12 @@ The characters %3 are the codes b0 to b6.
     <message>
         <location filename="../src/window/settings_page/settings_writer.cpp" line="+26"/>
         <location line="+17"/>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>Setting Keylon</source>
         <translation>הגדרת Keylon</translation>
     </message>
     <message>
-        <location line="-9"/>
+        <location line="-10"/>
         <source>Writing to the reader failed at the interface change; the page was saved, the interface was not changed.</source>
         <translation>הכתיבה לקורא נכשלה בהחלפת הממשק; הדף נשמר, הממשק לא הוחלף.</translation>
     </message>
@@ -1676,7 +1734,7 @@ The characters %3 are the codes b0 to b6.
         <translation>הכתיבה לקורא נכשלה בשלב „%1”; הקורא לא שמר את הדף.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>Successfully set Keylon set value</source>
         <translation>הגדרות ה־Keylon נכתבו בהצלחה.</translation>
     </message>

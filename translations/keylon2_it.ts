@@ -124,7 +124,7 @@
 <context>
     <name>Keylon2ctl</name>
     <message>
-        <location filename="../src/ctl/table/command_table.cpp" line="+178"/>
+        <location filename="../src/ctl/table/command_table.cpp" line="+197"/>
         <source>(default: %1, %2)</source>
         <translation>(predefinito: %1, %2)</translation>
     </message>
@@ -134,8 +134,9 @@
         <translation>(predefinito: %1)</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="-103"/>
         <source>The reader: %1, sn:SERIAL or usb:PORTPATH, as list shows them. Commands on several readers take it as often as wanted.</source>
+        <extracomment>%1 how each transport names a reader (&quot;hid:PATH, serial:PORT&quot;)</extracomment>
         <translation>Il lettore: %1, sn:SERIAL o usb:PORTPATH, come li mostra list. I comandi su più lettori la accettano tutte le volte che si vuole.</translation>
     </message>
     <message>
@@ -239,7 +240,7 @@
         <translation>--wait-back richiede un numero di secondi, da 0 a %1</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+38"/>
         <source>every attached reader, USB HID and serial, with its serial number and USB port</source>
         <translation>ogni lettore collegato, USB HID e seriale, con il suo numero di serie e la sua porta USB</translation>
     </message>
@@ -334,7 +335,7 @@
         <translation>Opzioni:</translation>
     </message>
     <message>
-        <location line="-190"/>
+        <location line="-206"/>
         <source>write, apply, set-interface, firmware-update: append JSON lines to LOG, the audit log: one per reader handled, and before a reader&apos;s first write frame a line that opens it. A log that cannot be opened stops the command before anything is sent.</source>
         <translation>write, apply, set-interface, firmware-update: aggiungere righe JSON a LOG, il registro di controllo: una per ogni lettore trattato e, prima del primo frame di scrittura di un lettore, una riga che lo apre. Un registro che non si può aprire ferma il comando prima che venga inviato qualcosa.</translation>
     </message>
@@ -344,7 +345,7 @@
         <translation>write, apply, diff, set-interface, firmware-update: tenere FILE (chiamarlo NAME.prom nella directory textfile di node exporter) nel formato testuale di Prometheus: lettori per esito, scostamenti, aggiornamenti del firmware per esito, l’ultimo lettore e l’ultimo errore, i lettori con la loro identità. Una stazione lo scrive a ogni evento, un’esecuzione all’inizio e alla fine. Un file che non si può scrivere viene segnalato sullo standard error e non cambia nient’altro.</translation>
     </message>
     <message>
-        <location line="+137"/>
+        <location line="+153"/>
         <source>puts the reader into ISP mode, runs ./flashmate RECONNKLN from the working directory, and checks the reader that comes back</source>
         <translation>mette il lettore in modalità ISP, avvia ./flashmate RECONNKLN dalla directory di lavoro e controlla il lettore che torna</translation>
     </message>
@@ -441,7 +442,7 @@ Comandi:
         <translation>terminato (SIGTERM): i lettori in corso hanno terminato, nessun altro è stato avviato</translation>
     </message>
     <message>
-        <location filename="../src/ctl/commands/fleet_commands.cpp" line="+169"/>
+        <location filename="../src/ctl/commands/fleet_commands.cpp" line="+180"/>
         <source>writing</source>
         <translation>scrittura</translation>
     </message>
@@ -451,7 +452,7 @@ Comandi:
         <translation>invariato</translation>
     </message>
     <message>
-        <location filename="../src/ctl/commands/fleet_commands.cpp" line="+24"/>
+        <location filename="../src/ctl/commands/fleet_commands.cpp" line="+16"/>
         <source>would change: %1</source>
         <translation>cambierebbe: %1</translation>
     </message>
@@ -487,7 +488,7 @@ Comandi:
         <translation>applicazione</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+19"/>
         <source>differs: %1</source>
         <translation>differisce: %1</translation>
     </message>
@@ -498,7 +499,7 @@ Comandi:
         <translation>differiscono</translation>
     </message>
     <message>
-        <location line="+47"/>
+        <location line="+38"/>
         <source>--backup names one file, and several readers are to be updated: name a folder. Nothing was sent.</source>
         <translation>--backup indica un solo file, ma vanno aggiornati più lettori: indicare una cartella. Non è stato inviato nulla.</translation>
     </message>
@@ -529,7 +530,7 @@ Comandi:
         <translation>lettura</translation>
     </message>
     <message>
-        <location filename="../src/ctl/commands/fleet_commands.cpp" line="-69"/>
+        <location filename="../src/ctl/commands/fleet_commands.cpp" line="-68"/>
         <source>switched</source>
         <extracomment>How the summary counts the readers switched to the other interface (&quot;2 switched&quot;)</extracomment>
         <translation>commutati</translation>
@@ -577,7 +578,7 @@ Comandi:
         <translation>, %1 interrotti, %2 non avviati</translation>
     </message>
     <message>
-        <location filename="../src/ctl/fleet/reader_jobs.cpp" line="+152"/>
+        <location filename="../src/ctl/fleet/reader_jobs.cpp" line="+172"/>
         <source>settings as before</source>
         <translation>impostazioni come prima</translation>
     </message>
@@ -632,17 +633,17 @@ Comandi:
         <translation>%1: impostazioni e firmware %2 conservati in %3</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+16"/>
         <source>the reader did not come back within %1 s; it may wait in its loader: run the firmware writer again, or unplug the reader and plug it in again; its settings are in %2</source>
         <translation>il lettore non è tornato entro %1 s; può attendere nel suo caricatore: riavviare il programma di scrittura del firmware, oppure scollegare il lettore e ricollegarlo; le sue impostazioni sono in %2</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="-146"/>
         <source>another reader (%1, %2) came back where this one was; nothing was written to it</source>
         <translation>un altro lettore (%1, %2) è tornato al posto di questo; non gli è stato scritto nulla</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+191"/>
         <source>updated: firmware %1 -&gt; %2; %3</source>
         <extracomment>%1 the firmware version before, %2 after, %3 what became of the settings</extracomment>
         <translation>aggiornato: firmware %1 -&gt; %2; %3</translation>
@@ -793,7 +794,7 @@ Comandi:
         <translation>%1 agisce su un solo lettore; ne sono stati indicati %2</translation>
     </message>
     <message>
-        <location filename="../src/ctl/table/command_table.cpp" line="-191"/>
+        <location filename="../src/ctl/table/command_table.cpp" line="-207"/>
         <source>--device and --all exclude each other</source>
         <translation>--device e --all si escludono a vicenda</translation>
     </message>
@@ -823,7 +824,7 @@ Comandi:
         <translation>--%1 richiede un nome di file</translation>
     </message>
     <message>
-        <location filename="../src/ctl/commands/fleet_commands.cpp" line="-222"/>
+        <location filename="../src/ctl/commands/fleet_commands.cpp" line="-211"/>
         <source>%1. Nothing was sent.</source>
         <translation>%1. Non è stato inviato nulla.</translation>
     </message>
@@ -833,13 +834,14 @@ Comandi:
         <translation>%1 Non è stato inviato nulla.</translation>
     </message>
     <message>
-        <location filename="../src/ctl/fleet/devices.cpp" line="+59"/>
+        <location filename="../src/ctl/fleet/devices.cpp" line="+60"/>
         <source>%1 readers found, name one with --device: %2</source>
         <translation>trovati %1 lettori, indicarne uno con --device: %2</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+30"/>
         <source>--device wants %1, sn:SERIAL or usb:PORTPATH, not &quot;%2&quot;</source>
+        <extracomment>%1 how each transport names a reader (&quot;hid:PATH, serial:PORT&quot;), %2 what was given</extracomment>
         <translation>--device richiede %1, sn:SERIAL o usb:PORTPATH, non &quot;%2&quot;</translation>
     </message>
     <message>
@@ -910,13 +912,12 @@ Comandi:
         <translation>non avviato: interrotto</translation>
     </message>
     <message>
-        <location filename="../src/ctl/fleet/reader_jobs.cpp" line="-321"/>
+        <location filename="../src/ctl/fleet/reader_jobs.cpp" line="-333"/>
         <source>interrupted before anything was written</source>
         <translation>interrotto prima che fosse scritto qualcosa</translation>
     </message>
     <message>
-        <location line="+37"/>
-        <location line="+251"/>
+        <location line="+22"/>
         <source>verify failed: %1</source>
         <extracomment>%1: each key that read back otherwise, separated by &quot;; &quot;</extracomment>
         <translation>verifica non riuscita: %1</translation>
@@ -979,18 +980,18 @@ Comandi:
         <translation>un lettore su USB HID digita i suoi codici ID come tasti; monitor richiede un lettore seriale</translation>
     </message>
     <message>
-        <location filename="../src/ctl/fleet/reader_jobs.cpp" line="-139"/>
+        <location filename="../src/ctl/fleet/reader_jobs.cpp" line="+147"/>
         <source>%1 lacks KBCountry in [KEYLON]: over USB HID write sends the keyboard country and would reset it; add it, or change only what the file sets with --partial or apply. Nothing was sent.</source>
         <translation>in %1 manca KBCountry in [KEYLON]: su USB HID write invia il paese della tastiera e lo azzererebbe; aggiungerlo, o cambiare solo ciò che il file imposta con --partial o apply. Non è stato inviato nulla.</translation>
     </message>
     <message>
-        <location filename="../src/ctl/commands/fleet_commands.cpp" line="+114"/>
+        <location filename="../src/ctl/commands/fleet_commands.cpp" line="+132"/>
         <source>%1 lacks %2 in [KEYLON]: write sends every setting and would reset those; add them, or change only what the file sets with --partial or apply. Nothing was sent.</source>
         <extracomment>%2: the keys the file lacks</extracomment>
         <translation>in %1 manca %2 in [KEYLON]: write invia ogni impostazione e le azzererebbe; aggiungerle, o cambiare solo ciò che il file imposta con --partial o apply. Non è stato inviato nulla.</translation>
     </message>
     <message>
-        <location line="-103"/>
+        <location line="-121"/>
         <source>%1 sets none of the reader&apos;s settings in [KEYLON].</source>
         <translation>%1 non imposta nessuna impostazione del lettore in [KEYLON].</translation>
     </message>
@@ -1011,12 +1012,12 @@ Comandi:
         <translation>impossibile rileggere %1 per il registro: %2</translation>
     </message>
     <message>
-        <location line="+195"/>
+        <location line="+183"/>
         <source>The firmware writer %1 was not found in %2; nothing was sent to the reader.</source>
         <translation>Il programma di scrittura del firmware %1 non è stato trovato in %2; non è stato inviato nulla al lettore.</translation>
     </message>
     <message>
-        <location filename="../src/ctl/fleet/reader_jobs.cpp" line="-62"/>
+        <location filename="../src/ctl/fleet/reader_jobs.cpp" line="-70"/>
         <source>the firmware writer did not run to its end</source>
         <translation>il programma di scrittura del firmware non è arrivato alla fine</translation>
     </message>
@@ -1423,6 +1424,7 @@ I caratteri %3 sono i codici da b0 a b6.
 </translation>
     </message>
     <message>
+        <location filename="../src/ctl/table/command_table.cpp" line="+11"/>
         <source>%1, %2</source>
         <extracomment>Two items of a list, such as two ways to name a reader (&quot;hid:PATH, serial:PORT&quot;)</extracomment>
         <translation>%1, %2</translation>
@@ -1474,7 +1476,7 @@ I caratteri %3 sono i codici da b0 a b6.
         <translation>La porta seriale %1 non è più presente; il lettore è stato disconnesso.</translation>
     </message>
     <message>
-        <location line="+43"/>
+        <location line="+60"/>
         <source>to Serial</source>
         <extracomment>The interface-change button names the interface it switches to</extracomment>
         <translation>A seriale</translation>
@@ -1490,19 +1492,20 @@ I caratteri %3 sono i codici da b0 a b6.
         <translation>Codice ASCII</translation>
     </message>
     <message>
-        <location filename="../src/window/maintenance/firmware_update.cpp" line="+25"/>
-        <location filename="../src/window/maintenance/firmware_writer_dialog.cpp" line="+23"/>
-        <location line="+68"/>
+        <location filename="../src/window/maintenance/firmware_update.cpp" line="+38"/>
+        <location line="+45"/>
+        <location filename="../src/window/maintenance/firmware_writer_dialog.cpp" line="+24"/>
+        <location line="+81"/>
         <source>FW Update</source>
         <translation>Aggiornamento firmware</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-44"/>
         <source>The firmware writer %1 was not found in %2; nothing was sent to the reader.</source>
         <translation>Il programma di scrittura del firmware %1 non è stato trovato in %2; non è stato inviato nulla al lettore.</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+15"/>
         <source>ISP Mode</source>
         <translation>Modalità ISP</translation>
     </message>
@@ -1512,7 +1515,57 @@ I caratteri %3 sono i codici da b0 a b6.
         <translation>Impossibile inviare il comando modalità ISP al dispositivo. Controllare il dispositivo Keylon!</translation>
     </message>
     <message>
-        <location filename="../src/window/maintenance/firmware_writer_dialog.cpp" line="-72"/>
+        <location line="+35"/>
+        <source>The reader did not come back within %1 seconds. It may wait in its loader: run the update again, or connect when the reader is back.</source>
+        <translation>Il lettore non è tornato entro %1 secondi. Può attendere nel suo caricatore: eseguire di nuovo l’aggiornamento, o connettersi quando il lettore è tornato.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Another reader (serial number %1) came back where the reader was; nothing was written to it.</source>
+        <translation>Un altro lettore (numero di serie %1) è tornato dove era il lettore; non vi è stato scritto nulla.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>The reader is back, but its settings could not be read; nothing was written to it.</source>
+        <translation>Il lettore è tornato, ma non è stato possibile leggerne le impostazioni; non vi è stato scritto nulla.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>The reader is back and still reports firmware %1: the update did not change it.</source>
+        <translation>Il lettore è tornato e indica ancora il firmware %1: l’aggiornamento non l’ha cambiato.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The reader is back with firmware %1 (before the update: %2).</source>
+        <translation>Il lettore è tornato con il firmware %1 (prima dell’aggiornamento: %2).</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Its settings are as before.</source>
+        <translation>Le sue impostazioni sono come prima.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>These settings are not as before the update: %1. Write back those of before?</source>
+        <translation>Queste impostazioni non sono come prima dell’aggiornamento: %1. Riscrivere quelle di prima?</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>The settings of before the update were written back: %1.</source>
+        <translation>Le impostazioni di prima dell’aggiornamento sono state riscritte: %1.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Writing back the settings of before the update failed at the %1.</source>
+        <translation>La riscrittura delle impostazioni di prima dell’aggiornamento non è riuscita al passo %1.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The settings of before the update were written, but these read back otherwise: %1.</source>
+        <translation>Le impostazioni di prima dell’aggiornamento sono state scritte, ma queste si rileggono diversamente: %1.</translation>
+    </message>
+    <message>
+        <location filename="../src/window/maintenance/firmware_writer_dialog.cpp" line="-86"/>
         <source>Stop the writer</source>
         <translation>Interrompi la scrittura</translation>
     </message>
@@ -1522,7 +1575,12 @@ I caratteri %3 sono i codici da b0 a b6.
         <translation>Chiudi</translation>
     </message>
     <message>
-        <location line="+72"/>
+        <location line="+1"/>
+        <source>Connect and check</source>
+        <translation>Connetti e verifica</translation>
+    </message>
+    <message>
+        <location line="+85"/>
         <source>Stopping the writer can leave the reader without working firmware. Stop it?</source>
         <translation>Interrompere la scrittura può lasciare il lettore senza un firmware funzionante. Interromperla?</translation>
     </message>
@@ -1662,12 +1720,12 @@ I caratteri %3 sono i codici da b0 a b6.
     <message>
         <location filename="../src/window/settings_page/settings_writer.cpp" line="+26"/>
         <location line="+17"/>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>Setting Keylon</source>
         <translation>Impostazione Keylon</translation>
     </message>
     <message>
-        <location line="-9"/>
+        <location line="-10"/>
         <source>Writing to the reader failed at the interface change; the page was saved, the interface was not changed.</source>
         <translation>La scrittura nel lettore non è riuscita al cambio di interfaccia; la pagina è stata salvata, l’interfaccia non è cambiata.</translation>
     </message>
@@ -1677,7 +1735,7 @@ I caratteri %3 sono i codici da b0 a b6.
         <translation>La scrittura nel lettore non è riuscita al passo «%1»; il lettore non ha salvato la pagina.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>Successfully set Keylon set value</source>
         <translation>Le impostazioni del Keylon sono state scritte.</translation>
     </message>

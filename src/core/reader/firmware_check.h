@@ -63,6 +63,8 @@ struct Found
     Return how = Return::NotBack;
     ReaderList::Reader reader;  // as listed now: its node may be new
 };
+// How long a reader gets to leave its loader and show up again after the writer, unless told.
+constexpr int DefaultWaitBackMs = 60000;
 // Looks at the attached readers (ReaderList::attached) until the reader or another one is
 // there, waitMs have gone by, or stopped() says so. Never opens a reader.
 Found awaitReturn(const ReaderList::Reader &before, int waitMs, const std::function<bool()> &stopped = {});

@@ -5,6 +5,7 @@
 #include "ctl/table/settings_file.h"
 #include "ctl/fleet/jobs.h"
 #include "ctl/output/reader_outcome.h"
+#include "core/reader/firmware_check.h"
 #include "core/reader/held_reader.h"
 
 // What write, apply, diff and set-interface do to one locked reader, each a function that opens
@@ -37,7 +38,7 @@ ReaderOutcome switchInterface(HeldReader &reader, bool serial, const JobContext 
 struct FirmwareUpdate
 {
     QString backup;         // --backup: a file, or a folder for a file per reader; empty: the state directory's
-    int waitBackMs = 60000;
+    int waitBackMs = FirmwareCheck::DefaultWaitBackMs;
     bool allowSame = false;
     bool keepReset = false;
     QString expectVersion;

@@ -18,7 +18,8 @@ MainWindow::MainWindow(QWidget *parent)
     , writer_(link_, form_)
     , connection_(ui, link_, [this] { reader_.read(); }, [this] { form_.followSwitches(); })
     , files_(*this, link_, form_)
-    , firmware_(*this, link_)
+    , firmware_(*this, link_, [this](const ReaderList::Reader &reader) { return connection_.connectTo(reader); },
+                [this] { reader_.read(); })
     , interfaceChange_(link_)
     , wait_(*this, ui, link_.runner())
 {

@@ -100,6 +100,16 @@ void ConnectionPanel::showFailedConnect(const char *debugLine)
     link_.markNotConnected();
 }
 
+bool ConnectionPanel::connectTo(const ReaderList::Reader &reader)
+{
+    if (link_.state().connected || link_.exchanging())
+        return false;
+    if (ui_.Searal_radcmd->isChecked())
+        ui_.SerialNameEdit->setText(reader.path);
+    connectReader(ui_.USBKB_radcmd->isChecked(), reader);
+    return link_.state().connected;
+}
+
 void ConnectionPanel::connectOrDisconnect()
 {
     if (link_.exchanging())
@@ -114,12 +124,19 @@ void ConnectionPanel::connectOrDisconnect()
     }
 
     const bool usb = ui_.USBKB_radcmd->isChecked();
+    // No reader port was found at start-up: the reader may have been plugged in since.
+    if (ui_.Searal_radcmd->isChecked() && ui_.SerialNameEdit->text() == Platform::defaultPortName())
+        ui_.SerialNameEdit->setText(PortChoice::readerPort(Platform::enumeratePorts()));
+    connectReader(usb, usb ? ReaderList::Reader::at(Transports::usbHid(), QString())
+                           : ReaderList::Reader::at(Transports::serial(), ui_.SerialNameEdit->text()));
+}
+
+// chosen: the reader on the transport of the radio buttons (a USB HID reader without a path
+// is found by its IDs).
+void ConnectionPanel::connectReader(bool usb, const ReaderList::Reader &chosen)
+{
     if (usb || ui_.Searal_radcmd->isChecked()) {
-        // No reader port was found at start-up: the reader may have been plugged in since.
-        if (!usb && ui_.SerialNameEdit->text() == Platform::defaultPortName())
-            ui_.SerialNameEdit->setText(PortChoice::readerPort(Platform::enumeratePorts()));
-        const HeldReader::Error refused = link_.open(usb ? ReaderList::Reader::at(Transports::usbHid(), QString())
-                                                         : ReaderList::Reader::at(Transports::serial(), ui_.SerialNameEdit->text()));
+        const HeldReader::Error refused = link_.open(chosen);
         if (refused.failure != HeldReader::Failure::None) {
             showFailedConnect(usb ? "unable to open USB HID device\n" : "unable to open com device\n");
             if (refused.failure == HeldReader::Failure::Busy)

@@ -5,6 +5,8 @@
 #include <functional>
 #include <memory>
 
+#include "core/link/reader_list.h"
+
 namespace Ui {
 class MainWindow;
 }
@@ -29,6 +31,9 @@ public:
     void preselect(bool readerOnUsb, QWidget &window);
 
     void connectOrDisconnect();
+    // Connects to a reader found again (after its loader) over the transport chosen, on the
+    // port it came back on where the transport has one; true when it connected.
+    bool connectTo(const ReaderList::Reader &reader);
     void useSerialPort(bool on);
 
     // Switches the 17 controls that need a connected reader together; switched on, the fields
@@ -41,6 +46,7 @@ public:
 
 private:
     void showFailedConnect(const char *debugLine);
+    void connectReader(bool usb, const ReaderList::Reader &chosen);
 
     Ui::MainWindow &ui_;
     ReaderLink &link_;

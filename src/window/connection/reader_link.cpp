@@ -54,6 +54,7 @@ HeldReader::Error ReaderLink::open(ReaderList::Reader chosen)
     // a failed open); letting it go first also frees the port should a path that dropped the
     // link have left it open.
     reader_ = HeldReader::unopened(*chosen.transport);
+    seen_.reset();
     noKeyboardLink_ = HeldReader::unopened(Transports::usbHid());
     reader_.shareSequence(state_.frameSequence);
     state_.hidDevice = nullptr;
@@ -113,6 +114,21 @@ void ReaderLink::afterExchange()
 {
     if (lineGoneAfterExchange_)
         QTimer::singleShot(0, this, std::exchange(lineGoneAfterExchange_, nullptr));
+}
+
+void ReaderLink::noteRead(const ReaderSession::SettingsRead &read)
+{
+    if (read.result.ok())
+        seen_ = FirmwareCheck::keep(reader_.listed(), read);
+}
+
+void ReaderLink::noteWritten(const SettingsRecord &record)
+{
+    if (!seen_)
+        return;
+    const QByteArray version = seen_->record.version;  // the page does not set the firmware
+    seen_->record = record;
+    seen_->record.version = version;
 }
 
 void ReaderLink::markConnected()

@@ -6,11 +6,13 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "core/link/access_check.h"
 #include "window/connection/exchange_runner.h"
 #include "window/connection/link_state.h"
 #include "core/link/reader_lock.h"
+#include "core/reader/firmware_check.h"
 #include "core/reader/held_reader.h"
 #include "core/session/reader_session.h"
 
@@ -81,6 +83,13 @@ public:
     // What the reader sent unasked that has come in on the link; empty when nothing or no link.
     QByteArray takeArrived() { return reader_.transport().takeArrived(); }
 
+    // What the reader on this link was last seen to hold: its last whole read, with a write that
+    // went through since put over it. A firmware update is checked against it; none before a
+    // whole read of this link.
+    const std::optional<FirmwareCheck::Backup> &seen() const { return seen_; }
+    void noteRead(const ReaderSession::SettingsRead &read);
+    void noteWritten(const SettingsRecord &record);
+
     void setInterfaceSetting(quint8 serial) { state_.interfaceSetting = serial; }
     void setCurrentTab(int index) { state_.currentTab = quint8(index); }
     void noteStatusPreRead() { state_.statusPreRead = 1; }
@@ -111,5 +120,6 @@ private:
     HeldReader reader_;  // the latest link, open or not; none at first
     HeldReader noKeyboardLink_;
     ExchangeRunner runner_;
+    std::optional<FirmwareCheck::Backup> seen_;
     std::function<void()> lineGoneAfterExchange_;  // a line that went down while the worker had it
 };

@@ -10,9 +10,22 @@
 #include "core/platform/platform.h"
 #include "window/ui/window_tr.h"
 
-FirmwareUpdate::FirmwareUpdate(QWidget &window, ReaderLink &link)
+namespace {
+
+QString settingNames(const std::vector<const Settings::Setting *> &settings)
+{
+    return FirmwareCheck::keys(settings).join(QStringLiteral(", "));
+}
+
+}  // namespace
+
+FirmwareUpdate::FirmwareUpdate(QWidget &window, ReaderLink &link,
+                               std::function<bool(const ReaderList::Reader &)> connect,
+                               std::function<void()> readSettings)
     : window_(window)
     , link_(link)
+    , connect_(std::move(connect))
+    , readSettings_(std::move(readSettings))
 {
 }
 
@@ -28,6 +41,10 @@ void FirmwareUpdate::run()
                                       QDir::currentPath()));
         return;
     }
+
+    // What the reader held when the window last read or wrote it whole: the check after the
+    // writer holds the reader against it. Nothing more is sent to the reader for it.
+    const std::optional<FirmwareCheck::Backup> before = link_.seen();
 
     const auto isp = link_.exchange([this] { return link_.session().enterIspMode(); });
     if (!isp)
@@ -51,8 +68,81 @@ void FirmwareUpdate::run()
     // Only whether the writer ran to an end of its own counts; its exit code and output are
     // for the operator, who sees them in the dialog.
     FirmwareWriterDialog writer(&window_);
+    if (before)
+        writer.offerCheck();
     if (writer.run(Platform::firmwareWriterProgram(), Platform::firmwareWriterArguments()))
         qDebug("FWUpdate success");
     else
         qDebug("FWUpdate fail");
+    if (before && writer.checkAsked())
+        check(*before);
+}
+
+void FirmwareUpdate::check(const FirmwareCheck::Backup &before)
+{
+    const QString title = WindowText::tr("FW Update");
+    // Looking for the reader sends nothing; the window stays alive meanwhile.
+    const auto found = link_.runner().run(nullptr, [&before] { return FirmwareCheck::awaitReturn(before.reader, FirmwareCheck::DefaultWaitBackMs); });
+    if (!found)
+        return;
+    if (found->how == FirmwareCheck::Return::NotBack) {
+        QMessageBox::warning(nullptr, title,
+                             WindowText::tr("The reader did not come back within %1 seconds. It may wait in its loader: "
+                                            "run the update again, or connect when the reader is back.")
+                                 .arg(FirmwareCheck::DefaultWaitBackMs / 1000));
+        return;
+    }
+    if (found->how == FirmwareCheck::Return::Another) {
+        QMessageBox::warning(nullptr, title,
+                             WindowText::tr("Another reader (serial number %1) came back where the reader was; "
+                                            "nothing was written to it.")
+                                 .arg(found->reader.serialNumber));
+        return;
+    }
+    // The connect reads the reader onto the page, as every connect does; that read is the
+    // reader after the update.
+    if (!connect_(found->reader) || !link_.seen()) {
+        QMessageBox::warning(nullptr, title,
+                             WindowText::tr("The reader is back, but its settings could not be read; nothing was written to it."));
+        return;
+    }
+    const FirmwareCheck::Backup after = *link_.seen();
+    ReaderSession::SettingsRead read;
+    read.record = after.record;
+    read.hasCountry = after.hasCountry;
+    const QString versions = FirmwareCheck::outcome(before, after.record) == FirmwareCheck::Outcome::Unchanged
+        ? WindowText::tr("The reader is back and still reports firmware %1: the update did not change it.").arg(before.firmware())
+        : WindowText::tr("The reader is back with firmware %1 (before the update: %2).").arg(after.firmware(), before.firmware());
+    const std::vector<const Settings::Setting *> differing = FirmwareCheck::differing(before, read);
+    if (differing.empty()) {
+        QMessageBox::information(nullptr, title, versions + QLatin1Char(' ') + WindowText::tr("Its settings are as before."));
+        return;
+    }
+    const auto answer = QMessageBox::question(
+        nullptr, title,
+        versions + QLatin1Char(' ')
+            + WindowText::tr("These settings are not as before the update: %1. Write back those of before?")
+                  .arg(settingNames(differing)),
+        QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+    if (answer != QMessageBox::Yes)
+        return;
+    const auto written = link_.exchange([&] { return FirmwareCheck::restore(link_.reader(), before, read); });
+    if (!written)
+        return;
+    if (written->ok()) {
+        QMessageBox::information(nullptr, title,
+                                 WindowText::tr("The settings of before the update were written back: %1.")
+                                     .arg(settingNames(written->sent)));
+    } else if (!written->result.ok()) {
+        QMessageBox::warning(nullptr, title,
+                             WindowText::tr("Writing back the settings of before the update failed at the %1.")
+                                 .arg(SessionResult::stepName(written->result.step).human()));
+    } else {
+        QMessageBox::warning(nullptr, title,
+                             WindowText::tr("The settings of before the update were written, but these read back "
+                                            "otherwise: %1.")
+                                 .arg(settingNames(written->wrong)));
+    }
+    // The page shows what the reader holds now.
+    readSettings_();
 }

@@ -18,6 +18,7 @@ FirmwareWriterDialog::FirmwareWriterDialog(QWidget *parent)
     , end_(new QLabel(this))
     , stop_(new QPushButton(WindowText::tr("Stop the writer"), this))
     , close_(new QPushButton(WindowText::tr("Close"), this))
+    , check_(new QPushButton(WindowText::tr("Connect and check"), this))
 {
     setObjectName(QStringLiteral("FirmwareWriterDialog"));
     setWindowTitle(WindowText::tr("FW Update"));
@@ -31,10 +32,14 @@ FirmwareWriterDialog::FirmwareWriterDialog(QWidget *parent)
     stop_->setObjectName(QStringLiteral("stopButton"));
     close_->setObjectName(QStringLiteral("closeButton"));
     close_->setEnabled(false);
+    check_->setObjectName(QStringLiteral("checkButton"));
+    check_->setEnabled(false);
+    check_->hide();
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(stop_);
+    buttons->addWidget(check_);
     buttons->addWidget(close_);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(output_);
@@ -44,6 +49,10 @@ FirmwareWriterDialog::FirmwareWriterDialog(QWidget *parent)
 
     connect(stop_, &QPushButton::clicked, this, &FirmwareWriterDialog::askToStop);
     connect(close_, &QPushButton::clicked, this, &QDialog::accept);
+    connect(check_, &QPushButton::clicked, this, [this] {
+        checkAsked_ = true;
+        accept();
+    });
     connect(&writer_, &QProcess::readyRead, this, &FirmwareWriterDialog::showOutput);
     connect(&writer_, QOverload<int, QProcess::ExitStatus>::of(&QProcess::finished), this,
             [this](int exitCode, QProcess::ExitStatus) { showEnd(exitCode); });
@@ -73,6 +82,11 @@ bool FirmwareWriterDialog::run(const QString &program, const QStringList &argume
     if (!ended_)
         exec();
     return ended_ && !stopped_ && writer_.error() != QProcess::FailedToStart;
+}
+
+void FirmwareWriterDialog::offerCheck()
+{
+    check_->show();
 }
 
 void FirmwareWriterDialog::reject()
@@ -113,6 +127,7 @@ void FirmwareWriterDialog::showEnd(int exitCode)
                       .arg(exitCode));
     stop_->setEnabled(false);
     close_->setEnabled(true);
+    check_->setEnabled(true);
     close_->setDefault(true);
     close_->setFocus();
 }

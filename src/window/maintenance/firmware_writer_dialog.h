@@ -26,6 +26,10 @@ public:
     // True when the writer ran to an end of its own; false when it could not be started or
     // was stopped.
     bool run(const QString &program, const QStringList &arguments);
+    // Offers "Connect and check" beside Close once the writer has ended; checkAsked() says
+    // whether the operator closed the dialog with it.
+    void offerCheck();
+    bool checkAsked() const { return checkAsked_; }
 
 public slots:
     void reject() override;  // while the writer runs: the same question as the stop button
@@ -42,7 +46,9 @@ private:
     QLabel *end_;
     QPushButton *stop_;
     QPushButton *close_;
+    QPushButton *check_;
     bool running_ = false;
     bool stopped_ = false;
     bool ended_ = false;
+    bool checkAsked_ = false;
 };

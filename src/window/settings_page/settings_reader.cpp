@@ -55,6 +55,7 @@ void SettingsReader::read()
     if (!taken)
         return;
     const ReaderSession::SettingsRead &read = *taken;
+    link_.noteRead(read);
     if (reader.answersOnLine()) {
         // Anything that came in before the request (a key's ID code) is taken up on its own,
         // so that the answers start a chunk of their own.

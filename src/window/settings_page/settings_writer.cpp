@@ -43,6 +43,7 @@ void SettingsWriter::write()
         QMessageBox::warning(nullptr, WindowText::tr("Setting Keylon"), text);
         return;
     }
+    link_.noteWritten(page);
     if (link_.reader().leavesLink(target))
         link_.leaveForOtherInterface();
 
