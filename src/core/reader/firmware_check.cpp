@@ -44,16 +44,20 @@ QString Backup::firmware() const
 
 Backup keep(const ReaderList::Reader &reader, const ReaderSession::SettingsRead &read)
 {
-    Backup backup{reader, read.record, read.hasCountry};
+    return Backup{identified(reader), read.record, read.hasCountry};
+}
+
+ReaderList::Reader identified(const ReaderList::Reader &reader)
+{
     // A reader opened by its USB IDs knows its node alone: after its loader it may come back
     // under another, so its serial number and USB socket are what find it.
     if (reader.serialNumber.isEmpty() && reader.portPath.isEmpty()) {
         for (const ReaderList::Reader &listed : ReaderList::attached()) {
             if (listed.device() == reader.device())
-                backup.reader = listed;
+                return listed;
         }
     }
-    return backup;
+    return reader;
 }
 
 bool save(const Backup &backup, const QString &path, QString *reason)

@@ -38,6 +38,9 @@ struct Backup
 // A reader known by its node alone (the window opens one by its USB IDs) takes its serial
 // number and USB port path from the listing of the attached readers.
 Backup keep(const ReaderList::Reader &reader, const ReaderSession::SettingsRead &read);
+// The reader with its serial number and USB port path from the listing of the attached readers
+// where it knows its node alone (keep() asks it; so may a front end that kept a backup itself).
+ReaderList::Reader identified(const ReaderList::Reader &reader);
 
 // The backup as a configuration file that the window's Import and keylon2ctl apply take ([FW]
 // Ver, [KEYLON] as read writes it), with the reader's identity in a [Reader] group that both

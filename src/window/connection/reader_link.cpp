@@ -119,7 +119,7 @@ void ReaderLink::afterExchange()
 void ReaderLink::noteRead(const ReaderSession::SettingsRead &read)
 {
     if (read.result.ok())
-        seen_ = FirmwareCheck::keep(reader_.listed(), read);
+        seen_ = FirmwareCheck::Backup{reader_.listed(), read.record, read.hasCountry};
 }
 
 void ReaderLink::noteWritten(const SettingsRecord &record)

@@ -44,7 +44,9 @@ void FirmwareUpdate::run()
 
     // What the reader held when the window last read or wrote it whole: the check after the
     // writer holds the reader against it. Nothing more is sent to the reader for it.
-    const std::optional<FirmwareCheck::Backup> before = link_.seen();
+    std::optional<FirmwareCheck::Backup> before = link_.seen();
+    if (before)
+        before->reader = FirmwareCheck::identified(before->reader);
 
     const auto isp = link_.exchange([this] { return link_.session().enterIspMode(); });
     if (!isp)
