@@ -851,21 +851,23 @@ Befehle:
     </message>
     <message>
         <location line="+4"/>
-        <source>%1 readers answer to %2 (%3); it cannot pick one: name it by usb:PORTPATH or hid:PATH</source>
-        <translation>%1 Lesegeräte passen zu %2 (%3); damit ist keines bestimmt: nennen Sie es mit usb:PORTPATH oder hid:PATH</translation>
+        <source>%1 readers answer to %2 (%3); it cannot pick one: name it by usb:PORTPATH or %4</source>
+        <extracomment>%4 how the readers&apos; transport names one (&quot;hid:PATH&quot;)</extracomment>
+        <translation>%1 Lesegeräte passen zu %2 (%3); damit ist keines bestimmt: nennen Sie es mit usb:PORTPATH oder %4</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+26"/>
         <source>%1 has no serial number; sn: cannot pick it</source>
         <translation>%1 hat keine Seriennummer; sn: kann es nicht wählen</translation>
     </message>
     <message>
         <location line="+11"/>
-        <source>%1 readers share the serial number %2 (%3); sn: cannot pick them, name them by usb:PORTPATH or hid:PATH</source>
-        <translation>%1 Lesegeräte haben dieselbe Seriennummer %2 (%3); sn: kann sie nicht wählen, nennen Sie sie mit usb:PORTPATH oder hid:PATH</translation>
+        <source>%1 readers share the serial number %2 (%3); sn: cannot pick them, name them by usb:PORTPATH or %4</source>
+        <extracomment>%4 how the readers&apos; transport names one (&quot;hid:PATH&quot;)</extracomment>
+        <translation>%1 Lesegeräte haben dieselbe Seriennummer %2 (%3); sn: kann sie nicht wählen, nennen Sie sie mit usb:PORTPATH oder %4</translation>
     </message>
     <message>
-        <location line="+77"/>
+        <location line="+78"/>
         <source>no lock (%1); going on without one, as --no-lock asks</source>
         <translation>keine Sperre (%1); es geht ohne weiter, wie --no-lock verlangt</translation>
     </message>
@@ -1494,19 +1496,19 @@ Die Zeichen %3 sind die Codes b0 bis b6.
     </message>
     <message>
         <location filename="../src/window/maintenance/firmware_update.cpp" line="+38"/>
-        <location line="+45"/>
+        <location line="+47"/>
         <location filename="../src/window/maintenance/firmware_writer_dialog.cpp" line="+24"/>
         <location line="+81"/>
         <source>FW Update</source>
         <translation>Firmware-Update</translation>
     </message>
     <message>
-        <location line="-44"/>
+        <location line="-46"/>
         <source>The firmware writer %1 was not found in %2; nothing was sent to the reader.</source>
         <translation>Das Firmware-Schreibprogramm %1 wurde in %2 nicht gefunden; es wurde nichts an das Lesegerät gesendet.</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+17"/>
         <source>ISP Mode</source>
         <translation>ISP-Modus</translation>
     </message>

@@ -851,21 +851,23 @@ Uso: keylon2ctl ORDEN [ARGUMENTOS] [OPCIONES]
     </message>
     <message>
         <location line="+4"/>
-        <source>%1 readers answer to %2 (%3); it cannot pick one: name it by usb:PORTPATH or hid:PATH</source>
-        <translation>%1 lectores responden a %2 (%3); no se puede elegir uno: indíquelo con usb:PORTPATH o hid:PATH</translation>
+        <source>%1 readers answer to %2 (%3); it cannot pick one: name it by usb:PORTPATH or %4</source>
+        <extracomment>%4 how the readers&apos; transport names one (&quot;hid:PATH&quot;)</extracomment>
+        <translation>%1 lectores responden a %2 (%3); no se puede elegir uno: indíquelo con usb:PORTPATH o %4</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+26"/>
         <source>%1 has no serial number; sn: cannot pick it</source>
         <translation>%1 no tiene número de serie; sn: no puede elegirlo</translation>
     </message>
     <message>
         <location line="+11"/>
-        <source>%1 readers share the serial number %2 (%3); sn: cannot pick them, name them by usb:PORTPATH or hid:PATH</source>
-        <translation>%1 lectores comparten el número de serie %2 (%3); sn: no puede elegirlos, indíquelos con usb:PORTPATH o hid:PATH</translation>
+        <source>%1 readers share the serial number %2 (%3); sn: cannot pick them, name them by usb:PORTPATH or %4</source>
+        <extracomment>%4 how the readers&apos; transport names one (&quot;hid:PATH&quot;)</extracomment>
+        <translation>%1 lectores comparten el número de serie %2 (%3); sn: no puede elegirlos, indíquelos con usb:PORTPATH o %4</translation>
     </message>
     <message>
-        <location line="+77"/>
+        <location line="+78"/>
         <source>no lock (%1); going on without one, as --no-lock asks</source>
         <translation>sin bloqueo (%1); se continúa sin él, como pide --no-lock</translation>
     </message>
@@ -1494,19 +1496,19 @@ Los caracteres %3 son los códigos b0 a b6.
     </message>
     <message>
         <location filename="../src/window/maintenance/firmware_update.cpp" line="+38"/>
-        <location line="+45"/>
+        <location line="+47"/>
         <location filename="../src/window/maintenance/firmware_writer_dialog.cpp" line="+24"/>
         <location line="+81"/>
         <source>FW Update</source>
         <translation>Actualización del firmware</translation>
     </message>
     <message>
-        <location line="-44"/>
+        <location line="-46"/>
         <source>The firmware writer %1 was not found in %2; nothing was sent to the reader.</source>
         <translation>No se ha encontrado el programa de escritura del firmware %1 en %2; no se ha enviado nada al lector.</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+17"/>
         <source>ISP Mode</source>
         <translation>Modo ISP</translation>
     </message>

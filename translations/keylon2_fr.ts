@@ -851,21 +851,23 @@ Commandes :
     </message>
     <message>
         <location line="+4"/>
-        <source>%1 readers answer to %2 (%3); it cannot pick one: name it by usb:PORTPATH or hid:PATH</source>
-        <translation>%1 lecteurs répondent à %2 (%3) ; impossible d’en choisir un : nommez-le par usb:PORTPATH ou hid:PATH</translation>
+        <source>%1 readers answer to %2 (%3); it cannot pick one: name it by usb:PORTPATH or %4</source>
+        <extracomment>%4 how the readers&apos; transport names one (&quot;hid:PATH&quot;)</extracomment>
+        <translation>%1 lecteurs répondent à %2 (%3) ; impossible d’en choisir un : nommez-le par usb:PORTPATH ou %4</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+26"/>
         <source>%1 has no serial number; sn: cannot pick it</source>
         <translation>%1 n’a pas de numéro de série ; sn: ne peut pas le désigner</translation>
     </message>
     <message>
         <location line="+11"/>
-        <source>%1 readers share the serial number %2 (%3); sn: cannot pick them, name them by usb:PORTPATH or hid:PATH</source>
-        <translation>%1 lecteurs partagent le numéro de série %2 (%3) ; sn: ne peut pas les désigner, nommez-les par usb:PORTPATH ou hid:PATH</translation>
+        <source>%1 readers share the serial number %2 (%3); sn: cannot pick them, name them by usb:PORTPATH or %4</source>
+        <extracomment>%4 how the readers&apos; transport names one (&quot;hid:PATH&quot;)</extracomment>
+        <translation>%1 lecteurs partagent le numéro de série %2 (%3) ; sn: ne peut pas les désigner, nommez-les par usb:PORTPATH ou %4</translation>
     </message>
     <message>
-        <location line="+77"/>
+        <location line="+78"/>
         <source>no lock (%1); going on without one, as --no-lock asks</source>
         <translation>pas de verrou (%1) ; on continue sans, comme le demande --no-lock</translation>
     </message>
@@ -1494,19 +1496,19 @@ Les caractères %3 sont les codes b0 à b6.
     </message>
     <message>
         <location filename="../src/window/maintenance/firmware_update.cpp" line="+38"/>
-        <location line="+45"/>
+        <location line="+47"/>
         <location filename="../src/window/maintenance/firmware_writer_dialog.cpp" line="+24"/>
         <location line="+81"/>
         <source>FW Update</source>
         <translation>Mise à jour du micrologiciel</translation>
     </message>
     <message>
-        <location line="-44"/>
+        <location line="-46"/>
         <source>The firmware writer %1 was not found in %2; nothing was sent to the reader.</source>
         <translation>Le programme d’écriture du micrologiciel %1 est introuvable dans %2 ; rien n’a été envoyé au lecteur.</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+17"/>
         <source>ISP Mode</source>
         <translation>Mode ISP</translation>
     </message>

@@ -851,21 +851,23 @@ Commands:
     </message>
     <message>
         <location line="+4"/>
-        <source>%1 readers answer to %2 (%3); it cannot pick one: name it by usb:PORTPATH or hid:PATH</source>
-        <translation>%1 קוראים עונים ל־%2 ‏(%3); אי אפשר לבחור אחד: ציינו אותו ב־usb:PORTPATH או hid:PATH</translation>
+        <source>%1 readers answer to %2 (%3); it cannot pick one: name it by usb:PORTPATH or %4</source>
+        <extracomment>%4 how the readers&apos; transport names one (&quot;hid:PATH&quot;)</extracomment>
+        <translation>%1 קוראים עונים ל־%2 ‏(%3); אי אפשר לבחור אחד: ציינו אותו ב־usb:PORTPATH או %4</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+26"/>
         <source>%1 has no serial number; sn: cannot pick it</source>
         <translation>ל־%1 אין מספר סידורי; sn: לא יכול לבחור בו</translation>
     </message>
     <message>
         <location line="+11"/>
-        <source>%1 readers share the serial number %2 (%3); sn: cannot pick them, name them by usb:PORTPATH or hid:PATH</source>
-        <translation>ל־%1 קוראים אותו מספר סידורי %2 ‏(%3); sn: לא יכול לבחור בהם, ציינו אותם ב־usb:PORTPATH או hid:PATH</translation>
+        <source>%1 readers share the serial number %2 (%3); sn: cannot pick them, name them by usb:PORTPATH or %4</source>
+        <extracomment>%4 how the readers&apos; transport names one (&quot;hid:PATH&quot;)</extracomment>
+        <translation>ל־%1 קוראים אותו מספר סידורי %2 ‏(%3); sn: לא יכול לבחור בהם, ציינו אותם ב־usb:PORTPATH או %4</translation>
     </message>
     <message>
-        <location line="+77"/>
+        <location line="+78"/>
         <source>no lock (%1); going on without one, as --no-lock asks</source>
         <translation>אין נעילה (%1); ממשיכים בלעדיה, כפי ש־--no-lock מבקש</translation>
     </message>
@@ -1492,19 +1494,19 @@ The characters %3 are the codes b0 to b6.
     </message>
     <message>
         <location filename="../src/window/maintenance/firmware_update.cpp" line="+38"/>
-        <location line="+45"/>
+        <location line="+47"/>
         <location filename="../src/window/maintenance/firmware_writer_dialog.cpp" line="+24"/>
         <location line="+81"/>
         <source>FW Update</source>
         <translation>עדכון קושחה</translation>
     </message>
     <message>
-        <location line="-44"/>
+        <location line="-46"/>
         <source>The firmware writer %1 was not found in %2; nothing was sent to the reader.</source>
         <translation>תוכנית צריבת הקושחה %1 לא נמצאה ב־%2; דבר לא נשלח לקורא.</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+17"/>
         <source>ISP Mode</source>
         <translation>מצב ISP</translation>
     </message>

@@ -851,21 +851,23 @@ Comandi:
     </message>
     <message>
         <location line="+4"/>
-        <source>%1 readers answer to %2 (%3); it cannot pick one: name it by usb:PORTPATH or hid:PATH</source>
-        <translation>%1 lettori corrispondono a %2 (%3); non se ne può scegliere uno: indicarlo con usb:PORTPATH o hid:PATH</translation>
+        <source>%1 readers answer to %2 (%3); it cannot pick one: name it by usb:PORTPATH or %4</source>
+        <extracomment>%4 how the readers&apos; transport names one (&quot;hid:PATH&quot;)</extracomment>
+        <translation>%1 lettori corrispondono a %2 (%3); non se ne può scegliere uno: indicarlo con usb:PORTPATH o %4</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+26"/>
         <source>%1 has no serial number; sn: cannot pick it</source>
         <translation>%1 non ha numero di serie; sn: non può sceglierlo</translation>
     </message>
     <message>
         <location line="+11"/>
-        <source>%1 readers share the serial number %2 (%3); sn: cannot pick them, name them by usb:PORTPATH or hid:PATH</source>
-        <translation>%1 lettori hanno lo stesso numero di serie %2 (%3); sn: non può sceglierli, indicarli con usb:PORTPATH o hid:PATH</translation>
+        <source>%1 readers share the serial number %2 (%3); sn: cannot pick them, name them by usb:PORTPATH or %4</source>
+        <extracomment>%4 how the readers&apos; transport names one (&quot;hid:PATH&quot;)</extracomment>
+        <translation>%1 lettori hanno lo stesso numero di serie %2 (%3); sn: non può sceglierli, indicarli con usb:PORTPATH o %4</translation>
     </message>
     <message>
-        <location line="+77"/>
+        <location line="+78"/>
         <source>no lock (%1); going on without one, as --no-lock asks</source>
         <translation>nessun blocco (%1); si procede senza, come chiede --no-lock</translation>
     </message>
@@ -1493,19 +1495,19 @@ I caratteri %3 sono i codici da b0 a b6.
     </message>
     <message>
         <location filename="../src/window/maintenance/firmware_update.cpp" line="+38"/>
-        <location line="+45"/>
+        <location line="+47"/>
         <location filename="../src/window/maintenance/firmware_writer_dialog.cpp" line="+24"/>
         <location line="+81"/>
         <source>FW Update</source>
         <translation>Aggiornamento firmware</translation>
     </message>
     <message>
-        <location line="-44"/>
+        <location line="-46"/>
         <source>The firmware writer %1 was not found in %2; nothing was sent to the reader.</source>
         <translation>Il programma di scrittura del firmware %1 non è stato trovato in %2; non è stato inviato nulla al lettore.</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+17"/>
         <source>ISP Mode</source>
         <translation>Modalità ISP</translation>
     </message>

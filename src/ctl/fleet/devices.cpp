@@ -110,8 +110,9 @@ Selection select(const QStringList &devices, bool all)
                                         .coded(Code::NotFound));
         if (found.size() > 1)
             return refuse(UsageError, Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl",
-                "%1 readers answer to %2 (%3); it cannot pick one: name it by usb:PORTPATH or hid:PATH"))
-                                          .arg(found.size(), device, foundText(found))
+                //: %4 how the readers' transport names one ("hid:PATH")
+                "%1 readers answer to %2 (%3); it cannot pick one: name it by usb:PORTPATH or %4"))
+                                          .arg(found.size(), device, foundText(found), found.first().transport->form())
                                           .coded(Code::Ambiguous));
         if (count(selection.readers, &ReaderList::Reader::path, found.first().path) == 0)
             selection.readers << found.first();
@@ -146,8 +147,9 @@ QList<Message> identityWarnings(const QList<ReaderList::Reader> &readers)
         for (const ReaderList::Reader &other : sharing)
             devices << other.device();
         warnings << Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl",
-            "%1 readers share the serial number %2 (%3); sn: cannot pick them, name them by usb:PORTPATH or hid:PATH"))
-                        .arg(sharing.size(), reader.serialNumber, devices.join(QStringLiteral(", ")));
+            //: %4 how the readers' transport names one ("hid:PATH")
+            "%1 readers share the serial number %2 (%3); sn: cannot pick them, name them by usb:PORTPATH or %4"))
+                        .arg(sharing.size(), reader.serialNumber, devices.join(QStringLiteral(", ")), reader.transport->form());
     }
     return warnings;
 }
