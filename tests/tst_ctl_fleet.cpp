@@ -332,7 +332,7 @@ private slots:
             names << reader.device();
         QCOMPARE(names, chosen);
         if (exitCode == 2 && devices.first() == "sn:KLN2-000002")
-            QVERIFY2(selection.error.english().contains("cannot pick one"), qPrintable(selection.error.english()));
+            QVERIFY2(selection.error.english().endsWith("cannot pick one: name it by usb:PORTPATH or hid:PATH"), qPrintable(selection.error.english()));
     }
 
     // Two readers one after the other: the first line is there while the second is still read.
