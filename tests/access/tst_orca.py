@@ -187,6 +187,15 @@ start(["openbox", "--sm-disable"])
 demo = start([DEMO], stdout=demo_log)
 window_id = wait_for(lambda: xdotool("search", "--onlyvisible", "--name", "^Keylon2 Utility").split("\n")[0], 60)
 if not window_id:
+    # Now and then (seen on Qt 6.4 in a whole run of the suite, not yet found why) the window is
+    # not shown within a minute on this virtual desktop: one more start, said in the output;
+    # what Orca hears is checked as ever.
+    say("NOTE   : the window did not come up within a minute; starting it once more")
+    demo.kill()
+    demo.wait()
+    demo = start([DEMO], stdout=demo_log)
+    window_id = wait_for(lambda: xdotool("search", "--onlyvisible", "--name", "^Keylon2 Utility").split("\n")[0], 60)
+if not window_id:
     fail("the window did not come up")
 start([BUS_LAUNCHER, "--launch-immediately"])
 start([orca_python, os.path.join(HERE, "orca_logged.py"), speech_log, "--user-prefs", os.path.join(work, "orca")])
