@@ -30,7 +30,7 @@ ansible-galaxy collection build --force --output-path "$out" "$collection" || fa
 tarball=$(ls "$out"/keylon2-utility-*.tar.gz 2>/dev/null | head -n 1)
 content=$([ -n "$tarball" ] && tar tzf "$tarball" || true)
 sed 's/^/  /' <<<"$content"
-for file in galaxy.yml plugins/modules/reader.py plugins/modules/reader_info.py meta/runtime.yml README.md; do
+for file in galaxy.yml plugins/module_utils/keylon2ctl.py plugins/modules/reader.py plugins/modules/reader_info.py meta/runtime.yml README.md; do
     [ "$file" = galaxy.yml ] && file=MANIFEST.json  # the build turns galaxy.yml into it
     grep -qxF "$file" <<<"$content" || fail "the built collection lacks $file"
 done
@@ -70,7 +70,7 @@ done <"$work/validate.out"
 step "pycodestyle (ansible-test's settings)"
 ignores=$(grep -v '^#' "$sanity/pep8/current-ignore.txt" | sort | paste -sd, -)
 "$python" -m pycodestyle --max-line-length 160 --config /dev/null --ignore "$ignores" \
-    "$collection"/plugins/modules/*.py && echo "pycodestyle: clean" || fail "pycodestyle"
+    "$collection"/plugins/modules/*.py "$collection"/plugins/module_utils/*.py && echo "pycodestyle: clean" || fail "pycodestyle"
 
 step "yamllint (ansible-test's rules)"
 mapfile -t yaml_files < <(find "$collection" "$examples" "$here" -name '*.yml' -o -name '*.yaml' | sort)

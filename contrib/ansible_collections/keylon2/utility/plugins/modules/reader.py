@@ -145,12 +145,8 @@ import json
 import os
 
 from ansible.module_utils.basic import AnsibleModule
-
-# keylon2ctl's exit codes
-NO_READER = 3
-DRIFT = 5  # apply --check: a reader differs from the file, which check mode reports as a change
-BUSY = 6  # another process holds a reader
-INTERRUPTED = 130
+from ansible_collections.keylon2.utility.plugins.module_utils.keylon2ctl import (
+    BUSY, DRIFT, INTERRUPTED, NO_READER, checked_wait, device_selectors, in_module_words)
 
 
 def reader_name(reader):
@@ -159,23 +155,6 @@ def reader_name(reader):
     where = device + (", port " + reader["portPath"] if reader.get("portPath") else "")
     serial = reader.get("serialNumber")
     return "%s (%s)" % (serial, where) if serial else where
-
-
-def in_module_words(failed, wait):
-    """Why keylon2ctl failed (a document or a reader's entry), in this module's terms: the
-    failures whose text names keylon2ctl's own options are told by their code and worded here;
-    the others keep keylon2ctl's English."""
-    code = failed.get("code")
-    if code == "busy":
-        if wait:
-            return "busy: another process still held the reader after waiting %d s" % wait
-        return "busy: another process holds the reader; the option wait: SECONDS waits for it"
-    if code == "no-lock":
-        return ("no lock can be had for the reader, so nothing was sent; make the lock directory "
-                "writable for the user the task runs as")
-    if code == "ambiguous":
-        return "more than one reader fits; name the one meant with the option device"
-    return failed.get("error") or ""
 
 
 def reader_failed(reader):
@@ -227,11 +206,7 @@ def main():
         supports_check_mode=True,
     )
     params = module.params
-    devices = [d.strip() for d in params["device"] if d and d.strip()]
-    if not devices:
-        devices = ["all"]
-    if "all" in devices and len(devices) > 1:
-        module.fail_json(msg="device: 'all' cannot stand beside other selectors: %s" % ", ".join(devices))
+    devices = device_selectors(module)
 
     src = os.path.abspath(params["src"])
     if not os.path.isfile(src):
@@ -250,9 +225,7 @@ def main():
         cmd.append("--check")
     if params["log"]:
         cmd += ["--log", params["log"]]
-    if params["wait"] is not None:
-        if params["wait"] < 0:
-            module.fail_json(msg="wait: a number of seconds, 0 or more, not %d" % params["wait"])
+    if checked_wait(module) is not None:
         cmd += ["--wait", str(params["wait"])]
 
     rc, out, err = module.run_command(cmd)

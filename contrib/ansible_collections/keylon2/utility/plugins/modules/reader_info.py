@@ -165,31 +165,11 @@ import os
 from concurrent.futures import ThreadPoolExecutor
 
 from ansible.module_utils.basic import AnsibleModule
+from ansible_collections.keylon2.utility.plugins.module_utils.keylon2ctl import (
+    BUSY, DRIFT, NO_READER, PERMISSION_DENIED, checked_wait, device_selectors, in_module_words)
 
-# keylon2ctl's exit codes
-NO_READER = 3
-PERMISSION_DENIED = 4
-DRIFT = 5  # diff: a reader differs from the file
-BUSY = 6  # another process holds a reader
 # Readers read at once: each read waits out the reader's pauses, not the processor.
 MAX_AT_ONCE = 8
-
-
-def in_module_words(failed, wait):
-    """Why keylon2ctl failed (a document or a reader's entry), in this module's terms: the
-    failures whose text names keylon2ctl's own options are told by their code and worded here;
-    the others keep keylon2ctl's English."""
-    code = failed.get("code")
-    if code == "busy":
-        if wait:
-            return "busy: another process still held the reader after waiting %d s" % wait
-        return "busy: another process holds the reader; the option wait: SECONDS waits for it"
-    if code == "no-lock":
-        return ("no lock can be had for the reader, so nothing was sent; make the lock directory "
-                "writable for the user the task runs as")
-    if code == "ambiguous":
-        return "more than one reader fits; name the one meant with the option device"
-    return failed.get("error") or ""
 
 
 def run_json(module, cmd, accepted, wait=0):
@@ -224,12 +204,8 @@ def main():
         supports_check_mode=True,
     )
     params = module.params
-    if params["wait"] is not None and params["wait"] < 0:
-        module.fail_json(msg="wait: a number of seconds, 0 or more, not %d" % params["wait"])
-    wait = ["--wait", str(params["wait"])] if params["wait"] else []
-    devices = [d.strip() for d in params["device"] if d and d.strip()] or ["all"]
-    if "all" in devices and len(devices) > 1:
-        module.fail_json(msg="device: 'all' cannot stand beside other selectors: %s" % ", ".join(devices))
+    wait = ["--wait", str(params["wait"])] if checked_wait(module) else []
+    devices = device_selectors(module)
 
     src = os.path.abspath(params["src"]) if params["src"] else None
     if src and not os.path.isfile(src):
