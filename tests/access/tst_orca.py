@@ -180,6 +180,23 @@ def on_the_bus():
     return listed.stdout.strip() + listed.stderr.strip()
 
 
+def say_why_no_window(demo):
+    """What the X server holds and where the demo's threads stand, for a window that never came."""
+    tree = subprocess.run(["xwininfo", "-root", "-tree"], capture_output=True, text=True, timeout=30).stdout
+    say("NOTE   : windows: %s" % ("; ".join(line.strip() for line in tree.splitlines() if "eylon2" in line)
+                                  or "none named Keylon2"))
+    if shutil.which("gdb") and demo.poll() is None:
+        try:
+            stacks = subprocess.run(["gdb", "-p", str(demo.pid), "-batch", "-nx", "-ex", "thread apply all bt 12"],
+                                    capture_output=True, text=True, timeout=60).stdout
+        except subprocess.TimeoutExpired:
+            stacks = "Thread: gdb did not answer within a minute"
+        frames = [line for line in stacks.splitlines() if line.startswith(("#", "Thread"))]
+        say("NOTE   : the demo's threads:\n" + "\n".join(frames))
+    else:
+        say("NOTE   : the demo ended with %s" % demo.poll())
+
+
 # The window first, then the accessibility bus and Orca: on this virtual desktop Qt joins a bus
 # that comes while it runs, and misses, now and then on Qt 5 and always on Qt 6.4, one that is
 # there when it starts (on a desktop session the bus comes with the session and Qt finds it).
@@ -191,6 +208,7 @@ if not window_id:
     # not shown within a minute on this virtual desktop: one more start, said in the output;
     # what Orca hears is checked as ever.
     say("NOTE   : the window did not come up within a minute; starting it once more")
+    say_why_no_window(demo)
     demo.kill()
     demo.wait()
     demo = start([DEMO], stdout=demo_log)
