@@ -60,18 +60,8 @@ private:
 
 QByteArray escapedLabel(const QString &value)
 {
-    QByteArray escaped;
-    for (const char c : value.toUtf8()) {
-        if (c == '\\')
-            escaped += "\\\\";
-        else if (c == '"')
-            escaped += "\\\"";
-        else if (c == '\n')
-            escaped += "\\n";
-        else
-            escaped += c;
-    }
-    return escaped;
+    // The backslash first: the others bring their own.
+    return value.toUtf8().replace('\\', "\\\\").replace('"', "\\\"").replace('\n', "\\n");
 }
 
 Metrics::Metrics(Scope scope, const QString &path, bool check, qint64 startMs)
@@ -159,20 +149,13 @@ void Metrics::gone(const ReaderList::Reader &reader, qint64 nowMs)
 
 void Metrics::dropOldestGone()
 {
-    for (;;) {
-        int count = 0;
-        int oldest = -1;
-        for (int i = 0; i < readers_.size(); ++i) {
-            if (readers_[i].attached)
-                continue;
-            ++count;
-            if (oldest < 0 || readers_[i].goneMs < readers_[oldest].goneMs)
-                oldest = i;
-        }
-        if (count <= MaxGoneReaders)
-            return;
-        readers_.removeAt(oldest);
-    }
+    const auto isGone = [](const Tracked &tracked) { return !tracked.attached; };
+    // Gone before every reader attached, and the longest gone first.
+    const auto leavesFirst = [](const Tracked &a, const Tracked &b) {
+        return !a.attached && (b.attached || a.goneMs < b.goneMs);
+    };
+    while (std::count_if(readers_.cbegin(), readers_.cend(), isGone) > MaxGoneReaders)
+        readers_.erase(std::min_element(readers_.begin(), readers_.end(), leavesFirst));
 }
 
 bool Metrics::expire(qint64 nowMs)
