@@ -122,11 +122,6 @@ private:
     bool station_ = false;
 };
 
-QString keysText(const QStringList &keys)
-{
-    return keys.join(QStringLiteral(", "));
-}
-
 // Runs the fleet (apply --watch: the station) with its --log and --metrics, both opened before
 // any reader is looked for. `file`: the configuration file the command took, if any; check:
 // nothing is written.
@@ -166,7 +161,7 @@ int writeCommand(const Invocation &invocation, Io &io)
                     {Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl",
                         "%1 lacks %2 in [KEYLON]: write sends every setting and would reset those; add them, or change "
                         "only what the file sets with --partial or apply. Nothing was sent."))
-                         .arg(file.name, keysText(missing))
+                         .arg(file.name, missing.join(QStringLiteral(", ")))
                          .coded(Code::IncompleteFile)});
     }
     const bool verify = !invocation.isSet(QStringLiteral("no-verify"));
@@ -174,7 +169,6 @@ int writeCommand(const Invocation &invocation, Io &io)
     fleet.job = [&](HeldReader &reader, const JobContext &context) {
         return writeToReader(reader, file, partial, verify, context);
     };
-    fleet.status = [](const ReaderOutcome &outcome) { return outcome.note; };
     fleet.writes = true;
     fleet.entries = {true, true, false};
     fleet.progress = CtlText::tr("writing");
@@ -193,8 +187,8 @@ int applyCommand(const Invocation &invocation, Io &io)
     };
     fleet.status = [check](const ReaderOutcome &outcome) {
         if (check)
-            return CtlText::tr("would change: %1").arg(keysText(outcome.fields));
-        QString line = CtlText::tr("changed: %1").arg(keysText(outcome.fields));
+            return CtlText::tr("would change: %1").arg(outcome.fields.join(QStringLiteral(", ")));
+        QString line = CtlText::tr("changed: %1").arg(outcome.fields.join(QStringLiteral(", ")));
         if (!outcome.verified)
             line += CtlText::tr(" (saved; not read back after the interrupt)");
         return line;
@@ -239,7 +233,6 @@ int setInterfaceCommand(const Invocation &invocation, Io &io)
     fleet.job = [serial](HeldReader &reader, const JobContext &context) {
         return switchInterface(reader, serial, context);
     };
-    fleet.status = [](const ReaderOutcome &outcome) { return outcome.note; };
     //: How the summary counts the readers switched to the other interface ("2 switched")
     fleet.changedWord = CtlText::tr("switched");
     fleet.entries = {true, false, false};
@@ -290,23 +283,19 @@ int firmwareUpdateCommand(const Invocation &invocation, Io &io)
     QString inLoader;
     fleet.job = [&](HeldReader &reader, const JobContext &context) {
         if (!inLoader.isEmpty()) {
-            ReaderOutcome outcome;
-            outcome.reader = reader.listed();
-            outcome.result = ReaderOutcome::Result::Failed;
-            outcome.exitCode = ReaderFailed;
-            outcome.error = Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl", "not started: %1 did not come back and may wait in "
-                                                                             "its loader, where a second reader could not be told "
-                                                                             "from it; nothing was sent"))
-                                .arg(inLoader)
-                                .coded(Code::LoaderBusy);
-            return outcome;
+            return ReaderOutcome(reader.listed())
+                .fail(ReaderFailed, Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl", "not started: %1 did not come back and "
+                                                                                     "may wait in its loader, where a second "
+                                                                                     "reader could not be told from it; nothing "
+                                                                                     "was sent"))
+                                        .arg(inLoader)
+                                        .coded(Code::LoaderBusy));
         }
         ReaderOutcome outcome = updateFirmware(reader, update, context, io);
         if (outcome.error.code() == QLatin1String(Code::NotBack) || outcome.error.code() == QLatin1String(Code::WriterFailed))
             inLoader = reader.listed().device();
         return outcome;
     };
-    fleet.status = [](const ReaderOutcome &outcome) { return outcome.note; };
     //: How the summary counts the readers whose firmware was updated ("2 updated")
     fleet.changedWord = CtlText::tr("updated");
     fleet.progress = CtlText::tr("updating");

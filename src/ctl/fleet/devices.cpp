@@ -212,17 +212,12 @@ Opened word(const HeldReader::Error &error, const ReaderList::Reader &reader, in
 
 Locked lockReader(const ReaderList::Reader &reader, int waitMs, const std::atomic<bool> *stop, bool withoutLock)
 {
-    Locked locked;
     HeldReader::Wait wait;
     wait.waitMs = waitMs;
     wait.stopped = [stop] { return stop && stop->load(); };
     wait.withoutLock = withoutLock;
     HeldReader::Opening opening = HeldReader::claim(reader, wait);
-    const Opened refused = word(opening.error, reader, waitMs);
-    locked.exitCode = refused.exitCode;
-    locked.error = refused.error;
-    locked.namesReader = refused.namesReader;
-    locked.reader = std::move(opening.reader);
+    Locked locked{word(opening.error, reader, waitMs), std::move(opening.reader), Message()};
     if (locked.reader && locked.reader->lockless()) {
         locked.warning = readerLine(reader, Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl",
             "no lock (%1); going on without one, as --no-lock asks"))

@@ -37,24 +37,18 @@ ReaderOutcome lockedJob(const Fleet &fleet, const ReaderList::Reader &reader, co
         outcome.warning = locked.warning;
         return outcome;
     }
-    ReaderOutcome outcome;
-    outcome.reader = reader;
-    if (context.stopped()) {
-        outcome.error = notStarted();
-        return outcome;
-    }
-    outcome.result = Result::Failed;
-    outcome.exitCode = locked.exitCode;
-    outcome.error = locked.error;
-    outcome.errorNamesReader = locked.namesReader;
-    return outcome;
+    if (context.stopped())
+        return notStarted(reader);
+    return ReaderOutcome(reader).fail(locked.exitCode, locked.error, locked.namesReader);
 }
 
 QString statusText(const ReaderOutcome &outcome, const Fleet &fleet)
 {
     if (outcome.result == Result::Unchanged && outcome.note.isEmpty())
         return CtlText::tr("unchanged");
-    return outcome.ok() ? fleet.status(outcome) : stoppedStatus(outcome);
+    if (!outcome.ok())
+        return stoppedStatus(outcome);
+    return fleet.status ? fleet.status(outcome) : outcome.note;
 }
 
 QString readingWord()

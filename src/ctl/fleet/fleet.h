@@ -22,7 +22,7 @@ class Metrics;
 struct Fleet
 {
     LockedReaderJob job;
-    std::function<QString(const ReaderOutcome &)> status;  // a done reader's line, after its identity
+    std::function<QString(const ReaderOutcome &)> status;  // a done reader's line, after its identity; null: its note
     QString changedWord;       // how the summary counts Changed: "changed", "would change", ...
     bool writes = false;       // write: the summary counts done and failed
     EntryFields entries;       // what each reader's JSON entry tells

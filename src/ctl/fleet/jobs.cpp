@@ -89,11 +89,9 @@ QList<ReaderOutcome> forEachReader(const QList<ReaderList::Reader> &readers, int
                                    const std::function<void(const ReaderList::Reader &)> &started,
                                    const std::function<void(const ReaderOutcome &)> &done, Io &io)
 {
-    QVector<ReaderOutcome> outcomes(readers.size());
-    for (int i = 0; i < readers.size(); ++i) {
-        outcomes[i].reader = readers.at(i);
-        outcomes[i].error = notStarted();
-    }
+    QVector<ReaderOutcome> outcomes;
+    for (const ReaderList::Reader &reader : readers)
+        outcomes << notStarted(reader);
     std::mutex reporting;  // started(), done(), the interrupt's notice and a job's lines, one at a time
     JobContext shared = context;
     shared.reporting = &reporting;

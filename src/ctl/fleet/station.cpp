@@ -210,9 +210,7 @@ void Station::interrupt()
     stopping_ = true;
     watcher_.stop();
     for (const ReaderList::Reader &reader : qAsConst(waiting_)) {
-        ReaderOutcome outcome;
-        outcome.reader = reader;
-        outcome.error = notStarted();
+        const ReaderOutcome outcome = notStarted(reader);
         summary_.add(outcome);
         metrics_.done(outcome);
         if (invocation_.json)
