@@ -9,9 +9,7 @@
 #include <mutex>
 #include <vector>
 
-#include "core/settings/page_record.h"
 #include "core/settings/settings_table.h"
-#include "ctl/fleet/devices.h"
 #include "ctl/fleet/interrupt.h"
 #include "ctl/table/exit_codes.h"
 
@@ -49,24 +47,6 @@ Message sessionFailure(const SessionResult &result)
                                         Code::LineGone);
     }
     return Message();
-}
-
-ReadJob readReader(HeldReader &reader)
-{
-    ReadJob job;
-    const Opened opened = connect(reader);
-    if (opened.exitCode != Success) {
-        job.result = {opened.exitCode, readerLine(reader.listed(), opened.error, opened.namesReader)};
-        return job;
-    }
-    const ReaderSession::SettingsRead read = reader.readSettings();
-    if (!read.result.ok()) {
-        job.result = {ReaderFailed, readerLine(reader.listed(), sessionFailure(read.result))};
-        return job;
-    }
-    job.page = PageRecord::pageOfRecord(read.record, reader.interfaceValue() == Dialects::SerialInterface.value);
-    job.hasCountry = read.hasCountry;
-    return job;
 }
 
 QList<Message> differences(const SettingsRecord &wrote, const FirmwareCheck::Written &written)

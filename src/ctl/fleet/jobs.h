@@ -11,31 +11,14 @@
 #include "core/reader/firmware_check.h"
 #include "core/reader/held_reader.h"
 #include "core/session/reader_session.h"
-#include "core/settings/config_mapping.h"
 #include "core/settings/settings_record.h"
 #include "ctl/output/io.h"
 #include "ctl/output/reader_outcome.h"
 
 namespace Ctl {
 
-// What one reader's job came to.
-struct JobResult
-{
-    int exitCode = 0;  // 0 done
-    Message message;   // why not, in one line
-};
-
 // Why an exchange with the reader failed ("no answer to the preamble read"), with its code.
 Message sessionFailure(const SessionResult &result);
-
-// Reads the reader's settings as the page a configuration file holds.
-struct ReadJob
-{
-    JobResult result;
-    ConfigPage page;
-    bool hasCountry = false;  // the serial interface has no keyboard country to read
-};
-ReadJob readReader(HeldReader &reader);
 
 // The settings of `wrote` that read back otherwise ("Pre is 42, wrote 41").
 QList<Message> differences(const SettingsRecord &wrote, const FirmwareCheck::Written &written);
