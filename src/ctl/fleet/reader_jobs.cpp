@@ -40,15 +40,6 @@ bool onSerial(const HeldReader &reader)
     return reader.interfaceValue() == Dialects::SerialInterface.value;
 }
 
-// The keys a write sends to this reader: only some interfaces carry the keyboard country.
-QStringList keysSent(const HeldReader &reader, const QStringList &keys)
-{
-    QStringList sent = keys;
-    if (!reader.carriesCountry())
-        sent.removeAll(QStringLiteral("KBCountry"));
-    return sent;
-}
-
 Message verifyFailed(const SettingsRecord &wrote, const FirmwareCheck::Written &written)
 {
     //: %1: each key that read back otherwise, separated by "; "
@@ -217,7 +208,10 @@ ReaderOutcome writeToReader(HeldReader &reader, const SettingsFile &file, bool p
             return interrupted(outcome);
         record = mergedRecord(read.record, file);
     }
-    outcome.fields = keysSent(reader, partial ? file.keys : settingKeys());
+    outcome.fields = partial ? file.keys : settingKeys();
+    // Only some interfaces carry the keyboard country.
+    if (!reader.carriesCountry())
+        outcome.fields.removeAll(QStringLiteral("KBCountry"));
     outcome.result = Result::Written;
     outcome = writeAndVerify(outcome, reader, record, verify, context);
     if (outcome.ok())
