@@ -98,7 +98,7 @@ public:
         metrics_.reset(new Metrics(station_ ? Metrics::Scope::Station : Metrics::Scope::Run, path, check,
                                    QDateTime::currentMSecsSinceEpoch()));
         if (!station_)
-            write(io);
+            metrics_->writeOrSay(io.err);
         return Success;
     }
     Metrics *get() const { return metrics_.get(); }
@@ -111,13 +111,11 @@ public:
             metrics_->stationEnded();
         else
             metrics_->runEnded(exitCode, QDateTime::currentMSecsSinceEpoch());
-        write(io);
+        metrics_->writeOrSay(io.err);
         return exitCode;
     }
 
 private:
-    void write(Io &io) { metrics_->writeOrSay(io.err); }
-
     std::unique_ptr<Metrics> metrics_;
     bool station_ = false;
 };
@@ -135,6 +133,8 @@ int runRecorded(const Invocation &invocation, Io &io, Fleet &fleet, const QStrin
         return refused;
     fleet.log = log.get();
     fleet.metrics = metrics.get();
+    if (fleet.metrics && fleet.updatesFirmware)
+        fleet.metrics->countUpdates();
     if (invocation.isSet(QStringLiteral("watch")))
         return metrics.end(watchFleet(invocation, io, fleet), io);
     return metrics.end(runFleet(invocation, io, fleet), io);
@@ -266,18 +266,9 @@ int firmwareUpdateCommand(const Invocation &invocation, Io &io)
     update.waitMs = invocation.waitMs();
     update.withoutLock = invocation.withoutLock();
     update.writerToErr = invocation.json;
-    std::unique_ptr<AuditLog> log;
-    if (const int refused = openLog(invocation, io, QString(), false, log))
-        return refused;
-    MetricsFile metrics;
-    if (const int refused = metrics.open(invocation, io, false))
-        return refused;
-    if (metrics.get())
-        metrics.get()->countUpdates();
     io.stopNote = CtlText::tr("a firmware writer under way runs to its end (stopping it can leave the reader without working "
                               "firmware)");
     Fleet fleet;
-    fleet.log = log.get();
     // A reader that did not come back may wait in its loader, where the next reader's writer
     // could not tell it from its own: the readers after it are left alone.
     QString inLoader;
@@ -299,9 +290,8 @@ int firmwareUpdateCommand(const Invocation &invocation, Io &io)
     //: How the summary counts the readers whose firmware was updated ("2 updated")
     fleet.changedWord = CtlText::tr("updated");
     fleet.progress = CtlText::tr("updating");
-    fleet.metrics = metrics.get();
-    fleet.oneAtATime = true;
-    return metrics.end(runFleet(invocation, io, fleet), io);
+    fleet.updatesFirmware = true;
+    return runRecorded(invocation, io, fleet, QString(), false);
 }
 
 }  // namespace Ctl

@@ -28,10 +28,10 @@ QString stoppedStatus(const ReaderOutcome &outcome)
 
 }  // namespace
 
-ReaderOutcome lockedJob(const Fleet &fleet, const ReaderList::Reader &reader, const JobContext &context, int waitMs,
-                        bool withoutLock)
+ReaderOutcome lockedJob(const Fleet &fleet, const ReaderList::Reader &reader, const JobContext &context,
+                        const Invocation &invocation)
 {
-    const Locked locked = lockReader(reader, waitMs, context.stop, withoutLock);
+    const Locked locked = lockReader(reader, invocation.waitMs(), context.stop, invocation.withoutLock());
     if (locked.exitCode == Success) {
         ReaderOutcome outcome = fleet.job(*locked.reader, context);
         outcome.warning = locked.warning;
@@ -101,15 +101,9 @@ bool logFailed(const Message &error, Io &io, Message *failure)
 
 AuditEntry auditEntry(const ReaderOutcome &outcome, const QString &result)
 {
-    AuditEntry entry;
-    entry.device = outcome.reader.device();
-    entry.portPath = outcome.reader.portPath;
-    entry.serialNumber = outcome.reader.serialNumber;
-    entry.firmware = outcome.firmware;
-    entry.result = result;
-    entry.fields = outcome.fields;
-    entry.details = outcome.details;
-    return entry;
+    const ReaderList::Reader &reader = outcome.reader;
+    return {reader.device(), reader.portPath, reader.serialNumber, outcome.firmware, result, outcome.fields, Message(),
+            outcome.details};
 }
 
 }  // namespace
@@ -203,11 +197,9 @@ int runFleet(const Invocation &invocation, Io &io, const Fleet &fleet)
         for (const ReaderList::Reader &reader : readers)
             fleet.metrics->takenUp(reader, QDateTime::currentMSecsSinceEpoch());
     }
-    const int jobs = fleet.oneAtATime ? 1 : invocation.value(QStringLiteral("jobs"), QStringLiteral("0")).toInt();
-    const int waitMs = invocation.waitMs();
-    const bool withoutLock = invocation.withoutLock();
+    const int jobs = fleet.updatesFirmware ? 1 : invocation.value(QStringLiteral("jobs"), QStringLiteral("0")).toInt();
     const ReaderJob job = [&](const ReaderList::Reader &reader, const JobContext &context) {
-        return lockedJob(fleet, reader, context, waitMs, withoutLock);
+        return lockedJob(fleet, reader, context, invocation);
     };
     const QList<ReaderOutcome> outcomes =
         forEachReader(readers, jobs, job, jobContext(fleet, io.stop), started, done, io);

@@ -31,15 +31,17 @@ struct Fleet
     Metrics *metrics = nullptr;  // --metrics: the counts and readers for Prometheus
     bool check = false;        // diff, apply --check: a reader that would change is drift (exit 5)
     bool tellsCheck = false;   // the document says "check" (apply and diff)
-    bool oneAtATime = false;   // firmware-update: readers in their loader cannot be told apart
+    // firmware-update: one reader at a time (readers in their loader cannot be told apart), and
+    // --metrics counts the updates.
+    bool updatesFirmware = false;
 };
 
-// The fleet's job on one reader with the reader's lock held around it (--wait: waitMs). A
-// reader that another process holds is Failed with exit code Busy and nothing is sent to it;
-// one whose wait an interrupt ended is NotStarted. One for which no lock can be had is Failed,
-// unless withoutLock (--no-lock), which lets it go on with a warning.
-ReaderOutcome lockedJob(const Fleet &fleet, const ReaderList::Reader &reader, const JobContext &context, int waitMs,
-                        bool withoutLock = false);
+// The fleet's job on one reader with the reader's lock held around it (--wait). A reader that
+// another process holds is Failed with exit code Busy and nothing is sent to it; one whose wait
+// an interrupt ended is NotStarted. One for which no lock can be had is Failed, unless
+// --no-lock lets it go on with a warning.
+ReaderOutcome lockedJob(const Fleet &fleet, const ReaderList::Reader &reader, const JobContext &context,
+                        const Invocation &invocation);
 
 // What a reader's result line says after its identity.
 // "unchanged" for a reader that held the settings (without a note of its own), else the fleet's.

@@ -144,12 +144,9 @@ void Station::start(const ReaderList::Reader &reader)
     io_.err << reader.device() << ": " << fleet_.progress << Qt::endl;
     auto job = std::make_shared<Job>();
     ReaderOutcome *outcome = &job->outcome;
-    const Fleet &fleet = fleet_;
-    const JobContext &context = context_;
-    const int waitMs = invocation_.waitMs();
-    const bool withoutLock = invocation_.withoutLock();
-    job->thread.reset(QThread::create([outcome, &fleet, &context, reader, waitMs, withoutLock] {
-        *outcome = lockedJob(fleet, reader, context, waitMs, withoutLock);
+    // The thread reads only what stays as it is while the station runs.
+    job->thread.reset(QThread::create([this, outcome, reader] {
+        *outcome = lockedJob(fleet_, reader, context_, invocation_);
     }));
     const QString device = reader.device();
     QObject::connect(job->thread.get(), &QThread::finished, &loop_, [this, device] { finished(device); });

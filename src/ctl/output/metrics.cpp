@@ -266,9 +266,8 @@ bool Metrics::write(Message *error) const
         return false;
     };
     const QFileInfo target(path_);
-    const QByteArray name = QFile::encodeName(target.absolutePath() + QStringLiteral("/.") + target.fileName()
-                                              + QStringLiteral(".XXXXXX"));
-    QByteArray temporary = name;
+    QByteArray temporary = QFile::encodeName(target.absolutePath() + QStringLiteral("/.") + target.fileName()
+                                             + QStringLiteral(".XXXXXX"));
     const int fd = ::mkstemp(temporary.data());
     if (fd < 0)
         return unwritten(errno);
