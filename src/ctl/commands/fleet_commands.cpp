@@ -80,64 +80,43 @@ int openLog(const Invocation &invocation, Io &io, const QString &file, bool chec
     return fail(invocation, io, UsageError, {nothingSent(error)});
 }
 
-// --metrics FILE. A run writes it at its start and at its end, a station at each event
-// (LiveMetrics); a file that cannot be written is said on standard error and changes neither
-// what the command does nor its exit code: the numbers are a view of the work, and the next
-// write puts them right. Success when there is no --metrics or it names a file.
-class MetricsFile
-{
-public:
-    int open(const Invocation &invocation, Io &io, bool check)
-    {
-        if (!invocation.isSet(QStringLiteral("metrics")))
-            return Success;
-        const QString path = invocation.value(QStringLiteral("metrics"));
-        if (path.isEmpty())
-            return fail(invocation, io, UsageError, {nothingSent(fileNameWanted(QStringLiteral("metrics")))});
-        station_ = invocation.isSet(QStringLiteral("watch"));
-        metrics_.reset(new Metrics(station_ ? Metrics::Scope::Station : Metrics::Scope::Run, path, check,
-                                   QDateTime::currentMSecsSinceEpoch()));
-        if (!station_)
-            metrics_->writeOrSay(io.err);
-        return Success;
-    }
-    Metrics *get() const { return metrics_.get(); }
-    // The command's end: the station is down, or the run ended with exitCode. Returns exitCode.
-    int end(int exitCode, Io &io)
-    {
-        if (!metrics_)
-            return exitCode;
-        if (station_)
-            metrics_->stationEnded();
-        else
-            metrics_->runEnded(exitCode, QDateTime::currentMSecsSinceEpoch());
-        metrics_->writeOrSay(io.err);
-        return exitCode;
-    }
-
-private:
-    std::unique_ptr<Metrics> metrics_;
-    bool station_ = false;
-};
-
 // Runs the fleet (apply --watch: the station) with its --log and --metrics, both opened before
 // any reader is looked for. `file`: the configuration file the command took, if any; check:
 // nothing is written.
+//
+// --metrics FILE: a run writes it at its start and at its end, a station at each event
+// (LiveMetrics); a file that cannot be written is said on standard error and changes neither
+// what the command does nor its exit code: the numbers are a view of the work, and the next
+// write puts them right.
 int runRecorded(const Invocation &invocation, Io &io, Fleet &fleet, const QString &file, bool check)
 {
     std::unique_ptr<AuditLog> log;
     if (const int refused = openLog(invocation, io, file, check, log))
         return refused;
-    MetricsFile metrics;
-    if (const int refused = metrics.open(invocation, io, check))
-        return refused;
+    const bool station = invocation.isSet(QStringLiteral("watch"));
+    std::unique_ptr<Metrics> metrics;
+    if (invocation.isSet(QStringLiteral("metrics"))) {
+        const QString path = invocation.value(QStringLiteral("metrics"));
+        if (path.isEmpty())
+            return fail(invocation, io, UsageError, {nothingSent(fileNameWanted(QStringLiteral("metrics")))});
+        metrics = std::make_unique<Metrics>(station ? Metrics::Scope::Station : Metrics::Scope::Run, path, check,
+                                            QDateTime::currentMSecsSinceEpoch());
+        if (!station)
+            metrics->writeOrSay(io.err);
+        if (fleet.updatesFirmware)
+            metrics->countUpdates();
+    }
     fleet.log = log.get();
     fleet.metrics = metrics.get();
-    if (fleet.metrics && fleet.updatesFirmware)
-        fleet.metrics->countUpdates();
-    if (invocation.isSet(QStringLiteral("watch")))
-        return metrics.end(watchFleet(invocation, io, fleet), io);
-    return metrics.end(runFleet(invocation, io, fleet), io);
+    const int exitCode = station ? watchFleet(invocation, io, fleet) : runFleet(invocation, io, fleet);
+    if (metrics) {
+        if (station)
+            metrics->stationEnded();
+        else
+            metrics->runEnded(exitCode, QDateTime::currentMSecsSinceEpoch());
+        metrics->writeOrSay(io.err);
+    }
+    return exitCode;
 }
 
 }  // namespace
