@@ -8,13 +8,10 @@
 #include <csignal>
 
 #include "core/platform/platform.h"
-#include "core/reader/firmware_check.h"
 #include "ctl/output/io.h"
 
 #include "ctl/fleet/devices.h"
-#include "ctl/fleet/jobs.h"
 #include "ctl/table/ctl_text.h"
-#include "core/reader/file_interface.h"
 #include "core/session/reader_session.h"
 #include "core/settings/page_record.h"
 #include "ctl/table/exit_codes.h"

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <atomic>
-
 #include "ctl/table/settings_file.h"
 #include "ctl/fleet/jobs.h"
 #include "ctl/output/reader_outcome.h"

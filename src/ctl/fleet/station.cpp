@@ -5,7 +5,6 @@
 
 #include <QEventLoop>
 #include <QHash>
-#include <QJsonArray>
 #include <QJsonDocument>
 #include <QSet>
 #include <QTextStream>

@@ -2,7 +2,6 @@
 
 #include <QJsonObject>
 #include <QString>
-#include <QStringList>
 
 #include "core/text/message.h"
 

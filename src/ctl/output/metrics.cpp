@@ -23,11 +23,6 @@ using Result = ReaderOutcome::Result;
 constexpr Result Results[] = {Result::Unchanged, Result::Changed,     Result::Written,
                               Result::Failed,    Result::Interrupted, Result::NotStarted};
 
-int resultIndex(Result result)
-{
-    return int(std::find(std::begin(Results), std::end(Results), result) - std::begin(Results));
-}
-
 QByteArray seconds(qint64 msecs)
 {
     return QByteArray::number(double(msecs) / 1000.0, 'f', 3);
@@ -112,7 +107,7 @@ void Metrics::countUpdates()
 
 void Metrics::done(const ReaderOutcome &outcome, qint64 nowMs)
 {
-    ++results_[size_t(resultIndex(outcome.result))];
+    ++results_[size_t(outcome.result)];
     if (outcome.result == Result::NotStarted)
         return;
     if (!updates_.isEmpty()) {
@@ -209,7 +204,7 @@ QByteArray Metrics::text() const
     Family readers(out, source_, "keylon2_readers_total", "counter",
                    "Readers done, by result (changed: set up; with a check, would change).");
     for (const Result result : Results) {
-        readers.sample(QByteArray::number(results_[size_t(resultIndex(result))]),
+        readers.sample(QByteArray::number(results_[size_t(result)]),
                        "result=\"" + resultName(result).toLatin1() + '"');
     }
     if (!updates_.isEmpty()) {

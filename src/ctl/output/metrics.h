@@ -95,7 +95,7 @@ private:
     qint64 startMs_;
     bool up_ = true;
     qint64 seen_ = 0;
-    std::array<qint64, ResultCount> results_ {};
+    std::array<qint64, ResultCount> results_ {};  // by Result
     qint64 drift_ = 0;
     qint64 lastReaderMs_ = -1;
     qint64 lastFailureMs_ = -1;
