@@ -90,13 +90,12 @@ void finishDocument(QJsonObject &document, const QList<ReaderOutcome> &outcomes,
 
 namespace {
 
-// Says the log's failure on standard error and keeps the first in *failure. False.
-bool logFailed(const Message &error, Io &io, Message *failure)
+// Says the log's failure on standard error and keeps the first in *failure.
+void logFailed(const Message &error, Io &io, Message *failure)
 {
     io.err << error.human() << Qt::endl;
     if (failure->isEmpty())
         *failure = error;
-    return false;
 }
 
 AuditEntry auditEntry(const ReaderOutcome &outcome, const QString &result)
@@ -125,23 +124,27 @@ JobContext jobContext(const Fleet &fleet, const std::atomic<bool> *stop)
     return context;
 }
 
-bool logOutcome(const Fleet &fleet, const ReaderOutcome &outcome, Io &io, Message *failure, bool sync)
+void reportDone(const Fleet &fleet, const ReaderOutcome &outcome, const QString &line, Io &io, Message *logFailure,
+                bool sync)
 {
+    if (!outcome.warning.isEmpty())
+        io.err << outcome.warning.human() << Qt::endl;
+    if (outcome.result == Result::Failed || outcome.result == Result::Interrupted)
+        io.err << errorLine(outcome) << Qt::endl;
+    io.out << line;
+    io.out.flush();
     if (!fleet.log)
-        return true;
+        return;
     if (!outcome.logError.isEmpty())
-        logFailed(outcome.logError, io, failure);
+        logFailed(outcome.logError, io, logFailure);
     AuditEntry entry = auditEntry(outcome, resultName(outcome.result));
     if (!outcome.ok())
         entry.error = outcome.error.isEmpty() ? Message::plain(resultName(outcome.result)) : outcome.error;
     Message error;
     if (!fleet.log->append(entry, &error))
-        return logFailed(error, io, failure);
-    if (!outcome.logError.isEmpty())
-        return false;
-    if (sync && !fleet.log->sync(&error))
-        return logFailed(error, io, failure);
-    return true;
+        logFailed(error, io, logFailure);
+    else if (outcome.logError.isEmpty() && sync && !fleet.log->sync(&error))
+        logFailed(error, io, logFailure);
 }
 
 int closeLog(const Fleet &fleet, Message failure, int exitCode, QJsonObject *document, Io &io)
@@ -181,15 +184,8 @@ int runFleet(const Invocation &invocation, Io &io, const Fleet &fleet)
     };
     Message logFailure;
     const auto done = [&](const ReaderOutcome &outcome) {
-        if (!outcome.warning.isEmpty())
-            io.err << outcome.warning.human() << Qt::endl;
-        if (outcome.result == Result::Failed || outcome.result == Result::Interrupted)
-            io.err << errorLine(outcome) << Qt::endl;
-        if (!invocation.json) {
-            io.out << resultLine(outcome.reader, statusText(outcome, fleet)) << '\n';
-            io.out.flush();
-        }
-        logOutcome(fleet, outcome, io, &logFailure);
+        const QString line = resultLine(outcome.reader, statusText(outcome, fleet)) + QLatin1Char('\n');
+        reportDone(fleet, outcome, invocation.json ? QString() : line, io, &logFailure);
         if (fleet.metrics)
             fleet.metrics->done(outcome, QDateTime::currentMSecsSinceEpoch());
     };

@@ -58,11 +58,13 @@ void finishDocument(QJsonObject &document, const QList<ReaderOutcome> &outcomes,
 // right before its first write frame (when the fleet has a log).
 JobContext jobContext(const Fleet &fleet, const std::atomic<bool> *stop);
 
-// Appends the reader's line to the fleet's log, when there is one: the line that completes
-// the opening line of a reader that was written; with sync, the log is then saved to disk. On
+// A reader done: its warning, and why when it failed, on standard error; `line` on standard
+// output; then its line in the fleet's log, when there is one: the line that completes the
+// opening line of a reader that was written; with sync, the log is then saved to disk. On
 // failure (of this line, of the opening line before it, or of the save) says why on standard
-// error, keeps the first such text in *failure, and returns false.
-bool logOutcome(const Fleet &fleet, const ReaderOutcome &outcome, Io &io, Message *failure, bool sync = false);
+// error and keeps the first such text in *logFailure.
+void reportDone(const Fleet &fleet, const ReaderOutcome &outcome, const QString &line, Io &io, Message *logFailure,
+                bool sync = false);
 // Syncs and closes the log before the command ends, and returns the exit code to end with: a
 // log that lost a line (failure) or could not be synced turns success into ReaderFailed, and
 // the document (when given) says so.

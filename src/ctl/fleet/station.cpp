@@ -180,23 +180,15 @@ void Station::report(const ReaderOutcome &outcome)
 {
     summary_.add(outcome);
     metrics_.done(outcome);
-    if (invocation_.json)
-        outcomes_.append(outcome);
-    if (!outcome.warning.isEmpty())
-        io_.err << outcome.warning.human() << Qt::endl;
-    if (outcome.result == Result::Failed)
-        io_.err << errorLine(outcome) << Qt::endl;
+    QString line = resultLine(outcome.reader, statusText(outcome, fleet_)) + QLatin1Char('\n');
     if (invocation_.json) {
-        const QJsonObject line{{"schema", 1},
-                               {"command", invocation_.commandWord},
-                               {"reader", outcomeJson(outcome, fleet_.entries)}};
-        io_.out << QString::fromUtf8(jsonLine(line));
-    } else {
-        io_.out << resultLine(outcome.reader, statusText(outcome, fleet_)) << '\n';
+        outcomes_.append(outcome);
+        line = QString::fromUtf8(jsonLine(QJsonObject{{"schema", 1},
+                                                      {"command", invocation_.commandWord},
+                                                      {"reader", outcomeJson(outcome, fleet_.entries)}}));
     }
-    io_.out.flush();
     // Saved line by line: a power cut takes none of the readers already done.
-    logOutcome(fleet_, outcome, io_, &logFailure_, true);
+    reportDone(fleet_, outcome, line, io_, &logFailure_, true);
 }
 
 void Station::interrupt()
