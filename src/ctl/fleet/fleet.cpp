@@ -74,18 +74,18 @@ QString summaryLine(const Summary &summary, const Fleet &fleet, bool interrupted
     return line;
 }
 
-void finishDocument(QJsonObject &document, const QList<ReaderOutcome> &outcomes, const Fleet &fleet,
-                    const Summary &summary, int exitCode)
+QJsonObject fleetDocument(const QString &command, const QList<ReaderOutcome> &outcomes, const Fleet &fleet,
+                          const Summary &summary, int exitCode, const Message &logFailure)
 {
     QJsonArray entries;
     for (const ReaderOutcome &outcome : outcomes)
         entries.append(outcomeJson(outcome, fleet.entries));
-    document.insert("ok", exitCode == Success);
-    document.insert("exitCode", exitCode);
+    QJsonObject document = Ctl::document(command, exitCode, logFailure);
     if (fleet.tellsCheck)
         document.insert("check", fleet.check);
     document.insert("readers", entries);
     document.insert("summary", summary.json());
+    return document;
 }
 
 namespace {
@@ -147,31 +147,22 @@ void reportDone(const Fleet &fleet, const ReaderOutcome &outcome, const QString 
         logFailed(error, io, logFailure);
 }
 
-int closeLog(const Fleet &fleet, Message failure, int exitCode, QJsonObject *document, Io &io)
+int closeLog(const Fleet &fleet, Message *failure, int exitCode, Io &io)
 {
     if (!fleet.log)
         return exitCode;
     Message error;
     if (!fleet.log->close(&error))
-        logFailed(error, io, &failure);
-    if (failure.isEmpty())
-        return exitCode;
+        logFailed(error, io, failure);
     // The readers are done as they say, but the trail asked for is not whole: a failure, which
     // says more than drift.
-    if (exitCode == Success || exitCode == Drift)
+    if (!failure->isEmpty() && (exitCode == Success || exitCode == Drift))
         exitCode = ReaderFailed;
-    if (document) {
-        document->insert("ok", false);
-        document->insert("exitCode", exitCode);
-        if (!document->contains("error"))
-            insertError(*document, failure);
-    }
     return exitCode;
 }
 
 int runFleet(const Invocation &invocation, Io &io, const Fleet &fleet)
 {
-    QJsonObject document = Ctl::document(invocation.commandWord, Success);
     const Selection selection = select(invocation.devices, invocation.all);
     if (selection.exitCode != Success)
         return fail(invocation, io, selection.exitCode, {selection.error});
@@ -211,9 +202,8 @@ int runFleet(const Invocation &invocation, Io &io, const Fleet &fleet)
         exitCode = Drift;
 
     if (invocation.json) {
-        finishDocument(document, outcomes, fleet, summary, exitCode);
-        exitCode = closeLog(fleet, logFailure, exitCode, &document, io);
-        printDocument(document, io);
+        exitCode = closeLog(fleet, &logFailure, exitCode, io);
+        printDocument(fleetDocument(invocation.commandWord, outcomes, fleet, summary, exitCode, logFailure), io);
         return exitCode;
     }
     for (const ReaderOutcome &outcome : outcomes) {
@@ -228,7 +218,7 @@ int runFleet(const Invocation &invocation, Io &io, const Fleet &fleet)
             io.err << line << Qt::endl;
     }
     io.out.flush();
-    return closeLog(fleet, logFailure, exitCode, nullptr, io);
+    return closeLog(fleet, &logFailure, exitCode, io);
 }
 
 }  // namespace Ctl

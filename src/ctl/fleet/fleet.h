@@ -50,9 +50,10 @@ QString statusText(const ReaderOutcome &outcome, const Fleet &fleet);
 QString readingWord();
 QString summaryLine(const Summary &summary, const Fleet &fleet, bool interrupted);
 
-// The fleet's document at its end: its outcome, an entry per reader and the summary.
-void finishDocument(QJsonObject &document, const QList<ReaderOutcome> &outcomes, const Fleet &fleet,
-                    const Summary &summary, int exitCode);
+// The fleet's document at its end: its outcome, an entry per reader and the summary; the log's
+// failure, when it lost a line, as its error.
+QJsonObject fleetDocument(const QString &command, const QList<ReaderOutcome> &outcomes, const Fleet &fleet,
+                          const Summary &summary, int exitCode, const Message &logFailure);
 
 // What the fleet's job is given: the stop flag, and the audit log's opening line of a reader
 // right before its first write frame (when the fleet has a log).
@@ -66,9 +67,9 @@ JobContext jobContext(const Fleet &fleet, const std::atomic<bool> *stop);
 void reportDone(const Fleet &fleet, const ReaderOutcome &outcome, const QString &line, Io &io, Message *logFailure,
                 bool sync = false);
 // Syncs and closes the log before the command ends, and returns the exit code to end with: a
-// log that lost a line (failure) or could not be synced turns success into ReaderFailed, and
-// the document (when given) says so.
-int closeLog(const Fleet &fleet, Message failure, int exitCode, QJsonObject *document, Io &io);
+// log that lost a line (*failure) or could not be synced (then kept in *failure) turns success
+// into ReaderFailed.
+int closeLog(const Fleet &fleet, Message *failure, int exitCode, Io &io);
 
 // Each reader's line the moment it is done, then a summary; with --json, one document at the end.
 int runFleet(const Invocation &invocation, Io &io, const Fleet &fleet);

@@ -217,8 +217,6 @@ void Station::interrupt()
 
 int Station::run()
 {
-    QJsonObject document = Ctl::document(invocation_.commandWord, Success);
-
     const auto notifier = Interrupt::whenNotified(io_.interruptFd, &loop_, [this] { interrupt(); });
     QTimer poll;
     if (!notifier && io_.stop) {
@@ -262,11 +260,11 @@ int Station::run()
     if (!invocation_.json) {
         io_.out << summaryLine(summary, fleet_, summary.interrupted + summary.notStarted > 0) << '\n';
         io_.out.flush();
-        return closeLog(fleet_, logFailure_, exitCode, nullptr, io_);
+        return closeLog(fleet_, &logFailure_, exitCode, io_);
     }
-    finishDocument(document, outcomes_, fleet_, summary, exitCode);
-    exitCode = closeLog(fleet_, logFailure_, exitCode, &document, io_);
-    io_.out << QString::fromUtf8(jsonLine(document));
+    exitCode = closeLog(fleet_, &logFailure_, exitCode, io_);
+    io_.out << QString::fromUtf8(jsonLine(fleetDocument(invocation_.commandWord, outcomes_, fleet_, summary, exitCode,
+                                                        logFailure_)));
     io_.out.flush();
     return exitCode;
 }
