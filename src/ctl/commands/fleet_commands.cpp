@@ -232,7 +232,7 @@ int firmwareUpdateCommand(const Invocation &invocation, Io &io)
     FirmwareUpdate update;
     update.backup = invocation.value(QStringLiteral("backup"));
     const bool several = invocation.all || invocation.devices.size() > 1;
-    if (several && !update.backup.isEmpty() && !update.backup.endsWith(QLatin1Char('/')) && !QFileInfo(update.backup).isDir()) {
+    if (several && !update.backupInFolder()) {
         return fail(invocation, io, UsageError,
                     {Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl", "--backup names one file, and several readers are to be "
                                                                       "updated: name a folder. Nothing was sent."))

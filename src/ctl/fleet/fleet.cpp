@@ -130,7 +130,7 @@ void reportDone(const Fleet &fleet, const ReaderOutcome &outcome, const QString 
     if (!outcome.warning.isEmpty())
         io.err << outcome.warning.human() << Qt::endl;
     if (outcome.result == Result::Failed || outcome.result == Result::Interrupted)
-        io.err << errorLine(outcome) << Qt::endl;
+        io.err << readerLine(outcome.reader, outcome.error, outcome.errorNamesReader).human() << Qt::endl;
     io.out << line;
     io.out.flush();
     if (!fleet.log)

@@ -1,6 +1,5 @@
 #include "ctl/fleet/reader_jobs.h"
 
-#include <QFileInfo>
 #include <QJsonArray>
 #include <QProcess>
 #include <QTextStream>
@@ -127,13 +126,6 @@ Message runWriter(bool toErr, const JobContext &context, Io &io)
     return Message();
 }
 
-QString backupPath(const FirmwareUpdate &update, const FirmwareCheck::Backup &backup)
-{
-    if (update.backup.isEmpty() || update.backup.endsWith(QLatin1Char('/')) || QFileInfo(update.backup).isDir())
-        return FirmwareCheck::defaultPath(backup, update.backup);
-    return update.backup;
-}
-
 Message anotherReader(const ReaderList::Reader &other)
 {
     return Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl", "another reader (%1, %2) came back where this one was; nothing "
@@ -256,7 +248,7 @@ ReaderOutcome updateFirmware(HeldReader &reader, const FirmwareUpdate &update, c
     const Backup before = keep(reader.listed(), read);
     outcome.firmware = before.firmware();
     outcome.details.insert("firmwareBefore", before.firmware());
-    const QString path = backupPath(update, before);
+    const QString path = update.backupInFolder() ? defaultPath(before, update.backup) : update.backup;
     QString reason;
     if (!save(before, path, &reason)) {
         return outcome.fail(UsageError, Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl", "cannot write the backup %1: %2; nothing "

@@ -96,10 +96,9 @@ void Station::appeared(const ReaderList::Reader &reader)
         job->next = reader;
         return;
     }
-    for (const ReaderList::Reader &queued : qAsConst(waiting_)) {
-        if (queued.device() == device)
-            return;
-    }
+    const auto isDevice = [&](const ReaderList::Reader &queued) { return queued.device() == device; };
+    if (std::any_of(waiting_.cbegin(), waiting_.cend(), isDevice))
+        return;
     if (jobs_ > 0 && running_.size() >= jobs_)
         waiting_.append(reader);
     else

@@ -89,11 +89,6 @@ ReaderOutcome notStarted(const ReaderList::Reader &reader)
     return outcome;
 }
 
-QString errorLine(const ReaderOutcome &outcome)
-{
-    return readerLine(outcome.reader, outcome.error, outcome.errorNamesReader).human();
-}
-
 Summary::Summary(const QList<ReaderOutcome> &outcomes)
 {
     for (const ReaderOutcome &outcome : outcomes)

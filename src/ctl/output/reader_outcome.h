@@ -66,8 +66,6 @@ QString resultLine(const ReaderList::Reader &reader, const QString &status);
 Message readerLine(const ReaderList::Reader &reader, const Message &why, bool namesReader = false);
 // A reader an interrupt came before: NotStarted, saying so.
 ReaderOutcome notStarted(const ReaderList::Reader &reader);
-// The line on standard error for a failed or stopped reader, in the desktop's language.
-QString errorLine(const ReaderOutcome &outcome);
 
 struct Summary
 {
