@@ -3,6 +3,7 @@
 // closes its link (a QSerialPort wants a QThread), and this thread reports it when it is done.
 #include "ctl/fleet/fleet.h"
 
+#include <QDateTime>
 #include <QEventLoop>
 #include <QHash>
 #include <QJsonDocument>
@@ -17,7 +18,7 @@
 #include "ctl/table/ctl_text.h"
 #include "ctl/output/document.h"
 #include "ctl/fleet/interrupt.h"
-#include "ctl/fleet/live_metrics.h"
+#include "ctl/output/metrics.h"
 #include "ctl/table/exit_codes.h"
 
 namespace Ctl {
@@ -28,6 +29,77 @@ using Result = ReaderOutcome::Result;
 
 // Where there is no interrupt pipe, how often the interrupt flag is looked at.
 constexpr int StopPollMs = 250;
+
+qint64 now()
+{
+    return QDateTime::currentMSecsSinceEpoch();
+}
+
+// A station's --metrics file, kept up to date from the station's thread: written again at
+// each event (a reader taken up, done or pulled out), and when a pulled reader's labels are due
+// to leave. The one timer runs only while such a reader is waiting to leave: a station with
+// nothing due is not woken. Without --metrics (null) it does nothing.
+//
+// A file that cannot be written does not stop the station: standard error says so once (until
+// a write works again); the next event writes the whole file anew.
+class LiveMetrics
+{
+public:
+    LiveMetrics(Metrics *metrics, Io &io)
+        : metrics_(metrics), io_(io)
+    {
+        expiry_.setSingleShot(true);
+        expiry_.setTimerType(Qt::CoarseTimer);
+        QObject::connect(&expiry_, &QTimer::timeout, [this] { expire(); });
+    }
+
+    void takenUp(const ReaderList::Reader &reader)
+    {
+        if (metrics_)
+            metrics_->takenUp(reader, now());
+        write();
+    }
+    void done(const ReaderOutcome &outcome)
+    {
+        if (metrics_)
+            metrics_->done(outcome, now());
+        write();
+    }
+    void gone(const ReaderList::Reader &reader)
+    {
+        if (metrics_)
+            metrics_->gone(reader, now());
+        write();
+    }
+    void write()
+    {
+        if (!metrics_)
+            return;
+        metrics_->writeOrSay(io_.err);
+        schedule();
+    }
+
+private:
+    void expire()
+    {
+        if (metrics_->expire(now()))
+            write();
+        else
+            schedule();  // a coarse timer that came a little early
+    }
+    void schedule()
+    {
+        const qint64 next = metrics_->nextExpiry();
+        if (next < 0)
+            expiry_.stop();
+        else
+            expiry_.start(int(qBound<qint64>(0, next - now(), Metrics::GoneKeepMs)));
+    }
+
+    Metrics *metrics_;
+    Io &io_;
+    QTimer expiry_;
+};
 
 QByteArray jsonLine(const QJsonObject &object)
 {
