@@ -1,10 +1,17 @@
 #include "ctl/fleet/fleet.h"
 
 #include <QDateTime>
+#include <QEventLoop>
 #include <QJsonArray>
 #include <QTextStream>
+#include <QThread>
+#include <QVector>
+
+#include <memory>
+#include <vector>
 
 #include "ctl/fleet/devices.h"
+#include "ctl/fleet/interrupt.h"
 #include "ctl/output/audit_log.h"
 #include "ctl/output/document.h"
 #include "ctl/output/metrics.h"
@@ -105,6 +112,62 @@ AuditEntry auditEntry(const ReaderOutcome &outcome, const QString &result)
             outcome.details};
 }
 
+// Runs the fleet's job (lockedJob) for each reader, up to --jobs at once (0: all at once), each
+// in a QThread of its own that opens, uses and closes its link (a QSerialPort wants a QThread).
+// Once io.stop is set no reader starts; those are NotStarted. `started` gets each reader as its
+// job begins (not when it is queued), `done` its outcome the moment it is done; both one at a
+// time. Outcomes in the readers' order.
+QList<ReaderOutcome> forEachReader(const QList<ReaderList::Reader> &readers, const Fleet &fleet,
+                                   const Invocation &invocation,
+                                   const std::function<void(const ReaderList::Reader &)> &started,
+                                   const std::function<void(const ReaderOutcome &)> &done, Io &io)
+{
+    const JobContext context = jobContext(fleet, io.stop);
+    QVector<ReaderOutcome> outcomes;
+    for (const ReaderList::Reader &reader : readers)
+        outcomes << notStarted(reader);
+    std::mutex reporting;  // started(), done(), the interrupt's notice and a job's lines, one at a time
+    JobContext shared = context;
+    shared.reporting = &reporting;
+    std::atomic<int> next{0};
+    const auto work = [&] {
+        for (int i = next++; i < readers.size() && !context.stopped(); i = next++) {
+            {
+                std::lock_guard<std::mutex> lock(reporting);
+                started(readers.at(i));
+            }
+            const ReaderOutcome outcome = lockedJob(fleet, readers.at(i), shared, invocation);
+            std::lock_guard<std::mutex> lock(reporting);
+            outcomes[i] = outcome;
+            done(outcome);
+        }
+    };
+
+    const int jobs = fleet.updatesFirmware ? 1 : invocation.value(QStringLiteral("jobs"), QStringLiteral("0")).toInt();
+    const int count = jobs <= 0 ? readers.size() : qMin(jobs, int(readers.size()));
+    std::vector<std::unique_ptr<QThread>> workers;
+    QEventLoop loop;
+    int running = count;
+    for (int t = 0; t < count; ++t) {
+        workers.emplace_back(QThread::create(work));
+        QObject::connect(workers.back().get(), &QThread::finished, &loop, [&] {
+            if (--running == 0)
+                loop.quit();
+        });
+    }
+    const auto notifier = Interrupt::whenNotified(io.interruptFd, &loop, [&] {
+        std::lock_guard<std::mutex> lock(reporting);
+        io.err << stopNotice(io) << Qt::endl;
+    });
+    for (auto &worker : workers)
+        worker->start();
+    if (count > 0)
+        loop.exec();
+    for (auto &worker : workers)
+        worker->wait();
+    return outcomes.toList();
+}
+
 }  // namespace
 
 JobContext jobContext(const Fleet &fleet, const std::atomic<bool> *stop)
@@ -184,12 +247,7 @@ int runFleet(const Invocation &invocation, Io &io, const Fleet &fleet)
         for (const ReaderList::Reader &reader : readers)
             fleet.metrics->takenUp(reader, QDateTime::currentMSecsSinceEpoch());
     }
-    const int jobs = fleet.updatesFirmware ? 1 : invocation.value(QStringLiteral("jobs"), QStringLiteral("0")).toInt();
-    const ReaderJob job = [&](const ReaderList::Reader &reader, const JobContext &context) {
-        return lockedJob(fleet, reader, context, invocation);
-    };
-    const QList<ReaderOutcome> outcomes =
-        forEachReader(readers, jobs, job, jobContext(fleet, io.stop), started, done, io);
+    const QList<ReaderOutcome> outcomes = forEachReader(readers, fleet, invocation, started, done, io);
     for (const ReaderOutcome &outcome : outcomes) {
         if (fleet.metrics && outcome.result == Result::NotStarted)
             fleet.metrics->done(outcome, QDateTime::currentMSecsSinceEpoch());

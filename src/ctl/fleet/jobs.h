@@ -45,18 +45,7 @@ struct JobContext
     }
 };
 
-using ReaderJob = std::function<ReaderOutcome(const ReaderList::Reader &, const JobContext &)>;
 // A job on a reader whose lock is held; it opens the link when it needs one (connect).
 using LockedReaderJob = std::function<ReaderOutcome(HeldReader &, const JobContext &)>;
-
-// Runs the job for each reader, up to `jobs` at once (0: all at once), each in a QThread of its
-// own that opens, uses and closes its link (a QSerialPort wants a QThread). Once io.stop is
-// set no reader starts; those are NotStarted. `started` gets each reader as its job begins
-// (not when it is queued), `done` its outcome the moment it is done; both one at a time.
-// Outcomes in the readers' order.
-QList<ReaderOutcome> forEachReader(const QList<ReaderList::Reader> &readers, int jobs, const ReaderJob &job,
-                                   const JobContext &context,
-                                   const std::function<void(const ReaderList::Reader &)> &started,
-                                   const std::function<void(const ReaderOutcome &)> &done, Io &io);
 
 }  // namespace Ctl
