@@ -58,11 +58,8 @@ void install()
     action.sa_flags = SA_RESTART;
     for (int number : {SIGINT, SIGTERM, SIGHUP})
         sigaction(number, &action, nullptr);
-    struct sigaction ignore = {};
-    ignore.sa_handler = SIG_IGN;
-    sigemptyset(&ignore.sa_mask);
-    sigaction(SIGPIPE, &ignore, nullptr);
-    sigaction(SIGXFSZ, &ignore, nullptr);
+    std::signal(SIGPIPE, SIG_IGN);
+    std::signal(SIGXFSZ, SIG_IGN);
 }
 
 std::atomic<bool> &requested()

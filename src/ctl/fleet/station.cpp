@@ -326,15 +326,14 @@ int Station::run()
     }
     watcher_.stop();
 
-    const Summary &summary = summary_;
-    int exitCode = summary.failed > 0 ? ReaderFailed : Success;
+    int exitCode = summary_.failed > 0 ? ReaderFailed : Success;
     if (!invocation_.json) {
-        io_.out << summaryLine(summary, fleet_, summary.interrupted + summary.notStarted > 0) << '\n';
+        io_.out << summaryLine(summary_, fleet_, summary_.interrupted + summary_.notStarted > 0) << '\n';
         io_.out.flush();
         return closeLog(fleet_, &logFailure_, exitCode, io_);
     }
     exitCode = closeLog(fleet_, &logFailure_, exitCode, io_);
-    io_.out << QString::fromUtf8(jsonLine(fleetDocument(invocation_.commandWord, outcomes_, fleet_, summary, exitCode,
+    io_.out << QString::fromUtf8(jsonLine(fleetDocument(invocation_.commandWord, outcomes_, fleet_, summary_, exitCode,
                                                         logFailure_)));
     io_.out.flush();
     return exitCode;
