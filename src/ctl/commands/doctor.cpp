@@ -117,11 +117,9 @@ int doctor(bool json, Io &io, const AccessDoctor::Environment &environment)
                                   .arg(ReaderLock::directory())});
     }
 
-    int exitCode = readers.isEmpty() ? NoReader : Success;
-    for (const AccessDoctor::ReaderReport &entry : report.readers) {
-        if (!entry.canOpen)
-            exitCode = PermissionDenied;
-    }
+    const bool refused = std::any_of(report.readers.cbegin(), report.readers.cend(),
+                                     [](const AccessDoctor::ReaderReport &entry) { return !entry.canOpen; });
+    const int exitCode = refused ? PermissionDenied : readers.isEmpty() ? NoReader : Success;
     const Message noReader = noReaderFound();
 
     if (json) {
