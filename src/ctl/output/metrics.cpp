@@ -142,13 +142,14 @@ void Metrics::gone(const ReaderList::Reader &reader, qint64 nowMs)
     dropOldestGone();
 }
 
+bool Metrics::leavesFirst(const Tracked &a, const Tracked &b)
+{
+    return !a.attached && (b.attached || a.goneMs < b.goneMs);
+}
+
 void Metrics::dropOldestGone()
 {
     const auto isGone = [](const Tracked &tracked) { return !tracked.attached; };
-    // Gone before every reader attached, and the longest gone first.
-    const auto leavesFirst = [](const Tracked &a, const Tracked &b) {
-        return !a.attached && (b.attached || a.goneMs < b.goneMs);
-    };
     while (std::count_if(readers_.cbegin(), readers_.cend(), isGone) > MaxGoneReaders)
         readers_.erase(std::min_element(readers_.begin(), readers_.end(), leavesFirst));
 }
@@ -166,12 +167,8 @@ bool Metrics::expire(qint64 nowMs)
 
 qint64 Metrics::nextExpiry() const
 {
-    qint64 next = -1;
-    for (const Tracked &tracked : readers_) {
-        if (!tracked.attached && (next < 0 || tracked.goneMs + GoneKeepMs < next))
-            next = tracked.goneMs + GoneKeepMs;
-    }
-    return next;
+    const auto oldest = std::min_element(readers_.cbegin(), readers_.cend(), leavesFirst);
+    return oldest == readers_.cend() || oldest->attached ? -1 : oldest->goneMs + GoneKeepMs;
 }
 
 void Metrics::runEnded(int exitCode, qint64 nowMs)

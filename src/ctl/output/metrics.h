@@ -85,6 +85,8 @@ private:
     };
     static constexpr int ResultCount = 6;
 
+    // Gone before every reader attached, and the longest gone first.
+    static bool leavesFirst(const Tracked &a, const Tracked &b);
     Tracked &track(const ReaderList::Reader &reader);
     void dropOldestGone();
 
