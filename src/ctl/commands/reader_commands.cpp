@@ -125,7 +125,14 @@ int listCommand(const Invocation &invocation, Io &io)
         }
     }
     io.out.flush();
-    warn(identityWarnings(readers), &document, io);
+    // One line each on standard error, and in the document.
+    QJsonArray warnings;
+    for (const Message &warning : identityWarnings(readers)) {
+        io.err << CtlText::tr("warning: %1").arg(warning.human()) << Qt::endl;
+        warnings.append(warning.english());
+    }
+    if (!warnings.isEmpty())
+        document.insert("warnings", warnings);
     if (readers.isEmpty())
         io.err << noReaderFound().human() << Qt::endl;
     if (invocation.json) {

@@ -207,11 +207,8 @@ Opened word(const HeldReader::Error &error, const ReaderList::Reader &reader, in
 
 Locked lockReader(const ReaderList::Reader &reader, int waitMs, const std::atomic<bool> *stop, bool withoutLock)
 {
-    HeldReader::Wait wait;
-    wait.waitMs = waitMs;
-    wait.stopped = [stop] { return stop && stop->load(); };
-    wait.withoutLock = withoutLock;
-    HeldReader::Opening opening = HeldReader::claim(reader, wait);
+    HeldReader::Opening opening =
+        HeldReader::claim(reader, {waitMs, [stop] { return stop && stop->load(); }, withoutLock});
     Locked locked{word(opening.error, reader, waitMs), std::move(opening.reader), Message()};
     if (locked.reader && locked.reader->lockless()) {
         locked.warning = readerLine(reader, Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl",

@@ -24,7 +24,4 @@ int fail(const Invocation &invocation, Io &io, int exitCode, const QList<Message
 // "--log wants a file name".
 Message fileNameWanted(const QString &option);
 
-// Warnings: one line each on standard error; with --json also in the document.
-void warn(const QList<Message> &warnings, QJsonObject *document, Io &io);
-
 }  // namespace Ctl
