@@ -221,8 +221,8 @@ QByteArray Metrics::text() const
         gauge("keylon2_last_failure_timestamp_seconds", "When the last reader failed, in seconds since the epoch.",
               seconds(lastFailureMs_));
     }
-    const qint64 drifted =
-        std::count_if(readers_.cbegin(), readers_.cend(), [](const Tracked &tracked) { return tracked.attached && tracked.drift; });
+    const qint64 drifted = std::count_if(readers_.cbegin(), readers_.cend(),
+                                         [](const Tracked &tracked) { return tracked.attached && tracked.drift; });
     gauge("keylon2_drifted_readers", "Readers attached that the last check found differing from the file.",
           QByteArray::number(drifted));
 
