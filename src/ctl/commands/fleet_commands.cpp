@@ -22,8 +22,6 @@ namespace Ctl {
 
 namespace {
 
-using Result = ReaderOutcome::Result;
-
 // The last line of what stops a command before any reader is looked for ends in "Nothing was
 // sent.", once: a sentence of its own after a line that ends in a full stop.
 Message nothingSent(const Message &line)
