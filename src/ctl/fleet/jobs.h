@@ -6,12 +6,10 @@
 #include <functional>
 #include <mutex>
 
-#include "core/link/reader_list.h"
 #include "core/reader/firmware_check.h"
 #include "core/reader/held_reader.h"
 #include "core/session/reader_session.h"
 #include "core/settings/settings_record.h"
-#include "ctl/output/io.h"
 #include "ctl/output/reader_outcome.h"
 
 namespace Ctl {

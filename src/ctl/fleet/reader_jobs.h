@@ -4,6 +4,7 @@
 
 #include "ctl/table/settings_file.h"
 #include "ctl/fleet/jobs.h"
+#include "ctl/output/io.h"
 #include "ctl/output/reader_outcome.h"
 #include "core/reader/firmware_check.h"
 #include "core/reader/held_reader.h"
