@@ -1,7 +1,6 @@
 #include "ctl/commands/doctor.h"
 
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
 #include <QTextStream>
 
@@ -118,11 +117,9 @@ int doctor(bool json, Io &io, const AccessDoctor::Environment &environment)
                                   .arg(ReaderLock::directory())});
     }
 
-    int exitCode = readers.isEmpty() ? NoReader : Success;
-    for (const AccessDoctor::ReaderReport &entry : report.readers) {
-        if (!entry.canOpen)
-            exitCode = PermissionDenied;
-    }
+    const bool refused = std::any_of(report.readers.cbegin(), report.readers.cend(),
+                                     [](const AccessDoctor::ReaderReport &entry) { return !entry.canOpen; });
+    const int exitCode = refused ? PermissionDenied : readers.isEmpty() ? NoReader : Success;
     const Message noReader = noReaderFound();
 
     if (json) {
@@ -150,15 +147,10 @@ int doctor(bool json, Io &io, const AccessDoctor::Environment &environment)
             }
             entries.append(object);
         }
-        QJsonObject document{{"schema", 1},
-                             {"command", "doctor"},
-                             {"ok", exitCode == Success},
-                             {"exitCode", exitCode},
-                             {"checks", checksJson(report.checks)},
-                             {"readers", entries}};
-        if (readers.isEmpty())
-            insertError(document, noReader);
-        io.out << QJsonDocument(document).toJson(QJsonDocument::Indented);
+        QJsonObject document = Ctl::document(QStringLiteral("doctor"), exitCode, readers.isEmpty() ? noReader : Message());
+        document.insert("checks", checksJson(report.checks));
+        document.insert("readers", entries);
+        printDocument(document, io);
     } else {
         for (const Check &check : report.checks)
             io.out << checkLine(check, QString()) << '\n';

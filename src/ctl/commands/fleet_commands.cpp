@@ -22,8 +22,6 @@ namespace Ctl {
 
 namespace {
 
-using Result = ReaderOutcome::Result;
-
 // The last line of what stops a command before any reader is looked for ends in "Nothing was
 // sent.", once: a sentence of its own after a line that ends in a full stop.
 Message nothingSent(const Message &line)
@@ -80,69 +78,43 @@ int openLog(const Invocation &invocation, Io &io, const QString &file, bool chec
     return fail(invocation, io, UsageError, {nothingSent(error)});
 }
 
-// --metrics FILE. A run writes it at its start and at its end, a station at each event
-// (LiveMetrics); a file that cannot be written is said on standard error and changes neither
-// what the command does nor its exit code: the numbers are a view of the work, and the next
-// write puts them right. Success when there is no --metrics or it names a file.
-class MetricsFile
-{
-public:
-    int open(const Invocation &invocation, Io &io, bool check)
-    {
-        if (!invocation.isSet(QStringLiteral("metrics")))
-            return Success;
-        const QString path = invocation.value(QStringLiteral("metrics"));
-        if (path.isEmpty())
-            return fail(invocation, io, UsageError, {nothingSent(fileNameWanted(QStringLiteral("metrics")))});
-        station_ = invocation.isSet(QStringLiteral("watch"));
-        metrics_.reset(new Metrics(station_ ? Metrics::Scope::Station : Metrics::Scope::Run, path, check,
-                                   QDateTime::currentMSecsSinceEpoch()));
-        if (!station_)
-            write(io);
-        return Success;
-    }
-    Metrics *get() const { return metrics_.get(); }
-    // The command's end: the station is down, or the run ended with exitCode. Returns exitCode.
-    int end(int exitCode, Io &io)
-    {
-        if (!metrics_)
-            return exitCode;
-        if (station_)
-            metrics_->stationEnded();
-        else
-            metrics_->runEnded(exitCode, QDateTime::currentMSecsSinceEpoch());
-        write(io);
-        return exitCode;
-    }
-
-private:
-    void write(Io &io) { metrics_->writeOrSay(io.err); }
-
-    std::unique_ptr<Metrics> metrics_;
-    bool station_ = false;
-};
-
-QString keysText(const QStringList &keys)
-{
-    return keys.join(QStringLiteral(", "));
-}
-
 // Runs the fleet (apply --watch: the station) with its --log and --metrics, both opened before
 // any reader is looked for. `file`: the configuration file the command took, if any; check:
 // nothing is written.
+//
+// --metrics FILE: a run writes it at its start and at its end, a station at each event
+// (LiveMetrics); a file that cannot be written is said on standard error and changes neither
+// what the command does nor its exit code: the numbers are a view of the work, and the next
+// write puts them right.
 int runRecorded(const Invocation &invocation, Io &io, Fleet &fleet, const QString &file, bool check)
 {
     std::unique_ptr<AuditLog> log;
     if (const int refused = openLog(invocation, io, file, check, log))
         return refused;
-    MetricsFile metrics;
-    if (const int refused = metrics.open(invocation, io, check))
-        return refused;
+    const bool station = invocation.isSet(QStringLiteral("watch"));
+    std::unique_ptr<Metrics> metrics;
+    if (invocation.isSet(QStringLiteral("metrics"))) {
+        const QString path = invocation.value(QStringLiteral("metrics"));
+        if (path.isEmpty())
+            return fail(invocation, io, UsageError, {nothingSent(fileNameWanted(QStringLiteral("metrics")))});
+        metrics = std::make_unique<Metrics>(station ? Metrics::Scope::Station : Metrics::Scope::Run, path, check,
+                                            QDateTime::currentMSecsSinceEpoch());
+        if (!station)
+            metrics->writeOrSay(io.err);
+        if (fleet.updatesFirmware)
+            metrics->countUpdates();
+    }
     fleet.log = log.get();
     fleet.metrics = metrics.get();
-    if (invocation.isSet(QStringLiteral("watch")))
-        return metrics.end(watchFleet(invocation, io, fleet), io);
-    return metrics.end(runFleet(invocation, io, fleet), io);
+    const int exitCode = station ? watchFleet(invocation, io, fleet) : runFleet(invocation, io, fleet);
+    if (metrics) {
+        if (station)
+            metrics->stationEnded();
+        else
+            metrics->runEnded(exitCode, QDateTime::currentMSecsSinceEpoch());
+        metrics->writeOrSay(io.err);
+    }
+    return exitCode;
 }
 
 }  // namespace
@@ -166,7 +138,7 @@ int writeCommand(const Invocation &invocation, Io &io)
                     {Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl",
                         "%1 lacks %2 in [KEYLON]: write sends every setting and would reset those; add them, or change "
                         "only what the file sets with --partial or apply. Nothing was sent."))
-                         .arg(file.name, keysText(missing))
+                         .arg(file.name, missing.join(QStringLiteral(", ")))
                          .coded(Code::IncompleteFile)});
     }
     const bool verify = !invocation.isSet(QStringLiteral("no-verify"));
@@ -174,7 +146,6 @@ int writeCommand(const Invocation &invocation, Io &io)
     fleet.job = [&](HeldReader &reader, const JobContext &context) {
         return writeToReader(reader, file, partial, verify, context);
     };
-    fleet.status = [](const ReaderOutcome &outcome) { return outcome.note; };
     fleet.writes = true;
     fleet.entries = {true, true, false};
     fleet.progress = CtlText::tr("writing");
@@ -193,8 +164,8 @@ int applyCommand(const Invocation &invocation, Io &io)
     };
     fleet.status = [check](const ReaderOutcome &outcome) {
         if (check)
-            return CtlText::tr("would change: %1").arg(keysText(outcome.fields));
-        QString line = CtlText::tr("changed: %1").arg(keysText(outcome.fields));
+            return CtlText::tr("would change: %1").arg(outcome.fields.join(QStringLiteral(", ")));
+        QString line = CtlText::tr("changed: %1").arg(outcome.fields.join(QStringLiteral(", ")));
         if (!outcome.verified)
             line += CtlText::tr(" (saved; not read back after the interrupt)");
         return line;
@@ -239,7 +210,6 @@ int setInterfaceCommand(const Invocation &invocation, Io &io)
     fleet.job = [serial](HeldReader &reader, const JobContext &context) {
         return switchInterface(reader, serial, context);
     };
-    fleet.status = [](const ReaderOutcome &outcome) { return outcome.note; };
     //: How the summary counts the readers switched to the other interface ("2 switched")
     fleet.changedWord = CtlText::tr("switched");
     fleet.entries = {true, false, false};
@@ -260,7 +230,7 @@ int firmwareUpdateCommand(const Invocation &invocation, Io &io)
     FirmwareUpdate update;
     update.backup = invocation.value(QStringLiteral("backup"));
     const bool several = invocation.all || invocation.devices.size() > 1;
-    if (several && !update.backup.isEmpty() && !update.backup.endsWith(QLatin1Char('/')) && !QFileInfo(update.backup).isDir()) {
+    if (several && !update.backupInFolder()) {
         return fail(invocation, io, UsageError,
                     {Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl", "--backup names one file, and several readers are to be "
                                                                       "updated: name a folder. Nothing was sent."))
@@ -273,46 +243,32 @@ int firmwareUpdateCommand(const Invocation &invocation, Io &io)
     update.waitMs = invocation.waitMs();
     update.withoutLock = invocation.withoutLock();
     update.writerToErr = invocation.json;
-    std::unique_ptr<AuditLog> log;
-    if (const int refused = openLog(invocation, io, QString(), false, log))
-        return refused;
-    MetricsFile metrics;
-    if (const int refused = metrics.open(invocation, io, false))
-        return refused;
-    if (metrics.get())
-        metrics.get()->countUpdates();
     io.stopNote = CtlText::tr("a firmware writer under way runs to its end (stopping it can leave the reader without working "
                               "firmware)");
     Fleet fleet;
-    fleet.log = log.get();
     // A reader that did not come back may wait in its loader, where the next reader's writer
     // could not tell it from its own: the readers after it are left alone.
     QString inLoader;
     fleet.job = [&](HeldReader &reader, const JobContext &context) {
         if (!inLoader.isEmpty()) {
-            ReaderOutcome outcome;
-            outcome.reader = reader.listed();
-            outcome.result = ReaderOutcome::Result::Failed;
-            outcome.exitCode = ReaderFailed;
-            outcome.error = Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl", "not started: %1 did not come back and may wait in "
-                                                                             "its loader, where a second reader could not be told "
-                                                                             "from it; nothing was sent"))
-                                .arg(inLoader)
-                                .coded(Code::LoaderBusy);
-            return outcome;
+            return ReaderOutcome(reader.listed())
+                .fail(ReaderFailed, Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl", "not started: %1 did not come back and "
+                                                                                     "may wait in its loader, where a second "
+                                                                                     "reader could not be told from it; nothing "
+                                                                                     "was sent"))
+                                        .arg(inLoader)
+                                        .coded(Code::LoaderBusy));
         }
         ReaderOutcome outcome = updateFirmware(reader, update, context, io);
         if (outcome.error.code() == QLatin1String(Code::NotBack) || outcome.error.code() == QLatin1String(Code::WriterFailed))
             inLoader = reader.listed().device();
         return outcome;
     };
-    fleet.status = [](const ReaderOutcome &outcome) { return outcome.note; };
     //: How the summary counts the readers whose firmware was updated ("2 updated")
     fleet.changedWord = CtlText::tr("updated");
     fleet.progress = CtlText::tr("updating");
-    fleet.metrics = metrics.get();
-    fleet.oneAtATime = true;
-    return metrics.end(runFleet(invocation, io, fleet), io);
+    fleet.updatesFirmware = true;
+    return runRecorded(invocation, io, fleet, QString(), false);
 }
 
 }  // namespace Ctl

@@ -8,6 +8,7 @@
 
 #include "core/session/reader_session.h"
 #include "core/settings/config_mapping.h"
+#include "core/settings/page_record.h"
 #include "core/settings/settings_table.h"
 #include "ctl/fleet/devices.h"
 #include "ctl/fleet/fleet.h"
@@ -81,24 +82,21 @@ int finishOne(const Invocation &invocation, Io &io, const ReaderList::Reader &re
     return exitCode;
 }
 
-// The reader's lock for a command on one reader: 0, or the exit code of a reader that is busy
-// or has no lock to be had. Going on without one (--no-lock) is said on standard error.
-int lockOne(const Invocation &invocation, Io &io, const ReaderList::Reader &reader, Locked &locked)
+// The reader's lock for a command on one reader, and its link opened: 0, or the exit code of a
+// reader that is busy, has no lock to be had or did not open. Going on without a lock (--no-lock)
+// is said on standard error; so is `progress` on a terminal, between the lock and the open.
+int openOne(const Invocation &invocation, Io &io, const ReaderList::Reader &reader, Locked &locked,
+            const QString &progress = QString())
 {
     locked = lockReader(reader, invocation.waitMs(), io.stop, invocation.withoutLock());
-    if (locked.exitCode != Success)
-        return finishOne(invocation, io, reader, locked.exitCode, readerLine(reader, locked.error, locked.namesReader));
-    if (!locked.warning.isEmpty())
-        io.err << locked.warning.human() << Qt::endl;
-    return Success;
-}
-
-// The same, and the link to the reader opened: 0, or the exit code of a reader that did not open.
-int openOne(const Invocation &invocation, Io &io, const ReaderList::Reader &reader, Locked &locked)
-{
-    if (const int refused = lockOne(invocation, io, reader, locked))
-        return refused;
-    const Opened opened = connect(*locked.reader);
+    Opened opened = locked;
+    if (opened.exitCode == Success) {
+        if (!locked.warning.isEmpty())
+            io.err << locked.warning.human() << Qt::endl;
+        if (!progress.isEmpty() && io.progress && !invocation.json)
+            io.err << reader.device() << ": " << progress << Qt::endl;
+        opened = connect(*locked.reader);
+    }
     if (opened.exitCode != Success)
         return finishOne(invocation, io, reader, opened.exitCode, readerLine(reader, opened.error, opened.namesReader));
     return Success;
@@ -127,7 +125,14 @@ int listCommand(const Invocation &invocation, Io &io)
         }
     }
     io.out.flush();
-    warn(identityWarnings(readers), &document, io);
+    // One line each on standard error, and in the document.
+    QJsonArray warnings;
+    for (const Message &warning : identityWarnings(readers)) {
+        io.err << CtlText::tr("warning: %1").arg(warning.human()) << Qt::endl;
+        warnings.append(warning.english());
+    }
+    if (!warnings.isEmpty())
+        document.insert("warnings", warnings);
     if (readers.isEmpty())
         io.err << noReaderFound().human() << Qt::endl;
     if (invocation.json) {
@@ -143,26 +148,26 @@ int readCommand(const Invocation &invocation, Io &io)
     if (const int refused = oneReader(invocation, io, reader))
         return refused;
     Locked locked;
-    if (const int refused = lockOne(invocation, io, reader, locked))
+    if (const int refused = openOne(invocation, io, reader, locked, readingWord()))
         return refused;
-    if (io.progress && !invocation.json)
-        io.err << reader.device() << ": " << readingWord() << Qt::endl;
-    const ReadJob job = readReader(*locked.reader);
-    if (job.result.exitCode != Success)
-        return finishOne(invocation, io, reader, job.result.exitCode, job.result.message);
+    const ReaderSession::SettingsRead read = locked.reader->readSettings();
+    if (!read.result.ok())
+        return finishOne(invocation, io, reader, ReaderFailed, readerLine(reader, sessionFailure(read.result)));
+    const ConfigPage page =
+        PageRecord::pageOfRecord(read.record, locked.reader->interfaceValue() == Dialects::SerialInterface.value);
 
     // The serial interface does not tell its keyboard country; a country the window's list
     // lacks cannot be written back either.
-    const bool withCountry = job.hasCountry && job.page.kbCountry >= 0;
+    const bool withCountry = read.hasCountry && page.kbCountry >= 0;
     const int exitCode = stopRequested(io) ? stoppedExitCode(io) : Success;
     if (invocation.json) {
-        const QJsonObject entry{{"firmware", job.page.firmwareVersion}, {"settings", configJson(job.page, withCountry)}};
+        const QJsonObject entry{{"firmware", page.firmwareVersion}, {"settings", configJson(page, withCountry)}};
         return finishOne(invocation, io, reader, exitCode, Message(), entry);
     }
     if (invocation.value(QStringLiteral("format")) == QLatin1String("json"))
-        io.out << QJsonDocument(configJson(job.page, withCountry)).toJson(QJsonDocument::Indented);
+        io.out << QJsonDocument(configJson(page, withCountry)).toJson(QJsonDocument::Indented);
     else
-        io.out << QString::fromUtf8(configText(job.page, withCountry));
+        io.out << QString::fromUtf8(configText(page, withCountry));
     io.out.flush();
     return exitCode;
 }

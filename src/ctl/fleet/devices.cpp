@@ -36,11 +36,6 @@ QList<ReaderList::Reader> matching(const QList<ReaderList::Reader> &readers,
     return found;
 }
 
-int count(const QList<ReaderList::Reader> &readers, QString ReaderList::Reader::*field, const QString &value)
-{
-    return matching(readers, field, value).size();
-}
-
 }  // namespace
 
 Selection select(const QStringList &devices, bool all)
@@ -114,7 +109,7 @@ Selection select(const QStringList &devices, bool all)
                 "%1 readers answer to %2 (%3); it cannot pick one: name it by usb:PORTPATH or %4"))
                                           .arg(found.size(), device, foundText(found), found.first().transport->form())
                                           .coded(Code::Ambiguous));
-        if (count(selection.readers, &ReaderList::Reader::path, found.first().path) == 0)
+        if (matching(selection.readers, &ReaderList::Reader::path, found.first().path).isEmpty())
             selection.readers << found.first();
     }
     return selection;
@@ -159,9 +154,9 @@ QStringList deviceNames(const QList<ReaderList::Reader> &readers)
     QStringList names;
     for (const ReaderList::Reader &reader : readers) {
         names << reader.device();
-        if (!reader.serialNumber.isEmpty() && count(readers, &ReaderList::Reader::serialNumber, reader.serialNumber) == 1)
+        if (!reader.serialNumber.isEmpty() && matching(readers, &ReaderList::Reader::serialNumber, reader.serialNumber).size() == 1)
             names << QStringLiteral("sn:") + reader.serialNumber;
-        if (!reader.portPath.isEmpty() && count(readers, &ReaderList::Reader::portPath, reader.portPath) == 1)
+        if (!reader.portPath.isEmpty() && matching(readers, &ReaderList::Reader::portPath, reader.portPath).size() == 1)
             names << QStringLiteral("usb:") + reader.portPath;
     }
     return names;
@@ -212,17 +207,9 @@ Opened word(const HeldReader::Error &error, const ReaderList::Reader &reader, in
 
 Locked lockReader(const ReaderList::Reader &reader, int waitMs, const std::atomic<bool> *stop, bool withoutLock)
 {
-    Locked locked;
-    HeldReader::Wait wait;
-    wait.waitMs = waitMs;
-    wait.stopped = [stop] { return stop && stop->load(); };
-    wait.withoutLock = withoutLock;
-    HeldReader::Opening opening = HeldReader::claim(reader, wait);
-    const Opened refused = word(opening.error, reader, waitMs);
-    locked.exitCode = refused.exitCode;
-    locked.error = refused.error;
-    locked.namesReader = refused.namesReader;
-    locked.reader = std::move(opening.reader);
+    HeldReader::Opening opening =
+        HeldReader::claim(reader, {waitMs, [stop] { return stop && stop->load(); }, withoutLock});
+    Locked locked{word(opening.error, reader, waitMs), std::move(opening.reader), Message()};
     if (locked.reader && locked.reader->lockless()) {
         locked.warning = readerLine(reader, Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl",
             "no lock (%1); going on without one, as --no-lock asks"))

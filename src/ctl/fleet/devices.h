@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QList>
-#include <QString>
 #include <QStringList>
 
 #include <atomic>
@@ -35,30 +34,27 @@ QList<Message> identityWarnings(const QList<ReaderList::Reader> &readers);
 // pick it alone.
 QStringList deviceNames(const QList<ReaderList::Reader> &readers);
 
-// The reader's lock, held while a command talks to it: taken before its link is opened
-// (connect) and let go after the link is closed. Busy (exitCode) with a line that names the
-// holder when another process has it and waitMs (0: not at all) ran out or stop was set. A
-// reader for which no lock at all can be had (neither the lock file nor its node) is refused,
-// saying why, unless withoutLock: then the command goes on and warning says that it has no lock.
-struct Locked
-{
-    std::unique_ptr<HeldReader> reader;  // null when refused
-    int exitCode = 0;
-    Message error;
-    bool namesReader = false;  // the error names the reader's node; otherwise a line puts the reader before it
-    Message warning;
-};
-Locked lockReader(const ReaderList::Reader &reader, int waitMs, const std::atomic<bool> *stop,
-                  bool withoutLock = false);
-
 // Opens the link to the locked reader in the calling thread, which then is the only one to use
 // it. exitCode 0 when it opened; otherwise error says why.
 struct Opened
 {
     int exitCode = 0;
     Message error;
-    bool namesReader = false;
+    bool namesReader = false;  // the error names the reader's node; otherwise a line puts the reader before it
 };
 Opened connect(HeldReader &reader);
+
+// The reader's lock, held while a command talks to it: taken before its link is opened
+// (connect) and let go after the link is closed. Busy (exitCode) with a line that names the
+// holder when another process has it and waitMs (0: not at all) ran out or stop was set. A
+// reader for which no lock at all can be had (neither the lock file nor its node) is refused,
+// saying why, unless withoutLock: then the command goes on and warning says that it has no lock.
+struct Locked : Opened
+{
+    std::unique_ptr<HeldReader> reader;  // null when refused
+    Message warning;
+};
+Locked lockReader(const ReaderList::Reader &reader, int waitMs, const std::atomic<bool> *stop,
+                  bool withoutLock = false);
 
 }  // namespace Ctl

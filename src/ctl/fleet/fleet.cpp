@@ -1,10 +1,17 @@
 #include "ctl/fleet/fleet.h"
 
 #include <QDateTime>
+#include <QEventLoop>
 #include <QJsonArray>
 #include <QTextStream>
+#include <QThread>
+#include <QVector>
+
+#include <memory>
+#include <vector>
 
 #include "ctl/fleet/devices.h"
+#include "ctl/fleet/interrupt.h"
 #include "ctl/output/audit_log.h"
 #include "ctl/output/document.h"
 #include "ctl/output/metrics.h"
@@ -28,33 +35,27 @@ QString stoppedStatus(const ReaderOutcome &outcome)
 
 }  // namespace
 
-ReaderOutcome lockedJob(const Fleet &fleet, const ReaderList::Reader &reader, const JobContext &context, int waitMs,
-                        bool withoutLock)
+ReaderOutcome lockedJob(const Fleet &fleet, const ReaderList::Reader &reader, const JobContext &context,
+                        const Invocation &invocation)
 {
-    const Locked locked = lockReader(reader, waitMs, context.stop, withoutLock);
+    const Locked locked = lockReader(reader, invocation.waitMs(), context.stop, invocation.withoutLock());
     if (locked.exitCode == Success) {
         ReaderOutcome outcome = fleet.job(*locked.reader, context);
         outcome.warning = locked.warning;
         return outcome;
     }
-    ReaderOutcome outcome;
-    outcome.reader = reader;
-    if (context.stopped()) {
-        outcome.error = notStarted();
-        return outcome;
-    }
-    outcome.result = Result::Failed;
-    outcome.exitCode = locked.exitCode;
-    outcome.error = locked.error;
-    outcome.errorNamesReader = locked.namesReader;
-    return outcome;
+    if (context.stopped())
+        return notStarted(reader);
+    return ReaderOutcome(reader).fail(locked.exitCode, locked.error, locked.namesReader);
 }
 
 QString statusText(const ReaderOutcome &outcome, const Fleet &fleet)
 {
     if (outcome.result == Result::Unchanged && outcome.note.isEmpty())
         return CtlText::tr("unchanged");
-    return outcome.ok() ? fleet.status(outcome) : stoppedStatus(outcome);
+    if (!outcome.ok())
+        return stoppedStatus(outcome);
+    return fleet.status ? fleet.status(outcome) : outcome.note;
 }
 
 QString readingWord()
@@ -80,42 +81,91 @@ QString summaryLine(const Summary &summary, const Fleet &fleet, bool interrupted
     return line;
 }
 
-void finishDocument(QJsonObject &document, const QList<ReaderOutcome> &outcomes, const Fleet &fleet,
-                    const Summary &summary, int exitCode)
+QJsonObject fleetDocument(const QString &command, const QList<ReaderOutcome> &outcomes, const Fleet &fleet,
+                          const Summary &summary, int exitCode, const Message &logFailure)
 {
     QJsonArray entries;
     for (const ReaderOutcome &outcome : outcomes)
         entries.append(outcomeJson(outcome, fleet.entries));
-    document.insert("ok", exitCode == Success);
-    document.insert("exitCode", exitCode);
+    QJsonObject document = Ctl::document(command, exitCode, logFailure);
     if (fleet.tellsCheck)
         document.insert("check", fleet.check);
     document.insert("readers", entries);
     document.insert("summary", summary.json());
+    return document;
 }
 
 namespace {
 
-// Says the log's failure on standard error and keeps the first in *failure. False.
-bool logFailed(const Message &error, Io &io, Message *failure)
+// Says the log's failure on standard error and keeps the first in *failure.
+void logFailed(const Message &error, Io &io, Message *failure)
 {
     io.err << error.human() << Qt::endl;
     if (failure->isEmpty())
         *failure = error;
-    return false;
 }
 
 AuditEntry auditEntry(const ReaderOutcome &outcome, const QString &result)
 {
-    AuditEntry entry;
-    entry.device = outcome.reader.device();
-    entry.portPath = outcome.reader.portPath;
-    entry.serialNumber = outcome.reader.serialNumber;
-    entry.firmware = outcome.firmware;
-    entry.result = result;
-    entry.fields = outcome.fields;
-    entry.details = outcome.details;
-    return entry;
+    const ReaderList::Reader &reader = outcome.reader;
+    return {reader.device(), reader.portPath, reader.serialNumber, outcome.firmware, result, outcome.fields, Message(),
+            outcome.details};
+}
+
+// Runs the fleet's job (lockedJob) for each reader, up to --jobs at once (0: all at once), each
+// in a QThread of its own that opens, uses and closes its link (a QSerialPort wants a QThread).
+// Once io.stop is set no reader starts; those are NotStarted. `started` gets each reader as its
+// job begins (not when it is queued), `done` its outcome the moment it is done; both one at a
+// time. Outcomes in the readers' order.
+QList<ReaderOutcome> forEachReader(const QList<ReaderList::Reader> &readers, const Fleet &fleet,
+                                   const Invocation &invocation,
+                                   const std::function<void(const ReaderList::Reader &)> &started,
+                                   const std::function<void(const ReaderOutcome &)> &done, Io &io)
+{
+    const JobContext context = jobContext(fleet, io.stop);
+    QVector<ReaderOutcome> outcomes;
+    for (const ReaderList::Reader &reader : readers)
+        outcomes << notStarted(reader);
+    std::mutex reporting;  // started(), done(), the interrupt's notice and a job's lines, one at a time
+    JobContext shared = context;
+    shared.reporting = &reporting;
+    std::atomic<int> next{0};
+    const auto work = [&] {
+        for (int i = next++; i < readers.size() && !context.stopped(); i = next++) {
+            {
+                std::lock_guard<std::mutex> lock(reporting);
+                started(readers.at(i));
+            }
+            const ReaderOutcome outcome = lockedJob(fleet, readers.at(i), shared, invocation);
+            std::lock_guard<std::mutex> lock(reporting);
+            outcomes[i] = outcome;
+            done(outcome);
+        }
+    };
+
+    const int jobs = fleet.updatesFirmware ? 1 : invocation.value(QStringLiteral("jobs"), QStringLiteral("0")).toInt();
+    const int count = jobs <= 0 ? readers.size() : qMin(jobs, int(readers.size()));
+    std::vector<std::unique_ptr<QThread>> workers;
+    QEventLoop loop;
+    int running = count;
+    for (int t = 0; t < count; ++t) {
+        workers.emplace_back(QThread::create(work));
+        QObject::connect(workers.back().get(), &QThread::finished, &loop, [&] {
+            if (--running == 0)
+                loop.quit();
+        });
+    }
+    const auto notifier = Interrupt::whenNotified(io.interruptFd, &loop, [&] {
+        std::lock_guard<std::mutex> lock(reporting);
+        io.err << stopNotice(io) << Qt::endl;
+    });
+    for (auto &worker : workers)
+        worker->start();
+    if (count > 0)
+        loop.exec();
+    for (auto &worker : workers)
+        worker->wait();
+    return outcomes.toList();
 }
 
 }  // namespace
@@ -137,50 +187,45 @@ JobContext jobContext(const Fleet &fleet, const std::atomic<bool> *stop)
     return context;
 }
 
-bool logOutcome(const Fleet &fleet, const ReaderOutcome &outcome, Io &io, Message *failure, bool sync)
+void reportDone(const Fleet &fleet, const ReaderOutcome &outcome, const QString &line, Io &io, Message *logFailure,
+                bool sync)
 {
+    if (!outcome.warning.isEmpty())
+        io.err << outcome.warning.human() << Qt::endl;
+    if (outcome.result == Result::Failed || outcome.result == Result::Interrupted)
+        io.err << readerLine(outcome.reader, outcome.error, outcome.errorNamesReader).human() << Qt::endl;
+    io.out << line;
+    io.out.flush();
     if (!fleet.log)
-        return true;
+        return;
     if (!outcome.logError.isEmpty())
-        logFailed(outcome.logError, io, failure);
+        logFailed(outcome.logError, io, logFailure);
     AuditEntry entry = auditEntry(outcome, resultName(outcome.result));
     if (!outcome.ok())
         entry.error = outcome.error.isEmpty() ? Message::plain(resultName(outcome.result)) : outcome.error;
     Message error;
     if (!fleet.log->append(entry, &error))
-        return logFailed(error, io, failure);
-    if (!outcome.logError.isEmpty())
-        return false;
-    if (sync && !fleet.log->sync(&error))
-        return logFailed(error, io, failure);
-    return true;
+        logFailed(error, io, logFailure);
+    else if (outcome.logError.isEmpty() && sync && !fleet.log->sync(&error))
+        logFailed(error, io, logFailure);
 }
 
-int closeLog(const Fleet &fleet, Message failure, int exitCode, QJsonObject *document, Io &io)
+int closeLog(const Fleet &fleet, Message *failure, int exitCode, Io &io)
 {
     if (!fleet.log)
         return exitCode;
     Message error;
     if (!fleet.log->close(&error))
-        logFailed(error, io, &failure);
-    if (failure.isEmpty())
-        return exitCode;
+        logFailed(error, io, failure);
     // The readers are done as they say, but the trail asked for is not whole: a failure, which
     // says more than drift.
-    if (exitCode == Success || exitCode == Drift)
+    if (!failure->isEmpty() && (exitCode == Success || exitCode == Drift))
         exitCode = ReaderFailed;
-    if (document) {
-        document->insert("ok", false);
-        document->insert("exitCode", exitCode);
-        if (!document->contains("error"))
-            insertError(*document, failure);
-    }
     return exitCode;
 }
 
 int runFleet(const Invocation &invocation, Io &io, const Fleet &fleet)
 {
-    QJsonObject document = Ctl::document(invocation.commandWord, Success);
     const Selection selection = select(invocation.devices, invocation.all);
     if (selection.exitCode != Success)
         return fail(invocation, io, selection.exitCode, {selection.error});
@@ -193,15 +238,8 @@ int runFleet(const Invocation &invocation, Io &io, const Fleet &fleet)
     };
     Message logFailure;
     const auto done = [&](const ReaderOutcome &outcome) {
-        if (!outcome.warning.isEmpty())
-            io.err << outcome.warning.human() << Qt::endl;
-        if (outcome.result == Result::Failed || outcome.result == Result::Interrupted)
-            io.err << errorLine(outcome) << Qt::endl;
-        if (!invocation.json) {
-            io.out << resultLine(outcome.reader, statusText(outcome, fleet)) << '\n';
-            io.out.flush();
-        }
-        logOutcome(fleet, outcome, io, &logFailure);
+        const QString line = resultLine(outcome.reader, statusText(outcome, fleet)) + QLatin1Char('\n');
+        reportDone(fleet, outcome, invocation.json ? QString() : line, io, &logFailure);
         if (fleet.metrics)
             fleet.metrics->done(outcome, QDateTime::currentMSecsSinceEpoch());
     };
@@ -209,14 +247,7 @@ int runFleet(const Invocation &invocation, Io &io, const Fleet &fleet)
         for (const ReaderList::Reader &reader : readers)
             fleet.metrics->takenUp(reader, QDateTime::currentMSecsSinceEpoch());
     }
-    const int jobs = fleet.oneAtATime ? 1 : invocation.value(QStringLiteral("jobs"), QStringLiteral("0")).toInt();
-    const int waitMs = invocation.waitMs();
-    const bool withoutLock = invocation.withoutLock();
-    const ReaderJob job = [&](const ReaderList::Reader &reader, const JobContext &context) {
-        return lockedJob(fleet, reader, context, waitMs, withoutLock);
-    };
-    const QList<ReaderOutcome> outcomes =
-        forEachReader(readers, jobs, job, jobContext(fleet, io.stop), started, done, io);
+    const QList<ReaderOutcome> outcomes = forEachReader(readers, fleet, invocation, started, done, io);
     for (const ReaderOutcome &outcome : outcomes) {
         if (fleet.metrics && outcome.result == Result::NotStarted)
             fleet.metrics->done(outcome, QDateTime::currentMSecsSinceEpoch());
@@ -229,9 +260,8 @@ int runFleet(const Invocation &invocation, Io &io, const Fleet &fleet)
         exitCode = Drift;
 
     if (invocation.json) {
-        finishDocument(document, outcomes, fleet, summary, exitCode);
-        exitCode = closeLog(fleet, logFailure, exitCode, &document, io);
-        printDocument(document, io);
+        exitCode = closeLog(fleet, &logFailure, exitCode, io);
+        printDocument(fleetDocument(invocation.commandWord, outcomes, fleet, summary, exitCode, logFailure), io);
         return exitCode;
     }
     for (const ReaderOutcome &outcome : outcomes) {
@@ -246,7 +276,7 @@ int runFleet(const Invocation &invocation, Io &io, const Fleet &fleet)
             io.err << line << Qt::endl;
     }
     io.out.flush();
-    return closeLog(fleet, logFailure, exitCode, nullptr, io);
+    return closeLog(fleet, &logFailure, exitCode, io);
 }
 
 }  // namespace Ctl

@@ -1,14 +1,11 @@
 #include "ctl/fleet/interrupt.h"
 
-#include <QtGlobal>
-
 #include <cerrno>
 #include <csignal>
 #include <cstdlib>
-#ifndef Q_OS_WIN
+
 #include <fcntl.h>
 #include <unistd.h>
-#endif
 
 namespace Ctl::Interrupt {
 
@@ -28,14 +25,12 @@ void requestStop(int why)
     int none = 0;
     stopCause.compare_exchange_strong(none, why);
     stopRequested.store(true);
-#ifndef Q_OS_WIN
     const int saved = errno;
     if (pipeFds[1] >= 0) {
         const char byte = 1;
         [[maybe_unused]] const ssize_t written = write(pipeFds[1], &byte, 1);
     }
     errno = saved;
-#endif
 }
 
 void onSignal(int number)
@@ -49,10 +44,6 @@ void onSignal(int number)
 
 void install()
 {
-#ifdef Q_OS_WIN
-    std::signal(SIGINT, onSignal);
-    std::signal(SIGTERM, onSignal);
-#else
     if (pipe(pipeFds) == 0) {
         for (int fd : pipeFds) {
             fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) | O_NONBLOCK);
@@ -67,12 +58,8 @@ void install()
     action.sa_flags = SA_RESTART;
     for (int number : {SIGINT, SIGTERM, SIGHUP})
         sigaction(number, &action, nullptr);
-    struct sigaction ignore = {};
-    ignore.sa_handler = SIG_IGN;
-    sigemptyset(&ignore.sa_mask);
-    sigaction(SIGPIPE, &ignore, nullptr);
-    sigaction(SIGXFSZ, &ignore, nullptr);
-#endif
+    std::signal(SIGPIPE, SIG_IGN);
+    std::signal(SIGXFSZ, SIG_IGN);
 }
 
 std::atomic<bool> &requested()
@@ -87,11 +74,7 @@ const std::atomic<int> &cause()
 
 void outputGone()
 {
-#ifdef Q_OS_WIN
-    requestStop(SIGTERM);
-#else
     requestStop(SIGPIPE);
-#endif
 }
 
 int notifyFd()
@@ -105,11 +88,9 @@ std::unique_ptr<QSocketNotifier> whenNotified(int fd, QObject *context, const st
         return nullptr;
     auto notifier = std::make_unique<QSocketNotifier>(fd, QSocketNotifier::Read);
     QObject::connect(notifier.get(), &QSocketNotifier::activated, context, [fd, then, notifier = notifier.get()] {
-#ifndef Q_OS_WIN
         char drained[16];
         while (read(fd, drained, sizeof drained) > 0) {
         }
-#endif
         notifier->setEnabled(false);
         then();
     });

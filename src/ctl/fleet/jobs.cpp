@@ -1,18 +1,6 @@
 #include "ctl/fleet/jobs.h"
 
-#include <QEventLoop>
-#include <QTextStream>
-#include <QThread>
-#include <QVector>
-
-#include <memory>
-#include <mutex>
-#include <vector>
-
-#include "core/settings/page_record.h"
 #include "core/settings/settings_table.h"
-#include "ctl/fleet/devices.h"
-#include "ctl/fleet/interrupt.h"
 #include "ctl/table/exit_codes.h"
 
 namespace Ctl {
@@ -51,24 +39,6 @@ Message sessionFailure(const SessionResult &result)
     return Message();
 }
 
-ReadJob readReader(HeldReader &reader)
-{
-    ReadJob job;
-    const Opened opened = connect(reader);
-    if (opened.exitCode != Success) {
-        job.result = {opened.exitCode, readerLine(reader.listed(), opened.error, opened.namesReader)};
-        return job;
-    }
-    const ReaderSession::SettingsRead read = reader.readSettings();
-    if (!read.result.ok()) {
-        job.result = {ReaderFailed, readerLine(reader.listed(), sessionFailure(read.result))};
-        return job;
-    }
-    job.page = PageRecord::pageOfRecord(read.record, reader.interfaceValue() == Dialects::SerialInterface.value);
-    job.hasCountry = read.hasCountry;
-    return job;
-}
-
 QList<Message> differences(const SettingsRecord &wrote, const FirmwareCheck::Written &written)
 {
     QList<Message> fields;
@@ -84,56 +54,5 @@ QList<Message> differences(const SettingsRecord &wrote, const FirmwareCheck::Wri
     return fields;
 }
 
-QList<ReaderOutcome> forEachReader(const QList<ReaderList::Reader> &readers, int jobs, const ReaderJob &job,
-                                   const JobContext &context,
-                                   const std::function<void(const ReaderList::Reader &)> &started,
-                                   const std::function<void(const ReaderOutcome &)> &done, Io &io)
-{
-    QVector<ReaderOutcome> outcomes(readers.size());
-    for (int i = 0; i < readers.size(); ++i) {
-        outcomes[i].reader = readers.at(i);
-        outcomes[i].error = notStarted();
-    }
-    std::mutex reporting;  // started(), done(), the interrupt's notice and a job's lines, one at a time
-    JobContext shared = context;
-    shared.reporting = &reporting;
-    std::atomic<int> next{0};
-    const auto work = [&] {
-        for (int i = next++; i < readers.size() && !context.stopped(); i = next++) {
-            {
-                std::lock_guard<std::mutex> lock(reporting);
-                if (started)
-                    started(readers.at(i));
-            }
-            const ReaderOutcome outcome = job(readers.at(i), shared);
-            std::lock_guard<std::mutex> lock(reporting);
-            outcomes[i] = outcome;
-            done(outcome);
-        }
-    };
-
-    const int count = jobs <= 0 ? readers.size() : qMin(jobs, int(readers.size()));
-    std::vector<std::unique_ptr<QThread>> workers;
-    QEventLoop loop;
-    int running = count;
-    for (int t = 0; t < count; ++t) {
-        workers.emplace_back(QThread::create(work));
-        QObject::connect(workers.back().get(), &QThread::finished, &loop, [&] {
-            if (--running == 0)
-                loop.quit();
-        });
-    }
-    const auto notifier = Interrupt::whenNotified(io.interruptFd, &loop, [&] {
-        std::lock_guard<std::mutex> lock(reporting);
-        io.err << stopNotice(io) << Qt::endl;
-    });
-    for (auto &worker : workers)
-        worker->start();
-    if (count > 0)
-        loop.exec();
-    for (auto &worker : workers)
-        worker->wait();
-    return outcomes.toList();
-}
 
 }  // namespace Ctl

@@ -1,41 +1,21 @@
 #pragma once
 
 #include <QList>
-#include <QString>
 
 #include <atomic>
 #include <functional>
 #include <mutex>
 
-#include "core/link/reader_list.h"
 #include "core/reader/firmware_check.h"
 #include "core/reader/held_reader.h"
 #include "core/session/reader_session.h"
-#include "core/settings/config_mapping.h"
 #include "core/settings/settings_record.h"
-#include "ctl/output/io.h"
 #include "ctl/output/reader_outcome.h"
 
 namespace Ctl {
 
-// What one reader's job came to.
-struct JobResult
-{
-    int exitCode = 0;  // 0 done
-    Message message;   // why not, in one line
-};
-
 // Why an exchange with the reader failed ("no answer to the preamble read"), with its code.
 Message sessionFailure(const SessionResult &result);
-
-// Reads the reader's settings as the page a configuration file holds.
-struct ReadJob
-{
-    JobResult result;
-    ConfigPage page;
-    bool hasCountry = false;  // the serial interface has no keyboard country to read
-};
-ReadJob readReader(HeldReader &reader);
 
 // The settings of `wrote` that read back otherwise ("Pre is 42, wrote 41").
 QList<Message> differences(const SettingsRecord &wrote, const FirmwareCheck::Written &written);
@@ -63,18 +43,7 @@ struct JobContext
     }
 };
 
-using ReaderJob = std::function<ReaderOutcome(const ReaderList::Reader &, const JobContext &)>;
 // A job on a reader whose lock is held; it opens the link when it needs one (connect).
 using LockedReaderJob = std::function<ReaderOutcome(HeldReader &, const JobContext &)>;
-
-// Runs the job for each reader, up to `jobs` at once (0: all at once), each in a QThread of its
-// own that opens, uses and closes its link (a QSerialPort wants a QThread). Once io.stop is
-// set no reader starts; those are NotStarted. `started` gets each reader as its job begins
-// (not when it is queued), `done` its outcome the moment it is done; both one at a time.
-// Outcomes in the readers' order.
-QList<ReaderOutcome> forEachReader(const QList<ReaderList::Reader> &readers, int jobs, const ReaderJob &job,
-                                   const JobContext &context,
-                                   const std::function<void(const ReaderList::Reader &)> &started,
-                                   const std::function<void(const ReaderOutcome &)> &done, Io &io);
 
 }  // namespace Ctl

@@ -1,6 +1,5 @@
 #include "ctl/fleet/reader_jobs.h"
 
-#include <QFileInfo>
 #include <QJsonArray>
 #include <QProcess>
 #include <QTextStream>
@@ -8,13 +7,10 @@
 #include <csignal>
 
 #include "core/platform/platform.h"
-#include "core/reader/firmware_check.h"
 #include "ctl/output/io.h"
 
 #include "ctl/fleet/devices.h"
-#include "ctl/fleet/jobs.h"
 #include "ctl/table/ctl_text.h"
-#include "core/reader/file_interface.h"
 #include "core/session/reader_session.h"
 #include "core/settings/page_record.h"
 #include "ctl/table/exit_codes.h"
@@ -24,16 +20,6 @@ namespace Ctl {
 namespace {
 
 using Result = ReaderOutcome::Result;
-
-ReaderOutcome failed(ReaderOutcome outcome, int exitCode, const Message &error, bool namesReader = false)
-{
-    outcome.result = Result::Failed;
-    outcome.exitCode = exitCode;
-    outcome.error = error;
-    outcome.errorNamesReader = namesReader;
-    return outcome;
-}
-
 
 // A reader that was being read when the interrupt came is not written: only the readers whose
 // write frames are under way finish.
@@ -48,15 +34,6 @@ ReaderOutcome interrupted(ReaderOutcome outcome)
 bool onSerial(const HeldReader &reader)
 {
     return reader.interfaceValue() == Dialects::SerialInterface.value;
-}
-
-// The keys a write sends to this reader: only some interfaces carry the keyboard country.
-QStringList keysSent(const HeldReader &reader, const QStringList &keys)
-{
-    QStringList sent = keys;
-    if (!reader.carriesCountry())
-        sent.removeAll(QStringLiteral("KBCountry"));
-    return sent;
 }
 
 Message verifyFailed(const SettingsRecord &wrote, const FirmwareCheck::Written &written)
@@ -78,13 +55,13 @@ ReaderOutcome writeAndVerify(ReaderOutcome outcome, HeldReader &reader, const Se
         FirmwareCheck::writeVerified(reader, record, [&] { return skipped = !verify || context.stopped(); });
     outcome.changed = written.saved;
     if (!written.result.ok())
-        return failed(outcome, ReaderFailed, sessionFailure(written.result));
+        return outcome.fail(ReaderFailed, sessionFailure(written.result));
     // The settings are saved: an interrupt leaves out the read-back, not the reader.
     if (skipped)
         return outcome;
     outcome.firmware = PageRecord::versionText(written.back.record.version);
     if (!written.ok())
-        return failed(outcome, ReaderFailed, verifyFailed(record, written));
+        return outcome.fail(ReaderFailed, verifyFailed(record, written));
     outcome.verified = true;
     return outcome;
 }
@@ -149,13 +126,6 @@ Message runWriter(bool toErr, const JobContext &context, Io &io)
     return Message();
 }
 
-QString backupPath(const FirmwareUpdate &update, const FirmwareCheck::Backup &backup)
-{
-    if (update.backup.isEmpty() || update.backup.endsWith(QLatin1Char('/')) || QFileInfo(update.backup).isDir())
-        return FirmwareCheck::defaultPath(backup, update.backup);
-    return update.backup;
-}
-
 Message anotherReader(const ReaderList::Reader &other)
 {
     return Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl", "another reader (%1, %2) came back where this one was; nothing "
@@ -178,14 +148,13 @@ QString settingsNote(const ReaderOutcome &outcome, bool keepReset)
 
 ReaderOutcome applyToReader(HeldReader &reader, const SettingsFile &file, ApplyMode mode, const JobContext &context)
 {
-    ReaderOutcome outcome;
-    outcome.reader = reader.listed();
+    ReaderOutcome outcome(reader.listed());
     const Opened opened = connect(reader);
     if (opened.exitCode != Success)
-        return failed(outcome, opened.exitCode, opened.error, opened.namesReader);
+        return outcome.fail(opened.exitCode, opened.error, opened.namesReader);
     const ReaderSession::SettingsRead read = reader.readSettings();
     if (!read.result.ok())
-        return failed(outcome, ReaderFailed, sessionFailure(read.result));
+        return outcome.fail(ReaderFailed, sessionFailure(read.result));
     outcome.firmware = PageRecord::versionText(read.record.version);
     outcome.differences = compare(read, onSerial(reader), file);
     for (const Difference &difference : outcome.differences)
@@ -205,10 +174,9 @@ ReaderOutcome applyToReader(HeldReader &reader, const SettingsFile &file, ApplyM
 ReaderOutcome writeToReader(HeldReader &reader, const SettingsFile &file, bool partial, bool verify,
                             const JobContext &context)
 {
-    ReaderOutcome outcome;
-    outcome.reader = reader.listed();
+    ReaderOutcome outcome(reader.listed());
     if (!partial && reader.carriesCountry() && !file.sets(QStringLiteral("KBCountry"))) {
-        return failed(outcome, UsageError,
+        return outcome.fail(UsageError,
                       Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl",
                           "%1 lacks KBCountry in [KEYLON]: over USB HID write sends the keyboard country and would "
                           "reset it; add it, or change only what the file sets with --partial or apply. Nothing was "
@@ -218,18 +186,21 @@ ReaderOutcome writeToReader(HeldReader &reader, const SettingsFile &file, bool p
     }
     const Opened opened = connect(reader);
     if (opened.exitCode != Success)
-        return failed(outcome, opened.exitCode, opened.error, opened.namesReader);
+        return outcome.fail(opened.exitCode, opened.error, opened.namesReader);
     SettingsRecord record = file.record;
     if (partial) {
         const ReaderSession::SettingsRead read = reader.readSettings();
         if (!read.result.ok())
-            return failed(outcome, ReaderFailed, sessionFailure(read.result));
+            return outcome.fail(ReaderFailed, sessionFailure(read.result));
         outcome.firmware = PageRecord::versionText(read.record.version);
         if (context.stopped())
             return interrupted(outcome);
         record = mergedRecord(read.record, file);
     }
-    outcome.fields = keysSent(reader, partial ? file.keys : settingKeys());
+    outcome.fields = partial ? file.keys : settingKeys();
+    // Only some interfaces carry the keyboard country.
+    if (!reader.carriesCountry())
+        outcome.fields.removeAll(QStringLiteral("KBCountry"));
     outcome.result = Result::Written;
     outcome = writeAndVerify(outcome, reader, record, verify, context);
     if (outcome.ok())
@@ -239,8 +210,7 @@ ReaderOutcome writeToReader(HeldReader &reader, const SettingsFile &file, bool p
 
 ReaderOutcome switchInterface(HeldReader &reader, bool serial, const JobContext &context)
 {
-    ReaderOutcome outcome;
-    outcome.reader = reader.listed();
+    ReaderOutcome outcome(reader.listed());
     if (onSerial(reader) == serial) {
         outcome.result = Result::Unchanged;
         outcome.note = serial ? CtlText::tr("already on the serial interface")
@@ -249,13 +219,13 @@ ReaderOutcome switchInterface(HeldReader &reader, bool serial, const JobContext 
     }
     const Opened opened = connect(reader);
     if (opened.exitCode != Success)
-        return failed(outcome, opened.exitCode, opened.error, opened.namesReader);
+        return outcome.fail(opened.exitCode, opened.error, opened.namesReader);
     outcome.fields << QStringLiteral("Interface");
     context.writing(outcome);
     const SessionResult result = reader.changeInterface();
     if (!result.ok()) {
         outcome.fields.clear();
-        return failed(outcome, ReaderFailed, sessionFailure(result));
+        return outcome.fail(ReaderFailed, sessionFailure(result));
     }
     outcome.result = Result::Changed;
     outcome.changed = true;
@@ -267,22 +237,21 @@ ReaderOutcome switchInterface(HeldReader &reader, bool serial, const JobContext 
 ReaderOutcome updateFirmware(HeldReader &reader, const FirmwareUpdate &update, const JobContext &context, Io &io)
 {
     using namespace FirmwareCheck;
-    ReaderOutcome outcome;
-    outcome.reader = reader.listed();
+    ReaderOutcome outcome(reader.listed());
     const Opened opened = connect(reader);
     if (opened.exitCode != Success)
-        return failed(outcome, opened.exitCode, opened.error, opened.namesReader);
+        return outcome.fail(opened.exitCode, opened.error, opened.namesReader);
     // A reader that cannot be read gets nothing: there would be nothing to put back.
     const ReaderSession::SettingsRead read = reader.readSettings();
     if (!read.result.ok())
-        return failed(outcome, ReaderFailed, sessionFailure(read.result));
+        return outcome.fail(ReaderFailed, sessionFailure(read.result));
     const Backup before = keep(reader.listed(), read);
     outcome.firmware = before.firmware();
     outcome.details.insert("firmwareBefore", before.firmware());
-    const QString path = backupPath(update, before);
+    const QString path = update.backupInFolder() ? defaultPath(before, update.backup) : update.backup;
     QString reason;
     if (!save(before, path, &reason)) {
-        return failed(outcome, UsageError, Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl", "cannot write the backup %1: %2; nothing "
+        return outcome.fail(UsageError, Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl", "cannot write the backup %1: %2; nothing "
                                                                                             "was sent"))
                                                .arg(path, reason)
                                                .coded(Code::BackupFailed));
@@ -296,14 +265,14 @@ ReaderOutcome updateFirmware(HeldReader &reader, const FirmwareUpdate &update, c
     context.writing(outcome);
     const SessionResult isp = reader.enterIspMode();
     if (!isp.ok())
-        return failed(outcome, ReaderFailed, sessionFailure(isp));
+        return outcome.fail(ReaderFailed, sessionFailure(isp));
     const Message writer = runWriter(update.writerToErr, context, io);
     if (!writer.isEmpty())
-        return failed(outcome, ReaderFailed, writer);
+        return outcome.fail(ReaderFailed, writer);
 
     const Found found = awaitReturn(before.reader, update.waitBackMs);
     if (found.how == Return::NotBack) {
-        return failed(outcome, ReaderFailed,
+        return outcome.fail(ReaderFailed,
                       Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl", "the reader did not come back within %1 s; it may wait in its "
                                                                        "loader: run the firmware writer again, or unplug the reader and "
                                                                        "plug it in again; its settings are in %2"))
@@ -312,20 +281,20 @@ ReaderOutcome updateFirmware(HeldReader &reader, const FirmwareUpdate &update, c
                           .coded(Code::NotBack));
     }
     if (found.how == Return::Another)
-        return failed(outcome, ReaderFailed, anotherReader(found.reader));
+        return outcome.fail(ReaderFailed, anotherReader(found.reader));
     // The reader as it is listed now, under its node's lock (the node may be new): restore()
     // then looks at who it is now, not at who it was.
     reader.release();
     Locked relocked = lockReader(found.reader, update.waitMs, nullptr, update.withoutLock);
     if (relocked.exitCode != Success)
-        return failed(outcome, relocked.exitCode, relocked.error, relocked.namesReader);
+        return outcome.fail(relocked.exitCode, relocked.error, relocked.namesReader);
     HeldReader *back = relocked.reader.get();
     const Opened reopened = connect(*back);
     if (reopened.exitCode != Success)
-        return failed(outcome, reopened.exitCode, reopened.error, reopened.namesReader);
+        return outcome.fail(reopened.exitCode, reopened.error, reopened.namesReader);
     const ReaderSession::SettingsRead after = back->readSettings();
     if (!after.result.ok())
-        return failed(outcome, ReaderFailed, sessionFailure(after.result));
+        return outcome.fail(ReaderFailed, sessionFailure(after.result));
     outcome.firmware = PageRecord::versionText(after.record.version);
     outcome.details.insert("firmwareAfter", outcome.firmware);
     const QStringList reset = keys(differing(before, after));
@@ -339,11 +308,11 @@ ReaderOutcome updateFirmware(HeldReader &reader, const FirmwareUpdate &update, c
             outcome.details.insert("settingsRestored", QJsonArray::fromStringList(outcome.fields));
         }
         if (restored.otherReader)
-            return failed(outcome, ReaderFailed, anotherReader(back->listed()));
+            return outcome.fail(ReaderFailed, anotherReader(back->listed()));
         if (!restored.result.ok())
-            return failed(outcome, ReaderFailed, sessionFailure(restored.result));
+            return outcome.fail(ReaderFailed, sessionFailure(restored.result));
         if (!restored.ok())
-            return failed(outcome, ReaderFailed, verifyFailed(before.record, restored));
+            return outcome.fail(ReaderFailed, verifyFailed(before.record, restored));
     }
     switch (FirmwareCheck::outcome(before, after.record, update.expectVersion)) {
     case Outcome::Updated:
@@ -354,7 +323,7 @@ ReaderOutcome updateFirmware(HeldReader &reader, const FirmwareUpdate &update, c
         break;
     case Outcome::Unchanged:
         if (!update.allowSame) {
-            return failed(outcome, ReaderFailed,
+            return outcome.fail(ReaderFailed,
                           Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl", "the firmware writer ended, but the reader still "
                                                                            "reports firmware %1: nothing was updated"))
                               .arg(outcome.firmware)
@@ -365,7 +334,7 @@ ReaderOutcome updateFirmware(HeldReader &reader, const FirmwareUpdate &update, c
                                                                                    settingsNote(outcome, update.keepReset));
         break;
     case Outcome::UnexpectedVersion:
-        return failed(outcome, ReaderFailed,
+        return outcome.fail(ReaderFailed,
                       Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl", "the reader reports firmware %1, not %2 as expected"))
                           .arg(outcome.firmware, update.expectVersion)
                           .coded(Code::UnexpectedVersion));

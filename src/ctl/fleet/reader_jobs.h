@@ -1,9 +1,10 @@
 #pragma once
 
-#include <atomic>
+#include <QFileInfo>
 
 #include "ctl/table/settings_file.h"
 #include "ctl/fleet/jobs.h"
+#include "ctl/output/io.h"
 #include "ctl/output/reader_outcome.h"
 #include "core/reader/firmware_check.h"
 #include "core/reader/held_reader.h"
@@ -45,6 +46,12 @@ struct FirmwareUpdate
     int waitMs = 0;         // --wait and --no-lock, for the reader back under another node
     bool withoutLock = false;
     bool writerToErr = false;  // --json: the writer's output goes to standard error
+
+    // --backup names no one file: a file per reader goes to a folder.
+    bool backupInFolder() const
+    {
+        return backup.isEmpty() || backup.endsWith(QLatin1Char('/')) || QFileInfo(backup).isDir();
+    }
 };
 // The reader read and kept in its backup, sent to its loader, the firmware writer run to its end,
 // the reader found back, read and compared, and the settings the writer reset written back:

@@ -3,9 +3,9 @@
 // closes its link (a QSerialPort wants a QThread), and this thread reports it when it is done.
 #include "ctl/fleet/fleet.h"
 
+#include <QDateTime>
 #include <QEventLoop>
 #include <QHash>
-#include <QJsonArray>
 #include <QJsonDocument>
 #include <QSet>
 #include <QTextStream>
@@ -18,7 +18,7 @@
 #include "ctl/table/ctl_text.h"
 #include "ctl/output/document.h"
 #include "ctl/fleet/interrupt.h"
-#include "ctl/fleet/live_metrics.h"
+#include "ctl/output/metrics.h"
 #include "ctl/table/exit_codes.h"
 
 namespace Ctl {
@@ -29,6 +29,77 @@ using Result = ReaderOutcome::Result;
 
 // Where there is no interrupt pipe, how often the interrupt flag is looked at.
 constexpr int StopPollMs = 250;
+
+qint64 now()
+{
+    return QDateTime::currentMSecsSinceEpoch();
+}
+
+// A station's --metrics file, kept up to date from the station's thread: written again at
+// each event (a reader taken up, done or pulled out), and when a pulled reader's labels are due
+// to leave. The one timer runs only while such a reader is waiting to leave: a station with
+// nothing due is not woken. Without --metrics (null) it does nothing.
+//
+// A file that cannot be written does not stop the station: standard error says so once (until
+// a write works again); the next event writes the whole file anew.
+class LiveMetrics
+{
+public:
+    LiveMetrics(Metrics *metrics, Io &io)
+        : metrics_(metrics), io_(io)
+    {
+        expiry_.setSingleShot(true);
+        expiry_.setTimerType(Qt::CoarseTimer);
+        QObject::connect(&expiry_, &QTimer::timeout, [this] { expire(); });
+    }
+
+    void takenUp(const ReaderList::Reader &reader)
+    {
+        if (metrics_)
+            metrics_->takenUp(reader, now());
+        write();
+    }
+    void done(const ReaderOutcome &outcome)
+    {
+        if (metrics_)
+            metrics_->done(outcome, now());
+        write();
+    }
+    void gone(const ReaderList::Reader &reader)
+    {
+        if (metrics_)
+            metrics_->gone(reader, now());
+        write();
+    }
+    void write()
+    {
+        if (!metrics_)
+            return;
+        metrics_->writeOrSay(io_.err);
+        schedule();
+    }
+
+private:
+    void expire()
+    {
+        if (metrics_->expire(now()))
+            write();
+        else
+            schedule();  // a coarse timer that came a little early
+    }
+    void schedule()
+    {
+        const qint64 next = metrics_->nextExpiry();
+        if (next < 0)
+            expiry_.stop();
+        else
+            expiry_.start(int(qBound<qint64>(0, next - now(), Metrics::GoneKeepMs)));
+    }
+
+    Metrics *metrics_;
+    Io &io_;
+    QTimer expiry_;
+};
 
 QByteArray jsonLine(const QJsonObject &object)
 {
@@ -97,10 +168,9 @@ void Station::appeared(const ReaderList::Reader &reader)
         job->next = reader;
         return;
     }
-    for (const ReaderList::Reader &queued : qAsConst(waiting_)) {
-        if (queued.device() == device)
-            return;
-    }
+    const auto isDevice = [&](const ReaderList::Reader &queued) { return queued.device() == device; };
+    if (std::any_of(waiting_.cbegin(), waiting_.cend(), isDevice))
+        return;
     if (jobs_ > 0 && running_.size() >= jobs_)
         waiting_.append(reader);
     else
@@ -144,12 +214,9 @@ void Station::start(const ReaderList::Reader &reader)
     io_.err << reader.device() << ": " << fleet_.progress << Qt::endl;
     auto job = std::make_shared<Job>();
     ReaderOutcome *outcome = &job->outcome;
-    const Fleet &fleet = fleet_;
-    const JobContext &context = context_;
-    const int waitMs = invocation_.waitMs();
-    const bool withoutLock = invocation_.withoutLock();
-    job->thread.reset(QThread::create([outcome, &fleet, &context, reader, waitMs, withoutLock] {
-        *outcome = lockedJob(fleet, reader, context, waitMs, withoutLock);
+    // The thread reads only what stays as it is while the station runs.
+    job->thread.reset(QThread::create([this, outcome, reader] {
+        *outcome = lockedJob(fleet_, reader, context_, invocation_);
     }));
     const QString device = reader.device();
     QObject::connect(job->thread.get(), &QThread::finished, &loop_, [this, device] { finished(device); });
@@ -184,23 +251,15 @@ void Station::report(const ReaderOutcome &outcome)
 {
     summary_.add(outcome);
     metrics_.done(outcome);
-    if (invocation_.json)
-        outcomes_.append(outcome);
-    if (!outcome.warning.isEmpty())
-        io_.err << outcome.warning.human() << Qt::endl;
-    if (outcome.result == Result::Failed)
-        io_.err << errorLine(outcome) << Qt::endl;
+    QString line = resultLine(outcome.reader, statusText(outcome, fleet_)) + QLatin1Char('\n');
     if (invocation_.json) {
-        const QJsonObject line{{"schema", 1},
-                               {"command", invocation_.commandWord},
-                               {"reader", outcomeJson(outcome, fleet_.entries)}};
-        io_.out << QString::fromUtf8(jsonLine(line));
-    } else {
-        io_.out << resultLine(outcome.reader, statusText(outcome, fleet_)) << '\n';
+        outcomes_.append(outcome);
+        line = QString::fromUtf8(jsonLine(QJsonObject{{"schema", 1},
+                                                      {"command", invocation_.commandWord},
+                                                      {"reader", outcomeJson(outcome, fleet_.entries)}}));
     }
-    io_.out.flush();
     // Saved line by line: a power cut takes none of the readers already done.
-    logOutcome(fleet_, outcome, io_, &logFailure_, true);
+    reportDone(fleet_, outcome, line, io_, &logFailure_, true);
 }
 
 void Station::interrupt()
@@ -210,9 +269,7 @@ void Station::interrupt()
     stopping_ = true;
     watcher_.stop();
     for (const ReaderList::Reader &reader : qAsConst(waiting_)) {
-        ReaderOutcome outcome;
-        outcome.reader = reader;
-        outcome.error = notStarted();
+        const ReaderOutcome outcome = notStarted(reader);
         summary_.add(outcome);
         metrics_.done(outcome);
         if (invocation_.json)
@@ -231,8 +288,6 @@ void Station::interrupt()
 
 int Station::run()
 {
-    QJsonObject document = Ctl::document(invocation_.commandWord, Success);
-
     const auto notifier = Interrupt::whenNotified(io_.interruptFd, &loop_, [this] { interrupt(); });
     QTimer poll;
     if (!notifier && io_.stop) {
@@ -271,16 +326,15 @@ int Station::run()
     }
     watcher_.stop();
 
-    const Summary &summary = summary_;
-    int exitCode = summary.failed > 0 ? ReaderFailed : Success;
+    int exitCode = summary_.failed > 0 ? ReaderFailed : Success;
     if (!invocation_.json) {
-        io_.out << summaryLine(summary, fleet_, summary.interrupted + summary.notStarted > 0) << '\n';
+        io_.out << summaryLine(summary_, fleet_, summary_.interrupted + summary_.notStarted > 0) << '\n';
         io_.out.flush();
-        return closeLog(fleet_, logFailure_, exitCode, nullptr, io_);
+        return closeLog(fleet_, &logFailure_, exitCode, io_);
     }
-    finishDocument(document, outcomes_, fleet_, summary, exitCode);
-    exitCode = closeLog(fleet_, logFailure_, exitCode, &document, io_);
-    io_.out << QString::fromUtf8(jsonLine(document));
+    exitCode = closeLog(fleet_, &logFailure_, exitCode, io_);
+    io_.out << QString::fromUtf8(jsonLine(fleetDocument(invocation_.commandWord, outcomes_, fleet_, summary_, exitCode,
+                                                        logFailure_)));
     io_.out.flush();
     return exitCode;
 }

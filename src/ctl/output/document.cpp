@@ -5,7 +5,6 @@
 #include <QTextStream>
 
 #include "ctl/output/io.h"
-#include "ctl/table/ctl_text.h"
 #include "ctl/table/exit_codes.h"
 #include "ctl/table/invocation.h"
 
@@ -50,17 +49,6 @@ int fail(const Invocation &invocation, Io &io, int exitCode, const QList<Message
 Message fileNameWanted(const QString &option)
 {
     return Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl", "--%1 wants a file name")).arg(option).coded(Code::Usage);
-}
-
-void warn(const QList<Message> &warnings, QJsonObject *document, Io &io)
-{
-    QJsonArray english;
-    for (const Message &warning : warnings) {
-        io.err << CtlText::tr("warning: %1").arg(warning.human()) << Qt::endl;
-        english.append(warning.english());
-    }
-    if (document && !warnings.isEmpty())
-        document->insert("warnings", english);
 }
 
 }  // namespace Ctl

@@ -2,7 +2,6 @@
 
 #include <QJsonObject>
 #include <QString>
-#include <QStringList>
 
 #include "core/text/message.h"
 
@@ -24,8 +23,5 @@ int fail(const Invocation &invocation, Io &io, int exitCode, const QList<Message
 
 // "--log wants a file name".
 Message fileNameWanted(const QString &option);
-
-// Warnings: one line each on standard error; with --json also in the document.
-void warn(const QList<Message> &warnings, QJsonObject *document, Io &io);
 
 }  // namespace Ctl

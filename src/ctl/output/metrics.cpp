@@ -23,11 +23,6 @@ using Result = ReaderOutcome::Result;
 constexpr Result Results[] = {Result::Unchanged, Result::Changed,     Result::Written,
                               Result::Failed,    Result::Interrupted, Result::NotStarted};
 
-int resultIndex(Result result)
-{
-    return int(std::find(std::begin(Results), std::end(Results), result) - std::begin(Results));
-}
-
 QByteArray seconds(qint64 msecs)
 {
     return QByteArray::number(double(msecs) / 1000.0, 'f', 3);
@@ -60,18 +55,8 @@ private:
 
 QByteArray escapedLabel(const QString &value)
 {
-    QByteArray escaped;
-    for (const char c : value.toUtf8()) {
-        if (c == '\\')
-            escaped += "\\\\";
-        else if (c == '"')
-            escaped += "\\\"";
-        else if (c == '\n')
-            escaped += "\\n";
-        else
-            escaped += c;
-    }
-    return escaped;
+    // The backslash first: the others bring their own.
+    return value.toUtf8().replace('\\', "\\\\").replace('"', "\\\"").replace('\n', "\\n");
 }
 
 Metrics::Metrics(Scope scope, const QString &path, bool check, qint64 startMs)
@@ -122,7 +107,7 @@ void Metrics::countUpdates()
 
 void Metrics::done(const ReaderOutcome &outcome, qint64 nowMs)
 {
-    ++results_[size_t(resultIndex(outcome.result))];
+    ++results_[size_t(outcome.result)];
     if (outcome.result == Result::NotStarted)
         return;
     if (!updates_.isEmpty()) {
@@ -157,22 +142,16 @@ void Metrics::gone(const ReaderList::Reader &reader, qint64 nowMs)
     dropOldestGone();
 }
 
+bool Metrics::leavesFirst(const Tracked &a, const Tracked &b)
+{
+    return !a.attached && (b.attached || a.goneMs < b.goneMs);
+}
+
 void Metrics::dropOldestGone()
 {
-    for (;;) {
-        int count = 0;
-        int oldest = -1;
-        for (int i = 0; i < readers_.size(); ++i) {
-            if (readers_[i].attached)
-                continue;
-            ++count;
-            if (oldest < 0 || readers_[i].goneMs < readers_[oldest].goneMs)
-                oldest = i;
-        }
-        if (count <= MaxGoneReaders)
-            return;
-        readers_.removeAt(oldest);
-    }
+    const auto isGone = [](const Tracked &tracked) { return !tracked.attached; };
+    while (std::count_if(readers_.cbegin(), readers_.cend(), isGone) > MaxGoneReaders)
+        readers_.erase(std::min_element(readers_.begin(), readers_.end(), leavesFirst));
 }
 
 bool Metrics::expire(qint64 nowMs)
@@ -188,12 +167,8 @@ bool Metrics::expire(qint64 nowMs)
 
 qint64 Metrics::nextExpiry() const
 {
-    qint64 next = -1;
-    for (const Tracked &tracked : readers_) {
-        if (!tracked.attached && (next < 0 || tracked.goneMs + GoneKeepMs < next))
-            next = tracked.goneMs + GoneKeepMs;
-    }
-    return next;
+    const auto oldest = std::min_element(readers_.cbegin(), readers_.cend(), leavesFirst);
+    return oldest == readers_.cend() || oldest->attached ? -1 : oldest->goneMs + GoneKeepMs;
 }
 
 void Metrics::runEnded(int exitCode, qint64 nowMs)
@@ -226,7 +201,7 @@ QByteArray Metrics::text() const
     Family readers(out, source_, "keylon2_readers_total", "counter",
                    "Readers done, by result (changed: set up; with a check, would change).");
     for (const Result result : Results) {
-        readers.sample(QByteArray::number(results_[size_t(resultIndex(result))]),
+        readers.sample(QByteArray::number(results_[size_t(result)]),
                        "result=\"" + resultName(result).toLatin1() + '"');
     }
     if (!updates_.isEmpty()) {
@@ -246,9 +221,8 @@ QByteArray Metrics::text() const
         gauge("keylon2_last_failure_timestamp_seconds", "When the last reader failed, in seconds since the epoch.",
               seconds(lastFailureMs_));
     }
-    int drifted = 0;
-    for (const Tracked &tracked : readers_)
-        drifted += tracked.attached && tracked.drift ? 1 : 0;
+    const qint64 drifted = std::count_if(readers_.cbegin(), readers_.cend(),
+                                         [](const Tracked &tracked) { return tracked.attached && tracked.drift; });
     gauge("keylon2_drifted_readers", "Readers attached that the last check found differing from the file.",
           QByteArray::number(drifted));
 
@@ -283,9 +257,8 @@ bool Metrics::write(Message *error) const
         return false;
     };
     const QFileInfo target(path_);
-    const QByteArray name = QFile::encodeName(target.absolutePath() + QStringLiteral("/.") + target.fileName()
-                                              + QStringLiteral(".XXXXXX"));
-    QByteArray temporary = name;
+    QByteArray temporary = QFile::encodeName(target.absolutePath() + QStringLiteral("/.") + target.fileName()
+                                             + QStringLiteral(".XXXXXX"));
     const int fd = ::mkstemp(temporary.data());
     if (fd < 0)
         return unwritten(errno);

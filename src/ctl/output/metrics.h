@@ -85,6 +85,8 @@ private:
     };
     static constexpr int ResultCount = 6;
 
+    // Gone before every reader attached, and the longest gone first.
+    static bool leavesFirst(const Tracked &a, const Tracked &b);
     Tracked &track(const ReaderList::Reader &reader);
     void dropOldestGone();
 
@@ -95,7 +97,7 @@ private:
     qint64 startMs_;
     bool up_ = true;
     qint64 seen_ = 0;
-    std::array<qint64, ResultCount> results_ {};
+    std::array<qint64, ResultCount> results_ {};  // by Result
     qint64 drift_ = 0;
     qint64 lastReaderMs_ = -1;
     qint64 lastFailureMs_ = -1;

@@ -12,6 +12,15 @@ bool ReaderOutcome::ok() const
     return result == Result::Unchanged || result == Result::Changed || result == Result::Written;
 }
 
+ReaderOutcome &ReaderOutcome::fail(int code, const Message &why, bool namesReader)
+{
+    result = Result::Failed;
+    exitCode = code;
+    error = why;
+    errorNamesReader = namesReader;
+    return *this;
+}
+
 QString resultName(ReaderOutcome::Result result)
 {
     switch (result) {
@@ -73,14 +82,11 @@ Message readerLine(const ReaderList::Reader &reader, const Message &why, bool na
     return namesReader ? why : Message::plain(QStringLiteral("%1: %2")).arg(reader.device()).arg(why);
 }
 
-Message notStarted()
+ReaderOutcome notStarted(const ReaderList::Reader &reader)
 {
-    return Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl", "not started: interrupted")).coded(Code::Interrupted);
-}
-
-QString errorLine(const ReaderOutcome &outcome)
-{
-    return readerLine(outcome.reader, outcome.error, outcome.errorNamesReader).human();
+    ReaderOutcome outcome(reader);
+    outcome.error = Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl", "not started: interrupted")).coded(Code::Interrupted);
+    return outcome;
 }
 
 Summary::Summary(const QList<ReaderOutcome> &outcomes)

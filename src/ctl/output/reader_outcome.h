@@ -40,7 +40,11 @@ struct ReaderOutcome
     Message warning;            // said on standard error, whatever came of it (no lock, --no-lock)
     QJsonObject details;        // what the command adds to the reader's JSON entry and log line
 
+    ReaderOutcome() = default;
+    explicit ReaderOutcome(const ReaderList::Reader &reader) : reader(reader) {}
     bool ok() const;
+    // Failed, with what kind of failure (ExitCode) and why.
+    ReaderOutcome &fail(int exitCode, const Message &why, bool namesReader = false);
 };
 
 QString resultName(ReaderOutcome::Result result);  // "unchanged", ..., "not-started"
@@ -60,10 +64,8 @@ QJsonObject outcomeJson(const ReaderOutcome &outcome, EntryFields fields);
 QString resultLine(const ReaderList::Reader &reader, const QString &status);
 // "DEVICE: why", or why alone when it names the reader itself.
 Message readerLine(const ReaderList::Reader &reader, const Message &why, bool namesReader = false);
-// Why a reader an interrupt came before is NotStarted.
-Message notStarted();
-// The line on standard error for a failed or stopped reader, in the desktop's language.
-QString errorLine(const ReaderOutcome &outcome);
+// A reader an interrupt came before: NotStarted, saying so.
+ReaderOutcome notStarted(const ReaderList::Reader &reader);
 
 struct Summary
 {

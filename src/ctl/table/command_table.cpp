@@ -17,9 +17,6 @@ constexpr int HelpColumn = 6;
 constexpr int TextWidth = 96;
 constexpr int MaxWaitSeconds = 86400;
 
-// Options every command takes.
-const QStringList EveryCommand = {QStringLiteral("json"), QStringLiteral("verbose")};
-
 QString wrapped(const QString &text, int indent)
 {
     QString result;
@@ -83,7 +80,7 @@ QStringList optionNames(const CommandSpec &command)
         names << QStringLiteral("all");
     names << command.options;
     if (!command.hidden)
-        names << EveryCommand;
+        names << QStringLiteral("json") << QStringLiteral("verbose");  // every command takes them
     return names;
 }
 

@@ -91,6 +91,10 @@ Parsed parse(const QStringList &arguments)
         parsed.error = error.coded(Code::Usage);
         return parsed;
     };
+    const auto print = [&](const QString &output) {
+        parsed.output = output;
+        return parsed;
+    };
     const bool understood = parser.parse(arguments);
     QStringList words = parser.positionalArguments();
     invocation.commandWord = words.isEmpty() ? QString() : words.takeFirst();
@@ -99,18 +103,12 @@ Parsed parse(const QStringList &arguments)
     if (!understood)
         return usage(parserError(parser, arguments));
 
-    if (parser.isSet(QStringLiteral("version"))) {
-        parsed.output = QStringLiteral("keylon2ctl " KEYLON2_VERSION "\n");
-        return parsed;
-    }
-    if (parser.isSet(QStringLiteral("help-all"))) {
-        parsed.output = helpText(true);
-        return parsed;
-    }
-    if (parser.isSet(QStringLiteral("help"))) {
-        parsed.output = invocation.command ? commandHelp(*invocation.command) : helpText(false);
-        return parsed;
-    }
+    if (parser.isSet(QStringLiteral("version")))
+        return print(QStringLiteral("keylon2ctl " KEYLON2_VERSION "\n"));
+    if (parser.isSet(QStringLiteral("help-all")))
+        return print(helpText(true));
+    if (parser.isSet(QStringLiteral("help")))
+        return print(invocation.command ? commandHelp(*invocation.command) : helpText(false));
     if (invocation.commandWord.isEmpty())
         return usage(Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl", "no command given; see --help")));
     const CommandSpec *command = invocation.command;

@@ -6,16 +6,6 @@ namespace Ctl {
 
 namespace {
 
-QStringList visibleCommands()
-{
-    QStringList names;
-    for (const CommandSpec &command : commands()) {
-        if (!command.hidden)
-            names << QLatin1String(command.name);
-    }
-    return names;
-}
-
 // Every option the command takes, with its dashes.
 QStringList optionsOf(const CommandSpec &command)
 {
@@ -55,9 +45,12 @@ QString zshAction(Completion completion, const char *choices)
 
 QString bashCompletion()
 {
+    QStringList visible;
     QString optionCases;
     QString argumentCases;
     for (const CommandSpec &command : commands()) {
+        if (!command.hidden)
+            visible << QLatin1String(command.name);
         optionCases += QStringLiteral("                    %1) candidates=(%2) ;;\n")
                            .arg(QLatin1String(command.name), optionsOf(command).join(QLatin1Char(' ')));
         for (int i = 0; i < command.arguments.size(); ++i) {
@@ -147,7 +140,7 @@ QString bashCompletion()
                "    fi\n"
                "}\n"
                "complete -F _keylon2ctl keylon2ctl\n")
-        .arg(valued.join(QLatin1Char('|')), valueCases, visibleCommands().join(QLatin1Char(' ')), optionCases,
+        .arg(valued.join(QLatin1Char('|')), valueCases, visible.join(QLatin1Char(' ')), optionCases,
              argumentCases);
 }
 
