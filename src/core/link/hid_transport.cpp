@@ -75,11 +75,6 @@ constexpr int DumpReadTries = 10;  // a reader that never answers must not freez
 constexpr unsigned DumpReadPauseMs = 500;
 constexpr size_t StringLength = 255;
 
-QString wideText(const wchar_t *text)
-{
-    return QString::fromWCharArray(text);
-}
-
 void logStrings(hid_device *device)
 {
     wchar_t text[StringLength];
@@ -91,14 +86,14 @@ void logStrings(hid_device *device)
         text[StringLength - 1] = 0;
     };
     read("Unable to read manufacturer string\n", [&] { return hid_get_manufacturer_string(device, text, StringLength); });
-    qDebug("Manufacturer String: %ls\n", qUtf16Printable(wideText(text)));
+    qDebug("Manufacturer String: %ls\n", qUtf16Printable(QString::fromWCharArray(text)));
     read("Unable to read product string\n", [&] { return hid_get_product_string(device, text, StringLength); });
-    qDebug("Product String: %ls\n", qUtf16Printable(wideText(text)));
+    qDebug("Product String: %ls\n", qUtf16Printable(QString::fromWCharArray(text)));
     read("Unable to read serial number string\n", [&] { return hid_get_serial_number_string(device, text, StringLength); });
-    qDebug("Serial Number String: (%d) %ls", int(text[0]), qUtf16Printable(wideText(text)));
+    qDebug("Serial Number String: (%d) %ls", int(text[0]), qUtf16Printable(QString::fromWCharArray(text)));
     std::fputs("\n", stdout);
     read("Unable to read indexed string 1\n", [&] { return hid_get_indexed_string(device, 1, text, StringLength); });
-    qDebug("Indexed String 1: %ls\n", qUtf16Printable(wideText(text)));
+    qDebug("Indexed String 1: %ls\n", qUtf16Printable(QString::fromWCharArray(text)));
 }
 
 void logAnswer(hid_device *device)

@@ -6,6 +6,8 @@
 #include <QMutex>
 #include <QSocketNotifier>
 
+#include <algorithm>
+
 #ifdef KEYLON2_HAVE_UDEV
 #include <libudev.h>
 #endif
@@ -44,22 +46,10 @@ DirectoriesSet &directoriesSet()
     return instance;
 }
 
-bool nameMatches(const QString &name, const QStringList &filters)
+bool knows(const QList<ReaderList::Reader> &readers, const QString &key)
 {
-    for (const QString &filter : filters) {
-        if (QDir::match(filter, name))
-            return true;
-    }
-    return false;
-}
-
-int indexOf(const QList<ReaderList::Reader> &readers, const QString &key)
-{
-    for (int i = 0; i < readers.size(); ++i) {
-        if (identity(readers[i]) == key)
-            return i;
-    }
-    return -1;
+    return std::any_of(readers.begin(), readers.end(),
+                       [&](const ReaderList::Reader &reader) { return identity(reader) == key; });
 }
 
 }  // namespace
@@ -182,7 +172,7 @@ void ReaderWatcher::listNow()
     QList<ReaderList::Reader> gone;
     QList<ReaderList::Reader> kept;
     for (const ReaderList::Reader &reader : qAsConst(known_)) {
-        if (indexOf(now, identity(reader)) < 0 || removed.contains(reader.path))
+        if (!knows(now, identity(reader)) || removed.contains(reader.path))
             gone.append(reader);
         else
             kept.append(reader);
@@ -190,7 +180,7 @@ void ReaderWatcher::listNow()
     QList<ReaderList::Reader> came;
     for (const ReaderList::Reader &reader : now) {
         const QString key = identity(reader);
-        if (indexOf(kept, key) < 0 && indexOf(came, key) < 0)
+        if (!knows(kept, key) && !knows(came, key))
             came.append(reader);
     }
     known_ = kept + came;
@@ -376,7 +366,7 @@ void ReaderWatcher::readDirectories()
     };
     for (const Event &event : qAsConst(events)) {
         const DeviceDirectory &directory = options_.directories.at(event.index);
-        if (!nameMatches(event.name, directory.nameFilters))
+        if (!QDir::match(directory.nameFilters, event.name))
             continue;
         if (exchanged(event)) {
             deviceEvent(QStringLiteral("change"), QString());
