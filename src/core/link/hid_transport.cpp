@@ -121,16 +121,15 @@ void logAnswer(hid_device *device)
 
 }  // namespace
 
-HidTransport::HidTransport(hid_device *device, bool owned, const QString &path)
+HidTransport::HidTransport(hid_device *device, const QString &path)
     : device_(device)
-    , owned_(owned)
     , path_(path)
 {
 }
 
 HidTransport::~HidTransport()
 {
-    if (owned_ && device_)
+    if (device_)
         hid_close(device_);
 }
 
@@ -195,7 +194,7 @@ LinkOpening HidTransport::openPath(const QString &node)
         error = device ? QString() : hidErrorOf(nullptr);
     }
     if (device) {
-        opened.transport = std::make_unique<HidTransport>(device, true, node);
+        opened.transport = std::make_unique<HidTransport>(device, node);
         return opened;
     }
     const AccessCheck::Diagnosis access = AccessCheck::afterHidOpenPathFailed(node, error);
@@ -217,7 +216,7 @@ std::unique_ptr<HidTransport> HidTransport::openByIds(quint16 &vendorId, quint16
             productId = UsbIds::ProductIds[i];
         }
     }
-    return device ? std::make_unique<HidTransport>(device, true) : nullptr;
+    return device ? std::make_unique<HidTransport>(device) : nullptr;
 }
 
 QString HidTransport::nodeOf(quint16 vendorId, quint16 productId)
@@ -254,7 +253,7 @@ std::unique_ptr<HidTransport> HidTransport::openDiagnostic()
     Locked lock(hidapiLock);
     hid_init();
     hid_device *device = hid_open(UsbIds::VendorId, UsbIds::DiagnosticProductId, nullptr);
-    return device ? std::make_unique<HidTransport>(device, true) : nullptr;
+    return device ? std::make_unique<HidTransport>(device) : nullptr;
 }
 
 void HidTransport::dump()
@@ -323,11 +322,8 @@ AccessCheck::Diagnosis HidTransport::anyRefused()
 #ifdef Q_OS_WIN
     return {};
 #else
-    for (quint16 productId : UsbIds::ProductIds) {
-        quint16 vendorId = UsbIds::VendorId;
-        if (openByIds(vendorId, productId))
-            return {};
-    }
-    return refusal(0);
+    quint16 vendorId = 0;
+    quint16 productId = 0;
+    return openByIds(vendorId, productId) ? AccessCheck::Diagnosis() : refusal(0);
 #endif
 }
