@@ -252,16 +252,13 @@ void ReaderWatcher::readUdev()
 
 #else
 
+// Without udev nothing starts the monitor, and nothing connects readUdev.
 bool ReaderWatcher::startUdev()
 {
     return false;
 }
 
 void ReaderWatcher::stopUdev()
-{
-}
-
-void ReaderWatcher::readUdev()
 {
 }
 
@@ -393,16 +390,13 @@ void ReaderWatcher::readDirectories()
 
 #else
 
+// Without inotify nothing watches a directory, and nothing connects readDirectories.
 bool ReaderWatcher::startDirectories()
 {
     return false;
 }
 
 void ReaderWatcher::stopDirectories()
-{
-}
-
-void ReaderWatcher::readDirectories()
 {
 }
 
