@@ -88,14 +88,8 @@ bool bracketTokenAt(const QString &text, int i, int *end, uchar *code)
         return false;
     if (is(i + 1, ']') || is(i + 2, ']'))
         return false;
-    int close = -1;
-    for (int pos = i + 3; pos <= i + 5; ++pos) {
-        if (is(pos, ']')) {
-            close = pos;
-            break;
-        }
-    }
-    if (close < 0)
+    const int close = text.indexOf(QLatin1Char(']'), i + 3);
+    if (close < 0 || close > i + 5)
         return false;
 
     *end = close;
