@@ -6,7 +6,6 @@
 #include "core/link/hid_transport.h"
 #include "core/link/port_choice.h"
 #include "core/link/reader_list.h"
-#include "core/link/serial_io.h"
 #include "core/link/usb_identity.h"
 #include "core/platform/platform.h"
 
@@ -38,6 +37,23 @@ QList<ReaderList::Reader> listed()
         readers.append(reader);
     }
     return readers;
+}
+
+// Writes bytes to the port and returns only once they have reached the line. QSerialPort
+// keeps writes in its buffer until the event loop runs, and the slots that send frames
+// block the GUI thread with pauses, so without this not one byte would leave before the
+// next pause. Returns false when the port is not open or the write failed.
+bool writeSerialNow(QSerialPort *port, const QByteArray &bytes)
+{
+    if (!port || !port->isOpen())
+        return false;
+    if (port->write(bytes) != bytes.size())
+        return false;
+    while (port->bytesToWrite() > 0) {
+        if (!port->waitForBytesWritten(1000))
+            return false;
+    }
+    return true;
 }
 
 // The port's device is gone: a write found it gone (resource error), or a read found the line
