@@ -4,7 +4,6 @@
 #include <QSerialPortInfo>
 
 #include "core/link/hid_transport.h"
-#include "core/link/port_choice.h"
 #include "core/link/reader_list.h"
 #include "core/link/usb_identity.h"
 #include "core/platform/platform.h"

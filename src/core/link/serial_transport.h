@@ -2,7 +2,6 @@
 
 #include <memory>
 
-#include "core/link/access_check.h"
 #include "core/link/transport.h"
 #include "core/link/transport_descriptor.h"
 
