@@ -7,6 +7,7 @@
 #include <QSocketNotifier>
 
 #include <algorithm>
+#include <utility>
 
 #ifdef KEYLON2_HAVE_UDEV
 #include <libudev.h>
@@ -162,10 +163,8 @@ void ReaderWatcher::listNow()
         return;
     settleTimer_.stop();
     const QList<ReaderList::Reader> now = options_.list();
-    const QSet<QString> removed = removedNodes_;
-    removedNodes_.clear();
-    const QSet<QString> newRights = changedNodes_;
-    changedNodes_.clear();
+    const QSet<QString> removed = std::exchange(removedNodes_, {});
+    const QSet<QString> newRights = std::exchange(changedNodes_, {});
 
     // What went first, so that a reader pulled out and plugged in again reads in that order.
     // One whose node udev removed went, even when it is listed again by now.
