@@ -45,7 +45,7 @@ struct Link
         } else {
             hid_device *device = hid_open(VirtualReader::VendorId, model().hidProductId(), nullptr);
             if (device)
-                transport = std::make_unique<HidTransport>(device, true);
+                transport = std::make_unique<HidTransport>(device);
         }
         return transport != nullptr;
     }

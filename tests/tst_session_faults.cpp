@@ -107,7 +107,7 @@ struct Link
             model().setInterface(VirtualReader::Interface::UsbKeyboard);
             hid_device *device = hid_open(VirtualReader::VendorId, model().hidProductId(), nullptr);
             if (device)
-                transport = std::make_unique<HidTransport>(device, true);
+                transport = std::make_unique<HidTransport>(device);
             return device != nullptr;
         }
         endpoint.stop();

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <cstring>
 
 #ifdef Q_OS_LINUX
@@ -73,7 +74,10 @@ struct RuleFile
 
 RuleFile installedRule(const Environment &environment)
 {
-    for (const QString &directory : rulesDirectories()) {
+    // Where udev looks for rules, the administrator's first.
+    for (const QString &directory : {QStringLiteral("/etc/udev/rules.d"), QStringLiteral("/run/udev/rules.d"),
+                                     QStringLiteral("/usr/local/lib/udev/rules.d"),
+                                     QStringLiteral("/usr/lib/udev/rules.d"), QStringLiteral("/lib/udev/rules.d")}) {
         const QString file = directory + QLatin1Char('/') + AccessCheck::RulesFileName;
         const QFileInfo info(environment.path(file));
         if (info.isSymLink() || info.exists())
@@ -270,15 +274,11 @@ Check holderCheck(const Environment &environment, ReaderReport &report, const QL
             if (pid == 0 || pid == environment.ownPid
                 || !QFileInfo(QDir(environment.procDir).filePath(QString::number(pid))).isDir())
                 continue;
-            Process owner;
-            owner.pid = pid;
-            for (const Process &process : running) {
-                if (process.pid == pid)
-                    owner = process;
-            }
+            const auto owner = std::find_if(running.begin(), running.end(),
+                                            [pid](const Process &process) { return process.pid == pid; });
             check.status = Status::Problem;
             check.text = Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl", "%1 is locked by %2 (%3)"))
-                             .arg(node, processText(owner), lock)
+                             .arg(node, processText(owner != running.end() ? *owner : Process{pid, {}, {}}), lock)
                              .coded("busy");
             check.advice = Message(CtlRoom, QT_TRANSLATE_NOOP("Keylon2ctl", "end that program, or close the port in it"));
             report.canOpen = false;
@@ -301,13 +301,6 @@ Check holderCheck(const Environment &environment, ReaderReport &report, const QL
 }
 
 }  // namespace
-
-QStringList rulesDirectories()
-{
-    return {QStringLiteral("/etc/udev/rules.d"), QStringLiteral("/run/udev/rules.d"),
-            QStringLiteral("/usr/local/lib/udev/rules.d"), QStringLiteral("/usr/lib/udev/rules.d"),
-            QStringLiteral("/lib/udev/rules.d")};
-}
 
 QString statusName(Status status)
 {

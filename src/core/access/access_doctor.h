@@ -119,7 +119,4 @@ Report examine(const Environment &environment, const QList<Reader> &readers);
 QString statusName(Status status);  // "ok", "warning", "problem"
 QString grantName(Grant grant);     // "unknown", "none", "root", "owner", "seat-acl", "group", "other"
 
-// Where udev looks for rules, the administrator's first.
-QStringList rulesDirectories();
-
 }  // namespace AccessDoctor

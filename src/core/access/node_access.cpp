@@ -14,7 +14,6 @@
 #include <unistd.h>
 #endif
 
-#include <cerrno>
 #include <optional>
 #include <vector>
 
@@ -57,17 +56,14 @@ std::optional<std::vector<AclEntry>> parseAcl(const QByteArray &blob)
 std::optional<std::vector<AclEntry>> readAcl(const QString &file)
 {
     const QByteArray path = QFile::encodeName(file);
-    QByteArray blob(256, '\0');
-    ssize_t size = ::getxattr(path.constData(), "system.posix_acl_access", blob.data(), size_t(blob.size()));
-    if (size < 0 && errno == ERANGE) {
-        size = ::getxattr(path.constData(), "system.posix_acl_access", nullptr, 0);
-        if (size > 0 && size < 65536) {
-            blob.resize(int(size));
-            size = ::getxattr(path.constData(), "system.posix_acl_access", blob.data(), size_t(blob.size()));
-        }
-    }
-    if (size <= 0)
+    const char *const name = "system.posix_acl_access";
+    const ssize_t needed = ::getxattr(path.constData(), name, nullptr, 0);
+    if (needed <= 0 || needed >= 65536)
         return std::nullopt;
+    QByteArray blob(int(needed), '\0');
+    const ssize_t size = ::getxattr(path.constData(), name, blob.data(), size_t(blob.size()));
+    if (size <= 0)
+        return std::nullopt;  // gone, or grown, since it was measured
     blob.truncate(int(size));
     return parseAcl(blob);
 }

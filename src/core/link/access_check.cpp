@@ -1,7 +1,5 @@
 #include "core/link/access_check.h"
 
-#include <QCoreApplication>
-
 #include <cerrno>
 #ifndef Q_OS_WIN
 #include <unistd.h>

@@ -75,11 +75,6 @@ constexpr int DumpReadTries = 10;  // a reader that never answers must not freez
 constexpr unsigned DumpReadPauseMs = 500;
 constexpr size_t StringLength = 255;
 
-QString wideText(const wchar_t *text)
-{
-    return QString::fromWCharArray(text);
-}
-
 void logStrings(hid_device *device)
 {
     wchar_t text[StringLength];
@@ -91,14 +86,14 @@ void logStrings(hid_device *device)
         text[StringLength - 1] = 0;
     };
     read("Unable to read manufacturer string\n", [&] { return hid_get_manufacturer_string(device, text, StringLength); });
-    qDebug("Manufacturer String: %ls\n", qUtf16Printable(wideText(text)));
+    qDebug("Manufacturer String: %ls\n", qUtf16Printable(QString::fromWCharArray(text)));
     read("Unable to read product string\n", [&] { return hid_get_product_string(device, text, StringLength); });
-    qDebug("Product String: %ls\n", qUtf16Printable(wideText(text)));
+    qDebug("Product String: %ls\n", qUtf16Printable(QString::fromWCharArray(text)));
     read("Unable to read serial number string\n", [&] { return hid_get_serial_number_string(device, text, StringLength); });
-    qDebug("Serial Number String: (%d) %ls", int(text[0]), qUtf16Printable(wideText(text)));
+    qDebug("Serial Number String: (%d) %ls", int(text[0]), qUtf16Printable(QString::fromWCharArray(text)));
     std::fputs("\n", stdout);
     read("Unable to read indexed string 1\n", [&] { return hid_get_indexed_string(device, 1, text, StringLength); });
-    qDebug("Indexed String 1: %ls\n", qUtf16Printable(wideText(text)));
+    qDebug("Indexed String 1: %ls\n", qUtf16Printable(QString::fromWCharArray(text)));
 }
 
 void logAnswer(hid_device *device)
@@ -126,16 +121,15 @@ void logAnswer(hid_device *device)
 
 }  // namespace
 
-HidTransport::HidTransport(hid_device *device, bool owned, const QString &path)
+HidTransport::HidTransport(hid_device *device, const QString &path)
     : device_(device)
-    , owned_(owned)
     , path_(path)
 {
 }
 
 HidTransport::~HidTransport()
 {
-    if (owned_ && device_)
+    if (device_)
         hid_close(device_);
 }
 
@@ -200,7 +194,7 @@ LinkOpening HidTransport::openPath(const QString &node)
         error = device ? QString() : hidErrorOf(nullptr);
     }
     if (device) {
-        opened.transport = std::make_unique<HidTransport>(device, true, node);
+        opened.transport = std::make_unique<HidTransport>(device, node);
         return opened;
     }
     const AccessCheck::Diagnosis access = AccessCheck::afterHidOpenPathFailed(node, error);
@@ -222,7 +216,7 @@ std::unique_ptr<HidTransport> HidTransport::openByIds(quint16 &vendorId, quint16
             productId = UsbIds::ProductIds[i];
         }
     }
-    return device ? std::make_unique<HidTransport>(device, true) : nullptr;
+    return device ? std::make_unique<HidTransport>(device) : nullptr;
 }
 
 QString HidTransport::nodeOf(quint16 vendorId, quint16 productId)
@@ -259,7 +253,7 @@ std::unique_ptr<HidTransport> HidTransport::openDiagnostic()
     Locked lock(hidapiLock);
     hid_init();
     hid_device *device = hid_open(UsbIds::VendorId, UsbIds::DiagnosticProductId, nullptr);
-    return device ? std::make_unique<HidTransport>(device, true) : nullptr;
+    return device ? std::make_unique<HidTransport>(device) : nullptr;
 }
 
 void HidTransport::dump()
@@ -328,11 +322,8 @@ AccessCheck::Diagnosis HidTransport::anyRefused()
 #ifdef Q_OS_WIN
     return {};
 #else
-    for (quint16 productId : UsbIds::ProductIds) {
-        quint16 vendorId = UsbIds::VendorId;
-        if (openByIds(vendorId, productId))
-            return {};
-    }
-    return refusal(0);
+    quint16 vendorId = 0;
+    quint16 productId = 0;
+    return openByIds(vendorId, productId) ? AccessCheck::Diagnosis() : refusal(0);
 #endif
 }

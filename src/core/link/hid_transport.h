@@ -9,12 +9,12 @@
 #include <hidapi.h>
 
 // The reader's USB HID interface through hidapi, and the only door to hidapi: every call into
-// it is made here, and the calls that touch its state for the whole process hold one lock. An
-// owned handle is closed when the transport goes.
+// it is made here, and the calls that touch its state for the whole process hold one lock. The
+// handle is closed when the transport goes.
 class HidTransport : public Transport
 {
 public:
-    explicit HidTransport(hid_device *device, bool owned = false, const QString &path = QString());
+    explicit HidTransport(hid_device *device, const QString &path = QString());
 
     // The reader at a node that hid_enumerate listed (never another path: hidapi crashes on
     // one): the link, else Denied (this user may not open the node) or Failed with hidapi's
@@ -60,7 +60,6 @@ public:
 
 private:
     hid_device *device_;
-    bool owned_;
     QString path_;
     QString error_;
     bool gone_ = false;

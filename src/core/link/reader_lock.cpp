@@ -8,6 +8,7 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <utility>
 
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
@@ -41,7 +42,7 @@ std::optional<ReaderLock::Holder> holderOfFile(const FileId &file)
     const QList<QByteArray> lines = locks.readAll().split('\n');
     for (const QByteArray &line : lines) {
         const QList<QByteArray> fields = line.simplified().split(' ');
-        if (fields.size() < 6 || fields.at(1) == "->" || fields.at(1) != "FLOCK")
+        if (fields.size() < 6 || fields.at(1) != "FLOCK")
             continue;
         const QList<QByteArray> id = fields.at(5).split(':');
         bool okMajor = false, okMinor = false, okInode = false;
@@ -143,14 +144,19 @@ std::optional<ReaderLock::Holder> holderOfPath(const QByteArray &path)
     return holderOfFile(idOf(facts));
 }
 
-// Tries the flock of fd once: 1 taken, 0 held by another open, -1 failed (error set).
-int tryLock(int fd, const QString &what, QString *error)
+// Tries the flock of fd once: 1 taken, 0 held by another open, -1 no descriptor or failed (error
+// set, and fd closed: a descriptor that cannot be locked is let go).
+int tryLock(int &fd, const QString &what, QString *error)
 {
+    if (fd < 0)
+        return -1;
     if (::flock(fd, LOCK_EX | LOCK_NB) == 0)
         return 1;
     if (errno == EWOULDBLOCK || errno == EINTR)
         return 0;
     *error = QStringLiteral("cannot lock %1: %2").arg(what, Platform::systemErrorText(errno));
+    ::close(fd);
+    fd = -1;
     return -1;
 }
 #endif
@@ -158,30 +164,22 @@ int tryLock(int fd, const QString &what, QString *error)
 }  // namespace
 
 ReaderLock::ReaderLock(ReaderLock &&other) noexcept
-    : fd_(other.fd_), nodeFd_(other.nodeFd_), nodeDenied_(other.nodeDenied_), fileError_(std::move(other.fileError_)),
-      state_(other.state_),
-      holder_(std::move(other.holder_)), error_(std::move(other.error_)), path_(std::move(other.path_))
 {
-    other.fd_ = -1;
-    other.nodeFd_ = -1;
-    other.state_ = State::Free;
+    *this = std::move(other);
 }
 
 ReaderLock &ReaderLock::operator=(ReaderLock &&other) noexcept
 {
     if (this != &other) {
         release();
-        fd_ = other.fd_;
-        nodeFd_ = other.nodeFd_;
+        fd_ = std::exchange(other.fd_, -1);
+        nodeFd_ = std::exchange(other.nodeFd_, -1);
         nodeDenied_ = other.nodeDenied_;
         fileError_ = std::move(other.fileError_);
-        state_ = other.state_;
+        state_ = std::exchange(other.state_, State::Free);
         holder_ = std::move(other.holder_);
         error_ = std::move(other.error_);
         path_ = std::move(other.path_);
-        other.fd_ = -1;
-        other.nodeFd_ = -1;
-        other.state_ = State::Free;
     }
     return *this;
 }
@@ -267,16 +265,8 @@ ReaderLock ReaderLock::take(const QString &node, int waitMs, const std::function
     int unseen = 0;
     for (;;) {
         // Both locks or neither: a taker that waits holds nothing meanwhile.
-        int file = lock.fd_ >= 0 ? tryLock(lock.fd_, lock.path_, &lock.fileError_) : -1;
-        if (file < 0 && lock.fd_ >= 0) {
-            ::close(lock.fd_);
-            lock.fd_ = -1;
-        }
-        int onNode = lock.nodeFd_ >= 0 ? tryLock(lock.nodeFd_, QFile::decodeName(nodePath), &nodeError) : -1;
-        if (onNode < 0 && lock.nodeFd_ >= 0) {
-            ::close(lock.nodeFd_);
-            lock.nodeFd_ = -1;
-        }
+        const int file = tryLock(lock.fd_, lock.path_, &lock.fileError_);
+        int onNode = tryLock(lock.nodeFd_, QFile::decodeName(nodePath), &nodeError);
         if (exclusive)
             onNode = 0;
         if (file != 0 && onNode != 0) {

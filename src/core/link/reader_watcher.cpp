@@ -6,6 +6,9 @@
 #include <QMutex>
 #include <QSocketNotifier>
 
+#include <algorithm>
+#include <utility>
+
 #ifdef KEYLON2_HAVE_UDEV
 #include <libudev.h>
 #endif
@@ -44,22 +47,10 @@ DirectoriesSet &directoriesSet()
     return instance;
 }
 
-bool nameMatches(const QString &name, const QStringList &filters)
+bool knows(const QList<ReaderList::Reader> &readers, const QString &key)
 {
-    for (const QString &filter : filters) {
-        if (QDir::match(filter, name))
-            return true;
-    }
-    return false;
-}
-
-int indexOf(const QList<ReaderList::Reader> &readers, const QString &key)
-{
-    for (int i = 0; i < readers.size(); ++i) {
-        if (identity(readers[i]) == key)
-            return i;
-    }
-    return -1;
+    return std::any_of(readers.begin(), readers.end(),
+                       [&](const ReaderList::Reader &reader) { return identity(reader) == key; });
 }
 
 }  // namespace
@@ -172,17 +163,15 @@ void ReaderWatcher::listNow()
         return;
     settleTimer_.stop();
     const QList<ReaderList::Reader> now = options_.list();
-    const QSet<QString> removed = removedNodes_;
-    removedNodes_.clear();
-    const QSet<QString> newRights = changedNodes_;
-    changedNodes_.clear();
+    const QSet<QString> removed = std::exchange(removedNodes_, {});
+    const QSet<QString> newRights = std::exchange(changedNodes_, {});
 
     // What went first, so that a reader pulled out and plugged in again reads in that order.
     // One whose node udev removed went, even when it is listed again by now.
     QList<ReaderList::Reader> gone;
     QList<ReaderList::Reader> kept;
     for (const ReaderList::Reader &reader : qAsConst(known_)) {
-        if (indexOf(now, identity(reader)) < 0 || removed.contains(reader.path))
+        if (!knows(now, identity(reader)) || removed.contains(reader.path))
             gone.append(reader);
         else
             kept.append(reader);
@@ -190,7 +179,7 @@ void ReaderWatcher::listNow()
     QList<ReaderList::Reader> came;
     for (const ReaderList::Reader &reader : now) {
         const QString key = identity(reader);
-        if (indexOf(kept, key) < 0 && indexOf(came, key) < 0)
+        if (!knows(kept, key) && !knows(came, key))
             came.append(reader);
     }
     known_ = kept + came;
@@ -262,16 +251,13 @@ void ReaderWatcher::readUdev()
 
 #else
 
+// Without udev nothing starts the monitor, and nothing connects readUdev.
 bool ReaderWatcher::startUdev()
 {
     return false;
 }
 
 void ReaderWatcher::stopUdev()
-{
-}
-
-void ReaderWatcher::readUdev()
 {
 }
 
@@ -376,7 +362,7 @@ void ReaderWatcher::readDirectories()
     };
     for (const Event &event : qAsConst(events)) {
         const DeviceDirectory &directory = options_.directories.at(event.index);
-        if (!nameMatches(event.name, directory.nameFilters))
+        if (!QDir::match(directory.nameFilters, event.name))
             continue;
         if (exchanged(event)) {
             deviceEvent(QStringLiteral("change"), QString());
@@ -403,16 +389,13 @@ void ReaderWatcher::readDirectories()
 
 #else
 
+// Without inotify nothing watches a directory, and nothing connects readDirectories.
 bool ReaderWatcher::startDirectories()
 {
     return false;
 }
 
 void ReaderWatcher::stopDirectories()
-{
-}
-
-void ReaderWatcher::readDirectories()
 {
 }
 

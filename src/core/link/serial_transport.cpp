@@ -4,9 +4,7 @@
 #include <QSerialPortInfo>
 
 #include "core/link/hid_transport.h"
-#include "core/link/port_choice.h"
 #include "core/link/reader_list.h"
-#include "core/link/serial_io.h"
 #include "core/link/usb_identity.h"
 #include "core/platform/platform.h"
 
@@ -40,6 +38,30 @@ QList<ReaderList::Reader> listed()
     return readers;
 }
 
+// Writes bytes to the port and returns only once they have reached the line. QSerialPort
+// keeps writes in its buffer until the event loop runs, and the slots that send frames
+// block the GUI thread with pauses, so without this not one byte would leave before the
+// next pause. Returns false when the port is not open or the write failed.
+bool writeSerialNow(QSerialPort *port, const QByteArray &bytes)
+{
+    if (!port || !port->isOpen())
+        return false;
+    if (port->write(bytes) != bytes.size())
+        return false;
+    while (port->bytesToWrite() > 0) {
+        if (!port->waitForBytesWritten(1000))
+            return false;
+    }
+    return true;
+}
+
+// The port's device is gone: a write found it gone (resource error), or a read found the line
+// hung up (a read error that repeats at every turn of the event loop).
+bool meansLineGone(int serialPortError)
+{
+    return serialPortError == QSerialPort::ResourceError || serialPortError == QSerialPort::ReadError;
+}
+
 }  // namespace
 
 const TransportDescriptor &Transports::serial()
@@ -61,8 +83,8 @@ const TransportDescriptor &Transports::serial()
     return serial;
 }
 
-SerialTransport::SerialTransport(QSerialPort *port)
-    : port_(port)
+SerialTransport::SerialTransport(std::unique_ptr<QSerialPort> port)
+    : port_(std::move(port))
 {
 }
 
@@ -80,9 +102,8 @@ LinkOpening SerialTransport::open(const QString &portName, bool lookFurther)
     // a bound (writes reaching the line, the settings read) carry their own.
     const bool ok = port->open(QIODevice::ReadWrite);
     LinkOpening opening;
-    auto *transport = new SerialTransport(port.get());
+    auto *transport = new SerialTransport(std::move(port));
     opening.transport.reset(transport);
-    transport->owned_ = std::move(port);
     if (ok)
         return opening;
     const QSerialPort::SerialPortError error = transport->port_->error();
@@ -109,7 +130,7 @@ QString SerialTransport::name() const
 
 bool SerialTransport::write(const QByteArray &bytes)
 {
-    if (writeSerialNow(port_, bytes))
+    if (writeSerialNow(port_.get(), bytes))
         return true;
     error_ = port_ ? port_->errorString() : QStringLiteral("no port");
     return false;
@@ -160,7 +181,7 @@ void SerialTransport::close()
 
 QObject *SerialTransport::threadBound() const
 {
-    return port_;
+    return port_.get();
 }
 
 // A port whose device went away (the reader pulled out, the far side of the line closed) stays
@@ -172,15 +193,10 @@ void SerialTransport::watchGone(QObject *context, const std::function<void()> &g
     if (!port_)
         return;
     qRegisterMetaType<QSerialPort::SerialPortError>();
-    QObject::connect(port_, &QSerialPort::errorOccurred, context, [gone](QSerialPort::SerialPortError error) {
+    QObject::connect(port_.get(), &QSerialPort::errorOccurred, context, [gone](QSerialPort::SerialPortError error) {
         if (meansLineGone(error))
             gone();
     });
-}
-
-bool SerialTransport::meansLineGone(int serialPortError)
-{
-    return serialPortError == QSerialPort::ResourceError || serialPortError == QSerialPort::ReadError;
 }
 
 bool SerialTransport::lineGone() const

@@ -2,7 +2,6 @@
 
 #include <memory>
 
-#include "core/link/access_check.h"
 #include "core/link/transport.h"
 #include "core/link/transport_descriptor.h"
 
@@ -13,7 +12,7 @@ class QSerialPort;
 class SerialTransport : public Transport
 {
 public:
-    explicit SerialTransport(QSerialPort *port);
+    explicit SerialTransport(std::unique_ptr<QSerialPort> port);
     ~SerialTransport() override;
     SerialTransport(const SerialTransport &) = delete;
     SerialTransport &operator=(const SerialTransport &) = delete;
@@ -40,14 +39,9 @@ public:
     QString errorText() const override { return error_; }
     bool lineGone() const override;
 
-    QSerialPort *port() const { return port_; }
-
-    // The port's device is gone: a write found it gone (resource error), or a read found the
-    // line hung up (a read error that repeats at every turn of the event loop).
-    static bool meansLineGone(int serialPortError);
+    QSerialPort *port() const { return port_.get(); }
 
 private:
-    QSerialPort *port_;
-    std::unique_ptr<QSerialPort> owned_;
+    std::unique_ptr<QSerialPort> port_;
     QString error_;
 };

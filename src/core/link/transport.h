@@ -53,11 +53,7 @@ public:
     virtual QObject *threadBound() const { return nullptr; }
     // Calls gone() in context's thread, once or more, when the device behind the open link goes
     // away, for a link that says so (a serial port that errs at each turn of the event loop).
-    virtual void watchGone(QObject *context, const std::function<void()> &gone)
-    {
-        Q_UNUSED(context);
-        Q_UNUSED(gone);
-    }
+    virtual void watchGone(QObject * /*context*/, const std::function<void()> & /*gone*/) {}
 
     // The link's reason for the last failure, copied when it happened.
     virtual QString errorText() const = 0;

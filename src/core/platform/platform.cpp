@@ -82,11 +82,10 @@ void setCodePages(std::function<unsigned()> acp, std::function<unsigned()> oemcp
 
 void sleepMs(unsigned ms)
 {
-    if (seams().sleep) {
+    if (seams().sleep)
         seams().sleep(ms);
-        return;
-    }
-    QThread::msleep(ms);
+    else
+        QThread::msleep(ms);
 }
 
 void setSleepFunction(std::function<void(unsigned)> sleep)
@@ -96,9 +95,7 @@ void setSleepFunction(std::function<void(unsigned)> sleep)
 
 QList<PortRecord> enumeratePorts()
 {
-    if (seams().ports)
-        return seams().ports();
-    return systemPorts();
+    return seams().ports ? seams().ports() : systemPorts();
 }
 
 QList<PortRecord> systemPorts()

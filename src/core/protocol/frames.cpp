@@ -43,9 +43,8 @@ QByteArray otherInterfaceAffixFrame(quint8 interfaceSetting, quint8 code, const 
 QByteArray hidReport(const QByteArray &frame, quint8 sequence)
 {
     QByteArray report(ReportSize, char(0x00));
-    const int n = qMin(frame.size(), ReportSize - 1);
-    for (int i = 0; i < n; ++i)
-        report[1 + i] = frame[i];
+    const int n = qMin(int(frame.size()), ReportSize - 1);
+    report.replace(1, n, frame.left(n));
     if (sequence != 0)
         report[SequenceByte] = char(sequence);
     return report;

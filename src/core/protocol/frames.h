@@ -25,7 +25,6 @@ enum Command : quint8 {
 
 namespace Frames {
 
-constexpr int FrameSize = 8;
 constexpr int ReportSize = 65;        // report ID and 64 bytes of payload
 constexpr int SequenceByte = 49;      // position of the sequence number in a request report
 constexpr int AnswerSequenceByte = 48;  // position of its complement in an answer

@@ -13,10 +13,7 @@ quint8 byteAt(const QByteArray &answer, int index)
 
 QByteArray bytesAt(const QByteArray &answer, int index, int count)
 {
-    QByteArray bytes(count, char(0x00));
-    for (int i = 0; i < count; ++i)
-        bytes[i] = char(byteAt(answer, index + i));
-    return bytes;
+    return answer.mid(index, count).leftJustified(count, char(0x00));
 }
 
 SettingsRecord status(const QByteArray &answer, int shift, int versionByte)

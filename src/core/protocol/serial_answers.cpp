@@ -1,7 +1,5 @@
 #include "core/protocol/serial_answers.h"
 
-#include <QString>
-
 #include "core/settings/settings_table.h"
 
 namespace SerialAnswers {

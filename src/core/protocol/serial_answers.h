@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QByteArray>
-#include <QString>
 #include <QtGlobal>
 
 #include "core/settings/settings_record.h"

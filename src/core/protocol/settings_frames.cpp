@@ -1,7 +1,5 @@
 #include "core/protocol/settings_frames.h"
 
-#include <QStringList>
-
 #include "core/protocol/frames.h"
 #include "core/settings/settings_table.h"
 

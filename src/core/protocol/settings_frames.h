@@ -2,7 +2,6 @@
 
 #include <QByteArray>
 #include <QList>
-#include <QString>
 #include <QtGlobal>
 
 #include "core/settings/settings_record.h"

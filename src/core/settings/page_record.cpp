@@ -38,9 +38,7 @@ ConfigPage pageOfRead(const SettingsRecord &record, ReadPath path)
     }
     // Over USB HID each byte is one character. The reader pads the field with NULs; they are
     // no part of the version and would show as boxes and go into exported files.
-    page.firmwareVersion.clear();
-    for (char byte : record.version)
-        page.firmwareVersion.append(QChar(quint8(byte)));
+    page.firmwareVersion = QString::fromLatin1(record.version.constData(), record.version.size());
     while (page.firmwareVersion.endsWith(QChar(0)))
         page.firmwareVersion.chop(1);
     if (path == ReadPath::StatusPage) {

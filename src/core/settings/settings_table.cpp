@@ -1,6 +1,5 @@
 #include "core/settings/settings_table.h"
 
-#include <QCoreApplication>
 #include <QtDebug>
 
 #include <algorithm>

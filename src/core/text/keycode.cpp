@@ -3,6 +3,9 @@
 #include <QTextCodec>
 #include <QtDebug>
 
+#include <algorithm>
+#include <iterator>
+
 #include "core/text/name_tables.h"
 
 namespace {
@@ -16,11 +19,8 @@ constexpr uchar firstSpecialCode = 0xB0;
 
 uchar deviceCodeOfByte(uchar byte)
 {
-    for (int k = 0; k < 7; ++k) {
-        if (byte == specialBytes[k])
-            return uchar(firstSpecialCode + k);
-    }
-    return byte;
+    const auto special = std::find(std::begin(specialBytes), std::end(specialBytes), byte);
+    return special == std::end(specialBytes) ? byte : uchar(firstSpecialCode + (special - specialBytes));
 }
 
 // Windows-1252 from 0x80 to 0x9F; the rest of the code page is Latin-1. The five bytes the code
@@ -39,22 +39,11 @@ bool windows1252ByteOf(QChar character, uchar *byte)
         *byte = uchar(unit);
         return true;
     }
-    for (int k = 0; k < 32; ++k) {
-        if (windows1252High[k] == unit) {
-            *byte = uchar(0x80 + k);
-            return true;
-        }
-    }
-    return false;
-}
-
-bool hasSurrogate(const QString &text)
-{
-    for (const QChar c : text) {
-        if (c.isSurrogate())
-            return true;
-    }
-    return false;
+    const auto high = std::find(std::begin(windows1252High), std::end(windows1252High), unit);
+    if (high == std::end(windows1252High))
+        return false;
+    *byte = uchar(0x80 + (high - windows1252High));
+    return true;
 }
 
 // One locale byte per UTF-16 code unit of text, so that position i of the text is byte i.
@@ -69,7 +58,7 @@ QByteArray literalBytes(const QString &text)
 {
     QTextCodec *codec = QTextCodec::codecForLocale();
     const QByteArray whole = codec->fromUnicode(text);
-    if (whole.size() == text.size() && !hasSurrogate(text))
+    if (whole.size() == text.size() && std::none_of(text.begin(), text.end(), [](QChar c) { return c.isSurrogate(); }))
         return whole;
 
     QByteArray bytes(text.size(), '\x3F');
@@ -99,14 +88,8 @@ bool bracketTokenAt(const QString &text, int i, int *end, uchar *code)
         return false;
     if (is(i + 1, ']') || is(i + 2, ']'))
         return false;
-    int close = -1;
-    for (int pos = i + 3; pos <= i + 5; ++pos) {
-        if (is(pos, ']')) {
-            close = pos;
-            break;
-        }
-    }
-    if (close < 0)
+    const int close = text.indexOf(QLatin1Char(']'), i + 3);
+    if (close < 0 || close > i + 5)
         return false;
 
     *end = close;
@@ -134,10 +117,9 @@ QString codesText(const QByteArray &codes, bool full)
             text.append(QLatin1Char('[') + ControlNames.value(code) + QLatin1Char(']'));
         else if (code < 0x7F)
             text.append(QLatin1Char(char(code)));
-        else if (full)
-            text.append(QStringLiteral("[0x%1]").arg(QString::number(code, 16).toUpper()));
         else
-            text.append(QStringLiteral("[0x%1]").arg(QString::number(code, 16)));
+            text.append(QStringLiteral("[0x%1]").arg(full ? QString::number(code, 16).toUpper()
+                                                          : QString::number(code, 16)));
     }
     return text;
 }
@@ -159,11 +141,7 @@ int hexDigitValue(QChar c)
 int ControlCodeOfName(const QString &name)
 {
     // From 1 on: "NULL" is not found and yields 0, which is its code anyway.
-    for (int code = 1; code < ControlNames.size() && code < 32; ++code) {
-        if (ControlNames.at(code) == name)
-            return code;
-    }
-    return 0;
+    return qMax(0, int(ControlNames.indexOf(name, 1)));
 }
 
 QByteArray TextToDeviceCodes(const QString &text, const char *debugFormat)

@@ -40,23 +40,14 @@ QByteArray codecNameForCodePage(unsigned codePage)
     return QByteArrayLiteral("System");
 }
 
-namespace {
-
-// The registry owns a codec from its construction on, so one instance serves every set-up of
-// the run (a second window in the same process would otherwise register a second one).
-QTextCodec *codePage437Codec()
-{
-    static QTextCodec *const codec = new QCodePage437Codec;
-    return codec;
-}
-
-}  // namespace
-
 void setUpLocaleCodec(unsigned ansiCodePage, unsigned oemCodePage)
 {
     qDebug("GetACP=%u GetOEMCP=%u", ansiCodePage, oemCodePage);
     if (oemCodePage == 437) {
-        QTextCodec::setCodecForLocale(codePage437Codec());
+        // The registry owns a codec from its construction on, so one instance serves every set-up
+        // of the run (a second window in the same process would otherwise register a second one).
+        static QTextCodec *const codePage437 = new QCodePage437Codec;
+        QTextCodec::setCodecForLocale(codePage437);
         return;
     }
     // A name the library does not know ("System" included) gives no codec; handing that on
