@@ -135,14 +135,20 @@ void StatusLayout::measure(int index, const QTextBlock &block) const
     }
 }
 
-void StatusLayout::layOutIfNeeded(int index, const QTextBlock &block) const
+// The paragraph's layout at the paragraph's top, laid out first if its lines are gone.
+QTextLayout *StatusLayout::placed(int index, const QTextBlock &block) const
 {
-    if ((paragraphs_[size_t(index)].laidOut && block.layout()->lineCount() > 0) || !hasWidth())
-        return;
-    const qreal before = paragraphs_[size_t(index)].height;
-    measure(index, block);
-    if (paragraphs_[size_t(index)].height != before)
-        sizeMayHaveChanged();
+    const Paragraph &paragraph = paragraphs_[size_t(index)];
+    if (hasWidth() && !(paragraph.laidOut && block.layout()->lineCount() > 0)) {
+        const qreal before = paragraph.height;
+        measure(index, block);
+        if (paragraph.height != before)
+            sizeMayHaveChanged();
+    }
+    updateTops();
+    QTextLayout *layout = block.layout();
+    layout->setPosition(QPointF(margin(), tops_[size_t(index)]));
+    return layout;
 }
 
 void StatusLayout::updateTops() const
@@ -314,11 +320,7 @@ void StatusLayout::draw(QPainter *painter, const PaintContext &context)
         updateTops();
         if (tops_[size_t(i)] > clip.bottom())
             break;
-        layOutIfNeeded(i, block);
-        updateTops();
-        const qreal top = tops_[size_t(i)];
-        QTextLayout *layout = block.layout();
-        layout->setPosition(QPointF(margin(), top));
+        QTextLayout *layout = placed(i, block);
 
         const int position = block.position();
         const int length = block.length();
@@ -352,10 +354,7 @@ int StatusLayout::hitTest(const QPointF &point, Qt::HitTestAccuracy accuracy) co
     const QTextBlock block = document()->findBlockByNumber(i);
     if (!block.isValid())
         return accuracy == Qt::ExactHit ? -1 : 0;
-    layOutIfNeeded(i, block);
-    updateTops();
-    QTextLayout *layout = block.layout();
-    layout->setPosition(QPointF(margin(), tops_[size_t(i)]));
+    QTextLayout *layout = placed(i, block);
     const QPointF at = point - layout->position();
     const int lines = layout->lineCount();
     const int end = block.position() + block.length() - 1;
@@ -400,10 +399,7 @@ QRectF StatusLayout::blockBoundingRect(const QTextBlock &block) const
     const int i = block.isValid() ? block.blockNumber() : -1;
     if (i < 0 || i >= int(paragraphs_.size()))
         return QRectF();
-    layOutIfNeeded(i, block);
-    updateTops();
-    QTextLayout *layout = block.layout();
-    layout->setPosition(QPointF(margin(), tops_[size_t(i)]));
+    QTextLayout *layout = placed(i, block);
     if (layout->lineCount() == 0 || !paragraphs_[size_t(i)].laidOut)
         return QRectF(margin(), tops_[size_t(i)], std::max<qreal>(0, width_ - 2 * margin()),
                       paragraphs_[size_t(i)].height);

@@ -46,7 +46,7 @@ private:
     qreal estimate(const QTextBlock &block) const;
     void layOut(int index, const QTextBlock &block) const;
     void measure(int index, const QTextBlock &block) const;
-    void layOutIfNeeded(int index, const QTextBlock &block) const;
+    QTextLayout *placed(int index, const QTextBlock &block) const;
     void updateTops() const;
     int indexAt(qreal y) const;
     void catchUp();
