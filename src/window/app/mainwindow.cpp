@@ -17,8 +17,6 @@ MainWindow::MainWindow(QWidget *parent)
     , reader_(link_, form_, status_)
     , connection_(ui, link_, [this] { reader_.read(); }, [this] { form_.followSwitches(); })
     , files_(*this, link_, form_)
-    , firmware_(*this, link_, [this](const ReaderList::Reader &reader) { return connection_.connectTo(reader); },
-                [this] { reader_.read(); })
     , wait_(*this, ui, link_.runner())
 {
     ui.setupUi(this);
@@ -67,7 +65,7 @@ void MainWindow::TestButClick() { status_.listPorts(); }
 void MainWindow::tabChange(int index) { link_.setCurrentTab(index); }
 void MainWindow::TriggerClick() {}
 void MainWindow::ChangeModeClick() { changeInterface(link_); }
-void MainWindow::FWUpdateClick() { firmware_.run(); }
+void MainWindow::FWUpdateClick() { runFirmwareUpdate(*this, link_, connection_, reader_); }
 
 void MainWindow::on_Searal_radcmd_clicked() { connection_.useSerialPort(true); }
 void MainWindow::on_USBKB_radcmd_clicked() { connection_.useSerialPort(false); }

@@ -75,6 +75,5 @@ private:
     SettingsReader reader_;
     ConnectionPanel connection_;
     ConfigFiles files_;
-    FirmwareUpdate firmware_;
     ReaderWait wait_;
 };
