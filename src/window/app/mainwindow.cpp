@@ -16,7 +16,6 @@ MainWindow::MainWindow(QWidget *parent)
     , status_(ui)
     , reader_(link_, form_, status_)
     , connection_(ui, link_, [this] { reader_.read(); }, [this] { form_.followSwitches(); })
-    , files_(*this, link_, form_)
     , wait_(*this, ui, link_.runner())
 {
     ui.setupUi(this);
@@ -73,7 +72,7 @@ void MainWindow::onReadyRead() { reader_.takeSerialChunk(); }
 void MainWindow::Pre_selectChanged(int index) { form_.controlPicked(Affix::Pre, index); }
 void MainWindow::Post_selectChanged(int index) { form_.controlPicked(Affix::Post, index); }
 void MainWindow::Remove_selectChanged(int index) { form_.controlPicked(Affix::Remove, index); }
-void MainWindow::on_ImportBut_clicked() { files_.importPage(); }
-void MainWindow::on_ExportBut_clicked() { files_.exportPage(); }
-void MainWindow::on_DefaultBut_clicked() { files_.loadDefault(); }
+void MainWindow::on_ImportBut_clicked() { ConfigFiles::importPage(*this, link_, form_); }
+void MainWindow::on_ExportBut_clicked() { ConfigFiles::exportPage(*this, link_, form_); }
+void MainWindow::on_DefaultBut_clicked() { ConfigFiles::loadDefault(form_); }
 void MainWindow::on_RemoveIDCodeChk_clicked() { form_.removeIdCodeClicked(); }

@@ -74,6 +74,5 @@ private:
     StatusPage status_;
     SettingsReader reader_;
     ConnectionPanel connection_;
-    ConfigFiles files_;
     ReaderWait wait_;
 };
