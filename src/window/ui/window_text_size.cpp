@@ -29,13 +29,8 @@ QRect scaled(const QRect &rect, qreal factor)
     return QRect(left, top, right - left, bottom - top);
 }
 
-QSize scaled(const QSize &size, qreal factor)
-{
-    return QSize(qRound(size.width() * factor), qRound(size.height() * factor));
-}
-
 // A size of QWIDGETSIZE_MAX means "no limit" and stays so.
-QSize scaledLimit(const QSize &size, qreal factor)
+QSize scaled(const QSize &size, qreal factor)
 {
     return QSize(size.width() >= QWIDGETSIZE_MAX ? QWIDGETSIZE_MAX : qRound(size.width() * factor),
                  size.height() >= QWIDGETSIZE_MAX ? QWIDGETSIZE_MAX : qRound(size.height() * factor));
@@ -151,8 +146,8 @@ void scaleTree(QWidget &window, qreal factor)
     window.setFont(scaledFont(window.font(), factor));
     keepTextsWhole(window, factor);
     const QSize size = scaled(window.size(), factor);
-    window.setMinimumSize(scaledLimit(window.minimumSize(), factor));
-    window.setMaximumSize(scaledLimit(window.maximumSize(), factor));
+    window.setMinimumSize(scaled(window.minimumSize(), factor));
+    window.setMaximumSize(scaled(window.maximumSize(), factor));
     window.resize(size);
 }
 
