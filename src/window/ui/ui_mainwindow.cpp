@@ -2,7 +2,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QFont>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -65,13 +64,10 @@ void MainWindow::setupUi(QMainWindow *window)
         window->setObjectName(QStringLiteral("MainWindow"));
     window->resize(591, 451);
     QSizePolicy fixedPolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-    fixedPolicy.setHorizontalStretch(0);
-    fixedPolicy.setVerticalStretch(0);
     fixedPolicy.setHeightForWidth(window->sizePolicy().hasHeightForWidth());
     window->setSizePolicy(fixedPolicy);
     window->setMinimumSize(QSize(591, 451));
     window->setMaximumSize(QSize(591, 451));
-    window->setContextMenuPolicy(Qt::DefaultContextMenu);
 
     centralWidget = new QWidget(window);
     centralWidget->setObjectName(QStringLiteral("centralWidget"));
@@ -222,7 +218,6 @@ void MainWindow::retranslateUi(QMainWindow *window)
     SetKLNStatusBut->setText(WindowText::tr("&Set Status"));
     //: Tab with the reader's settings
     tabWidget->setTabText(tabWidget->indexOf(Keylon_tab), WindowText::tr("Setting"));
-    ConnectBut->setText(QString());
     //: Placeholder of a hidden label; never shown
     Debuglabel->setText(WindowText::tr("TextLabel"));
     //: Placeholder of a hidden button; never shown
