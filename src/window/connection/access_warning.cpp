@@ -1,6 +1,5 @@
 #include "window/connection/access_warning.h"
 
-#include <QCoreApplication>
 #include <QMessageBox>
 
 #include "window/ui/window_tr.h"
