@@ -12,8 +12,9 @@
 #include <QTabWidget>
 #include <QTextEdit>
 
-#include "window/connection/access_warning.h"
+#include "core/link/access_check.h"
 #include "core/link/port_choice.h"
+#include "core/link/reader_lock.h"
 #include "window/connection/port_field.h"
 #include "window/connection/reader_link.h"
 #include "core/platform/platform.h"
@@ -27,6 +28,43 @@ namespace {
 const QString IconNotConnected = QStringLiteral(":/image/connect_creating.png");
 const QString IconConnected = QStringLiteral(":/image/connect_established.png");
 const QString IconFailed = QStringLiteral(":/image/connect_no.png");
+
+// Tells the operator, in one warning box, that the reader is there but this user may not open
+// it. Nothing for any other finding, and nothing on Windows, where the driver grants the user
+// the reader.
+void warnIfAccessDenied(const AccessCheck::Diagnosis &diagnosis)
+{
+#ifdef Q_OS_WIN
+    Q_UNUSED(diagnosis);
+#else
+    if (diagnosis.finding != AccessCheck::Finding::Denied)
+        return;
+    QMessageBox::warning(nullptr, WindowText::tr("Connect Device"),
+                         AccessCheck::deniedText(diagnosis.node).human());
+#endif
+}
+
+// Tells the operator that another process holds the reader at node (a station, keylon2ctl, a
+// second window), and who: the window stays disconnected.
+void warnReaderBusy(const QString &node, const ReaderLock::Holder &holder)
+{
+    const QString command = holder.command.isEmpty() ? WindowText::tr("another program") : holder.command;
+    const QString pid = holder.pid > 0 ? QString::number(holder.pid) : WindowText::tr("unknown");
+    QMessageBox::warning(nullptr, WindowText::tr("Connect Device"),
+                         WindowText::tr("The reader %1 is in use by %2 (process %3). Connect again when it is free.")
+                             .arg(node, command, pid));
+}
+
+// Tells the operator that no lock could be had for the reader at node (why: error), so the
+// window did not connect: another program could talk to the reader at the same time.
+void warnNoLock(const QString &node, const QString &error)
+{
+    QMessageBox::warning(nullptr, WindowText::tr("Connect Device"),
+                         WindowText::tr("No lock can be had for the reader %1 (%2), so another program could talk to it "
+                                  "at the same time. Make the lock directory %3 writable for this user, then "
+                                  "connect again.")
+                             .arg(node, error, ReaderLock::directory()));
+}
 
 }  // namespace
 
