@@ -45,20 +45,14 @@ const Shortcut Shortcuts[] = {
      [] { return QList<QKeySequence>{QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)}; }},
 };
 
-const Shortcut &shortcutOf(const Ui::MainWindow &ui, const QPushButton *button)
-{
-    for (const Shortcut &shortcut : Shortcuts)
-        if (ui.*shortcut.button == button)
-            return shortcut;
-    Q_UNREACHABLE();
-}
-
 // "Import (Ctrl+O)": what the button does and the key that does it too.
 void hintShortcut(const Ui::MainWindow &ui, QPushButton *button, const QString &name)
 {
-    const QList<QKeySequence> keys = shortcutOf(ui, button).keys();
-    if (!keys.isEmpty())
-        button->setToolTip(QStringLiteral("%1 (%2)").arg(name, keys.first().toString(QKeySequence::NativeText)));
+    for (const Shortcut &shortcut : Shortcuts) {
+        const QList<QKeySequence> keys = shortcut.keys();
+        if (ui.*shortcut.button == button && !keys.isEmpty())
+            button->setToolTip(QStringLiteral("%1 (%2)").arg(name, keys.first().toString(QKeySequence::NativeText)));
+    }
 }
 
 // The affix pickers stand in one column under one heading ("Code"), which can label only one of
