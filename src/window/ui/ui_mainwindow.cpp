@@ -145,13 +145,8 @@ void MainWindow::setupUi(QMainWindow *window)
 
     window->setCentralWidget(centralWidget);
 
-    // The connect button lies over the test button and the debug label.
-    FWLbl->raise();
-    tabWidget->raise();
-    Debuglabel->raise();
-    TestBut->raise();
-    label_2->raise();
-    groupBox_3->raise();
+    // The connect button lies over the test button and the debug label, made after it; the
+    // others keep the order they were made in.
     ConnectBut->raise();
 
     retranslateUi(window);
