@@ -19,6 +19,10 @@
 
 namespace {
 
+// The desktop's usual application font (KDE's and qt5ct's default): at this size or below the
+// window keeps the size it was drawn at; a larger one grows the whole window with it.
+constexpr qreal UsualPointSize = 10.0;
+
 // Edges, not sizes, are scaled, so that widgets that touch still touch and none overlaps.
 QRect scaled(const QRect &rect, qreal factor)
 {
@@ -157,20 +161,20 @@ qreal desktopPointSize()
     // application's font is Qt's own choice, not a user's: the window keeps its drawn size.
     const QString platform = QGuiApplication::platformName();
     if (platform == QLatin1String("offscreen") || platform == QLatin1String("minimal"))
-        return WindowTextSize::UsualPointSize;
+        return UsualPointSize;
     const QFont font = QApplication::font();
     if (font.pointSizeF() > 0)
         return font.pointSizeF();
     return QFontInfo(font).pointSizeF();
 }
 
-}  // namespace
-
-namespace WindowTextSize {
-
-qreal factorFor(qreal desktopPointSize, QSize drawn, QSize available, QSize reserve)
+// How much the window grows for a desktop font of pointSize points, kept to what fits
+// on a screen whose available area is available (both in the window's own pixels; reserve is
+// what the window manager's frame takes around it). Never 0: a screen too small even for the
+// window as drawn gives the factor that fits, below 1.
+qreal factorFor(qreal pointSize, QSize drawn, QSize available, QSize reserve)
 {
-    const qreal asked = std::max(1.0, desktopPointSize / UsualPointSize);
+    const qreal asked = std::max(1.0, pointSize / UsualPointSize);
     if (drawn.isEmpty() || available.isEmpty())
         return asked;
     const qreal widthFits = qreal(available.width() - reserve.width()) / drawn.width();
@@ -179,6 +183,10 @@ qreal factorFor(qreal desktopPointSize, QSize drawn, QSize available, QSize rese
     const qreal fits = std::floor(std::min(widthFits, heightFits) * 100.0) / 100.0;
     return std::max(0.01, std::min(asked, fits));
 }
+
+}  // namespace
+
+namespace WindowTextSize {
 
 void follow(QWidget &window)
 {
