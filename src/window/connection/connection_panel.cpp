@@ -29,41 +29,32 @@ const QString IconNotConnected = QStringLiteral(":/image/connect_creating.png");
 const QString IconConnected = QStringLiteral(":/image/connect_established.png");
 const QString IconFailed = QStringLiteral(":/image/connect_no.png");
 
-// Tells the operator, in one warning box, that the reader is there but this user may not open
-// it. Nothing for any other finding, and nothing on Windows, where the driver grants the user
-// the reader.
-void warnIfAccessDenied(const AccessCheck::Diagnosis &diagnosis)
+// Tells the operator, in one warning box, why the reader was not connected: another process
+// holds it (a station, keylon2ctl, a second window), and who; no lock could be had for it, so
+// another program could talk to it at the same time; or it is there but this user may not open
+// it. Nothing for any other failure; nothing about access on Windows, where the driver grants
+// the user the reader.
+void warnRefused(const HeldReader::Error &refused)
 {
-#ifdef Q_OS_WIN
-    Q_UNUSED(diagnosis);
-#else
-    if (diagnosis.finding != AccessCheck::Finding::Denied)
-        return;
-    QMessageBox::warning(nullptr, WindowText::tr("Connect Device"),
-                         AccessCheck::deniedText(diagnosis.node).human());
+    QString text;
+    if (refused.failure == HeldReader::Failure::Busy) {
+        const ReaderLock::Holder &holder = refused.holder;
+        const QString command = holder.command.isEmpty() ? WindowText::tr("another program") : holder.command;
+        const QString pid = holder.pid > 0 ? QString::number(holder.pid) : WindowText::tr("unknown");
+        text = WindowText::tr("The reader %1 is in use by %2 (process %3). Connect again when it is free.")
+                   .arg(refused.node, command, pid);
+    } else if (refused.failure == HeldReader::Failure::NoLock) {
+        text = WindowText::tr("No lock can be had for the reader %1 (%2), so another program could talk to it "
+                              "at the same time. Make the lock directory %3 writable for this user, then "
+                              "connect again.")
+                   .arg(refused.node, refused.reason, ReaderLock::directory());
+#ifndef Q_OS_WIN
+    } else if (refused.access.finding == AccessCheck::Finding::Denied) {
+        text = AccessCheck::deniedText(refused.access.node).human();
 #endif
-}
-
-// Tells the operator that another process holds the reader at node (a station, keylon2ctl, a
-// second window), and who: the window stays disconnected.
-void warnReaderBusy(const QString &node, const ReaderLock::Holder &holder)
-{
-    const QString command = holder.command.isEmpty() ? WindowText::tr("another program") : holder.command;
-    const QString pid = holder.pid > 0 ? QString::number(holder.pid) : WindowText::tr("unknown");
-    QMessageBox::warning(nullptr, WindowText::tr("Connect Device"),
-                         WindowText::tr("The reader %1 is in use by %2 (process %3). Connect again when it is free.")
-                             .arg(node, command, pid));
-}
-
-// Tells the operator that no lock could be had for the reader at node (why: error), so the
-// window did not connect: another program could talk to the reader at the same time.
-void warnNoLock(const QString &node, const QString &error)
-{
-    QMessageBox::warning(nullptr, WindowText::tr("Connect Device"),
-                         WindowText::tr("No lock can be had for the reader %1 (%2), so another program could talk to it "
-                                  "at the same time. Make the lock directory %3 writable for this user, then "
-                                  "connect again.")
-                             .arg(node, error, ReaderLock::directory()));
+    }
+    if (!text.isEmpty())
+        QMessageBox::warning(nullptr, WindowText::tr("Connect Device"), text);
 }
 
 }  // namespace
@@ -177,12 +168,7 @@ void ConnectionPanel::connectReader(bool usb, const ReaderList::Reader &chosen)
         const HeldReader::Error refused = link_.open(chosen);
         if (refused.failure != HeldReader::Failure::None) {
             showFailedConnect(usb ? "unable to open USB HID device\n" : "unable to open com device\n");
-            if (refused.failure == HeldReader::Failure::Busy)
-                warnReaderBusy(refused.node, refused.holder);
-            else if (refused.failure == HeldReader::Failure::NoLock)
-                warnNoLock(refused.node, refused.reason);
-            else
-                warnIfAccessDenied(refused.access);
+            warnRefused(refused);
             return;
         }
         //: The interface-change button names the interface it switches to
