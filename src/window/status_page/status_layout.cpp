@@ -35,11 +35,6 @@ bool onlyLettersAndDigits(const QString &text)
 
 }  // namespace
 
-StatusLayout::StatusLayout(QTextDocument *document)
-    : QAbstractTextDocumentLayout(document)
-{
-}
-
 bool StatusLayout::hasWidth() const
 {
     // The edit gives the document its width once it is laid out on the screen.

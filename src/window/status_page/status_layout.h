@@ -20,7 +20,7 @@ class QTextBlock;
 class StatusLayout : public QAbstractTextDocumentLayout
 {
 public:
-    explicit StatusLayout(QTextDocument *document);
+    using QAbstractTextDocumentLayout::QAbstractTextDocumentLayout;
 
     void draw(QPainter *painter, const PaintContext &context) override;
     int hitTest(const QPointF &point, Qt::HitTestAccuracy accuracy) const override;

@@ -105,10 +105,7 @@ void speakValue(QComboBox *box)
 class Placeholder : public QAccessibleObject
 {
 public:
-    explicit Placeholder(QObject *object)
-        : QAccessibleObject(object)
-    {
-    }
+    using QAccessibleObject::QAccessibleObject;
     QAccessibleInterface *parent() const override { return nullptr; }
     QAccessibleInterface *child(int) const override { return nullptr; }
     int childCount() const override { return 0; }
