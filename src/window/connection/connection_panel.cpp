@@ -2,7 +2,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDebug>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>

@@ -1,6 +1,5 @@
 #include "window/connection/reader_link.h"
 
-#include <QDebug>
 #include <QTimer>
 
 #include <utility>

@@ -1,6 +1,5 @@
 #include "window/maintenance/firmware_update.h"
 
-#include <QDebug>
 #include <QDir>
 #include <QFileInfo>
 #include <QMessageBox>

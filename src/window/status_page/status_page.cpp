@@ -1,6 +1,5 @@
 #include "window/status_page/status_page.h"
 
-#include <QDebug>
 #include <QTextEdit>
 
 #include "window/status_page/char_thread.h"

@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QRadioButton>
 #include <QStyleOptionButton>
-#include <QDebug>
 #include <QFontInfo>
 #include <QLayout>
 #include <QProxyStyle>
