@@ -46,11 +46,6 @@ qreal StatusLayout::margin() const
     return document()->documentMargin();
 }
 
-qreal StatusLayout::lineHeight() const
-{
-    return std::ceil(QFontMetricsF(document()->defaultFont()).height());
-}
-
 // As many lines as the paragraph has line ends, each as many times as its characters fill
 // the width on average.
 qreal StatusLayout::estimate(const QTextBlock &block) const
@@ -69,7 +64,7 @@ qreal StatusLayout::estimate(const QTextBlock &block) const
             break;
         from = end + 1;
     }
-    return lines * lineHeight();
+    return lines * std::ceil(metrics.height());
 }
 
 void StatusLayout::layOut(int index, const QTextBlock &block) const

@@ -42,7 +42,6 @@ private:
 
     bool hasWidth() const;
     qreal margin() const;
-    qreal lineHeight() const;
     qreal estimate(const QTextBlock &block) const;
     void layOut(int index, const QTextBlock &block) const;
     void measure(int index, const QTextBlock &block) const;
