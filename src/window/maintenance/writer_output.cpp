@@ -52,13 +52,10 @@ void WriterOutput::append(const QString &text)
 
 void WriterOutput::show(const QStringList &finished, int firstKept)
 {
-    QString kept;
-    int keptChars = 0;
-    for (int i = firstKept; i < finished.size(); ++i) {
-        kept += finished.at(i) + QLatin1Char('\n');
-        keptChars += finished.at(i).size() + 1;
-    }
-    kept += line_;
+    QStringList keptLines = finished.mid(firstKept);
+    keptLines << line_;
+    const QString kept = keptLines.join(QLatin1Char('\n'));
+    const int keptChars = kept.size() - line_.size();  // the finished lines, line ends included
 
     QTextCursor cursor(view_->document());
     if (firstKept > 0) {
