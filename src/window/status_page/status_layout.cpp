@@ -132,8 +132,9 @@ QTextLayout *StatusLayout::placed(int index, const QTextBlock &block) const
     if (hasWidth() && !(paragraph.laidOut && block.layout()->lineCount() > 0)) {
         const qreal before = paragraph.height;
         measure(index, block);
-        if (paragraph.height != before)
-            sizeMayHaveChanged();
+        // Not told from inside a paint or a hit test: the edit hears of it at the next turn.
+        if (paragraph.height != before && !catchUp_.isActive())
+            catchUp_.start(0, const_cast<StatusLayout *>(this));
     }
     updateTops();
     QTextLayout *layout = block.layout();
@@ -160,13 +161,6 @@ int StatusLayout::indexAt(qreal y) const
     const auto after = std::upper_bound(tops_.begin(), tops_.end() - 1, y);
     const int index = int(after - tops_.begin()) - 1;
     return std::max(0, std::min(index, int(paragraphs_.size()) - 1));
-}
-
-void StatusLayout::sizeMayHaveChanged() const
-{
-    // Not from inside a paint or a hit test: the edit hears of it at the next turn.
-    if (!catchUp_.isActive())
-        catchUp_.start(0, const_cast<StatusLayout *>(this));
 }
 
 void StatusLayout::documentChanged(int from, int charsRemoved, int charsAdded)
@@ -253,11 +247,7 @@ void StatusLayout::timerEvent(QTimerEvent *event)
         QAbstractTextDocumentLayout::timerEvent(event);
         return;
     }
-    catchUp();
-}
-
-void StatusLayout::catchUp()
-{
+    // Catching up: the paragraphs still estimated are laid out, as many as a slice allows.
     QElapsedTimer clock;
     clock.start();
     const int count = int(paragraphs_.size());

@@ -48,8 +48,6 @@ private:
     QTextLayout *placed(int index, const QTextBlock &block) const;
     void updateTops() const;
     int indexAt(qreal y) const;
-    void catchUp();
-    void sizeMayHaveChanged() const;
 
     mutable std::vector<Paragraph> paragraphs_;
     mutable std::vector<qreal> tops_;  // the top of each paragraph, valid below validTops_
