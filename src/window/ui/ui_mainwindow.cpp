@@ -30,8 +30,7 @@ W *place(QWidget *parent, const char *name, int x, int y, int width, int height,
     W *widget = new W(parent);
     widget->setObjectName(QString::fromLatin1(name));
     widget->setGeometry(QRect(x, y, width, height));
-    if (!enabled)
-        widget->setEnabled(false);
+    widget->setEnabled(enabled);
     return widget;
 }
 
@@ -41,8 +40,7 @@ W *inLayout(QWidget *parent, QHBoxLayout *layout, const char *name, bool enabled
 {
     W *widget = new W(parent);
     widget->setObjectName(QString::fromLatin1(name));
-    if (!enabled)
-        widget->setEnabled(false);
+    widget->setEnabled(enabled);
     layout->addWidget(widget);
     return widget;
 }
