@@ -15,12 +15,7 @@ MainWindow::MainWindow(QWidget *parent)
     , form_(ui)
     , status_(ui)
     , reader_(link_, form_, status_)
-    , writer_(link_, form_)
     , connection_(ui, link_, [this] { reader_.read(); }, [this] { form_.followSwitches(); })
-    , files_(*this, link_, form_)
-    , firmware_(*this, link_, [this](const ReaderList::Reader &reader) { return connection_.connectTo(reader); },
-                [this] { reader_.read(); })
-    , interfaceChange_(link_)
     , wait_(*this, ui, link_.runner())
 {
     ui.setupUi(this);
@@ -55,7 +50,7 @@ void MainWindow::EnableControls(bool on) { connection_.enableControls(on); }
 int MainWindow::DisplayKLNValue(QByteArray chunk) { return reader_.showSerialAnswers(chunk); }
 
 void MainWindow::GetKLNValueClick() { reader_.read(); }
-void MainWindow::SetKLNValueClick() { writer_.write(); }
+void MainWindow::SetKLNValueClick() { writeSettings(link_, form_); }
 void MainWindow::threadStart() { link_.dumpDiagnosticInterface(); }
 void MainWindow::threadPause() { status_.toggleTicker(); }
 void MainWindow::threadStop() {}
@@ -68,8 +63,8 @@ void MainWindow::RemoveDataEnableClick() { form_.removeDataEnableClicked(); }
 void MainWindow::TestButClick() { status_.listPorts(); }
 void MainWindow::tabChange(int index) { link_.setCurrentTab(index); }
 void MainWindow::TriggerClick() {}
-void MainWindow::ChangeModeClick() { interfaceChange_.run(); }
-void MainWindow::FWUpdateClick() { firmware_.run(); }
+void MainWindow::ChangeModeClick() { changeInterface(link_); }
+void MainWindow::FWUpdateClick() { runFirmwareUpdate(*this, link_, connection_, reader_); }
 
 void MainWindow::on_Searal_radcmd_clicked() { connection_.useSerialPort(true); }
 void MainWindow::on_USBKB_radcmd_clicked() { connection_.useSerialPort(false); }
@@ -77,7 +72,7 @@ void MainWindow::onReadyRead() { reader_.takeSerialChunk(); }
 void MainWindow::Pre_selectChanged(int index) { form_.controlPicked(Affix::Pre, index); }
 void MainWindow::Post_selectChanged(int index) { form_.controlPicked(Affix::Post, index); }
 void MainWindow::Remove_selectChanged(int index) { form_.controlPicked(Affix::Remove, index); }
-void MainWindow::on_ImportBut_clicked() { files_.importPage(); }
-void MainWindow::on_ExportBut_clicked() { files_.exportPage(); }
-void MainWindow::on_DefaultBut_clicked() { files_.loadDefault(); }
+void MainWindow::on_ImportBut_clicked() { ConfigFiles::importPage(*this, link_, form_); }
+void MainWindow::on_ExportBut_clicked() { ConfigFiles::exportPage(*this, link_, form_); }
+void MainWindow::on_DefaultBut_clicked() { ConfigFiles::loadDefault(form_); }
 void MainWindow::on_RemoveIDCodeChk_clicked() { form_.removeIdCodeClicked(); }

@@ -73,10 +73,6 @@ private:
     SettingsForm form_;
     StatusPage status_;
     SettingsReader reader_;
-    SettingsWriter writer_;
     ConnectionPanel connection_;
-    ConfigFiles files_;
-    FirmwareUpdate firmware_;
-    InterfaceChange interfaceChange_;
     ReaderWait wait_;
 };

@@ -2,7 +2,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDebug>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,8 +11,9 @@
 #include <QTabWidget>
 #include <QTextEdit>
 
-#include "window/connection/access_warning.h"
+#include "core/link/access_check.h"
 #include "core/link/port_choice.h"
+#include "core/link/reader_lock.h"
 #include "window/connection/port_field.h"
 #include "window/connection/reader_link.h"
 #include "core/platform/platform.h"
@@ -27,6 +27,34 @@ namespace {
 const QString IconNotConnected = QStringLiteral(":/image/connect_creating.png");
 const QString IconConnected = QStringLiteral(":/image/connect_established.png");
 const QString IconFailed = QStringLiteral(":/image/connect_no.png");
+
+// Tells the operator, in one warning box, why the reader was not connected: another process
+// holds it (a station, keylon2ctl, a second window), and who; no lock could be had for it, so
+// another program could talk to it at the same time; or it is there but this user may not open
+// it. Nothing for any other failure; nothing about access on Windows, where the driver grants
+// the user the reader.
+void warnRefused(const HeldReader::Error &refused)
+{
+    QString text;
+    if (refused.failure == HeldReader::Failure::Busy) {
+        const ReaderLock::Holder &holder = refused.holder;
+        const QString command = holder.command.isEmpty() ? WindowText::tr("another program") : holder.command;
+        const QString pid = holder.pid > 0 ? QString::number(holder.pid) : WindowText::tr("unknown");
+        text = WindowText::tr("The reader %1 is in use by %2 (process %3). Connect again when it is free.")
+                   .arg(refused.node, command, pid);
+    } else if (refused.failure == HeldReader::Failure::NoLock) {
+        text = WindowText::tr("No lock can be had for the reader %1 (%2), so another program could talk to it "
+                              "at the same time. Make the lock directory %3 writable for this user, then "
+                              "connect again.")
+                   .arg(refused.node, refused.reason, ReaderLock::directory());
+#ifndef Q_OS_WIN
+    } else if (refused.access.finding == AccessCheck::Finding::Denied) {
+        text = AccessCheck::deniedText(refused.access.node).human();
+#endif
+    }
+    if (!text.isEmpty())
+        QMessageBox::warning(nullptr, WindowText::tr("Connect Device"), text);
+}
 
 }  // namespace
 
@@ -139,12 +167,7 @@ void ConnectionPanel::connectReader(bool usb, const ReaderList::Reader &chosen)
         const HeldReader::Error refused = link_.open(chosen);
         if (refused.failure != HeldReader::Failure::None) {
             showFailedConnect(usb ? "unable to open USB HID device\n" : "unable to open com device\n");
-            if (refused.failure == HeldReader::Failure::Busy)
-                warnReaderBusy(refused.node, refused.holder);
-            else if (refused.failure == HeldReader::Failure::NoLock)
-                warnNoLock(refused.node, refused.reason);
-            else
-                warnIfAccessDenied(refused.access);
+            warnRefused(refused);
             return;
         }
         //: The interface-change button names the interface it switches to

@@ -7,33 +7,11 @@
 
 #include "core/link/port_choice.h"
 #include "core/platform/platform.h"
+#include "window/connection/operator_input.h"
 
 namespace {
 
 const QEvent::Type FillEvent = QEvent::Type(QEvent::registerEventType());
-
-// Events by which the operator can change something: what the list must come before.
-bool fromOperator(QEvent::Type type)
-{
-    switch (type) {
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonRelease:
-    case QEvent::MouseButtonDblClick:
-    case QEvent::KeyPress:
-    case QEvent::KeyRelease:
-    case QEvent::ShortcutOverride:
-    case QEvent::Shortcut:
-    case QEvent::Wheel:
-    case QEvent::TouchBegin:
-    case QEvent::TabletPress:
-    case QEvent::ContextMenu:
-    case QEvent::InputMethod:
-    case QEvent::Drop:
-        return true;
-    default:
-        return false;
-    }
-}
 
 }  // namespace
 
@@ -73,7 +51,8 @@ bool PortFieldFill::eventFilter(QObject *watched, QEvent *event)
             // At low priority: what waits in the queue, and what painting the frame queued, goes
             // first.
             QCoreApplication::postEvent(this, new QEvent(FillEvent), Qt::LowEventPriority);
-        } else if (fromOperator(event->type())) {
+        } else if (isOperatorInput(event->type()) || event->type() == QEvent::InputMethod) {
+            // Anything by which the operator can change something: the list must come first.
             fillNow();
         }
     }

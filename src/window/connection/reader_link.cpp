@@ -1,21 +1,10 @@
 #include "window/connection/reader_link.h"
 
-#include <QDebug>
 #include <QTimer>
 
 #include <utility>
 
 #include "core/link/hid_transport.h"
-
-namespace {
-
-hid_device *hidHandleOf(const HeldReader &reader)
-{
-    const auto *const hid = dynamic_cast<const HidTransport *>(&reader.transport());
-    return hid ? hid->device() : nullptr;
-}
-
-}  // namespace
 
 ReaderLink::ReaderLink(QObject *timerOwner)
     : timerOwner_(timerOwner)
@@ -71,7 +60,8 @@ HeldReader::Error ReaderLink::open(ReaderList::Reader chosen)
     }
     if (!opening.ok())
         return opening.error;
-    state_.hidDevice = hidHandleOf(reader_);
+    const auto *const hid = dynamic_cast<const HidTransport *>(&reader_.transport());
+    state_.hidDevice = hid ? hid->device() : nullptr;
 
     if (reader_.carriesKeyReads()) {
         const Transport *const link = &reader_.transport();

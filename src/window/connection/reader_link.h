@@ -5,13 +5,10 @@
 #include <QString>
 
 #include <functional>
-#include <memory>
 #include <optional>
 
-#include "core/link/access_check.h"
 #include "window/connection/exchange_runner.h"
 #include "window/connection/link_state.h"
-#include "core/link/reader_lock.h"
 #include "core/reader/firmware_check.h"
 #include "core/reader/held_reader.h"
 #include "core/session/reader_session.h"

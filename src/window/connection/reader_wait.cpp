@@ -10,34 +10,10 @@
 #include <QWidget>
 
 #include "window/connection/exchange_runner.h"
+#include "window/connection/operator_input.h"
 #include "window/ui/ui_mainwindow.h"
 
 namespace {
-
-// What the operator does with mouse, keys and touch; the window still moves, resizes, repaints
-// and shows its tooltips.
-bool isInput(QEvent::Type type)
-{
-    switch (type) {
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonRelease:
-    case QEvent::MouseButtonDblClick:
-    case QEvent::Wheel:
-    case QEvent::KeyPress:
-    case QEvent::KeyRelease:
-    case QEvent::Shortcut:
-    case QEvent::ContextMenu:
-    case QEvent::TouchBegin:
-    case QEvent::TouchUpdate:
-    case QEvent::TouchEnd:
-    case QEvent::TabletPress:
-    case QEvent::TabletRelease:
-    case QEvent::Drop:
-        return true;
-    default:
-        return false;
-    }
-}
 
 bool belongsTo(QObject *object, const QObject *window)
 {
@@ -131,5 +107,5 @@ bool ReaderWait::eventFilter(QObject *watched, QEvent *event)
         event->accept();
         return true;
     }
-    return isInput(event->type()) && belongsTo(watched, &window_);
+    return isOperatorInput(event->type()) && belongsTo(watched, &window_);
 }

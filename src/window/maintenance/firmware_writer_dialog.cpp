@@ -77,7 +77,6 @@ bool FirmwareWriterDialog::run(const QString &program, const QStringList &argume
     // A writer that waits for input would otherwise wait for ever: nobody types into it.
     writer_.setStandardInputFile(QProcess::nullDevice());
     writer_.setProcessChannelMode(QProcess::MergedChannels);
-    running_ = true;
     writer_.start(program, arguments);
     if (!ended_)
         exec();
@@ -91,7 +90,7 @@ void FirmwareWriterDialog::offerCheck()
 
 void FirmwareWriterDialog::reject()
 {
-    if (running_)
+    if (!ended_)
         askToStop();
     else
         QDialog::reject();
@@ -99,13 +98,13 @@ void FirmwareWriterDialog::reject()
 
 void FirmwareWriterDialog::askToStop()
 {
-    if (!running_)
+    if (ended_)
         return;
     const auto answer = QMessageBox::question(
         this, WindowText::tr("FW Update"),
         WindowText::tr("Stopping the writer can leave the reader without working firmware. Stop it?"),
         QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
-    if (answer != QMessageBox::Yes || !running_)
+    if (answer != QMessageBox::Yes || ended_)
         return;
     stopped_ = true;
     writer_.kill();
@@ -121,7 +120,6 @@ void FirmwareWriterDialog::showEnd(int exitCode)
     if (ended_)
         return;
     showOutput();
-    running_ = false;
     ended_ = true;
     end_->setText(WindowText::tr("The firmware writer ended with exit code %1. Connect again when the reader is back.")
                       .arg(exitCode));

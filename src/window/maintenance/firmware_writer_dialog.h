@@ -32,7 +32,7 @@ public:
     bool checkAsked() const { return checkAsked_; }
 
 public slots:
-    void reject() override;  // while the writer runs: the same question as the stop button
+    void reject() override;  // until the writer ends: the same question as the stop button
 
 private:
     void askToStop();
@@ -47,7 +47,6 @@ private:
     QPushButton *stop_;
     QPushButton *close_;
     QPushButton *check_;
-    bool running_ = false;
     bool stopped_ = false;
     bool ended_ = false;
     bool checkAsked_ = false;

@@ -5,13 +5,4 @@ class ReaderLink;
 // "Change Mode": once the operator agrees, tells the reader to change to its other interface;
 // the link goes down and the utility closes (the operator connects again over the other
 // transport).
-class InterfaceChange
-{
-public:
-    explicit InterfaceChange(ReaderLink &link);
-
-    void run();
-
-private:
-    ReaderLink &link_;
-};
+void changeInterface(ReaderLink &link);

@@ -19,25 +19,22 @@ void WriterOutput::append(const QString &text)
         return;
     QStringList finished;
     for (const QChar c : text) {
-        if (c == QLatin1Char('\n')) {
-            finished << line_;
-            line_.clear();
-            column_ = 0;
-            continue;
-        }
         if (c == QLatin1Char('\r')) {
             column_ = 0;
             continue;
         }
-        if (column_ < line_.size())
-            line_[column_] = c;
-        else
-            line_ += c;
-        if (++column_ >= MaxLineChars) {
-            finished << line_;
-            line_.clear();
-            column_ = 0;
+        if (c != QLatin1Char('\n')) {
+            if (column_ < line_.size())
+                line_[column_] = c;
+            else
+                line_ += c;
+            if (++column_ < MaxLineChars)
+                continue;
         }
+        // A line end, or a line too long to go on: the line is finished.
+        finished << line_;
+        line_.clear();
+        column_ = 0;
     }
 
     // Of a read that brings more than the view keeps, only its end is shown.
@@ -55,13 +52,10 @@ void WriterOutput::append(const QString &text)
 
 void WriterOutput::show(const QStringList &finished, int firstKept)
 {
-    QString kept;
-    int keptChars = 0;
-    for (int i = firstKept; i < finished.size(); ++i) {
-        kept += finished.at(i) + QLatin1Char('\n');
-        keptChars += finished.at(i).size() + 1;
-    }
-    kept += line_;
+    QStringList keptLines = finished.mid(firstKept);
+    keptLines << line_;
+    const QString kept = keptLines.join(QLatin1Char('\n'));
+    const int keptChars = kept.size() - line_.size();  // the finished lines, line ends included
 
     QTextCursor cursor(view_->document());
     if (firstKept > 0) {

@@ -29,33 +29,26 @@ bool acceptFile(const QString &path, const QString &title)
 
 }  // namespace
 
-ConfigFiles::ConfigFiles(QWidget &dialogParent, ReaderLink &link, SettingsForm &form)
-    : dialogParent_(dialogParent)
-    , link_(link)
-    , form_(form)
+void ConfigFiles::exportPage(QWidget &dialogParent, const ReaderLink &link, const SettingsForm &form)
 {
-}
-
-void ConfigFiles::exportPage()
-{
-    const QString path = FileDialogs::getSaveFileName(&dialogParent_, WindowText::tr("Save Config"), ".",
+    const QString path = FileDialogs::getSaveFileName(&dialogParent, WindowText::tr("Save Config"), ".",
                                                       WindowText::tr("Config Files(*.cfg)"));
     if (path.isEmpty()) {
         QMessageBox::warning(nullptr, WindowText::tr("Config File"), WindowText::tr("You didn't input config file."));
         return;
     }
 
-    ConfigPage page = form_.page();
-    page.interfaceSerial = link_.state().serialActive != 0;
+    ConfigPage page = form.page();
+    page.interfaceSerial = link.state().serialActive != 0;
     QString reason;
     if (!ConfigFile::write(path, page, &reason))
         QMessageBox::warning(nullptr, WindowText::tr("Config File"),
                              WindowText::tr("Cannot write %1: %2. Nothing was saved.").arg(QFileInfo(path).fileName(), reason));
 }
 
-void ConfigFiles::importPage()
+void ConfigFiles::importPage(QWidget &dialogParent, ReaderLink &link, SettingsForm &form)
 {
-    const QString path = FileDialogs::getOpenFileName(&dialogParent_, WindowText::tr("Open Config"), ".",
+    const QString path = FileDialogs::getOpenFileName(&dialogParent, WindowText::tr("Open Config"), ".",
                                                       WindowText::tr("Config Files(*.cfg)"));
     if (path.isEmpty()) {
         QMessageBox::information(nullptr, WindowText::tr("Open Config"), WindowText::tr("You didn't select any files."));
@@ -65,12 +58,12 @@ void ConfigFiles::importPage()
     if (!acceptFile(path, WindowText::tr("Open Config")))
         return;
     const ConfigPage page = ConfigFile::read(path);
-    link_.setInterfaceSetting(
-        FileInterface::writeTarget(FileInterface::Use::NextWrite, link_.reader().dialect(), page.interfaceSerial));
-    form_.showPage(page);
+    link.setInterfaceSetting(
+        FileInterface::writeTarget(FileInterface::Use::NextWrite, link.reader().dialect(), page.interfaceSerial));
+    form.showPage(page);
 }
 
-void ConfigFiles::loadDefault()
+void ConfigFiles::loadDefault(SettingsForm &form)
 {
     const QString path = QDir::currentPath() + "/Default.cfg";
     if (!QFileInfo::exists(path)) {
@@ -81,7 +74,7 @@ void ConfigFiles::loadDefault()
     if (!acceptFile(path, WindowText::tr("Load Default")))
         return;
     // The default file leaves the interface as it is: only an import changes it.
-    form_.showPage(ConfigFile::read(path));
+    form.showPage(ConfigFile::read(path));
     QMessageBox::warning(nullptr, WindowText::tr("Load Default"),
                          WindowText::tr("The default file is successfully loaded, click the Set Status write to Keylon device."));
 }

@@ -5,19 +5,12 @@ class ReaderLink;
 class SettingsForm;
 
 // Export, Import and the default file: the page to and from configuration files. The reader is
-// not touched; Import also sets the interface the next write asks the reader for.
-class ConfigFiles
-{
-public:
-    // The file dialogs open over dialogParent (the window).
-    ConfigFiles(QWidget &dialogParent, ReaderLink &link, SettingsForm &form);
+// not touched; Import also sets the interface the next write asks the reader for. The file
+// dialogs open over dialogParent (the window).
+namespace ConfigFiles {
 
-    void exportPage();
-    void importPage();
-    void loadDefault();
+void exportPage(QWidget &dialogParent, const ReaderLink &link, const SettingsForm &form);
+void importPage(QWidget &dialogParent, ReaderLink &link, SettingsForm &form);
+void loadDefault(SettingsForm &form);
 
-private:
-    QWidget &dialogParent_;
-    ReaderLink &link_;
-    SettingsForm &form_;
-};
+}  // namespace ConfigFiles

@@ -164,12 +164,9 @@ void SettingsForm::postAmbleEnableClicked()
 // asking for one turns the other off. Unticking either leaves the other as it is.
 void SettingsForm::removeDataEnableClicked()
 {
-    if (ui_.RemoveDataChk->isChecked()) {
-        ui_.RemoveDataEdit->setEnabled(true);
+    ui_.RemoveDataEdit->setEnabled(ui_.RemoveDataChk->isChecked());
+    if (ui_.RemoveDataChk->isChecked())
         ui_.RemoveIDCodeChk->setChecked(false);
-    } else {
-        ui_.RemoveDataEdit->setEnabled(false);
-    }
 }
 
 void SettingsForm::removeIdCodeClicked()

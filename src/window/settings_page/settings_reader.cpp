@@ -69,9 +69,15 @@ void SettingsReader::read()
         }
         if (!reader.carriesCountry())
             form_.disableCountry();  // no read command returns the country here
-        // What came is shown as every chunk is, with what the session took from it.
-        const bool complete = !read.serialAnswers.isEmpty() && showSerialRead(read);
-        tell(complete ? SuccessText : VersionFailText);
+        // What came is shown as every chunk is, with what the session took from it: all of it
+        // echoed and logged as one chunk, in the order it came; the session took the answers from
+        // where they lay in it (a key's ID code among them is shown and does not spoil the read).
+        if (!read.serialAnswers.isEmpty()) {
+            status_.echo(read.serialAnswers);
+            qDebug().noquote().nospace() << "bytes:" << read.serialAnswers.toHex();
+            showAnswers(read.answerChunk.isEmpty() ? read.serialAnswers : read.answerChunk, read.record, read.fields);
+        }
+        tell(!read.serialAnswers.isEmpty() && read.allAnswered ? SuccessText : VersionFailText);
         return;
     }
 
@@ -102,17 +108,6 @@ int SettingsReader::receiveChunk(const QByteArray &chunk)
     status_.echo(chunk);
     qDebug().noquote().nospace() << "bytes:" << chunk.toHex();
     return showSerialAnswers(chunk);
-}
-
-// What a settings read collected: all of it echoed and logged as one chunk, in the order it
-// came; the session took the answers from where they lay in it (a key's ID code among them is
-// shown and does not spoil the read).
-bool SettingsReader::showSerialRead(const ReaderSession::SettingsRead &read)
-{
-    status_.echo(read.serialAnswers);
-    qDebug().noquote().nospace() << "bytes:" << read.serialAnswers.toHex();
-    showAnswers(read.answerChunk.isEmpty() ? read.serialAnswers : read.answerChunk, read.record, read.fields);
-    return read.allAnswered;
 }
 
 int SettingsReader::showSerialAnswers(const QByteArray &chunk)

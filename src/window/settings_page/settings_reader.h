@@ -36,7 +36,6 @@ public:
     int showSerialAnswers(const QByteArray &chunk);
 
 private:
-    bool showSerialRead(const ReaderSession::SettingsRead &read);
     void showAnswers(const QByteArray &chunk, const SettingsRecord &record, quint8 fields);
 
     ReaderLink &link_;

@@ -7,19 +7,13 @@
 #include "core/protocol/settings_frames.h"
 #include "window/ui/window_tr.h"
 
-SettingsWriter::SettingsWriter(ReaderLink &link, SettingsForm &form)
-    : link_(link)
-    , form_(form)
+void writeSettings(ReaderLink &link, const SettingsForm &form)
 {
-}
-
-void SettingsWriter::write()
-{
-    if (link_.exchanging())
+    if (link.exchanging())
         return;
     // All three affixes are converted before anything goes out: an affix the reader could not
     // give back must stop the whole write, not leave half of a page in the reader.
-    const SettingsRecord page = form_.recordToWrite();
+    const SettingsRecord page = form.recordToWrite();
 
     const auto overlong = SettingsWrite::overlongAffixes(page);
     if (!overlong.isEmpty()) {
@@ -27,8 +21,8 @@ void SettingsWriter::write()
         return;
     }
 
-    const quint8 target = link_.state().interfaceSetting;
-    const auto written = link_.exchange([&] { return link_.session().writeSettings(page, target); });
+    const quint8 target = link.state().interfaceSetting;
+    const auto written = link.exchange([&] { return link.session().writeSettings(page, target); });
     if (!written)
         return;
     const SessionResult &result = *written;
@@ -43,9 +37,9 @@ void SettingsWriter::write()
         QMessageBox::warning(nullptr, WindowText::tr("Setting Keylon"), text);
         return;
     }
-    link_.noteWritten(page);
-    if (link_.reader().leavesLink(target))
-        link_.leaveForOtherInterface();
+    link.noteWritten(page);
+    if (link.reader().leavesLink(target))
+        link.leaveForOtherInterface();
 
     QMessageBox::information(nullptr, WindowText::tr("Setting Keylon"), WindowText::tr("Successfully set Keylon set value"),
                              QMessageBox::Yes);

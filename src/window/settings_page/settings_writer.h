@@ -6,14 +6,4 @@ class SettingsForm;
 // "&Set Status": writes the page into the reader over the link the window holds, and has the
 // reader save it. When the page names the other interface, the reader changes to it after the
 // save and leaves this link.
-class SettingsWriter
-{
-public:
-    SettingsWriter(ReaderLink &link, SettingsForm &form);
-
-    void write();
-
-private:
-    ReaderLink &link_;
-    SettingsForm &form_;
-};
+void writeSettings(ReaderLink &link, const SettingsForm &form);

@@ -35,11 +35,6 @@ bool onlyLettersAndDigits(const QString &text)
 
 }  // namespace
 
-StatusLayout::StatusLayout(QTextDocument *document)
-    : QAbstractTextDocumentLayout(document)
-{
-}
-
 bool StatusLayout::hasWidth() const
 {
     // The edit gives the document its width once it is laid out on the screen.
@@ -49,11 +44,6 @@ bool StatusLayout::hasWidth() const
 qreal StatusLayout::margin() const
 {
     return document()->documentMargin();
-}
-
-qreal StatusLayout::lineHeight() const
-{
-    return std::ceil(QFontMetricsF(document()->defaultFont()).height());
 }
 
 // As many lines as the paragraph has line ends, each as many times as its characters fill
@@ -74,7 +64,7 @@ qreal StatusLayout::estimate(const QTextBlock &block) const
             break;
         from = end + 1;
     }
-    return lines * lineHeight();
+    return lines * std::ceil(metrics.height());
 }
 
 void StatusLayout::layOut(int index, const QTextBlock &block) const
@@ -135,14 +125,21 @@ void StatusLayout::measure(int index, const QTextBlock &block) const
     }
 }
 
-void StatusLayout::layOutIfNeeded(int index, const QTextBlock &block) const
+// The paragraph's layout at the paragraph's top, laid out first if its lines are gone.
+QTextLayout *StatusLayout::placed(int index, const QTextBlock &block) const
 {
-    if ((paragraphs_[size_t(index)].laidOut && block.layout()->lineCount() > 0) || !hasWidth())
-        return;
-    const qreal before = paragraphs_[size_t(index)].height;
-    measure(index, block);
-    if (paragraphs_[size_t(index)].height != before)
-        sizeMayHaveChanged();
+    const Paragraph &paragraph = paragraphs_[size_t(index)];
+    if (hasWidth() && !(paragraph.laidOut && block.layout()->lineCount() > 0)) {
+        const qreal before = paragraph.height;
+        measure(index, block);
+        // Not told from inside a paint or a hit test: the edit hears of it at the next turn.
+        if (paragraph.height != before && !catchUp_.isActive())
+            catchUp_.start(0, const_cast<StatusLayout *>(this));
+    }
+    updateTops();
+    QTextLayout *layout = block.layout();
+    layout->setPosition(QPointF(margin(), tops_[size_t(index)]));
+    return layout;
 }
 
 void StatusLayout::updateTops() const
@@ -164,13 +161,6 @@ int StatusLayout::indexAt(qreal y) const
     const auto after = std::upper_bound(tops_.begin(), tops_.end() - 1, y);
     const int index = int(after - tops_.begin()) - 1;
     return std::max(0, std::min(index, int(paragraphs_.size()) - 1));
-}
-
-void StatusLayout::sizeMayHaveChanged() const
-{
-    // Not from inside a paint or a hit test: the edit hears of it at the next turn.
-    if (!catchUp_.isActive())
-        catchUp_.start(0, const_cast<StatusLayout *>(this));
 }
 
 void StatusLayout::documentChanged(int from, int charsRemoved, int charsAdded)
@@ -257,11 +247,7 @@ void StatusLayout::timerEvent(QTimerEvent *event)
         QAbstractTextDocumentLayout::timerEvent(event);
         return;
     }
-    catchUp();
-}
-
-void StatusLayout::catchUp()
-{
+    // Catching up: the paragraphs still estimated are laid out, as many as a slice allows.
     QElapsedTimer clock;
     clock.start();
     const int count = int(paragraphs_.size());
@@ -314,11 +300,7 @@ void StatusLayout::draw(QPainter *painter, const PaintContext &context)
         updateTops();
         if (tops_[size_t(i)] > clip.bottom())
             break;
-        layOutIfNeeded(i, block);
-        updateTops();
-        const qreal top = tops_[size_t(i)];
-        QTextLayout *layout = block.layout();
-        layout->setPosition(QPointF(margin(), top));
+        QTextLayout *layout = placed(i, block);
 
         const int position = block.position();
         const int length = block.length();
@@ -352,10 +334,7 @@ int StatusLayout::hitTest(const QPointF &point, Qt::HitTestAccuracy accuracy) co
     const QTextBlock block = document()->findBlockByNumber(i);
     if (!block.isValid())
         return accuracy == Qt::ExactHit ? -1 : 0;
-    layOutIfNeeded(i, block);
-    updateTops();
-    QTextLayout *layout = block.layout();
-    layout->setPosition(QPointF(margin(), tops_[size_t(i)]));
+    QTextLayout *layout = placed(i, block);
     const QPointF at = point - layout->position();
     const int lines = layout->lineCount();
     const int end = block.position() + block.length() - 1;
@@ -400,10 +379,7 @@ QRectF StatusLayout::blockBoundingRect(const QTextBlock &block) const
     const int i = block.isValid() ? block.blockNumber() : -1;
     if (i < 0 || i >= int(paragraphs_.size()))
         return QRectF();
-    layOutIfNeeded(i, block);
-    updateTops();
-    QTextLayout *layout = block.layout();
-    layout->setPosition(QPointF(margin(), tops_[size_t(i)]));
+    QTextLayout *layout = placed(i, block);
     if (layout->lineCount() == 0 || !paragraphs_[size_t(i)].laidOut)
         return QRectF(margin(), tops_[size_t(i)], std::max<qreal>(0, width_ - 2 * margin()),
                       paragraphs_[size_t(i)].height);

@@ -20,7 +20,7 @@ class QTextBlock;
 class StatusLayout : public QAbstractTextDocumentLayout
 {
 public:
-    explicit StatusLayout(QTextDocument *document);
+    using QAbstractTextDocumentLayout::QAbstractTextDocumentLayout;
 
     void draw(QPainter *painter, const PaintContext &context) override;
     int hitTest(const QPointF &point, Qt::HitTestAccuracy accuracy) const override;
@@ -42,15 +42,12 @@ private:
 
     bool hasWidth() const;
     qreal margin() const;
-    qreal lineHeight() const;
     qreal estimate(const QTextBlock &block) const;
     void layOut(int index, const QTextBlock &block) const;
     void measure(int index, const QTextBlock &block) const;
-    void layOutIfNeeded(int index, const QTextBlock &block) const;
+    QTextLayout *placed(int index, const QTextBlock &block) const;
     void updateTops() const;
     int indexAt(qreal y) const;
-    void catchUp();
-    void sizeMayHaveChanged() const;
 
     mutable std::vector<Paragraph> paragraphs_;
     mutable std::vector<qreal> tops_;  // the top of each paragraph, valid below validTops_

@@ -52,17 +52,12 @@ StatusLog::StatusLog(QTextEdit *edit)
     , edit_(edit)
 {
     setObjectName(QStringLiteral("statusLog"));
-    QTextDocument *doc = document();
+    QTextDocument *doc = edit_->document();
     doc->setDocumentLayout(new StatusLayout(doc));
     recount();
     frame_.setSingleShot(true);
     connect(&frame_, &QTimer::timeout, this, &StatusLog::showSlice);
     connect(doc, &QTextDocument::contentsChange, this, &StatusLog::documentChanged);
-}
-
-QTextDocument *StatusLog::document() const
-{
-    return edit_->document();
 }
 
 void StatusLog::echo(const QByteArray &chunk)
@@ -116,7 +111,7 @@ void StatusLog::show(int budgetMs)
     QElapsedTimer clock;
     clock.start();
     editing_ = true;
-    QTextCursor cursor(document());
+    QTextCursor cursor(edit_->document());
     cursor.movePosition(QTextCursor::End);
     bool shownSome = false;
     while (hasPending() && clock.elapsed() < budgetMs) {
@@ -228,7 +223,7 @@ void StatusLog::trim()
     int lines = lines_;
     int chars = chars_;
     int removeTo = 0;
-    for (QTextBlock block = document()->firstBlock(); block.isValid(); block = block.next()) {
+    for (QTextBlock block = edit_->document()->firstBlock(); block.isValid(); block = block.next()) {
         const QString text = block.text();
         const bool last = !block.next().isValid();
         const int ends = !last && block.userState() != GoesOn ? 1 : 0;
@@ -259,11 +254,11 @@ void StatusLog::trim()
     }
     if (removeTo <= 0)
         return;
-    const int firstState = document()->findBlock(removeTo).userState();
-    QTextCursor cursor(document());
+    const int firstState = edit_->document()->findBlock(removeTo).userState();
+    QTextCursor cursor(edit_->document());
     cursor.setPosition(removeTo, QTextCursor::KeepAnchor);
     cursor.removeSelectedText();
-    document()->firstBlock().setUserState(firstState);
+    edit_->document()->firstBlock().setUserState(firstState);
     lines_ = lines;
     chars_ = chars;
 }
@@ -272,7 +267,7 @@ void StatusLog::recount()
 {
     lines_ = 0;
     chars_ = 0;
-    for (QTextBlock block = document()->firstBlock(); block.isValid(); block = block.next()) {
+    for (QTextBlock block = edit_->document()->firstBlock(); block.isValid(); block = block.next()) {
         const QString text = block.text();
         const int ends = block.next().isValid() && block.userState() != GoesOn ? 1 : 0;
         lines_ += text.count(LineSeparator) + ends;
@@ -285,7 +280,7 @@ void StatusLog::documentChanged(int, int, int)
 {
     if (editing_)
         return;
-    if (document()->isEmpty()) {
+    if (edit_->document()->isEmpty()) {
         // Clear takes what came before the click with it, shown yet or not.
         frame_.stop();
         waiting_.clear();
@@ -300,7 +295,7 @@ QString StatusLog::text() const
 {
     QString all;
     all.reserve(chars_);
-    for (QTextBlock block = document()->firstBlock(); block.isValid(); block = block.next()) {
+    for (QTextBlock block = edit_->document()->firstBlock(); block.isValid(); block = block.next()) {
         all += block.text();
         if (block.next().isValid() && block.userState() != GoesOn)
             all += QLatin1Char('\n');

@@ -8,7 +8,6 @@
 
 class QElapsedTimer;
 class QTextCursor;
-class QTextDocument;
 class QTextEdit;
 
 // What the reader sends on the serial line, shown on the Status page the way a terminal shows
@@ -68,8 +67,6 @@ private:
     void trim();
     void recount();
     void documentChanged(int position, int removed, int added);
-
-    QTextDocument *document() const;
 
     QTextEdit *edit_;
     QByteArray waiting_;    // chunks as they came; decoded up to decodedTo_

@@ -1,6 +1,5 @@
 #include "window/status_page/status_page.h"
 
-#include <QDebug>
 #include <QTextEdit>
 
 #include "window/status_page/char_thread.h"
@@ -29,10 +28,8 @@ void StatusPage::listPorts()
     qDebug("List of ports:\n");
     qDebug("%d", int(ports.size()));
     for (const Platform::PortRecord &port : ports) {
-        qDebug("%s", port.portName.toLocal8Bit().constData());
-        qDebug("%s", port.friendName.toLocal8Bit().constData());
-        qDebug("%s", port.physName.toLocal8Bit().constData());
-        qDebug("%s", port.enumName.toLocal8Bit().constData());
+        for (const QString &field : {port.portName, port.friendName, port.physName, port.enumName})
+            qDebug("%s", field.toLocal8Bit().constData());
         qDebug("===================================\n\n");
     }
 }

@@ -2,7 +2,6 @@
 
 #include <QEvent>
 #include <QHash>
-#include <QLayout>
 #include <QPointer>
 #include <QWidget>
 

@@ -2,7 +2,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QFont>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -31,8 +30,7 @@ W *place(QWidget *parent, const char *name, int x, int y, int width, int height,
     W *widget = new W(parent);
     widget->setObjectName(QString::fromLatin1(name));
     widget->setGeometry(QRect(x, y, width, height));
-    if (!enabled)
-        widget->setEnabled(false);
+    widget->setEnabled(enabled);
     return widget;
 }
 
@@ -42,8 +40,7 @@ W *inLayout(QWidget *parent, QHBoxLayout *layout, const char *name, bool enabled
 {
     W *widget = new W(parent);
     widget->setObjectName(QString::fromLatin1(name));
-    if (!enabled)
-        widget->setEnabled(false);
+    widget->setEnabled(enabled);
     layout->addWidget(widget);
     return widget;
 }
@@ -65,13 +62,10 @@ void MainWindow::setupUi(QMainWindow *window)
         window->setObjectName(QStringLiteral("MainWindow"));
     window->resize(591, 451);
     QSizePolicy fixedPolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-    fixedPolicy.setHorizontalStretch(0);
-    fixedPolicy.setVerticalStretch(0);
     fixedPolicy.setHeightForWidth(window->sizePolicy().hasHeightForWidth());
     window->setSizePolicy(fixedPolicy);
     window->setMinimumSize(QSize(591, 451));
     window->setMaximumSize(QSize(591, 451));
-    window->setContextMenuPolicy(Qt::DefaultContextMenu);
 
     centralWidget = new QWidget(window);
     centralWidget->setObjectName(QStringLiteral("centralWidget"));
@@ -149,13 +143,8 @@ void MainWindow::setupUi(QMainWindow *window)
 
     window->setCentralWidget(centralWidget);
 
-    // The connect button lies over the test button and the debug label.
-    FWLbl->raise();
-    tabWidget->raise();
-    Debuglabel->raise();
-    TestBut->raise();
-    label_2->raise();
-    groupBox_3->raise();
+    // The connect button lies over the test button and the debug label, made after it; the
+    // others keep the order they were made in.
     ConnectBut->raise();
 
     retranslateUi(window);
@@ -222,7 +211,6 @@ void MainWindow::retranslateUi(QMainWindow *window)
     SetKLNStatusBut->setText(WindowText::tr("&Set Status"));
     //: Tab with the reader's settings
     tabWidget->setTabText(tabWidget->indexOf(Keylon_tab), WindowText::tr("Setting"));
-    ConnectBut->setText(QString());
     //: Placeholder of a hidden label; never shown
     Debuglabel->setText(WindowText::tr("TextLabel"));
     //: Placeholder of a hidden button; never shown

@@ -45,30 +45,18 @@ const Shortcut Shortcuts[] = {
      [] { return QList<QKeySequence>{QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)}; }},
 };
 
-const Shortcut &shortcutOf(const Ui::MainWindow &ui, const QPushButton *button)
-{
-    for (const Shortcut &shortcut : Shortcuts)
-        if (ui.*shortcut.button == button)
-            return shortcut;
-    Q_UNREACHABLE();
-}
-
 // "Import (Ctrl+O)": what the button does and the key that does it too.
 void hintShortcut(const Ui::MainWindow &ui, QPushButton *button, const QString &name)
 {
-    const QList<QKeySequence> keys = shortcutOf(ui, button).keys();
-    if (!keys.isEmpty())
-        button->setToolTip(QStringLiteral("%1 (%2)").arg(name, keys.first().toString(QKeySequence::NativeText)));
+    for (const Shortcut &shortcut : Shortcuts) {
+        const QList<QKeySequence> keys = shortcut.keys();
+        if (ui.*shortcut.button == button && !keys.isEmpty())
+            button->setToolTip(QStringLiteral("%1 (%2)").arg(name, keys.first().toString(QKeySequence::NativeText)));
+    }
 }
 
 // The affix pickers stand in one column under one heading ("Code"), which can label only one of
 // them; each gets a label of its own that only a screen reader meets.
-QLabel *pickerLabel(QComboBox *picker)
-{
-    return picker->parentWidget()->findChild<QLabel *>(picker->objectName() + QStringLiteral("_label"),
-                                                       Qt::FindDirectChildrenOnly);
-}
-
 void addPickerLabel(QComboBox *picker)
 {
     auto *label = new QLabel(picker->parentWidget());
@@ -83,7 +71,8 @@ void addPickerLabel(QComboBox *picker)
 void namePicker(QComboBox *picker, const QString &name)
 {
     picker->setAccessibleName(name);
-    QLabel *label = pickerLabel(picker);
+    auto *label = picker->parentWidget()->findChild<QLabel *>(picker->objectName() + QStringLiteral("_label"),
+                                                              Qt::FindDirectChildrenOnly);
     label->setText(name);
     // A label never shown answers with the name of its group unless told its own.
     label->setAccessibleName(name);
@@ -116,10 +105,7 @@ void speakValue(QComboBox *box)
 class Placeholder : public QAccessibleObject
 {
 public:
-    explicit Placeholder(QObject *object)
-        : QAccessibleObject(object)
-    {
-    }
+    using QAccessibleObject::QAccessibleObject;
     QAccessibleInterface *parent() const override { return nullptr; }
     QAccessibleInterface *child(int) const override { return nullptr; }
     int childCount() const override { return 0; }
@@ -208,8 +194,7 @@ void setUp(Ui::MainWindow &ui, QMainWindow &window)
     // The test button and the debug label lie under the connect button, the scan button under
     // the text area: nobody sees them, so neither Tab nor a screen reader meets them. They keep
     // their place, their names and their connections.
-    for (QWidget *covered : {static_cast<QWidget *>(ui.TestBut), static_cast<QWidget *>(ui.Debuglabel),
-                             static_cast<QWidget *>(ui.TrigBut)}) {
+    for (QWidget *covered : std::initializer_list<QWidget *>{ui.TestBut, ui.Debuglabel, ui.TrigBut}) {
         covered->setFocusPolicy(Qt::NoFocus);
         covered->hide();
     }
@@ -227,11 +212,10 @@ void setUp(Ui::MainWindow &ui, QMainWindow &window)
     // Reading order: the interface box and the connect button, the page, its row of buttons.
     std::vector<QWidget *> order = {ui.USBKB_radcmd, ui.Searal_radcmd, ui.SerialNameEdit, ui.ConnectBut,
                                     ui.tabWidget,    ui.ScannerEdit,   ui.ClearBut};
-    for (QWidget *control : ui.settingControls())
-        order.push_back(control);
-    for (QWidget *button : {ui.FWUpdateBut, ui.ChangeModeBut, ui.ImportBut, ui.ExportBut, ui.DefaultBut,
-                            ui.GetKLNStatusBut, ui.SetKLNStatusBut})
-        order.push_back(button);
+    const std::vector<QWidget *> settings = ui.settingControls();
+    order.insert(order.end(), settings.begin(), settings.end());
+    order.insert(order.end(), {ui.FWUpdateBut, ui.ChangeModeBut, ui.ImportBut, ui.ExportBut, ui.DefaultBut,
+                               ui.GetKLNStatusBut, ui.SetKLNStatusBut});
     for (size_t i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 

@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QRadioButton>
 #include <QStyleOptionButton>
-#include <QDebug>
 #include <QFontInfo>
 #include <QLayout>
 #include <QProxyStyle>
@@ -19,6 +18,10 @@
 
 namespace {
 
+// The desktop's usual application font (KDE's and qt5ct's default): at this size or below the
+// window keeps the size it was drawn at; a larger one grows the whole window with it.
+constexpr qreal UsualPointSize = 10.0;
+
 // Edges, not sizes, are scaled, so that widgets that touch still touch and none overlaps.
 QRect scaled(const QRect &rect, qreal factor)
 {
@@ -29,13 +32,8 @@ QRect scaled(const QRect &rect, qreal factor)
     return QRect(left, top, right - left, bottom - top);
 }
 
-QSize scaled(const QSize &size, qreal factor)
-{
-    return QSize(qRound(size.width() * factor), qRound(size.height() * factor));
-}
-
 // A size of QWIDGETSIZE_MAX means "no limit" and stays so.
-QSize scaledLimit(const QSize &size, qreal factor)
+QSize scaled(const QSize &size, qreal factor)
 {
     return QSize(size.width() >= QWIDGETSIZE_MAX ? QWIDGETSIZE_MAX : qRound(size.width() * factor),
                  size.height() >= QWIDGETSIZE_MAX ? QWIDGETSIZE_MAX : qRound(size.height() * factor));
@@ -151,8 +149,8 @@ void scaleTree(QWidget &window, qreal factor)
     window.setFont(scaledFont(window.font(), factor));
     keepTextsWhole(window, factor);
     const QSize size = scaled(window.size(), factor);
-    window.setMinimumSize(scaledLimit(window.minimumSize(), factor));
-    window.setMaximumSize(scaledLimit(window.maximumSize(), factor));
+    window.setMinimumSize(scaled(window.minimumSize(), factor));
+    window.setMaximumSize(scaled(window.maximumSize(), factor));
     window.resize(size);
 }
 
@@ -162,20 +160,20 @@ qreal desktopPointSize()
     // application's font is Qt's own choice, not a user's: the window keeps its drawn size.
     const QString platform = QGuiApplication::platformName();
     if (platform == QLatin1String("offscreen") || platform == QLatin1String("minimal"))
-        return WindowTextSize::UsualPointSize;
+        return UsualPointSize;
     const QFont font = QApplication::font();
     if (font.pointSizeF() > 0)
         return font.pointSizeF();
     return QFontInfo(font).pointSizeF();
 }
 
-}  // namespace
-
-namespace WindowTextSize {
-
-qreal factorFor(qreal desktopPointSize, QSize drawn, QSize available, QSize reserve)
+// How much the window grows for a desktop font of pointSize points, kept to what fits
+// on a screen whose available area is available (both in the window's own pixels; reserve is
+// what the window manager's frame takes around it). Never 0: a screen too small even for the
+// window as drawn gives the factor that fits, below 1.
+qreal factorFor(qreal pointSize, QSize drawn, QSize available, QSize reserve)
 {
-    const qreal asked = std::max(1.0, desktopPointSize / UsualPointSize);
+    const qreal asked = std::max(1.0, pointSize / UsualPointSize);
     if (drawn.isEmpty() || available.isEmpty())
         return asked;
     const qreal widthFits = qreal(available.width() - reserve.width()) / drawn.width();
@@ -184,6 +182,10 @@ qreal factorFor(qreal desktopPointSize, QSize drawn, QSize available, QSize rese
     const qreal fits = std::floor(std::min(widthFits, heightFits) * 100.0) / 100.0;
     return std::max(0.01, std::min(asked, fits));
 }
+
+}  // namespace
+
+namespace WindowTextSize {
 
 void follow(QWidget &window)
 {
