@@ -84,7 +84,7 @@ def xdotool(*args):
     return subprocess.run(["xdotool", *args], capture_output=True, text=True, timeout=30).stdout.strip()
 
 
-missing = [name for name in ("orca", "openbox", "xdotool") if not shutil.which(name)]
+missing = [name for name in ("orca", "openbox", "xdotool", "xprop") if not shutil.which(name)]
 if not os.path.exists(BUS_LAUNCHER):
     missing.append(BUS_LAUNCHER)
 if missing:
@@ -200,13 +200,18 @@ def say_why_no_window(demo):
 # The window first, then the accessibility bus and Orca: on this virtual desktop Qt joins a bus
 # that comes while it runs, and misses, now and then on Qt 5 and always on Qt 6.4, one that is
 # there when it starts (on a desktop session the bus comes with the session and Qt finds it).
+# The window manager before the window: a window mapped while openbox is still taking the
+# screen over is left unmapped (seen now and then on Qt 6.4: the window made, its event loop
+# idle, nothing shown). Openbox owns the screen once it names itself on the root window.
 start(["openbox", "--sm-disable"])
+if not wait_for(lambda: "window id" in subprocess.run(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"],
+                                                      capture_output=True, text=True, timeout=30).stdout, 30):
+    fail("openbox did not take the screen over within 30 s")
 demo = start([DEMO], stdout=demo_log)
 window_id = wait_for(lambda: xdotool("search", "--onlyvisible", "--name", "^Keylon2 Utility").split("\n")[0], 60)
 if not window_id:
-    # Now and then (seen on Qt 6.4 in a whole run of the suite, not yet found why) the window is
-    # not shown within a minute on this virtual desktop: one more start, said in the output;
-    # what Orca hears is checked as ever.
+    # Should no longer happen now that openbox is waited for; kept as a net, and said in the
+    # output with where the window stands: one more start, what Orca hears checked as ever.
     say("NOTE   : the window did not come up within a minute; starting it once more")
     say_why_no_window(demo)
     demo.kill()
